@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef LXDDATABASE_H
+#define LXDDATABASE_H
+
+#include "data/zelelement.h"
+
+#include <QList>
+#include <QModelIndex>
+#include <QString>
+
+class LxdItem;
+class LxdSentence;
+class LxdbWordListModel;
+class LxdbSentenceTableModel;
+
+// The whole vocabulary in memory: the ordered headwords, the database-wide modified flag and the
+// two item models through which the window shows them.
+class LxdDatabase : public ZelElement
+{
+    Q_OBJECT
+
+public:
+    enum AppendResult { AppendDone = 0, AppendHasDuplicates = 1, AppendFailed = 2 };
+    enum AppendMode { KeepDuplicates = 0, MergeDuplicates = 1 };
+
+    LxdDatabase(QDomDocument *document, QObject *parent);
+    explicit LxdDatabase(QObject *parent = nullptr);
+    ~LxdDatabase() override;
+
+    int itemCount() const { return int(items.size()); }
+    LxdItem *itemAt(int i) const;
+    QString headword(int i) const;
+    int sentenceCount(int i) const;
+    LxdSentence *sentenceAt(int i, int j) const;
+    bool hasUsedSentences(int i) const;
+
+    LxdItem *addItem();
+    bool deleteItem(int i);
+    QModelIndex setHeadword(int i, const QString &h);
+    QModelIndex indexOfItem(LxdItem *record) const;
+    QModelIndex indexOfHeadword(const QString &h) const;
+    void sort();
+
+    LxdSentence *addSentence(int i);
+    bool deleteSentence(int i, int j);
+    bool moveSentence(int i, int from, int to);
+    void zeroUsed();
+
+    bool findText(const QString &s, int *itemOut, int *sentenceOut, int startItem, int startSentence) const;
+    void clear();
+
+    int appendFile(const QString &fileName);
+    bool resolveAppend(int mode);
+    bool hasPendingAppend() const { return pending != nullptr; }
+
+    void setModified(bool m) override;
+    bool isModified() const override;
+
+    // Database file (line format).
+    bool saveText(const QString &fileName, int version);
+    bool loadText(const QString &fileName);
+
+    // XML exchange document.
+    QDomElement toDomElement(int version);
+    QDomElement toDomElement() override;
+    void fromDomElement(const QDomElement &root) override;
+    bool saveXml(const QString &fileName, int version);
+    bool saveXml(const QString &fileName);
+    bool loadXml(const QString &fileName);
+
+    // The whole-number part of the application version, the format version the program writes.
+    static int applicationFormatVersion();
+
+    QList<LxdItem *> items;
+    LxdbWordListModel *wordListModel = nullptr;
+    LxdbSentenceTableModel *sentenceTableModel = nullptr;
+
+private:
+    void createModels();
+    void takeItem(LxdItem *item);
+    void finishAppend();
+    void beginModelReset();
+    void endModelReset();
+
+    LxdDatabase *pending = nullptr; // owned
+};
+
+#endif // LXDDATABASE_H

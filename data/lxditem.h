@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef LXDITEM_H
+#define LXDITEM_H
+
+#include "data/zelelement.h"
+
+#include <QList>
+#include <QString>
+
+class LxdDatabase;
+class LxdSentence;
+
+// One headword with its sentences in the teacher's order. The item owns its sentences.
+class LxdItem : public ZelElement
+{
+    Q_OBJECT
+
+public:
+    LxdItem(QDomDocument *document, LxdDatabase *database, QObject *parent);
+    explicit LxdItem(QObject *parent = nullptr);
+    ~LxdItem() override;
+
+    QString headword() const { return m_headword; }
+    bool setHeadword(const QString &h);
+
+    int sentenceCount() const { return int(sentences.size()); }
+    LxdSentence *sentenceAt(int i) const;
+    LxdSentence *addSentence();
+    bool moveSentence(int from, int to);
+    bool deleteSentence(int i);
+    void clearSentences();
+    void clear();
+    void zeroUsed();
+    int findText(const QString &s, int after) const;
+
+    LxdDatabase *database() const { return m_database; }
+
+    void setModified(bool m) override;
+    bool isModified() const override;
+    QDomElement toDomElement() override;
+    void fromDomElement(const QDomElement &element) override;
+
+    QString toFileText(int version) const;
+    void appendFileText(QString &out, int version) const;
+    void fromFileText(QStringView line);
+
+    // Used by the database when it takes over the headwords of another one (an append) and by
+    // the sentence model when it adds a sentence: the list stays owned by this item.
+    QList<LxdSentence *> sentences;
+
+private:
+    friend class LxdDatabase;
+    static void deleteSentenceObject(LxdSentence *sentence);
+
+    QString m_headword;
+    LxdDatabase *m_database = nullptr; // not owned
+};
+
+#endif // LXDITEM_H

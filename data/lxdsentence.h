@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef LXDSENTENCE_H
+#define LXDSENTENCE_H
+
+#include "data/zelelement.h"
+
+#include <QString>
+#include <QStringList>
+
+class LxdItem;
+
+// One example sentence: its text with the key words in square brackets, how often it has gone
+// into an exercise, and the bracket status of the text.
+class LxdSentence : public ZelElement
+{
+    Q_OBJECT
+
+public:
+    enum BracketStatus { Unchecked = 0, Valid = 1, NoKeyWord = 2, Unmatched = 3 };
+
+    LxdSentence(QDomDocument *document, LxdItem *item, QObject *parent);
+    explicit LxdSentence(QObject *parent = nullptr);
+
+    QString text() const { return m_text; }
+    const QString &textRef() const { return m_text; }
+    int setText(const QString &t);
+
+    int used() const { return m_used; }
+    void setUsed(int n);
+    void zeroUsed();
+    void addUsed(int n);
+
+    int bracketStatus() const { return m_status; }
+    static int checkBrackets(QStringView s);
+
+    int indexOf(const QString &s) const;
+    static QString gapKeyWords(const QString &text, QStringList &words, const QString &gap);
+
+    LxdItem *item() const { return m_item; }
+    void setItem(LxdItem *item) { m_item = item; }
+
+    void setModified(bool m) override;
+    bool isModified() const override;
+    QDomElement toDomElement() override;
+    void fromDomElement(const QDomElement &element) override;
+
+    QString toFileText(int version) const;
+    void appendFileText(QString &out, int version) const;
+    void fromFileText(QStringView field);
+
+private:
+    QString m_text = QString(QLatin1String(""));
+    int m_used = 0;
+    int m_status = Unchecked;
+    LxdItem *m_item = nullptr; // not owned
+};
+
+#endif // LXDSENTENCE_H
