@@ -1,0 +1,194 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reading and writing the database file (one headword per line) and the XML exchange document.
+#include "data/lxddatabase.h"
+
+#include "data/lxditem.h"
+#include "data/lxdsentence.h"
+#include "models/lxdbsentencetablemodel.h"
+#include "models/lxdbwordlistmodel.h"
+
+#include <QCoreApplication>
+#include <QDomDocument>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringConverter>
+#include <QTextStream>
+
+#include <cmath>
+
+int LxdDatabase::applicationFormatVersion()
+{
+    const double version = QCoreApplication::applicationVersion().toDouble();
+    return int(std::trunc(version));
+}
+
+bool LxdDatabase::saveText(const QString &fileName, int version)
+{
+    // Written to a temporary file and renamed over the old one only when everything is on disk,
+    // so a failed save never leaves a half-written database behind.
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+
+    QStringEncoder encoder(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
+    constexpr qsizetype chunk = 1 << 20;
+    QString buffer;
+    buffer.reserve(chunk + 4096);
+    bool ok = true;
+    auto flush = [&]() {
+        const QByteArray bytes = encoder.encode(buffer);
+        ok = ok && file.write(bytes) == bytes.size();
+        buffer.resize(0);
+    };
+
+    if (version >= 3)
+        buffer += QChar(0xFEFF);
+    for (const LxdItem *item : std::as_const(items)) {
+        item->appendFileText(buffer, version);
+        buffer += QLatin1String("\r\n");
+        if (buffer.size() >= chunk)
+            flush();
+        if (!ok)
+            break;
+    }
+    flush();
+    if (!ok || !file.commit())
+        return false;
+    setModified(false);
+    return true;
+}
+
+// Files written by this program in the current form start with a UTF-8 byte-order mark. Older
+// ones have no mark and were written in ISO 8859-1; files made by hand usually are UTF-8 without a
+// mark. Valid UTF-8 is taken as UTF-8, anything else as ISO 8859-1, which decodes every byte.
+static QString decodeDatabaseText(const QByteArray &bytes)
+{
+    if (auto bom = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*bom);
+        return decoder.decode(bytes);
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(bytes);
+}
+
+bool LxdDatabase::loadText(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QString text = decodeDatabaseText(file.readAll());
+    file.close();
+
+    // The rows appear in one reset rather than one insertion each: it tells attached views the
+    // same thing, far faster for a large file.
+    beginModelReset();
+    const QChar *const begin = text.constData();
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    while (start < size) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = size;
+        qsizetype lineEnd = end;
+        if (lineEnd > start && begin[lineEnd - 1] == QLatin1Char('\r'))
+            --lineEnd;
+        const QStringView line(begin + start, lineEnd - start);
+        start = end + 1;
+        // Blank lines carry nothing; any other line is a headword, however short.
+        if (line.trimmed().isEmpty())
+            continue;
+        auto *item = new LxdItem(document, this, nullptr);
+        items.append(item);
+        item->fromFileText(line);
+    }
+    endModelReset();
+    wordListModel->refresh();
+    setModified(false);
+    return true;
+}
+
+QDomElement LxdDatabase::toDomElement(int version)
+{
+    if (!document)
+        return QDomElement();
+    QDomElement itemsElement = document->createElement(QStringLiteral("items"));
+    for (LxdItem *item : std::as_const(items))
+        itemsElement.appendChild(item->toDomElement());
+    QDomElement root = document->createElement(QStringLiteral("lexivane-vocabulary-database"));
+    root.setAttribute(QStringLiteral("version"), QString::number(version));
+    root.appendChild(itemsElement);
+    return root;
+}
+
+QDomElement LxdDatabase::toDomElement()
+{
+    return toDomElement(applicationFormatVersion());
+}
+
+void LxdDatabase::fromDomElement(const QDomElement &root)
+{
+    setModified(true);
+    const bool announce = !items.isEmpty();
+    beginModelReset();
+    for (qsizetype i = items.size() - 1; i >= 0; --i)
+        delete items.at(i);
+    items.clear();
+
+    if (root.tagName() == QLatin1String("lexivane-vocabulary-database")) {
+        const QDomElement itemsElement = root.firstChildElement(QStringLiteral("items"));
+        for (QDomElement e = itemsElement.firstChildElement(QStringLiteral("item")); !e.isNull();
+             e = e.nextSiblingElement(QStringLiteral("item"))) {
+            auto *item = new LxdItem(document, this, nullptr);
+            item->fromDomElement(e);
+            items.append(item);
+        }
+    }
+    endModelReset();
+    if (announce) {
+        wordListModel->refresh();
+        sentenceTableModel->refresh();
+    }
+}
+
+bool LxdDatabase::saveXml(const QString &fileName, int version)
+{
+    if (!document)
+        return false;
+    document->clear();
+    document->appendChild(toDomElement(version));
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QTextStream stream(&file);
+    stream.setEncoding(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
+    document->save(stream, 3, QDomNode::EncodingFromTextStream);
+    stream.flush();
+    if (stream.status() != QTextStream::Ok)
+        return false;
+    return file.commit();
+}
+
+bool LxdDatabase::saveXml(const QString &fileName)
+{
+    return saveXml(fileName, applicationFormatVersion());
+}
+
+bool LxdDatabase::loadXml(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QDomDocument scratch;
+    QDomDocument *target = document ? document : &scratch;
+    target->clear();
+    if (!target->setContent(&file))
+        return false;
+    file.close();
+    fromDomElement(target->documentElement());
+    wordListModel->refresh();
+    return true;
+}
