@@ -698,6 +698,15 @@ void MainWindow::makeConnections()
     connect(lvWords->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateWordCount);
     connect(tvSentences->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateSentenceCount);
     connect(lwOutput->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateOutputCount);
+
+    // Moving through the headwords with the keyboard changes the headword selection before the current
+    // headword, so the handler above sees the sentences of the previous headword; and the reset that
+    // follows drops the sentence selection without a word. Recount and recheck once the table has
+    // switched, so the label and the sentence buttons never describe sentences that are gone.
+    connect(sentenceModel, &QAbstractItemModel::modelReset, this, [this] {
+        tvSentencesSelChange(QItemSelection(), QItemSelection());
+        updateSentenceCount();
+    });
 }
 
 // --- Settings ----------------------------------------------------------------------------------------
