@@ -99,12 +99,12 @@ QFont titleFont()
 QString documentsUserFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-           + QLatin1String("/lexivanevoc");
+        + QLatin1String("/lexivanevoc");
 }
 
 // The check boxes are stored under their own object names.
-const char *const OptionKeys[] = {"chkIncludeQNums", "chkGapWords", "chkBracketWords", "chkJumbleOrder",
-                                  "chkIncludeWordList"};
+const char *const OptionKeys[]
+    = {"chkIncludeQNums", "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList"};
 
 } // namespace
 
@@ -183,7 +183,7 @@ void MainWindow::createHeader()
     layHeader = new QHBoxLayout;
     layHeader->setObjectName(QStringLiteral("layHeader"));
 
-    const QImage logo{QString::fromLatin1(AppIcon)};
+    const QImage logo {QString::fromLatin1(AppIcon)};
     lblLogoLeft = new QLabel(ui->centralWidget);
     lblLogoLeft->setObjectName(QStringLiteral("lblLogoLeft"));
     lblLogoRight = new QLabel(ui->centralWidget);
@@ -205,8 +205,8 @@ void MainWindow::createHeader()
     layMain->addLayout(layHeader, 0);
 }
 
-QPushButton *MainWindow::newButton(QDialogButtonBox *box, const char *name, const QString &text,
-                                   const QString &iconPath, bool enabled)
+QPushButton *MainWindow::newButton(
+    QDialogButtonBox *box, const char *name, const QString &text, const QString &iconPath, bool enabled)
 {
     auto *button = new QPushButton(QIcon(iconPath), text, box);
     button->setObjectName(QLatin1String(name));
@@ -215,8 +215,8 @@ QPushButton *MainWindow::newButton(QDialogButtonBox *box, const char *name, cons
     return button;
 }
 
-QAction *MainWindow::newAction(const char *name, const QString &text, const QString &iconPath,
-                               const QString &statusTip)
+QAction *MainWindow::newAction(
+    const char *name, const QString &text, const QString &iconPath, const QString &statusTip)
 {
     auto *action = new QAction(text, this);
     action->setObjectName(QLatin1String(name));
@@ -258,10 +258,9 @@ void MainWindow::createTopPane()
     tvSentences->setSelectionBehavior(QAbstractItemView::SelectRows);
 
     actDbSentenceUp = newAction("actDbSentenceUp", tr("Move &up"), QStringLiteral(":/svgIcons/arrow_up.svg"),
-                                tr("Move the selected sentence(s) up in the list."));
+        tr("Move the selected sentence(s) up in the list."));
     actDbSentenceDown = newAction("actDbSentenceDown", tr("Move &down"),
-                                  QStringLiteral(":/svgIcons/arrow_down.svg"),
-                                  tr("Move the selected sentence(s) down in the list."));
+        QStringLiteral(":/svgIcons/arrow_down.svg"), tr("Move the selected sentence(s) down in the list."));
     tbrDbUpDown = new QToolBar(QStringLiteral("&Db"), wgtTop);
     tbrDbUpDown->setObjectName(QStringLiteral("tbrDbUpDown"));
     tbrDbUpDown->setOrientation(Qt::Vertical);
@@ -270,21 +269,21 @@ void MainWindow::createTopPane()
 
     bbxWords = new QDialogButtonBox(Qt::Horizontal, wgtTop);
     bbxWords->setObjectName(QStringLiteral("bbxWords"));
-    btnAddWord = newButton(bbxWords, "btnAddWord", tr("New word"), QStringLiteral(":/svgIcons/general_add.svg"),
-                           true);
-    btnDeleteWord = newButton(bbxWords, "btnDeleteWord", tr("Delete"),
-                              QStringLiteral(":/svgIcons/general_remove.svg"), false);
+    btnAddWord = newButton(
+        bbxWords, "btnAddWord", tr("New word"), QStringLiteral(":/svgIcons/general_add.svg"), true);
+    btnDeleteWord = newButton(
+        bbxWords, "btnDeleteWord", tr("Delete"), QStringLiteral(":/svgIcons/general_remove.svg"), false);
 
     bbxSentences = new QDialogButtonBox(Qt::Horizontal, wgtTop);
     bbxSentences->setObjectName(QStringLiteral("bbxSentences"));
     btnAddSentence = newButton(bbxSentences, "btnAddSentence", tr("New sentence"),
-                               QStringLiteral(":/svgIcons/general_add.svg"), true);
+        QStringLiteral(":/svgIcons/general_add.svg"), true);
     btnDeleteSentence = newButton(bbxSentences, "btnDeleteSentence", tr("Delete sentence"),
-                                  QStringLiteral(":/svgIcons/general_remove.svg"), false);
-    btnEditSentence = newButton(bbxSentences, "btnEditSentence", tr("Edit"),
-                                QStringLiteral(":/svgIcons/general_edit.svg"), false);
-    btnUseSentence = newButton(bbxSentences, "btnUseSentence", tr("Use"),
-                               QStringLiteral(":/svgIcons/arrow_down.svg"), false);
+        QStringLiteral(":/svgIcons/general_remove.svg"), false);
+    btnEditSentence = newButton(
+        bbxSentences, "btnEditSentence", tr("Edit"), QStringLiteral(":/svgIcons/general_edit.svg"), false);
+    btnUseSentence = newButton(
+        bbxSentences, "btnUseSentence", tr("Use"), QStringLiteral(":/svgIcons/arrow_down.svg"), false);
 
     grdTop->addWidget(lblWords, 0, 0);
     grdTop->addWidget(lblSentences, 0, 2);
@@ -333,11 +332,10 @@ void MainWindow::createBottomPane()
     lwOutput->setObjectName(QStringLiteral("lwOutput"));
     lwOutput->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-    actOutSentenceUp = newAction("actOutSentenceUp", tr("Move &up"), QStringLiteral(":/svgIcons/arrow_up.svg"),
-                                 tr("Move the selected sentence(s) up in the list."));
+    actOutSentenceUp = newAction("actOutSentenceUp", tr("Move &up"),
+        QStringLiteral(":/svgIcons/arrow_up.svg"), tr("Move the selected sentence(s) up in the list."));
     actOutSentenceDown = newAction("actOutSentenceDown", tr("Move &down"),
-                                   QStringLiteral(":/svgIcons/arrow_down.svg"),
-                                   tr("Move the selected sentence(s) down in the list."));
+        QStringLiteral(":/svgIcons/arrow_down.svg"), tr("Move the selected sentence(s) down in the list."));
     tbrOutputUpDown = new QToolBar(QStringLiteral("&Output"), wgtBottom);
     tbrOutputUpDown->setObjectName(QStringLiteral("tbrOutputUpDown"));
     tbrOutputUpDown->setOrientation(Qt::Vertical);
@@ -348,23 +346,23 @@ void MainWindow::createBottomPane()
     bbxOutputEdit->setObjectName(QStringLiteral("bbxOutputEdit"));
     bbxOutputEdit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum);
     btnDeleteOutputSentence = newButton(bbxOutputEdit, "btnDeleteOutputSentence", tr("Delete"),
-                                        QStringLiteral(":/svgIcons/general_remove.svg"), false);
+        QStringLiteral(":/svgIcons/general_remove.svg"), false);
     btnClearOutputSentences = newButton(bbxOutputEdit, "btnClearOutputSentences", tr("Clear"),
-                                        QStringLiteral(":/svgIcons/general_remove-all.svg"), false);
+        QStringLiteral(":/svgIcons/general_remove-all.svg"), false);
 
     bbxExport = new QDialogButtonBox(Qt::Horizontal, wgtBottom);
     bbxExport->setObjectName(QStringLiteral("bbxExport"));
     bbxExport->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Minimum);
     btnExportTextToClipboard = newButton(bbxExport, "btnExportTextToClipboard", tr("Clipboard"),
-                                         QStringLiteral(":/svgIcons/edit_to-clipboard.svg"), false);
-    btnExportXHTML = newButton(bbxExport, "btnExportXHTML", tr("HTML"), QStringLiteral(":/svgIcons/doc_web.svg"),
-                               false);
-    btnExportRTF = newButton(bbxExport, "btnExportRTF", tr("RTF"), QStringLiteral(":/svgIcons/doc_rtf.svg"),
-                             false);
+        QStringLiteral(":/svgIcons/edit_to-clipboard.svg"), false);
+    btnExportXHTML
+        = newButton(bbxExport, "btnExportXHTML", tr("HTML"), QStringLiteral(":/svgIcons/doc_web.svg"), false);
+    btnExportRTF
+        = newButton(bbxExport, "btnExportRTF", tr("RTF"), QStringLiteral(":/svgIcons/doc_rtf.svg"), false);
     btnExportJMatch = newButton(bbxExport, "btnExportJMatch", tr("JMatch"),
-                                QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg"), false);
+        QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg"), false);
     btnExportJCloze = newButton(bbxExport, "btnExportJCloze", tr("JCloze"),
-                                QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg"), false);
+        QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg"), false);
 
     layOutputButtons = new QHBoxLayout;
     layOutputButtons->setObjectName(QStringLiteral("layOutputButtons"));
@@ -386,16 +384,16 @@ void MainWindow::createFootButtons()
 {
     bbxFile = new QDialogButtonBox(Qt::Horizontal, ui->centralWidget);
     bbxFile->setObjectName(QStringLiteral("bbxFile"));
-    btnBackupDb = newButton(bbxFile, "btnBackupDb", tr("Backup database"),
-                            QStringLiteral(":/svgIcons/general_backup.svg"), true);
+    btnBackupDb = newButton(
+        bbxFile, "btnBackupDb", tr("Backup database"), QStringLiteral(":/svgIcons/general_backup.svg"), true);
     btnQuit = newButton(bbxFile, "btnQuit", tr("Exit"), QStringLiteral(":/svgIcons/general_quit.svg"), true);
     layMain->addWidget(bbxFile, 0);
 }
 
 // --- Actions, menus, toolbars ----------------------------------------------------------------------
 
-QAction *MainWindow::createOptionAction(const char *name, const QString &text, const QString &statusTip,
-                                        QCheckBox *mirror)
+QAction *MainWindow::createOptionAction(
+    const char *name, const QString &text, const QString &statusTip, QCheckBox *mirror)
 {
     QAction *action = newAction(name, text, QString(), statusTip);
     action->setCheckable(true);
@@ -409,41 +407,40 @@ QAction *MainWindow::createOptionAction(const char *name, const QString &text, c
 void MainWindow::createActions()
 {
     actFileNew = newAction("actFileNew", tr("&New"), QStringLiteral(":/svgIcons/file_new.svg"),
-                           tr("Create a new vocabulary database file"));
+        tr("Create a new vocabulary database file"));
     actFileNew->setShortcut(QKeySequence::New);
     connect(actFileNew, &QAction::triggered, this, &MainWindow::fileNew);
 
     actFileOpen = newAction("actFileOpen", tr("&Open"), QStringLiteral(":/svgIcons/file_open.svg"),
-                            tr("Open an existing vocabulary database file"));
+        tr("Open an existing vocabulary database file"));
     actFileOpen->setShortcut(QKeySequence::Open);
     connect(actFileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
 
-    actFileAppend = newAction(
-        "actFileAppend", tr("&Append"), QStringLiteral(":/svgIcons/file_append.svg"),
+    actFileAppend = newAction("actFileAppend", tr("&Append"), QStringLiteral(":/svgIcons/file_append.svg"),
         tr("Open an existing vocabulary database file and append it to the current database."));
     connect(actFileAppend, &QAction::triggered, this, &MainWindow::fileAppend);
 
     actFileSave = newAction("actFileSave", tr("&Save"), QStringLiteral(":/svgIcons/file_save.svg"),
-                            tr("Save the current vocabulary database file"));
+        tr("Save the current vocabulary database file"));
     actFileSave->setShortcut(QKeySequence::Save);
     connect(actFileSave, &QAction::triggered, this, &MainWindow::fileSave);
 
     actFileSaveAs = newAction("actFileSaveAs", tr("Save As"), QStringLiteral(":/svgIcons/file_saveas.svg"),
-                              tr("Save the current vocabulary database file with a new name"));
+        tr("Save the current vocabulary database file with a new name"));
     actFileSaveAs->setShortcut(QKeySequence::SaveAs);
     connect(actFileSaveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
 
-    actFileExportXml = newAction("actFileExportXml", tr("&Export to XML"),
-                                 QStringLiteral(":/svgIcons/file_save-xml.svg"),
-                                 tr("Save the current vocabulary database to a file in XML format"));
+    actFileExportXml
+        = newAction("actFileExportXml", tr("&Export to XML"), QStringLiteral(":/svgIcons/file_save-xml.svg"),
+            tr("Save the current vocabulary database to a file in XML format"));
     connect(actFileExportXml, &QAction::triggered, this, &MainWindow::fileExportXml);
 
     actFileImportXml = newAction("actFileImportXml", tr("&Import from XML"),
-                                 QStringLiteral(":/svgIcons/file_open-xml.svg"),
-                                 tr("Import a vocabulary database from XML format"));
+        QStringLiteral(":/svgIcons/file_open-xml.svg"), tr("Import a vocabulary database from XML format"));
     connect(actFileImportXml, &QAction::triggered, this, &MainWindow::fileImportXml);
 
-    actFileQuit = newAction("actFileQuit", tr("&Quit"), QStringLiteral(":/svgIcons/general_quit.svg"), QString());
+    actFileQuit
+        = newAction("actFileQuit", tr("&Quit"), QStringLiteral(":/svgIcons/general_quit.svg"), QString());
     actFileQuit->setShortcut(QKeySequence::Quit);
     connect(actFileQuit, &QAction::triggered, this, &MainWindow::fileQuit);
 
@@ -455,110 +452,109 @@ void MainWindow::createActions()
     }
 
     actAddWord = newAction("actAddWord", tr("&New word"), QStringLiteral(":/svgIcons/general_add.svg"),
-                           tr("Add a new headword to the database."));
+        tr("Add a new headword to the database."));
     connect(actAddWord, &QAction::triggered, this, &MainWindow::addWord);
 
-    actDeleteWords = newAction("actDeleteWords", tr("&Delete word"), QStringLiteral(":/svgIcons/general_remove.svg"),
-                               QString());
+    actDeleteWords = newAction(
+        "actDeleteWords", tr("&Delete word"), QStringLiteral(":/svgIcons/general_remove.svg"), QString());
     actDeleteWords->setEnabled(false);
     connect(actDeleteWords, &QAction::triggered, this, &MainWindow::deleteWords);
 
-    actAddSentence = newAction("actAddSentence", tr("&New Sentence"), QStringLiteral(":/svgIcons/general_add.svg"),
-                               tr("Add a new sentence to the database."));
+    actAddSentence = newAction("actAddSentence", tr("&New Sentence"),
+        QStringLiteral(":/svgIcons/general_add.svg"), tr("Add a new sentence to the database."));
     actAddSentence->setEnabled(false);
     connect(actAddSentence, &QAction::triggered, this, &MainWindow::addSentence);
 
     actDeleteSentences = newAction("actDeleteSentences", tr("&Delete Sentence"),
-                                   QStringLiteral(":/svgIcons/general_remove.svg"), QString());
+        QStringLiteral(":/svgIcons/general_remove.svg"), QString());
     actDeleteSentences->setEnabled(false);
     connect(actDeleteSentences, &QAction::triggered, this, &MainWindow::deleteSentences);
 
     actEditSentence = newAction("actEditSentence", tr("&Edit Sentence"),
-                                QStringLiteral(":/svgIcons/general_edit.svg"), tr("Edit the selected sentence."));
+        QStringLiteral(":/svgIcons/general_edit.svg"), tr("Edit the selected sentence."));
     actEditSentence->setEnabled(false);
     connect(actEditSentence, &QAction::triggered, this, qOverload<>(&MainWindow::editSentence));
 
-    actUseSentences = newAction("actUseSentences", tr("&Use Sentence"), QStringLiteral(":/svgIcons/arrow_down.svg"),
-                                tr("Use the selected sentence(s) in the output."));
+    actUseSentences = newAction("actUseSentences", tr("&Use Sentence"),
+        QStringLiteral(":/svgIcons/arrow_down.svg"), tr("Use the selected sentence(s) in the output."));
     actUseSentences->setEnabled(false);
     connect(actUseSentences, &QAction::triggered, this, &MainWindow::useSentences);
 
-    actZeroUsed = newAction(
-        "actZeroUsed", tr("&Zero all used values"), QStringLiteral(":/svgIcons/general_zero.svg"),
-        tr("Set the value of the 'Used' counter to zero for all sentences in the database."));
+    actZeroUsed
+        = newAction("actZeroUsed", tr("&Zero all used values"), QStringLiteral(":/svgIcons/general_zero.svg"),
+            tr("Set the value of the 'Used' counter to zero for all sentences in the database."));
     connect(actZeroUsed, &QAction::triggered, this, &MainWindow::zeroUsed);
 
     actIncludeQNums = createOptionAction("actIncludeQNums", tr("&Include Q #s"),
-                                         tr("Include question numbers for all the sentences in the output."),
-                                         chkIncludeQNums);
-    actGapWords = createOptionAction("actGapWords", tr("&Gap words"),
-                                     tr("Gap all the key words in the output sentences."), chkGapWords);
+        tr("Include question numbers for all the sentences in the output."), chkIncludeQNums);
+    actGapWords = createOptionAction(
+        "actGapWords", tr("&Gap words"), tr("Gap all the key words in the output sentences."), chkGapWords);
     actBracketWords = createOptionAction("actBracketWords", tr("&Bracket words"),
-                                         tr("Include brackets around key words in the output."), chkBracketWords);
+        tr("Include brackets around key words in the output."), chkBracketWords);
     actJumbleOrder = createOptionAction("actJumbleOrder", tr("&Jumble order"),
-                                        tr("Jumble the order of the sentences in the output."), chkJumbleOrder);
+        tr("Jumble the order of the sentences in the output."), chkJumbleOrder);
     actIncludeWordList = createOptionAction("actIncludeWordList", tr("Include word &list"),
-                                            tr("Include a list of all the gapped words in the output."),
-                                            chkIncludeWordList);
+        tr("Include a list of all the gapped words in the output."), chkIncludeWordList);
 
     actSentencesToClipboard = newAction("actSentencesToClipboard", tr("&Clipboard"),
-                                        QStringLiteral(":/svgIcons/edit_to-clipboard.svg"),
-                                        tr("Place the current output sentences on the clipboard."));
+        QStringLiteral(":/svgIcons/edit_to-clipboard.svg"),
+        tr("Place the current output sentences on the clipboard."));
     actSentencesToClipboard->setEnabled(false);
     connect(actSentencesToClipboard, &QAction::triggered, this, &MainWindow::sentencesToClipboard);
 
     actSaveAsXHTML = newAction("actSaveAsXHTML", tr("&HTML"), QStringLiteral(":/svgIcons/doc_web.svg"),
-                               tr("Export the current output sentences to create an XHTML web page."));
+        tr("Export the current output sentences to create an XHTML web page."));
     actSaveAsXHTML->setEnabled(false);
     connect(actSaveAsXHTML, &QAction::triggered, this, &MainWindow::saveAsXHTML);
 
     actSaveAsRTF = newAction("actSaveAsRTF", tr("&RTF"), QStringLiteral(":/svgIcons/doc_rtf.svg"),
-                             tr("Export the current output sentences to create an RTF word-processor document."));
+        tr("Export the current output sentences to create an RTF word-processor document."));
     actSaveAsRTF->setEnabled(false);
     connect(actSaveAsRTF, &QAction::triggered, this, &MainWindow::saveAsRTF);
 
-    actSaveAsJMatch = newAction(
-        "actSaveAsJMatch", tr("J&Match"), QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg"),
-        tr("Export the current output sentences to create a Hot Potatoes JMatch matching exercise."));
+    actSaveAsJMatch
+        = newAction("actSaveAsJMatch", tr("J&Match"), QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg"),
+            tr("Export the current output sentences to create a Hot Potatoes JMatch matching exercise."));
     actSaveAsJMatch->setEnabled(false);
     connect(actSaveAsJMatch, &QAction::triggered, this, &MainWindow::saveAsJMatch);
 
-    actSaveAsJCloze = newAction(
-        "actSaveAsJCloze", tr("JClo&ze"), QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg"),
-        tr("Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise."));
+    actSaveAsJCloze
+        = newAction("actSaveAsJCloze", tr("JClo&ze"), QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg"),
+            tr("Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise."));
     actSaveAsJCloze->setEnabled(false);
     connect(actSaveAsJCloze, &QAction::triggered, this, &MainWindow::saveAsJCloze);
 
-    actRandomSentences = newAction("actRandomSentences", tr("&Random output"),
-                                   QStringLiteral(":/svgIcons/general_wand.svg"),
-                                   tr("Generate a random selection of sentences in the output box."));
+    actRandomSentences
+        = newAction("actRandomSentences", tr("&Random output"), QStringLiteral(":/svgIcons/general_wand.svg"),
+            tr("Generate a random selection of sentences in the output box."));
     actRandomSentences->setEnabled(false);
     connect(actRandomSentences, &QAction::triggered, this, &MainWindow::randomSentences);
 
     actFind = newAction("actFind", tr("&Find"), QStringLiteral(":/svgIcons/search_find.svg"),
-                        tr("Search for text in the database"));
+        tr("Search for text in the database"));
     actFind->setShortcut(QKeySequence::Find);
     connect(actFind, &QAction::triggered, this, &MainWindow::find);
 
-    actFindNext = newAction("actFindNext", tr("Find &next"), QStringLiteral(":/svgIcons/search_find-again.svg"),
-                            tr("Search for the next instance of text in the database"));
+    actFindNext
+        = newAction("actFindNext", tr("Find &next"), QStringLiteral(":/svgIcons/search_find-again.svg"),
+            tr("Search for the next instance of text in the database"));
     actFindNext->setShortcut(QKeySequence::FindNext);
     connect(actFindNext, &QAction::triggered, this, &MainWindow::findNext);
 
-    actHelpHelp = newAction("actHelpHelp", tr("&Help"), QStringLiteral(":/svgIcons/general_help.svg"),
-                            tr("Open the Help file."));
+    actHelpHelp = newAction(
+        "actHelpHelp", tr("&Help"), QStringLiteral(":/svgIcons/general_help.svg"), tr("Open the Help file."));
     // Plain F1 belongs to the context help.
     actHelpHelp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
     connect(actHelpHelp, &QAction::triggered, this, &MainWindow::helpHelp);
 
     actHelpGettingStarted = newAction("actHelpGettingStarted", tr("&Getting started"),
-                                      QStringLiteral(":/svgIcons/general_tutorial.svg"),
-                                      tr("Show the 'Getting started' topic in the Help file."));
+        QStringLiteral(":/svgIcons/general_tutorial.svg"),
+        tr("Show the 'Getting started' topic in the Help file."));
     connect(actHelpGettingStarted, &QAction::triggered, this, &MainWindow::helpGettingStarted);
 
-    actShowAboutBox = newAction("actShowAboutBox",
-                                tr("&About") + QLatin1Char(' ') + QCoreApplication::applicationName(),
-                                QLatin1String(AppIcon), tr("Show information about the application."));
+    actShowAboutBox
+        = newAction("actShowAboutBox", tr("&About") + QLatin1Char(' ') + QCoreApplication::applicationName(),
+            QLatin1String(AppIcon), tr("Show information about the application."));
     connect(actShowAboutBox, &QAction::triggered, this, &MainWindow::showAboutBox);
 
     connect(btnQuit, &QPushButton::clicked, this, &MainWindow::fileQuit);
@@ -672,21 +668,25 @@ void MainWindow::makeConnections()
     connect(actOutSentenceDown, &QAction::triggered, this, &MainWindow::outSentenceDown);
     // The sentence table follows the current headword.
     connect(wordSelection, &QItemSelectionModel::currentChanged, sentenceModel,
-            &LxdbSentenceTableModel::wordSelectionChanged);
-    connect(sentenceModel, &QAbstractItemModel::layoutChanged, tvSentences, &QTableView::resizeColumnsToContents);
-    connect(sentenceModel, &QAbstractItemModel::layoutChanged, tvSentences, &QTableView::resizeRowsToContents);
+        &LxdbSentenceTableModel::wordSelectionChanged);
+    connect(
+        sentenceModel, &QAbstractItemModel::layoutChanged, tvSentences, &QTableView::resizeColumnsToContents);
+    connect(
+        sentenceModel, &QAbstractItemModel::layoutChanged, tvSentences, &QTableView::resizeRowsToContents);
     connect(lvWords, &QListView::doubleClicked, this, &MainWindow::editWord);
     connect(btnAddWord, &QPushButton::clicked, this, &MainWindow::addWord);
     connect(btnDeleteWord, &QPushButton::clicked, this, &MainWindow::deleteWords);
-    connect(tvSentences, &QTableView::doubleClicked, this, qOverload<const QModelIndex &>(&MainWindow::editSentence));
+    connect(tvSentences, &QTableView::doubleClicked, this,
+        qOverload<const QModelIndex &>(&MainWindow::editSentence));
     connect(btnAddSentence, &QPushButton::clicked, this, &MainWindow::addSentence);
     connect(btnEditSentence, &QPushButton::clicked, this, qOverload<>(&MainWindow::editSentence));
     connect(btnDeleteSentence, &QPushButton::clicked, this, &MainWindow::deleteSentences);
     connect(btnUseSentence, &QPushButton::clicked, this, &MainWindow::useSentences);
     connect(wordSelection, &QItemSelectionModel::selectionChanged, this, &MainWindow::lvWordsSelChange);
-    connect(sentenceSelection, &QItemSelectionModel::selectionChanged, this, &MainWindow::tvSentencesSelChange);
+    connect(
+        sentenceSelection, &QItemSelectionModel::selectionChanged, this, &MainWindow::tvSentencesSelChange);
     connect(lwOutput->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &MainWindow::setOutputListButtonStates);
+        &MainWindow::setOutputListButtonStates);
     connect(btnClearOutputSentences, &QPushButton::clicked, this, &MainWindow::lwOutputClear);
     connect(btnDeleteOutputSentence, &QPushButton::clicked, this, &MainWindow::deleteOutputSentences);
     connect(btnBackupDb, &QPushButton::clicked, this, &MainWindow::backupDb);
@@ -720,8 +720,8 @@ void MainWindow::readSettings()
     splMain->restoreState(settings.value(QStringLiteral("splMainState")).toByteArray());
     recentFiles = settings.value(QStringLiteral("recentFiles")).toStringList();
 
-    QCheckBox *const options[] = {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder,
-                                  chkIncludeWordList};
+    QCheckBox *const options[]
+        = {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder, chkIncludeWordList};
     for (int i = 0; i < 5; ++i)
         options[i]->setChecked(settings.value(QLatin1String(OptionKeys[i]), true).toBool());
 
@@ -746,8 +746,8 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("recentFiles"), recentFiles);
     settings.setValue(QStringLiteral("state"), saveState(0));
 
-    const QCheckBox *const options[] = {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder,
-                                        chkIncludeWordList};
+    const QCheckBox *const options[]
+        = {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder, chkIncludeWordList};
     for (int i = 0; i < 5; ++i)
         settings.setValue(QLatin1String(OptionKeys[i]), options[i]->isChecked());
 
@@ -803,8 +803,8 @@ void MainWindow::updateWindowTitle()
 void MainWindow::updateRecentFileActions()
 {
     recentFiles.erase(std::remove_if(recentFiles.begin(), recentFiles.end(),
-                                     [](const QString &file) { return !QFile::exists(file); }),
-                      recentFiles.end());
+                          [](const QString &file) { return !QFile::exists(file); }),
+        recentFiles.end());
 
     for (int j = 0; j < MaxRecentFiles; ++j) {
         if (j < recentFiles.count()) {

@@ -103,13 +103,13 @@ private:
     void createTopPane();
     void createBottomPane();
     void createFootButtons();
-    QPushButton *newButton(QDialogButtonBox *box, const char *name, const QString &text,
-                           const QString &iconPath, bool enabled);
-    QAction *newAction(const char *name, const QString &text, const QString &iconPath,
-                       const QString &statusTip);
+    QPushButton *newButton(
+        QDialogButtonBox *box, const char *name, const QString &text, const QString &iconPath, bool enabled);
+    QAction *newAction(
+        const char *name, const QString &text, const QString &iconPath, const QString &statusTip);
     void createActions();
-    QAction *createOptionAction(const char *name, const QString &text, const QString &statusTip,
-                                QCheckBox *mirror);
+    QAction *createOptionAction(
+        const char *name, const QString &text, const QString &statusTip, QCheckBox *mirror);
     void createMenus();
     void createToolBars();
     void makeConnections();

@@ -13,18 +13,14 @@
 
 // --- Headwords -------------------------------------------------------------------------------------
 
-void MainWindow::addWord()
-{
-}
+void MainWindow::addWord() { }
 
 void MainWindow::editWord(const QModelIndex &index)
 {
     Q_UNUSED(index)
 }
 
-void MainWindow::deleteWords()
-{
-}
+void MainWindow::deleteWords() { }
 
 void MainWindow::lvWordsSelChange(const QItemSelection &selected, const QItemSelection &deselected)
 {
@@ -52,34 +48,22 @@ void MainWindow::updateWordCount()
 
 // --- Sentences -------------------------------------------------------------------------------------
 
-void MainWindow::addSentence()
-{
-}
+void MainWindow::addSentence() { }
 
 void MainWindow::editSentence(const QModelIndex &index)
 {
     Q_UNUSED(index)
 }
 
-void MainWindow::editSentence()
-{
-}
+void MainWindow::editSentence() { }
 
-void MainWindow::deleteSentences()
-{
-}
+void MainWindow::deleteSentences() { }
 
-void MainWindow::dbSentenceUp()
-{
-}
+void MainWindow::dbSentenceUp() { }
 
-void MainWindow::dbSentenceDown()
-{
-}
+void MainWindow::dbSentenceDown() { }
 
-void MainWindow::zeroUsed()
-{
-}
+void MainWindow::zeroUsed() { }
 
 void MainWindow::tvSentencesSelChange(const QItemSelection &selected, const QItemSelection &deselected)
 {
@@ -105,10 +89,6 @@ void MainWindow::updateSentenceCount()
 
 // --- Find ------------------------------------------------------------------------------------------
 
-void MainWindow::find()
-{
-}
+void MainWindow::find() { }
 
-void MainWindow::findNext()
-{
-}
+void MainWindow::findNext() { }

@@ -2,18 +2,10 @@
 // The file exports of the output list: RTF document, XHTML page, JMatch and JCloze exercises.
 #include "app/mainwindow.h"
 
-void MainWindow::saveAsRTF()
-{
-}
+void MainWindow::saveAsRTF() { }
 
-void MainWindow::saveAsXHTML()
-{
-}
+void MainWindow::saveAsXHTML() { }
 
-void MainWindow::saveAsJMatch()
-{
-}
+void MainWindow::saveAsJMatch() { }
 
-void MainWindow::saveAsJCloze()
-{
-}
+void MainWindow::saveAsJCloze() { }

@@ -4,17 +4,11 @@
 
 #include "data/lxddatabase.h"
 
-void MainWindow::fileNew()
-{
-}
+void MainWindow::fileNew() { }
 
-void MainWindow::fileOpen()
-{
-}
+void MainWindow::fileOpen() { }
 
-void MainWindow::fileAppend()
-{
-}
+void MainWindow::fileAppend() { }
 
 bool MainWindow::fileSave()
 {
@@ -26,9 +20,7 @@ bool MainWindow::fileSaveAs()
     return false;
 }
 
-void MainWindow::backupDb()
-{
-}
+void MainWindow::backupDb() { }
 
 void MainWindow::fileQuit()
 {
@@ -57,10 +49,6 @@ bool MainWindow::loadFile(const QString &fileName, bool append)
 
 // --- XML exchange ----------------------------------------------------------------------------------
 
-void MainWindow::fileExportXml()
-{
-}
+void MainWindow::fileExportXml() { }
 
-void MainWindow::fileImportXml()
-{
-}
+void MainWindow::fileImportXml() { }

@@ -9,29 +9,17 @@
 #include <QListWidget>
 #include <QPushButton>
 
-void MainWindow::useSentences()
-{
-}
+void MainWindow::useSentences() { }
 
-void MainWindow::randomSentences()
-{
-}
+void MainWindow::randomSentences() { }
 
-void MainWindow::outSentenceUp()
-{
-}
+void MainWindow::outSentenceUp() { }
 
-void MainWindow::outSentenceDown()
-{
-}
+void MainWindow::outSentenceDown() { }
 
-void MainWindow::deleteOutputSentences()
-{
-}
+void MainWindow::deleteOutputSentences() { }
 
-void MainWindow::lwOutputClear()
-{
-}
+void MainWindow::lwOutputClear() { }
 
 void MainWindow::updateOutputCount()
 {
@@ -40,9 +28,10 @@ void MainWindow::updateOutputCount()
 
     const bool any = count > 0;
     for (QPushButton *button :
-         {btnExportTextToClipboard, btnExportXHTML, btnExportRTF, btnExportJMatch, btnExportJCloze})
+        {btnExportTextToClipboard, btnExportXHTML, btnExportRTF, btnExportJMatch, btnExportJCloze})
         button->setEnabled(any);
-    for (QAction *action : {actSentencesToClipboard, actSaveAsXHTML, actSaveAsRTF, actSaveAsJMatch, actSaveAsJCloze})
+    for (QAction *action :
+        {actSentencesToClipboard, actSaveAsXHTML, actSaveAsRTF, actSaveAsJMatch, actSaveAsJCloze})
         action->setEnabled(any);
 }
 
@@ -60,6 +49,4 @@ void MainWindow::buildExercise(QStringList &questions, QStringList &words)
     words.clear();
 }
 
-void MainWindow::sentencesToClipboard()
-{
-}
+void MainWindow::sentencesToClipboard() { }

@@ -2,10 +2,6 @@
 // Start-up: preparing the user's database folder on the first run, and the command line.
 #include "app/mainwindow.h"
 
-void MainWindow::setupUserDatabase()
-{
-}
+void MainWindow::setupUserDatabase() { }
 
-void MainWindow::processCommandLine()
-{
-}
+void MainWindow::processCommandLine() { }

@@ -137,7 +137,8 @@ void TestMainWindow::fillDatabase(MainWindow &w)
     const QList<QPair<QString, QStringList>> content = {
         {QStringLiteral("cat"), {QStringLiteral("The [cat] sat."), QStringLiteral("A [cat] purrs.")}},
         {QStringLiteral("dog"),
-         {QStringLiteral("The [dog] barks."), QStringLiteral("Walk the [dog]."), QStringLiteral("[Dogs] dig.")}},
+            {QStringLiteral("The [dog] barks."), QStringLiteral("Walk the [dog]."),
+                QStringLiteral("[Dogs] dig.")}},
     };
     for (const auto &entry : content) {
         db->addItem();
@@ -168,33 +169,75 @@ void TestMainWindow::everyControlCarriesItsName_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("className");
     const QList<QPair<const char *, const char *>> controls = {
-        {"layMain", "QVBoxLayout"}, {"layHeader", "QHBoxLayout"}, {"lblLogoLeft", "QLabel"},
-        {"lblTitle", "QLabel"}, {"lblLogoRight", "QLabel"}, {"splMain", "QSplitter"},
-        {"wgtTop", "QWidget"}, {"grdTop", "QGridLayout"}, {"wgtBottom", "QWidget"},
-        {"grdBottom", "QGridLayout"}, {"bbxFile", "QDialogButtonBox"}, {"btnBackupDb", "QPushButton"},
-        {"btnQuit", "QPushButton"}, {"lblWords", "QLabel"}, {"lblSentences", "QLabel"},
-        {"lvWords", "QListView"}, {"tvSentences", "QTableView"}, {"tbrDbUpDown", "QToolBar"},
-        {"bbxWords", "QDialogButtonBox"}, {"btnAddWord", "QPushButton"}, {"btnDeleteWord", "QPushButton"},
-        {"bbxSentences", "QDialogButtonBox"}, {"btnAddSentence", "QPushButton"},
-        {"btnDeleteSentence", "QPushButton"}, {"btnEditSentence", "QPushButton"},
-        {"btnUseSentence", "QPushButton"}, {"lblOutput", "QLabel"}, {"layOptions", "QVBoxLayout"},
-        {"chkIncludeQNums", "QCheckBox"}, {"chkGapWords", "QCheckBox"}, {"chkBracketWords", "QCheckBox"},
-        {"chkJumbleOrder", "QCheckBox"}, {"chkIncludeWordList", "QCheckBox"}, {"lwOutput", "QListWidget"},
-        {"tbrOutputUpDown", "QToolBar"}, {"layOutputButtons", "QHBoxLayout"},
-        {"bbxOutputEdit", "QDialogButtonBox"}, {"btnDeleteOutputSentence", "QPushButton"},
-        {"btnClearOutputSentences", "QPushButton"}, {"bbxExport", "QDialogButtonBox"},
-        {"btnExportTextToClipboard", "QPushButton"}, {"btnExportXHTML", "QPushButton"},
-        {"btnExportRTF", "QPushButton"}, {"btnExportJMatch", "QPushButton"},
-        {"btnExportJCloze", "QPushButton"}, {"centralWidget", "QWidget"}, {"menuBar", "QMenuBar"},
-        {"statusBar", "QStatusBar"}, {"mnuFile", "QMenu"}, {"mnuWords", "QMenu"}, {"mnuSentences", "QMenu"},
-        {"mnuSearch", "QMenu"}, {"mnuOutput", "QMenu"}, {"mnuExport", "QMenu"}, {"mnuHelp", "QMenu"},
-        {"tbrFile", "QToolBar"}, {"tbrSearch", "QToolBar"}, {"tbrOutput", "QToolBar"}, {"tbrHelp", "QToolBar"},
-        {"recentSeparator", "QAction"}, {"actDbSentenceUp", "QAction"}, {"actOutSentenceDown", "QAction"},
-        {"ZelAbout", "ZelAbout"}, {"DlgEditSentence", "DlgEditSentence"},
+        {"layMain", "QVBoxLayout"},
+        {"layHeader", "QHBoxLayout"},
+        {"lblLogoLeft", "QLabel"},
+        {"lblTitle", "QLabel"},
+        {"lblLogoRight", "QLabel"},
+        {"splMain", "QSplitter"},
+        {"wgtTop", "QWidget"},
+        {"grdTop", "QGridLayout"},
+        {"wgtBottom", "QWidget"},
+        {"grdBottom", "QGridLayout"},
+        {"bbxFile", "QDialogButtonBox"},
+        {"btnBackupDb", "QPushButton"},
+        {"btnQuit", "QPushButton"},
+        {"lblWords", "QLabel"},
+        {"lblSentences", "QLabel"},
+        {"lvWords", "QListView"},
+        {"tvSentences", "QTableView"},
+        {"tbrDbUpDown", "QToolBar"},
+        {"bbxWords", "QDialogButtonBox"},
+        {"btnAddWord", "QPushButton"},
+        {"btnDeleteWord", "QPushButton"},
+        {"bbxSentences", "QDialogButtonBox"},
+        {"btnAddSentence", "QPushButton"},
+        {"btnDeleteSentence", "QPushButton"},
+        {"btnEditSentence", "QPushButton"},
+        {"btnUseSentence", "QPushButton"},
+        {"lblOutput", "QLabel"},
+        {"layOptions", "QVBoxLayout"},
+        {"chkIncludeQNums", "QCheckBox"},
+        {"chkGapWords", "QCheckBox"},
+        {"chkBracketWords", "QCheckBox"},
+        {"chkJumbleOrder", "QCheckBox"},
+        {"chkIncludeWordList", "QCheckBox"},
+        {"lwOutput", "QListWidget"},
+        {"tbrOutputUpDown", "QToolBar"},
+        {"layOutputButtons", "QHBoxLayout"},
+        {"bbxOutputEdit", "QDialogButtonBox"},
+        {"btnDeleteOutputSentence", "QPushButton"},
+        {"btnClearOutputSentences", "QPushButton"},
+        {"bbxExport", "QDialogButtonBox"},
+        {"btnExportTextToClipboard", "QPushButton"},
+        {"btnExportXHTML", "QPushButton"},
+        {"btnExportRTF", "QPushButton"},
+        {"btnExportJMatch", "QPushButton"},
+        {"btnExportJCloze", "QPushButton"},
+        {"centralWidget", "QWidget"},
+        {"menuBar", "QMenuBar"},
+        {"statusBar", "QStatusBar"},
+        {"mnuFile", "QMenu"},
+        {"mnuWords", "QMenu"},
+        {"mnuSentences", "QMenu"},
+        {"mnuSearch", "QMenu"},
+        {"mnuOutput", "QMenu"},
+        {"mnuExport", "QMenu"},
+        {"mnuHelp", "QMenu"},
+        {"tbrFile", "QToolBar"},
+        {"tbrSearch", "QToolBar"},
+        {"tbrOutput", "QToolBar"},
+        {"tbrHelp", "QToolBar"},
+        {"recentSeparator", "QAction"},
+        {"actDbSentenceUp", "QAction"},
+        {"actOutSentenceDown", "QAction"},
+        {"ZelAbout", "ZelAbout"},
+        {"DlgEditSentence", "DlgEditSentence"},
         {"DlgRandomSentences", "DlgRandomSentences"},
     };
     for (const auto &control : controls)
-        QTest::newRow(control.first) << QString::fromLatin1(control.first) << QString::fromLatin1(control.second);
+        QTest::newRow(control.first) << QString::fromLatin1(control.first)
+                                     << QString::fromLatin1(control.second);
     for (int i = 0; i < 5; ++i) {
         const QString name = QStringLiteral("recentFileActs%1").arg(i);
         QTest::newRow(qPrintable(name)) << name << QStringLiteral("QAction");
@@ -216,15 +259,15 @@ void TestMainWindow::initialStates()
 {
     auto w = newWindow();
     const QStringList enabled = {"btnAddWord", "btnAddSentence", "btnBackupDb", "btnQuit"};
-    const QStringList disabled = {"btnDeleteWord",           "btnDeleteSentence",        "btnEditSentence",
-                                  "btnUseSentence",          "btnDeleteOutputSentence",  "btnClearOutputSentences",
-                                  "btnExportTextToClipboard", "btnExportXHTML",          "btnExportRTF",
-                                  "btnExportJMatch",         "btnExportJCloze"};
+    const QStringList disabled = {"btnDeleteWord", "btnDeleteSentence", "btnEditSentence", "btnUseSentence",
+        "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML",
+        "btnExportRTF", "btnExportJMatch", "btnExportJCloze"};
     for (const QString &name : enabled)
         QVERIFY2(w->findChild<QPushButton *>(name)->isEnabled(), qPrintable(name));
     for (const QString &name : disabled)
         QVERIFY2(!w->findChild<QPushButton *>(name)->isEnabled(), qPrintable(name));
-    for (const char *name : {"actDbSentenceUp", "actDbSentenceDown", "actOutSentenceUp", "actOutSentenceDown"}) {
+    for (const char *name :
+        {"actDbSentenceUp", "actDbSentenceDown", "actOutSentenceUp", "actOutSentenceDown"}) {
         auto *action = w->findChild<QAction *>(QLatin1String(name));
         QVERIFY2(action->isEnabled(), name);
         QVERIFY2(!action->icon().pixmap(16, 16).isNull(), name);
@@ -233,8 +276,8 @@ void TestMainWindow::initialStates()
     QCOMPARE(w->findChild<QLabel *>("lblOutput")->text(), QStringLiteral("Output"));
     QCOMPARE(w->findChild<QLabel *>("lblTitle")->text(), QStringLiteral("Lexivane"));
     QVERIFY(!w->findChild<QLabel *>("lblLogoLeft")->pixmap().isNull());
-    for (const char *name : {"chkIncludeQNums", "chkGapWords", "chkBracketWords", "chkJumbleOrder",
-                             "chkIncludeWordList"})
+    for (const char *name :
+        {"chkIncludeQNums", "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList"})
         QVERIFY2(w->findChild<QCheckBox *>(QLatin1String(name))->isChecked(), name);
 
     // The panes cannot be squeezed away, and the sentence table takes most of the width.
@@ -260,71 +303,104 @@ void TestMainWindow::actions_data()
     QTest::addColumn<QString>("statusTip");
 
     const QKeySequence none;
-    QTest::newRow("new") << "actFileNew" << "&New" << QKeySequence(QKeySequence::New) << true << true
+    QTest::newRow("new") << "actFileNew"
+                         << "&New" << QKeySequence(QKeySequence::New) << true << true
                          << "Create a new vocabulary database file";
-    QTest::newRow("open") << "actFileOpen" << "&Open" << QKeySequence(QKeySequence::Open) << true << true
+    QTest::newRow("open") << "actFileOpen"
+                          << "&Open" << QKeySequence(QKeySequence::Open) << true << true
                           << "Open an existing vocabulary database file";
-    QTest::newRow("append") << "actFileAppend" << "&Append" << none << true << true
-                            << "Open an existing vocabulary database file and append it to the current database.";
-    QTest::newRow("save") << "actFileSave" << "&Save" << QKeySequence(QKeySequence::Save) << true << true
+    QTest::newRow("append")
+        << "actFileAppend"
+        << "&Append" << none << true << true
+        << "Open an existing vocabulary database file and append it to the current database.";
+    QTest::newRow("save") << "actFileSave"
+                          << "&Save" << QKeySequence(QKeySequence::Save) << true << true
                           << "Save the current vocabulary database file";
-    QTest::newRow("save as") << "actFileSaveAs" << "Save As" << QKeySequence(QKeySequence::SaveAs) << true << true
+    QTest::newRow("save as") << "actFileSaveAs"
+                             << "Save As" << QKeySequence(QKeySequence::SaveAs) << true << true
                              << "Save the current vocabulary database file with a new name";
-    QTest::newRow("export xml") << "actFileExportXml" << "&Export to XML" << none << true << true
+    QTest::newRow("export xml") << "actFileExportXml"
+                                << "&Export to XML" << none << true << true
                                 << "Save the current vocabulary database to a file in XML format";
-    QTest::newRow("import xml") << "actFileImportXml" << "&Import from XML" << none << true << true
+    QTest::newRow("import xml") << "actFileImportXml"
+                                << "&Import from XML" << none << true << true
                                 << "Import a vocabulary database from XML format";
-    QTest::newRow("quit") << "actFileQuit" << "&Quit" << QKeySequence(QKeySequence::Quit) << true << true << "";
-    QTest::newRow("add word") << "actAddWord" << "&New word" << none << true << true
-                              << "Add a new headword to the database.";
-    QTest::newRow("delete words") << "actDeleteWords" << "&Delete word" << none << false << true << "";
-    QTest::newRow("add sentence") << "actAddSentence" << "&New Sentence" << none << false << true
+    QTest::newRow("quit") << "actFileQuit"
+                          << "&Quit" << QKeySequence(QKeySequence::Quit) << true << true << "";
+    QTest::newRow("add word") << "actAddWord"
+                              << "&New word" << none << true << true << "Add a new headword to the database.";
+    QTest::newRow("delete words") << "actDeleteWords"
+                                  << "&Delete word" << none << false << true << "";
+    QTest::newRow("add sentence") << "actAddSentence"
+                                  << "&New Sentence" << none << false << true
                                   << "Add a new sentence to the database.";
-    QTest::newRow("delete sentences") << "actDeleteSentences" << "&Delete Sentence" << none << false << true << "";
-    QTest::newRow("edit sentence") << "actEditSentence" << "&Edit Sentence" << none << false << true
+    QTest::newRow("delete sentences") << "actDeleteSentences"
+                                      << "&Delete Sentence" << none << false << true << "";
+    QTest::newRow("edit sentence") << "actEditSentence"
+                                   << "&Edit Sentence" << none << false << true
                                    << "Edit the selected sentence.";
-    QTest::newRow("use sentences") << "actUseSentences" << "&Use Sentence" << none << false << true
+    QTest::newRow("use sentences") << "actUseSentences"
+                                   << "&Use Sentence" << none << false << true
                                    << "Use the selected sentence(s) in the output.";
     QTest::newRow("zero used")
-        << "actZeroUsed" << "&Zero all used values" << none << true << true
+        << "actZeroUsed"
+        << "&Zero all used values" << none << true << true
         << "Set the value of the 'Used' counter to zero for all sentences in the database.";
-    QTest::newRow("q nums") << "actIncludeQNums" << "&Include Q #s" << none << true << false
+    QTest::newRow("q nums") << "actIncludeQNums"
+                            << "&Include Q #s" << none << true << false
                             << "Include question numbers for all the sentences in the output.";
-    QTest::newRow("gap") << "actGapWords" << "&Gap words" << none << true << false
+    QTest::newRow("gap") << "actGapWords"
+                         << "&Gap words" << none << true << false
                          << "Gap all the key words in the output sentences.";
-    QTest::newRow("bracket") << "actBracketWords" << "&Bracket words" << none << true << false
+    QTest::newRow("bracket") << "actBracketWords"
+                             << "&Bracket words" << none << true << false
                              << "Include brackets around key words in the output.";
-    QTest::newRow("jumble") << "actJumbleOrder" << "&Jumble order" << none << true << false
+    QTest::newRow("jumble") << "actJumbleOrder"
+                            << "&Jumble order" << none << true << false
                             << "Jumble the order of the sentences in the output.";
-    QTest::newRow("word list") << "actIncludeWordList" << "Include word &list" << none << true << false
+    QTest::newRow("word list") << "actIncludeWordList"
+                               << "Include word &list" << none << true << false
                                << "Include a list of all the gapped words in the output.";
-    QTest::newRow("clipboard") << "actSentencesToClipboard" << "&Clipboard" << none << false << true
+    QTest::newRow("clipboard") << "actSentencesToClipboard"
+                               << "&Clipboard" << none << false << true
                                << "Place the current output sentences on the clipboard.";
-    QTest::newRow("xhtml") << "actSaveAsXHTML" << "&HTML" << none << false << true
+    QTest::newRow("xhtml") << "actSaveAsXHTML"
+                           << "&HTML" << none << false << true
                            << "Export the current output sentences to create an XHTML web page.";
-    QTest::newRow("rtf") << "actSaveAsRTF" << "&RTF" << none << false << true
+    QTest::newRow("rtf") << "actSaveAsRTF"
+                         << "&RTF" << none << false << true
                          << "Export the current output sentences to create an RTF word-processor document.";
     QTest::newRow("jmatch")
-        << "actSaveAsJMatch" << "J&Match" << none << false << true
+        << "actSaveAsJMatch"
+        << "J&Match" << none << false << true
         << "Export the current output sentences to create a Hot Potatoes JMatch matching exercise.";
     QTest::newRow("jcloze")
-        << "actSaveAsJCloze" << "JClo&ze" << none << false << true
+        << "actSaveAsJCloze"
+        << "JClo&ze" << none << false << true
         << "Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise.";
-    QTest::newRow("random") << "actRandomSentences" << "&Random output" << none << false << true
+    QTest::newRow("random") << "actRandomSentences"
+                            << "&Random output" << none << false << true
                             << "Generate a random selection of sentences in the output box.";
-    QTest::newRow("find") << "actFind" << "&Find" << QKeySequence(QKeySequence::Find) << true << true
+    QTest::newRow("find") << "actFind"
+                          << "&Find" << QKeySequence(QKeySequence::Find) << true << true
                           << "Search for text in the database";
-    QTest::newRow("find next") << "actFindNext" << "Find &next" << QKeySequence(QKeySequence::FindNext) << true
-                               << true << "Search for the next instance of text in the database";
-    QTest::newRow("help") << "actHelpHelp" << "&Help" << QKeySequence(Qt::CTRL | Qt::Key_F1) << true << true
+    QTest::newRow("find next") << "actFindNext"
+                               << "Find &next" << QKeySequence(QKeySequence::FindNext) << true << true
+                               << "Search for the next instance of text in the database";
+    QTest::newRow("help") << "actHelpHelp"
+                          << "&Help" << QKeySequence(Qt::CTRL | Qt::Key_F1) << true << true
                           << "Open the Help file.";
-    QTest::newRow("getting started") << "actHelpGettingStarted" << "&Getting started" << none << true << true
+    QTest::newRow("getting started") << "actHelpGettingStarted"
+                                     << "&Getting started" << none << true << true
                                      << "Show the 'Getting started' topic in the Help file.";
-    QTest::newRow("about") << "actShowAboutBox" << "&About Lexivane 3" << none << true << true
+    QTest::newRow("about") << "actShowAboutBox"
+                           << "&About Lexivane 3" << none << true << true
                            << "Show information about the application.";
-    QTest::newRow("db up") << "actDbSentenceUp" << "Move &up" << none << true << true
+    QTest::newRow("db up") << "actDbSentenceUp"
+                           << "Move &up" << none << true << true
                            << "Move the selected sentence(s) up in the list.";
-    QTest::newRow("output down") << "actOutSentenceDown" << "Move &down" << none << true << true
+    QTest::newRow("output down") << "actOutSentenceDown"
+                                 << "Move &down" << none << true << true
                                  << "Move the selected sentence(s) down in the list.";
 }
 
@@ -369,30 +445,30 @@ void TestMainWindow::menus()
     QStringList titles;
     for (QAction *action : w->menuBar()->actions())
         titles << action->menu()->objectName() + QLatin1Char('=') + action->text();
-    QCOMPARE(titles, QStringList({"mnuFile=&File", "mnuWords=&Words", "mnuSentences=&Sentences",
-                                  "mnuSearch=&Search", "mnuOutput=&Output", "mnuHelp=&Help"}));
+    QCOMPARE(titles,
+        QStringList({"mnuFile=&File", "mnuWords=&Words", "mnuSentences=&Sentences", "mnuSearch=&Search",
+            "mnuOutput=&Output", "mnuHelp=&Help"}));
 
     QCOMPARE(entries(w->findChild<QMenu *>("mnuFile")->actions()),
-             QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actFileAppend",
-                          "actFileExportXml", "actFileImportXml", "recentSeparator", "recentFileActs0",
-                          "recentFileActs1", "recentFileActs2", "recentFileActs3", "recentFileActs4", "-",
-                          "actFileQuit"}));
-    QCOMPARE(entries(w->findChild<QMenu *>("mnuWords")->actions()),
-             QStringList({"actAddWord", "actDeleteWords"}));
+        QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actFileAppend",
+            "actFileExportXml", "actFileImportXml", "recentSeparator", "recentFileActs0", "recentFileActs1",
+            "recentFileActs2", "recentFileActs3", "recentFileActs4", "-", "actFileQuit"}));
+    QCOMPARE(
+        entries(w->findChild<QMenu *>("mnuWords")->actions()), QStringList({"actAddWord", "actDeleteWords"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSentences")->actions()),
-             QStringList({"actAddSentence", "actDeleteSentences", "actEditSentence", "actUseSentences", "-",
-                          "actZeroUsed"}));
+        QStringList({"actAddSentence", "actDeleteSentences", "actEditSentence", "actUseSentences", "-",
+            "actZeroUsed"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSearch")->actions()), QStringList({"actFind", "actFindNext"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuOutput")->actions()),
-             QStringList({"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
-                          "actIncludeWordList", "-", "mnuExport", "-", "actRandomSentences"}));
+        QStringList({"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
+            "actIncludeWordList", "-", "mnuExport", "-", "actRandomSentences"}));
     auto *mnuExport = w->findChild<QMenu *>("mnuExport");
     QCOMPARE(mnuExport->title(), QStringLiteral("&Export"));
     QCOMPARE(entries(mnuExport->actions()),
-             QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-                          "actSaveAsJCloze"}));
+        QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
+            "actSaveAsJCloze"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuHelp")->actions()),
-             QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
+        QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
 }
 
 void TestMainWindow::toolBars()
@@ -406,12 +482,13 @@ void TestMainWindow::toolBars()
     QCOMPARE(bars, QStringList({"tbrFile=&File", "tbrSearch=&Search", "tbrOutput=&Output", "tbrHelp=&Help"}));
 
     QCOMPARE(entries(w->findChild<QToolBar *>("tbrFile")->actions()),
-             QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actFileAppend",
-                          "actFileExportXml", "actFileImportXml", "-", "actFileQuit"}));
-    QCOMPARE(entries(w->findChild<QToolBar *>("tbrSearch")->actions()), QStringList({"actFind", "actFindNext"}));
+        QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actFileAppend",
+            "actFileExportXml", "actFileImportXml", "-", "actFileQuit"}));
+    QCOMPARE(
+        entries(w->findChild<QToolBar *>("tbrSearch")->actions()), QStringList({"actFind", "actFindNext"}));
     QCOMPARE(entries(w->findChild<QToolBar *>("tbrOutput")->actions()), QStringList({"actRandomSentences"}));
     QCOMPARE(entries(w->findChild<QToolBar *>("tbrHelp")->actions()),
-             QStringList({"actHelpHelp", "actHelpGettingStarted"}));
+        QStringList({"actHelpHelp", "actHelpGettingStarted"}));
 
     auto *dbUpDown = w->findChild<QToolBar *>("tbrDbUpDown");
     QCOMPARE(dbUpDown->orientation(), Qt::Vertical);
@@ -425,11 +502,16 @@ void TestMainWindow::optionsMirrorTheirActions_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("action");
-    QTest::newRow("q nums") << "chkIncludeQNums" << "actIncludeQNums";
-    QTest::newRow("gap") << "chkGapWords" << "actGapWords";
-    QTest::newRow("bracket") << "chkBracketWords" << "actBracketWords";
-    QTest::newRow("jumble") << "chkJumbleOrder" << "actJumbleOrder";
-    QTest::newRow("word list") << "chkIncludeWordList" << "actIncludeWordList";
+    QTest::newRow("q nums") << "chkIncludeQNums"
+                            << "actIncludeQNums";
+    QTest::newRow("gap") << "chkGapWords"
+                         << "actGapWords";
+    QTest::newRow("bracket") << "chkBracketWords"
+                             << "actBracketWords";
+    QTest::newRow("jumble") << "chkJumbleOrder"
+                            << "actJumbleOrder";
+    QTest::newRow("word list") << "chkIncludeWordList"
+                               << "actIncludeWordList";
 }
 
 void TestMainWindow::optionsMirrorTheirActions()
@@ -529,15 +611,16 @@ void TestMainWindow::sentenceSelectionEnablesControls()
 
     tvSentences->selectRow(0);
     QCOMPARE(states(), QStringLiteral("111111"));
-    tvSentences->selectionModel()->select(tvSentences->model()->index(2, 0),
-                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    tvSentences->selectionModel()->select(
+        tvSentences->model()->index(2, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     QCOMPARE(states(), QStringLiteral("101101"));
     tvSentences->clearSelection();
     QCOMPARE(states(), QStringLiteral("000000"));
 
     // Choosing another headword drops the sentence selection and its controls with it.
     tvSentences->selectRow(1);
-    lvWords->selectionModel()->setCurrentIndex(lvWords->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+    lvWords->selectionModel()->setCurrentIndex(
+        lvWords->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
     QCOMPARE(states(), QStringLiteral("000000"));
 }
 
@@ -560,11 +643,11 @@ void TestMainWindow::outputListEnablesControls()
     // A changed entry goes through the list model's dataChanged to the count and the exports.
     lwOutput->item(0)->setText(QStringLiteral("A [cat] purrs."));
     QCOMPARE(w->findChild<QLabel *>("lblOutput")->text(), QStringLiteral("Output (2)"));
-    for (const char *name : {"btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF", "btnExportJMatch",
-                             "btnExportJCloze"})
+    for (const char *name :
+        {"btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF", "btnExportJMatch", "btnExportJCloze"})
         QVERIFY2(w->findChild<QPushButton *>(QLatin1String(name))->isEnabled(), name);
-    for (const char *name : {"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-                             "actSaveAsJCloze"})
+    for (const char *name :
+        {"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch", "actSaveAsJCloze"})
         QVERIFY2(w->findChild<QAction *>(QLatin1String(name))->isEnabled(), name);
 }
 
@@ -591,10 +674,10 @@ void TestMainWindow::countLabelsFollowModelChanges()
 void TestMainWindow::firstStartUsesDefaults()
 {
     auto w = newWindow();
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/lexivanevoc");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + QStringLiteral("/lexivanevoc");
     for (const QString &dir : {w->lastVocFileDir, w->lastXmlFileDir, w->lastRtfFileDir, w->lastXhtmlFileDir,
-                               w->lastJclFileDir, w->lastJmtFileDir})
+             w->lastJclFileDir, w->lastJmtFileDir})
         QCOMPARE(dir, folder);
     QVERIFY(w->recentFiles.isEmpty());
 }
@@ -648,8 +731,8 @@ void TestMainWindow::settingsRoundTripOnAcceptedClose()
     QVERIFY(w->findChild<QCheckBox *>("chkGapWords")->isChecked());
     QVERIFY(w->findChild<QAction *>("actGapWords")->isChecked());
     QCOMPARE(QStringList({w->lastVocFileDir, w->lastXmlFileDir, w->lastRtfFileDir, w->lastXhtmlFileDir,
-                          w->lastJclFileDir, w->lastJmtFileDir}),
-             QStringList({"/voc", "/xml", "/rtf", "/xhtml", "/jcl", "/jmt"}));
+                 w->lastJclFileDir, w->lastJmtFileDir}),
+        QStringList({"/voc", "/xml", "/rtf", "/xhtml", "/jcl", "/jmt"}));
     QCOMPARE(w->recentFiles, recent);
     // The toolbars are found again by name: one hidden toolbar stays hidden.
     w->findChild<QToolBar *>("tbrSearch")->hide();
@@ -859,11 +942,11 @@ void TestMainWindow::helpPagesExist()
     auto w = newWindow();
     // Every page the window's controls lead to must be there.
     for (const char *control :
-         {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence", "btnDeleteSentence",
-          "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums", "chkGapWords",
-          "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput", "btnDeleteOutputSentence",
-          "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF",
-          "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown", "btnBackupDb", "btnQuit"}) {
+        {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence", "btnDeleteSentence",
+            "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums", "chkGapWords",
+            "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput", "btnDeleteOutputSentence",
+            "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF",
+            "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown", "btnBackupDb", "btnQuit"}) {
         opened.clear();
         auto *widget = w->findChild<QWidget *>(QLatin1String(control));
         widget->setEnabled(true);

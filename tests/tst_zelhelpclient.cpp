@@ -73,7 +73,8 @@ void TestZelHelpClient::init()
     layout->addWidget(box);
 
     auto *client = new ZelHelpClient(window);
-    client->setHelpPages({{mapped, QStringLiteral("lxv_main_mapped.htm")}, {box, QStringLiteral("lxv_main_box.htm")}});
+    client->setHelpPages(
+        {{mapped, QStringLiteral("lxv_main_mapped.htm")}, {box, QStringLiteral("lxv_main_box.htm")}});
     window->show();
     QApplication::setActiveWindow(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -103,10 +104,10 @@ void TestZelHelpClient::helpKeys_data()
     QTest::addColumn<QString>("page");
     QTest::newRow("F1 on mapped") << int(Qt::Key_F1) << int(Qt::NoModifier) << true << "lxv_main_mapped.htm";
     QTest::newRow("F1 on unmapped") << int(Qt::Key_F1) << int(Qt::NoModifier) << false << "help.htm";
-    QTest::newRow("Help key on mapped") << int(Qt::Key_Help) << int(Qt::NoModifier) << true
-                                        << "lxv_main_mapped.htm";
-    QTest::newRow("Shift+F1 on mapped") << int(Qt::Key_F1) << int(Qt::ShiftModifier) << true
-                                        << "lxv_main_mapped.htm";
+    QTest::newRow("Help key on mapped")
+        << int(Qt::Key_Help) << int(Qt::NoModifier) << true << "lxv_main_mapped.htm";
+    QTest::newRow("Shift+F1 on mapped")
+        << int(Qt::Key_F1) << int(Qt::ShiftModifier) << true << "lxv_main_mapped.htm";
 }
 
 void TestZelHelpClient::helpKeys()

@@ -48,13 +48,17 @@ void TestZelUtils::openFileUrlForms_data()
     QTest::addColumn<QString>("url");
     QTest::addColumn<QString>("localFile");
 
-    QTest::newRow("unix path") << "/home/t/help/help.htm" << "file:///home/t/help/help.htm"
+    QTest::newRow("unix path") << "/home/t/help/help.htm"
+                               << "file:///home/t/help/help.htm"
                                << "/home/t/help/help.htm";
     // What a drive path means as a local file is the platform's business; its URL is fixed.
-    QTest::newRow("drive path") << "D:/help/help.htm" << "file:///D:/help/help.htm" << QString();
-    QTest::newRow("blank in name") << "/tmp/my exercise.rtf" << "file:///tmp/my exercise.rtf"
+    QTest::newRow("drive path") << "D:/help/help.htm"
+                                << "file:///D:/help/help.htm" << QString();
+    QTest::newRow("blank in name") << "/tmp/my exercise.rtf"
+                                   << "file:///tmp/my exercise.rtf"
                                    << "/tmp/my exercise.rtf";
-    QTest::newRow("accented name") << "/tmp/\u00e9t\u00e9.htm" << "file:///tmp/\u00e9t\u00e9.htm"
+    QTest::newRow("accented name") << "/tmp/\u00e9t\u00e9.htm"
+                                   << "file:///tmp/\u00e9t\u00e9.htm"
                                    << "/tmp/\u00e9t\u00e9.htm";
 }
 
@@ -116,7 +120,9 @@ void TestZelUtils::failureShowsWarning()
     });
     QVERIFY(!ZelUtils::openFile(QStringLiteral("D:/help/missing.htm"), true));
     QCOMPARE(title, QStringLiteral("File open error"));
-    QCOMPARE(text, QStringLiteral("Unable to open this file:\n D:/help/missing.htm\nPlease try opening the file manually."));
+    QCOMPARE(text,
+        QStringLiteral(
+            "Unable to open this file:\n D:/help/missing.htm\nPlease try opening the file manually."));
     QCOMPARE(icon, QMessageBox::Warning);
     QCOMPARE(buttons, 1);
 }

@@ -19,8 +19,7 @@ ZelUtils::UrlOpener &urlOpener()
 
 ZelUtils::ZelUtils(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 QString ZelUtils::dataPath(const QString &relative)
 {
@@ -43,8 +42,8 @@ bool ZelUtils::openFile(const QString &path, bool showErrors)
     const bool ok = urlOpener() ? urlOpener()(target) : QDesktopServices::openUrl(target);
     if (!ok && showErrors) {
         QMessageBox::warning(nullptr, tr("File open error"),
-                             tr("Unable to open this file:\n %1").arg(path) + QLatin1Char('\n')
-                                 + tr("Please try opening the file manually."));
+            tr("Unable to open this file:\n %1").arg(path) + QLatin1Char('\n')
+                + tr("Please try opening the file manually."));
     }
     return ok;
 }
