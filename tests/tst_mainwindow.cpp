@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -816,6 +817,13 @@ void TestMainWindow::contextHelpOnUnmappedControlOpensStartPage()
     QCOMPARE(opened.count(), 2);
     QVERIFY(opened.at(0).toLocalFile().endsWith(QStringLiteral("/help/help.htm")));
     QVERIFY(opened.at(1).toLocalFile().endsWith(QStringLiteral("/help/lxv_main_lwOutput.htm")));
+
+    // A dialog is a window of its own: F1 there does not reach the main window's help.
+    auto *editor = w->findChild<QDialog *>("DlgEditSentence");
+    editor->show();
+    QTest::keyClick(editor, Qt::Key_F1);
+    editor->hide();
+    QCOMPARE(opened.count(), 2);
 }
 
 void TestMainWindow::ctrlF1OpensStartPageWhateverHasFocus()
