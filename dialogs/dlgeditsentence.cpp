@@ -66,6 +66,8 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
 
     resize(400, 300);
     showSentenceStatus();
+    // The sentence is what the teacher comes to change; the counter is a Tab away.
+    pteSentence->setFocus();
 }
 
 void DlgEditSentence::setUsed(int count)

@@ -61,28 +61,21 @@ void TestDlgEditSentence::layout()
     QVERIFY(grid);
     QCOMPARE(grid->spacing(), 10);
 
-    // Each widget in its cell with its span, and the captions with their texts.
-    auto cellOf = [grid](QWidget *w) {
-        int row, column, rowSpan, columnSpan;
-        grid->getItemPosition(grid->indexOf(w), &row, &column, &rowSpan, &columnSpan);
-        return QList<int> {row, column, rowSpan, columnSpan};
-    };
-    auto caption = [&](int row) {
+    // The captions beside their fields, and OK and Cancel under the editor.
+    auto caption = [grid](int row) {
         auto *label = qobject_cast<QLabel *>(grid->itemAtPosition(row, 0)->widget());
         return label ? label->text() : QString();
     };
     QCOMPARE(caption(0), QStringLiteral("Times used:"));
     QCOMPARE(caption(1), QStringLiteral("Sentence:"));
     QCOMPARE(caption(2), QStringLiteral("Sentence status:"));
-    QVERIFY(grid->itemAtPosition(1, 0)->alignment() & Qt::AlignTop);
-    QCOMPARE(cellOf(counter(dlg)), (QList<int> {0, 1, 1, 1}));
-    QCOMPARE(cellOf(editor(dlg)), (QList<int> {1, 1, 1, 2}));
-    QCOMPARE(cellOf(status(dlg)), (QList<int> {2, 1, 1, 2}));
+    QCOMPARE(grid->itemAtPosition(0, 1)->widget(), counter(dlg));
+    QCOMPARE(grid->itemAtPosition(1, 2)->widget(), editor(dlg));
+    QCOMPARE(grid->itemAtPosition(2, 2)->widget(), status(dlg));
     auto *buttons = dlg.findChild<QDialogButtonBox *>();
     QVERIFY(buttons);
-    QCOMPARE(cellOf(buttons), (QList<int> {3, 1, 1, 2}));
+    QCOMPARE(grid->itemAtPosition(3, 2)->widget(), buttons);
     QCOMPARE(buttons->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QCOMPARE(buttons->orientation(), Qt::Horizontal);
 
     QCOMPARE(counter(dlg)->minimum(), 0);
     QCOMPARE(counter(dlg)->maximum(), 100);
