@@ -270,15 +270,15 @@ void TestEditing::cleanup()
 
 void TestEditing::confirmationBox()
 {
-    // The real box, answered from the event loop: parentless, Yes and Cancel, Cancel the default.
+    // The real box, answered from the event loop: parentlessWarning, Yes and Cancel, Cancel the default.
     ModalAnswerer answer;
-    bool parentless = false;
+    bool parentlessWarning = false;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     answer
         .then([&](QWidget *w) {
             auto *box = qobject_cast<QMessageBox *>(w);
-            parentless = box && !box->parentWidget();
+            parentlessWarning = box && !box->parentWidget() && box->icon() == QMessageBox::Warning;
             buttons = box ? box->standardButtons() : QMessageBox::StandardButtons();
             defaultButton = box ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
             box->button(QMessageBox::Yes)->click();
@@ -291,7 +291,7 @@ void TestEditing::confirmationBox()
     QVERIFY(!ZelConfirm::ask(QStringLiteral("Title"), QStringLiteral("Text")));
     QVERIFY(!ZelConfirm::ask(QStringLiteral("Title"), QStringLiteral("Text"), QStringLiteral("Own")));
     QCOMPARE(answer.pending(), 0);
-    QVERIFY(parentless);
+    QVERIFY(parentlessWarning);
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::Cancel);
     QCOMPARE(defaultButton, QMessageBox::Cancel);
     QCOMPARE(answer.seen().first(), QStringLiteral("Title|Text|") + Informative);

@@ -21,6 +21,8 @@ bool ZelConfirm::ask(const QString &title, const QString &text, const QString &i
     QMessageBox box;
     box.setObjectName(QStringLiteral("ZelConfirm"));
     box.setWindowTitle(title);
+    // Every such question guards a change that cannot be undone, and the icon says so.
+    box.setIcon(QMessageBox::Warning);
     box.setText(text);
     box.setInformativeText(informative);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);

@@ -8,7 +8,7 @@
 
 class QMessageBox;
 
-// The one question the program asks before a destructive or doubtful command: a message box without
+// The one question the program asks before a destructive or doubtful command: a warning box without
 // parent, with a title, a text that says what is about to happen, an informative text, the buttons
 // Yes and Cancel, and Cancel as default. Anything but Yes means "leave everything as it is".
 class ZelConfirm
