@@ -46,9 +46,9 @@ QList<int> sortedRows(const QModelIndexList &indexes, int column = -1)
 void MainWindow::addWord()
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(
-        this, tr("Add new headword"), tr("New headword:"), QLineEdit::Normal, QString(), &ok)
-                             .trimmed();
+    const QString answer = QInputDialog::getText(
+        this, tr("Add new headword"), tr("New headword:"), QLineEdit::Normal, QString(), &ok);
+    const QString text = answer.trimmed();
     if (!ok || text.isEmpty())
         return;
 
@@ -78,9 +78,9 @@ void MainWindow::editWord(const QModelIndex &index)
         return;
 
     bool ok = false;
-    const QString text = QInputDialog::getText(
-        this, tr("Edit headword"), tr("Altered headword:"), QLineEdit::Normal, db->headword(row), &ok)
-                             .trimmed();
+    const QString answer = QInputDialog::getText(
+        this, tr("Edit headword"), tr("Altered headword:"), QLineEdit::Normal, db->headword(row), &ok);
+    const QString text = answer.trimmed();
     if (!ok || text.isEmpty())
         return;
 
@@ -320,8 +320,9 @@ void MainWindow::updateSentenceCount()
 void MainWindow::find()
 {
     bool ok = false;
-    searchText = QInputDialog::getText(this, tr("Find"), tr("Search for:"), QLineEdit::Normal, QString(), &ok)
-                     .trimmed();
+    const QString answer
+        = QInputDialog::getText(this, tr("Find"), tr("Search for:"), QLineEdit::Normal, QString(), &ok);
+    searchText = answer.trimmed();
     if (!ok)
         searchText.clear();
     if (searchText.isEmpty())
