@@ -211,21 +211,14 @@ void TestOutputList::init()
     tvSentences = child<QTableView>("tvSentences");
     lvWords = child<QListView>("lvWords");
     lblOutput = child<QLabel>("lblOutput");
-    // The options are stored settings; start every test from the window's defaults.
-    for (const char *name :
-        {"chkIncludeQNums", "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList"})
-        child<QCheckBox>(name)->setChecked(true);
 }
 
 void TestOutputList::cleanup()
 {
     RandomSource::setSeedOverride(std::nullopt);
-    if (window)
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
     window.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty()
-        || std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-            [](const QWidget *w) { return w->isVisible(); }));
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
 }
 
 void TestOutputList::loadDatabase(const Layout &layout)
