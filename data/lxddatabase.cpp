@@ -2,6 +2,7 @@
 #include "data/lxddatabase.h"
 
 #include "data/lxditem.h"
+#include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
@@ -13,9 +14,21 @@
 #include <algorithm>
 #include <exception>
 
+// Trimming that skips the library call for the common text with no space at either end.
+static inline QStringView trimmedText(QStringView text)
+{
+    if (!text.isEmpty()) {
+        const char16_t first = text.front().unicode();
+        const char16_t last = text.back().unicode();
+        if (first > u' ' && first < 0x7f && last > u' ' && last < 0x7f)
+            return text;
+    }
+    return text.trimmed();
+}
+
 static QStringView trimmedHeadword(const LxdItem *item)
 {
-    return QStringView(item->headwordRef()).trimmed();
+    return trimmedText(item->headwordRef());
 }
 
 LxdDatabase::LxdDatabase(QDomDocument *document, QObject *parent)
@@ -227,23 +240,28 @@ void LxdDatabase::clear()
     sentenceTableModel->refresh();
 }
 
-void LxdDatabase::takeItem(LxdItem *item)
+LxdItem *LxdDatabase::adoptPending(int j)
 {
-    item->m_database = this;
-    item->setDocument(document);
-    for (LxdSentence *sentence : std::as_const(item->sentences))
-        sentence->setDocument(document);
+    const PendingAppend::Item &source = pending->items.at(j);
+    auto *item = new LxdItem(document, this, nullptr);
+    item->m_headword = source.headword;
+    item->sentences.reserve(source.sentences.size());
+    for (const PendingAppend::Sentence &s : source.sentences) {
+        auto *sentence = new LxdSentence(document, item, nullptr);
+        sentence->setLoaded(s.text, s.used);
+        item->sentences.append(sentence);
+    }
     items.append(item);
+    return item;
 }
 
 int LxdDatabase::appendFile(const QString &fileName)
 {
     try {
+        // A pending append that was never resolved is simply replaced.
         if (!pending)
-            pending = new LxdDatabase(document, this);
-        else
-            pending->clear();
-        if (!pending->loadText(fileName)) {
+            pending = new PendingAppend;
+        if (!readPending(fileName)) {
             // Nothing could be read: nothing is appended and the database stays as it was.
             delete pending;
             pending = nullptr;
@@ -254,15 +272,14 @@ int LxdDatabase::appendFile(const QString &fileName)
         existing.reserve(items.size());
         for (const LxdItem *item : std::as_const(items))
             existing.insert(trimmedHeadword(item));
-        for (const LxdItem *item : std::as_const(pending->items)) {
-            if (existing.contains(trimmedHeadword(item)))
+        for (const PendingAppend::Item &item : std::as_const(pending->items)) {
+            if (existing.contains(trimmedText(item.headword)))
                 return AppendHasDuplicates;
         }
 
         beginModelReset();
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
-            takeItem(pending->items.at(j));
-        pending->items.clear();
+            adoptPending(int(j));
         finishAppend();
         endModelReset();
         wordListModel->refresh();
@@ -302,7 +319,7 @@ public:
 
     void add(LxdSentence *sentence)
     {
-        const QStringView text = QStringView(sentence->textRef()).trimmed();
+        const QStringView text = trimmedText(sentence->textRef());
         if (!m_index.isEmpty()) {
             if (!m_index.contains(text))
                 m_index.insert(text, sentence);
@@ -331,50 +348,43 @@ bool LxdDatabase::resolveAppend(int mode)
     beginModelReset();
     if (mode == KeepDuplicates) {
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
-            takeItem(pending->items.at(j));
-        pending->items.clear();
+            adoptPending(int(j));
     } else {
         // First headword of this database for each trimmed text (filled from the end, so the
-        // first one wins); headwords moved in during the loop join behind the earlier ones.
+        // first one wins); headwords taken over during the loop join behind the earlier ones.
         QHash<QStringView, int> firstByText;
         firstByText.reserve(items.size() + pending->items.size());
         for (qsizetype i = items.size() - 1; i >= 0; --i)
             firstByText.insert(trimmedHeadword(items.at(i)), int(i));
 
-        QList<LxdItem *> remaining;
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j) {
-            LxdItem *incoming = pending->items.at(j);
-            const QStringView h = trimmedHeadword(incoming);
-            const auto found = firstByText.constFind(h);
+            const PendingAppend::Item &incoming = pending->items.at(j);
+            const auto found = firstByText.constFind(trimmedText(incoming.headword));
             if (found == firstByText.constEnd()) {
-                firstByText.insert(h, int(items.size()));
-                takeItem(incoming);
+                LxdItem *item = adoptPending(int(j));
+                firstByText.insert(trimmedHeadword(item), int(items.size() - 1));
                 continue;
             }
             LxdItem *target = items.at(found.value());
+            target->sentences.reserve(target->sentences.size() + incoming.sentences.size());
             SentenceLookup lookup(target);
-            // Every incoming sentence either adds its count to an equal one (and goes) or moves
-            // over itself, trimmed, rather than being copied into a fresh record.
-            for (qsizetype k = incoming->sentences.size() - 1; k >= 0; --k) {
-                LxdSentence *sentence = incoming->sentences.takeLast();
-                const QStringView t = QStringView(sentence->textRef()).trimmed();
+            // A repeated sentence adds its count to the first equal one; a new one is appended,
+            // trimmed, so new sentences arrive in the reverse of their order in the file.
+            for (qsizetype k = incoming.sentences.size() - 1; k >= 0; --k) {
+                const PendingAppend::Sentence &source = incoming.sentences.at(k);
+                const QString text = source.text.isNull() ? QString(QLatin1String("")) : source.text;
+                const QStringView t = trimmedText(text);
                 if (LxdSentence *same = lookup.find(t)) {
-                    same->setUsed(same->used() + sentence->used());
-                    delete sentence;
+                    same->setUsed(same->used() + source.used);
                     continue;
                 }
-                sentence->setDocument(document);
-                sentence->setItem(target);
+                auto *sentence = new LxdSentence(document, target, nullptr);
                 target->sentences.append(sentence);
-                if (t.size() != sentence->textRef().size())
-                    sentence->setText(t.toString());
-                else
-                    sentence->setModified(true);
+                sentence->setUsed(source.used);
+                sentence->setText(t.size() == text.size() ? text : t.toString());
                 lookup.add(sentence);
             }
-            remaining.append(incoming);
         }
-        pending->items = remaining; // merged headwords go with the pending database
     }
     finishAppend();
     endModelReset();

@@ -2,7 +2,9 @@
 // Reading and writing the database file (one headword per line) and the XML exchange document.
 #include "data/lxddatabase.h"
 
+#include "data/linefile.h"
 #include "data/lxditem.h"
+#include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
@@ -128,6 +130,27 @@ static bool readLines(QFile &file, QStringDecoder &decoder, bool strict, LineHan
     }
 }
 
+// Reads a database file line by line. Files written by this program in the current form start
+// with a UTF-8 byte-order mark. Older ones have no mark and were written in ISO 8859-1; files made
+// by hand usually are UTF-8 without a mark. Valid UTF-8 is taken as UTF-8, anything else as
+// ISO 8859-1, which decodes every byte: `restart` is called before the second reading.
+template<typename Restart, typename LineHandler>
+static bool readDatabaseFile(QFile &file, Restart restart, LineHandler line)
+{
+    if (const auto bom = QStringConverter::encodingForData(file.peek(4))) {
+        QStringDecoder decoder(*bom);
+        return readLines(file, decoder, false, line);
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    if (readLines(file, utf8, true, line))
+        return true;
+    if (file.error() != QFileDevice::NoError || !file.seek(0))
+        return false;
+    restart();
+    QStringDecoder latin1(QStringConverter::Latin1);
+    return readLines(file, latin1, false, line);
+}
+
 bool LxdDatabase::loadText(const QString &fileName)
 {
     QFile file(fileName);
@@ -138,40 +161,22 @@ bool LxdDatabase::loadText(const QString &fileName)
     // same thing, far faster for a large file.
     beginModelReset();
     const qsizetype firstNew = items.size();
-    auto addLine = [this](QStringView line) {
+    const auto dropNew = [this, firstNew]() {
+        for (qsizetype i = items.size() - 1; i >= firstNew; --i)
+            delete items.at(i);
+        items.resize(firstNew);
+    };
+    const bool ok = readDatabaseFile(file, dropNew, [this](QStringView line) {
         // Blank lines carry nothing; any other line is a headword, however short.
         if (line.trimmed().isEmpty())
             return;
         auto *item = new LxdItem(document, this, nullptr);
         items.append(item);
         item->readFileLine(line);
-    };
-
-    // Files written by this program in the current form start with a UTF-8 byte-order mark.
-    // Older ones have no mark and were written in ISO 8859-1; files made by hand usually are
-    // UTF-8 without a mark. Valid UTF-8 is taken as UTF-8, anything else as ISO 8859-1, which
-    // decodes every byte.
-    bool ok;
-    const auto bom = QStringConverter::encodingForData(file.peek(4));
-    if (bom) {
-        QStringDecoder decoder(*bom);
-        ok = readLines(file, decoder, false, addLine);
-    } else {
-        QStringDecoder utf8(QStringConverter::Utf8);
-        ok = readLines(file, utf8, true, addLine);
-        if (!ok && file.error() == QFileDevice::NoError) {
-            for (qsizetype i = items.size() - 1; i >= firstNew; --i)
-                delete items.at(i);
-            items.resize(firstNew);
-            QStringDecoder latin1(QStringConverter::Latin1);
-            ok = file.seek(0) && readLines(file, latin1, false, addLine);
-        }
-    }
+    });
     if (!ok) {
-        // A read error part way: what was read of this file goes again, nothing half-loaded stays.
-        for (qsizetype i = items.size() - 1; i >= firstNew; --i)
-            delete items.at(i);
-        items.resize(firstNew);
+        // Unreadable, or a read error part way: nothing half-loaded stays.
+        dropNew();
         endModelReset();
         return false;
     }
@@ -182,6 +187,28 @@ bool LxdDatabase::loadText(const QString &fileName)
     for (qsizetype i = 0; i < firstNew; ++i)
         items.at(i)->setModified(false);
     return true;
+}
+
+bool LxdDatabase::readPending(const QString &fileName)
+{
+    QList<PendingAppend::Item> &list = pending->items;
+    list.clear();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return readDatabaseFile(file, [&list]() { list.clear(); }, [&list](QStringView line) {
+        if (line.trimmed().isEmpty())
+            return;
+        PendingAppend::Item &item = list.emplace_back();
+        const auto expect = [&item](qsizetype parts) { item.sentences.reserve(parts); };
+        const QStringView head = LineFile::splitRecord(line, expect, [&item](QStringView part) {
+            PendingAppend::Sentence &sentence = item.sentences.emplace_back();
+            QStringView text;
+            if (LxdSentence::parseFileField(part, &text, &sentence.used))
+                sentence.text = text.toString();
+        });
+        item.headword = head.toString();
+    });
 }
 
 QDomElement LxdDatabase::toDomElement(int version)

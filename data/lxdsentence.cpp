@@ -219,6 +219,28 @@ void LxdSentence::readFileField(QStringView field)
     }
 }
 
+bool LxdSentence::parseFileField(QStringView field, QStringView *text, int *used)
+{
+    *used = 0;
+    if (!splitField(field, used))
+        return false;
+    *text = field;
+    return true;
+}
+
+void LxdSentence::setLoaded(const QString &text, int used)
+{
+    m_used = used;
+    if (text.isNull()) {
+        // A field too short to hold a sentence: stored empty and never checked.
+        m_text = QString(QLatin1String(""));
+        m_status = Unchecked;
+        return;
+    }
+    m_text = text;
+    m_status = qint8(checkBrackets(m_text));
+}
+
 QDomElement LxdSentence::toDomElement()
 {
     if (!document)

@@ -49,6 +49,13 @@ public:
     void fromFileText(QStringView field);
     void readFileField(QStringView field); // as fromFileText, without marking anything modified
 
+    // The used count and the text of a database-file field, as fromFileText reads them; false
+    // when the field is too short to hold a sentence.
+    static bool parseFileField(QStringView field, QStringView *text, int *used);
+    // Stores what a reader found, without marking anything modified; a null text stands for a
+    // field too short to hold a sentence.
+    void setLoaded(const QString &text, int used);
+
 private:
     // Ordered so that one record fits the smallest heap block it can: a database holds a
     // million of them.
