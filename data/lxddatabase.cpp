@@ -244,11 +244,12 @@ LxdItem *LxdDatabase::adoptPending(int j)
 {
     const PendingAppend::Item &source = pending->items.at(j);
     auto *item = new LxdItem(document, this, nullptr);
-    item->m_headword = source.headword;
-    item->sentences.reserve(source.sentences.size());
-    for (const PendingAppend::Sentence &s : source.sentences) {
+    item->m_headword = source.headword.toString();
+    item->sentences.reserve(source.sentenceCount);
+    for (qsizetype k = 0; k < source.sentenceCount; ++k) {
+        const PendingAppend::Sentence &s = pending->sentences.at(source.firstSentence + k);
         auto *sentence = new LxdSentence(document, item, nullptr);
-        sentence->setLoaded(s.text, s.used);
+        sentence->setLoaded(s.stored ? s.text.toString() : QString(), s.used);
         item->sentences.append(sentence);
     }
     items.append(item);
@@ -366,14 +367,13 @@ bool LxdDatabase::resolveAppend(int mode)
                 continue;
             }
             LxdItem *target = items.at(found.value());
-            target->sentences.reserve(target->sentences.size() + incoming.sentences.size());
+            target->sentences.reserve(target->sentences.size() + incoming.sentenceCount);
             SentenceLookup lookup(target);
             // A repeated sentence adds its count to the first equal one; a new one is appended,
             // trimmed, so new sentences arrive in the reverse of their order in the file.
-            for (qsizetype k = incoming.sentences.size() - 1; k >= 0; --k) {
-                const PendingAppend::Sentence &source = incoming.sentences.at(k);
-                const QString text = source.text.isNull() ? QString(QLatin1String("")) : source.text;
-                const QStringView t = trimmedText(text);
+            for (qsizetype k = incoming.sentenceCount - 1; k >= 0; --k) {
+                const PendingAppend::Sentence &source = pending->sentences.at(incoming.firstSentence + k);
+                const QStringView t = source.stored ? trimmedText(source.text) : QStringView(u"");
                 if (LxdSentence *same = lookup.find(t)) {
                     same->setUsed(same->used() + source.used);
                     continue;
@@ -381,7 +381,7 @@ bool LxdDatabase::resolveAppend(int mode)
                 auto *sentence = new LxdSentence(document, target, nullptr);
                 target->sentences.append(sentence);
                 sentence->setUsed(source.used);
-                sentence->setText(t.size() == text.size() ? text : t.toString());
+                sentence->setText(t.toString());
                 lookup.add(sentence);
             }
         }

@@ -191,24 +191,51 @@ bool LxdDatabase::loadText(const QString &fileName)
 
 bool LxdDatabase::readPending(const QString &fileName)
 {
-    QList<PendingAppend::Item> &list = pending->items;
-    list.clear();
+    pending->items.clear();
+    pending->sentences.clear();
+    pending->text.clear();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    return readDatabaseFile(file, [&list]() { list.clear(); }, [&list](QStringView line) {
+
+    // The whole text stays decoded in one piece, so that headwords and sentences can be views.
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    if (const auto bom = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*bom);
+        pending->text = decoder.decode(bytes);
+    } else {
+        QStringDecoder utf8(QStringConverter::Utf8);
+        pending->text = utf8.decode(bytes);
+        if (utf8.hasError() || endsInsideUtf8Sequence(bytes))
+            pending->text = QString::fromLatin1(bytes);
+    }
+
+    const QStringView text(pending->text);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        qsizetype lineEnd = end;
+        if (lineEnd > start && text[lineEnd - 1] == QLatin1Char('\r'))
+            --lineEnd;
+        const QStringView line = text.sliced(start, lineEnd - start);
+        start = end + 1;
         if (line.trimmed().isEmpty())
-            return;
-        PendingAppend::Item &item = list.emplace_back();
-        const auto expect = [&item](qsizetype parts) { item.sentences.reserve(parts); };
-        const QStringView head = LineFile::splitRecord(line, expect, [&item](QStringView part) {
-            PendingAppend::Sentence &sentence = item.sentences.emplace_back();
-            QStringView text;
-            if (LxdSentence::parseFileField(part, &text, &sentence.used))
-                sentence.text = text.toString();
+            continue;
+        PendingAppend::Item item;
+        item.firstSentence = pending->sentences.size();
+        const auto expect = [](qsizetype) {}; // one list for the whole file grows by itself
+        item.headword = LineFile::splitRecord(line, expect, [this](QStringView part) {
+            PendingAppend::Sentence &sentence = pending->sentences.emplace_back();
+            sentence.stored = LxdSentence::parseFileField(part, &sentence.text, &sentence.used);
         });
-        item.headword = head.toString();
-    });
+        item.sentenceCount = pending->sentences.size() - item.firstSentence;
+        pending->items.append(item);
+    }
+    return true;
 }
 
 QDomElement LxdDatabase::toDomElement(int version)

@@ -6,23 +6,29 @@
 
 #include <QList>
 #include <QString>
+#include <QStringView>
 
-// A database file read for an append, held as plain texts until the caller has decided what to
-// do with repeated headwords. Keeping it free of records makes the merge cheap: a repeated
-// sentence only adds its count, and only what is kept becomes a record.
+// A database file read for an append, held as its decoded text until the caller has decided what
+// to do with repeated headwords. Headwords and sentences are views into that text: a repeated
+// sentence only adds its count, and only what is kept becomes a record with a text of its own.
 struct LxdDatabase::PendingAppend
 {
     struct Sentence
     {
-        QString text; // null: the field was too short to hold a sentence
+        QStringView text;
         int used = 0;
+        bool stored = false; // false: the field was too short to hold a sentence
     };
     struct Item
     {
-        QString headword;
-        QList<Sentence> sentences;
+        QStringView headword;
+        qsizetype firstSentence = 0;
+        qsizetype sentenceCount = 0;
     };
+
+    QString text;
     QList<Item> items;
+    QList<Sentence> sentences;
 };
 
 #endif // LXDPENDINGAPPEND_H
