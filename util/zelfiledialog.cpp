@@ -24,7 +24,7 @@ bool takeAnswer(ZelFileDialog::Kind kind, const QString &caption, const QString 
     QString *answer)
 {
     Seam &s = seam();
-    s.last = ZelFileDialog::Request{kind, caption, dir, filter};
+    s.last = ZelFileDialog::Request {kind, caption, dir, filter};
     ++s.count;
     if (s.answers.isEmpty())
         return false;
