@@ -133,6 +133,7 @@ private:
     enum LoadResult { LoadDone, LoadCancelled, LoadFailed };
     LoadResult loadDatabaseFile(const QString &fileName, bool append);
     void selectFirstHeadword();
+    void releaseXmlTree();
     friend class TestFileCommands;
     // --- end of file-command helpers ---
 

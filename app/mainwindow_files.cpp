@@ -312,6 +312,16 @@ void MainWindow::backupDb()
 
 // --- XML exchange ----------------------------------------------------------------------------------
 
+// Once written or read, the document tree is of no further use; for a large database it takes more
+// memory than the database itself.
+void MainWindow::releaseXmlTree()
+{
+    guarded([&] {
+        domDoc->clear();
+        return true;
+    });
+}
+
 void MainWindow::fileExportXml()
 {
     QString fileName = ZelFileDialog::getSaveFileName(
@@ -334,6 +344,7 @@ void MainWindow::fileExportXml()
     lastXmlFileDir = QFileInfo(fileName).absolutePath();
     const bool saved
         = guarded([&] { return db->saveXml(fileName, LxdDatabase::applicationFormatVersion()); });
+    releaseXmlTree();
     busy.release();
 
     if (saved) {
@@ -366,6 +377,7 @@ void MainWindow::fileImportXml()
             return db->loadXml(fileName)
                 && domDoc->documentElement().tagName() == QLatin1String(RootElementName);
         });
+        releaseXmlTree();
         if (!imported) {
             guarded([&] {
                 db->clear();
