@@ -397,7 +397,6 @@ void TestFileCommands::unsavedChangesGuard()
         QVERIFY(w->db->isModified());
         QVERIFY(w->isVisible());
         QCOMPARE(ZelFileDialog::requestCount() - dialogsBefore, saveAsDialogs);
-        w->db->setModified(false);
     } else if (command == QLatin1String("new")) {
         QCOMPARE(w->db->itemCount(), 0);
         QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
@@ -411,7 +410,6 @@ void TestFileCommands::unsavedChangesGuard()
     } else {
         QVERIFY(!w->isVisible());
     }
-    w->db->setModified(false);
 }
 
 void TestFileCommands::unmodifiedDatabaseAsksNothing()
@@ -458,7 +456,6 @@ void TestFileCommands::quitClosesTheWindow()
     w->fileQuit();
     QVERIFY(!w->isVisible());
     QCOMPARE(boxes->seen.size(), 2);
-    w->db->setModified(false);
 }
 
 // --- Open ----------------------------------------------------------------------------------------------
@@ -631,7 +628,6 @@ void TestFileCommands::appendWithoutRepeats()
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
     QCOMPARE(recentFile(*w, 0), words);
     QCOMPARE(w->lastVocFileDir, QFileInfo(more).canonicalPath());
-    w->db->setModified(false);
 }
 
 void TestFileCommands::appendToEmptyDatabaseSelectsFirstHeadword()
@@ -646,7 +642,6 @@ void TestFileCommands::appendToEmptyDatabaseSelectsFirstHeadword()
     QCOMPARE(w->db->sentenceTableModel->rowCount(), 1);
     QVERIFY(w->curFile.isEmpty());
     QVERIFY(w->db->isModified());
-    w->db->setModified(false);
 }
 
 void TestFileCommands::appendWithRepeats_data()
@@ -733,7 +728,6 @@ void TestFileCommands::appendWithRepeats()
     QVERIFY(w->db->isModified());
     QCOMPARE(w->curFile, words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
-    w->db->setModified(false);
 }
 
 void TestFileCommands::appendUnreadableFileChangesNothing_data()
@@ -858,7 +852,6 @@ void TestFileCommands::saveAsPutsNewNameOnTop()
     QVERIFY(!w->fileSaveAs());
     QCOMPARE(w->curFile, copy);
     QVERIFY(w->db->isModified());
-    w->db->setModified(false);
 }
 
 void TestFileCommands::failedSaveKeepsNameAndFlag()
@@ -874,7 +867,6 @@ void TestFileCommands::failedSaveKeepsNameAndFlag()
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
     QVERIFY(w->db->isModified());
     QCOMPARE(recentFile(*w, 0), words);
-    w->db->setModified(false);
 }
 
 void TestFileCommands::savedFileReadsBackIdentically()
@@ -974,7 +966,6 @@ void TestFileCommands::secondBackupReplacesFirst()
     LxdDatabase check;
     QVERIFY(check.loadText(words + QStringLiteral(".bak")));
     QCOMPARE(check.itemAt(0)->toFileText(3), QStringLiteral("dog&&&{1}An edited [sentence]."));
-    w->db->setModified(false);
 }
 
 // --- XML exchange ---------------------------------------------------------------------------------------
@@ -1022,7 +1013,6 @@ void TestFileCommands::exportXmlCompletesSuffix()
     QVERIFY(w->db->isModified());
     QCOMPARE(recentFile(*w, 0), words);
     QCOMPARE(w->lastXmlFileDir, dir->path());
-    w->db->setModified(false);
 }
 
 void TestFileCommands::exportXmlOverwriteQuestion_data()
@@ -1180,7 +1170,6 @@ void TestFileCommands::cancelledImportKeepsDatabaseAndReselects()
     QCOMPARE(w->curFile, words);
     QVERIFY(w->db->isModified());
     QCOMPARE(currentHeadword(*w), QStringLiteral("dog"));
-    w->db->setModified(false);
 }
 
 QTEST_MAIN(TestFileCommands)
