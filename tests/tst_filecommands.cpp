@@ -563,7 +563,7 @@ void TestFileCommands::openOddFiles()
 void TestFileCommands::openRejectsBinaryFileAndKeepsDatabase()
 {
     const QString words = write(QStringLiteral("words.lxv"), WordsFile);
-    QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 24);
+    QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 20);
     png.append(QByteArray(500, '\0'));
     const QString picture = write(QStringLiteral("picture.lxv"), png);
     auto w = newWindow();
