@@ -172,6 +172,7 @@ private slots:
     void backupWritesBesideAndKeepsFlag_data();
     void backupWritesBesideAndKeepsFlag();
     void secondBackupReplacesFirst();
+    void failedBackupIsReported();
 
     void exportXmlCompletesSuffix_data();
     void exportXmlCompletesSuffix();
@@ -966,6 +967,25 @@ void TestFileCommands::secondBackupReplacesFirst()
     LxdDatabase check;
     QVERIFY(check.loadText(words + QStringLiteral(".bak")));
     QCOMPARE(check.itemAt(0)->toFileText(3), QStringLiteral("dog&&&{1}An edited [sentence]."));
+}
+
+void TestFileCommands::failedBackupIsReported()
+{
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("gone")));
+    const QString words = write(QStringLiteral("gone/words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    edit(*w);
+    QVERIFY(QDir(dir->filePath(QStringLiteral("gone"))).removeRecursively());
+
+    boxes->press(QMessageBox::Ok);
+    w->backupDb();
+    QCOMPARE(boxes->seen,
+        QStringList {QStringLiteral("Backup failed|Your database could not be backed up to:\n%1|")
+                         .arg(QDir::toNativeSeparators(words + QStringLiteral(".bak")))});
+    QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
+    QCOMPARE(w->curFile, words);
+    QVERIFY(w->db->isModified());
 }
 
 // --- XML exchange ---------------------------------------------------------------------------------------
