@@ -6,6 +6,7 @@
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelbusycursor.h"
+#include "util/zelconfirm.h"
 #include "util/zelfiledialog.h"
 
 #include <QDir>
@@ -63,16 +64,10 @@ int askAppendMode()
 {
     const QString title = MainWindow::tr("Duplicate entries in database");
 
-    QMessageBox question;
-    question.setObjectName(QStringLiteral("duplicateQuestion"));
-    question.setWindowTitle(title);
-    question.setText(
-        MainWindow::tr("The database you are appending contains some of the same headwords as the current "
-                       "database."));
-    question.setInformativeText(QStringLiteral("Are you sure you want to continue?"));
-    question.setStandardButtons(QMessageBox::Yes | QMessageBox::Cancel);
-    question.setDefaultButton(QMessageBox::Cancel);
-    if (question.exec() != QMessageBox::Yes)
+    if (!ZelConfirm::ask(title,
+            MainWindow::tr("The database you are appending contains some of the same headwords as the "
+                           "current database."),
+            QStringLiteral("Are you sure you want to continue?")))
         return -1;
 
     QMessageBox choice;

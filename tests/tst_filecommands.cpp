@@ -7,6 +7,7 @@
 #include "data/lxdsentence.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
+#include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "util/zelfiledialog.h"
 #include "util/zelutils.h"
@@ -19,7 +20,6 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QQueue>
 #include <QResource>
 #include <QSet>
 #include <QSettings>
@@ -34,34 +34,24 @@
 
 namespace {
 
-// Answers the real message boxes a command shows, one queued answer per box, in order, and records
-// what each box said and whether the busy cursor was off while it was open. A box that comes up with
-// no answer left (or any other modal dialog) is rejected and recorded, so a test never hangs.
-class BoxAnswerer : public QObject
+// Answers the real message boxes a command shows, one queued answer per box, in order, through the
+// shared modal answerer, and notes for each box whether the busy cursor was showing while it was open.
+class BoxAnswerer
 {
 public:
-    BoxAnswerer()
-    {
-        timer.setInterval(5);
-        connect(&timer, &QTimer::timeout, this, &BoxAnswerer::poll);
-        timer.start();
-    }
-
     BoxAnswerer &press(QMessageBox::StandardButton button)
     {
-        answers.enqueue([button](QMessageBox *box) {
-            QAbstractButton *b = box->button(button);
-            if (b)
+        return answer([button](QMessageBox *box) {
+            if (QAbstractButton *b = box->button(button))
                 b->click();
             else
                 box->reject();
         });
-        return *this;
     }
 
     BoxAnswerer &pressText(const QString &text)
     {
-        answers.enqueue([text](QMessageBox *box) {
+        return answer([text](QMessageBox *box) {
             for (QAbstractButton *b : box->buttons()) {
                 if (b->text() == text) {
                     b->click();
@@ -70,47 +60,33 @@ public:
             }
             box->reject();
         });
-        return *this;
     }
 
     BoxAnswerer &escape()
     {
-        answers.enqueue([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+        return answer([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    }
+
+    int pending() const { return answerer.pending(); }
+    // "title|text|informative" of each box.
+    QStringList seen() const { return answerer.seen(); }
+    QStringList unexpected() const { return answerer.unexpected(); }
+    QList<bool> busyDuringBox;
+
+private:
+    BoxAnswerer &answer(const std::function<void(QMessageBox *)> &click)
+    {
+        answerer.then([this, click](QWidget *dialog) {
+            busyDuringBox.append(QApplication::overrideCursor() != nullptr);
+            if (auto *box = qobject_cast<QMessageBox *>(dialog))
+                click(box);
+            else if (auto *d = qobject_cast<QDialog *>(dialog))
+                d->reject();
+        });
         return *this;
     }
 
-    int pending() const { return int(answers.size()); }
-
-    // "title|text|informative" of each answered box.
-    QStringList seen;
-    // Whether the wait cursor was shown while each box was open.
-    QList<bool> busyDuringBox;
-    QStringList unexpected;
-
-private:
-    void poll()
-    {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        if (!box || answers.isEmpty()) {
-            unexpected.append(box ? box->windowTitle() + QLatin1Char('|') + box->text()
-                                  : QString::fromLatin1(modal->metaObject()->className()));
-            if (auto *dialog = qobject_cast<QDialog *>(modal))
-                dialog->reject();
-            else
-                modal->close();
-            return;
-        }
-        seen.append(
-            box->windowTitle() + QLatin1Char('|') + box->text() + QLatin1Char('|') + box->informativeText());
-        busyDuringBox.append(QApplication::overrideCursor() != nullptr);
-        answers.dequeue()(box);
-    }
-
-    QTimer timer;
-    QQueue<std::function<void(QMessageBox *)>> answers;
+    TestUtil::ModalAnswerer answerer;
 };
 
 const QByteArray Bom("\xEF\xBB\xBF");
@@ -224,7 +200,7 @@ void TestFileCommands::init()
 
 void TestFileCommands::cleanup()
 {
-    QVERIFY2(boxes->unexpected.isEmpty(), qPrintable(boxes->unexpected.join(QLatin1String("; "))));
+    QVERIFY2(boxes->unexpected().isEmpty(), qPrintable(boxes->unexpected().join(QLatin1String("; "))));
     QCOMPARE(boxes->pending(), 0);
     QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
     QVERIFY2(!QApplication::overrideCursor(), "the busy cursor was left on");
@@ -377,7 +353,7 @@ void TestFileCommands::unsavedChangesGuard()
     else
         w->close();
 
-    QCOMPARE(boxes->seen,
+    QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral("Resource file|The database has been modified.\nDo you want to save your "
                                     "changes?|")});
 
@@ -425,7 +401,7 @@ void TestFileCommands::unmodifiedDatabaseAsksNothing()
     QCOMPARE(w->db->itemCount(), 0);
     w->close();
     QVERIFY(!w->isVisible());
-    QVERIFY(boxes->seen.isEmpty());
+    QVERIFY(boxes->seen().isEmpty());
 }
 
 void TestFileCommands::newMakesEmptyUntitledDatabase()
@@ -456,7 +432,7 @@ void TestFileCommands::quitClosesTheWindow()
     boxes->press(QMessageBox::No);
     w->fileQuit();
     QVERIFY(!w->isVisible());
-    QCOMPARE(boxes->seen.size(), 2);
+    QCOMPARE(boxes->seen().size(), 2);
 }
 
 // --- Open ----------------------------------------------------------------------------------------------
@@ -485,7 +461,7 @@ void TestFileCommands::openLoadsFileAndSelectsFirstHeadword()
     QCOMPARE(currentHeadword(*w), QStringLiteral("dog"));
     QCOMPARE(w->db->sentenceTableModel->rowCount(), 1);
     QVERIFY(!w->db->isModified());
-    QVERIFY(boxes->seen.isEmpty());
+    QVERIFY(boxes->seen().isEmpty());
 }
 
 void TestFileCommands::openWorksUnderBusyCursor()
@@ -517,7 +493,7 @@ void TestFileCommands::failedOpenLeavesUntitledDatabase()
     QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
     QCOMPARE(recentFile(*w, 0), words);
     QVERIFY(!w->db->isModified());
-    QVERIFY(boxes->seen.isEmpty());
+    QVERIFY(boxes->seen().isEmpty());
 
     // A save now asks for a name instead of replacing the file that was open with nothing.
     ZelFileDialog::setNextFileName(QString());
@@ -573,7 +549,7 @@ void TestFileCommands::openRejectsBinaryFileAndKeepsDatabase()
 
     boxes->press(QMessageBox::Ok);
     open(*w, picture);
-    QCOMPARE(boxes->seen,
+    QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral("File open error|This file is not a vocabulary database:\n%1|")
                          .arg(QDir::toNativeSeparators(picture))});
     QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
@@ -613,7 +589,7 @@ void TestFileCommands::appendWithoutRepeats()
     QCOMPARE(request.caption, QStringLiteral("Append vocabulary database file"));
     QCOMPARE(request.dir, QStringLiteral("/start"));
     QCOMPARE(request.filter, QStringLiteral("Vocabulary database files (*.lxv *.voc)"));
-    QVERIFY(boxes->seen.isEmpty());
+    QVERIFY(boxes->seen().isEmpty());
 
     QCOMPARE(status(*w), QStringLiteral("Appending file completed."));
     QStringList headwords;
@@ -709,7 +685,7 @@ void TestFileCommands::appendWithRepeats()
     const QString second = QStringLiteral(
         "Duplicate entries in database|You can either merge duplicate headwords into a single entry, or keep "
         "the duplicates.|Would you like to merge duplicates or keep them?");
-    QCOMPARE(boxes->seen, answers.size() == 1 ? QStringList {first} : QStringList({first, second}));
+    QCOMPARE(boxes->seen(), answers.size() == 1 ? QStringList {first} : QStringList({first, second}));
     for (bool busy : std::as_const(boxes->busyDuringBox))
         QVERIFY(!busy);
 
@@ -754,7 +730,7 @@ void TestFileCommands::appendUnreadableFileChangesNothing()
     QCOMPARE(status(*w), QStringLiteral("Appending file failed."));
     QCOMPARE(content(*w), before);
     QVERIFY(!w->db->isModified());
-    QCOMPARE(boxes->seen.size(), binary ? 1 : 0);
+    QCOMPARE(boxes->seen().size(), binary ? 1 : 0);
 }
 
 // --- Save -----------------------------------------------------------------------------------------------
@@ -910,7 +886,7 @@ void TestFileCommands::backupOnUntitledSavesAs()
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList {QStringLiteral("first.lxv")});
     QCOMPARE(w->curFile, target + QStringLiteral(".lxv"));
     QVERIFY(!w->db->isModified());
-    QVERIFY(boxes->seen.isEmpty());
+    QVERIFY(boxes->seen().isEmpty());
 }
 
 void TestFileCommands::backupWritesBesideAndKeepsFlag_data()
@@ -932,7 +908,7 @@ void TestFileCommands::backupWritesBesideAndKeepsFlag()
 
     boxes->press(QMessageBox::Ok);
     w->backupDb();
-    QCOMPARE(boxes->seen,
+    QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral("Backup created|Your database has been backed up to:\n%1|").arg(backup)});
     QVERIFY(QFile::exists(backup));
     LxdDatabase check;
@@ -948,7 +924,7 @@ void TestFileCommands::backupWritesBesideAndKeepsFlag()
         boxes->press(QMessageBox::Yes);
     w->close();
     QVERIFY(!w->isVisible());
-    QCOMPARE(boxes->seen.size(), modified ? 2 : 1);
+    QCOMPARE(boxes->seen().size(), modified ? 2 : 1);
     if (modified)
         QCOMPARE(TestUtil::readFile(words), TestUtil::readFile(backup));
 }
@@ -980,7 +956,7 @@ void TestFileCommands::failedBackupIsReported()
 
     boxes->press(QMessageBox::Ok);
     w->backupDb();
-    QCOMPARE(boxes->seen,
+    QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral("Backup failed|Your database could not be backed up to:\n%1|")
                          .arg(QDir::toNativeSeparators(words + QStringLiteral(".bak")))});
     QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
@@ -1021,7 +997,7 @@ void TestFileCommands::exportXmlCompletesSuffix()
     QCOMPARE(request.caption, QStringLiteral("Export XML file"));
     QCOMPARE(request.dir, QStringLiteral("/xml/start"));
     QCOMPARE(request.filter, QStringLiteral("XML files (*.xml)"));
-    QCOMPARE(boxes->seen, QStringList {QStringLiteral("XML file saved|Export complete.|")});
+    QCOMPARE(boxes->seen(), QStringList {QStringLiteral("XML file saved|Export complete.|")});
 
     const QByteArray xml = TestUtil::readFile(dir->filePath(written));
     QVERIFY(xml.startsWith(
@@ -1071,7 +1047,7 @@ void TestFileCommands::exportXmlOverwriteQuestion()
             "Overwrite file?|This file already exists. Are you sure you want to overwrite it?|");
     if (overwritten)
         expected << QStringLiteral("XML file saved|Export complete.|");
-    QCOMPARE(boxes->seen, expected);
+    QCOMPARE(boxes->seen(), expected);
     QCOMPARE(TestUtil::readFile(existing) == "old", !overwritten);
 }
 
@@ -1084,7 +1060,7 @@ void TestFileCommands::failedExportXmlIsReported()
     boxes->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(target);
     w->fileExportXml();
-    QCOMPARE(boxes->seen,
+    QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral("File save error|Unable to save XML file: %1|")
                          .arg(QDir::toNativeSeparators(target))});
     QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
@@ -1134,7 +1110,7 @@ void TestFileCommands::importXmlRoundTrip()
     ZelFileDialog::setNextFileName(saved);
     QVERIFY(other->fileSave());
     QCOMPARE(TestUtil::readFile(saved), original);
-    QCOMPARE(boxes->seen.size(), 2);
+    QCOMPARE(boxes->seen().size(), 2);
 }
 
 void TestFileCommands::importXmlFailures_data()
@@ -1159,7 +1135,7 @@ void TestFileCommands::importXmlFailures()
     boxes->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(xml);
     w->fileImportXml();
-    QCOMPARE(boxes->seen,
+    QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral("File open error|Unable to open XML file: %1|")
                          .arg(QDir::toNativeSeparators(xml))});
     QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
