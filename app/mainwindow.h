@@ -27,6 +27,7 @@ class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
 class ZelAbout;
+struct ExerciseOptions;
 
 namespace Ui {
 class MainWindow;
@@ -142,6 +143,13 @@ private:
     // Editing helpers (mainwindow_editing.cpp).
     void showMovedSentences(const QItemSelection &moved);
     void searchFrom(int startWord, int startSentence);
+
+    // --- Output list (mainwindow_output.cpp) ---
+    // The texts of the output entries in list order, and the five exercise options as checked; the
+    // file exports hand them to the exercise builder as the clipboard does.
+    QStringList outputEntries() const;
+    ExerciseOptions exerciseOptions() const;
+    // --- end output list ---
 
     friend class TestMainWindow;
 
