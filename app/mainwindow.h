@@ -130,6 +130,14 @@ private:
     bool loadFile(const QString &fileName, bool append);
     bool saveFile(const QString &fileName);
 
+    // --- File commands: loading helpers (mainwindow_files.cpp) ---
+    enum LoadResult { LoadDone, LoadCancelled, LoadFailed };
+    LoadResult loadDatabaseFile(const QString &fileName, bool append);
+    void selectFirstHeadword();
+    void releaseXmlTree();
+    friend class TestFileCommands;
+    // --- end of file-command helpers ---
+
     void buildExercise(QStringList &questions, QStringList &words);
 
     // Editing helpers (mainwindow_editing.cpp).
