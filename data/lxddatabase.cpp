@@ -12,6 +12,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 
 // Trimming that skips the library call for the common text with no space at either end.
@@ -26,10 +27,6 @@ static inline QStringView trimmedText(QStringView text)
     return text.trimmed();
 }
 
-static QStringView trimmedHeadword(const LxdItem *item)
-{
-    return trimmedText(item->headwordRef());
-}
 
 LxdDatabase::LxdDatabase(QDomDocument *document, QObject *parent)
     : ZelElement(parent)
@@ -256,6 +253,41 @@ LxdItem *LxdDatabase::adoptPending(int j)
     return item;
 }
 
+// A text of the pending file, trimmed in its own encoding.
+static QAnyStringView trimmedPending(QAnyStringView text)
+{
+    return text.visit([](auto view) -> QAnyStringView {
+        using View = decltype(view);
+        if constexpr (std::is_same_v<View, QStringView>) {
+            return trimmedText(view);
+        } else if constexpr (std::is_same_v<View, QUtf8StringView>) {
+            const QByteArrayView bytes(reinterpret_cast<const char *>(view.data()), view.size());
+            return QUtf8StringView(LxdDatabase::trimmedUtf8(bytes));
+        } else {
+            return view; // the reader makes no Latin-1 views
+        }
+    });
+}
+
+// The key under which the first headword of each trimmed text is found; shares the headword's own
+// text where trimming leaves it whole.
+static QString headwordKey(const LxdItem *item)
+{
+    const QString &h = item->headwordRef();
+    const QStringView t = trimmedText(h);
+    return t.size() == h.size() ? h : t.toString();
+}
+
+void LxdDatabase::indexHeadwords()
+{
+    pending->firstByText.clear();
+    pending->firstByText.reserve(items.size() + pending->items.size());
+    // Filled from the end, so that the first of equal headwords wins.
+    for (qsizetype i = items.size() - 1; i >= 0; --i)
+        pending->firstByText.insert(headwordKey(items.at(i)), int(i));
+    pending->indexedItems = items;
+}
+
 int LxdDatabase::appendFile(const QString &fileName)
 {
     try {
@@ -269,19 +301,16 @@ int LxdDatabase::appendFile(const QString &fileName)
             return AppendFailed;
         }
 
-        QSet<QStringView> existing;
-        existing.reserve(items.size());
-        for (const LxdItem *item : std::as_const(items))
-            existing.insert(trimmedHeadword(item));
+        indexHeadwords();
         for (const PendingAppend::Item &item : std::as_const(pending->items)) {
-            if (existing.contains(trimmedText(item.headword)))
+            if (pending->firstByText.contains(trimmedPending(item.headword).toString()))
                 return AppendHasDuplicates;
         }
 
         beginModelReset();
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
             adoptPending(int(j));
-        finishAppend();
+        finishAppend(true);
         endModelReset();
         wordListModel->refresh();
         sentenceTableModel->refresh();
@@ -293,52 +322,121 @@ int LxdDatabase::appendFile(const QString &fileName)
     }
 }
 
-// The first sentence of `target` whose trimmed text equals a given one. Views into the sentences'
-// own texts keep the comparison free of copies; a hash takes over once the list is long.
 namespace {
+// Whether a text held in a record equals one of the pending file. Runs of ASCII are compared
+// directly; anything else is left to Qt's comparison from the first character that is not ASCII.
+bool sameText(QStringView own, QAnyStringView other)
+{
+    return other.visit([own](auto view) -> bool {
+        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
+            const auto *bytes = reinterpret_cast<const uchar *>(view.data());
+            const qsizetype size = view.size();
+            qsizetype i = 0;
+            const qsizetype n = qMin(size, own.size());
+            for (; i < n; ++i) {
+                const char16_t c = own[i].unicode();
+                if (c >= 0x80 || bytes[i] >= 0x80)
+                    break;
+                if (c != bytes[i])
+                    return false;
+            }
+            if (i == size || i == own.size())
+                return i == size && i == own.size();
+            return QAnyStringView::equal(own.sliced(i),
+                                         QUtf8StringView(reinterpret_cast<const char *>(bytes) + i, size - i));
+        } else {
+            return QAnyStringView::equal(own, view);
+        }
+    });
+}
+
+// The first sentence of `target` whose trimmed text equals a given one. Candidates are sifted by
+// length, read from the records themselves, so that most texts are never touched; a hash takes
+// over once the list is long.
 class SentenceLookup
 {
 public:
     explicit SentenceLookup(const LxdItem *target)
     {
-        const qsizetype n = target->sentences.size();
-        m_texts.reserve(n);
         for (LxdSentence *s : target->sentences)
             add(s);
     }
 
-    LxdSentence *find(QStringView text) const
+    // `text` is trimmed; `length` is its length in UTF-16 units.
+    LxdSentence *find(QAnyStringView text, qsizetype length) const
     {
         if (!m_index.isEmpty())
-            return m_index.value(text, nullptr);
-        for (qsizetype i = 0; i < m_texts.size(); ++i) {
-            if (m_texts.at(i) == text)
-                return m_sentences.at(i);
+            return m_index.value(text.toString(), nullptr);
+        for (LxdSentence *s : m_sentences) {
+            const QString &own = s->textRef();
+            if (own.size() == length) {
+                if (sameText(own, text))
+                    return s;
+            } else if (own.size() > length && s->hasOuterSpace()) {
+                if (sameText(trimmedText(own), text))
+                    return s;
+            }
         }
         return nullptr;
     }
 
     void add(LxdSentence *sentence)
     {
-        const QStringView text = trimmedText(sentence->textRef());
         if (!m_index.isEmpty()) {
+            const QStringView text = trimmedText(sentence->textRef());
             if (!m_index.contains(text))
                 m_index.insert(text, sentence);
             return;
         }
-        m_texts.append(text);
         m_sentences.append(sentence);
-        if (m_texts.size() > 32) {
-            for (qsizetype i = m_texts.size() - 1; i >= 0; --i)
-                m_index.insert(m_texts.at(i), m_sentences.at(i)); // the first one wins
+        if (m_sentences.size() > 32) {
+            for (qsizetype i = m_sentences.size() - 1; i >= 0; --i) // the first one wins
+                m_index.insert(trimmedText(m_sentences.at(i)->textRef()), m_sentences.at(i));
         }
     }
 
 private:
-    QVarLengthArray<QStringView, 32> m_texts;
     QVarLengthArray<LxdSentence *, 32> m_sentences;
     QHash<QStringView, LxdSentence *> m_index;
 };
+
+// Length in UTF-16 units of a text of the pending file. Runs of ASCII are counted eight bytes at
+// a time: this is done for every sentence of an appended file.
+qsizetype utf8ToUtf16Length(const char *p, const char *const end)
+{
+    qsizetype n = 0;
+    while (end - p >= 8) {
+        quint64 word;
+        memcpy(&word, p, 8);
+        if (!(word & 0x8080808080808080ULL)) {
+            n += 8;
+            p += 8;
+            continue;
+        }
+        for (int i = 0; i < 8; ++i) {
+            const uchar u = uchar(p[i]);
+            n += ((u & 0xC0) != 0x80) + (u >= 0xF0);
+        }
+        p += 8;
+    }
+    for (; p != end; ++p) {
+        const uchar u = uchar(*p);
+        n += ((u & 0xC0) != 0x80) + (u >= 0xF0);
+    }
+    return n;
+}
+
+qsizetype utf16Length(QAnyStringView text)
+{
+    return text.visit([](auto view) -> qsizetype {
+        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
+            const auto *begin = reinterpret_cast<const char *>(view.data());
+            return utf8ToUtf16Length(begin, begin + view.size());
+        } else {
+            return view.size();
+        }
+    });
+}
 } // namespace
 
 bool LxdDatabase::resolveAppend(int mode)
@@ -347,23 +445,24 @@ bool LxdDatabase::resolveAppend(int mode)
         return false;
 
     beginModelReset();
+    bool adopted = false;
     if (mode == KeepDuplicates) {
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
             adoptPending(int(j));
+        adopted = !pending->items.isEmpty();
     } else {
-        // First headword of this database for each trimmed text (filled from the end, so the
-        // first one wins); headwords taken over during the loop join behind the earlier ones.
-        QHash<QStringView, int> firstByText;
-        firstByText.reserve(items.size() + pending->items.size());
-        for (qsizetype i = items.size() - 1; i >= 0; --i)
-            firstByText.insert(trimmedHeadword(items.at(i)), int(i));
-
+        if (pending->indexedItems != items)
+            indexHeadwords();
+        QHash<QString, int> &firstByText = pending->firstByText;
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j) {
             const PendingAppend::Item &incoming = pending->items.at(j);
-            const auto found = firstByText.constFind(trimmedText(incoming.headword));
+            const QString key = trimmedPending(incoming.headword).toString();
+            const auto found = firstByText.constFind(key);
             if (found == firstByText.constEnd()) {
-                LxdItem *item = adoptPending(int(j));
-                firstByText.insert(trimmedHeadword(item), int(items.size() - 1));
+                // New to the database; equal headwords later in the loop merge into it.
+                adoptPending(int(j));
+                firstByText.insert(key, int(items.size() - 1));
+                adopted = true;
                 continue;
             }
             LxdItem *target = items.at(found.value());
@@ -373,8 +472,8 @@ bool LxdDatabase::resolveAppend(int mode)
             // trimmed, so new sentences arrive in the reverse of their order in the file.
             for (qsizetype k = incoming.sentenceCount - 1; k >= 0; --k) {
                 const PendingAppend::Sentence &source = pending->sentences.at(incoming.firstSentence + k);
-                const QStringView t = source.stored ? trimmedText(source.text) : QStringView(u"");
-                if (LxdSentence *same = lookup.find(t)) {
+                const QAnyStringView t = source.stored ? trimmedPending(source.text) : QAnyStringView(u"");
+                if (LxdSentence *same = lookup.find(t, utf16Length(t))) {
                     same->setUsed(same->used() + source.used);
                     continue;
                 }
@@ -386,16 +485,18 @@ bool LxdDatabase::resolveAppend(int mode)
             }
         }
     }
-    finishAppend();
+    finishAppend(adopted);
     endModelReset();
     wordListModel->refresh();
     sentenceTableModel->refresh();
     return true;
 }
 
-void LxdDatabase::finishAppend()
+void LxdDatabase::finishAppend(bool adopted)
 {
-    sort();
+    // Merging sentences into headwords already held leaves their order as it was.
+    if (adopted)
+        sort();
     setModified(true);
     delete pending;
     pending = nullptr;

@@ -71,6 +71,9 @@ public:
     // The whole-number part of the application version, the format version the program writes.
     static int applicationFormatVersion();
 
+    // QString::trimmed() for UTF-8 bytes: the same white space, without decoding the rest.
+    static QByteArrayView trimmedUtf8(QByteArrayView bytes);
+
     QList<LxdItem *> items;
     LxdbWordListModel *wordListModel = nullptr;
     LxdbSentenceTableModel *sentenceTableModel = nullptr;
@@ -80,8 +83,9 @@ private:
 
     void createModels();
     bool readPending(const QString &fileName);
+    void indexHeadwords();
     LxdItem *adoptPending(int j);
-    void finishAppend();
+    void finishAppend(bool adopted);
     void beginModelReset();
     void endModelReset();
 
