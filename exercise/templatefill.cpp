@@ -171,8 +171,8 @@ QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const Q
     return rtfTemplate;
 }
 
-bool fillXhtml(QDomDocument &page, const QStringList &entries, const ExerciseOptions &options,
-               RandomSource &random)
+bool fillXhtml(
+    QDomDocument &page, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
 {
     QDomElement content;
     QDomElement wordList;
@@ -238,8 +238,8 @@ QList<MatchPair> matchPairs(const QStringList &entries, const ExerciseOptions &o
     return pairs;
 }
 
-bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
-                RandomSource &random)
+bool fillJMatch(
+    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
 {
     QDomElement matching = firstElement(exercise, QStringLiteral("matching-exercise"));
     if (matching.isNull())
@@ -248,14 +248,15 @@ bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const Exerci
     for (const MatchPair &pair : pairs) {
         QDomElement element = exercise.createElement(QStringLiteral("pair"));
         element.appendChild(matchItem(exercise, QStringLiteral("left-item"), pair.left, QStringLiteral("1")));
-        element.appendChild(matchItem(exercise, QStringLiteral("right-item"), pair.right, QStringLiteral("0")));
+        element.appendChild(
+            matchItem(exercise, QStringLiteral("right-item"), pair.right, QStringLiteral("0")));
         matching.appendChild(element);
     }
     return true;
 }
 
-bool fillJCloze(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
-                RandomSource &random)
+bool fillJCloze(
+    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
 {
     QDomElement gapFill = firstElement(exercise, QStringLiteral("gap-fill"));
     if (gapFill.isNull())
@@ -304,7 +305,8 @@ QByteArray xmlFile(QDomDocument &document)
     if (first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml"))
         first.toProcessingInstruction().setData(declaration);
     else
-        document.insertBefore(document.createProcessingInstruction(QStringLiteral("xml"), declaration), first);
+        document.insertBefore(
+            document.createProcessingInstruction(QStringLiteral("xml"), declaration), first);
 
     QByteArray bytes;
     QTextStream stream(&bytes, QIODevice::WriteOnly);
@@ -329,7 +331,8 @@ QByteArray jclozeFile(QDomDocument &document)
     QList<QDomNode> children;
     while (gapFill.hasChildNodes())
         children.append(gapFill.removeChild(gapFill.firstChild()));
-    const QString standIn = QLatin1String("lexivane-passage-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    const QString standIn
+        = QLatin1String("lexivane-passage-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     QDomText standInNode = document.createTextNode(standIn);
     gapFill.appendChild(standInNode);
 

@@ -42,8 +42,8 @@ QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const Q
 // div with id "content", and, with the word list included, the shuffled key words as text nodes of
 // two blanks and the word to the last div with id "wordList", if there is one. The questions are
 // the builder's, except that no number is written into them.
-bool fillXhtml(QDomDocument &page, const QStringList &entries, const ExerciseOptions &options,
-               RandomSource &random);
+bool fillXhtml(
+    QDomDocument &page, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
 
 // One row of a matching exercise: a sentence and the key words it hides, joined by ", ".
 struct MatchPair
@@ -60,14 +60,14 @@ struct MatchPair
 QList<MatchPair> matchPairs(const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
 
 // Appends one "pair" per entry, built by matchPairs(), to the first "matching-exercise" element.
-bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
-                RandomSource &random);
+bool fillJMatch(
+    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
 
 // Appends the sentences, shuffled when jumbling, to the first "gap-fill" element as an HTML list
 // written as text ("<ol>" or, without question numbers, "<ul>"), each key word becoming a
 // "question-record" whose answer is the word when gapping, or staying in the text otherwise.
-bool fillJCloze(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
-                RandomSource &random);
+bool fillJCloze(
+    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
 
 // ---- Writing ----
 

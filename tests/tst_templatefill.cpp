@@ -120,7 +120,7 @@ QStringList describeCloze(const QDomElement &gapFill)
             parts.append(QStringLiteral("bad record: ") + shape);
         else
             parts.append(QLatin1Char('{') + answer.firstChildElement(QStringLiteral("text")).text()
-                         + QLatin1Char('}'));
+                + QLatin1Char('}'));
     }
     return parts;
 }
@@ -177,7 +177,8 @@ void TestTemplateFill::rtfText_data()
     QTest::addRow("accent before a digit") << QStringLiteral("\u00e95") << QByteArray("\\u233?5");
     QTest::addRow("curly quotes") << QStringLiteral("\u2018it\u2019s\u201d")
                                   << QByteArray("\\u8216?it\\u8217?s\\u8221?");
-    QTest::addRow("Cyrillic") << QStringLiteral("\u041f\u0440\u0438") << QByteArray("\\u1055?\\u1088?\\u1080?");
+    QTest::addRow("Cyrillic") << QStringLiteral("\u041f\u0440\u0438")
+                              << QByteArray("\\u1055?\\u1088?\\u1080?");
     QTest::addRow("highest positive") << QStringLiteral("\u7fff") << QByteArray("\\u32767?");
     QTest::addRow("lowest negative") << QStringLiteral("\u8000") << QByteArray("\\u-32768?");
     QTest::addRow("Hangul") << QStringLiteral("\uc548") << QByteArray("\\u-15032?");
@@ -186,7 +187,7 @@ void TestTemplateFill::rtfText_data()
                                     << QByteArray("x\\u-10179?\\u-8704?y");
     QTest::addRow("tab") << QStringLiteral("a\tb") << QByteArray("a\\tab b");
     QTest::addRow("line breaks") << QStringLiteral("a\nb\r\nc") << QByteArray("a b  c");
-    QTest::addRow("other controls") << QStringLiteral("a\x01\x1f" "b") << QByteArray("ab");
+    QTest::addRow("other controls") << QStringLiteral("a\x01\x1f-b") << QByteArray("a-b");
     QTest::addRow("empty") << QString() << QByteArray();
 }
 
@@ -204,8 +205,8 @@ void TestTemplateFill::rtfPlaceholders_data()
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<QByteArray>("filled");
 
-    const QStringList questions {QStringLiteral("1. He [__________] home."),
-                                 QStringLiteral("2. She [__________] an [__________].")};
+    const QStringList questions {
+        QStringLiteral("1. He [__________] home."), QStringLiteral("2. She [__________] an [__________].")};
     const QStringList words {QStringLiteral("went"), QStringLiteral("ate"), QStringLiteral("apple")};
 
     QTest::addRow("both once")
@@ -226,8 +227,8 @@ void TestTemplateFill::rtfPlaceholders_data()
         << QByteArray("\nplage\\u768?   \\{b\\}/\\par\\par\n1. \\u192? \\{la\\} [__________] \\\\ fin.");
     // The template's own bytes pass unchanged, whatever encoding they were written in.
     QTest::addRow("template bytes kept")
-        << QByteArray("\xe9\xff\\'e9 \xc3\xa9[strWords]\x80") << QStringList() << QStringList {QStringLiteral("\u00e9")}
-        << QByteArray("\xe9\xff\\'e9 \xc3\xa9\n\\u233?\x80");
+        << QByteArray("\xe9\xff\\'e9 \xc3\xa9[strWords]\x80") << QStringList()
+        << QStringList {QStringLiteral("\u00e9")} << QByteArray("\xe9\xff\\'e9 \xc3\xa9\n\\u233?\x80");
 }
 
 void TestTemplateFill::rtfPlaceholders()
@@ -241,14 +242,14 @@ void TestTemplateFill::rtfPlaceholders()
 
 void TestTemplateFill::rtfShippedTemplate()
 {
-    const QByteArray rtfTemplate =
-        TestUtil::readFile(TestUtil::sourcePath(QStringLiteral("share/templates/rtf_exercise.rtf")));
+    const QByteArray rtfTemplate
+        = TestUtil::readFile(TestUtil::sourcePath(QStringLiteral("share/templates/rtf_exercise.rtf")));
     QVERIFY(rtfTemplate.startsWith("{\\rtf1"));
     QCOMPARE(rtfTemplate.count("[strWords]"), 1);
     QCOMPARE(rtfTemplate.count("[strQuestions]"), 1);
 
     const QStringList questions {QStringLiteral("1. \u00bfD\u00f3nde est\u00e1 el [__________]?"),
-                                 QStringLiteral("2. \u041e\u043d [__________] {\u0434\u043e\u043c\u043e\u0439}.")};
+        QStringLiteral("2. \u041e\u043d [__________] {\u0434\u043e\u043c\u043e\u0439}.")};
     const QStringList words {QStringLiteral("ba\u00f1o"), QStringLiteral("\u043f\u043e\u0448\u0451\u043b")};
     const QByteArray filled = TemplateFill::fillRtf(rtfTemplate, questions, words);
 
@@ -308,7 +309,8 @@ void TestTemplateFill::xhtml_data()
                                        << QStringLiteral("ol") << twoEntries << words;
     QTest::addRow("gaps without brackets")
         << twoEntries << options(true, true, false, false, false) << QStringLiteral("ol")
-        << QStringList {QStringLiteral("He __________ home."), QStringLiteral("She __________ an __________.")}
+        << QStringList {QStringLiteral("He __________ home."),
+               QStringLiteral("She __________ an __________.")}
         << QStringList();
     QTest::addRow("widened to thirteen")
         << QStringList {QStringLiteral("A [cat]."), QStringLiteral("Be [uncomfortable].")} << inOrder()
@@ -317,7 +319,8 @@ void TestTemplateFill::xhtml_data()
         << QStringList {QStringLiteral("cat"), QStringLiteral("uncomfortable")};
     QTest::addRow("duplicates and an entry without key words")
         << QStringList {QStringLiteral("No key word."), QStringLiteral("[a] and [a]")} << inOrder()
-        << QStringLiteral("ol") << QStringList {QStringLiteral("No key word."), QStringLiteral("%1 and %1").arg(gap())}
+        << QStringLiteral("ol")
+        << QStringList {QStringLiteral("No key word."), QStringLiteral("%1 and %1").arg(gap())}
         << QStringList {QStringLiteral("a"), QStringLiteral("a")};
     QTest::addRow("ampersand") << QStringList {QStringLiteral("Tom & [Jerry] <3")}
                                << options(false, false, true, false, true) << QStringLiteral("ul")
@@ -381,10 +384,11 @@ void TestTemplateFill::xhtmlWordsShuffledAfterQuestions_data()
 void TestTemplateFill::xhtmlWordsShuffledAfterQuestions()
 {
     QFETCH(bool, jumble);
-    const QStringList entries {QStringLiteral("[a] [b]"), QStringLiteral("[c]"), QStringLiteral("[d] [e] [f]"),
-                               QStringLiteral("[g]"), QStringLiteral("[h]")};
-    const QStringList words {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"),
-                             QStringLiteral("e"), QStringLiteral("f"), QStringLiteral("g"), QStringLiteral("h")};
+    const QStringList entries {QStringLiteral("[a] [b]"), QStringLiteral("[c]"),
+        QStringLiteral("[d] [e] [f]"), QStringLiteral("[g]"), QStringLiteral("[h]")};
+    const QStringList words {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+        QStringLiteral("d"), QStringLiteral("e"), QStringLiteral("f"), QStringLiteral("g"),
+        QStringLiteral("h")};
     const quint32 seed = 2024;
 
     QDomDocument page = shippedTemplate(QStringLiteral("xhtml_exercise.htm"));
@@ -426,7 +430,8 @@ void TestTemplateFill::xhtmlWithoutWordList()
     RandomSource random(1);
     QVERIFY(TemplateFill::fillXhtml(page, {QStringLiteral("He [went] home.")}, inOrder(), random));
     const QDomElement content = divWithId(page, QStringLiteral("content"));
-    QCOMPARE(childTexts(content), (QStringList {QStringLiteral("Intro"), QStringLiteral("He %1 home.").arg(gap())}));
+    QCOMPARE(childTexts(content),
+        (QStringList {QStringLiteral("Intro"), QStringLiteral("He %1 home.").arg(gap())}));
     QCOMPARE(content.lastChildElement().tagName(), QStringLiteral("ol"));
     QCOMPARE(divWithId(page, QStringLiteral("other")).childNodes().size(), 0);
     QVERIFY(!page.toString().contains(QLatin1String("went")));
@@ -435,7 +440,8 @@ void TestTemplateFill::xhtmlWithoutWordList()
 void TestTemplateFill::xhtmlWithoutContent()
 {
     QDomDocument page;
-    QVERIFY(page.setContent(QByteArray("<html><body><div id=\"wordList\">x</div><p id=\"content\"/></body></html>")));
+    QVERIFY(page.setContent(
+        QByteArray("<html><body><div id=\"wordList\">x</div><p id=\"content\"/></body></html>")));
     const QString before = page.toString();
     RandomSource random(1);
     QVERIFY(!TemplateFill::fillXhtml(page, {QStringLiteral("He [went] home.")}, inOrder(), random));
@@ -446,7 +452,8 @@ void TestTemplateFill::xhtmlFile()
 {
     QDomDocument page = shippedTemplate(QStringLiteral("xhtml_exercise.htm"));
     // A template that declares another encoding is still written, and declared, as UTF-8.
-    page.firstChild().toProcessingInstruction().setData(QStringLiteral("version=\"1.0\" encoding=\"ISO-8859-1\""));
+    page.firstChild().toProcessingInstruction().setData(
+        QStringLiteral("version=\"1.0\" encoding=\"ISO-8859-1\""));
     RandomSource random(3);
     const QString sentence = QString::fromUcs4(U"Caf\u00e9 \u041f [\U0001F600] \u20ac.");
     QVERIFY(TemplateFill::fillXhtml(page, {sentence}, options(true, false, true, false, true), random));
@@ -457,9 +464,10 @@ void TestTemplateFill::xhtmlFile()
     const QDomDocument written = reparsed(bytes);
     QCOMPARE(written.doctype().name(), QStringLiteral("html"));
     QCOMPARE(written.doctype().publicId(), QStringLiteral("-//W3C//DTD XHTML 1.0 Strict//EN"));
-    QCOMPARE(written.doctype().systemId(), QStringLiteral("http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd"));
+    QCOMPARE(
+        written.doctype().systemId(), QStringLiteral("http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd"));
     QCOMPARE(written.documentElement().attribute(QStringLiteral("xmlns")),
-             QStringLiteral("http://www.w3.org/1999/xhtml"));
+        QStringLiteral("http://www.w3.org/1999/xhtml"));
     QCOMPARE(element(written, QStringLiteral("li")).text(), sentence);
     QVERIFY(bytes.contains(sentence.toUtf8()));
     // Indented three blanks per level.
@@ -476,18 +484,18 @@ void TestTemplateFill::matchPairs_data()
     QTest::addRow("all but jumbling")
         << twoEntries << inOrder()
         << QList<MatchPair> {{QStringLiteral("1. He %1 home.").arg(gap()), QStringLiteral("went")},
-                             {QStringLiteral("2. She %1 an %1.").arg(gap()), QStringLiteral("ate, apple")}};
-    QTest::addRow("no gaps, brackets")
-        << twoEntries << options(false, false, true, false, true)
-        << QList<MatchPair> {{twoEntries.at(0), QStringLiteral("went")}, {twoEntries.at(1), QStringLiteral("ate, apple")}};
+               {QStringLiteral("2. She %1 an %1.").arg(gap()), QStringLiteral("ate, apple")}};
+    QTest::addRow("no gaps, brackets") << twoEntries << options(false, false, true, false, true)
+                                       << QList<MatchPair> {{twoEntries.at(0), QStringLiteral("went")},
+                                              {twoEntries.at(1), QStringLiteral("ate, apple")}};
     QTest::addRow("no gaps, no brackets")
         << twoEntries << options(false, false, false, false, false)
         << QList<MatchPair> {{QStringLiteral("He went home."), QStringLiteral("went")},
-                             {QStringLiteral("She ate an apple."), QStringLiteral("ate, apple")}};
+               {QStringLiteral("She ate an apple."), QStringLiteral("ate, apple")}};
     QTest::addRow("gaps without brackets")
         << twoEntries << options(true, true, false, false, true)
         << QList<MatchPair> {{QStringLiteral("1. He __________ home."), QStringLiteral("went")},
-                             {QStringLiteral("2. She __________ an __________."), QStringLiteral("ate, apple")}};
+               {QStringLiteral("2. She __________ an __________."), QStringLiteral("ate, apple")}};
     QTest::addRow("long words keep ten-underscore gaps")
         << QStringList {QStringLiteral("It is [incomprehensible].")} << inOrder()
         << QList<MatchPair> {{QStringLiteral("1. It is %1.").arg(gap()), QStringLiteral("incomprehensible")}};
@@ -518,7 +526,8 @@ void TestTemplateFill::matchPairsJumbledThenNumbered()
         entries.append(QStringLiteral("Sentence %1 with [word%1] and [more%1].").arg(i));
     const quint32 seed = 99;
     RandomSource random(seed);
-    const QList<MatchPair> pairs = TemplateFill::matchPairs(entries, options(true, true, true, true, true), random);
+    const QList<MatchPair> pairs
+        = TemplateFill::matchPairs(entries, options(true, true, true, true, true), random);
 
     const QList<int> order = shuffledPositions(entries.size(), seed);
     QVERIFY(order != shuffledPositions(entries.size(), seed + 1));
@@ -526,7 +535,7 @@ void TestTemplateFill::matchPairsJumbledThenNumbered()
     for (int i = 0; i < pairs.size(); ++i) {
         const int from = order.at(i);
         QCOMPARE(pairs.at(i).left,
-                 QStringLiteral("%1. Sentence %2 with %3 and %3.").arg(i + 1).arg(from).arg(gap()));
+            QStringLiteral("%1. Sentence %2 with %3 and %3.").arg(i + 1).arg(from).arg(gap()));
         QCOMPARE(pairs.at(i).right, QStringLiteral("word%1, more%1").arg(from));
     }
 }
@@ -535,7 +544,8 @@ void TestTemplateFill::jmatchDocument()
 {
     QDomDocument exercise = shippedTemplate(QStringLiteral("jmatch_exercise.jmt"));
     QVERIFY(!exercise.isNull());
-    const QStringList entries {QStringLiteral("He [went] home."), QStringLiteral("Tom & [Jerry] \u00e9t\u00e9.")};
+    const QStringList entries {
+        QStringLiteral("He [went] home."), QStringLiteral("Tom & [Jerry] \u00e9t\u00e9.")};
     RandomSource random(5);
     QVERIFY(TemplateFill::fillJMatch(exercise, entries, inOrder(), random));
 
@@ -550,7 +560,7 @@ void TestTemplateFill::jmatchDocument()
     QDomElement child = matching.firstChildElement();
     QCOMPARE(child.tagName(), QStringLiteral("default-right-item"));
     const QList<MatchPair> expected {{QStringLiteral("1. He %1 home.").arg(gap()), QStringLiteral("went")},
-                                     {QStringLiteral("2. Tom & %1 \u00e9t\u00e9.").arg(gap()), QStringLiteral("Jerry")}};
+        {QStringLiteral("2. Tom & %1 \u00e9t\u00e9.").arg(gap()), QStringLiteral("Jerry")}};
     for (const MatchPair &pair : expected) {
         child = child.nextSiblingElement();
         QCOMPARE(child.tagName(), QStringLiteral("pair"));
@@ -560,10 +570,10 @@ void TestTemplateFill::jmatchDocument()
             for (QDomElement f = e.firstChildElement(); !f.isNull(); f = f.nextSiblingElement())
                 shape.append(e.tagName() + QLatin1Char('/') + f.tagName() + QLatin1Char('=') + f.text());
         }
-        QCOMPARE(shape, (QStringList {QStringLiteral("left-item"), QStringLiteral("left-item/text=") + pair.left,
-                                      QStringLiteral("left-item/fixed=1"), QStringLiteral("right-item"),
-                                      QStringLiteral("right-item/text=") + pair.right,
-                                      QStringLiteral("right-item/fixed=0")}));
+        QCOMPARE(shape,
+            (QStringList {QStringLiteral("left-item"), QStringLiteral("left-item/text=") + pair.left,
+                QStringLiteral("left-item/fixed=1"), QStringLiteral("right-item"),
+                QStringLiteral("right-item/text=") + pair.right, QStringLiteral("right-item/fixed=0")}));
     }
     QVERIFY(child.nextSiblingElement().isNull());
 }
@@ -571,7 +581,8 @@ void TestTemplateFill::jmatchDocument()
 void TestTemplateFill::jmatchWithoutExercise()
 {
     QDomDocument exercise;
-    QVERIFY(exercise.setContent(QByteArray("<hotpot-jmatch-file><data><matching/></data></hotpot-jmatch-file>")));
+    QVERIFY(
+        exercise.setContent(QByteArray("<hotpot-jmatch-file><data><matching/></data></hotpot-jmatch-file>")));
     const QString before = exercise.toString();
     RandomSource random(5);
     QVERIFY(!TemplateFill::fillJMatch(exercise, {QStringLiteral("[a]")}, inOrder(), random));
@@ -591,46 +602,36 @@ void TestTemplateFill::jcloze_data()
 
     QTest::addRow("eleven children for one sentence")
         << QStringList {QStringLiteral("She [ate] an [apple].")} << inOrder()
-        << QStringList {ol,
-                        li,
-                        QStringLiteral("She "),
-                        QStringLiteral("["),
-                        QStringLiteral("{ate}"),
-                        QStringLiteral("]"),
-                        QStringLiteral(" an "),
-                        QStringLiteral("["),
-                        QStringLiteral("{apple}"),
-                        QStringLiteral("]"),
-                        QStringLiteral("."),
-                        endLi,
-                        endOl};
+        << QStringList {ol, li, QStringLiteral("She "), QStringLiteral("["), QStringLiteral("{ate}"),
+               QStringLiteral("]"), QStringLiteral(" an "), QStringLiteral("["), QStringLiteral("{apple}"),
+               QStringLiteral("]"), QStringLiteral("."), endLi, endOl};
     QTest::addRow("begins with a key word, no brackets")
         << QStringList {QStringLiteral("[The] cat.")} << options(true, true, false, false, true)
         << QStringList {ol, li, QString(), QStringLiteral("{The}"), QStringLiteral(" cat."), endLi, endOl};
-    QTest::addRow("side by side")
-        << QStringList {QStringLiteral("a [b][c] d")} << options(true, true, false, false, true)
-        << QStringList {ol, li, QStringLiteral("a "), QStringLiteral("{b}"), QString(), QStringLiteral("{c}"),
-                        QStringLiteral(" d"), endLi, endOl};
+    QTest::addRow("side by side") << QStringList {QStringLiteral("a [b][c] d")}
+                                  << options(true, true, false, false, true)
+                                  << QStringList {ol, li, QStringLiteral("a "), QStringLiteral("{b}"),
+                                         QString(), QStringLiteral("{c}"), QStringLiteral(" d"), endLi,
+                                         endOl};
     QTest::addRow("no gaps, brackets")
         << QStringList {QStringLiteral("a [b][c] d")} << options(true, false, true, false, true)
         << QStringList {ol, li, QStringLiteral("a "), QStringLiteral("[b]"), QString(), QStringLiteral("[c]"),
-                        QStringLiteral(" d"), endLi, endOl};
+               QStringLiteral(" d"), endLi, endOl};
     QTest::addRow("no gaps, no brackets, bulleted")
         << QStringList {QStringLiteral("He [went] home."), QStringLiteral("Plain.")}
         << options(false, false, false, false, false)
         << QStringList {QStringLiteral("<ul>\n"), li, QStringLiteral("He "), QStringLiteral("went"),
-                        QStringLiteral(" home."), endLi, li, QStringLiteral("Plain."), endLi,
-                        QStringLiteral("</ul>")};
+               QStringLiteral(" home."), endLi, li, QStringLiteral("Plain."), endLi, QStringLiteral("</ul>")};
     QTest::addRow("unmatched bracket")
         << QStringList {QStringLiteral("a [b c")} << options(true, true, false, false, true)
         << QStringList {ol, li, QStringLiteral("a "), QStringLiteral("{b c}"), endLi, endOl};
-    QTest::addRow("stray closing bracket")
-        << QStringList {QStringLiteral("a] b")} << inOrder()
-        << QStringList {ol, li, QStringLiteral("a"), QStringLiteral("["), QStringLiteral("{ b}"),
-                        QStringLiteral("]"), endLi, endOl};
+    QTest::addRow("stray closing bracket") << QStringList {QStringLiteral("a] b")} << inOrder()
+                                           << QStringList {ol, li, QStringLiteral("a"), QStringLiteral("["),
+                                                  QStringLiteral("{ b}"), QStringLiteral("]"), endLi, endOl};
     QTest::addRow("markup characters in a sentence")
         << QStringList {QStringLiteral("3 > 2 & [x] < 4")} << options(true, true, false, false, true)
-        << QStringList {ol, li, QStringLiteral("3 > 2 & "), QStringLiteral("{x}"), QStringLiteral(" < 4"), endLi, endOl};
+        << QStringList {ol, li, QStringLiteral("3 > 2 & "), QStringLiteral("{x}"), QStringLiteral(" < 4"),
+               endLi, endOl};
 }
 
 void TestTemplateFill::jcloze()
@@ -661,8 +662,8 @@ void TestTemplateFill::jclozeJumbled()
 
     QStringList expected {QStringLiteral("<ol>\n")};
     for (int from : shuffledPositions(entries.size(), seed))
-        expected << QStringLiteral("<li>") << QStringLiteral("S%1 ").arg(from) << QStringLiteral("{w%1}").arg(from)
-                 << QString() << QStringLiteral("</li>\n");
+        expected << QStringLiteral("<li>") << QStringLiteral("S%1 ").arg(from)
+                 << QStringLiteral("{w%1}").arg(from) << QString() << QStringLiteral("</li>\n");
     expected << QStringLiteral("</ol>");
     QCOMPARE(describeCloze(element(exercise, QStringLiteral("gap-fill"))), expected);
 }
@@ -670,7 +671,8 @@ void TestTemplateFill::jclozeJumbled()
 void TestTemplateFill::jclozeWithoutGapFill()
 {
     QDomDocument exercise;
-    QVERIFY(exercise.setContent(QByteArray("<hotpot-jcloze-file><data><gapfill/></data></hotpot-jcloze-file>")));
+    QVERIFY(
+        exercise.setContent(QByteArray("<hotpot-jcloze-file><data><gapfill/></data></hotpot-jcloze-file>")));
     const QString before = exercise.toString();
     RandomSource random(5);
     QVERIFY(!TemplateFill::fillJCloze(exercise, {QStringLiteral("[a]")}, inOrder(), random));
@@ -692,13 +694,16 @@ void TestTemplateFill::jclozeFile()
 
     // The passage exactly as built: no whitespace added, no bare angle bracket, empty elements
     // written as start and end tag.
-    const QByteArray record = "<question-record><question></question><answer><text>%1</text>"
-                              "<feedback></feedback><correct>1</correct></answer><clue></clue></question-record>";
+    const QByteArray record
+        = "<question-record><question></question><answer><text>%1</text>"
+          "<feedback></feedback><correct>1</correct></answer><clue></clue></question-record>";
     const QByteArray passage = "<gap-fill>&lt;ol&gt;\n"
-                               "&lt;li&gt;She [" + QByteArray(record).replace("%1", "ate") + "] an ["
-                               + QByteArray(record).replace("%1", "apple") + "].&lt;/li&gt;\n"
-                               "&lt;li&gt;3 &gt; 2 &amp; [" + QByteArray(record).replace("%1", "x") + "]"
-                               + QStringLiteral("\u00e9").toUtf8() + "&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>";
+                               "&lt;li&gt;She ["
+        + QByteArray(record).replace("%1", "ate") + "] an [" + QByteArray(record).replace("%1", "apple")
+        + "].&lt;/li&gt;\n"
+          "&lt;li&gt;3 &gt; 2 &amp; ["
+        + QByteArray(record).replace("%1", "x") + "]" + QStringLiteral("\u00e9").toUtf8()
+        + "&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>";
     QVERIFY2(bytes.contains(passage), bytes.constData());
     // The rest of the file is indented as usual.
     QVERIFY(bytes.contains("\n   <data>\n      <title>Vocabulary gap-fill</title>\n"));
@@ -710,7 +715,8 @@ void TestTemplateFill::jclozeFile()
     for (const QString &part : before) {
         if (part.isEmpty())
             continue;
-        if (!joined.isEmpty() && !part.startsWith(QLatin1Char('{')) && !joined.last().startsWith(QLatin1Char('{')))
+        if (!joined.isEmpty() && !part.startsWith(QLatin1Char('{'))
+            && !joined.last().startsWith(QLatin1Char('{')))
             joined.last() += part;
         else
             joined.append(part);
