@@ -1,23 +1,886 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The window's construction, its actions, menus and toolbars, the settings, the current file with the
+// recent-file list, the about box and help. The commands are in mainwindow_<group>.cpp.
 #include "app/mainwindow.h"
 
 #include "data/lxddatabase.h"
+#include "dialogs/dlgeditsentence.h"
+#include "dialogs/dlgrandomsentences.h"
+#include "dialogs/zelabout.h"
+#include "models/lxdbsentencetablemodel.h"
+#include "models/lxdbwordlistmodel.h"
+#include "util/zelhelpclient.h"
+#include "util/zelutils.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace Ui {
+
+// The window's form: the parts QMainWindow itself provides a place for.
+class MainWindow
+{
+public:
+    QWidget *centralWidget = nullptr;
+    QMenuBar *menuBar = nullptr;
+    QStatusBar *statusBar = nullptr;
+
+    void setupUi(QMainWindow *window)
+    {
+        window->setObjectName(QStringLiteral("MainWindow"));
+        window->resize(400, 300);
+        menuBar = new QMenuBar(window);
+        menuBar->setObjectName(QStringLiteral("menuBar"));
+        window->setMenuBar(menuBar);
+        centralWidget = new QWidget(window);
+        centralWidget->setObjectName(QStringLiteral("centralWidget"));
+        window->setCentralWidget(centralWidget);
+        statusBar = new QStatusBar(window);
+        statusBar->setObjectName(QStringLiteral("statusBar"));
+        window->setStatusBar(statusBar);
+        retranslateUi(window);
+        QMetaObject::connectSlotsByName(window);
+    }
+
+    void retranslateUi(QMainWindow *window)
+    {
+        window->setWindowTitle(QCoreApplication::translate("MainWindow", "MainWindow"));
+    }
+};
+
+} // namespace Ui
+
+namespace {
+
+const char *const AppIcon = ":/svgIcons/lexivane_02.svg";
+
+QFont headingFont()
+{
+    QFont font;
+    font.setPointSize(14);
+    font.setWeight(QFont::Black);
+    return font;
+}
+
+QFont titleFont()
+{
+    QFont font;
+    font.setPointSize(20);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QString documentsUserFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + QLatin1String("/lexivanevoc");
+}
+
+// The check boxes are stored under their own object names.
+const char *const OptionKeys[]
+    = {"chkIncludeQNums", "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList"};
+
+} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
 {
-    setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(tr("MainWindow"));
-    resize(400, 300);
-    setWindowIcon(QIcon(QStringLiteral(":/svgIcons/lexivane_02.svg")));
+    ui->setupUi(this);
+    curFile.clear();
+    setWindowIcon(QIcon(QLatin1String(AppIcon)));
+
+    aboutBox = new ZelAbout(this);
+    dlgEditSentence = new DlgEditSentence(this);
+    dlgRandomSentences = new DlgRandomSentences(this);
+
+    createWidgets();
+    createActions();
+    createMenus();
+    createToolBars();
+
     domDoc = new QDomDocument;
     db = new LxdDatabase(domDoc, this);
+
+    readSettings();
+    setCurrentFile(QString());
+
+    lvWords->setModel(db->wordListModel);
+    tvSentences->setModel(db->sentenceTableModel);
+
+    makeConnections();
+
+    setupUserDatabase();
+    setupHelpClient();
+    processCommandLine();
+    if (curFile.isEmpty())
+        recentFileActs[0]->activate(QAction::Trigger);
 }
 
 MainWindow::~MainWindow()
 {
+    // The views outlive the models by a moment; their selection models must not call back into a
+    // window that is half gone.
+    lvWords->selectionModel()->disconnect(this);
+    tvSentences->selectionModel()->disconnect(this);
+    lwOutput->selectionModel()->disconnect(this);
+
     delete db;
     delete domDoc;
+    delete dlgRandomSentences;
+    delete dlgEditSentence;
+    delete aboutBox;
+    delete ui;
+}
+
+// --- Widgets ---------------------------------------------------------------------------------------
+
+void MainWindow::createWidgets()
+{
+    layMain = new QVBoxLayout(ui->centralWidget);
+    layMain->setObjectName(QStringLiteral("layMain"));
+
+    createHeader();
+
+    splMain = new QSplitter(Qt::Vertical, ui->centralWidget);
+    splMain->setObjectName(QStringLiteral("splMain"));
+    splMain->setChildrenCollapsible(false);
+    createTopPane();
+    createBottomPane();
+    layMain->addWidget(splMain, 0);
+
+    createFootButtons();
+}
+
+void MainWindow::createHeader()
+{
+    layHeader = new QHBoxLayout;
+    layHeader->setObjectName(QStringLiteral("layHeader"));
+
+    const QImage logo {QString::fromLatin1(AppIcon)};
+    lblLogoLeft = new QLabel(ui->centralWidget);
+    lblLogoLeft->setObjectName(QStringLiteral("lblLogoLeft"));
+    lblLogoRight = new QLabel(ui->centralWidget);
+    lblLogoRight->setObjectName(QStringLiteral("lblLogoRight"));
+    for (QLabel *label : {lblLogoLeft, lblLogoRight}) {
+        label->setPixmap(QPixmap::fromImage(logo));
+        label->setScaledContents(true);
+        label->setFixedSize(32, 32);
+    }
+
+    lblTitle = new QLabel(tr("Lexivane"), ui->centralWidget);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    lblTitle->setAlignment(Qt::AlignHCenter);
+    lblTitle->setFont(titleFont());
+
+    layHeader->addWidget(lblLogoLeft);
+    layHeader->addWidget(lblTitle);
+    layHeader->addWidget(lblLogoRight);
+    layMain->addLayout(layHeader, 0);
+}
+
+QPushButton *MainWindow::newButton(
+    QDialogButtonBox *box, const char *name, const QString &text, const QString &iconPath, bool enabled)
+{
+    auto *button = new QPushButton(QIcon(iconPath), text, box);
+    button->setObjectName(QLatin1String(name));
+    button->setEnabled(enabled);
+    box->addButton(button, QDialogButtonBox::ActionRole);
+    return button;
+}
+
+QAction *MainWindow::newAction(
+    const char *name, const QString &text, const QString &iconPath, const QString &statusTip)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(QLatin1String(name));
+    if (!iconPath.isEmpty())
+        action->setIcon(QIcon(iconPath));
+    action->setIconVisibleInMenu(true);
+    if (!statusTip.isEmpty())
+        action->setStatusTip(statusTip);
+    return action;
+}
+
+void MainWindow::createTopPane()
+{
+    wgtTop = new QWidget(splMain);
+    wgtTop->setObjectName(QStringLiteral("wgtTop"));
+    wgtTop->setMinimumHeight(200);
+    grdTop = new QGridLayout(wgtTop);
+    grdTop->setObjectName(QStringLiteral("grdTop"));
+
+    lblWords = new QLabel(tr("Words"), wgtTop);
+    lblWords->setObjectName(QStringLiteral("lblWords"));
+    lblWords->setFont(headingFont());
+    lblSentences = new QLabel(tr("Sentences"), wgtTop);
+    lblSentences->setObjectName(QStringLiteral("lblSentences"));
+    lblSentences->setFont(headingFont());
+
+    lvWords = new QListView(wgtTop);
+    lvWords->setObjectName(QStringLiteral("lvWords"));
+    lvWords->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    lvWords->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lvWords->setFocusPolicy(Qt::StrongFocus);
+
+    tvSentences = new QTableView(wgtTop);
+    tvSentences->setObjectName(QStringLiteral("tvSentences"));
+    tvSentences->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tvSentences->horizontalHeader()->setStretchLastSection(true);
+    tvSentences->setColumnWidth(0, tvSentences->fontMetrics().horizontalAdvance(QLatin1Char('m')) + 4);
+    tvSentences->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    tvSentences->setSelectionBehavior(QAbstractItemView::SelectRows);
+
+    actDbSentenceUp = newAction("actDbSentenceUp", tr("Move &up"), QStringLiteral(":/svgIcons/arrow_up.svg"),
+        tr("Move the selected sentence(s) up in the list."));
+    actDbSentenceDown = newAction("actDbSentenceDown", tr("Move &down"),
+        QStringLiteral(":/svgIcons/arrow_down.svg"), tr("Move the selected sentence(s) down in the list."));
+    tbrDbUpDown = new QToolBar(QStringLiteral("&Db"), wgtTop);
+    tbrDbUpDown->setObjectName(QStringLiteral("tbrDbUpDown"));
+    tbrDbUpDown->setOrientation(Qt::Vertical);
+    tbrDbUpDown->addAction(actDbSentenceUp);
+    tbrDbUpDown->addAction(actDbSentenceDown);
+
+    bbxWords = new QDialogButtonBox(Qt::Horizontal, wgtTop);
+    bbxWords->setObjectName(QStringLiteral("bbxWords"));
+    btnAddWord = newButton(
+        bbxWords, "btnAddWord", tr("New word"), QStringLiteral(":/svgIcons/general_add.svg"), true);
+    btnDeleteWord = newButton(
+        bbxWords, "btnDeleteWord", tr("Delete"), QStringLiteral(":/svgIcons/general_remove.svg"), false);
+
+    bbxSentences = new QDialogButtonBox(Qt::Horizontal, wgtTop);
+    bbxSentences->setObjectName(QStringLiteral("bbxSentences"));
+    btnAddSentence = newButton(bbxSentences, "btnAddSentence", tr("New sentence"),
+        QStringLiteral(":/svgIcons/general_add.svg"), true);
+    btnDeleteSentence = newButton(bbxSentences, "btnDeleteSentence", tr("Delete sentence"),
+        QStringLiteral(":/svgIcons/general_remove.svg"), false);
+    btnEditSentence = newButton(
+        bbxSentences, "btnEditSentence", tr("Edit"), QStringLiteral(":/svgIcons/general_edit.svg"), false);
+    btnUseSentence = newButton(
+        bbxSentences, "btnUseSentence", tr("Use"), QStringLiteral(":/svgIcons/arrow_down.svg"), false);
+
+    grdTop->addWidget(lblWords, 0, 0);
+    grdTop->addWidget(lblSentences, 0, 2);
+    grdTop->addWidget(lvWords, 1, 0);
+    grdTop->addWidget(tvSentences, 1, 2);
+    grdTop->addWidget(tbrDbUpDown, 1, 3);
+    grdTop->addWidget(bbxWords, 2, 0);
+    grdTop->addWidget(bbxSentences, 2, 2);
+    grdTop->setColumnMinimumWidth(1, 20);
+    grdTop->setColumnStretch(0, 1);
+    grdTop->setColumnStretch(1, 0);
+    grdTop->setColumnStretch(2, 5);
+
+    splMain->addWidget(wgtTop);
+}
+
+void MainWindow::createBottomPane()
+{
+    wgtBottom = new QWidget(splMain);
+    wgtBottom->setObjectName(QStringLiteral("wgtBottom"));
+    wgtBottom->setMinimumHeight(200);
+    grdBottom = new QGridLayout(wgtBottom);
+    grdBottom->setObjectName(QStringLiteral("grdBottom"));
+
+    lblOutput = new QLabel(tr("Output"), wgtBottom);
+    lblOutput->setObjectName(QStringLiteral("lblOutput"));
+    lblOutput->setFont(headingFont());
+
+    layOptions = new QVBoxLayout;
+    layOptions->setObjectName(QStringLiteral("layOptions"));
+    const auto newOption = [this](const char *name, const QString &text) {
+        auto *box = new QCheckBox(text, wgtBottom);
+        box->setObjectName(QLatin1String(name));
+        box->setChecked(true);
+        layOptions->addWidget(box);
+        return box;
+    };
+    chkIncludeQNums = newOption("chkIncludeQNums", tr("Include &Q #s"));
+    chkGapWords = newOption("chkGapWords", tr("&Gap words"));
+    chkBracketWords = newOption("chkBracketWords", tr("Brac&ket words"));
+    chkJumbleOrder = newOption("chkJumbleOrder", tr("&Jumble order"));
+    chkIncludeWordList = newOption("chkIncludeWordList", tr("Include wo&rd list"));
+    layOptions->addStretch();
+
+    lwOutput = new QListWidget(wgtBottom);
+    lwOutput->setObjectName(QStringLiteral("lwOutput"));
+    lwOutput->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    actOutSentenceUp = newAction("actOutSentenceUp", tr("Move &up"),
+        QStringLiteral(":/svgIcons/arrow_up.svg"), tr("Move the selected sentence(s) up in the list."));
+    actOutSentenceDown = newAction("actOutSentenceDown", tr("Move &down"),
+        QStringLiteral(":/svgIcons/arrow_down.svg"), tr("Move the selected sentence(s) down in the list."));
+    tbrOutputUpDown = new QToolBar(QStringLiteral("&Output"), wgtBottom);
+    tbrOutputUpDown->setObjectName(QStringLiteral("tbrOutputUpDown"));
+    tbrOutputUpDown->setOrientation(Qt::Vertical);
+    tbrOutputUpDown->addAction(actOutSentenceUp);
+    tbrOutputUpDown->addAction(actOutSentenceDown);
+
+    bbxOutputEdit = new QDialogButtonBox(Qt::Horizontal, wgtBottom);
+    bbxOutputEdit->setObjectName(QStringLiteral("bbxOutputEdit"));
+    bbxOutputEdit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Minimum);
+    btnDeleteOutputSentence = newButton(bbxOutputEdit, "btnDeleteOutputSentence", tr("Delete"),
+        QStringLiteral(":/svgIcons/general_remove.svg"), false);
+    btnClearOutputSentences = newButton(bbxOutputEdit, "btnClearOutputSentences", tr("Clear"),
+        QStringLiteral(":/svgIcons/general_remove-all.svg"), false);
+
+    bbxExport = new QDialogButtonBox(Qt::Horizontal, wgtBottom);
+    bbxExport->setObjectName(QStringLiteral("bbxExport"));
+    bbxExport->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Minimum);
+    btnExportTextToClipboard = newButton(bbxExport, "btnExportTextToClipboard", tr("Clipboard"),
+        QStringLiteral(":/svgIcons/edit_to-clipboard.svg"), false);
+    btnExportXHTML
+        = newButton(bbxExport, "btnExportXHTML", tr("HTML"), QStringLiteral(":/svgIcons/doc_web.svg"), false);
+    btnExportRTF
+        = newButton(bbxExport, "btnExportRTF", tr("RTF"), QStringLiteral(":/svgIcons/doc_rtf.svg"), false);
+    btnExportJMatch = newButton(bbxExport, "btnExportJMatch", tr("JMatch"),
+        QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg"), false);
+    btnExportJCloze = newButton(bbxExport, "btnExportJCloze", tr("JCloze"),
+        QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg"), false);
+
+    layOutputButtons = new QHBoxLayout;
+    layOutputButtons->setObjectName(QStringLiteral("layOutputButtons"));
+    layOutputButtons->addWidget(bbxOutputEdit);
+    layOutputButtons->addStretch();
+    layOutputButtons->addWidget(bbxExport);
+
+    grdBottom->addWidget(lblOutput, 0, 0, 1, 3, Qt::AlignCenter);
+    grdBottom->addLayout(layOptions, 1, 0);
+    grdBottom->addWidget(lwOutput, 1, 2);
+    grdBottom->addWidget(tbrOutputUpDown, 1, 3);
+    grdBottom->addLayout(layOutputButtons, 2, 2);
+    grdBottom->setColumnMinimumWidth(1, 20);
+
+    splMain->addWidget(wgtBottom);
+}
+
+void MainWindow::createFootButtons()
+{
+    bbxFile = new QDialogButtonBox(Qt::Horizontal, ui->centralWidget);
+    bbxFile->setObjectName(QStringLiteral("bbxFile"));
+    btnBackupDb = newButton(
+        bbxFile, "btnBackupDb", tr("Backup database"), QStringLiteral(":/svgIcons/general_backup.svg"), true);
+    btnQuit = newButton(bbxFile, "btnQuit", tr("Exit"), QStringLiteral(":/svgIcons/general_quit.svg"), true);
+    layMain->addWidget(bbxFile, 0);
+}
+
+// --- Actions, menus, toolbars ----------------------------------------------------------------------
+
+QAction *MainWindow::createOptionAction(
+    const char *name, const QString &text, const QString &statusTip, QCheckBox *mirror)
+{
+    QAction *action = newAction(name, text, QString(), statusTip);
+    action->setCheckable(true);
+    action->setChecked(mirror->isChecked());
+    // Both directions: a second setChecked with an unchanged state emits nothing, so the pair settles.
+    connect(action, &QAction::toggled, mirror, &QCheckBox::setChecked);
+    connect(mirror, &QCheckBox::toggled, action, &QAction::setChecked);
+    return action;
+}
+
+void MainWindow::createActions()
+{
+    actFileNew = newAction("actFileNew", tr("&New"), QStringLiteral(":/svgIcons/file_new.svg"),
+        tr("Create a new vocabulary database file"));
+    actFileNew->setShortcut(QKeySequence::New);
+    connect(actFileNew, &QAction::triggered, this, &MainWindow::fileNew);
+
+    actFileOpen = newAction("actFileOpen", tr("&Open"), QStringLiteral(":/svgIcons/file_open.svg"),
+        tr("Open an existing vocabulary database file"));
+    actFileOpen->setShortcut(QKeySequence::Open);
+    connect(actFileOpen, &QAction::triggered, this, &MainWindow::fileOpen);
+
+    actFileAppend = newAction("actFileAppend", tr("&Append"), QStringLiteral(":/svgIcons/file_append.svg"),
+        tr("Open an existing vocabulary database file and append it to the current database."));
+    connect(actFileAppend, &QAction::triggered, this, &MainWindow::fileAppend);
+
+    actFileSave = newAction("actFileSave", tr("&Save"), QStringLiteral(":/svgIcons/file_save.svg"),
+        tr("Save the current vocabulary database file"));
+    actFileSave->setShortcut(QKeySequence::Save);
+    connect(actFileSave, &QAction::triggered, this, &MainWindow::fileSave);
+
+    actFileSaveAs = newAction("actFileSaveAs", tr("Save As"), QStringLiteral(":/svgIcons/file_saveas.svg"),
+        tr("Save the current vocabulary database file with a new name"));
+    actFileSaveAs->setShortcut(QKeySequence::SaveAs);
+    connect(actFileSaveAs, &QAction::triggered, this, &MainWindow::fileSaveAs);
+
+    actFileExportXml
+        = newAction("actFileExportXml", tr("&Export to XML"), QStringLiteral(":/svgIcons/file_save-xml.svg"),
+            tr("Save the current vocabulary database to a file in XML format"));
+    connect(actFileExportXml, &QAction::triggered, this, &MainWindow::fileExportXml);
+
+    actFileImportXml = newAction("actFileImportXml", tr("&Import from XML"),
+        QStringLiteral(":/svgIcons/file_open-xml.svg"), tr("Import a vocabulary database from XML format"));
+    connect(actFileImportXml, &QAction::triggered, this, &MainWindow::fileImportXml);
+
+    actFileQuit
+        = newAction("actFileQuit", tr("&Quit"), QStringLiteral(":/svgIcons/general_quit.svg"), QString());
+    actFileQuit->setShortcut(QKeySequence::Quit);
+    connect(actFileQuit, &QAction::triggered, this, &MainWindow::fileQuit);
+
+    for (int i = 0; i < MaxRecentFiles; ++i) {
+        recentFileActs[i] = new QAction(this);
+        recentFileActs[i]->setObjectName(QStringLiteral("recentFileActs%1").arg(i));
+        recentFileActs[i]->setVisible(false);
+        connect(recentFileActs[i], &QAction::triggered, this, &MainWindow::fileOpenRecent);
+    }
+
+    actAddWord = newAction("actAddWord", tr("&New word"), QStringLiteral(":/svgIcons/general_add.svg"),
+        tr("Add a new headword to the database."));
+    connect(actAddWord, &QAction::triggered, this, &MainWindow::addWord);
+
+    actDeleteWords = newAction(
+        "actDeleteWords", tr("&Delete word"), QStringLiteral(":/svgIcons/general_remove.svg"), QString());
+    actDeleteWords->setEnabled(false);
+    connect(actDeleteWords, &QAction::triggered, this, &MainWindow::deleteWords);
+
+    actAddSentence = newAction("actAddSentence", tr("&New Sentence"),
+        QStringLiteral(":/svgIcons/general_add.svg"), tr("Add a new sentence to the database."));
+    actAddSentence->setEnabled(false);
+    connect(actAddSentence, &QAction::triggered, this, &MainWindow::addSentence);
+
+    actDeleteSentences = newAction("actDeleteSentences", tr("&Delete Sentence"),
+        QStringLiteral(":/svgIcons/general_remove.svg"), QString());
+    actDeleteSentences->setEnabled(false);
+    connect(actDeleteSentences, &QAction::triggered, this, &MainWindow::deleteSentences);
+
+    actEditSentence = newAction("actEditSentence", tr("&Edit Sentence"),
+        QStringLiteral(":/svgIcons/general_edit.svg"), tr("Edit the selected sentence."));
+    actEditSentence->setEnabled(false);
+    connect(actEditSentence, &QAction::triggered, this, qOverload<>(&MainWindow::editSentence));
+
+    actUseSentences = newAction("actUseSentences", tr("&Use Sentence"),
+        QStringLiteral(":/svgIcons/arrow_down.svg"), tr("Use the selected sentence(s) in the output."));
+    actUseSentences->setEnabled(false);
+    connect(actUseSentences, &QAction::triggered, this, &MainWindow::useSentences);
+
+    actZeroUsed
+        = newAction("actZeroUsed", tr("&Zero all used values"), QStringLiteral(":/svgIcons/general_zero.svg"),
+            tr("Set the value of the 'Used' counter to zero for all sentences in the database."));
+    connect(actZeroUsed, &QAction::triggered, this, &MainWindow::zeroUsed);
+
+    actIncludeQNums = createOptionAction("actIncludeQNums", tr("&Include Q #s"),
+        tr("Include question numbers for all the sentences in the output."), chkIncludeQNums);
+    actGapWords = createOptionAction(
+        "actGapWords", tr("&Gap words"), tr("Gap all the key words in the output sentences."), chkGapWords);
+    actBracketWords = createOptionAction("actBracketWords", tr("&Bracket words"),
+        tr("Include brackets around key words in the output."), chkBracketWords);
+    actJumbleOrder = createOptionAction("actJumbleOrder", tr("&Jumble order"),
+        tr("Jumble the order of the sentences in the output."), chkJumbleOrder);
+    actIncludeWordList = createOptionAction("actIncludeWordList", tr("Include word &list"),
+        tr("Include a list of all the gapped words in the output."), chkIncludeWordList);
+
+    actSentencesToClipboard = newAction("actSentencesToClipboard", tr("&Clipboard"),
+        QStringLiteral(":/svgIcons/edit_to-clipboard.svg"),
+        tr("Place the current output sentences on the clipboard."));
+    actSentencesToClipboard->setEnabled(false);
+    connect(actSentencesToClipboard, &QAction::triggered, this, &MainWindow::sentencesToClipboard);
+
+    actSaveAsXHTML = newAction("actSaveAsXHTML", tr("&HTML"), QStringLiteral(":/svgIcons/doc_web.svg"),
+        tr("Export the current output sentences to create an XHTML web page."));
+    actSaveAsXHTML->setEnabled(false);
+    connect(actSaveAsXHTML, &QAction::triggered, this, &MainWindow::saveAsXHTML);
+
+    actSaveAsRTF = newAction("actSaveAsRTF", tr("&RTF"), QStringLiteral(":/svgIcons/doc_rtf.svg"),
+        tr("Export the current output sentences to create an RTF word-processor document."));
+    actSaveAsRTF->setEnabled(false);
+    connect(actSaveAsRTF, &QAction::triggered, this, &MainWindow::saveAsRTF);
+
+    actSaveAsJMatch
+        = newAction("actSaveAsJMatch", tr("J&Match"), QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg"),
+            tr("Export the current output sentences to create a Hot Potatoes JMatch matching exercise."));
+    actSaveAsJMatch->setEnabled(false);
+    connect(actSaveAsJMatch, &QAction::triggered, this, &MainWindow::saveAsJMatch);
+
+    actSaveAsJCloze
+        = newAction("actSaveAsJCloze", tr("JClo&ze"), QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg"),
+            tr("Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise."));
+    actSaveAsJCloze->setEnabled(false);
+    connect(actSaveAsJCloze, &QAction::triggered, this, &MainWindow::saveAsJCloze);
+
+    actRandomSentences
+        = newAction("actRandomSentences", tr("&Random output"), QStringLiteral(":/svgIcons/general_wand.svg"),
+            tr("Generate a random selection of sentences in the output box."));
+    actRandomSentences->setEnabled(false);
+    connect(actRandomSentences, &QAction::triggered, this, &MainWindow::randomSentences);
+
+    actFind = newAction("actFind", tr("&Find"), QStringLiteral(":/svgIcons/search_find.svg"),
+        tr("Search for text in the database"));
+    actFind->setShortcut(QKeySequence::Find);
+    connect(actFind, &QAction::triggered, this, &MainWindow::find);
+
+    actFindNext
+        = newAction("actFindNext", tr("Find &next"), QStringLiteral(":/svgIcons/search_find-again.svg"),
+            tr("Search for the next instance of text in the database"));
+    actFindNext->setShortcut(QKeySequence::FindNext);
+    connect(actFindNext, &QAction::triggered, this, &MainWindow::findNext);
+
+    actHelpHelp = newAction(
+        "actHelpHelp", tr("&Help"), QStringLiteral(":/svgIcons/general_help.svg"), tr("Open the Help file."));
+    // Plain F1 belongs to the context help.
+    actHelpHelp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
+    connect(actHelpHelp, &QAction::triggered, this, &MainWindow::helpHelp);
+
+    actHelpGettingStarted = newAction("actHelpGettingStarted", tr("&Getting started"),
+        QStringLiteral(":/svgIcons/general_tutorial.svg"),
+        tr("Show the 'Getting started' topic in the Help file."));
+    connect(actHelpGettingStarted, &QAction::triggered, this, &MainWindow::helpGettingStarted);
+
+    actShowAboutBox
+        = newAction("actShowAboutBox", tr("&About") + QLatin1Char(' ') + QCoreApplication::applicationName(),
+            QLatin1String(AppIcon), tr("Show information about the application."));
+    connect(actShowAboutBox, &QAction::triggered, this, &MainWindow::showAboutBox);
+
+    connect(btnQuit, &QPushButton::clicked, this, &MainWindow::fileQuit);
+}
+
+void MainWindow::createMenus()
+{
+    QMenuBar *bar = ui->menuBar;
+
+    mnuFile = bar->addMenu(tr("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFile->addAction(actFileNew);
+    mnuFile->addAction(actFileOpen);
+    mnuFile->addAction(actFileSave);
+    mnuFile->addAction(actFileSaveAs);
+    mnuFile->addSeparator();
+    mnuFile->addAction(actFileAppend);
+    mnuFile->addAction(actFileExportXml);
+    mnuFile->addAction(actFileImportXml);
+    recentSeparator = mnuFile->addSeparator();
+    recentSeparator->setObjectName(QStringLiteral("recentSeparator"));
+    for (QAction *action : recentFileActs)
+        mnuFile->addAction(action);
+    mnuFile->addSeparator();
+    mnuFile->addAction(actFileQuit);
+
+    mnuWords = bar->addMenu(tr("&Words"));
+    mnuWords->setObjectName(QStringLiteral("mnuWords"));
+    mnuWords->addAction(actAddWord);
+    mnuWords->addAction(actDeleteWords);
+
+    mnuSentences = bar->addMenu(tr("&Sentences"));
+    mnuSentences->setObjectName(QStringLiteral("mnuSentences"));
+    mnuSentences->addAction(actAddSentence);
+    mnuSentences->addAction(actDeleteSentences);
+    mnuSentences->addAction(actEditSentence);
+    mnuSentences->addAction(actUseSentences);
+    mnuSentences->addSeparator();
+    mnuSentences->addAction(actZeroUsed);
+
+    mnuSearch = bar->addMenu(tr("&Search"));
+    mnuSearch->setObjectName(QStringLiteral("mnuSearch"));
+    mnuSearch->addAction(actFind);
+    mnuSearch->addAction(actFindNext);
+
+    mnuOutput = bar->addMenu(tr("&Output"));
+    mnuOutput->setObjectName(QStringLiteral("mnuOutput"));
+    mnuOutput->addAction(actIncludeQNums);
+    mnuOutput->addAction(actGapWords);
+    mnuOutput->addAction(actBracketWords);
+    mnuOutput->addAction(actJumbleOrder);
+    mnuOutput->addAction(actIncludeWordList);
+    mnuOutput->addSeparator();
+    mnuExport = mnuOutput->addMenu(tr("&Export"));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    mnuExport->addAction(actSentencesToClipboard);
+    mnuExport->addAction(actSaveAsXHTML);
+    mnuExport->addAction(actSaveAsRTF);
+    mnuExport->addAction(actSaveAsJMatch);
+    mnuExport->addAction(actSaveAsJCloze);
+    mnuOutput->addSeparator();
+    mnuOutput->addAction(actRandomSentences);
+
+    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelp->addAction(actHelpHelp);
+    mnuHelp->addAction(actHelpGettingStarted);
+    mnuHelp->addSeparator();
+    mnuHelp->addAction(actShowAboutBox);
+}
+
+void MainWindow::createToolBars()
+{
+    tbrFile = addToolBar(tr("&File"));
+    tbrFile->setObjectName(QStringLiteral("tbrFile"));
+    tbrFile->addAction(actFileNew);
+    tbrFile->addAction(actFileOpen);
+    tbrFile->addAction(actFileSave);
+    tbrFile->addAction(actFileSaveAs);
+    tbrFile->addSeparator();
+    tbrFile->addAction(actFileAppend);
+    tbrFile->addAction(actFileExportXml);
+    tbrFile->addAction(actFileImportXml);
+    tbrFile->addSeparator();
+    tbrFile->addAction(actFileQuit);
+
+    tbrSearch = addToolBar(tr("&Search"));
+    tbrSearch->setObjectName(QStringLiteral("tbrSearch"));
+    tbrSearch->addAction(actFind);
+    tbrSearch->addAction(actFindNext);
+
+    tbrOutput = addToolBar(tr("&Output"));
+    tbrOutput->setObjectName(QStringLiteral("tbrOutput"));
+    tbrOutput->addAction(actRandomSentences);
+
+    tbrHelp = addToolBar(tr("&Help"));
+    tbrHelp->setObjectName(QStringLiteral("tbrHelp"));
+    tbrHelp->addAction(actHelpHelp);
+    tbrHelp->addAction(actHelpGettingStarted);
+}
+
+void MainWindow::makeConnections()
+{
+    QItemSelectionModel *wordSelection = lvWords->selectionModel();
+    QItemSelectionModel *sentenceSelection = tvSentences->selectionModel();
+    LxdbSentenceTableModel *sentenceModel = db->sentenceTableModel;
+
+    connect(actDbSentenceUp, &QAction::triggered, this, &MainWindow::dbSentenceUp);
+    connect(actDbSentenceDown, &QAction::triggered, this, &MainWindow::dbSentenceDown);
+    connect(actOutSentenceUp, &QAction::triggered, this, &MainWindow::outSentenceUp);
+    connect(actOutSentenceDown, &QAction::triggered, this, &MainWindow::outSentenceDown);
+    // The sentence table follows the current headword.
+    connect(wordSelection, &QItemSelectionModel::currentChanged, sentenceModel,
+        &LxdbSentenceTableModel::wordSelectionChanged);
+    connect(
+        sentenceModel, &QAbstractItemModel::layoutChanged, tvSentences, &QTableView::resizeColumnsToContents);
+    connect(
+        sentenceModel, &QAbstractItemModel::layoutChanged, tvSentences, &QTableView::resizeRowsToContents);
+    connect(lvWords, &QListView::doubleClicked, this, &MainWindow::editWord);
+    connect(btnAddWord, &QPushButton::clicked, this, &MainWindow::addWord);
+    connect(btnDeleteWord, &QPushButton::clicked, this, &MainWindow::deleteWords);
+    connect(tvSentences, &QTableView::doubleClicked, this,
+        qOverload<const QModelIndex &>(&MainWindow::editSentence));
+    connect(btnAddSentence, &QPushButton::clicked, this, &MainWindow::addSentence);
+    connect(btnEditSentence, &QPushButton::clicked, this, qOverload<>(&MainWindow::editSentence));
+    connect(btnDeleteSentence, &QPushButton::clicked, this, &MainWindow::deleteSentences);
+    connect(btnUseSentence, &QPushButton::clicked, this, &MainWindow::useSentences);
+    connect(wordSelection, &QItemSelectionModel::selectionChanged, this, &MainWindow::lvWordsSelChange);
+    connect(
+        sentenceSelection, &QItemSelectionModel::selectionChanged, this, &MainWindow::tvSentencesSelChange);
+    connect(lwOutput->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &MainWindow::setOutputListButtonStates);
+    connect(btnClearOutputSentences, &QPushButton::clicked, this, &MainWindow::lwOutputClear);
+    connect(btnDeleteOutputSentence, &QPushButton::clicked, this, &MainWindow::deleteOutputSentences);
+    connect(btnBackupDb, &QPushButton::clicked, this, &MainWindow::backupDb);
+    connect(btnExportTextToClipboard, &QPushButton::clicked, this, &MainWindow::sentencesToClipboard);
+    connect(btnExportXHTML, &QPushButton::clicked, this, &MainWindow::saveAsXHTML);
+    connect(btnExportRTF, &QPushButton::clicked, this, &MainWindow::saveAsRTF);
+    connect(btnExportJMatch, &QPushButton::clicked, this, &MainWindow::saveAsJMatch);
+    connect(btnExportJCloze, &QPushButton::clicked, this, &MainWindow::saveAsJCloze);
+    connect(lvWords->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateWordCount);
+    connect(tvSentences->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateSentenceCount);
+    connect(lwOutput->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateOutputCount);
+
+    // Moving through the headwords with the keyboard changes the headword selection before the current
+    // headword, so the handler above sees the sentences of the previous headword; and the reset that
+    // follows drops the sentence selection without a word. Recount and recheck once the table has
+    // switched, so the label and the sentence buttons never describe sentences that are gone.
+    connect(sentenceModel, &QAbstractItemModel::modelReset, this, [this] {
+        tvSentencesSelChange(QItemSelection(), QItemSelection());
+        updateSentenceCount();
+    });
+}
+
+// --- Settings ----------------------------------------------------------------------------------------
+
+void MainWindow::readSettings()
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("mainWindow"));
+    restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+    restoreState(settings.value(QStringLiteral("state")).toByteArray(), 0);
+    splMain->restoreState(settings.value(QStringLiteral("splMainState")).toByteArray());
+    recentFiles = settings.value(QStringLiteral("recentFiles")).toStringList();
+
+    QCheckBox *const options[]
+        = {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder, chkIncludeWordList};
+    for (int i = 0; i < 5; ++i)
+        options[i]->setChecked(settings.value(QLatin1String(OptionKeys[i]), true).toBool());
+
+    const QString defaultFolder = documentsUserFolder();
+    lastVocFileDir = settings.value(QStringLiteral("lastVocFileDir"), defaultFolder).toString();
+    lastXmlFileDir = settings.value(QStringLiteral("lastXmlFileDir"), defaultFolder).toString();
+    lastRtfFileDir = settings.value(QStringLiteral("lastRtfFileDir"), defaultFolder).toString();
+    lastXhtmlFileDir = settings.value(QStringLiteral("lastXhtmlFileDir"), defaultFolder).toString();
+    lastJclFileDir = settings.value(QStringLiteral("lastJclFileDir"), defaultFolder).toString();
+    lastJmtFileDir = settings.value(QStringLiteral("lastJmtFileDir"), defaultFolder).toString();
+
+    updateRecentFileActions();
+    settings.endGroup();
+}
+
+void MainWindow::writeSettings()
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("mainWindow"));
+    settings.setValue(QStringLiteral("geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("splMainState"), splMain->saveState());
+    settings.setValue(QStringLiteral("recentFiles"), recentFiles);
+    settings.setValue(QStringLiteral("state"), saveState(0));
+
+    const QCheckBox *const options[]
+        = {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder, chkIncludeWordList};
+    for (int i = 0; i < 5; ++i)
+        settings.setValue(QLatin1String(OptionKeys[i]), options[i]->isChecked());
+
+    settings.setValue(QStringLiteral("lastVocFileDir"), lastVocFileDir);
+    settings.setValue(QStringLiteral("lastXmlFileDir"), lastXmlFileDir);
+    settings.setValue(QStringLiteral("lastRtfFileDir"), lastRtfFileDir);
+    settings.setValue(QStringLiteral("lastXhtmlFileDir"), lastXhtmlFileDir);
+    settings.setValue(QStringLiteral("lastJclFileDir"), lastJclFileDir);
+    settings.setValue(QStringLiteral("lastJmtFileDir"), lastJmtFileDir);
+    settings.endGroup();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (okToContinue()) {
+        writeSettings();
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        // The form's title is only a placeholder for the real one.
+        updateWindowTitle();
+    }
+}
+
+// --- Current file and recent files -------------------------------------------------------------------
+
+void MainWindow::setCurrentFile(const QString &fileName)
+{
+    curFile = fileName;
+    if (!curFile.isEmpty()) {
+        recentFiles.removeAll(curFile);
+        recentFiles.prepend(curFile);
+        updateRecentFileActions();
+    }
+    updateWindowTitle();
+}
+
+void MainWindow::updateWindowTitle()
+{
+    const QString shownName = curFile.isEmpty() ? tr("Untitled") : strippedName(curFile);
+    setWindowTitle(
+        tr("%1: %2[*] - %3").arg(QCoreApplication::applicationName()).arg(shownName).arg(tr("database")));
+}
+
+void MainWindow::updateRecentFileActions()
+{
+    recentFiles.erase(std::remove_if(recentFiles.begin(), recentFiles.end(),
+                          [](const QString &file) { return !QFile::exists(file); }),
+        recentFiles.end());
+
+    for (int j = 0; j < MaxRecentFiles; ++j) {
+        if (j < recentFiles.count()) {
+            recentFileActs[j]->setText(tr("&%1 %2").arg(j + 1).arg(strippedName(recentFiles[j])));
+            recentFileActs[j]->setData(recentFiles[j]);
+            recentFileActs[j]->setVisible(true);
+        } else {
+            recentFileActs[j]->setVisible(false);
+        }
+    }
+    recentSeparator->setVisible(!recentFiles.isEmpty());
+}
+
+QString MainWindow::strippedName(const QString &fullFileName)
+{
+    return QFileInfo(fullFileName).fileName();
+}
+
+void MainWindow::fileOpenRecent()
+{
+    if (!okToContinue())
+        return;
+    auto *action = qobject_cast<QAction *>(sender());
+    if (!action)
+        return;
+    loadFile(action->data().toString(), false);
+}
+
+// --- About and help ------------------------------------------------------------------------------------
+
+void MainWindow::showAboutBox()
+{
+    aboutBox->setAppTitle(QStringLiteral("Lexivane"));
+    aboutBox->setAppVersion(QStringLiteral("3.0.20110613.58"));
+    aboutBox->exec();
+}
+
+void MainWindow::helpHelp()
+{
+    ZelUtils::openFile(ZelUtils::dataPath(QStringLiteral("help/help.htm")), true);
+}
+
+void MainWindow::helpGettingStarted()
+{
+    ZelUtils::openFile(ZelUtils::dataPath(QStringLiteral("help/getting_started.htm")), true);
+}
+
+void MainWindow::setupHelpClient()
+{
+    auto *helpClient = new ZelHelpClient(this);
+    helpClient->setObjectName(QStringLiteral("helpClient"));
+    QMap<QWidget *, QString> pages;
+    pages.insert(lvWords, QStringLiteral("lxv_main_lvWords.htm"));
+    pages.insert(btnAddWord, QStringLiteral("lxv_main_addWord.htm"));
+    pages.insert(btnDeleteWord, QStringLiteral("lxv_main_deleteWord.htm"));
+    pages.insert(tvSentences, QStringLiteral("lxv_main_tvSentences.htm"));
+    pages.insert(btnAddSentence, QStringLiteral("lxv_main_addSentence.htm"));
+    pages.insert(btnDeleteSentence, QStringLiteral("lxv_main_deleteSentence.htm"));
+    pages.insert(btnEditSentence, QStringLiteral("lxv_main_editSentence.htm"));
+    pages.insert(btnUseSentence, QStringLiteral("lxv_main_useSentence.htm"));
+    pages.insert(tbrDbUpDown, QStringLiteral("lxv_main_dbUpDown.htm"));
+    pages.insert(chkIncludeQNums, QStringLiteral("lxv_main_includeQNums.htm"));
+    pages.insert(chkGapWords, QStringLiteral("lxv_main_gapWords.htm"));
+    pages.insert(chkBracketWords, QStringLiteral("lxv_main_bracketWords.htm"));
+    pages.insert(chkJumbleOrder, QStringLiteral("lxv_main_jumbleOrder.htm"));
+    pages.insert(chkIncludeWordList, QStringLiteral("lxv_main_includeWordList.htm"));
+    pages.insert(lwOutput, QStringLiteral("lxv_main_lwOutput.htm"));
+    pages.insert(btnDeleteOutputSentence, QStringLiteral("lxv_main_deleteOutputSentence.htm"));
+    pages.insert(btnClearOutputSentences, QStringLiteral("lxv_main_clearOutputSentences.htm"));
+    pages.insert(btnExportTextToClipboard, QStringLiteral("lxv_main_exportTextToClipboard.htm"));
+    pages.insert(btnExportXHTML, QStringLiteral("lxv_main_exportXHTML.htm"));
+    pages.insert(btnExportRTF, QStringLiteral("lxv_main_exportRTF.htm"));
+    pages.insert(btnExportJMatch, QStringLiteral("lxv_main_exportJMatch.htm"));
+    pages.insert(btnExportJCloze, QStringLiteral("lxv_main_exportJCloze.htm"));
+    pages.insert(tbrOutputUpDown, QStringLiteral("lxv_main_outputUpDown.htm"));
+    pages.insert(btnBackupDb, QStringLiteral("lxv_main_backupDb.htm"));
+    pages.insert(btnQuit, QStringLiteral("lxv_main_quit.htm"));
+    helpClient->setHelpPages(pages);
 }

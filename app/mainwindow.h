@@ -2,11 +2,39 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include <QItemSelection>
 #include <QMainWindow>
+#include <QModelIndex>
+#include <QStringList>
 
+class QAction;
+class QCheckBox;
+class QDialogButtonBox;
 class QDomDocument;
-class LxdDatabase;
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QListView;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTableView;
+class QToolBar;
+class QVBoxLayout;
 
+class DlgEditSentence;
+class DlgRandomSentences;
+class LxdDatabase;
+class ZelAbout;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The program's only top-level window: the vocabulary database with its headword list and sentence
+// table, the output list with the exercise options, and every command. The commands live in
+// mainwindow_<group>.cpp by command group; this class only ties them together.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -15,9 +43,219 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+protected:
+    void changeEvent(QEvent *e) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    // File commands (mainwindow_files.cpp), help, about and the recent files.
+    void fileNew();
+    void fileOpen();
+    void fileAppend();
+    bool fileSave();
+    bool fileSaveAs();
+    void fileExportXml();
+    void fileImportXml();
+    void fileQuit();
+    void zeroUsed();
+    void helpHelp();
+    void helpGettingStarted();
+    void showAboutBox();
+    void find();
+    void findNext();
+    bool okToContinue();
+    void dbSentenceUp();
+    void dbSentenceDown();
+    void outSentenceUp();
+    void outSentenceDown();
+    void fileOpenRecent();
+
+    // Editing (mainwindow_editing.cpp), output (mainwindow_output.cpp), exports (mainwindow_exports.cpp).
+    void editWord(const QModelIndex &index);
+    void editSentence(const QModelIndex &index);
+    void editSentence();
+    void randomSentences();
+    void addWord();
+    void addSentence();
+    void deleteWords();
+    void lvWordsSelChange(const QItemSelection &selected, const QItemSelection &deselected);
+    void deleteSentences();
+    void updateWordCount();
+    void updateSentenceCount();
+    void updateOutputCount();
+    void useSentences();
+    void tvSentencesSelChange(const QItemSelection &selected, const QItemSelection &deselected);
+    void setOutputListButtonStates();
+    void deleteOutputSentences();
+    void lwOutputClear();
+    void saveAsRTF();
+    void saveAsXHTML();
+    void saveAsJMatch();
+    void saveAsJCloze();
+    void sentencesToClipboard();
+    void backupDb();
+
 private:
-    QDomDocument *domDoc = nullptr;
+    enum { MaxRecentFiles = 5 };
+
+    void createWidgets();
+    void createHeader();
+    void createTopPane();
+    void createBottomPane();
+    void createFootButtons();
+    QPushButton *newButton(
+        QDialogButtonBox *box, const char *name, const QString &text, const QString &iconPath, bool enabled);
+    QAction *newAction(
+        const char *name, const QString &text, const QString &iconPath, const QString &statusTip);
+    void createActions();
+    QAction *createOptionAction(
+        const char *name, const QString &text, const QString &statusTip, QCheckBox *mirror);
+    void createMenus();
+    void createToolBars();
+    void makeConnections();
+
+    void readSettings();
+    void writeSettings();
+
+    void setCurrentFile(const QString &fileName);
+    void updateWindowTitle();
+    void updateRecentFileActions();
+    QString strippedName(const QString &fullFileName);
+
+    void setupUserDatabase();
+    void processCommandLine();
+    void setupHelpClient();
+
+    bool loadFile(const QString &fileName, bool append);
+    bool saveFile(const QString &fileName);
+
+    void buildExercise(QStringList &questions, QStringList &words);
+
+    friend class TestMainWindow;
+
+    Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
+    QDomDocument *domDoc = nullptr;
+    DlgEditSentence *dlgEditSentence = nullptr;
+    DlgRandomSentences *dlgRandomSentences = nullptr;
+    ZelAbout *aboutBox = nullptr;
+
+    QString curFile;
+    QStringList recentFiles;
+    QAction *recentFileActs[MaxRecentFiles] = {};
+    QAction *recentSeparator = nullptr;
+
+    QString searchText;
+    int findWordRow = -1;
+    int findSentenceRow = -1;
+
+    QString lastVocFileDir;
+    QString lastXmlFileDir;
+    QString lastRtfFileDir;
+    QString lastXhtmlFileDir;
+    QString lastJclFileDir;
+    QString lastJmtFileDir;
+
+    // Central widget.
+    QVBoxLayout *layMain = nullptr;
+    QHBoxLayout *layHeader = nullptr;
+    QLabel *lblLogoLeft = nullptr;
+    QLabel *lblTitle = nullptr;
+    QLabel *lblLogoRight = nullptr;
+    QSplitter *splMain = nullptr;
+    QDialogButtonBox *bbxFile = nullptr;
+    QPushButton *btnBackupDb = nullptr;
+    QPushButton *btnQuit = nullptr;
+
+    // Top pane: headwords and the sentences of the current one.
+    QWidget *wgtTop = nullptr;
+    QGridLayout *grdTop = nullptr;
+    QLabel *lblWords = nullptr;
+    QLabel *lblSentences = nullptr;
+    QListView *lvWords = nullptr;
+    QTableView *tvSentences = nullptr;
+    QToolBar *tbrDbUpDown = nullptr;
+    QDialogButtonBox *bbxWords = nullptr;
+    QPushButton *btnAddWord = nullptr;
+    QPushButton *btnDeleteWord = nullptr;
+    QDialogButtonBox *bbxSentences = nullptr;
+    QPushButton *btnAddSentence = nullptr;
+    QPushButton *btnDeleteSentence = nullptr;
+    QPushButton *btnEditSentence = nullptr;
+    QPushButton *btnUseSentence = nullptr;
+    QAction *actDbSentenceUp = nullptr;
+    QAction *actDbSentenceDown = nullptr;
+
+    // Bottom pane: the output list and the exercise options.
+    QWidget *wgtBottom = nullptr;
+    QGridLayout *grdBottom = nullptr;
+    QLabel *lblOutput = nullptr;
+    QVBoxLayout *layOptions = nullptr;
+    QCheckBox *chkIncludeQNums = nullptr;
+    QCheckBox *chkGapWords = nullptr;
+    QCheckBox *chkBracketWords = nullptr;
+    QCheckBox *chkJumbleOrder = nullptr;
+    QCheckBox *chkIncludeWordList = nullptr;
+    QListWidget *lwOutput = nullptr;
+    QToolBar *tbrOutputUpDown = nullptr;
+    QHBoxLayout *layOutputButtons = nullptr;
+    QDialogButtonBox *bbxOutputEdit = nullptr;
+    QPushButton *btnDeleteOutputSentence = nullptr;
+    QPushButton *btnClearOutputSentences = nullptr;
+    QDialogButtonBox *bbxExport = nullptr;
+    QPushButton *btnExportTextToClipboard = nullptr;
+    QPushButton *btnExportXHTML = nullptr;
+    QPushButton *btnExportRTF = nullptr;
+    QPushButton *btnExportJMatch = nullptr;
+    QPushButton *btnExportJCloze = nullptr;
+    QAction *actOutSentenceUp = nullptr;
+    QAction *actOutSentenceDown = nullptr;
+
+    // Actions.
+    QAction *actFileNew = nullptr;
+    QAction *actFileOpen = nullptr;
+    QAction *actFileAppend = nullptr;
+    QAction *actFileSave = nullptr;
+    QAction *actFileSaveAs = nullptr;
+    QAction *actFileExportXml = nullptr;
+    QAction *actFileImportXml = nullptr;
+    QAction *actFileQuit = nullptr;
+    QAction *actAddWord = nullptr;
+    QAction *actDeleteWords = nullptr;
+    QAction *actAddSentence = nullptr;
+    QAction *actDeleteSentences = nullptr;
+    QAction *actEditSentence = nullptr;
+    QAction *actUseSentences = nullptr;
+    QAction *actZeroUsed = nullptr;
+    QAction *actIncludeQNums = nullptr;
+    QAction *actGapWords = nullptr;
+    QAction *actBracketWords = nullptr;
+    QAction *actJumbleOrder = nullptr;
+    QAction *actIncludeWordList = nullptr;
+    QAction *actSentencesToClipboard = nullptr;
+    QAction *actSaveAsXHTML = nullptr;
+    QAction *actSaveAsRTF = nullptr;
+    QAction *actSaveAsJMatch = nullptr;
+    QAction *actSaveAsJCloze = nullptr;
+    QAction *actRandomSentences = nullptr;
+    QAction *actFind = nullptr;
+    QAction *actFindNext = nullptr;
+    QAction *actHelpHelp = nullptr;
+    QAction *actHelpGettingStarted = nullptr;
+    QAction *actShowAboutBox = nullptr;
+
+    // Menus and toolbars.
+    QMenu *mnuFile = nullptr;
+    QMenu *mnuWords = nullptr;
+    QMenu *mnuSentences = nullptr;
+    QMenu *mnuSearch = nullptr;
+    QMenu *mnuOutput = nullptr;
+    QMenu *mnuExport = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QToolBar *tbrFile = nullptr;
+    QToolBar *tbrSearch = nullptr;
+    QToolBar *tbrOutput = nullptr;
+    QToolBar *tbrHelp = nullptr;
 };
 
 #endif // MAINWINDOW_H

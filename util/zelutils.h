@@ -2,17 +2,40 @@
 #ifndef ZELUTILS_H
 #define ZELUTILS_H
 
+#include <QObject>
 #include <QString>
 
-// Small desktop helpers shared by the whole program.
-class ZelUtils
+#include <functional>
+
+class QUrl;
+
+// Small desktop helpers shared by the whole program: where the run-time files are, and handing a
+// local file to the desktop's default program.
+class ZelUtils : public QObject
 {
+    Q_OBJECT
+
 public:
+    explicit ZelUtils(QObject *parent = nullptr);
+
     // The program's run-time files (icons, help, starter databases, templates) lie beside the
     // executable in a build tree and in ../share/lexivane once installed. Returns the path of
     // `relative` in the first of those that has it, or beside the executable when neither does,
     // so that a message about a missing file names the place it was looked for first.
     static QString dataPath(const QString &relative);
+
+    // Opens a local file with the desktop's default program. True when the desktop took the URL;
+    // otherwise, with showErrors, a warning box says which file could not be opened.
+    static bool openFile(const QString &path, bool showErrors);
+
+    // Shows a local file (a help page) in the web browser. Without a registry of file types there is
+    // no browser to look up, and the desktop's default program for the page is the browser.
+    static bool openInBrowser(const QString &path, bool showErrors);
+
+    // Everything that leaves the program for the desktop goes through this one function, which
+    // tests replace so that no real program is started. An empty function restores the desktop's.
+    using UrlOpener = std::function<bool(const QUrl &)>;
+    static void setUrlOpener(const UrlOpener &opener);
 };
 
 #endif // ZELUTILS_H
