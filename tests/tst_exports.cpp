@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResource>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -224,6 +225,7 @@ void TestExports::initTestCase()
     QApplication::setApplicationName(QStringLiteral("Lexivane 3"));
     QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
     // No word processor or browser is ever started: the desktop opener only records.
     ZelUtils::setUrlOpener([this](const QUrl &url) {
         opened.append(url);
@@ -596,7 +598,7 @@ void TestExports::longerFileReplaced()
     const QByteArray first = TestUtil::readFile(path);
     QVERIFY(!first.contains('x' + QByteArray(50, 'x')));
 
-    w->lwOutput->takeItem(1);
+    delete w->lwOutput->takeItem(1);
     exportTo(*w, slot, path);
     const QByteArray second = TestUtil::readFile(path);
     QVERIFY(second.size() < first.size());
