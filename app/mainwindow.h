@@ -27,6 +27,7 @@ class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
 class ZelAbout;
+struct ExerciseOptions;
 
 namespace Ui {
 class MainWindow;
@@ -129,7 +130,26 @@ private:
     bool loadFile(const QString &fileName, bool append);
     bool saveFile(const QString &fileName);
 
+    // --- File commands: loading helpers (mainwindow_files.cpp) ---
+    enum LoadResult { LoadDone, LoadCancelled, LoadFailed };
+    LoadResult loadDatabaseFile(const QString &fileName, bool append);
+    void selectFirstHeadword();
+    void releaseXmlTree();
+    friend class TestFileCommands;
+    // --- end of file-command helpers ---
+
     void buildExercise(QStringList &questions, QStringList &words);
+
+    // Editing helpers (mainwindow_editing.cpp).
+    void showMovedSentences(const QItemSelection &moved);
+    void searchFrom(int startWord, int startSentence);
+
+    // --- Output list (mainwindow_output.cpp) ---
+    // The texts of the output entries in list order, and the five exercise options as checked; the
+    // file exports hand them to the exercise builder as the clipboard does.
+    QStringList outputEntries() const;
+    ExerciseOptions exerciseOptions() const;
+    // --- end output list ---
 
     friend class TestMainWindow;
 

@@ -2,15 +2,34 @@
 #include "data/lxddatabase.h"
 
 #include "data/lxditem.h"
+#include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 
 #include <QHash>
+#include <QVarLengthArray>
 #include <QSet>
 
 #include <algorithm>
 #include <exception>
+
+// Trimming that skips the library call for the common text with no space at either end.
+static inline QStringView trimmedText(QStringView text)
+{
+    if (!text.isEmpty()) {
+        const char16_t first = text.front().unicode();
+        const char16_t last = text.back().unicode();
+        if (first > u' ' && first < 0x7f && last > u' ' && last < 0x7f)
+            return text;
+    }
+    return text.trimmed();
+}
+
+static QStringView trimmedHeadword(const LxdItem *item)
+{
+    return trimmedText(item->headwordRef());
+}
 
 LxdDatabase::LxdDatabase(QDomDocument *document, QObject *parent)
     : ZelElement(parent)
@@ -108,7 +127,7 @@ QModelIndex LxdDatabase::indexOfItem(LxdItem *record) const
 QModelIndex LxdDatabase::indexOfHeadword(const QString &h) const
 {
     for (qsizetype row = 0; row < items.size(); ++row) {
-        if (items.at(row)->headword() == h)
+        if (items.at(row)->headwordRef() == h)
             return wordListModel->index(int(row), 0);
     }
     return QModelIndex();
@@ -118,8 +137,9 @@ void LxdDatabase::sort()
 {
     // Plain UTF-16 order, as the headword list has always been shown: capitals first, letters
     // with diacritics last.
-    std::sort(items.begin(), items.end(),
-              [](const LxdItem *a, const LxdItem *b) { return a->headword() < b->headword(); });
+    const auto less = [](const LxdItem *a, const LxdItem *b) { return a->headwordRef() < b->headwordRef(); };
+    if (!std::is_sorted(items.cbegin(), items.cend(), less))
+        std::sort(items.begin(), items.end(), less);
 }
 
 LxdSentence *LxdDatabase::addSentence(int i)
@@ -165,7 +185,7 @@ bool LxdDatabase::findText(const QString &s, int *itemOut, int *sentenceOut, int
     };
     auto searchItem = [&](int i, int *k) {
         const LxdItem *item = items.at(i);
-        if (item->headword().indexOf(s, 0, Qt::CaseInsensitive) != -1) {
+        if (item->headwordRef().indexOf(s, 0, Qt::CaseInsensitive) != -1) {
             *k = -1;
             return true;
         }
@@ -220,42 +240,47 @@ void LxdDatabase::clear()
     sentenceTableModel->refresh();
 }
 
-void LxdDatabase::takeItem(LxdItem *item)
+LxdItem *LxdDatabase::adoptPending(int j)
 {
-    item->m_database = this;
-    item->setDocument(document);
-    for (LxdSentence *sentence : std::as_const(item->sentences))
-        sentence->setDocument(document);
+    const PendingAppend::Item &source = pending->items.at(j);
+    auto *item = new LxdItem(document, this, nullptr);
+    item->m_headword = source.headword.toString();
+    item->sentences.reserve(source.sentenceCount);
+    for (qsizetype k = 0; k < source.sentenceCount; ++k) {
+        const PendingAppend::Sentence &s = pending->sentences.at(source.firstSentence + k);
+        auto *sentence = new LxdSentence(document, item, nullptr);
+        sentence->setLoaded(s.stored ? s.text.toString() : QString(), s.used);
+        item->sentences.append(sentence);
+    }
     items.append(item);
+    return item;
 }
 
 int LxdDatabase::appendFile(const QString &fileName)
 {
     try {
+        // A pending append that was never resolved is simply replaced.
         if (!pending)
-            pending = new LxdDatabase(document, this);
-        else
-            pending->clear();
-        if (!pending->loadText(fileName)) {
+            pending = new PendingAppend;
+        if (!readPending(fileName)) {
             // Nothing could be read: nothing is appended and the database stays as it was.
             delete pending;
             pending = nullptr;
             return AppendFailed;
         }
 
-        QSet<QString> existing;
+        QSet<QStringView> existing;
         existing.reserve(items.size());
         for (const LxdItem *item : std::as_const(items))
-            existing.insert(item->headword().trimmed());
-        for (const LxdItem *item : std::as_const(pending->items)) {
-            if (existing.contains(item->headword().trimmed()))
+            existing.insert(trimmedHeadword(item));
+        for (const PendingAppend::Item &item : std::as_const(pending->items)) {
+            if (existing.contains(trimmedText(item.headword)))
                 return AppendHasDuplicates;
         }
 
         beginModelReset();
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
-            takeItem(pending->items.at(j));
-        pending->items.clear();
+            adoptPending(int(j));
         finishAppend();
         endModelReset();
         wordListModel->refresh();
@@ -268,51 +293,51 @@ int LxdDatabase::appendFile(const QString &fileName)
     }
 }
 
-// The first sentence of `target` whose trimmed text equals `text`, found through a hash once the
-// lists are long enough for it to pay.
+// The first sentence of `target` whose trimmed text equals a given one. Views into the sentences'
+// own texts keep the comparison free of copies; a hash takes over once the list is long.
 namespace {
 class SentenceLookup
 {
 public:
     explicit SentenceLookup(const LxdItem *target)
-        : m_target(target)
     {
+        const qsizetype n = target->sentences.size();
+        m_texts.reserve(n);
+        for (LxdSentence *s : target->sentences)
+            add(s);
     }
 
-    LxdSentence *find(const QString &text)
+    LxdSentence *find(QStringView text) const
     {
-        if (!m_indexed && m_target->sentences.size() > 16)
-            buildIndex();
-        if (m_indexed)
+        if (!m_index.isEmpty())
             return m_index.value(text, nullptr);
-        for (LxdSentence *s : m_target->sentences) {
-            if (s->textRef().trimmed() == text)
-                return s;
+        for (qsizetype i = 0; i < m_texts.size(); ++i) {
+            if (m_texts.at(i) == text)
+                return m_sentences.at(i);
         }
         return nullptr;
     }
 
-    void added(LxdSentence *sentence, const QString &text)
+    void add(LxdSentence *sentence)
     {
-        if (m_indexed && !m_index.contains(text))
-            m_index.insert(text, sentence);
+        const QStringView text = trimmedText(sentence->textRef());
+        if (!m_index.isEmpty()) {
+            if (!m_index.contains(text))
+                m_index.insert(text, sentence);
+            return;
+        }
+        m_texts.append(text);
+        m_sentences.append(sentence);
+        if (m_texts.size() > 32) {
+            for (qsizetype i = m_texts.size() - 1; i >= 0; --i)
+                m_index.insert(m_texts.at(i), m_sentences.at(i)); // the first one wins
+        }
     }
 
 private:
-    void buildIndex()
-    {
-        m_index.reserve(m_target->sentences.size() * 2);
-        for (LxdSentence *s : m_target->sentences) {
-            const QString t = s->textRef().trimmed();
-            if (!m_index.contains(t))
-                m_index.insert(t, s);
-        }
-        m_indexed = true;
-    }
-
-    const LxdItem *m_target;
-    QHash<QString, LxdSentence *> m_index;
-    bool m_indexed = false;
+    QVarLengthArray<QStringView, 32> m_texts;
+    QVarLengthArray<LxdSentence *, 32> m_sentences;
+    QHash<QStringView, LxdSentence *> m_index;
 };
 } // namespace
 
@@ -324,52 +349,42 @@ bool LxdDatabase::resolveAppend(int mode)
     beginModelReset();
     if (mode == KeepDuplicates) {
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
-            takeItem(pending->items.at(j));
-        pending->items.clear();
+            adoptPending(int(j));
     } else {
-        // First headword of this database for each trimmed text; headwords moved in during the
-        // loop join it, behind any earlier one of the same text.
-        QHash<QString, int> firstByText;
+        // First headword of this database for each trimmed text (filled from the end, so the
+        // first one wins); headwords taken over during the loop join behind the earlier ones.
+        QHash<QStringView, int> firstByText;
         firstByText.reserve(items.size() + pending->items.size());
-        for (qsizetype i = 0; i < items.size(); ++i) {
-            const QString h = items.at(i)->headword().trimmed();
-            if (!firstByText.contains(h))
-                firstByText.insert(h, int(i));
-        }
+        for (qsizetype i = items.size() - 1; i >= 0; --i)
+            firstByText.insert(trimmedHeadword(items.at(i)), int(i));
 
-        QList<LxdItem *> remaining;
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j) {
-            LxdItem *incoming = pending->items.at(j);
-            const QString h = incoming->headword().trimmed();
-            const auto found = firstByText.constFind(h);
+            const PendingAppend::Item &incoming = pending->items.at(j);
+            const auto found = firstByText.constFind(trimmedText(incoming.headword));
             if (found == firstByText.constEnd()) {
-                firstByText.insert(h, int(items.size()));
-                takeItem(incoming);
+                LxdItem *item = adoptPending(int(j));
+                firstByText.insert(trimmedHeadword(item), int(items.size() - 1));
                 continue;
             }
             LxdItem *target = items.at(found.value());
+            target->sentences.reserve(target->sentences.size() + incoming.sentenceCount);
             SentenceLookup lookup(target);
-            for (qsizetype k = incoming->sentences.size() - 1; k >= 0; --k) {
-                LxdSentence *sentence = incoming->sentences.at(k);
-                const QString t = sentence->textRef().trimmed();
-                const int u = sentence->used();
+            // A repeated sentence adds its count to the first equal one; a new one is appended,
+            // trimmed, so new sentences arrive in the reverse of their order in the file.
+            for (qsizetype k = incoming.sentenceCount - 1; k >= 0; --k) {
+                const PendingAppend::Sentence &source = pending->sentences.at(incoming.firstSentence + k);
+                const QStringView t = source.stored ? trimmedText(source.text) : QStringView(u"");
                 if (LxdSentence *same = lookup.find(t)) {
-                    same->setUsed(same->used() + u);
+                    same->setUsed(same->used() + source.used);
                     continue;
                 }
-                // New to the headword: the incoming record itself moves over, trimmed, rather than
-                // being copied into a fresh one.
-                incoming->sentences.removeAt(k);
-                sentence->setItem(target);
-                sentence->setDocument(document);
+                auto *sentence = new LxdSentence(document, target, nullptr);
                 target->sentences.append(sentence);
-                sentence->setUsed(u);
-                sentence->setText(t);
-                lookup.added(sentence, t);
+                sentence->setUsed(source.used);
+                sentence->setText(t.toString());
+                lookup.add(sentence);
             }
-            remaining.append(incoming);
         }
-        pending->items = remaining; // merged headwords go with the pending database
     }
     finishAppend();
     endModelReset();

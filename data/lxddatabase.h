@@ -76,13 +76,18 @@ public:
     LxdbSentenceTableModel *sentenceTableModel = nullptr;
 
 private:
+    struct PendingAppend;
+
     void createModels();
-    void takeItem(LxdItem *item);
+    bool readPending(const QString &fileName);
+    LxdItem *adoptPending(int j);
     void finishAppend();
     void beginModelReset();
     void endModelReset();
 
-    LxdDatabase *pending = nullptr; // owned
+    // The file read by an append that waits for the caller's decision on repeated headwords. It is
+    // held as plain texts and counts: only what the decision keeps becomes records.
+    PendingAppend *pending = nullptr; // owned
 };
 
 #endif // LXDDATABASE_H

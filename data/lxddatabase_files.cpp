@@ -2,7 +2,9 @@
 // Reading and writing the database file (one headword per line) and the XML exchange document.
 #include "data/lxddatabase.h"
 
+#include "data/linefile.h"
 #include "data/lxditem.h"
+#include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
@@ -58,20 +60,95 @@ bool LxdDatabase::saveText(const QString &fileName, int version)
     return true;
 }
 
-// Files written by this program in the current form start with a UTF-8 byte-order mark. Older
-// ones have no mark and were written in ISO 8859-1; files made by hand usually are UTF-8 without a
-// mark. Valid UTF-8 is taken as UTF-8, anything else as ISO 8859-1, which decodes every byte.
-static QString decodeDatabaseText(const QByteArray &bytes)
+// Reads the lines of `file` with `decoder`, block by block, handing each line (without its LF or
+// CR LF) to `line`. Returns false when the decoder met bytes it cannot decode and `strict` is set.
+// Whether `bytes` ends in the middle of a UTF-8 sequence (the decoder keeps such a piece waiting
+// for more input instead of reporting it).
+static bool endsInsideUtf8Sequence(QByteArrayView bytes)
 {
-    if (auto bom = QStringConverter::encodingForData(bytes)) {
+    for (qsizetype back = 1; back <= 4 && back <= bytes.size(); ++back) {
+        const uchar c = uchar(bytes[bytes.size() - back]);
+        if ((c & 0xC0) == 0x80)
+            continue; // a continuation byte: look further back for its lead
+        const int length = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
+        return length > back;
+    }
+    return false;
+}
+
+template<typename LineHandler>
+static bool readLines(QFile &file, QStringDecoder &decoder, bool strict, LineHandler line)
+{
+    constexpr qint64 blockSize = 1 << 20;
+    QByteArray block(blockSize, Qt::Uninitialized);
+    QString text;
+    qsizetype carried = 0;
+    qint64 lastGot = 0;
+    for (;;) {
+        const qint64 got = file.read(block.data(), blockSize);
+        if (got < 0)
+            return false;
+        const bool atEnd = got == 0;
+        if (atEnd) {
+            if (strict && endsInsideUtf8Sequence(QByteArrayView(block.constData(), lastGot)))
+                return false;
+            text.truncate(carried);
+        } else {
+            lastGot = got;
+            const QByteArrayView bytes(block.constData(), got);
+            text.resize(carried + decoder.requiredSpace(got));
+            QChar *end = decoder.appendToBuffer(text.data() + carried, bytes);
+            if (strict && decoder.hasError())
+                return false;
+            text.truncate(end - text.constData());
+        }
+        const QChar *const begin = text.constData();
+        const qsizetype size = text.size();
+        qsizetype start = 0;
+        for (;;) {
+            qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+            if (end < 0) {
+                if (!atEnd)
+                    break;
+                end = size;
+            }
+            qsizetype lineEnd = end;
+            if (lineEnd > start && begin[lineEnd - 1] == QLatin1Char('\r'))
+                --lineEnd;
+            if (start < size)
+                line(QStringView(begin + start, lineEnd - start));
+            start = end + 1;
+            if (start > size)
+                break;
+        }
+        if (atEnd)
+            return true;
+        // The unfinished last line moves to the front and waits for the next block.
+        carried = size - start;
+        if (carried > 0)
+            memmove(text.data(), begin + start, carried * sizeof(QChar));
+    }
+}
+
+// Reads a database file line by line. Files written by this program in the current form start
+// with a UTF-8 byte-order mark. Older ones have no mark and were written in ISO 8859-1; files made
+// by hand usually are UTF-8 without a mark. Valid UTF-8 is taken as UTF-8, anything else as
+// ISO 8859-1, which decodes every byte: `restart` is called before the second reading.
+template<typename Restart, typename LineHandler>
+static bool readDatabaseFile(QFile &file, Restart restart, LineHandler line)
+{
+    if (const auto bom = QStringConverter::encodingForData(file.peek(4))) {
         QStringDecoder decoder(*bom);
-        return decoder.decode(bytes);
+        return readLines(file, decoder, false, line);
     }
     QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes);
+    if (readLines(file, utf8, true, line))
+        return true;
+    if (file.error() != QFileDevice::NoError || !file.seek(0))
+        return false;
+    restart();
+    QStringDecoder latin1(QStringConverter::Latin1);
+    return readLines(file, latin1, false, line);
 }
 
 bool LxdDatabase::loadText(const QString &fileName)
@@ -79,34 +156,85 @@ bool LxdDatabase::loadText(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QString text = decodeDatabaseText(file.readAll());
-    file.close();
 
     // The rows appear in one reset rather than one insertion each: it tells attached views the
     // same thing, far faster for a large file.
     beginModelReset();
-    const QChar *const begin = text.constData();
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = size;
-        qsizetype lineEnd = end;
-        if (lineEnd > start && begin[lineEnd - 1] == QLatin1Char('\r'))
-            --lineEnd;
-        const QStringView line(begin + start, lineEnd - start);
-        start = end + 1;
+    const qsizetype firstNew = items.size();
+    const auto dropNew = [this, firstNew]() {
+        for (qsizetype i = items.size() - 1; i >= firstNew; --i)
+            delete items.at(i);
+        items.resize(firstNew);
+    };
+    const bool ok = readDatabaseFile(file, dropNew, [this](QStringView line) {
         // Blank lines carry nothing; any other line is a headword, however short.
         if (line.trimmed().isEmpty())
-            continue;
+            return;
         auto *item = new LxdItem(document, this, nullptr);
         items.append(item);
-        item->fromFileText(line);
+        item->readFileLine(line);
+    });
+    if (!ok) {
+        // Unreadable, or a read error part way: nothing half-loaded stays.
+        dropNew();
+        endModelReset();
+        return false;
     }
     endModelReset();
     wordListModel->refresh();
-    setModified(false);
+    // The new records were built unmarked; only those held before need clearing.
+    modified = false;
+    for (qsizetype i = 0; i < firstNew; ++i)
+        items.at(i)->setModified(false);
+    return true;
+}
+
+bool LxdDatabase::readPending(const QString &fileName)
+{
+    pending->items.clear();
+    pending->sentences.clear();
+    pending->text.clear();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+
+    // The whole text stays decoded in one piece, so that headwords and sentences can be views.
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    if (const auto bom = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*bom);
+        pending->text = decoder.decode(bytes);
+    } else {
+        QStringDecoder utf8(QStringConverter::Utf8);
+        pending->text = utf8.decode(bytes);
+        if (utf8.hasError() || endsInsideUtf8Sequence(bytes))
+            pending->text = QString::fromLatin1(bytes);
+    }
+
+    const QStringView text(pending->text);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        qsizetype lineEnd = end;
+        if (lineEnd > start && text[lineEnd - 1] == QLatin1Char('\r'))
+            --lineEnd;
+        const QStringView line = text.sliced(start, lineEnd - start);
+        start = end + 1;
+        if (line.trimmed().isEmpty())
+            continue;
+        PendingAppend::Item item;
+        item.firstSentence = pending->sentences.size();
+        const auto expect = [](qsizetype) {}; // one list for the whole file grows by itself
+        item.headword = LineFile::splitRecord(line, expect, [this](QStringView part) {
+            PendingAppend::Sentence &sentence = pending->sentences.emplace_back();
+            sentence.stored = LxdSentence::parseFileField(part, &sentence.text, &sentence.used);
+        });
+        item.sentenceCount = pending->sentences.size() - item.firstSentence;
+        pending->items.append(item);
+    }
     return true;
 }
 

@@ -37,7 +37,7 @@ public:
     static QString gapKeyWords(const QString &text, QStringList &words, const QString &gap);
 
     LxdItem *item() const { return m_item; }
-    void setItem(LxdItem *item) { m_item = item; }
+    void setItem(LxdItem *item);
 
     void setModified(bool m) override;
     bool isModified() const override;
@@ -47,11 +47,21 @@ public:
     QString toFileText(int version) const;
     void appendFileText(QString &out, int version) const;
     void fromFileText(QStringView field);
+    void readFileField(QStringView field); // as fromFileText, without marking anything modified
+
+    // The used count and the text of a database-file field, as fromFileText reads them; false
+    // when the field is too short to hold a sentence.
+    static bool parseFileField(QStringView field, QStringView *text, int *used);
+    // Stores what a reader found, without marking anything modified; a null text stands for a
+    // field too short to hold a sentence.
+    void setLoaded(const QString &text, int used);
 
 private:
-    QString m_text = QString(QLatin1String(""));
+    // Ordered so that one record fits the smallest heap block it can: a database holds a
+    // million of them.
+    qint8 m_status = Unchecked;
     int m_used = 0;
-    int m_status = Unchecked;
+    QString m_text = QString(QLatin1String(""));
     LxdItem *m_item = nullptr; // not owned
 };
 
