@@ -2,6 +2,7 @@
 #include "app/mainwindow.h"
 #include "exercise/exercisebuilder.h"
 #include "exercise/randomsource.h"
+#include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "util/zelfiledialog.h"
 #include "util/zelutils.h"
@@ -19,7 +20,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 #include <QXmlStreamReader>
 
@@ -35,55 +35,6 @@ struct SeenBox
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     bool busyCursor = false;
-};
-
-// Answers the message boxes a command shows, in order, and records them. A box beyond the answers
-// given is recorded too and closed with its escape button, so a test never hangs on it.
-class BoxAnswerer : public QObject
-{
-public:
-    BoxAnswerer()
-    {
-        connect(&m_timer, &QTimer::timeout, this, &BoxAnswerer::poll);
-        m_timer.setInterval(5);
-    }
-
-    void start(const QList<QMessageBox::StandardButton> &answers = {})
-    {
-        m_answers = answers;
-        seen.clear();
-        m_timer.start();
-    }
-    void stop() { m_timer.stop(); }
-
-    QList<SeenBox> seen;
-
-private:
-    void poll()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        SeenBox s;
-        s.title = box->windowTitle();
-        s.text = box->text();
-        s.buttons = box->standardButtons();
-        s.defaultButton
-            = box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
-        s.busyCursor = QApplication::overrideCursor() != nullptr;
-        seen.append(s);
-        QAbstractButton *button = nullptr;
-        if (!m_answers.isEmpty())
-            button = box->button(m_answers.takeFirst());
-        if (!button)
-            button = box->escapeButton();
-        if (!button)
-            button = box->buttons().value(0);
-        button->click();
-    }
-
-    QTimer m_timer;
-    QList<QMessageBox::StandardButton> m_answers;
 };
 
 const QString OpenQuestion = QStringLiteral("Do you want to open the saved file?");
@@ -167,8 +118,13 @@ private:
     void runExport(MainWindow &w, const ExportCase &kind, const QString &name,
         const QList<QMessageBox::StandardButton> &answers = {});
     void exportTo(MainWindow &w, const QString &slot, const QString &path);
+    // Runs `command` with its message boxes answered by `answers` in turn and recorded in `seen`;
+    // fails when a box more or fewer comes up.
+    void answeringBoxes(
+        const QList<QMessageBox::StandardButton> &answers, const std::function<void()> &command);
 
-    BoxAnswerer boxes;
+    // The message boxes of the last export, as the user saw them.
+    QList<SeenBox> seen;
     QList<QUrl> opened;
     std::unique_ptr<QTemporaryDir> dir;
     QStringList twoEntries {QStringLiteral("He [went] home."), QStringLiteral("She [ate] an [apple].")};
@@ -249,7 +205,6 @@ void TestExports::init()
 
 void TestExports::cleanup()
 {
-    boxes.stop();
     MainWindow::templateFolder.clear();
     RandomSource::setSeedOverride(std::nullopt);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -272,20 +227,43 @@ void TestExports::runExport(MainWindow &w, const ExportCase &kind, const QString
     const QList<QMessageBox::StandardButton> &answers)
 {
     ZelFileDialog::setNextFileName(name);
-    boxes.start(answers);
     QPushButton *button = w.*kind.button;
     QVERIFY(button->isEnabled());
-    button->click();
-    boxes.stop();
+    answeringBoxes(answers, [button] { button->click(); });
     QCOMPARE(ZelFileDialog::lastRequest().kind, ZelFileDialog::Save);
     QCOMPARE(ZelFileDialog::lastRequest().caption, kind.dialogTitle);
+}
+
+void TestExports::answeringBoxes(
+    const QList<QMessageBox::StandardButton> &answers, const std::function<void()> &command)
+{
+    seen.clear();
+    TestUtil::ModalAnswerer answerer;
+    for (QMessageBox::StandardButton answer : answers) {
+        answerer.then([this, answer](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            QVERIFY(box);
+            SeenBox s;
+            s.title = box->windowTitle();
+            s.text = box->text();
+            s.buttons = box->standardButtons();
+            if (box->defaultButton())
+                s.defaultButton = box->standardButton(box->defaultButton());
+            s.busyCursor = QApplication::overrideCursor() != nullptr;
+            seen.append(s);
+            box->button(answer)->click();
+        });
+    }
+    command();
+    QCOMPARE(answerer.unexpected(), QStringList());
+    QCOMPARE(answerer.pending(), 0);
 }
 
 void TestExports::exportTo(MainWindow &w, const QString &slot, const QString &path)
 {
     runExport(w, exportCase(slot), path, {QMessageBox::No});
-    QCOMPARE(boxes.seen.size(), 1);
-    QCOMPARE(boxes.seen.first().text, OpenQuestion);
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().text, OpenQuestion);
 }
 
 void TestExports::dialogEndingsAndOpenQuestion_data()
@@ -353,8 +331,8 @@ void TestExports::dialogEndingsAndOpenQuestion()
     // shown without the busy cursor, Yes by default.
     QVERIFY(QFileInfo(dir->filePath(QStringLiteral("out/") + written)).size() > 0);
     QCOMPARE(QDir(dir->filePath(QStringLiteral("out"))).entryList(QDir::Files), QStringList {written});
-    QCOMPARE(boxes.seen.size(), 1);
-    const SeenBox box = boxes.seen.first();
+    QCOMPARE(seen.size(), 1);
+    const SeenBox box = seen.first();
     QCOMPARE(box.title, kind.openTitle);
     QCOMPARE(box.text, OpenQuestion);
     QCOMPARE(box.buttons, QMessageBox::Yes | QMessageBox::No);
@@ -367,7 +345,7 @@ void TestExports::dialogEndingsAndOpenQuestion()
     QCOMPARE((*w).*kind.lastFolder, outFolder);
     runExport(*w, kind, QString());
     QCOMPARE(ZelFileDialog::lastRequest().dir, outFolder);
-    QVERIFY(boxes.seen.isEmpty());
+    QVERIFY(seen.isEmpty());
 }
 
 void TestExports::actionsRunTheExports_data()
@@ -382,15 +360,13 @@ void TestExports::actionsRunTheExports()
     auto w = window(twoEntries);
     const QString target = dir->filePath(QStringLiteral("viaMenu") + kind.ending);
     ZelFileDialog::setNextFileName(target);
-    boxes.start({QMessageBox::No});
     QAction *action = (*w).*kind.action;
     QVERIFY(action->isEnabled());
-    action->trigger();
-    boxes.stop();
+    answeringBoxes({QMessageBox::No}, [action] { action->trigger(); });
     QCOMPARE(ZelFileDialog::lastRequest().caption, kind.dialogTitle);
     QVERIFY(QFileInfo::exists(target));
-    QCOMPARE(boxes.seen.size(), 1);
-    QCOMPARE(boxes.seen.first().title, kind.openTitle);
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, kind.openTitle);
 }
 
 void TestExports::overwriteQuestion_data()
@@ -416,16 +392,19 @@ void TestExports::overwriteQuestion()
     const QString path = TestUtil::writeFile(*dir, QStringLiteral("exercise") + kind.ending, old);
     auto w = window(twoEntries);
     const QString typed = typedWithEnding ? path : dir->filePath(QStringLiteral("exercise"));
-    runExport(*w, kind, typed, {overwrite ? QMessageBox::Yes : QMessageBox::No, QMessageBox::No});
+    const QList<QMessageBox::StandardButton> answers = typedWithEnding ? QList {QMessageBox::No}
+        : overwrite ? QList {QMessageBox::Yes, QMessageBox::No}
+                    : QList {QMessageBox::No};
+    runExport(*w, kind, typed, answers);
 
     QStringList titles;
-    for (const SeenBox &box : std::as_const(boxes.seen))
+    for (const SeenBox &box : std::as_const(seen))
         titles.append(box.title);
     if (typedWithEnding) {
         // The file dialog has asked already.
         QCOMPARE(titles, QStringList {kind.openTitle});
     } else {
-        const SeenBox question = boxes.seen.first();
+        const SeenBox question = seen.first();
         QCOMPARE(question.title, QStringLiteral("Overwrite file?"));
         QCOMPARE(question.text,
             QStringLiteral("This file already exists. Are you sure you want to overwrite it?"));
@@ -456,11 +435,10 @@ void TestExports::nothingWithoutOutputOrName()
     const QString folder = (*w).*kind.lastFolder;
     if (withOutput)
         ZelFileDialog::setNextFileName(QString());
-    boxes.start();
-    QMetaObject::invokeMethod(w.get(), qPrintable(QStringLiteral("saveAs") + slot));
-    boxes.stop();
+    answeringBoxes(
+        {}, [&w, &slot] { QMetaObject::invokeMethod(w.get(), qPrintable(QStringLiteral("saveAs") + slot)); });
     QCOMPARE(ZelFileDialog::requestCount(), withOutput ? 1 : 0);
-    QVERIFY(boxes.seen.isEmpty());
+    QVERIFY(seen.isEmpty());
     QCOMPARE((*w).*kind.lastFolder, folder);
     QVERIFY(QDir(dir->path()).isEmpty());
 }
@@ -479,15 +457,15 @@ void TestExports::templateMissing()
 
     auto w = window(twoEntries);
     const QString target = dir->filePath(QStringLiteral("exercise") + kind.ending);
-    runExport(*w, kind, target);
+    runExport(*w, kind, target, {QMessageBox::Ok});
 
-    QCOMPARE(boxes.seen.size(), 1);
-    QCOMPARE(boxes.seen.first().title, QStringLiteral("Template file missing"));
-    QCOMPARE(boxes.seen.first().text,
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral("Template file missing"));
+    QCOMPARE(seen.first().text,
         QStringLiteral("Unable to load the template file from \n")
             + dir->filePath(QStringLiteral("noTemplates/")) + kind.templateName);
-    QCOMPARE(boxes.seen.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    QVERIFY(!boxes.seen.first().busyCursor);
+    QCOMPARE(seen.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(!seen.first().busyCursor);
     QVERIFY(!QFileInfo::exists(target));
     // The folder was taken before the template failed.
     QCOMPARE((*w).*kind.lastFolder, QFileInfo(dir->path()).absoluteFilePath());
@@ -508,13 +486,12 @@ void TestExports::templateNotWellFormed()
 
     auto w = window(twoEntries);
     const QString target = dir->filePath(QStringLiteral("exercise") + kind.ending);
-    runExport(*w, kind, target);
+    runExport(*w, kind, target, {QMessageBox::Ok});
 
-    QCOMPARE(boxes.seen.size(), 1);
-    QCOMPARE(boxes.seen.first().title, QStringLiteral("Problem loading template file"));
-    QCOMPARE(
-        boxes.seen.first().text, QStringLiteral("Unable to load the template file from \n") + templatePath);
-    QVERIFY(!boxes.seen.first().busyCursor);
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral("Problem loading template file"));
+    QCOMPARE(seen.first().text, QStringLiteral("Unable to load the template file from \n") + templatePath);
+    QVERIFY(!seen.first().busyCursor);
     QVERIFY(!QFileInfo::exists(target));
 }
 
@@ -540,13 +517,13 @@ void TestExports::requiredElementMissing()
 
     auto w = window(twoEntries);
     const QString target = dir->filePath(QStringLiteral("exercise") + kind.ending);
-    runExport(*w, kind, target);
+    runExport(*w, kind, target, {QMessageBox::Ok});
 
-    QCOMPARE(boxes.seen.size(), 1);
-    QCOMPARE(boxes.seen.first().title, QStringLiteral("Problem with template file"));
-    QCOMPARE(boxes.seen.first().text,
-        QStringLiteral("This template file appears to be corrupted: \n") + templatePath);
-    QVERIFY(!boxes.seen.first().busyCursor);
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral("Problem with template file"));
+    QCOMPARE(
+        seen.first().text, QStringLiteral("This template file appears to be corrupted: \n") + templatePath);
+    QVERIFY(!seen.first().busyCursor);
     QVERIFY(!QFileInfo::exists(target));
 }
 
@@ -571,12 +548,12 @@ void TestExports::targetNotWritable()
         QVERIFY(QDir().mkpath(target));
 
     auto w = window(twoEntries);
-    runExport(*w, kind, target);
+    runExport(*w, kind, target, {QMessageBox::Ok});
 
-    QCOMPARE(boxes.seen.size(), 1);
-    QCOMPARE(boxes.seen.first().title, kind.saveFailureTitle);
-    QCOMPARE(boxes.seen.first().text, kind.saveFailureText + target);
-    QVERIFY(!boxes.seen.first().busyCursor);
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, kind.saveFailureTitle);
+    QCOMPARE(seen.first().text, kind.saveFailureText + target);
+    QVERIFY(!seen.first().busyCursor);
     QVERIFY(folderMissing ? !QFileInfo::exists(target) : QFileInfo(target).isDir());
     QVERIFY(opened.isEmpty());
 }
