@@ -176,6 +176,15 @@ private:
     QString lastJclFileDir;
     QString lastJmtFileDir;
 
+    // --- File exports (mainwindow_exports.cpp) ---
+    // The four exports share one command frame; each slot hands it its own values and filling step.
+    struct ExportKind;
+    void exportOutput(const ExportKind &kind);
+    // The folder the templates are read from; empty for "templates" in the program's data folder.
+    static QString templateFolder;
+    friend class TestExports;
+    // --- end of file exports ---
+
     // Central widget.
     QVBoxLayout *layMain = nullptr;
     QHBoxLayout *layHeader = nullptr;
