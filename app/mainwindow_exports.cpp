@@ -52,18 +52,8 @@ void MainWindow::exportOutput(const ExportKind &kind)
     if (target.isEmpty())
         return;
 
-    const bool hasEnding = std::any_of(kind.endings.cbegin(), kind.endings.cend(),
-        [&target](const QString &ending) { return target.endsWith(ending, Qt::CaseSensitive); });
-    if (!hasEnding) {
-        // The file dialog asked about the name as typed, not about this one.
-        target += kind.endings.first();
-        if (QFileInfo::exists(target)
-            && QMessageBox::question(this, tr("Overwrite file?"),
-                   tr("This file already exists. Are you sure you want to overwrite it?"),
-                   QMessageBox::Yes | QMessageBox::No)
-                != QMessageBox::Yes)
-            return;
-    }
+    if (!ZelFileDialog::completeEnding(this, &target, kind.endings))
+        return;
 
     ZelBusyCursor busy;
     const auto warn = [this, &busy](const QString &title, const QString &text) {

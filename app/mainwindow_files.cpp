@@ -323,17 +323,8 @@ void MainWindow::fileExportXml()
         this, tr("Export XML file"), lastXmlFileDir, tr("XML files (*.xml)"));
     if (fileName.isEmpty())
         return;
-    // The dialog asked before replacing the file the user picked, but not before replacing the file
-    // whose name the suffix completes.
-    if (!fileName.endsWith(QLatin1String(".xml"))) {
-        fileName += QLatin1String(".xml");
-        if (QFile::exists(fileName)
-            && QMessageBox::question(this, tr("Overwrite file?"),
-                   tr("This file already exists. Are you sure you want to overwrite it?"),
-                   QMessageBox::Yes | QMessageBox::No)
-                != QMessageBox::Yes)
-            return;
-    }
+    if (!ZelFileDialog::completeEnding(this, &fileName, {QStringLiteral(".xml")}))
+        return;
 
     ZelBusyCursor busy;
     lastXmlFileDir = QFileInfo(fileName).absolutePath();

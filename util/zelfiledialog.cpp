@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/zelfiledialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QQueue>
 
 namespace {
@@ -75,4 +78,19 @@ int ZelFileDialog::requestCount()
 ZelFileDialog::Request ZelFileDialog::lastRequest()
 {
     return seam().last;
+}
+
+bool ZelFileDialog::completeEnding(QWidget *parent, QString *fileName, const QStringList &endings)
+{
+    for (const QString &ending : endings) {
+        if (fileName->endsWith(ending, Qt::CaseSensitive))
+            return true;
+    }
+    *fileName += endings.first();
+    return !QFileInfo::exists(*fileName)
+        || QMessageBox::question(parent, QCoreApplication::translate("ZelFileDialog", "Overwrite file?"),
+               QCoreApplication::translate(
+                   "ZelFileDialog", "This file already exists. Are you sure you want to overwrite it?"),
+               QMessageBox::Yes | QMessageBox::No)
+        == QMessageBox::Yes;
 }

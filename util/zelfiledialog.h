@@ -3,6 +3,7 @@
 #define ZELFILEDIALOG_H
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -29,6 +30,12 @@ public:
         QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
     static QString getSaveFileName(
         QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+
+    // Adds the first of `endings` to a chosen name that has none of them (case-sensitive: words.LXV
+    // becomes words.LXV.lxv). The dialog asked before replacing the file the user picked, but not
+    // before replacing the one the ending names, so that question is asked here. False when the
+    // user would rather not replace it.
+    static bool completeEnding(QWidget *parent, QString *fileName, const QStringList &endings);
 
     // For tests: the answer to the next dialog (an empty string answers "cancelled").
     static void setNextFileName(const QString &fileName);
