@@ -13,14 +13,16 @@ LxdbSentenceTableModel::LxdbSentenceTableModel(LxdDatabase *database)
 {
 }
 
-int LxdbSentenceTableModel::rowCount(const QModelIndex &) const
+// A flat table: the rows have no children of their own, or views and proxies would show phantom
+// ones below every sentence.
+int LxdbSentenceTableModel::rowCount(const QModelIndex &parent) const
 {
-    return database->sentenceCount(m_currentItem);
+    return parent.isValid() ? 0 : database->sentenceCount(m_currentItem);
 }
 
-int LxdbSentenceTableModel::columnCount(const QModelIndex &) const
+int LxdbSentenceTableModel::columnCount(const QModelIndex &parent) const
 {
-    return 3;
+    return parent.isValid() ? 0 : 3;
 }
 
 static QVariant statusMark(int status)

@@ -10,9 +10,9 @@ LxdbWordListModel::LxdbWordListModel(LxdDatabase *database)
 {
 }
 
-int LxdbWordListModel::rowCount(const QModelIndex &) const
+int LxdbWordListModel::rowCount(const QModelIndex &parent) const
 {
-    return database->itemCount();
+    return parent.isValid() ? 0 : database->itemCount();
 }
 
 QVariant LxdbWordListModel::data(const QModelIndex &index, int role) const

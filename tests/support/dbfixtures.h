@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef DBFIXTURES_H
+#define DBFIXTURES_H
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class LxdDatabase;
+class LxdItem;
+
+namespace DbFixtures {
+
+struct Sentence
+{
+    QString text;
+    int used = 0;
+};
+
+// Adds a headword with its sentences through the records' own operations, as the program does
+// (so the list is sorted once the headword is named), and returns it.
+LxdItem *addHeadword(LxdDatabase &db, const QString &headword, const QList<Sentence> &sentences = {});
+
+// A compact picture for comparisons: the headword, then "|text#used" for each sentence; the
+// database gives one such line per headword, joined by "\n".
+QString describe(const LxdItem &item);
+QString describe(const LxdDatabase &db);
+
+// Lines as a database file holds them: each one followed by CR LF.
+QByteArray crlfLines(const QList<QByteArray> &lines);
+
+} // namespace DbFixtures
+
+#endif // DBFIXTURES_H

@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The headword record: its text, its owned and ordered sentences and the search inside them.
+#include "data/lxddatabase.h"
+#include "data/lxditem.h"
+#include "data/lxdsentence.h"
+#include "support/dbfixtures.h"
+
+#include <QDomDocument>
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+
+// A free-standing headword "cat" with the sentences A, B, C, flags clear.
+void fillAbc(LxdItem &item)
+{
+    item.setHeadword(QStringLiteral("cat"));
+    for (const char *text : {"A", "B", "C"})
+        item.addSentence()->setText(QString::fromLatin1(text));
+    item.setModified(false);
+}
+
+QStringList texts(const LxdItem &item)
+{
+    QStringList out;
+    for (int i = 0; i < item.sentenceCount(); ++i)
+        out << item.sentenceAt(i)->text();
+    return out;
+}
+
+} // namespace
+
+class TestLxdItem : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void setHeadword_data();
+    void setHeadword();
+    void setHeadwordSortsItsDatabase();
+    void addSentence();
+    void moveSentence_data();
+    void moveSentence();
+    void deleteSentence_data();
+    void deleteSentence();
+    void clearing();
+    void ownsSentencesWhateverTheirParent();
+    void findText_data();
+    void findText();
+};
+
+void TestLxdItem::setHeadword_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("changed");
+    QTest::addRow("empty refused") << "" << false;
+    QTest::addRow("same text refused") << "cat" << false;
+    QTest::addRow("case counts") << "Cat" << true;
+    QTest::addRow("spaces kept") << " dog " << true;
+}
+
+void TestLxdItem::setHeadword()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, changed);
+    LxdItem item;
+    fillAbc(item);
+    QCOMPARE(item.setHeadword(text), changed);
+    QCOMPARE(item.headword(), changed ? text : QStringLiteral("cat"));
+    QCOMPARE(item.isModified(), changed);
+}
+
+void TestLxdItem::setHeadwordSortsItsDatabase()
+{
+    LxdDatabase db;
+    LxdItem *apple = DbFixtures::addHeadword(db, QStringLiteral("apple"));
+    DbFixtures::addHeadword(db, QStringLiteral("banana"));
+    db.setModified(false);
+    QVERIFY(apple->setHeadword(QStringLiteral("zebra")));
+    QCOMPARE(db.itemAt(1), apple);
+    QCOMPARE(db.headword(0), QStringLiteral("banana"));
+    QVERIFY(db.isModified());
+}
+
+void TestLxdItem::addSentence()
+{
+    QDomDocument doc;
+    LxdItem item(&doc, nullptr, nullptr);
+    fillAbc(item);
+    LxdSentence *s = item.addSentence();
+    QCOMPARE(item.sentenceAt(3), s);
+    QCOMPARE(item.sentenceAt(4), nullptr);
+    QCOMPARE(item.sentenceAt(-1), nullptr);
+    QCOMPARE(s->item(), &item);
+    QCOMPARE(s->domDocument(), &doc);
+    QCOMPARE(s->parent(), nullptr);
+    QVERIFY(item.isModified());
+}
+
+void TestLxdItem::moveSentence_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QStringList>("order"); // empty: refused, nothing changes
+    QTest::addRow("first to last") << 0 << 2 << QStringList {"B", "C", "A"};
+    QTest::addRow("last to first") << 2 << 0 << QStringList {"C", "A", "B"};
+    QTest::addRow("to the count") << 0 << 3 << QStringList();
+    QTest::addRow("from the count") << 3 << 0 << QStringList();
+    QTest::addRow("negative") << -1 << 0 << QStringList();
+}
+
+void TestLxdItem::moveSentence()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QStringList, order);
+    LxdItem item;
+    fillAbc(item);
+    const bool moved = !order.isEmpty();
+    QCOMPARE(item.moveSentence(from, to), moved);
+    QCOMPARE(texts(item), (moved ? order : QStringList {"A", "B", "C"}));
+    QCOMPARE(item.isModified(), moved);
+}
+
+void TestLxdItem::deleteSentence_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QStringList>("left"); // empty: refused
+    QTest::addRow("first") << 0 << QStringList {"B", "C"};
+    QTest::addRow("last") << 2 << QStringList {"A", "B"};
+    QTest::addRow("at the count") << 3 << QStringList();
+    QTest::addRow("negative") << -1 << QStringList();
+}
+
+void TestLxdItem::deleteSentence()
+{
+    QFETCH(int, position);
+    QFETCH(QStringList, left);
+    LxdItem item;
+    fillAbc(item);
+    const bool deleted = !left.isEmpty();
+    QPointer<LxdSentence> target = item.sentenceAt(qBound(0, position, 2));
+    QCOMPARE(item.deleteSentence(position), deleted);
+    QCOMPARE(texts(item), (deleted ? left : QStringList {"A", "B", "C"}));
+    QCOMPARE(target.isNull(), deleted);
+    QCOMPARE(item.isModified(), deleted);
+}
+
+void TestLxdItem::clearing()
+{
+    LxdItem item;
+    fillAbc(item);
+    QPointer<LxdSentence> a = item.sentenceAt(0);
+    item.clearSentences();
+    QVERIFY(a.isNull());
+    QCOMPARE(item.sentenceCount(), 0);
+    QCOMPARE(item.headword(), QStringLiteral("cat"));
+    QVERIFY(!item.isModified());
+
+    item.addSentence();
+    item.setModified(false);
+    item.clear();
+    QCOMPARE(item.sentenceCount(), 0);
+    QCOMPARE(item.headword(), QString());
+    QVERIFY(item.isModified());
+}
+
+// The sentence model makes sentences with their headword as QObject parent; the headword's list
+// owns them all the same, and nothing is deleted twice.
+void TestLxdItem::ownsSentencesWhateverTheirParent()
+{
+    auto *item = new LxdItem;
+    auto *a = new LxdSentence(nullptr, item, item);
+    auto *b = new LxdSentence(nullptr, item, item);
+    item->sentences << a << b;
+    QPointer<LxdSentence> pa(a), pb(b), pc(item->addSentence());
+    QVERIFY(item->deleteSentence(0));
+    QVERIFY(pa.isNull());
+    delete item;
+    QVERIFY(pb.isNull() && pc.isNull());
+}
+
+void TestLxdItem::findText_data()
+{
+    QTest::addColumn<QString>("needle");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<int>("found");
+    QTest::addRow("all sentences") << "cat" << -1 << 0;
+    QTest::addRow("after the first hit") << "cat" << 0 << 2;
+    QTest::addRow("after the last hit") << "cat" << 2 << -1;
+    QTest::addRow("only match before") << "sat" << 0 << -1;
+    QTest::addRow("brackets are text") << "G]" << -1 << 1;
+    QTest::addRow("non-ASCII case") << QString::fromUtf8("ÄPFEL") << -1 << 1;
+    QTest::addRow("after beyond the end") << "cat" << 7 << -1;
+}
+
+void TestLxdItem::findText()
+{
+    QFETCH(QString, needle);
+    QFETCH(int, after);
+    QFETCH(int, found);
+    LxdItem item;
+    for (const char *text : {"The [cat] sat", "a [dog] ate äpfel", "my CAT"})
+        item.addSentence()->setText(QString::fromUtf8(text));
+    QCOMPARE(item.findText(needle, after), found);
+}
+
+QTEST_GUILESS_MAIN(TestLxdItem)
+#include "tst_lxditem.moc"
