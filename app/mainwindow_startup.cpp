@@ -16,6 +16,7 @@
 #include <QItemSelectionModel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSettings>
 #include <QSize>
 #include <QStandardPaths>
@@ -82,6 +83,10 @@ void MainWindow::setupUserDatabase()
     int variant = DlgChooseDbLang::Canadian;
     {
         DlgChooseDbLang dialog(this);
+        // The window is not on screen yet, so the question would otherwise sit wherever the window
+        // is going to be; it belongs in the middle of the screen.
+        if (const QScreen *where = screen())
+            dialog.move(where->availableGeometry().center() - dialog.rect().center());
         // Escape and the close box reject the dialog; the checked button counts all the same.
         dialog.exec();
         variant = dialog.selectedVariant();
