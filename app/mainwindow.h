@@ -131,6 +131,10 @@ private:
 
     void buildExercise(QStringList &questions, QStringList &words);
 
+    // Editing helpers (mainwindow_editing.cpp).
+    void showMovedSentences(const QItemSelection &moved);
+    void searchFrom(int startWord, int startSentence);
+
     friend class TestMainWindow;
 
     Ui::MainWindow *ui = nullptr;

@@ -3,24 +3,125 @@
 #include "app/mainwindow.h"
 
 #include "data/lxddatabase.h"
+#include "data/lxditem.h"
+#include "data/lxdsentence.h"
+#include "dialogs/dlgeditsentence.h"
+#include "models/lxdbsentencetablemodel.h"
+#include "models/lxdbwordlistmodel.h"
+#include "util/zelbusycursor.h"
+#include "util/zelconfirm.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 
+#include <algorithm>
+
+namespace {
+
+// The distinct rows of `indexes` in ascending order; with `column` >= 0 only the indexes of that
+// column count (the sentence table selects three cells per row).
+QList<int> sortedRows(const QModelIndexList &indexes, int column = -1)
+{
+    QList<int> rows;
+    rows.reserve(indexes.size());
+    for (const QModelIndex &index : indexes) {
+        if (column < 0 || index.column() == column)
+            rows.append(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+} // namespace
+
 // --- Headwords -------------------------------------------------------------------------------------
 
-void MainWindow::addWord() { }
+void MainWindow::addWord()
+{
+    bool ok = false;
+    const QString answer = QInputDialog::getText(
+        this, tr("Add new headword"), tr("New headword:"), QLineEdit::Normal, QString(), &ok);
+    const QString text = answer.trimmed();
+    if (!ok || text.isEmpty())
+        return;
+
+    if (db->indexOfHeadword(text).isValid()
+        && !ZelConfirm::ask(tr("Headword already exists"), tr("This word already exists in the database."),
+            QStringLiteral("Are you sure you want to add a duplicate of it?")))
+        return;
+
+    // Rows are about to be re-sorted under the view's feet: let go of the current headword first, so
+    // that neither the selection nor the sentence table hangs on to a row that changes meaning.
+    lvWords->selectionModel()->clear();
+    LxdItem *record = db->addItem();
+    db->setHeadword(db->itemCount() - 1, text);
+    db->sort();
+    db->wordListModel->notifyLayoutChanged();
+
+    const QModelIndex index = db->indexOfItem(record);
+    lvWords->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select);
+    lvWords->scrollTo(index);
+    updateWordCount();
+}
 
 void MainWindow::editWord(const QModelIndex &index)
 {
-    Q_UNUSED(index)
+    const int row = index.row();
+    if (row < 0 || row >= db->itemCount())
+        return;
+
+    bool ok = false;
+    const QString answer = QInputDialog::getText(
+        this, tr("Edit headword"), tr("Altered headword:"), QLineEdit::Normal, db->headword(row), &ok);
+    const QString text = answer.trimmed();
+    if (!ok || text.isEmpty())
+        return;
+
+    lvWords->selectionModel()->clear();
+    if (db->setHeadword(row, text).isValid())
+        db->wordListModel->notifyLayoutChanged();
+
+    const QModelIndex renamed = db->indexOfHeadword(text);
+    lvWords->selectionModel()->setCurrentIndex(renamed, QItemSelectionModel::Select);
+    lvWords->scrollTo(renamed);
 }
 
-void MainWindow::deleteWords() { }
+void MainWindow::deleteWords()
+{
+    const QModelIndexList selected = lvWords->selectionModel()->selectedIndexes();
+    if (selected.isEmpty())
+        return;
+
+    // Listed in the order the teacher picked them.
+    QString words = QStringLiteral("\n");
+    for (const QModelIndex &index : selected)
+        words += QLatin1String("\n\t") + db->headword(index.row());
+    if (!ZelConfirm::ask(tr("Deleting headwords"),
+            tr("You are about to delete the following words, along with all their associated "
+               "sentences:")
+                + words))
+        return;
+
+    const QList<int> rows = sortedRows(selected);
+    // Dropping the current headword first empties the sentence table before its headword goes.
+    lvWords->selectionModel()->clear();
+    LxdbWordListModel *model = db->wordListModel;
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+        if (*it >= db->itemCount())
+            continue;
+        model->beginRemove(*it, *it);
+        db->deleteItem(*it);
+        model->endRemove();
+    }
+    updateWordCount();
+}
 
 void MainWindow::lvWordsSelChange(const QItemSelection &selected, const QItemSelection &deselected)
 {
@@ -48,22 +149,149 @@ void MainWindow::updateWordCount()
 
 // --- Sentences -------------------------------------------------------------------------------------
 
-void MainWindow::addSentence() { }
+void MainWindow::addSentence()
+{
+    const QModelIndex current = lvWords->currentIndex();
+    if (!current.isValid())
+        return;
+    const int word = current.row();
+
+    dlgEditSentence->setUsed(0);
+    dlgEditSentence->setSentence(tr("Enter your sentence here. Words in square [brackets] will be gapped."));
+    dlgEditSentence->selectSentence();
+    if (dlgEditSentence->exec() != QDialog::Accepted)
+        return;
+
+    const int used = dlgEditSentence->used();
+    const QString text = dlgEditSentence->sentence();
+    LxdSentence *sentence = db->addSentence(word);
+    if (!sentence)
+        return;
+    sentence->setUsed(used);
+    sentence->setText(text);
+
+    LxdbSentenceTableModel *model = db->sentenceTableModel;
+    model->refresh();
+    const int last = model->rowCount() - 1;
+    QItemSelectionModel *selection = tvSentences->selectionModel();
+    selection->clear();
+    const QModelIndex index = model->index(last, 0);
+    selection->setCurrentIndex(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    tvSentences->resizeRowToContents(last);
+    tvSentences->scrollTo(index);
+    updateSentenceCount();
+}
 
 void MainWindow::editSentence(const QModelIndex &index)
 {
-    Q_UNUSED(index)
+    LxdbSentenceTableModel *model = db->sentenceTableModel;
+    const int row = index.row();
+    LxdSentence *sentence = db->sentenceAt(model->currentItem(), row);
+    if (!sentence)
+        return;
+
+    dlgEditSentence->setUsed(sentence->used());
+    // The counter shows at most 100; a higher count is written back only when the teacher changed it.
+    const int shownUsed = dlgEditSentence->used();
+    dlgEditSentence->setSentence(sentence->text());
+    if (dlgEditSentence->exec() != QDialog::Accepted)
+        return;
+
+    if (dlgEditSentence->used() != shownUsed)
+        sentence->setUsed(dlgEditSentence->used());
+    const QString text = dlgEditSentence->sentence();
+    if (text != sentence->text())
+        sentence->setText(text);
+
+    model->refresh();
+    tvSentences->resizeRowToContents(row);
 }
 
-void MainWindow::editSentence() { }
+void MainWindow::editSentence()
+{
+    // Edit is offered for exactly one selected sentence: edit that one, even when a Ctrl-click left
+    // the current index on a row that is no longer selected.
+    const QModelIndexList rows = tvSentences->selectionModel()->selectedRows();
+    editSentence(rows.size() == 1 ? rows.first() : tvSentences->currentIndex());
+}
 
-void MainWindow::deleteSentences() { }
+void MainWindow::deleteSentences()
+{
+    QItemSelectionModel *selection = tvSentences->selectionModel();
+    const QModelIndexList cells = selection->selectedIndexes();
+    const qsizetype count = cells.size() / db->sentenceTableModel->columnCount();
+    if (count == 0)
+        return;
 
-void MainWindow::dbSentenceUp() { }
+    const QString text = count == 1
+        ? tr("You are about to delete this sentence from the database.")
+        : tr("You are about to delete %1 sentences from the database.").arg(count);
+    if (!ZelConfirm::ask(tr("Deleting sentences"), text))
+        return;
 
-void MainWindow::dbSentenceDown() { }
+    LxdbSentenceTableModel *model = db->sentenceTableModel;
+    const int word = model->currentItem();
+    const QList<int> rows = sortedRows(cells, 0);
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+        if (*it >= db->sentenceCount(word))
+            continue;
+        model->beginRemove(*it, *it);
+        db->deleteSentence(word, *it);
+        model->endRemove();
+    }
+    selection->clear();
+    updateSentenceCount();
+}
 
-void MainWindow::zeroUsed() { }
+void MainWindow::dbSentenceUp()
+{
+    LxdbSentenceTableModel *model = db->sentenceTableModel;
+    const int word = model->currentItem();
+    const QList<int> rows = sortedRows(tvSentences->selectionModel()->selectedIndexes(), 2);
+
+    QItemSelection moved;
+    for (const int r : rows) {
+        if (r > 0 && db->moveSentence(word, r, r - 1))
+            moved.select(model->cellIndex(r - 1, 0), model->cellIndex(r - 1, 2));
+    }
+    showMovedSentences(moved);
+}
+
+void MainWindow::dbSentenceDown()
+{
+    LxdbSentenceTableModel *model = db->sentenceTableModel;
+    const int word = model->currentItem();
+    const int last = db->sentenceCount(word) - 1;
+    const QList<int> rows = sortedRows(tvSentences->selectionModel()->selectedIndexes(), 2);
+
+    QItemSelection moved;
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+        const int r = *it;
+        if (r < last && db->moveSentence(word, r, r + 1))
+            moved.select(model->cellIndex(r + 1, 0), model->cellIndex(r + 1, 2));
+    }
+    showMovedSentences(moved);
+}
+
+void MainWindow::showMovedSentences(const QItemSelection &moved)
+{
+    LxdbSentenceTableModel *model = db->sentenceTableModel;
+    model->refresh();
+    // The rows kept their count but changed places: the views redraw and re-measure them.
+    model->notifyLayoutChanged();
+    QItemSelectionModel *selection = tvSentences->selectionModel();
+    selection->clear();
+    selection->select(moved, QItemSelectionModel::Select);
+}
+
+void MainWindow::zeroUsed()
+{
+    if (!ZelConfirm::ask(tr("Reset 'Used' counters"),
+            tr("You are about to set the 'Used' counters for\n all sentences in the database to zero.")))
+        return;
+    ZelBusyCursor busy;
+    db->zeroUsed();
+}
 
 void MainWindow::tvSentencesSelChange(const QItemSelection &selected, const QItemSelection &deselected)
 {
@@ -89,6 +317,56 @@ void MainWindow::updateSentenceCount()
 
 // --- Find ------------------------------------------------------------------------------------------
 
-void MainWindow::find() { }
+void MainWindow::find()
+{
+    bool ok = false;
+    const QString answer
+        = QInputDialog::getText(this, tr("Find"), tr("Search for:"), QLineEdit::Normal, QString(), &ok);
+    searchText = answer.trimmed();
+    if (!ok)
+        searchText.clear();
+    if (searchText.isEmpty())
+        return;
+    searchFrom(-1, -1);
+}
 
-void MainWindow::findNext() { }
+void MainWindow::findNext()
+{
+    if (searchText.isEmpty() || findWordRow == -1) {
+        find();
+        return;
+    }
+    searchFrom(findWordRow, findSentenceRow);
+}
+
+void MainWindow::searchFrom(int startWord, int startSentence)
+{
+    // The stored hit may lie beyond the end once headwords were deleted: start over from the top.
+    if (startWord < 0 || startWord >= db->itemCount()) {
+        startWord = -1;
+        startSentence = -1;
+    }
+
+    bool found = false;
+    {
+        ZelBusyCursor busy;
+        found = db->findText(searchText, &findWordRow, &findSentenceRow, startWord, startSentence);
+    }
+    if (!found) {
+        QMessageBox::information(
+            this, tr("Not found"), tr("Unable to find \"%1\" in the database.").arg(searchText));
+        return;
+    }
+
+    lvWords->selectionModel()->clear();
+    const QModelIndex word = db->wordListModel->index(findWordRow, 0);
+    lvWords->setCurrentIndex(word);
+    lvWords->scrollTo(word);
+    updateSentenceCount();
+    if (findSentenceRow >= 0) {
+        tvSentences->selectionModel()->clear();
+        const QModelIndex cell = db->sentenceTableModel->index(findSentenceRow, 2);
+        tvSentences->setCurrentIndex(cell);
+        tvSentences->scrollTo(cell);
+    }
+}

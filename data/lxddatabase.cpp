@@ -7,10 +7,16 @@
 #include "models/lxdbwordlistmodel.h"
 
 #include <QHash>
+#include <QVarLengthArray>
 #include <QSet>
 
 #include <algorithm>
 #include <exception>
+
+static QStringView trimmedHeadword(const LxdItem *item)
+{
+    return QStringView(item->headwordRef()).trimmed();
+}
 
 LxdDatabase::LxdDatabase(QDomDocument *document, QObject *parent)
     : ZelElement(parent)
@@ -108,7 +114,7 @@ QModelIndex LxdDatabase::indexOfItem(LxdItem *record) const
 QModelIndex LxdDatabase::indexOfHeadword(const QString &h) const
 {
     for (qsizetype row = 0; row < items.size(); ++row) {
-        if (items.at(row)->headword() == h)
+        if (items.at(row)->headwordRef() == h)
             return wordListModel->index(int(row), 0);
     }
     return QModelIndex();
@@ -118,8 +124,9 @@ void LxdDatabase::sort()
 {
     // Plain UTF-16 order, as the headword list has always been shown: capitals first, letters
     // with diacritics last.
-    std::sort(items.begin(), items.end(),
-              [](const LxdItem *a, const LxdItem *b) { return a->headword() < b->headword(); });
+    const auto less = [](const LxdItem *a, const LxdItem *b) { return a->headwordRef() < b->headwordRef(); };
+    if (!std::is_sorted(items.cbegin(), items.cend(), less))
+        std::sort(items.begin(), items.end(), less);
 }
 
 LxdSentence *LxdDatabase::addSentence(int i)
@@ -165,7 +172,7 @@ bool LxdDatabase::findText(const QString &s, int *itemOut, int *sentenceOut, int
     };
     auto searchItem = [&](int i, int *k) {
         const LxdItem *item = items.at(i);
-        if (item->headword().indexOf(s, 0, Qt::CaseInsensitive) != -1) {
+        if (item->headwordRef().indexOf(s, 0, Qt::CaseInsensitive) != -1) {
             *k = -1;
             return true;
         }
@@ -243,12 +250,12 @@ int LxdDatabase::appendFile(const QString &fileName)
             return AppendFailed;
         }
 
-        QSet<QString> existing;
+        QSet<QStringView> existing;
         existing.reserve(items.size());
         for (const LxdItem *item : std::as_const(items))
-            existing.insert(item->headword().trimmed());
+            existing.insert(trimmedHeadword(item));
         for (const LxdItem *item : std::as_const(pending->items)) {
-            if (existing.contains(item->headword().trimmed()))
+            if (existing.contains(trimmedHeadword(item)))
                 return AppendHasDuplicates;
         }
 
@@ -268,51 +275,51 @@ int LxdDatabase::appendFile(const QString &fileName)
     }
 }
 
-// The first sentence of `target` whose trimmed text equals `text`, found through a hash once the
-// lists are long enough for it to pay.
+// The first sentence of `target` whose trimmed text equals a given one. Views into the sentences'
+// own texts keep the comparison free of copies; a hash takes over once the list is long.
 namespace {
 class SentenceLookup
 {
 public:
     explicit SentenceLookup(const LxdItem *target)
-        : m_target(target)
     {
+        const qsizetype n = target->sentences.size();
+        m_texts.reserve(n);
+        for (LxdSentence *s : target->sentences)
+            add(s);
     }
 
-    LxdSentence *find(const QString &text)
+    LxdSentence *find(QStringView text) const
     {
-        if (!m_indexed && m_target->sentences.size() > 16)
-            buildIndex();
-        if (m_indexed)
+        if (!m_index.isEmpty())
             return m_index.value(text, nullptr);
-        for (LxdSentence *s : m_target->sentences) {
-            if (s->textRef().trimmed() == text)
-                return s;
+        for (qsizetype i = 0; i < m_texts.size(); ++i) {
+            if (m_texts.at(i) == text)
+                return m_sentences.at(i);
         }
         return nullptr;
     }
 
-    void added(LxdSentence *sentence, const QString &text)
+    void add(LxdSentence *sentence)
     {
-        if (m_indexed && !m_index.contains(text))
-            m_index.insert(text, sentence);
+        const QStringView text = QStringView(sentence->textRef()).trimmed();
+        if (!m_index.isEmpty()) {
+            if (!m_index.contains(text))
+                m_index.insert(text, sentence);
+            return;
+        }
+        m_texts.append(text);
+        m_sentences.append(sentence);
+        if (m_texts.size() > 32) {
+            for (qsizetype i = m_texts.size() - 1; i >= 0; --i)
+                m_index.insert(m_texts.at(i), m_sentences.at(i)); // the first one wins
+        }
     }
 
 private:
-    void buildIndex()
-    {
-        m_index.reserve(m_target->sentences.size() * 2);
-        for (LxdSentence *s : m_target->sentences) {
-            const QString t = s->textRef().trimmed();
-            if (!m_index.contains(t))
-                m_index.insert(t, s);
-        }
-        m_indexed = true;
-    }
-
-    const LxdItem *m_target;
-    QHash<QString, LxdSentence *> m_index;
-    bool m_indexed = false;
+    QVarLengthArray<QStringView, 32> m_texts;
+    QVarLengthArray<LxdSentence *, 32> m_sentences;
+    QHash<QStringView, LxdSentence *> m_index;
 };
 } // namespace
 
@@ -327,20 +334,17 @@ bool LxdDatabase::resolveAppend(int mode)
             takeItem(pending->items.at(j));
         pending->items.clear();
     } else {
-        // First headword of this database for each trimmed text; headwords moved in during the
-        // loop join it, behind any earlier one of the same text.
-        QHash<QString, int> firstByText;
+        // First headword of this database for each trimmed text (filled from the end, so the
+        // first one wins); headwords moved in during the loop join behind the earlier ones.
+        QHash<QStringView, int> firstByText;
         firstByText.reserve(items.size() + pending->items.size());
-        for (qsizetype i = 0; i < items.size(); ++i) {
-            const QString h = items.at(i)->headword().trimmed();
-            if (!firstByText.contains(h))
-                firstByText.insert(h, int(i));
-        }
+        for (qsizetype i = items.size() - 1; i >= 0; --i)
+            firstByText.insert(trimmedHeadword(items.at(i)), int(i));
 
         QList<LxdItem *> remaining;
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j) {
             LxdItem *incoming = pending->items.at(j);
-            const QString h = incoming->headword().trimmed();
+            const QStringView h = trimmedHeadword(incoming);
             const auto found = firstByText.constFind(h);
             if (found == firstByText.constEnd()) {
                 firstByText.insert(h, int(items.size()));
@@ -349,23 +353,24 @@ bool LxdDatabase::resolveAppend(int mode)
             }
             LxdItem *target = items.at(found.value());
             SentenceLookup lookup(target);
+            // Every incoming sentence either adds its count to an equal one (and goes) or moves
+            // over itself, trimmed, rather than being copied into a fresh record.
             for (qsizetype k = incoming->sentences.size() - 1; k >= 0; --k) {
-                LxdSentence *sentence = incoming->sentences.at(k);
-                const QString t = sentence->textRef().trimmed();
-                const int u = sentence->used();
+                LxdSentence *sentence = incoming->sentences.takeLast();
+                const QStringView t = QStringView(sentence->textRef()).trimmed();
                 if (LxdSentence *same = lookup.find(t)) {
-                    same->setUsed(same->used() + u);
+                    same->setUsed(same->used() + sentence->used());
+                    delete sentence;
                     continue;
                 }
-                // New to the headword: the incoming record itself moves over, trimmed, rather than
-                // being copied into a fresh one.
-                incoming->sentences.removeAt(k);
-                sentence->setItem(target);
                 sentence->setDocument(document);
+                sentence->setItem(target);
                 target->sentences.append(sentence);
-                sentence->setUsed(u);
-                sentence->setText(t);
-                lookup.added(sentence, t);
+                if (t.size() != sentence->textRef().size())
+                    sentence->setText(t.toString());
+                else
+                    sentence->setModified(true);
+                lookup.add(sentence);
             }
             remaining.append(incoming);
         }

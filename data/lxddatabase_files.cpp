@@ -58,20 +58,74 @@ bool LxdDatabase::saveText(const QString &fileName, int version)
     return true;
 }
 
-// Files written by this program in the current form start with a UTF-8 byte-order mark. Older
-// ones have no mark and were written in ISO 8859-1; files made by hand usually are UTF-8 without a
-// mark. Valid UTF-8 is taken as UTF-8, anything else as ISO 8859-1, which decodes every byte.
-static QString decodeDatabaseText(const QByteArray &bytes)
+// Reads the lines of `file` with `decoder`, block by block, handing each line (without its LF or
+// CR LF) to `line`. Returns false when the decoder met bytes it cannot decode and `strict` is set.
+// Whether `bytes` ends in the middle of a UTF-8 sequence (the decoder keeps such a piece waiting
+// for more input instead of reporting it).
+static bool endsInsideUtf8Sequence(QByteArrayView bytes)
 {
-    if (auto bom = QStringConverter::encodingForData(bytes)) {
-        QStringDecoder decoder(*bom);
-        return decoder.decode(bytes);
+    for (qsizetype back = 1; back <= 4 && back <= bytes.size(); ++back) {
+        const uchar c = uchar(bytes[bytes.size() - back]);
+        if ((c & 0xC0) == 0x80)
+            continue; // a continuation byte: look further back for its lead
+        const int length = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
+        return length > back;
     }
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes);
+    return false;
+}
+
+template<typename LineHandler>
+static bool readLines(QFile &file, QStringDecoder &decoder, bool strict, LineHandler line)
+{
+    constexpr qint64 blockSize = 1 << 20;
+    QByteArray block(blockSize, Qt::Uninitialized);
+    QString text;
+    qsizetype carried = 0;
+    qint64 lastGot = 0;
+    for (;;) {
+        const qint64 got = file.read(block.data(), blockSize);
+        if (got < 0)
+            return false;
+        const bool atEnd = got == 0;
+        if (atEnd) {
+            if (strict && endsInsideUtf8Sequence(QByteArrayView(block.constData(), lastGot)))
+                return false;
+            text.truncate(carried);
+        } else {
+            lastGot = got;
+            const QByteArrayView bytes(block.constData(), got);
+            text.resize(carried + decoder.requiredSpace(got));
+            QChar *end = decoder.appendToBuffer(text.data() + carried, bytes);
+            if (strict && decoder.hasError())
+                return false;
+            text.truncate(end - text.constData());
+        }
+        const QChar *const begin = text.constData();
+        const qsizetype size = text.size();
+        qsizetype start = 0;
+        for (;;) {
+            qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+            if (end < 0) {
+                if (!atEnd)
+                    break;
+                end = size;
+            }
+            qsizetype lineEnd = end;
+            if (lineEnd > start && begin[lineEnd - 1] == QLatin1Char('\r'))
+                --lineEnd;
+            if (start < size)
+                line(QStringView(begin + start, lineEnd - start));
+            start = end + 1;
+            if (start > size)
+                break;
+        }
+        if (atEnd)
+            return true;
+        // The unfinished last line moves to the front and waits for the next block.
+        carried = size - start;
+        if (carried > 0)
+            memmove(text.data(), begin + start, carried * sizeof(QChar));
+    }
 }
 
 bool LxdDatabase::loadText(const QString &fileName)
@@ -79,34 +133,54 @@ bool LxdDatabase::loadText(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QString text = decodeDatabaseText(file.readAll());
-    file.close();
 
     // The rows appear in one reset rather than one insertion each: it tells attached views the
     // same thing, far faster for a large file.
     beginModelReset();
-    const QChar *const begin = text.constData();
-    const qsizetype size = text.size();
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = size;
-        qsizetype lineEnd = end;
-        if (lineEnd > start && begin[lineEnd - 1] == QLatin1Char('\r'))
-            --lineEnd;
-        const QStringView line(begin + start, lineEnd - start);
-        start = end + 1;
+    const qsizetype firstNew = items.size();
+    auto addLine = [this](QStringView line) {
         // Blank lines carry nothing; any other line is a headword, however short.
         if (line.trimmed().isEmpty())
-            continue;
+            return;
         auto *item = new LxdItem(document, this, nullptr);
         items.append(item);
-        item->fromFileText(line);
+        item->readFileLine(line);
+    };
+
+    // Files written by this program in the current form start with a UTF-8 byte-order mark.
+    // Older ones have no mark and were written in ISO 8859-1; files made by hand usually are
+    // UTF-8 without a mark. Valid UTF-8 is taken as UTF-8, anything else as ISO 8859-1, which
+    // decodes every byte.
+    bool ok;
+    const auto bom = QStringConverter::encodingForData(file.peek(4));
+    if (bom) {
+        QStringDecoder decoder(*bom);
+        ok = readLines(file, decoder, false, addLine);
+    } else {
+        QStringDecoder utf8(QStringConverter::Utf8);
+        ok = readLines(file, utf8, true, addLine);
+        if (!ok && file.error() == QFileDevice::NoError) {
+            for (qsizetype i = items.size() - 1; i >= firstNew; --i)
+                delete items.at(i);
+            items.resize(firstNew);
+            QStringDecoder latin1(QStringConverter::Latin1);
+            ok = file.seek(0) && readLines(file, latin1, false, addLine);
+        }
+    }
+    if (!ok) {
+        // A read error part way: what was read of this file goes again, nothing half-loaded stays.
+        for (qsizetype i = items.size() - 1; i >= firstNew; --i)
+            delete items.at(i);
+        items.resize(firstNew);
+        endModelReset();
+        return false;
     }
     endModelReset();
     wordListModel->refresh();
-    setModified(false);
+    // The new records were built unmarked; only those held before need clearing.
+    modified = false;
+    for (qsizetype i = 0; i < firstNew; ++i)
+        items.at(i)->setModified(false);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/lxditem.h"
 
+#include "data/linefile.h"
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "data/xmltext.h"
@@ -108,10 +109,15 @@ int LxdItem::findText(const QString &s, int after) const
 
 void LxdItem::setModified(bool m)
 {
+    const bool was = modified;
     modified = m;
     if (!m) {
-        for (LxdSentence *sentence : std::as_const(sentences))
-            sentence->setModified(false);
+        // A sentence that changes always marks its headword, so a headword that is not marked
+        // has no marked sentences: there is nothing to walk through.
+        if (was) {
+            for (LxdSentence *sentence : std::as_const(sentences))
+                sentence->setModified(false);
+        }
     } else if (m_database) {
         m_database->setModified(true);
     }
@@ -131,38 +137,58 @@ QString LxdItem::toFileText(int version) const
 
 void LxdItem::appendFileText(QString &out, int version) const
 {
-    const qsizetype start = out.size();
-    out += m_headword;
-    for (qsizetype i = start; i < out.size(); ++i) {
-        if (out.at(i) == QLatin1Char('\r') || out.at(i) == QLatin1Char('\n'))
-            out[i] = QLatin1Char(' ');
-    }
+    LineFile::appendLineSafe(out, m_headword);
     for (const LxdSentence *sentence : sentences) {
-        out += QLatin1String("&&&");
+        out += u"&&&";
         sentence->appendFileText(out, version);
     }
+}
+
+// Calls `field` for the headword part and each sentence part of a trimmed line, the way the line
+// format splits them.
+template<typename SentencePart>
+static QStringView splitLine(QStringView line, QList<LxdSentence *> &sentences, SentencePart sentencePart)
+{
+    line = line.trimmed();
+    qsizetype sep = LineFile::findSeparator(line, 0);
+    const QStringView head = sep < 0 ? line : line.first(sep);
+    if (sep >= 0) {
+        qsizetype parts = 0;
+        for (qsizetype s = sep; s >= 0; s = LineFile::findSeparator(line, s + LineFile::separatorSize))
+            ++parts;
+        sentences.reserve(parts);
+    }
+    while (sep >= 0) {
+        const qsizetype start = sep + LineFile::separatorSize;
+        sep = LineFile::findSeparator(line, start);
+        const QStringView part = sep < 0 ? line.sliced(start) : line.sliced(start, sep - start);
+        if (part.size() > 2)
+            sentencePart(part);
+    }
+    sentences.squeeze();
+    return head;
 }
 
 void LxdItem::fromFileText(QStringView line)
 {
     setModified(true);
     clearSentences();
+    const QStringView head = splitLine(line, sentences, [this](QStringView part) {
+        auto *sentence = new LxdSentence(document, this, nullptr);
+        sentence->fromFileText(part);
+        sentences.append(sentence);
+    });
+    m_headword = head.toString();
+}
 
-    static const QLatin1String separator("&&&");
-    line = line.trimmed();
-    qsizetype start = 0;
-    qsizetype sep = line.indexOf(separator, start);
-    m_headword = (sep < 0 ? line : line.mid(0, sep)).toString();
-    while (sep >= 0) {
-        start = sep + separator.size();
-        sep = line.indexOf(separator, start);
-        const QStringView part = sep < 0 ? line.mid(start) : line.mid(start, sep - start);
-        if (part.size() > 2) {
-            auto *sentence = new LxdSentence(document, this, nullptr);
-            sentence->fromFileText(part);
-            sentences.append(sentence);
-        }
-    }
+void LxdItem::readFileLine(QStringView line)
+{
+    const QStringView head = splitLine(line, sentences, [this](QStringView part) {
+        auto *sentence = new LxdSentence(document, this, nullptr);
+        sentence->readFileField(part);
+        sentences.append(sentence);
+    });
+    m_headword = head.toString();
 }
 
 QDomElement LxdItem::toDomElement()

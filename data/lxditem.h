@@ -21,6 +21,7 @@ public:
     ~LxdItem() override;
 
     QString headword() const { return m_headword; }
+    const QString &headwordRef() const { return m_headword; }
     bool setHeadword(const QString &h);
 
     int sentenceCount() const { return int(sentences.size()); }
@@ -43,6 +44,9 @@ public:
     QString toFileText(int version) const;
     void appendFileText(QString &out, int version) const;
     void fromFileText(QStringView line);
+    // The same reading for a record that is being built by a loader, which clears every flag
+    // afterwards anyway: nothing is marked on the way.
+    void readFileLine(QStringView line);
 
     // Used by the database when it takes over the headwords of another one (an append) and by
     // the sentence model when it adds a sentence: the list stays owned by this item.

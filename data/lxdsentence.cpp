@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/lxdsentence.h"
 
+#include "data/linefile.h"
 #include "data/lxditem.h"
 #include "data/xmltext.h"
 
@@ -20,21 +21,21 @@ LxdSentence::LxdSentence(QObject *parent)
 
 int LxdSentence::checkBrackets(QStringView s)
 {
-    if (s.isEmpty())
-        return NoKeyWord;
-    bool open = false;
-    int pairs = 0;
-    for (QChar c : s) {
-        if (c == QLatin1Char('[')) {
-            open = true;
-        } else if (c == QLatin1Char(']') && open) {
-            open = false;
-            ++pairs;
-        }
+    // An opening bracket inside an open pair, and a closing one outside any pair, are ordinary
+    // characters; so it is enough to hop from each opener to the next closer.
+    bool anyPair = false;
+    qsizetype pos = 0;
+    for (;;) {
+        const qsizetype open = s.indexOf(QLatin1Char('['), pos);
+        if (open < 0)
+            break;
+        const qsizetype close = s.indexOf(QLatin1Char(']'), open + 1);
+        if (close < 0)
+            return Unmatched;
+        anyPair = true;
+        pos = close + 1;
     }
-    if (open)
-        return Unmatched;
-    return pairs > 0 ? Valid : NoKeyWord;
+    return anyPair ? Valid : NoKeyWord;
 }
 
 int LxdSentence::setText(const QString &t)
@@ -45,7 +46,7 @@ int LxdSentence::setText(const QString &t)
     if (m_text != t)
         m_text = t;
     setModified(true);
-    m_status = s;
+    m_status = qint8(s);
     return s;
 }
 
@@ -103,6 +104,14 @@ QString LxdSentence::gapKeyWords(const QString &text, QStringList &words, const 
     return result;
 }
 
+void LxdSentence::setItem(LxdItem *item)
+{
+    m_item = item;
+    // A changed sentence always marks its headword; one that joins a headword keeps that true.
+    if (modified && m_item)
+        m_item->setModified(true);
+}
+
 void LxdSentence::setModified(bool m)
 {
     modified = m;
@@ -122,30 +131,74 @@ QString LxdSentence::toFileText(int version) const
     return out;
 }
 
-// The line file has no escapes: a line break inside a text would split the record on reading,
-// so it is written as a space.
-static void appendLineSafe(QString &out, const QString &text)
-{
-    const qsizetype start = out.size();
-    out += text;
-    QChar *p = out.data() + start;
-    QChar *const end = out.data() + out.size();
-    for (; p != end; ++p) {
-        if (*p == QLatin1Char('\r') || *p == QLatin1Char('\n'))
-            *p = QLatin1Char(' ');
-    }
-}
-
 void LxdSentence::appendFileText(QString &out, int version) const
 {
     if (version >= 3) {
-        out += QLatin1Char('{');
-        out += QString::number(m_used);
-        out += QLatin1Char('}');
+        // "{<count>}", formatted without a temporary string: a database has a million of them.
+        char16_t digits[16];
+        char16_t *p = digits + 16;
+        *--p = u'}';
+        unsigned n = m_used < 0 ? 0u - unsigned(m_used) : unsigned(m_used);
+        do {
+            *--p = char16_t(u'0' + n % 10);
+            n /= 10;
+        } while (n);
+        if (m_used < 0)
+            *--p = u'-';
+        *--p = u'{';
+        out.append(reinterpret_cast<const QChar *>(p), digits + 16 - p);
     } else if (m_used >= 1) {
         out += QLatin1Char('*');
     }
-    appendLineSafe(out, m_text);
+    LineFile::appendLineSafe(out, m_text);
+}
+
+// The used count between braces. Plain digits (the only thing the program writes) are read
+// directly; anything else goes through QString's own conversion.
+static bool parseUsed(QStringView digits, int *out)
+{
+    const qsizetype size = digits.size();
+    qsizetype i = 0;
+    const bool negative = size > 1 && digits[0] == QLatin1Char('-');
+    if (negative)
+        i = 1;
+    if (size - i > 0 && size - i <= 9) {
+        int n = 0;
+        for (; i < size; ++i) {
+            const char16_t c = digits[i].unicode();
+            if (c < u'0' || c > u'9')
+                break;
+            n = n * 10 + (c - u'0');
+        }
+        if (i == size) {
+            *out = negative ? -n : n;
+            return true;
+        }
+    }
+    bool ok = false;
+    const int n = digits.toInt(&ok, 10);
+    if (ok)
+        *out = n;
+    return ok;
+}
+
+// Splits a trimmed field into its used count and its text; false when nothing is stored.
+static bool splitField(QStringView &field, int *used)
+{
+    field = field.trimmed();
+    if (field.size() <= 2)
+        return false;
+    if (field.front() == QLatin1Char('{')) {
+        const qsizetype close = field.indexOf(QLatin1Char('}'));
+        if (close >= 2) {
+            parseUsed(field.mid(1, close - 1), used);
+            field = field.mid(close + 1);
+        }
+    } else if (field.front() == QLatin1Char('*')) {
+        *used = 1;
+        field = field.mid(1);
+    }
+    return true;
 }
 
 void LxdSentence::fromFileText(QStringView field)
@@ -153,25 +206,17 @@ void LxdSentence::fromFileText(QStringView field)
     setModified(true);
     m_used = 0;
     m_text = QString(QLatin1String(""));
+    if (splitField(field, &m_used))
+        setText(field.toString());
+}
 
-    field = field.trimmed();
-    if (field.size() <= 2)
-        return;
-
-    if (field.front() == QLatin1Char('{')) {
-        const qsizetype close = field.indexOf(QLatin1Char('}'));
-        if (close >= 2) {
-            bool ok = false;
-            const int n = field.mid(1, close - 1).toInt(&ok, 10);
-            if (ok)
-                m_used = n;
-            field = field.mid(close + 1);
-        }
-    } else if (field.front() == QLatin1Char('*')) {
-        m_used = 1;
-        field = field.mid(1);
+void LxdSentence::readFileField(QStringView field)
+{
+    m_used = 0;
+    if (splitField(field, &m_used)) {
+        m_text = field.toString();
+        m_status = qint8(checkBrackets(m_text));
     }
-    setText(field.toString());
 }
 
 QDomElement LxdSentence::toDomElement()

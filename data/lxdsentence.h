@@ -37,7 +37,7 @@ public:
     static QString gapKeyWords(const QString &text, QStringList &words, const QString &gap);
 
     LxdItem *item() const { return m_item; }
-    void setItem(LxdItem *item) { m_item = item; }
+    void setItem(LxdItem *item);
 
     void setModified(bool m) override;
     bool isModified() const override;
@@ -47,11 +47,14 @@ public:
     QString toFileText(int version) const;
     void appendFileText(QString &out, int version) const;
     void fromFileText(QStringView field);
+    void readFileField(QStringView field); // as fromFileText, without marking anything modified
 
 private:
-    QString m_text = QString(QLatin1String(""));
+    // Ordered so that one record fits the smallest heap block it can: a database holds a
+    // million of them.
+    qint8 m_status = Unchecked;
     int m_used = 0;
-    int m_status = Unchecked;
+    QString m_text = QString(QLatin1String(""));
     LxdItem *m_item = nullptr; // not owned
 };
 

@@ -1,8 +1,116 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/dlgeditsentence.h"
 
+#include "data/lxdsentence.h"
+
+#include <QDialogButtonBox>
+#include <QFont>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QSpinBox>
+
 DlgEditSentence::DlgEditSentence(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("DlgEditSentence"));
+    setWindowTitle(tr("Add or edit a sentence"));
+
+    grdMain = new QGridLayout(this);
+    grdMain->setObjectName(QStringLiteral("grdMain"));
+    grdMain->setSpacing(10);
+
+    lblUsed = new QLabel(tr("Times used:"), this);
+    lblUsed->setObjectName(QStringLiteral("lblUsed"));
+    grdMain->addWidget(lblUsed, 0, 0);
+
+    spbUsed = new QSpinBox(this);
+    spbUsed->setObjectName(QStringLiteral("spbUsed"));
+    spbUsed->setRange(0, MaxUsed);
+    spbUsed->setAlignment(Qt::AlignRight);
+    grdMain->addWidget(spbUsed, 0, 1);
+
+    lblSentence = new QLabel(tr("Sentence:"), this);
+    lblSentence->setObjectName(QStringLiteral("lblSentence"));
+    grdMain->addWidget(lblSentence, 1, 0, Qt::AlignTop);
+
+    pteSentence = new QPlainTextEdit(this);
+    pteSentence->setObjectName(QStringLiteral("pteSentence"));
+    pteSentence->setTabChangesFocus(true);
+    grdMain->addWidget(pteSentence, 1, 1, 1, 2);
+
+    lblStatusCaption = new QLabel(tr("Sentence status:"), this);
+    lblStatusCaption->setObjectName(QStringLiteral("lblStatusCaption"));
+    grdMain->addWidget(lblStatusCaption, 2, 0);
+
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    QFont statusFont(QFont().family(), 12, QFont::Black, false);
+    lblStatus->setFont(statusFont);
+    grdMain->addWidget(lblStatus, 2, 1, 1, 2);
+
+    bbxButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
+    bbxButtons->setObjectName(QStringLiteral("bbxButtons"));
+    grdMain->addWidget(bbxButtons, 3, 1, 1, 2);
+
+    // The counter keeps its natural width; the editor takes the room the dialog is given.
+    grdMain->setColumnStretch(2, 1);
+    grdMain->setRowStretch(1, 1);
+
+    statusTexts << QString() << QString(QChar(0x2713)) << tr("No gapped word.") << tr("Unmatched brackets!");
+
+    connect(bbxButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(bbxButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(pteSentence, &QPlainTextEdit::textChanged, this, &DlgEditSentence::showSentenceStatus);
+
+    resize(400, 300);
+    showSentenceStatus();
+    // The sentence is what the teacher comes to change; the counter is a Tab away.
+    pteSentence->setFocus();
+}
+
+void DlgEditSentence::setUsed(int count)
+{
+    spbUsed->setValue(qBound(0, count, int(MaxUsed)));
+}
+
+int DlgEditSentence::used() const
+{
+    return spbUsed->value();
+}
+
+void DlgEditSentence::setSentence(const QString &text)
+{
+    pteSentence->setPlainText(text);
+}
+
+QString DlgEditSentence::sentence() const
+{
+    return normalised(pteSentence->toPlainText());
+}
+
+void DlgEditSentence::selectSentence()
+{
+    pteSentence->selectAll();
+    pteSentence->setFocus(Qt::OtherFocusReason);
+}
+
+QString DlgEditSentence::normalised(const QString &text)
+{
+    // \s with Unicode properties, so that every character QString::trimmed() counts as white
+    // space (a no-break space, say) is also folded inside the text.
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n?|\n"));
+    static const QRegularExpression whitespaceRun(
+        QStringLiteral("(\\s){2,}"), QRegularExpression::UseUnicodePropertiesOption);
+    QString result = text;
+    result.replace(lineBreak, QStringLiteral(" "));
+    result.replace(whitespaceRun, QStringLiteral(" "));
+    return result.trimmed();
+}
+
+void DlgEditSentence::showSentenceStatus()
+{
+    const int status = LxdSentence::checkBrackets(pteSentence->toPlainText());
+    lblStatus->setText(statusTexts.value(status));
 }

@@ -3,14 +3,55 @@
 #define DLGEDITSENTENCE_H
 
 #include <QDialog>
+#include <QStringList>
 
-// The sentence editor: one sentence with its used count, its brackets checked as it is typed.
+class QDialogButtonBox;
+class QGridLayout;
+class QLabel;
+class QPlainTextEdit;
+class QSpinBox;
+
+// The sentence editor: one sentence with its "times used" counter. While the teacher types, the
+// status line says whether the sentence has a key word in brackets and whether every bracket is
+// closed; it only warns, OK is always available. The window keeps one instance and reuses it, so
+// every caller sets both the counter and the text before exec().
 class DlgEditSentence : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit DlgEditSentence(QWidget *parent = nullptr);
+
+    // The counter is shown clamped to 0..100.
+    void setUsed(int count);
+    int used() const;
+
+    void setSentence(const QString &text);
+    // The typed text flattened to one line with single spaces (see normalised()).
+    QString sentence() const;
+    // Selects the whole text and focuses the editor, so that typing replaces it (the prompt of a
+    // new sentence).
+    void selectSentence();
+
+    // Line breaks become spaces, runs of whitespace become one space, the ends are trimmed.
+    static QString normalised(const QString &text);
+
+    static constexpr int MaxUsed = 100;
+
+public slots:
+    void showSentenceStatus();
+
+private:
+    QGridLayout *grdMain = nullptr;
+    QLabel *lblUsed = nullptr;
+    QSpinBox *spbUsed = nullptr;
+    QLabel *lblSentence = nullptr;
+    QPlainTextEdit *pteSentence = nullptr;
+    QLabel *lblStatusCaption = nullptr;
+    QLabel *lblStatus = nullptr;
+    QDialogButtonBox *bbxButtons = nullptr;
+    // Indexed by the result of LxdSentence::checkBrackets.
+    QStringList statusTexts;
 };
 
 #endif // DLGEDITSENTENCE_H

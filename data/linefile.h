@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef LINEFILE_H
+#define LINEFILE_H
+
+#include <QString>
+#include <QStringView>
+
+// Small text rules of the database file: one headword per line, its sentences after "&&&".
+namespace LineFile {
+
+// The file has no escapes: a line break inside a text would split the record on reading, so it
+// is written as a space.
+inline void appendLineSafe(QString &out, const QString &text)
+{
+    const qsizetype start = out.size();
+    out += text;
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return;
+    QChar *p = out.data() + start;
+    QChar *const end = out.data() + out.size();
+    for (; p != end; ++p) {
+        if (*p == QLatin1Char('\r') || *p == QLatin1Char('\n'))
+            *p = QLatin1Char(' ');
+    }
+}
+
+// Position of the next "&&&" at or after `from`, or -1. Looks for single ampersands first, which
+// is far quicker than a three-character search.
+inline qsizetype findSeparator(QStringView line, qsizetype from)
+{
+    const qsizetype size = line.size();
+    for (;;) {
+        const qsizetype at = line.indexOf(QLatin1Char('&'), from);
+        if (at < 0 || at + 2 >= size)
+            return -1;
+        if (line[at + 1] == QLatin1Char('&') && line[at + 2] == QLatin1Char('&'))
+            return at;
+        from = at + 1;
+    }
+}
+
+constexpr qsizetype separatorSize = 3;
+
+} // namespace LineFile
+
+#endif // LINEFILE_H
