@@ -5,6 +5,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "dialogs/dlgchoosedblang.h"
+#include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "util/zelutils.h"
 
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResource>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -33,7 +35,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -42,6 +43,7 @@ namespace {
 
 const char *const VariantFiles[] = {"AmericanDB.lxv", "BritishDB.lxv", "CanadianDB.lxv"};
 const char *const RadioNames[] = {"rbAmerican", "rbBritish", "rbCanadian"};
+const QString ChooseTitle = QStringLiteral("Choose preferred spelling");
 
 // Set in the copy of this program that runs without the British starter file.
 const char *const MissingStarterChild = "LEXIVANE_TEST_MISSING_STARTER";
@@ -103,54 +105,6 @@ bool writeBytes(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Answers every modal dialog that comes up while it lives, from a timer in whatever event loop runs:
-// the spelling dialog as the test asks, any message box with OK. Each dialog is logged, so a test sees
-// exactly what the user would have been asked, and an unexpected dialog cannot hang the test.
-class ModalWatcher : public QObject
-{
-public:
-    using ChooseAnswer = std::function<void(DlgChooseDbLang *)>;
-
-    explicit ModalWatcher(ChooseAnswer answer = {})
-        : chooseAnswer(std::move(answer))
-    {
-        connect(&timer, &QTimer::timeout, this, &ModalWatcher::check);
-        timer.start(5);
-    }
-
-    QStringList log;
-    int chooseDialogs = 0;
-    QStringList boxTitles;
-    QStringList boxTexts;
-
-private:
-    void check()
-    {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog || !dialog->isVisible())
-            return;
-        if (auto *choose = qobject_cast<DlgChooseDbLang *>(dialog)) {
-            ++chooseDialogs;
-            log << QStringLiteral("DlgChooseDbLang");
-            if (chooseAnswer)
-                chooseAnswer(choose);
-            else
-                choose->accept();
-        } else if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
-            log << box->windowTitle();
-            boxTitles << box->windowTitle();
-            boxTexts << box->text();
-            box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click() : box->reject();
-        } else {
-            log << QString::fromLatin1(dialog->metaObject()->className());
-            dialog->close();
-        }
-    }
-
-    ChooseAnswer chooseAnswer;
-    QTimer timer;
-};
-
 } // namespace
 
 class TestStartup : public QObject
@@ -196,7 +150,11 @@ private:
     static void checkUntitledAfterFailedOpen(MainWindow &w);
     static Content fiveHeadwords();
 
-    std::unique_ptr<ModalWatcher> watcher;
+    // The spelling dialog answered: the radio button `click` (none: -1) clicked, then closed by `closeBy`.
+    static TestUtil::ModalAnswerer::Handler choose(int click, CloseBy closeBy, QRect *geometry = nullptr);
+    static QString failedCopy(const QString &source, const QString &destination);
+
+    std::unique_ptr<TestUtil::ModalAnswerer> answerer;
     std::unique_ptr<QTemporaryDir> files;
 };
 
@@ -210,13 +168,16 @@ void TestStartup::init()
     QVERIFY(QDir(documentsFolder()).removeRecursively());
     files = std::make_unique<QTemporaryDir>();
     QVERIFY(files->isValid());
-    watcher = std::make_unique<ModalWatcher>();
+    answerer = std::make_unique<TestUtil::ModalAnswerer>();
 }
 
 void TestStartup::cleanup()
 {
     MainWindow::setCommandLineForTesting({});
-    watcher.reset();
+    // Every dialog that came up was one the test expected, and every expected one came.
+    QCOMPARE(answerer->unexpected(), QStringList());
+    QCOMPARE(answerer->pending(), 0);
+    answerer.reset();
     files.reset();
     for (QWidget *widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
@@ -273,6 +234,39 @@ Content TestStartup::fiveHeadwords()
         {"fly", {"Birds [fly] south."}},
         {"grow", {"Trees [grow] slowly."}},
     };
+}
+
+TestUtil::ModalAnswerer::Handler TestStartup::choose(int click, CloseBy closeBy, QRect *geometry)
+{
+    return [click, closeBy, geometry](QWidget *widget) {
+        auto *dialog = qobject_cast<DlgChooseDbLang *>(widget);
+        if (!dialog) {
+            widget->close();
+            return;
+        }
+        if (geometry)
+            *geometry = dialog->geometry();
+        if (click >= 0)
+            clickRadio(dialog->findChild<QRadioButton *>(RadioNames[click]));
+        switch (closeBy) {
+        case OkButton:
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            break;
+        case EscapeKey:
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            break;
+        case CloseBox:
+            dialog->close();
+            break;
+        }
+    };
+}
+
+// How the answerer describes the message box about a failed copy.
+QString TestStartup::failedCopy(const QString &source, const QString &destination)
+{
+    return QStringLiteral("Failed to copy database file|Unable to copy the database file %1 to %2.|")
+        .arg(source, destination);
 }
 
 // --- The spelling dialog ------------------------------------------------------------------------------
@@ -334,25 +328,16 @@ void TestStartup::firstStartCopiesAndOpensChosenVariant()
     QFETCH(CloseBy, closeBy);
     QFETCH(int, expected);
 
-    watcher = std::make_unique<ModalWatcher>([click, closeBy](DlgChooseDbLang *dialog) {
-        if (click >= 0)
-            clickRadio(dialog->findChild<QRadioButton *>(RadioNames[click]));
-        switch (closeBy) {
-        case OkButton:
-            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-            break;
-        case EscapeKey:
-            QTest::keyClick(dialog, Qt::Key_Escape);
-            break;
-        case CloseBox:
-            dialog->close();
-            break;
-        }
-    });
+    QRect geometry;
+    answerer->then(choose(click, closeBy, &geometry));
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
 
-    QCOMPARE(watcher->log, QStringList("DlgChooseDbLang"));
+    QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
+    // The window is not shown yet; the question stands in the middle of the screen.
+    const QRect screen = w->screen()->availableGeometry();
+    QVERIFY(screen.contains(geometry));
+    QVERIFY((geometry.center() - screen.center()).manhattanLength() <= 10);
     for (int variant = 0; variant < 3; ++variant)
         QCOMPARE(TestUtil::readFile(copiedPath(variant)), TestUtil::readFile(shippedPath(variant)));
     QCOMPARE(TestUtil::readFile(currentDbPath()), TestUtil::readFile(shippedPath(expected)));
@@ -379,13 +364,10 @@ void TestStartup::firstStartKeepsExistingFiles()
     QVERIFY(writeBytes(currentDbPath(), mine));
     QVERIFY(writeBytes(copiedPath(1), edited));
 
-    watcher = std::make_unique<ModalWatcher>([](DlgChooseDbLang *dialog) {
-        clickRadio(dialog->findChild<QRadioButton *>(RadioNames[1]));
-        dialog->accept();
-    });
+    answerer->then(choose(1, OkButton));
     auto w = start();
 
-    QCOMPARE(watcher->log, QStringList("DlgChooseDbLang"));
+    QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
     QCOMPARE(TestUtil::readFile(currentDbPath()), mine);
     QCOMPARE(TestUtil::readFile(copiedPath(1)), edited);
     QCOMPARE(TestUtil::readFile(copiedPath(0)), TestUtil::readFile(shippedPath(0)));
@@ -403,17 +385,14 @@ void TestStartup::firstStartReportsEachFailedCopy()
     QVERIFY(QDir().mkpath(documentsFolder()));
     QVERIFY(writeBytes(documentsFolder() + QStringLiteral("/lexivanevoc"), "not a folder"));
 
+    answerer->then(choose(-1, OkButton)).press(QMessageBox::Ok).press(QMessageBox::Ok).press(QMessageBox::Ok);
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
 
-    QCOMPARE(watcher->chooseDialogs, 1);
-    QCOMPARE(watcher->boxTitles, QStringList(3, QStringLiteral("Failed to copy database file")));
-    QStringList expected;
-    for (int variant = 0; variant < 3; ++variant) {
-        expected << QStringLiteral("Unable to copy the database file %1 to %2.")
-                        .arg(shippedPath(variant), copiedPath(variant));
-    }
-    QCOMPARE(watcher->boxTexts, expected);
+    QStringList expected(ChooseTitle);
+    for (int variant = 0; variant < 3; ++variant)
+        expected << failedCopy(shippedPath(variant), copiedPath(variant));
+    QCOMPARE(answerer->seen(), expected);
     QVERIFY(!QFile::exists(currentDbPath()));
     QVERIFY(w->recentFiles.isEmpty());
     checkFirstRunDone();
@@ -428,17 +407,11 @@ void TestStartup::missingStarterChild()
     QVERIFY(!QFile::exists(missing));
     QCOMPARE(ZelUtils::dataPath(QStringLiteral("db/BritishDB.lxv")), missing);
 
-    watcher = std::make_unique<ModalWatcher>([](DlgChooseDbLang *dialog) {
-        clickRadio(dialog->findChild<QRadioButton *>(RadioNames[1]));
-        dialog->accept();
-    });
+    answerer->then(choose(1, OkButton)).press(QMessageBox::Ok);
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
 
-    QCOMPARE(watcher->log, QStringList({"DlgChooseDbLang", "Failed to copy database file"}));
-    QCOMPARE(watcher->boxTexts,
-        QStringList(
-            QStringLiteral("Unable to copy the database file %1 to %2.").arg(missing, copiedPath(1))));
+    QCOMPARE(answerer->seen(), QStringList({ChooseTitle, failedCopy(missing, copiedPath(1))}));
     QCOMPARE(TestUtil::readFile(copiedPath(0)), TestUtil::readFile(shippedPath(0)));
     QCOMPARE(TestUtil::readFile(copiedPath(2)), TestUtil::readFile(shippedPath(2)));
     // British was chosen but could not be copied: there is no working database to open.
@@ -493,9 +466,10 @@ void TestStartup::firstStartReportsMissingStarterFile()
 void TestStartup::firstStartWithDatabaseArgument()
 {
     const QString named = makeDatabase(QStringLiteral("named.lxv"), {{"ox", {"An [ox] pulls."}}});
+    answerer->then(choose(-1, OkButton));
     auto w = start({named});
 
-    QCOMPARE(watcher->log, QStringList("DlgChooseDbLang"));
+    QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
     QVERIFY(QFile::exists(currentDbPath()));
     QCOMPARE(w->curFile, named);
     QCOMPARE(w->recentFiles, QStringList({named, currentDbPath()}));
@@ -504,19 +478,20 @@ void TestStartup::firstStartWithDatabaseArgument()
 
 void TestStartup::secondStartAsksNothingAndCopiesNothing()
 {
+    answerer->then(choose(-1, OkButton));
     {
         auto w = start();
-        QCOMPARE(watcher->chooseDialogs, 1);
+        QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
         w->close();
     }
     const QDateTime copied = QFileInfo(currentDbPath()).lastModified();
     const QStringList entries = QDir(userDbDir()).entryList(QDir::Files);
 
     // The next start opens the working database by itself, asking nothing.
-    watcher = std::make_unique<ModalWatcher>();
+    answerer = std::make_unique<TestUtil::ModalAnswerer>();
     {
         auto w = start();
-        QVERIFY(watcher->log.isEmpty());
+        QVERIFY(answerer->seen().isEmpty());
         QCOMPARE(w->curFile, currentDbPath());
         QVERIFY(headwordCount(*w) >= 300);
         w->close();
@@ -527,7 +502,7 @@ void TestStartup::secondStartAsksNothingAndCopiesNothing()
     // Not even when the user folder has gone since.
     QVERIFY(QDir(documentsFolder() + QStringLiteral("/lexivanevoc")).removeRecursively());
     auto w = start();
-    QVERIFY(watcher->log.isEmpty());
+    QVERIFY(answerer->seen().isEmpty());
     QVERIFY(!QFileInfo::exists(documentsFolder() + QStringLiteral("/lexivanevoc")));
     QVERIFY(w->recentFiles.isEmpty());
     checkUntitledAfterFailedOpen(*w);
@@ -578,7 +553,7 @@ void TestStartup::commandLineOpensDatabases()
         recentPaths << inFiles(name);
 
     auto w = start(paths);
-    QVERIFY(watcher->log.isEmpty());
+    QVERIFY(answerer->seen().isEmpty());
     QCOMPARE(w->recentFiles, recentPaths);
     if (opened.isEmpty()) {
         checkUntitledAfterFailedOpen(*w);
@@ -717,7 +692,7 @@ void TestStartup::automaticOpenTakesMostRecentFile()
     QSettings().setValue(QStringLiteral("mainWindow/recentFiles"), QStringList({gone, newer, older}));
 
     auto w = start();
-    QVERIFY(watcher->log.isEmpty());
+    QVERIFY(answerer->seen().isEmpty());
     QCOMPARE(w->curFile, newer);
     QCOMPARE(w->db->headword(0), QStringLiteral("new"));
     QCOMPARE(w->recentFiles, QStringList({newer, older}));
@@ -728,7 +703,7 @@ void TestStartup::automaticOpenWithEmptyRecentList()
 {
     setFirstRunDone();
     auto w = start();
-    QVERIFY(watcher->log.isEmpty());
+    QVERIFY(answerer->seen().isEmpty());
     QVERIFY(w->recentFiles.isEmpty());
     checkUntitledAfterFailedOpen(*w);
 }
