@@ -126,8 +126,8 @@ void MainWindow::processCommandLine()
     }
 }
 
-// A fixed window size with small fonts, and an output list with a few sentences in it: the window
-// as it is shown in screenshots for the help pages.
+// "-size=WxH": a fixed window size, the first sentence of each of the first five headwords in the
+// output list, and smaller fonts. A value that is not a size leaves the window as it is.
 void MainWindow::applySizeOption(const QString &argument)
 {
     QSize size;
