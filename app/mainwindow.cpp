@@ -825,12 +825,14 @@ QString MainWindow::strippedName(const QString &fullFileName)
 
 void MainWindow::fileOpenRecent()
 {
-    if (!okToContinue())
-        return;
     auto *action = qobject_cast<QAction *>(sender());
     if (!action)
         return;
-    loadFile(action->data().toString(), false);
+    // Read before the unsaved-changes question: saving under a new name there reorders the list.
+    const QString fileName = action->data().toString();
+    if (!okToContinue())
+        return;
+    loadFile(fileName, false);
 }
 
 // --- About and help ------------------------------------------------------------------------------------

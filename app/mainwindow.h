@@ -27,6 +27,7 @@ class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
 class ZelAbout;
+struct ExerciseOptions;
 
 namespace Ui {
 class MainWindow;
@@ -129,11 +130,26 @@ private:
     bool loadFile(const QString &fileName, bool append);
     bool saveFile(const QString &fileName);
 
+    // --- File commands: loading helpers (mainwindow_files.cpp) ---
+    enum LoadResult { LoadDone, LoadCancelled, LoadFailed };
+    LoadResult loadDatabaseFile(const QString &fileName, bool append);
+    void selectFirstHeadword();
+    void releaseXmlTree();
+    friend class TestFileCommands;
+    // --- end of file-command helpers ---
+
     void buildExercise(QStringList &questions, QStringList &words);
 
     // Editing helpers (mainwindow_editing.cpp).
     void showMovedSentences(const QItemSelection &moved);
     void searchFrom(int startWord, int startSentence);
+
+    // --- Output list (mainwindow_output.cpp) ---
+    // The texts of the output entries in list order, and the five exercise options as checked; the
+    // file exports hand them to the exercise builder as the clipboard does.
+    QStringList outputEntries() const;
+    ExerciseOptions exerciseOptions() const;
+    // --- end output list ---
 
     friend class TestMainWindow;
 
@@ -159,6 +175,15 @@ private:
     QString lastXhtmlFileDir;
     QString lastJclFileDir;
     QString lastJmtFileDir;
+
+    // --- File exports (mainwindow_exports.cpp) ---
+    // The four exports share one command frame; each slot hands it its own values and filling step.
+    struct ExportKind;
+    void exportOutput(const ExportKind &kind);
+    // The folder the templates are read from; empty for "templates" in the program's data folder.
+    static QString templateFolder;
+    friend class TestExports;
+    // --- end of file exports ---
 
     // Central widget.
     QVBoxLayout *layMain = nullptr;

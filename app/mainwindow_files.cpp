@@ -3,52 +3,387 @@
 #include "app/mainwindow.h"
 
 #include "data/lxddatabase.h"
+#include "models/lxdbsentencetablemodel.h"
+#include "models/lxdbwordlistmodel.h"
+#include "util/zelbusycursor.h"
+#include "util/zelconfirm.h"
+#include "util/zelfiledialog.h"
 
-void MainWindow::fileNew() { }
+#include <QDir>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QFile>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStringConverter>
 
-void MainWindow::fileOpen() { }
+namespace {
 
-void MainWindow::fileAppend() { }
+// The format version the program writes its database files in.
+constexpr int DatabaseFileVersion = 3;
 
-bool MainWindow::fileSave()
+const char *const RootElementName = "lexivane-vocabulary-database";
+
+QString nativePath(const QString &fileName)
 {
-    return false;
+    return QDir::toNativeSeparators(fileName);
 }
 
-bool MainWindow::fileSaveAs()
+// A database file is text. A zero byte never occurs in one, unless it is UTF-16 or UTF-32, which start
+// with a byte-order mark; a file with zero bytes among its first bytes is a picture, an archive, a
+// word-processor document, and reading it line by line would only fill the database with rubbish.
+bool isBinaryFile(const QString &fileName)
 {
-    return false;
+    QFile file(fileName);
+    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return false; // the load itself reports a file that cannot be read
+    const QByteArray head = file.read(64 * 1024);
+    if (QStringConverter::encodingForData(head))
+        return false;
+    return head.contains('\0');
 }
 
-void MainWindow::backupDb() { }
+// Runs a data operation that reads or writes a file; an exception raised inside counts as a failure.
+template<typename Operation>
+bool guarded(Operation operation)
+{
+    try {
+        return operation();
+    } catch (...) {
+        return false;
+    }
+}
+
+// Asks the two questions about headwords that the appended file repeats. Returns the mode that
+// resolves the append, or -1 when the user cancelled at either question.
+int askAppendMode()
+{
+    const QString title = MainWindow::tr("Duplicate entries in database");
+
+    if (!ZelConfirm::ask(title,
+            MainWindow::tr("The database you are appending contains some of the same headwords as the "
+                           "current database."),
+            QStringLiteral("Are you sure you want to continue?")))
+        return -1;
+
+    QMessageBox choice;
+    choice.setObjectName(QStringLiteral("mergeOrKeepQuestion"));
+    choice.setWindowTitle(title);
+    choice.setText(MainWindow::tr(
+        "You can either merge duplicate headwords into a single entry, or keep the duplicates."));
+    choice.setInformativeText(MainWindow::tr("Would you like to merge duplicates or keep them?"));
+    QPushButton *merge = choice.addButton(MainWindow::tr("&Merge"), QMessageBox::ActionRole);
+    QPushButton *keep = choice.addButton(MainWindow::tr("&Keep"), QMessageBox::ActionRole);
+    choice.addButton(QMessageBox::Cancel);
+    choice.setDefaultButton(QMessageBox::Cancel);
+    choice.exec();
+    if (choice.clickedButton() == merge)
+        return LxdDatabase::MergeDuplicates;
+    if (choice.clickedButton() == keep)
+        return LxdDatabase::KeepDuplicates;
+    return -1;
+}
+
+} // namespace
+
+// --- Unsaved changes, new, quit ---------------------------------------------------------------------
+
+bool MainWindow::okToContinue()
+{
+    if (!db->isModified())
+        return true;
+    const int answer = QMessageBox::warning(this, tr("Resource file"),
+        tr("The database has been modified.\nDo you want to save your changes?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    if (answer == QMessageBox::Yes)
+        return fileSave();
+    return answer == QMessageBox::No;
+}
+
+void MainWindow::fileNew()
+{
+    if (!okToContinue())
+        return;
+    db->clear();
+    setCurrentFile(QString());
+    db->setModified(false);
+}
 
 void MainWindow::fileQuit()
 {
     close();
 }
 
-bool MainWindow::okToContinue()
+// --- Open and append ----------------------------------------------------------------------------------
+
+void MainWindow::fileOpen()
 {
-    // Asking whether to save a modified database comes with the save commands; until then nothing
-    // stops a new database, an open or a close.
-    return true;
+    if (!okToContinue())
+        return;
+    const QString fileName = ZelFileDialog::getOpenFileName(this, tr("Open vocabulary database file"),
+        lastVocFileDir, tr("Vocabulary database files (*.lxv *.voc)"));
+    if (fileName.isEmpty())
+        return;
+    lastVocFileDir = QFileInfo(fileName).canonicalPath();
+    loadFile(fileName, false);
 }
 
-bool MainWindow::saveFile(const QString &fileName)
+void MainWindow::fileAppend()
 {
-    Q_UNUSED(fileName)
-    return false;
+    // Appending keeps the current database, so there is nothing to ask about unsaved changes.
+    const QString fileName = ZelFileDialog::getOpenFileName(this, tr("Append vocabulary database file"),
+        lastVocFileDir, tr("Vocabulary database files (*.lxv *.voc)"));
+    if (fileName.isEmpty())
+        return;
+    lastVocFileDir = QFileInfo(fileName).canonicalPath();
+
+    // A file that could not be read has changed nothing, and the database stays as it was. Once the
+    // file was read, also when the user then cancelled at the duplicate questions, the database counts
+    // as changed and is put in order.
+    if (loadDatabaseFile(fileName, true) == LoadFailed)
+        return;
+    db->setModified(true);
+    {
+        ZelBusyCursor busy;
+        db->wordListModel->beginReset();
+        db->sentenceTableModel->beginReset();
+        db->sort();
+        db->sentenceTableModel->endReset();
+        db->wordListModel->endReset();
+    }
+    selectFirstHeadword();
 }
 
 bool MainWindow::loadFile(const QString &fileName, bool append)
 {
-    Q_UNUSED(fileName)
-    Q_UNUSED(append)
-    return false;
+    return loadDatabaseFile(fileName, append) == LoadDone;
+}
+
+MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, bool append)
+{
+    ZelBusyCursor busy;
+
+    if (isBinaryFile(fileName)) {
+        {
+            ZelBusyCursor::Pause pause(busy);
+            QMessageBox::warning(this, tr("File open error"),
+                tr("This file is not a vocabulary database:\n%1").arg(nativePath(fileName)));
+        }
+        statusBar()->showMessage(append ? tr("Appending file failed.") : tr("Loading cancelled."), 2000);
+        return LoadFailed;
+    }
+
+    if (!append) {
+        // An empty name comes from the first recent-file entry when the list is empty.
+        const bool loaded = guarded([&] {
+            db->clear();
+            return !fileName.isEmpty() && db->loadText(fileName);
+        });
+        if (!loaded) {
+            // The old content is gone. Left under the old file name, the empty database could later be
+            // saved over that file; as an untitled, unmodified database it is as harmless as a new one.
+            guarded([&] {
+                db->clear();
+                return true;
+            });
+            setCurrentFile(QString());
+            db->setModified(false);
+            statusBar()->showMessage(tr("Loading cancelled."), 2000);
+            return LoadFailed;
+        }
+        setCurrentFile(fileName);
+        statusBar()->showMessage(tr("File loaded"), 2000);
+    } else {
+        int result = LxdDatabase::AppendFailed;
+        guarded([&] {
+            result = db->appendFile(fileName);
+            return true;
+        });
+
+        if (result == LxdDatabase::AppendFailed) {
+            statusBar()->showMessage(tr("Appending file failed."), 2000);
+            return LoadFailed;
+        }
+        if (result == LxdDatabase::AppendDone) {
+            statusBar()->showMessage(tr("Appending file completed."), 2000);
+        } else {
+            int mode = -1;
+            {
+                ZelBusyCursor::Pause pause(busy);
+                mode = askAppendMode();
+            }
+            if (mode < 0) {
+                statusBar()->showMessage(tr("Appending file cancelled."), 2000);
+                return LoadCancelled;
+            }
+            if (guarded([&] { return db->resolveAppend(mode); }))
+                statusBar()->showMessage(tr("Appending file completed."), 2000);
+            else
+                statusBar()->showMessage(tr("Appending file failed."), 2000);
+        }
+    }
+
+    busy.release();
+    selectFirstHeadword();
+    return LoadDone;
+}
+
+// Clears the headword selection and makes the first headword current and selected, which shows its
+// sentences; then brings the count labels up to date.
+void MainWindow::selectFirstHeadword()
+{
+    QItemSelectionModel *selection = lvWords->selectionModel();
+    selection->clearSelection();
+    selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    const QModelIndex first = db->wordListModel->index(0, 0);
+    if (first.isValid())
+        selection->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
+    updateWordCount();
+    updateSentenceCount();
+}
+
+// --- Save, save as, backup ----------------------------------------------------------------------------
+
+bool MainWindow::fileSave()
+{
+    if (!curFile.isEmpty())
+        return saveFile(curFile);
+    return fileSaveAs();
+}
+
+bool MainWindow::fileSaveAs()
+{
+    QString fileName = ZelFileDialog::getSaveFileName(
+        this, tr("Save database file"), lastVocFileDir, tr("Vocabulary database files (*.lxv)"));
+    if (fileName.isEmpty())
+        return false;
+    if (!fileName.endsWith(QLatin1String(".lxv")))
+        fileName += QLatin1String(".lxv");
+    lastVocFileDir = QFileInfo(fileName).absolutePath();
+    return saveFile(fileName);
+}
+
+bool MainWindow::saveFile(const QString &fileName)
+{
+    ZelBusyCursor busy;
+    if (!guarded([&] { return db->saveText(fileName, DatabaseFileVersion); })) {
+        statusBar()->showMessage(tr("Save cancelled"), 2000);
+        return false;
+    }
+    setCurrentFile(fileName);
+    statusBar()->showMessage(tr("File saved"), 2000);
+    db->setModified(false);
+    return true;
+}
+
+void MainWindow::backupDb()
+{
+    if (curFile.isEmpty()) {
+        fileSaveAs();
+        return;
+    }
+
+    const QString backupName = curFile + QLatin1String(".bak");
+    // A backup is a copy for safety, not a save of the database file: edits not yet saved must still
+    // be offered for saving, so the modified flag that writing clears is put back.
+    const bool wasModified = db->isModified();
+    ZelBusyCursor busy;
+    const bool written = guarded([&] { return db->saveText(backupName, DatabaseFileVersion); });
+    db->setModified(wasModified);
+    busy.release();
+
+    if (written) {
+        QMessageBox::information(
+            this, tr("Backup created"), tr("Your database has been backed up to:\n%1").arg(backupName));
+    } else {
+        QMessageBox::warning(this, tr("Backup failed"),
+            tr("Your database could not be backed up to:\n%1").arg(nativePath(backupName)));
+    }
 }
 
 // --- XML exchange ----------------------------------------------------------------------------------
 
-void MainWindow::fileExportXml() { }
+// Once written or read, the document tree is of no further use; for a large database it takes more
+// memory than the database itself.
+void MainWindow::releaseXmlTree()
+{
+    guarded([&] {
+        domDoc->clear();
+        return true;
+    });
+}
 
-void MainWindow::fileImportXml() { }
+void MainWindow::fileExportXml()
+{
+    QString fileName = ZelFileDialog::getSaveFileName(
+        this, tr("Export XML file"), lastXmlFileDir, tr("XML files (*.xml)"));
+    if (fileName.isEmpty())
+        return;
+    // The dialog asked before replacing the file the user picked, but not before replacing the file
+    // whose name the suffix completes.
+    if (!fileName.endsWith(QLatin1String(".xml"))) {
+        fileName += QLatin1String(".xml");
+        if (QFile::exists(fileName)
+            && QMessageBox::question(this, tr("Overwrite file?"),
+                   tr("This file already exists. Are you sure you want to overwrite it?"),
+                   QMessageBox::Yes | QMessageBox::No)
+                != QMessageBox::Yes)
+            return;
+    }
+
+    ZelBusyCursor busy;
+    lastXmlFileDir = QFileInfo(fileName).absolutePath();
+    const bool saved
+        = guarded([&] { return db->saveXml(fileName, LxdDatabase::applicationFormatVersion()); });
+    releaseXmlTree();
+    busy.release();
+
+    if (saved) {
+        QMessageBox::warning(this, tr("XML file saved"), tr("Export complete."));
+    } else {
+        QMessageBox::warning(
+            this, tr("File save error"), tr("Unable to save XML file: %1").arg(nativePath(fileName)));
+    }
+}
+
+void MainWindow::fileImportXml()
+{
+    if (!okToContinue())
+        return;
+    const QString fileName = ZelFileDialog::getOpenFileName(
+        this, tr("Import vocabulary database from XML file"), lastXmlFileDir, tr("XML files (*.xml)"));
+
+    if (!fileName.isEmpty()) {
+        ZelBusyCursor busy;
+        lastXmlFileDir = QFileInfo(fileName).canonicalPath();
+        guarded([&] {
+            db->clear();
+            return true;
+        });
+        setCurrentFile(QString());
+
+        // A well-formed file of another kind would import as an empty database without a word; it is
+        // reported like a file that cannot be read.
+        const bool imported = guarded([&] {
+            return db->loadXml(fileName)
+                && domDoc->documentElement().tagName() == QLatin1String(RootElementName);
+        });
+        releaseXmlTree();
+        if (!imported) {
+            guarded([&] {
+                db->clear();
+                return true;
+            });
+            db->setModified(false);
+            ZelBusyCursor::Pause pause(busy);
+            QMessageBox::warning(
+                this, tr("File open error"), tr("Unable to open XML file: %1").arg(nativePath(fileName)));
+        }
+    }
+
+    selectFirstHeadword();
+}

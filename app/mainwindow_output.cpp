@@ -3,23 +3,137 @@
 // and the clipboard export.
 #include "app/mainwindow.h"
 
+#include "data/lxddatabase.h"
+#include "data/lxdsentence.h"
+#include "dialogs/dlgrandomsentences.h"
+#include "exercise/exercisebuilder.h"
+#include "exercise/randomdraw.h"
+#include "models/lxdbsentencetablemodel.h"
+#include "util/zelconfirm.h"
+
 #include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTableView>
 
-void MainWindow::useSentences() { }
+#include <algorithm>
 
-void MainWindow::randomSentences() { }
+namespace {
+// The rows of the selected entries, smallest first.
+QList<int> selectedRows(const QListWidget *list)
+{
+    QList<int> rows;
+    const QList<QListWidgetItem *> items = list->selectedItems();
+    for (const QListWidgetItem *item : items)
+        rows.append(list->row(item));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
 
-void MainWindow::outSentenceUp() { }
+void selectRows(QListWidget *list, const QList<int> &rows)
+{
+    list->clearSelection();
+    for (int row : rows)
+        list->item(row)->setSelected(true);
+}
+} // namespace
 
-void MainWindow::outSentenceDown() { }
+void MainWindow::useSentences()
+{
+    // The selection model lists the cells in the order the rows were picked; one cell per row is
+    // enough, so the text column stands for its row.
+    const QModelIndexList selected = tvSentences->selectionModel()->selectedIndexes();
+    const int word = lvWords->currentIndex().row();
+    for (const QModelIndex &index : selected) {
+        if (index.column() != 2)
+            continue;
+        LxdSentence *sentence = db->sentenceAt(word, index.row());
+        if (!sentence)
+            continue;
+        lwOutput->insertItem(lwOutput->count(), sentence->text());
+        sentence->addUsed(1);
+    }
+    db->sentenceTableModel->refresh();
+    setOutputListButtonStates();
+    updateOutputCount();
+}
 
-void MainWindow::deleteOutputSentences() { }
+void MainWindow::randomSentences()
+{
+    if (lwOutput->count() > 0
+        && !ZelConfirm::ask(tr("Output box will be cleared"),
+            tr("This will remove the sentences currently in the output box.")))
+        return;
+    if (dlgRandomSentences->exec() != QDialog::Accepted)
+        return;
 
-void MainWindow::lwOutputClear() { }
+    const RandomDraw draw(db, dlgRandomSentences->options());
+    if (!draw.enough()) {
+        QMessageBox::warning(this, tr("Not enough sentences"),
+            tr("There aren't enough sentences in the\ndatabase matching your criteria to\n"
+               "complete your exercise."));
+        return;
+    }
+
+    lwOutput->clear();
+    RandomSource random;
+    lwOutput->addItems(RandomDraw::take(db, draw.draw(random)));
+
+    db->sentenceTableModel->refresh();
+    setOutputListButtonStates();
+    updateOutputCount();
+}
+
+// Each selected entry moves one place; one that is already first stays and drops out of the selection.
+void MainWindow::outSentenceUp()
+{
+    QList<int> moved;
+    for (int row : selectedRows(lwOutput)) {
+        if (row <= 0)
+            continue;
+        lwOutput->insertItem(row - 1, lwOutput->takeItem(row));
+        moved.append(row - 1);
+    }
+    selectRows(lwOutput, moved);
+}
+
+void MainWindow::outSentenceDown()
+{
+    const QList<int> rows = selectedRows(lwOutput);
+    QList<int> moved;
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+        const int row = *it;
+        if (row >= lwOutput->count() - 1)
+            continue;
+        lwOutput->insertItem(row + 1, lwOutput->takeItem(row));
+        moved.append(row + 1);
+    }
+    selectRows(lwOutput, moved);
+}
+
+void MainWindow::deleteOutputSentences()
+{
+    qDeleteAll(lwOutput->selectedItems());
+    lwOutput->selectionModel()->clear();
+    // Removing rows does not announce a selection change, so the buttons are set here.
+    setOutputListButtonStates();
+    updateOutputCount();
+}
+
+void MainWindow::lwOutputClear()
+{
+    lwOutput->clear();
+    lwOutput->selectionModel()->clear();
+    setOutputListButtonStates();
+    updateOutputCount();
+}
 
 void MainWindow::updateOutputCount()
 {
@@ -43,10 +157,40 @@ void MainWindow::setOutputListButtonStates()
     actOutSentenceDown->setEnabled(true);
 }
 
-void MainWindow::buildExercise(QStringList &questions, QStringList &words)
+QStringList MainWindow::outputEntries() const
 {
-    questions.clear();
-    words.clear();
+    QStringList entries;
+    entries.reserve(lwOutput->count());
+    for (int i = 0; i < lwOutput->count(); ++i)
+        entries.append(lwOutput->item(i)->text());
+    return entries;
 }
 
-void MainWindow::sentencesToClipboard() { }
+ExerciseOptions MainWindow::exerciseOptions() const
+{
+    ExerciseOptions options;
+    options.includeQNums = chkIncludeQNums->isChecked();
+    options.gapWords = chkGapWords->isChecked();
+    options.bracketWords = chkBracketWords->isChecked();
+    options.jumbleOrder = chkJumbleOrder->isChecked();
+    options.includeWordList = chkIncludeWordList->isChecked();
+    return options;
+}
+
+void MainWindow::buildExercise(QStringList &questions, QStringList &words)
+{
+    RandomSource random;
+    const Exercise exercise = ExerciseBuilder::build(outputEntries(), exerciseOptions(), random);
+    questions = exercise.questions;
+    words = exercise.words;
+}
+
+void MainWindow::sentencesToClipboard()
+{
+    Exercise exercise;
+    buildExercise(exercise.questions, exercise.words);
+    QGuiApplication::clipboard()->setText(ExerciseBuilder::clipboardText(exercise), QClipboard::Clipboard);
+    QMessageBox::information(this, tr("Text copied to clipboard"),
+        tr("Your exercise has been copied to the clipboard.\n"
+           "You can paste it into any text application."));
+}

@@ -41,6 +41,31 @@ inline qsizetype findSeparator(QStringView line, qsizetype from)
 
 constexpr qsizetype separatorSize = 3;
 
+// Splits a headword line: trims it, returns the headword part and hands each sentence part to
+// `sentencePart` (parts of two characters or fewer hold no sentence and are passed over).
+// `expect` learns first how many parts there are, so that a list can be sized once.
+template<typename Expect, typename SentencePart>
+QStringView splitRecord(QStringView line, Expect expect, SentencePart sentencePart)
+{
+    line = line.trimmed();
+    qsizetype sep = findSeparator(line, 0);
+    const QStringView head = sep < 0 ? line : line.first(sep);
+    if (sep < 0)
+        return head;
+    qsizetype parts = 0;
+    for (qsizetype s = sep; s >= 0; s = findSeparator(line, s + separatorSize))
+        ++parts;
+    expect(parts);
+    while (sep >= 0) {
+        const qsizetype start = sep + separatorSize;
+        sep = findSeparator(line, start);
+        const QStringView part = sep < 0 ? line.sliced(start) : line.sliced(start, sep - start);
+        if (part.size() > 2)
+            sentencePart(part);
+    }
+    return head;
+}
+
 } // namespace LineFile
 
 #endif // LINEFILE_H

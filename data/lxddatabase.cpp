@@ -2,6 +2,7 @@
 #include "data/lxddatabase.h"
 
 #include "data/lxditem.h"
+#include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
@@ -11,12 +12,21 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
 
-static QStringView trimmedHeadword(const LxdItem *item)
+// Trimming that skips the library call for the common text with no space at either end.
+static inline QStringView trimmedText(QStringView text)
 {
-    return QStringView(item->headwordRef()).trimmed();
+    if (!text.isEmpty()) {
+        const char16_t first = text.front().unicode();
+        const char16_t last = text.back().unicode();
+        if (first > u' ' && first < 0x7f && last > u' ' && last < 0x7f)
+            return text;
+    }
+    return text.trimmed();
 }
+
 
 LxdDatabase::LxdDatabase(QDomDocument *document, QObject *parent)
     : ZelElement(parent)
@@ -227,43 +237,80 @@ void LxdDatabase::clear()
     sentenceTableModel->refresh();
 }
 
-void LxdDatabase::takeItem(LxdItem *item)
+LxdItem *LxdDatabase::adoptPending(int j)
 {
-    item->m_database = this;
-    item->setDocument(document);
-    for (LxdSentence *sentence : std::as_const(item->sentences))
-        sentence->setDocument(document);
+    const PendingAppend::Item &source = pending->items.at(j);
+    auto *item = new LxdItem(document, this, nullptr);
+    item->m_headword = source.headword.toString();
+    item->sentences.reserve(source.sentenceCount);
+    for (qsizetype k = 0; k < source.sentenceCount; ++k) {
+        const PendingAppend::Sentence &s = pending->sentences.at(source.firstSentence + k);
+        auto *sentence = new LxdSentence(document, item, nullptr);
+        sentence->setLoaded(s.stored ? s.text.toString() : QString(), s.used);
+        item->sentences.append(sentence);
+    }
     items.append(item);
+    return item;
+}
+
+// A text of the pending file, trimmed in its own encoding.
+static QAnyStringView trimmedPending(QAnyStringView text)
+{
+    return text.visit([](auto view) -> QAnyStringView {
+        using View = decltype(view);
+        if constexpr (std::is_same_v<View, QStringView>) {
+            return trimmedText(view);
+        } else if constexpr (std::is_same_v<View, QUtf8StringView>) {
+            const QByteArrayView bytes(reinterpret_cast<const char *>(view.data()), view.size());
+            return QUtf8StringView(LxdDatabase::trimmedUtf8(bytes));
+        } else {
+            return view; // the reader makes no Latin-1 views
+        }
+    });
+}
+
+// The key under which the first headword of each trimmed text is found; shares the headword's own
+// text where trimming leaves it whole.
+static QString headwordKey(const LxdItem *item)
+{
+    const QString &h = item->headwordRef();
+    const QStringView t = trimmedText(h);
+    return t.size() == h.size() ? h : t.toString();
+}
+
+void LxdDatabase::indexHeadwords()
+{
+    pending->firstByText.clear();
+    pending->firstByText.reserve(items.size() + pending->items.size());
+    // Filled from the end, so that the first of equal headwords wins.
+    for (qsizetype i = items.size() - 1; i >= 0; --i)
+        pending->firstByText.insert(headwordKey(items.at(i)), int(i));
+    pending->indexedItems = items;
 }
 
 int LxdDatabase::appendFile(const QString &fileName)
 {
     try {
+        // A pending append that was never resolved is simply replaced.
         if (!pending)
-            pending = new LxdDatabase(document, this);
-        else
-            pending->clear();
-        if (!pending->loadText(fileName)) {
+            pending = new PendingAppend;
+        if (!readPending(fileName)) {
             // Nothing could be read: nothing is appended and the database stays as it was.
             delete pending;
             pending = nullptr;
             return AppendFailed;
         }
 
-        QSet<QStringView> existing;
-        existing.reserve(items.size());
-        for (const LxdItem *item : std::as_const(items))
-            existing.insert(trimmedHeadword(item));
-        for (const LxdItem *item : std::as_const(pending->items)) {
-            if (existing.contains(trimmedHeadword(item)))
+        indexHeadwords();
+        for (const PendingAppend::Item &item : std::as_const(pending->items)) {
+            if (pending->firstByText.contains(trimmedPending(item.headword).toString()))
                 return AppendHasDuplicates;
         }
 
         beginModelReset();
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
-            takeItem(pending->items.at(j));
-        pending->items.clear();
-        finishAppend();
+            adoptPending(int(j));
+        finishAppend(true);
         endModelReset();
         wordListModel->refresh();
         sentenceTableModel->refresh();
@@ -275,52 +322,121 @@ int LxdDatabase::appendFile(const QString &fileName)
     }
 }
 
-// The first sentence of `target` whose trimmed text equals a given one. Views into the sentences'
-// own texts keep the comparison free of copies; a hash takes over once the list is long.
 namespace {
+// Whether a text held in a record equals one of the pending file. Runs of ASCII are compared
+// directly; anything else is left to Qt's comparison from the first character that is not ASCII.
+bool sameText(QStringView own, QAnyStringView other)
+{
+    return other.visit([own](auto view) -> bool {
+        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
+            const auto *bytes = reinterpret_cast<const uchar *>(view.data());
+            const qsizetype size = view.size();
+            qsizetype i = 0;
+            const qsizetype n = qMin(size, own.size());
+            for (; i < n; ++i) {
+                const char16_t c = own[i].unicode();
+                if (c >= 0x80 || bytes[i] >= 0x80)
+                    break;
+                if (c != bytes[i])
+                    return false;
+            }
+            if (i == size || i == own.size())
+                return i == size && i == own.size();
+            return QAnyStringView::equal(own.sliced(i),
+                                         QUtf8StringView(reinterpret_cast<const char *>(bytes) + i, size - i));
+        } else {
+            return QAnyStringView::equal(own, view);
+        }
+    });
+}
+
+// The first sentence of `target` whose trimmed text equals a given one. Candidates are sifted by
+// length, read from the records themselves, so that most texts are never touched; a hash takes
+// over once the list is long.
 class SentenceLookup
 {
 public:
     explicit SentenceLookup(const LxdItem *target)
     {
-        const qsizetype n = target->sentences.size();
-        m_texts.reserve(n);
         for (LxdSentence *s : target->sentences)
             add(s);
     }
 
-    LxdSentence *find(QStringView text) const
+    // `text` is trimmed; `length` is its length in UTF-16 units.
+    LxdSentence *find(QAnyStringView text, qsizetype length) const
     {
         if (!m_index.isEmpty())
-            return m_index.value(text, nullptr);
-        for (qsizetype i = 0; i < m_texts.size(); ++i) {
-            if (m_texts.at(i) == text)
-                return m_sentences.at(i);
+            return m_index.value(text.toString(), nullptr);
+        for (LxdSentence *s : m_sentences) {
+            const QString &own = s->textRef();
+            if (own.size() == length) {
+                if (sameText(own, text))
+                    return s;
+            } else if (own.size() > length && s->hasOuterSpace()) {
+                if (sameText(trimmedText(own), text))
+                    return s;
+            }
         }
         return nullptr;
     }
 
     void add(LxdSentence *sentence)
     {
-        const QStringView text = QStringView(sentence->textRef()).trimmed();
         if (!m_index.isEmpty()) {
+            const QStringView text = trimmedText(sentence->textRef());
             if (!m_index.contains(text))
                 m_index.insert(text, sentence);
             return;
         }
-        m_texts.append(text);
         m_sentences.append(sentence);
-        if (m_texts.size() > 32) {
-            for (qsizetype i = m_texts.size() - 1; i >= 0; --i)
-                m_index.insert(m_texts.at(i), m_sentences.at(i)); // the first one wins
+        if (m_sentences.size() > 32) {
+            for (qsizetype i = m_sentences.size() - 1; i >= 0; --i) // the first one wins
+                m_index.insert(trimmedText(m_sentences.at(i)->textRef()), m_sentences.at(i));
         }
     }
 
 private:
-    QVarLengthArray<QStringView, 32> m_texts;
     QVarLengthArray<LxdSentence *, 32> m_sentences;
     QHash<QStringView, LxdSentence *> m_index;
 };
+
+// Length in UTF-16 units of a text of the pending file. Runs of ASCII are counted eight bytes at
+// a time: this is done for every sentence of an appended file.
+qsizetype utf8ToUtf16Length(const char *p, const char *const end)
+{
+    qsizetype n = 0;
+    while (end - p >= 8) {
+        quint64 word;
+        memcpy(&word, p, 8);
+        if (!(word & 0x8080808080808080ULL)) {
+            n += 8;
+            p += 8;
+            continue;
+        }
+        for (int i = 0; i < 8; ++i) {
+            const uchar u = uchar(p[i]);
+            n += ((u & 0xC0) != 0x80) + (u >= 0xF0);
+        }
+        p += 8;
+    }
+    for (; p != end; ++p) {
+        const uchar u = uchar(*p);
+        n += ((u & 0xC0) != 0x80) + (u >= 0xF0);
+    }
+    return n;
+}
+
+qsizetype utf16Length(QAnyStringView text)
+{
+    return text.visit([](auto view) -> qsizetype {
+        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
+            const auto *begin = reinterpret_cast<const char *>(view.data());
+            return utf8ToUtf16Length(begin, begin + view.size());
+        } else {
+            return view.size();
+        }
+    });
+}
 } // namespace
 
 bool LxdDatabase::resolveAppend(int mode)
@@ -329,63 +445,58 @@ bool LxdDatabase::resolveAppend(int mode)
         return false;
 
     beginModelReset();
+    bool adopted = false;
     if (mode == KeepDuplicates) {
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
-            takeItem(pending->items.at(j));
-        pending->items.clear();
+            adoptPending(int(j));
+        adopted = !pending->items.isEmpty();
     } else {
-        // First headword of this database for each trimmed text (filled from the end, so the
-        // first one wins); headwords moved in during the loop join behind the earlier ones.
-        QHash<QStringView, int> firstByText;
-        firstByText.reserve(items.size() + pending->items.size());
-        for (qsizetype i = items.size() - 1; i >= 0; --i)
-            firstByText.insert(trimmedHeadword(items.at(i)), int(i));
-
-        QList<LxdItem *> remaining;
+        if (pending->indexedItems != items)
+            indexHeadwords();
+        QHash<QString, int> &firstByText = pending->firstByText;
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j) {
-            LxdItem *incoming = pending->items.at(j);
-            const QStringView h = trimmedHeadword(incoming);
-            const auto found = firstByText.constFind(h);
+            const PendingAppend::Item &incoming = pending->items.at(j);
+            const QString key = trimmedPending(incoming.headword).toString();
+            const auto found = firstByText.constFind(key);
             if (found == firstByText.constEnd()) {
-                firstByText.insert(h, int(items.size()));
-                takeItem(incoming);
+                // New to the database; equal headwords later in the loop merge into it.
+                adoptPending(int(j));
+                firstByText.insert(key, int(items.size() - 1));
+                adopted = true;
                 continue;
             }
             LxdItem *target = items.at(found.value());
+            target->sentences.reserve(target->sentences.size() + incoming.sentenceCount);
             SentenceLookup lookup(target);
-            // Every incoming sentence either adds its count to an equal one (and goes) or moves
-            // over itself, trimmed, rather than being copied into a fresh record.
-            for (qsizetype k = incoming->sentences.size() - 1; k >= 0; --k) {
-                LxdSentence *sentence = incoming->sentences.takeLast();
-                const QStringView t = QStringView(sentence->textRef()).trimmed();
-                if (LxdSentence *same = lookup.find(t)) {
-                    same->setUsed(same->used() + sentence->used());
-                    delete sentence;
+            // A repeated sentence adds its count to the first equal one; a new one is appended,
+            // trimmed, so new sentences arrive in the reverse of their order in the file.
+            for (qsizetype k = incoming.sentenceCount - 1; k >= 0; --k) {
+                const PendingAppend::Sentence &source = pending->sentences.at(incoming.firstSentence + k);
+                const QAnyStringView t = source.stored ? trimmedPending(source.text) : QAnyStringView(u"");
+                if (LxdSentence *same = lookup.find(t, utf16Length(t))) {
+                    same->setUsed(same->used() + source.used);
                     continue;
                 }
-                sentence->setDocument(document);
-                sentence->setItem(target);
+                auto *sentence = new LxdSentence(document, target, nullptr);
                 target->sentences.append(sentence);
-                if (t.size() != sentence->textRef().size())
-                    sentence->setText(t.toString());
-                else
-                    sentence->setModified(true);
+                sentence->setUsed(source.used);
+                sentence->setText(t.toString());
                 lookup.add(sentence);
             }
-            remaining.append(incoming);
         }
-        pending->items = remaining; // merged headwords go with the pending database
     }
-    finishAppend();
+    finishAppend(adopted);
     endModelReset();
     wordListModel->refresh();
     sentenceTableModel->refresh();
     return true;
 }
 
-void LxdDatabase::finishAppend()
+void LxdDatabase::finishAppend(bool adopted)
 {
-    sort();
+    // Merging sentences into headwords already held leaves their order as it was.
+    if (adopted)
+        sort();
     setModified(true);
     delete pending;
     pending = nullptr;

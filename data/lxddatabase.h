@@ -71,18 +71,27 @@ public:
     // The whole-number part of the application version, the format version the program writes.
     static int applicationFormatVersion();
 
+    // QString::trimmed() for UTF-8 bytes: the same white space, without decoding the rest.
+    static QByteArrayView trimmedUtf8(QByteArrayView bytes);
+
     QList<LxdItem *> items;
     LxdbWordListModel *wordListModel = nullptr;
     LxdbSentenceTableModel *sentenceTableModel = nullptr;
 
 private:
+    struct PendingAppend;
+
     void createModels();
-    void takeItem(LxdItem *item);
-    void finishAppend();
+    bool readPending(const QString &fileName);
+    void indexHeadwords();
+    LxdItem *adoptPending(int j);
+    void finishAppend(bool adopted);
     void beginModelReset();
     void endModelReset();
 
-    LxdDatabase *pending = nullptr; // owned
+    // The file read by an append that waits for the caller's decision on repeated headwords. It is
+    // held as plain texts and counts: only what the decision keeps becomes records.
+    PendingAppend *pending = nullptr; // owned
 };
 
 #endif // LXDDATABASE_H

@@ -144,50 +144,29 @@ void LxdItem::appendFileText(QString &out, int version) const
     }
 }
 
-// Calls `field` for the headword part and each sentence part of a trimmed line, the way the line
-// format splits them.
-template<typename SentencePart>
-static QStringView splitLine(QStringView line, QList<LxdSentence *> &sentences, SentencePart sentencePart)
-{
-    line = line.trimmed();
-    qsizetype sep = LineFile::findSeparator(line, 0);
-    const QStringView head = sep < 0 ? line : line.first(sep);
-    if (sep >= 0) {
-        qsizetype parts = 0;
-        for (qsizetype s = sep; s >= 0; s = LineFile::findSeparator(line, s + LineFile::separatorSize))
-            ++parts;
-        sentences.reserve(parts);
-    }
-    while (sep >= 0) {
-        const qsizetype start = sep + LineFile::separatorSize;
-        sep = LineFile::findSeparator(line, start);
-        const QStringView part = sep < 0 ? line.sliced(start) : line.sliced(start, sep - start);
-        if (part.size() > 2)
-            sentencePart(part);
-    }
-    sentences.squeeze();
-    return head;
-}
-
 void LxdItem::fromFileText(QStringView line)
 {
     setModified(true);
     clearSentences();
-    const QStringView head = splitLine(line, sentences, [this](QStringView part) {
+    const auto expect = [this](qsizetype parts) { sentences.reserve(parts); };
+    const QStringView head = LineFile::splitRecord(line, expect, [this](QStringView part) {
         auto *sentence = new LxdSentence(document, this, nullptr);
         sentence->fromFileText(part);
         sentences.append(sentence);
     });
+    sentences.squeeze();
     m_headword = head.toString();
 }
 
 void LxdItem::readFileLine(QStringView line)
 {
-    const QStringView head = splitLine(line, sentences, [this](QStringView part) {
+    const auto expect = [this](qsizetype parts) { sentences.reserve(parts); };
+    const QStringView head = LineFile::splitRecord(line, expect, [this](QStringView part) {
         auto *sentence = new LxdSentence(document, this, nullptr);
         sentence->readFileField(part);
         sentences.append(sentence);
     });
+    sentences.squeeze();
     m_headword = head.toString();
 }
 

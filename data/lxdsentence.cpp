@@ -22,20 +22,30 @@ LxdSentence::LxdSentence(QObject *parent)
 int LxdSentence::checkBrackets(QStringView s)
 {
     // An opening bracket inside an open pair, and a closing one outside any pair, are ordinary
-    // characters; so it is enough to hop from each opener to the next closer.
+    // characters; so it is enough to go from each opener to the next closer.
+    const char16_t *p = s.utf16();
+    const char16_t *const end = p + s.size();
     bool anyPair = false;
-    qsizetype pos = 0;
     for (;;) {
-        const qsizetype open = s.indexOf(QLatin1Char('['), pos);
-        if (open < 0)
+        while (p != end && *p != u'[')
+            ++p;
+        if (p == end)
             break;
-        const qsizetype close = s.indexOf(QLatin1Char(']'), open + 1);
-        if (close < 0)
+        ++p;
+        while (p != end && *p != u']')
+            ++p;
+        if (p == end)
             return Unmatched;
+        ++p;
         anyPair = true;
-        pos = close + 1;
     }
     return anyPair ? Valid : NoKeyWord;
+}
+
+void LxdSentence::assignText(const QString &t)
+{
+    m_text = t;
+    m_outerSpace = !t.isEmpty() && (t.front().isSpace() || t.back().isSpace());
 }
 
 int LxdSentence::setText(const QString &t)
@@ -44,7 +54,7 @@ int LxdSentence::setText(const QString &t)
     // lose what the teacher typed or what a file held.
     const int s = checkBrackets(t);
     if (m_text != t)
-        m_text = t;
+        assignText(t);
     setModified(true);
     m_status = qint8(s);
     return s;
@@ -214,9 +224,31 @@ void LxdSentence::readFileField(QStringView field)
 {
     m_used = 0;
     if (splitField(field, &m_used)) {
-        m_text = field.toString();
+        assignText(field.toString());
         m_status = qint8(checkBrackets(m_text));
     }
+}
+
+bool LxdSentence::parseFileField(QStringView field, QStringView *text, int *used)
+{
+    *used = 0;
+    if (!splitField(field, used))
+        return false;
+    *text = field;
+    return true;
+}
+
+void LxdSentence::setLoaded(const QString &text, int used)
+{
+    m_used = used;
+    if (text.isNull()) {
+        // A field too short to hold a sentence: stored empty and never checked.
+        m_text = QString(QLatin1String(""));
+        m_status = Unchecked;
+        return;
+    }
+    assignText(text);
+    m_status = qint8(checkBrackets(m_text));
 }
 
 QDomElement LxdSentence::toDomElement()

@@ -31,6 +31,8 @@ public:
     void addUsed(int n);
 
     int bracketStatus() const { return m_status; }
+    // Whether the text starts or ends with white space; known without reading the text itself.
+    bool hasOuterSpace() const { return m_outerSpace; }
     static int checkBrackets(QStringView s);
 
     int indexOf(const QString &s) const;
@@ -49,10 +51,20 @@ public:
     void fromFileText(QStringView field);
     void readFileField(QStringView field); // as fromFileText, without marking anything modified
 
+    // The used count and the text of a database-file field, as fromFileText reads them; false
+    // when the field is too short to hold a sentence.
+    static bool parseFileField(QStringView field, QStringView *text, int *used);
+    // Stores what a reader found, without marking anything modified; a null text stands for a
+    // field too short to hold a sentence.
+    void setLoaded(const QString &text, int used);
+
 private:
+    void assignText(const QString &t);
+
     // Ordered so that one record fits the smallest heap block it can: a database holds a
     // million of them.
     qint8 m_status = Unchecked;
+    bool m_outerSpace = false;
     int m_used = 0;
     QString m_text = QString(QLatin1String(""));
     LxdItem *m_item = nullptr; // not owned

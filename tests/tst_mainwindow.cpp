@@ -442,7 +442,7 @@ void TestMainWindow::optionsMirrorTheirActions()
     // Only the box under the output list changed: the other options keep their state.
     act->trigger();
     int unchecked = 0;
-    for (QCheckBox *other : w->findChildren<QCheckBox *>())
+    for (QCheckBox *other : w->findChild<QWidget *>("wgtBottom")->findChildren<QCheckBox *>())
         unchecked += other->isChecked() ? 0 : 1;
     QCOMPARE(unchecked, 1);
 }

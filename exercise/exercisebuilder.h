@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef EXERCISEBUILDER_H
+#define EXERCISEBUILDER_H
+
+#include "exercise/randomsource.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The five exercise options the teacher sets beside the output list; all on in a new window.
+struct ExerciseOptions
+{
+    bool includeQNums = true; // "1. " before each question, counted in the final order
+    bool gapWords = true; // key words become gaps
+    bool bracketWords = true; // keep the square brackets; off removes every bracket
+    bool jumbleOrder = true; // shuffle the questions (never the words)
+    bool includeWordList = true; // return the key words; off returns no words
+};
+
+// A plain-text gap-fill exercise: one question per output entry and the key words they hide,
+// each word as written between its brackets, in entry order, duplicates kept.
+struct Exercise
+{
+    QStringList questions;
+    QStringList words;
+};
+
+// Turns output entries (sentence texts as stored, key words in brackets) into an exercise. No
+// widgets, no database: the clipboard and the file exports call it with the texts of the output
+// list, the options read from the check boxes and a random source.
+//
+// build() runs, in this order: gapping (the words are always collected), widening every gap to
+// the longest key word when that is longer than ten characters, bracket removal, shuffling,
+// numbering, dropping the word list. An export that numbers by its own markup (a web page's
+// ordered list) passes includeQNums = false; one that shuffles the words as well calls jumble()
+// on them with the same source afterwards, so the draws carry on from the questions' shuffle.
+namespace ExerciseBuilder {
+
+// "[__________]": an opening bracket, ten underscores, a closing bracket.
+QString gapMarker();
+
+Exercise build(const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
+
+// Moves the element at position i to a random position, for i = 0 .. n - 1 in turn.
+template<typename T>
+void jumble(QList<T> &list, RandomSource &random)
+{
+    const int n = int(list.size());
+    for (int i = 0; i < n; ++i)
+        list.move(i, random.bounded(n));
+}
+
+// Prefixes each string with its 1-based position and ". ".
+void number(QStringList &list);
+
+// The clipboard form: a line feed, the words joined by three blanks, two line feeds, the
+// questions one per line, with no line feed after the last.
+QString clipboardText(const Exercise &exercise);
+
+} // namespace ExerciseBuilder
+
+#endif // EXERCISEBUILDER_H

@@ -1,0 +1,352 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/templatefill.h"
+
+#include "data/lxdsentence.h"
+#include "data/xmltext.h"
+
+#include <QDomDocument>
+#include <QIODevice>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <QUuid>
+
+namespace {
+
+// Texts that go into a document lose the few control characters XML cannot carry, so that every
+// file written reads back.
+QDomText textNode(QDomDocument &document, const QString &text)
+{
+    return document.createTextNode(XmlText::clean(text));
+}
+
+QDomElement textElement(QDomDocument &document, const QString &name, const QString &text)
+{
+    QDomElement element = document.createElement(name);
+    element.appendChild(textNode(document, text));
+    return element;
+}
+
+QDomElement firstElement(const QDomDocument &document, const QString &name)
+{
+    return document.elementsByTagName(name).item(0).toElement();
+}
+
+void removeBrackets(QString &text)
+{
+    text.remove(QLatin1Char('['));
+    text.remove(QLatin1Char(']'));
+}
+
+QDomElement matchItem(QDomDocument &document, const QString &name, const QString &text, const QString &fixed)
+{
+    QDomElement item = document.createElement(name);
+    item.appendChild(textElement(document, QStringLiteral("text"), text));
+    item.appendChild(textElement(document, QStringLiteral("fixed"), fixed));
+    return item;
+}
+
+// A gap of a cloze exercise whose one correct answer is the key word.
+QDomElement gapRecord(QDomDocument &document, const QString &word)
+{
+    QDomElement record = document.createElement(QStringLiteral("question-record"));
+    record.appendChild(document.createElement(QStringLiteral("question")));
+    QDomElement answer = document.createElement(QStringLiteral("answer"));
+    answer.appendChild(textElement(document, QStringLiteral("text"), word));
+    answer.appendChild(document.createElement(QStringLiteral("feedback")));
+    answer.appendChild(textElement(document, QStringLiteral("correct"), QStringLiteral("1")));
+    record.appendChild(answer);
+    record.appendChild(document.createElement(QStringLiteral("clue")));
+    return record;
+}
+
+void appendEscaped(QString &out, QStringView text, bool attribute)
+{
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'&':
+            out += QLatin1String("&amp;");
+            break;
+        case u'<':
+            out += QLatin1String("&lt;");
+            break;
+        case u'>':
+            out += QLatin1String("&gt;");
+            break;
+        case u'\r':
+            out += QLatin1String("&#xD;");
+            break;
+        case u'"':
+            out += attribute ? QLatin1String("&quot;") : QLatin1String("\"");
+            break;
+        case u'\n':
+            out += attribute ? QLatin1String("&#xA;") : QLatin1String("\n");
+            break;
+        case u'\t':
+            out += attribute ? QLatin1String("&#x9;") : QLatin1String("\t");
+            break;
+        default:
+            if (XmlText::isAllowed(c))
+                out += c;
+        }
+    }
+}
+
+// Writes a node as it stands: no whitespace of its own, empty elements as a start and an end tag.
+void writeExactly(QString &out, const QDomNode &node)
+{
+    if (node.isCDATASection() || node.isText()) {
+        appendEscaped(out, node.nodeValue(), false);
+    } else if (node.isElement()) {
+        const QDomElement element = node.toElement();
+        out += QLatin1Char('<') + element.tagName();
+        const QDomNamedNodeMap attributes = element.attributes();
+        for (int i = 0; i < attributes.count(); ++i) {
+            const QDomAttr attribute = attributes.item(i).toAttr();
+            out += QLatin1Char(' ') + attribute.name() + QLatin1String("=\"");
+            appendEscaped(out, attribute.value(), true);
+            out += QLatin1Char('"');
+        }
+        out += QLatin1Char('>');
+        for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling())
+            writeExactly(out, child);
+        out += QLatin1String("</") + element.tagName() + QLatin1Char('>');
+    } else if (node.isComment()) {
+        out += QLatin1String("<!--") + node.nodeValue() + QLatin1String("-->");
+    } else if (node.isProcessingInstruction()) {
+        const QDomProcessingInstruction instruction = node.toProcessingInstruction();
+        out += QLatin1String("<?") + instruction.target() + QLatin1Char(' ') + instruction.data()
+            + QLatin1String("?>");
+    } else if (node.isEntityReference()) {
+        out += QLatin1Char('&') + node.nodeName() + QLatin1Char(';');
+    }
+}
+
+} // namespace
+
+namespace TemplateFill {
+
+QByteArray rtfText(QStringView text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const int u = c.unicode();
+        if (u == '\\' || u == '{' || u == '}') {
+            out += '\\';
+            out += char(u);
+        } else if (u == '\t') {
+            out += "\\tab ";
+        } else if (u == '\n' || u == '\r') {
+            out += ' ';
+        } else if (u < 0x20) {
+            continue;
+        } else if (u < 0x80) {
+            out += char(u);
+        } else {
+            // RTF takes N as a signed 16-bit number; the "?" is what a reader without the
+            // character shows instead (the templates declare \uc1: one such character).
+            out += "\\u";
+            out += QByteArray::number(u < 0x8000 ? u : u - 0x10000);
+            out += '?';
+        }
+    }
+    return out;
+}
+
+QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const QStringList &words)
+{
+    QByteArray wordsText("\n");
+    for (int i = 0; i < words.size(); ++i) {
+        if (i > 0)
+            wordsText += "   ";
+        wordsText += rtfText(words.at(i));
+    }
+    QByteArray questionsText;
+    for (const QString &question : questions) {
+        questionsText += "\\par\\par\n";
+        questionsText += rtfText(question);
+    }
+    rtfTemplate.replace("[strWords]", wordsText);
+    rtfTemplate.replace("[strQuestions]", questionsText);
+    return rtfTemplate;
+}
+
+bool fillXhtml(
+    QDomDocument &page, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
+{
+    QDomElement content;
+    QDomElement wordList;
+    const QDomNodeList divs = page.elementsByTagName(QStringLiteral("div"));
+    for (int i = 0; i < divs.size(); ++i) {
+        const QDomElement div = divs.item(i).toElement();
+        const QString id = div.attribute(QStringLiteral("id"));
+        if (id == QLatin1String("content"))
+            content = div;
+        else if (id == QLatin1String("wordList"))
+            wordList = div;
+    }
+    if (content.isNull())
+        return false;
+
+    QDomElement list = page.createElement(options.includeQNums ? QStringLiteral("ol") : QStringLiteral("ul"));
+    content.appendChild(list);
+
+    // An ordered list numbers the questions itself.
+    ExerciseOptions pageOptions = options;
+    pageOptions.includeQNums = false;
+    Exercise exercise = ExerciseBuilder::build(entries, pageOptions, random);
+    for (const QString &question : std::as_const(exercise.questions)) {
+        QDomElement item = page.createElement(QStringLiteral("li"));
+        item.appendChild(textNode(page, question));
+        list.appendChild(item);
+    }
+
+    // The words are shuffled even when the questions are not, so the list gives nothing away.
+    if (options.includeWordList && !exercise.words.isEmpty()) {
+        ExerciseBuilder::jumble(exercise.words, random);
+        if (!wordList.isNull()) {
+            for (const QString &word : std::as_const(exercise.words))
+                wordList.appendChild(textNode(page, QLatin1String("  ") + word));
+        }
+    }
+    return true;
+}
+
+QList<MatchPair> matchPairs(const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
+{
+    QList<MatchPair> pairs;
+    pairs.reserve(entries.size());
+    const QString marker = ExerciseBuilder::gapMarker();
+    QStringList words;
+    for (const QString &text : entries) {
+        words.clear();
+        const QString gapped = LxdSentence::gapKeyWords(text, words, marker);
+        pairs.append({options.gapWords ? gapped : text, words.join(QLatin1String(", "))});
+    }
+    if (!options.bracketWords) {
+        for (MatchPair &pair : pairs) {
+            removeBrackets(pair.left);
+            removeBrackets(pair.right);
+        }
+    }
+    if (options.jumbleOrder)
+        ExerciseBuilder::jumble(pairs, random);
+    if (options.includeQNums) {
+        for (int i = 0; i < pairs.size(); ++i)
+            pairs[i].left = QString::number(i + 1) + QLatin1String(". ") + pairs.at(i).left;
+    }
+    return pairs;
+}
+
+bool fillJMatch(
+    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
+{
+    QDomElement matching = firstElement(exercise, QStringLiteral("matching-exercise"));
+    if (matching.isNull())
+        return false;
+    const QList<MatchPair> pairs = matchPairs(entries, options, random);
+    for (const MatchPair &pair : pairs) {
+        QDomElement element = exercise.createElement(QStringLiteral("pair"));
+        element.appendChild(matchItem(exercise, QStringLiteral("left-item"), pair.left, QStringLiteral("1")));
+        element.appendChild(
+            matchItem(exercise, QStringLiteral("right-item"), pair.right, QStringLiteral("0")));
+        matching.appendChild(element);
+    }
+    return true;
+}
+
+bool fillJCloze(
+    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
+{
+    QDomElement gapFill = firstElement(exercise, QStringLiteral("gap-fill"));
+    if (gapFill.isNull())
+        return false;
+
+    QStringList sentences = entries;
+    if (options.jumbleOrder)
+        ExerciseBuilder::jumble(sentences, random);
+
+    const QString listTag = options.includeQNums ? QStringLiteral("ol") : QStringLiteral("ul");
+    gapFill.appendChild(exercise.createTextNode(QLatin1Char('<') + listTag + QLatin1String(">\n")));
+
+    // Every bracket is a boundary, so the pieces alternate between text and key word even when a
+    // bracket is left open.
+    static const QRegularExpression brackets(QStringLiteral("[\\[\\]]"));
+    for (const QString &sentence : std::as_const(sentences)) {
+        gapFill.appendChild(exercise.createTextNode(QStringLiteral("<li>")));
+        const QStringList pieces = sentence.split(brackets, Qt::KeepEmptyParts);
+        for (int i = 0; i < pieces.size(); ++i) {
+            const QString &piece = pieces.at(i);
+            if (i % 2 == 0) {
+                gapFill.appendChild(textNode(exercise, piece));
+            } else if (options.gapWords) {
+                if (options.bracketWords)
+                    gapFill.appendChild(exercise.createTextNode(QStringLiteral("[")));
+                gapFill.appendChild(gapRecord(exercise, piece));
+                if (options.bracketWords)
+                    gapFill.appendChild(exercise.createTextNode(QStringLiteral("]")));
+            } else {
+                gapFill.appendChild(textNode(
+                    exercise, options.bracketWords ? QLatin1Char('[') + piece + QLatin1Char(']') : piece));
+            }
+        }
+        gapFill.appendChild(exercise.createTextNode(QStringLiteral("</li>\n")));
+    }
+    gapFill.appendChild(exercise.createTextNode(QLatin1String("</") + listTag + QLatin1Char('>')));
+    return true;
+}
+
+QByteArray xmlFile(QDomDocument &document)
+{
+    // Saving with the stream's encoding would drop the document type declaration, which an XHTML
+    // page needs to be valid; the document's own declaration, set to UTF-8, keeps it.
+    const QString declaration = QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"");
+    QDomNode first = document.firstChild();
+    if (first.isProcessingInstruction() && first.nodeName() == QLatin1String("xml"))
+        first.toProcessingInstruction().setData(declaration);
+    else
+        document.insertBefore(
+            document.createProcessingInstruction(QStringLiteral("xml"), declaration), first);
+
+    QByteArray bytes;
+    QTextStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setEncoding(QStringConverter::Utf8);
+    document.save(stream, 3, QDomNode::EncodingFromDocument);
+    stream.flush();
+    return bytes;
+}
+
+QByteArray jclozeFile(QDomDocument &document)
+{
+    QDomElement gapFill = firstElement(document, QStringLiteral("gap-fill"));
+    if (gapFill.isNull() || !gapFill.hasChildNodes())
+        return xmlFile(document);
+
+    QString passage;
+    for (QDomNode child = gapFill.firstChild(); !child.isNull(); child = child.nextSibling())
+        writeExactly(passage, child);
+
+    // The document is written around a stand-in for the passage, which then takes its place; the
+    // passage's nodes are put back afterwards, so the document is left as it was.
+    QList<QDomNode> children;
+    while (gapFill.hasChildNodes())
+        children.append(gapFill.removeChild(gapFill.firstChild()));
+    const QString standIn
+        = QLatin1String("lexivane-passage-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QDomText standInNode = document.createTextNode(standIn);
+    gapFill.appendChild(standInNode);
+
+    QByteArray bytes = xmlFile(document);
+
+    gapFill.removeChild(standInNode);
+    for (const QDomNode &child : std::as_const(children))
+        gapFill.appendChild(child);
+
+    const QByteArray standInBytes = standIn.toLatin1();
+    const qsizetype at = bytes.indexOf(standInBytes);
+    if (at >= 0)
+        bytes.replace(at, standInBytes.size(), passage.toUtf8());
+    return bytes;
+}
+
+} // namespace TemplateFill

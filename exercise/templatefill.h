@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef TEMPLATEFILL_H
+#define TEMPLATEFILL_H
+
+#include "exercise/exercisebuilder.h"
+#include "exercise/randomsource.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+class QDomDocument;
+
+// Filling the four exercise templates: an RTF document with two placeholders, and three XML
+// documents (an XHTML page, a JMatch and a JCloze exercise) that receive new nodes. Each filler
+// takes the output entries (sentence texts as stored, key words in brackets), the exercise options
+// and a random source, and knows nothing of windows or files, so the window only gathers the inputs,
+// reads the template and writes what comes back.
+namespace TemplateFill {
+
+// ---- RTF document ----
+
+// A text as RTF body text: backslash and braces escaped, every character outside ASCII as a
+// Unicode escape \uN? (N the UTF-16 code unit as a signed 16-bit number, so a character beyond the
+// Basic Multilingual Plane becomes its two surrogates) with "?" for readers that cannot show it.
+// A tab becomes \tab; a line break a blank, as RTF ignores raw line ends; other control characters
+// are left out. The result is plain ASCII.
+QByteArray rtfText(QStringView text);
+
+// The template with "[strWords]" replaced by a line feed and the words joined by three blanks, then
+// "[strQuestions]" by "\par\par" and a line feed before each question. Everything else of the
+// template is copied byte for byte, whatever its encoding.
+QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const QStringList &words);
+
+// ---- XML templates ----
+// Each returns false, leaving the document untouched, when the template lacks the element the
+// exercise goes into.
+
+// Appends the questions as an "ol" ("ul" without question numbers) of "li" items to the last
+// div with id "content", and, with the word list included, the shuffled key words as text nodes of
+// two blanks and the word to the last div with id "wordList", if there is one. The questions are
+// the builder's, except that no number is written into them.
+bool fillXhtml(
+    QDomDocument &page, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
+
+// One row of a matching exercise: a sentence and the key words it hides, joined by ", ".
+struct MatchPair
+{
+    QString left;
+    QString right;
+
+    bool operator==(const MatchPair &other) const { return left == other.left && right == other.right; }
+};
+
+// One pair per entry: the sentence (gapped with ten-underscore gaps when gapping) and that entry's
+// own key words; brackets removed from both sides unless kept, the pairs shuffled whole, then the
+// left texts numbered in their final order. The word-list option does not apply.
+QList<MatchPair> matchPairs(const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
+
+// Appends one "pair" per entry, built by matchPairs(), to the first "matching-exercise" element.
+bool fillJMatch(
+    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
+
+// Appends the sentences, shuffled when jumbling, to the first "gap-fill" element as an HTML list
+// written as text ("<ol>" or, without question numbers, "<ul>"), each key word becoming a
+// "question-record" whose answer is the word when gapping, or staying in the text otherwise.
+bool fillJCloze(
+    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
+
+// ---- Writing ----
+
+// The document as a UTF-8 file: an XML declaration naming UTF-8 (whatever the template declared;
+// the document's declaration is set so), the template's document type declaration, and the
+// elements indented by three blanks per level.
+QByteArray xmlFile(QDomDocument &document);
+
+// As xmlFile(), except that the content of the first "gap-fill" element is written exactly as it
+// stands, with no indentation or line break added (line breaks there are part of the passage), and
+// with ">" escaped like "<", since readers of the format take any bare angle bracket in the passage
+// for markup.
+QByteArray jclozeFile(QDomDocument &document);
+
+} // namespace TemplateFill
+
+#endif // TEMPLATEFILL_H

@@ -1,0 +1,240 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/exercisebuilder.h"
+
+#include <QSet>
+#include <QTest>
+
+namespace {
+ExerciseOptions options(bool qNums, bool gap, bool bracket, bool jumble, bool wordList)
+{
+    ExerciseOptions o;
+    o.includeQNums = qNums;
+    o.gapWords = gap;
+    o.bracketWords = bracket;
+    o.jumbleOrder = jumble;
+    o.includeWordList = wordList;
+    return o;
+}
+
+QString underscores(int n)
+{
+    return QString(n, QLatin1Char('_'));
+}
+} // namespace
+
+Q_DECLARE_METATYPE(ExerciseOptions)
+
+class TestExerciseBuilder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void build_data();
+    void build();
+    void gapMarker();
+    void jumbleThenNumber();
+    void jumbleKeepsEveryQuestion();
+    void jumbleReachesEveryOrder();
+    void clipboardText_data();
+    void clipboardText();
+};
+
+void TestExerciseBuilder::build_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<ExerciseOptions>("options");
+    QTest::addColumn<QStringList>("questions");
+    QTest::addColumn<QStringList>("words");
+
+    const QString gap10 = QStringLiteral("[__________]");
+    const QStringList went {QStringLiteral("He [went] home.")};
+
+    QTest::addRow("all options, one entry")
+        << went << options(true, true, true, true, true)
+        << QStringList {QStringLiteral("1. He [__________] home.")} << QStringList {QStringLiteral("went")};
+    QTest::addRow("gap off, brackets on")
+        << went << options(false, false, true, false, true) << QStringList {QStringLiteral("He [went] home.")}
+        << QStringList {QStringLiteral("went")};
+    QTest::addRow("gap on, brackets off")
+        << went << options(false, true, false, false, true)
+        << QStringList {QStringLiteral("He __________ home.")} << QStringList {QStringLiteral("went")};
+    QTest::addRow("gap off, brackets off")
+        << went << options(false, false, false, false, true) << QStringList {QStringLiteral("He went home.")}
+        << QStringList {QStringLiteral("went")};
+    QTest::addRow("word list off") << went << options(true, true, true, false, false)
+                                   << QStringList {QStringLiteral("1. He [__________] home.")}
+                                   << QStringList();
+
+    // A fourteen-letter word widens every gap of the exercise, in every question.
+    const QString gap14 = QLatin1Char('[') + underscores(14) + QLatin1Char(']');
+    QTest::addRow("widened to the longest word")
+        << QStringList {QStringLiteral("A [cat] and a [dog]."),
+               QStringLiteral("It was [unsatisfactory] [big].")}
+        << options(false, true, true, false, true)
+        << QStringList {QStringLiteral("A %1 and a %1.").arg(gap14),
+               QStringLiteral("It was %1 %1.").arg(gap14)}
+        << QStringList {QStringLiteral("cat"), QStringLiteral("dog"), QStringLiteral("unsatisfactory"),
+               QStringLiteral("big")};
+    // Widening comes before bracket removal: the bare gaps have the widened width.
+    QTest::addRow("widened, then brackets removed")
+        << QStringList {QStringLiteral("[a] [photosynthesise]")} << options(false, true, false, false, true)
+        << QStringList {underscores(15) + QLatin1Char(' ') + underscores(15)}
+        << QStringList {QStringLiteral("a"), QStringLiteral("photosynthesise")};
+    QTest::addRow("ten letters keep the gap at ten")
+        << QStringList {QStringLiteral("The [government] fell.")} << options(false, true, true, false, true)
+        << QStringList {QStringLiteral("The %1 fell.").arg(gap10)}
+        << QStringList {QStringLiteral("government")};
+    QTest::addRow("widening needs gapping")
+        << QStringList {QStringLiteral("An [uncharacteristic] [__________] remark.")}
+        << options(false, false, true, false, true)
+        << QStringList {QStringLiteral("An [uncharacteristic] [__________] remark.")}
+        << QStringList {QStringLiteral("uncharacteristic"), QStringLiteral("__________")};
+
+    QTest::addRow("no brackets") << QStringList {QStringLiteral("Nothing to hide here.")}
+                                 << options(true, true, true, false, true)
+                                 << QStringList {QStringLiteral("1. Nothing to hide here.")} << QStringList();
+    QTest::addRow("two words, repeated across entries")
+        << QStringList {QStringLiteral("She [ate] an [apple]."), QStringLiteral("He [ate] it.")}
+        << options(true, true, true, false, true)
+        << QStringList {QStringLiteral("1. She %1 an %1.").arg(gap10),
+               QStringLiteral("2. He %1 it.").arg(gap10)}
+        << QStringList {QStringLiteral("ate"), QStringLiteral("apple"), QStringLiteral("ate")};
+    QTest::addRow("stray closing bracket is text, removed with the others")
+        << QStringList {QStringLiteral("a] [b] c")} << options(false, false, false, false, true)
+        << QStringList {QStringLiteral("a b c")} << QStringList {QStringLiteral("b")};
+    QTest::addRow("bracket left open drops its word")
+        << QStringList {QStringLiteral("One [two] [three")} << options(false, true, true, false, true)
+        << QStringList {QStringLiteral("One %1 %1").arg(gap10)} << QStringList {QStringLiteral("two")};
+    QTest::addRow("non-ASCII word counts characters")
+        << QStringList {QStringLiteral("Ein [Straßenbahnfahrer].")} << options(false, true, true, false, true)
+        << QStringList {QStringLiteral("Ein [%1].").arg(underscores(17))}
+        << QStringList {QStringLiteral("Straßenbahnfahrer")};
+    QTest::addRow("single question jumbled, then numbered")
+        << went << options(true, true, true, true, true)
+        << QStringList {QStringLiteral("1. He [__________] home.")} << QStringList {QStringLiteral("went")};
+    QTest::addRow("empty output list")
+        << QStringList() << options(true, true, true, true, true) << QStringList() << QStringList();
+}
+
+void TestExerciseBuilder::build()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(ExerciseOptions, options);
+    QFETCH(QStringList, questions);
+    QFETCH(QStringList, words);
+
+    RandomSource random(7);
+    const Exercise exercise = ExerciseBuilder::build(entries, options, random);
+    QCOMPARE(exercise.questions, questions);
+    QCOMPARE(exercise.words, words);
+}
+
+void TestExerciseBuilder::gapMarker()
+{
+    QCOMPARE(ExerciseBuilder::gapMarker(), QStringLiteral("[__________]"));
+}
+
+// Shuffling comes before numbering: the numbers run 1, 2, 3 from the top of the shuffled list,
+// and the order is the one the same seed gives the unnumbered questions.
+void TestExerciseBuilder::jumbleThenNumber()
+{
+    QStringList entries;
+    for (int i = 0; i < 8; ++i)
+        entries << QStringLiteral("Sentence %1 has a [word%1].").arg(i);
+
+    for (quint32 seed : {1u, 42u, 999u}) {
+        RandomSource plainRandom(seed);
+        Exercise plain
+            = ExerciseBuilder::build(entries, options(false, true, true, false, true), plainRandom);
+        ExerciseBuilder::jumble(plain.questions, plainRandom);
+
+        RandomSource random(seed);
+        const Exercise numbered
+            = ExerciseBuilder::build(entries, options(true, true, true, true, true), random);
+
+        QCOMPARE(numbered.questions.size(), entries.size());
+        for (int i = 0; i < numbered.questions.size(); ++i)
+            QCOMPARE(
+                numbered.questions.at(i), QStringLiteral("%1. %2").arg(i + 1).arg(plain.questions.at(i)));
+        // The word list keeps the order of the output list.
+        QCOMPARE(numbered.words, plain.words);
+        QCOMPARE(numbered.words.first(), QStringLiteral("word0"));
+        QCOMPARE(numbered.words.last(), QStringLiteral("word7"));
+    }
+}
+
+void TestExerciseBuilder::jumbleKeepsEveryQuestion()
+{
+    QStringList entries;
+    for (int i = 0; i < 20; ++i)
+        entries << QStringLiteral("Entry %1").arg(i);
+
+    bool anyMoved = false;
+    for (quint32 seed = 0; seed < 20; ++seed) {
+        RandomSource random(seed);
+        const Exercise exercise
+            = ExerciseBuilder::build(entries, options(false, true, true, true, true), random);
+        QStringList sorted = exercise.questions;
+        sorted.sort();
+        QStringList expected = entries;
+        expected.sort();
+        QCOMPARE(sorted, expected);
+        anyMoved = anyMoved || exercise.questions != entries;
+
+        // The same seed gives the same order.
+        RandomSource again(seed);
+        QCOMPARE(ExerciseBuilder::build(entries, options(false, true, true, true, true), again).questions,
+            exercise.questions);
+    }
+    QVERIFY(anyMoved);
+}
+
+// Over many seeds a three-question exercise comes out in each of its six orders.
+void TestExerciseBuilder::jumbleReachesEveryOrder()
+{
+    const QStringList entries {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+    QSet<QString> orders;
+    for (quint32 seed = 0; seed < 200; ++seed) {
+        RandomSource random(seed);
+        orders.insert(ExerciseBuilder::build(entries, options(false, true, true, true, true), random)
+                          .questions.join(QString()));
+    }
+    QCOMPARE(orders.size(), 6);
+}
+
+void TestExerciseBuilder::clipboardText_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<ExerciseOptions>("options");
+    QTest::addColumn<QByteArray>("text");
+
+    const QStringList two {QStringLiteral("He [went] home."), QStringLiteral("She [ate] an [apple].")};
+    QTest::addRow("all but jumbling")
+        << two << options(true, true, true, false, true)
+        << QByteArray(
+               "\nwent   ate   apple\n\n1. He [__________] home.\n2. She [__________] an [__________].");
+    QTest::addRow("no word list")
+        << two << options(true, true, true, false, false)
+        << QByteArray("\n\n\n1. He [__________] home.\n2. She [__________] an [__________].");
+    QTest::addRow("no brackets in the entry")
+        << QStringList {QStringLiteral("Plain sentence.")} << options(true, true, true, true, true)
+        << QByteArray("\n\n\n1. Plain sentence.");
+    QTest::addRow("nothing but the sentences") << two << options(false, false, false, false, false)
+                                               << QByteArray("\n\n\nHe went home.\nShe ate an apple.");
+    QTest::addRow("non-ASCII") << QStringList {QStringLiteral("Il [était] là.")}
+                               << options(false, true, false, false, true)
+                               << QByteArray("\n\xc3\xa9tait\n\nIl __________ l\xc3\xa0.");
+}
+
+void TestExerciseBuilder::clipboardText()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(ExerciseOptions, options);
+    QFETCH(QByteArray, text);
+
+    RandomSource random(3);
+    QCOMPARE(ExerciseBuilder::clipboardText(ExerciseBuilder::build(entries, options, random)).toUtf8(), text);
+}
+
+QTEST_GUILESS_MAIN(TestExerciseBuilder)
+#include "tst_exercisebuilder.moc"

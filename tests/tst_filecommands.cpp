@@ -1,0 +1,1169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The file commands of the main window on real files: new, open, append, save, save as, backup, quit,
+// XML export and import, with their questions, messages, window title and recent-file list.
+#include "app/mainwindow.h"
+#include "data/lxddatabase.h"
+#include "data/lxditem.h"
+#include "data/lxdsentence.h"
+#include "models/lxdbsentencetablemodel.h"
+#include "models/lxdbwordlistmodel.h"
+#include "support/modalanswerer.h"
+#include "support/testutil.h"
+#include "util/zelfiledialog.h"
+#include "util/zelutils.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QResource>
+#include <QSet>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Answers the real message boxes a command shows, one queued answer per box, in order, through the
+// shared modal answerer, and notes for each box whether the busy cursor was showing while it was open.
+class BoxAnswerer
+{
+public:
+    BoxAnswerer &press(QMessageBox::StandardButton button)
+    {
+        return answer([button](QMessageBox *box) {
+            if (QAbstractButton *b = box->button(button))
+                b->click();
+            else
+                box->reject();
+        });
+    }
+
+    BoxAnswerer &pressText(const QString &text)
+    {
+        return answer([text](QMessageBox *box) {
+            for (QAbstractButton *b : box->buttons()) {
+                if (b->text() == text) {
+                    b->click();
+                    return;
+                }
+            }
+            box->reject();
+        });
+    }
+
+    BoxAnswerer &escape()
+    {
+        return answer([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    }
+
+    int pending() const { return answerer.pending(); }
+    // "title|text|informative" of each box.
+    QStringList seen() const { return answerer.seen(); }
+    QStringList unexpected() const { return answerer.unexpected(); }
+    QList<bool> busyDuringBox;
+
+private:
+    BoxAnswerer &answer(const std::function<void(QMessageBox *)> &click)
+    {
+        answerer.then([this, click](QWidget *dialog) {
+            busyDuringBox.append(QApplication::overrideCursor() != nullptr);
+            if (auto *box = qobject_cast<QMessageBox *>(dialog))
+                click(box);
+            else if (auto *d = qobject_cast<QDialog *>(dialog))
+                d->reject();
+        });
+        return *this;
+    }
+
+    TestUtil::ModalAnswerer answerer;
+};
+
+const QByteArray Bom("\xEF\xBB\xBF");
+
+// Two headwords, deliberately out of order: the reader keeps the file's order.
+const QByteArray WordsFile = Bom
+    + "dog&&&{1}The [dog] barked.\r\n"
+      "cat&&&{2}The [cat] sat on the [mat].&&&{0}My [cat] is black.\r\n";
+
+const QByteArray NewWordsFile = Bom
+    + "bird&&&{0}A [bird] sang.\r\n"
+      "ant&&&{3}An [ant] is small.\r\n";
+
+const QByteArray RepeatsFile = Bom
+    + "cat&&&{1}The [cat] sat on the [mat].&&&{0}A [cat] purrs.\r\n"
+      "emu&&&{0}An [emu] ran.\r\n";
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void unsavedChangesGuard_data();
+    void unsavedChangesGuard();
+    void unmodifiedDatabaseAsksNothing();
+    void newMakesEmptyUntitledDatabase();
+    void quitClosesTheWindow();
+
+    void openLoadsFileAndSelectsFirstHeadword();
+    void openWorksUnderBusyCursor();
+    void failedOpenLeavesUntitledDatabase();
+    void openOddFiles_data();
+    void openOddFiles();
+    void openRejectsBinaryFileAndKeepsDatabase();
+    void cancelledOpenDialogChangesNothing();
+
+    void appendWithoutRepeats();
+    void appendToEmptyDatabaseSelectsFirstHeadword();
+    void appendWithRepeats_data();
+    void appendWithRepeats();
+    void appendUnreadableFileChangesNothing_data();
+    void appendUnreadableFileChangesNothing();
+
+    void saveOnUntitledAsksForName();
+    void saveOnTitledWritesWithoutDialog();
+    void saveAsCompletesSuffix_data();
+    void saveAsCompletesSuffix();
+    void saveAsPutsNewNameOnTop();
+    void failedSaveKeepsNameAndFlag();
+    void savedFileReadsBackIdentically();
+
+    void backupOnUntitledSavesAs();
+    void backupWritesBesideAndKeepsFlag_data();
+    void backupWritesBesideAndKeepsFlag();
+    void secondBackupReplacesFirst();
+    void failedBackupIsReported();
+
+    void exportXmlCompletesSuffix_data();
+    void exportXmlCompletesSuffix();
+    void exportXmlOverwriteQuestion_data();
+    void exportXmlOverwriteQuestion();
+    void failedExportXmlIsReported();
+    void importXmlRoundTrip();
+    void importXmlFailures_data();
+    void importXmlFailures();
+    void cancelledImportKeepsDatabaseAndReselects();
+
+private:
+    std::unique_ptr<MainWindow> newWindow();
+    QString write(const QString &name, const QByteArray &bytes);
+    void open(MainWindow &w, const QString &path);
+    static QStringList content(const MainWindow &w);
+    static QString title(const QString &shownName);
+    static QString shownTitle(const MainWindow &w) { return w.windowHandle()->title(); }
+    static QString currentHeadword(const MainWindow &w);
+    static QString status(const MainWindow &w) { return w.statusBar()->currentMessage(); }
+    static QString recentFile(const MainWindow &w, int j);
+    static void edit(MainWindow &w);
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<BoxAnswerer> boxes;
+};
+
+void TestFileCommands::initTestCase()
+{
+    QApplication::setOrganizationName(QStringLiteral("Venhollow"));
+    QApplication::setApplicationName(QStringLiteral("Lexivane 3"));
+    QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
+    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
+}
+
+void TestFileCommands::init()
+{
+    QSettings settings;
+    settings.clear();
+    // Keep the first-run set-up and its dialog out of these tests.
+    settings.setValue(QStringLiteral("application/firstRun"), false);
+    settings.sync();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    ZelFileDialog::reset();
+    boxes = std::make_unique<BoxAnswerer>();
+}
+
+void TestFileCommands::cleanup()
+{
+    QVERIFY2(boxes->unexpected().isEmpty(), qPrintable(boxes->unexpected().join(QLatin1String("; "))));
+    QCOMPARE(boxes->pending(), 0);
+    QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
+    QVERIFY2(!QApplication::overrideCursor(), "the busy cursor was left on");
+    boxes.reset();
+    ZelFileDialog::reset();
+    dir.reset();
+}
+
+std::unique_ptr<MainWindow> TestFileCommands::newWindow()
+{
+    auto w = std::make_unique<MainWindow>();
+    w->show();
+    return w;
+}
+
+QString TestFileCommands::write(const QString &name, const QByteArray &bytes)
+{
+    return TestUtil::writeFile(*dir, name, bytes);
+}
+
+void TestFileCommands::open(MainWindow &w, const QString &path)
+{
+    ZelFileDialog::setNextFileName(path);
+    w.fileOpen();
+}
+
+QStringList TestFileCommands::content(const MainWindow &w)
+{
+    QStringList lines;
+    for (int i = 0; i < w.db->itemCount(); ++i)
+        lines.append(w.db->itemAt(i)->toFileText(3));
+    return lines;
+}
+
+QString TestFileCommands::title(const QString &shownName)
+{
+    return QStringLiteral("Lexivane 3: %1 - database").arg(shownName);
+}
+
+QString TestFileCommands::currentHeadword(const MainWindow &w)
+{
+    const QModelIndex current = w.lvWords->selectionModel()->currentIndex();
+    if (!current.isValid())
+        return QString();
+    // The sentence table must show the sentences of the headword that is current in the list.
+    if (w.db->sentenceTableModel->currentItem() != current.row())
+        return QStringLiteral("<sentence table shows another headword>");
+    if (!w.lvWords->selectionModel()->isSelected(current))
+        return QStringLiteral("<current headword not selected>");
+    return current.data().toString();
+}
+
+QString TestFileCommands::recentFile(const MainWindow &w, int j)
+{
+    if (!w.recentFileActs[j]->isVisible())
+        return QString();
+    return w.recentFileActs[j]->data().toString();
+}
+
+void TestFileCommands::edit(MainWindow &w)
+{
+    if (w.db->itemCount() == 0)
+        w.db->addItem()->setHeadword(QStringLiteral("yak"));
+    else if (w.db->sentenceCount(0) > 0)
+        w.db->sentenceAt(0, 0)->setText(QStringLiteral("An edited [sentence]."));
+    else
+        w.db->itemAt(0)->setHeadword(QStringLiteral("edited"));
+    QVERIFY(w.db->isModified());
+}
+
+// --- Unsaved changes ---------------------------------------------------------------------------------
+
+void TestFileCommands::unsavedChangesGuard_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("titled");
+    QTest::addColumn<bool>("saveAsCancelled");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<bool>("saved");
+
+    const QStringList commands {QStringLiteral("new"), QStringLiteral("open"), QStringLiteral("import"),
+        QStringLiteral("recent"), QStringLiteral("close")};
+    for (const QString &c : commands) {
+        const QByteArray name = c.toLatin1();
+        QTest::addRow("%s, yes, titled", name.constData())
+            << c << int(QMessageBox::Yes) << true << false << true << true;
+        QTest::addRow("%s, yes, untitled, saved as", name.constData())
+            << c << int(QMessageBox::Yes) << false << false << true << true;
+        QTest::addRow("%s, yes, untitled, save as cancelled", name.constData())
+            << c << int(QMessageBox::Yes) << false << true << false << false;
+        QTest::addRow("%s, no", name.constData())
+            << c << int(QMessageBox::No) << true << false << true << false;
+        QTest::addRow("%s, cancel", name.constData())
+            << c << int(QMessageBox::Cancel) << true << false << false << false;
+        QTest::addRow("%s, escape", name.constData())
+            << c << int(QMessageBox::Escape) << true << false << false << false;
+    }
+}
+
+void TestFileCommands::unsavedChangesGuard()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(bool, titled);
+    QFETCH(bool, saveAsCancelled);
+    QFETCH(bool, goesOn);
+    QFETCH(bool, saved);
+
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString other = write(QStringLiteral("other.lxv"), NewWordsFile);
+    const QString saveAsName = dir->filePath(QStringLiteral("saved.lxv"));
+    auto w = newWindow();
+    if (titled) {
+        open(*w, words);
+    } else {
+        w->db->addItem()->setHeadword(QStringLiteral("yak"));
+    }
+    // The recent command opens the entry below the current file (or the only one when untitled).
+    const int recentEntry = titled ? 1 : 0;
+    if (command == QLatin1String("recent")) {
+        w->recentFiles.insert(recentEntry, other);
+        w->updateRecentFileActions();
+    }
+    edit(*w);
+    const QStringList edited = content(*w);
+    const int dialogsBefore = ZelFileDialog::requestCount();
+
+    if (answer == QMessageBox::Escape)
+        boxes->escape();
+    else
+        boxes->press(QMessageBox::StandardButton(answer));
+    if (answer == QMessageBox::Yes && !titled)
+        ZelFileDialog::setNextFileName(saveAsCancelled ? QString() : saveAsName);
+    // What the command asks for once it may go on: nothing is chosen, so it stops there.
+    if (goesOn && (command == QLatin1String("open") || command == QLatin1String("import")))
+        ZelFileDialog::setNextFileName(QString());
+
+    if (command == QLatin1String("new"))
+        w->fileNew();
+    else if (command == QLatin1String("open"))
+        w->fileOpen();
+    else if (command == QLatin1String("import"))
+        w->fileImportXml();
+    else if (command == QLatin1String("recent"))
+        w->recentFileActs[recentEntry]->trigger();
+    else
+        w->close();
+
+    QCOMPARE(boxes->seen(),
+        QStringList {QStringLiteral("Resource file|The database has been modified.\nDo you want to save your "
+                                    "changes?|")});
+
+    // Saved: to the open file, or through the Save As dialog.
+    if (saved) {
+        const QString target = titled ? words : saveAsName;
+        LxdDatabase check;
+        QVERIFY(check.loadText(target));
+        QCOMPARE(check.itemAt(0)->toFileText(3), edited.first());
+    } else {
+        QCOMPARE(TestUtil::readFile(words), WordsFile);
+        QVERIFY(!QFile::exists(saveAsName));
+    }
+    const int saveAsDialogs = answer == QMessageBox::Yes && !titled ? 1 : 0;
+
+    if (!goesOn) {
+        QCOMPARE(content(*w), edited);
+        QVERIFY(w->db->isModified());
+        QVERIFY(w->isVisible());
+        QCOMPARE(ZelFileDialog::requestCount() - dialogsBefore, saveAsDialogs);
+    } else if (command == QLatin1String("new")) {
+        QCOMPARE(w->db->itemCount(), 0);
+        QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
+        QVERIFY(!w->db->isModified());
+    } else if (command == QLatin1String("open") || command == QLatin1String("import")) {
+        QCOMPARE(ZelFileDialog::requestCount() - dialogsBefore, saveAsDialogs + 1);
+        QCOMPARE(ZelFileDialog::lastRequest().kind, ZelFileDialog::Open);
+    } else if (command == QLatin1String("recent")) {
+        QCOMPARE(w->curFile, other);
+        QCOMPARE(content(*w).first(), QStringLiteral("bird&&&{0}A [bird] sang."));
+    } else {
+        QVERIFY(!w->isVisible());
+    }
+}
+
+void TestFileCommands::unmodifiedDatabaseAsksNothing()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString other = write(QStringLiteral("other.lxv"), NewWordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    open(*w, other);
+    QCOMPARE(w->curFile, other);
+    w->fileNew();
+    QCOMPARE(w->db->itemCount(), 0);
+    w->close();
+    QVERIFY(!w->isVisible());
+    QVERIFY(boxes->seen().isEmpty());
+}
+
+void TestFileCommands::newMakesEmptyUntitledDatabase()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    boxes->press(QMessageBox::No);
+    edit(*w);
+    w->fileNew();
+    QCOMPARE(w->db->itemCount(), 0);
+    QCOMPARE(w->db->sentenceTableModel->rowCount(), 0);
+    QVERIFY(w->curFile.isEmpty());
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
+    QVERIFY(!w->db->isModified());
+    // The file that was open stays in the recent list; the untitled database never enters it.
+    QCOMPARE(recentFile(*w, 0), words);
+    QCOMPARE(TestUtil::readFile(words), WordsFile);
+}
+
+void TestFileCommands::quitClosesTheWindow()
+{
+    auto w = newWindow();
+    edit(*w);
+    boxes->press(QMessageBox::Cancel);
+    w->fileQuit();
+    QVERIFY(w->isVisible());
+    boxes->press(QMessageBox::No);
+    w->fileQuit();
+    QVERIFY(!w->isVisible());
+    QCOMPARE(boxes->seen().size(), 2);
+}
+
+// --- Open ----------------------------------------------------------------------------------------------
+
+void TestFileCommands::openLoadsFileAndSelectsFirstHeadword()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    w->lastVocFileDir = QStringLiteral("/start/here");
+    open(*w, words);
+
+    const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
+    QCOMPARE(request.kind, ZelFileDialog::Open);
+    QCOMPARE(request.caption, QStringLiteral("Open vocabulary database file"));
+    QCOMPARE(request.dir, QStringLiteral("/start/here"));
+    QCOMPARE(request.filter, QStringLiteral("Vocabulary database files (*.lxv *.voc)"));
+
+    QCOMPARE(content(*w),
+        QStringList({QStringLiteral("dog&&&{1}The [dog] barked."),
+            QStringLiteral("cat&&&{2}The [cat] sat on the [mat].&&&{0}My [cat] is black.")}));
+    QCOMPARE(w->curFile, words);
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
+    QCOMPARE(recentFile(*w, 0), words);
+    QCOMPARE(w->lastVocFileDir, QFileInfo(words).canonicalPath());
+    QCOMPARE(status(*w), QStringLiteral("File loaded"));
+    QCOMPARE(currentHeadword(*w), QStringLiteral("dog"));
+    QCOMPARE(w->db->sentenceTableModel->rowCount(), 1);
+    QVERIFY(!w->db->isModified());
+    QVERIFY(boxes->seen().isEmpty());
+}
+
+void TestFileCommands::openWorksUnderBusyCursor()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    QList<int> shapes;
+    connect(w->db->wordListModel, &QAbstractItemModel::modelReset, this, [&shapes] {
+        const QCursor *cursor = QApplication::overrideCursor();
+        shapes.append(cursor ? int(cursor->shape()) : -1);
+    });
+    open(*w, words);
+    QVERIFY(!shapes.isEmpty());
+    for (int shape : std::as_const(shapes))
+        QCOMPARE(shape, int(Qt::WaitCursor));
+}
+
+void TestFileCommands::failedOpenLeavesUntitledDatabase()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString missing = dir->filePath(QStringLiteral("gone.lxv"));
+    auto w = newWindow();
+    open(*w, words);
+    open(*w, missing);
+
+    QCOMPARE(status(*w), QStringLiteral("Loading cancelled."));
+    QCOMPARE(w->db->itemCount(), 0);
+    QVERIFY(w->curFile.isEmpty());
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
+    QCOMPARE(recentFile(*w, 0), words);
+    QVERIFY(!w->db->isModified());
+    QVERIFY(boxes->seen().isEmpty());
+
+    // A save now asks for a name instead of replacing the file that was open with nothing.
+    ZelFileDialog::setNextFileName(QString());
+    QVERIFY(!w->fileSave());
+    QCOMPARE(ZelFileDialog::lastRequest().kind, ZelFileDialog::Save);
+    QCOMPARE(TestUtil::readFile(words), WordsFile);
+}
+
+void TestFileCommands::openOddFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::addRow("empty") << QByteArray() << QStringList();
+    QTest::addRow("only a byte-order mark") << Bom << QStringList();
+    QTest::addRow("blank lines") << QByteArray("\r\n   \r\n\n") << QStringList();
+    QTest::addRow("ISO 8859-1 without mark") << QByteArray("caf\xE9&&&{0}Un [caf\xE9] noir.\r\n")
+                                             << QStringList {QStringLiteral("café&&&{0}Un [café] noir.")};
+    QTest::addRow("UTF-8 without mark, LF only")
+        << QByteArray("caf\xC3\xA9&&&{1}Un [caf\xC3\xA9].\nox\n")
+        << QStringList {QStringLiteral("café&&&{1}Un [café]."), QStringLiteral("ox")};
+    QTest::addRow("UTF-16 with mark") << QByteArray("\xFF\xFE"
+                                                    "c\0a\0t\0\r\0\n\0",
+        12) << QStringList {QStringLiteral("cat")};
+    QTest::addRow("text that is no database")
+        << QByteArray("Dear colleague,\nsee you [tomorrow\n")
+        << QStringList {QStringLiteral("Dear colleague,"), QStringLiteral("see you [tomorrow")};
+}
+
+void TestFileCommands::openOddFiles()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, expected);
+    const QString path = write(QStringLiteral("odd.lxv"), bytes);
+    auto w = newWindow();
+    open(*w, path);
+    QCOMPARE(content(*w), expected);
+    QCOMPARE(w->curFile, path);
+    QCOMPARE(status(*w), QStringLiteral("File loaded"));
+    QCOMPARE(currentHeadword(*w),
+        expected.isEmpty() ? QString() : expected.first().section(QLatin1String("&&&"), 0, 0));
+}
+
+void TestFileCommands::openRejectsBinaryFileAndKeepsDatabase()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    QByteArray png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 20);
+    png.append(QByteArray(500, '\0'));
+    const QString picture = write(QStringLiteral("picture.lxv"), png);
+    auto w = newWindow();
+    open(*w, words);
+    const QStringList before = content(*w);
+
+    boxes->press(QMessageBox::Ok);
+    open(*w, picture);
+    QCOMPARE(boxes->seen(),
+        QStringList {QStringLiteral("File open error|This file is not a vocabulary database:\n%1|")
+                         .arg(QDir::toNativeSeparators(picture))});
+    QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
+    QCOMPARE(status(*w), QStringLiteral("Loading cancelled."));
+    QCOMPARE(content(*w), before);
+    QCOMPARE(w->curFile, words);
+    QCOMPARE(recentFile(*w, 0), words);
+}
+
+void TestFileCommands::cancelledOpenDialogChangesNothing()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    w->lastVocFileDir = QStringLiteral("/kept");
+    open(*w, QString());
+    QCOMPARE(w->curFile, words);
+    QCOMPARE(w->db->itemCount(), 2);
+    QCOMPARE(w->lastVocFileDir, QStringLiteral("/kept"));
+}
+
+// --- Append --------------------------------------------------------------------------------------------
+
+void TestFileCommands::appendWithoutRepeats()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString more = write(QStringLiteral("more.voc"), NewWordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    edit(*w); // appending asks nothing about unsaved changes
+    w->lastVocFileDir = QStringLiteral("/start");
+
+    ZelFileDialog::setNextFileName(more);
+    w->fileAppend();
+
+    const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
+    QCOMPARE(request.caption, QStringLiteral("Append vocabulary database file"));
+    QCOMPARE(request.dir, QStringLiteral("/start"));
+    QCOMPARE(request.filter, QStringLiteral("Vocabulary database files (*.lxv *.voc)"));
+    QVERIFY(boxes->seen().isEmpty());
+
+    QCOMPARE(status(*w), QStringLiteral("Appending file completed."));
+    QStringList headwords;
+    for (int i = 0; i < w->db->itemCount(); ++i)
+        headwords.append(w->db->headword(i));
+    QCOMPARE(headwords,
+        QStringList(
+            {QStringLiteral("ant"), QStringLiteral("bird"), QStringLiteral("cat"), QStringLiteral("dog")}));
+    QCOMPARE(w->lvWords->model()->rowCount(), 4);
+    QCOMPARE(currentHeadword(*w), QStringLiteral("ant"));
+    QVERIFY(w->db->isModified());
+    QCOMPARE(w->curFile, words);
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
+    QCOMPARE(recentFile(*w, 0), words);
+    QCOMPARE(w->lastVocFileDir, QFileInfo(more).canonicalPath());
+}
+
+void TestFileCommands::appendToEmptyDatabaseSelectsFirstHeadword()
+{
+    const QString more = write(QStringLiteral("more.lxv"), NewWordsFile);
+    auto w = newWindow();
+    QCOMPARE(w->db->itemCount(), 0);
+    ZelFileDialog::setNextFileName(more);
+    w->fileAppend();
+    QCOMPARE(w->db->itemCount(), 2);
+    QCOMPARE(currentHeadword(*w), QStringLiteral("ant"));
+    QCOMPARE(w->db->sentenceTableModel->rowCount(), 1);
+    QVERIFY(w->curFile.isEmpty());
+    QVERIFY(w->db->isModified());
+}
+
+void TestFileCommands::appendWithRepeats_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString dog = QStringLiteral("dog&&&{1}The [dog] barked.");
+    const QString emu = QStringLiteral("emu&&&{0}An [emu] ran.");
+    const QString oldCat = QStringLiteral("cat&&&{2}The [cat] sat on the [mat].&&&{0}My [cat] is black.");
+
+    QTest::addRow("merge") << QStringList {QStringLiteral("yes"), QStringLiteral("&Merge")}
+                           << QStringLiteral("Appending file completed.")
+                           << QStringList {
+                                  QStringLiteral("cat&&&{3}The [cat] sat on the [mat].&&&{0}My [cat] is "
+                                                 "black.&&&{0}A [cat] purrs."),
+                                  dog, emu};
+    QTest::addRow("keep") << QStringList {QStringLiteral("yes"), QStringLiteral("&Keep")}
+                          << QStringLiteral("Appending file completed.")
+                          << QStringList {QStringLiteral("cat"), QStringLiteral("cat"), dog, emu};
+    // Cancelled: nothing is taken in, but the headwords are put in order all the same.
+    QTest::addRow("cancel at first") << QStringList {QStringLiteral("cancel")}
+                                     << QStringLiteral("Appending file cancelled.")
+                                     << QStringList {oldCat, dog};
+    QTest::addRow("escape at first") << QStringList {QStringLiteral("escape")}
+                                     << QStringLiteral("Appending file cancelled.")
+                                     << QStringList {oldCat, dog};
+    QTest::addRow("cancel at second")
+        << QStringList {QStringLiteral("yes"), QStringLiteral("cancel")}
+        << QStringLiteral("Appending file cancelled.") << QStringList {oldCat, dog};
+    QTest::addRow("escape at second")
+        << QStringList {QStringLiteral("yes"), QStringLiteral("escape")}
+        << QStringLiteral("Appending file cancelled.") << QStringList {oldCat, dog};
+}
+
+void TestFileCommands::appendWithRepeats()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QString, message);
+    QFETCH(QStringList, expected);
+
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString repeats = write(QStringLiteral("repeats.lxv"), RepeatsFile);
+    auto w = newWindow();
+    open(*w, words);
+
+    for (const QString &answer : std::as_const(answers)) {
+        if (answer == QLatin1String("yes"))
+            boxes->press(QMessageBox::Yes);
+        else if (answer == QLatin1String("cancel"))
+            boxes->press(QMessageBox::Cancel);
+        else if (answer == QLatin1String("escape"))
+            boxes->escape();
+        else
+            boxes->pressText(answer);
+    }
+    ZelFileDialog::setNextFileName(repeats);
+    w->fileAppend();
+
+    const QString first = QStringLiteral(
+        "Duplicate entries in database|The database you are appending contains some of the same headwords as "
+        "the current database.|Are you sure you want to continue?");
+    const QString second = QStringLiteral(
+        "Duplicate entries in database|You can either merge duplicate headwords into a single entry, or keep "
+        "the duplicates.|Would you like to merge duplicates or keep them?");
+    QCOMPARE(boxes->seen(), answers.size() == 1 ? QStringList {first} : QStringList({first, second}));
+    for (bool busy : std::as_const(boxes->busyDuringBox))
+        QVERIFY(!busy);
+
+    QStringList actual = content(*w);
+    if (expected.contains(QStringLiteral("cat")) && expected.count(QStringLiteral("cat")) == 2) {
+        // Kept: both headwords, the old and the appended one, in either order.
+        QCOMPARE(w->db->headword(0), QStringLiteral("cat"));
+        QCOMPARE(w->db->headword(1), QStringLiteral("cat"));
+        QCOMPARE(QSet<int>({w->db->sentenceCount(0), w->db->sentenceCount(1)}), QSet<int>({2}));
+        actual[0] = actual[1] = QStringLiteral("cat");
+    }
+    QCOMPARE(actual, expected);
+    QCOMPARE(status(*w), message);
+    QCOMPARE(w->lvWords->model()->rowCount(), expected.size());
+    QCOMPARE(currentHeadword(*w), QStringLiteral("cat"));
+    QCOMPARE(w->db->sentenceTableModel->rowCount(), w->db->sentenceCount(0));
+    QVERIFY(w->db->isModified());
+    QCOMPARE(w->curFile, words);
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
+}
+
+void TestFileCommands::appendUnreadableFileChangesNothing_data()
+{
+    QTest::addColumn<bool>("binary");
+    QTest::addRow("missing") << false;
+    QTest::addRow("not a database") << true;
+}
+
+void TestFileCommands::appendUnreadableFileChangesNothing()
+{
+    QFETCH(bool, binary);
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString bad = binary ? write(QStringLiteral("archive.lxv"), QByteArray("PK\x03\x04\0\0\0\0", 8))
+                               : dir->filePath(QStringLiteral("missing.lxv"));
+    auto w = newWindow();
+    open(*w, words);
+    const QStringList before = content(*w);
+    if (binary)
+        boxes->press(QMessageBox::Ok);
+    ZelFileDialog::setNextFileName(bad);
+    w->fileAppend();
+    QCOMPARE(status(*w), QStringLiteral("Appending file failed."));
+    QCOMPARE(content(*w), before);
+    QVERIFY(!w->db->isModified());
+    QCOMPARE(boxes->seen().size(), binary ? 1 : 0);
+}
+
+// --- Save -----------------------------------------------------------------------------------------------
+
+void TestFileCommands::saveOnUntitledAsksForName()
+{
+    auto w = newWindow();
+    w->lastVocFileDir = QStringLiteral("/start");
+    edit(*w);
+    const QString target = dir->filePath(QStringLiteral("new.lxv"));
+    ZelFileDialog::setNextFileName(target);
+    QVERIFY(w->fileSave());
+
+    const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
+    QCOMPARE(request.kind, ZelFileDialog::Save);
+    QCOMPARE(request.caption, QStringLiteral("Save database file"));
+    QCOMPARE(request.dir, QStringLiteral("/start"));
+    QCOMPARE(request.filter, QStringLiteral("Vocabulary database files (*.lxv)"));
+
+    QCOMPARE(TestUtil::readFile(target), Bom + "yak\r\n");
+    QCOMPARE(w->curFile, target);
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("new.lxv")));
+    QCOMPARE(recentFile(*w, 0), target);
+    QCOMPARE(status(*w), QStringLiteral("File saved"));
+    QVERIFY(!w->db->isModified());
+}
+
+void TestFileCommands::saveOnTitledWritesWithoutDialog()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    edit(*w);
+    const int dialogs = ZelFileDialog::requestCount();
+    QVERIFY(w->fileSave());
+    QCOMPARE(ZelFileDialog::requestCount(), dialogs);
+    QCOMPARE(TestUtil::readFile(words),
+        Bom
+            + "dog&&&{1}An edited [sentence].\r\ncat&&&{2}The [cat] sat on the [mat].&&&{0}My [cat] is "
+              "black.\r\n");
+    QCOMPARE(status(*w), QStringLiteral("File saved"));
+    QVERIFY(!w->db->isModified());
+    QVERIFY(!w->db->itemAt(0)->isModified());
+}
+
+void TestFileCommands::saveAsCompletesSuffix_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addRow("no suffix") << "exercise"
+                               << "exercise.lxv";
+    QTest::addRow("lxv") << "exercise.lxv"
+                         << "exercise.lxv";
+    QTest::addRow("capital LXV") << "exercise.LXV"
+                                 << "exercise.LXV.lxv";
+    QTest::addRow("voc") << "exercise.voc"
+                         << "exercise.voc.lxv";
+    QTest::addRow("dot in folder name") << "a.lxv.d/exercise"
+                                        << "a.lxv.d/exercise.lxv";
+}
+
+void TestFileCommands::saveAsCompletesSuffix()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QVERIFY(QDir(dir->path()).mkpath(QStringLiteral("a.lxv.d")));
+    auto w = newWindow();
+    edit(*w);
+    ZelFileDialog::setNextFileName(dir->filePath(typed));
+    QVERIFY(w->fileSaveAs());
+    const QString path = dir->filePath(written);
+    QVERIFY(QFile::exists(path));
+    if (typed != written)
+        QVERIFY(!QFile::exists(dir->filePath(typed)) || QFileInfo(dir->filePath(typed)).isDir());
+    QCOMPARE(w->curFile, path);
+    QCOMPARE(shownTitle(*w), title(QFileInfo(path).fileName()));
+    QCOMPARE(w->lastVocFileDir, QFileInfo(path).absolutePath());
+}
+
+void TestFileCommands::saveAsPutsNewNameOnTop()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    const QString copy = dir->filePath(QStringLiteral("copy.lxv"));
+    ZelFileDialog::setNextFileName(copy);
+    QVERIFY(w->fileSaveAs());
+    QCOMPARE(recentFile(*w, 0), copy);
+    QCOMPARE(recentFile(*w, 1), words);
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("copy.lxv")));
+    QCOMPARE(TestUtil::readFile(copy), WordsFile);
+
+    // A cancelled Save As writes nothing and keeps the name.
+    edit(*w);
+    ZelFileDialog::setNextFileName(QString());
+    QVERIFY(!w->fileSaveAs());
+    QCOMPARE(w->curFile, copy);
+    QVERIFY(w->db->isModified());
+}
+
+void TestFileCommands::failedSaveKeepsNameAndFlag()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    edit(*w);
+    ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("no/such/folder/x.lxv")));
+    QVERIFY(!w->fileSaveAs());
+    QCOMPARE(status(*w), QStringLiteral("Save cancelled"));
+    QCOMPARE(w->curFile, words);
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
+    QVERIFY(w->db->isModified());
+    QCOMPARE(recentFile(*w, 0), words);
+}
+
+void TestFileCommands::savedFileReadsBackIdentically()
+{
+    // Every kind of content the line file carries, in the program's own bytes.
+    const QByteArray original = Bom
+        + "Zebra&&&{-1}A [zebra] with [stripes].&&&{0}\r\n"
+          "ox\r\n"
+          "\xC3\xA4pfel&&&{12}*[\xC3\x84pfel] sind rund.&&&{0}Kein Schl\xC3\xBCsselwort.\r\n";
+    const QString source = write(QStringLiteral("source.lxv"), original);
+    auto w = newWindow();
+    open(*w, source);
+    const QString copy = dir->filePath(QStringLiteral("copy.lxv"));
+    ZelFileDialog::setNextFileName(copy);
+    QVERIFY(w->fileSaveAs());
+    QCOMPARE(TestUtil::readFile(copy), original);
+
+    open(*w, copy);
+    const QString again = dir->filePath(QStringLiteral("again.lxv"));
+    ZelFileDialog::setNextFileName(again);
+    QVERIFY(w->fileSaveAs());
+    QCOMPARE(TestUtil::readFile(again), original);
+}
+
+// --- Backup ---------------------------------------------------------------------------------------------
+
+void TestFileCommands::backupOnUntitledSavesAs()
+{
+    auto w = newWindow();
+    edit(*w);
+    ZelFileDialog::setNextFileName(QString());
+    w->backupDb();
+    QCOMPARE(ZelFileDialog::lastRequest().caption, QStringLiteral("Save database file"));
+    QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
+    QVERIFY(w->db->isModified());
+
+    const QString target = dir->filePath(QStringLiteral("first"));
+    ZelFileDialog::setNextFileName(target);
+    w->backupDb();
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList {QStringLiteral("first.lxv")});
+    QCOMPARE(w->curFile, target + QStringLiteral(".lxv"));
+    QVERIFY(!w->db->isModified());
+    QVERIFY(boxes->seen().isEmpty());
+}
+
+void TestFileCommands::backupWritesBesideAndKeepsFlag_data()
+{
+    QTest::addColumn<bool>("modified");
+    QTest::addRow("with unsaved edits") << true;
+    QTest::addRow("without") << false;
+}
+
+void TestFileCommands::backupWritesBesideAndKeepsFlag()
+{
+    QFETCH(bool, modified);
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    if (modified)
+        edit(*w);
+    const QString backup = words + QStringLiteral(".bak");
+
+    boxes->press(QMessageBox::Ok);
+    w->backupDb();
+    QCOMPARE(boxes->seen(),
+        QStringList {QStringLiteral("Backup created|Your database has been backed up to:\n%1|").arg(backup)});
+    QVERIFY(QFile::exists(backup));
+    LxdDatabase check;
+    QVERIFY(check.loadText(backup));
+    QCOMPARE(check.itemAt(0)->toFileText(3), content(*w).first());
+    QCOMPARE(TestUtil::readFile(words), WordsFile);
+    QCOMPARE(w->curFile, words);
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
+    QCOMPARE(w->db->isModified(), modified);
+
+    // The edits have not reached the database file: closing still offers to save them there.
+    if (modified)
+        boxes->press(QMessageBox::Yes);
+    w->close();
+    QVERIFY(!w->isVisible());
+    QCOMPARE(boxes->seen().size(), modified ? 2 : 1);
+    if (modified)
+        QCOMPARE(TestUtil::readFile(words), TestUtil::readFile(backup));
+}
+
+void TestFileCommands::secondBackupReplacesFirst()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    boxes->press(QMessageBox::Ok).press(QMessageBox::Ok);
+    w->backupDb();
+    edit(*w);
+    w->backupDb();
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files),
+        QStringList({QStringLiteral("words.lxv"), QStringLiteral("words.lxv.bak")}));
+    LxdDatabase check;
+    QVERIFY(check.loadText(words + QStringLiteral(".bak")));
+    QCOMPARE(check.itemAt(0)->toFileText(3), QStringLiteral("dog&&&{1}An edited [sentence]."));
+}
+
+void TestFileCommands::failedBackupIsReported()
+{
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("gone")));
+    const QString words = write(QStringLiteral("gone/words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    edit(*w);
+    QVERIFY(QDir(dir->filePath(QStringLiteral("gone"))).removeRecursively());
+
+    boxes->press(QMessageBox::Ok);
+    w->backupDb();
+    QCOMPARE(boxes->seen(),
+        QStringList {QStringLiteral("Backup failed|Your database could not be backed up to:\n%1|")
+                         .arg(QDir::toNativeSeparators(words + QStringLiteral(".bak")))});
+    QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
+    QCOMPARE(w->curFile, words);
+    QVERIFY(w->db->isModified());
+}
+
+// --- XML exchange ---------------------------------------------------------------------------------------
+
+void TestFileCommands::exportXmlCompletesSuffix_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addRow("no suffix") << "words"
+                               << "words.xml";
+    QTest::addRow("xml") << "words.xml"
+                         << "words.xml";
+    QTest::addRow("capital XML") << "words.XML"
+                                 << "words.XML.xml";
+}
+
+void TestFileCommands::exportXmlCompletesSuffix()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    edit(*w);
+    w->lastXmlFileDir = QStringLiteral("/xml/start");
+
+    boxes->press(QMessageBox::Ok);
+    ZelFileDialog::setNextFileName(dir->filePath(typed));
+    w->fileExportXml();
+
+    const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
+    QCOMPARE(request.kind, ZelFileDialog::Save);
+    QCOMPARE(request.caption, QStringLiteral("Export XML file"));
+    QCOMPARE(request.dir, QStringLiteral("/xml/start"));
+    QCOMPARE(request.filter, QStringLiteral("XML files (*.xml)"));
+    QCOMPARE(boxes->seen(), QStringList {QStringLiteral("XML file saved|Export complete.|")});
+
+    const QByteArray xml = TestUtil::readFile(dir->filePath(written));
+    QVERIFY(xml.startsWith(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lexivane-vocabulary-database version=\"3\">"));
+    QVERIFY(xml.contains("<used>1</used>An edited <gap>sentence</gap>.</sentence>"));
+    // An export changes neither the database file nor the flag nor the title.
+    QCOMPARE(w->curFile, words);
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
+    QVERIFY(w->db->isModified());
+    QCOMPARE(recentFile(*w, 0), words);
+    QCOMPARE(w->lastXmlFileDir, dir->path());
+}
+
+void TestFileCommands::exportXmlOverwriteQuestion_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer"); // 0: no question expected
+    QTest::addColumn<bool>("overwritten");
+    QTest::addRow("completed name, yes") << "words" << int(QMessageBox::Yes) << true;
+    QTest::addRow("completed name, no") << "words" << int(QMessageBox::No) << false;
+    QTest::addRow("completed name, escape") << "words" << int(QMessageBox::Escape) << false;
+    QTest::addRow("picked in the dialog") << "words.xml" << 0 << true;
+}
+
+void TestFileCommands::exportXmlOverwriteQuestion()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, overwritten);
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString existing = write(QStringLiteral("words.xml"), "old");
+    auto w = newWindow();
+    open(*w, words);
+
+    if (answer == QMessageBox::Escape)
+        boxes->escape();
+    else if (answer)
+        boxes->press(QMessageBox::StandardButton(answer));
+    if (overwritten)
+        boxes->press(QMessageBox::Ok);
+    ZelFileDialog::setNextFileName(dir->filePath(typed));
+    w->fileExportXml();
+
+    QStringList expected;
+    if (answer)
+        expected << QStringLiteral(
+            "Overwrite file?|This file already exists. Are you sure you want to overwrite it?|");
+    if (overwritten)
+        expected << QStringLiteral("XML file saved|Export complete.|");
+    QCOMPARE(boxes->seen(), expected);
+    QCOMPARE(TestUtil::readFile(existing) == "old", !overwritten);
+}
+
+void TestFileCommands::failedExportXmlIsReported()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    const QString target = dir->filePath(QStringLiteral("missing/words.xml"));
+    boxes->press(QMessageBox::Ok);
+    ZelFileDialog::setNextFileName(target);
+    w->fileExportXml();
+    QCOMPARE(boxes->seen(),
+        QStringList {QStringLiteral("File save error|Unable to save XML file: %1|")
+                         .arg(QDir::toNativeSeparators(target))});
+    QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
+    QVERIFY(!QFile::exists(target));
+}
+
+void TestFileCommands::importXmlRoundTrip()
+{
+    const QByteArray original = Bom
+        + "dog&&&{1}The [dog] barked.&&&{0}[Dogs] and [cats].\r\n"
+          "cat&&&{2}The [cat] sat on the [mat].&&&{-3}My [cat] is black\xC3\xA9.\r\n";
+    const QString source = write(QStringLiteral("source.lxv"), original);
+    auto w = newWindow();
+    open(*w, source);
+    boxes->press(QMessageBox::Ok);
+    const QString xml = dir->filePath(QStringLiteral("exchange.xml"));
+    ZelFileDialog::setNextFileName(xml);
+    w->fileExportXml();
+
+    auto other = newWindow();
+    other->lastXmlFileDir = QStringLiteral("/xml/start");
+    ZelFileDialog::setNextFileName(xml);
+    other->fileImportXml();
+    const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
+    QCOMPARE(request.kind, ZelFileDialog::Open);
+    QCOMPARE(request.caption, QStringLiteral("Import vocabulary database from XML file"));
+    QCOMPARE(request.dir, QStringLiteral("/xml/start"));
+    QCOMPARE(request.filter, QStringLiteral("XML files (*.xml)"));
+    QCOMPARE(other->lastXmlFileDir, QFileInfo(xml).canonicalPath());
+
+    QCOMPARE(content(*other), content(*w));
+    QVERIFY(other->curFile.isEmpty());
+    QCOMPARE(shownTitle(*other), title(QStringLiteral("Untitled")));
+    QVERIFY(other->db->isModified());
+    QCOMPARE(currentHeadword(*other), QStringLiteral("dog"));
+    QCOMPARE(other->db->sentenceTableModel->rowCount(), 2);
+
+    // Exported again, the imported database gives the same XML file.
+    const QString again = dir->filePath(QStringLiteral("again.xml"));
+    boxes->press(QMessageBox::Ok);
+    ZelFileDialog::setNextFileName(again);
+    other->fileExportXml();
+    QCOMPARE(TestUtil::readFile(again), TestUtil::readFile(xml));
+
+    // The imported database is untitled: saving asks for a name, and the file is the original.
+    const QString saved = dir->filePath(QStringLiteral("saved.lxv"));
+    ZelFileDialog::setNextFileName(saved);
+    QVERIFY(other->fileSave());
+    QCOMPARE(TestUtil::readFile(saved), original);
+    QCOMPARE(boxes->seen().size(), 2);
+}
+
+void TestFileCommands::importXmlFailures_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addRow("not well-formed") << QByteArray("<lexivane-vocabulary-database><items><item>");
+    QTest::addRow("another root element") << QByteArray(
+        "<?xml version=\"1.0\"?>\n<kvtml><items><item><head-word>cat</head-word></item></items></kvtml>\n");
+    QTest::addRow("empty") << QByteArray();
+    QTest::addRow("missing") << QByteArray("<missing>");
+}
+
+void TestFileCommands::importXmlFailures()
+{
+    QFETCH(QByteArray, bytes);
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString xml = bytes == "<missing>" ? dir->filePath(QStringLiteral("gone.xml"))
+                                             : write(QStringLiteral("import.xml"), bytes);
+    auto w = newWindow();
+    open(*w, words);
+
+    boxes->press(QMessageBox::Ok);
+    ZelFileDialog::setNextFileName(xml);
+    w->fileImportXml();
+    QCOMPARE(boxes->seen(),
+        QStringList {QStringLiteral("File open error|Unable to open XML file: %1|")
+                         .arg(QDir::toNativeSeparators(xml))});
+    QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
+    QCOMPARE(w->db->itemCount(), 0);
+    QCOMPARE(w->lvWords->model()->rowCount(), 0);
+    QCOMPARE(w->db->sentenceTableModel->rowCount(), 0);
+    QVERIFY(w->curFile.isEmpty());
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
+    QVERIFY(!w->db->isModified());
+    QCOMPARE(TestUtil::readFile(words), WordsFile);
+    QCOMPARE(recentFile(*w, 0), words);
+}
+
+void TestFileCommands::cancelledImportKeepsDatabaseAndReselects()
+{
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = newWindow();
+    open(*w, words);
+    edit(*w);
+    w->lvWords->selectionModel()->setCurrentIndex(
+        w->db->wordListModel->index(1, 0), QItemSelectionModel::ClearAndSelect);
+    QCOMPARE(currentHeadword(*w), QStringLiteral("cat"));
+
+    boxes->press(QMessageBox::No);
+    ZelFileDialog::setNextFileName(QString());
+    w->fileImportXml();
+    QCOMPARE(w->db->itemCount(), 2);
+    QCOMPARE(w->curFile, words);
+    QVERIFY(w->db->isModified());
+    QCOMPARE(currentHeadword(*w), QStringLiteral("dog"));
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"
