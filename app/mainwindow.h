@@ -285,6 +285,17 @@ private:
     QToolBar *tbrSearch = nullptr;
     QToolBar *tbrOutput = nullptr;
     QToolBar *tbrHelp = nullptr;
+
+    // --- Start-up (mainwindow_startup.cpp) ---------------------------------------------------------
+public:
+    // processCommandLine() reads QCoreApplication::arguments(). Tests hand in their own command line
+    // (program path first) before constructing a window; an empty list goes back to the real one.
+    static void setCommandLineForTesting(const QStringList &arguments);
+
+private:
+    void applySizeOption(const QString &argument);
+    friend class TestStartup;
+    // --- End of start-up ---------------------------------------------------------------------------
 };
 
 #endif // MAINWINDOW_H

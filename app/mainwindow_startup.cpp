@@ -2,6 +2,155 @@
 // Start-up: preparing the user's database folder on the first run, and the command line.
 #include "app/mainwindow.h"
 
-void MainWindow::setupUserDatabase() { }
+#include "data/lxddatabase.h"
+#include "data/lxdsentence.h"
+#include "dialogs/dlgchoosedblang.h"
+#include "util/zelutils.h"
 
-void MainWindow::processCommandLine() { }
+#include <QAbstractItemModel>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSettings>
+#include <QSize>
+#include <QStandardPaths>
+#include <QTableView>
+
+namespace {
+
+const char *const VariantFiles[] = {"/AmericanDB.lxv", "/BritishDB.lxv", "/CanadianDB.lxv"};
+const char *const CurrentDbFile = "/CurrentDB.lxv";
+
+// How many headwords the size option takes a first sentence from.
+const int SizeOptionHeadwords = 5;
+
+QStringList &commandLineOverride()
+{
+    static QStringList arguments;
+    return arguments;
+}
+
+// The value of "-size=800x600": two whole numbers above zero joined by a small x, and nothing else.
+// Anything else (no value, a capital X, one number, a word) is not a size.
+bool parseSizeOption(const QString &argument, QSize *size)
+{
+    const QStringList pieces = argument.split(QLatin1Char('='));
+    if (pieces.size() != 2)
+        return false;
+    const QStringList numbers = pieces.at(1).split(QLatin1Char('x'));
+    if (numbers.size() != 2)
+        return false;
+    bool widthOk = false;
+    bool heightOk = false;
+    const int width = numbers.at(0).toInt(&widthOk, 10);
+    const int height = numbers.at(1).toInt(&heightOk, 10);
+    if (!widthOk || !heightOk || width <= 0 || height <= 0 || width > QWIDGETSIZE_MAX
+        || height > QWIDGETSIZE_MAX)
+        return false;
+    *size = QSize(width, height);
+    return true;
+}
+
+} // namespace
+
+void MainWindow::setCommandLineForTesting(const QStringList &arguments)
+{
+    commandLineOverride() = arguments;
+}
+
+void MainWindow::setupUserDatabase()
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("application"));
+    if (!settings.value(QStringLiteral("firstRun"), true).toBool())
+        return;
+
+    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + QLatin1String("/lexivanevoc/db");
+    if (!QDir(userDir).exists()) {
+        qDebug("User dir does not exist.");
+        // A fresh account need not have a documents folder yet, so the whole path is made. A failure
+        // shows up below as failed copies.
+        QDir().mkpath(userDir);
+    }
+
+    int variant = DlgChooseDbLang::Canadian;
+    {
+        DlgChooseDbLang dialog(this);
+        // The window is not on screen yet, so the question would otherwise sit wherever the window
+        // is going to be; it belongs in the middle of the screen.
+        if (const QScreen *where = screen())
+            dialog.move(where->availableGeometry().center() - dialog.rect().center());
+        // Escape and the close box reject the dialog; the checked button counts all the same.
+        dialog.exec();
+        variant = dialog.selectedVariant();
+    }
+
+    for (const char *name : VariantFiles) {
+        const QString source = ZelUtils::dataPath(QLatin1String("db") + QLatin1String(name));
+        const QString destination = userDir + QLatin1String(name);
+        // QFile::copy never overwrites: a copy the user already has is kept, and silently so.
+        if (!QFile::copy(source, destination) && !QFile::exists(destination)) {
+            QMessageBox::information(this, tr("Failed to copy database file"),
+                tr("Unable to copy the database file %1 to %2.")
+                    .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(destination)));
+        }
+    }
+
+    // The working database is made only once; an existing one stays as the user left it.
+    const QString currentDb = userDir + QLatin1String(CurrentDbFile);
+    QFile::copy(userDir + QLatin1String(VariantFiles[variant]), currentDb);
+
+    recentFiles.prepend(currentDb);
+    updateRecentFileActions();
+
+    settings.setValue(QStringLiteral("firstRun"), false);
+    settings.endGroup();
+}
+
+void MainWindow::processCommandLine()
+{
+    const QStringList arguments
+        = commandLineOverride().isEmpty() ? QCoreApplication::arguments() : commandLineOverride();
+    for (const QString &argument : arguments) {
+        if (argument.toLower().endsWith(QLatin1String(".lxv")) && QFile::exists(argument))
+            loadFile(argument, false);
+        if (argument.startsWith(QLatin1String("-size=")))
+            applySizeOption(argument);
+    }
+}
+
+// "-size=WxH": a fixed window size, the first sentence of each of the first five headwords in the
+// output list, and smaller fonts. A value that is not a size leaves the window as it is.
+void MainWindow::applySizeOption(const QString &argument)
+{
+    QSize size;
+    if (!parseSizeOption(argument, &size))
+        return;
+    setFixedSize(size);
+
+    if (tvSentences->model()->rowCount() > 1)
+        tvSentences->selectRow(1);
+
+    // Only the databases named before the option have been loaded: take what there is.
+    for (int k = 0; k < SizeOptionHeadwords; ++k) {
+        if (const LxdSentence *sentence = db->sentenceAt(k, 0))
+            lwOutput->insertItem(lwOutput->count(), sentence->text());
+    }
+    if (lwOutput->count() > 1)
+        lwOutput->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+    setOutputListButtonStates();
+    updateOutputCount();
+
+    setStyleSheet(QStringLiteral("QPushButton,QListView,QTableView,QListWidget{font-size: 8pt;}"
+                                 "QLabel{font-size: 10pt;}"
+                                 "QCheckBox{font-size: 8pt;}"
+                                 "QPushButton{icon-size: 16px;}"));
+    tvSentences->horizontalHeader()->setStyleSheet(QStringLiteral("*{font-size: 8pt;}"));
+}

@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResource>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
@@ -240,6 +241,8 @@ void TestEditing::initTestCase()
     QVERIFY(dir.isValid());
     // Never the real user's settings: the test runs in a home folder of its own.
     QVERIFY(QDir::homePath().startsWith(QDir::tempPath()));
+    // Keep the first-start set-up and its spelling question out of these tests.
+    QSettings().setValue(QStringLiteral("application/firstRun"), false);
 }
 
 void TestEditing::init()
