@@ -8,6 +8,7 @@
 #include "models/lxdbwordlistmodel.h"
 
 #include <QHash>
+#include <QStringDecoder>
 #include <QVarLengthArray>
 #include <QSet>
 
@@ -269,23 +270,48 @@ static QAnyStringView trimmedPending(QAnyStringView text)
     });
 }
 
-// The key under which the first headword of each trimmed text is found; shares the headword's own
-// text where trimming leaves it whole.
-static QString headwordKey(const LxdItem *item)
+// Puts the trimmed text of the pending file into `key`, reusing its buffer: the lookups of an
+// append need one key per headword of the file, and only a headword that is kept needs its own.
+static void setKey(QString &key, QAnyStringView text, QStringDecoder &utf8)
 {
-    const QString &h = item->headwordRef();
-    const QStringView t = trimmedText(h);
-    return t.size() == h.size() ? h : t.toString();
+    trimmedPending(text).visit([&key, &utf8](auto view) {
+        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
+            const QByteArrayView bytes(reinterpret_cast<const char *>(view.data()), view.size());
+            key.resize(utf8.requiredSpace(bytes.size()));
+            const QChar *end = utf8.appendToBuffer(key.data(), bytes);
+            key.truncate(end - key.constData());
+        } else {
+            key.resize(0);
+            key.append(view);
+        }
+    });
 }
 
 void LxdDatabase::indexHeadwords()
 {
-    pending->firstByText.clear();
-    pending->firstByText.reserve(items.size() + pending->items.size());
+    pending->firstByHash.clear();
+    pending->firstByHash.reserve(items.size() + pending->items.size());
     // Filled from the end, so that the first of equal headwords wins.
     for (qsizetype i = items.size() - 1; i >= 0; --i)
-        pending->firstByText.insert(headwordKey(items.at(i)), int(i));
+        pending->firstByHash.insert(qHash(trimmedText(items.at(i)->headwordRef())), int(i));
     pending->indexedItems = items;
+}
+
+// The first headword whose trimmed text is `key`, or -1. The index holds text hashes, not texts,
+// so a lookup reads only the one headword it finds; in the unlikely case of two texts with the
+// same hash the list is searched instead.
+int LxdDatabase::firstHeadword(const QString &key) const
+{
+    const auto found = pending->firstByHash.constFind(qHash(QStringView(key)));
+    if (found == pending->firstByHash.constEnd())
+        return -1;
+    if (trimmedText(items.at(found.value())->headwordRef()) == key)
+        return found.value();
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (trimmedText(items.at(i)->headwordRef()) == key)
+            return int(i);
+    }
+    return -1;
 }
 
 int LxdDatabase::appendFile(const QString &fileName)
@@ -302,8 +328,11 @@ int LxdDatabase::appendFile(const QString &fileName)
         }
 
         indexHeadwords();
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QString key;
         for (const PendingAppend::Item &item : std::as_const(pending->items)) {
-            if (pending->firstByText.contains(trimmedPending(item.headword).toString()))
+            setKey(key, item.headword, utf8);
+            if (firstHeadword(key) >= 0)
                 return AppendHasDuplicates;
         }
 
@@ -358,8 +387,21 @@ class SentenceLookup
 public:
     explicit SentenceLookup(const LxdItem *target)
     {
-        for (LxdSentence *s : target->sentences)
-            add(s);
+        const QList<LxdSentence *> &list = target->sentences;
+        if (list.size() > 32) {
+            for (LxdSentence *s : list)
+                add(s);
+            return;
+        }
+        // The lengths are gathered in one pass without decisions in between, so that the records,
+        // scattered over the heap, are fetched from memory all at once instead of one after another.
+        m_sentences.resize(list.size());
+        m_lengths.resize(list.size());
+        for (qsizetype k = 0; k < list.size(); ++k) {
+            LxdSentence *s = list.at(k);
+            m_sentences[k] = s;
+            m_lengths[k] = s->hasOuterSpace() ? -s->textRef().size() : s->textRef().size();
+        }
     }
 
     // `text` is trimmed; `length` is its length in UTF-16 units.
@@ -367,14 +409,15 @@ public:
     {
         if (!m_index.isEmpty())
             return m_index.value(text.toString(), nullptr);
-        for (LxdSentence *s : m_sentences) {
-            const QString &own = s->textRef();
-            if (own.size() == length) {
-                if (sameText(own, text))
-                    return s;
-            } else if (own.size() > length && s->hasOuterSpace()) {
-                if (sameText(trimmedText(own), text))
-                    return s;
+        for (qsizetype k = 0; k < m_sentences.size(); ++k) {
+            // A negative length marks a text with white space at an end: it may trim to `text`.
+            const qsizetype own = m_lengths.at(k);
+            if (own == length) {
+                if (sameText(m_sentences.at(k)->textRef(), text))
+                    return m_sentences.at(k);
+            } else if (own < 0 && -own > length) {
+                if (sameText(trimmedText(m_sentences.at(k)->textRef()), text))
+                    return m_sentences.at(k);
             }
         }
         return nullptr;
@@ -388,7 +431,9 @@ public:
                 m_index.insert(text, sentence);
             return;
         }
+        const qsizetype size = sentence->textRef().size();
         m_sentences.append(sentence);
+        m_lengths.append(sentence->hasOuterSpace() ? -size : size);
         if (m_sentences.size() > 32) {
             for (qsizetype i = m_sentences.size() - 1; i >= 0; --i) // the first one wins
                 m_index.insert(trimmedText(m_sentences.at(i)->textRef()), m_sentences.at(i));
@@ -397,6 +442,7 @@ public:
 
 private:
     QVarLengthArray<LxdSentence *, 32> m_sentences;
+    QVarLengthArray<qsizetype, 32> m_lengths;
     QHash<QStringView, LxdSentence *> m_index;
 };
 
@@ -453,19 +499,20 @@ bool LxdDatabase::resolveAppend(int mode)
     } else {
         if (pending->indexedItems != items)
             indexHeadwords();
-        QHash<QString, int> &firstByText = pending->firstByText;
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        QString key;
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j) {
             const PendingAppend::Item &incoming = pending->items.at(j);
-            const QString key = trimmedPending(incoming.headword).toString();
-            const auto found = firstByText.constFind(key);
-            if (found == firstByText.constEnd()) {
+            setKey(key, incoming.headword, utf8);
+            const int found = firstHeadword(key);
+            if (found < 0) {
                 // New to the database; equal headwords later in the loop merge into it.
                 adoptPending(int(j));
-                firstByText.insert(key, int(items.size() - 1));
+                pending->firstByHash.insert(qHash(QStringView(key)), int(items.size() - 1));
                 adopted = true;
                 continue;
             }
-            LxdItem *target = items.at(found.value());
+            LxdItem *target = items.at(found);
             target->sentences.reserve(target->sentences.size() + incoming.sentenceCount);
             SentenceLookup lookup(target);
             // A repeated sentence adds its count to the first equal one; a new one is appended,

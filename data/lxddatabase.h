@@ -84,6 +84,7 @@ private:
     void createModels();
     bool readPending(const QString &fileName);
     void indexHeadwords();
+    int firstHeadword(const QString &key) const;
     LxdItem *adoptPending(int j);
     void finishAppend(bool adopted);
     void beginModelReset();

@@ -34,9 +34,9 @@ struct LxdDatabase::PendingAppend
     QList<Item> items;
     QList<Sentence> sentences;
 
-    // The first headword of the database for each trimmed text, as the duplicate test found them;
-    // valid while the database holds the same records.
-    QHash<QString, int> firstByText;
+    // The first headword of the database for each hash of a trimmed text; valid while the database
+    // holds the same records.
+    QHash<size_t, int> firstByHash;
     QList<LxdItem *> indexedItems;
 };
 
