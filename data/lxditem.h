@@ -48,8 +48,8 @@ public:
     // afterwards anyway: nothing is marked on the way.
     void readFileLine(QStringView line);
 
-    // Used by the database when it takes over the headwords of another one (an append) and by
-    // the sentence model when it adds a sentence: the list stays owned by this item.
+    // The sentences in display order. The database's merge and the sentence model append to it
+    // directly; whoever adds a sentence hands it over: the item deletes it.
     QList<LxdSentence *> sentences;
 
 private:
