@@ -4,7 +4,7 @@
 #include "data/lxdsentence.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
-#include "support/dialoganswerer.h"
+#include "support/modalanswerer.h"
 #include "util/zelutils.h"
 
 #include <QAction>
@@ -880,7 +880,8 @@ void TestMainWindow::aboutBoxShowsNameAndVersion()
     QString title, name, version;
     bool modal = false;
     QSize picture;
-    TestUtil::answerNextModal([&](QWidget *dialog) {
+    TestUtil::ModalAnswerer answerer;
+    answerer.then([&](QWidget *dialog) {
         title = dialog->windowTitle();
         modal = dialog->isModal();
         name = dialog->findChild<QLabel *>("lblAppTitle")->text();

@@ -7,7 +7,7 @@
 #include "data/lxdsentence.h"
 #include "exercise/exercisebuilder.h"
 #include "exercise/randomsource.h"
-#include "support/dialoganswerer.h"
+#include "support/modalanswerer.h"
 #include "util/zelutils.h"
 
 #include <QAction>
@@ -89,24 +89,20 @@ public:
     }
 
     // Arms the answers; call before the command.
-    void start() { next(); }
+    void start()
+    {
+        answerer = std::make_unique<TestUtil::ModalAnswerer>();
+        for (const auto &handler : std::as_const(handlers))
+            answerer->then(handler);
+        handlers.clear();
+    }
 
-    int pending() const { return int(handlers.size()); }
+    int pending() const { return answerer ? answerer->pending() : int(handlers.size()); }
 
     QStringList seen;
     QStringList unexpected;
 
 private:
-    void next()
-    {
-        if (handlers.isEmpty())
-            return;
-        TestUtil::answerNextModal([this](QWidget *dialog) {
-            const auto handler = handlers.takeFirst();
-            handler(dialog);
-            next();
-        });
-    }
 
     void reject(QWidget *dialog)
     {
@@ -116,6 +112,7 @@ private:
     }
 
     QList<std::function<void(QWidget *)>> handlers;
+    std::unique_ptr<TestUtil::ModalAnswerer> answerer;
 };
 } // namespace
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "support/dialoganswerer.h"
+#include "support/modalanswerer.h"
 #include "util/zelutils.h"
 
 #include <QAbstractButton>
@@ -89,12 +89,11 @@ void TestZelUtils::failureIsQuietWithoutShowErrors()
 {
     accept = false;
     bool boxShown = false;
-    TestUtil::answerNextModal(
-        [&boxShown](QWidget *dialog) {
-            boxShown = true;
-            dialog->close();
-        },
-        200);
+    TestUtil::ModalAnswerer answerer;
+    answerer.then([&boxShown](QWidget *dialog) {
+        boxShown = true;
+        dialog->close();
+    });
     QVERIFY(!ZelUtils::openFile(QStringLiteral("/nowhere/x.htm"), false));
     QTest::qWait(300);
     QVERIFY(!boxShown);
@@ -106,7 +105,8 @@ void TestZelUtils::failureShowsWarning()
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     int buttons = 0;
-    TestUtil::answerNextModal([&](QWidget *dialog) {
+    TestUtil::ModalAnswerer answerer;
+    answerer.then([&](QWidget *dialog) {
         auto *box = qobject_cast<QMessageBox *>(dialog);
         if (!box) {
             dialog->close();
