@@ -707,6 +707,10 @@ void MainWindow::makeConnections()
         tvSentencesSelChange(QItemSelection(), QItemSelection());
         updateSentenceCount();
     });
+    // Loading, clearing and appending reset the headword list, which empties its selection without a
+    // selection signal: the headword buttons must learn of it too.
+    connect(lvWords->model(), &QAbstractItemModel::modelReset, this,
+            [this] { lvWordsSelChange(QItemSelection(), QItemSelection()); });
 }
 
 // --- Settings ----------------------------------------------------------------------------------------

@@ -290,7 +290,12 @@ void MainWindow::zeroUsed()
             tr("You are about to set the 'Used' counters for\n all sentences in the database to zero.")))
         return;
     ZelBusyCursor busy;
-    db->zeroUsed();
+    try {
+        db->zeroUsed();
+    } catch (...) {
+        // Whatever was reset stays reset; the table shows what the counters now hold.
+        db->sentenceTableModel->refresh();
+    }
 }
 
 void MainWindow::tvSentencesSelChange(const QItemSelection &selected, const QItemSelection &deselected)
@@ -350,7 +355,12 @@ void MainWindow::searchFrom(int startWord, int startSentence)
     bool found = false;
     {
         ZelBusyCursor busy;
-        found = db->findText(searchText, &findWordRow, &findSentenceRow, startWord, startSentence);
+        try {
+            found = db->findText(searchText, &findWordRow, &findSentenceRow, startWord, startSentence);
+        } catch (...) {
+            found = false; // a search that broke off found nothing
+            findWordRow = findSentenceRow = -1;
+        }
     }
     if (!found) {
         QMessageBox::information(

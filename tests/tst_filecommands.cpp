@@ -414,6 +414,11 @@ void TestFileCommands::newMakesEmptyUntitledDatabase()
     QVERIFY(w->curFile.isEmpty());
     QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
     QVERIFY(!w->db->isModified());
+    // No headword is left to delete or to take a new sentence.
+    QVERIFY(!w->btnDeleteWord->isEnabled());
+    QVERIFY(!w->actDeleteWords->isEnabled());
+    QVERIFY(!w->btnAddSentence->isEnabled());
+    QVERIFY(!w->actAddSentence->isEnabled());
     // The file that was open stays in the recent list; the untitled database never enters it.
     QCOMPARE(recentFile(*w, 0), words);
     QCOMPARE(TestUtil::readFile(words), WordsFile);
