@@ -56,6 +56,8 @@ private slots:
     void appendNewHeadwords();
     void appendFindsTrimmedDuplicates_data();
     void appendFindsTrimmedDuplicates();
+    void mergeReadsEveryEncoding_data();
+    void mergeReadsEveryEncoding();
     void mergeAddsUsedAndAppendsInReverse();
     void mergeFoldsRepeatedNewHeadwords();
     void keepDuplicates();
@@ -393,6 +395,36 @@ void TestLxdDatabase::appendFindsTrimmedDuplicates()
         QCOMPARE(describe(db), before);
     else
         QCOMPARE(db.itemCount(), 4);
+}
+
+// An appended file is matched against the database in whatever encoding it came: UTF-8 with or
+// without a byte-order mark (where white space beyond ASCII still trims), ISO 8859-1 from older
+// versions, UTF-16.
+void TestLxdDatabase::mergeReadsEveryEncoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QString text = QStringLiteral("\u00A0caf\u00E9\u2003&&&{2}Le [caf\u00E9] est noir.&&&{0}\u00A0Un [th\u00E9]."
+                                        "\r\n\u00E9t\u00E9&&&{1}En [\u00E9t\u00E9].\r\n");
+    QTest::addRow("UTF-8") << text.toUtf8();
+    QTest::addRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    QString latin1 = text;
+    latin1.replace(QChar(0x2003), QLatin1Char(' '));
+    QTest::addRow("ISO 8859-1") << latin1.toLatin1();
+    QByteArray utf16("\xFF\xFE");
+    utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    QTest::addRow("UTF-16") << utf16;
+}
+
+void TestLxdDatabase::mergeReadsEveryEncoding()
+{
+    QFETCH(QByteArray, bytes);
+    LxdDatabase db(&m_doc, nullptr);
+    addHeadword(db, QStringLiteral("caf\u00E9"), {{QStringLiteral("Le [caf\u00E9] est noir."), 1}});
+    const QString file = TestUtil::writeFile(*m_dir, QStringLiteral("encoded.lxv"), bytes);
+    QCOMPARE(db.appendFile(file), int(LxdDatabase::AppendHasDuplicates));
+    QVERIFY(db.resolveAppend(LxdDatabase::MergeDuplicates));
+    QCOMPARE(describe(db),
+        QStringLiteral("caf\u00E9|Le [caf\u00E9] est noir.#3|Un [th\u00E9].#0\n\u00E9t\u00E9|En [\u00E9t\u00E9].#1"));
 }
 
 void TestLxdDatabase::mergeAddsUsedAndAppendsInReverse()
