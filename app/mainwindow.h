@@ -44,6 +44,10 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // processCommandLine() reads QCoreApplication::arguments(). Tests hand in their own command line
+    // (program path first) before constructing a window; an empty list goes back to the real one.
+    static void setCommandLineForTesting(const QStringList &arguments);
+
 protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *event) override;
@@ -125,18 +129,17 @@ private:
 
     void setupUserDatabase();
     void processCommandLine();
+    void applySizeOption(const QString &argument);
     void setupHelpClient();
 
     bool loadFile(const QString &fileName, bool append);
     bool saveFile(const QString &fileName);
 
-    // --- File commands: loading helpers (mainwindow_files.cpp) ---
+    // Loading helpers (mainwindow_files.cpp).
     enum LoadResult { LoadDone, LoadCancelled, LoadFailed };
     LoadResult loadDatabaseFile(const QString &fileName, bool append);
     void selectFirstHeadword();
     void releaseXmlTree();
-    friend class TestFileCommands;
-    // --- end of file-command helpers ---
 
     void buildExercise(QStringList &questions, QStringList &words);
 
@@ -144,14 +147,23 @@ private:
     void showMovedSentences(const QItemSelection &moved);
     void searchFrom(int startWord, int startSentence);
 
-    // --- Output list (mainwindow_output.cpp) ---
-    // The texts of the output entries in list order, and the five exercise options as checked; the
-    // file exports hand them to the exercise builder as the clipboard does.
+    // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
+    // five exercise options as checked; the file exports hand them to the exercise builder as the
+    // clipboard does.
     QStringList outputEntries() const;
     ExerciseOptions exerciseOptions() const;
-    // --- end output list ---
+
+    // File exports (mainwindow_exports.cpp): one command frame; each slot hands it its own values and
+    // filling step. Templates are read from `templateFolder`, or when it is empty from "templates" in
+    // the program's data folder.
+    struct ExportKind;
+    void exportOutput(const ExportKind &kind);
+    static QString templateFolder;
 
     friend class TestMainWindow;
+    friend class TestFileCommands;
+    friend class TestExports;
+    friend class TestStartup;
 
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
@@ -175,15 +187,6 @@ private:
     QString lastXhtmlFileDir;
     QString lastJclFileDir;
     QString lastJmtFileDir;
-
-    // --- File exports (mainwindow_exports.cpp) ---
-    // The four exports share one command frame; each slot hands it its own values and filling step.
-    struct ExportKind;
-    void exportOutput(const ExportKind &kind);
-    // The folder the templates are read from; empty for "templates" in the program's data folder.
-    static QString templateFolder;
-    friend class TestExports;
-    // --- end of file exports ---
 
     // Central widget.
     QVBoxLayout *layMain = nullptr;
@@ -285,17 +288,6 @@ private:
     QToolBar *tbrSearch = nullptr;
     QToolBar *tbrOutput = nullptr;
     QToolBar *tbrHelp = nullptr;
-
-    // --- Start-up (mainwindow_startup.cpp) ---------------------------------------------------------
-public:
-    // processCommandLine() reads QCoreApplication::arguments(). Tests hand in their own command line
-    // (program path first) before constructing a window; an empty list goes back to the real one.
-    static void setCommandLineForTesting(const QStringList &arguments);
-
-private:
-    void applySizeOption(const QString &argument);
-    friend class TestStartup;
-    // --- End of start-up ---------------------------------------------------------------------------
 };
 
 #endif // MAINWINDOW_H
