@@ -710,7 +710,7 @@ void MainWindow::makeConnections()
     // Loading, clearing and appending reset the headword list, which empties its selection without a
     // selection signal: the headword buttons must learn of it too.
     connect(lvWords->model(), &QAbstractItemModel::modelReset, this,
-            [this] { lvWordsSelChange(QItemSelection(), QItemSelection()); });
+        [this] { lvWordsSelChange(QItemSelection(), QItemSelection()); });
 }
 
 // --- Settings ----------------------------------------------------------------------------------------

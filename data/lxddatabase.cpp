@@ -8,9 +8,9 @@
 #include "models/lxdbwordlistmodel.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringDecoder>
 #include <QVarLengthArray>
-#include <QSet>
 
 #include <algorithm>
 #include <cstring>
@@ -27,7 +27,6 @@ static inline QStringView trimmedText(QStringView text)
     }
     return text.trimmed();
 }
-
 
 LxdDatabase::LxdDatabase(QDomDocument *document, QObject *parent)
     : ZelElement(parent)
@@ -89,8 +88,8 @@ bool LxdDatabase::hasUsedSentences(int i) const
     const LxdItem *item = itemAt(i);
     if (!item)
         return false;
-    return std::any_of(item->sentences.cbegin(), item->sentences.cend(),
-                       [](const LxdSentence *s) { return s->used() > 0; });
+    return std::any_of(
+        item->sentences.cbegin(), item->sentences.cend(), [](const LxdSentence *s) { return s->used() > 0; });
 }
 
 LxdItem *LxdDatabase::addItem()
@@ -166,8 +165,8 @@ void LxdDatabase::zeroUsed()
     sentenceTableModel->refresh();
 }
 
-bool LxdDatabase::findText(const QString &s, int *itemOut, int *sentenceOut, int startItem,
-                           int startSentence) const
+bool LxdDatabase::findText(
+    const QString &s, int *itemOut, int *sentenceOut, int startItem, int startSentence) const
 {
     const int count = itemCount();
     // A start beyond the list (the database shrank since the last hit) searches from the top.
@@ -371,8 +370,8 @@ bool sameText(QStringView own, QAnyStringView other)
             }
             if (i == size || i == own.size())
                 return i == size && i == own.size();
-            return QAnyStringView::equal(own.sliced(i),
-                                         QUtf8StringView(reinterpret_cast<const char *>(bytes) + i, size - i));
+            return QAnyStringView::equal(
+                own.sliced(i), QUtf8StringView(reinterpret_cast<const char *>(bytes) + i, size - i));
         } else {
             return QAnyStringView::equal(own, view);
         }

@@ -18,8 +18,7 @@ LxdItem::LxdItem(QDomDocument *document, LxdDatabase *database, QObject *parent)
 
 LxdItem::LxdItem(QObject *parent)
     : ZelElement(parent)
-{
-}
+{ }
 
 LxdItem::~LxdItem()
 {

@@ -30,7 +30,7 @@ struct LxdDatabase::PendingAppend
     };
 
     QByteArray bytes; // the file, when it is UTF-8
-    QString text;     // the decoded file, in every other case
+    QString text; // the decoded file, in every other case
     QList<Item> items;
     QList<Sentence> sentences;
 

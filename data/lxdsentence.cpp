@@ -16,8 +16,7 @@ LxdSentence::LxdSentence(QDomDocument *document, LxdItem *item, QObject *parent)
 
 LxdSentence::LxdSentence(QObject *parent)
     : ZelElement(parent)
-{
-}
+{ }
 
 int LxdSentence::checkBrackets(QStringView s)
 {

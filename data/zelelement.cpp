@@ -3,8 +3,7 @@
 
 ZelElement::ZelElement(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 void ZelElement::setDocument(QDomDocument *document)
 {

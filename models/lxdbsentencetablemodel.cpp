@@ -10,8 +10,7 @@
 LxdbSentenceTableModel::LxdbSentenceTableModel(LxdDatabase *database)
     : QAbstractTableModel(database)
     , database(database)
-{
-}
+{ }
 
 // A flat table: the rows have no children of their own, or views and proxies would show phantom
 // ones below every sentence.

@@ -7,8 +7,7 @@
 LxdbWordListModel::LxdbWordListModel(LxdDatabase *database)
     : QAbstractListModel(database)
     , database(database)
-{
-}
+{ }
 
 int LxdbWordListModel::rowCount(const QModelIndex &parent) const
 {

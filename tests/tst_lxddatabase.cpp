@@ -403,8 +403,9 @@ void TestLxdDatabase::appendFindsTrimmedDuplicates()
 void TestLxdDatabase::mergeReadsEveryEncoding_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    const QString text = QStringLiteral("\u00A0caf\u00E9\u2003&&&{2}Le [caf\u00E9] est noir.&&&{0}\u00A0Un [th\u00E9]."
-                                        "\r\n\u00E9t\u00E9&&&{1}En [\u00E9t\u00E9].\r\n");
+    const QString text
+        = QStringLiteral("\u00A0caf\u00E9\u2003&&&{2}Le [caf\u00E9] est noir.&&&{0}\u00A0Un [th\u00E9]."
+                         "\r\n\u00E9t\u00E9&&&{1}En [\u00E9t\u00E9].\r\n");
     QTest::addRow("UTF-8") << text.toUtf8();
     QTest::addRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     QString latin1 = text;
@@ -424,7 +425,8 @@ void TestLxdDatabase::mergeReadsEveryEncoding()
     QCOMPARE(db.appendFile(file), int(LxdDatabase::AppendHasDuplicates));
     QVERIFY(db.resolveAppend(LxdDatabase::MergeDuplicates));
     QCOMPARE(describe(db),
-        QStringLiteral("caf\u00E9|Le [caf\u00E9] est noir.#3|Un [th\u00E9].#0\n\u00E9t\u00E9|En [\u00E9t\u00E9].#1"));
+        QStringLiteral(
+            "caf\u00E9|Le [caf\u00E9] est noir.#3|Un [th\u00E9].#0\n\u00E9t\u00E9|En [\u00E9t\u00E9].#1"));
 }
 
 void TestLxdDatabase::mergeAddsUsedAndAppendsInReverse()

@@ -103,7 +103,6 @@ public:
     QStringList unexpected;
 
 private:
-
     void reject(QWidget *dialog)
     {
         unexpected << dialog->windowTitle();
