@@ -3,7 +3,6 @@
 #include "util/zelutils.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QResource>
 
 int main(int argc, char *argv[])
@@ -13,11 +12,7 @@ int main(int argc, char *argv[])
     // Without the icon file the program still runs, with empty icons.
     QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
 
-    QApplication::setOrganizationName(QStringLiteral("Venhollow"));
-    QApplication::setApplicationName(QStringLiteral("Lexivane 3"));
-    QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/svgIcons/lexivane_02.svg")));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    ZelUtils::setApplicationIdentity();
 
     MainWindow window;
     window.show();

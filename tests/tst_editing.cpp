@@ -234,10 +234,7 @@ ModalAnswerer::Handler TestEditing::editorAnswer(const QString &text, int used)
 void TestEditing::initTestCase()
 {
     QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    QApplication::setOrganizationName(QStringLiteral("Venhollow"));
-    QApplication::setApplicationName(QStringLiteral("Lexivane 3"));
-    QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    ZelUtils::setApplicationIdentity();
     QVERIFY(dir.isValid());
     // Never the real user's settings: the test runs in a home folder of its own.
     QVERIFY(QDir::homePath().startsWith(QDir::tempPath()));

@@ -1,20 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/exercisebuilder.h"
 
+#include "support/testutil.h"
+
 #include <QSet>
 #include <QTest>
 
 namespace {
-ExerciseOptions options(bool qNums, bool gap, bool bracket, bool jumble, bool wordList)
-{
-    ExerciseOptions o;
-    o.includeQNums = qNums;
-    o.gapWords = gap;
-    o.bracketWords = bracket;
-    o.jumbleOrder = jumble;
-    o.includeWordList = wordList;
-    return o;
-}
+using TestUtil::options;
 
 QString underscores(int n)
 {

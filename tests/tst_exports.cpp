@@ -177,10 +177,7 @@ void TestExports::addExportRows(bool withRtf)
 void TestExports::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    QApplication::setOrganizationName(QStringLiteral("Venhollow"));
-    QApplication::setApplicationName(QStringLiteral("Lexivane 3"));
-    QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    ZelUtils::setApplicationIdentity();
     QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
     // No word processor or browser is ever started: the desktop opener only records.
     ZelUtils::setUrlOpener([this](const QUrl &url) {

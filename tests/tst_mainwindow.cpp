@@ -90,10 +90,7 @@ void TestMainWindow::initTestCase()
 {
     // The settings store lands below the test's own home folder even if run by hand.
     QStandardPaths::setTestModeEnabled(true);
-    QApplication::setOrganizationName(QStringLiteral("Venhollow"));
-    QApplication::setApplicationName(QStringLiteral("Lexivane 3"));
-    QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    ZelUtils::setApplicationIdentity();
     QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
     ZelUtils::setUrlOpener([this](const QUrl &url) {
         opened.append(url);

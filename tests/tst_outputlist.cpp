@@ -181,10 +181,7 @@ private:
 
 void TestOutputList::initTestCase()
 {
-    QApplication::setOrganizationName(QStringLiteral("Venhollow"));
-    QApplication::setApplicationName(QStringLiteral("Lexivane 3"));
-    QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    ZelUtils::setApplicationIdentity();
     QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
     QVERIFY(dir.isValid());
 }

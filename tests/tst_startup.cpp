@@ -725,12 +725,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Venhollow"));
-    QApplication::setApplicationName(QStringLiteral("Lexivane 3"));
-    QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+    ZelUtils::setApplicationIdentity();
     QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/svgIcons/lexivane_02.svg")));
 
     TestStartup test;
     QTEST_SET_MAIN_SOURCE_PATH

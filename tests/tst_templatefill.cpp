@@ -10,17 +10,7 @@
 using TemplateFill::MatchPair;
 
 namespace {
-
-ExerciseOptions options(bool qNums, bool gap, bool bracket, bool jumble, bool wordList)
-{
-    ExerciseOptions o;
-    o.includeQNums = qNums;
-    o.gapWords = gap;
-    o.bracketWords = bracket;
-    o.jumbleOrder = jumble;
-    o.includeWordList = wordList;
-    return o;
-}
+using TestUtil::options;
 
 // Every option on except jumbling: the order stays as given.
 ExerciseOptions inOrder()

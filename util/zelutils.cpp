@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/zelutils.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -56,4 +58,13 @@ bool ZelUtils::openInBrowser(const QString &path, bool showErrors)
 void ZelUtils::setUrlOpener(const UrlOpener &opener)
 {
     urlOpener() = opener;
+}
+
+void ZelUtils::setApplicationIdentity()
+{
+    QApplication::setOrganizationName(QStringLiteral("Venhollow"));
+    QApplication::setApplicationName(QStringLiteral("Lexivane 3"));
+    QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/svgIcons/lexivane_02.svg")));
+    QApplication::setApplicationVersion(QStringLiteral("3.0"));
 }

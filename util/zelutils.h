@@ -24,6 +24,11 @@ public:
     // so that a message about a missing file names the place it was looked for first.
     static QString dataPath(const QString &relative);
 
+    // The application's identity: organisation and application names (which key the settings
+    // store), domain, window icon and version. The program sets it at start; tests that make
+    // windows set the same.
+    static void setApplicationIdentity();
+
     // Opens a local file with the desktop's default program. True when the desktop took the URL;
     // otherwise, with showErrors, a warning box says which file could not be opened.
     static bool openFile(const QString &path, bool showErrors);

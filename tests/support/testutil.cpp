@@ -27,4 +27,15 @@ QString sourcePath(const QString &relative)
     return QStringLiteral(LEXIVANE_SOURCE_DIR "/") + relative;
 }
 
+ExerciseOptions options(bool qNums, bool gap, bool bracket, bool jumble, bool wordList)
+{
+    ExerciseOptions o;
+    o.includeQNums = qNums;
+    o.gapWords = gap;
+    o.bracketWords = bracket;
+    o.jumbleOrder = jumble;
+    o.includeWordList = wordList;
+    return o;
+}
+
 } // namespace TestUtil

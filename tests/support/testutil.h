@@ -2,6 +2,8 @@
 #ifndef TESTUTIL_H
 #define TESTUTIL_H
 
+#include "exercise/exercisebuilder.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
@@ -14,6 +16,9 @@ QByteArray readFile(const QString &path);
 
 // Path of a file in the source tree (share/, fixtures).
 QString sourcePath(const QString &relative);
+
+// The five exercise options, in the order of their check boxes.
+ExerciseOptions options(bool qNums, bool gap, bool bracket, bool jumble, bool wordList);
 
 } // namespace TestUtil
 
