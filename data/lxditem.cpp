@@ -25,13 +25,6 @@ LxdItem::~LxdItem()
     clearSentences();
 }
 
-void LxdItem::deleteSentenceObject(LxdSentence *sentence)
-{
-    // A sentence made through the model has this item as QObject parent; deleting it detaches it
-    // from the parent first, so the item's own QObject clean-up does not delete it again.
-    delete sentence;
-}
-
 bool LxdItem::setHeadword(const QString &h)
 {
     if (h.isEmpty() || h == m_headword)
@@ -72,15 +65,17 @@ bool LxdItem::deleteSentence(int i)
 {
     if (i < 0 || i >= sentences.size())
         return false;
-    deleteSentenceObject(sentences.takeAt(i));
+    delete sentences.takeAt(i);
     setModified(true);
     return true;
 }
 
+// A sentence made through the model has this item as QObject parent; deleting it detaches it from
+// the parent first, so the item's own QObject clean-up does not delete it again.
 void LxdItem::clearSentences()
 {
     for (qsizetype i = sentences.size() - 1; i >= 0; --i)
-        deleteSentenceObject(sentences.at(i));
+        delete sentences.at(i);
     sentences.clear();
 }
 

@@ -54,7 +54,6 @@ public:
 
 private:
     friend class LxdDatabase;
-    static void deleteSentenceObject(LxdSentence *sentence);
 
     QString m_headword;
     LxdDatabase *m_database = nullptr; // not owned

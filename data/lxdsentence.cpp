@@ -214,18 +214,17 @@ void LxdSentence::fromFileText(QStringView field)
 {
     setModified(true);
     m_used = 0;
-    m_text = QString(QLatin1String(""));
+    assignText(QString(QLatin1String("")));
     if (splitField(field, &m_used))
         setText(field.toString());
 }
 
 void LxdSentence::readFileField(QStringView field)
 {
-    m_used = 0;
-    if (splitField(field, &m_used)) {
-        assignText(field.toString());
-        m_status = qint8(checkBrackets(m_text));
-    }
+    QStringView text;
+    int used = 0;
+    const bool stored = parseFileField(field, &text, &used);
+    setLoaded(stored ? text.toString() : QString(), used);
 }
 
 bool LxdSentence::parseFileField(QStringView field, QStringView *text, int *used)
@@ -242,7 +241,7 @@ void LxdSentence::setLoaded(const QString &text, int used)
     m_used = used;
     if (text.isNull()) {
         // A field too short to hold a sentence: stored empty and never checked.
-        m_text = QString(QLatin1String(""));
+        assignText(QString(QLatin1String("")));
         m_status = Unchecked;
         return;
     }
@@ -290,7 +289,7 @@ void LxdSentence::fromDomElement(const QDomElement &element)
 {
     setModified(true);
     m_used = 0;
-    m_text = QString(QLatin1String(""));
+    assignText(QString(QLatin1String("")));
     if (element.tagName() != QLatin1String("sentence"))
         return;
 
