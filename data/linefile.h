@@ -2,6 +2,7 @@
 #ifndef LINEFILE_H
 #define LINEFILE_H
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -40,6 +41,9 @@ inline qsizetype findSeparator(QStringView line, qsizetype from)
 }
 
 constexpr qsizetype separatorSize = 3;
+
+// QString::trimmed() for UTF-8 bytes: the same white space, without decoding the rest.
+QByteArrayView trimmedUtf8(QByteArrayView bytes);
 
 // Splits a headword line: trims it, returns the headword part and hands each sentence part to
 // `sentencePart` (parts of two characters or fewer hold no sentence and are passed over).

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/lxddatabase.h"
 
+#include "data/linefile.h"
 #include "data/lxditem.h"
 #include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
@@ -262,7 +263,7 @@ static QAnyStringView trimmedPending(QAnyStringView text)
             return trimmedText(view);
         } else if constexpr (std::is_same_v<View, QUtf8StringView>) {
             const QByteArrayView bytes(reinterpret_cast<const char *>(view.data()), view.size());
-            return QUtf8StringView(LxdDatabase::trimmedUtf8(bytes));
+            return QUtf8StringView(LineFile::trimmedUtf8(bytes));
         } else {
             return view; // the reader makes no Latin-1 views
         }

@@ -71,9 +71,6 @@ public:
     // The whole-number part of the application version, the format version the program writes.
     static int applicationFormatVersion();
 
-    // QString::trimmed() for UTF-8 bytes: the same white space, without decoding the rest.
-    static QByteArrayView trimmedUtf8(QByteArrayView bytes);
-
     QList<LxdItem *> items;
     LxdbWordListModel *wordListModel = nullptr;
     LxdbSentenceTableModel *sentenceTableModel = nullptr;

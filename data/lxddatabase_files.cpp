@@ -220,7 +220,7 @@ bool isAsciiSpace(uchar c)
 
 QByteArrayView trimmed(QByteArrayView bytes)
 {
-    return LxdDatabase::trimmedUtf8(bytes);
+    return LineFile::trimmedUtf8(bytes);
 }
 
 qsizetype findSeparator(QByteArrayView line, qsizetype from)
@@ -269,7 +269,7 @@ bool parseField(QByteArrayView field, QByteArrayView *text, int *used)
 } // namespace Utf8Line
 } // namespace
 
-QByteArrayView LxdDatabase::trimmedUtf8(QByteArrayView bytes)
+QByteArrayView LineFile::trimmedUtf8(QByteArrayView bytes)
 {
     qsizetype begin = 0;
     qsizetype end = bytes.size();
