@@ -2,7 +2,7 @@
 #ifndef LINEFILE_H
 #define LINEFILE_H
 
-#include <QByteArrayView>
+#include <QFile>
 #include <QString>
 #include <QStringView>
 
@@ -25,25 +25,60 @@ inline void appendLineSafe(QString &out, const QString &text)
     }
 }
 
-// Position of the next "&&&" at or after `from`, or -1. Looks for single ampersands first, which
-// is far quicker than a three-character search.
+// Position of the next separator at or after `from`, or -1. A text may end in "&" or "&&", so a run
+// of more than three ampersands gives its first ones to the text before it: in a run of n, the
+// separators are the last n / 3 groups of three. Looks for single ampersands first, which is far
+// quicker than a three-character search.
 inline qsizetype findSeparator(QStringView line, qsizetype from)
 {
     const qsizetype size = line.size();
     for (;;) {
         const qsizetype at = line.indexOf(QLatin1Char('&'), from);
-        if (at < 0 || at + 2 >= size)
+        if (at < 0)
             return -1;
-        if (line[at + 1] == QLatin1Char('&') && line[at + 2] == QLatin1Char('&'))
-            return at;
-        from = at + 1;
+        qsizetype end = at + 1;
+        while (end < size && line[end] == QLatin1Char('&'))
+            ++end;
+        const qsizetype run = end - at;
+        if (run >= 3)
+            return at + run % 3;
+        from = end;
     }
 }
 
 constexpr qsizetype separatorSize = 3;
 
-// QString::trimmed() for UTF-8 bytes: the same white space, without decoding the rest.
-QByteArrayView trimmedUtf8(QByteArrayView bytes);
+// Reads a database file line by line, handing each line to `line` without its line end and without a
+// byte-order mark at its start (files joined end to end bring theirs along). Files written by this
+// program in the current form start with a UTF-8 byte-order mark; older ones have none and were
+// written in ISO 8859-1; files made by hand usually are UTF-8 without a mark. Valid UTF-8 is read
+// as UTF-8, anything else as ISO 8859-1, which decodes every byte: `restart` is called before that
+// second reading. Returns false on a read error.
+class LineSink
+{
+public:
+    virtual ~LineSink() = default;
+    virtual void restart() = 0;
+    virtual void line(QStringView line) = 0;
+};
+bool readFile(QFile &file, LineSink &sink);
+
+template<typename Restart, typename Line>
+bool readFile(QFile &file, Restart restart, Line line)
+{
+    struct Sink : LineSink
+    {
+        Sink(Restart &r, Line &l)
+            : r(r)
+            , l(l)
+        { }
+        void restart() override { r(); }
+        void line(QStringView text) override { l(text); }
+        Restart &r;
+        Line &l;
+    } sink(restart, line);
+    return readFile(file, static_cast<LineSink &>(sink));
+}
 
 // Splits a headword line: trims it, returns the headword part and hands each sentence part to
 // `sentencePart` (parts of two characters or fewer hold no sentence and are passed over).

@@ -10,12 +10,11 @@
 
 #include <QHash>
 #include <QSet>
-#include <QStringDecoder>
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <cstring>
 #include <exception>
+#include <limits>
 
 // Trimming that skips the library call for the common text with no space at either end.
 static inline QStringView trimmedText(QStringView text)
@@ -242,50 +241,16 @@ LxdItem *LxdDatabase::adoptPending(int j)
 {
     const PendingAppend::Item &source = pending->items.at(j);
     auto *item = new LxdItem(document, this, nullptr);
-    item->m_headword = source.headword.toString();
+    item->m_headword = pending->view(source.headword).toString();
     item->sentences.reserve(source.sentenceCount);
     for (qsizetype k = 0; k < source.sentenceCount; ++k) {
         const PendingAppend::Sentence &s = pending->sentences.at(source.firstSentence + k);
         auto *sentence = new LxdSentence(document, item, nullptr);
-        sentence->setLoaded(s.stored ? s.text.toString() : QString(), s.used);
+        sentence->setLoaded(s.stored ? pending->view(s.text).toString() : QString(), s.used);
         item->sentences.append(sentence);
     }
     items.append(item);
     return item;
-}
-
-// A text of the pending file, trimmed in its own encoding.
-static QAnyStringView trimmedPending(QAnyStringView text)
-{
-    return text.visit([](auto view) -> QAnyStringView {
-        using View = decltype(view);
-        if constexpr (std::is_same_v<View, QStringView>) {
-            return trimmedText(view);
-        } else if constexpr (std::is_same_v<View, QUtf8StringView>) {
-            const QByteArrayView bytes(reinterpret_cast<const char *>(view.data()), view.size());
-            return QUtf8StringView(LineFile::trimmedUtf8(bytes));
-        } else {
-            // A view over UTF-8 bytes that are all ASCII may report itself as Latin-1.
-            return view.trimmed();
-        }
-    });
-}
-
-// Puts the trimmed text of the pending file into `key`, reusing its buffer: the lookups of an
-// append need one key per headword of the file, and only a headword that is kept needs its own.
-static void setKey(QString &key, QAnyStringView text, QStringDecoder &utf8)
-{
-    trimmedPending(text).visit([&key, &utf8](auto view) {
-        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
-            const QByteArrayView bytes(reinterpret_cast<const char *>(view.data()), view.size());
-            key.resize(utf8.requiredSpace(bytes.size()));
-            const QChar *end = utf8.appendToBuffer(key.data(), bytes);
-            key.truncate(end - key.constData());
-        } else {
-            key.resize(0);
-            key.append(view);
-        }
-    });
 }
 
 void LxdDatabase::indexHeadwords()
@@ -301,9 +266,9 @@ void LxdDatabase::indexHeadwords()
 // The first headword whose trimmed text is `key`, or -1. The index holds text hashes, not texts,
 // so a lookup reads only the one headword it finds; in the unlikely case of two texts with the
 // same hash the list is searched instead.
-int LxdDatabase::firstHeadword(const QString &key) const
+int LxdDatabase::firstHeadword(QStringView key) const
 {
-    const auto found = pending->firstByHash.constFind(qHash(QStringView(key)));
+    const auto found = pending->firstByHash.constFind(qHash(key));
     if (found == pending->firstByHash.constEnd())
         return -1;
     if (trimmedText(items.at(found.value())->headwordRef()) == key)
@@ -329,11 +294,8 @@ int LxdDatabase::appendFile(const QString &fileName)
         }
 
         indexHeadwords();
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        QString key;
         for (const PendingAppend::Item &item : std::as_const(pending->items)) {
-            setKey(key, item.headword, utf8);
-            if (firstHeadword(key) >= 0)
+            if (firstHeadword(trimmedText(pending->view(item.headword))) >= 0)
                 return AppendHasDuplicates;
         }
 
@@ -353,33 +315,6 @@ int LxdDatabase::appendFile(const QString &fileName)
 }
 
 namespace {
-// Whether a text held in a record equals one of the pending file. Runs of ASCII are compared
-// directly; anything else is left to Qt's comparison from the first character that is not ASCII.
-bool sameText(QStringView own, QAnyStringView other)
-{
-    return other.visit([own](auto view) -> bool {
-        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
-            const auto *bytes = reinterpret_cast<const uchar *>(view.data());
-            const qsizetype size = view.size();
-            qsizetype i = 0;
-            const qsizetype n = qMin(size, own.size());
-            for (; i < n; ++i) {
-                const char16_t c = own[i].unicode();
-                if (c >= 0x80 || bytes[i] >= 0x80)
-                    break;
-                if (c != bytes[i])
-                    return false;
-            }
-            if (i == size || i == own.size())
-                return i == size && i == own.size();
-            return QAnyStringView::equal(
-                own.sliced(i), QUtf8StringView(reinterpret_cast<const char *>(bytes) + i, size - i));
-        } else {
-            return QAnyStringView::equal(own, view);
-        }
-    });
-}
-
 // The first sentence of `target` whose trimmed text equals a given one. Candidates are sifted by
 // length, read from the records themselves, so that most texts are never touched; a hash takes
 // over once the list is long.
@@ -405,19 +340,20 @@ public:
         }
     }
 
-    // `text` is trimmed; `length` is its length in UTF-16 units.
-    LxdSentence *find(QAnyStringView text, qsizetype length) const
+    // `text` is trimmed.
+    LxdSentence *find(QStringView text) const
     {
         if (!m_index.isEmpty())
-            return m_index.value(text.toString(), nullptr);
+            return m_index.value(text, nullptr);
+        const qsizetype length = text.size();
         for (qsizetype k = 0; k < m_sentences.size(); ++k) {
             // A negative length marks a text with white space at an end: it may trim to `text`.
             const qsizetype own = m_lengths.at(k);
             if (own == length) {
-                if (sameText(m_sentences.at(k)->textRef(), text))
+                if (QStringView(m_sentences.at(k)->textRef()) == text)
                     return m_sentences.at(k);
             } else if (own < 0 && -own > length) {
-                if (sameText(trimmedText(m_sentences.at(k)->textRef()), text))
+                if (trimmedText(m_sentences.at(k)->textRef()) == text)
                     return m_sentences.at(k);
             }
         }
@@ -447,43 +383,13 @@ private:
     QHash<QStringView, LxdSentence *> m_index;
 };
 
-// Length in UTF-16 units of a text of the pending file. Runs of ASCII are counted eight bytes at
-// a time: this is done for every sentence of an appended file.
-qsizetype utf8ToUtf16Length(const char *p, const char *const end)
+// A used count that grows by another one; corrupt files may hold counts whose sum an int cannot take.
+int addedUsed(int own, int more)
 {
-    qsizetype n = 0;
-    while (end - p >= 8) {
-        quint64 word;
-        memcpy(&word, p, 8);
-        if (!(word & 0x8080808080808080ULL)) {
-            n += 8;
-            p += 8;
-            continue;
-        }
-        for (int i = 0; i < 8; ++i) {
-            const uchar u = uchar(p[i]);
-            n += ((u & 0xC0) != 0x80) + (u >= 0xF0);
-        }
-        p += 8;
-    }
-    for (; p != end; ++p) {
-        const uchar u = uchar(*p);
-        n += ((u & 0xC0) != 0x80) + (u >= 0xF0);
-    }
-    return n;
+    const qint64 sum = qint64(own) + more;
+    return int(qBound(qint64(std::numeric_limits<int>::min()), sum, qint64(std::numeric_limits<int>::max())));
 }
 
-qsizetype utf16Length(QAnyStringView text)
-{
-    return text.visit([](auto view) -> qsizetype {
-        if constexpr (std::is_same_v<decltype(view), QUtf8StringView>) {
-            const auto *begin = reinterpret_cast<const char *>(view.data());
-            return utf8ToUtf16Length(begin, begin + view.size());
-        } else {
-            return view.size();
-        }
-    });
-}
 } // namespace
 
 bool LxdDatabase::resolveAppend(int mode)
@@ -498,16 +404,14 @@ bool LxdDatabase::resolveAppend(int mode)
     } else {
         if (pending->indexedItems != items)
             indexHeadwords();
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        QString key;
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j) {
             const PendingAppend::Item &incoming = pending->items.at(j);
-            setKey(key, incoming.headword, utf8);
+            const QStringView key = trimmedText(pending->view(incoming.headword));
             const int found = firstHeadword(key);
             if (found < 0) {
                 // New to the database; equal headwords later in the loop merge into it.
                 adoptPending(int(j));
-                pending->firstByHash.insert(qHash(QStringView(key)), int(items.size() - 1));
+                pending->firstByHash.insert(qHash(key), int(items.size() - 1));
                 continue;
             }
             LxdItem *target = items.at(found);
@@ -517,9 +421,10 @@ bool LxdDatabase::resolveAppend(int mode)
             // trimmed, so new sentences arrive in the reverse of their order in the file.
             for (qsizetype k = incoming.sentenceCount - 1; k >= 0; --k) {
                 const PendingAppend::Sentence &source = pending->sentences.at(incoming.firstSentence + k);
-                const QAnyStringView t = source.stored ? trimmedPending(source.text) : QAnyStringView(u"");
-                if (LxdSentence *same = lookup.find(t, utf16Length(t))) {
-                    same->setUsed(same->used() + source.used);
+                const QStringView t
+                    = source.stored ? trimmedText(pending->view(source.text)) : QStringView(u"");
+                if (LxdSentence *same = lookup.find(t)) {
+                    same->setUsed(addedUsed(same->used(), source.used));
                     continue;
                 }
                 auto *sentence = new LxdSentence(document, target, nullptr);

@@ -81,7 +81,7 @@ private:
     void createModels();
     bool readPending(const QString &fileName);
     void indexHeadwords();
-    int firstHeadword(const QString &key) const;
+    int firstHeadword(QStringView key) const;
     LxdItem *adoptPending(int j);
     void finishAppend();
     void beginModelReset();

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/linefile.h"
+
+#include <QStringDecoder>
+
+#include <cstring>
+
+namespace {
+
+// Whether `bytes` ends in the middle of a UTF-8 sequence (the decoder keeps such a piece waiting
+// for more input instead of reporting it).
+bool endsInsideUtf8Sequence(QByteArrayView bytes)
+{
+    for (qsizetype back = 1; back <= 4 && back <= bytes.size(); ++back) {
+        const uchar c = uchar(bytes[bytes.size() - back]);
+        if ((c & 0xC0) == 0x80)
+            continue; // a continuation byte: look further back for its lead
+        const int length = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
+        return length > back;
+    }
+    return false;
+}
+
+void handLine(LineFile::LineSink &sink, QStringView line)
+{
+    if (!line.isEmpty() && line.front() == QChar(0xFEFF))
+        line = line.sliced(1);
+    sink.line(line);
+}
+
+// Reads the lines of `file` with `decoder`, block by block. Returns false on a read error, and when
+// `strict` is set and the decoder met bytes it cannot decode. A line longer than a block waits in
+// the buffer until its end comes; it is neither searched nor moved again meanwhile, so one very long
+// line costs no more than many short ones.
+bool readLines(QFile &file, QStringDecoder &decoder, bool strict, LineFile::LineSink &sink)
+{
+    constexpr qint64 blockSize = 1 << 20;
+    QByteArray block(blockSize, Qt::Uninitialized);
+    QString text;
+    qsizetype carried = 0;
+    qint64 lastGot = 0;
+    for (;;) {
+        const qint64 got = file.read(block.data(), blockSize);
+        if (got < 0)
+            return false;
+        const bool atEnd = got == 0;
+        if (atEnd) {
+            if (strict && endsInsideUtf8Sequence(QByteArrayView(block.constData(), lastGot)))
+                return false;
+            text.truncate(carried);
+        } else {
+            lastGot = got;
+            const QByteArrayView bytes(block.constData(), got);
+            text.resize(carried + decoder.requiredSpace(got));
+            QChar *end = decoder.appendToBuffer(text.data() + carried, bytes);
+            if (strict && decoder.hasError())
+                return false;
+            text.truncate(end - text.constData());
+        }
+        const QChar *const begin = text.constData();
+        const qsizetype size = text.size();
+        qsizetype start = 0;
+        qsizetype searchFrom = carried; // the carried piece holds no line end
+        for (;;) {
+            qsizetype end = text.indexOf(QLatin1Char('\n'), searchFrom);
+            if (end < 0) {
+                if (!atEnd)
+                    break;
+                end = size;
+            }
+            qsizetype lineEnd = end;
+            if (lineEnd > start && begin[lineEnd - 1] == QLatin1Char('\r'))
+                --lineEnd;
+            if (start < size)
+                handLine(sink, QStringView(begin + start, lineEnd - start));
+            start = end + 1;
+            searchFrom = start;
+            if (start > size)
+                break;
+        }
+        if (atEnd)
+            return true;
+        // The unfinished last line moves to the front and waits for the next block.
+        carried = size - start;
+        if (carried > 0 && start > 0)
+            memmove(text.data(), begin + start, carried * sizeof(QChar));
+    }
+}
+
+} // namespace
+
+bool LineFile::readFile(QFile &file, LineSink &sink)
+{
+    if (const auto bom = QStringConverter::encodingForData(file.peek(4))) {
+        QStringDecoder decoder(*bom);
+        return readLines(file, decoder, false, sink);
+    }
+    QStringDecoder utf8(QStringConverter::Utf8);
+    if (readLines(file, utf8, true, sink))
+        return true;
+    if (file.error() != QFileDevice::NoError || !file.seek(0))
+        return false;
+    sink.restart();
+    QStringDecoder latin1(QStringConverter::Latin1);
+    return readLines(file, latin1, false, sink);
+}
