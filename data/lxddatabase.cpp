@@ -253,13 +253,25 @@ LxdItem *LxdDatabase::adoptPending(int j)
     return item;
 }
 
+static size_t realHeadwordHash(QStringView text)
+{
+    return qHash(text);
+}
+
+static LxdDatabase::HeadwordHash headwordHash = realHeadwordHash;
+
+void LxdDatabase::setHeadwordHash(HeadwordHash hash)
+{
+    headwordHash = hash ? hash : realHeadwordHash;
+}
+
 void LxdDatabase::indexHeadwords()
 {
     pending->firstByHash.clear();
     pending->firstByHash.reserve(items.size() + pending->items.size());
     // Filled from the end, so that the first of equal headwords wins.
     for (qsizetype i = items.size() - 1; i >= 0; --i)
-        pending->firstByHash.insert(qHash(trimmedText(items.at(i)->headwordRef())), int(i));
+        pending->firstByHash.insert(headwordHash(trimmedText(items.at(i)->headwordRef())), int(i));
     pending->indexedItems = items;
 }
 
@@ -268,7 +280,7 @@ void LxdDatabase::indexHeadwords()
 // same hash the list is searched instead.
 int LxdDatabase::firstHeadword(QStringView key) const
 {
-    const auto found = pending->firstByHash.constFind(qHash(key));
+    const auto found = pending->firstByHash.constFind(headwordHash(key));
     if (found == pending->firstByHash.constEnd())
         return -1;
     if (trimmedText(items.at(found.value())->headwordRef()) == key)
@@ -411,7 +423,7 @@ bool LxdDatabase::resolveAppend(int mode)
             if (found < 0) {
                 // New to the database; equal headwords later in the loop merge into it.
                 adoptPending(int(j));
-                pending->firstByHash.insert(qHash(key), int(items.size() - 1));
+                pending->firstByHash.insert(headwordHash(key), int(items.size() - 1));
                 continue;
             }
             LxdItem *target = items.at(found);

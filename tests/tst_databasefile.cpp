@@ -80,6 +80,7 @@ private slots:
     void writesBytes();
     void roundTrip_data();
     void roundTrip();
+    void textsEndingInAmpersandsRoundTrip();
     void saveAndLoadClearTheModifiedFlags();
     void loadAppendsInFileOrder();
     void shortAndBlankLines_data();
@@ -185,6 +186,18 @@ void TestDatabaseFile::roundTrip()
     QCOMPARE(describe(reread), expected);
     if (version >= 3)
         QCOMPARE(reread.sentenceAt(0, 3)->bracketStatus(), int(LxdSentence::NoKeyWord));
+}
+
+void TestDatabaseFile::textsEndingInAmpersandsRoundTrip()
+{
+    LxdDatabase db(&m_doc, nullptr);
+    addHeadword(db, QStringLiteral("AT&"), {{QStringLiteral("Tom &"), 4}, {QStringLiteral("R&& [d]"), 1}});
+    addHeadword(db, QStringLiteral("B&&"), {{QStringLiteral("&&"), 2}});
+    const QString before = describe(db);
+    QVERIFY(db.saveText(path("amp.lxv"), 3));
+    LxdDatabase reread(&m_doc, nullptr);
+    QVERIFY(reread.loadText(path("amp.lxv")));
+    QCOMPARE(describe(reread), before);
 }
 
 void TestDatabaseFile::saveAndLoadClearTheModifiedFlags()
@@ -300,6 +313,11 @@ void TestDatabaseFile::headwordLine_data()
                                                     << "cat|a#0|b [c]#0";
     QTest::addRow("empty headword") << "&&&{1}x [y]"
                                     << "|x [y]#1";
+    // The last three ampersands of a run are the separator: a text may end in "&" or "&&".
+    QTest::addRow("headword ending in an ampersand") << "AT&&&&{4}x [y]"
+                                                     << "AT&|x [y]#4";
+    QTest::addRow("sentence ending in two ampersands") << "cat&&&{1}Tom &&&&&{2}b [c]&"
+                                                       << "cat|Tom &&#1|b [c]&#2";
 }
 
 void TestDatabaseFile::headwordLine()

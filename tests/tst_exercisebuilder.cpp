@@ -28,6 +28,7 @@ private slots:
     void jumbleThenNumber();
     void jumbleKeepsEveryQuestion();
     void jumbleReachesEveryOrder();
+    void jumbleKnownAnswer();
     void clipboardText_data();
     void clipboardText();
 };
@@ -193,6 +194,16 @@ void TestExerciseBuilder::jumbleReachesEveryOrder()
                           .questions.join(QString()));
     }
     QCOMPARE(orders.size(), 6);
+}
+
+// The shuffle of a fixed seed, written out: a change to the shuffle or to the random source shows
+// here, so that orders once given to a class can be given again.
+void TestExerciseBuilder::jumbleKnownAnswer()
+{
+    QList<int> order {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    RandomSource random(20261209);
+    ExerciseBuilder::jumble(order, random);
+    QCOMPARE(order, (QList<int> {1, 6, 8, 3, 2, 0, 9, 4, 5, 7}));
 }
 
 void TestExerciseBuilder::clipboardText_data()
