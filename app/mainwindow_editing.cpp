@@ -2,6 +2,7 @@
 // Editing the database: headwords, sentences, used counters and find.
 #include "app/mainwindow.h"
 
+#include "data/linefile.h"
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
@@ -12,6 +13,7 @@
 #include "util/zelconfirm.h"
 
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -39,17 +41,38 @@ QList<int> sortedRows(const QModelIndexList &indexes, int column = -1)
     return rows;
 }
 
+// Asks for a headword text. A text holding "&&&" cannot be stored in the database file, so the
+// dialog says so and OK stays disabled while the text holds one. Returns the trimmed text, or an
+// empty one when the user cancelled.
+QString askHeadword(QWidget *parent, const QString &title, const QString &label, const QString &text)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("dlgHeadword"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(label);
+    dialog.setTextValue(text);
+    const auto check = [&dialog, label](const QString &value) {
+        const bool storable = !LineFile::holdsSeparator(value);
+        dialog.setLabelText(
+            storable ? label : label + QLatin1Char('\n') + MainWindow::tr("A headword cannot hold \"&&&\"."));
+        if (auto *buttons = dialog.findChild<QDialogButtonBox *>())
+            buttons->button(QDialogButtonBox::Ok)->setEnabled(storable);
+    };
+    QObject::connect(&dialog, &QInputDialog::textValueChanged, &dialog, check);
+    check(text);
+    if (dialog.exec() != QDialog::Accepted || LineFile::holdsSeparator(dialog.textValue()))
+        return QString();
+    return dialog.textValue().trimmed();
+}
+
 } // namespace
 
 // --- Headwords -------------------------------------------------------------------------------------
 
 void MainWindow::addWord()
 {
-    bool ok = false;
-    const QString answer = QInputDialog::getText(
-        this, tr("Add new headword"), tr("New headword:"), QLineEdit::Normal, QString(), &ok);
-    const QString text = answer.trimmed();
-    if (!ok || text.isEmpty())
+    const QString text = askHeadword(this, tr("Add new headword"), tr("New headword:"), QString());
+    if (text.isEmpty())
         return;
 
     if (db->indexOfHeadword(text).isValid()
@@ -77,11 +100,8 @@ void MainWindow::editWord(const QModelIndex &index)
     if (row < 0 || row >= db->itemCount())
         return;
 
-    bool ok = false;
-    const QString answer = QInputDialog::getText(
-        this, tr("Edit headword"), tr("Altered headword:"), QLineEdit::Normal, db->headword(row), &ok);
-    const QString text = answer.trimmed();
-    if (!ok || text.isEmpty())
+    const QString text = askHeadword(this, tr("Edit headword"), tr("Altered headword:"), db->headword(row));
+    if (text.isEmpty())
         return;
 
     lvWords->selectionModel()->clear();

@@ -2,6 +2,7 @@
 // File commands: new, open, append, save, backup, quit, XML exchange, and loading a database file.
 #include "app/mainwindow.h"
 
+#include "data/largefile.h"
 #include "data/lxddatabase.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
@@ -56,6 +57,18 @@ bool guarded(Operation operation)
     } catch (...) {
         return false;
     }
+}
+
+// Asks before a file so large that reading it takes long and a great deal of memory; true when the
+// file is small or the user wants it read all the same.
+bool readLargeFile(const QString &fileName)
+{
+    const qint64 size = LargeFile::sizeToAskAbout(fileName);
+    return size == 0
+        || ZelConfirm::ask(MainWindow::tr("Large file"),
+            MainWindow::tr("The file %1 is %2 large. Reading it takes a long time and about ten times as "
+                           "much memory.")
+                .arg(QDir::toNativeSeparators(fileName), LargeFile::sizeText(size)));
 }
 
 // Asks the two questions about headwords that the appended file repeats. Returns the mode that
@@ -165,6 +178,11 @@ bool MainWindow::loadFile(const QString &fileName, bool append)
 
 MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, bool append)
 {
+    if (!readLargeFile(fileName)) {
+        // Nothing was read: the database stays as it was, also on the append path.
+        statusBar()->showMessage(append ? tr("Appending file cancelled.") : tr("Loading cancelled."), 2000);
+        return LoadFailed;
+    }
     ZelBusyCursor busy;
 
     if (isBinaryFile(fileName)) {
@@ -349,7 +367,7 @@ void MainWindow::fileImportXml()
     const QString fileName = ZelFileDialog::getOpenFileName(
         this, tr("Import vocabulary database from XML file"), lastXmlFileDir, tr("XML files (*.xml)"));
 
-    if (!fileName.isEmpty()) {
+    if (!fileName.isEmpty() && readLargeFile(fileName)) {
         ZelBusyCursor busy;
         lastXmlFileDir = QFileInfo(fileName).canonicalPath();
         guarded([&] {
@@ -360,8 +378,9 @@ void MainWindow::fileImportXml()
 
         // A well-formed file of another kind would import as an empty database without a word; it is
         // reported like a file that cannot be read.
+        int brokenTexts = 0;
         const bool imported = guarded([&] {
-            return db->loadXml(fileName)
+            return db->loadXml(fileName, &brokenTexts)
                 && domDoc->documentElement().tagName() == QLatin1String(RootElementName);
         });
         releaseXmlTree();
@@ -374,6 +393,12 @@ void MainWindow::fileImportXml()
             ZelBusyCursor::Pause pause(busy);
             QMessageBox::warning(
                 this, tr("File open error"), tr("Unable to open XML file: %1").arg(nativePath(fileName)));
+        } else if (brokenTexts > 0) {
+            ZelBusyCursor::Pause pause(busy);
+            QMessageBox::information(this, tr("Texts changed"),
+                tr("%1 of the imported texts held \"&&&\", which a database file cannot store; "
+                   "they were imported with it written as \"& & &\".")
+                    .arg(brokenTexts));
         }
     }
 

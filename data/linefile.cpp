@@ -104,3 +104,24 @@ bool LineFile::readFile(QFile &file, LineSink &sink)
     QStringDecoder latin1(QStringConverter::Latin1);
     return readLines(file, latin1, false, sink);
 }
+
+QString LineFile::breakSeparators(const QString &text)
+{
+    if (!holdsSeparator(text))
+        return text;
+    QString out;
+    out.reserve(text.size() * 2);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        qsizetype end = i;
+        while (end < text.size() && text.at(end) == QLatin1Char('&'))
+            ++end;
+        if (end - i >= 3) {
+            for (qsizetype k = i; k < end; ++k)
+                out += k > i ? QLatin1String(" &") : QLatin1String("&");
+            i = end - 1;
+        } else {
+            out += text.at(i);
+        }
+    }
+    return out;
+}

@@ -48,6 +48,15 @@ inline qsizetype findSeparator(QStringView line, qsizetype from)
 
 constexpr qsizetype separatorSize = 3;
 
+// A text holding "&&&" cannot be stored in the file: it would be split there on reading.
+inline bool holdsSeparator(QStringView text)
+{
+    return text.contains(u"&&&");
+}
+
+// The text with every run of three or more ampersands broken up by blanks ("& & &").
+QString breakSeparators(const QString &text);
+
 // Reads a database file line by line, handing each line to `line` without its line end and without a
 // byte-order mark at its start (files joined end to end bring theirs along). Files written by this
 // program in the current form start with a UTF-8 byte-order mark; older ones have none and were

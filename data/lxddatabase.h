@@ -71,7 +71,9 @@ public:
     void fromDomElement(const QDomElement &root) override;
     bool saveXml(const QString &fileName, int version);
     bool saveXml(const QString &fileName);
-    bool loadXml(const QString &fileName);
+    // `brokenTexts`, when given, learns how many texts held "&&&" and were broken up ("& & &"), as
+    // the database file cannot store them.
+    bool loadXml(const QString &fileName, int *brokenTexts = nullptr);
 
     // The whole-number part of the application version, the format version the program writes.
     static int applicationFormatVersion();
@@ -95,6 +97,7 @@ private:
     // The file read by an append that waits for the caller's decision on repeated headwords. It is
     // held as plain texts and counts: only what the decision keeps becomes records.
     PendingAppend *pending = nullptr; // owned
+    int m_brokenTexts = 0; // by the last fromDomElement
 };
 
 #endif // LXDDATABASE_H

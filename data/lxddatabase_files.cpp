@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -172,6 +173,20 @@ void LxdDatabase::fromDomElement(const QDomElement &root)
             items.append(item);
         }
     }
+    // The database file would split a text holding "&&&" on reading; it is broken up instead.
+    m_brokenTexts = 0;
+    for (LxdItem *item : std::as_const(items)) {
+        if (LineFile::holdsSeparator(item->m_headword)) {
+            item->m_headword = LineFile::breakSeparators(item->m_headword);
+            ++m_brokenTexts;
+        }
+        for (LxdSentence *sentence : std::as_const(item->sentences)) {
+            if (LineFile::holdsSeparator(sentence->text())) {
+                sentence->setText(LineFile::breakSeparators(sentence->text()));
+                ++m_brokenTexts;
+            }
+        }
+    }
     endModelReset();
     if (announce) {
         wordListModel->refresh();
@@ -203,10 +218,30 @@ bool LxdDatabase::saveXml(const QString &fileName)
     return saveXml(fileName, applicationFormatVersion());
 }
 
-bool LxdDatabase::loadXml(const QString &fileName)
+// Whether the document nests deeper than `limit` elements. The format has four levels; a document
+// nested thousands deep is corrupt or hostile, and building its tree would take minutes.
+static bool nestsDeeperThan(QIODevice &device, int limit)
 {
+    QXmlStreamReader reader(&device);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > limit)
+            return true;
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    return false;
+}
+
+bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts)
+{
+    if (brokenTexts)
+        *brokenTexts = 0;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
+        return false;
+    if (nestsDeeperThan(file, 256) || !file.seek(0))
         return false;
     QDomDocument scratch;
     QDomDocument *target = document ? document : &scratch;
@@ -216,5 +251,7 @@ bool LxdDatabase::loadXml(const QString &fileName)
     file.close();
     fromDomElement(target->documentElement());
     wordListModel->refresh();
+    if (brokenTexts)
+        *brokenTexts = m_brokenTexts;
     return true;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/dlgeditsentence.h"
 
+#include "data/linefile.h"
 #include "data/lxdsentence.h"
 
 #include <QDialogButtonBox>
@@ -8,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 
@@ -111,6 +113,13 @@ QString DlgEditSentence::normalised(const QString &text)
 
 void DlgEditSentence::showSentenceStatus()
 {
-    const int status = LxdSentence::checkBrackets(pteSentence->toPlainText());
-    lblStatus->setText(statusTexts.value(status));
+    const QString text = pteSentence->toPlainText();
+    // The one text the database file cannot store: it would come back split in two.
+    const bool storable = !LineFile::holdsSeparator(text);
+    bbxButtons->button(QDialogButtonBox::Ok)->setEnabled(storable);
+    if (!storable) {
+        lblStatus->setText(tr("A sentence cannot hold \"&&&\"."));
+        return;
+    }
+    lblStatus->setText(statusTexts.value(LxdSentence::checkBrackets(text)));
 }

@@ -13,7 +13,8 @@ class QSpinBox;
 
 // The sentence editor: one sentence with its "times used" counter. While the teacher types, the
 // status line says whether the sentence has a key word in brackets and whether every bracket is
-// closed; it only warns, OK is always available. The window keeps one instance and reuses it, so
+// closed; it only warns, except for a text holding "&&&", which the database file cannot store: then
+// it says so and OK is disabled. The window keeps one instance and reuses it, so
 // every caller sets both the counter and the text before exec().
 class DlgEditSentence : public QDialog
 {

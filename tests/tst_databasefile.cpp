@@ -605,6 +605,9 @@ void TestDatabaseFile::xmlUnreadable_data()
     QTest::addRow("truncated") << QByteArray("<lexivane-vocabulary-database><items><item>");
     QTest::addRow("not XML") << QByteArray("cat&&&{1}The [cat].\r\n");
     QTest::addRow("raw control character") << xmlDocument("<item><head-word>c\x01t</head-word></item>");
+    // Far deeper than the format's four levels: refused before a tree is built.
+    QTest::addRow("deeply nested") << xmlDocument("<item><head-word>cat</head-word>"
+        + QByteArray("<a>").repeated(5000) + QByteArray("</a>").repeated(5000) + "</item>");
 }
 
 void TestDatabaseFile::xmlUnreadable()

@@ -104,6 +104,9 @@ void TestDlgEditSentence::statusOfText_data()
     QTest::addRow("open at end") << QStringLiteral("The [cat") << Unmatched;
     QTest::addRow("reversed") << QStringLiteral("]a[") << Unmatched;
     QTest::addRow("across lines") << QStringLiteral("The [big\ncat] sat.") << CheckMark;
+    QTest::addRow("ampersands kept") << QStringLiteral("Tom && [Jerry] &") << CheckMark;
+    QTest::addRow("file separator") << QStringLiteral("Tom &&& [Jerry]")
+                                    << QStringLiteral("A sentence cannot hold \"&&&\".");
 }
 
 void TestDlgEditSentence::statusOfText()
@@ -114,6 +117,9 @@ void TestDlgEditSentence::statusOfText()
     dlg.setSentence(QStringLiteral("[x"));
     dlg.setSentence(text);
     QCOMPARE(status(dlg)->text(), expected);
+    // The one text the database file cannot store cannot be accepted either.
+    QCOMPARE(dlg.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled(),
+        !text.contains(QLatin1String("&&&")));
 }
 
 void TestDlgEditSentence::statusFollowsTyping()

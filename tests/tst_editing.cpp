@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -99,6 +100,7 @@ private slots:
 
     void addWord_data();
     void addWord();
+    void headwordCannotHoldSeparator();
     void renameWord_data();
     void renameWord();
     void deleteWords_data();
@@ -402,6 +404,36 @@ void TestEditing::addWord_data()
                                     << QStringLiteral("cat");
     QTest::addRow("duplicate, Cancel")
         << QStringLiteral("cat") << int(QMessageBox::Cancel) << before << QStringLiteral("cat");
+}
+
+// The database file would split a headword holding "&&&": the dialog says so and OK stays off
+// until the text is one the file can store.
+void TestEditing::headwordCannotHoldSeparator()
+{
+    const QStringList before = headwords();
+    ModalAnswerer answers;
+    bool offWithSeparator = false;
+    bool onWithout = false;
+    QString label;
+    answers.then([&](QWidget *w) {
+        auto *input = qobject_cast<QInputDialog *>(w);
+        QPushButton *ok = input->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QTest::keyClicks(input->findChild<QLineEdit *>(), QStringLiteral("R&&&D"));
+        offWithSeparator = !ok->isEnabled();
+        label = input->labelText();
+        QTest::keyClick(input->findChild<QLineEdit *>(), Qt::Key_Backspace);
+        QTest::keyClick(input->findChild<QLineEdit *>(), Qt::Key_Backspace);
+        QTest::keyClicks(input->findChild<QLineEdit *>(), QStringLiteral("-D"));
+        onWithout = ok->isEnabled();
+        ok->click();
+    });
+    child<QPushButton>("btnAddWord")->click();
+    QCOMPARE(answers.pending(), 0);
+    QVERIFY(offWithSeparator);
+    QCOMPARE(label, QStringLiteral("New headword:\nA headword cannot hold \"&&&\"."));
+    QVERIFY(onWithout);
+    QCOMPARE(headwords().size(), before.size() + 1);
+    QVERIFY(headwords().contains(QStringLiteral("R&&-D")));
 }
 
 void TestEditing::addWord()

@@ -161,6 +161,9 @@ private slots:
     void importXmlFailures_data();
     void importXmlFailures();
     void cancelledImportKeepsDatabaseAndReselects();
+    void importBreaksUpSeparators();
+    void largeFileQuestion_data();
+    void largeFileQuestion();
 
 private:
     std::unique_ptr<MainWindow> newWindow();
@@ -1097,6 +1100,65 @@ void TestFileCommands::failedExportXmlIsReported()
                          .arg(QDir::toNativeSeparators(target))});
     QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
     QVERIFY(!QFile::exists(target));
+}
+
+// The database file cannot store "&&&", so an imported text holding it comes in broken up, and the
+// teacher learns how many did.
+void TestFileCommands::importBreaksUpSeparators()
+{
+    const QString xml = write(QStringLiteral("amp.xml"),
+        "<lexivane-vocabulary-database version=\"3\"><items><item><head-word>A&amp;&amp;&amp;B</head-word>"
+        "<sentence><used>1</used>x &amp;&amp;&amp;&amp; <gap>y</gap></sentence>"
+        "<sentence><used>0</used>Tom &amp;&amp; <gap>Jerry</gap></sentence></item></items>"
+        "</lexivane-vocabulary-database>");
+    auto w = newWindow();
+    boxes->press(QMessageBox::Ok);
+    ZelFileDialog::setNextFileName(xml);
+    w->fileImportXml();
+    QCOMPARE(boxes->seen().size(), 1);
+    QVERIFY(boxes->seen().first().startsWith(QStringLiteral("Texts changed|2 of the imported texts")));
+    QCOMPARE(content(*w), (QStringList {QStringLiteral("A& & &B&&&{1}x & & & & [y]&&&{0}Tom && [Jerry]")}));
+}
+
+void TestFileCommands::largeFileQuestion_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addRow("open") << "open";
+    QTest::addRow("append") << "append";
+    QTest::addRow("import") << "import";
+}
+
+// Before reading a file of more than 256 MB the user is asked, and told its size; Cancel reads
+// nothing and changes nothing.
+void TestFileCommands::largeFileQuestion()
+{
+    QFETCH(QString, command);
+    const QString words = write(QStringLiteral("words.lxv"), WordsFile);
+    QFile big(dir->filePath(
+        command == QLatin1String("import") ? QStringLiteral("big.xml") : QStringLiteral("big.lxv")));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    QVERIFY(big.resize(qint64(300) * 1024 * 1024)); // sparse: no disk space taken
+    big.close();
+    auto w = newWindow();
+    open(*w, words);
+    const QStringList before = content(*w);
+
+    boxes->press(QMessageBox::Cancel);
+    ZelFileDialog::setNextFileName(big.fileName());
+    if (command == QLatin1String("open"))
+        w->fileOpen();
+    else if (command == QLatin1String("append"))
+        w->fileAppend();
+    else
+        w->fileImportXml();
+    QCOMPARE(boxes->seen(),
+        QStringList {
+            QStringLiteral("Large file|The file %1 is 300.0 MB large. Reading it takes a long time and "
+                           "about ten times as much memory.|Are you sure you want to do this?")
+                .arg(QDir::toNativeSeparators(big.fileName()))});
+    QCOMPARE(content(*w), before);
+    QCOMPARE(w->curFile, words);
+    QVERIFY(!w->db->isModified());
 }
 
 void TestFileCommands::importXmlRoundTrip()
