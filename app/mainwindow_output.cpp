@@ -66,14 +66,23 @@ void MainWindow::useSentences()
 
 void MainWindow::randomSentences()
 {
-    if (lwOutput->count() > 0
-        && !ZelConfirm::ask(tr("Output box will be cleared"),
-            tr("This will remove the sentences currently in the output box.")))
+    // Drawing into the list as it is clears nothing, so there is nothing to ask; the question comes
+    // after the dialog only when the setting was switched off there.
+    const auto confirmClear = [this] {
+        return ZelConfirm::ask(tr("Output box will be cleared"),
+            tr("This will remove the sentences currently in the output box."));
+    };
+    const bool asked = lwOutput->count() > 0 && !dlgRandomSentences->options().addToOutput;
+    if (asked && !confirmClear())
         return;
     if (dlgRandomSentences->exec() != QDialog::Accepted)
         return;
+    const RandomDrawOptions options = dlgRandomSentences->options();
+    if (!options.addToOutput && !asked && lwOutput->count() > 0 && !confirmClear())
+        return;
 
-    const RandomDraw draw(db, dlgRandomSentences->options());
+    const QStringList entries = options.addToOutput ? outputEntries() : QStringList();
+    const RandomDraw draw(db, options, QSet<QString>(entries.cbegin(), entries.cend()));
     if (!draw.enough()) {
         QMessageBox::warning(this, tr("Not enough sentences"),
             tr("There aren't enough sentences in the\ndatabase matching your criteria to\n"
@@ -81,7 +90,8 @@ void MainWindow::randomSentences()
         return;
     }
 
-    lwOutput->clear();
+    if (!options.addToOutput)
+        lwOutput->clear();
     RandomSource random;
     lwOutput->addItems(RandomDraw::take(db, draw.draw(random)));
 
