@@ -178,6 +178,7 @@ private:
     friend class TestMainWindow;
     friend class TestFileCommands;
     friend class TestExports;
+    friend class TestWorksheets;
     friend class TestStartup;
 
     Ui::MainWindow *ui = nullptr;

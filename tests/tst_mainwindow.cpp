@@ -869,12 +869,12 @@ void TestMainWindow::helpPagesExist()
     QStringList pages = {"help.htm", "getting_started.htm"};
     auto w = newWindow();
     // Every page the window's controls lead to must be there.
-    for (const char *control :
-        {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence", "btnDeleteSentence",
-            "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums", "chkGapWords",
-            "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput", "btnDeleteOutputSentence",
-            "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF",
-            "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown", "btnBackupDb", "btnQuit"}) {
+    for (const char *control : {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence",
+             "btnDeleteSentence", "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums",
+             "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput",
+             "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard",
+             "btnExportXHTML", "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown",
+             "btnBackupDb", "btnQuit", "chkAnswerKey", "chkShuffleWordList", "btnExportPDF", "btnPrint"}) {
         opened.clear();
         auto *widget = w->findChild<QWidget *>(QLatin1String(control));
         widget->setEnabled(true);
