@@ -9,6 +9,8 @@
 #include <QModelIndex>
 #include <QStringList>
 
+#include <memory>
+
 class QAction;
 class QCheckBox;
 class QDialogButtonBox;
@@ -162,8 +164,9 @@ private:
     // output; one frame for the kinds that write a file. Templates are read from `templateFolder`,
     // or when it is empty from "templates" in the program's data folder.
     struct ExportKind;
-    static const QList<ExportKind> &exportKinds();
-    static const ExportKind &exportKind(const char *actionName);
+    static QList<ExportKind> makeExportKinds();
+    const QList<ExportKind> &exportKinds() const { return *exportTable; }
+    const ExportKind &exportKind(const char *actionName) const;
     void createExportControls();
     QString &exportFolder(const ExportKind &kind);
     void readExportFolders(const QSettings &settings, const QString &defaultFolder);
@@ -203,7 +206,10 @@ private:
     QString lastXhtmlFileDir;
     QString lastJclFileDir;
     QString lastJmtFileDir;
-    QMap<QString, QString> exportFolders; // last folders of the export kinds without a member, by key
+    QMap<QString, QString> exportFolders;
+    // The table of export kinds, made with the window so its texts are in the window's language.
+    std::shared_ptr<const QList<ExportKind>>
+        exportTable; // last folders of the export kinds without a member, by key
 
     // Central widget.
     QVBoxLayout *layMain = nullptr;

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSettings>
+#include <QStatusBar>
 
 #include <functional>
 
@@ -62,11 +63,14 @@ struct MainWindow::ExportKind
     QString saveFailureText; // followed by the target's full name
     QString openTitle;
 
+    // Run before the save dialog, when given: false ends the command (it has told the user why).
+    std::function<bool(MainWindow &, const ExerciseModel &)> check;
+
     // The renderer: exactly one of fillText (a text template, filled as bytes), fillDocument with
     // writeDocument (an XML template read into a document; false when it lacks the element the
     // exercise goes into), write (a file without a template), run (no file: clipboard, printer).
     std::function<QByteArray(const ExerciseModel &, const QByteArray &)> fillText;
-    std::function<bool(const ExerciseModel &, QDomDocument &)> fillDocument;
+    std::function<bool(MainWindow &, const ExerciseModel &, QDomDocument &)> fillDocument;
     std::function<QByteArray(QDomDocument &)> writeDocument;
     std::function<QByteArray(const ExerciseModel &)> write;
     std::function<void(MainWindow &, const ExerciseModel &)> run;
@@ -83,177 +87,190 @@ QPageSize::PageSizeId localPageSize()
 
 } // namespace
 
-const QList<MainWindow::ExportKind> &MainWindow::exportKinds()
+QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
 {
-    static const QList<ExportKind> kinds = [] {
-        QList<ExportKind> table;
-        ExportKind k;
+    QList<ExportKind> table;
+    ExportKind k;
 
-        k = ExportKind();
-        k.actionName = "actSentencesToClipboard";
-        k.buttonName = "btnExportTextToClipboard";
-        k.action = &MainWindow::actSentencesToClipboard;
-        k.button = &MainWindow::btnExportTextToClipboard;
-        k.actionText = tr("&Clipboard");
-        k.buttonText = tr("Clipboard");
-        k.iconPath = QStringLiteral(":/svgIcons/edit_to-clipboard.svg");
-        k.statusTip = tr("Place the current output sentences on the clipboard.");
-        k.helpPage = QStringLiteral("lxv_main_exportTextToClipboard.htm");
-        k.run = [](MainWindow &w, const ExerciseModel &model) {
-            QGuiApplication::clipboard()->setText(
-                ExerciseRender::clipboardText(model), QClipboard::Clipboard);
-            QMessageBox::information(&w, tr("Text copied to clipboard"),
-                tr("Your exercise has been copied to the clipboard.\n"
-                   "You can paste it into any text application."));
-        };
-        table.append(k);
+    k = ExportKind();
+    k.actionName = "actSentencesToClipboard";
+    k.buttonName = "btnExportTextToClipboard";
+    k.action = &MainWindow::actSentencesToClipboard;
+    k.button = &MainWindow::btnExportTextToClipboard;
+    k.actionText = tr("&Clipboard");
+    k.buttonText = tr("Clipboard");
+    k.iconPath = QStringLiteral(":/svgIcons/edit_to-clipboard.svg");
+    k.statusTip = tr("Place the current output sentences on the clipboard.");
+    k.helpPage = QStringLiteral("lxv_main_exportTextToClipboard.htm");
+    k.run = [](MainWindow &w, const ExerciseModel &model) {
+        QGuiApplication::clipboard()->setText(ExerciseRender::clipboardText(model), QClipboard::Clipboard);
+        QMessageBox::information(&w, tr("Text copied to clipboard"),
+            tr("Your exercise has been copied to the clipboard.\n"
+               "You can paste it into any text application."));
+    };
+    table.append(k);
 
-        k = ExportKind();
-        k.actionName = "actSaveAsXHTML";
-        k.buttonName = "btnExportXHTML";
-        k.action = &MainWindow::actSaveAsXHTML;
-        k.button = &MainWindow::btnExportXHTML;
-        k.actionText = tr("&HTML");
-        k.buttonText = tr("HTML");
-        k.iconPath = QStringLiteral(":/svgIcons/doc_web.svg");
-        k.statusTip = tr("Export the current output sentences to create an XHTML web page.");
-        k.helpPage = QStringLiteral("lxv_main_exportXHTML.htm");
-        k.dialogTitle = tr("Save XHTML file");
-        k.dialogFilter = tr("Web page files (*.htm *.html *.xhtml)");
-        k.endings = QStringList {QStringLiteral(".htm"), QStringLiteral(".html"), QStringLiteral(".xhtml")};
-        k.lastFolderKey = "lastXhtmlFileDir";
-        k.lastFolder = &MainWindow::lastXhtmlFileDir;
-        k.templateName = QStringLiteral("xhtml_exercise.htm");
-        k.saveFailureTitle = tr("Problem saving XHTML file");
-        k.saveFailureText = tr("Unable to save the XHTML file to \n");
-        k.openTitle = tr("Open XHTML file");
-        k.fillDocument = [](const ExerciseModel &model, QDomDocument &page) {
-            return ExerciseRender::xhtml(page, model);
-        };
-        k.writeDocument = &TemplateFill::xmlFile;
-        table.append(k);
+    k = ExportKind();
+    k.actionName = "actSaveAsXHTML";
+    k.buttonName = "btnExportXHTML";
+    k.action = &MainWindow::actSaveAsXHTML;
+    k.button = &MainWindow::btnExportXHTML;
+    k.actionText = tr("&HTML");
+    k.buttonText = tr("HTML");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_web.svg");
+    k.statusTip = tr("Export the current output sentences to create an XHTML web page.");
+    k.helpPage = QStringLiteral("lxv_main_exportXHTML.htm");
+    k.dialogTitle = tr("Save XHTML file");
+    k.dialogFilter = tr("Web page files (*.htm *.html *.xhtml)");
+    k.endings = QStringList {QStringLiteral(".htm"), QStringLiteral(".html"), QStringLiteral(".xhtml")};
+    k.lastFolderKey = "lastXhtmlFileDir";
+    k.lastFolder = &MainWindow::lastXhtmlFileDir;
+    k.templateName = QStringLiteral("xhtml_exercise.htm");
+    k.saveFailureTitle = tr("Problem saving XHTML file");
+    k.saveFailureText = tr("Unable to save the XHTML file to \n");
+    k.openTitle = tr("Open XHTML file");
+    k.fillDocument = [](MainWindow &, const ExerciseModel &model, QDomDocument &page) {
+        return ExerciseRender::xhtml(page, model);
+    };
+    k.writeDocument = &TemplateFill::xmlFile;
+    table.append(k);
 
-        k = ExportKind();
-        k.actionName = "actSaveAsRTF";
-        k.buttonName = "btnExportRTF";
-        k.action = &MainWindow::actSaveAsRTF;
-        k.button = &MainWindow::btnExportRTF;
-        k.actionText = tr("&RTF");
-        k.buttonText = tr("RTF");
-        k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
-        k.statusTip = tr("Export the current output sentences to create an RTF word-processor document.");
-        k.helpPage = QStringLiteral("lxv_main_exportRTF.htm");
-        k.dialogTitle = tr("Save RTF file");
-        k.dialogFilter = tr("RTF files (*.rtf)");
-        k.endings = QStringList {QStringLiteral(".rtf")};
-        k.lastFolderKey = "lastRtfFileDir";
-        k.lastFolder = &MainWindow::lastRtfFileDir;
-        k.templateName = QStringLiteral("rtf_exercise.rtf");
-        k.saveFailureTitle = tr("Problem saving RTF file");
-        k.saveFailureText = tr("Unable to save the RTF file to \n");
-        k.openTitle = tr("Open RTF file");
-        k.fillText = [](const ExerciseModel &model, const QByteArray &rtfTemplate) {
-            return ExerciseRender::rtf(rtfTemplate, model, localPageSize());
-        };
-        table.append(k);
+    k = ExportKind();
+    k.actionName = "actSaveAsRTF";
+    k.buttonName = "btnExportRTF";
+    k.action = &MainWindow::actSaveAsRTF;
+    k.button = &MainWindow::btnExportRTF;
+    k.actionText = tr("&RTF");
+    k.buttonText = tr("RTF");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
+    k.statusTip = tr("Export the current output sentences to create an RTF word-processor document.");
+    k.helpPage = QStringLiteral("lxv_main_exportRTF.htm");
+    k.dialogTitle = tr("Save RTF file");
+    k.dialogFilter = tr("RTF files (*.rtf)");
+    k.endings = QStringList {QStringLiteral(".rtf")};
+    k.lastFolderKey = "lastRtfFileDir";
+    k.lastFolder = &MainWindow::lastRtfFileDir;
+    k.templateName = QStringLiteral("rtf_exercise.rtf");
+    k.saveFailureTitle = tr("Problem saving RTF file");
+    k.saveFailureText = tr("Unable to save the RTF file to \n");
+    k.openTitle = tr("Open RTF file");
+    k.fillText = [](const ExerciseModel &model, const QByteArray &rtfTemplate) {
+        return ExerciseRender::rtf(rtfTemplate, model, localPageSize());
+    };
+    table.append(k);
 
-        k = ExportKind();
-        k.actionName = "actSaveAsJMatch";
-        k.buttonName = "btnExportJMatch";
-        k.action = &MainWindow::actSaveAsJMatch;
-        k.button = &MainWindow::btnExportJMatch;
-        k.actionText = tr("J&Match");
-        k.buttonText = tr("JMatch");
-        k.iconPath = QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg");
-        k.statusTip
-            = tr("Export the current output sentences to create a Hot Potatoes JMatch matching exercise.");
-        k.helpPage = QStringLiteral("lxv_main_exportJMatch.htm");
-        k.dialogTitle = tr("Save JMatch file");
-        k.dialogFilter = tr("JMatch files (*.jmt)");
-        k.endings = QStringList {QStringLiteral(".jmt")};
-        k.lastFolderKey = "lastJmtFileDir";
-        k.lastFolder = &MainWindow::lastJmtFileDir;
-        k.templateName = QStringLiteral("jmatch_exercise.jmt");
-        k.saveFailureTitle = tr("Problem saving JMatch file");
-        k.saveFailureText = tr("Unable to save the JMatch file to \n");
-        k.openTitle = tr("Open JMatch file");
-        k.fillDocument = [](const ExerciseModel &model, QDomDocument &exercise) {
-            return ExerciseRender::jmatch(exercise, model);
-        };
-        k.writeDocument = &TemplateFill::xmlFile;
-        table.append(k);
+    k = ExportKind();
+    k.actionName = "actSaveAsJMatch";
+    k.buttonName = "btnExportJMatch";
+    k.action = &MainWindow::actSaveAsJMatch;
+    k.button = &MainWindow::btnExportJMatch;
+    k.actionText = tr("J&Match");
+    k.buttonText = tr("JMatch");
+    k.iconPath = QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg");
+    k.statusTip
+        = tr("Export the current output sentences to create a Hot Potatoes JMatch matching exercise.");
+    k.helpPage = QStringLiteral("lxv_main_exportJMatch.htm");
+    k.dialogTitle = tr("Save JMatch file");
+    k.dialogFilter = tr("JMatch files (*.jmt)");
+    k.endings = QStringList {QStringLiteral(".jmt")};
+    k.lastFolderKey = "lastJmtFileDir";
+    k.lastFolder = &MainWindow::lastJmtFileDir;
+    k.templateName = QStringLiteral("jmatch_exercise.jmt");
+    k.saveFailureTitle = tr("Problem saving JMatch file");
+    k.saveFailureText = tr("Unable to save the JMatch file to \n");
+    k.openTitle = tr("Open JMatch file");
+    // A pair needs a right side; an exercise of no pairs is not worth a file.
+    k.check = [](MainWindow &w, const ExerciseModel &model) {
+        if (!ExerciseRender::matchPairs(model).isEmpty())
+            return true;
+        QMessageBox::warning(&w, tr("Nothing to match"),
+            tr("None of the output entries has a key word, so a JMatch exercise would have no pairs. "
+               "No file was written."));
+        return false;
+    };
+    k.fillDocument = [](MainWindow &w, const ExerciseModel &model, QDomDocument &exercise) {
+        int leftOut = 0;
+        if (!ExerciseRender::jmatch(exercise, model, &leftOut))
+            return false;
+        if (leftOut == 1)
+            w.statusBar()->showMessage(tr("1 entry without a key word was left out of the pairs."), 2000);
+        else if (leftOut > 1)
+            w.statusBar()->showMessage(
+                tr("%1 entries without a key word were left out of the pairs.").arg(leftOut), 2000);
+        return true;
+    };
+    k.writeDocument = &TemplateFill::xmlFile;
+    table.append(k);
 
-        k = ExportKind();
-        k.actionName = "actSaveAsJCloze";
-        k.buttonName = "btnExportJCloze";
-        k.action = &MainWindow::actSaveAsJCloze;
-        k.button = &MainWindow::btnExportJCloze;
-        k.actionText = tr("JClo&ze");
-        k.buttonText = tr("JCloze");
-        k.iconPath = QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg");
-        k.statusTip
-            = tr("Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise.");
-        k.helpPage = QStringLiteral("lxv_main_exportJCloze.htm");
-        k.dialogTitle = tr("Save JCloze file");
-        k.dialogFilter = tr("JCloze files (*.jcl)");
-        k.endings = QStringList {QStringLiteral(".jcl")};
-        k.lastFolderKey = "lastJclFileDir";
-        k.lastFolder = &MainWindow::lastJclFileDir;
-        k.templateName = QStringLiteral("jcloze_exercise.jcl");
-        k.saveFailureTitle = tr("Problem saving JCloze file");
-        k.saveFailureText = tr("Unable to save the JCloze file to \n");
-        k.openTitle = tr("Open JCloze file");
-        k.fillDocument = [](const ExerciseModel &model, QDomDocument &exercise) {
-            return ExerciseRender::jcloze(exercise, model);
-        };
-        k.writeDocument = &TemplateFill::jclozeFile;
-        table.append(k);
+    k = ExportKind();
+    k.actionName = "actSaveAsJCloze";
+    k.buttonName = "btnExportJCloze";
+    k.action = &MainWindow::actSaveAsJCloze;
+    k.button = &MainWindow::btnExportJCloze;
+    k.actionText = tr("JClo&ze");
+    k.buttonText = tr("JCloze");
+    k.iconPath = QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg");
+    k.statusTip
+        = tr("Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise.");
+    k.helpPage = QStringLiteral("lxv_main_exportJCloze.htm");
+    k.dialogTitle = tr("Save JCloze file");
+    k.dialogFilter = tr("JCloze files (*.jcl)");
+    k.endings = QStringList {QStringLiteral(".jcl")};
+    k.lastFolderKey = "lastJclFileDir";
+    k.lastFolder = &MainWindow::lastJclFileDir;
+    k.templateName = QStringLiteral("jcloze_exercise.jcl");
+    k.saveFailureTitle = tr("Problem saving JCloze file");
+    k.saveFailureText = tr("Unable to save the JCloze file to \n");
+    k.openTitle = tr("Open JCloze file");
+    k.fillDocument = [](MainWindow &, const ExerciseModel &model, QDomDocument &exercise) {
+        return ExerciseRender::jcloze(exercise, model);
+    };
+    k.writeDocument = &TemplateFill::jclozeFile;
+    table.append(k);
 
-        k = ExportKind();
-        k.actionName = "actSaveAsPDF";
-        k.buttonName = "btnExportPDF";
-        k.actionText = tr("&PDF document");
-        k.buttonText = tr("PDF");
-        k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
-        k.statusTip = tr("Export the current output sentences to create a PDF document, ready to print.");
-        k.helpPage = QStringLiteral("lxv_main_exportPDF.htm");
-        k.dialogTitle = tr("Save PDF document");
-        k.dialogFilter = tr("PDF documents (*.pdf)");
-        k.endings = QStringList {QStringLiteral(".pdf")};
-        k.lastFolderKey = "lastPdfFileDir";
-        k.saveFailureTitle = tr("Problem saving PDF document");
-        k.saveFailureText = tr("Unable to save the PDF document to \n");
-        k.openTitle = tr("Open PDF document");
-        k.write = [](const ExerciseModel &model) { return ExerciseRender::pdf(model, localPageSize()); };
-        table.append(k);
+    k = ExportKind();
+    k.actionName = "actSaveAsPDF";
+    k.buttonName = "btnExportPDF";
+    k.actionText = tr("&PDF document");
+    k.buttonText = tr("PDF");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
+    k.statusTip = tr("Export the current output sentences to create a PDF document, ready to print.");
+    k.helpPage = QStringLiteral("lxv_main_exportPDF.htm");
+    k.dialogTitle = tr("Save PDF document");
+    k.dialogFilter = tr("PDF documents (*.pdf)");
+    k.endings = QStringList {QStringLiteral(".pdf")};
+    k.lastFolderKey = "lastPdfFileDir";
+    k.saveFailureTitle = tr("Problem saving PDF document");
+    k.saveFailureText = tr("Unable to save the PDF document to \n");
+    k.openTitle = tr("Open PDF document");
+    k.write = [](const ExerciseModel &model) { return ExerciseRender::pdf(model, localPageSize()); };
+    table.append(k);
 
-        k = ExportKind();
-        k.actionName = "actPrint";
-        k.buttonName = "btnPrint";
-        k.actionText = tr("&Print...");
-        k.buttonText = tr("Print...");
-        k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
-        k.statusTip = tr("Print the current output sentences as an exercise sheet, with a preview first.");
-        k.helpPage = QStringLiteral("lxv_main_print.htm");
-        k.shortcut = QKeySequence::Print;
-        k.run = [](MainWindow &w, const ExerciseModel &model) {
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setPageSize(QPageSize(localPageSize()));
-            printer.setDocName(model.title.isEmpty() ? tr("Exercise") : model.title);
-            QPrintPreviewDialog preview(&printer, &w);
-            preview.setObjectName(QStringLiteral("dlgPrintPreview"));
-            QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                [&model](QPrinter *target) { ExerciseRender::print(model, target); });
-            preview.exec();
-        };
-        table.append(k);
+    k = ExportKind();
+    k.actionName = "actPrint";
+    k.buttonName = "btnPrint";
+    k.actionText = tr("&Print...");
+    k.buttonText = tr("Print...");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
+    k.statusTip = tr("Print the current output sentences as an exercise sheet, with a preview first.");
+    k.helpPage = QStringLiteral("lxv_main_print.htm");
+    k.shortcut = QKeySequence::Print;
+    k.run = [](MainWindow &w, const ExerciseModel &model) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(localPageSize()));
+        printer.setDocName(model.title.isEmpty() ? tr("Exercise") : model.title);
+        QPrintPreviewDialog preview(&printer, &w);
+        preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [&model](QPrinter *target) { ExerciseRender::print(model, target); });
+        preview.exec();
+    };
+    table.append(k);
 
-        return table;
-    }();
-    return kinds;
+    return table;
 }
 
-const MainWindow::ExportKind &MainWindow::exportKind(const char *actionName)
+const MainWindow::ExportKind &MainWindow::exportKind(const char *actionName) const
 {
     for (const ExportKind &kind : exportKinds()) {
         if (qstrcmp(kind.actionName, actionName) == 0)
@@ -264,6 +281,7 @@ const MainWindow::ExportKind &MainWindow::exportKind(const char *actionName)
 
 void MainWindow::createExportControls()
 {
+    exportTable = std::make_shared<const QList<ExportKind>>(makeExportKinds());
     for (const ExportKind &kind : exportKinds()) {
         QPushButton *button = newButton(bbxExport, kind.buttonName, kind.buttonText, kind.iconPath, false);
         QAction *action = newAction(kind.actionName, kind.actionText, kind.iconPath, kind.statusTip);
@@ -326,6 +344,8 @@ void MainWindow::runExport(const ExportKind &kind)
     if (kind.writesFile() && lwOutput->count() == 0)
         return;
     const ExerciseModel model = exerciseModel();
+    if (kind.check && !kind.check(*this, model))
+        return;
     if (kind.run)
         kind.run(*this, model);
     else
@@ -376,7 +396,7 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExerciseModel &model
                         tr("Unable to load the template file from \n") + templateName);
                     return;
                 }
-                if (!kind.fillDocument(model, document)) {
+                if (!kind.fillDocument(*this, model, document)) {
                     warn(tr("Problem with template file"),
                         tr("This template file appears to be corrupted: \n") + templateName);
                     return;

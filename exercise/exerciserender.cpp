@@ -188,10 +188,16 @@ bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
     return true;
 }
 
-bool ExerciseRender::jmatch(QDomDocument &exercise, const ExerciseModel &model)
+bool ExerciseRender::jmatch(QDomDocument &exercise, const ExerciseModel &model, int *leftOut)
 {
     RandomSource unused(model.seed);
-    return TemplateFill::fillJMatch(exercise, model.orderedEntries(), inModelOrder(model), unused);
+    return TemplateFill::fillJMatch(exercise, model.orderedEntries(), inModelOrder(model), unused, leftOut);
+}
+
+QList<TemplateFill::MatchPair> ExerciseRender::matchPairs(const ExerciseModel &model, int *leftOut)
+{
+    RandomSource unused(model.seed);
+    return TemplateFill::matchPairs(model.orderedEntries(), inModelOrder(model), unused, leftOut);
 }
 
 bool ExerciseRender::jcloze(QDomDocument &exercise, const ExerciseModel &model)

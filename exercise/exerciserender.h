@@ -3,6 +3,7 @@
 #define EXERCISERENDER_H
 
 #include "exercise/exercisemodel.h"
+#include "exercise/templatefill.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -44,7 +45,9 @@ public:
     static bool xhtml(QDomDocument &page, const ExerciseModel &model);
 
     // The two exercise files of the Hot Potatoes suite, which carry their answers themselves.
-    static bool jmatch(QDomDocument &exercise, const ExerciseModel &model);
+    // `leftOut`, when given, learns how many entries without a key word had to be left out.
+    static bool jmatch(QDomDocument &exercise, const ExerciseModel &model, int *leftOut = nullptr);
+    static QList<TemplateFill::MatchPair> matchPairs(const ExerciseModel &model, int *leftOut = nullptr);
     static bool jcloze(QDomDocument &exercise, const ExerciseModel &model);
 
     // The sheet as a rich-text document for a printer or a PDF file: a heading, the word bank, the

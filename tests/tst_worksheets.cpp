@@ -294,8 +294,10 @@ void TestWorksheets::pdfReadsBackOnItsPage_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("pageSize");
     QTest::addColumn<qreal>("width");
-    QTest::addRow("A4") << QLocale(QLocale::German, QLocale::Germany) << "595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)" << 595.0;
-    QTest::addRow("Letter") << QLocale(QLocale::English, QLocale::UnitedStates) << "612 x 792 pts \\(letter\\)" << 612.0;
+    QTest::addRow("A4") << QLocale(QLocale::German, QLocale::Germany)
+                        << "595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)" << 595.0;
+    QTest::addRow("Letter") << QLocale(QLocale::English, QLocale::UnitedStates)
+                            << "612 x 792 pts \\(letter\\)" << 612.0;
 }
 
 // The sheet on its own page and the key on the next; a long sentence wraps inside the margins; and
@@ -319,9 +321,8 @@ void TestWorksheets::pdfReadsBackOnItsPage()
     exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("sheet.pdf"));
 
     const QString info = pdfTool(QStringLiteral("pdfinfo"), {path});
-    QVERIFY2(info.contains(
-                 QRegularExpression(QStringLiteral("Page size:\\s+") + pageSize)),
-        qPrintable(info));
+    QVERIFY2(
+        info.contains(QRegularExpression(QStringLiteral("Page size:\\s+") + pageSize)), qPrintable(info));
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
 
     const QString sheet = pdfTool(
@@ -344,8 +345,8 @@ void TestWorksheets::pdfReadsBackOnItsPage()
     const QString flatSheet = plain(sheet);
     // Qt's PDF writer draws a character beyond the Basic Multilingual Plane (the emoji) but gives
     // readers no text for it, so it is looked for on the rendered page, not in the text.
-    for (const QString &piece : {QStringLiteral("\u00c7a [__________] <3 & {5}"),
-             QStringLiteral("\u05e9\u05dc\u05d5\u05dd")})
+    for (const QString &piece :
+        {QStringLiteral("\u00c7a [__________] <3 & {5}"), QStringLiteral("\u05e9\u05dc\u05d5\u05dd")})
         QVERIFY2(flatSheet.contains(piece), qPrintable(flatSheet));
     QVERIFY2(plain(key).contains(QStringLiteral("3. co\u00fbte, \u0645\u0631\u062d\u0628\u0627")),
         qPrintable(key));
