@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/mainwindow.h"
+#include "dialogs/dlgchoosedblang.h"
+#include "support/testutil.h"
+#include "util/zelconfirm.h"
+#include "util/zelutils.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void windowSpeaksTheDesktopsLanguage();
+    void localePicksTranslation_data();
+    void localePicksTranslation();
+    void translationsKeepMarkersAndLayout_data();
+    void translationsKeepMarkersAndLayout();
+};
+
+namespace {
+
+QString cancelButtonText()
+{
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Cancel);
+    return box.button(QMessageBox::Cancel)->text();
+}
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    bool finished = false;
+};
+
+QList<Message> readTs(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            Message message;
+            message.context = context;
+            messages.append(message);
+        } else if (xml.name() == QLatin1String("source") && !messages.isEmpty()) {
+            messages.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
+            messages.last().finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+// What a translation has to keep from its source text: the placeholders, whether there is an
+// accelerator, and the blanks and line ends at either end.
+QString markers(const QString &text)
+{
+    QStringList found;
+    static const QRegularExpression placeholder(QStringLiteral("%\\d+"));
+    for (const QRegularExpressionMatch &m : placeholder.globalMatch(text))
+        found << m.captured();
+    found.sort();
+    QString plain = text;
+    plain.remove(QLatin1String("&&"));
+    found << QString::number(plain.count(QLatin1Char('&')));
+    static const QRegularExpression ends(
+        QStringLiteral("^(\\s*).*?(\\s*)$"), QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch edge = ends.match(text);
+    found << edge.captured(1).toUtf8().toHex() << edge.captured(2).toUtf8().toHex();
+    return found.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+void TestTranslations::initTestCase()
+{
+    ZelUtils::setApplicationIdentity();
+    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
+    QSettings settings;
+    settings.clear();
+    settings.setValue(QStringLiteral("application/firstRun"), false);
+}
+
+void TestTranslations::cleanupTestCase()
+{
+    QCOMPARE(ZelUtils::installTranslations(QLocale::c()), QString());
+}
+
+void TestTranslations::windowSpeaksTheDesktopsLanguage()
+{
+    // main() below gave this process the environment of a German desktop, and the program asks
+    // the system locale just as here.
+    QVERIFY(ZelUtils::installTranslations(QLocale::system()).startsWith(QLatin1String("de")));
+
+    MainWindow window;
+    QStringList menus;
+    for (QAction *menu : window.menuBar()->actions())
+        menus << menu->text();
+    QCOMPARE(menus, QStringList({"&Datei", "&Wörter", "S&ätze", "S&uchen", "&Ausgabe", "&Hilfe"}));
+    QCOMPARE(window.findChild<QPushButton *>("btnAddWord")->text(), QString("Neues Wort"));
+    QVERIFY(window.findChild<QLabel *>("lblWords")->text().startsWith(QString("Wörter")));
+
+    DlgChooseDbLang spelling(&window);
+    QCOMPARE(spelling.windowTitle(), QString("Bevorzugte Schreibweise wählen"));
+
+    // The question boxes: the program's informative text and Qt's own buttons both in German.
+    QString informative;
+    QString cancel;
+    ZelConfirm::setRunner([&](QMessageBox &box) {
+        informative = box.informativeText();
+        cancel = box.button(QMessageBox::Cancel)->text();
+        return int(QMessageBox::Cancel);
+    });
+    QVERIFY(!ZelConfirm::ask(QString("t"), QString("x")));
+    ZelConfirm::setRunner({});
+    QCOMPARE(informative, QString("Möchten Sie das wirklich tun?"));
+    QCOMPARE(cancel, QString("Abbrechen"));
+}
+
+void TestTranslations::localePicksTranslation_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("fileMenu");
+    QTest::addColumn<QString>("cancel");
+
+    QTest::addRow("German, Austria") << "de_AT"
+                                     << "&Datei"
+                                     << "Abbrechen";
+    QTest::addRow("French") << "fr_FR"
+                            << "&Fichier"
+                            << "Annuler";
+    QTest::addRow("Spanish, Mexico") << "es_MX"
+                                     << "&Archivo"
+                                     << "Cancelar";
+    QTest::addRow("English, US") << "en_US"
+                                 << "&File"
+                                 << "Cancel";
+    QTest::addRow("English, UK") << "en_GB"
+                                 << "&File"
+                                 << "Cancel";
+    QTest::addRow("C") << "C"
+                       << "&File"
+                       << "Cancel";
+    // Not translated: the program's English, and not Qt's Italian buttons beside it.
+    QTest::addRow("Italian") << "it_IT"
+                             << "&File"
+                             << "Cancel";
+}
+
+void TestTranslations::localePicksTranslation()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, fileMenu);
+    QFETCH(QString, cancel);
+
+    ZelUtils::installTranslations(QLocale(locale));
+    QCOMPARE(MainWindow::tr("&File"), fileMenu);
+    QCOMPARE(cancelButtonText(), cancel);
+}
+
+void TestTranslations::translationsKeepMarkersAndLayout_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const char *language : {"de", "fr", "es"})
+        QTest::addRow("%s", language) << TestUtil::sourcePath(
+            QStringLiteral("translations/lexivane_%1.ts").arg(QLatin1String(language)));
+}
+
+void TestTranslations::translationsKeepMarkersAndLayout()
+{
+    QFETCH(QString, path);
+    const QList<Message> messages = readTs(path);
+    QVERIFY2(messages.size() > 200, qPrintable(path));
+    QStringList faults;
+    for (const Message &m : messages) {
+        const QString where = m.context + QLatin1String(": ") + m.source;
+        if (!m.finished || m.translation.isEmpty())
+            faults << QLatin1String("untranslated ") + where;
+        else if (markers(m.translation) != markers(m.source))
+            faults << QLatin1String("markers differ in ") + where;
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+int main(int argc, char *argv[])
+{
+    // As a German desktop session starts the program.
+    qputenv("LANG", "de_DE.UTF-8");
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    qunsetenv("LANGUAGE");
+    QApplication app(argc, argv);
+    TestTranslations test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_translations.moc"
