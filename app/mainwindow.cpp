@@ -363,6 +363,8 @@ void MainWindow::createBottomPane()
         QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg"), false);
     btnExportJCloze = newButton(bbxExport, "btnExportJCloze", tr("JCloze"),
         QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg"), false);
+    btnExportInteractive = newButton(bbxExport, "btnExportInteractive", tr("Interactive"),
+        QStringLiteral(":/svgIcons/doc_web_interactive.svg"), false);
 
     layOutputButtons = new QHBoxLayout;
     layOutputButtons->setObjectName(QStringLiteral("layOutputButtons"));
@@ -524,6 +526,13 @@ void MainWindow::createActions()
     actSaveAsJCloze->setEnabled(false);
     connect(actSaveAsJCloze, &QAction::triggered, this, &MainWindow::saveAsJCloze);
 
+    actSaveAsInteractive = newAction("actSaveAsInteractive", tr("&Interactive web page"),
+        QStringLiteral(":/svgIcons/doc_web_interactive.svg"),
+        tr("Export the current output sentences to create a self-checking web exercise that works offline in "
+           "any browser."));
+    actSaveAsInteractive->setEnabled(false);
+    connect(actSaveAsInteractive, &QAction::triggered, this, &MainWindow::saveAsInteractivePage);
+
     actRandomSentences
         = newAction("actRandomSentences", tr("&Random output"), QStringLiteral(":/svgIcons/general_wand.svg"),
             tr("Generate a random selection of sentences in the output box."));
@@ -615,6 +624,7 @@ void MainWindow::createMenus()
     mnuExport->addAction(actSaveAsRTF);
     mnuExport->addAction(actSaveAsJMatch);
     mnuExport->addAction(actSaveAsJCloze);
+    mnuExport->addAction(actSaveAsInteractive);
     mnuOutput->addSeparator();
     mnuOutput->addAction(actRandomSentences);
 
@@ -695,6 +705,7 @@ void MainWindow::makeConnections()
     connect(btnExportRTF, &QPushButton::clicked, this, &MainWindow::saveAsRTF);
     connect(btnExportJMatch, &QPushButton::clicked, this, &MainWindow::saveAsJMatch);
     connect(btnExportJCloze, &QPushButton::clicked, this, &MainWindow::saveAsJCloze);
+    connect(btnExportInteractive, &QPushButton::clicked, this, &MainWindow::saveAsInteractivePage);
     connect(lvWords->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateWordCount);
     connect(tvSentences->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateSentenceCount);
     connect(lwOutput->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateOutputCount);
@@ -736,6 +747,8 @@ void MainWindow::readSettings()
     lastXhtmlFileDir = settings.value(QStringLiteral("lastXhtmlFileDir"), defaultFolder).toString();
     lastJclFileDir = settings.value(QStringLiteral("lastJclFileDir"), defaultFolder).toString();
     lastJmtFileDir = settings.value(QStringLiteral("lastJmtFileDir"), defaultFolder).toString();
+    lastInteractiveFileDir
+        = settings.value(QStringLiteral("lastInteractiveFileDir"), defaultFolder).toString();
 
     updateRecentFileActions();
     settings.endGroup();
@@ -761,6 +774,7 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("lastXhtmlFileDir"), lastXhtmlFileDir);
     settings.setValue(QStringLiteral("lastJclFileDir"), lastJclFileDir);
     settings.setValue(QStringLiteral("lastJmtFileDir"), lastJmtFileDir);
+    settings.setValue(QStringLiteral("lastInteractiveFileDir"), lastInteractiveFileDir);
     settings.endGroup();
 }
 
@@ -885,6 +899,7 @@ void MainWindow::setupHelpClient()
     pages.insert(btnExportRTF, QStringLiteral("lxv_main_exportRTF.htm"));
     pages.insert(btnExportJMatch, QStringLiteral("lxv_main_exportJMatch.htm"));
     pages.insert(btnExportJCloze, QStringLiteral("lxv_main_exportJCloze.htm"));
+    pages.insert(btnExportInteractive, QStringLiteral("lxv_main_exportInteractive.htm"));
     pages.insert(tbrOutputUpDown, QStringLiteral("lxv_main_outputUpDown.htm"));
     pages.insert(btnBackupDb, QStringLiteral("lxv_main_backupDb.htm"));
     pages.insert(btnQuit, QStringLiteral("lxv_main_quit.htm"));

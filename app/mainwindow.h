@@ -97,6 +97,7 @@ private slots:
     void saveAsXHTML();
     void saveAsJMatch();
     void saveAsJCloze();
+    void saveAsInteractivePage();
     void sentencesToClipboard();
     void backupDb();
 
@@ -187,6 +188,7 @@ private:
     QString lastXhtmlFileDir;
     QString lastJclFileDir;
     QString lastJmtFileDir;
+    QString lastInteractiveFileDir;
 
     // Central widget.
     QVBoxLayout *layMain = nullptr;
@@ -240,6 +242,7 @@ private:
     QPushButton *btnExportRTF = nullptr;
     QPushButton *btnExportJMatch = nullptr;
     QPushButton *btnExportJCloze = nullptr;
+    QPushButton *btnExportInteractive = nullptr;
     QAction *actOutSentenceUp = nullptr;
     QAction *actOutSentenceDown = nullptr;
 
@@ -269,6 +272,7 @@ private:
     QAction *actSaveAsRTF = nullptr;
     QAction *actSaveAsJMatch = nullptr;
     QAction *actSaveAsJCloze = nullptr;
+    QAction *actSaveAsInteractive = nullptr;
     QAction *actRandomSentences = nullptr;
     QAction *actFind = nullptr;
     QAction *actFindNext = nullptr;

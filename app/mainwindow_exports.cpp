@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file exports of the output list: RTF document, XHTML page, JMatch and JCloze exercises.
+// The file exports of the output list: RTF document, XHTML page, JMatch and JCloze exercises, and
+// the self-checking web page.
 #include "app/mainwindow.h"
 
+#include "dialogs/dlginteractivepage.h"
 #include "exercise/exercisebuilder.h"
+#include "exercise/exercisemodel.h"
+#include "exercise/interactivepage.h"
 #include "exercise/randomsource.h"
 #include "exercise/templatefill.h"
 #include "util/zelbusycursor.h"
@@ -19,6 +23,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 QString MainWindow::templateFolder;
 
@@ -35,9 +40,10 @@ struct MainWindow::ExportKind
     QString saveFailureText;
     QString openTitle;
 
-    // A text template is filled as bytes; an XML template is read into a document, filled (false
-    // when it lacks the element the exercise goes into) and written out.
-    std::function<QByteArray(const QByteArray &)> fillText;
+    // A text template is filled as bytes (no value when it lacks the place the exercise goes
+    // into); an XML template is read into a document, filled (false when it lacks the element the
+    // exercise goes into) and written out.
+    std::function<std::optional<QByteArray>(const QByteArray &)> fillText;
     std::function<bool(QDomDocument &)> fillDocument;
     std::function<QByteArray(QDomDocument &)> writeDocument;
 };
@@ -93,8 +99,14 @@ void MainWindow::exportOutput(const ExportKind &kind)
             }
             bytes = kind.writeDocument(document);
         } else {
-            bytes = kind.fillText(templateFile.readAll());
+            const std::optional<QByteArray> filled = kind.fillText(templateFile.readAll());
             templateFile.close();
+            if (!filled) {
+                warn(tr("Problem with template file"),
+                    tr("This template file appears to be corrupted: \n") + templateName);
+                return;
+            }
+            bytes = *filled;
         }
 
         // Written aside and then put in place, so a failed export never leaves half a file.
@@ -127,7 +139,7 @@ void MainWindow::saveAsRTF()
     kind.saveFailureTitle = tr("Problem saving RTF file");
     kind.saveFailureText = tr("Unable to save the RTF file to \n");
     kind.openTitle = tr("Open RTF file");
-    kind.fillText = [this](const QByteArray &rtfTemplate) {
+    kind.fillText = [this](const QByteArray &rtfTemplate) -> std::optional<QByteArray> {
         QStringList questions;
         QStringList words;
         buildExercise(questions, words);
@@ -190,5 +202,34 @@ void MainWindow::saveAsJCloze()
         return TemplateFill::fillJCloze(exercise, outputEntries(), exerciseOptions(), random);
     };
     kind.writeDocument = &TemplateFill::jclozeFile;
+    exportOutput(kind);
+}
+
+void MainWindow::saveAsInteractivePage()
+{
+    if (lwOutput->count() == 0)
+        return;
+    DlgInteractivePage dialog(this);
+    dialog.setWordListIncluded(chkIncludeWordList->isChecked());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const InteractivePageSettings settings = dialog.settings();
+
+    ExportKind kind;
+    kind.dialogTitle = tr("Save interactive web page");
+    kind.dialogFilter = tr("Web page files (*.html *.htm)");
+    kind.endings = QStringList {QStringLiteral(".html"), QStringLiteral(".htm")};
+    kind.lastFolder = &lastInteractiveFileDir;
+    kind.templateName = QStringLiteral("interactive_exercise.html");
+    kind.saveFailureTitle = tr("Problem saving interactive web page");
+    kind.saveFailureText = tr("Unable to save the interactive web page to \n");
+    kind.openTitle = tr("Open interactive web page");
+    kind.fillText = [this, settings](const QByteArray &pageTemplate) {
+        RandomSource random;
+        const QString title = curFile.isEmpty() ? QString() : QFileInfo(curFile).completeBaseName();
+        const ExerciseModel model
+            = ExerciseModelBuilder::build(outputEntries(), exerciseOptions(), random.seed(), title);
+        return InteractivePage::render(model, settings, pageTemplate);
+    };
     exportOutput(kind);
 }

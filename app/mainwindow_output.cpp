@@ -141,11 +141,11 @@ void MainWindow::updateOutputCount()
     lblOutput->setText(tr("Output") + QLatin1String(" (") + QString::number(count) + QLatin1Char(')'));
 
     const bool any = count > 0;
-    for (QPushButton *button :
-        {btnExportTextToClipboard, btnExportXHTML, btnExportRTF, btnExportJMatch, btnExportJCloze})
+    for (QPushButton *button : {btnExportTextToClipboard, btnExportXHTML, btnExportRTF, btnExportJMatch,
+             btnExportJCloze, btnExportInteractive})
         button->setEnabled(any);
-    for (QAction *action :
-        {actSentencesToClipboard, actSaveAsXHTML, actSaveAsRTF, actSaveAsJMatch, actSaveAsJCloze})
+    for (QAction *action : {actSentencesToClipboard, actSaveAsXHTML, actSaveAsRTF, actSaveAsJMatch,
+             actSaveAsJCloze, actSaveAsInteractive})
         action->setEnabled(any);
 }
 

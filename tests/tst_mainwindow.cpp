@@ -211,6 +211,7 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"btnExportRTF", "QPushButton"},
         {"btnExportJMatch", "QPushButton"},
         {"btnExportJCloze", "QPushButton"},
+        {"btnExportInteractive", "QPushButton"},
         {"centralWidget", "QWidget"},
         {"menuBar", "QMenuBar"},
         {"statusBar", "QStatusBar"},
@@ -258,7 +259,7 @@ void TestMainWindow::initialStates()
     const QStringList enabled = {"btnAddWord", "btnAddSentence", "btnBackupDb", "btnQuit"};
     const QStringList disabled = {"btnDeleteWord", "btnDeleteSentence", "btnEditSentence", "btnUseSentence",
         "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML",
-        "btnExportRTF", "btnExportJMatch", "btnExportJCloze"};
+        "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "btnExportInteractive"};
     for (const QString &name : enabled)
         QVERIFY2(w->findChild<QPushButton *>(name)->isEnabled(), qPrintable(name));
     for (const QString &name : disabled)
@@ -305,7 +306,7 @@ void TestMainWindow::actions()
     };
     const QStringList disabled = {"actDeleteWords", "actAddSentence", "actDeleteSentences", "actEditSentence",
         "actUseSentences", "actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-        "actSaveAsJCloze", "actRandomSentences"};
+        "actSaveAsJCloze", "actSaveAsInteractive", "actRandomSentences"};
     const QStringList withoutIcon
         = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder", "actIncludeWordList"};
 
@@ -321,7 +322,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 35);
+    QCOMPARE(commands, 36);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -370,7 +371,7 @@ void TestMainWindow::menus()
     QCOMPARE(mnuExport->title(), QStringLiteral("&Export"));
     QCOMPARE(entries(mnuExport->actions()),
         QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-            "actSaveAsJCloze"}));
+            "actSaveAsJCloze", "actSaveAsInteractive"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuHelp")->actions()),
         QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
 }
@@ -547,11 +548,11 @@ void TestMainWindow::outputListEnablesControls()
     // A changed entry goes through the list model's dataChanged to the count and the exports.
     lwOutput->item(0)->setText(QStringLiteral("A [cat] purrs."));
     QCOMPARE(w->findChild<QLabel *>("lblOutput")->text(), QStringLiteral("Output (2)"));
-    for (const char *name :
-        {"btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF", "btnExportJMatch", "btnExportJCloze"})
+    for (const char *name : {"btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF", "btnExportJMatch",
+             "btnExportJCloze", "btnExportInteractive"})
         QVERIFY2(w->findChild<QPushButton *>(QLatin1String(name))->isEnabled(), name);
-    for (const char *name :
-        {"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch", "actSaveAsJCloze"})
+    for (const char *name : {"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
+             "actSaveAsJCloze", "actSaveAsInteractive"})
         QVERIFY2(w->findChild<QAction *>(QLatin1String(name))->isEnabled(), name);
 }
 
@@ -770,6 +771,7 @@ void TestMainWindow::contextHelpOpensPageOfFocusedControl_data()
         {"btnExportRTF", "lxv_main_exportRTF.htm"},
         {"btnExportJMatch", "lxv_main_exportJMatch.htm"},
         {"btnExportJCloze", "lxv_main_exportJCloze.htm"},
+        {"btnExportInteractive", "lxv_main_exportInteractive.htm"},
         {"tbrOutputUpDown", "lxv_main_outputUpDown.htm"},
         {"btnBackupDb", "lxv_main_backupDb.htm"},
         {"btnQuit", "lxv_main_quit.htm"},
@@ -852,12 +854,12 @@ void TestMainWindow::helpPagesExist()
     QStringList pages = {"help.htm", "getting_started.htm"};
     auto w = newWindow();
     // Every page the window's controls lead to must be there.
-    for (const char *control :
-        {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence", "btnDeleteSentence",
-            "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums", "chkGapWords",
-            "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput", "btnDeleteOutputSentence",
-            "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF",
-            "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown", "btnBackupDb", "btnQuit"}) {
+    for (const char *control : {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence",
+             "btnDeleteSentence", "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums",
+             "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput",
+             "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard",
+             "btnExportXHTML", "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "btnExportInteractive",
+             "tbrOutputUpDown", "btnBackupDb", "btnQuit"}) {
         opened.clear();
         auto *widget = w->findChild<QWidget *>(QLatin1String(control));
         widget->setEnabled(true);
