@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
-          qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+          qt6-qpa-plugins libgl-dev fonts-dejavu-core
+          chromium chromium-driver python3 python3-selenium tidy)
 
 install_missing() {
     local missing=()
