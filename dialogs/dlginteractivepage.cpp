@@ -39,11 +39,14 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
         grpMode, "chkDropDowns", tr("Choose the words from &drop-down lists of the word list"));
     rdoMatching = newWidget<QRadioButton>(
         grpMode, "rdoMatching", tr("&Matching: choose the missing words of each sentence from a list"));
+    layDropDowns = new QHBoxLayout;
+    layDropDowns->setObjectName(QStringLiteral("layDropDowns"));
+    layDropDowns->addSpacing(24); // indented under the gap-fill choice it belongs to
+    layDropDowns->addWidget(chkDropDowns);
     layMode = newLayout(grpMode, "layMode");
     layMode->addWidget(rdoGapFill);
-    layMode->addWidget(chkDropDowns);
+    layMode->addLayout(layDropDowns);
     layMode->addWidget(rdoMatching);
-    chkDropDowns->setContentsMargins(24, 0, 0, 0); // indented under the gap-fill choice it belongs to
 
     grpMarking = newWidget<QGroupBox>(this, "grpMarking", tr("Marking typed answers"));
     chkCaseSensitive

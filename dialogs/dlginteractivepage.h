@@ -9,6 +9,7 @@
 class QCheckBox;
 class QDialogButtonBox;
 class QGroupBox;
+class QHBoxLayout;
 class QRadioButton;
 class QVBoxLayout;
 
@@ -38,6 +39,7 @@ private:
     QGroupBox *grpMode = nullptr;
     QVBoxLayout *layMode = nullptr;
     QRadioButton *rdoGapFill = nullptr;
+    QHBoxLayout *layDropDowns = nullptr;
     QCheckBox *chkDropDowns = nullptr;
     QRadioButton *rdoMatching = nullptr;
     QGroupBox *grpMarking = nullptr;
