@@ -68,18 +68,12 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     layMain->addWidget(grpMarking);
     layMain->addWidget(bbxButtons);
 
-    const InteractivePageSettings defaults;
-    QSettings store;
-    store.beginGroup(QLatin1String(SettingsGroup));
-    const bool matching = store.value(QStringLiteral("matching"), false).toBool();
-    (matching ? rdoMatching : rdoGapFill)->setChecked(true);
-    chkDropDowns->setChecked(store.value(QStringLiteral("dropDowns"), defaults.dropDowns).toBool());
-    chkCaseSensitive->setChecked(
-        store.value(QStringLiteral("caseSensitive"), defaults.caseSensitive).toBool());
-    chkAccentsRequired->setChecked(
-        store.value(QStringLiteral("accentsRequired"), defaults.accentsRequired).toBool());
-    chkHints->setChecked(store.value(QStringLiteral("hints"), defaults.hints).toBool());
-    store.endGroup();
+    const InteractivePageSettings stored = storedSettings();
+    (stored.mode == InteractivePageSettings::Mode::Matching ? rdoMatching : rdoGapFill)->setChecked(true);
+    chkDropDowns->setChecked(stored.dropDowns);
+    chkCaseSensitive->setChecked(stored.caseSensitive);
+    chkAccentsRequired->setChecked(stored.accentsRequired);
+    chkHints->setChecked(stored.hints);
 
     connect(rdoGapFill, &QRadioButton::toggled, this, &DlgInteractivePage::updateStates);
     connect(chkDropDowns, &QCheckBox::toggled, this, &DlgInteractivePage::updateStates);
@@ -102,6 +96,22 @@ InteractivePageSettings DlgInteractivePage::settings() const
     settings.accentsRequired = chkAccentsRequired->isChecked();
     settings.hints = chkHints->isChecked() && !settings.dropDowns
         && settings.mode == InteractivePageSettings::Mode::GapFill;
+    return settings;
+}
+
+InteractivePageSettings DlgInteractivePage::storedSettings()
+{
+    InteractivePageSettings settings;
+    QSettings store;
+    store.beginGroup(QLatin1String(SettingsGroup));
+    if (store.value(QStringLiteral("matching"), false).toBool())
+        settings.mode = InteractivePageSettings::Mode::Matching;
+    settings.dropDowns = store.value(QStringLiteral("dropDowns"), settings.dropDowns).toBool();
+    settings.caseSensitive = store.value(QStringLiteral("caseSensitive"), settings.caseSensitive).toBool();
+    settings.accentsRequired
+        = store.value(QStringLiteral("accentsRequired"), settings.accentsRequired).toBool();
+    settings.hints = store.value(QStringLiteral("hints"), settings.hints).toBool();
+    store.endGroup();
     return settings;
 }
 

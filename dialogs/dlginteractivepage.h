@@ -26,7 +26,9 @@ public:
     // Drop-down gaps list the word list, so they are offered only when the word list is included.
     void setWordListIncluded(bool included);
 
+    // The choices as shown, and as kept by the last accepted dialog (the defaults before any).
     InteractivePageSettings settings() const;
+    static InteractivePageSettings storedSettings();
 
     void accept() override;
 
