@@ -193,6 +193,12 @@ class InteractivePageTest(unittest.TestCase):
         directions = self.driver.execute_script(
             "return Array.from(document.querySelectorAll('.questions li'), li => getComputedStyle(li).direction);")
         self.assertEqual(directions, ["ltr", "ltr", "rtl", "ltr"])
+        # The question number stands on the sentence's own start side, inside the page.
+        margins = self.driver.execute_script(
+            "var s = getComputedStyle(document.querySelectorAll('.questions li')[2]);"
+            "return [parseFloat(s.marginLeft), parseFloat(s.marginRight)];")
+        self.assertEqual(margins[0], 0)
+        self.assertGreater(margins[1], 0)
         if ARGS.screenshot:
             self.gaps()[0].send_keys("went")
             self.gaps()[2].send_keys("apples")
