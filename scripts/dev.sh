@@ -86,6 +86,7 @@ check_package() {
         usr/share/lexivane/db/BritishDB.lxv usr/share/lexivane/db/CanadianDB.lxv \
         usr/share/lexivane/templates/rtf_exercise.rtf usr/share/lexivane/templates/xhtml_exercise.htm \
         usr/share/lexivane/templates/jmatch_exercise.jmt usr/share/lexivane/templates/jcloze_exercise.jcl \
+        usr/share/lexivane/templates/interactive_exercise.html \
         usr/share/lexivane/translations/lexivane_de.qm usr/share/lexivane/translations/lexivane_fr.qm \
         usr/share/lexivane/translations/lexivane_es.qm usr/share/applications/lexivane.desktop \
         usr/share/metainfo/lexivane.metainfo.xml usr/share/mime/packages/lexivane.xml \
