@@ -12,6 +12,7 @@
 
 namespace {
 
+// Texts marked for lupdate where they stand (QT_TRANSLATE_NOOP), translated here.
 QString pageText(const char *text)
 {
     return QCoreApplication::translate("InteractivePage", text);
@@ -20,26 +21,35 @@ QString pageText(const char *text)
 // What the pupil reads on the page, so that it follows the program's language.
 QJsonObject pageTexts(InteractivePageSettings::Mode mode)
 {
-    const bool matching = mode == InteractivePageSettings::Mode::Matching;
-    return QJsonObject {
-        {QStringLiteral("instructions"),
-            matching ? pageText("Choose the missing words for each sentence, then press Check.")
-                     : pageText("Fill in the gaps, then press Check.")},
-        {QStringLiteral("wordList"), pageText("Word list")},
-        {QStringLiteral("check"), pageText("Check")},
-        {QStringLiteral("showAnswers"), pageText("Show answers")},
-        {QStringLiteral("tryAgain"), pageText("Try again")},
-        {QStringLiteral("hint"), pageText("Hint")},
-        {QStringLiteral("hintTitle"), pageText("Show the next letter of the gap you are in")},
-        {QStringLiteral("score"), pageText("Score: %1 of %2 (%3%)")},
-        {QStringLiteral("shown"), pageText("The answers are shown.")},
-        {QStringLiteral("gapLabel"), pageText("Gap %1 of question %2")},
-        {QStringLiteral("matchLabel"), pageText("Missing words of question %1")},
-        {QStringLiteral("blank"), pageText("blank")},
-        {QStringLiteral("choose"), pageText("(choose)")},
-        {QStringLiteral("right"), pageText("right")},
-        {QStringLiteral("wrong"), pageText("wrong")},
+    static const struct
+    {
+        const char *key;
+        const char *text;
+    } Texts[] = {
+        {"wordList", QT_TRANSLATE_NOOP("InteractivePage", "Word list")},
+        {"check", QT_TRANSLATE_NOOP("InteractivePage", "Check")},
+        {"showAnswers", QT_TRANSLATE_NOOP("InteractivePage", "Show answers")},
+        {"tryAgain", QT_TRANSLATE_NOOP("InteractivePage", "Try again")},
+        {"hint", QT_TRANSLATE_NOOP("InteractivePage", "Hint")},
+        {"hintTitle", QT_TRANSLATE_NOOP("InteractivePage", "Show the next letter of the gap you are in")},
+        {"score", QT_TRANSLATE_NOOP("InteractivePage", "Score: %1 of %2 (%3%)")},
+        {"shown", QT_TRANSLATE_NOOP("InteractivePage", "The answers are shown.")},
+        {"gapLabel", QT_TRANSLATE_NOOP("InteractivePage", "Gap %1 of question %2")},
+        {"matchLabel", QT_TRANSLATE_NOOP("InteractivePage", "Missing words of question %1")},
+        {"blank", QT_TRANSLATE_NOOP("InteractivePage", "blank")},
+        {"choose", QT_TRANSLATE_NOOP("InteractivePage", "(choose)")},
+        {"right", QT_TRANSLATE_NOOP("InteractivePage", "right")},
+        {"wrong", QT_TRANSLATE_NOOP("InteractivePage", "wrong")},
     };
+    QJsonObject texts;
+    for (const auto &text : Texts)
+        texts.insert(QLatin1String(text.key), pageText(text.text));
+    texts.insert(QLatin1String("instructions"),
+        mode == InteractivePageSettings::Mode::Matching
+            ? QCoreApplication::translate(
+                "InteractivePage", "Choose the missing words for each sentence, then press Check.")
+            : QCoreApplication::translate("InteractivePage", "Fill in the gaps, then press Check."));
+    return texts;
 }
 
 QJsonArray jsonArray(const QStringList &list)
@@ -121,7 +131,8 @@ std::optional<QByteArray> render(
     if (!pageTemplate.contains(ExerciseMark))
         return std::nullopt;
 
-    const QString title = model.title.isEmpty() ? pageText("Exercise") : model.title;
+    const QString title
+        = model.title.isEmpty() ? QCoreApplication::translate("InteractivePage", "Exercise") : model.title;
     const QByteArray titleHtml = title.toHtmlEscaped().toUtf8();
     const QByteArray config = scriptSafe(configJson(model, settings));
     const QByteArray exercise = scriptSafe(exerciseJson(model, settings));
