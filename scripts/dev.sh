@@ -17,6 +17,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           # the Debian package (dependency scan) and the checks of what it installs
           dpkg-dev file appstream desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin inotify-tools
           clang-format
+          # reading the PDF worksheets back in the tests
+          poppler-utils
           # the browser test of the interactive web page, and its HTML5 check
           chromium chromium-driver python3 python3-selenium tidy)
 # Only for redrawing the screenshots.

@@ -804,7 +804,7 @@ void TestExports::interactivePageFromTheWindow()
     });
     answerer.press(QMessageBox::No);
     ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("page")));
-    w->btnExportInteractive->click();
+    w->findChild<QPushButton *>(QStringLiteral("btnExportInteractive"))->click();
     QCOMPARE(answerer.unexpected(), QStringList());
     QCOMPARE(answerer.pending(), 0);
     QVERIFY(!dropDownsOffered);
@@ -812,7 +812,7 @@ void TestExports::interactivePageFromTheWindow()
     QCOMPARE(ZelFileDialog::lastRequest().filter, QStringLiteral("Web page files (*.html *.htm)"));
     QCOMPARE(answerer.seen().last(),
         QStringLiteral("Open interactive web page|") + OpenQuestion + QLatin1Char('|'));
-    QCOMPARE(w->lastInteractiveFileDir, dir->path());
+    QCOMPARE(w->exportFolders.value(QStringLiteral("lastInteractiveFileDir")), dir->path());
 
     const QByteArray page = TestUtil::readFile(dir->filePath(QStringLiteral("page.html")));
     QVERIFY(page.startsWith("<!DOCTYPE html>"));
@@ -826,7 +826,7 @@ void TestExports::interactivePageFromTheWindow()
         qobject_cast<QDialog *>(dialog)->reject();
     });
     ZelFileDialog::reset();
-    w->actSaveAsInteractive->trigger();
+    w->findChild<QAction *>(QStringLiteral("actSaveAsInteractive"))->trigger();
     QCOMPARE(answerer.pending(), 0);
     QVERIFY(matchingKept);
     QCOMPARE(ZelFileDialog::lastRequest().caption, QString());
@@ -843,7 +843,7 @@ void TestExports::interactivePageTemplateWithoutExercise()
     answerer.press(QMessageBox::Ok);
     const QString target = dir->filePath(QStringLiteral("page.htm"));
     ZelFileDialog::setNextFileName(target);
-    w->btnExportInteractive->click();
+    w->findChild<QPushButton *>(QStringLiteral("btnExportInteractive"))->click();
     QCOMPARE(answerer.pending(), 0);
     QCOMPARE(answerer.seen().last(),
         QStringLiteral("Problem with template file|This template file appears to be corrupted: \n")
