@@ -21,7 +21,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           # the fuzz targets (libFuzzer comes with clang's runtime libraries)
           clang libclang-rt-dev
           # reading the PDF worksheets back in the tests
-          poppler-utils)
+          poppler-utils
+          # the browser test of the interactive web page, and its HTML5 check
+          chromium chromium-driver python3 python3-selenium tidy)
 # Only for redrawing the screenshots.
 screenshot_packages=(xvfb imagemagick)
 
@@ -89,6 +91,7 @@ check_package() {
         usr/share/lexivane/db/BritishDB.lxv usr/share/lexivane/db/CanadianDB.lxv \
         usr/share/lexivane/templates/rtf_exercise.rtf usr/share/lexivane/templates/xhtml_exercise.htm \
         usr/share/lexivane/templates/jmatch_exercise.jmt usr/share/lexivane/templates/jcloze_exercise.jcl \
+        usr/share/lexivane/templates/interactive_exercise.html \
         usr/share/lexivane/translations/lexivane_de.qm usr/share/lexivane/translations/lexivane_fr.qm \
         usr/share/lexivane/translations/lexivane_es.qm usr/share/applications/lexivane.desktop \
         usr/share/metainfo/lexivane.metainfo.xml usr/share/mime/packages/lexivane.xml \
