@@ -55,7 +55,7 @@ void MainWindow::addWord()
 
     if (db->indexOfHeadword(text).isValid()
         && !ZelConfirm::ask(tr("Headword already exists"), tr("This word already exists in the database."),
-            QStringLiteral("Are you sure you want to add a duplicate of it?")))
+            tr("Are you sure you want to add a duplicate of it?")))
         return;
 
     // The document lets go of the current headword before the rows are sorted again.

@@ -68,7 +68,7 @@ int askAppendMode()
     if (!ZelConfirm::ask(title,
             MainWindow::tr("The database you are appending contains some of the same headwords as the "
                            "current database."),
-            QStringLiteral("Are you sure you want to continue?")))
+            MainWindow::tr("Are you sure you want to continue?")))
         return -1;
 
     QMessageBox choice;
@@ -266,8 +266,9 @@ bool MainWindow::fileSaveAs()
         this, tr("Save database file"), lastVocFileDir, tr("Vocabulary database files (*.lxv)"));
     if (fileName.isEmpty())
         return false;
-    if (!fileName.endsWith(QLatin1String(".lxv")))
-        fileName += QLatin1String(".lxv");
+    // The dialog asked before replacing the name it was given, not the one the ending makes.
+    if (!ZelFileDialog::completeEnding(this, &fileName, {QStringLiteral(".lxv")}))
+        return false;
     lastVocFileDir = QFileInfo(fileName).absolutePath();
     return saveFile(fileName);
 }

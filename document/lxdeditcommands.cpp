@@ -56,7 +56,7 @@ void LxdOrderNote::note(
 }
 
 LxdAddHeadwordCommand::LxdAddHeadwordCommand(LxdDocument *document, const QString &headword)
-    : LxdEditCommand(document, tr("Add Headword"))
+    : LxdEditCommand(document, LxdEditCommand::tr("Add Headword"))
     , m_headword(headword)
 { }
 
@@ -90,7 +90,7 @@ void LxdAddHeadwordCommand::revert()
 }
 
 LxdRenameHeadwordCommand::LxdRenameHeadwordCommand(LxdDocument *document, int row, const QString &headword)
-    : LxdEditCommand(document, tr("Rename Headword"))
+    : LxdEditCommand(document, LxdEditCommand::tr("Rename Headword"))
     , m_new(headword)
     , m_from(row)
 { }
@@ -121,7 +121,8 @@ void LxdRenameHeadwordCommand::revert()
 }
 
 LxdDeleteHeadwordsCommand::LxdDeleteHeadwordsCommand(LxdDocument *document, const QList<int> &rows)
-    : LxdEditCommand(document, rows.size() == 1 ? tr("Delete Headword") : tr("Delete Headwords"))
+    : LxdEditCommand(document,
+        rows.size() == 1 ? LxdEditCommand::tr("Delete Headword") : LxdEditCommand::tr("Delete Headwords"))
     , m_rows(rows)
 { }
 
@@ -166,7 +167,7 @@ void LxdReorderHeadwordsCommand::revert()
 // --- Sentences -------------------------------------------------------------------------------------
 
 LxdAddSentenceCommand::LxdAddSentenceCommand(LxdDocument *document, int item, const QString &text, int used)
-    : LxdEditCommand(document, tr("Add Sentence"))
+    : LxdEditCommand(document, LxdEditCommand::tr("Add Sentence"))
     , m_item(item)
     , m_text(text)
     , m_used(used)
@@ -201,7 +202,7 @@ void LxdAddSentenceCommand::revert()
 
 LxdEditSentenceCommand::LxdEditSentenceCommand(
     LxdDocument *document, int item, int row, const QString &text, int used)
-    : LxdEditCommand(document, tr("Edit Sentence"))
+    : LxdEditCommand(document, LxdEditCommand::tr("Edit Sentence"))
     , m_item(item)
     , m_row(row)
     , m_text(text)
@@ -225,7 +226,8 @@ void LxdEditSentenceCommand::revert()
 }
 
 LxdDeleteSentencesCommand::LxdDeleteSentencesCommand(LxdDocument *document, int item, const QList<int> &rows)
-    : LxdEditCommand(document, rows.size() == 1 ? tr("Delete Sentence") : tr("Delete Sentences"))
+    : LxdEditCommand(document,
+        rows.size() == 1 ? LxdEditCommand::tr("Delete Sentence") : LxdEditCommand::tr("Delete Sentences"))
     , m_item(item)
     , m_rows(rows)
 { }
@@ -252,7 +254,7 @@ void LxdDeleteSentencesCommand::revert()
 
 LxdMoveSentencesCommand::LxdMoveSentencesCommand(
     LxdDocument *document, int item, const QList<QPair<int, int>> &moves)
-    : LxdEditCommand(document, tr("Move Sentences"))
+    : LxdEditCommand(document, LxdEditCommand::tr("Move Sentences"))
     , m_item(item)
     , m_moves(moves)
 { }
@@ -302,7 +304,7 @@ void LxdUseSentencesCommand::revert()
 }
 
 LxdZeroUsedCommand::LxdZeroUsedCommand(LxdDocument *document)
-    : LxdEditCommand(document, tr("Zero Used Counts"))
+    : LxdEditCommand(document, LxdEditCommand::tr("Zero Used Counts"))
 { }
 
 void LxdZeroUsedCommand::apply(bool first)
@@ -332,7 +334,7 @@ void LxdZeroUsedCommand::revert()
 
 LxdAppendCommand::LxdAppendCommand(LxdDocument *document, const LxdViewState &before,
     const QList<LxdItem *> &orderBefore, const QList<Merged> &merged)
-    : LxdEditCommand(document, tr("Append File"))
+    : LxdEditCommand(document, LxdEditCommand::tr("Append File"))
     , m_before(orderBefore)
     , m_after(document->database()->items)
     , m_merged(merged)
