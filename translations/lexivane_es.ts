@@ -75,6 +75,49 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>Permitir &amp;varias frases con la misma palabra</translation>
     </message>
+    <message>
+        <source>&amp;Add to the output list</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseRender</name>
+    <message>
+        <source>Answer key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word bank:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gap-fill exercise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read each sentence and write the missing word in the gap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation type="unfinished">Frases</translation>
+    </message>
 </context>
 <context>
     <name>LxdDocument</name>
@@ -916,6 +959,30 @@ Puede pegarlo en cualquier programa de texto.</translation>
         <translation>No se puede copiar el archivo de base de datos %1 en %2.</translation>
     </message>
     <message>
+        <source>1 entry without a key word was left out of the pairs.</source>
+        <translation>Se ha dejado fuera de las parejas 1 entrada sin palabra clave.</translation>
+    </message>
+    <message>
+        <source>%1 entries without a key word were left out of the pairs.</source>
+        <translation>Se han dejado fuera de las parejas %1 entradas sin palabra clave.</translation>
+    </message>
+    <message>
+        <source>Nothing to match</source>
+        <translation>Nada que emparejar</translation>
+    </message>
+    <message>
+        <source>None of the output entries has a key word, so a JMatch exercise would have no pairs. No file was written.</source>
+        <translation>Ninguna de las entradas de la salida tiene palabra clave, así que un ejercicio JMatch no tendría parejas. No se ha escrito ningún archivo.</translation>
+    </message>
+    <message>
+        <source>&amp;Answer key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shuffle word &amp;list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
     </message>
@@ -932,23 +999,68 @@ Puede pegarlo en cualquier programa de texto.</translation>
         <translation>Volver a aplicar el último cambio deshecho.</translation>
     </message>
     <message>
+        <source>Add an answer key to the output: the answers of each question, in order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shu&amp;ffle word list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shuffle the word list, and list each key word once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Edit</source>
         <translation>&amp;Editar</translation>
     </message>
     <message>
-        <source>1 entry without a key word was left out of the pairs.</source>
+        <source>&amp;PDF document</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 entries without a key word were left out of the pairs.</source>
+        <source>PDF</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Nothing to match</source>
+        <source>Export the current output sentences to create a PDF document, ready to print.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>None of the output entries has a key word, so a JMatch exercise would have no pairs. No file was written.</source>
+        <source>Save PDF document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem saving PDF document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to save the PDF document to 
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open PDF document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the current output sentences as an exercise sheet, with a preview first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exercise</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
