@@ -75,49 +75,6 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>Permitir &amp;varias frases con la misma palabra</translation>
     </message>
-    <message>
-        <source>&amp;Add to the output list</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ExerciseRender</name>
-    <message>
-        <source>Answer key</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Word bank:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gap-fill exercise</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read each sentence and write the missing word in the gap.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose your answers from the word bank: each word in it fills one gap.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Word bank</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sentences</source>
-        <translation type="unfinished">Frases</translation>
-    </message>
 </context>
 <context>
     <name>LxdDocument</name>
@@ -975,14 +932,6 @@ Puede pegarlo en cualquier programa de texto.</translation>
         <translation>Ninguna de las entradas de la salida tiene palabra clave, así que un ejercicio JMatch no tendría parejas. No se ha escrito ningún archivo.</translation>
     </message>
     <message>
-        <source>&amp;Answer key</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shuffle word &amp;list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
     </message>
@@ -999,69 +948,8 @@ Puede pegarlo en cualquier programa de texto.</translation>
         <translation>Volver a aplicar el último cambio deshecho.</translation>
     </message>
     <message>
-        <source>Add an answer key to the output: the answers of each question, in order.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shu&amp;ffle word list</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shuffle the word list, and list each key word once.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation>&amp;Editar</translation>
-    </message>
-    <message>
-        <source>&amp;PDF document</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Export the current output sentences to create a PDF document, ready to print.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save PDF document</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Problem saving PDF document</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unable to save the PDF document to 
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open PDF document</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print the current output sentences as an exercise sheet, with a preview first.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Exercise</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Use Sentences</source>
