@@ -2,6 +2,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "import/lxdimport.h"
+
 #include <QItemSelection>
 #include <QMainWindow>
 #include <QModelIndex>
@@ -61,6 +63,7 @@ private slots:
     bool fileSaveAs();
     void fileExportXml();
     void fileImportXml();
+    void fileImport();
     void fileQuit();
     void zeroUsed();
     void helpHelp();
@@ -141,6 +144,21 @@ private:
     void selectFirstHeadword();
     void releaseXmlTree();
 
+    // Import helpers (mainwindow_import.cpp).
+    struct ImportRead
+    {
+        LxdImport::Result result;
+        bool cancelled = false;
+    };
+    struct ImportCounts
+    {
+        int newHeadwords = 0;
+        int newSentences = 0;
+    };
+    ImportRead readImportFile(const QString &fileName);
+    void showImportReport(
+        const QString &fileName, const LxdImport::Result &result, const ImportCounts &counts);
+
     void buildExercise(QStringList &questions, QStringList &words);
 
     // Editing helpers (mainwindow_editing.cpp).
@@ -164,6 +182,7 @@ private:
     friend class TestFileCommands;
     friend class TestExports;
     friend class TestStartup;
+    friend class TestFileImport;
 
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
@@ -187,6 +206,7 @@ private:
     QString lastXhtmlFileDir;
     QString lastJclFileDir;
     QString lastJmtFileDir;
+    QString lastImportFileDir;
 
     // Central widget.
     QVBoxLayout *layMain = nullptr;
@@ -251,6 +271,7 @@ private:
     QAction *actFileSaveAs = nullptr;
     QAction *actFileExportXml = nullptr;
     QAction *actFileImportXml = nullptr;
+    QAction *actFileImport = nullptr;
     QAction *actFileQuit = nullptr;
     QAction *actAddWord = nullptr;
     QAction *actDeleteWords = nullptr;
