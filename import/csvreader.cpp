@@ -144,8 +144,9 @@ LxdImport::Result LxdImport::readCsv(const Table &table, const CsvColumns &colum
     const qsizetype count = table.rows.size();
     for (qsizetype r = columns.header ? 1 : 0; r < count; ++r) {
         if (progress && r % 1000 == 0 && !progress(int(r * 100 / count))) {
-            result.error = tr("The import was cancelled.");
-            return result;
+            Result cancelled;
+            cancelled.error = tr("The import was cancelled.");
+            return cancelled;
         }
         const QStringList &row = table.rows.at(r);
         const QString where = tr("Row %1").arg(table.rowNumbers.value(r, int(r) + 1));

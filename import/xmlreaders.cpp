@@ -64,8 +64,9 @@ LxdImport::Result LxdImport::readKvtml(const QByteArray &bytes, const Progress &
     for (QDomElement entry = entries.firstChildElement(QStringLiteral("entry")); !entry.isNull();
          entry = entry.nextSiblingElement(QStringLiteral("entry")), ++done) {
         if (progress && done % 200 == 0 && !progress(count ? done * 100 / count : 0)) {
-            result.error = tr("The import was cancelled.");
-            return result;
+            Result cancelled;
+            cancelled.error = tr("The import was cancelled.");
+            return cancelled;
         }
         const QString where
             = tr("Entry %1").arg(entry.attribute(QStringLiteral("id"), QString::number(done)));
