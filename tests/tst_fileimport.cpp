@@ -25,6 +25,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -57,6 +58,7 @@ private slots:
     void cancellingChangesNothing_data();
     void cancellingChangesNothing();
     void remembersTheFolder();
+    void csvDialogHelpOpensItsPage();
 
 private:
     std::unique_ptr<MainWindow> newWindow();
@@ -352,6 +354,29 @@ void TestFileImport::remembersTheFolder()
     ZelFileDialog::setNextFileName(QString());
     w->actFileImport->trigger();
     QCOMPARE(ZelFileDialog::lastRequest().dir, folder);
+}
+
+void TestFileImport::csvDialogHelpOpensItsPage()
+{
+    QList<QUrl> opened;
+    ZelUtils::setUrlOpener([&opened](const QUrl &url) {
+        opened += url;
+        return true;
+    });
+    DlgImportCsv dialog(QStringLiteral("cat,The cat.\n"));
+    dialog.show();
+    dialog.findChild<QDialogButtonBox *>(QStringLiteral("bbxButtons"))
+        ->button(QDialogButtonBox::Help)
+        ->click();
+    dialog.findChild<QComboBox *>(QStringLiteral("cboHeadword"))->setFocus();
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    ZelUtils::setUrlOpener({});
+
+    QCOMPARE(opened.size(), 2);
+    for (const QUrl &url : std::as_const(opened)) {
+        QCOMPARE(url.toLocalFile(), ZelUtils::dataPath(QStringLiteral("help/import.htm")));
+        QVERIFY(QFileInfo::exists(url.toLocalFile()));
+    }
 }
 
 QTEST_MAIN(TestFileImport)
