@@ -36,6 +36,28 @@ MainWindow::ImportRead MainWindow::readImportFile(const QString &fileName)
     }
     file.close();
 
+    const QString title = QFileInfo(fileName).completeBaseName();
+    const LxdImport::Format format = LxdImport::formatOf(fileName, bytes.left(4096));
+    LxdImport::Table table;
+    LxdImport::CsvColumns columns;
+    if (format == LxdImport::Csv) {
+        const QString text = LxdImport::decodeText(bytes);
+        table = LxdImport::readTable(text);
+        if (!table.error.isEmpty()) {
+            read.result.error = table.error;
+            return read;
+        }
+        DlgImportCsv dialog(text, this);
+        ZelBusyCursor::Pause pause(busy);
+        if (dialog.exec() != QDialog::Accepted) {
+            read.cancelled = true;
+            return read;
+        }
+        table = dialog.table();
+        columns = dialog.columns();
+    }
+
+    // Made only once the teacher has answered: its clock starts when it is made.
     QProgressDialog progress(
         tr("Reading %1...").arg(QFileInfo(fileName).fileName()), tr("Cancel"), 0, 100, this);
     progress.setObjectName(QStringLiteral("importProgress"));
@@ -46,26 +68,10 @@ MainWindow::ImportRead MainWindow::readImportFile(const QString &fileName)
         return !progress.wasCanceled();
     };
 
-    const QString title = QFileInfo(fileName).completeBaseName();
-    switch (LxdImport::formatOf(fileName, bytes.left(4096))) {
-    case LxdImport::Csv: {
-        const QString text = LxdImport::decodeText(bytes);
-        const LxdImport::Table table = LxdImport::readTable(text);
-        if (!table.error.isEmpty()) {
-            read.result.error = table.error;
-            break;
-        }
-        DlgImportCsv dialog(text, this);
-        {
-            ZelBusyCursor::Pause pause(busy);
-            if (dialog.exec() != QDialog::Accepted) {
-                read.cancelled = true;
-                break;
-            }
-        }
-        read.result = LxdImport::readCsv(dialog.table(), dialog.columns(), step);
+    switch (format) {
+    case LxdImport::Csv:
+        read.result = LxdImport::readCsv(table, columns, step);
         break;
-    }
     case LxdImport::Kvtml:
         read.result = LxdImport::readKvtml(bytes, step);
         break;
@@ -93,12 +99,16 @@ void MainWindow::showImportReport(
     const int headwords = int(result.headwords.size());
     const int sentences = result.sentenceCount();
     QString text = tr("Imported from %1:").arg(QDir::toNativeSeparators(fileName));
-    text += QLatin1Char('\n') + tr("%n headword(s)", nullptr, headwords) + QLatin1String(": ")
-        + tr("%1 new, %2 merged into headwords already there")
+    text += QLatin1Char('\n')
+        + tr("Headwords: %1 (%2 new, %3 merged into headwords already there)")
+              .arg(headwords)
               .arg(counts.newHeadwords)
               .arg(headwords - counts.newHeadwords);
-    text += QLatin1Char('\n') + tr("%n sentence(s)", nullptr, sentences) + QLatin1String(": ")
-        + tr("%1 new, %2 already there").arg(counts.newSentences).arg(sentences - counts.newSentences);
+    text += QLatin1Char('\n')
+        + tr("Sentences: %1 (%2 new, %3 already there)")
+              .arg(sentences)
+              .arg(counts.newSentences)
+              .arg(sentences - counts.newSentences);
 
     QMessageBox box(QMessageBox::Information, tr("Import complete"), text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("importReport"));

@@ -59,6 +59,7 @@ DlgImportCsv::DlgImportCsv(const QString &text, QWidget *parent)
     twPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     twPreview->setSelectionMode(QAbstractItemView::NoSelection);
     twPreview->horizontalHeader()->setStretchLastSection(true);
+    twPreview->verticalHeader()->setDefaultSectionSize(twPreview->fontMetrics().height() + 8);
     layMain->addWidget(twPreview, 1);
 
     lblRows = new QLabel(this);
@@ -156,6 +157,11 @@ void DlgImportCsv::fillPreview()
         labels += name.isEmpty() ? QString::number(c + 1) : name;
     }
     twPreview->setHorizontalHeaderLabels(labels);
+    // Numbered as the spreadsheet numbers its rows, as the report names them.
+    QStringList numbers;
+    for (int r = 0; r < shown; ++r)
+        numbers += QString::number(m_table.rowNumbers.value(first + r, int(first) + r + 1));
+    twPreview->setVerticalHeaderLabels(numbers);
     for (int r = 0; r < shown; ++r) {
         const QStringList &row = m_table.rows.at(first + r);
         for (int c = 0; c < columns; ++c)

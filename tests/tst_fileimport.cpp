@@ -153,65 +153,40 @@ void TestFileImport::importsEachFormat_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("csvChoice"); // empty: no spreadsheet dialog
     QTest::addColumn<QString>("duplicates"); // "merge", "keep" or empty: no questions
-    QTest::addColumn<QString>("report"); // the two count lines of the report
-    QTest::addColumn<QString>("skipped"); // its informative text
-    QTest::addColumn<int>("newHeadwords");
-    QTest::addColumn<int>("newSentences");
+    QTest::addColumn<QList<int>>("counts"); // headwords read, new; sentences read, new
+    QTest::addColumn<QString>("skipped"); // the report's informative text
 
-    QTest::addRow("CSV, UTF-8, header row") << "words-utf8.csv"
-                                            << "header"
-                                            << ""
-                                            << "5 headword(s): 5 new, 0 merged into headwords already "
-                                               "there\n5 sentence(s): 5 new, 0 already there"
-                                            << "Skipped: 1\nRow 6: no headword" << 5 << 5;
+    const QString none = QStringLiteral("Nothing was skipped.");
+    QTest::addRow("CSV, UTF-8, header row")
+        << "words-utf8.csv"
+        << "header"
+        << "" << QList<int> {5, 5, 5, 5} << "Skipped: 1\nRow 6: no headword";
     QTest::addRow("CSV, headwords only") << "words-utf8.csv"
                                          << "header none"
-                                         << ""
-                                         << "5 headword(s): 5 new, 0 merged into headwords already there\n0 "
-                                            "sentence(s): 0 new, 0 already there"
-                                         << "Skipped: 1\nRow 6: no headword" << 5 << 0;
+                                         << "" << QList<int> {5, 5, 0, 0} << "Skipped: 1\nRow 6: no headword";
     QTest::addRow("CSV, Latin-1") << "words-latin1.csv"
                                   << "-"
-                                  << ""
-                                  << "3 headword(s): 3 new, 0 merged into headwords already there\n3 "
-                                     "sentence(s): 3 new, 0 already there"
-                                  << "Nothing was skipped." << 3 << 3;
+                                  << "" << QList<int> {3, 3, 3, 3} << none;
     QTest::addRow("TSV, merged") << "words.tsv"
                                  << "-"
-                                 << "merge"
-                                 << "3 headword(s): 2 new, 1 merged into headwords already there\n5 "
-                                    "sentence(s): 4 new, 1 already there"
-                                 << "Nothing was skipped." << 2 << 4;
+                                 << "merge" << QList<int> {3, 2, 5, 4} << none;
     QTest::addRow("TSV, kept") << "words.tsv"
                                << "-"
-                               << "keep"
-                               << "3 headword(s): 3 new, 0 merged into headwords already there\n5 "
-                                  "sentence(s): 5 new, 0 already there"
-                               << "Nothing was skipped." << 3 << 5;
-    QTest::addRow("KVTML with examples") << "examples.kvtml"
-                                         << ""
-                                         << ""
-                                         << "3 headword(s): 3 new, 0 merged into headwords already there\n2 "
-                                            "sentence(s): 2 new, 0 already there"
-                                         << "Skipped: 1\nEntry 3: no headword" << 3 << 2;
+                               << "keep" << QList<int> {3, 3, 5, 5} << none;
+    QTest::addRow("KVTML with examples")
+        << "examples.kvtml"
+        << ""
+        << "" << QList<int> {3, 3, 2, 2} << "Skipped: 1\nEntry 3: no headword";
     QTest::addRow("KVTML from KWordQuiz") << "kwordquiz-fill_in_the_blank.kvtml"
                                           << ""
-                                          << ""
-                                          << "15 headword(s): 15 new, 0 merged into headwords already "
-                                             "there\n0 sentence(s): 0 new, 0 already there"
-                                          << "Nothing was skipped." << 15 << 0;
+                                          << "" << QList<int> {15, 15, 0, 0} << none;
     QTest::addRow("JCloze") << "passage.jcl"
                             << ""
-                            << ""
-                            << "1 headword(s): 1 new, 0 merged into headwords already there\n3 sentence(s): "
-                               "3 new, 0 already there"
-                            << "Skipped: 1\nSentence 4: a gap has no answer" << 1 << 3;
+                            << "" << QList<int> {1, 1, 3, 3} << "Skipped: 1\nSentence 4: a gap has no answer";
     QTest::addRow("JMatch") << "pairs.jmt"
                             << ""
-                            << ""
-                            << "1 headword(s): 1 new, 0 merged into headwords already there\n3 sentence(s): "
-                               "3 new, 0 already there"
-                            << "Skipped: 1\nPair 4: an extra answer without a left item" << 1 << 3;
+                            << "" << QList<int> {1, 1, 3, 3}
+                            << "Skipped: 1\nPair 4: an extra answer without a left item";
 }
 
 void TestFileImport::importsEachFormat()
@@ -219,10 +194,10 @@ void TestFileImport::importsEachFormat()
     QFETCH(QString, file);
     QFETCH(QString, csvChoice);
     QFETCH(QString, duplicates);
-    QFETCH(QString, report);
+    QFETCH(QList<int>, counts);
     QFETCH(QString, skipped);
-    QFETCH(int, newHeadwords);
-    QFETCH(int, newSentences);
+    const int newHeadwords = counts.at(1);
+    const int newSentences = counts.at(3);
 
     auto w = newWindow();
     const QStringList before = content(*w);
@@ -248,8 +223,17 @@ void TestFileImport::importsEachFormat()
 
     QCOMPARE(answers->pending(), 0);
     const QStringList seen = answers->seen();
-    const QString expected = QStringLiteral("Import complete|Imported from %1:\n%2|%3")
-                                 .arg(QDir::toNativeSeparators(fixture(file)), report, skipped);
+    const QString expected = QStringLiteral("Import complete|Imported from %1:\n"
+                                            "Headwords: %2 (%3 new, %4 merged into headwords already there)\n"
+                                            "Sentences: %5 (%6 new, %7 already there)|%8")
+                                 .arg(QDir::toNativeSeparators(fixture(file)))
+                                 .arg(counts.at(0))
+                                 .arg(newHeadwords)
+                                 .arg(counts.at(0) - newHeadwords)
+                                 .arg(counts.at(2))
+                                 .arg(newSentences)
+                                 .arg(counts.at(2) - newSentences)
+                                 .arg(skipped);
     QCOMPARE(seen.last(), expected);
     // What the report says came in is what the database gained, and nothing was lost.
     QCOMPARE(w->db->itemCount(), int(before.size()) + newHeadwords);
