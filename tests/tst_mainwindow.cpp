@@ -215,6 +215,7 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"btnExportJCloze", "QPushButton"},
         {"btnExportPDF", "QPushButton"},
         {"btnPrint", "QPushButton"},
+        {"btnExportInteractive", "QPushButton"},
         {"centralWidget", "QWidget"},
         {"menuBar", "QMenuBar"},
         {"statusBar", "QStatusBar"},
@@ -262,7 +263,8 @@ void TestMainWindow::initialStates()
     const QStringList enabled = {"btnAddWord", "btnAddSentence", "btnBackupDb", "btnQuit"};
     const QStringList disabled = {"btnDeleteWord", "btnDeleteSentence", "btnEditSentence", "btnUseSentence",
         "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML",
-        "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "btnExportPDF", "btnPrint"};
+        "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "btnExportPDF", "btnPrint",
+        "btnExportInteractive"};
     for (const QString &name : enabled)
         QVERIFY2(w->findChild<QPushButton *>(name)->isEnabled(), qPrintable(name));
     for (const QString &name : disabled)
@@ -314,7 +316,7 @@ void TestMainWindow::actions()
     };
     const QStringList disabled = {"actDeleteWords", "actAddSentence", "actDeleteSentences", "actEditSentence",
         "actUseSentences", "actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-        "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actRandomSentences"};
+        "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive", "actRandomSentences"};
     const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
         "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
 
@@ -380,7 +382,7 @@ void TestMainWindow::menus()
     QCOMPARE(mnuExport->title(), QStringLiteral("&Export"));
     QCOMPARE(entries(mnuExport->actions()),
         QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-            "actSaveAsJCloze", "actSaveAsPDF", "actPrint"}));
+            "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuHelp")->actions()),
         QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
 }
@@ -787,6 +789,7 @@ void TestMainWindow::contextHelpOpensPageOfFocusedControl_data()
         {"btnExportRTF", "lxv_main_exportRTF.htm"},
         {"btnExportJMatch", "lxv_main_exportJMatch.htm"},
         {"btnExportJCloze", "lxv_main_exportJCloze.htm"},
+        {"btnExportInteractive", "lxv_main_exportInteractive.htm"},
         {"tbrOutputUpDown", "lxv_main_outputUpDown.htm"},
         {"btnBackupDb", "lxv_main_backupDb.htm"},
         {"btnQuit", "lxv_main_quit.htm"},
@@ -869,12 +872,13 @@ void TestMainWindow::helpPagesExist()
     QStringList pages = {"help.htm", "getting_started.htm"};
     auto w = newWindow();
     // Every page the window's controls lead to must be there.
-    for (const char *control : {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence",
-             "btnDeleteSentence", "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums",
-             "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput",
-             "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard",
-             "btnExportXHTML", "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown",
-             "btnBackupDb", "btnQuit", "chkAnswerKey", "chkShuffleWordList", "btnExportPDF", "btnPrint"}) {
+    for (const char *control :
+        {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence", "btnDeleteSentence",
+            "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums", "chkGapWords",
+            "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput", "btnDeleteOutputSentence",
+            "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF",
+            "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown", "btnBackupDb", "btnQuit", "chkAnswerKey",
+            "chkShuffleWordList", "btnExportPDF", "btnPrint", "btnExportInteractive"}) {
         opened.clear();
         auto *widget = w->findChild<QWidget *>(QLatin1String(control));
         widget->setEnabled(true);
