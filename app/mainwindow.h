@@ -33,6 +33,7 @@ class QVBoxLayout;
 class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
+class LxdDocument;
 class ZelAbout;
 struct ExerciseModel;
 struct ExerciseOptions;
@@ -133,6 +134,7 @@ private:
 
     void setCurrentFile(const QString &fileName);
     void updateWindowTitle();
+    void undoneOrRedone();
     void updateRecentFileActions();
     QString strippedName(const QString &fullFileName);
 
@@ -168,7 +170,7 @@ private:
     void buildExercise(QStringList &questions, QStringList &words);
 
     // Editing helpers (mainwindow_editing.cpp).
-    void showMovedSentences(const QItemSelection &moved);
+    void moveSentences(bool up);
     void searchFrom(int startWord, int startSentence);
 
     // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
@@ -205,6 +207,7 @@ private:
 
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
+    LxdDocument *doc = nullptr; // the database's edits and their undo history
     QDomDocument *domDoc = nullptr;
     DlgEditSentence *dlgEditSentence = nullptr;
     DlgRandomSentences *dlgRandomSentences = nullptr;
@@ -301,6 +304,12 @@ private:
     QAction *actFileImportXml = nullptr;
     QAction *actFileImport = nullptr;
     QAction *actFileQuit = nullptr;
+    QAction *actEditUndo = nullptr;
+    QAction *actEditRedo = nullptr;
+    // The Delete key in the three lists.
+    QAction *actDeleteWordsKey = nullptr;
+    QAction *actDeleteSentencesKey = nullptr;
+    QAction *actDeleteOutputKey = nullptr;
     QAction *actAddWord = nullptr;
     QAction *actDeleteWords = nullptr;
     QAction *actAddSentence = nullptr;
@@ -329,6 +338,7 @@ private:
 
     // Menus and toolbars.
     QMenu *mnuFile = nullptr;
+    QMenu *mnuEdit = nullptr;
     QMenu *mnuWords = nullptr;
     QMenu *mnuSentences = nullptr;
     QMenu *mnuSearch = nullptr;
@@ -336,6 +346,7 @@ private:
     QMenu *mnuExport = nullptr;
     QMenu *mnuHelp = nullptr;
     QToolBar *tbrFile = nullptr;
+    QToolBar *tbrEdit = nullptr;
     QToolBar *tbrSearch = nullptr;
     QToolBar *tbrOutput = nullptr;
     QToolBar *tbrHelp = nullptr;
