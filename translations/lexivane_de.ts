@@ -34,7 +34,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>Times used:</source>
-        <translation>Verwendet:</translation>
+        <translation>Anzahl der Verwendungen:</translation>
     </message>
     <message>
         <source>Sentence:</source>
@@ -175,7 +175,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>Include wo&amp;rd list</source>
-        <translation>Wort&amp;liste einfügen</translation>
+        <translation>Wortliste &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;Output</source>
@@ -315,7 +315,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>&amp;Zero all used values</source>
-        <translation>Alle Zähler auf &amp;null setzen</translation>
+        <translation>Alle &amp;Zähler auf null setzen</translation>
     </message>
     <message>
         <source>Set the value of the &apos;Used&apos; counter to zero for all sentences in the database.</source>
@@ -355,7 +355,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>&amp;Clipboard</source>
-        <translation>&amp;Zwischenablage</translation>
+        <translation>Zwischen&amp;ablage</translation>
     </message>
     <message>
         <source>Place the current output sentences on the clipboard.</source>

@@ -111,7 +111,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation>Monter (&amp;haut)</translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Move the selected sentence(s) up in the list.</source>
@@ -119,7 +119,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>Move &amp;down</source>
-        <translation>Descendre (&amp;bas)</translation>
+        <translation>&amp;Descendre</translation>
     </message>
     <message>
         <source>Move the selected sentence(s) down in the list.</source>
@@ -435,7 +435,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À &amp;propos de</translation>
+        <translation>À p&amp;ropos de</translation>
     </message>
     <message>
         <source>Show information about the application.</source>
