@@ -75,6 +75,49 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>Autoriser &amp;plusieurs phrases avec le même mot</translation>
     </message>
+    <message>
+        <source>&amp;Add to the output list</source>
+        <translation>&amp;Ajouter à la liste de sortie</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseRender</name>
+    <message>
+        <source>Answer key</source>
+        <translation>Corrigé</translation>
+    </message>
+    <message>
+        <source>Word bank:</source>
+        <translation>Banque de mots :</translation>
+    </message>
+    <message>
+        <source>Gap-fill exercise</source>
+        <translation>Texte à trous</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Read each sentence and write the missing word in the gap.</source>
+        <translation>Lis chaque phrase et écris le mot manquant dans le trou.</translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap.</source>
+        <translation>Choisis tes réponses dans la banque de mots : chaque mot remplit un trou.</translation>
+    </message>
+    <message>
+        <source>Word bank</source>
+        <translation>Banque de mots</translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation>Phrases</translation>
+    </message>
 </context>
 <context>
     <name>LxdbSentenceTableModel</name>
@@ -872,6 +915,76 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>None of the output entries has a key word, so a JMatch exercise would have no pairs. No file was written.</source>
         <translation>Aucune entrée de la sortie n&apos;a de mot clé : un exercice JMatch n&apos;aurait donc aucune paire. Aucun fichier n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>&amp;Answer key</source>
+        <translation>Co&amp;rrigé</translation>
+    </message>
+    <message>
+        <source>Shuffle word &amp;list</source>
+        <translation>Mélanger la li&amp;ste de mots</translation>
+    </message>
+    <message>
+        <source>Add an answer key to the output: the answers of each question, in order.</source>
+        <translation>Ajouter un corrigé à la sortie : les réponses de chaque question, dans l&apos;ordre.</translation>
+    </message>
+    <message>
+        <source>Shu&amp;ffle word list</source>
+        <translation>Mélanger la li&amp;ste de mots</translation>
+    </message>
+    <message>
+        <source>Shuffle the word list, and list each key word once.</source>
+        <translation>Mélanger la liste de mots et n&apos;y mettre chaque mot clé qu&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>&amp;PDF document</source>
+        <translation>Document P&amp;DF</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a PDF document, ready to print.</source>
+        <translation>Exporter les phrases de la sortie actuelle pour créer un document PDF prêt à imprimer.</translation>
+    </message>
+    <message>
+        <source>Save PDF document</source>
+        <translation>Enregistrer le document PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Problem saving PDF document</source>
+        <translation>Problème d&apos;enregistrement du document PDF</translation>
+    </message>
+    <message>
+        <source>Unable to save the PDF document to 
+</source>
+        <translation>Impossible d&apos;enregistrer le document PDF sous 
+</translation>
+    </message>
+    <message>
+        <source>Open PDF document</source>
+        <translation>Ouvrir le document PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print the current output sentences as an exercise sheet, with a preview first.</source>
+        <translation>Imprimer les phrases de la sortie actuelle sous forme de fiche d&apos;exercice, avec un aperçu d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercice</translation>
     </message>
 </context>
 <context>
