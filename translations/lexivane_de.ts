@@ -52,6 +52,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Unmatched brackets!</source>
         <translation>Klammern ohne Gegenstück!</translation>
     </message>
+    <message>
+        <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Ein Satz darf kein &quot;&amp;&amp;&amp;&quot; enthalten.</translation>
+    </message>
 </context>
 <context>
     <name>DlgImportCsv</name>
@@ -1465,6 +1469,26 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
     <message>
         <source>Exercise</source>
         <translation>Übung</translation>
+    </message>
+    <message>
+        <source>A headword cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Ein Stichwort darf kein &quot;&amp;&amp;&amp;&quot; enthalten.</translation>
+    </message>
+    <message>
+        <source>Large file</source>
+        <translation>Große Datei</translation>
+    </message>
+    <message>
+        <source>The file %1 is %2 large. Reading it takes a long time and about ten times as much memory.</source>
+        <translation>Die Datei %1 ist %2 groß. Das Einlesen dauert lange und braucht etwa zehnmal so viel Arbeitsspeicher.</translation>
+    </message>
+    <message>
+        <source>Texts changed</source>
+        <translation>Texte geändert</translation>
+    </message>
+    <message>
+        <source>%1 of the imported texts held &quot;&amp;&amp;&amp;&quot;, which a database file cannot store; they were imported with it written as &quot;&amp; &amp; &amp;&quot;.</source>
+        <translation>%1 der importierten Texte enthielten &quot;&amp;&amp;&amp;&quot;, was eine Datenbankdatei nicht speichern kann; sie wurden mit &quot;&amp; &amp; &amp;&quot; an dieser Stelle importiert.</translation>
     </message>
 </context>
 <context>

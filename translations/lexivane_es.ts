@@ -52,6 +52,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Unmatched brackets!</source>
         <translation>¡Corchetes sin pareja!</translation>
     </message>
+    <message>
+        <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Una frase no puede contener &quot;&amp;&amp;&amp;&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DlgImportCsv</name>
@@ -1465,6 +1469,26 @@ No se pudo escribir un archivo temporal: %2</translation>
     <message>
         <source>Exercise</source>
         <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>A headword cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Una entrada no puede contener &quot;&amp;&amp;&amp;&quot;.</translation>
+    </message>
+    <message>
+        <source>Large file</source>
+        <translation>Archivo grande</translation>
+    </message>
+    <message>
+        <source>The file %1 is %2 large. Reading it takes a long time and about ten times as much memory.</source>
+        <translation>El archivo %1 ocupa %2. Leerlo lleva mucho tiempo y unas diez veces más memoria.</translation>
+    </message>
+    <message>
+        <source>Texts changed</source>
+        <translation>Textos cambiados</translation>
+    </message>
+    <message>
+        <source>%1 of the imported texts held &quot;&amp;&amp;&amp;&quot;, which a database file cannot store; they were imported with it written as &quot;&amp; &amp; &amp;&quot;.</source>
+        <translation>%1 de los textos importados contenían &quot;&amp;&amp;&amp;&quot;, que un archivo de base de datos no puede guardar; se importaron con &quot;&amp; &amp; &amp;&quot; en su lugar.</translation>
     </message>
 </context>
 <context>

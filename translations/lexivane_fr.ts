@@ -52,6 +52,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Unmatched brackets!</source>
         <translation>Crochets non appariés !</translation>
     </message>
+    <message>
+        <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Une phrase ne peut pas contenir &quot;&amp;&amp;&amp;&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>DlgImportCsv</name>
@@ -1465,6 +1469,26 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
     <message>
         <source>Exercise</source>
         <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>A headword cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Une entrée ne peut pas contenir &quot;&amp;&amp;&amp;&quot;.</translation>
+    </message>
+    <message>
+        <source>Large file</source>
+        <translation>Fichier volumineux</translation>
+    </message>
+    <message>
+        <source>The file %1 is %2 large. Reading it takes a long time and about ten times as much memory.</source>
+        <translation>Le fichier %1 fait %2. Sa lecture prend beaucoup de temps et environ dix fois plus de mémoire.</translation>
+    </message>
+    <message>
+        <source>Texts changed</source>
+        <translation>Textes modifiés</translation>
+    </message>
+    <message>
+        <source>%1 of the imported texts held &quot;&amp;&amp;&amp;&quot;, which a database file cannot store; they were imported with it written as &quot;&amp; &amp; &amp;&quot;.</source>
+        <translation>%1 des textes importés contenaient &quot;&amp;&amp;&amp;&quot;, qu'un fichier de base ne peut pas enregistrer ; ils ont été importés avec &quot;&amp; &amp; &amp;&quot; à la place.</translation>
     </message>
 </context>
 <context>
