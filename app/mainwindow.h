@@ -2,6 +2,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "import/lxdimport.h"
+
 #include <QItemSelection>
 #include <QList>
 #include <QMainWindow>
@@ -72,6 +74,7 @@ private slots:
     bool fileSaveAs();
     void fileExportXml();
     void fileImportXml();
+    void fileImport();
     void fileQuit();
     void zeroUsed();
     void helpHelp();
@@ -155,6 +158,21 @@ private:
     int chooseMergeOrKeep() override;
     ZelBusyCursor *appendBusy = nullptr; // paused while an append question is open
 
+    // Import helpers (mainwindow_import.cpp).
+    struct ImportRead
+    {
+        LxdImport::Result result;
+        bool cancelled = false;
+    };
+    struct ImportCounts
+    {
+        int newHeadwords = 0;
+        int newSentences = 0;
+    };
+    ImportRead readImportFile(const QString &fileName);
+    void showImportReport(
+        const QString &fileName, const LxdImport::Result &result, const ImportCounts &counts);
+
     void buildExercise(QStringList &questions, QStringList &words);
 
     // Editing helpers (mainwindow_editing.cpp).
@@ -191,6 +209,7 @@ private:
     friend class TestExports;
     friend class TestWorksheets;
     friend class TestStartup;
+    friend class TestFileImport;
 
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
@@ -215,6 +234,7 @@ private:
     QString lastXhtmlFileDir;
     QString lastJclFileDir;
     QString lastJmtFileDir;
+    QString lastImportFileDir;
     QMap<QString, QString> exportFolders;
     // The table of export kinds, made with the window so its texts are in the window's language.
     std::shared_ptr<const QList<ExportKind>>
@@ -288,6 +308,7 @@ private:
     QAction *actFileSaveAs = nullptr;
     QAction *actFileExportXml = nullptr;
     QAction *actFileImportXml = nullptr;
+    QAction *actFileImport = nullptr;
     QAction *actFileQuit = nullptr;
     QAction *actEditUndo = nullptr;
     QAction *actEditRedo = nullptr;
