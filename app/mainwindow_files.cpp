@@ -83,7 +83,17 @@ void MainWindow::fileAppend()
     if (fileName.isEmpty())
         return;
     lastVocFileDir = QFileInfo(fileName).canonicalPath();
-    loadFile(fileName, true);
+
+    // A file that could not be read has changed nothing, and the database stays as it was. Once the
+    // file was read, also when the user then cancelled at the duplicate questions, the database counts
+    // as changed and is put in order; all of it is one step to undo.
+    const LoadResult result = loadDatabaseFile(fileName, true);
+    {
+        ZelBusyCursor busy;
+        doc->endAppend(result != LoadFailed);
+    }
+    if (result != LoadFailed)
+        selectFirstHeadword();
 }
 
 bool MainWindow::loadFile(const QString &fileName, bool append)
@@ -116,7 +126,6 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
         return LoadFailed;
     case LxdDocument::Cancelled:
         statusBar()->showMessage(tr("Appending file cancelled."), 2000);
-        selectFirstHeadword();
         return LoadCancelled;
     case LxdDocument::MergeFailed:
         statusBar()->showMessage(tr("Appending file failed."), 2000);

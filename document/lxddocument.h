@@ -86,7 +86,9 @@ public:
     // document notes the database before the first and turns what the append did into one step.
     void beginAppend();
     void beginMerge();
-    void endAppend();
+    // With `markAndSort`, the database counts as changed and is put in order first, as the append
+    // command does even when the user cancelled at a question.
+    void endAppend(bool markAndSort = false);
 
     // The file commands. Each leaves the modified flag and the history as the rules for files say;
     // the caller chooses the files, reports the results and shows the busy cursor.
@@ -100,8 +102,8 @@ public:
     static bool isBinaryFile(const QString &fileName);
     // Replaces the database with the file; when that fails the database is left empty and unmodified.
     FileResult open(const QString &fileName);
-    // Adds the file's headwords; the result is one undoable step. Whatever was read, also when the
-    // user cancelled at a question, leaves the database modified and sorted.
+    // Adds the file's headwords. What it did becomes one undoable step at endAppend(), so that the
+    // caller can add to it.
     FileResult append(const QString &fileName, LxdAppendQuestions *questions);
     bool save(const QString &fileName);
     // A copy beside the file, ".bak" added, that leaves the modified flag as it was.

@@ -76,11 +76,8 @@ LxdDocument::FileResult LxdDocument::append(const QString &fileName, LxdAppendQu
         read = m_database->appendFile(fileName);
         return true;
     });
-    if (read == LxdDatabase::AppendFailed) {
-        // Nothing was read, and the database stays as it was.
-        endAppend();
-        return Failed;
-    }
+    if (read == LxdDatabase::AppendFailed)
+        return Failed; // nothing was read, and the database stays as it was
 
     FileResult result = Done;
     if (read == LxdDatabase::AppendHasDuplicates) {
@@ -96,14 +93,6 @@ LxdDocument::FileResult LxdDocument::append(const QString &fileName, LxdAppendQu
                 result = MergeFailed;
         }
     }
-    // Once the file was read, the database counts as changed and is put in order; the whole of it is
-    // one step to undo.
-    m_database->setModified(true);
-    guarded([&] {
-        m_database->sort();
-        return true;
-    });
-    endAppend();
     return result;
 }
 

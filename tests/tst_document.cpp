@@ -144,6 +144,7 @@ void TestDocument::append()
 
     QCOMPARE(
         int(doc->append(TestUtil::writeFile(dir, QStringLiteral("more.lxv"), Repeats), &answers)), result);
+    doc->endAppend(true);
     QCOMPARE(answers.asked, goOn ? 2 : 1);
     QCOMPARE(content(), expected);
     // Even a cancelled append leaves the database to be saved; a completed one is one step.
