@@ -220,6 +220,7 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"menuBar", "QMenuBar"},
         {"statusBar", "QStatusBar"},
         {"mnuFile", "QMenu"},
+        {"mnuEdit", "QMenu"},
         {"mnuWords", "QMenu"},
         {"mnuSentences", "QMenu"},
         {"mnuSearch", "QMenu"},
@@ -227,6 +228,7 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"mnuExport", "QMenu"},
         {"mnuHelp", "QMenu"},
         {"tbrFile", "QToolBar"},
+        {"tbrEdit", "QToolBar"},
         {"tbrSearch", "QToolBar"},
         {"tbrOutput", "QToolBar"},
         {"tbrHelp", "QToolBar"},
@@ -313,10 +315,14 @@ void TestMainWindow::actions()
         {"actFindNext", QKeySequence::FindNext},
         {"actHelpHelp", QKeySequence(Qt::CTRL | Qt::Key_F1)},
         {"actPrint", QKeySequence::Print},
+        {"actEditUndo", QKeySequence::Undo},
+        {"actEditRedo", QKeySequence::Redo},
     };
-    const QStringList disabled = {"actDeleteWords", "actAddSentence", "actDeleteSentences", "actEditSentence",
-        "actUseSentences", "actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-        "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive", "actRandomSentences"};
+    // Nothing to undo or redo in a window just opened.
+    const QStringList disabled = {"actEditUndo", "actEditRedo", "actDeleteWords", "actAddSentence",
+        "actDeleteSentences", "actEditSentence", "actUseSentences", "actSentencesToClipboard",
+        "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint",
+        "actSaveAsInteractive", "actRandomSentences"};
     const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
         "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
 
@@ -332,7 +338,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 40);
+    QCOMPARE(commands, 42);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -361,13 +367,15 @@ void TestMainWindow::menus()
     for (QAction *action : w->menuBar()->actions())
         titles << action->menu()->objectName() + QLatin1Char('=') + action->text();
     QCOMPARE(titles,
-        QStringList({"mnuFile=&File", "mnuWords=&Words", "mnuSentences=&Sentences", "mnuSearch=&Search",
-            "mnuOutput=&Output", "mnuHelp=&Help"}));
+        QStringList({"mnuFile=&File", "mnuEdit=&Edit", "mnuWords=&Words", "mnuSentences=&Sentences",
+            "mnuSearch=&Search", "mnuOutput=&Output", "mnuHelp=&Help"}));
 
     QCOMPARE(entries(w->findChild<QMenu *>("mnuFile")->actions()),
         QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actFileAppend",
             "actFileExportXml", "actFileImportXml", "recentSeparator", "recentFileActs0", "recentFileActs1",
             "recentFileActs2", "recentFileActs3", "recentFileActs4", "-", "actFileQuit"}));
+    QCOMPARE(
+        entries(w->findChild<QMenu *>("mnuEdit")->actions()), QStringList({"actEditUndo", "actEditRedo"}));
     QCOMPARE(
         entries(w->findChild<QMenu *>("mnuWords")->actions()), QStringList({"actAddWord", "actDeleteWords"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSentences")->actions()),
@@ -395,7 +403,11 @@ void TestMainWindow::toolBars()
         if (w->toolBarArea(bar) != Qt::NoToolBarArea)
             bars << bar->objectName() + QLatin1Char('=') + bar->windowTitle();
     }
-    QCOMPARE(bars, QStringList({"tbrFile=&File", "tbrSearch=&Search", "tbrOutput=&Output", "tbrHelp=&Help"}));
+    QCOMPARE(bars,
+        QStringList(
+            {"tbrFile=&File", "tbrEdit=&Edit", "tbrSearch=&Search", "tbrOutput=&Output", "tbrHelp=&Help"}));
+    QCOMPARE(
+        entries(w->findChild<QToolBar *>("tbrEdit")->actions()), QStringList({"actEditUndo", "actEditRedo"}));
 
     QCOMPARE(entries(w->findChild<QToolBar *>("tbrFile")->actions()),
         QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actFileAppend",

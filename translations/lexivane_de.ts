@@ -191,6 +191,64 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
 </context>
 <context>
+    <name>LxdDocument</name>
+    <message>
+        <source>Move Headword</source>
+        <translation>Stichwort verschieben</translation>
+    </message>
+    <message>
+        <source>Sort Headwords</source>
+        <translation>Stichwörter sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>LxdEditCommand</name>
+    <message>
+        <source>Add Headword</source>
+        <translation>Stichwort hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename Headword</source>
+        <translation>Stichwort umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete Headword</source>
+        <translation>Stichwort löschen</translation>
+    </message>
+    <message>
+        <source>Delete Headwords</source>
+        <translation>Stichwörter löschen</translation>
+    </message>
+    <message>
+        <source>Add Sentence</source>
+        <translation>Satz hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Sentence</source>
+        <translation>Satz bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Sentence</source>
+        <translation>Satz löschen</translation>
+    </message>
+    <message>
+        <source>Delete Sentences</source>
+        <translation>Sätze löschen</translation>
+    </message>
+    <message>
+        <source>Move Sentences</source>
+        <translation>Sätze verschieben</translation>
+    </message>
+    <message>
+        <source>Zero Used Counts</source>
+        <translation>Verwendungszähler auf null setzen</translation>
+    </message>
+    <message>
+        <source>Append File</source>
+        <translation>Datei anhängen</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -1020,6 +1078,34 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>Open interactive web page</source>
         <translation>Interaktive Webseite öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the database.</source>
+        <translation>Die letzte Änderung an der Datenbank rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Make the change again that was undone last.</source>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederholen.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Use Sentences</source>
+        <translation>Sätze verwenden</translation>
+    </message>
+    <message>
+        <source>Random Output</source>
+        <translation>Zufällige Ausgabe</translation>
     </message>
 </context>
 <context>

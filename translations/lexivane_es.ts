@@ -191,6 +191,64 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
 </context>
 <context>
+    <name>LxdDocument</name>
+    <message>
+        <source>Move Headword</source>
+        <translation>Mover palabra clave</translation>
+    </message>
+    <message>
+        <source>Sort Headwords</source>
+        <translation>Ordenar palabras clave</translation>
+    </message>
+</context>
+<context>
+    <name>LxdEditCommand</name>
+    <message>
+        <source>Add Headword</source>
+        <translation>Añadir palabra clave</translation>
+    </message>
+    <message>
+        <source>Rename Headword</source>
+        <translation>Renombrar palabra clave</translation>
+    </message>
+    <message>
+        <source>Delete Headword</source>
+        <translation>Eliminar palabra clave</translation>
+    </message>
+    <message>
+        <source>Delete Headwords</source>
+        <translation>Eliminar palabras clave</translation>
+    </message>
+    <message>
+        <source>Add Sentence</source>
+        <translation>Añadir frase</translation>
+    </message>
+    <message>
+        <source>Edit Sentence</source>
+        <translation>Editar frase</translation>
+    </message>
+    <message>
+        <source>Delete Sentence</source>
+        <translation>Eliminar frase</translation>
+    </message>
+    <message>
+        <source>Delete Sentences</source>
+        <translation>Eliminar frases</translation>
+    </message>
+    <message>
+        <source>Move Sentences</source>
+        <translation>Mover frases</translation>
+    </message>
+    <message>
+        <source>Zero Used Counts</source>
+        <translation>Poner a cero los contadores de uso</translation>
+    </message>
+    <message>
+        <source>Append File</source>
+        <translation>Anexar archivo</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -1020,6 +1078,34 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>Open interactive web page</source>
         <translation>Abrir página web interactiva</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the database.</source>
+        <translation>Deshacer el último cambio en la base de datos.</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Make the change again that was undone last.</source>
+        <translation>Volver a aplicar el último cambio deshecho.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Use Sentences</source>
+        <translation>Usar frases</translation>
+    </message>
+    <message>
+        <source>Random Output</source>
+        <translation>Salida aleatoria</translation>
     </message>
 </context>
 <context>

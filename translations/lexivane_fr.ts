@@ -191,6 +191,64 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
 </context>
 <context>
+    <name>LxdDocument</name>
+    <message>
+        <source>Move Headword</source>
+        <translation>Déplacer l’entrée</translation>
+    </message>
+    <message>
+        <source>Sort Headwords</source>
+        <translation>Trier les entrées</translation>
+    </message>
+</context>
+<context>
+    <name>LxdEditCommand</name>
+    <message>
+        <source>Add Headword</source>
+        <translation>Ajouter une entrée</translation>
+    </message>
+    <message>
+        <source>Rename Headword</source>
+        <translation>Renommer l’entrée</translation>
+    </message>
+    <message>
+        <source>Delete Headword</source>
+        <translation>Supprimer l’entrée</translation>
+    </message>
+    <message>
+        <source>Delete Headwords</source>
+        <translation>Supprimer les entrées</translation>
+    </message>
+    <message>
+        <source>Add Sentence</source>
+        <translation>Ajouter une phrase</translation>
+    </message>
+    <message>
+        <source>Edit Sentence</source>
+        <translation>Modifier la phrase</translation>
+    </message>
+    <message>
+        <source>Delete Sentence</source>
+        <translation>Supprimer la phrase</translation>
+    </message>
+    <message>
+        <source>Delete Sentences</source>
+        <translation>Supprimer les phrases</translation>
+    </message>
+    <message>
+        <source>Move Sentences</source>
+        <translation>Déplacer les phrases</translation>
+    </message>
+    <message>
+        <source>Zero Used Counts</source>
+        <translation>Remettre les compteurs d’utilisation à zéro</translation>
+    </message>
+    <message>
+        <source>Append File</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -1020,6 +1078,34 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>Open interactive web page</source>
         <translation>Ouvrir la page web interactive</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the database.</source>
+        <translation>Annuler la dernière modification de la base de données.</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Make the change again that was undone last.</source>
+        <translation>Rétablir la dernière modification annulée.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Use Sentences</source>
+        <translation>Utiliser les phrases</translation>
+    </message>
+    <message>
+        <source>Random Output</source>
+        <translation>Sortie aléatoire</translation>
     </message>
 </context>
 <context>
