@@ -443,4 +443,5 @@ void MainWindow::fileImport()
         return;
     showImportReport(
         fileName, result, {db->itemCount() - headwordsBefore, totalSentences() - sentencesBefore});
+    statusBar()->showMessage(tr("Import completed."), 2000);
 }
