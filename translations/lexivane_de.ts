@@ -34,7 +34,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>Times used:</source>
-        <translation>Verwendet:</translation>
+        <translation>Anzahl der Verwendungen:</translation>
     </message>
     <message>
         <source>Sentence:</source>
@@ -176,6 +176,49 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>&amp;Mehrere Sätze mit demselben Wort zulassen</translation>
+    </message>
+    <message>
+        <source>&amp;Add to the output list</source>
+        <translation>Zur Ausgabe &amp;hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseRender</name>
+    <message>
+        <source>Answer key</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>Word bank:</source>
+        <translation>Wortspeicher:</translation>
+    </message>
+    <message>
+        <source>Gap-fill exercise</source>
+        <translation>Lückentext</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Read each sentence and write the missing word in the gap.</source>
+        <translation>Lies jeden Satz und schreib das fehlende Wort in die Lücke.</translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap.</source>
+        <translation>Wähle deine Antworten aus dem Wortspeicher: Jedes Wort darin füllt eine Lücke.</translation>
+    </message>
+    <message>
+        <source>Word bank</source>
+        <translation>Wortspeicher</translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation>Sätze</translation>
     </message>
 </context>
 <context>
@@ -505,7 +548,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>Include wo&amp;rd list</source>
-        <translation>Wort&amp;liste einfügen</translation>
+        <translation>Wortliste &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;Output</source>
@@ -645,7 +688,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>&amp;Zero all used values</source>
-        <translation>Alle Zähler auf &amp;null setzen</translation>
+        <translation>Alle &amp;Zähler auf null setzen</translation>
     </message>
     <message>
         <source>Set the value of the &apos;Used&apos; counter to zero for all sentences in the database.</source>
@@ -685,7 +728,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>&amp;Clipboard</source>
-        <translation>&amp;Zwischenablage</translation>
+        <translation>Zwischen&amp;ablage</translation>
     </message>
     <message>
         <source>Place the current output sentences on the clipboard.</source>
@@ -1352,6 +1395,76 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
     <message>
         <source>Skipped: %1</source>
         <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Answer key</source>
+        <translation>Lösungen &amp;anhängen</translation>
+    </message>
+    <message>
+        <source>Shuffle word &amp;list</source>
+        <translation>Wortliste &amp;durchmischen</translation>
+    </message>
+    <message>
+        <source>Add an answer key to the output: the answers of each question, in order.</source>
+        <translation>Der Ausgabe einen Lösungsteil anfügen: die Antworten jeder Frage, der Reihe nach.</translation>
+    </message>
+    <message>
+        <source>Shu&amp;ffle word list</source>
+        <translation>Wortliste &amp;durchmischen</translation>
+    </message>
+    <message>
+        <source>Shuffle the word list, and list each key word once.</source>
+        <translation>Die Wortliste mischen und jedes Schlüsselwort nur einmal aufführen.</translation>
+    </message>
+    <message>
+        <source>&amp;PDF document</source>
+        <translation>&amp;PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a PDF document, ready to print.</source>
+        <translation>Die aktuellen Sätze der Ausgabe als druckfertiges PDF-Dokument exportieren.</translation>
+    </message>
+    <message>
+        <source>Save PDF document</source>
+        <translation>PDF-Dokument speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Problem saving PDF document</source>
+        <translation>Problem beim Speichern des PDF-Dokuments</translation>
+    </message>
+    <message>
+        <source>Unable to save the PDF document to 
+</source>
+        <translation>Das PDF-Dokument kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open PDF document</source>
+        <translation>PDF-Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Print the current output sentences as an exercise sheet, with a preview first.</source>
+        <translation>Die aktuellen Sätze der Ausgabe als Arbeitsblatt drucken, zuerst mit Vorschau.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Übung</translation>
     </message>
 </context>
 <context>

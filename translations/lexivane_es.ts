@@ -177,6 +177,49 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>Permitir &amp;varias frases con la misma palabra</translation>
     </message>
+    <message>
+        <source>&amp;Add to the output list</source>
+        <translation>&amp;Añadir a la lista de salida</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseRender</name>
+    <message>
+        <source>Answer key</source>
+        <translation>Soluciones</translation>
+    </message>
+    <message>
+        <source>Word bank:</source>
+        <translation>Banco de palabras:</translation>
+    </message>
+    <message>
+        <source>Gap-fill exercise</source>
+        <translation>Ejercicio de huecos</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Read each sentence and write the missing word in the gap.</source>
+        <translation>Lee cada frase y escribe la palabra que falta en el hueco.</translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap.</source>
+        <translation>Elige tus respuestas del banco de palabras: cada palabra rellena un hueco.</translation>
+    </message>
+    <message>
+        <source>Word bank</source>
+        <translation>Banco de palabras</translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation>Frases</translation>
+    </message>
 </context>
 <context>
     <name>InteractivePage</name>
@@ -1352,6 +1395,76 @@ No se pudo escribir un archivo temporal: %2</translation>
     <message>
         <source>Skipped: %1</source>
         <translation>Omitidos: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Answer key</source>
+        <translation>Clave de &amp;respuestas</translation>
+    </message>
+    <message>
+        <source>Shuffle word &amp;list</source>
+        <translation>Mezclar la lista de &amp;palabras</translation>
+    </message>
+    <message>
+        <source>Add an answer key to the output: the answers of each question, in order.</source>
+        <translation>Añadir una clave de respuestas a la salida: las respuestas de cada pregunta, en orden.</translation>
+    </message>
+    <message>
+        <source>Shu&amp;ffle word list</source>
+        <translation>Mezclar la lista de &amp;palabras</translation>
+    </message>
+    <message>
+        <source>Shuffle the word list, and list each key word once.</source>
+        <translation>Mezclar la lista de palabras y poner cada palabra clave una sola vez.</translation>
+    </message>
+    <message>
+        <source>&amp;PDF document</source>
+        <translation>Documento P&amp;DF</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a PDF document, ready to print.</source>
+        <translation>Exportar las frases de la salida actual para crear un documento PDF listo para imprimir.</translation>
+    </message>
+    <message>
+        <source>Save PDF document</source>
+        <translation>Guardar documento PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Problem saving PDF document</source>
+        <translation>Problema al guardar el documento PDF</translation>
+    </message>
+    <message>
+        <source>Unable to save the PDF document to 
+</source>
+        <translation>No se puede guardar el documento PDF en 
+</translation>
+    </message>
+    <message>
+        <source>Open PDF document</source>
+        <translation>Abrir documento PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print the current output sentences as an exercise sheet, with a preview first.</source>
+        <translation>Imprimir las frases de la salida actual como hoja de ejercicios, con una vista previa antes.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ejercicio</translation>
     </message>
 </context>
 <context>

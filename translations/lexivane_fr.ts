@@ -177,6 +177,49 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>Autoriser &amp;plusieurs phrases avec le même mot</translation>
     </message>
+    <message>
+        <source>&amp;Add to the output list</source>
+        <translation>&amp;Ajouter à la liste de sortie</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseRender</name>
+    <message>
+        <source>Answer key</source>
+        <translation>Corrigé</translation>
+    </message>
+    <message>
+        <source>Word bank:</source>
+        <translation>Banque de mots :</translation>
+    </message>
+    <message>
+        <source>Gap-fill exercise</source>
+        <translation>Texte à trous</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Read each sentence and write the missing word in the gap.</source>
+        <translation>Lis chaque phrase et écris le mot manquant dans le trou.</translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap.</source>
+        <translation>Choisis tes réponses dans la banque de mots : chaque mot remplit un trou.</translation>
+    </message>
+    <message>
+        <source>Word bank</source>
+        <translation>Banque de mots</translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation>Phrases</translation>
+    </message>
 </context>
 <context>
     <name>InteractivePage</name>
@@ -441,7 +484,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation>Monter (&amp;haut)</translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Move the selected sentence(s) up in the list.</source>
@@ -449,7 +492,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>Move &amp;down</source>
-        <translation>Descendre (&amp;bas)</translation>
+        <translation>&amp;Descendre</translation>
     </message>
     <message>
         <source>Move the selected sentence(s) down in the list.</source>
@@ -765,7 +808,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À &amp;propos de</translation>
+        <translation>À p&amp;ropos de</translation>
     </message>
     <message>
         <source>Show information about the application.</source>
@@ -1352,6 +1395,76 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
     <message>
         <source>Skipped: %1</source>
         <translation>Ignorés : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Answer key</source>
+        <translation>Co&amp;rrigé</translation>
+    </message>
+    <message>
+        <source>Shuffle word &amp;list</source>
+        <translation>Mélanger la li&amp;ste de mots</translation>
+    </message>
+    <message>
+        <source>Add an answer key to the output: the answers of each question, in order.</source>
+        <translation>Ajouter un corrigé à la sortie : les réponses de chaque question, dans l&apos;ordre.</translation>
+    </message>
+    <message>
+        <source>Shu&amp;ffle word list</source>
+        <translation>Mélanger la li&amp;ste de mots</translation>
+    </message>
+    <message>
+        <source>Shuffle the word list, and list each key word once.</source>
+        <translation>Mélanger la liste de mots et n&apos;y mettre chaque mot clé qu&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>&amp;PDF document</source>
+        <translation>Document P&amp;DF</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a PDF document, ready to print.</source>
+        <translation>Exporter les phrases de la sortie actuelle pour créer un document PDF prêt à imprimer.</translation>
+    </message>
+    <message>
+        <source>Save PDF document</source>
+        <translation>Enregistrer le document PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Problem saving PDF document</source>
+        <translation>Problème d&apos;enregistrement du document PDF</translation>
+    </message>
+    <message>
+        <source>Unable to save the PDF document to 
+</source>
+        <translation>Impossible d&apos;enregistrer le document PDF sous 
+</translation>
+    </message>
+    <message>
+        <source>Open PDF document</source>
+        <translation>Ouvrir le document PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print the current output sentences as an exercise sheet, with a preview first.</source>
+        <translation>Imprimer les phrases de la sortie actuelle sous forme de fiche d&apos;exercice, avec un aperçu d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercice</translation>
     </message>
 </context>
 <context>
