@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
-          qt6-qpa-plugins libgl-dev fonts-dejavu-core)
+          qt6-qpa-plugins libgl-dev fonts-dejavu-core libxml2-utils)
 
 install_missing() {
     local missing=()
