@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QSaveFile>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <functional>
@@ -168,9 +169,27 @@ void MainWindow::saveAsJMatch()
     kind.openTitle = tr("Open JMatch file");
     kind.fillDocument = [this](QDomDocument &exercise) {
         RandomSource random;
-        return TemplateFill::fillJMatch(exercise, outputEntries(), exerciseOptions(), random);
+        int leftOut = 0;
+        if (!TemplateFill::fillJMatch(exercise, outputEntries(), exerciseOptions(), random, &leftOut))
+            return false;
+        if (leftOut == 1)
+            statusBar()->showMessage(tr("1 entry without a key word was left out of the pairs."), 2000);
+        else if (leftOut > 1)
+            statusBar()->showMessage(
+                tr("%1 entries without a key word were left out of the pairs.").arg(leftOut), 2000);
+        return true;
     };
     kind.writeDocument = &TemplateFill::xmlFile;
+
+    // A pair needs a right side; an exercise of no pairs is not worth a file.
+    RandomSource random;
+    if (lwOutput->count() > 0
+        && TemplateFill::matchPairs(outputEntries(), exerciseOptions(), random).isEmpty()) {
+        QMessageBox::warning(this, tr("Nothing to match"),
+            tr("None of the output entries has a key word, so a JMatch exercise would have no pairs. "
+               "No file was written."));
+        return;
+    }
     exportOutput(kind);
 }
 

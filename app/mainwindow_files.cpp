@@ -261,8 +261,9 @@ bool MainWindow::fileSaveAs()
         this, tr("Save database file"), lastVocFileDir, tr("Vocabulary database files (*.lxv)"));
     if (fileName.isEmpty())
         return false;
-    if (!fileName.endsWith(QLatin1String(".lxv")))
-        fileName += QLatin1String(".lxv");
+    // The dialog asked before replacing the name it was given, not the one the ending makes.
+    if (!ZelFileDialog::completeEnding(this, &fileName, {QStringLiteral(".lxv")}))
+        return false;
     lastVocFileDir = QFileInfo(fileName).absolutePath();
     return saveFile(fileName);
 }

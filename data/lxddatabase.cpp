@@ -265,7 +265,8 @@ static QAnyStringView trimmedPending(QAnyStringView text)
             const QByteArrayView bytes(reinterpret_cast<const char *>(view.data()), view.size());
             return QUtf8StringView(LineFile::trimmedUtf8(bytes));
         } else {
-            return view; // the reader makes no Latin-1 views
+            // A view over UTF-8 bytes that are all ASCII may report itself as Latin-1.
+            return view.trimmed();
         }
     });
 }
@@ -339,7 +340,7 @@ int LxdDatabase::appendFile(const QString &fileName)
         beginModelReset();
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
             adoptPending(int(j));
-        finishAppend(true);
+        finishAppend();
         endModelReset();
         wordListModel->refresh();
         sentenceTableModel->refresh();
@@ -491,11 +492,9 @@ bool LxdDatabase::resolveAppend(int mode)
         return false;
 
     beginModelReset();
-    bool adopted = false;
     if (mode == KeepDuplicates) {
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
             adoptPending(int(j));
-        adopted = !pending->items.isEmpty();
     } else {
         if (pending->indexedItems != items)
             indexHeadwords();
@@ -509,7 +508,6 @@ bool LxdDatabase::resolveAppend(int mode)
                 // New to the database; equal headwords later in the loop merge into it.
                 adoptPending(int(j));
                 pending->firstByHash.insert(qHash(QStringView(key)), int(items.size() - 1));
-                adopted = true;
                 continue;
             }
             LxdItem *target = items.at(found);
@@ -532,18 +530,17 @@ bool LxdDatabase::resolveAppend(int mode)
             }
         }
     }
-    finishAppend(adopted);
+    finishAppend();
     endModelReset();
     wordListModel->refresh();
     sentenceTableModel->refresh();
     return true;
 }
 
-void LxdDatabase::finishAppend(bool adopted)
+void LxdDatabase::finishAppend()
 {
-    // Merging sentences into headwords already held leaves their order as it was.
-    if (adopted)
-        sort();
+    // Also after a merge that took in no headword: the database may have been read unsorted.
+    sort();
     setModified(true);
     delete pending;
     pending = nullptr;

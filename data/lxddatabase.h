@@ -83,7 +83,7 @@ private:
     void indexHeadwords();
     int firstHeadword(const QString &key) const;
     LxdItem *adoptPending(int j);
-    void finishAppend(bool adopted);
+    void finishAppend();
     void beginModelReset();
     void endModelReset();
 

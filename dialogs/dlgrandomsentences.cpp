@@ -43,7 +43,7 @@ DlgRandomSentences::DlgRandomSentences(QWidget *parent)
 
     chkAllowMultiples = newCheckBox(this, "chkAllowMultiples");
     lblAllowMultiples = newLabel(
-        this, "lblAllowMultiples", tr("Allow &multiple sentence with the same word"), chkAllowMultiples);
+        this, "lblAllowMultiples", tr("Allow &multiple sentences with the same word"), chkAllowMultiples);
     chkIncludeUsed = newCheckBox(this, "chkIncludeUsed");
     lblIncludeUsed
         = newLabel(this, "lblIncludeUsed", tr("&Include sentences with \"used\" value > 0"), chkIncludeUsed);

@@ -6,7 +6,6 @@
 
 #include <QDomDocument>
 #include <QIODevice>
-#include <QRegularExpression>
 #include <QTextStream>
 #include <QUuid>
 
@@ -212,23 +211,52 @@ bool fillXhtml(
     return true;
 }
 
-QList<MatchPair> matchPairs(const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
+QString hotPotatoesText(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const char16_t u = c.unicode();
+        if (u < 0x80 && u != u'&' && u != u'<' && u != u'>') {
+            out += c;
+            continue;
+        }
+        char32_t code = u;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            code = QChar::surrogateToUcs4(c, text.at(i + 1));
+            ++i;
+        }
+        out += QLatin1String("&#x") + QString::number(uint(code), 16).toUpper().rightJustified(4, u'0')
+            + QLatin1Char(';');
+    }
+    return out;
+}
+
+QList<MatchPair> matchPairs(
+    const QStringList &entries, const ExerciseOptions &options, RandomSource &random, int *leftOut)
 {
     QList<MatchPair> pairs;
     pairs.reserve(entries.size());
     const QString marker = ExerciseBuilder::gapMarker();
     QStringList words;
+    int dropped = 0;
     for (const QString &text : entries) {
         words.clear();
         const QString gapped = LxdSentence::gapKeyWords(text, words, marker);
-        pairs.append({options.gapWords ? gapped : text, words.join(QLatin1String(", "))});
-    }
-    if (!options.bracketWords) {
-        for (MatchPair &pair : pairs) {
+        MatchPair pair {options.gapWords ? gapped : text, words.join(QLatin1String(", "))};
+        if (!options.bracketWords) {
             removeBrackets(pair.left);
             removeBrackets(pair.right);
         }
+        if (pair.right.trimmed().isEmpty()) {
+            ++dropped;
+            continue;
+        }
+        pairs.append(pair);
     }
+    if (leftOut)
+        *leftOut = dropped;
     if (options.jumbleOrder)
         ExerciseBuilder::jumble(pairs, random);
     if (options.includeQNums) {
@@ -238,18 +266,19 @@ QList<MatchPair> matchPairs(const QStringList &entries, const ExerciseOptions &o
     return pairs;
 }
 
-bool fillJMatch(
-    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
+bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
+    RandomSource &random, int *leftOut)
 {
     QDomElement matching = firstElement(exercise, QStringLiteral("matching-exercise"));
     if (matching.isNull())
         return false;
-    const QList<MatchPair> pairs = matchPairs(entries, options, random);
+    const QList<MatchPair> pairs = matchPairs(entries, options, random, leftOut);
     for (const MatchPair &pair : pairs) {
         QDomElement element = exercise.createElement(QStringLiteral("pair"));
-        element.appendChild(matchItem(exercise, QStringLiteral("left-item"), pair.left, QStringLiteral("1")));
-        element.appendChild(
-            matchItem(exercise, QStringLiteral("right-item"), pair.right, QStringLiteral("0")));
+        element.appendChild(matchItem(
+            exercise, QStringLiteral("left-item"), hotPotatoesText(pair.left), QStringLiteral("1")));
+        element.appendChild(matchItem(
+            exercise, QStringLiteral("right-item"), hotPotatoesText(pair.right), QStringLiteral("0")));
         matching.appendChild(element);
     }
     return true;
@@ -269,27 +298,34 @@ bool fillJCloze(
     const QString listTag = options.includeQNums ? QStringLiteral("ol") : QStringLiteral("ul");
     gapFill.appendChild(exercise.createTextNode(QLatin1Char('<') + listTag + QLatin1String(">\n")));
 
-    // Every bracket is a boundary, so the pieces alternate between text and key word even when a
-    // bracket is left open.
-    static const QRegularExpression brackets(QStringLiteral("[\\[\\]]"));
+    const auto appendText
+        = [&](const QString &text) { gapFill.appendChild(textNode(exercise, hotPotatoesText(text))); };
     for (const QString &sentence : std::as_const(sentences)) {
         gapFill.appendChild(exercise.createTextNode(QStringLiteral("<li>")));
-        const QStringList pieces = sentence.split(brackets, Qt::KeepEmptyParts);
-        for (int i = 0; i < pieces.size(); ++i) {
-            const QString &piece = pieces.at(i);
-            if (i % 2 == 0) {
-                gapFill.appendChild(textNode(exercise, piece));
-            } else if (options.gapWords) {
+        // The bracket rules of the sentence records: "[" opens a key word only when none is open
+        // (inside one it is part of the word), "]" closes the open one and is text otherwise. The
+        // text before each key word goes in even when empty.
+        QString buffer;
+        bool open = false;
+        for (QChar c : sentence) {
+            if (!open && c == QLatin1Char('[')) {
+                appendText(buffer);
+                buffer.clear();
+                open = true;
+            } else if (open && c == QLatin1Char(']')) {
                 if (options.bracketWords)
                     gapFill.appendChild(exercise.createTextNode(QStringLiteral("[")));
-                gapFill.appendChild(gapRecord(exercise, piece));
+                gapFill.appendChild(gapRecord(exercise, hotPotatoesText(buffer)));
                 if (options.bracketWords)
                     gapFill.appendChild(exercise.createTextNode(QStringLiteral("]")));
+                buffer.clear();
+                open = false;
             } else {
-                gapFill.appendChild(textNode(
-                    exercise, options.bracketWords ? QLatin1Char('[') + piece + QLatin1Char(']') : piece));
+                buffer += c;
             }
         }
+        // A key word left open is no key word: its bracket and the rest stay text.
+        appendText(open ? QLatin1Char('[') + buffer : buffer);
         gapFill.appendChild(exercise.createTextNode(QStringLiteral("</li>\n")));
     }
     gapFill.appendChild(exercise.createTextNode(QLatin1String("</") + listTag + QLatin1Char('>')));

@@ -45,6 +45,14 @@ QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const Q
 bool fillXhtml(
     QDomDocument &page, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
 
+// ---- Hot Potatoes exercises ----
+
+// A text as the suite stores what an author typed: its text fields hold HTML, so "&", "<", ">" and
+// every character outside ASCII become hexadecimal character references (at least four upper-case
+// digits; a character beyond the Basic Multilingual Plane as its one code point). Every reader of
+// the format then shows exactly the typed text, never markup.
+QString hotPotatoesText(QStringView text);
+
 // One row of a matching exercise: a sentence and the key words it hides, joined by ", ".
 struct MatchPair
 {
@@ -56,16 +64,22 @@ struct MatchPair
 
 // One pair per entry: the sentence (gapped with ten-underscore gaps when gapping) and that entry's
 // own key words; brackets removed from both sides unless kept, the pairs shuffled whole, then the
-// left texts numbered in their final order. The word-list option does not apply.
-QList<MatchPair> matchPairs(const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
+// left texts numbered in their final order. The word-list option does not apply. An entry whose
+// key words leave the right side empty is left out (readers of the format reject such a pair);
+// `leftOut`, when given, learns how many were. The texts are plain, as the teacher typed them.
+QList<MatchPair> matchPairs(
+    const QStringList &entries, const ExerciseOptions &options, RandomSource &random, int *leftOut = nullptr);
 
-// Appends one "pair" per entry, built by matchPairs(), to the first "matching-exercise" element.
-bool fillJMatch(
-    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
+// Appends one "pair" per pair of matchPairs(), its texts as hotPotatoesText(), to the first
+// "matching-exercise" element.
+bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
+    RandomSource &random, int *leftOut = nullptr);
 
 // Appends the sentences, shuffled when jumbling, to the first "gap-fill" element as an HTML list
-// written as text ("<ol>" or, without question numbers, "<ul>"), each key word becoming a
-// "question-record" whose answer is the word when gapping, or staying in the text otherwise.
+// written as text ("<ol>" or, without question numbers, "<ul>"). The key words, found by the same
+// bracket rules as every other export, each become a "question-record" whose answer is the word,
+// whether or not the other exports gap them: a cloze file without gaps is no exercise. Every text
+// of an entry goes in as hotPotatoesText().
 bool fillJCloze(
     QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
 

@@ -18,6 +18,7 @@
 #include <QResource>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -107,6 +108,8 @@ private slots:
     void xhtmlContent();
     void jmatchContent();
     void jmatchJumbledWithFixedSeed();
+    void jmatchEntriesWithoutKeyWord_data();
+    void jmatchEntriesWithoutKeyWord();
     void jclozeContent();
 
 private:
@@ -722,6 +725,44 @@ void TestExports::jmatchJumbledWithFixedSeed()
     }
 }
 
+void TestExports::jmatchEntriesWithoutKeyWord_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("pairs");
+    QTest::addColumn<QString>("status");
+    QTest::addRow("one left out") << QStringList {QStringLiteral("No key."),
+        QStringLiteral("He [went] home.")}
+                                  << 1
+                                  << QStringLiteral("1 entry without a key word was left out of the pairs.");
+    QTest::addRow("two left out") << QStringList {QStringLiteral("No key."),
+        QStringLiteral("He [went] home."), QStringLiteral("Empty [].")}
+                                  << 1
+                                  << QStringLiteral(
+                                         "2 entries without a key word were left out of the pairs.");
+    QTest::addRow("none left") << QStringList {QStringLiteral("No key."), QStringLiteral("Empty [].")} << 0
+                               << QString();
+}
+
+void TestExports::jmatchEntriesWithoutKeyWord()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(int, pairs);
+    QFETCH(QString, status);
+    auto w = window(entries);
+    const QString path = dir->filePath(QStringLiteral("match.jmt"));
+    if (pairs > 0) {
+        exportTo(*w, QStringLiteral("JMatch"), path);
+        QCOMPARE(parsed(path).elementsByTagName(QStringLiteral("pair")).size(), pairs);
+        QCOMPARE(w->statusBar()->currentMessage(), status);
+        return;
+    }
+    answeringBoxes({QMessageBox::Ok}, [&w] { w->btnExportJMatch->click(); });
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen.first().title, QStringLiteral("Nothing to match"));
+    QCOMPARE(ZelFileDialog::requestCount(), 0);
+    QVERIFY(!QFileInfo::exists(path));
+}
+
 void TestExports::jclozeContent()
 {
     auto w = window({QStringLiteral("She [ate] an [apple]."), QStringLiteral("3 > 2")});
@@ -738,7 +779,7 @@ void TestExports::jclozeContent()
           "<correct>1</correct></answer><clue></clue></question-record>";
     QVERIFY(bytes.contains("<gap-fill>&lt;ol&gt;\n&lt;li&gt;She " + QByteArray(record).replace("%1", "ate")
         + " an " + QByteArray(record).replace("%1", "apple")
-        + ".&lt;/li&gt;\n&lt;li&gt;3 &gt; 2&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>"));
+        + ".&lt;/li&gt;\n&lt;li&gt;3 &amp;#x003E; 2&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>"));
     QCOMPARE(parsed(path).elementsByTagName(QStringLiteral("question-record")).size(), 2);
 }
 

@@ -141,6 +141,8 @@ private slots:
     void saveAsCompletesSuffix_data();
     void saveAsCompletesSuffix();
     void saveAsPutsNewNameOnTop();
+    void saveAsOverwriteQuestion_data();
+    void saveAsOverwriteQuestion();
     void failedSaveKeepsNameAndFlag();
     void savedFileReadsBackIdentically();
 
@@ -828,6 +830,37 @@ void TestFileCommands::saveAsPutsNewNameOnTop()
     QVERIFY(!w->fileSaveAs());
     QCOMPARE(w->curFile, copy);
     QVERIFY(w->db->isModified());
+}
+
+void TestFileCommands::saveAsOverwriteQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addRow("yes") << int(QMessageBox::Yes);
+    QTest::addRow("no") << int(QMessageBox::No);
+    QTest::addRow("escape") << int(QMessageBox::Escape);
+}
+
+// The name typed without its ending names another file than the one the dialog asked about.
+void TestFileCommands::saveAsOverwriteQuestion()
+{
+    QFETCH(int, answer);
+    const QString existing = write(QStringLiteral("words.lxv"), "old");
+    auto w = newWindow();
+    edit(*w);
+    if (answer == QMessageBox::Escape)
+        boxes->escape();
+    else
+        boxes->press(QMessageBox::StandardButton(answer));
+    ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("words")));
+    const bool saved = w->fileSaveAs();
+
+    QCOMPARE(boxes->seen(),
+        QStringList {QStringLiteral(
+            "Overwrite file?|This file already exists. Are you sure you want to overwrite it?|")});
+    QCOMPARE(saved, answer == QMessageBox::Yes);
+    QCOMPARE(TestUtil::readFile(existing) == "old", !saved);
+    QCOMPARE(w->curFile, saved ? existing : QString());
+    QVERIFY(w->db->isModified() != saved);
 }
 
 void TestFileCommands::failedSaveKeepsNameAndFlag()

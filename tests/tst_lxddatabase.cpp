@@ -59,6 +59,8 @@ private slots:
     void mergeReadsEveryEncoding_data();
     void mergeReadsEveryEncoding();
     void mergeAddsUsedAndAppendsInReverse();
+    void mergeTrimsPlainAsciiTexts();
+    void mergeSortsWithoutNewHeadwords();
     void mergeFoldsRepeatedNewHeadwords();
     void keepDuplicates();
     void resolveWithoutPendingOrWithBadMode();
@@ -443,6 +445,28 @@ void TestLxdDatabase::mergeAddsUsedAndAppendsInReverse()
     QCOMPARE(db.sentenceAt(0, 1)->item(), db.itemAt(0));
     QVERIFY(db.isModified());
     QVERIFY(!db.hasPendingAppend());
+}
+
+// The usual English file: nothing but ASCII, spaces around the separators.
+void TestLxdDatabase::mergeTrimsPlainAsciiTexts()
+{
+    LxdDatabase db(&m_doc, nullptr);
+    addHeadword(db, QStringLiteral("cat"), {{QStringLiteral("x [y]."), 1}});
+    db.setModified(false);
+    QCOMPARE(
+        db.appendFile(writeDb({"cat &&&{1} x [y].&&&{2}  z [w].  "})), int(LxdDatabase::AppendHasDuplicates));
+    QVERIFY(db.resolveAppend(LxdDatabase::MergeDuplicates));
+    QCOMPARE(describe(db), QStringLiteral("cat|x [y].#2|z [w].#2"));
+}
+
+// A merge always leaves the headwords sorted, also when it takes in no new headword.
+void TestLxdDatabase::mergeSortsWithoutNewHeadwords()
+{
+    LxdDatabase db(&m_doc, nullptr);
+    QVERIFY(db.loadText(writeDb({"dog&&&{0}D [x]", "cat&&&{0}C [x]"})));
+    QCOMPARE(db.appendFile(writeDb({"cat&&&{1}C [x]"})), int(LxdDatabase::AppendHasDuplicates));
+    QVERIFY(db.resolveAppend(LxdDatabase::MergeDuplicates));
+    QCOMPARE(describe(db), QStringLiteral("cat|C [x]#1\ndog|D [x]#0"));
 }
 
 void TestLxdDatabase::mergeFoldsRepeatedNewHeadwords()

@@ -522,7 +522,7 @@ void TestOutputList::randomDialog()
 
     const QList<QPair<QString, QString>> rows {
         {QStringLiteral("&Number of sentences required:"), QStringLiteral("spbTotalSentences")},
-        {QStringLiteral("Allow &multiple sentence with the same word"), QStringLiteral("chkAllowMultiples")},
+        {QStringLiteral("Allow &multiple sentences with the same word"), QStringLiteral("chkAllowMultiples")},
         {QStringLiteral("&Include sentences with \"used\" value > 0"), QStringLiteral("chkIncludeUsed")},
         {QStringLiteral("Select only from words which have \"&used\" sentences"),
             QStringLiteral("chkSelectFromUsed")},

@@ -4,8 +4,11 @@
 #include "support/testutil.h"
 
 #include <QDomDocument>
+#include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
+
+#include <algorithm>
 
 using TemplateFill::MatchPair;
 
@@ -115,6 +118,29 @@ QStringList describeCloze(const QDomElement &gapFill)
     return parts;
 }
 
+// What a web page shows for a text of the exercise formats: they hold HTML, so an element is markup
+// (shown as "<markup>" here, so that it cannot pass for text) and a character reference the
+// character it names.
+QString shownAsHtml(const QString &html)
+{
+    static const QRegularExpression reference(QStringLiteral("&#x([0-9A-Fa-f]+);|<[^>]*>|&"));
+    QString shown;
+    qsizetype at = 0;
+    for (auto it = reference.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        shown += html.mid(at, m.capturedStart() - at);
+        if (m.captured(1).isEmpty()) {
+            shown += m.captured() == QLatin1String("&") ? QStringLiteral("<bare &>")
+                                                        : QStringLiteral("<markup>");
+        } else {
+            const char32_t code = m.captured(1).toUInt(nullptr, 16);
+            shown += QString::fromUcs4(&code, 1);
+        }
+        at = m.capturedEnd();
+    }
+    return shown + html.mid(at);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(ExerciseOptions)
@@ -144,6 +170,8 @@ private slots:
     void matchPairsJumbledThenNumbered();
     void jmatchDocument();
     void jmatchWithoutExercise();
+    void hotPotatoesShowWhatWasTyped_data();
+    void hotPotatoesShowWhatWasTyped();
 
     void jcloze_data();
     void jcloze();
@@ -489,8 +517,16 @@ void TestTemplateFill::matchPairs_data()
     QTest::addRow("long words keep ten-underscore gaps")
         << QStringList {QStringLiteral("It is [incomprehensible].")} << inOrder()
         << QList<MatchPair> {{QStringLiteral("1. It is %1.").arg(gap()), QStringLiteral("incomprehensible")}};
-    QTest::addRow("no key words") << QStringList {QStringLiteral("Nothing here.")} << inOrder()
-                                  << QList<MatchPair> {{QStringLiteral("1. Nothing here."), QString()}};
+    // A pair without a right side is no pair to any reader; numbering counts only what is kept.
+    QTest::addRow("entries without a key word left out")
+        << QStringList {QStringLiteral("Nothing here."), QStringLiteral("He [went] home."),
+               QStringLiteral("Empty [] pair."), QStringLiteral("Only [ ] blank.")}
+        << inOrder()
+        << QList<MatchPair> {{QStringLiteral("1. He %1 home.").arg(gap()), QStringLiteral("went")}};
+    QTest::addRow("key word of brackets alone, brackets removed")
+        << QStringList {QStringLiteral("x [[] y"), QStringLiteral("a [b]")}
+        << options(false, false, false, false, false)
+        << QList<MatchPair> {{QStringLiteral("a b"), QStringLiteral("b")}};
     // Pairs are kept apart, so a sentence may hold the characters that once separated them.
     QTest::addRow("separator in the sentence")
         << QStringList {QStringLiteral("a ||| b [c] |||")} << inOrder()
@@ -506,7 +542,9 @@ void TestTemplateFill::matchPairs()
     QFETCH(ExerciseOptions, options);
     QFETCH(QList<MatchPair>, pairs);
     RandomSource random(11);
-    QCOMPARE(TemplateFill::matchPairs(entries, options, random), pairs);
+    int leftOut = -1;
+    QCOMPARE(TemplateFill::matchPairs(entries, options, random, &leftOut), pairs);
+    QCOMPARE(leftOut, entries.size() - pairs.size());
 }
 
 void TestTemplateFill::matchPairsJumbledThenNumbered()
@@ -550,7 +588,7 @@ void TestTemplateFill::jmatchDocument()
     QDomElement child = matching.firstChildElement();
     QCOMPARE(child.tagName(), QStringLiteral("default-right-item"));
     const QList<MatchPair> expected {{QStringLiteral("1. He %1 home.").arg(gap()), QStringLiteral("went")},
-        {QStringLiteral("2. Tom & %1 \u00e9t\u00e9.").arg(gap()), QStringLiteral("Jerry")}};
+        {QStringLiteral("2. Tom &#x0026; %1 &#x00E9;t&#x00E9;.").arg(gap()), QStringLiteral("Jerry")}};
     for (const MatchPair &pair : expected) {
         child = child.nextSiblingElement();
         QCOMPARE(child.tagName(), QStringLiteral("pair"));
@@ -579,6 +617,56 @@ void TestTemplateFill::jmatchWithoutExercise()
     QCOMPARE(exercise.toString(), before);
 }
 
+void TestTemplateFill::hotPotatoesShowWhatWasTyped_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addRow("markup characters") << QStringLiteral("x<y&z>w");
+    QTest::addRow("an entity typed") << QStringLiteral("&amp; &#375;");
+    QTest::addRow("accented") << QStringLiteral("th\u00e9 \u00e0 la menthe");
+    QTest::addRow("Greek") << QStringLiteral("\u03ba\u03b1\u03bb\u03b7\u03bc\u03ad\u03c1\u03b1");
+    QTest::addRow("Cyrillic") << QStringLiteral("\u041f\u0440\u0438\u0432\u0435\u0442");
+    QTest::addRow("CJK") << QStringLiteral("\u732b\u304c\u5ea7\u308b");
+    QTest::addRow("emoji") << QString::fromUcs4(U"cat \U0001F408 \U0001F600");
+}
+
+// A pupil must see exactly what the teacher typed, in the suite and in every reader of its files:
+// the file body stays ASCII and each text field, read as the HTML it is, gives the typed text.
+void TestTemplateFill::hotPotatoesShowWhatWasTyped()
+{
+    QFETCH(QString, typed);
+    const QString entry = typed + QLatin1String(" [") + typed + QLatin1String("] ") + typed;
+    const ExerciseOptions o = options(false, false, false, false, false);
+    RandomSource random(3);
+
+    QDomDocument match = shippedTemplate(QStringLiteral("jmatch_exercise.jmt"));
+    QVERIFY(TemplateFill::fillJMatch(match, {entry}, o, random));
+    const QByteArray matchBytes = TemplateFill::xmlFile(match);
+    const QDomElement pair = element(reparsed(matchBytes), QStringLiteral("pair"));
+    QCOMPARE(shownAsHtml(pair.firstChildElement(QStringLiteral("left-item")).firstChildElement().text()),
+        typed + QLatin1Char(' ') + typed + QLatin1Char(' ') + typed);
+    QCOMPARE(
+        shownAsHtml(pair.firstChildElement(QStringLiteral("right-item")).firstChildElement().text()), typed);
+
+    QDomDocument cloze = shippedTemplate(QStringLiteral("jcloze_exercise.jcl"));
+    QVERIFY(TemplateFill::fillJCloze(cloze, {entry}, o, random));
+    const QByteArray clozeBytes = TemplateFill::jclozeFile(cloze);
+    const QDomElement gapFill = element(reparsed(clozeBytes), QStringLiteral("gap-fill"));
+    QStringList shown;
+    for (QDomNode n = gapFill.firstChild(); !n.isNull(); n = n.nextSibling())
+        shown.append(shownAsHtml(n.isText() ? n.nodeValue()
+                                            : n.firstChildElement(QStringLiteral("answer"))
+                                                  .firstChildElement(QStringLiteral("text"))
+                                                  .text()));
+    QCOMPARE(shown,
+        (QStringList {QStringLiteral("<markup>\n<markup>") + typed + QLatin1Char(' '), typed,
+            QLatin1Char(' ') + typed + QStringLiteral("<markup>\n<markup>")}));
+
+    for (const QByteArray &bytes : {matchBytes, clozeBytes}) {
+        const QByteArray body = bytes.mid(bytes.indexOf("?>") + 2);
+        QVERIFY(std::all_of(body.begin(), body.end(), [](char c) { return uchar(c) < 0x80; }));
+    }
+}
+
 void TestTemplateFill::jcloze_data()
 {
     QTest::addColumn<QStringList>("entries");
@@ -603,25 +691,33 @@ void TestTemplateFill::jcloze_data()
                                   << QStringList {ol, li, QStringLiteral("a "), QStringLiteral("{b}"),
                                          QString(), QStringLiteral("{c}"), QStringLiteral(" d"), endLi,
                                          endOl};
-    QTest::addRow("no gaps, brackets")
+    // A cloze file always gaps its key words; "Gap words" governs only the other exports.
+    QTest::addRow("gaps even when not gapping, brackets")
         << QStringList {QStringLiteral("a [b][c] d")} << options(true, false, true, false, true)
-        << QStringList {ol, li, QStringLiteral("a "), QStringLiteral("[b]"), QString(), QStringLiteral("[c]"),
-               QStringLiteral(" d"), endLi, endOl};
-    QTest::addRow("no gaps, no brackets, bulleted")
+        << QStringList {ol, li, QStringLiteral("a "), QStringLiteral("["), QStringLiteral("{b}"),
+               QStringLiteral("]"), QString(), QStringLiteral("["), QStringLiteral("{c}"),
+               QStringLiteral("]"), QStringLiteral(" d"), endLi, endOl};
+    QTest::addRow("gaps even when not gapping, no brackets, bulleted")
         << QStringList {QStringLiteral("He [went] home."), QStringLiteral("Plain.")}
         << options(false, false, false, false, false)
-        << QStringList {QStringLiteral("<ul>\n"), li, QStringLiteral("He "), QStringLiteral("went"),
+        << QStringList {QStringLiteral("<ul>\n"), li, QStringLiteral("He "), QStringLiteral("{went}"),
                QStringLiteral(" home."), endLi, li, QStringLiteral("Plain."), endLi, QStringLiteral("</ul>")};
-    QTest::addRow("unmatched bracket")
+    // The gaps are the key words of the bracket rules every other export follows.
+    QTest::addRow("bracket left open stays text")
         << QStringList {QStringLiteral("a [b c")} << options(true, true, false, false, true)
-        << QStringList {ol, li, QStringLiteral("a "), QStringLiteral("{b c}"), endLi, endOl};
-    QTest::addRow("stray closing bracket") << QStringList {QStringLiteral("a] b")} << inOrder()
-                                           << QStringList {ol, li, QStringLiteral("a"), QStringLiteral("["),
-                                                  QStringLiteral("{ b}"), QStringLiteral("]"), endLi, endOl};
+        << QStringList {ol, li, QStringLiteral("a "), QStringLiteral("[b c"), endLi, endOl};
+    QTest::addRow("stray closing bracket before a key word")
+        << QStringList {QStringLiteral("a] b [c]")} << inOrder()
+        << QStringList {ol, li, QStringLiteral("a] b "), QStringLiteral("["), QStringLiteral("{c}"),
+               QStringLiteral("]"), QString(), endLi, endOl};
+    QTest::addRow("nested opening bracket")
+        << QStringList {QStringLiteral("x [a[b] y")} << options(true, true, false, false, true)
+        << QStringList {
+               ol, li, QStringLiteral("x "), QStringLiteral("{a[b}"), QStringLiteral(" y"), endLi, endOl};
     QTest::addRow("markup characters in a sentence")
-        << QStringList {QStringLiteral("3 > 2 & [x] < 4")} << options(true, true, false, false, true)
-        << QStringList {ol, li, QStringLiteral("3 > 2 & "), QStringLiteral("{x}"), QStringLiteral(" < 4"),
-               endLi, endOl};
+        << QStringList {QStringLiteral("3 > 2 & [x<y&z>w] < 4")} << options(true, true, false, false, true)
+        << QStringList {ol, li, QStringLiteral("3 &#x003E; 2 &#x0026; "),
+               QStringLiteral("{x&#x003C;y&#x0026;z&#x003E;w}"), QStringLiteral(" &#x003C; 4"), endLi, endOl};
 }
 
 void TestTemplateFill::jcloze()
@@ -636,8 +732,6 @@ void TestTemplateFill::jcloze()
     QVERIFY(TemplateFill::fillJCloze(exercise, entries, options, random));
     const QDomElement gapFill = element(exercise, QStringLiteral("gap-fill"));
     QCOMPARE(describeCloze(gapFill), children);
-    if (!options.gapWords)
-        QCOMPARE(exercise.elementsByTagName(QStringLiteral("question-record")).size(), 0);
 }
 
 void TestTemplateFill::jclozeJumbled()
@@ -691,9 +785,8 @@ void TestTemplateFill::jclozeFile()
                                "&lt;li&gt;She ["
         + QByteArray(record).replace("%1", "ate") + "] an [" + QByteArray(record).replace("%1", "apple")
         + "].&lt;/li&gt;\n"
-          "&lt;li&gt;3 &gt; 2 &amp; ["
-        + QByteArray(record).replace("%1", "x") + "]" + QStringLiteral("\u00e9").toUtf8()
-        + "&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>";
+          "&lt;li&gt;3 &amp;#x003E; 2 &amp;#x0026; ["
+        + QByteArray(record).replace("%1", "x") + "]&amp;#x00E9;&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>";
     QVERIFY2(bytes.contains(passage), bytes.constData());
     // The rest of the file is indented as usual.
     QVERIFY(bytes.contains("\n   <data>\n      <title>Vocabulary gap-fill</title>\n"));
