@@ -112,7 +112,12 @@ public:
         xml.writeEndElement();
         htmlElement(QStringLiteral("questiontext"), html);
         htmlElement(QStringLiteral("generalfeedback"), QString());
-        xml.writeTextElement(QStringLiteral("defaultgrade"), QStringLiteral("1"));
+        // A cloze question is worth the sum of its gaps, which Moodle counts itself; a description
+        // is worth nothing.
+        if (type != QLatin1String("cloze")) {
+            xml.writeTextElement(QStringLiteral("defaultgrade"),
+                type == QLatin1String("description") ? QStringLiteral("0") : QStringLiteral("1"));
+        }
         xml.writeTextElement(QStringLiteral("penalty"), QStringLiteral("0.3333333"));
         xml.writeTextElement(QStringLiteral("hidden"), QStringLiteral("0"));
     }
