@@ -3,6 +3,7 @@
 #include "util/zelutils.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QResource>
 
 int main(int argc, char *argv[])
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
 
     ZelUtils::setApplicationIdentity();
+    ZelUtils::installTranslations(QLocale::system());
 
     MainWindow window;
     window.show();

@@ -261,7 +261,7 @@ void MainWindow::createTopPane()
         tr("Move the selected sentence(s) up in the list."));
     actDbSentenceDown = newAction("actDbSentenceDown", tr("Move &down"),
         QStringLiteral(":/svgIcons/arrow_down.svg"), tr("Move the selected sentence(s) down in the list."));
-    tbrDbUpDown = new QToolBar(QStringLiteral("&Db"), wgtTop);
+    tbrDbUpDown = new QToolBar(tr("&Db"), wgtTop);
     tbrDbUpDown->setObjectName(QStringLiteral("tbrDbUpDown"));
     tbrDbUpDown->setOrientation(Qt::Vertical);
     tbrDbUpDown->addAction(actDbSentenceUp);
@@ -336,7 +336,7 @@ void MainWindow::createBottomPane()
         QStringLiteral(":/svgIcons/arrow_up.svg"), tr("Move the selected sentence(s) up in the list."));
     actOutSentenceDown = newAction("actOutSentenceDown", tr("Move &down"),
         QStringLiteral(":/svgIcons/arrow_down.svg"), tr("Move the selected sentence(s) down in the list."));
-    tbrOutputUpDown = new QToolBar(QStringLiteral("&Output"), wgtBottom);
+    tbrOutputUpDown = new QToolBar(tr("&Output"), wgtBottom);
     tbrOutputUpDown->setObjectName(QStringLiteral("tbrOutputUpDown"));
     tbrOutputUpDown->setOrientation(Qt::Vertical);
     tbrOutputUpDown->addAction(actOutSentenceUp);
@@ -618,7 +618,7 @@ void MainWindow::createMenus()
     mnuOutput->addSeparator();
     mnuOutput->addAction(actRandomSentences);
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp = bar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelp->addAction(actHelpHelp);
     mnuHelp->addAction(actHelpGettingStarted);

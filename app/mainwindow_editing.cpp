@@ -54,7 +54,7 @@ void MainWindow::addWord()
 
     if (db->indexOfHeadword(text).isValid()
         && !ZelConfirm::ask(tr("Headword already exists"), tr("This word already exists in the database."),
-            QStringLiteral("Are you sure you want to add a duplicate of it?")))
+            tr("Are you sure you want to add a duplicate of it?")))
         return;
 
     // Rows are about to be re-sorted under the view's feet: let go of the current headword first, so

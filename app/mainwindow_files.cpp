@@ -67,7 +67,7 @@ int askAppendMode()
     if (!ZelConfirm::ask(title,
             MainWindow::tr("The database you are appending contains some of the same headwords as the "
                            "current database."),
-            QStringLiteral("Are you sure you want to continue?")))
+            MainWindow::tr("Are you sure you want to continue?")))
         return -1;
 
     QMessageBox choice;

@@ -2,17 +2,27 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # One entry point for a fresh Debian 12 machine (run as root, or with sudo available):
 #   scripts/dev.sh run     install what is missing, build, start the program
-#   scripts/dev.sh test    install what is missing, build, run every test (plain and sanitized)
+#   scripts/dev.sh test    install what is missing, check the formatting, build, run every test (plain
+#                          and sanitized), build the Debian package and check it
+#   scripts/dev.sh package install what is missing, build, make the Debian package in build/package/
 #   scripts/dev.sh bench   build and run the benchmark (pass its options after the word)
+#   scripts/dev.sh screenshots  build, then redraw dist/screenshots/ with the program on a virtual screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
-          qt6-qpa-plugins libgl-dev fonts-dejavu-core libxml2-utils)
+          qt6-qpa-plugins libgl-dev fonts-dejavu-core
+          # translations: lupdate/lrelease, their CMake functions, Qt's own translations
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+          # the Debian package (dependency scan) and the checks of what it installs
+          dpkg-dev file appstream desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin inotify-tools
+          clang-format)
+# Only for redrawing the screenshots.
+screenshot_packages=(xvfb imagemagick)
 
 install_missing() {
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "${packages[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -38,6 +48,123 @@ with_temp_home() {
         QT_QPA_PLATFORM=offscreen "$@"
 }
 
+# Every C++ source as the house .clang-format lays it out.
+check_format() {
+    find . \( -path ./.git -o -path './build*' \) -prune -o \( -name '*.cpp' -o -name '*.h' \) -print0 |
+        xargs -0 clang-format --dry-run --Werror ||
+        { echo "Some sources are off-format: run clang-format -i on the files named above." >&2; return 1; }
+}
+
+package() {
+    rm -rf build/package
+    (cd build && cpack -G DEB -B "$PWD/package" >/dev/null)
+    ls build/package/lexivane_*_amd64.deb
+}
+
+# Checks what the package holds, then unpacks it into a scratch root and uses it there as an installed
+# system would: desktop entry, AppStream data, the file type, and a start of the installed program.
+check_package() {
+    local deb root home version
+    deb=$(ls build/package/lexivane_*_amd64.deb)
+    version=$(sed -n 's/^project(Lexivane VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    [ "$(basename "$deb")" = "lexivane_${version}_amd64.deb" ] || { echo "unexpected package name $deb" >&2; return 1; }
+
+    local info
+    info=$(dpkg-deb -I "$deb")
+    grep -q "^ Package: lexivane\$" <<<"$info" || { echo "package name missing" >&2; return 1; }
+    grep -q "^ Version: ${version}\$" <<<"$info" || { echo "package version is not $version" >&2; return 1; }
+    for dep in libqt6svg6 libqt6widgets6 libqt6xml6 libc6; do
+        grep '^ Depends:' <<<"$info" | grep -q "$dep" || { echo "package does not depend on $dep" >&2; return 1; }
+    done
+
+    local contents
+    contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+    for f in usr/bin/lexivane usr/share/lexivane/svgIcons.rcc usr/share/lexivane/help/help.htm \
+        usr/share/lexivane/help/getting_started.htm usr/share/lexivane/db/AmericanDB.lxv \
+        usr/share/lexivane/db/BritishDB.lxv usr/share/lexivane/db/CanadianDB.lxv \
+        usr/share/lexivane/templates/rtf_exercise.rtf usr/share/lexivane/templates/xhtml_exercise.htm \
+        usr/share/lexivane/templates/jmatch_exercise.jmt usr/share/lexivane/templates/jcloze_exercise.jcl \
+        usr/share/lexivane/translations/lexivane_de.qm usr/share/lexivane/translations/lexivane_fr.qm \
+        usr/share/lexivane/translations/lexivane_es.qm usr/share/applications/lexivane.desktop \
+        usr/share/metainfo/lexivane.metainfo.xml usr/share/mime/packages/lexivane.xml \
+        usr/share/icons/hicolor/scalable/apps/lexivane.svg \
+        usr/share/icons/hicolor/scalable/mimetypes/application-x-lexivane-database.svg \
+        usr/share/doc/lexivane/copyright; do
+        grep -qx "\./$f" <<<"$contents" || { echo "package lacks /$f" >&2; return 1; }
+    done
+    if grep -E '/source/|tst_|lexivane-bench|README|\.ts$' <<<"$contents"; then
+        echo "package holds files that are not for users (above)" >&2
+        return 1
+    fi
+
+    root=$(mktemp -d)
+    home=$(mktemp -d)
+    trap 'rm -rf "$root" "$home"' RETURN
+    dpkg-deb -x "$deb" "$root"
+    desktop-file-validate "$root/usr/share/applications/lexivane.desktop"
+    appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/lexivane.metainfo.xml"
+
+    # The file type, as the file manager sees it once the package's triggers have run.
+    local env=(env HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_DATA_DIRS="$root/usr/share:/usr/share"
+               XDG_CONFIG_HOME="$home/.config" XDG_CURRENT_DESKTOP=GNOME)
+    "${env[@]}" update-mime-database "$root/usr/share/mime"
+    "${env[@]}" update-desktop-database "$root/usr/share/applications"
+    cp "$root/usr/share/lexivane/db/CanadianDB.lxv" "$home/no-ending"
+    for f in "$root/usr/share/lexivane/db/AmericanDB.lxv" "$home/no-ending"; do
+        [ "$("${env[@]}" xdg-mime query filetype "$f")" = application/x-lexivane-database ] ||
+            { echo "xdg-mime does not see $f as a Lexivane database" >&2; return 1; }
+    done
+    [ "$("${env[@]}" xdg-mime query default application/x-lexivane-database)" = lexivane.desktop ] ||
+        { echo "no desktop entry opens Lexivane databases" >&2; return 1; }
+
+    # The installed program starts in German and finds its icons, its translation and a database
+    # in ../share/lexivane; the opened files show that, and Qt's log shows the SVG plug-ins load.
+    mkdir -p "$home/.config/Venhollow"
+    printf '[application]\nfirstRun=false\n' >"$home/.config/Venhollow/Lexivane 3.conf"
+    inotifywait -q -m -r -e open --format '%w%f' "$root/usr/share/lexivane" >"$home/opened" 2>/dev/null &
+    local watcher=$! rc=0
+    sleep 1
+    "${env[@]}" LANG=de_DE.UTF-8 LC_ALL= LANGUAGE= QT_QPA_PLATFORM=offscreen QT_DEBUG_PLUGINS=1 \
+        timeout 5 "$root/usr/bin/lexivane" "$root/usr/share/lexivane/db/BritishDB.lxv" 2>"$home/log" || rc=$?
+    kill "$watcher"
+    wait "$watcher" 2>/dev/null || true
+    [ "$rc" -eq 124 ] || { cat "$home/log" >&2; echo "the installed program exited with $rc" >&2; return 1; }
+    for f in svgIcons.rcc translations/lexivane_de.qm db/BritishDB.lxv; do
+        grep -qx "$root/usr/share/lexivane/$f" "$home/opened" || { echo "the installed program did not open $f" >&2; return 1; }
+    done
+    for plugin in iconengines/libqsvgicon.so imageformats/libqsvg.so; do
+        grep -q "$plugin\" loaded library" "$home/log" || { echo "the SVG plug-in $plugin did not load" >&2; return 1; }
+    done
+    echo "Package $(basename "$deb"): contents, metadata, file type and start checked."
+}
+
+# The screenshots in the README and the AppStream data: the main window with a starter database, in
+# English and in German, on a virtual screen without a window manager (so without a frame).
+screenshots() {
+    local home display_file xvfb display
+    home=$(mktemp -d)
+    display_file=$(mktemp)
+    trap 'kill "$xvfb" 2>/dev/null; rm -rf "$home" "$display_file"' RETURN
+    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    xvfb=$!
+    while [ ! -s "$display_file" ]; do sleep 0.2; done
+    display=":$(cat "$display_file")"
+    mkdir -p dist/screenshots "$home/.config/Venhollow"
+    local shot lang
+    for shot in main-window:C.UTF-8 main-window-de:de_DE.UTF-8; do
+        lang=${shot#*:}
+        printf '[application]\nfirstRun=false\n' >"$home/.config/Venhollow/Lexivane 3.conf"
+        DISPLAY=$display HOME="$home" XDG_CONFIG_HOME="$home/.config" LANG=$lang LC_ALL= LANGUAGE= \
+            ./build/bin/lexivane share/db/BritishDB.lxv -size=960x640 >/dev/null 2>&1 &
+        local app=$!
+        sleep 3
+        DISPLAY=$display import -window root -crop 960x640+0+0 +repage "dist/screenshots/${shot%%:*}.png"
+        kill "$app"
+        wait "$app" 2>/dev/null || true
+    done
+    ls dist/screenshots
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -47,10 +174,23 @@ run)
     ;;
 test)
     install_missing
+    check_format
     build default
     with_temp_home ctest --preset default
+    package
+    check_package
     build asan
     with_temp_home ctest --preset asan
+    ;;
+package)
+    install_missing
+    build default
+    package
+    ;;
+screenshots)
+    install_missing "${screenshot_packages[@]}"
+    build default
+    screenshots
     ;;
 bench)
     install_missing
@@ -59,7 +199,7 @@ bench)
     ./build/bin/lexivane-bench "$@"
     ;;
 *)
-    echo "usage: $0 run|test|bench [args]" >&2
+    echo "usage: $0 run|test|package|bench|screenshots [args]" >&2
     exit 2
     ;;
 esac

@@ -13,7 +13,7 @@ ZelConfirm::Runner &runner()
 
 QString ZelConfirm::defaultInformative()
 {
-    return QStringLiteral("Are you sure you want to do this?");
+    return tr("Are you sure you want to do this?");
 }
 
 bool ZelConfirm::ask(const QString &title, const QString &text, const QString &informative)

@@ -2,6 +2,7 @@
 #ifndef ZELCONFIRM_H
 #define ZELCONFIRM_H
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -13,8 +14,10 @@ class QMessageBox;
 // Yes and Cancel, and Cancel as default. Anything but Yes means "leave everything as it is".
 class ZelConfirm
 {
+    Q_DECLARE_TR_FUNCTIONS(ZelConfirm)
+
 public:
-    // The informative text most questions use. It is deliberately not translated.
+    // The informative text most questions use.
     static QString defaultInformative();
 
     // Shows the box and returns true only when the user pressed Yes.

@@ -6,8 +6,14 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTranslator>
 #include <QUrl>
+
+#include <memory>
 
 namespace {
 
@@ -15,6 +21,13 @@ ZelUtils::UrlOpener &urlOpener()
 {
     static ZelUtils::UrlOpener opener;
     return opener;
+}
+
+// The translators installed by installTranslations(), owned by the application object.
+QPointer<QTranslator> &installedTranslator(int which)
+{
+    static QPointer<QTranslator> translators[2];
+    return translators[which];
 }
 
 } // namespace
@@ -67,4 +80,38 @@ void ZelUtils::setApplicationIdentity()
     QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/svgIcons/lexivane_02.svg")));
     QApplication::setApplicationVersion(QStringLiteral("3.0"));
+}
+
+QString ZelUtils::installTranslations(const QLocale &locale)
+{
+    for (int which = 0; which < 2; ++which) {
+        if (QTranslator *old = installedTranslator(which)) {
+            QCoreApplication::removeTranslator(old);
+            delete old;
+        }
+    }
+
+    const QString ownFolder = dataPath(QStringLiteral("translations"));
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (QString language : locale.uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        // The program's texts are English: a user who puts English first gets them as written,
+        // even when a translated language comes further down the list.
+        if (language == QLatin1String("C") || language == QLatin1String("en")
+            || language.startsWith(QLatin1String("en_")))
+            return QString();
+        auto own = std::make_unique<QTranslator>(QCoreApplication::instance());
+        // load() also tries the name without its country ("lexivane_de" for "de_AT").
+        if (!own->load(QStringLiteral("lexivane_") + language, ownFolder))
+            continue;
+        QCoreApplication::installTranslator(own.get());
+        installedTranslator(0) = own.release();
+        auto qt = std::make_unique<QTranslator>(QCoreApplication::instance());
+        if (qt->load(QStringLiteral("qtbase_") + language, qtFolder)) {
+            QCoreApplication::installTranslator(qt.get());
+            installedTranslator(1) = qt.release();
+        }
+        return language;
+    }
+    return QString();
 }

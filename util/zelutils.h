@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QLocale;
 class QUrl;
 
 // Small desktop helpers shared by the whole program: where the run-time files are, and handing a
@@ -28,6 +29,13 @@ public:
     // store), domain, window icon and version. The program sets it at start; tests that make
     // windows set the same.
     static void setApplicationIdentity();
+
+    // Installs the program's translation and Qt's own (for the standard buttons and dialogs) for the
+    // first of the locale's interface languages that the program is translated into; removes those
+    // installed by an earlier call first. English, or the C locale, ahead of any translated language
+    // keeps the program's own texts. Returns the interface language whose translation was installed
+    // ("de_DE"), or an empty string when none was.
+    static QString installTranslations(const QLocale &locale);
 
     // Opens a local file with the desktop's default program. True when the desktop took the URL;
     // otherwise, with showErrors, a warning box says which file could not be opened.

@@ -1,0 +1,896 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>DlgChooseDbLang</name>
+    <message>
+        <source>Choose preferred spelling</source>
+        <translation>Bevorzugte Schreibweise wählen</translation>
+    </message>
+    <message>
+        <source>Choose which version of the database you would like to use.
+The databases differ slightly in spelling and vocabulary.</source>
+        <translation>Wählen Sie, welche Fassung der Datenbank Sie verwenden möchten.
+Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</translation>
+    </message>
+    <message>
+        <source>American (US)</source>
+        <translation>Amerikanisch (US)</translation>
+    </message>
+    <message>
+        <source>British (UK)</source>
+        <translation>Britisch (UK)</translation>
+    </message>
+    <message>
+        <source>Canadian</source>
+        <translation>Kanadisch</translation>
+    </message>
+</context>
+<context>
+    <name>DlgEditSentence</name>
+    <message>
+        <source>Add or edit a sentence</source>
+        <translation>Satz hinzufügen oder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Times used:</source>
+        <translation>Verwendet:</translation>
+    </message>
+    <message>
+        <source>Sentence:</source>
+        <translation>Satz:</translation>
+    </message>
+    <message>
+        <source>Sentence status:</source>
+        <translation>Status des Satzes:</translation>
+    </message>
+    <message>
+        <source>No gapped word.</source>
+        <translation>Kein Lückenwort.</translation>
+    </message>
+    <message>
+        <source>Unmatched brackets!</source>
+        <translation>Klammern ohne Gegenstück!</translation>
+    </message>
+</context>
+<context>
+    <name>DlgRandomSentences</name>
+    <message>
+        <source>Random selection of sentences</source>
+        <translation>Zufällige Auswahl von Sätzen</translation>
+    </message>
+    <message>
+        <source>&amp;Number of sentences required:</source>
+        <translation>&amp;Anzahl der gewünschten Sätze:</translation>
+    </message>
+    <message>
+        <source>Allow &amp;multiple sentence with the same word</source>
+        <translation>&amp;Mehrere Sätze mit demselben Wort zulassen</translation>
+    </message>
+    <message>
+        <source>&amp;Include sentences with &quot;used&quot; value &gt; 0</source>
+        <translation>Sätze mit „Verwendet“-Wert &gt; 0 &amp;einbeziehen</translation>
+    </message>
+    <message>
+        <source>Select only from words which have &quot;&amp;used&quot; sentences</source>
+        <translation>Nur aus Wörtern mit &amp;verwendeten Sätzen auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>LxdbSentenceTableModel</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Verwendet</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Satz</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>MainWindow</translation>
+    </message>
+    <message>
+        <source>Lexivane</source>
+        <translation>Lexivane</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move the selected sentence(s) up in the list.</source>
+        <translation>Den oder die ausgewählten Sätze in der Liste nach oben verschieben.</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Move the selected sentence(s) down in the list.</source>
+        <translation>Den oder die ausgewählten Sätze in der Liste nach unten verschieben.</translation>
+    </message>
+    <message>
+        <source>&amp;Db</source>
+        <translation>&amp;Datenbank</translation>
+    </message>
+    <message>
+        <source>New word</source>
+        <translation>Neues Wort</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>New sentence</source>
+        <translation>Neuer Satz</translation>
+    </message>
+    <message>
+        <source>Delete sentence</source>
+        <translation>Satz löschen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Verwenden</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Include &amp;Q #s</source>
+        <translation>&amp;Fragenummern</translation>
+    </message>
+    <message>
+        <source>&amp;Gap words</source>
+        <translation>Wörter als &amp;Lücken</translation>
+    </message>
+    <message>
+        <source>Brac&amp;ket words</source>
+        <translation>Wörter in &amp;Klammern</translation>
+    </message>
+    <message>
+        <source>&amp;Jumble order</source>
+        <translation>Reihenfolge &amp;mischen</translation>
+    </message>
+    <message>
+        <source>Include wo&amp;rd list</source>
+        <translation>Wort&amp;liste einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Ausgabe</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Zwischenablage</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>RTF</source>
+        <translation>RTF</translation>
+    </message>
+    <message>
+        <source>JMatch</source>
+        <translation>JMatch</translation>
+    </message>
+    <message>
+        <source>JCloze</source>
+        <translation>JCloze</translation>
+    </message>
+    <message>
+        <source>Backup database</source>
+        <translation>Datenbank sichern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Create a new vocabulary database file</source>
+        <translation>Eine neue Vokabeldatenbank anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Open an existing vocabulary database file</source>
+        <translation>Eine vorhandene Vokabeldatenbank öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Append</source>
+        <translation>&amp;Anhängen</translation>
+    </message>
+    <message>
+        <source>Open an existing vocabulary database file and append it to the current database.</source>
+        <translation>Eine vorhandene Vokabeldatenbank öffnen und an die aktuelle Datenbank anhängen.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save the current vocabulary database file</source>
+        <translation>Die aktuelle Vokabeldatenbank speichern</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save the current vocabulary database file with a new name</source>
+        <translation>Die aktuelle Vokabeldatenbank unter einem neuen Namen speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Export to XML</source>
+        <translation>Als XML &amp;exportieren</translation>
+    </message>
+    <message>
+        <source>Save the current vocabulary database to a file in XML format</source>
+        <translation>Die aktuelle Vokabeldatenbank als XML-Datei speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Import from XML</source>
+        <translation>Aus XML &amp;importieren</translation>
+    </message>
+    <message>
+        <source>Import a vocabulary database from XML format</source>
+        <translation>Eine Vokabeldatenbank aus einer XML-Datei importieren</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;New word</source>
+        <translation>&amp;Neues Wort</translation>
+    </message>
+    <message>
+        <source>Add a new headword to the database.</source>
+        <translation>Ein neues Stichwort in die Datenbank aufnehmen.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete word</source>
+        <translation>Wort &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;New Sentence</source>
+        <translation>&amp;Neuer Satz</translation>
+    </message>
+    <message>
+        <source>Add a new sentence to the database.</source>
+        <translation>Einen neuen Satz in die Datenbank aufnehmen.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Sentence</source>
+        <translation>Satz &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Sentence</source>
+        <translation>Satz &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit the selected sentence.</source>
+        <translation>Den ausgewählten Satz bearbeiten.</translation>
+    </message>
+    <message>
+        <source>&amp;Use Sentence</source>
+        <translation>Satz &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>Use the selected sentence(s) in the output.</source>
+        <translation>Den oder die ausgewählten Sätze in die Ausgabe übernehmen.</translation>
+    </message>
+    <message>
+        <source>&amp;Zero all used values</source>
+        <translation>Alle Zähler auf &amp;null setzen</translation>
+    </message>
+    <message>
+        <source>Set the value of the &apos;Used&apos; counter to zero for all sentences in the database.</source>
+        <translation>Den Zähler „Verwendet“ für alle Sätze der Datenbank auf null setzen.</translation>
+    </message>
+    <message>
+        <source>&amp;Include Q #s</source>
+        <translation>&amp;Fragenummern</translation>
+    </message>
+    <message>
+        <source>Include question numbers for all the sentences in the output.</source>
+        <translation>Alle Sätze der Ausgabe mit Fragenummern versehen.</translation>
+    </message>
+    <message>
+        <source>Gap all the key words in the output sentences.</source>
+        <translation>Alle Schlüsselwörter in den Sätzen der Ausgabe durch Lücken ersetzen.</translation>
+    </message>
+    <message>
+        <source>&amp;Bracket words</source>
+        <translation>Wörter in &amp;Klammern</translation>
+    </message>
+    <message>
+        <source>Include brackets around key words in the output.</source>
+        <translation>Die Schlüsselwörter in der Ausgabe in Klammern setzen.</translation>
+    </message>
+    <message>
+        <source>Jumble the order of the sentences in the output.</source>
+        <translation>Die Reihenfolge der Sätze in der Ausgabe mischen.</translation>
+    </message>
+    <message>
+        <source>Include word &amp;list</source>
+        <translation>&amp;Wortliste einfügen</translation>
+    </message>
+    <message>
+        <source>Include a list of all the gapped words in the output.</source>
+        <translation>Eine Liste aller Lückenwörter in die Ausgabe aufnehmen.</translation>
+    </message>
+    <message>
+        <source>&amp;Clipboard</source>
+        <translation>&amp;Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Place the current output sentences on the clipboard.</source>
+        <translation>Die aktuellen Sätze der Ausgabe in die Zwischenablage legen.</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create an XHTML web page.</source>
+        <translation>Die aktuellen Sätze der Ausgabe als XHTML-Webseite exportieren.</translation>
+    </message>
+    <message>
+        <source>&amp;RTF</source>
+        <translation>&amp;RTF</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create an RTF word-processor document.</source>
+        <translation>Die aktuellen Sätze der Ausgabe als RTF-Dokument für die Textverarbeitung exportieren.</translation>
+    </message>
+    <message>
+        <source>J&amp;Match</source>
+        <translation>J&amp;Match</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a Hot Potatoes JMatch matching exercise.</source>
+        <translation>Die aktuellen Sätze der Ausgabe als Hot-Potatoes-Zuordnungsübung (JMatch) exportieren.</translation>
+    </message>
+    <message>
+        <source>JClo&amp;ze</source>
+        <translation>JClo&amp;ze</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise.</source>
+        <translation>Die aktuellen Sätze der Ausgabe als Hot-Potatoes-Lückentext (JCloze) exportieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Random output</source>
+        <translation>&amp;Zufällige Ausgabe</translation>
+    </message>
+    <message>
+        <source>Generate a random selection of sentences in the output box.</source>
+        <translation>Eine zufällige Auswahl von Sätzen in die Ausgabe stellen.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Search for text in the database</source>
+        <translation>Text in der Datenbank suchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Search for the next instance of text in the database</source>
+        <translation>Die nächste Fundstelle des Textes in der Datenbank suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Open the Help file.</source>
+        <translation>Die Hilfe öffnen.</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>&amp;Erste Schritte</translation>
+    </message>
+    <message>
+        <source>Show the &apos;Getting started&apos; topic in the Help file.</source>
+        <translation>Das Thema „Erste Schritte“ der Hilfe anzeigen.</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Show information about the application.</source>
+        <translation>Informationen über das Programm anzeigen.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Words</source>
+        <translation>&amp;Wörter</translation>
+    </message>
+    <message>
+        <source>&amp;Sentences</source>
+        <translation>S&amp;ätze</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>S&amp;uchen</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>%1: %2[*] - %3</source>
+        <translation>%1: %2[*] - %3</translation>
+    </message>
+    <message>
+        <source>database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Add new headword</source>
+        <translation>Neues Stichwort hinzufügen</translation>
+    </message>
+    <message>
+        <source>New headword:</source>
+        <translation>Neues Stichwort:</translation>
+    </message>
+    <message>
+        <source>Headword already exists</source>
+        <translation>Stichwort existiert bereits</translation>
+    </message>
+    <message>
+        <source>This word already exists in the database.</source>
+        <translation>Dieses Wort ist bereits in der Datenbank vorhanden.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to add a duplicate of it?</source>
+        <translation>Möchten Sie es wirklich ein zweites Mal hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Edit headword</source>
+        <translation>Stichwort bearbeiten</translation>
+    </message>
+    <message>
+        <source>Altered headword:</source>
+        <translation>Geändertes Stichwort:</translation>
+    </message>
+    <message>
+        <source>Deleting headwords</source>
+        <translation>Stichwörter löschen</translation>
+    </message>
+    <message>
+        <source>You are about to delete the following words, along with all their associated sentences:</source>
+        <translation>Sie sind dabei, die folgenden Wörter mit allen zugehörigen Sätzen zu löschen:</translation>
+    </message>
+    <message>
+        <source>Enter your sentence here. Words in square [brackets] will be gapped.</source>
+        <translation>Geben Sie hier Ihren Satz ein. Wörter in eckigen [Klammern] werden zu Lücken.</translation>
+    </message>
+    <message>
+        <source>You are about to delete this sentence from the database.</source>
+        <translation>Sie sind dabei, diesen Satz aus der Datenbank zu löschen.</translation>
+    </message>
+    <message>
+        <source>You are about to delete %1 sentences from the database.</source>
+        <translation>Sie sind dabei, %1 Sätze aus der Datenbank zu löschen.</translation>
+    </message>
+    <message>
+        <source>Deleting sentences</source>
+        <translation>Sätze löschen</translation>
+    </message>
+    <message>
+        <source>Reset &apos;Used&apos; counters</source>
+        <translation>Zähler „Verwendet“ zurücksetzen</translation>
+    </message>
+    <message>
+        <source>You are about to set the &apos;Used&apos; counters for
+ all sentences in the database to zero.</source>
+        <translation>Sie sind dabei, die Zähler „Verwendet“ für
+ alle Sätze der Datenbank auf null zu setzen.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Search for:</source>
+        <translation>Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Unable to find &quot;%1&quot; in the database.</source>
+        <translation>„%1“ wurde in der Datenbank nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Template file missing</source>
+        <translation>Vorlagendatei fehlt</translation>
+    </message>
+    <message>
+        <source>Unable to load the template file from 
+</source>
+        <translation>Die Vorlagendatei kann nicht geladen werden aus 
+</translation>
+    </message>
+    <message>
+        <source>Problem loading template file</source>
+        <translation>Problem beim Laden der Vorlagendatei</translation>
+    </message>
+    <message>
+        <source>Problem with template file</source>
+        <translation>Problem mit der Vorlagendatei</translation>
+    </message>
+    <message>
+        <source>This template file appears to be corrupted: 
+</source>
+        <translation>Diese Vorlagendatei scheint beschädigt zu sein: 
+</translation>
+    </message>
+    <message>
+        <source>Do you want to open the saved file?</source>
+        <translation>Möchten Sie die gespeicherte Datei öffnen?</translation>
+    </message>
+    <message>
+        <source>Save RTF file</source>
+        <translation>RTF-Datei speichern</translation>
+    </message>
+    <message>
+        <source>RTF files (*.rtf)</source>
+        <translation>RTF-Dateien (*.rtf)</translation>
+    </message>
+    <message>
+        <source>Problem saving RTF file</source>
+        <translation>Problem beim Speichern der RTF-Datei</translation>
+    </message>
+    <message>
+        <source>Unable to save the RTF file to 
+</source>
+        <translation>Die RTF-Datei kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open RTF file</source>
+        <translation>RTF-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Save XHTML file</source>
+        <translation>XHTML-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Web page files (*.htm *.html *.xhtml)</source>
+        <translation>Webseiten (*.htm *.html *.xhtml)</translation>
+    </message>
+    <message>
+        <source>Problem saving XHTML file</source>
+        <translation>Problem beim Speichern der XHTML-Datei</translation>
+    </message>
+    <message>
+        <source>Unable to save the XHTML file to 
+</source>
+        <translation>Die XHTML-Datei kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open XHTML file</source>
+        <translation>XHTML-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Save JMatch file</source>
+        <translation>JMatch-Datei speichern</translation>
+    </message>
+    <message>
+        <source>JMatch files (*.jmt)</source>
+        <translation>JMatch-Dateien (*.jmt)</translation>
+    </message>
+    <message>
+        <source>Problem saving JMatch file</source>
+        <translation>Problem beim Speichern der JMatch-Datei</translation>
+    </message>
+    <message>
+        <source>Unable to save the JMatch file to 
+</source>
+        <translation>Die JMatch-Datei kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open JMatch file</source>
+        <translation>JMatch-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Save JCloze file</source>
+        <translation>JCloze-Datei speichern</translation>
+    </message>
+    <message>
+        <source>JCloze files (*.jcl)</source>
+        <translation>JCloze-Dateien (*.jcl)</translation>
+    </message>
+    <message>
+        <source>Problem saving JCloze file</source>
+        <translation>Problem beim Speichern der JCloze-Datei</translation>
+    </message>
+    <message>
+        <source>Unable to save the JCloze file to 
+</source>
+        <translation>Die JCloze-Datei kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open JCloze file</source>
+        <translation>JCloze-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Duplicate entries in database</source>
+        <translation>Doppelte Einträge in der Datenbank</translation>
+    </message>
+    <message>
+        <source>The database you are appending contains some of the same headwords as the current database.</source>
+        <translation>Die Datenbank, die Sie anhängen, enthält einige Stichwörter, die auch in der aktuellen Datenbank stehen.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to continue?</source>
+        <translation>Möchten Sie wirklich fortfahren?</translation>
+    </message>
+    <message>
+        <source>You can either merge duplicate headwords into a single entry, or keep the duplicates.</source>
+        <translation>Sie können doppelte Stichwörter zu einem Eintrag zusammenführen oder die doppelten Einträge behalten.</translation>
+    </message>
+    <message>
+        <source>Would you like to merge duplicates or keep them?</source>
+        <translation>Möchten Sie die doppelten Einträge zusammenführen oder behalten?</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Zusammenführen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Behalten</translation>
+    </message>
+    <message>
+        <source>Resource file</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>The database has been modified.
+Do you want to save your changes?</source>
+        <translation>Die Datenbank wurde geändert.
+Möchten Sie Ihre Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Open vocabulary database file</source>
+        <translation>Vokabeldatenbank öffnen</translation>
+    </message>
+    <message>
+        <source>Vocabulary database files (*.lxv *.voc)</source>
+        <translation>Vokabeldatenbanken (*.lxv *.voc)</translation>
+    </message>
+    <message>
+        <source>Append vocabulary database file</source>
+        <translation>Vokabeldatenbank anhängen</translation>
+    </message>
+    <message>
+        <source>File open error</source>
+        <translation>Fehler beim Öffnen der Datei</translation>
+    </message>
+    <message>
+        <source>This file is not a vocabulary database:
+%1</source>
+        <translation>Diese Datei ist keine Vokabeldatenbank:
+%1</translation>
+    </message>
+    <message>
+        <source>Appending file failed.</source>
+        <translation>Anhängen der Datei fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Loading cancelled.</source>
+        <translation>Laden abgebrochen.</translation>
+    </message>
+    <message>
+        <source>File loaded</source>
+        <translation>Datei geladen</translation>
+    </message>
+    <message>
+        <source>Appending file completed.</source>
+        <translation>Datei angehängt.</translation>
+    </message>
+    <message>
+        <source>Appending file cancelled.</source>
+        <translation>Anhängen der Datei abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Save database file</source>
+        <translation>Datenbank speichern</translation>
+    </message>
+    <message>
+        <source>Vocabulary database files (*.lxv)</source>
+        <translation>Vokabeldatenbanken (*.lxv)</translation>
+    </message>
+    <message>
+        <source>Save cancelled</source>
+        <translation>Speichern abgebrochen</translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation>Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>Backup created</source>
+        <translation>Sicherung erstellt</translation>
+    </message>
+    <message>
+        <source>Your database has been backed up to:
+%1</source>
+        <translation>Ihre Datenbank wurde gesichert unter:
+%1</translation>
+    </message>
+    <message>
+        <source>Backup failed</source>
+        <translation>Sicherung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Your database could not be backed up to:
+%1</source>
+        <translation>Ihre Datenbank konnte nicht gesichert werden unter:
+%1</translation>
+    </message>
+    <message>
+        <source>Export XML file</source>
+        <translation>XML-Datei exportieren</translation>
+    </message>
+    <message>
+        <source>XML files (*.xml)</source>
+        <translation>XML-Dateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>XML file saved</source>
+        <translation>XML-Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>Export complete.</source>
+        <translation>Export abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>File save error</source>
+        <translation>Fehler beim Speichern der Datei</translation>
+    </message>
+    <message>
+        <source>Unable to save XML file: %1</source>
+        <translation>XML-Datei kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Import vocabulary database from XML file</source>
+        <translation>Vokabeldatenbank aus XML-Datei importieren</translation>
+    </message>
+    <message>
+        <source>Unable to open XML file: %1</source>
+        <translation>XML-Datei kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>Output box will be cleared</source>
+        <translation>Die Ausgabe wird geleert</translation>
+    </message>
+    <message>
+        <source>This will remove the sentences currently in the output box.</source>
+        <translation>Damit werden die Sätze entfernt, die jetzt in der Ausgabe stehen.</translation>
+    </message>
+    <message>
+        <source>Not enough sentences</source>
+        <translation>Nicht genügend Sätze</translation>
+    </message>
+    <message>
+        <source>There aren&apos;t enough sentences in the
+database matching your criteria to
+complete your exercise.</source>
+        <translation>Die Datenbank enthält nicht genügend
+Sätze, die Ihren Kriterien entsprechen,
+um die Übung zu vervollständigen.</translation>
+    </message>
+    <message>
+        <source>Text copied to clipboard</source>
+        <translation>Text in die Zwischenablage kopiert</translation>
+    </message>
+    <message>
+        <source>Your exercise has been copied to the clipboard.
+You can paste it into any text application.</source>
+        <translation>Ihre Übung wurde in die Zwischenablage kopiert.
+Sie können sie in jedes Textprogramm einfügen.</translation>
+    </message>
+    <message>
+        <source>Failed to copy database file</source>
+        <translation>Datenbankdatei konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>Unable to copy the database file %1 to %2.</source>
+        <translation>Die Datenbankdatei %1 kann nicht nach %2 kopiert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ZelConfirm</name>
+    <message>
+        <source>Are you sure you want to do this?</source>
+        <translation>Möchten Sie das wirklich tun?</translation>
+    </message>
+</context>
+<context>
+    <name>ZelFileDialog</name>
+    <message>
+        <source>Overwrite file?</source>
+        <translation>Datei überschreiben?</translation>
+    </message>
+    <message>
+        <source>This file already exists. Are you sure you want to overwrite it?</source>
+        <translation>Diese Datei existiert bereits. Möchten Sie sie wirklich überschreiben?</translation>
+    </message>
+</context>
+<context>
+    <name>ZelUtils</name>
+    <message>
+        <source>File open error</source>
+        <translation>Fehler beim Öffnen der Datei</translation>
+    </message>
+    <message>
+        <source>Unable to open this file:
+ %1</source>
+        <translation>Diese Datei kann nicht geöffnet werden:
+ %1</translation>
+    </message>
+    <message>
+        <source>Please try opening the file manually.</source>
+        <translation>Bitte versuchen Sie, die Datei selbst zu öffnen.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,896 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>DlgChooseDbLang</name>
+    <message>
+        <source>Choose preferred spelling</source>
+        <translation>Elegir la ortografía preferida</translation>
+    </message>
+    <message>
+        <source>Choose which version of the database you would like to use.
+The databases differ slightly in spelling and vocabulary.</source>
+        <translation>Elija qué versión de la base de datos desea utilizar.
+Las bases de datos difieren ligeramente en ortografía y vocabulario.</translation>
+    </message>
+    <message>
+        <source>American (US)</source>
+        <translation>Estadounidense (EE. UU.)</translation>
+    </message>
+    <message>
+        <source>British (UK)</source>
+        <translation>Británico (Reino Unido)</translation>
+    </message>
+    <message>
+        <source>Canadian</source>
+        <translation>Canadiense</translation>
+    </message>
+</context>
+<context>
+    <name>DlgEditSentence</name>
+    <message>
+        <source>Add or edit a sentence</source>
+        <translation>Añadir o editar una frase</translation>
+    </message>
+    <message>
+        <source>Times used:</source>
+        <translation>Veces usada:</translation>
+    </message>
+    <message>
+        <source>Sentence:</source>
+        <translation>Frase:</translation>
+    </message>
+    <message>
+        <source>Sentence status:</source>
+        <translation>Estado de la frase:</translation>
+    </message>
+    <message>
+        <source>No gapped word.</source>
+        <translation>Ninguna palabra con hueco.</translation>
+    </message>
+    <message>
+        <source>Unmatched brackets!</source>
+        <translation>¡Corchetes sin pareja!</translation>
+    </message>
+</context>
+<context>
+    <name>DlgRandomSentences</name>
+    <message>
+        <source>Random selection of sentences</source>
+        <translation>Selección aleatoria de frases</translation>
+    </message>
+    <message>
+        <source>&amp;Number of sentences required:</source>
+        <translation>&amp;Número de frases necesarias:</translation>
+    </message>
+    <message>
+        <source>Allow &amp;multiple sentence with the same word</source>
+        <translation>Permitir &amp;varias frases con la misma palabra</translation>
+    </message>
+    <message>
+        <source>&amp;Include sentences with &quot;used&quot; value &gt; 0</source>
+        <translation>&amp;Incluir frases con valor de «usada» &gt; 0</translation>
+    </message>
+    <message>
+        <source>Select only from words which have &quot;&amp;used&quot; sentences</source>
+        <translation>Elegir solo entre palabras con frases «&amp;usadas»</translation>
+    </message>
+</context>
+<context>
+    <name>LxdbSentenceTableModel</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Usos</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Frase</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>MainWindow</translation>
+    </message>
+    <message>
+        <source>Lexivane</source>
+        <translation>Lexivane</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation>Frases</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move the selected sentence(s) up in the list.</source>
+        <translation>Subir la(s) frase(s) seleccionada(s) en la lista.</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>Move the selected sentence(s) down in the list.</source>
+        <translation>Bajar la(s) frase(s) seleccionada(s) en la lista.</translation>
+    </message>
+    <message>
+        <source>&amp;Db</source>
+        <translation>&amp;Base de datos</translation>
+    </message>
+    <message>
+        <source>New word</source>
+        <translation>Nueva palabra</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>New sentence</source>
+        <translation>Nueva frase</translation>
+    </message>
+    <message>
+        <source>Delete sentence</source>
+        <translation>Eliminar frase</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Usar</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Include &amp;Q #s</source>
+        <translation>Incluir &amp;números de pregunta</translation>
+    </message>
+    <message>
+        <source>&amp;Gap words</source>
+        <translation>Palabras como &amp;huecos</translation>
+    </message>
+    <message>
+        <source>Brac&amp;ket words</source>
+        <translation>Palabras entre &amp;corchetes</translation>
+    </message>
+    <message>
+        <source>&amp;Jumble order</source>
+        <translation>&amp;Mezclar el orden</translation>
+    </message>
+    <message>
+        <source>Include wo&amp;rd list</source>
+        <translation>Incluir &amp;lista de palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Salida</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vaciar</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Portapapeles</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>RTF</source>
+        <translation>RTF</translation>
+    </message>
+    <message>
+        <source>JMatch</source>
+        <translation>JMatch</translation>
+    </message>
+    <message>
+        <source>JCloze</source>
+        <translation>JCloze</translation>
+    </message>
+    <message>
+        <source>Backup database</source>
+        <translation>Copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuevo</translation>
+    </message>
+    <message>
+        <source>Create a new vocabulary database file</source>
+        <translation>Crear un nuevo archivo de base de datos de vocabulario</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>Open an existing vocabulary database file</source>
+        <translation>Abrir un archivo de base de datos de vocabulario existente</translation>
+    </message>
+    <message>
+        <source>&amp;Append</source>
+        <translation>A&amp;ñadir</translation>
+    </message>
+    <message>
+        <source>Open an existing vocabulary database file and append it to the current database.</source>
+        <translation>Abrir un archivo de base de datos de vocabulario existente y añadirlo a la base de datos actual.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save the current vocabulary database file</source>
+        <translation>Guardar el archivo de base de datos de vocabulario actual</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Save the current vocabulary database file with a new name</source>
+        <translation>Guardar el archivo de base de datos de vocabulario actual con otro nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Export to XML</source>
+        <translation>&amp;Exportar a XML</translation>
+    </message>
+    <message>
+        <source>Save the current vocabulary database to a file in XML format</source>
+        <translation>Guardar la base de datos de vocabulario actual en un archivo con formato XML</translation>
+    </message>
+    <message>
+        <source>&amp;Import from XML</source>
+        <translation>&amp;Importar desde XML</translation>
+    </message>
+    <message>
+        <source>Import a vocabulary database from XML format</source>
+        <translation>Importar una base de datos de vocabulario en formato XML</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;New word</source>
+        <translation>&amp;Nueva palabra</translation>
+    </message>
+    <message>
+        <source>Add a new headword to the database.</source>
+        <translation>Añadir una nueva palabra clave a la base de datos.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete word</source>
+        <translation>&amp;Eliminar palabra</translation>
+    </message>
+    <message>
+        <source>&amp;New Sentence</source>
+        <translation>&amp;Nueva frase</translation>
+    </message>
+    <message>
+        <source>Add a new sentence to the database.</source>
+        <translation>Añadir una nueva frase a la base de datos.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Sentence</source>
+        <translation>&amp;Eliminar frase</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Sentence</source>
+        <translation>E&amp;ditar frase</translation>
+    </message>
+    <message>
+        <source>Edit the selected sentence.</source>
+        <translation>Editar la frase seleccionada.</translation>
+    </message>
+    <message>
+        <source>&amp;Use Sentence</source>
+        <translation>&amp;Usar frase</translation>
+    </message>
+    <message>
+        <source>Use the selected sentence(s) in the output.</source>
+        <translation>Usar la(s) frase(s) seleccionada(s) en la salida.</translation>
+    </message>
+    <message>
+        <source>&amp;Zero all used values</source>
+        <translation>&amp;Poner a cero todos los contadores</translation>
+    </message>
+    <message>
+        <source>Set the value of the &apos;Used&apos; counter to zero for all sentences in the database.</source>
+        <translation>Poner a cero el contador «Usos» de todas las frases de la base de datos.</translation>
+    </message>
+    <message>
+        <source>&amp;Include Q #s</source>
+        <translation>Incluir &amp;números de pregunta</translation>
+    </message>
+    <message>
+        <source>Include question numbers for all the sentences in the output.</source>
+        <translation>Incluir números de pregunta para todas las frases de la salida.</translation>
+    </message>
+    <message>
+        <source>Gap all the key words in the output sentences.</source>
+        <translation>Sustituir todas las palabras clave de las frases de la salida por huecos.</translation>
+    </message>
+    <message>
+        <source>&amp;Bracket words</source>
+        <translation>Palabras entre &amp;corchetes</translation>
+    </message>
+    <message>
+        <source>Include brackets around key words in the output.</source>
+        <translation>Poner las palabras clave de la salida entre corchetes.</translation>
+    </message>
+    <message>
+        <source>Jumble the order of the sentences in the output.</source>
+        <translation>Mezclar el orden de las frases de la salida.</translation>
+    </message>
+    <message>
+        <source>Include word &amp;list</source>
+        <translation>Incluir &amp;lista de palabras</translation>
+    </message>
+    <message>
+        <source>Include a list of all the gapped words in the output.</source>
+        <translation>Incluir en la salida una lista de todas las palabras convertidas en huecos.</translation>
+    </message>
+    <message>
+        <source>&amp;Clipboard</source>
+        <translation>&amp;Portapapeles</translation>
+    </message>
+    <message>
+        <source>Place the current output sentences on the clipboard.</source>
+        <translation>Copiar las frases de la salida actual al portapapeles.</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create an XHTML web page.</source>
+        <translation>Exportar las frases de la salida actual para crear una página web XHTML.</translation>
+    </message>
+    <message>
+        <source>&amp;RTF</source>
+        <translation>&amp;RTF</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create an RTF word-processor document.</source>
+        <translation>Exportar las frases de la salida actual para crear un documento RTF de procesador de textos.</translation>
+    </message>
+    <message>
+        <source>J&amp;Match</source>
+        <translation>J&amp;Match</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a Hot Potatoes JMatch matching exercise.</source>
+        <translation>Exportar las frases de la salida actual para crear un ejercicio de emparejamiento JMatch de Hot Potatoes.</translation>
+    </message>
+    <message>
+        <source>JClo&amp;ze</source>
+        <translation>JClo&amp;ze</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise.</source>
+        <translation>Exportar las frases de la salida actual para crear un ejercicio de huecos JCloze de Hot Potatoes.</translation>
+    </message>
+    <message>
+        <source>&amp;Random output</source>
+        <translation>Salida &amp;aleatoria</translation>
+    </message>
+    <message>
+        <source>Generate a random selection of sentences in the output box.</source>
+        <translation>Generar una selección aleatoria de frases en el cuadro de salida.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Search for text in the database</source>
+        <translation>Buscar texto en la base de datos</translation>
+    </message>
+    <message>
+        <source>Find &amp;next</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Search for the next instance of text in the database</source>
+        <translation>Buscar la siguiente aparición del texto en la base de datos</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Open the Help file.</source>
+        <translation>Abrir la ayuda.</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>&amp;Primeros pasos</translation>
+    </message>
+    <message>
+        <source>Show the &apos;Getting started&apos; topic in the Help file.</source>
+        <translation>Mostrar el tema «Primeros pasos» de la ayuda.</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Show information about the application.</source>
+        <translation>Mostrar información sobre el programa.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Words</source>
+        <translation>&amp;Palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Sentences</source>
+        <translation>&amp;Frases</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>%1: %2[*] - %3</source>
+        <translation>%1: %2[*] - %3</translation>
+    </message>
+    <message>
+        <source>database</source>
+        <translation>base de datos</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Add new headword</source>
+        <translation>Añadir nueva palabra clave</translation>
+    </message>
+    <message>
+        <source>New headword:</source>
+        <translation>Nueva palabra clave:</translation>
+    </message>
+    <message>
+        <source>Headword already exists</source>
+        <translation>La palabra clave ya existe</translation>
+    </message>
+    <message>
+        <source>This word already exists in the database.</source>
+        <translation>Esta palabra ya existe en la base de datos.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to add a duplicate of it?</source>
+        <translation>¿Seguro que desea añadirla otra vez?</translation>
+    </message>
+    <message>
+        <source>Edit headword</source>
+        <translation>Editar palabra clave</translation>
+    </message>
+    <message>
+        <source>Altered headword:</source>
+        <translation>Palabra clave modificada:</translation>
+    </message>
+    <message>
+        <source>Deleting headwords</source>
+        <translation>Eliminar palabras clave</translation>
+    </message>
+    <message>
+        <source>You are about to delete the following words, along with all their associated sentences:</source>
+        <translation>Está a punto de eliminar las siguientes palabras junto con todas sus frases:</translation>
+    </message>
+    <message>
+        <source>Enter your sentence here. Words in square [brackets] will be gapped.</source>
+        <translation>Escriba aquí su frase. Las palabras entre [corchetes] se convertirán en huecos.</translation>
+    </message>
+    <message>
+        <source>You are about to delete this sentence from the database.</source>
+        <translation>Está a punto de eliminar esta frase de la base de datos.</translation>
+    </message>
+    <message>
+        <source>You are about to delete %1 sentences from the database.</source>
+        <translation>Está a punto de eliminar %1 frases de la base de datos.</translation>
+    </message>
+    <message>
+        <source>Deleting sentences</source>
+        <translation>Eliminar frases</translation>
+    </message>
+    <message>
+        <source>Reset &apos;Used&apos; counters</source>
+        <translation>Poner a cero los contadores «Usos»</translation>
+    </message>
+    <message>
+        <source>You are about to set the &apos;Used&apos; counters for
+ all sentences in the database to zero.</source>
+        <translation>Está a punto de poner a cero los contadores «Usos» de
+ todas las frases de la base de datos.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Search for:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+    <message>
+        <source>Unable to find &quot;%1&quot; in the database.</source>
+        <translation>No se ha encontrado «%1» en la base de datos.</translation>
+    </message>
+    <message>
+        <source>Template file missing</source>
+        <translation>Falta el archivo de plantilla</translation>
+    </message>
+    <message>
+        <source>Unable to load the template file from 
+</source>
+        <translation>No se puede cargar el archivo de plantilla desde 
+</translation>
+    </message>
+    <message>
+        <source>Problem loading template file</source>
+        <translation>Problema al cargar el archivo de plantilla</translation>
+    </message>
+    <message>
+        <source>Problem with template file</source>
+        <translation>Problema con el archivo de plantilla</translation>
+    </message>
+    <message>
+        <source>This template file appears to be corrupted: 
+</source>
+        <translation>Este archivo de plantilla parece estar dañado: 
+</translation>
+    </message>
+    <message>
+        <source>Do you want to open the saved file?</source>
+        <translation>¿Desea abrir el archivo guardado?</translation>
+    </message>
+    <message>
+        <source>Save RTF file</source>
+        <translation>Guardar archivo RTF</translation>
+    </message>
+    <message>
+        <source>RTF files (*.rtf)</source>
+        <translation>Archivos RTF (*.rtf)</translation>
+    </message>
+    <message>
+        <source>Problem saving RTF file</source>
+        <translation>Problema al guardar el archivo RTF</translation>
+    </message>
+    <message>
+        <source>Unable to save the RTF file to 
+</source>
+        <translation>No se puede guardar el archivo RTF en 
+</translation>
+    </message>
+    <message>
+        <source>Open RTF file</source>
+        <translation>Abrir archivo RTF</translation>
+    </message>
+    <message>
+        <source>Save XHTML file</source>
+        <translation>Guardar archivo XHTML</translation>
+    </message>
+    <message>
+        <source>Web page files (*.htm *.html *.xhtml)</source>
+        <translation>Páginas web (*.htm *.html *.xhtml)</translation>
+    </message>
+    <message>
+        <source>Problem saving XHTML file</source>
+        <translation>Problema al guardar el archivo XHTML</translation>
+    </message>
+    <message>
+        <source>Unable to save the XHTML file to 
+</source>
+        <translation>No se puede guardar el archivo XHTML en 
+</translation>
+    </message>
+    <message>
+        <source>Open XHTML file</source>
+        <translation>Abrir archivo XHTML</translation>
+    </message>
+    <message>
+        <source>Save JMatch file</source>
+        <translation>Guardar archivo JMatch</translation>
+    </message>
+    <message>
+        <source>JMatch files (*.jmt)</source>
+        <translation>Archivos JMatch (*.jmt)</translation>
+    </message>
+    <message>
+        <source>Problem saving JMatch file</source>
+        <translation>Problema al guardar el archivo JMatch</translation>
+    </message>
+    <message>
+        <source>Unable to save the JMatch file to 
+</source>
+        <translation>No se puede guardar el archivo JMatch en 
+</translation>
+    </message>
+    <message>
+        <source>Open JMatch file</source>
+        <translation>Abrir archivo JMatch</translation>
+    </message>
+    <message>
+        <source>Save JCloze file</source>
+        <translation>Guardar archivo JCloze</translation>
+    </message>
+    <message>
+        <source>JCloze files (*.jcl)</source>
+        <translation>Archivos JCloze (*.jcl)</translation>
+    </message>
+    <message>
+        <source>Problem saving JCloze file</source>
+        <translation>Problema al guardar el archivo JCloze</translation>
+    </message>
+    <message>
+        <source>Unable to save the JCloze file to 
+</source>
+        <translation>No se puede guardar el archivo JCloze en 
+</translation>
+    </message>
+    <message>
+        <source>Open JCloze file</source>
+        <translation>Abrir archivo JCloze</translation>
+    </message>
+    <message>
+        <source>Duplicate entries in database</source>
+        <translation>Entradas duplicadas en la base de datos</translation>
+    </message>
+    <message>
+        <source>The database you are appending contains some of the same headwords as the current database.</source>
+        <translation>La base de datos que está añadiendo contiene algunas de las mismas palabras clave que la base de datos actual.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to continue?</source>
+        <translation>¿Seguro que desea continuar?</translation>
+    </message>
+    <message>
+        <source>You can either merge duplicate headwords into a single entry, or keep the duplicates.</source>
+        <translation>Puede fusionar las palabras clave duplicadas en una sola entrada o conservar los duplicados.</translation>
+    </message>
+    <message>
+        <source>Would you like to merge duplicates or keep them?</source>
+        <translation>¿Desea fusionar los duplicados o conservarlos?</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Fusionar</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Conservar</translation>
+    </message>
+    <message>
+        <source>Resource file</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>The database has been modified.
+Do you want to save your changes?</source>
+        <translation>La base de datos ha sido modificada.
+¿Desea guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Open vocabulary database file</source>
+        <translation>Abrir archivo de base de datos de vocabulario</translation>
+    </message>
+    <message>
+        <source>Vocabulary database files (*.lxv *.voc)</source>
+        <translation>Bases de datos de vocabulario (*.lxv *.voc)</translation>
+    </message>
+    <message>
+        <source>Append vocabulary database file</source>
+        <translation>Añadir archivo de base de datos de vocabulario</translation>
+    </message>
+    <message>
+        <source>File open error</source>
+        <translation>Error al abrir el archivo</translation>
+    </message>
+    <message>
+        <source>This file is not a vocabulary database:
+%1</source>
+        <translation>Este archivo no es una base de datos de vocabulario:
+%1</translation>
+    </message>
+    <message>
+        <source>Appending file failed.</source>
+        <translation>No se ha podido añadir el archivo.</translation>
+    </message>
+    <message>
+        <source>Loading cancelled.</source>
+        <translation>Carga cancelada.</translation>
+    </message>
+    <message>
+        <source>File loaded</source>
+        <translation>Archivo cargado</translation>
+    </message>
+    <message>
+        <source>Appending file completed.</source>
+        <translation>Archivo añadido.</translation>
+    </message>
+    <message>
+        <source>Appending file cancelled.</source>
+        <translation>Se ha cancelado la adición del archivo.</translation>
+    </message>
+    <message>
+        <source>Save database file</source>
+        <translation>Guardar base de datos</translation>
+    </message>
+    <message>
+        <source>Vocabulary database files (*.lxv)</source>
+        <translation>Bases de datos de vocabulario (*.lxv)</translation>
+    </message>
+    <message>
+        <source>Save cancelled</source>
+        <translation>Guardado cancelado</translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation>Archivo guardado</translation>
+    </message>
+    <message>
+        <source>Backup created</source>
+        <translation>Copia de seguridad creada</translation>
+    </message>
+    <message>
+        <source>Your database has been backed up to:
+%1</source>
+        <translation>Se ha hecho una copia de seguridad de su base de datos en:
+%1</translation>
+    </message>
+    <message>
+        <source>Backup failed</source>
+        <translation>Error en la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Your database could not be backed up to:
+%1</source>
+        <translation>No se ha podido hacer una copia de seguridad de su base de datos en:
+%1</translation>
+    </message>
+    <message>
+        <source>Export XML file</source>
+        <translation>Exportar archivo XML</translation>
+    </message>
+    <message>
+        <source>XML files (*.xml)</source>
+        <translation>Archivos XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>XML file saved</source>
+        <translation>Archivo XML guardado</translation>
+    </message>
+    <message>
+        <source>Export complete.</source>
+        <translation>Exportación completada.</translation>
+    </message>
+    <message>
+        <source>File save error</source>
+        <translation>Error al guardar el archivo</translation>
+    </message>
+    <message>
+        <source>Unable to save XML file: %1</source>
+        <translation>No se puede guardar el archivo XML: %1</translation>
+    </message>
+    <message>
+        <source>Import vocabulary database from XML file</source>
+        <translation>Importar base de datos de vocabulario desde archivo XML</translation>
+    </message>
+    <message>
+        <source>Unable to open XML file: %1</source>
+        <translation>No se puede abrir el archivo XML: %1</translation>
+    </message>
+    <message>
+        <source>Output box will be cleared</source>
+        <translation>Se vaciará el cuadro de salida</translation>
+    </message>
+    <message>
+        <source>This will remove the sentences currently in the output box.</source>
+        <translation>Se quitarán las frases que hay ahora en el cuadro de salida.</translation>
+    </message>
+    <message>
+        <source>Not enough sentences</source>
+        <translation>No hay suficientes frases</translation>
+    </message>
+    <message>
+        <source>There aren&apos;t enough sentences in the
+database matching your criteria to
+complete your exercise.</source>
+        <translation>No hay suficientes frases en la
+base de datos que cumplan sus criterios
+para completar el ejercicio.</translation>
+    </message>
+    <message>
+        <source>Text copied to clipboard</source>
+        <translation>Texto copiado al portapapeles</translation>
+    </message>
+    <message>
+        <source>Your exercise has been copied to the clipboard.
+You can paste it into any text application.</source>
+        <translation>Su ejercicio se ha copiado al portapapeles.
+Puede pegarlo en cualquier programa de texto.</translation>
+    </message>
+    <message>
+        <source>Failed to copy database file</source>
+        <translation>No se ha podido copiar el archivo de base de datos</translation>
+    </message>
+    <message>
+        <source>Unable to copy the database file %1 to %2.</source>
+        <translation>No se puede copiar el archivo de base de datos %1 en %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ZelConfirm</name>
+    <message>
+        <source>Are you sure you want to do this?</source>
+        <translation>¿Seguro que desea hacerlo?</translation>
+    </message>
+</context>
+<context>
+    <name>ZelFileDialog</name>
+    <message>
+        <source>Overwrite file?</source>
+        <translation>¿Sobrescribir el archivo?</translation>
+    </message>
+    <message>
+        <source>This file already exists. Are you sure you want to overwrite it?</source>
+        <translation>Este archivo ya existe. ¿Seguro que desea sobrescribirlo?</translation>
+    </message>
+</context>
+<context>
+    <name>ZelUtils</name>
+    <message>
+        <source>File open error</source>
+        <translation>Error al abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Unable to open this file:
+ %1</source>
+        <translation>No se puede abrir este archivo:
+ %1</translation>
+    </message>
+    <message>
+        <source>Please try opening the file manually.</source>
+        <translation>Intente abrir el archivo manualmente.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,896 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>DlgChooseDbLang</name>
+    <message>
+        <source>Choose preferred spelling</source>
+        <translation>Choisir l&apos;orthographe préférée</translation>
+    </message>
+    <message>
+        <source>Choose which version of the database you would like to use.
+The databases differ slightly in spelling and vocabulary.</source>
+        <translation>Choisissez la version de la base de données que vous souhaitez utiliser.
+Les bases de données diffèrent légèrement par l&apos;orthographe et le vocabulaire.</translation>
+    </message>
+    <message>
+        <source>American (US)</source>
+        <translation>Américain (US)</translation>
+    </message>
+    <message>
+        <source>British (UK)</source>
+        <translation>Britannique (UK)</translation>
+    </message>
+    <message>
+        <source>Canadian</source>
+        <translation>Canadien</translation>
+    </message>
+</context>
+<context>
+    <name>DlgEditSentence</name>
+    <message>
+        <source>Add or edit a sentence</source>
+        <translation>Ajouter ou modifier une phrase</translation>
+    </message>
+    <message>
+        <source>Times used:</source>
+        <translation>Nombre d&apos;utilisations :</translation>
+    </message>
+    <message>
+        <source>Sentence:</source>
+        <translation>Phrase :</translation>
+    </message>
+    <message>
+        <source>Sentence status:</source>
+        <translation>État de la phrase :</translation>
+    </message>
+    <message>
+        <source>No gapped word.</source>
+        <translation>Aucun mot à trouer.</translation>
+    </message>
+    <message>
+        <source>Unmatched brackets!</source>
+        <translation>Crochets non appariés !</translation>
+    </message>
+</context>
+<context>
+    <name>DlgRandomSentences</name>
+    <message>
+        <source>Random selection of sentences</source>
+        <translation>Sélection aléatoire de phrases</translation>
+    </message>
+    <message>
+        <source>&amp;Number of sentences required:</source>
+        <translation>&amp;Nombre de phrases souhaitées :</translation>
+    </message>
+    <message>
+        <source>Allow &amp;multiple sentence with the same word</source>
+        <translation>Autoriser &amp;plusieurs phrases avec le même mot</translation>
+    </message>
+    <message>
+        <source>&amp;Include sentences with &quot;used&quot; value &gt; 0</source>
+        <translation>&amp;Inclure les phrases dont la valeur « utilisée » est &gt; 0</translation>
+    </message>
+    <message>
+        <source>Select only from words which have &quot;&amp;used&quot; sentences</source>
+        <translation>Choisir uniquement parmi les mots ayant des phrases « &amp;utilisées »</translation>
+    </message>
+</context>
+<context>
+    <name>LxdbSentenceTableModel</name>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>Uses</source>
+        <translation>Utilisations</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Phrase</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>MainWindow</translation>
+    </message>
+    <message>
+        <source>Lexivane</source>
+        <translation>Lexivane</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation>Phrases</translation>
+    </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Monter (&amp;haut)</translation>
+    </message>
+    <message>
+        <source>Move the selected sentence(s) up in the list.</source>
+        <translation>Monter la ou les phrases sélectionnées dans la liste.</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Descendre (&amp;bas)</translation>
+    </message>
+    <message>
+        <source>Move the selected sentence(s) down in the list.</source>
+        <translation>Descendre la ou les phrases sélectionnées dans la liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Db</source>
+        <translation>&amp;Base</translation>
+    </message>
+    <message>
+        <source>New word</source>
+        <translation>Nouveau mot</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>New sentence</source>
+        <translation>Nouvelle phrase</translation>
+    </message>
+    <message>
+        <source>Delete sentence</source>
+        <translation>Supprimer la phrase</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Use</source>
+        <translation>Utiliser</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Include &amp;Q #s</source>
+        <translation>&amp;Numéros des questions</translation>
+    </message>
+    <message>
+        <source>&amp;Gap words</source>
+        <translation>Mots en &amp;trous</translation>
+    </message>
+    <message>
+        <source>Brac&amp;ket words</source>
+        <translation>Mots entre &amp;crochets</translation>
+    </message>
+    <message>
+        <source>&amp;Jumble order</source>
+        <translation>&amp;Mélanger l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>Include wo&amp;rd list</source>
+        <translation>Inclure la &amp;liste de mots</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>&amp;Sortie</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Clipboard</source>
+        <translation>Presse-papiers</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>RTF</source>
+        <translation>RTF</translation>
+    </message>
+    <message>
+        <source>JMatch</source>
+        <translation>JMatch</translation>
+    </message>
+    <message>
+        <source>JCloze</source>
+        <translation>JCloze</translation>
+    </message>
+    <message>
+        <source>Backup database</source>
+        <translation>Sauvegarder la base</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>Create a new vocabulary database file</source>
+        <translation>Créer un nouveau fichier de base de vocabulaire</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Ouvrir</translation>
+    </message>
+    <message>
+        <source>Open an existing vocabulary database file</source>
+        <translation>Ouvrir un fichier de base de vocabulaire existant</translation>
+    </message>
+    <message>
+        <source>&amp;Append</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Open an existing vocabulary database file and append it to the current database.</source>
+        <translation>Ouvrir un fichier de base de vocabulaire existant et l&apos;ajouter à la base actuelle.</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save the current vocabulary database file</source>
+        <translation>Enregistrer le fichier de base de vocabulaire actuel</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Save the current vocabulary database file with a new name</source>
+        <translation>Enregistrer le fichier de base de vocabulaire actuel sous un nouveau nom</translation>
+    </message>
+    <message>
+        <source>&amp;Export to XML</source>
+        <translation>E&amp;xporter en XML</translation>
+    </message>
+    <message>
+        <source>Save the current vocabulary database to a file in XML format</source>
+        <translation>Enregistrer la base de vocabulaire actuelle dans un fichier au format XML</translation>
+    </message>
+    <message>
+        <source>&amp;Import from XML</source>
+        <translation>&amp;Importer depuis XML</translation>
+    </message>
+    <message>
+        <source>Import a vocabulary database from XML format</source>
+        <translation>Importer une base de vocabulaire au format XML</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;New word</source>
+        <translation>&amp;Nouveau mot</translation>
+    </message>
+    <message>
+        <source>Add a new headword to the database.</source>
+        <translation>Ajouter une nouvelle entrée à la base de données.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete word</source>
+        <translation>&amp;Supprimer le mot</translation>
+    </message>
+    <message>
+        <source>&amp;New Sentence</source>
+        <translation>&amp;Nouvelle phrase</translation>
+    </message>
+    <message>
+        <source>Add a new sentence to the database.</source>
+        <translation>Ajouter une nouvelle phrase à la base de données.</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Sentence</source>
+        <translation>&amp;Supprimer la phrase</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Sentence</source>
+        <translation>&amp;Modifier la phrase</translation>
+    </message>
+    <message>
+        <source>Edit the selected sentence.</source>
+        <translation>Modifier la phrase sélectionnée.</translation>
+    </message>
+    <message>
+        <source>&amp;Use Sentence</source>
+        <translation>&amp;Utiliser la phrase</translation>
+    </message>
+    <message>
+        <source>Use the selected sentence(s) in the output.</source>
+        <translation>Utiliser la ou les phrases sélectionnées dans la sortie.</translation>
+    </message>
+    <message>
+        <source>&amp;Zero all used values</source>
+        <translation>&amp;Remettre tous les compteurs à zéro</translation>
+    </message>
+    <message>
+        <source>Set the value of the &apos;Used&apos; counter to zero for all sentences in the database.</source>
+        <translation>Remettre à zéro le compteur « Utilisations » de toutes les phrases de la base de données.</translation>
+    </message>
+    <message>
+        <source>&amp;Include Q #s</source>
+        <translation>&amp;Numéros des questions</translation>
+    </message>
+    <message>
+        <source>Include question numbers for all the sentences in the output.</source>
+        <translation>Numéroter toutes les phrases de la sortie.</translation>
+    </message>
+    <message>
+        <source>Gap all the key words in the output sentences.</source>
+        <translation>Remplacer tous les mots clés des phrases de la sortie par des trous.</translation>
+    </message>
+    <message>
+        <source>&amp;Bracket words</source>
+        <translation>Mots entre &amp;crochets</translation>
+    </message>
+    <message>
+        <source>Include brackets around key words in the output.</source>
+        <translation>Placer les mots clés de la sortie entre crochets.</translation>
+    </message>
+    <message>
+        <source>Jumble the order of the sentences in the output.</source>
+        <translation>Mélanger l&apos;ordre des phrases de la sortie.</translation>
+    </message>
+    <message>
+        <source>Include word &amp;list</source>
+        <translation>Inclure la &amp;liste de mots</translation>
+    </message>
+    <message>
+        <source>Include a list of all the gapped words in the output.</source>
+        <translation>Inclure dans la sortie la liste de tous les mots remplacés par des trous.</translation>
+    </message>
+    <message>
+        <source>&amp;Clipboard</source>
+        <translation>&amp;Presse-papiers</translation>
+    </message>
+    <message>
+        <source>Place the current output sentences on the clipboard.</source>
+        <translation>Copier les phrases de la sortie actuelle dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>&amp;HTML</source>
+        <translation>&amp;HTML</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create an XHTML web page.</source>
+        <translation>Exporter les phrases de la sortie actuelle pour créer une page web XHTML.</translation>
+    </message>
+    <message>
+        <source>&amp;RTF</source>
+        <translation>&amp;RTF</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create an RTF word-processor document.</source>
+        <translation>Exporter les phrases de la sortie actuelle pour créer un document RTF pour traitement de texte.</translation>
+    </message>
+    <message>
+        <source>J&amp;Match</source>
+        <translation>J&amp;Match</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a Hot Potatoes JMatch matching exercise.</source>
+        <translation>Exporter les phrases de la sortie actuelle pour créer un exercice d&apos;appariement Hot Potatoes JMatch.</translation>
+    </message>
+    <message>
+        <source>JClo&amp;ze</source>
+        <translation>JClo&amp;ze</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise.</source>
+        <translation>Exporter les phrases de la sortie actuelle pour créer un texte à trous Hot Potatoes JCloze.</translation>
+    </message>
+    <message>
+        <source>&amp;Random output</source>
+        <translation>Sortie &amp;aléatoire</translation>
+    </message>
+    <message>
+        <source>Generate a random selection of sentences in the output box.</source>
+        <translation>Placer une sélection aléatoire de phrases dans la zone de sortie.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>Search for text in the database</source>
+        <translation>Rechercher du texte dans la base de données</translation>
+    </message>
+    <message>
+        <source>Find &amp;next</source>
+        <translation>Rechercher le &amp;suivant</translation>
+    </message>
+    <message>
+        <source>Search for the next instance of text in the database</source>
+        <translation>Rechercher l&apos;occurrence suivante du texte dans la base de données</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Open the Help file.</source>
+        <translation>Ouvrir l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>&amp;Premiers pas</translation>
+    </message>
+    <message>
+        <source>Show the &apos;Getting started&apos; topic in the Help file.</source>
+        <translation>Afficher la rubrique « Premiers pas » de l&apos;aide.</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos de</translation>
+    </message>
+    <message>
+        <source>Show information about the application.</source>
+        <translation>Afficher des informations sur le programme.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Words</source>
+        <translation>&amp;Mots</translation>
+    </message>
+    <message>
+        <source>&amp;Sentences</source>
+        <translation>&amp;Phrases</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>%1: %2[*] - %3</source>
+        <translation>%1 : %2[*] - %3</translation>
+    </message>
+    <message>
+        <source>database</source>
+        <translation>base de données</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>Add new headword</source>
+        <translation>Ajouter une nouvelle entrée</translation>
+    </message>
+    <message>
+        <source>New headword:</source>
+        <translation>Nouvelle entrée :</translation>
+    </message>
+    <message>
+        <source>Headword already exists</source>
+        <translation>L&apos;entrée existe déjà</translation>
+    </message>
+    <message>
+        <source>This word already exists in the database.</source>
+        <translation>Ce mot existe déjà dans la base de données.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to add a duplicate of it?</source>
+        <translation>Voulez-vous vraiment l&apos;ajouter une seconde fois ?</translation>
+    </message>
+    <message>
+        <source>Edit headword</source>
+        <translation>Modifier l&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Altered headword:</source>
+        <translation>Entrée modifiée :</translation>
+    </message>
+    <message>
+        <source>Deleting headwords</source>
+        <translation>Suppression d&apos;entrées</translation>
+    </message>
+    <message>
+        <source>You are about to delete the following words, along with all their associated sentences:</source>
+        <translation>Vous allez supprimer les mots suivants, ainsi que toutes leurs phrases :</translation>
+    </message>
+    <message>
+        <source>Enter your sentence here. Words in square [brackets] will be gapped.</source>
+        <translation>Saisissez votre phrase ici. Les mots entre [crochets] deviendront des trous.</translation>
+    </message>
+    <message>
+        <source>You are about to delete this sentence from the database.</source>
+        <translation>Vous allez supprimer cette phrase de la base de données.</translation>
+    </message>
+    <message>
+        <source>You are about to delete %1 sentences from the database.</source>
+        <translation>Vous allez supprimer %1 phrases de la base de données.</translation>
+    </message>
+    <message>
+        <source>Deleting sentences</source>
+        <translation>Suppression de phrases</translation>
+    </message>
+    <message>
+        <source>Reset &apos;Used&apos; counters</source>
+        <translation>Remise à zéro des compteurs « Utilisations »</translation>
+    </message>
+    <message>
+        <source>You are about to set the &apos;Used&apos; counters for
+ all sentences in the database to zero.</source>
+        <translation>Vous allez remettre à zéro les compteurs « Utilisations » de
+ toutes les phrases de la base de données.</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Search for:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Unable to find &quot;%1&quot; in the database.</source>
+        <translation>Impossible de trouver « %1 » dans la base de données.</translation>
+    </message>
+    <message>
+        <source>Template file missing</source>
+        <translation>Fichier modèle manquant</translation>
+    </message>
+    <message>
+        <source>Unable to load the template file from 
+</source>
+        <translation>Impossible de charger le fichier modèle depuis 
+</translation>
+    </message>
+    <message>
+        <source>Problem loading template file</source>
+        <translation>Problème de chargement du fichier modèle</translation>
+    </message>
+    <message>
+        <source>Problem with template file</source>
+        <translation>Problème avec le fichier modèle</translation>
+    </message>
+    <message>
+        <source>This template file appears to be corrupted: 
+</source>
+        <translation>Ce fichier modèle semble endommagé : 
+</translation>
+    </message>
+    <message>
+        <source>Do you want to open the saved file?</source>
+        <translation>Voulez-vous ouvrir le fichier enregistré ?</translation>
+    </message>
+    <message>
+        <source>Save RTF file</source>
+        <translation>Enregistrer le fichier RTF</translation>
+    </message>
+    <message>
+        <source>RTF files (*.rtf)</source>
+        <translation>Fichiers RTF (*.rtf)</translation>
+    </message>
+    <message>
+        <source>Problem saving RTF file</source>
+        <translation>Problème d&apos;enregistrement du fichier RTF</translation>
+    </message>
+    <message>
+        <source>Unable to save the RTF file to 
+</source>
+        <translation>Impossible d&apos;enregistrer le fichier RTF sous 
+</translation>
+    </message>
+    <message>
+        <source>Open RTF file</source>
+        <translation>Ouvrir le fichier RTF</translation>
+    </message>
+    <message>
+        <source>Save XHTML file</source>
+        <translation>Enregistrer le fichier XHTML</translation>
+    </message>
+    <message>
+        <source>Web page files (*.htm *.html *.xhtml)</source>
+        <translation>Pages web (*.htm *.html *.xhtml)</translation>
+    </message>
+    <message>
+        <source>Problem saving XHTML file</source>
+        <translation>Problème d&apos;enregistrement du fichier XHTML</translation>
+    </message>
+    <message>
+        <source>Unable to save the XHTML file to 
+</source>
+        <translation>Impossible d&apos;enregistrer le fichier XHTML sous 
+</translation>
+    </message>
+    <message>
+        <source>Open XHTML file</source>
+        <translation>Ouvrir le fichier XHTML</translation>
+    </message>
+    <message>
+        <source>Save JMatch file</source>
+        <translation>Enregistrer le fichier JMatch</translation>
+    </message>
+    <message>
+        <source>JMatch files (*.jmt)</source>
+        <translation>Fichiers JMatch (*.jmt)</translation>
+    </message>
+    <message>
+        <source>Problem saving JMatch file</source>
+        <translation>Problème d&apos;enregistrement du fichier JMatch</translation>
+    </message>
+    <message>
+        <source>Unable to save the JMatch file to 
+</source>
+        <translation>Impossible d&apos;enregistrer le fichier JMatch sous 
+</translation>
+    </message>
+    <message>
+        <source>Open JMatch file</source>
+        <translation>Ouvrir le fichier JMatch</translation>
+    </message>
+    <message>
+        <source>Save JCloze file</source>
+        <translation>Enregistrer le fichier JCloze</translation>
+    </message>
+    <message>
+        <source>JCloze files (*.jcl)</source>
+        <translation>Fichiers JCloze (*.jcl)</translation>
+    </message>
+    <message>
+        <source>Problem saving JCloze file</source>
+        <translation>Problème d&apos;enregistrement du fichier JCloze</translation>
+    </message>
+    <message>
+        <source>Unable to save the JCloze file to 
+</source>
+        <translation>Impossible d&apos;enregistrer le fichier JCloze sous 
+</translation>
+    </message>
+    <message>
+        <source>Open JCloze file</source>
+        <translation>Ouvrir le fichier JCloze</translation>
+    </message>
+    <message>
+        <source>Duplicate entries in database</source>
+        <translation>Entrées en double dans la base de données</translation>
+    </message>
+    <message>
+        <source>The database you are appending contains some of the same headwords as the current database.</source>
+        <translation>La base de données que vous ajoutez contient certaines entrées déjà présentes dans la base actuelle.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to continue?</source>
+        <translation>Voulez-vous vraiment continuer ?</translation>
+    </message>
+    <message>
+        <source>You can either merge duplicate headwords into a single entry, or keep the duplicates.</source>
+        <translation>Vous pouvez soit fusionner les entrées en double en une seule, soit conserver les doublons.</translation>
+    </message>
+    <message>
+        <source>Would you like to merge duplicates or keep them?</source>
+        <translation>Voulez-vous fusionner les doublons ou les conserver ?</translation>
+    </message>
+    <message>
+        <source>&amp;Merge</source>
+        <translation>&amp;Fusionner</translation>
+    </message>
+    <message>
+        <source>&amp;Keep</source>
+        <translation>&amp;Conserver</translation>
+    </message>
+    <message>
+        <source>Resource file</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>The database has been modified.
+Do you want to save your changes?</source>
+        <translation>La base de données a été modifiée.
+Voulez-vous enregistrer vos modifications ?</translation>
+    </message>
+    <message>
+        <source>Open vocabulary database file</source>
+        <translation>Ouvrir un fichier de base de vocabulaire</translation>
+    </message>
+    <message>
+        <source>Vocabulary database files (*.lxv *.voc)</source>
+        <translation>Bases de vocabulaire (*.lxv *.voc)</translation>
+    </message>
+    <message>
+        <source>Append vocabulary database file</source>
+        <translation>Ajouter un fichier de base de vocabulaire</translation>
+    </message>
+    <message>
+        <source>File open error</source>
+        <translation>Erreur d&apos;ouverture du fichier</translation>
+    </message>
+    <message>
+        <source>This file is not a vocabulary database:
+%1</source>
+        <translation>Ce fichier n&apos;est pas une base de vocabulaire :
+%1</translation>
+    </message>
+    <message>
+        <source>Appending file failed.</source>
+        <translation>L&apos;ajout du fichier a échoué.</translation>
+    </message>
+    <message>
+        <source>Loading cancelled.</source>
+        <translation>Chargement annulé.</translation>
+    </message>
+    <message>
+        <source>File loaded</source>
+        <translation>Fichier chargé</translation>
+    </message>
+    <message>
+        <source>Appending file completed.</source>
+        <translation>Ajout du fichier terminé.</translation>
+    </message>
+    <message>
+        <source>Appending file cancelled.</source>
+        <translation>Ajout du fichier annulé.</translation>
+    </message>
+    <message>
+        <source>Save database file</source>
+        <translation>Enregistrer la base de données</translation>
+    </message>
+    <message>
+        <source>Vocabulary database files (*.lxv)</source>
+        <translation>Bases de vocabulaire (*.lxv)</translation>
+    </message>
+    <message>
+        <source>Save cancelled</source>
+        <translation>Enregistrement annulé</translation>
+    </message>
+    <message>
+        <source>File saved</source>
+        <translation>Fichier enregistré</translation>
+    </message>
+    <message>
+        <source>Backup created</source>
+        <translation>Sauvegarde créée</translation>
+    </message>
+    <message>
+        <source>Your database has been backed up to:
+%1</source>
+        <translation>Votre base de données a été sauvegardée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>Backup failed</source>
+        <translation>Échec de la sauvegarde</translation>
+    </message>
+    <message>
+        <source>Your database could not be backed up to:
+%1</source>
+        <translation>Votre base de données n&apos;a pas pu être sauvegardée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>Export XML file</source>
+        <translation>Exporter un fichier XML</translation>
+    </message>
+    <message>
+        <source>XML files (*.xml)</source>
+        <translation>Fichiers XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>XML file saved</source>
+        <translation>Fichier XML enregistré</translation>
+    </message>
+    <message>
+        <source>Export complete.</source>
+        <translation>Exportation terminée.</translation>
+    </message>
+    <message>
+        <source>File save error</source>
+        <translation>Erreur d&apos;enregistrement du fichier</translation>
+    </message>
+    <message>
+        <source>Unable to save XML file: %1</source>
+        <translation>Impossible d&apos;enregistrer le fichier XML : %1</translation>
+    </message>
+    <message>
+        <source>Import vocabulary database from XML file</source>
+        <translation>Importer une base de vocabulaire depuis un fichier XML</translation>
+    </message>
+    <message>
+        <source>Unable to open XML file: %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier XML : %1</translation>
+    </message>
+    <message>
+        <source>Output box will be cleared</source>
+        <translation>La zone de sortie va être vidée</translation>
+    </message>
+    <message>
+        <source>This will remove the sentences currently in the output box.</source>
+        <translation>Les phrases actuellement dans la zone de sortie seront retirées.</translation>
+    </message>
+    <message>
+        <source>Not enough sentences</source>
+        <translation>Pas assez de phrases</translation>
+    </message>
+    <message>
+        <source>There aren&apos;t enough sentences in the
+database matching your criteria to
+complete your exercise.</source>
+        <translation>La base de données ne contient pas assez
+de phrases correspondant à vos critères
+pour compléter votre exercice.</translation>
+    </message>
+    <message>
+        <source>Text copied to clipboard</source>
+        <translation>Texte copié dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Your exercise has been copied to the clipboard.
+You can paste it into any text application.</source>
+        <translation>Votre exercice a été copié dans le presse-papiers.
+Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
+    </message>
+    <message>
+        <source>Failed to copy database file</source>
+        <translation>Échec de la copie du fichier de base de données</translation>
+    </message>
+    <message>
+        <source>Unable to copy the database file %1 to %2.</source>
+        <translation>Impossible de copier le fichier de base de données %1 vers %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ZelConfirm</name>
+    <message>
+        <source>Are you sure you want to do this?</source>
+        <translation>Voulez-vous vraiment faire cela ?</translation>
+    </message>
+</context>
+<context>
+    <name>ZelFileDialog</name>
+    <message>
+        <source>Overwrite file?</source>
+        <translation>Écraser le fichier ?</translation>
+    </message>
+    <message>
+        <source>This file already exists. Are you sure you want to overwrite it?</source>
+        <translation>Ce fichier existe déjà. Voulez-vous vraiment l&apos;écraser ?</translation>
+    </message>
+</context>
+<context>
+    <name>ZelUtils</name>
+    <message>
+        <source>File open error</source>
+        <translation>Erreur d&apos;ouverture du fichier</translation>
+    </message>
+    <message>
+        <source>Unable to open this file:
+ %1</source>
+        <translation>Impossible d&apos;ouvrir ce fichier :
+ %1</translation>
+    </message>
+    <message>
+        <source>Please try opening the file manually.</source>
+        <translation>Veuillez essayer d&apos;ouvrir le fichier vous-même.</translation>
+    </message>
+</context>
+</TS>
