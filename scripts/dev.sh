@@ -16,7 +16,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
           # the Debian package (dependency scan) and the checks of what it installs
           dpkg-dev file appstream desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin inotify-tools
-          clang-format)
+          clang-format
+          # well-formedness of the Moodle XML files, validity of the help pages
+          libxml2-utils)
 # Only for redrawing the screenshots.
 screenshot_packages=(xvfb imagemagick)
 
