@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 #include "dialogs/dlgchoosedblang.h"
+#include "support/testutil.h"
 #include "util/zelconfirm.h"
 #include "util/zelutils.h"
 
@@ -18,6 +19,8 @@ private slots:
     void windowSpeaksTheDesktopsLanguage();
     void localePicksTranslation_data();
     void localePicksTranslation();
+    void translationsKeepMarkersAndLayout_data();
+    void translationsKeepMarkersAndLayout();
 };
 
 namespace {
@@ -27,6 +30,60 @@ QString cancelButtonText()
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Cancel);
     return box.button(QMessageBox::Cancel)->text();
+}
+
+struct Message
+{
+    QString context;
+    QString source;
+    QString translation;
+    bool finished = false;
+};
+
+QList<Message> readTs(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            Message message;
+            message.context = context;
+            messages.append(message);
+        } else if (xml.name() == QLatin1String("source") && !messages.isEmpty()) {
+            messages.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
+            messages.last().finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return xml.hasError() ? QList<Message>() : messages;
+}
+
+// What a translation has to keep from its source text: the placeholders, whether there is an
+// accelerator, and the blanks and line ends at either end.
+QString markers(const QString &text)
+{
+    QStringList found;
+    static const QRegularExpression placeholder(QStringLiteral("%\\d+"));
+    for (const QRegularExpressionMatch &m : placeholder.globalMatch(text))
+        found << m.captured();
+    found.sort();
+    QString plain = text;
+    plain.remove(QLatin1String("&&"));
+    found << QString::number(plain.count(QLatin1Char('&')));
+    static const QRegularExpression ends(
+        QStringLiteral("^(\\s*).*?(\\s*)$"), QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch edge = ends.match(text);
+    found << edge.captured(1).toUtf8().toHex() << edge.captured(2).toUtf8().toHex();
+    return found.join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -115,6 +172,30 @@ void TestTranslations::localePicksTranslation()
     ZelUtils::installTranslations(QLocale(locale));
     QCOMPARE(MainWindow::tr("&File"), fileMenu);
     QCOMPARE(cancelButtonText(), cancel);
+}
+
+void TestTranslations::translationsKeepMarkersAndLayout_data()
+{
+    QTest::addColumn<QString>("path");
+    for (const char *language : {"de", "fr", "es"})
+        QTest::addRow("%s", language) << TestUtil::sourcePath(
+            QStringLiteral("translations/lexivane_%1.ts").arg(QLatin1String(language)));
+}
+
+void TestTranslations::translationsKeepMarkersAndLayout()
+{
+    QFETCH(QString, path);
+    const QList<Message> messages = readTs(path);
+    QVERIFY2(messages.size() > 200, qPrintable(path));
+    QStringList faults;
+    for (const Message &m : messages) {
+        const QString where = m.context + QLatin1String(": ") + m.source;
+        if (!m.finished || m.translation.isEmpty())
+            faults << QLatin1String("untranslated ") + where;
+        else if (markers(m.translation) != markers(m.source))
+            faults << QLatin1String("markers differ in ") + where;
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 int main(int argc, char *argv[])

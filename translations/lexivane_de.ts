@@ -64,16 +64,16 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <translation>&amp;Anzahl der gewünschten Sätze:</translation>
     </message>
     <message>
-        <source>Allow &amp;multiple sentence with the same word</source>
-        <translation>&amp;Mehrere Sätze mit demselben Wort zulassen</translation>
-    </message>
-    <message>
         <source>&amp;Include sentences with &quot;used&quot; value &gt; 0</source>
         <translation>Sätze mit „Verwendet“-Wert &gt; 0 &amp;einbeziehen</translation>
     </message>
     <message>
         <source>Select only from words which have &quot;&amp;used&quot; sentences</source>
         <translation>Nur aus Wörtern mit &amp;verwendeten Sätzen auswählen</translation>
+    </message>
+    <message>
+        <source>Allow &amp;multiple sentences with the same word</source>
+        <translation>&amp;Mehrere Sätze mit demselben Wort zulassen</translation>
     </message>
 </context>
 <context>
@@ -856,6 +856,22 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>Unable to copy the database file %1 to %2.</source>
         <translation>Die Datenbankdatei %1 kann nicht nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>1 entry without a key word was left out of the pairs.</source>
+        <translation>1 Eintrag ohne Schlüsselwort wurde bei den Paaren ausgelassen.</translation>
+    </message>
+    <message>
+        <source>%1 entries without a key word were left out of the pairs.</source>
+        <translation>%1 Einträge ohne Schlüsselwort wurden bei den Paaren ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Nothing to match</source>
+        <translation>Nichts zuzuordnen</translation>
+    </message>
+    <message>
+        <source>None of the output entries has a key word, so a JMatch exercise would have no pairs. No file was written.</source>
+        <translation>Keiner der Einträge in der Ausgabe hat ein Schlüsselwort, daher hätte eine JMatch-Übung keine Paare. Es wurde keine Datei geschrieben.</translation>
     </message>
 </context>
 <context>

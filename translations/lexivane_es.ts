@@ -64,16 +64,16 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <translation>&amp;Número de frases necesarias:</translation>
     </message>
     <message>
-        <source>Allow &amp;multiple sentence with the same word</source>
-        <translation>Permitir &amp;varias frases con la misma palabra</translation>
-    </message>
-    <message>
         <source>&amp;Include sentences with &quot;used&quot; value &gt; 0</source>
         <translation>&amp;Incluir frases con valor de «usada» &gt; 0</translation>
     </message>
     <message>
         <source>Select only from words which have &quot;&amp;used&quot; sentences</source>
         <translation>Elegir solo entre palabras con frases «&amp;usadas»</translation>
+    </message>
+    <message>
+        <source>Allow &amp;multiple sentences with the same word</source>
+        <translation>Permitir &amp;varias frases con la misma palabra</translation>
     </message>
 </context>
 <context>
@@ -856,6 +856,22 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>Unable to copy the database file %1 to %2.</source>
         <translation>No se puede copiar el archivo de base de datos %1 en %2.</translation>
+    </message>
+    <message>
+        <source>1 entry without a key word was left out of the pairs.</source>
+        <translation>Se ha dejado fuera de las parejas 1 entrada sin palabra clave.</translation>
+    </message>
+    <message>
+        <source>%1 entries without a key word were left out of the pairs.</source>
+        <translation>Se han dejado fuera de las parejas %1 entradas sin palabra clave.</translation>
+    </message>
+    <message>
+        <source>Nothing to match</source>
+        <translation>Nada que emparejar</translation>
+    </message>
+    <message>
+        <source>None of the output entries has a key word, so a JMatch exercise would have no pairs. No file was written.</source>
+        <translation>Ninguna de las entradas de la salida tiene palabra clave, así que un ejercicio JMatch no tendría parejas. No se ha escrito ningún archivo.</translation>
     </message>
 </context>
 <context>

@@ -64,16 +64,16 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <translation>&amp;Nombre de phrases souhaitées :</translation>
     </message>
     <message>
-        <source>Allow &amp;multiple sentence with the same word</source>
-        <translation>Autoriser &amp;plusieurs phrases avec le même mot</translation>
-    </message>
-    <message>
         <source>&amp;Include sentences with &quot;used&quot; value &gt; 0</source>
         <translation>&amp;Inclure les phrases dont la valeur « utilisée » est &gt; 0</translation>
     </message>
     <message>
         <source>Select only from words which have &quot;&amp;used&quot; sentences</source>
         <translation>Choisir uniquement parmi les mots ayant des phrases « &amp;utilisées »</translation>
+    </message>
+    <message>
+        <source>Allow &amp;multiple sentences with the same word</source>
+        <translation>Autoriser &amp;plusieurs phrases avec le même mot</translation>
     </message>
 </context>
 <context>
@@ -856,6 +856,22 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>Unable to copy the database file %1 to %2.</source>
         <translation>Impossible de copier le fichier de base de données %1 vers %2.</translation>
+    </message>
+    <message>
+        <source>1 entry without a key word was left out of the pairs.</source>
+        <translation>1 entrée sans mot clé a été laissée de côté dans les paires.</translation>
+    </message>
+    <message>
+        <source>%1 entries without a key word were left out of the pairs.</source>
+        <translation>%1 entrées sans mot clé ont été laissées de côté dans les paires.</translation>
+    </message>
+    <message>
+        <source>Nothing to match</source>
+        <translation>Rien à apparier</translation>
+    </message>
+    <message>
+        <source>None of the output entries has a key word, so a JMatch exercise would have no pairs. No file was written.</source>
+        <translation>Aucune entrée de la sortie n&apos;a de mot clé : un exercice JMatch n&apos;aurait donc aucune paire. Aucun fichier n&apos;a été écrit.</translation>
     </message>
 </context>
 <context>
