@@ -102,9 +102,16 @@ QString documentsUserFolder()
         + QLatin1String("/lexivanevoc");
 }
 
-// The check boxes are stored under their own object names.
-const char *const OptionKeys[]
-    = {"chkIncludeQNums", "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList"};
+// The check boxes are stored under their own object names; the five documented ones start ticked,
+// the answer key and the shuffled word list start off.
+struct OptionKey
+{
+    const char *key;
+    bool byDefault;
+};
+const OptionKey OptionKeys[]
+    = {{"chkIncludeQNums", true}, {"chkGapWords", true}, {"chkBracketWords", true}, {"chkJumbleOrder", true},
+        {"chkIncludeWordList", true}, {"chkAnswerKey", false}, {"chkShuffleWordList", false}};
 
 } // namespace
 
@@ -326,6 +333,10 @@ void MainWindow::createBottomPane()
     chkBracketWords = newOption("chkBracketWords", tr("Brac&ket words"));
     chkJumbleOrder = newOption("chkJumbleOrder", tr("&Jumble order"));
     chkIncludeWordList = newOption("chkIncludeWordList", tr("Include wo&rd list"));
+    chkAnswerKey = newOption("chkAnswerKey", tr("&Answer key"));
+    chkAnswerKey->setChecked(false);
+    chkShuffleWordList = newOption("chkShuffleWordList", tr("Shuffle word &list"));
+    chkShuffleWordList->setChecked(false);
     layOptions->addStretch();
 
     lwOutput = new QListWidget(wgtBottom);
@@ -353,16 +364,7 @@ void MainWindow::createBottomPane()
     bbxExport = new QDialogButtonBox(Qt::Horizontal, wgtBottom);
     bbxExport->setObjectName(QStringLiteral("bbxExport"));
     bbxExport->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Minimum);
-    btnExportTextToClipboard = newButton(bbxExport, "btnExportTextToClipboard", tr("Clipboard"),
-        QStringLiteral(":/svgIcons/edit_to-clipboard.svg"), false);
-    btnExportXHTML
-        = newButton(bbxExport, "btnExportXHTML", tr("HTML"), QStringLiteral(":/svgIcons/doc_web.svg"), false);
-    btnExportRTF
-        = newButton(bbxExport, "btnExportRTF", tr("RTF"), QStringLiteral(":/svgIcons/doc_rtf.svg"), false);
-    btnExportJMatch = newButton(bbxExport, "btnExportJMatch", tr("JMatch"),
-        QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg"), false);
-    btnExportJCloze = newButton(bbxExport, "btnExportJCloze", tr("JCloze"),
-        QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg"), false);
+    createExportControls();
 
     layOutputButtons = new QHBoxLayout;
     layOutputButtons->setObjectName(QStringLiteral("layOutputButtons"));
@@ -495,34 +497,10 @@ void MainWindow::createActions()
         tr("Jumble the order of the sentences in the output."), chkJumbleOrder);
     actIncludeWordList = createOptionAction("actIncludeWordList", tr("Include word &list"),
         tr("Include a list of all the gapped words in the output."), chkIncludeWordList);
-
-    actSentencesToClipboard = newAction("actSentencesToClipboard", tr("&Clipboard"),
-        QStringLiteral(":/svgIcons/edit_to-clipboard.svg"),
-        tr("Place the current output sentences on the clipboard."));
-    actSentencesToClipboard->setEnabled(false);
-    connect(actSentencesToClipboard, &QAction::triggered, this, &MainWindow::sentencesToClipboard);
-
-    actSaveAsXHTML = newAction("actSaveAsXHTML", tr("&HTML"), QStringLiteral(":/svgIcons/doc_web.svg"),
-        tr("Export the current output sentences to create an XHTML web page."));
-    actSaveAsXHTML->setEnabled(false);
-    connect(actSaveAsXHTML, &QAction::triggered, this, &MainWindow::saveAsXHTML);
-
-    actSaveAsRTF = newAction("actSaveAsRTF", tr("&RTF"), QStringLiteral(":/svgIcons/doc_rtf.svg"),
-        tr("Export the current output sentences to create an RTF word-processor document."));
-    actSaveAsRTF->setEnabled(false);
-    connect(actSaveAsRTF, &QAction::triggered, this, &MainWindow::saveAsRTF);
-
-    actSaveAsJMatch
-        = newAction("actSaveAsJMatch", tr("J&Match"), QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg"),
-            tr("Export the current output sentences to create a Hot Potatoes JMatch matching exercise."));
-    actSaveAsJMatch->setEnabled(false);
-    connect(actSaveAsJMatch, &QAction::triggered, this, &MainWindow::saveAsJMatch);
-
-    actSaveAsJCloze
-        = newAction("actSaveAsJCloze", tr("JClo&ze"), QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg"),
-            tr("Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise."));
-    actSaveAsJCloze->setEnabled(false);
-    connect(actSaveAsJCloze, &QAction::triggered, this, &MainWindow::saveAsJCloze);
+    actAnswerKey = createOptionAction("actAnswerKey", tr("&Answer key"),
+        tr("Add an answer key to the output: the answers of each question, in order."), chkAnswerKey);
+    actShuffleWordList = createOptionAction("actShuffleWordList", tr("Shu&ffle word list"),
+        tr("Shuffle the word list, and list each key word once."), chkShuffleWordList);
 
     actRandomSentences
         = newAction("actRandomSentences", tr("&Random output"), QStringLiteral(":/svgIcons/general_wand.svg"),
@@ -607,14 +585,12 @@ void MainWindow::createMenus()
     mnuOutput->addAction(actBracketWords);
     mnuOutput->addAction(actJumbleOrder);
     mnuOutput->addAction(actIncludeWordList);
+    mnuOutput->addAction(actAnswerKey);
+    mnuOutput->addAction(actShuffleWordList);
     mnuOutput->addSeparator();
     mnuExport = mnuOutput->addMenu(tr("&Export"));
     mnuExport->setObjectName(QStringLiteral("mnuExport"));
-    mnuExport->addAction(actSentencesToClipboard);
-    mnuExport->addAction(actSaveAsXHTML);
-    mnuExport->addAction(actSaveAsRTF);
-    mnuExport->addAction(actSaveAsJMatch);
-    mnuExport->addAction(actSaveAsJCloze);
+    mnuExport->addActions(exportActions);
     mnuOutput->addSeparator();
     mnuOutput->addAction(actRandomSentences);
 
@@ -690,11 +666,6 @@ void MainWindow::makeConnections()
     connect(btnClearOutputSentences, &QPushButton::clicked, this, &MainWindow::lwOutputClear);
     connect(btnDeleteOutputSentence, &QPushButton::clicked, this, &MainWindow::deleteOutputSentences);
     connect(btnBackupDb, &QPushButton::clicked, this, &MainWindow::backupDb);
-    connect(btnExportTextToClipboard, &QPushButton::clicked, this, &MainWindow::sentencesToClipboard);
-    connect(btnExportXHTML, &QPushButton::clicked, this, &MainWindow::saveAsXHTML);
-    connect(btnExportRTF, &QPushButton::clicked, this, &MainWindow::saveAsRTF);
-    connect(btnExportJMatch, &QPushButton::clicked, this, &MainWindow::saveAsJMatch);
-    connect(btnExportJCloze, &QPushButton::clicked, this, &MainWindow::saveAsJCloze);
     connect(lvWords->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateWordCount);
     connect(tvSentences->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateSentenceCount);
     connect(lwOutput->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateOutputCount);
@@ -724,10 +695,10 @@ void MainWindow::readSettings()
     splMain->restoreState(settings.value(QStringLiteral("splMainState")).toByteArray());
     recentFiles = settings.value(QStringLiteral("recentFiles")).toStringList();
 
-    QCheckBox *const options[]
-        = {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder, chkIncludeWordList};
-    for (int i = 0; i < 5; ++i)
-        options[i]->setChecked(settings.value(QLatin1String(OptionKeys[i]), true).toBool());
+    for (const OptionKey &option : OptionKeys) {
+        findChild<QCheckBox *>(QLatin1String(option.key))
+            ->setChecked(settings.value(QLatin1String(option.key), option.byDefault).toBool());
+    }
 
     const QString defaultFolder = documentsUserFolder();
     lastVocFileDir = settings.value(QStringLiteral("lastVocFileDir"), defaultFolder).toString();
@@ -736,6 +707,7 @@ void MainWindow::readSettings()
     lastXhtmlFileDir = settings.value(QStringLiteral("lastXhtmlFileDir"), defaultFolder).toString();
     lastJclFileDir = settings.value(QStringLiteral("lastJclFileDir"), defaultFolder).toString();
     lastJmtFileDir = settings.value(QStringLiteral("lastJmtFileDir"), defaultFolder).toString();
+    readExportFolders(settings, defaultFolder);
 
     updateRecentFileActions();
     settings.endGroup();
@@ -750,10 +722,9 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("recentFiles"), recentFiles);
     settings.setValue(QStringLiteral("state"), saveState(0));
 
-    const QCheckBox *const options[]
-        = {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder, chkIncludeWordList};
-    for (int i = 0; i < 5; ++i)
-        settings.setValue(QLatin1String(OptionKeys[i]), options[i]->isChecked());
+    for (const OptionKey &option : OptionKeys)
+        settings.setValue(
+            QLatin1String(option.key), findChild<QCheckBox *>(QLatin1String(option.key))->isChecked());
 
     settings.setValue(QStringLiteral("lastVocFileDir"), lastVocFileDir);
     settings.setValue(QStringLiteral("lastXmlFileDir"), lastXmlFileDir);
@@ -761,6 +732,7 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("lastXhtmlFileDir"), lastXhtmlFileDir);
     settings.setValue(QStringLiteral("lastJclFileDir"), lastJclFileDir);
     settings.setValue(QStringLiteral("lastJmtFileDir"), lastJmtFileDir);
+    writeExportFolders(settings);
     settings.endGroup();
 }
 
@@ -877,14 +849,12 @@ void MainWindow::setupHelpClient()
     pages.insert(chkBracketWords, QStringLiteral("lxv_main_bracketWords.htm"));
     pages.insert(chkJumbleOrder, QStringLiteral("lxv_main_jumbleOrder.htm"));
     pages.insert(chkIncludeWordList, QStringLiteral("lxv_main_includeWordList.htm"));
+    pages.insert(chkAnswerKey, QStringLiteral("lxv_main_answerKey.htm"));
+    pages.insert(chkShuffleWordList, QStringLiteral("lxv_main_shuffleWordList.htm"));
     pages.insert(lwOutput, QStringLiteral("lxv_main_lwOutput.htm"));
     pages.insert(btnDeleteOutputSentence, QStringLiteral("lxv_main_deleteOutputSentence.htm"));
     pages.insert(btnClearOutputSentences, QStringLiteral("lxv_main_clearOutputSentences.htm"));
-    pages.insert(btnExportTextToClipboard, QStringLiteral("lxv_main_exportTextToClipboard.htm"));
-    pages.insert(btnExportXHTML, QStringLiteral("lxv_main_exportXHTML.htm"));
-    pages.insert(btnExportRTF, QStringLiteral("lxv_main_exportRTF.htm"));
-    pages.insert(btnExportJMatch, QStringLiteral("lxv_main_exportJMatch.htm"));
-    pages.insert(btnExportJCloze, QStringLiteral("lxv_main_exportJCloze.htm"));
+    addExportHelpPages(pages);
     pages.insert(tbrOutputUpDown, QStringLiteral("lxv_main_outputUpDown.htm"));
     pages.insert(btnBackupDb, QStringLiteral("lxv_main_backupDb.htm"));
     pages.insert(btnQuit, QStringLiteral("lxv_main_quit.htm"));

@@ -3,9 +3,13 @@
 #define MAINWINDOW_H
 
 #include <QItemSelection>
+#include <QList>
 #include <QMainWindow>
+#include <QMap>
 #include <QModelIndex>
 #include <QStringList>
+
+#include <memory>
 
 class QAction;
 class QCheckBox;
@@ -18,6 +22,7 @@ class QListView;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QSettings;
 class QSplitter;
 class QTableView;
 class QToolBar;
@@ -27,6 +32,7 @@ class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
 class ZelAbout;
+struct ExerciseModel;
 struct ExerciseOptions;
 
 namespace Ui {
@@ -148,21 +154,34 @@ private:
     void searchFrom(int startWord, int startSentence);
 
     // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
-    // five exercise options as checked; the file exports hand them to the exercise builder as the
-    // clipboard does.
+    // exercise options as checked.
     QStringList outputEntries() const;
     ExerciseOptions exerciseOptions() const;
 
-    // File exports (mainwindow_exports.cpp): one command frame; each slot hands it its own values and
-    // filling step. Templates are read from `templateFolder`, or when it is empty from "templates" in
-    // the program's data folder.
+    // Exports (mainwindow_exports.cpp): one table of export kinds, whose rows the window turns into
+    // actions, buttons, menu entries, help pages and settings; one exercise model per command, built
+    // from the output entries, the options and one seed, which the kind's renderer turns into its
+    // output; one frame for the kinds that write a file. Templates are read from `templateFolder`,
+    // or when it is empty from "templates" in the program's data folder.
     struct ExportKind;
-    void exportOutput(const ExportKind &kind);
+    static QList<ExportKind> makeExportKinds();
+    const QList<ExportKind> &exportKinds() const { return *exportTable; }
+    const ExportKind &exportKind(const char *actionName) const;
+    void createExportControls();
+    QString &exportFolder(const ExportKind &kind);
+    void readExportFolders(const QSettings &settings, const QString &defaultFolder);
+    void writeExportFolders(QSettings &settings) const;
+    void addExportHelpPages(QMap<QWidget *, QString> &pages) const;
+    QString exerciseTitle() const;
+    ExerciseModel exerciseModel() const;
+    void runExport(const ExportKind &kind);
+    void exportOutput(const ExportKind &kind, const ExerciseModel &model);
     static QString templateFolder;
 
     friend class TestMainWindow;
     friend class TestFileCommands;
     friend class TestExports;
+    friend class TestWorksheets;
     friend class TestStartup;
 
     Ui::MainWindow *ui = nullptr;
@@ -187,6 +206,10 @@ private:
     QString lastXhtmlFileDir;
     QString lastJclFileDir;
     QString lastJmtFileDir;
+    QMap<QString, QString> exportFolders;
+    // The table of export kinds, made with the window so its texts are in the window's language.
+    std::shared_ptr<const QList<ExportKind>>
+        exportTable; // last folders of the export kinds without a member, by key
 
     // Central widget.
     QVBoxLayout *layMain = nullptr;
@@ -228,6 +251,8 @@ private:
     QCheckBox *chkBracketWords = nullptr;
     QCheckBox *chkJumbleOrder = nullptr;
     QCheckBox *chkIncludeWordList = nullptr;
+    QCheckBox *chkAnswerKey = nullptr;
+    QCheckBox *chkShuffleWordList = nullptr;
     QListWidget *lwOutput = nullptr;
     QToolBar *tbrOutputUpDown = nullptr;
     QHBoxLayout *layOutputButtons = nullptr;
@@ -240,6 +265,9 @@ private:
     QPushButton *btnExportRTF = nullptr;
     QPushButton *btnExportJMatch = nullptr;
     QPushButton *btnExportJCloze = nullptr;
+    // Every export kind's button and action, in the order of the table.
+    QList<QPushButton *> exportButtons;
+    QList<QAction *> exportActions;
     QAction *actOutSentenceUp = nullptr;
     QAction *actOutSentenceDown = nullptr;
 
@@ -264,6 +292,8 @@ private:
     QAction *actBracketWords = nullptr;
     QAction *actJumbleOrder = nullptr;
     QAction *actIncludeWordList = nullptr;
+    QAction *actAnswerKey = nullptr;
+    QAction *actShuffleWordList = nullptr;
     QAction *actSentencesToClipboard = nullptr;
     QAction *actSaveAsXHTML = nullptr;
     QAction *actSaveAsRTF = nullptr;

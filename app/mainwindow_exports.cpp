@@ -1,55 +1,361 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The file exports of the output list: RTF document, XHTML page, JMatch and JCloze exercises.
+// The exports of the output list: the table of export kinds, and the one frame that runs any of them.
 #include "app/mainwindow.h"
 
-#include "exercise/exercisebuilder.h"
+#include "exercise/exercisemodel.h"
+#include "exercise/exerciserender.h"
 #include "exercise/randomsource.h"
 #include "exercise/templatefill.h"
 #include "util/zelbusycursor.h"
 #include "util/zelfiledialog.h"
 #include "util/zelutils.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStatusBar>
 
-#include <algorithm>
 #include <functional>
 
 QString MainWindow::templateFolder;
 
-// What sets one export apart from the others: the texts of its dialogs and messages, its file
-// endings, its last folder, its template and how that template is filled.
+// One row of the table of export kinds. Everything that sets a kind apart lives in its row: the
+// action (Output > Export) and the button under the output list that run it, their texts, its
+// status tip and help page; for a kind that writes a file, the save dialog, the accepted endings,
+// the last folder and its settings key, the template and the messages; and its renderer (see
+// exercise/exerciserender.h). The window builds the actions, buttons, menu entries, help pages and
+// settings from the table, in its order, so adding a kind is one renderer and one row in
+// exportKinds() below.
 struct MainWindow::ExportKind
 {
+    // Controls: the members that keep them may be left out (nullptr); findChild() finds them by name.
+    const char *actionName = nullptr;
+    const char *buttonName = nullptr;
+    QAction *MainWindow::*action = nullptr;
+    QPushButton *MainWindow::*button = nullptr;
+    QString actionText;
+    QString buttonText;
+    QString iconPath;
+    QString statusTip;
+    QString helpPage; // in share/help, shown by F1 on the button
+    QKeySequence shortcut;
+
+    // A kind that writes a file.
     QString dialogTitle;
     QString dialogFilter;
     QStringList endings; // a name ending in none of these gets the first appended
-    QString *lastFolder = nullptr;
-    QString templateName;
+    const char *lastFolderKey = nullptr; // settings key of the last folder, in group "mainWindow"
+    QString MainWindow::*lastFolder = nullptr; // the member keeping it; nullptr: kept in exportFolders
+    QString templateName; // in the templates folder; empty for a kind without a template
     QString saveFailureTitle;
-    QString saveFailureText;
+    QString saveFailureText; // followed by the target's full name
     QString openTitle;
 
-    // A text template is filled as bytes; an XML template is read into a document, filled (false
-    // when it lacks the element the exercise goes into) and written out.
-    std::function<QByteArray(const QByteArray &)> fillText;
-    std::function<bool(QDomDocument &)> fillDocument;
+    // Run before the save dialog, when given: false ends the command (it has told the user why).
+    std::function<bool(MainWindow &, const ExerciseModel &)> check;
+
+    // The renderer: exactly one of fillText (a text template, filled as bytes), fillDocument with
+    // writeDocument (an XML template read into a document; false when it lacks the element the
+    // exercise goes into), write (a file without a template), run (no file: clipboard, printer).
+    std::function<QByteArray(const ExerciseModel &, const QByteArray &)> fillText;
+    std::function<bool(MainWindow &, const ExerciseModel &, QDomDocument &)> fillDocument;
     std::function<QByteArray(QDomDocument &)> writeDocument;
+    std::function<QByteArray(const ExerciseModel &)> write;
+    std::function<void(MainWindow &, const ExerciseModel &)> run;
+
+    bool writesFile() const { return !run; }
 };
 
-void MainWindow::exportOutput(const ExportKind &kind)
-{
-    if (lwOutput->count() == 0)
-        return;
+namespace {
 
-    QString target
-        = ZelFileDialog::getSaveFileName(this, kind.dialogTitle, *kind.lastFolder, kind.dialogFilter);
+QPageSize::PageSizeId localPageSize()
+{
+    return ExerciseRender::pageSizeFor(QLocale());
+}
+
+} // namespace
+
+QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
+{
+    QList<ExportKind> table;
+    ExportKind k;
+
+    k = ExportKind();
+    k.actionName = "actSentencesToClipboard";
+    k.buttonName = "btnExportTextToClipboard";
+    k.action = &MainWindow::actSentencesToClipboard;
+    k.button = &MainWindow::btnExportTextToClipboard;
+    k.actionText = tr("&Clipboard");
+    k.buttonText = tr("Clipboard");
+    k.iconPath = QStringLiteral(":/svgIcons/edit_to-clipboard.svg");
+    k.statusTip = tr("Place the current output sentences on the clipboard.");
+    k.helpPage = QStringLiteral("lxv_main_exportTextToClipboard.htm");
+    k.run = [](MainWindow &w, const ExerciseModel &model) {
+        QGuiApplication::clipboard()->setText(ExerciseRender::clipboardText(model), QClipboard::Clipboard);
+        QMessageBox::information(&w, tr("Text copied to clipboard"),
+            tr("Your exercise has been copied to the clipboard.\n"
+               "You can paste it into any text application."));
+    };
+    table.append(k);
+
+    k = ExportKind();
+    k.actionName = "actSaveAsXHTML";
+    k.buttonName = "btnExportXHTML";
+    k.action = &MainWindow::actSaveAsXHTML;
+    k.button = &MainWindow::btnExportXHTML;
+    k.actionText = tr("&HTML");
+    k.buttonText = tr("HTML");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_web.svg");
+    k.statusTip = tr("Export the current output sentences to create an XHTML web page.");
+    k.helpPage = QStringLiteral("lxv_main_exportXHTML.htm");
+    k.dialogTitle = tr("Save XHTML file");
+    k.dialogFilter = tr("Web page files (*.htm *.html *.xhtml)");
+    k.endings = QStringList {QStringLiteral(".htm"), QStringLiteral(".html"), QStringLiteral(".xhtml")};
+    k.lastFolderKey = "lastXhtmlFileDir";
+    k.lastFolder = &MainWindow::lastXhtmlFileDir;
+    k.templateName = QStringLiteral("xhtml_exercise.htm");
+    k.saveFailureTitle = tr("Problem saving XHTML file");
+    k.saveFailureText = tr("Unable to save the XHTML file to \n");
+    k.openTitle = tr("Open XHTML file");
+    k.fillDocument = [](MainWindow &, const ExerciseModel &model, QDomDocument &page) {
+        return ExerciseRender::xhtml(page, model);
+    };
+    k.writeDocument = &TemplateFill::xmlFile;
+    table.append(k);
+
+    k = ExportKind();
+    k.actionName = "actSaveAsRTF";
+    k.buttonName = "btnExportRTF";
+    k.action = &MainWindow::actSaveAsRTF;
+    k.button = &MainWindow::btnExportRTF;
+    k.actionText = tr("&RTF");
+    k.buttonText = tr("RTF");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
+    k.statusTip = tr("Export the current output sentences to create an RTF word-processor document.");
+    k.helpPage = QStringLiteral("lxv_main_exportRTF.htm");
+    k.dialogTitle = tr("Save RTF file");
+    k.dialogFilter = tr("RTF files (*.rtf)");
+    k.endings = QStringList {QStringLiteral(".rtf")};
+    k.lastFolderKey = "lastRtfFileDir";
+    k.lastFolder = &MainWindow::lastRtfFileDir;
+    k.templateName = QStringLiteral("rtf_exercise.rtf");
+    k.saveFailureTitle = tr("Problem saving RTF file");
+    k.saveFailureText = tr("Unable to save the RTF file to \n");
+    k.openTitle = tr("Open RTF file");
+    k.fillText = [](const ExerciseModel &model, const QByteArray &rtfTemplate) {
+        return ExerciseRender::rtf(rtfTemplate, model, localPageSize());
+    };
+    table.append(k);
+
+    k = ExportKind();
+    k.actionName = "actSaveAsJMatch";
+    k.buttonName = "btnExportJMatch";
+    k.action = &MainWindow::actSaveAsJMatch;
+    k.button = &MainWindow::btnExportJMatch;
+    k.actionText = tr("J&Match");
+    k.buttonText = tr("JMatch");
+    k.iconPath = QStringLiteral(":/svgIcons/halfbaked_logo_jmatch.svg");
+    k.statusTip
+        = tr("Export the current output sentences to create a Hot Potatoes JMatch matching exercise.");
+    k.helpPage = QStringLiteral("lxv_main_exportJMatch.htm");
+    k.dialogTitle = tr("Save JMatch file");
+    k.dialogFilter = tr("JMatch files (*.jmt)");
+    k.endings = QStringList {QStringLiteral(".jmt")};
+    k.lastFolderKey = "lastJmtFileDir";
+    k.lastFolder = &MainWindow::lastJmtFileDir;
+    k.templateName = QStringLiteral("jmatch_exercise.jmt");
+    k.saveFailureTitle = tr("Problem saving JMatch file");
+    k.saveFailureText = tr("Unable to save the JMatch file to \n");
+    k.openTitle = tr("Open JMatch file");
+    // A pair needs a right side; an exercise of no pairs is not worth a file.
+    k.check = [](MainWindow &w, const ExerciseModel &model) {
+        if (!ExerciseRender::matchPairs(model).isEmpty())
+            return true;
+        QMessageBox::warning(&w, tr("Nothing to match"),
+            tr("None of the output entries has a key word, so a JMatch exercise would have no pairs. "
+               "No file was written."));
+        return false;
+    };
+    k.fillDocument = [](MainWindow &w, const ExerciseModel &model, QDomDocument &exercise) {
+        int leftOut = 0;
+        if (!ExerciseRender::jmatch(exercise, model, &leftOut))
+            return false;
+        if (leftOut == 1)
+            w.statusBar()->showMessage(tr("1 entry without a key word was left out of the pairs."), 2000);
+        else if (leftOut > 1)
+            w.statusBar()->showMessage(
+                tr("%1 entries without a key word were left out of the pairs.").arg(leftOut), 2000);
+        return true;
+    };
+    k.writeDocument = &TemplateFill::xmlFile;
+    table.append(k);
+
+    k = ExportKind();
+    k.actionName = "actSaveAsJCloze";
+    k.buttonName = "btnExportJCloze";
+    k.action = &MainWindow::actSaveAsJCloze;
+    k.button = &MainWindow::btnExportJCloze;
+    k.actionText = tr("JClo&ze");
+    k.buttonText = tr("JCloze");
+    k.iconPath = QStringLiteral(":/svgIcons/halfbaked_logo_jcloze.svg");
+    k.statusTip
+        = tr("Export the current output sentences to create a Hot Potatoes JCloze gap-fill exercise.");
+    k.helpPage = QStringLiteral("lxv_main_exportJCloze.htm");
+    k.dialogTitle = tr("Save JCloze file");
+    k.dialogFilter = tr("JCloze files (*.jcl)");
+    k.endings = QStringList {QStringLiteral(".jcl")};
+    k.lastFolderKey = "lastJclFileDir";
+    k.lastFolder = &MainWindow::lastJclFileDir;
+    k.templateName = QStringLiteral("jcloze_exercise.jcl");
+    k.saveFailureTitle = tr("Problem saving JCloze file");
+    k.saveFailureText = tr("Unable to save the JCloze file to \n");
+    k.openTitle = tr("Open JCloze file");
+    k.fillDocument = [](MainWindow &, const ExerciseModel &model, QDomDocument &exercise) {
+        return ExerciseRender::jcloze(exercise, model);
+    };
+    k.writeDocument = &TemplateFill::jclozeFile;
+    table.append(k);
+
+    k = ExportKind();
+    k.actionName = "actSaveAsPDF";
+    k.buttonName = "btnExportPDF";
+    k.actionText = tr("&PDF document");
+    k.buttonText = tr("PDF");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
+    k.statusTip = tr("Export the current output sentences to create a PDF document, ready to print.");
+    k.helpPage = QStringLiteral("lxv_main_exportPDF.htm");
+    k.dialogTitle = tr("Save PDF document");
+    k.dialogFilter = tr("PDF documents (*.pdf)");
+    k.endings = QStringList {QStringLiteral(".pdf")};
+    k.lastFolderKey = "lastPdfFileDir";
+    k.saveFailureTitle = tr("Problem saving PDF document");
+    k.saveFailureText = tr("Unable to save the PDF document to \n");
+    k.openTitle = tr("Open PDF document");
+    k.write = [](const ExerciseModel &model) { return ExerciseRender::pdf(model, localPageSize()); };
+    table.append(k);
+
+    k = ExportKind();
+    k.actionName = "actPrint";
+    k.buttonName = "btnPrint";
+    k.actionText = tr("&Print...");
+    k.buttonText = tr("Print...");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
+    k.statusTip = tr("Print the current output sentences as an exercise sheet, with a preview first.");
+    k.helpPage = QStringLiteral("lxv_main_print.htm");
+    k.shortcut = QKeySequence::Print;
+    k.run = [](MainWindow &w, const ExerciseModel &model) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(localPageSize()));
+        printer.setDocName(model.title.isEmpty() ? tr("Exercise") : model.title);
+        QPrintPreviewDialog preview(&printer, &w);
+        preview.setObjectName(QStringLiteral("dlgPrintPreview"));
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [&model](QPrinter *target) { ExerciseRender::print(model, target); });
+        preview.exec();
+    };
+    table.append(k);
+
+    return table;
+}
+
+const MainWindow::ExportKind &MainWindow::exportKind(const char *actionName) const
+{
+    for (const ExportKind &kind : exportKinds()) {
+        if (qstrcmp(kind.actionName, actionName) == 0)
+            return kind;
+    }
+    qFatal("no export kind %s", actionName);
+}
+
+void MainWindow::createExportControls()
+{
+    exportTable = std::make_shared<const QList<ExportKind>>(makeExportKinds());
+    for (const ExportKind &kind : exportKinds()) {
+        QPushButton *button = newButton(bbxExport, kind.buttonName, kind.buttonText, kind.iconPath, false);
+        QAction *action = newAction(kind.actionName, kind.actionText, kind.iconPath, kind.statusTip);
+        action->setEnabled(false);
+        if (!kind.shortcut.isEmpty())
+            action->setShortcut(kind.shortcut);
+        if (kind.button)
+            this->*kind.button = button;
+        if (kind.action)
+            this->*kind.action = action;
+        exportButtons.append(button);
+        exportActions.append(action);
+        const auto runKind = [this, &kind] { runExport(kind); };
+        connect(button, &QPushButton::clicked, this, runKind);
+        connect(action, &QAction::triggered, this, runKind);
+    }
+}
+
+QString &MainWindow::exportFolder(const ExportKind &kind)
+{
+    return kind.lastFolder ? this->*kind.lastFolder : exportFolders[QLatin1String(kind.lastFolderKey)];
+}
+
+void MainWindow::readExportFolders(const QSettings &settings, const QString &defaultFolder)
+{
+    for (const ExportKind &kind : exportKinds()) {
+        if (kind.lastFolderKey && !kind.lastFolder)
+            exportFolder(kind) = settings.value(QLatin1String(kind.lastFolderKey), defaultFolder).toString();
+    }
+}
+
+void MainWindow::writeExportFolders(QSettings &settings) const
+{
+    for (const ExportKind &kind : exportKinds()) {
+        if (kind.lastFolderKey && !kind.lastFolder)
+            settings.setValue(
+                QLatin1String(kind.lastFolderKey), exportFolders.value(QLatin1String(kind.lastFolderKey)));
+    }
+}
+
+void MainWindow::addExportHelpPages(QMap<QWidget *, QString> &pages) const
+{
+    for (int i = 0; i < exportButtons.size(); ++i)
+        pages.insert(exportButtons.at(i), exportKinds().at(i).helpPage);
+}
+
+QString MainWindow::exerciseTitle() const
+{
+    return curFile.isEmpty() ? QString() : QFileInfo(curFile).completeBaseName();
+}
+
+ExerciseModel MainWindow::exerciseModel() const
+{
+    const RandomSource random;
+    return ExerciseModelBuilder::build(outputEntries(), exerciseOptions(), random.seed(), exerciseTitle());
+}
+
+void MainWindow::runExport(const ExportKind &kind)
+{
+    if (kind.writesFile() && lwOutput->count() == 0)
+        return;
+    const ExerciseModel model = exerciseModel();
+    if (kind.check && !kind.check(*this, model))
+        return;
+    if (kind.run)
+        kind.run(*this, model);
+    else
+        exportOutput(kind, model);
+}
+
+void MainWindow::exportOutput(const ExportKind &kind, const ExerciseModel &model)
+{
+    QString &lastFolder = exportFolder(kind);
+    QString target = ZelFileDialog::getSaveFileName(this, kind.dialogTitle, lastFolder, kind.dialogFilter);
     if (target.isEmpty())
         return;
 
@@ -65,43 +371,48 @@ void MainWindow::exportOutput(const ExportKind &kind)
     const QString saveFailure = kind.saveFailureText + targetName;
 
     try {
-        *kind.lastFolder = QFileInfo(target).absolutePath();
-
-        const QString templatePath = templateFolder.isEmpty()
-            ? ZelUtils::dataPath(QLatin1String("templates/") + kind.templateName)
-            : templateFolder + QLatin1Char('/') + kind.templateName;
-        const QString templateName = QDir::toNativeSeparators(templatePath);
-        QFile templateFile(templatePath);
-        if (!templateFile.open(QIODevice::ReadOnly)) {
-            warn(tr("Template file missing"), tr("Unable to load the template file from \n") + templateName);
-            return;
-        }
+        lastFolder = QFileInfo(target).absolutePath();
 
         QByteArray bytes;
-        if (kind.fillDocument) {
-            QDomDocument document;
-            const bool parsed = bool(document.setContent(&templateFile));
-            templateFile.close();
-            if (!parsed) {
-                warn(tr("Problem loading template file"),
+        if (kind.write) {
+            bytes = kind.write(model);
+        } else {
+            const QString templatePath = templateFolder.isEmpty()
+                ? ZelUtils::dataPath(QLatin1String("templates/") + kind.templateName)
+                : templateFolder + QLatin1Char('/') + kind.templateName;
+            const QString templateName = QDir::toNativeSeparators(templatePath);
+            QFile templateFile(templatePath);
+            if (!templateFile.open(QIODevice::ReadOnly)) {
+                warn(tr("Template file missing"),
                     tr("Unable to load the template file from \n") + templateName);
                 return;
             }
-            if (!kind.fillDocument(document)) {
-                warn(tr("Problem with template file"),
-                    tr("This template file appears to be corrupted: \n") + templateName);
-                return;
+            if (kind.fillDocument) {
+                QDomDocument document;
+                const bool parsed = bool(document.setContent(&templateFile));
+                templateFile.close();
+                if (!parsed) {
+                    warn(tr("Problem loading template file"),
+                        tr("Unable to load the template file from \n") + templateName);
+                    return;
+                }
+                if (!kind.fillDocument(*this, model, document)) {
+                    warn(tr("Problem with template file"),
+                        tr("This template file appears to be corrupted: \n") + templateName);
+                    return;
+                }
+                bytes = kind.writeDocument(document);
+            } else {
+                bytes = kind.fillText(model, templateFile.readAll());
+                templateFile.close();
             }
-            bytes = kind.writeDocument(document);
-        } else {
-            bytes = kind.fillText(templateFile.readAll());
-            templateFile.close();
         }
 
         // Written aside and then put in place, so a failed export never leaves half a file.
         QSaveFile file(target);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(bytes) != bytes.size()
-            || !file.commit()) {
+        const QIODevice::OpenMode mode
+            = kind.write ? QIODevice::WriteOnly : QIODevice::WriteOnly | QIODevice::Text;
+        if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.commit()) {
             warn(kind.saveFailureTitle, saveFailure);
             return;
         }
@@ -117,97 +428,28 @@ void MainWindow::exportOutput(const ExportKind &kind)
         ZelUtils::openFile(target, true);
 }
 
+// The slots of the documented commands, each one row of the table.
+void MainWindow::sentencesToClipboard()
+{
+    runExport(exportKind("actSentencesToClipboard"));
+}
+
 void MainWindow::saveAsRTF()
 {
-    ExportKind kind;
-    kind.dialogTitle = tr("Save RTF file");
-    kind.dialogFilter = tr("RTF files (*.rtf)");
-    kind.endings = QStringList {QStringLiteral(".rtf")};
-    kind.lastFolder = &lastRtfFileDir;
-    kind.templateName = QStringLiteral("rtf_exercise.rtf");
-    kind.saveFailureTitle = tr("Problem saving RTF file");
-    kind.saveFailureText = tr("Unable to save the RTF file to \n");
-    kind.openTitle = tr("Open RTF file");
-    kind.fillText = [this](const QByteArray &rtfTemplate) {
-        QStringList questions;
-        QStringList words;
-        buildExercise(questions, words);
-        return TemplateFill::fillRtf(rtfTemplate, questions, words);
-    };
-    exportOutput(kind);
+    runExport(exportKind("actSaveAsRTF"));
 }
 
 void MainWindow::saveAsXHTML()
 {
-    ExportKind kind;
-    kind.dialogTitle = tr("Save XHTML file");
-    kind.dialogFilter = tr("Web page files (*.htm *.html *.xhtml)");
-    kind.endings = QStringList {QStringLiteral(".htm"), QStringLiteral(".html"), QStringLiteral(".xhtml")};
-    kind.lastFolder = &lastXhtmlFileDir;
-    kind.templateName = QStringLiteral("xhtml_exercise.htm");
-    kind.saveFailureTitle = tr("Problem saving XHTML file");
-    kind.saveFailureText = tr("Unable to save the XHTML file to \n");
-    kind.openTitle = tr("Open XHTML file");
-    kind.fillDocument = [this](QDomDocument &page) {
-        RandomSource random;
-        return TemplateFill::fillXhtml(page, outputEntries(), exerciseOptions(), random);
-    };
-    kind.writeDocument = &TemplateFill::xmlFile;
-    exportOutput(kind);
+    runExport(exportKind("actSaveAsXHTML"));
 }
 
 void MainWindow::saveAsJMatch()
 {
-    ExportKind kind;
-    kind.dialogTitle = tr("Save JMatch file");
-    kind.dialogFilter = tr("JMatch files (*.jmt)");
-    kind.endings = QStringList {QStringLiteral(".jmt")};
-    kind.lastFolder = &lastJmtFileDir;
-    kind.templateName = QStringLiteral("jmatch_exercise.jmt");
-    kind.saveFailureTitle = tr("Problem saving JMatch file");
-    kind.saveFailureText = tr("Unable to save the JMatch file to \n");
-    kind.openTitle = tr("Open JMatch file");
-    kind.fillDocument = [this](QDomDocument &exercise) {
-        RandomSource random;
-        int leftOut = 0;
-        if (!TemplateFill::fillJMatch(exercise, outputEntries(), exerciseOptions(), random, &leftOut))
-            return false;
-        if (leftOut == 1)
-            statusBar()->showMessage(tr("1 entry without a key word was left out of the pairs."), 2000);
-        else if (leftOut > 1)
-            statusBar()->showMessage(
-                tr("%1 entries without a key word were left out of the pairs.").arg(leftOut), 2000);
-        return true;
-    };
-    kind.writeDocument = &TemplateFill::xmlFile;
-
-    // A pair needs a right side; an exercise of no pairs is not worth a file.
-    RandomSource random;
-    if (lwOutput->count() > 0
-        && TemplateFill::matchPairs(outputEntries(), exerciseOptions(), random).isEmpty()) {
-        QMessageBox::warning(this, tr("Nothing to match"),
-            tr("None of the output entries has a key word, so a JMatch exercise would have no pairs. "
-               "No file was written."));
-        return;
-    }
-    exportOutput(kind);
+    runExport(exportKind("actSaveAsJMatch"));
 }
 
 void MainWindow::saveAsJCloze()
 {
-    ExportKind kind;
-    kind.dialogTitle = tr("Save JCloze file");
-    kind.dialogFilter = tr("JCloze files (*.jcl)");
-    kind.endings = QStringList {QStringLiteral(".jcl")};
-    kind.lastFolder = &lastJclFileDir;
-    kind.templateName = QStringLiteral("jcloze_exercise.jcl");
-    kind.saveFailureTitle = tr("Problem saving JCloze file");
-    kind.saveFailureText = tr("Unable to save the JCloze file to \n");
-    kind.openTitle = tr("Open JCloze file");
-    kind.fillDocument = [this](QDomDocument &exercise) {
-        RandomSource random;
-        return TemplateFill::fillJCloze(exercise, outputEntries(), exerciseOptions(), random);
-    };
-    kind.writeDocument = &TemplateFill::jclozeFile;
-    exportOutput(kind);
+    runExport(exportKind("actSaveAsJCloze"));
 }

@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The output list: using sentences, random selection, reordering and pruning, the exercise builder
-// and the clipboard export.
+// (its questions and words are the exercise model's).
 #include "app/mainwindow.h"
 
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "dialogs/dlgrandomsentences.h"
 #include "exercise/exercisebuilder.h"
+#include "exercise/exercisemodel.h"
 #include "exercise/randomdraw.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "util/zelconfirm.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
@@ -67,14 +66,23 @@ void MainWindow::useSentences()
 
 void MainWindow::randomSentences()
 {
-    if (lwOutput->count() > 0
-        && !ZelConfirm::ask(tr("Output box will be cleared"),
-            tr("This will remove the sentences currently in the output box.")))
+    // Drawing into the list as it is clears nothing, so there is nothing to ask; the question comes
+    // after the dialog only when the setting was switched off there.
+    const auto confirmClear = [this] {
+        return ZelConfirm::ask(tr("Output box will be cleared"),
+            tr("This will remove the sentences currently in the output box."));
+    };
+    const bool asked = lwOutput->count() > 0 && !dlgRandomSentences->options().addToOutput;
+    if (asked && !confirmClear())
         return;
     if (dlgRandomSentences->exec() != QDialog::Accepted)
         return;
+    const RandomDrawOptions options = dlgRandomSentences->options();
+    if (!options.addToOutput && !asked && lwOutput->count() > 0 && !confirmClear())
+        return;
 
-    const RandomDraw draw(db, dlgRandomSentences->options());
+    const QStringList entries = options.addToOutput ? outputEntries() : QStringList();
+    const RandomDraw draw(db, options, QSet<QString>(entries.cbegin(), entries.cend()));
     if (!draw.enough()) {
         QMessageBox::warning(this, tr("Not enough sentences"),
             tr("There aren't enough sentences in the\ndatabase matching your criteria to\n"
@@ -82,7 +90,8 @@ void MainWindow::randomSentences()
         return;
     }
 
-    lwOutput->clear();
+    if (!options.addToOutput)
+        lwOutput->clear();
     RandomSource random;
     lwOutput->addItems(RandomDraw::take(db, draw.draw(random)));
 
@@ -141,11 +150,9 @@ void MainWindow::updateOutputCount()
     lblOutput->setText(tr("Output") + QLatin1String(" (") + QString::number(count) + QLatin1Char(')'));
 
     const bool any = count > 0;
-    for (QPushButton *button :
-        {btnExportTextToClipboard, btnExportXHTML, btnExportRTF, btnExportJMatch, btnExportJCloze})
+    for (QPushButton *button : std::as_const(exportButtons))
         button->setEnabled(any);
-    for (QAction *action :
-        {actSentencesToClipboard, actSaveAsXHTML, actSaveAsRTF, actSaveAsJMatch, actSaveAsJCloze})
+    for (QAction *action : std::as_const(exportActions))
         action->setEnabled(any);
 }
 
@@ -174,23 +181,14 @@ ExerciseOptions MainWindow::exerciseOptions() const
     options.bracketWords = chkBracketWords->isChecked();
     options.jumbleOrder = chkJumbleOrder->isChecked();
     options.includeWordList = chkIncludeWordList->isChecked();
+    options.answerKey = chkAnswerKey->isChecked();
+    options.shuffleWordList = chkShuffleWordList->isChecked();
     return options;
 }
 
 void MainWindow::buildExercise(QStringList &questions, QStringList &words)
 {
-    RandomSource random;
-    const Exercise exercise = ExerciseBuilder::build(outputEntries(), exerciseOptions(), random);
-    questions = exercise.questions;
-    words = exercise.words;
-}
-
-void MainWindow::sentencesToClipboard()
-{
-    Exercise exercise;
-    buildExercise(exercise.questions, exercise.words);
-    QGuiApplication::clipboard()->setText(ExerciseBuilder::clipboardText(exercise), QClipboard::Clipboard);
-    QMessageBox::information(this, tr("Text copied to clipboard"),
-        tr("Your exercise has been copied to the clipboard.\n"
-           "You can paste it into any text application."));
+    const ExerciseModel model = exerciseModel();
+    questions = model.questionTexts(model.options.includeQNums);
+    words = model.sheetWords();
 }

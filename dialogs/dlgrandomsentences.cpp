@@ -50,6 +50,8 @@ DlgRandomSentences::DlgRandomSentences(QWidget *parent)
     chkSelectFromUsed = newCheckBox(this, "chkSelectFromUsed");
     lblSelectFromUsed = newLabel(this, "lblSelectFromUsed",
         tr("Select only from words which have \"&used\" sentences"), chkSelectFromUsed);
+    chkAddToOutput = newCheckBox(this, "chkAddToOutput");
+    lblAddToOutput = newLabel(this, "lblAddToOutput", tr("&Add to the output list"), chkAddToOutput);
 
     bbxButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
     bbxButtons->setObjectName(QStringLiteral("bbxButtons"));
@@ -67,7 +69,9 @@ DlgRandomSentences::DlgRandomSentences(QWidget *parent)
     grdMain->addWidget(lblIncludeUsed, 2, 1, 1, 2);
     grdMain->addWidget(chkSelectFromUsed, 3, 0, Qt::AlignRight);
     grdMain->addWidget(lblSelectFromUsed, 3, 1, 1, 2);
-    grdMain->addWidget(bbxButtons, 4, 1, 1, 2);
+    grdMain->addWidget(chkAddToOutput, 4, 0, Qt::AlignRight);
+    grdMain->addWidget(lblAddToOutput, 4, 1, 1, 2);
+    grdMain->addWidget(bbxButtons, 5, 1, 1, 2);
 
     readSettings();
 }
@@ -84,6 +88,7 @@ RandomDrawOptions DlgRandomSentences::options() const
     options.allowMultiples = chkAllowMultiples->isChecked();
     options.includeUsed = chkIncludeUsed->isChecked();
     options.selectFromUsed = chkSelectFromUsed->isChecked();
+    options.addToOutput = chkAddToOutput->isChecked();
     return options;
 }
 
@@ -95,6 +100,7 @@ void DlgRandomSentences::readSettings()
     chkAllowMultiples->setChecked(settings.value(QStringLiteral("chkAllowMultiples"), false).toBool());
     chkIncludeUsed->setChecked(settings.value(QStringLiteral("chkIncludeUsed"), false).toBool());
     chkSelectFromUsed->setChecked(settings.value(QStringLiteral("chkSelectFromUsed"), false).toBool());
+    chkAddToOutput->setChecked(settings.value(QStringLiteral("chkAddToOutput"), false).toBool());
     settings.endGroup();
 }
 
@@ -106,5 +112,6 @@ void DlgRandomSentences::writeSettings() const
     settings.setValue(QStringLiteral("chkAllowMultiples"), chkAllowMultiples->isChecked());
     settings.setValue(QStringLiteral("chkIncludeUsed"), chkIncludeUsed->isChecked());
     settings.setValue(QStringLiteral("chkSelectFromUsed"), chkSelectFromUsed->isChecked());
+    settings.setValue(QStringLiteral("chkAddToOutput"), chkAddToOutput->isChecked());
     settings.endGroup();
 }

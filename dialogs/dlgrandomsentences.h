@@ -39,6 +39,8 @@ private:
     QLabel *lblIncludeUsed = nullptr;
     QCheckBox *chkSelectFromUsed = nullptr;
     QLabel *lblSelectFromUsed = nullptr;
+    QCheckBox *chkAddToOutput = nullptr;
+    QLabel *lblAddToOutput = nullptr;
     QDialogButtonBox *bbxButtons = nullptr;
 };
 

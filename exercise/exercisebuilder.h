@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-// The five exercise options the teacher sets beside the output list; all on in a new window.
+// The exercise options the teacher sets beside the output list.
 struct ExerciseOptions
 {
     bool includeQNums = true; // "1. " before each question, counted in the final order
@@ -16,6 +16,10 @@ struct ExerciseOptions
     bool bracketWords = true; // keep the square brackets; off removes every bracket
     bool jumbleOrder = true; // shuffle the questions (never the words)
     bool includeWordList = true; // return the key words; off returns no words
+    // Two more, off in a new window, which the documented exports know nothing of: with both off
+    // every export writes exactly what it always wrote.
+    bool answerKey = false; // the exercise ends with, or is followed by, its answers
+    bool shuffleWordList = false; // the word list holds each distinct key word once, shuffled
 };
 
 // A plain-text gap-fill exercise: one question per output entry and the key words they hide,

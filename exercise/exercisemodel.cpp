@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/exercisemodel.h"
 
+#include "data/lxdsentence.h"
 #include "exercise/randomsource.h"
 
 #include <QSet>
@@ -16,6 +17,69 @@ QString ExerciseQuestion::solvedText() const
 QString ExerciseQuestion::gappedText(const QString &gap) const
 {
     return texts.join(gap);
+}
+
+QStringList ExerciseModel::orderedEntries() const
+{
+    QStringList ordered;
+    ordered.reserve(questions.size());
+    for (const ExerciseQuestion &question : questions)
+        ordered.append(question.entry);
+    return ordered;
+}
+
+QStringList ExerciseModel::questionTexts(bool numbered) const
+{
+    // The builder's own rules in the model's order: it shuffles nothing when not asked to.
+    ExerciseOptions textOptions = options;
+    textOptions.jumbleOrder = false;
+    textOptions.includeQNums = numbered;
+    RandomSource unused(seed);
+    return ExerciseBuilder::build(orderedEntries(), textOptions, unused).questions;
+}
+
+QStringList ExerciseModel::entryWords() const
+{
+    QStringList words;
+    for (const QString &entry : entries)
+        LxdSentence::gapKeyWords(entry, words, QString());
+    return words;
+}
+
+QStringList ExerciseModel::sheetWords(bool shuffled) const
+{
+    if (!options.includeWordList)
+        return {};
+    if (options.shuffleWordList)
+        return wordBank;
+    QStringList words = entryWords();
+    if (shuffled) {
+        // The same source the questions were shuffled from, carried on past their draws.
+        RandomSource random(seed);
+        if (options.jumbleOrder) {
+            QList<int> order(questions.size());
+            ExerciseBuilder::jumble(order, random);
+        }
+        ExerciseBuilder::jumble(words, random);
+    }
+    return words;
+}
+
+QString ExerciseModel::answersText(int i) const
+{
+    return questions.value(i).answers.join(QLatin1String(", "));
+}
+
+QStringList ExerciseModel::keyLines() const
+{
+    QStringList lines;
+    lines.reserve(questions.size());
+    for (int i = 0; i < questions.size(); ++i) {
+        const QString answers = answersText(i);
+        lines.append(QString::number(i + 1) + QLatin1Char('.')
+            + (answers.isEmpty() ? QString() : QLatin1Char(' ') + answers));
+    }
+    return lines;
 }
 
 namespace ExerciseModelBuilder {
@@ -53,6 +117,7 @@ ExerciseModel build(
     model.options = options;
     model.seed = seed;
     model.title = title;
+    model.entries = entries;
     for (const QString &entry : entries)
         model.questions.append(split(entry));
 

@@ -39,6 +39,29 @@ struct ExerciseModel
 
     QList<ExerciseQuestion> questions; // in their final order; a question's number is its position + 1
     QStringList wordBank; // each distinct key word once, shuffled with the same seed
+    QStringList entries; // the output entries in list order, as they came in
+
+    // The questions' entries in their final order.
+    QStringList orderedEntries() const;
+
+    // The questions as the plain-text exports print them, in their final order: gapped, every gap
+    // as wide as the longest key word, brackets kept or removed, and "1. " numbers when `numbered`.
+    QStringList questionTexts(bool numbered) const;
+
+    // The key words of the entries in list order, once per occurrence: the word list of the
+    // clipboard and the RTF document as they always were.
+    QStringList entryWords() const;
+
+    // The word list a sheet shows: nothing without the word-list option; the word bank with
+    // "Shuffle word list"; otherwise entryWords(), shuffled too when `shuffled` (as the web page
+    // always shuffled it, with the draws that follow the questions' shuffle).
+    QStringList sheetWords(bool shuffled = false) const;
+
+    // The answers of question i joined by ", ", as the key and a matching exercise list them.
+    QString answersText(int i) const;
+
+    // The answer key: per question number, the answers in order ("1. went", "2. ate, apple").
+    QStringList keyLines() const;
 };
 
 namespace ExerciseModelBuilder {

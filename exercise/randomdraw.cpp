@@ -4,7 +4,8 @@
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 
-RandomDraw::RandomDraw(const LxdDatabase *database, const RandomDrawOptions &options)
+RandomDraw::RandomDraw(
+    const LxdDatabase *database, const RandomDrawOptions &options, const QSet<QString> &exclude)
     : m_options(options)
 {
     if (!database)
@@ -15,7 +16,7 @@ RandomDraw::RandomDraw(const LxdDatabase *database, const RandomDrawOptions &opt
         Candidates candidates {i, {}};
         for (int j = 0; j < database->sentenceCount(i); ++j) {
             const LxdSentence *sentence = database->sentenceAt(i, j);
-            if (options.includeUsed || sentence->used() < 1)
+            if ((options.includeUsed || sentence->used() < 1) && !exclude.contains(sentence->text()))
                 candidates.sentences.append(j);
         }
         if (candidates.sentences.isEmpty())

@@ -5,6 +5,7 @@
 #include "exercise/randomsource.h"
 
 #include <QList>
+#include <QSet>
 #include <QStringList>
 
 class LxdDatabase;
@@ -16,6 +17,7 @@ struct RandomDrawOptions
     bool allowMultiples = false; // one headword may give several sentences
     bool includeUsed = false; // sentences used before may be drawn
     bool selectFromUsed = false; // only headwords that already have a used sentence take part
+    bool addToOutput = false; // the draw is added to the output list instead of replacing it
 };
 
 // One drawn sentence, by position: headword in the database, sentence within the headword.
@@ -40,7 +42,10 @@ struct RandomPick
 class RandomDraw
 {
 public:
-    RandomDraw(const LxdDatabase *database, const RandomDrawOptions &options);
+    // Sentences whose text is in `exclude` (those already in the output list, when the draw is
+    // added to it) take no part, so they are neither counted nor drawn again.
+    RandomDraw(
+        const LxdDatabase *database, const RandomDrawOptions &options, const QSet<QString> &exclude = {});
 
     int available() const;
     bool enough() const { return available() >= m_options.total; }

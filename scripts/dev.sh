@@ -17,6 +17,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           # the Debian package (dependency scan) and the checks of what it installs
           dpkg-dev file appstream desktop-file-utils shared-mime-info xdg-utils libglib2.0-bin inotify-tools
           clang-format
+          # reading the PDF worksheets back in the tests
+          poppler-utils
           # well-formedness of the Moodle XML files, validity of the help pages
           libxml2-utils)
 # Only for redrawing the screenshots.

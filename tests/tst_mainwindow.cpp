@@ -199,6 +199,8 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"chkBracketWords", "QCheckBox"},
         {"chkJumbleOrder", "QCheckBox"},
         {"chkIncludeWordList", "QCheckBox"},
+        {"chkAnswerKey", "QCheckBox"},
+        {"chkShuffleWordList", "QCheckBox"},
         {"lwOutput", "QListWidget"},
         {"tbrOutputUpDown", "QToolBar"},
         {"layOutputButtons", "QHBoxLayout"},
@@ -211,6 +213,8 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"btnExportRTF", "QPushButton"},
         {"btnExportJMatch", "QPushButton"},
         {"btnExportJCloze", "QPushButton"},
+        {"btnExportPDF", "QPushButton"},
+        {"btnPrint", "QPushButton"},
         {"centralWidget", "QWidget"},
         {"menuBar", "QMenuBar"},
         {"statusBar", "QStatusBar"},
@@ -258,7 +262,7 @@ void TestMainWindow::initialStates()
     const QStringList enabled = {"btnAddWord", "btnAddSentence", "btnBackupDb", "btnQuit"};
     const QStringList disabled = {"btnDeleteWord", "btnDeleteSentence", "btnEditSentence", "btnUseSentence",
         "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML",
-        "btnExportRTF", "btnExportJMatch", "btnExportJCloze"};
+        "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "btnExportPDF", "btnPrint"};
     for (const QString &name : enabled)
         QVERIFY2(w->findChild<QPushButton *>(name)->isEnabled(), qPrintable(name));
     for (const QString &name : disabled)
@@ -276,6 +280,10 @@ void TestMainWindow::initialStates()
     for (const char *name :
         {"chkIncludeQNums", "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList"})
         QVERIFY2(w->findChild<QCheckBox *>(QLatin1String(name))->isChecked(), name);
+    for (const char *name : {"chkAnswerKey", "chkShuffleWordList", "actAnswerKey", "actShuffleWordList"}) {
+        auto *box = w->findChild<QAbstractButton *>(QLatin1String(name));
+        QVERIFY2(box ? !box->isChecked() : !w->findChild<QAction *>(QLatin1String(name))->isChecked(), name);
+    }
 
     // The panes cannot be squeezed away, and the sentence table takes most of the width.
     auto *splitter = w->findChild<QSplitter *>("splMain");
@@ -302,12 +310,13 @@ void TestMainWindow::actions()
         {"actFind", QKeySequence::Find},
         {"actFindNext", QKeySequence::FindNext},
         {"actHelpHelp", QKeySequence(Qt::CTRL | Qt::Key_F1)},
+        {"actPrint", QKeySequence::Print},
     };
     const QStringList disabled = {"actDeleteWords", "actAddSentence", "actDeleteSentences", "actEditSentence",
         "actUseSentences", "actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-        "actSaveAsJCloze", "actRandomSentences"};
-    const QStringList withoutIcon
-        = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder", "actIncludeWordList"};
+        "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actRandomSentences"};
+    const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
+        "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
 
     int commands = 0;
     for (QAction *action : w->findChildren<QAction *>(Qt::FindDirectChildrenOnly)) {
@@ -321,7 +330,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 35);
+    QCOMPARE(commands, 39);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -364,13 +373,14 @@ void TestMainWindow::menus()
             "actZeroUsed"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSearch")->actions()), QStringList({"actFind", "actFindNext"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuOutput")->actions()),
-        QStringList({"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
-            "actIncludeWordList", "-", "mnuExport", "-", "actRandomSentences"}));
+        QStringList(
+            {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder", "actIncludeWordList",
+                "actAnswerKey", "actShuffleWordList", "-", "mnuExport", "-", "actRandomSentences"}));
     auto *mnuExport = w->findChild<QMenu *>("mnuExport");
     QCOMPARE(mnuExport->title(), QStringLiteral("&Export"));
     QCOMPARE(entries(mnuExport->actions()),
         QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-            "actSaveAsJCloze"}));
+            "actSaveAsJCloze", "actSaveAsPDF", "actPrint"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuHelp")->actions()),
         QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
 }
@@ -436,12 +446,13 @@ void TestMainWindow::optionsMirrorTheirActions()
     QVERIFY(act->isChecked());
     QVERIFY(check->isChecked());
 
-    // Only the box under the output list changed: the other options keep their state.
+    // Only the box under the output list changed: the other options keep their state (the answer key
+    // and the shuffled word list start off).
     act->trigger();
     int unchecked = 0;
     for (QCheckBox *other : w->findChild<QWidget *>("wgtBottom")->findChildren<QCheckBox *>())
         unchecked += other->isChecked() ? 0 : 1;
-    QCOMPARE(unchecked, 1);
+    QCOMPARE(unchecked, 3);
 }
 
 // --- Connections ---------------------------------------------------------------------------------------
@@ -616,6 +627,9 @@ void TestMainWindow::settingsRoundTripOnAcceptedClose()
         w->lastXhtmlFileDir = QStringLiteral("/xhtml");
         w->lastJclFileDir = QStringLiteral("/jcl");
         w->lastJmtFileDir = QStringLiteral("/jmt");
+        w->findChild<QAction *>("actAnswerKey")->trigger();
+        QTest::mouseClick(w->findChild<QCheckBox *>("chkShuffleWordList"), Qt::LeftButton);
+        w->exportFolders[QStringLiteral("lastPdfFileDir")] = QStringLiteral("/pdf");
 
         QTest::mouseClick(w->findChild<QPushButton *>("btnQuit"), Qt::LeftButton);
         QVERIFY(!w->isVisible());
@@ -637,6 +651,9 @@ void TestMainWindow::settingsRoundTripOnAcceptedClose()
     QCOMPARE(QStringList({w->lastVocFileDir, w->lastXmlFileDir, w->lastRtfFileDir, w->lastXhtmlFileDir,
                  w->lastJclFileDir, w->lastJmtFileDir}),
         QStringList({"/voc", "/xml", "/rtf", "/xhtml", "/jcl", "/jmt"}));
+    QCOMPARE(w->exportFolders.value(QStringLiteral("lastPdfFileDir")), QStringLiteral("/pdf"));
+    QVERIFY(w->findChild<QAction *>("actAnswerKey")->isChecked());
+    QVERIFY(w->findChild<QAction *>("actShuffleWordList")->isChecked());
     QCOMPARE(w->recentFiles, recent);
     // The toolbars are found again by name: one hidden toolbar stays hidden.
     w->findChild<QToolBar *>("tbrSearch")->hide();
@@ -852,12 +869,12 @@ void TestMainWindow::helpPagesExist()
     QStringList pages = {"help.htm", "getting_started.htm"};
     auto w = newWindow();
     // Every page the window's controls lead to must be there.
-    for (const char *control :
-        {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence", "btnDeleteSentence",
-            "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums", "chkGapWords",
-            "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput", "btnDeleteOutputSentence",
-            "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF",
-            "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown", "btnBackupDb", "btnQuit"}) {
+    for (const char *control : {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence",
+             "btnDeleteSentence", "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums",
+             "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput",
+             "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard",
+             "btnExportXHTML", "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown",
+             "btnBackupDb", "btnQuit", "chkAnswerKey", "chkShuffleWordList", "btnExportPDF", "btnPrint"}) {
         opened.clear();
         auto *widget = w->findChild<QWidget *>(QLatin1String(control));
         widget->setEnabled(true);

@@ -143,6 +143,7 @@ private slots:
     void randomNotEnough_data();
     void randomNotEnough();
     void randomSettingsKept();
+    void randomAddsToList();
 
     void clipboard_data();
     void clipboard();
@@ -682,6 +683,37 @@ void TestOutputList::randomSettingsKept()
     QVERIFY(dialog->findChild<QCheckBox *>(QStringLiteral("chkAllowMultiples"))->isChecked());
     QVERIFY(dialog->findChild<QCheckBox *>(QStringLiteral("chkIncludeUsed"))->isChecked());
     QVERIFY(dialog->findChild<QCheckBox *>(QStringLiteral("chkSelectFromUsed"))->isChecked());
+}
+
+// With "Add to the output list" the draw appends without asking, and takes only sentences not in the
+// list yet: they alone are counted for the check and raised in their used counts.
+void TestOutputList::randomAddsToList()
+{
+    loadDatabase({{0, 0, 0, 0, 0}});
+    const QStringList kept {sentenceText(0, 0), sentenceText(0, 1)};
+    fillOutput(kept);
+    auto *dialog = child<QDialog>("DlgRandomSentences");
+    dialog->findChild<QCheckBox *>(QStringLiteral("chkAddToOutput"))->setChecked(true);
+    drawAtRandom(3, true, false, false);
+
+    QStringList texts = outputTexts();
+    QCOMPARE(texts.mid(0, 2), kept);
+    texts = texts.mid(2);
+    texts.sort();
+    QCOMPARE(texts, QStringList({sentenceText(0, 2), sentenceText(0, 3), sentenceText(0, 4)}));
+    for (int j = 0; j < 5; ++j)
+        QCOMPARE(db->sentenceAt(0, j)->used(), j < 2 ? 0 : 1);
+
+    // Used or not, every sentence is in the list now: nothing is left to add.
+    Answers answers;
+    answers.draw(1, true, true, false).press(QMessageBox::Ok).start();
+    child<QAction>("actRandomSentences")->trigger();
+    QCOMPARE(answers.pending(), 0);
+    QVERIFY(answers.seen.last().startsWith(QStringLiteral("Not enough sentences|")));
+    QCOMPARE(lwOutput->count(), 5);
+
+    window.reset();
+    QVERIFY(QSettings().value(QStringLiteral("dlgRandomSentences/chkAddToOutput")).toBool());
 }
 
 // --- Clipboard --------------------------------------------------------------------------------------

@@ -1,0 +1,278 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/exerciserender.h"
+
+#include "exercise/exercisebuilder.h"
+#include "exercise/templatefill.h"
+
+#include <QBuffer>
+#include <QDomDocument>
+#include <QFont>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <QTextOption>
+
+#include <cmath>
+
+namespace {
+
+constexpr int TwipsPerInch = 1440;
+
+// The model's options for a filler that would shuffle on its own: the model has the order already.
+ExerciseOptions inModelOrder(const ExerciseModel &model)
+{
+    ExerciseOptions options = model.options;
+    options.jumbleOrder = false;
+    return options;
+}
+
+// Sets the number after an RTF control word such as "\paperw" where the template gives one.
+void setControlValue(QByteArray &rtf, const QByteArray &word, int value)
+{
+    const qsizetype at = rtf.indexOf(word);
+    if (at < 0)
+        return;
+    const qsizetype digits = at + word.size();
+    qsizetype end = digits;
+    while (end < rtf.size() && rtf.at(end) >= '0' && rtf.at(end) <= '9')
+        ++end;
+    if (end > digits)
+        rtf.replace(digits, end - digits, QByteArray::number(value));
+}
+
+int twips(qreal millimetres)
+{
+    return int(std::lround(millimetres / 25.4 * TwipsPerInch));
+}
+
+// The template's paper set to `page` (before it is filled, so no sentence is taken for the
+// control word); a template that names no paper size is left as it is.
+QByteArray withPaper(QByteArray rtf, QPageSize::PageSizeId page)
+{
+    const QSizeF size = QPageSize(page).size(QPageSize::Millimeter);
+    setControlValue(rtf, "\\paperw", twips(size.width()));
+    setControlValue(rtf, "\\paperh", twips(size.height()));
+    return rtf;
+}
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+} // namespace
+
+QPageSize::PageSizeId ExerciseRender::pageSizeFor(const QLocale &locale)
+{
+    if (locale.language() == QLocale::C || locale.measurementSystem() == QLocale::ImperialUSSystem)
+        return QPageSize::Letter;
+    switch (locale.territory()) {
+    case QLocale::UnitedStates:
+    case QLocale::Canada:
+    case QLocale::Mexico:
+    case QLocale::Philippines:
+    case QLocale::PuertoRico:
+    case QLocale::Chile:
+    case QLocale::Colombia:
+    case QLocale::Venezuela:
+    case QLocale::CostaRica:
+    case QLocale::Guatemala:
+    case QLocale::ElSalvador:
+    case QLocale::Nicaragua:
+    case QLocale::Panama:
+    case QLocale::DominicanRepublic:
+        return QPageSize::Letter;
+    default:
+        return QPageSize::A4;
+    }
+}
+
+QStringList ExerciseRender::keyText(const ExerciseModel &model, const QStringList &sheetWords)
+{
+    QStringList lines {tr("Answer key")};
+    if (!sheetWords.isEmpty())
+        lines.append(tr("Word bank:") + QLatin1Char(' ') + sheetWords.join(QLatin1String("   ")));
+    lines.append(model.keyLines());
+    return lines;
+}
+
+QString ExerciseRender::clipboardText(const ExerciseModel &model)
+{
+    Exercise exercise;
+    exercise.questions = model.questionTexts(model.options.includeQNums);
+    exercise.words = model.sheetWords();
+    QString text = ExerciseBuilder::clipboardText(exercise);
+    if (model.options.answerKey) {
+        text += QLatin1String("\n\n") + QString(40, QLatin1Char('-')) + QLatin1Char('\n')
+            + keyText(model, exercise.words).join(QLatin1Char('\n'));
+    }
+    return text;
+}
+
+QByteArray ExerciseRender::rtf(
+    const QByteArray &rtfTemplate, const ExerciseModel &model, QPageSize::PageSizeId page)
+{
+    const QStringList words = model.sheetWords();
+    const QStringList questions = model.questionTexts(model.options.includeQNums);
+    if (!model.options.answerKey)
+        return TemplateFill::fillRtf(withPaper(rtfTemplate, page), questions, words);
+
+    // The key follows the questions, in their paragraph style, on a page of its own. Its place is
+    // marked with a destination no escaped text can hold (a text's braces are always escaped).
+    const QByteArray keyMark("{\\*\\lexivanekey}");
+    QByteArray keyTemplate = withPaper(rtfTemplate, page);
+    keyTemplate.replace("[strQuestions]", "[strQuestions]" + keyMark);
+    QByteArray key = "\\par\\page\n";
+    const QStringList lines = keyText(model, words);
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i == 0)
+            key += "{\\b\\fs26 " + TemplateFill::rtfText(lines.at(i)) + '}';
+        else
+            key += "\\par\\par\n" + TemplateFill::rtfText(lines.at(i));
+    }
+    QByteArray filled = TemplateFill::fillRtf(keyTemplate, questions, words);
+    filled.replace(keyMark, key);
+    return filled;
+}
+
+bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
+{
+    // The filler shuffles the words it collects; it is handed none, and the model's words are added
+    // here, so the page and its key show the same list.
+    ExerciseOptions options = inModelOrder(model);
+    options.includeWordList = false;
+    RandomSource unused(model.seed);
+    if (!TemplateFill::fillXhtml(page, model.orderedEntries(), options, unused))
+        return false;
+
+    QDomElement content;
+    QDomElement wordList;
+    const QDomNodeList divs = page.elementsByTagName(QStringLiteral("div"));
+    for (int i = 0; i < divs.size(); ++i) {
+        const QDomElement div = divs.item(i).toElement();
+        const QString id = div.attribute(QStringLiteral("id"));
+        if (id == QLatin1String("content"))
+            content = div;
+        else if (id == QLatin1String("wordList"))
+            wordList = div;
+    }
+    const QStringList words = model.sheetWords(true);
+    if (!wordList.isNull()) {
+        for (const QString &word : words)
+            wordList.appendChild(page.createTextNode(QLatin1String("  ") + word));
+    }
+
+    if (model.options.answerKey) {
+        QDomElement key = page.createElement(QStringLiteral("div"));
+        key.setAttribute(QStringLiteral("id"), QStringLiteral("answerKey"));
+        key.setAttribute(QStringLiteral("style"), QStringLiteral("page-break-before: always"));
+        const QStringList lines = keyText(model, words);
+        QDomElement heading = page.createElement(QStringLiteral("h2"));
+        heading.appendChild(page.createTextNode(lines.first()));
+        key.appendChild(heading);
+        if (!words.isEmpty()) {
+            QDomElement bank = page.createElement(QStringLiteral("p"));
+            bank.appendChild(page.createTextNode(lines.at(1)));
+            key.appendChild(bank);
+        }
+        QDomElement list = page.createElement(QStringLiteral("ol"));
+        for (int i = 0; i < model.questions.size(); ++i) {
+            QDomElement item = page.createElement(QStringLiteral("li"));
+            item.appendChild(page.createTextNode(model.answersText(i)));
+            list.appendChild(item);
+        }
+        key.appendChild(list);
+        content.parentNode().insertAfter(key, content);
+    }
+    return true;
+}
+
+bool ExerciseRender::jmatch(QDomDocument &exercise, const ExerciseModel &model, int *leftOut)
+{
+    RandomSource unused(model.seed);
+    return TemplateFill::fillJMatch(exercise, model.orderedEntries(), inModelOrder(model), unused, leftOut);
+}
+
+QList<TemplateFill::MatchPair> ExerciseRender::matchPairs(const ExerciseModel &model, int *leftOut)
+{
+    RandomSource unused(model.seed);
+    return TemplateFill::matchPairs(model.orderedEntries(), inModelOrder(model), unused, leftOut);
+}
+
+bool ExerciseRender::jcloze(QDomDocument &exercise, const ExerciseModel &model)
+{
+    RandomSource unused(model.seed);
+    return TemplateFill::fillJCloze(exercise, model.orderedEntries(), inModelOrder(model), unused);
+}
+
+void ExerciseRender::sheetDocument(QTextDocument &document, const ExerciseModel &model)
+{
+    const QStringList words = model.sheetWords();
+    const QStringList questions = model.questionTexts(model.options.includeQNums);
+
+    QString html = QLatin1String("<html><body>");
+    html
+        += QLatin1String("<h1 align=\"center\">") + escaped(tr("Gap-fill exercise")) + QLatin1String("</h1>");
+    html += QLatin1String("<p>") + escaped(tr("Name:")) + QLatin1String(" ______________________________ ")
+        + escaped(tr("Date:")) + QLatin1String(" ______________</p>");
+    QString instructions = tr("Read each sentence and write the missing word in the gap.");
+    if (!words.isEmpty())
+        instructions += QLatin1Char(' ')
+            + tr("Choose your answers from the word bank: each word in it fills one gap.");
+    html += QLatin1String("<p><i>") + escaped(instructions) + QLatin1String("</i></p>");
+    if (!words.isEmpty()) {
+        html += QLatin1String("<h2>") + escaped(tr("Word bank")) + QLatin1String("</h2>");
+        QStringList cells;
+        for (const QString &word : words)
+            cells.append(escaped(word));
+        html += QLatin1String("<table border=\"1\" cellpadding=\"8\" cellspacing=\"0\" width=\"100%\"><tr>"
+                              "<td align=\"center\">")
+            + cells.join(QLatin1String("&nbsp;&nbsp;&nbsp; ")) + QLatin1String("</td></tr></table>");
+    }
+    html += QLatin1String("<h2>") + escaped(tr("Sentences")) + QLatin1String("</h2>");
+    for (const QString &question : questions)
+        html
+            += QLatin1String("<p style=\"margin-bottom: 10px\">") + escaped(question) + QLatin1String("</p>");
+
+    if (model.options.answerKey) {
+        const QStringList lines = keyText(model, words);
+        html += QLatin1String("<h2 style=\"page-break-before: always\">") + escaped(lines.first())
+            + QLatin1String("</h2>");
+        for (int i = 1; i < lines.size(); ++i)
+            html += QLatin1String("<p>") + escaped(lines.at(i)) + QLatin1String("</p>");
+    }
+    html += QLatin1String("</body></html>");
+
+    QFont font = document.defaultFont();
+    font.setPointSize(12);
+    document.setDefaultFont(font);
+    QTextOption option = document.defaultTextOption();
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document.setDefaultTextOption(option);
+    document.setHtml(html);
+    document.setMetaInformation(
+        QTextDocument::DocumentTitle, model.title.isEmpty() ? tr("Gap-fill exercise") : model.title);
+}
+
+void ExerciseRender::print(const ExerciseModel &model, QPagedPaintDevice *device)
+{
+    QTextDocument document;
+    sheetDocument(document, model);
+    document.print(device);
+}
+
+QByteArray ExerciseRender::pdf(const ExerciseModel &model, QPageSize::PageSizeId page)
+{
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(QPageLayout(QPageSize(page), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setTitle(model.title.isEmpty() ? tr("Gap-fill exercise") : model.title);
+        writer.setCreator(QCoreApplication::applicationName());
+        print(model, &writer);
+    }
+    return bytes;
+}

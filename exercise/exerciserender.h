@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef EXERCISERENDER_H
+#define EXERCISERENDER_H
+
+#include "exercise/exercisemodel.h"
+#include "exercise/templatefill.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QPageSize>
+#include <QString>
+#include <QStringList>
+
+class QDomDocument;
+class QLocale;
+class QPagedPaintDevice;
+class QTextDocument;
+
+// The renderers of the exercise model, one per export kind: each turns the one model of an export
+// command into what the export writes, so a sheet, its key and every other export made from the
+// same model agree on the order of the questions and the words. With the answer key and the
+// shuffled word list off they write exactly what the exports always wrote.
+class ExerciseRender
+{
+    Q_DECLARE_TR_FUNCTIONS(ExerciseRender)
+
+public:
+    // The page a printed sheet is made for: Letter where the locale's paper is Letter (the United
+    // States, Canada, Mexico, the Philippines and the countries of Central and South America that use
+    // it), A4 everywhere else. The C locale says nothing of paper and keeps Letter, the size the
+    // documents have always had.
+    static QPageSize::PageSizeId pageSizeFor(const QLocale &locale);
+
+    // A line feed, the words joined by three blanks, two line feeds, the questions one per line;
+    // with the answer key, a blank line, a separator line and the key.
+    static QString clipboardText(const ExerciseModel &model);
+
+    // The template with its placeholders filled (see TemplateFill::fillRtf) and its paper size set to
+    // `page`; with the answer key, the key follows the questions on a page of its own.
+    static QByteArray rtf(
+        const QByteArray &rtfTemplate, const ExerciseModel &model, QPageSize::PageSizeId page);
+
+    // The exercise page (see TemplateFill::fillXhtml); with the answer key, a key section follows the
+    // div that holds the questions. False when the template has no content div.
+    static bool xhtml(QDomDocument &page, const ExerciseModel &model);
+
+    // The two exercise files of the Hot Potatoes suite, which carry their answers themselves.
+    // `leftOut`, when given, learns how many entries without a key word had to be left out.
+    static bool jmatch(QDomDocument &exercise, const ExerciseModel &model, int *leftOut = nullptr);
+    static QList<TemplateFill::MatchPair> matchPairs(const ExerciseModel &model, int *leftOut = nullptr);
+    static bool jcloze(QDomDocument &exercise, const ExerciseModel &model);
+
+    // The sheet as a rich-text document for a printer or a PDF file: a heading, the word bank, the
+    // questions as the clipboard numbers them, and with the answer key the key on a page of its own.
+    // Long sentences wrap, and a word longer than a line is broken rather than cut off.
+    static void sheetDocument(QTextDocument &document, const ExerciseModel &model);
+
+    // Prints the sheet on `device` (a printer or a PDF writer) as laid out for its page.
+    static void print(const ExerciseModel &model, QPagedPaintDevice *device);
+
+    // The sheet as a PDF file on a page of the given size.
+    static QByteArray pdf(const ExerciseModel &model, QPageSize::PageSizeId page);
+
+    // "Answer key", and the word bank first when the sheet has one, then the key lines.
+    static QStringList keyText(const ExerciseModel &model, const QStringList &sheetWords);
+};
+
+#endif // EXERCISERENDER_H

@@ -1,0 +1,449 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Worksheets: the answer key, the shuffled word list, the PDF document and printing, read back the way
+// a teacher would meet them (a PDF reader's text, the page size, a word processor's paper).
+#include "app/mainwindow.h"
+#include "exercise/exercisemodel.h"
+#include "exercise/exerciserender.h"
+#include "exercise/randomsource.h"
+#include "support/modalanswerer.h"
+#include "support/testutil.h"
+#include "util/zelfiledialog.h"
+#include "util/zelutils.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDomDocument>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QResource>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// What a PDF reader makes of a file: its text (pages split by form feeds) and its page size.
+QString pdfTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool havePoppler()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
+        && !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
+}
+
+// The positions in `text` of the numbered rows, in the order they stand there.
+QList<int> rowOrder(const QString &text, int rows)
+{
+    QList<QPair<qsizetype, int>> found;
+    for (int i = 0; i < rows; ++i) {
+        const qsizetype at = text.indexOf(QStringLiteral("Row%1 ").arg(i));
+        if (at >= 0)
+            found.append({at, i});
+    }
+    std::sort(found.begin(), found.end());
+    QList<int> order;
+    for (const auto &f : found)
+        order.append(f.second);
+    return order;
+}
+
+// The answers of the key lines "1. k3" ... in the order of their numbers.
+QList<int> keyOrder(const QString &key)
+{
+    QList<int> order;
+    static const QRegularExpression line(QStringLiteral("(\\d+)\\. k(\\d+)"));
+    auto it = line.globalMatch(key);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(1).toInt() == order.size() + 1)
+            order.append(m.captured(2).toInt());
+    }
+    return order;
+}
+
+// The key words k0, k1 ... in the order they stand in `text`.
+QList<int> wordOrder(const QString &text)
+{
+    QList<int> order;
+    static const QRegularExpression word(QStringLiteral("\\bk(\\d+)\\b"));
+    for (auto it = word.globalMatch(text); it.hasNext();)
+        order.append(it.next().captured(1).toInt());
+    return order;
+}
+
+const QString Mixed = QStringLiteral(
+    "\u00c7a [co\u00fbte] <3 & {5} \U0001F600 \u05e9\u05dc\u05d5\u05dd [\u0645\u0631\u062d\u0628\u0627].");
+
+} // namespace
+
+class TestWorksheets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pageSizeFollowsTheLocale_data();
+    void pageSizeFollowsTheLocale();
+    void clipboardKeyAndSharedWordBank();
+    void everyExportAgreesWithItsKey_data();
+    void everyExportAgreesWithItsKey();
+    void pdfReadsBackOnItsPage_data();
+    void pdfReadsBackOnItsPage();
+    void rtfKeyAndPaper();
+    void xhtmlKeySection();
+    void printShowsThePreview();
+
+private:
+    std::unique_ptr<MainWindow> window(const QStringList &entries);
+    QString exportText(MainWindow &w, const QString &button, const QString &file);
+
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void TestWorksheets::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    ZelUtils::setApplicationIdentity();
+    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
+    ZelUtils::setUrlOpener([](const QUrl &) { return true; });
+}
+
+void TestWorksheets::init()
+{
+    QSettings settings;
+    settings.clear();
+    settings.setValue(QStringLiteral("application/firstRun"), false);
+    settings.sync();
+    ZelFileDialog::reset();
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    dir = std::make_unique<QTemporaryDir>();
+}
+
+void TestWorksheets::cleanup()
+{
+    RandomSource::setSeedOverride(std::nullopt);
+    QLocale::setDefault(QLocale::system());
+    QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
+    dir.reset();
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
+}
+
+std::unique_ptr<MainWindow> TestWorksheets::window(const QStringList &entries)
+{
+    auto w = std::make_unique<MainWindow>();
+    w->lwOutput->addItems(entries);
+    w->updateOutputCount();
+    return w;
+}
+
+// Runs the export of `button` into `file` (none: the clipboard) and returns what a reader sees.
+QString TestWorksheets::exportText(MainWindow &w, const QString &button, const QString &file)
+{
+    TestUtil::ModalAnswerer answerer;
+    answerer.press(file.isEmpty() ? QMessageBox::Ok : QMessageBox::No);
+    const QString path = dir->filePath(file);
+    if (!file.isEmpty())
+        ZelFileDialog::setNextFileName(path);
+    w.findChild<QPushButton *>(button)->click();
+    if (answerer.pending() != 0 || !answerer.unexpected().isEmpty())
+        return QStringLiteral("export did not finish");
+    if (file.isEmpty())
+        return QGuiApplication::clipboard()->text();
+    if (file.endsWith(QLatin1String(".pdf")))
+        return pdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    return QString::fromUtf8(TestUtil::readFile(path));
+}
+
+void TestWorksheets::pageSizeFollowsTheLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("page");
+    QTest::addRow("Germany") << QLocale(QLocale::German, QLocale::Germany) << int(QPageSize::A4);
+    QTest::addRow("Britain") << QLocale(QLocale::English, QLocale::UnitedKingdom) << int(QPageSize::A4);
+    QTest::addRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                   << int(QPageSize::Letter);
+    QTest::addRow("Canada, French") << QLocale(QLocale::French, QLocale::Canada) << int(QPageSize::Letter);
+    QTest::addRow("Mexico") << QLocale(QLocale::Spanish, QLocale::Mexico) << int(QPageSize::Letter);
+    QTest::addRow("Spain") << QLocale(QLocale::Spanish, QLocale::Spain) << int(QPageSize::A4);
+    QTest::addRow("C") << QLocale::c() << int(QPageSize::Letter);
+}
+
+void TestWorksheets::pageSizeFollowsTheLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(int, page);
+    QCOMPARE(int(ExerciseRender::pageSizeFor(locale)), page);
+}
+
+void TestWorksheets::clipboardKeyAndSharedWordBank()
+{
+    auto w = window({QStringLiteral("He [went] home."), QStringLiteral("She [ate] an [apple]."),
+        QStringLiteral("They [went] out."), QStringLiteral("No key word.")});
+    w->chkJumbleOrder->setChecked(false);
+    w->chkAnswerKey->setChecked(true);
+    const QString keyed = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString());
+    QCOMPARE(keyed,
+        QStringLiteral("\nwent   ate   apple   went\n\n1. He [__________] home.\n2. She [__________] an "
+                       "[__________].\n3. They [__________] out.\n4. No key word.\n\n"
+                       "----------------------------------------\nAnswer key\n"
+                       "Word bank: went   ate   apple   went\n1. went\n2. ate, apple\n3. went\n4."));
+
+    // Shuffled, the word list holds each word once, in one order for the sheet and its key.
+    RandomSource::setSeedOverride(99u);
+    w->chkShuffleWordList->setChecked(true);
+    const QStringList lines
+        = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString()).split('\n');
+    const QStringList bank = lines.at(1).split(QStringLiteral("   "));
+    QCOMPARE(QSet<QString>(bank.begin(), bank.end()), (QSet<QString> {"went", "ate", "apple"}));
+    QCOMPARE(bank.size(), 3);
+    QCOMPARE(lines.at(lines.indexOf(QStringLiteral("Answer key")) + 1),
+        QStringLiteral("Word bank: ") + lines.at(1));
+    QCOMPARE(bank, ExerciseModelBuilder::build(w->outputEntries(), w->exerciseOptions(), 99u).wordBank);
+}
+
+void TestWorksheets::everyExportAgreesWithItsKey_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("file");
+    QTest::addRow("clipboard") << "btnExportTextToClipboard" << QString();
+    QTest::addRow("RTF") << "btnExportRTF"
+                         << "sheet.rtf";
+    QTest::addRow("XHTML") << "btnExportXHTML"
+                           << "sheet.htm";
+    QTest::addRow("JMatch") << "btnExportJMatch"
+                            << "sheet.jmt";
+    QTest::addRow("JCloze") << "btnExportJCloze"
+                            << "sheet.jcl";
+    QTest::addRow("PDF") << "btnExportPDF"
+                         << "sheet.pdf";
+}
+
+// With every option on and one seed, each export puts the questions in the model's order, and the
+// key of each that has one lists their answers in that order.
+void TestWorksheets::everyExportAgreesWithItsKey()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, file);
+    if (file.endsWith(QLatin1String(".pdf")) && !havePoppler())
+        QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
+    const int rows = 7;
+    QStringList entries;
+    for (int i = 0; i < rows; ++i)
+        entries.append(QStringLiteral("Row%1 holds [k%1].").arg(i));
+    const quint32 seed = 2024;
+    RandomSource::setSeedOverride(seed);
+    auto w = window(entries);
+    w->chkAnswerKey->setChecked(true);
+    w->chkShuffleWordList->setChecked(true);
+
+    const ExerciseModel model = ExerciseModelBuilder::build(entries, w->exerciseOptions(), seed);
+    QList<int> expected;
+    for (const QString &entry : model.orderedEntries())
+        expected.append(entries.indexOf(entry));
+    QVERIFY(expected != QList<int>({0, 1, 2, 3, 4, 5, 6}));
+
+    const QString text = exportText(*w, button, file);
+    const qsizetype keyAt = text.indexOf(QStringLiteral("Answer key"));
+    QCOMPARE(rowOrder(text.left(keyAt), rows), expected);
+    if (button == QLatin1String("btnExportJMatch") || button == QLatin1String("btnExportJCloze")) {
+        QCOMPARE(keyAt, -1); // they carry their answers themselves
+        return;
+    }
+    QVERIFY(keyAt > 0);
+    if (button == QLatin1String("btnExportXHTML")) {
+        QDomDocument page;
+        QVERIFY(page.setContent(text));
+        const QDomNodeList items = page.elementsByTagName(QStringLiteral("li"));
+        QCOMPARE(items.size(), 2 * rows);
+        for (int i = 0; i < rows; ++i)
+            QCOMPARE(items.item(rows + i).toElement().text(), QStringLiteral("k%1").arg(expected.at(i)));
+    } else {
+        QCOMPARE(keyOrder(text.mid(keyAt)), expected);
+    }
+    // The word bank is the model's, in the sheet before the questions and again in the key.
+    QList<int> bank;
+    for (const QString &word : model.wordBank)
+        bank.append(word.mid(1).toInt());
+    const qsizetype keyWords = text.indexOf(QRegularExpression(QStringLiteral("1\\. k|<ol")), keyAt);
+    QCOMPARE(wordOrder(text.left(text.indexOf(QStringLiteral("Row")))), bank);
+    QCOMPARE(wordOrder(text.mid(keyAt, keyWords - keyAt)), bank);
+}
+
+void TestWorksheets::pdfReadsBackOnItsPage_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("pageSize");
+    QTest::addColumn<qreal>("width");
+    QTest::addRow("A4") << QLocale(QLocale::German, QLocale::Germany)
+                        << "595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)" << 595.0;
+    QTest::addRow("Letter") << QLocale(QLocale::English, QLocale::UnitedStates)
+                            << "612 x 792 pts \\(letter\\)" << 612.0;
+}
+
+// The sheet on its own page and the key on the next; a long sentence wraps inside the margins; and
+// the teacher's text, markup characters, braces, emoji and right-to-left words included, is all there.
+void TestWorksheets::pdfReadsBackOnItsPage()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, pageSize);
+    QFETCH(qreal, width);
+    if (!havePoppler())
+        QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
+    QLocale::setDefault(locale);
+    QString longSentence = QStringLiteral("This long sentence keeps going");
+    for (int i = 0; i < 12; ++i)
+        longSentence += QStringLiteral(" and going");
+    longSentence += QStringLiteral(" until the [end].");
+    auto w = window({QStringLiteral("He [went] home."), longSentence, Mixed});
+    w->chkJumbleOrder->setChecked(false);
+    w->chkAnswerKey->setChecked(true);
+    const QString path = dir->filePath(QStringLiteral("sheet.pdf"));
+    exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("sheet.pdf"));
+
+    const QString info = pdfTool(QStringLiteral("pdfinfo"), {path});
+    QVERIFY2(
+        info.contains(QRegularExpression(QStringLiteral("Page size:\\s+") + pageSize)), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
+
+    const QString sheet = pdfTool(
+        QStringLiteral("pdftotext"), {QStringLiteral("-l"), QStringLiteral("1"), path, QStringLiteral("-")});
+    const QString key = pdfTool(
+        QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"), path, QStringLiteral("-")});
+    QVERIFY(sheet.indexOf(QStringLiteral("1. He [__________] home."))
+        < sheet.indexOf(QStringLiteral("2. This long")));
+    QVERIFY(!sheet.contains(QStringLiteral("Answer key")));
+    QVERIFY(key.contains(QStringLiteral("Answer key")));
+    QVERIFY(key.contains(QStringLiteral("1. went")));
+    QVERIFY(key.contains(QStringLiteral("2. end")));
+    // A reader gives the shaped forms of Arabic letters and ligatures, and marks the direction of
+    // right-to-left runs: compatibility forms and direction marks aside, the text is the teacher's.
+    const auto plain = [](QString text) {
+        text = text.normalized(QString::NormalizationForm_KC);
+        text.remove(QRegularExpression(QStringLiteral("[\\x{200e}\\x{200f}\\x{202a}-\\x{202e}]")));
+        return text.simplified();
+    };
+    const QString flatSheet = plain(sheet);
+    // Qt's PDF writer draws a character beyond the Basic Multilingual Plane (the emoji) but gives
+    // readers no text for it, so it is looked for on the rendered page, not in the text.
+    for (const QString &piece :
+        {QStringLiteral("\u00c7a [__________] <3 & {5}"), QStringLiteral("\u05e9\u05dc\u05d5\u05dd")})
+        QVERIFY2(flatSheet.contains(piece), qPrintable(flatSheet));
+    QVERIFY2(plain(key).contains(QStringLiteral("3. co\u00fbte, \u0645\u0631\u062d\u0628\u0627")),
+        qPrintable(key));
+    QVERIFY(
+        flatSheet.contains(longSentence.replace(QStringLiteral("[end]"), QStringLiteral("[__________]"))));
+
+    // Every word stands inside the page's margins: the long sentence wrapped rather than ran off.
+    const QString boxes
+        = pdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral("xMin=\"([0-9.]+)\"[^>]*xMax=\"([0-9.]+)\""));
+    int words = 0;
+    for (auto it = word.globalMatch(boxes); it.hasNext(); ++words) {
+        const QRegularExpressionMatch m = it.next();
+        QVERIFY(m.captured(1).toDouble() >= 36);
+        QVERIFY2(m.captured(2).toDouble() <= width - 36, qPrintable(m.captured(0)));
+    }
+    QVERIFY(words > 40);
+}
+
+void TestWorksheets::rtfKeyAndPaper()
+{
+    auto w = window({QStringLiteral("He [went] home."), Mixed});
+    w->chkJumbleOrder->setChecked(false);
+    const QByteArray rtfTemplate
+        = TestUtil::readFile(ZelUtils::dataPath(QStringLiteral("templates/rtf_exercise.rtf")));
+
+    // A4 where the locale uses it, and nothing else changed.
+    QString rtf = exportText(*w, QStringLiteral("btnExportRTF"), QStringLiteral("a4.rtf"));
+    QVERIFY(rtf.contains(QStringLiteral("\\paperw11906\\paperh16838\\margl")));
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QByteArray letter
+        = exportText(*w, QStringLiteral("btnExportRTF"), QStringLiteral("letter.rtf")).toLatin1();
+    QCOMPARE(QString::fromLatin1(letter).replace(
+                 QStringLiteral("\\paperw12240\\paperh15840"), QStringLiteral("\\paperw11906\\paperh16838")),
+        rtf);
+    QVERIFY(letter.startsWith(rtfTemplate.left(rtfTemplate.indexOf("[strWords]"))));
+
+    // The key on a page of its own after the questions, the teacher's text escaped as in the sheet.
+    w->chkAnswerKey->setChecked(true);
+    rtf = exportText(*w, QStringLiteral("btnExportRTF"), QStringLiteral("key.rtf"));
+    const QString sheetEnd
+        = QStringLiteral("[__________].\\par\\page\n{\\b\\fs26 Answer key}\\par\\par\n"
+                         "Word bank: went   co\\u251?te   \\u1605?\\u1585?\\u1581?\\u1576?\\u1575?");
+    const QString keyLines = QStringLiteral("\\par\\par\n1. went\\par\\par\n2. co\\u251?te, "
+                                            "\\u1605?\\u1585?\\u1581?\\u1576?\\u1575?\\par}");
+    QVERIFY(rtf.contains(sheetEnd));
+    QVERIFY(rtf.contains(keyLines));
+    QVERIFY(rtf.contains(QStringLiteral("\\u-10179?\\u-8704? \\u1513?\\u1500?\\u1493?\\u1501?")));
+    for (QChar c : rtf)
+        QVERIFY(c.unicode() < 0x80);
+}
+
+void TestWorksheets::xhtmlKeySection()
+{
+    auto w = window({QStringLiteral("He [went] home."), Mixed});
+    w->chkJumbleOrder->setChecked(false);
+    w->chkAnswerKey->setChecked(true);
+    const QString text = exportText(*w, QStringLiteral("btnExportXHTML"), QStringLiteral("page.htm"));
+    QDomDocument page;
+    QVERIFY(page.setContent(text));
+    QDomElement key;
+    const QDomNodeList divs = page.elementsByTagName(QStringLiteral("div"));
+    for (int i = 0; i < divs.size(); ++i) {
+        if (divs.item(i).toElement().attribute(QStringLiteral("id")) == QLatin1String("answerKey"))
+            key = divs.item(i).toElement();
+    }
+    QVERIFY(!key.isNull());
+    QCOMPARE(key.previousSiblingElement().attribute(QStringLiteral("id")), QStringLiteral("content"));
+    QCOMPARE(key.firstChildElement(QStringLiteral("h2")).text(), QStringLiteral("Answer key"));
+    const QDomNodeList items = key.elementsByTagName(QStringLiteral("li"));
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items.item(0).toElement().text(), QStringLiteral("went"));
+    QCOMPARE(items.item(1).toElement().text(), QStringLiteral("co\u00fbte, \u0645\u0631\u062d\u0628\u0627"));
+    const QDomNodeList questions = page.elementsByTagName(QStringLiteral("li"));
+    QCOMPARE(questions.item(1).toElement().text(),
+        QStringLiteral("\u00c7a [__________] <3 & {5} \U0001F600 \u05e9\u05dc\u05d5\u05dd [__________]."));
+}
+
+void TestWorksheets::printShowsThePreview()
+{
+    auto w = window({QStringLiteral("He [went] home."), QStringLiteral("She [ate] an [apple].")});
+    w->chkAnswerKey->setChecked(true);
+    int pages = 0;
+    QPageSize::PageSizeId size = QPageSize::Custom;
+    TestUtil::ModalAnswerer answerer;
+    answerer.then([&](QWidget *dialog) {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(dialog);
+        QVERIFY(preview);
+        size = preview->printer()->pageLayout().pageSize().id();
+        pages = preview->findChild<QPrintPreviewWidget *>()->pageCount();
+        preview->reject();
+    });
+    w->findChild<QPushButton *>(QStringLiteral("btnPrint"))->click();
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(size, QPageSize::A4);
+    QCOMPARE(pages, 2);
+}
+
+QTEST_MAIN(TestWorksheets)
+#include "tst_worksheets.moc"
