@@ -215,6 +215,8 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"btnExportJCloze", "QPushButton"},
         {"btnExportPDF", "QPushButton"},
         {"btnPrint", "QPushButton"},
+        {"btnExportMoodle", "QPushButton"},
+        {"mnuExportMoodle", "QMenu"},
         {"centralWidget", "QWidget"},
         {"menuBar", "QMenuBar"},
         {"statusBar", "QStatusBar"},
@@ -262,7 +264,7 @@ void TestMainWindow::initialStates()
     const QStringList enabled = {"btnAddWord", "btnAddSentence", "btnBackupDb", "btnQuit"};
     const QStringList disabled = {"btnDeleteWord", "btnDeleteSentence", "btnEditSentence", "btnUseSentence",
         "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML",
-        "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "btnExportPDF", "btnPrint"};
+        "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "btnExportPDF", "btnPrint", "btnExportMoodle"};
     for (const QString &name : enabled)
         QVERIFY2(w->findChild<QPushButton *>(name)->isEnabled(), qPrintable(name));
     for (const QString &name : disabled)
@@ -314,7 +316,8 @@ void TestMainWindow::actions()
     };
     const QStringList disabled = {"actDeleteWords", "actAddSentence", "actDeleteSentences", "actEditSentence",
         "actUseSentences", "actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-        "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actRandomSentences"};
+        "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsMoodleXml", "actSaveAsMoodleMatching",
+        "actSaveAsMoodleGift", "actRandomSentences"};
     const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
         "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
 
@@ -330,7 +333,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 39);
+    QCOMPARE(commands, 42);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -380,7 +383,8 @@ void TestMainWindow::menus()
     QCOMPARE(mnuExport->title(), QStringLiteral("&Export"));
     QCOMPARE(entries(mnuExport->actions()),
         QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-            "actSaveAsJCloze", "actSaveAsPDF", "actPrint"}));
+            "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsMoodleXml", "actSaveAsMoodleMatching",
+            "actSaveAsMoodleGift"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuHelp")->actions()),
         QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
 }
@@ -787,6 +791,7 @@ void TestMainWindow::contextHelpOpensPageOfFocusedControl_data()
         {"btnExportRTF", "lxv_main_exportRTF.htm"},
         {"btnExportJMatch", "lxv_main_exportJMatch.htm"},
         {"btnExportJCloze", "lxv_main_exportJCloze.htm"},
+        {"btnExportMoodle", "lxv_main_exportMoodle.htm"},
         {"tbrOutputUpDown", "lxv_main_outputUpDown.htm"},
         {"btnBackupDb", "lxv_main_backupDb.htm"},
         {"btnQuit", "lxv_main_quit.htm"},
@@ -869,12 +874,13 @@ void TestMainWindow::helpPagesExist()
     QStringList pages = {"help.htm", "getting_started.htm"};
     auto w = newWindow();
     // Every page the window's controls lead to must be there.
-    for (const char *control : {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence",
-             "btnDeleteSentence", "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums",
-             "chkGapWords", "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput",
-             "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard",
-             "btnExportXHTML", "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown",
-             "btnBackupDb", "btnQuit", "chkAnswerKey", "chkShuffleWordList", "btnExportPDF", "btnPrint"}) {
+    for (const char *control :
+        {"lvWords", "btnAddWord", "btnDeleteWord", "tvSentences", "btnAddSentence", "btnDeleteSentence",
+            "btnEditSentence", "btnUseSentence", "tbrDbUpDown", "chkIncludeQNums", "chkGapWords",
+            "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput", "btnDeleteOutputSentence",
+            "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF",
+            "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown", "btnBackupDb", "btnQuit", "chkAnswerKey",
+            "chkShuffleWordList", "btnExportPDF", "btnPrint", "btnExportMoodle"}) {
         opened.clear();
         auto *widget = w->findChild<QWidget *>(QLatin1String(control));
         widget->setEnabled(true);

@@ -1,14 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Moodle question files, read back by small readers written here from Moodle's documented
 // grammar (not from the writer), so that what Moodle would import is checked, not what we wrote.
+#include "app/mainwindow.h"
 #include "exercise/moodleexport.h"
-
+#include "support/modalanswerer.h"
 #include "support/testutil.h"
+#include "util/zelfiledialog.h"
+#include "util/zelutils.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
 #include <QDomDocument>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QResource>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -270,6 +284,10 @@ class TestMoodleExport : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
     void clozeAnswerEscapes_data();
     void clozeAnswerEscapes();
     void giftEscapes();
@@ -279,7 +297,35 @@ private slots:
     void readBack();
     void matchingNeedsTwoPairs();
     void wellFormedForXmllint();
+
+    void windowExports_data();
+    void windowExports();
+    void windowMatchingNeedsTwoPairs();
+
+private:
+    // A window with the database "Tiere.lxv" open and every sentence of its one headword used.
+    std::unique_ptr<MainWindow> windowWithOutput(const QTemporaryDir &dir, const QStringList &sentences);
 };
+
+void TestMoodleExport::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    ZelUtils::setApplicationIdentity();
+    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
+    ZelUtils::setUrlOpener([](const QUrl &) { return true; });
+}
+
+void TestMoodleExport::init()
+{
+    QSettings().clear();
+    ZelFileDialog::reset();
+}
+
+void TestMoodleExport::cleanup()
+{
+    QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
 
 void TestMoodleExport::clozeAnswerEscapes_data()
 {
@@ -461,5 +507,130 @@ void TestMoodleExport::wellFormedForXmllint()
     }
 }
 
-QTEST_GUILESS_MAIN(TestMoodleExport)
+std::unique_ptr<MainWindow> TestMoodleExport::windowWithOutput(
+    const QTemporaryDir &dir, const QStringList &sentences)
+{
+    QSettings().setValue(QStringLiteral("application/firstRun"), false);
+    auto w = std::make_unique<MainWindow>();
+    w->show();
+    QByteArray line = "\xEF\xBB\xBFTiere";
+    for (const QString &sentence : sentences)
+        line += "&&&{0}" + sentence.toUtf8();
+    ZelFileDialog::setNextFileName(TestUtil::writeFile(dir, QStringLiteral("Tiere.lxv"), line + "\r\n"));
+    w->findChild<QAction *>(QStringLiteral("actFileOpen"))->trigger();
+
+    auto *words = w->findChild<QListView *>(QStringLiteral("lvWords"));
+    words->setCurrentIndex(words->model()->index(0, 0));
+    auto *table = w->findChild<QTableView *>(QStringLiteral("tvSentences"));
+    table->selectAll();
+    w->findChild<QCheckBox *>(QStringLiteral("chkJumbleOrder"))->setChecked(false);
+    w->findChild<QPushButton *>(QStringLiteral("btnUseSentence"))->click();
+    return w;
+}
+
+void TestMoodleExport::windowExports_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("wordList");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("filter");
+
+    const QString xml = QStringLiteral("Save Moodle XML file");
+    const QString xmlFilter = QStringLiteral("Moodle XML files (*.xml)");
+    const QString gift = QStringLiteral("Save GIFT file");
+    const QString giftFilter = QStringLiteral("GIFT files (*.txt *.gift)");
+    QTest::addRow("cloze") << "actSaveAsMoodleXml" << false << "quiz"
+                           << "quiz.xml"
+                           << "cloze" << xml << xmlFilter;
+    QTest::addRow("select") << "actSaveAsMoodleXml" << true << "quiz.xml"
+                            << "quiz.xml"
+                            << "gapselect" << xml << xmlFilter;
+    QTest::addRow("matching") << "actSaveAsMoodleMatching" << true << "pairs.XML"
+                              << "pairs.XML.xml"
+                              << "matching" << QStringLiteral("Save Moodle matching question") << xmlFilter;
+    QTest::addRow("gift") << "actSaveAsMoodleGift" << false << "quiz"
+                          << "quiz.txt"
+                          << "gift" << gift << giftFilter;
+    QTest::addRow("gift ending") << "actSaveAsMoodleGift" << false << "quiz.gift"
+                                 << "quiz.gift"
+                                 << "gift" << gift << giftFilter;
+}
+
+// From the window, as a teacher does it: open a database, use its sentences, export, and the file
+// holds the sentences, every answer as typed, in the category named after the database.
+void TestMoodleExport::windowExports()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, wordList);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QFETCH(QString, kind);
+    QFETCH(QString, caption);
+    QFETCH(QString, filter);
+
+    QTemporaryDir dir;
+    const QStringList sentences {QStringLiteral("Die [Katze] schl\u00e4ft & tr\u00e4umt {~=#}."),
+        QStringLiteral("\u0397 [\u03b3\u03ac\u03c4\u03b1] und der [Hund}#~]."),
+        QStringLiteral("\u732b[\u304c]\u597d\u304d")};
+    auto w = windowWithOutput(dir, sentences);
+    w->findChild<QCheckBox *>(QStringLiteral("chkIncludeWordList"))->setChecked(wordList);
+    auto *command = w->findChild<QAction *>(action);
+    QVERIFY(command);
+    QVERIFY(command->isEnabled());
+    QVERIFY(!command->statusTip().isEmpty());
+    auto *button = w->findChild<QPushButton *>(QStringLiteral("btnExportMoodle"));
+    QVERIFY(button->isEnabled());
+    QVERIFY(button->menu()->actions().contains(command));
+
+    for (int run = 0; run < 2; ++run) {
+        // The second time with the name as written, which the dialog itself confirmed.
+        ZelFileDialog::setNextFileName(dir.filePath(run == 0 ? typed : written));
+        TestUtil::ModalAnswerer answerer;
+        answerer.press(QMessageBox::No);
+        command->trigger();
+        QCOMPARE(answerer.unexpected(), QStringList());
+        QCOMPARE(answerer.pending(), 0);
+        QVERIFY(answerer.seen().first().contains(QLatin1String("Do you want to open the saved file?")));
+        QCOMPARE(ZelFileDialog::lastRequest().kind, ZelFileDialog::Save);
+        QCOMPARE(ZelFileDialog::lastRequest().caption, caption);
+        QCOMPARE(ZelFileDialog::lastRequest().filter, filter);
+        if (run == 1) // the second dialog starts where the first file went
+            QCOMPARE(QDir(ZelFileDialog::lastRequest().dir), QDir(dir.path()));
+    }
+
+    const QByteArray bytes = TestUtil::readFile(dir.filePath(written));
+    QList<ReadQuestion> read = kind == QLatin1String("gift") ? readGift(bytes) : readMoodleXml(bytes);
+    QCOMPARE(read.value(0).text, QStringLiteral("$course$/Tiere"));
+    QStringList answers;
+    for (const ReadQuestion &question : read.mid(1))
+        answers += question.answers;
+    if (kind == QLatin1String("gift"))
+        QCOMPARE(answers, QStringList({"Katze", "\u03b3\u03ac\u03c4\u03b1, Hund}#~", "\u304c"}));
+    else if (kind == QLatin1String("matching"))
+        QCOMPARE(answers, QStringList({"Katze", "\u03b3\u03ac\u03c4\u03b1, Hund}#~", "\u304c"}));
+    else
+        QCOMPARE(answers, QStringList({"Katze", "\u03b3\u03ac\u03c4\u03b1", "Hund}#~", "\u304c"}));
+    QCOMPARE(read.value(1).type, kind == QLatin1String("gift") ? QStringLiteral("missingword") : kind);
+}
+
+void TestMoodleExport::windowMatchingNeedsTwoPairs()
+{
+    QTemporaryDir dir;
+    auto w = windowWithOutput(dir, {QStringLiteral("Only [one] pair."), QStringLiteral("No key word.")});
+    TestUtil::ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok);
+    w->findChild<QAction *>(QStringLiteral("actSaveAsMoodleMatching"))->trigger();
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(answerer.seen(),
+        QStringList {
+            "Moodle matching question|A matching question needs at least two sentences with key words "
+            "in the output list.|"});
+    QCOMPARE(ZelFileDialog::requestCount(), 1); // only the one that opened the database
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"Tiere.lxv"});
+}
+
+QTEST_MAIN(TestMoodleExport)
 #include "tst_moodleexport.moc"
