@@ -294,7 +294,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     table.append(k);
 
     k.actionName = "actSaveAsMoodleMatching";
-    k.actionText = tr("Moodle &matching question (XML)");
+    k.actionText = tr("Moodle ma&tching question (XML)");
     k.statusTip = tr("Export the current output sentences as one Moodle matching question, in Moodle XML "
                      "format.");
     k.dialogTitle = tr("Save Moodle matching question");

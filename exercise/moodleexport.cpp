@@ -10,11 +10,6 @@ const QLatin1String kBlank("_____"); // the blank Moodle itself puts in a missin
 const QLatin1String kNameGap("___");
 constexpr int kNameLength = 40;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MoodleExport", text);
-}
-
 // The teacher's text as HTML that shows every character as typed. In Moodle XML braces and square
 // brackets are written as character references too: in the question text Moodle looks for
 // "{1:SHORTANSWER:" and "[[1]]" markup, which a sentence must never be taken for. (GIFT has
@@ -291,8 +286,10 @@ QByteArray matchingXml(const ExerciseModel &model)
     QuizWriter quiz(&bytes);
     const QString category = categoryName(model);
     quiz.category(category);
-    quiz.startQuestion(QStringLiteral("matching"), tr("%1: matching").arg(category),
-        paragraph(htmlText(tr("Match each sentence with its missing words."))));
+    quiz.startQuestion(QStringLiteral("matching"),
+        QCoreApplication::translate("MoodleExport", "%1: matching").arg(category),
+        paragraph(htmlText(
+            QCoreApplication::translate("MoodleExport", "Match each sentence with its missing words."))));
     quiz.element(QStringLiteral("shuffleanswers"), QStringLiteral("true"));
     for (const ExerciseQuestion &entry : model.questions) {
         const ExerciseQuestion question = askedQuestion(entry);
