@@ -131,7 +131,10 @@ public:
     void text(const QString &html)
     {
         xml.writeStartElement(QStringLiteral("text"));
-        if (!html.isEmpty())
+        // An empty text as <text></text>, the form Moodle's own files have.
+        if (html.isEmpty())
+            xml.writeCharacters(QString());
+        else
             xml.writeCDATA(html);
         xml.writeEndElement();
     }

@@ -376,6 +376,7 @@ void TestMoodleExport::documentedMoodleXml()
     QVERIFY(cloze.contains(QLatin1String(
         "<![CDATA[<p>She {1:SHORTANSWER:=ate} an {1:SHORTANSWER:=apple} &amp; &lt;more&gt;.</p>]]>")));
     QVERIFY(cloze.contains(QLatin1String("<question type=\"description\">")));
+    QVERIFY(cloze.contains(QLatin1String("<generalfeedback format=\"html\">\n      <text></text>")));
     QVERIFY(cloze.contains(QLatin1String("<name>\n      <text>1 He ___ home.</text>")));
 
     // With the word list the drop-downs offer its words in its order: apple, ate, went.
