@@ -7,6 +7,7 @@
 #include "dialogs/dlgeditsentence.h"
 #include "dialogs/dlgrandomsentences.h"
 #include "dialogs/zelabout.h"
+#include "document/lxddocument.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelhelpclient.h"
@@ -37,6 +38,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -127,19 +129,22 @@ MainWindow::MainWindow(QWidget *parent)
     dlgEditSentence = new DlgEditSentence(this);
     dlgRandomSentences = new DlgRandomSentences(this);
 
+    domDoc = new QDomDocument;
+    db = new LxdDatabase(domDoc, this);
+    doc = new LxdDocument(db, this);
+    doc->setObjectName(QStringLiteral("doc"));
+
     createWidgets();
     createActions();
     createMenus();
     createToolBars();
-
-    domDoc = new QDomDocument;
-    db = new LxdDatabase(domDoc, this);
 
     readSettings();
     setCurrentFile(QString());
 
     lvWords->setModel(db->wordListModel);
     tvSentences->setModel(db->sentenceTableModel);
+    doc->setSelectionModels(lvWords->selectionModel(), tvSentences->selectionModel());
 
     makeConnections();
 
@@ -158,6 +163,8 @@ MainWindow::~MainWindow()
     tvSentences->selectionModel()->disconnect(this);
     lwOutput->selectionModel()->disconnect(this);
 
+    // The undo history holds records taken out of the database: it goes first.
+    delete doc;
     delete db;
     delete domDoc;
     delete dlgRandomSentences;
@@ -453,6 +460,35 @@ void MainWindow::createActions()
         connect(recentFileActs[i], &QAction::triggered, this, &MainWindow::fileOpenRecent);
     }
 
+    // The texts name the step they undo or redo, as "&Undo Delete Sentences".
+    QUndoStack *stack = doc->undoStack();
+    actEditUndo = stack->createUndoAction(this, tr("&Undo"));
+    actEditUndo->setObjectName(QStringLiteral("actEditUndo"));
+    actEditUndo->setIcon(QIcon(QStringLiteral(":/svgIcons/edit_undo.svg")));
+    actEditUndo->setIconVisibleInMenu(true);
+    actEditUndo->setShortcut(QKeySequence::Undo);
+    actEditUndo->setStatusTip(tr("Undo the last change to the database."));
+    actEditRedo = stack->createRedoAction(this, tr("&Redo"));
+    actEditRedo->setObjectName(QStringLiteral("actEditRedo"));
+    actEditRedo->setIcon(QIcon(QStringLiteral(":/svgIcons/edit_redo.svg")));
+    actEditRedo->setIconVisibleInMenu(true);
+    actEditRedo->setShortcut(QKeySequence::Redo);
+    actEditRedo->setStatusTip(tr("Make the change again that was undone last."));
+
+    // The Delete key works in each list as its delete button does, questions included.
+    const auto deleteKey = [this](const char *name, QWidget *list, void (MainWindow::*slot)()) {
+        auto *action = new QAction(list);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(QKeySequence::Delete);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        list->addAction(action);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    actDeleteWordsKey = deleteKey("actDeleteWordsKey", lvWords, &MainWindow::deleteWords);
+    actDeleteSentencesKey = deleteKey("actDeleteSentencesKey", tvSentences, &MainWindow::deleteSentences);
+    actDeleteOutputKey = deleteKey("actDeleteOutputKey", lwOutput, &MainWindow::deleteOutputSentences);
+
     actAddWord = newAction("actAddWord", tr("&New word"), QStringLiteral(":/svgIcons/general_add.svg"),
         tr("Add a new headword to the database."));
     connect(actAddWord, &QAction::triggered, this, &MainWindow::addWord);
@@ -559,6 +595,11 @@ void MainWindow::createMenus()
     mnuFile->addSeparator();
     mnuFile->addAction(actFileQuit);
 
+    mnuEdit = bar->addMenu(tr("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEdit->addAction(actEditUndo);
+    mnuEdit->addAction(actEditRedo);
+
     mnuWords = bar->addMenu(tr("&Words"));
     mnuWords->setObjectName(QStringLiteral("mnuWords"));
     mnuWords->addAction(actAddWord);
@@ -616,6 +657,11 @@ void MainWindow::createToolBars()
     tbrFile->addAction(actFileImportXml);
     tbrFile->addSeparator();
     tbrFile->addAction(actFileQuit);
+
+    tbrEdit = addToolBar(tr("&Edit"));
+    tbrEdit->setObjectName(QStringLiteral("tbrEdit"));
+    tbrEdit->addAction(actEditUndo);
+    tbrEdit->addAction(actEditRedo);
 
     tbrSearch = addToolBar(tr("&Search"));
     tbrSearch->setObjectName(QStringLiteral("tbrSearch"));
@@ -682,6 +728,9 @@ void MainWindow::makeConnections()
     // selection signal: the headword buttons must learn of it too.
     connect(lvWords->model(), &QAbstractItemModel::modelReset, this,
         [this] { lvWordsSelChange(QItemSelection(), QItemSelection()); });
+
+    connect(db, &LxdDatabase::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(doc->undoStack(), &QUndoStack::indexChanged, this, &MainWindow::undoneOrRedone);
 }
 
 // --- Settings ----------------------------------------------------------------------------------------
@@ -774,6 +823,16 @@ void MainWindow::updateWindowTitle()
     const QString shownName = curFile.isEmpty() ? tr("Untitled") : strippedName(curFile);
     setWindowTitle(
         tr("%1: %2[*] - %3").arg(QCoreApplication::applicationName()).arg(shownName).arg(tr("database")));
+    setWindowModified(db->isModified());
+}
+
+// An undone or redone step has put the data and the selections back; the labels and the title
+// follow.
+void MainWindow::undoneOrRedone()
+{
+    updateWordCount();
+    updateSentenceCount();
+    setWindowModified(db->isModified());
 }
 
 void MainWindow::updateRecentFileActions()

@@ -31,6 +31,7 @@ class QVBoxLayout;
 class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
+class LxdDocument;
 class ZelAbout;
 struct ExerciseModel;
 struct ExerciseOptions;
@@ -130,6 +131,7 @@ private:
 
     void setCurrentFile(const QString &fileName);
     void updateWindowTitle();
+    void undoneOrRedone();
     void updateRecentFileActions();
     QString strippedName(const QString &fullFileName);
 
@@ -150,7 +152,7 @@ private:
     void buildExercise(QStringList &questions, QStringList &words);
 
     // Editing helpers (mainwindow_editing.cpp).
-    void showMovedSentences(const QItemSelection &moved);
+    void moveSentences(bool up);
     void searchFrom(int startWord, int startSentence);
 
     // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
@@ -186,6 +188,7 @@ private:
 
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
+    LxdDocument *doc = nullptr; // the database's edits and their undo history
     QDomDocument *domDoc = nullptr;
     DlgEditSentence *dlgEditSentence = nullptr;
     DlgRandomSentences *dlgRandomSentences = nullptr;
@@ -280,6 +283,12 @@ private:
     QAction *actFileExportXml = nullptr;
     QAction *actFileImportXml = nullptr;
     QAction *actFileQuit = nullptr;
+    QAction *actEditUndo = nullptr;
+    QAction *actEditRedo = nullptr;
+    // The Delete key in the three lists.
+    QAction *actDeleteWordsKey = nullptr;
+    QAction *actDeleteSentencesKey = nullptr;
+    QAction *actDeleteOutputKey = nullptr;
     QAction *actAddWord = nullptr;
     QAction *actDeleteWords = nullptr;
     QAction *actAddSentence = nullptr;
@@ -308,6 +317,7 @@ private:
 
     // Menus and toolbars.
     QMenu *mnuFile = nullptr;
+    QMenu *mnuEdit = nullptr;
     QMenu *mnuWords = nullptr;
     QMenu *mnuSentences = nullptr;
     QMenu *mnuSearch = nullptr;
@@ -315,6 +325,7 @@ private:
     QMenu *mnuExport = nullptr;
     QMenu *mnuHelp = nullptr;
     QToolBar *tbrFile = nullptr;
+    QToolBar *tbrEdit = nullptr;
     QToolBar *tbrSearch = nullptr;
     QToolBar *tbrOutput = nullptr;
     QToolBar *tbrHelp = nullptr;

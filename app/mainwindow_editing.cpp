@@ -6,6 +6,7 @@
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
 #include "dialogs/dlgeditsentence.h"
+#include "document/lxddocument.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelbusycursor.h"
@@ -57,14 +58,8 @@ void MainWindow::addWord()
             tr("Are you sure you want to add a duplicate of it?")))
         return;
 
-    // Rows are about to be re-sorted under the view's feet: let go of the current headword first, so
-    // that neither the selection nor the sentence table hangs on to a row that changes meaning.
-    lvWords->selectionModel()->clear();
-    LxdItem *record = db->addItem();
-    db->setHeadword(db->itemCount() - 1, text);
-    db->sort();
-    db->wordListModel->notifyLayoutChanged();
-
+    // The document lets go of the current headword before the rows are sorted again.
+    LxdItem *record = doc->addHeadword(text);
     const QModelIndex index = db->indexOfItem(record);
     lvWords->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select);
     lvWords->scrollTo(index);
@@ -84,9 +79,9 @@ void MainWindow::editWord(const QModelIndex &index)
     if (!ok || text.isEmpty())
         return;
 
-    lvWords->selectionModel()->clear();
-    if (db->setHeadword(row, text).isValid())
-        db->wordListModel->notifyLayoutChanged();
+    // A rename lets go of the selection itself, before the rows are sorted again.
+    if (!doc->renameHeadword(row, text))
+        lvWords->selectionModel()->clear();
 
     const QModelIndex renamed = db->indexOfHeadword(text);
     lvWords->selectionModel()->setCurrentIndex(renamed, QItemSelectionModel::Select);
@@ -109,17 +104,7 @@ void MainWindow::deleteWords()
                 + words))
         return;
 
-    const QList<int> rows = sortedRows(selected);
-    // Dropping the current headword first empties the sentence table before its headword goes.
-    lvWords->selectionModel()->clear();
-    LxdbWordListModel *model = db->wordListModel;
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-        if (*it >= db->itemCount())
-            continue;
-        model->beginRemove(*it, *it);
-        db->deleteItem(*it);
-        model->endRemove();
-    }
+    doc->deleteHeadwords(sortedRows(selected));
     updateWordCount();
 }
 
@@ -162,16 +147,10 @@ void MainWindow::addSentence()
     if (dlgEditSentence->exec() != QDialog::Accepted)
         return;
 
-    const int used = dlgEditSentence->used();
-    const QString text = dlgEditSentence->sentence();
-    LxdSentence *sentence = db->addSentence(word);
-    if (!sentence)
+    if (!doc->addSentence(word, dlgEditSentence->sentence(), dlgEditSentence->used()))
         return;
-    sentence->setUsed(used);
-    sentence->setText(text);
 
     LxdbSentenceTableModel *model = db->sentenceTableModel;
-    model->refresh();
     const int last = model->rowCount() - 1;
     QItemSelectionModel *selection = tvSentences->selectionModel();
     selection->clear();
@@ -197,14 +176,9 @@ void MainWindow::editSentence(const QModelIndex &index)
     if (dlgEditSentence->exec() != QDialog::Accepted)
         return;
 
-    if (dlgEditSentence->used() != shownUsed)
-        sentence->setUsed(dlgEditSentence->used());
-    const QString text = dlgEditSentence->sentence();
-    if (text != sentence->text())
-        sentence->setText(text);
-
-    model->refresh();
-    tvSentences->resizeRowToContents(row);
+    const int used = dlgEditSentence->used() != shownUsed ? dlgEditSentence->used() : sentence->used();
+    if (doc->editSentence(model->currentItem(), row, dlgEditSentence->sentence(), used))
+        tvSentences->resizeRowToContents(row);
 }
 
 void MainWindow::editSentence()
@@ -229,56 +203,29 @@ void MainWindow::deleteSentences()
     if (!ZelConfirm::ask(tr("Deleting sentences"), text))
         return;
 
-    LxdbSentenceTableModel *model = db->sentenceTableModel;
-    const int word = model->currentItem();
-    const QList<int> rows = sortedRows(cells, 0);
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-        if (*it >= db->sentenceCount(word))
-            continue;
-        model->beginRemove(*it, *it);
-        db->deleteSentence(word, *it);
-        model->endRemove();
-    }
+    doc->deleteSentences(db->sentenceTableModel->currentItem(), sortedRows(cells, 0));
     selection->clear();
     updateSentenceCount();
 }
 
 void MainWindow::dbSentenceUp()
 {
-    LxdbSentenceTableModel *model = db->sentenceTableModel;
-    const int word = model->currentItem();
-    const QList<int> rows = sortedRows(tvSentences->selectionModel()->selectedIndexes(), 2);
-
-    QItemSelection moved;
-    for (const int r : rows) {
-        if (r > 0 && db->moveSentence(word, r, r - 1))
-            moved.select(model->cellIndex(r - 1, 0), model->cellIndex(r - 1, 2));
-    }
-    showMovedSentences(moved);
+    moveSentences(true);
 }
 
 void MainWindow::dbSentenceDown()
 {
-    LxdbSentenceTableModel *model = db->sentenceTableModel;
-    const int word = model->currentItem();
-    const int last = db->sentenceCount(word) - 1;
-    const QList<int> rows = sortedRows(tvSentences->selectionModel()->selectedIndexes(), 2);
-
-    QItemSelection moved;
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-        const int r = *it;
-        if (r < last && db->moveSentence(word, r, r + 1))
-            moved.select(model->cellIndex(r + 1, 0), model->cellIndex(r + 1, 2));
-    }
-    showMovedSentences(moved);
+    moveSentences(false);
 }
 
-void MainWindow::showMovedSentences(const QItemSelection &moved)
+void MainWindow::moveSentences(bool up)
 {
     LxdbSentenceTableModel *model = db->sentenceTableModel;
+    const QList<int> rows = sortedRows(tvSentences->selectionModel()->selectedIndexes(), 2);
+    QItemSelection moved;
+    for (const int r : doc->moveSentences(model->currentItem(), rows, up))
+        moved.select(model->cellIndex(r, 0), model->cellIndex(r, 2));
     model->refresh();
-    // The rows kept their count but changed places: the views redraw and re-measure them.
-    model->notifyLayoutChanged();
     QItemSelectionModel *selection = tvSentences->selectionModel();
     selection->clear();
     selection->select(moved, QItemSelectionModel::Select);
@@ -291,7 +238,7 @@ void MainWindow::zeroUsed()
         return;
     ZelBusyCursor busy;
     try {
-        db->zeroUsed();
+        doc->zeroUsed();
     } catch (...) {
         // Whatever was reset stays reset; the table shows what the counters now hold.
         db->sentenceTableModel->refresh();

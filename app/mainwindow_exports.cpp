@@ -2,8 +2,10 @@
 // The exports of the output list: the table of export kinds, and the one frame that runs any of them.
 #include "app/mainwindow.h"
 
+#include "dialogs/dlginteractivepage.h"
 #include "exercise/exercisemodel.h"
 #include "exercise/exerciserender.h"
+#include "exercise/interactivepage.h"
 #include "exercise/moodleexport.h"
 #include "exercise/randomsource.h"
 #include "exercise/templatefill.h"
@@ -30,6 +32,7 @@
 #include <QStatusBar>
 
 #include <functional>
+#include <optional>
 
 QString MainWindow::templateFolder;
 
@@ -71,10 +74,11 @@ struct MainWindow::ExportKind
     // Run before the save dialog, when given: false ends the command (it has told the user why).
     std::function<bool(MainWindow &, const ExerciseModel &)> check;
 
-    // The renderer: exactly one of fillText (a text template, filled as bytes), fillDocument with
-    // writeDocument (an XML template read into a document; false when it lacks the element the
-    // exercise goes into), write (a file without a template), run (no file: clipboard, printer).
-    std::function<QByteArray(const ExerciseModel &, const QByteArray &)> fillText;
+    // The renderer: exactly one of fillText (a text template, filled as bytes; no value when it
+    // lacks the place the exercise goes into), fillDocument with writeDocument (an XML template read
+    // into a document; false when it lacks the element the exercise goes into), write (a file
+    // without a template), run (no file: clipboard, printer).
+    std::function<std::optional<QByteArray>(const ExerciseModel &, const QByteArray &)> fillText;
     std::function<bool(MainWindow &, const ExerciseModel &, QDomDocument &)> fillDocument;
     std::function<QByteArray(QDomDocument &)> writeDocument;
     std::function<QByteArray(const ExerciseModel &)> write;
@@ -159,7 +163,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.saveFailureTitle = tr("Problem saving RTF file");
     k.saveFailureText = tr("Unable to save the RTF file to \n");
     k.openTitle = tr("Open RTF file");
-    k.fillText = [](const ExerciseModel &model, const QByteArray &rtfTemplate) {
+    k.fillText = [](const ExerciseModel &model, const QByteArray &rtfTemplate) -> std::optional<QByteArray> {
         return ExerciseRender::rtf(rtfTemplate, model, localPageSize());
     };
     table.append(k);
@@ -269,6 +273,34 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
             [&model](QPrinter *target) { ExerciseRender::print(model, target); });
         preview.exec();
+    };
+    table.append(k);
+
+    k = ExportKind();
+    k.actionName = "actSaveAsInteractive";
+    k.buttonName = "btnExportInteractive";
+    k.actionText = tr("&Interactive web page");
+    k.buttonText = tr("Interactive");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_web_interactive.svg");
+    k.statusTip = tr("Export the current output sentences to create a self-checking web exercise that works "
+                     "offline in any browser.");
+    k.helpPage = QStringLiteral("lxv_main_exportInteractive.htm");
+    k.dialogTitle = tr("Save interactive web page");
+    k.dialogFilter = tr("Web page files (*.html *.htm)");
+    k.endings = QStringList {QStringLiteral(".html"), QStringLiteral(".htm")};
+    k.lastFolderKey = "lastInteractiveFileDir";
+    k.templateName = QStringLiteral("interactive_exercise.html");
+    k.saveFailureTitle = tr("Problem saving interactive web page");
+    k.saveFailureText = tr("Unable to save the interactive web page to \n");
+    k.openTitle = tr("Open interactive web page");
+    // What the pupil does is asked first; the page is made with the choices the dialog keeps.
+    k.check = [](MainWindow &w, const ExerciseModel &model) {
+        DlgInteractivePage dialog(&w);
+        dialog.setWordListIncluded(model.options.includeWordList);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    k.fillText = [](const ExerciseModel &model, const QByteArray &pageTemplate) {
+        return InteractivePage::render(model, DlgInteractivePage::storedSettings(), pageTemplate);
     };
     table.append(k);
 
@@ -476,8 +508,14 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExerciseModel &model
                 }
                 bytes = kind.writeDocument(document);
             } else {
-                bytes = kind.fillText(model, templateFile.readAll());
+                const std::optional<QByteArray> filled = kind.fillText(model, templateFile.readAll());
                 templateFile.close();
+                if (!filled) {
+                    warn(tr("Problem with template file"),
+                        tr("This template file appears to be corrupted: \n") + templateName);
+                    return;
+                }
+                bytes = *filled;
             }
         }
 

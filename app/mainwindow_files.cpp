@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 
 #include "data/lxddatabase.h"
+#include "document/lxddocument.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelbusycursor.h"
@@ -111,6 +112,7 @@ void MainWindow::fileNew()
     db->clear();
     setCurrentFile(QString());
     db->setModified(false);
+    doc->clearHistory();
 }
 
 void MainWindow::fileQuit()
@@ -144,18 +146,16 @@ void MainWindow::fileAppend()
     // A file that could not be read has changed nothing, and the database stays as it was. Once the
     // file was read, also when the user then cancelled at the duplicate questions, the database counts
     // as changed and is put in order.
-    if (loadDatabaseFile(fileName, true) == LoadFailed)
-        return;
-    db->setModified(true);
-    {
+    const LoadResult result = loadDatabaseFile(fileName, true);
+    if (result != LoadFailed) {
+        db->setModified(true);
         ZelBusyCursor busy;
-        db->wordListModel->beginReset();
-        db->sentenceTableModel->beginReset();
         db->sort();
-        db->sentenceTableModel->endReset();
-        db->wordListModel->endReset();
     }
-    selectFirstHeadword();
+    // Whatever the append changed, the sort included, is one step to undo.
+    doc->endAppend();
+    if (result != LoadFailed)
+        selectFirstHeadword();
 }
 
 bool MainWindow::loadFile(const QString &fileName, bool append)
@@ -192,12 +192,15 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
             });
             setCurrentFile(QString());
             db->setModified(false);
+            doc->clearHistory();
             statusBar()->showMessage(tr("Loading cancelled."), 2000);
             return LoadFailed;
         }
+        doc->clearHistory();
         setCurrentFile(fileName);
         statusBar()->showMessage(tr("File loaded"), 2000);
     } else {
+        doc->beginAppend();
         int result = LxdDatabase::AppendFailed;
         guarded([&] {
             result = db->appendFile(fileName);
@@ -220,6 +223,8 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
                 statusBar()->showMessage(tr("Appending file cancelled."), 2000);
                 return LoadCancelled;
             }
+            if (mode == LxdDatabase::MergeDuplicates)
+                doc->beginMerge();
             if (guarded([&] { return db->resolveAppend(mode); }))
                 statusBar()->showMessage(tr("Appending file completed."), 2000);
             else
@@ -277,7 +282,7 @@ bool MainWindow::saveFile(const QString &fileName)
     }
     setCurrentFile(fileName);
     statusBar()->showMessage(tr("File saved"), 2000);
-    db->setModified(false);
+    doc->setClean();
     return true;
 }
 
@@ -371,9 +376,12 @@ void MainWindow::fileImportXml()
                 return true;
             });
             db->setModified(false);
+            doc->clearHistory();
             ZelBusyCursor::Pause pause(busy);
             QMessageBox::warning(
                 this, tr("File open error"), tr("Unable to open XML file: %1").arg(nativePath(fileName)));
+        } else {
+            doc->clearHistory();
         }
     }
 

@@ -6,6 +6,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "dialogs/dlgrandomsentences.h"
+#include "document/lxddocument.h"
 #include "exercise/exercisebuilder.h"
 #include "exercise/exercisemodel.h"
 #include "exercise/randomdraw.h"
@@ -50,15 +51,13 @@ void MainWindow::useSentences()
     // enough, so the text column stands for its row.
     const QModelIndexList selected = tvSentences->selectionModel()->selectedIndexes();
     const int word = lvWords->currentIndex().row();
+    QList<QPair<int, int>> picked;
     for (const QModelIndex &index : selected) {
-        if (index.column() != 2)
-            continue;
-        LxdSentence *sentence = db->sentenceAt(word, index.row());
-        if (!sentence)
-            continue;
-        lwOutput->insertItem(lwOutput->count(), sentence->text());
-        sentence->addUsed(1);
+        if (index.column() == 2)
+            picked.append({word, index.row()});
     }
+    for (const QString &text : doc->useSentences(picked, tr("Use Sentences")))
+        lwOutput->insertItem(lwOutput->count(), text);
     db->sentenceTableModel->refresh();
     setOutputListButtonStates();
     updateOutputCount();
@@ -93,7 +92,10 @@ void MainWindow::randomSentences()
     if (!options.addToOutput)
         lwOutput->clear();
     RandomSource random;
-    lwOutput->addItems(RandomDraw::take(db, draw.draw(random)));
+    QList<QPair<int, int>> picked;
+    for (const RandomPick &pick : draw.draw(random))
+        picked.append({pick.item, pick.sentence});
+    lwOutput->addItems(doc->useSentences(picked, tr("Random Output")));
 
     db->sentenceTableModel->refresh();
     setOutputListButtonStates();

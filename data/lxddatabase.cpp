@@ -100,19 +100,21 @@ LxdItem *LxdDatabase::addItem()
 
 bool LxdDatabase::deleteItem(int i)
 {
-    if (i < 0 || i >= items.size())
-        return false;
-    delete items.takeAt(i);
-    setModified(true);
-    return true;
+    LxdItem *record = takeItem(i);
+    delete record;
+    return record != nullptr;
 }
 
 QModelIndex LxdDatabase::setHeadword(int i, const QString &h)
 {
     LxdItem *item = itemAt(i);
-    if (!item || !item->setHeadword(h))
+    if (!item || h.isEmpty() || h == item->headwordRef())
         return QModelIndex();
-    sort();
+    relayoutItems([this, item, &h] {
+        item->m_headword = h;
+        sortItems();
+    });
+    item->setModified(true);
     return indexOfHeadword(h);
 }
 
@@ -131,13 +133,26 @@ QModelIndex LxdDatabase::indexOfHeadword(const QString &h) const
     return QModelIndex();
 }
 
+// Plain UTF-16 order, as the headword list has always been shown: capitals first, letters with
+// diacritics last.
+static bool headwordLess(const LxdItem *a, const LxdItem *b)
+{
+    return a->headwordRef() < b->headwordRef();
+}
+
+void LxdDatabase::sortItems()
+{
+    if (!std::is_sorted(items.cbegin(), items.cend(), headwordLess))
+        std::sort(items.begin(), items.end(), headwordLess);
+}
+
 void LxdDatabase::sort()
 {
-    // Plain UTF-16 order, as the headword list has always been shown: capitals first, letters
-    // with diacritics last.
-    const auto less = [](const LxdItem *a, const LxdItem *b) { return a->headwordRef() < b->headwordRef(); };
-    if (!std::is_sorted(items.cbegin(), items.cend(), less))
-        std::sort(items.begin(), items.end(), less);
+    if (std::is_sorted(items.cbegin(), items.cend(), headwordLess))
+        return;
+    QList<LxdItem *> sorted = items;
+    std::sort(sorted.begin(), sorted.end(), headwordLess);
+    reorderItems(sorted);
 }
 
 LxdSentence *LxdDatabase::addSentence(int i)
@@ -149,14 +164,18 @@ LxdSentence *LxdDatabase::addSentence(int i)
 
 bool LxdDatabase::deleteSentence(int i, int j)
 {
-    LxdItem *item = itemAt(i);
-    return item ? item->deleteSentence(j) : false;
+    LxdSentence *sentence = takeSentence(i, j);
+    delete sentence;
+    return sentence != nullptr;
 }
 
 bool LxdDatabase::moveSentence(int i, int from, int to)
 {
-    LxdItem *item = itemAt(i);
-    return item ? item->moveSentence(from, to) : false;
+    const int n = sentenceCount(i);
+    if (from < 0 || from >= n || to < 0 || to >= n)
+        return false;
+    moveSentences(i, {{from, to}});
+    return true;
 }
 
 void LxdDatabase::zeroUsed()
@@ -215,14 +234,14 @@ bool LxdDatabase::findText(
 
 void LxdDatabase::beginModelReset()
 {
-    wordListModel->beginReset();
-    sentenceTableModel->beginReset();
+    wordListModel->beginResetModel();
+    sentenceTableModel->beginResetModel();
 }
 
 void LxdDatabase::endModelReset()
 {
-    sentenceTableModel->endReset();
-    wordListModel->endReset();
+    sentenceTableModel->endResetModel();
+    wordListModel->endResetModel();
 }
 
 void LxdDatabase::clear()
@@ -540,7 +559,7 @@ bool LxdDatabase::resolveAppend(int mode)
 void LxdDatabase::finishAppend()
 {
     // Also after a merge that took in no headword: the database may have been read unsorted.
-    sort();
+    sortItems();
     setModified(true);
     delete pending;
     pending = nullptr;
@@ -548,7 +567,10 @@ void LxdDatabase::finishAppend()
 
 void LxdDatabase::setModified(bool m)
 {
+    const bool was = modified;
     modified = m;
+    if (was != m)
+        emit modifiedChanged(m);
     if (!m) {
         for (LxdItem *item : std::as_const(items))
             item->setModified(false);

@@ -8,6 +8,8 @@
 #include <QModelIndex>
 #include <QString>
 
+#include <functional>
+
 class LxdItem;
 class LxdSentence;
 class LxdbWordListModel;
@@ -46,6 +48,22 @@ public:
     bool moveSentence(int i, int from, int to);
     void zeroUsed();
 
+    // Edits by position out of which the undoable commands are made. Each marks the database
+    // modified and announces itself to the models: rows inserted, removed or moved, or a reset.
+    void insertItem(int i, LxdItem *item); // the database takes the record over
+    LxdItem *takeItem(int i); // the caller takes the record over
+    bool moveItem(int from, int to);
+    bool renameItem(int i, const QString &h); // unlike setHeadword, keeps the record where it is
+    void setItems(const QList<LxdItem *> &records); // the records in a new order, or another set
+    // As setItems, with `change` made to the records in the same reset of the models.
+    void restoreItems(const QList<LxdItem *> &records, const std::function<void()> &change);
+    void insertSentence(int i, int j, LxdSentence *sentence);
+    LxdSentence *takeSentence(int i, int j);
+    // Moves (from, to) in turn, each as QList::move; one layout change for them all.
+    void moveSentences(int i, const QList<QPair<int, int>> &moves);
+    void setSentence(int i, int j, const QString &text, int used);
+    void sentencesChanged(int i); // the texts or counts of headword i changed in place
+
     bool findText(const QString &s, int *itemOut, int *sentenceOut, int startItem, int startSentence) const;
     void clear();
 
@@ -71,6 +89,11 @@ public:
     // The whole-number part of the application version, the format version the program writes.
     static int applicationFormatVersion();
 
+signals:
+    // The database-wide flag went up or down (not every change while it is up).
+    void modifiedChanged(bool modified);
+
+public:
     QList<LxdItem *> items;
     LxdbWordListModel *wordListModel = nullptr;
     LxdbSentenceTableModel *sentenceTableModel = nullptr;
@@ -86,6 +109,11 @@ private:
     void finishAppend();
     void beginModelReset();
     void endModelReset();
+    void sortItems();
+    void reorderItems(const QList<LxdItem *> &records);
+    void relayoutItems(const std::function<void()> &change);
+    template<typename Model, typename RecordOf, typename RowOf>
+    static void relayout(Model *model, RecordOf recordOf, RowOf rowOf, const std::function<void()> &change);
 
     // The file read by an append that waits for the caller's decision on repeated headwords. It is
     // held as plain texts and counts: only what the decision keeps becomes records.

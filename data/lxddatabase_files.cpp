@@ -183,9 +183,12 @@ bool LxdDatabase::loadText(const QString &fileName)
     endModelReset();
     wordListModel->refresh();
     // The new records were built unmarked; only those held before need clearing.
+    const bool was = modified;
     modified = false;
     for (qsizetype i = 0; i < firstNew; ++i)
         items.at(i)->setModified(false);
+    if (was)
+        emit modifiedChanged(false);
     return true;
 }
 

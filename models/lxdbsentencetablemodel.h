@@ -25,20 +25,12 @@ public:
     QModelIndex cellIndex(int row, int column) const;
     int currentItem() const { return m_currentItem; }
 
-    void beginReset() { beginResetModel(); }
-    void endReset() { endResetModel(); }
-    void beginRemove(int first, int last) { beginRemoveRows(QModelIndex(), first, last); }
-    void endRemove() { endRemoveRows(); }
-    void notifyLayoutChanged()
-    {
-        emit layoutAboutToBeChanged();
-        emit layoutChanged();
-    }
-
 public slots:
     void wordSelectionChanged(const QModelIndex &index);
 
 private:
+    friend class LxdDatabase;
+
     LxdDatabase *database; // not owned
     int m_currentItem = -1;
 };

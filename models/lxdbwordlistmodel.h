@@ -21,19 +21,11 @@ public:
     LxdItem *addItem();
     void refresh();
 
-    // Bulk changes of the database (loading, clearing, appending) and removals made by the
-    // window's commands are announced through these.
-    void beginReset() { beginResetModel(); }
-    void endReset() { endResetModel(); }
-    void beginRemove(int first, int last) { beginRemoveRows(QModelIndex(), first, last); }
-    void endRemove() { endRemoveRows(); }
-    void notifyLayoutChanged()
-    {
-        emit layoutAboutToBeChanged();
-        emit layoutChanged();
-    }
-
 private:
+    // The database announces its own changes (insertions, removals, moves, new orders, resets)
+    // through the model's protected notifications.
+    friend class LxdDatabase;
+
     LxdDatabase *database; // not owned
 };
 

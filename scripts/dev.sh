@@ -19,6 +19,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           clang-format
           # reading the PDF worksheets back in the tests
           poppler-utils
+          # the browser test of the interactive web page, and its HTML5 check
+          chromium chromium-driver python3 python3-selenium tidy
           # well-formedness of the Moodle XML files, validity of the help pages
           libxml2-utils)
 # Only for redrawing the screenshots.
@@ -88,6 +90,7 @@ check_package() {
         usr/share/lexivane/db/BritishDB.lxv usr/share/lexivane/db/CanadianDB.lxv \
         usr/share/lexivane/templates/rtf_exercise.rtf usr/share/lexivane/templates/xhtml_exercise.htm \
         usr/share/lexivane/templates/jmatch_exercise.jmt usr/share/lexivane/templates/jcloze_exercise.jcl \
+        usr/share/lexivane/templates/interactive_exercise.html \
         usr/share/lexivane/translations/lexivane_de.qm usr/share/lexivane/translations/lexivane_fr.qm \
         usr/share/lexivane/translations/lexivane_es.qm usr/share/applications/lexivane.desktop \
         usr/share/metainfo/lexivane.metainfo.xml usr/share/mime/packages/lexivane.xml \

@@ -8,7 +8,7 @@ lupdate=$1 lrelease=$2 src=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$src"/translations/*.ts "$work/"
-(cd "$src" && "$lupdate" -silent -I . -locations none -no-obsolete app dialogs util data models exercise \
+(cd "$src" && "$lupdate" -silent -I . -locations none -no-obsolete app dialogs util data models document exercise \
     -ts "$work"/*.ts)
 status=0
 for ts in "$work"/*.ts; do

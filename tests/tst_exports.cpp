@@ -10,11 +10,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDomDocument>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QResource>
 #include <QSettings>
 #include <QStandardPaths>
@@ -111,6 +113,8 @@ private slots:
     void jmatchEntriesWithoutKeyWord_data();
     void jmatchEntriesWithoutKeyWord();
     void jclozeContent();
+    void interactivePageFromTheWindow();
+    void interactivePageTemplateWithoutExercise();
 
 private:
     static QList<ExportCase> exportCases();
@@ -781,6 +785,70 @@ void TestExports::jclozeContent()
         + " an " + QByteArray(record).replace("%1", "apple")
         + ".&lt;/li&gt;\n&lt;li&gt;3 &amp;#x003E; 2&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>"));
     QCOMPARE(parsed(path).elementsByTagName(QStringLiteral("question-record")).size(), 2);
+}
+
+void TestExports::interactivePageFromTheWindow()
+{
+    const QString arabic = QStringLiteral("\u0630\u0647\u0628 [\u0627\u0644\u0648\u0644\u062f].");
+    auto w = window({twoEntries.at(0), arabic});
+    w->chkIncludeWordList->setChecked(false);
+
+    // The page's choices come first; drop-down gaps need the word list, so they are not offered.
+    TestUtil::ModalAnswerer answerer;
+    bool dropDownsOffered = true;
+    answerer.then([&dropDownsOffered](QWidget *dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Interactive web page"));
+        dropDownsOffered = dialog->findChild<QCheckBox *>(QStringLiteral("chkDropDowns"))->isEnabled();
+        dialog->findChild<QRadioButton *>(QStringLiteral("rdoMatching"))->click();
+        dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    answerer.press(QMessageBox::No);
+    ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("page")));
+    w->findChild<QPushButton *>(QStringLiteral("btnExportInteractive"))->click();
+    QCOMPARE(answerer.unexpected(), QStringList());
+    QCOMPARE(answerer.pending(), 0);
+    QVERIFY(!dropDownsOffered);
+    QCOMPARE(ZelFileDialog::lastRequest().caption, QStringLiteral("Save interactive web page"));
+    QCOMPARE(ZelFileDialog::lastRequest().filter, QStringLiteral("Web page files (*.html *.htm)"));
+    QCOMPARE(answerer.seen().last(),
+        QStringLiteral("Open interactive web page|") + OpenQuestion + QLatin1Char('|'));
+    QCOMPARE(w->exportFolders.value(QStringLiteral("lastInteractiveFileDir")), dir->path());
+
+    const QByteArray page = TestUtil::readFile(dir->filePath(QStringLiteral("page.html")));
+    QVERIFY(page.startsWith("<!DOCTYPE html>"));
+    QVERIFY(page.contains("\"mode\": \"matching\""));
+    QVERIFY(page.contains(arabic.mid(5, 5).toUtf8()));
+
+    // The dialog remembers the choice; cancelling it ends the command before the file dialog.
+    bool matchingKept = false;
+    answerer.then([&matchingKept](QWidget *dialog) {
+        matchingKept = dialog->findChild<QRadioButton *>(QStringLiteral("rdoMatching"))->isChecked();
+        qobject_cast<QDialog *>(dialog)->reject();
+    });
+    ZelFileDialog::reset();
+    w->findChild<QAction *>(QStringLiteral("actSaveAsInteractive"))->trigger();
+    QCOMPARE(answerer.pending(), 0);
+    QVERIFY(matchingKept);
+    QCOMPARE(ZelFileDialog::lastRequest().caption, QString());
+}
+
+void TestExports::interactivePageTemplateWithoutExercise()
+{
+    MainWindow::templateFolder = dir->path();
+    const QString templatePath
+        = TestUtil::writeFile(*dir, QStringLiteral("interactive_exercise.html"), "<p>[strTitle]</p>");
+    auto w = window(twoEntries);
+    TestUtil::ModalAnswerer answerer;
+    answerer.then([](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->accept(); });
+    answerer.press(QMessageBox::Ok);
+    const QString target = dir->filePath(QStringLiteral("page.htm"));
+    ZelFileDialog::setNextFileName(target);
+    w->findChild<QPushButton *>(QStringLiteral("btnExportInteractive"))->click();
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(answerer.seen().last(),
+        QStringLiteral("Problem with template file|This template file appears to be corrupted: \n")
+            + templatePath + QLatin1Char('|'));
+    QVERIFY(!QFileInfo::exists(target));
 }
 
 QTEST_MAIN(TestExports)

@@ -215,12 +215,14 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"btnExportJCloze", "QPushButton"},
         {"btnExportPDF", "QPushButton"},
         {"btnPrint", "QPushButton"},
+        {"btnExportInteractive", "QPushButton"},
         {"btnExportMoodle", "QPushButton"},
         {"mnuExportMoodle", "QMenu"},
         {"centralWidget", "QWidget"},
         {"menuBar", "QMenuBar"},
         {"statusBar", "QStatusBar"},
         {"mnuFile", "QMenu"},
+        {"mnuEdit", "QMenu"},
         {"mnuWords", "QMenu"},
         {"mnuSentences", "QMenu"},
         {"mnuSearch", "QMenu"},
@@ -228,6 +230,7 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"mnuExport", "QMenu"},
         {"mnuHelp", "QMenu"},
         {"tbrFile", "QToolBar"},
+        {"tbrEdit", "QToolBar"},
         {"tbrSearch", "QToolBar"},
         {"tbrOutput", "QToolBar"},
         {"tbrHelp", "QToolBar"},
@@ -264,7 +267,8 @@ void TestMainWindow::initialStates()
     const QStringList enabled = {"btnAddWord", "btnAddSentence", "btnBackupDb", "btnQuit"};
     const QStringList disabled = {"btnDeleteWord", "btnDeleteSentence", "btnEditSentence", "btnUseSentence",
         "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML",
-        "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "btnExportPDF", "btnPrint", "btnExportMoodle"};
+        "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "btnExportPDF", "btnPrint",
+        "btnExportInteractive", "btnExportMoodle"};
     for (const QString &name : enabled)
         QVERIFY2(w->findChild<QPushButton *>(name)->isEnabled(), qPrintable(name));
     for (const QString &name : disabled)
@@ -313,11 +317,15 @@ void TestMainWindow::actions()
         {"actFindNext", QKeySequence::FindNext},
         {"actHelpHelp", QKeySequence(Qt::CTRL | Qt::Key_F1)},
         {"actPrint", QKeySequence::Print},
+        {"actEditUndo", QKeySequence::Undo},
+        {"actEditRedo", QKeySequence::Redo},
     };
-    const QStringList disabled = {"actDeleteWords", "actAddSentence", "actDeleteSentences", "actEditSentence",
-        "actUseSentences", "actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-        "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsMoodleXml", "actSaveAsMoodleMatching",
-        "actSaveAsMoodleGift", "actRandomSentences"};
+    // Nothing to undo or redo in a window just opened.
+    const QStringList disabled
+        = {"actEditUndo", "actEditRedo", "actDeleteWords", "actAddSentence", "actDeleteSentences",
+            "actEditSentence", "actUseSentences", "actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF",
+            "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive",
+            "actSaveAsMoodleXml", "actSaveAsMoodleMatching", "actSaveAsMoodleGift", "actRandomSentences"};
     const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
         "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
 
@@ -333,7 +341,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 42);
+    QCOMPARE(commands, 45);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -362,13 +370,15 @@ void TestMainWindow::menus()
     for (QAction *action : w->menuBar()->actions())
         titles << action->menu()->objectName() + QLatin1Char('=') + action->text();
     QCOMPARE(titles,
-        QStringList({"mnuFile=&File", "mnuWords=&Words", "mnuSentences=&Sentences", "mnuSearch=&Search",
-            "mnuOutput=&Output", "mnuHelp=&Help"}));
+        QStringList({"mnuFile=&File", "mnuEdit=&Edit", "mnuWords=&Words", "mnuSentences=&Sentences",
+            "mnuSearch=&Search", "mnuOutput=&Output", "mnuHelp=&Help"}));
 
     QCOMPARE(entries(w->findChild<QMenu *>("mnuFile")->actions()),
         QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actFileAppend",
             "actFileExportXml", "actFileImportXml", "recentSeparator", "recentFileActs0", "recentFileActs1",
             "recentFileActs2", "recentFileActs3", "recentFileActs4", "-", "actFileQuit"}));
+    QCOMPARE(
+        entries(w->findChild<QMenu *>("mnuEdit")->actions()), QStringList({"actEditUndo", "actEditRedo"}));
     QCOMPARE(
         entries(w->findChild<QMenu *>("mnuWords")->actions()), QStringList({"actAddWord", "actDeleteWords"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSentences")->actions()),
@@ -383,8 +393,8 @@ void TestMainWindow::menus()
     QCOMPARE(mnuExport->title(), QStringLiteral("&Export"));
     QCOMPARE(entries(mnuExport->actions()),
         QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-            "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsMoodleXml", "actSaveAsMoodleMatching",
-            "actSaveAsMoodleGift"}));
+            "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive", "actSaveAsMoodleXml",
+            "actSaveAsMoodleMatching", "actSaveAsMoodleGift"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuHelp")->actions()),
         QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
 }
@@ -397,7 +407,11 @@ void TestMainWindow::toolBars()
         if (w->toolBarArea(bar) != Qt::NoToolBarArea)
             bars << bar->objectName() + QLatin1Char('=') + bar->windowTitle();
     }
-    QCOMPARE(bars, QStringList({"tbrFile=&File", "tbrSearch=&Search", "tbrOutput=&Output", "tbrHelp=&Help"}));
+    QCOMPARE(bars,
+        QStringList(
+            {"tbrFile=&File", "tbrEdit=&Edit", "tbrSearch=&Search", "tbrOutput=&Output", "tbrHelp=&Help"}));
+    QCOMPARE(
+        entries(w->findChild<QToolBar *>("tbrEdit")->actions()), QStringList({"actEditUndo", "actEditRedo"}));
 
     QCOMPARE(entries(w->findChild<QToolBar *>("tbrFile")->actions()),
         QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actFileAppend",
@@ -791,6 +805,7 @@ void TestMainWindow::contextHelpOpensPageOfFocusedControl_data()
         {"btnExportRTF", "lxv_main_exportRTF.htm"},
         {"btnExportJMatch", "lxv_main_exportJMatch.htm"},
         {"btnExportJCloze", "lxv_main_exportJCloze.htm"},
+        {"btnExportInteractive", "lxv_main_exportInteractive.htm"},
         {"btnExportMoodle", "lxv_main_exportMoodle.htm"},
         {"tbrOutputUpDown", "lxv_main_outputUpDown.htm"},
         {"btnBackupDb", "lxv_main_backupDb.htm"},
@@ -880,7 +895,7 @@ void TestMainWindow::helpPagesExist()
             "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput", "btnDeleteOutputSentence",
             "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF",
             "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown", "btnBackupDb", "btnQuit", "chkAnswerKey",
-            "chkShuffleWordList", "btnExportPDF", "btnPrint", "btnExportMoodle"}) {
+            "chkShuffleWordList", "btnExportPDF", "btnPrint", "btnExportInteractive", "btnExportMoodle"}) {
         opened.clear();
         auto *widget = w->findChild<QWidget *>(QLatin1String(control));
         widget->setEnabled(true);

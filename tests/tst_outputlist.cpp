@@ -39,10 +39,10 @@ QString sentenceText(int item, int sentence)
     return QStringLiteral("Word %1 is in sentence [%2].").arg(item).arg(sentence);
 }
 
-const char *const ExportButtons[]
-    = {"btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF", "btnExportJMatch", "btnExportJCloze"};
-const char *const ExportActions[]
-    = {"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch", "actSaveAsJCloze"};
+const char *const ExportButtons[] = {"btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF",
+    "btnExportJMatch", "btnExportJCloze", "btnExportInteractive"};
+const char *const ExportActions[] = {"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF",
+    "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsInteractive"};
 
 // Answers the modal dialogs a command opens, in turn, each by its own handler, and records what
 // each message box said as "title|text|informative text". A message box where the random dialog

@@ -112,7 +112,8 @@ void TestTranslations::windowSpeaksTheDesktopsLanguage()
     QStringList menus;
     for (QAction *menu : window.menuBar()->actions())
         menus << menu->text();
-    QCOMPARE(menus, QStringList({"&Datei", "&Wörter", "S&ätze", "S&uchen", "&Ausgabe", "&Hilfe"}));
+    QCOMPARE(
+        menus, QStringList({"&Datei", "&Bearbeiten", "&Wörter", "S&ätze", "S&uchen", "&Ausgabe", "&Hilfe"}));
     QCOMPARE(window.findChild<QPushButton *>("btnAddWord")->text(), QString("Neues Wort"));
     QVERIFY(window.findChild<QLabel *>("lblWords")->text().startsWith(QString("Wörter")));
 

@@ -54,6 +54,49 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
 </context>
 <context>
+    <name>DlgInteractivePage</name>
+    <message>
+        <source>Interactive web page</source>
+        <translation>Interaktive Webseite</translation>
+    </message>
+    <message>
+        <source>What the pupil does</source>
+        <translation>Was die Schüler tun</translation>
+    </message>
+    <message>
+        <source>&amp;Gap-fill: type each missing word</source>
+        <translation>&amp;Lückentext: jedes fehlende Wort eintippen</translation>
+    </message>
+    <message>
+        <source>Choose the words from &amp;drop-down lists of the word list</source>
+        <translation>Wörter aus &amp;Auswahllisten der Wortliste wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Matching: choose the missing words of each sentence from a list</source>
+        <translation>&amp;Zuordnen: die fehlenden Wörter jedes Satzes aus einer Liste wählen</translation>
+    </message>
+    <message>
+        <source>Marking typed answers</source>
+        <translation>Bewertung getippter Antworten</translation>
+    </message>
+    <message>
+        <source>&amp;Capitals must match (case-sensitive)</source>
+        <translation>&amp;Groß- und Kleinschreibung muss stimmen</translation>
+    </message>
+    <message>
+        <source>&amp;Accents must be typed</source>
+        <translation>&amp;Akzente müssen getippt werden</translation>
+    </message>
+    <message>
+        <source>&amp;Hint button that gives the next letter</source>
+        <translation>&amp;Tipp-Knopf, der den nächsten Buchstaben zeigt</translation>
+    </message>
+    <message>
+        <source>Tick &quot;Include word list&quot; to use drop-down lists.</source>
+        <translation>Kreuzen Sie „Wortliste einfügen“ an, um Auswahllisten zu verwenden.</translation>
+    </message>
+</context>
+<context>
     <name>DlgRandomSentences</name>
     <message>
         <source>Random selection of sentences</source>
@@ -74,6 +117,135 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>&amp;Mehrere Sätze mit demselben Wort zulassen</translation>
+    </message>
+</context>
+<context>
+    <name>InteractivePage</name>
+    <message>
+        <source>Word list</source>
+        <translation>Wortliste</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Show answers</source>
+        <translation>Lösungen zeigen</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Show the next letter of the gap you are in</source>
+        <translation>Den nächsten Buchstaben der Lücke zeigen, in der du bist</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 (%3%)</source>
+        <translation>Ergebnis: %1 von %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>The answers are shown.</source>
+        <translation>Die Lösungen werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>Gap %1 of question %2</source>
+        <translation>Lücke %1 von Frage %2</translation>
+    </message>
+    <message>
+        <source>Missing words of question %1</source>
+        <translation>Fehlende Wörter von Frage %1</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>(choose)</source>
+        <translation>(auswählen)</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>Choose the missing words for each sentence, then press Check.</source>
+        <translation>Wähle für jeden Satz die fehlenden Wörter und drücke dann auf „Prüfen“.</translation>
+    </message>
+    <message>
+        <source>Fill in the gaps, then press Check.</source>
+        <translation>Fülle die Lücken aus und drücke dann auf „Prüfen“.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Übung</translation>
+    </message>
+</context>
+<context>
+    <name>LxdDocument</name>
+    <message>
+        <source>Move Headword</source>
+        <translation>Stichwort verschieben</translation>
+    </message>
+    <message>
+        <source>Sort Headwords</source>
+        <translation>Stichwörter sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>LxdEditCommand</name>
+    <message>
+        <source>Add Headword</source>
+        <translation>Stichwort hinzufügen</translation>
+    </message>
+    <message>
+        <source>Rename Headword</source>
+        <translation>Stichwort umbenennen</translation>
+    </message>
+    <message>
+        <source>Delete Headword</source>
+        <translation>Stichwort löschen</translation>
+    </message>
+    <message>
+        <source>Delete Headwords</source>
+        <translation>Stichwörter löschen</translation>
+    </message>
+    <message>
+        <source>Add Sentence</source>
+        <translation>Satz hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Sentence</source>
+        <translation>Satz bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Sentence</source>
+        <translation>Satz löschen</translation>
+    </message>
+    <message>
+        <source>Delete Sentences</source>
+        <translation>Sätze löschen</translation>
+    </message>
+    <message>
+        <source>Move Sentences</source>
+        <translation>Sätze verschieben</translation>
+    </message>
+    <message>
+        <source>Zero Used Counts</source>
+        <translation>Verwendungszähler auf null setzen</translation>
+    </message>
+    <message>
+        <source>Append File</source>
+        <translation>Datei anhängen</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1044,68 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>None of the output entries has a key word, so a JMatch exercise would have no pairs. No file was written.</source>
         <translation>Keiner der Einträge in der Ausgabe hat ein Schlüsselwort, daher hätte eine JMatch-Übung keine Paare. Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>&amp;Interactive web page</source>
+        <translation>&amp;Interaktive Webseite</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Interaktiv</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a self-checking web exercise that works offline in any browser.</source>
+        <translation>Die aktuellen Sätze der Ausgabe als selbstkorrigierende Web-Übung exportieren, die ohne Internet in jedem Browser läuft.</translation>
+    </message>
+    <message>
+        <source>Save interactive web page</source>
+        <translation>Interaktive Webseite speichern</translation>
+    </message>
+    <message>
+        <source>Web page files (*.html *.htm)</source>
+        <translation>Webseiten (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Problem saving interactive web page</source>
+        <translation>Problem beim Speichern der interaktiven Webseite</translation>
+    </message>
+    <message>
+        <source>Unable to save the interactive web page to 
+</source>
+        <translation>Die interaktive Webseite kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open interactive web page</source>
+        <translation>Interaktive Webseite öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the database.</source>
+        <translation>Die letzte Änderung an der Datenbank rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Make the change again that was undone last.</source>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederholen.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Use Sentences</source>
+        <translation>Sätze verwenden</translation>
+    </message>
+    <message>
+        <source>Random Output</source>
+        <translation>Zufällige Ausgabe</translation>
     </message>
     <message>
         <source>Moodle quiz (&amp;XML)</source>

@@ -54,6 +54,49 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
 </context>
 <context>
+    <name>DlgInteractivePage</name>
+    <message>
+        <source>Interactive web page</source>
+        <translation>Página web interactiva</translation>
+    </message>
+    <message>
+        <source>What the pupil does</source>
+        <translation>Qué hace el alumno</translation>
+    </message>
+    <message>
+        <source>&amp;Gap-fill: type each missing word</source>
+        <translation>&amp;Completar huecos: escribir cada palabra que falta</translation>
+    </message>
+    <message>
+        <source>Choose the words from &amp;drop-down lists of the word list</source>
+        <translation>Elegir las palabras de listas &amp;desplegables de la lista de palabras</translation>
+    </message>
+    <message>
+        <source>&amp;Matching: choose the missing words of each sentence from a list</source>
+        <translation>&amp;Emparejar: elegir de una lista las palabras que faltan en cada frase</translation>
+    </message>
+    <message>
+        <source>Marking typed answers</source>
+        <translation>Corrección de las respuestas escritas</translation>
+    </message>
+    <message>
+        <source>&amp;Capitals must match (case-sensitive)</source>
+        <translation>Las &amp;mayúsculas deben coincidir</translation>
+    </message>
+    <message>
+        <source>&amp;Accents must be typed</source>
+        <translation>Hay que escribir los &amp;acentos</translation>
+    </message>
+    <message>
+        <source>&amp;Hint button that gives the next letter</source>
+        <translation>Botón de &amp;pista que da la letra siguiente</translation>
+    </message>
+    <message>
+        <source>Tick &quot;Include word list&quot; to use drop-down lists.</source>
+        <translation>Marque «Incluir lista de palabras» para usar listas desplegables.</translation>
+    </message>
+</context>
+<context>
     <name>DlgRandomSentences</name>
     <message>
         <source>Random selection of sentences</source>
@@ -74,6 +117,135 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>Permitir &amp;varias frases con la misma palabra</translation>
+    </message>
+</context>
+<context>
+    <name>InteractivePage</name>
+    <message>
+        <source>Word list</source>
+        <translation>Lista de palabras</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Show answers</source>
+        <translation>Mostrar respuestas</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Intentar de nuevo</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Show the next letter of the gap you are in</source>
+        <translation>Mostrar la letra siguiente del hueco en el que estás</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 (%3%)</source>
+        <translation>Puntuación: %1 de %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>The answers are shown.</source>
+        <translation>Se muestran las respuestas.</translation>
+    </message>
+    <message>
+        <source>Gap %1 of question %2</source>
+        <translation>Hueco %1 de la pregunta %2</translation>
+    </message>
+    <message>
+        <source>Missing words of question %1</source>
+        <translation>Palabras que faltan en la pregunta %1</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>hueco</translation>
+    </message>
+    <message>
+        <source>(choose)</source>
+        <translation>(elegir)</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>incorrecto</translation>
+    </message>
+    <message>
+        <source>Choose the missing words for each sentence, then press Check.</source>
+        <translation>Elige las palabras que faltan en cada frase y pulsa «Comprobar».</translation>
+    </message>
+    <message>
+        <source>Fill in the gaps, then press Check.</source>
+        <translation>Completa los huecos y pulsa «Comprobar».</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ejercicio</translation>
+    </message>
+</context>
+<context>
+    <name>LxdDocument</name>
+    <message>
+        <source>Move Headword</source>
+        <translation>Mover palabra clave</translation>
+    </message>
+    <message>
+        <source>Sort Headwords</source>
+        <translation>Ordenar palabras clave</translation>
+    </message>
+</context>
+<context>
+    <name>LxdEditCommand</name>
+    <message>
+        <source>Add Headword</source>
+        <translation>Añadir palabra clave</translation>
+    </message>
+    <message>
+        <source>Rename Headword</source>
+        <translation>Renombrar palabra clave</translation>
+    </message>
+    <message>
+        <source>Delete Headword</source>
+        <translation>Eliminar palabra clave</translation>
+    </message>
+    <message>
+        <source>Delete Headwords</source>
+        <translation>Eliminar palabras clave</translation>
+    </message>
+    <message>
+        <source>Add Sentence</source>
+        <translation>Añadir frase</translation>
+    </message>
+    <message>
+        <source>Edit Sentence</source>
+        <translation>Editar frase</translation>
+    </message>
+    <message>
+        <source>Delete Sentence</source>
+        <translation>Eliminar frase</translation>
+    </message>
+    <message>
+        <source>Delete Sentences</source>
+        <translation>Eliminar frases</translation>
+    </message>
+    <message>
+        <source>Move Sentences</source>
+        <translation>Mover frases</translation>
+    </message>
+    <message>
+        <source>Zero Used Counts</source>
+        <translation>Poner a cero los contadores de uso</translation>
+    </message>
+    <message>
+        <source>Append File</source>
+        <translation>Anexar archivo</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1044,68 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>None of the output entries has a key word, so a JMatch exercise would have no pairs. No file was written.</source>
         <translation>Ninguna de las entradas de la salida tiene palabra clave, así que un ejercicio JMatch no tendría parejas. No se ha escrito ningún archivo.</translation>
+    </message>
+    <message>
+        <source>&amp;Interactive web page</source>
+        <translation>Página web &amp;interactiva</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Interactiva</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a self-checking web exercise that works offline in any browser.</source>
+        <translation>Exportar las frases de la salida actual para crear un ejercicio web autocorregible que funciona sin conexión en cualquier navegador.</translation>
+    </message>
+    <message>
+        <source>Save interactive web page</source>
+        <translation>Guardar página web interactiva</translation>
+    </message>
+    <message>
+        <source>Web page files (*.html *.htm)</source>
+        <translation>Páginas web (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Problem saving interactive web page</source>
+        <translation>Problema al guardar la página web interactiva</translation>
+    </message>
+    <message>
+        <source>Unable to save the interactive web page to 
+</source>
+        <translation>No se puede guardar la página web interactiva en 
+</translation>
+    </message>
+    <message>
+        <source>Open interactive web page</source>
+        <translation>Abrir página web interactiva</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the database.</source>
+        <translation>Deshacer el último cambio en la base de datos.</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Make the change again that was undone last.</source>
+        <translation>Volver a aplicar el último cambio deshecho.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Use Sentences</source>
+        <translation>Usar frases</translation>
+    </message>
+    <message>
+        <source>Random Output</source>
+        <translation>Salida aleatoria</translation>
     </message>
     <message>
         <source>Moodle quiz (&amp;XML)</source>

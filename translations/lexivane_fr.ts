@@ -54,6 +54,49 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
 </context>
 <context>
+    <name>DlgInteractivePage</name>
+    <message>
+        <source>Interactive web page</source>
+        <translation>Page web interactive</translation>
+    </message>
+    <message>
+        <source>What the pupil does</source>
+        <translation>Ce que fait l&apos;élève</translation>
+    </message>
+    <message>
+        <source>&amp;Gap-fill: type each missing word</source>
+        <translation>&amp;Texte à trous : taper chaque mot manquant</translation>
+    </message>
+    <message>
+        <source>Choose the words from &amp;drop-down lists of the word list</source>
+        <translation>Choisir les mots dans des listes &amp;déroulantes de la liste de mots</translation>
+    </message>
+    <message>
+        <source>&amp;Matching: choose the missing words of each sentence from a list</source>
+        <translation>&amp;Association : choisir dans une liste les mots manquants de chaque phrase</translation>
+    </message>
+    <message>
+        <source>Marking typed answers</source>
+        <translation>Correction des réponses tapées</translation>
+    </message>
+    <message>
+        <source>&amp;Capitals must match (case-sensitive)</source>
+        <translation>Les &amp;majuscules doivent correspondre</translation>
+    </message>
+    <message>
+        <source>&amp;Accents must be typed</source>
+        <translation>Les &amp;accents doivent être tapés</translation>
+    </message>
+    <message>
+        <source>&amp;Hint button that gives the next letter</source>
+        <translation>Bouton d&apos;&amp;indice qui donne la lettre suivante</translation>
+    </message>
+    <message>
+        <source>Tick &quot;Include word list&quot; to use drop-down lists.</source>
+        <translation>Cochez « Inclure la liste de mots » pour utiliser des listes déroulantes.</translation>
+    </message>
+</context>
+<context>
     <name>DlgRandomSentences</name>
     <message>
         <source>Random selection of sentences</source>
@@ -74,6 +117,135 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>Autoriser &amp;plusieurs phrases avec le même mot</translation>
+    </message>
+</context>
+<context>
+    <name>InteractivePage</name>
+    <message>
+        <source>Word list</source>
+        <translation>Liste de mots</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Show answers</source>
+        <translation>Afficher les réponses</translation>
+    </message>
+    <message>
+        <source>Try again</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Show the next letter of the gap you are in</source>
+        <translation>Afficher la lettre suivante du trou où tu es</translation>
+    </message>
+    <message>
+        <source>Score: %1 of %2 (%3%)</source>
+        <translation>Score : %1 sur %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>The answers are shown.</source>
+        <translation>Les réponses sont affichées.</translation>
+    </message>
+    <message>
+        <source>Gap %1 of question %2</source>
+        <translation>Trou %1 de la question %2</translation>
+    </message>
+    <message>
+        <source>Missing words of question %1</source>
+        <translation>Mots manquants de la question %1</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>trou</translation>
+    </message>
+    <message>
+        <source>(choose)</source>
+        <translation>(choisir)</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>faux</translation>
+    </message>
+    <message>
+        <source>Choose the missing words for each sentence, then press Check.</source>
+        <translation>Choisis les mots manquants de chaque phrase, puis appuie sur « Vérifier ».</translation>
+    </message>
+    <message>
+        <source>Fill in the gaps, then press Check.</source>
+        <translation>Remplis les trous, puis appuie sur « Vérifier ».</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercice</translation>
+    </message>
+</context>
+<context>
+    <name>LxdDocument</name>
+    <message>
+        <source>Move Headword</source>
+        <translation>Déplacer l’entrée</translation>
+    </message>
+    <message>
+        <source>Sort Headwords</source>
+        <translation>Trier les entrées</translation>
+    </message>
+</context>
+<context>
+    <name>LxdEditCommand</name>
+    <message>
+        <source>Add Headword</source>
+        <translation>Ajouter une entrée</translation>
+    </message>
+    <message>
+        <source>Rename Headword</source>
+        <translation>Renommer l’entrée</translation>
+    </message>
+    <message>
+        <source>Delete Headword</source>
+        <translation>Supprimer l’entrée</translation>
+    </message>
+    <message>
+        <source>Delete Headwords</source>
+        <translation>Supprimer les entrées</translation>
+    </message>
+    <message>
+        <source>Add Sentence</source>
+        <translation>Ajouter une phrase</translation>
+    </message>
+    <message>
+        <source>Edit Sentence</source>
+        <translation>Modifier la phrase</translation>
+    </message>
+    <message>
+        <source>Delete Sentence</source>
+        <translation>Supprimer la phrase</translation>
+    </message>
+    <message>
+        <source>Delete Sentences</source>
+        <translation>Supprimer les phrases</translation>
+    </message>
+    <message>
+        <source>Move Sentences</source>
+        <translation>Déplacer les phrases</translation>
+    </message>
+    <message>
+        <source>Zero Used Counts</source>
+        <translation>Remettre les compteurs d’utilisation à zéro</translation>
+    </message>
+    <message>
+        <source>Append File</source>
+        <translation>Ajouter un fichier</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1044,68 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>None of the output entries has a key word, so a JMatch exercise would have no pairs. No file was written.</source>
         <translation>Aucune entrée de la sortie n&apos;a de mot clé : un exercice JMatch n&apos;aurait donc aucune paire. Aucun fichier n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>&amp;Interactive web page</source>
+        <translation>Page web &amp;interactive</translation>
+    </message>
+    <message>
+        <source>Interactive</source>
+        <translation>Interactive</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a self-checking web exercise that works offline in any browser.</source>
+        <translation>Exporter les phrases de la sortie actuelle pour créer un exercice web autocorrectif qui fonctionne hors ligne dans tout navigateur.</translation>
+    </message>
+    <message>
+        <source>Save interactive web page</source>
+        <translation>Enregistrer la page web interactive</translation>
+    </message>
+    <message>
+        <source>Web page files (*.html *.htm)</source>
+        <translation>Pages web (*.html *.htm)</translation>
+    </message>
+    <message>
+        <source>Problem saving interactive web page</source>
+        <translation>Problème d&apos;enregistrement de la page web interactive</translation>
+    </message>
+    <message>
+        <source>Unable to save the interactive web page to 
+</source>
+        <translation>Impossible d&apos;enregistrer la page web interactive sous 
+</translation>
+    </message>
+    <message>
+        <source>Open interactive web page</source>
+        <translation>Ouvrir la page web interactive</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Undo the last change to the database.</source>
+        <translation>Annuler la dernière modification de la base de données.</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Make the change again that was undone last.</source>
+        <translation>Rétablir la dernière modification annulée.</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Use Sentences</source>
+        <translation>Utiliser les phrases</translation>
+    </message>
+    <message>
+        <source>Random Output</source>
+        <translation>Sortie aléatoire</translation>
     </message>
     <message>
         <source>Moodle quiz (&amp;XML)</source>

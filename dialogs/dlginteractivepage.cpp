@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "dialogs/dlginteractivepage.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace {
+const char SettingsGroup[] = "dlgInteractivePage";
+
+template<typename Widget>
+Widget *newWidget(QWidget *parent, const char *name, const QString &text)
+{
+    auto *widget = new Widget(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QVBoxLayout *newLayout(QWidget *parent, const char *name)
+{
+    auto *layout = new QVBoxLayout(parent);
+    layout->setObjectName(QLatin1String(name));
+    return layout;
+}
+} // namespace
+
+DlgInteractivePage::DlgInteractivePage(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("DlgInteractivePage"));
+    setWindowTitle(tr("Interactive web page"));
+
+    grpMode = newWidget<QGroupBox>(this, "grpMode", tr("What the pupil does"));
+    rdoGapFill = newWidget<QRadioButton>(grpMode, "rdoGapFill", tr("&Gap-fill: type each missing word"));
+    chkDropDowns = newWidget<QCheckBox>(
+        grpMode, "chkDropDowns", tr("Choose the words from &drop-down lists of the word list"));
+    rdoMatching = newWidget<QRadioButton>(
+        grpMode, "rdoMatching", tr("&Matching: choose the missing words of each sentence from a list"));
+    layDropDowns = new QHBoxLayout;
+    layDropDowns->setObjectName(QStringLiteral("layDropDowns"));
+    layDropDowns->addSpacing(24); // indented under the gap-fill choice it belongs to
+    layDropDowns->addWidget(chkDropDowns);
+    layMode = newLayout(grpMode, "layMode");
+    layMode->addWidget(rdoGapFill);
+    layMode->addLayout(layDropDowns);
+    layMode->addWidget(rdoMatching);
+
+    grpMarking = newWidget<QGroupBox>(this, "grpMarking", tr("Marking typed answers"));
+    chkCaseSensitive
+        = newWidget<QCheckBox>(grpMarking, "chkCaseSensitive", tr("&Capitals must match (case-sensitive)"));
+    chkAccentsRequired = newWidget<QCheckBox>(grpMarking, "chkAccentsRequired", tr("&Accents must be typed"));
+    chkHints = newWidget<QCheckBox>(grpMarking, "chkHints", tr("&Hint button that gives the next letter"));
+    layMarking = newLayout(grpMarking, "layMarking");
+    layMarking->addWidget(chkCaseSensitive);
+    layMarking->addWidget(chkAccentsRequired);
+    layMarking->addWidget(chkHints);
+
+    bbxButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
+    bbxButtons->setObjectName(QStringLiteral("bbxButtons"));
+    connect(bbxButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(bbxButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    layMain = newLayout(this, "layMain");
+    layMain->addWidget(grpMode);
+    layMain->addWidget(grpMarking);
+    layMain->addWidget(bbxButtons);
+
+    const InteractivePageSettings stored = storedSettings();
+    (stored.mode == InteractivePageSettings::Mode::Matching ? rdoMatching : rdoGapFill)->setChecked(true);
+    chkDropDowns->setChecked(stored.dropDowns);
+    chkCaseSensitive->setChecked(stored.caseSensitive);
+    chkAccentsRequired->setChecked(stored.accentsRequired);
+    chkHints->setChecked(stored.hints);
+
+    connect(rdoGapFill, &QRadioButton::toggled, this, &DlgInteractivePage::updateStates);
+    connect(chkDropDowns, &QCheckBox::toggled, this, &DlgInteractivePage::updateStates);
+    updateStates();
+}
+
+void DlgInteractivePage::setWordListIncluded(bool included)
+{
+    wordListIncluded = included;
+    updateStates();
+}
+
+InteractivePageSettings DlgInteractivePage::settings() const
+{
+    InteractivePageSettings settings;
+    settings.mode = rdoMatching->isChecked() ? InteractivePageSettings::Mode::Matching
+                                             : InteractivePageSettings::Mode::GapFill;
+    settings.dropDowns = chkDropDowns->isEnabled() && chkDropDowns->isChecked();
+    settings.caseSensitive = chkCaseSensitive->isChecked();
+    settings.accentsRequired = chkAccentsRequired->isChecked();
+    settings.hints = chkHints->isChecked() && !settings.dropDowns
+        && settings.mode == InteractivePageSettings::Mode::GapFill;
+    return settings;
+}
+
+InteractivePageSettings DlgInteractivePage::storedSettings()
+{
+    InteractivePageSettings settings;
+    QSettings store;
+    store.beginGroup(QLatin1String(SettingsGroup));
+    if (store.value(QStringLiteral("matching"), false).toBool())
+        settings.mode = InteractivePageSettings::Mode::Matching;
+    settings.dropDowns = store.value(QStringLiteral("dropDowns"), settings.dropDowns).toBool();
+    settings.caseSensitive = store.value(QStringLiteral("caseSensitive"), settings.caseSensitive).toBool();
+    settings.accentsRequired
+        = store.value(QStringLiteral("accentsRequired"), settings.accentsRequired).toBool();
+    settings.hints = store.value(QStringLiteral("hints"), settings.hints).toBool();
+    store.endGroup();
+    return settings;
+}
+
+void DlgInteractivePage::accept()
+{
+    QSettings store;
+    store.beginGroup(QLatin1String(SettingsGroup));
+    store.setValue(QStringLiteral("matching"), rdoMatching->isChecked());
+    store.setValue(QStringLiteral("dropDowns"), chkDropDowns->isChecked());
+    store.setValue(QStringLiteral("caseSensitive"), chkCaseSensitive->isChecked());
+    store.setValue(QStringLiteral("accentsRequired"), chkAccentsRequired->isChecked());
+    store.setValue(QStringLiteral("hints"), chkHints->isChecked());
+    store.endGroup();
+    QDialog::accept();
+}
+
+// Typed answers are marked only in a gap-fill page with text boxes; drop-down gaps need the word list.
+void DlgInteractivePage::updateStates()
+{
+    const bool gapFill = rdoGapFill->isChecked();
+    chkDropDowns->setEnabled(gapFill && wordListIncluded);
+    chkDropDowns->setToolTip(
+        wordListIncluded ? QString() : tr("Tick \"Include word list\" to use drop-down lists."));
+    const bool typed = gapFill && !(chkDropDowns->isEnabled() && chkDropDowns->isChecked());
+    grpMarking->setEnabled(typed);
+}

@@ -1,0 +1,381 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "document/lxdeditcommands.h"
+
+#include "data/lxddatabase.h"
+#include "data/lxditem.h"
+#include "data/lxdsentence.h"
+#include "models/lxdbsentencetablemodel.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+LxdEditCommand::LxdEditCommand(LxdDocument *document, const QString &text)
+    : QUndoCommand(text)
+    , m_document(document)
+    , m_before(document->viewState())
+{ }
+
+void LxdEditCommand::redo()
+{
+    if (m_first) {
+        m_first = false;
+        apply(true);
+    } else {
+        m_document->clearViews();
+        apply(false);
+        m_document->setViewState(m_after);
+    }
+    m_done = true;
+}
+
+void LxdEditCommand::undo()
+{
+    m_after = m_document->viewState();
+    m_document->clearViews();
+    revert();
+    m_done = false;
+    m_document->setViewState(m_before);
+}
+
+// --- Headwords -------------------------------------------------------------------------------------
+
+void LxdOrderNote::note(
+    const QList<LxdItem *> &oldOrder, const QList<LxdItem *> &newOrder, const LxdItem *moved)
+{
+    // Sorting a sorted list with one record added or renamed only moves that record; a list that was
+    // not in order before may change further, and only then is the whole order worth keeping.
+    auto without = [moved](QList<LxdItem *> list) {
+        list.removeAll(moved);
+        return list;
+    };
+    if (without(oldOrder) != without(newOrder)) {
+        before = oldOrder;
+        after = newOrder;
+    }
+}
+
+LxdAddHeadwordCommand::LxdAddHeadwordCommand(LxdDocument *document, const QString &headword)
+    : LxdEditCommand(document, LxdEditCommand::tr("Add Headword"))
+    , m_headword(headword)
+{ }
+
+LxdAddHeadwordCommand::~LxdAddHeadwordCommand()
+{
+    if (!isDone())
+        delete m_record;
+}
+
+void LxdAddHeadwordCommand::apply(bool first)
+{
+    if (first) {
+        const QList<LxdItem *> before = db()->items;
+        m_record = db()->addItem();
+        db()->setHeadword(db()->itemCount() - 1, m_headword);
+        db()->sort();
+        m_row = int(db()->items.indexOf(m_record));
+        m_order.note(before, db()->items, m_record);
+        return;
+    }
+    db()->insertItem(m_row, m_record);
+    if (!m_order.isEmpty())
+        db()->setItems(m_order.after);
+}
+
+void LxdAddHeadwordCommand::revert()
+{
+    db()->takeItem(int(db()->items.indexOf(m_record)));
+    if (!m_order.isEmpty())
+        db()->setItems(m_order.before);
+}
+
+LxdRenameHeadwordCommand::LxdRenameHeadwordCommand(LxdDocument *document, int row, const QString &headword)
+    : LxdEditCommand(document, LxdEditCommand::tr("Rename Headword"))
+    , m_new(headword)
+    , m_from(row)
+{ }
+
+void LxdRenameHeadwordCommand::apply(bool first)
+{
+    if (first) {
+        LxdItem *record = db()->itemAt(m_from);
+        m_old = db()->headword(m_from);
+        const QList<LxdItem *> before = db()->items;
+        db()->setHeadword(m_from, m_new);
+        m_to = int(db()->items.indexOf(record));
+        m_order.note(before, db()->items, record);
+        return;
+    }
+    db()->renameItem(m_from, m_new);
+    db()->moveItem(m_from, m_to);
+    if (!m_order.isEmpty())
+        db()->setItems(m_order.after);
+}
+
+void LxdRenameHeadwordCommand::revert()
+{
+    db()->renameItem(m_to, m_old);
+    db()->moveItem(m_to, m_from);
+    if (!m_order.isEmpty())
+        db()->setItems(m_order.before);
+}
+
+LxdDeleteHeadwordsCommand::LxdDeleteHeadwordsCommand(LxdDocument *document, const QList<int> &rows)
+    : LxdEditCommand(document,
+        rows.size() == 1 ? LxdEditCommand::tr("Delete Headword") : LxdEditCommand::tr("Delete Headwords"))
+    , m_rows(rows)
+{ }
+
+LxdDeleteHeadwordsCommand::~LxdDeleteHeadwordsCommand()
+{
+    if (isDone())
+        qDeleteAll(m_taken);
+}
+
+void LxdDeleteHeadwordsCommand::apply(bool)
+{
+    // From the highest row down, so that the lower rows keep their meaning.
+    m_taken.clear();
+    for (auto it = m_rows.crbegin(); it != m_rows.crend(); ++it)
+        m_taken.prepend(db()->takeItem(*it));
+}
+
+void LxdDeleteHeadwordsCommand::revert()
+{
+    for (qsizetype k = 0; k < m_rows.size(); ++k)
+        db()->insertItem(m_rows.at(k), m_taken.at(k));
+    m_taken.clear();
+}
+
+LxdReorderHeadwordsCommand::LxdReorderHeadwordsCommand(
+    LxdDocument *document, const QString &text, const QList<LxdItem *> &order)
+    : LxdEditCommand(document, text)
+    , m_before(document->database()->items)
+    , m_after(order)
+{ }
+
+void LxdReorderHeadwordsCommand::apply(bool)
+{
+    db()->setItems(m_after);
+}
+
+void LxdReorderHeadwordsCommand::revert()
+{
+    db()->setItems(m_before);
+}
+
+// --- Sentences -------------------------------------------------------------------------------------
+
+LxdAddSentenceCommand::LxdAddSentenceCommand(LxdDocument *document, int item, const QString &text, int used)
+    : LxdEditCommand(document, LxdEditCommand::tr("Add Sentence"))
+    , m_item(item)
+    , m_text(text)
+    , m_used(used)
+{ }
+
+LxdAddSentenceCommand::~LxdAddSentenceCommand()
+{
+    if (!isDone())
+        delete m_sentence;
+}
+
+void LxdAddSentenceCommand::apply(bool first)
+{
+    if (first) {
+        m_sentence = db()->addSentence(m_item);
+        if (!m_sentence)
+            return;
+        m_sentence->setUsed(m_used);
+        m_sentence->setText(m_text);
+        m_row = db()->sentenceCount(m_item) - 1;
+    } else if (m_sentence) {
+        db()->insertSentence(m_item, m_row, m_sentence);
+    }
+    db()->sentenceTableModel->refresh();
+}
+
+void LxdAddSentenceCommand::revert()
+{
+    if (m_sentence)
+        db()->takeSentence(m_item, m_row);
+}
+
+LxdEditSentenceCommand::LxdEditSentenceCommand(
+    LxdDocument *document, int item, int row, const QString &text, int used)
+    : LxdEditCommand(document, LxdEditCommand::tr("Edit Sentence"))
+    , m_item(item)
+    , m_row(row)
+    , m_text(text)
+    , m_used(used)
+{
+    const LxdSentence *sentence = document->database()->sentenceAt(item, row);
+    m_oldText = sentence ? sentence->text() : QString();
+    m_oldUsed = sentence ? sentence->used() : 0;
+}
+
+void LxdEditSentenceCommand::apply(bool)
+{
+    db()->setSentence(m_item, m_row, m_text, m_used);
+    db()->sentenceTableModel->refresh();
+}
+
+void LxdEditSentenceCommand::revert()
+{
+    db()->setSentence(m_item, m_row, m_oldText, m_oldUsed);
+    db()->sentenceTableModel->refresh();
+}
+
+LxdDeleteSentencesCommand::LxdDeleteSentencesCommand(LxdDocument *document, int item, const QList<int> &rows)
+    : LxdEditCommand(document,
+        rows.size() == 1 ? LxdEditCommand::tr("Delete Sentence") : LxdEditCommand::tr("Delete Sentences"))
+    , m_item(item)
+    , m_rows(rows)
+{ }
+
+LxdDeleteSentencesCommand::~LxdDeleteSentencesCommand()
+{
+    if (isDone())
+        qDeleteAll(m_taken);
+}
+
+void LxdDeleteSentencesCommand::apply(bool)
+{
+    m_taken.clear();
+    for (auto it = m_rows.crbegin(); it != m_rows.crend(); ++it)
+        m_taken.prepend(db()->takeSentence(m_item, *it));
+}
+
+void LxdDeleteSentencesCommand::revert()
+{
+    for (qsizetype k = 0; k < m_rows.size(); ++k)
+        db()->insertSentence(m_item, m_rows.at(k), m_taken.at(k));
+    m_taken.clear();
+}
+
+LxdMoveSentencesCommand::LxdMoveSentencesCommand(
+    LxdDocument *document, int item, const QList<QPair<int, int>> &moves)
+    : LxdEditCommand(document, LxdEditCommand::tr("Move Sentences"))
+    , m_item(item)
+    , m_moves(moves)
+{ }
+
+void LxdMoveSentencesCommand::apply(bool)
+{
+    db()->moveSentences(m_item, m_moves);
+}
+
+void LxdMoveSentencesCommand::revert()
+{
+    QList<QPair<int, int>> back;
+    back.reserve(m_moves.size());
+    for (auto it = m_moves.crbegin(); it != m_moves.crend(); ++it)
+        back.append({it->second, it->first});
+    db()->moveSentences(m_item, back);
+}
+
+// --- Used counts -----------------------------------------------------------------------------------
+
+LxdUseSentencesCommand::LxdUseSentencesCommand(
+    LxdDocument *document, const QString &text, const QList<QPair<int, int>> &sentences)
+    : LxdEditCommand(document, text)
+    , m_sentences(sentences)
+{ }
+
+void LxdUseSentencesCommand::apply(bool first)
+{
+    for (const auto &pick : std::as_const(m_sentences)) {
+        LxdSentence *sentence = db()->sentenceAt(pick.first, pick.second);
+        if (first)
+            m_old.append(sentence ? sentence->used() : 0);
+        if (sentence)
+            sentence->addUsed(1);
+    }
+    db()->sentenceTableModel->refresh();
+}
+
+void LxdUseSentencesCommand::revert()
+{
+    // Backwards, so that a sentence used twice ends with the count it had before the first use.
+    for (qsizetype k = m_sentences.size() - 1; k >= 0; --k) {
+        if (LxdSentence *sentence = db()->sentenceAt(m_sentences.at(k).first, m_sentences.at(k).second))
+            sentence->setUsed(m_old.at(k));
+    }
+    db()->sentenceTableModel->refresh();
+}
+
+LxdZeroUsedCommand::LxdZeroUsedCommand(LxdDocument *document)
+    : LxdEditCommand(document, LxdEditCommand::tr("Zero Used Counts"))
+{ }
+
+void LxdZeroUsedCommand::apply(bool first)
+{
+    if (first) {
+        for (int i = 0; i < db()->itemCount(); ++i) {
+            const LxdItem *item = db()->itemAt(i);
+            for (int j = 0; j < item->sentenceCount(); ++j) {
+                if (const int used = item->sentenceAt(j)->used())
+                    m_counts.append({i, j, used});
+            }
+        }
+    }
+    db()->zeroUsed();
+}
+
+void LxdZeroUsedCommand::revert()
+{
+    for (const Count &count : std::as_const(m_counts)) {
+        if (LxdSentence *sentence = db()->sentenceAt(count.item, count.sentence))
+            sentence->setUsed(count.used);
+    }
+    db()->sentenceTableModel->refresh();
+}
+
+// --- Append ----------------------------------------------------------------------------------------
+
+LxdAppendCommand::LxdAppendCommand(LxdDocument *document, const LxdViewState &before,
+    const QList<LxdItem *> &orderBefore, const QList<Merged> &merged)
+    : LxdEditCommand(document, LxdEditCommand::tr("Append File"))
+    , m_before(orderBefore)
+    , m_after(document->database()->items)
+    , m_merged(merged)
+{
+    setStateBefore(before);
+    const QSet<LxdItem *> old(orderBefore.cbegin(), orderBefore.cend());
+    for (LxdItem *item : std::as_const(m_after)) {
+        if (!old.contains(item))
+            m_adopted.append(item);
+    }
+}
+
+LxdAppendCommand::~LxdAppendCommand()
+{
+    if (isDone())
+        return;
+    qDeleteAll(m_adopted);
+    for (const Merged &merged : std::as_const(m_merged))
+        qDeleteAll(merged.added);
+}
+
+void LxdAppendCommand::apply(bool first)
+{
+    if (first)
+        return; // the database made the append itself
+    db()->restoreItems(m_after, [this] {
+        for (const Merged &merged : std::as_const(m_merged)) {
+            merged.item->sentences.append(merged.added);
+            for (qsizetype k = 0; k < merged.newUsed.size(); ++k)
+                merged.item->sentences.at(k)->setUsed(merged.newUsed.at(k));
+        }
+    });
+}
+
+void LxdAppendCommand::revert()
+{
+    db()->restoreItems(m_before, [this] {
+        for (const Merged &merged : std::as_const(m_merged)) {
+            merged.item->sentences.resize(merged.oldCount);
+            for (qsizetype k = 0; k < merged.oldUsed.size(); ++k)
+                merged.item->sentences.at(k)->setUsed(merged.oldUsed.at(k));
+        }
+    });
+}

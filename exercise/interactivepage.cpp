@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/interactivepage.h"
+
+#include "exercise/randomsource.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace {
+
+// Texts marked for lupdate where they stand (QT_TRANSLATE_NOOP), translated here.
+QString pageText(const char *text)
+{
+    return QCoreApplication::translate("InteractivePage", text);
+}
+
+// What the pupil reads on the page, so that it follows the program's language.
+QJsonObject pageTexts(InteractivePageSettings::Mode mode)
+{
+    static const struct
+    {
+        const char *key;
+        const char *text;
+    } Texts[] = {
+        {"wordList", QT_TRANSLATE_NOOP("InteractivePage", "Word list")},
+        {"check", QT_TRANSLATE_NOOP("InteractivePage", "Check")},
+        {"showAnswers", QT_TRANSLATE_NOOP("InteractivePage", "Show answers")},
+        {"tryAgain", QT_TRANSLATE_NOOP("InteractivePage", "Try again")},
+        {"hint", QT_TRANSLATE_NOOP("InteractivePage", "Hint")},
+        {"hintTitle", QT_TRANSLATE_NOOP("InteractivePage", "Show the next letter of the gap you are in")},
+        {"score", QT_TRANSLATE_NOOP("InteractivePage", "Score: %1 of %2 (%3%)")},
+        {"shown", QT_TRANSLATE_NOOP("InteractivePage", "The answers are shown.")},
+        {"gapLabel", QT_TRANSLATE_NOOP("InteractivePage", "Gap %1 of question %2")},
+        {"matchLabel", QT_TRANSLATE_NOOP("InteractivePage", "Missing words of question %1")},
+        {"blank", QT_TRANSLATE_NOOP("InteractivePage", "blank")},
+        {"choose", QT_TRANSLATE_NOOP("InteractivePage", "(choose)")},
+        {"right", QT_TRANSLATE_NOOP("InteractivePage", "right")},
+        {"wrong", QT_TRANSLATE_NOOP("InteractivePage", "wrong")},
+    };
+    QJsonObject texts;
+    for (const auto &text : Texts)
+        texts.insert(QLatin1String(text.key), pageText(text.text));
+    texts.insert(QLatin1String("instructions"),
+        mode == InteractivePageSettings::Mode::Matching
+            ? QCoreApplication::translate(
+                "InteractivePage", "Choose the missing words for each sentence, then press Check.")
+            : QCoreApplication::translate("InteractivePage", "Fill in the gaps, then press Check."));
+    return texts;
+}
+
+QJsonArray jsonArray(const QStringList &list)
+{
+    return QJsonArray::fromStringList(list);
+}
+
+// Every distinct set of key words, in a shuffled order, for the drop-down list of each sentence.
+QStringList matchChoices(const ExerciseModel &model)
+{
+    QStringList choices;
+    QSet<QString> seen;
+    for (const ExerciseQuestion &question : model.questions) {
+        const QString right = question.answers.join(QLatin1String(", "));
+        if (!question.answers.isEmpty() && !seen.contains(right)) {
+            seen.insert(right);
+            choices.append(right);
+        }
+    }
+    RandomSource random(model.seed);
+    ExerciseBuilder::jumble(choices, random);
+    return choices;
+}
+
+QByteArray configJson(const ExerciseModel &model, const InteractivePageSettings &settings)
+{
+    const bool matching = settings.mode == InteractivePageSettings::Mode::Matching;
+    const QJsonObject config {
+        {QStringLiteral("mode"), matching ? QStringLiteral("matching") : QStringLiteral("gapfill")},
+        {QStringLiteral("dropDowns"), !matching && settings.dropDowns && model.options.includeWordList},
+        {QStringLiteral("caseSensitive"), settings.caseSensitive},
+        {QStringLiteral("accentsRequired"), settings.accentsRequired},
+        {QStringLiteral("hints"), settings.hints},
+    };
+    return QJsonDocument(config).toJson(QJsonDocument::Indented).trimmed();
+}
+
+QByteArray exerciseJson(const ExerciseModel &model, const InteractivePageSettings &settings)
+{
+    const bool matching = settings.mode == InteractivePageSettings::Mode::Matching;
+    QJsonArray questions;
+    for (const ExerciseQuestion &question : model.questions)
+        questions.append(QJsonObject {{QStringLiteral("texts"), jsonArray(question.texts)},
+            {QStringLiteral("answers"), jsonArray(question.answers)}});
+
+    const QJsonObject exercise {
+        {QStringLiteral("numbers"), model.options.includeQNums},
+        {QStringLiteral("gapWords"), model.options.gapWords},
+        {QStringLiteral("bracketWords"), model.options.bracketWords},
+        {QStringLiteral("wordBank"),
+            jsonArray(!matching && model.options.includeWordList ? model.wordBank : QStringList())},
+        {QStringLiteral("choices"), jsonArray(matching ? matchChoices(model) : QStringList())},
+        {QStringLiteral("questions"), questions},
+        {QStringLiteral("text"), pageTexts(settings.mode)},
+    };
+    return QJsonDocument(exercise).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
+
+namespace InteractivePage {
+
+QByteArray scriptSafe(QByteArray json)
+{
+    // Outside strings JSON has none of these, so every one found is inside a string and may be
+    // written as its escape.
+    json.replace('<', "\\u003c");
+    json.replace('>', "\\u003e");
+    json.replace('&', "\\u0026");
+    json.replace("\xE2\x80\xA8", "\\u2028");
+    json.replace("\xE2\x80\xA9", "\\u2029");
+    return json;
+}
+
+std::optional<QByteArray> render(
+    const ExerciseModel &model, const InteractivePageSettings &settings, const QByteArray &pageTemplate)
+{
+    static const QByteArray ExerciseMark("[strExercise]");
+    if (!pageTemplate.contains(ExerciseMark))
+        return std::nullopt;
+
+    const QString title
+        = model.title.isEmpty() ? QCoreApplication::translate("InteractivePage", "Exercise") : model.title;
+    const QByteArray titleHtml = title.toHtmlEscaped().toUtf8();
+    const QByteArray config = scriptSafe(configJson(model, settings));
+    const QByteArray exercise = scriptSafe(exerciseJson(model, settings));
+
+    static const QRegularExpression Placeholder(QStringLiteral("\\[str(Title|Config|Exercise)\\]"));
+    const QString text = QString::fromUtf8(pageTemplate);
+    QByteArray page;
+    page.reserve(pageTemplate.size() + exercise.size() + config.size());
+    qsizetype copied = 0;
+    for (auto it = Placeholder.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        page += text.mid(copied, match.capturedStart() - copied).toUtf8();
+        const QStringView name = match.capturedView(1);
+        page += name == QLatin1String("Title") ? titleHtml
+            : name == QLatin1String("Config")  ? config
+                                               : exercise;
+        copied = match.capturedEnd();
+    }
+    page += text.mid(copied).toUtf8();
+    return page;
+}
+
+} // namespace InteractivePage

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes a self-checking web page with the program's own renderer, for the browser tests:
+//   lexivane-pagegen TEMPLATE OUTPUT [options] ENTRY...
+#include "exercise/exercisemodel.h"
+#include "exercise/interactivepage.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("template"), QStringLiteral("page template"));
+    parser.addPositionalArgument(QStringLiteral("output"), QStringLiteral("page to write"));
+    parser.addPositionalArgument(QStringLiteral("entries"), QStringLiteral("output entries"));
+    const QCommandLineOption matching(QStringLiteral("matching"), QStringLiteral("matching mode"));
+    const QCommandLineOption dropDowns(QStringLiteral("drop-downs"), QStringLiteral("gaps as drop-downs"));
+    const QCommandLineOption caseSensitive(QStringLiteral("case-sensitive"), QStringLiteral("match case"));
+    const QCommandLineOption accentsOptional(
+        QStringLiteral("accents-optional"), QStringLiteral("ignore accents"));
+    const QCommandLineOption noNumbers(QStringLiteral("no-numbers"), QStringLiteral("no question numbers"));
+    const QCommandLineOption noWordList(QStringLiteral("no-word-list"), QStringLiteral("no word list"));
+    const QCommandLineOption jumble(QStringLiteral("jumble"), QStringLiteral("jumble the questions"));
+    const QCommandLineOption title(
+        QStringLiteral("title"), QStringLiteral("page title"), QStringLiteral("title"));
+    parser.addOptions(
+        {matching, dropDowns, caseSensitive, accentsOptional, noNumbers, noWordList, jumble, title});
+    parser.process(app);
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() < 3) {
+        std::fputs("usage: lexivane-pagegen TEMPLATE OUTPUT [options] ENTRY...\n", stderr);
+        return 2;
+    }
+
+    ExerciseOptions options;
+    options.includeQNums = !parser.isSet(noNumbers);
+    options.includeWordList = !parser.isSet(noWordList);
+    options.jumbleOrder = parser.isSet(jumble);
+    InteractivePageSettings settings;
+    settings.mode = parser.isSet(matching) ? InteractivePageSettings::Mode::Matching
+                                           : InteractivePageSettings::Mode::GapFill;
+    settings.dropDowns = parser.isSet(dropDowns);
+    settings.caseSensitive = parser.isSet(caseSensitive);
+    settings.accentsRequired = !parser.isSet(accentsOptional);
+
+    QFile templateFile(arguments.at(0));
+    if (!templateFile.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(arguments.at(0)));
+        return 1;
+    }
+    const ExerciseModel model
+        = ExerciseModelBuilder::build(arguments.mid(2), options, 20261209, parser.value(title));
+    const auto page = InteractivePage::render(model, settings, templateFile.readAll());
+    QFile output(arguments.at(1));
+    if (!page || !output.open(QIODevice::WriteOnly) || output.write(*page) != page->size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(arguments.at(1)));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,249 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Drives self-checking web pages written by the program's renderer in headless chromium.
+
+Usage: test_interactive.py --pagegen PROGRAM --template FILE [--screenshot PNG] [unittest args]
+"""
+
+import argparse
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.options import Options
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import Select, WebDriverWait
+
+ARGS = None
+
+ARABIC = "\u0630\u0647\u0628 [\u0627\u0644\u0648\u0644\u062f] \u0625\u0644\u0649 \u0627\u0644\u0645\u062f\u0631\u0633\u0629."
+TRICKY = 'Tom wrote <b> & "quotes" \'too\' a\\b </script> <!-- \U0001F389 in the [caf\u00e9].'
+ENTRIES = ["He [went] home.", "She [ate] an [apple].", ARABIC, TRICKY]
+TITLE = "Unit 5 & <friends> </script>"
+
+
+def which(name):
+    path = shutil.which(name) or shutil.which(name, path="/usr/bin:/usr/lib/chromium")
+    if not path:
+        raise RuntimeError(name + " is not installed (see scripts/dev.sh)")
+    return path
+
+
+class InteractivePageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.folder = tempfile.mkdtemp(prefix="lexivane-pages.")
+        options = Options()
+        options.binary_location = which("chromium")
+        for argument in (
+            "--headless=new",
+            "--no-sandbox",  # CI runs as root
+            "--disable-gpu",
+            "--disable-dev-shm-usage",
+            "--window-size=1000,900",
+            "--user-data-dir=" + os.path.join(cls.folder, "profile"),
+            # The page must not need the network: any attempt fails at once.
+            "--proxy-server=127.0.0.1:9",
+            "--host-resolver-rules=MAP * ~NOTFOUND",
+        ):
+            options.add_argument(argument)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        cls.driver = webdriver.Chrome(service=Service(which("chromedriver")), options=options)
+        cls.driver.set_page_load_timeout(20)
+        cls.driver.set_script_timeout(10)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        shutil.rmtree(cls.folder, ignore_errors=True)
+
+    def page(self, name, *options, entries=ENTRIES):
+        path = os.path.join(self.folder, name + ".html")
+        subprocess.run(
+            [ARGS.pagegen, ARGS.template, path, "--title", TITLE, *options, *entries],
+            check=True,
+            timeout=20,
+        )
+        return path
+
+    def open(self, path):
+        self.driver.get("file://" + path)
+        WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(By.ID, "check"))
+        errors = [entry for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+        self.assertEqual(errors, [])
+
+    def gaps(self):
+        return self.driver.find_elements(By.CSS_SELECTOR, ".gap")
+
+    def press(self, button_id):
+        self.driver.find_element(By.ID, button_id).click()
+
+    def score(self):
+        return self.driver.find_element(By.ID, "score").text
+
+    def test_typed_answers_are_marked_and_scored(self):
+        self.open(self.page("gapfill"))
+        gaps = self.gaps()
+        self.assertEqual(len(gaps), 5)
+        self.assertEqual(gaps[2].get_attribute("aria-label"), "Gap 2 of question 2")
+        self.assertEqual(int(gaps[0].get_attribute("size")), 5)  # sized to "went"
+        gaps[0].send_keys("WENT")  # case does not count by default
+        gaps[1].send_keys("ate ")
+        gaps[2].send_keys("orange")
+        gaps[4].send_keys("cafe")  # accents count by default
+        self.press("check")
+        self.assertEqual(self.score(), "Score: 2 of 5 (40%)")
+        classes = [gap.get_attribute("class") for gap in gaps]
+        self.assertEqual(classes, ["gap right", "gap right", "gap wrong", "gap wrong", "gap wrong"])
+        self.assertEqual(gaps[2].get_attribute("aria-invalid"), "true")
+
+        self.press("show-answers")
+        self.assertEqual([gap.get_attribute("value") for gap in gaps],
+                         ["went", "ate", "apple", "\u0627\u0644\u0648\u0644\u062f", "caf\u00e9"])
+        self.press("try-again")
+        self.assertEqual([gap.get_attribute("value") for gap in gaps], [""] * 5)
+        self.assertEqual(self.score(), "")
+        self.assertEqual(self.driver.switch_to.active_element, gaps[0])
+
+    def test_keyboard_alone_fills_and_checks(self):
+        self.open(self.page("keyboard"))
+        gaps = self.gaps()
+        gaps[0].click()
+        active = self.driver.switch_to.active_element
+        active.send_keys("went", Keys.TAB)
+        self.assertEqual(self.driver.switch_to.active_element, gaps[1])
+        self.driver.switch_to.active_element.send_keys("ate", Keys.ENTER)
+        self.assertEqual(self.score(), "Score: 2 of 5 (40%)")
+
+    def test_hint_gives_the_next_letter(self):
+        self.open(self.page("hint"))
+        gaps = self.gaps()
+        gaps[0].send_keys("wx")
+        self.press("hint")
+        self.assertEqual(gaps[0].get_attribute("value"), "we")
+        self.press("hint")
+        self.assertEqual(gaps[0].get_attribute("value"), "wen")
+        gaps[0].send_keys("t")
+        # The gap in use is right now: the hint goes to the first gap not yet right.
+        self.press("hint")
+        self.assertEqual(gaps[1].get_attribute("value"), "a")
+        gaps[4].send_keys("caf")
+        self.press("hint")
+        self.assertEqual(gaps[4].get_attribute("value"), "caf\u00e9")
+
+    def test_settings_for_case_and_accents(self):
+        self.open(self.page("strict", "--case-sensitive", "--accents-optional"))
+        gaps = self.gaps()
+        gaps[0].send_keys("WENT")
+        gaps[4].send_keys("CAFE")
+        gaps[1].send_keys("ate")
+        self.press("check")
+        self.assertEqual(self.score(), "Score: 1 of 5 (20%)")
+        gaps[0].clear()
+        gaps[0].send_keys("went")
+        gaps[4].clear()
+        gaps[4].send_keys("cafe")
+        self.press("check")
+        self.assertEqual(self.score(), "Score: 3 of 5 (60%)")
+
+    def test_drop_down_gaps_offer_the_word_list(self):
+        self.open(self.page("dropdowns", "--drop-downs"))
+        bank = [li.text for li in self.driver.find_elements(By.CSS_SELECTOR, ".word-bank li")]
+        self.assertEqual(sorted(bank), sorted(["went", "ate", "apple", "\u0627\u0644\u0648\u0644\u062f", "caf\u00e9"]))
+        gaps = self.gaps()
+        self.assertEqual([gap.tag_name for gap in gaps], ["select"] * 5)
+        choices = [option.text for option in Select(gaps[0]).options]
+        self.assertEqual(choices[1:], bank)
+        Select(gaps[0]).select_by_value("went")
+        Select(gaps[1]).select_by_value("apple")
+        gaps[1].send_keys(Keys.ENTER)
+        self.assertEqual(self.score(), "Score: 1 of 5 (20%)")
+        self.assertEqual(self.driver.find_elements(By.ID, "hint"), [])
+
+    def test_matching_offers_each_sentences_key_words(self):
+        self.open(self.page("matching", "--matching"))
+        gaps = self.gaps()
+        self.assertEqual(len(gaps), 4)
+        self.assertEqual(gaps[1].get_attribute("aria-label"), "Missing words of question 2")
+        choices = sorted(option.text for option in Select(gaps[0]).options[1:])
+        self.assertEqual(choices, sorted(["went", "ate, apple", "\u0627\u0644\u0648\u0644\u062f", "caf\u00e9"]))
+        Select(gaps[0]).select_by_visible_text("went")
+        Select(gaps[1]).select_by_visible_text("ate, apple")
+        Select(gaps[2]).select_by_visible_text("went")
+        self.press("check")
+        self.assertEqual(self.score(), "Score: 2 of 4 (50%)")
+        self.press("show-answers")
+        self.assertEqual(Select(gaps[3]).first_selected_option.text, "caf\u00e9")
+
+    def test_texts_appear_exactly_and_rtl_reads_right_to_left(self):
+        self.open(self.page("texts"))
+        self.assertEqual(self.driver.title, TITLE)
+        self.assertEqual(self.driver.find_element(By.TAG_NAME, "h1").text, TITLE)
+        sentences = self.driver.execute_script(
+            "return Array.from(document.querySelectorAll('.questions .sentence'), s => s.textContent);")
+        self.assertEqual(sentences[3], TRICKY.replace("[caf\u00e9]", ""))
+        self.assertEqual(sentences[2], ARABIC.replace("[\u0627\u0644\u0648\u0644\u062f]", ""))
+        directions = self.driver.execute_script(
+            "return Array.from(document.querySelectorAll('.questions li'), li => getComputedStyle(li).direction);")
+        self.assertEqual(directions, ["ltr", "ltr", "rtl", "ltr"])
+        # The question number stands on the sentence's own start side, inside the page.
+        margins = self.driver.execute_script(
+            "var s = getComputedStyle(document.querySelectorAll('.questions li')[2]);"
+            "return [parseFloat(s.marginLeft), parseFloat(s.marginRight)];")
+        self.assertEqual(margins[0], 0)
+        self.assertGreater(margins[1], 0)
+        if ARGS.screenshot:
+            self.gaps()[0].send_keys("went")
+            self.gaps()[2].send_keys("apples")
+            self.press("check")
+            self.driver.save_screenshot(ARGS.screenshot)
+
+    def test_narrow_window_and_print_layout(self):
+        self.open(self.page("layout", "--no-numbers"))
+        # A phone, or a 640-pixel window at 200% zoom: nothing reaches past the right edge.
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                    {"width": 320, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+        try:
+            overflow = self.driver.execute_script(
+                "return document.documentElement.scrollWidth - document.documentElement.clientWidth;")
+            self.assertLessEqual(overflow, 0)
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
+        try:
+            shown = [button.is_displayed() for button in self.driver.find_elements(By.TAG_NAME, "button")]
+            self.assertEqual(shown, [False] * 4)
+            self.assertTrue(self.gaps()[0].is_displayed())
+        finally:
+            self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+
+    def test_page_is_valid_html5_and_self_contained(self):
+        tidy = which("tidy")
+        for name, options in (("plain", ()), ("drop", ("--drop-downs",)), ("match", ("--matching",))):
+            path = self.page("valid-" + name, *options)
+            result = subprocess.run([tidy, "-q", "-e", "-utf8", path], capture_output=True, text=True, timeout=20)
+            self.assertEqual((result.returncode, result.stderr), (0, ""), name)
+            with open(path, encoding="utf-8") as page:
+                markup = page.read()
+            self.assertIsNone(re.search(r"\bsrc=|\bhref=|url\(|@import", markup))
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--pagegen", required=True)
+    parser.add_argument("--template", required=True)
+    parser.add_argument("--screenshot")
+    ARGS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/exercisemodel.h"
+#include "exercise/interactivepage.h"
+#include "support/testutil.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QtTest>
+
+namespace {
+
+QByteArray pageTemplate()
+{
+    return TestUtil::readFile(
+        TestUtil::sourcePath(QStringLiteral("share/templates/interactive_exercise.html")));
+}
+
+// The JSON of the script element with this id, as the browser's script would read it.
+QJsonObject block(const QByteArray &page, const QByteArray &id)
+{
+    const QByteArray open = "id=\"" + id + "\">";
+    const qsizetype start = page.indexOf(open) + open.size();
+    const QByteArray json = page.mid(start, page.indexOf("</script>", start) - start);
+    return QJsonDocument::fromJson(json).object();
+}
+
+QByteArray render(const QStringList &entries, const ExerciseOptions &options = ExerciseOptions(),
+    const InteractivePageSettings &settings = InteractivePageSettings(), const QString &title = QString())
+{
+    const ExerciseModel model = ExerciseModelBuilder::build(entries, options, 7, title);
+    return InteractivePage::render(model, settings, pageTemplate()).value_or(QByteArray());
+}
+
+} // namespace
+
+class TestInteractivePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void teacherTextsArriveExactly_data();
+    void teacherTextsArriveExactly();
+    void placeholdersAreFilledOnce();
+    void settingsReachTheConfigBlock();
+    void templateWithoutExercisePlaceholder();
+};
+
+void TestInteractivePage::teacherTextsArriveExactly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addRow("angle bracket") << "a < b > c";
+    QTest::addRow("ampersand") << "Tom &amp; Jerry & co";
+    QTest::addRow("quotes") << "\"double\" and 'single'";
+    QTest::addRow("backslashes") << "C:\\temp\\n \\u003c";
+    QTest::addRow("script end") << "</script><script>alert(1)</script>";
+    QTest::addRow("comment open") << "<!-- <script>";
+    QTest::addRow("line separators") << "one\u2028two\u2029three";
+    QTest::addRow("emoji") << "party \U0001F389 time";
+    QTest::addRow("Arabic") << "\u0630\u0647\u0628 \u0627\u0644\u0648\u0644\u062f";
+}
+
+void TestInteractivePage::teacherTextsArriveExactly()
+{
+    QFETCH(QString, text);
+    const QString entry = text + QStringLiteral(" [") + text + QStringLiteral("] end");
+    const QByteArray page = render({entry}, ExerciseOptions(), InteractivePageSettings(), text);
+    const QByteArray empty = pageTemplate();
+
+    // Nothing the teacher typed can close or open an element, a comment or a script string.
+    QCOMPARE(page.count("</script"), empty.count("</script"));
+    QCOMPARE(page.count("<!--"), empty.count("<!--"));
+    QCOMPARE(page.count("<script"), empty.count("<script"));
+    QVERIFY(!page.mid(page.indexOf("<script")).contains("\xE2\x80\xA8"));
+
+    const QJsonObject question
+        = block(page, "lexivane-exercise").value("questions").toArray().at(0).toObject();
+    QCOMPARE(question.value("texts").toVariant().toStringList(), (QStringList {text + " ", " end"}));
+    QCOMPARE(question.value("answers").toVariant().toStringList(), QStringList {text});
+    QCOMPARE(
+        block(page, "lexivane-exercise").value("wordBank").toVariant().toStringList(), QStringList {text});
+
+    const QByteArray titleHtml = text.toHtmlEscaped().toUtf8();
+    QCOMPARE(page.count("<title>" + titleHtml + "</title>"), 1);
+}
+
+void TestInteractivePage::placeholdersAreFilledOnce()
+{
+    const QByteArray page = render({"[strConfig] and [strExercise]"}, ExerciseOptions(),
+        InteractivePageSettings(), QStringLiteral("[strExercise] [strTitle]"));
+    QVERIFY(page.contains("<title>[strExercise] [strTitle]</title>"));
+    QCOMPARE(block(page, "lexivane-exercise").value("wordBank").toVariant().toStringList(),
+        (QStringList {"strConfig", "strExercise"}));
+    QCOMPARE(block(page, "lexivane-config").value("mode").toString(), QStringLiteral("gapfill"));
+
+    // Without a title the page still has a heading.
+    QVERIFY(render({"[a]"}).contains("<title>Exercise</title>"));
+}
+
+void TestInteractivePage::settingsReachTheConfigBlock()
+{
+    const QStringList entries {
+        "He [went] home.", "She [ate] an [apple].", "Gone [went] out.", "No key word."};
+    InteractivePageSettings settings;
+    settings.dropDowns = true;
+    settings.caseSensitive = true;
+    settings.accentsRequired = false;
+
+    QByteArray page = render(entries, ExerciseOptions(), settings);
+    QJsonObject config = block(page, "lexivane-config");
+    QCOMPARE(config.value("dropDowns").toBool(), true);
+    QCOMPARE(config.value("caseSensitive").toBool(), true);
+    QCOMPARE(config.value("accentsRequired").toBool(), false);
+    QCOMPARE(block(page, "lexivane-exercise").value("wordBank").toArray().size(), 3);
+
+    // Drop-down lists of the word list only where the word list is shown.
+    page = render(entries, TestUtil::options(true, true, true, false, false), settings);
+    QCOMPARE(block(page, "lexivane-config").value("dropDowns").toBool(), false);
+    QVERIFY(block(page, "lexivane-exercise").value("wordBank").toArray().isEmpty());
+
+    // Matching: one choice per distinct set of key words, and no word list.
+    settings.mode = InteractivePageSettings::Mode::Matching;
+    page = render(entries, ExerciseOptions(), settings);
+    config = block(page, "lexivane-config");
+    const QJsonObject exercise = block(page, "lexivane-exercise");
+    QCOMPARE(config.value("mode").toString(), QStringLiteral("matching"));
+    QCOMPARE(config.value("dropDowns").toBool(), false);
+    QStringList choices = exercise.value("choices").toVariant().toStringList();
+    choices.sort();
+    QCOMPARE(choices, (QStringList {"ate, apple", "went"}));
+    QVERIFY(exercise.value("wordBank").toArray().isEmpty());
+    QCOMPARE(exercise.value("questions").toArray().size(), 4);
+}
+
+void TestInteractivePage::templateWithoutExercisePlaceholder()
+{
+    const ExerciseModel model = ExerciseModelBuilder::build({"[a]"}, ExerciseOptions(), 1);
+    QVERIFY(
+        !InteractivePage::render(model, InteractivePageSettings(), "<html>[strTitle]</html>").has_value());
+}
+
+QTEST_GUILESS_MAIN(TestInteractivePage)
+#include "tst_interactivepage.moc"
