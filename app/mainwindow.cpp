@@ -448,6 +448,10 @@ void MainWindow::createActions()
         QStringLiteral(":/svgIcons/file_open-xml.svg"), tr("Import a vocabulary database from XML format"));
     connect(actFileImportXml, &QAction::triggered, this, &MainWindow::fileImportXml);
 
+    actFileImport = newAction("actFileImport", tr("Im&port..."), QStringLiteral(":/svgIcons/file_append.svg"),
+        tr("Add the words of a spreadsheet (CSV, TSV), KVTML or Hot Potatoes file to the current database."));
+    connect(actFileImport, &QAction::triggered, this, &MainWindow::fileImport);
+
     actFileQuit
         = newAction("actFileQuit", tr("&Quit"), QStringLiteral(":/svgIcons/general_quit.svg"), QString());
     actFileQuit->setShortcut(QKeySequence::Quit);
@@ -588,6 +592,7 @@ void MainWindow::createMenus()
     mnuFile->addAction(actFileAppend);
     mnuFile->addAction(actFileExportXml);
     mnuFile->addAction(actFileImportXml);
+    mnuFile->addAction(actFileImport);
     recentSeparator = mnuFile->addSeparator();
     recentSeparator->setObjectName(QStringLiteral("recentSeparator"));
     for (QAction *action : recentFileActs)
@@ -756,6 +761,7 @@ void MainWindow::readSettings()
     lastXhtmlFileDir = settings.value(QStringLiteral("lastXhtmlFileDir"), defaultFolder).toString();
     lastJclFileDir = settings.value(QStringLiteral("lastJclFileDir"), defaultFolder).toString();
     lastJmtFileDir = settings.value(QStringLiteral("lastJmtFileDir"), defaultFolder).toString();
+    lastImportFileDir = settings.value(QStringLiteral("lastImportFileDir"), defaultFolder).toString();
     readExportFolders(settings, defaultFolder);
 
     updateRecentFileActions();
@@ -781,6 +787,7 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("lastXhtmlFileDir"), lastXhtmlFileDir);
     settings.setValue(QStringLiteral("lastJclFileDir"), lastJclFileDir);
     settings.setValue(QStringLiteral("lastJmtFileDir"), lastJmtFileDir);
+    settings.setValue(QStringLiteral("lastImportFileDir"), lastImportFileDir);
     writeExportFolders(settings);
     settings.endGroup();
 }

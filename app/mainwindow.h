@@ -2,6 +2,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "import/lxdimport.h"
+
 #include <QItemSelection>
 #include <QList>
 #include <QMainWindow>
@@ -68,6 +70,7 @@ private slots:
     bool fileSaveAs();
     void fileExportXml();
     void fileImportXml();
+    void fileImport();
     void fileQuit();
     void zeroUsed();
     void helpHelp();
@@ -149,6 +152,21 @@ private:
     void selectFirstHeadword();
     void releaseXmlTree();
 
+    // Import helpers (mainwindow_import.cpp).
+    struct ImportRead
+    {
+        LxdImport::Result result;
+        bool cancelled = false;
+    };
+    struct ImportCounts
+    {
+        int newHeadwords = 0;
+        int newSentences = 0;
+    };
+    ImportRead readImportFile(const QString &fileName);
+    void showImportReport(
+        const QString &fileName, const LxdImport::Result &result, const ImportCounts &counts);
+
     void buildExercise(QStringList &questions, QStringList &words);
 
     // Editing helpers (mainwindow_editing.cpp).
@@ -185,6 +203,7 @@ private:
     friend class TestExports;
     friend class TestWorksheets;
     friend class TestStartup;
+    friend class TestFileImport;
 
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
@@ -209,6 +228,7 @@ private:
     QString lastXhtmlFileDir;
     QString lastJclFileDir;
     QString lastJmtFileDir;
+    QString lastImportFileDir;
     QMap<QString, QString> exportFolders;
     // The table of export kinds, made with the window so its texts are in the window's language.
     std::shared_ptr<const QList<ExportKind>>
@@ -282,6 +302,7 @@ private:
     QAction *actFileSaveAs = nullptr;
     QAction *actFileExportXml = nullptr;
     QAction *actFileImportXml = nullptr;
+    QAction *actFileImport = nullptr;
     QAction *actFileQuit = nullptr;
     QAction *actEditUndo = nullptr;
     QAction *actEditRedo = nullptr;

@@ -242,7 +242,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.buttonName = "btnExportPDF";
     k.actionText = tr("&PDF document");
     k.buttonText = tr("PDF");
-    k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_pdf.svg");
     k.statusTip = tr("Export the current output sentences to create a PDF document, ready to print.");
     k.helpPage = QStringLiteral("lxv_main_exportPDF.htm");
     k.dialogTitle = tr("Save PDF document");
@@ -260,7 +260,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.buttonName = "btnPrint";
     k.actionText = tr("&Print...");
     k.buttonText = tr("Print...");
-    k.iconPath = QStringLiteral(":/svgIcons/doc_rtf.svg");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_print.svg");
     k.statusTip = tr("Print the current output sentences as an exercise sheet, with a preview first.");
     k.helpPage = QStringLiteral("lxv_main_print.htm");
     k.shortcut = QKeySequence::Print;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// File commands: new, open, append, save, backup, quit, XML exchange, and loading a database file.
+// File commands: new, open, append, import, save, backup, quit, XML exchange, and loading a database file.
 #include "app/mainwindow.h"
 
 #include "data/lxddatabase.h"
@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStringConverter>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -386,4 +387,60 @@ void MainWindow::fileImportXml()
     }
 
     selectFirstHeadword();
+}
+
+// --- Import of other word lists ---------------------------------------------------------------------
+
+void MainWindow::fileImport()
+{
+    const QString fileName = ZelFileDialog::getOpenFileName(this, tr("Import word list"), lastImportFileDir,
+        tr("Word lists (*.csv *.tsv *.txt *.kvtml *.jcl *.jmt);;Spreadsheet text (*.csv *.tsv *.txt);;"
+           "KVTML vocabulary files (*.kvtml);;Hot Potatoes JCloze files (*.jcl);;"
+           "Hot Potatoes JMatch files (*.jmt);;All files (*)"));
+    if (fileName.isEmpty())
+        return;
+    lastImportFileDir = QFileInfo(fileName).canonicalPath();
+
+    const ImportRead read = readImportFile(fileName);
+    if (read.cancelled) {
+        statusBar()->showMessage(tr("Import cancelled."), 2000);
+        return;
+    }
+    const LxdImport::Result &result = read.result;
+    if (!result.ok() || result.headwords.isEmpty()) {
+        const QString why = !result.ok() ? result.error
+                                         : tr("It holds no headwords.") + QLatin1Char('\n')
+                + result.skipped.mid(0, 10).join(QLatin1Char('\n'));
+        QMessageBox::warning(this, tr("Import failed"),
+            tr("Nothing was imported from %1.\n%2").arg(nativePath(fileName), why.trimmed()));
+        return;
+    }
+
+    // The words go in through the append, in the database file's own form, so that headwords the
+    // database has already get the same question (merge or keep) and nothing there is lost.
+    QTemporaryFile lines(QDir::tempPath() + QLatin1String("/lexivane-import-XXXXXX.lxv"));
+    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + result.toLineText().toUtf8();
+    if (!lines.open() || lines.write(bytes) != bytes.size() || !lines.flush()) {
+        QMessageBox::warning(this, tr("Import failed"),
+            tr("Nothing was imported from %1.\nA temporary file could not be written: %2")
+                .arg(nativePath(fileName), lines.errorString()));
+        return;
+    }
+    lines.close();
+
+    const auto totalSentences = [this] {
+        int n = 0;
+        for (int i = 0; i < db->itemCount(); ++i)
+            n += db->sentenceCount(i);
+        return n;
+    };
+    const int headwordsBefore = db->itemCount();
+    const int sentencesBefore = totalSentences();
+    const LoadResult loaded = loadDatabaseFile(lines.fileName(), true);
+    // The whole import is one step to undo.
+    doc->endAppend();
+    if (loaded != LoadDone)
+        return;
+    showImportReport(
+        fileName, result, {db->itemCount() - headwordsBefore, totalSentences() - sentencesBefore});
 }

@@ -240,7 +240,8 @@ void ExerciseRender::sheetDocument(QTextDocument &document, const ExerciseModel 
         html += QLatin1String("<h2 style=\"page-break-before: always\">") + escaped(lines.first())
             + QLatin1String("</h2>");
         for (int i = 1; i < lines.size(); ++i)
-            html += QLatin1String("<p>") + escaped(lines.at(i)) + QLatin1String("</p>");
+            html += QLatin1String("<p style=\"white-space: pre-wrap\">") + escaped(lines.at(i))
+                + QLatin1String("</p>");
     }
     html += QLatin1String("</body></html>");
 

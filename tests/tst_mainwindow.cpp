@@ -341,7 +341,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 45);
+    QCOMPARE(commands, 46);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -375,8 +375,8 @@ void TestMainWindow::menus()
 
     QCOMPARE(entries(w->findChild<QMenu *>("mnuFile")->actions()),
         QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actFileAppend",
-            "actFileExportXml", "actFileImportXml", "recentSeparator", "recentFileActs0", "recentFileActs1",
-            "recentFileActs2", "recentFileActs3", "recentFileActs4", "-", "actFileQuit"}));
+            "actFileExportXml", "actFileImportXml", "actFileImport", "recentSeparator", "recentFileActs0",
+            "recentFileActs1", "recentFileActs2", "recentFileActs3", "recentFileActs4", "-", "actFileQuit"}));
     QCOMPARE(
         entries(w->findChild<QMenu *>("mnuEdit")->actions()), QStringList({"actEditUndo", "actEditRedo"}));
     QCOMPARE(

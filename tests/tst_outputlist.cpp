@@ -712,6 +712,21 @@ void TestOutputList::randomAddsToList()
     QVERIFY(answers.seen.last().startsWith(QStringLiteral("Not enough sentences|")));
     QCOMPARE(lwOutput->count(), 5);
 
+    // Unticked in the dialog, the draw would replace the list: the question comes after the dialog.
+    answers = Answers();
+    TestUtil::ModalAnswerer answerer;
+    answerer
+        .then([](QWidget *dialog) {
+            dialog->findChild<QCheckBox *>(QStringLiteral("chkAddToOutput"))->setChecked(false);
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        })
+        .press(QMessageBox::Cancel);
+    child<QAction>("actRandomSentences")->trigger();
+    QCOMPARE(answerer.pending(), 0);
+    QVERIFY(answerer.seen().last().startsWith(QStringLiteral("Output box will be cleared|")));
+    QCOMPARE(lwOutput->count(), 5);
+    dialog->findChild<QCheckBox *>(QStringLiteral("chkAddToOutput"))->setChecked(true);
+
     window.reset();
     QVERIFY(QSettings().value(QStringLiteral("dlgRandomSentences/chkAddToOutput")).toBool());
 }

@@ -1,0 +1,389 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every reader shares: the result with its report, decoding bytes and HTML text, bracketing a
+// headword in its sentence, cutting a passage into sentences and telling the formats apart.
+#include "import/lxdimport.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+struct Entity
+{
+    const char *name;
+    char32_t code;
+};
+
+// The entities of HTML 4 that the Latin-1 range and everyday typography need, sorted by name (byte
+// order). Hot Potatoes writes every other character as a numeric reference.
+constexpr Entity Entities[] = {
+    {"AElig", 198},
+    {"Aacute", 193},
+    {"Acirc", 194},
+    {"Agrave", 192},
+    {"Aring", 197},
+    {"Atilde", 195},
+    {"Auml", 196},
+    {"Ccedil", 199},
+    {"Dagger", 8225},
+    {"ETH", 208},
+    {"Eacute", 201},
+    {"Ecirc", 202},
+    {"Egrave", 200},
+    {"Euml", 203},
+    {"Iacute", 205},
+    {"Icirc", 206},
+    {"Igrave", 204},
+    {"Iuml", 207},
+    {"Ntilde", 209},
+    {"OElig", 338},
+    {"Oacute", 211},
+    {"Ocirc", 212},
+    {"Ograve", 210},
+    {"Oslash", 216},
+    {"Otilde", 213},
+    {"Ouml", 214},
+    {"Scaron", 352},
+    {"THORN", 222},
+    {"Uacute", 218},
+    {"Ucirc", 219},
+    {"Ugrave", 217},
+    {"Uuml", 220},
+    {"Yacute", 221},
+    {"Yuml", 376},
+    {"aacute", 225},
+    {"acirc", 226},
+    {"acute", 180},
+    {"aelig", 230},
+    {"agrave", 224},
+    {"amp", 38},
+    {"apos", 39},
+    {"aring", 229},
+    {"atilde", 227},
+    {"auml", 228},
+    {"bdquo", 8222},
+    {"brvbar", 166},
+    {"bull", 8226},
+    {"ccedil", 231},
+    {"cedil", 184},
+    {"cent", 162},
+    {"circ", 710},
+    {"copy", 169},
+    {"curren", 164},
+    {"dagger", 8224},
+    {"deg", 176},
+    {"divide", 247},
+    {"eacute", 233},
+    {"ecirc", 234},
+    {"egrave", 232},
+    {"emsp", 8195},
+    {"ensp", 8194},
+    {"eth", 240},
+    {"euml", 235},
+    {"euro", 8364},
+    {"frac12", 189},
+    {"frac14", 188},
+    {"frac34", 190},
+    {"gt", 62},
+    {"hellip", 8230},
+    {"iacute", 237},
+    {"icirc", 238},
+    {"iexcl", 161},
+    {"igrave", 236},
+    {"iquest", 191},
+    {"iuml", 239},
+    {"laquo", 171},
+    {"ldquo", 8220},
+    {"lsaquo", 8249},
+    {"lsquo", 8216},
+    {"lt", 60},
+    {"macr", 175},
+    {"mdash", 8212},
+    {"micro", 181},
+    {"middot", 183},
+    {"nbsp", 160},
+    {"ndash", 8211},
+    {"not", 172},
+    {"ntilde", 241},
+    {"oacute", 243},
+    {"ocirc", 244},
+    {"oelig", 339},
+    {"ograve", 242},
+    {"ordf", 170},
+    {"ordm", 186},
+    {"oslash", 248},
+    {"otilde", 245},
+    {"ouml", 246},
+    {"para", 182},
+    {"permil", 8240},
+    {"plusmn", 177},
+    {"pound", 163},
+    {"quot", 34},
+    {"raquo", 187},
+    {"rdquo", 8221},
+    {"reg", 174},
+    {"rsaquo", 8250},
+    {"rsquo", 8217},
+    {"sbquo", 8218},
+    {"scaron", 353},
+    {"sect", 167},
+    {"shy", 173},
+    {"sup1", 185},
+    {"sup2", 178},
+    {"sup3", 179},
+    {"szlig", 223},
+    {"thinsp", 8201},
+    {"thorn", 254},
+    {"tilde", 732},
+    {"times", 215},
+    {"trade", 8482},
+    {"uacute", 250},
+    {"ucirc", 251},
+    {"ugrave", 249},
+    {"uml", 168},
+    {"uuml", 252},
+    {"yacute", 253},
+    {"yen", 165},
+    {"yuml", 255},
+};
+
+QString fromCode(uint code)
+{
+    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return QString(QChar::ReplacementCharacter);
+    const char32_t c = char32_t(code);
+    return QString::fromUcs4(&c, 1);
+}
+
+// Replaces "&#NNN;", "&#xHHHH;" and, with `named`, "&name;" by their characters; anything else
+// that starts with "&" stays as it is.
+QString decodeReferences(const QString &text, bool named)
+{
+    if (!text.contains(QLatin1Char('&')))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const QChar c = text.at(i);
+        const qsizetype semi = c == QLatin1Char('&') ? text.indexOf(QLatin1Char(';'), i + 1) : -1;
+        if (semi < 0 || semi - i > 12) {
+            out += c;
+            ++i;
+            continue;
+        }
+        const QStringView body = QStringView(text).sliced(i + 1, semi - i - 1);
+        bool decoded = false;
+        if (body.size() >= 2 && body.front() == QLatin1Char('#')) {
+            const bool hex = body.at(1) == QLatin1Char('x') || body.at(1) == QLatin1Char('X');
+            bool ok = false;
+            const uint code = body.sliced(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+            if (ok) {
+                out += fromCode(code);
+                decoded = true;
+            }
+        } else if (named && !body.isEmpty()) {
+            const QByteArray key = body.toLatin1();
+            const auto found = std::lower_bound(std::begin(Entities), std::end(Entities), key,
+                [](const Entity &e, const QByteArray &k) { return std::strcmp(e.name, k.constData()) < 0; });
+            if (found != std::end(Entities) && key == found->name) {
+                out += fromCode(uint(found->code));
+                decoded = true;
+            }
+        }
+        if (decoded) {
+            i = semi + 1;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return out;
+}
+
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_');
+}
+
+} // namespace
+
+int LxdImport::Result::sentenceCount() const
+{
+    int n = 0;
+    for (const Headword &h : headwords)
+        n += int(h.sentences.size());
+    return n;
+}
+
+QString LxdImport::Result::toLineText() const
+{
+    QString out;
+    for (const Headword &h : headwords) {
+        out += h.headword;
+        for (const QString &s : h.sentences) {
+            out += QLatin1String("&&&{0}");
+            out += s;
+        }
+        out += QLatin1String("\r\n");
+    }
+    return out;
+}
+
+bool LxdImport::Result::add(const QString &headword, const QString &sentence, const QString &where)
+{
+    // The database file holds one headword a line and cuts its sentences at "&&&": texts are kept on
+    // one line, and one that holds the separator cannot be stored.
+    const QString h = headword.simplified();
+    const QString separator = QStringLiteral("&&&");
+    if (h.isEmpty()) {
+        skipped += tr("%1: no headword").arg(where);
+        return false;
+    }
+    if (h.contains(separator)) {
+        skipped += tr("%1: the headword contains \"&&&\", which a database file cannot hold").arg(where);
+        return false;
+    }
+    int index = byHeadword.value(h, -1);
+    if (index < 0) {
+        index = int(headwords.size());
+        headwords.append({h, {}});
+        byHeadword.insert(h, index);
+    }
+    const QString s = sentence.simplified();
+    if (s.isEmpty())
+        return true;
+    if (s.contains(separator)) {
+        skipped += tr("%1: the sentence contains \"&&&\", which a database file cannot hold").arg(where);
+        return false;
+    }
+    const QString bracketed = bracketHeadword(s, h);
+    QStringList &sentences = headwords[index].sentences;
+    if (sentences.contains(bracketed)) {
+        skipped += tr("%1: the same sentence came earlier for \"%2\"").arg(where, h);
+        return false;
+    }
+    sentences.append(bracketed);
+    return true;
+}
+
+LxdImport::Format LxdImport::formatOf(const QString &fileName, const QByteArray &head)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("csv") || suffix == QLatin1String("tsv") || suffix == QLatin1String("txt")
+        || suffix == QLatin1String("tab"))
+        return Csv;
+    if (suffix == QLatin1String("kvtml"))
+        return Kvtml;
+    if (suffix == QLatin1String("jcl"))
+        return JCloze;
+    if (suffix == QLatin1String("jmt"))
+        return JMatch;
+    if (head.contains("<kvtml"))
+        return Kvtml;
+    if (head.contains("<hotpot-jcloze-file"))
+        return JCloze;
+    if (head.contains("<hotpot-jmatch-file"))
+        return JMatch;
+    if (head.trimmed().startsWith('<'))
+        return Unknown;
+    return Csv;
+}
+
+QString LxdImport::decodeText(const QByteArray &bytes)
+{
+    QString text;
+    if (const auto bom = QStringConverter::encodingForData(bytes)) {
+        QStringDecoder decoder(*bom);
+        text = decoder.decode(bytes);
+    } else if (QByteArrayView(bytes).isValidUtf8()) {
+        text = QString::fromUtf8(bytes);
+    } else {
+        text = QString::fromLatin1(bytes);
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+QString LxdImport::decodeHtml(const QString &html)
+{
+    // Hot Potatoes keeps its texts as HTML and writes that HTML with every character outside ASCII
+    // (and < > &) as a numeric reference. Those references come first; what they give is HTML
+    // source, whose tags go and whose own entities are then decoded.
+    QString text = decodeReferences(html, false);
+    if (text.contains(QLatin1Char('<'))) {
+        static const QRegularExpression lineTags(
+            QStringLiteral("<\\s*(br|/p|/div|/li)\\b[^<>]*>"), QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression tags(QStringLiteral("<[/!]?[A-Za-z][^<>]*>"));
+        text.replace(lineTags, QStringLiteral("\n"));
+        text.remove(tags);
+    }
+    return decodeReferences(text, true);
+}
+
+QString LxdImport::bracketHeadword(const QString &sentence, const QString &headword)
+{
+    const QString h = headword.trimmed();
+    if (h.isEmpty() || sentence.contains(QLatin1Char('[')) || sentence.contains(QLatin1Char(']')))
+        return sentence;
+    for (qsizetype at = sentence.indexOf(h, 0, Qt::CaseInsensitive); at >= 0;
+         at = sentence.indexOf(h, at + 1, Qt::CaseInsensitive)) {
+        const qsizetype end = at + h.size();
+        const bool startsWord = at == 0 || !isWordChar(sentence.at(at - 1)) || !isWordChar(h.front());
+        const bool endsWord
+            = end == sentence.size() || !isWordChar(sentence.at(end)) || !isWordChar(h.back());
+        if (startsWord && endsWord) {
+            QString out = sentence;
+            out.insert(end, QLatin1Char(']'));
+            out.insert(at, QLatin1Char('['));
+            return out;
+        }
+    }
+    return sentence;
+}
+
+QStringList LxdImport::splitSentences(const QString &passage)
+{
+    QStringList out;
+    QString piece;
+    auto flush = [&]() {
+        const QString s = piece.simplified();
+        if (!s.isEmpty())
+            out += s;
+        piece.clear();
+    };
+    const QString closers = QStringLiteral("\"')\u00BB\u201D\u2019");
+    bool inKeyWord = false;
+    const qsizetype n = passage.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = passage.at(i);
+        if (inKeyWord) {
+            piece += c;
+            inKeyWord = c != QLatin1Char(']');
+            continue;
+        }
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
+            || c == QChar::LineSeparator) {
+            flush();
+            continue;
+        }
+        piece += c;
+        if (c == QLatin1Char('[')) {
+            inKeyWord = true;
+        } else if (c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?')
+            || c == QChar(0x2026)) {
+            while (i + 1 < n && (closers.contains(passage.at(i + 1)) || passage.at(i + 1) == c))
+                piece += passage.at(++i);
+            if (i + 1 == n || passage.at(i + 1).isSpace())
+                flush();
+        }
+    }
+    flush();
+    return out;
+}

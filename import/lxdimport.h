@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef LXDIMPORT_H
+#define LXDIMPORT_H
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Word lists made with other tools, read into headwords with sentences: spreadsheet text (CSV and
+// TSV), KVTML (KDE's vocabulary programs) and Hot Potatoes JCloze and JMatch exercises. Readers only
+// read; the window appends what they found through the database's own append.
+class LxdImport
+{
+    Q_DECLARE_TR_FUNCTIONS(LxdImport)
+
+public:
+    enum Format { Unknown, Csv, Kvtml, JCloze, JMatch };
+
+    struct Headword
+    {
+        QString headword;
+        QStringList sentences;
+    };
+
+    // What a reader found, what it passed over and why, or why it could not read the file at all.
+    struct Result
+    {
+        QString error; // empty when the file was read
+        QList<Headword> headwords;
+        QStringList skipped; // one line each: where, and why
+
+        bool ok() const { return error.isEmpty(); }
+        int sentenceCount() const;
+        // The headwords in the database file's line form, which the append reads.
+        QString toLineText() const;
+
+        // Adds a sentence (may be empty: the headword alone) to the headword of that text, which is
+        // made on first use: rows of one headword in a list come together. `where` names the place
+        // in the file for the report. False when it was skipped.
+        bool add(const QString &headword, const QString &sentence, const QString &where);
+
+    private:
+        QHash<QString, int> byHeadword;
+    };
+
+    // A spreadsheet read as text: its rows of fields, the separator found and how it was decoded.
+    struct Table
+    {
+        QList<QStringList> rows;
+        QList<int> rowNumbers; // as a spreadsheet numbers them, blank rows counted
+        QChar separator;
+        QString error;
+        int columnCount() const;
+    };
+
+    struct CsvColumns
+    {
+        int headword = 0;
+        int sentence = 1; // -1: headwords only
+        bool header = false; // the first row names the columns
+    };
+
+    // Called now and then with the share done, 0 to 100; returning false stops the reader, whose
+    // result is then an error.
+    using Progress = std::function<bool(int percent)>;
+
+    // Which reader a file needs, from its name and, when that does not tell, its first bytes.
+    static Format formatOf(const QString &fileName, const QByteArray &head);
+
+    // Bytes to text: by a byte-order mark, else UTF-8 when they are valid UTF-8, else ISO 8859-1.
+    static QString decodeText(const QByteArray &bytes);
+
+    // Splits spreadsheet text into rows of fields (RFC 4180 quoting, any line end). A null
+    // separator is found from the text: tab, semicolon or comma.
+    static Table readTable(const QString &text, QChar separator = QChar());
+    static QChar detectSeparator(const QString &text);
+    static Result readCsv(const Table &table, const CsvColumns &columns, const Progress &progress = {});
+
+    static Result readKvtml(const QByteArray &bytes, const Progress &progress = {});
+    // `fallbackTitle` names the headword when the exercise has no title of its own.
+    static Result readJCloze(const QByteArray &bytes, const QString &fallbackTitle);
+    static Result readJMatch(const QByteArray &bytes, const QString &fallbackTitle);
+
+    // HTML text to plain text: character references and entities decoded, tags removed.
+    static QString decodeHtml(const QString &html);
+
+    // A sentence without brackets gets the first whole-word, case-insensitive occurrence of its
+    // headword bracketed; any other sentence comes back as it is.
+    static QString bracketHeadword(const QString &sentence, const QString &headword);
+
+    // Cuts a passage into sentences: after . ! ? (and closing quotes) followed by white space, and
+    // at line breaks; never inside a key word in brackets.
+    static QStringList splitSentences(const QString &passage);
+};
+
+#endif // LXDIMPORT_H

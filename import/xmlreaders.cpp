@@ -1,0 +1,232 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The XML word lists: KVTML 2 (KDE's vocabulary programs) and Hot Potatoes 6 JCloze and JMatch.
+#include "import/lxdimport.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QXmlStreamReader>
+
+namespace {
+
+// The sign that stands in a passage for a gap without an answer; it cannot come from a file's text.
+constexpr QChar MissingAnswer = QChar(0xFFFF);
+
+QString parseError(const QString &message, qint64 line)
+{
+    return LxdImport::tr("The file is not well-formed XML (line %1: %2).").arg(line).arg(message);
+}
+
+bool parse(const QByteArray &bytes, QDomDocument *doc, QString *error)
+{
+    QString message;
+    int line = 0;
+    int column = 0;
+    if (doc->setContent(bytes, &message, &line, &column))
+        return true;
+    *error = parseError(message, line);
+    return false;
+}
+
+QString htmlText(const QDomElement &e)
+{
+    return LxdImport::decodeHtml(e.text()).simplified();
+}
+
+QString titleOf(const QString &title, const QString &fallback)
+{
+    return title.isEmpty() ? fallback : title;
+}
+
+} // namespace
+
+LxdImport::Result LxdImport::readKvtml(const QByteArray &bytes, const Progress &progress)
+{
+    Result result;
+    QDomDocument doc;
+    if (!parse(bytes, &doc, &result.error))
+        return result;
+    const QDomElement root = doc.documentElement();
+    if (root.tagName() != QLatin1String("kvtml")) {
+        result.error = tr("This is not a KVTML file.");
+        return result;
+    }
+    const QString version = root.attribute(QStringLiteral("version"));
+    const QDomElement entries = root.firstChildElement(QStringLiteral("entries"));
+    if (version.startsWith(QLatin1Char('1'))
+        || (entries.isNull() && !root.firstChildElement(QStringLiteral("e")).isNull())) {
+        result.error = tr("This KVTML file has the older form of version 1, which cannot be read. Open it in "
+                          "KWordQuiz or Parley and save it again to bring it to version 2.");
+        return result;
+    }
+
+    const int count = entries.elementsByTagName(QStringLiteral("entry")).count();
+    int done = 0;
+    for (QDomElement entry = entries.firstChildElement(QStringLiteral("entry")); !entry.isNull();
+         entry = entry.nextSiblingElement(QStringLiteral("entry")), ++done) {
+        if (progress && done % 200 == 0 && !progress(count ? done * 100 / count : 0)) {
+            Result cancelled;
+            cancelled.error = tr("The import was cancelled.");
+            return cancelled;
+        }
+        const QString where
+            = tr("Entry %1").arg(entry.attribute(QStringLiteral("id"), QString::number(done)));
+        // The first translation is the word the list is about; the others are what it means.
+        const QDomElement translation = entry.firstChildElement(QStringLiteral("translation"));
+        if (translation.isNull()) {
+            result.skipped += tr("%1: no translation").arg(where);
+            continue;
+        }
+        const QString headword = translation.firstChildElement(QStringLiteral("text")).text();
+        if (!result.add(headword, QString(), where))
+            continue;
+        for (QDomElement example = translation.firstChildElement(QStringLiteral("example"));
+             !example.isNull(); example = example.nextSiblingElement(QStringLiteral("example")))
+            result.add(headword, example.text(), where);
+    }
+    return result;
+}
+
+LxdImport::Result LxdImport::readJCloze(const QByteArray &bytes, const QString &fallbackTitle)
+{
+    // Read as a stream: the white space between two gaps is text of the passage, which a DOM
+    // parser would drop.
+    Result result;
+    QXmlStreamReader xml(bytes);
+    QString title;
+    QString passage;
+    bool seenRoot = false;
+    bool seenGapFill = false;
+    QStringList path;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            if (!seenRoot) {
+                seenRoot = true;
+                if (xml.name() != QLatin1String("hotpot-jcloze-file")) {
+                    result.error = tr("This is not a Hot Potatoes JCloze file.");
+                    return result;
+                }
+            }
+            const QString name = xml.name().toString();
+            if (name == QLatin1String("title") && path.size() == 2 && path.back() == QLatin1String("data")) {
+                title = decodeHtml(xml.readElementText(QXmlStreamReader::IncludeChildElements)).simplified();
+                continue;
+            }
+            if (name != QLatin1String("gap-fill")) {
+                path += name;
+                continue;
+            }
+            seenGapFill = true;
+            QString raw; // passage text up to the next gap, still as HTML
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (xml.isCharacters()) {
+                    raw += xml.text();
+                } else if (xml.isStartElement() && xml.name() == QLatin1String("question-record")) {
+                    passage += decodeHtml(raw);
+                    raw.clear();
+                    // The gap's key word is its first accepted answer.
+                    QString first;
+                    QString firstCorrect;
+                    while (!xml.atEnd()
+                        && !(xml.isEndElement() && xml.name() == QLatin1String("question-record"))) {
+                        xml.readNext();
+                        if (!xml.isStartElement() || xml.name() != QLatin1String("answer"))
+                            continue;
+                        QString text;
+                        bool correct = false;
+                        while (
+                            !xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("answer"))) {
+                            xml.readNext();
+                            if (xml.isStartElement() && xml.name() == QLatin1String("text"))
+                                text
+                                    = decodeHtml(xml.readElementText(QXmlStreamReader::IncludeChildElements));
+                            else if (xml.isStartElement() && xml.name() == QLatin1String("correct"))
+                                correct = xml.readElementText().trimmed() == QLatin1String("1");
+                        }
+                        text = text.simplified().remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+                        if (text.isEmpty())
+                            continue;
+                        if (first.isEmpty())
+                            first = text;
+                        if (correct && firstCorrect.isEmpty())
+                            firstCorrect = text;
+                    }
+                    const QString answer = firstCorrect.isEmpty() ? first : firstCorrect;
+                    passage += answer.isEmpty() ? QString(MissingAnswer)
+                                                : QLatin1Char('[') + answer + QLatin1Char(']');
+                } else if (xml.isEndElement() && xml.name() == QLatin1String("gap-fill")) {
+                    break;
+                }
+            }
+            passage += decodeHtml(raw);
+        } else if (xml.isEndElement() && !path.isEmpty()) {
+            path.removeLast();
+        }
+    }
+    if (xml.hasError()) {
+        result.error = parseError(xml.errorString(), xml.lineNumber());
+        return result;
+    }
+    if (!seenRoot) {
+        result.error = tr("This is not a Hot Potatoes JCloze file.");
+        return result;
+    }
+    if (!seenGapFill) {
+        result.error = tr("The exercise holds no gap-fill text.");
+        return result;
+    }
+
+    const QString headword = titleOf(title, fallbackTitle);
+    result.add(headword, QString(), tr("Title"));
+    const QStringList sentences = splitSentences(passage);
+    for (qsizetype i = 0; i < sentences.size(); ++i) {
+        const QString where = tr("Sentence %1").arg(i + 1);
+        if (sentences.at(i).contains(MissingAnswer))
+            result.skipped += tr("%1: a gap has no answer").arg(where);
+        else
+            result.add(headword, sentences.at(i), where);
+    }
+    return result;
+}
+
+LxdImport::Result LxdImport::readJMatch(const QByteArray &bytes, const QString &fallbackTitle)
+{
+    Result result;
+    QDomDocument doc;
+    if (!parse(bytes, &doc, &result.error))
+        return result;
+    const QDomElement root = doc.documentElement();
+    if (root.tagName() != QLatin1String("hotpot-jmatch-file")) {
+        result.error = tr("This is not a Hot Potatoes JMatch file.");
+        return result;
+    }
+    const QDomElement data = root.firstChildElement(QStringLiteral("data"));
+    const QDomElement exercise = data.firstChildElement(QStringLiteral("matching-exercise"));
+    if (exercise.isNull()) {
+        result.error = tr("The exercise holds no matching pairs.");
+        return result;
+    }
+    const QString headword
+        = titleOf(htmlText(data.firstChildElement(QStringLiteral("title"))), fallbackTitle);
+    result.add(headword, QString(), tr("Title"));
+    int number = 0;
+    for (QDomElement pair = exercise.firstChildElement(QStringLiteral("pair")); !pair.isNull();
+         pair = pair.nextSiblingElement(QStringLiteral("pair"))) {
+        const QString where = tr("Pair %1").arg(++number);
+        const QString left = htmlText(
+            pair.firstChildElement(QStringLiteral("left-item")).firstChildElement(QStringLiteral("text")));
+        QString right = htmlText(
+            pair.firstChildElement(QStringLiteral("right-item")).firstChildElement(QStringLiteral("text")));
+        right.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
+        if (left.isEmpty() && right.isEmpty())
+            result.skipped += tr("%1: empty").arg(where);
+        else if (left.isEmpty())
+            result.skipped += tr("%1: an extra answer without a left item").arg(where);
+        else if (right.isEmpty())
+            result.skipped += tr("%1: no right item").arg(where);
+        else
+            result.add(headword, left + QLatin1String(" [") + right + QLatin1Char(']'), where);
+    }
+    return result;
+}

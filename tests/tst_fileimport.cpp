@@ -1,0 +1,370 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Import in the real window, for each format: the file dialog, the spreadsheet dialog, the
+// duplicate questions of the append, the report and what ends up in the database.
+#include "app/mainwindow.h"
+#include "data/lxddatabase.h"
+#include "data/lxditem.h"
+#include "data/lxdsentence.h"
+#include "dialogs/dlgimportcsv.h"
+#include "support/modalanswerer.h"
+#include "support/testutil.h"
+#include "util/zelfiledialog.h"
+#include "util/zelutils.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QResource>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+const QByteArray StartDatabase = "\xEF\xBB\xBF"
+                                 "zebra&&&{0}A [zebra] runs.\r\n"
+                                 "cat&&&{2}The [cat] sat on the mat.\r\n";
+
+QString fixture(const QString &name)
+{
+    return TestUtil::sourcePath(QStringLiteral("tests/data/import/") + name);
+}
+
+} // namespace
+
+class TestFileImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void importsEachFormat_data();
+    void importsEachFormat();
+    void unreadableFileChangesNothing_data();
+    void unreadableFileChangesNothing();
+    void cancellingChangesNothing_data();
+    void cancellingChangesNothing();
+    void remembersTheFolder();
+    void csvDialogHelpOpensItsPage();
+
+private:
+    std::unique_ptr<MainWindow> newWindow();
+    static QStringList content(const MainWindow &w);
+    static int sentenceTotal(const MainWindow &w);
+    // Answers the spreadsheet dialog: `choice` is "header", "none" (no sentence column), both or empty.
+    void answerCsvDialog(const QString &choice);
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TestUtil::ModalAnswerer> answers;
+    QString previewFirstCell;
+};
+
+void TestFileImport::initTestCase()
+{
+    ZelUtils::setApplicationIdentity();
+    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
+}
+
+void TestFileImport::init()
+{
+    QSettings settings;
+    settings.clear();
+    settings.setValue(QStringLiteral("application/firstRun"), false);
+    settings.sync();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    ZelFileDialog::reset();
+    answers = std::make_unique<TestUtil::ModalAnswerer>();
+    previewFirstCell.clear();
+}
+
+void TestFileImport::cleanup()
+{
+    QVERIFY2(answers->unexpected().isEmpty(), qPrintable(answers->unexpected().join(QLatin1String("; "))));
+    QCOMPARE(answers->pending(), 0);
+    QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
+    QVERIFY2(!QApplication::overrideCursor(), "the busy cursor was left on");
+    answers.reset();
+    ZelFileDialog::reset();
+    dir.reset();
+}
+
+std::unique_ptr<MainWindow> TestFileImport::newWindow()
+{
+    auto w = std::make_unique<MainWindow>();
+    w->show();
+    ZelFileDialog::setNextFileName(TestUtil::writeFile(*dir, QStringLiteral("start.lxv"), StartDatabase));
+    w->actFileOpen->trigger();
+    return w;
+}
+
+QStringList TestFileImport::content(const MainWindow &w)
+{
+    QStringList lines;
+    for (int i = 0; i < w.db->itemCount(); ++i)
+        lines.append(w.db->itemAt(i)->toFileText(3));
+    return lines;
+}
+
+int TestFileImport::sentenceTotal(const MainWindow &w)
+{
+    int n = 0;
+    for (int i = 0; i < w.db->itemCount(); ++i)
+        n += w.db->sentenceCount(i);
+    return n;
+}
+
+void TestFileImport::answerCsvDialog(const QString &choice)
+{
+    answers->then([this, choice](QWidget *dialog) {
+        auto *dlg = qobject_cast<DlgImportCsv *>(dialog);
+        if (!dlg) {
+            dialog->close();
+            return;
+        }
+        dlg->findChild<QCheckBox *>(QStringLiteral("chkHeader"))
+            ->setChecked(choice.contains(QLatin1String("header")));
+        if (choice.contains(QLatin1String("none")))
+            dlg->findChild<QComboBox *>(QStringLiteral("cboSentence"))->setCurrentIndex(0);
+        const auto *preview = dlg->findChild<QTableWidget *>(QStringLiteral("twPreview"));
+        if (preview->rowCount() > 0 && preview->item(0, 0))
+            previewFirstCell = preview->item(0, 0)->text();
+        dlg->findChild<QDialogButtonBox *>(QStringLiteral("bbxButtons"))
+            ->button(QDialogButtonBox::Ok)
+            ->click();
+    });
+}
+
+void TestFileImport::importsEachFormat_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("csvChoice"); // empty: no spreadsheet dialog
+    QTest::addColumn<QString>("duplicates"); // "merge", "keep" or empty: no questions
+    QTest::addColumn<QList<int>>("counts"); // headwords read, new; sentences read, new
+    QTest::addColumn<QString>("skipped"); // the report's informative text
+
+    const QString none = QStringLiteral("Nothing was skipped.");
+    QTest::addRow("CSV, UTF-8, header row")
+        << "words-utf8.csv"
+        << "header"
+        << "" << QList<int> {5, 5, 5, 5} << "Skipped: 1\nRow 6: no headword";
+    QTest::addRow("CSV, headwords only") << "words-utf8.csv"
+                                         << "header none"
+                                         << "" << QList<int> {5, 5, 0, 0} << "Skipped: 1\nRow 6: no headword";
+    QTest::addRow("CSV, Latin-1") << "words-latin1.csv"
+                                  << "-"
+                                  << "" << QList<int> {3, 3, 3, 3} << none;
+    QTest::addRow("TSV, merged") << "words.tsv"
+                                 << "-"
+                                 << "merge" << QList<int> {3, 2, 5, 4} << none;
+    QTest::addRow("TSV, kept") << "words.tsv"
+                               << "-"
+                               << "keep" << QList<int> {3, 3, 5, 5} << none;
+    QTest::addRow("KVTML with examples")
+        << "examples.kvtml"
+        << ""
+        << "" << QList<int> {3, 3, 2, 2} << "Skipped: 1\nEntry 3: no headword";
+    QTest::addRow("KVTML from KWordQuiz") << "kwordquiz-fill_in_the_blank.kvtml"
+                                          << ""
+                                          << "" << QList<int> {15, 15, 0, 0} << none;
+    QTest::addRow("JCloze") << "passage.jcl"
+                            << ""
+                            << "" << QList<int> {1, 1, 3, 3} << "Skipped: 1\nSentence 4: a gap has no answer";
+    QTest::addRow("JMatch") << "pairs.jmt"
+                            << ""
+                            << "" << QList<int> {1, 1, 3, 3}
+                            << "Skipped: 1\nPair 4: an extra answer without a left item";
+}
+
+void TestFileImport::importsEachFormat()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, csvChoice);
+    QFETCH(QString, duplicates);
+    QFETCH(QList<int>, counts);
+    QFETCH(QString, skipped);
+    const int newHeadwords = counts.at(1);
+    const int newSentences = counts.at(3);
+
+    auto w = newWindow();
+    const QStringList before = content(*w);
+    const int sentencesBefore = sentenceTotal(*w);
+
+    if (!csvChoice.isEmpty())
+        answerCsvDialog(csvChoice);
+    if (!duplicates.isEmpty()) {
+        answers->press(QMessageBox::Yes);
+        answers->then([duplicates](QWidget *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            const QString wanted
+                = duplicates == QLatin1String("merge") ? QStringLiteral("&Merge") : QStringLiteral("&Keep");
+            for (QAbstractButton *b : box->buttons()) {
+                if (b->text() == wanted)
+                    b->click();
+            }
+        });
+    }
+    answers->press(QMessageBox::Ok);
+    ZelFileDialog::setNextFileName(fixture(file));
+    w->actFileImport->trigger();
+
+    QCOMPARE(answers->pending(), 0);
+    const QStringList seen = answers->seen();
+    const QString expected = QStringLiteral("Import complete|Imported from %1:\n"
+                                            "Headwords: %2 (%3 new, %4 merged into headwords already there)\n"
+                                            "Sentences: %5 (%6 new, %7 already there)|%8")
+                                 .arg(QDir::toNativeSeparators(fixture(file)))
+                                 .arg(counts.at(0))
+                                 .arg(newHeadwords)
+                                 .arg(counts.at(0) - newHeadwords)
+                                 .arg(counts.at(2))
+                                 .arg(newSentences)
+                                 .arg(counts.at(2) - newSentences)
+                                 .arg(skipped);
+    QCOMPARE(seen.last(), expected);
+    // What the report says came in is what the database gained, and nothing was lost.
+    QCOMPARE(w->db->itemCount(), int(before.size()) + newHeadwords);
+    QCOMPARE(sentenceTotal(*w), sentencesBefore + newSentences);
+    const QStringList after = content(*w);
+    if (duplicates != QLatin1String("merge")) {
+        for (const QString &line : before)
+            QVERIFY2(after.contains(line), qPrintable(line));
+    } else {
+        QVERIFY(after.contains(QStringLiteral("cat&&&{2}The [cat] sat on the mat.&&&{0}My [cat] is black.")));
+    }
+    QVERIFY(w->db->isModified());
+    QCOMPARE(w->lvWords->currentIndex().row(), 0);
+    // One undo takes the whole import back.
+    w->findChild<QAction *>(QStringLiteral("actEditUndo"))->trigger();
+    QCOMPARE(content(*w), before);
+    if (csvChoice.contains(QLatin1String("header")))
+        QCOMPARE(previewFirstCell, QStringLiteral("café"));
+}
+
+void TestFileImport::unreadableFileChangesNothing_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("reason");
+
+    QTest::addRow("CSV") << fixture("broken.csv")
+                         << "The quoted field that begins in line 2 is never closed.";
+    QTest::addRow("KVTML") << fixture("broken.kvtml") << "The file is not well-formed XML";
+    QTest::addRow("JCloze") << fixture("broken.jcl") << "The file is not well-formed XML";
+    QTest::addRow("JMatch") << fixture("broken.jmt") << "The file is not well-formed XML";
+    QTest::addRow("missing file") << fixture("no-such-file.csv") << "The file cannot be read";
+    QTest::addRow("nothing usable") << "empty.csv"
+                                    << "It holds no headwords.";
+}
+
+void TestFileImport::unreadableFileChangesNothing()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+
+    if (file == QLatin1String("empty.csv"))
+        file = TestUtil::writeFile(*dir, file, ",\n,\n");
+    auto w = newWindow();
+    const QStringList before = content(*w);
+    if (file.endsWith(QLatin1String("empty.csv")))
+        answerCsvDialog(QString());
+    answers->press(QMessageBox::Ok);
+    ZelFileDialog::setNextFileName(file);
+    w->actFileImport->trigger();
+
+    QCOMPARE(answers->pending(), 0);
+    const QString box = answers->seen().last();
+    QVERIFY2(box.startsWith(QLatin1String("Import failed|Nothing was imported from ")), qPrintable(box));
+    QVERIFY2(box.contains(reason), qPrintable(box));
+    QCOMPARE(content(*w), before);
+    QVERIFY(!w->db->isModified());
+}
+
+void TestFileImport::cancellingChangesNothing_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::addRow("file dialog") << "file";
+    QTest::addRow("spreadsheet dialog") << "csv";
+    QTest::addRow("first duplicate question") << "first";
+    QTest::addRow("merge or keep") << "second";
+}
+
+void TestFileImport::cancellingChangesNothing()
+{
+    QFETCH(QString, where);
+
+    auto w = newWindow();
+    const QStringList before = content(*w);
+    if (where == QLatin1String("csv")) {
+        answers->reject();
+    } else if (where != QLatin1String("file")) {
+        answerCsvDialog(QString());
+        if (where == QLatin1String("second"))
+            answers->press(QMessageBox::Yes);
+        answers->press(QMessageBox::Cancel);
+    }
+    ZelFileDialog::setNextFileName(where == QLatin1String("file") ? QString() : fixture("words.tsv"));
+    w->actFileImport->trigger();
+
+    QCOMPARE(answers->pending(), 0);
+    QCOMPARE(content(*w), before);
+    QVERIFY(!w->db->isModified());
+}
+
+void TestFileImport::remembersTheFolder()
+{
+    {
+        auto w = newWindow();
+        answers->press(QMessageBox::Ok);
+        ZelFileDialog::setNextFileName(fixture("pairs.jmt"));
+        w->actFileImport->trigger();
+        QCOMPARE(ZelFileDialog::lastRequest().caption, QStringLiteral("Import word list"));
+        answers->press(QMessageBox::No); // the unsaved import
+        w->close();
+    }
+    const QString folder = QFileInfo(fixture("pairs.jmt")).canonicalPath();
+    QCOMPARE(QSettings().value(QStringLiteral("mainWindow/lastImportFileDir")).toString(), folder);
+
+    auto w = newWindow();
+    ZelFileDialog::setNextFileName(QString());
+    w->actFileImport->trigger();
+    QCOMPARE(ZelFileDialog::lastRequest().dir, folder);
+}
+
+void TestFileImport::csvDialogHelpOpensItsPage()
+{
+    QList<QUrl> opened;
+    ZelUtils::setUrlOpener([&opened](const QUrl &url) {
+        opened += url;
+        return true;
+    });
+    DlgImportCsv dialog(QStringLiteral("cat,The cat.\n"));
+    dialog.show();
+    dialog.findChild<QDialogButtonBox *>(QStringLiteral("bbxButtons"))
+        ->button(QDialogButtonBox::Help)
+        ->click();
+    dialog.findChild<QComboBox *>(QStringLiteral("cboHeadword"))->setFocus();
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    ZelUtils::setUrlOpener({});
+
+    QCOMPARE(opened.size(), 2);
+    for (const QUrl &url : std::as_const(opened)) {
+        QCOMPARE(url.toLocalFile(), ZelUtils::dataPath(QStringLiteral("help/import.htm")));
+        QVERIFY(QFileInfo::exists(url.toLocalFile()));
+    }
+}
+
+QTEST_MAIN(TestFileImport)
+#include "tst_fileimport.moc"

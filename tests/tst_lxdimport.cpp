@@ -1,0 +1,331 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The readers of other word lists, without a window: what each fixture yields, what is skipped,
+// the files that cannot be read, and the text rules they share.
+#include "import/lxdimport.h"
+#include "support/testutil.h"
+
+#include <QFileInfo>
+#include <QTest>
+
+namespace {
+
+QByteArray fixture(const QString &name)
+{
+    return TestUtil::readFile(TestUtil::sourcePath(QStringLiteral("tests/data/import/") + name));
+}
+
+// Reads a fixture as the window does; spreadsheets with the headword in column 0, the sentence in 1.
+LxdImport::Result read(const QString &name, bool header)
+{
+    const QByteArray bytes = fixture(name);
+    const QString title = QFileInfo(name).completeBaseName();
+    switch (LxdImport::formatOf(name, bytes)) {
+    case LxdImport::Csv: {
+        LxdImport::CsvColumns columns;
+        columns.header = header;
+        return LxdImport::readCsv(LxdImport::readTable(LxdImport::decodeText(bytes)), columns);
+    }
+    case LxdImport::Kvtml:
+        return LxdImport::readKvtml(bytes);
+    case LxdImport::JCloze:
+        return LxdImport::readJCloze(bytes, title);
+    case LxdImport::JMatch:
+        return LxdImport::readJMatch(bytes, title);
+    case LxdImport::Unknown:
+        break;
+    }
+    LxdImport::Result unknown;
+    unknown.error = QStringLiteral("unknown format");
+    return unknown;
+}
+
+// "headword: sentence | sentence" per headword.
+QStringList summary(const LxdImport::Result &result)
+{
+    QStringList out;
+    for (const LxdImport::Headword &h : result.headwords)
+        out += h.headword + QLatin1String(": ") + h.sentences.join(QLatin1String(" | "));
+    return out;
+}
+
+} // namespace
+
+class TestLxdImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fixtures_data();
+    void fixtures();
+    void unreadableFiles_data();
+    void unreadableFiles();
+    void table_data();
+    void table();
+    void bracketHeadword_data();
+    void bracketHeadword();
+    void decodeHtml_data();
+    void decodeHtml();
+    void splitSentences_data();
+    void splitSentences();
+    void lineTextKeepsEveryText();
+    void cancelledProgressStopsTheReader();
+};
+
+void TestLxdImport::fixtures_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("header");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("skipped");
+
+    QTest::addRow("CSV, UTF-8 with accents")
+        << "words-utf8.csv" << true
+        << QStringList {QStringLiteral("café: Un [café], s'il vous plaît. | Le [café] est très chaud."),
+               QStringLiteral("naïve: She is so [naïve]."),
+               QStringLiteral("crème brûlée: The [crème brûlée] was \"perfect\"."),
+               QStringLiteral("Zoë: A line with a break inside"), QStringLiteral("piñata: ")}
+        << QStringList {QStringLiteral("Row 6: no headword")};
+    QTest::addRow("CSV, Latin-1 with semicolons") << "words-latin1.csv" << false
+                                                  << QStringList {QStringLiteral("garçon: Le [garçon] boit."),
+                                                         QStringLiteral("élève: Une [élève], deux élèves."),
+                                                         QStringLiteral("Ärger: Kein [Ärger] heute.")}
+                                                  << QStringList();
+    QTest::addRow("TSV") << "words.tsv" << false
+                         << QStringList {QStringLiteral(
+                                             "cat: The [cat] sat on the mat. | My [cat] is black."),
+                                QStringLiteral("dog: Hotdogs are not dogs. | The [dog] barks, loudly."),
+                                QStringLiteral("bird: No match here.")}
+                         << QStringList();
+    QTest::addRow("KVTML with examples")
+        << "examples.kvtml" << false
+        << QStringList {QStringLiteral("école: Mon [École] est grande."),
+               QStringLiteral("pomme: Les pommes sont rouges."), QStringLiteral("chat: ")}
+        << QStringList {QStringLiteral("Entry 3: no headword")};
+    QTest::addRow("KVTML from KWordQuiz")
+        << "kwordquiz-example.kvtml" << false
+        << QStringList {QStringLiteral("one: "), QStringLiteral("two: "), QStringLiteral("three: "),
+               QStringLiteral("four: "), QStringLiteral("five: "), QStringLiteral("six: "),
+               QStringLiteral("seven: "), QStringLiteral("eight: "), QStringLiteral("nine: ")}
+        << QStringList();
+    QTest::addRow("JCloze") << "passage.jcl" << false
+                            << QStringList {QStringLiteral(
+                                   "Au café: [Le] garçon boit un [café]. | Il est très [chaud] "
+                                   "[aujourd'hui]! | \"Tom & Jerry\" n'ont pas de gap.")}
+                            << QStringList {QStringLiteral("Sentence 4: a gap has no answer")};
+    QTest::addRow("JMatch") << "pairs.jmt" << false
+                            << QStringList {QStringLiteral(
+                                   "Früchte & Obst: apple [Apfel] | pear [Birne] | green fig [grüne Feige]")}
+                            << QStringList {QStringLiteral("Pair 4: an extra answer without a left item")};
+}
+
+void TestLxdImport::fixtures()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, header);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, skipped);
+
+    const LxdImport::Result result = read(file, header);
+    QVERIFY2(result.ok(), qPrintable(result.error));
+    QCOMPARE(summary(result), expected);
+    QCOMPARE(result.skipped, skipped);
+}
+
+void TestLxdImport::unreadableFiles_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("error");
+
+    QTest::addRow("CSV, quote never closed") << "broken.csv"
+                                             << "The quoted field that begins in line 2 is never closed.";
+    QTest::addRow("KVTML cut short") << "broken.kvtml"
+                                     << "not well-formed XML";
+    QTest::addRow("JCloze, mismatched tag") << "broken.jcl"
+                                            << "not well-formed XML";
+    QTest::addRow("JMatch, bare ampersand") << "broken.jmt"
+                                            << "not well-formed XML";
+    QTest::addRow("JCloze file named .jmt") << "passage.jcl.as.jmt"
+                                            << "This is not a Hot Potatoes JMatch file.";
+}
+
+void TestLxdImport::unreadableFiles()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, error);
+
+    LxdImport::Result result;
+    if (file.endsWith(QLatin1String(".as.jmt")))
+        result = LxdImport::readJMatch(fixture(QStringLiteral("passage.jcl")), QString());
+    else
+        result = read(file, false);
+    QVERIFY(!result.ok());
+    QVERIFY2(result.error.contains(error), qPrintable(result.error));
+    QVERIFY(result.headwords.isEmpty());
+}
+
+void TestLxdImport::table_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::addRow("commas inside quotes")
+        << "a,\"b, c\"\nd,e\n"
+        << "," << QStringList {QStringLiteral("a|b, c"), QStringLiteral("d|e")};
+    QTest::addRow("semicolons beat commas in sentences")
+        << "cat;The cat, the dog.\ndog;A dog, a cat, a bird.\n"
+        << ";"
+        << QStringList {QStringLiteral("cat|The cat, the dog."), QStringLiteral("dog|A dog, a cat, a bird.")};
+    QTest::addRow("tabs, CR line ends, blank lines")
+        << "a\tb\r\r\nc\td"
+        << "\t" << QStringList {QStringLiteral("a|b"), QStringLiteral("c|d")};
+    QTest::addRow("doubled quotes and a line break in a field")
+        << "x,\"say \"\"hi\"\"\nnow\"\n"
+        << "," << QStringList {QStringLiteral("x|say \"hi\"\nnow")};
+    QTest::addRow("quote inside an unquoted field") << "a,b \"c\" d\n"
+                                                    << "," << QStringList {QStringLiteral("a|b \"c\" d")};
+    QTest::addRow("one column") << "cat\ndog\n"
+                                << "\t" << QStringList {QStringLiteral("cat"), QStringLiteral("dog")};
+}
+
+void TestLxdImport::table()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, separator);
+    QFETCH(QStringList, rows);
+
+    const LxdImport::Table t = LxdImport::readTable(text);
+    QVERIFY2(t.error.isEmpty(), qPrintable(t.error));
+    QCOMPARE(QString(t.separator), separator);
+    QStringList joined;
+    for (const QStringList &row : t.rows)
+        joined += row.join(QLatin1Char('|'));
+    QCOMPARE(joined, rows);
+}
+
+void TestLxdImport::bracketHeadword_data()
+{
+    QTest::addColumn<QString>("sentence");
+    QTest::addColumn<QString>("headword");
+    QTest::addColumn<QString>("expected");
+
+    QTest::addRow("first of two") << "The cat saw a cat."
+                                  << "cat"
+                                  << "The [cat] saw a cat.";
+    QTest::addRow("case-insensitive") << "Cats and CAT."
+                                      << "cat"
+                                      << "Cats and [CAT].";
+    QTest::addRow("whole words only") << "Concatenate cats."
+                                      << "cat"
+                                      << "Concatenate cats.";
+    QTest::addRow("accented word") << "Une élève, deux élèves."
+                                   << "élève"
+                                   << "Une [élève], deux élèves.";
+    QTest::addRow("several words") << "Ice cream is cold."
+                                   << "ice cream"
+                                   << "[Ice cream] is cold.";
+    QTest::addRow("brackets already there") << "The [dog] and the cat."
+                                            << "cat"
+                                            << "The [dog] and the cat.";
+    QTest::addRow("not in the sentence") << "Nothing here."
+                                         << "cat"
+                                         << "Nothing here.";
+}
+
+void TestLxdImport::bracketHeadword()
+{
+    QFETCH(QString, sentence);
+    QFETCH(QString, headword);
+    QFETCH(QString, expected);
+    QCOMPARE(LxdImport::bracketHeadword(sentence, headword), expected);
+}
+
+void TestLxdImport::decodeHtml_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("text");
+
+    QTest::addRow("Hot Potatoes references") << "caf&#x00E9; &#x041F;"
+                                             << "café П";
+    QTest::addRow("markup as references") << "&#x003C;b&#x003E;bold&#x003C;/b&#x003E;"
+                                          << "bold";
+    QTest::addRow("entity typed by the author") << "&#x0026;lt;3 &#x0026;#375;"
+                                                << "<3 ŷ";
+    QTest::addRow("named and decimal") << "&eacute;t&eacute; &amp; &#233;"
+                                       << "été & é";
+    QTest::addRow("unknown entity stays") << "&bogus; & more"
+                                          << "&bogus; & more";
+    QTest::addRow("line break tag") << "one<br />two"
+                                    << "one\ntwo";
+    QTest::addRow("a lone less-than sign") << "3 < 4 > 2"
+                                           << "3 < 4 > 2";
+}
+
+void TestLxdImport::decodeHtml()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, text);
+    QCOMPARE(LxdImport::decodeHtml(html), text);
+}
+
+void TestLxdImport::splitSentences_data()
+{
+    QTest::addColumn<QString>("passage");
+    QTest::addColumn<QStringList>("sentences");
+
+    QTest::addRow("stops, question and exclamation")
+        << "One. Two? Three!"
+        << QStringList {QStringLiteral("One."), QStringLiteral("Two?"), QStringLiteral("Three!")};
+    QTest::addRow("closing quote stays")
+        << "He said \"no.\" Then left."
+        << QStringList {QStringLiteral("He said \"no.\""), QStringLiteral("Then left.")};
+    QTest::addRow("never inside a key word")
+        << "See [etc. and so] on. Next"
+        << QStringList {QStringLiteral("See [etc. and so] on."), QStringLiteral("Next")};
+    QTest::addRow("line breaks") << "first line\n\nsecond line"
+                                 << QStringList {QStringLiteral("first line"), QStringLiteral("second line")};
+    QTest::addRow("decimal point") << "It costs 3.50 euros."
+                                   << QStringList {QStringLiteral("It costs 3.50 euros.")};
+}
+
+void TestLxdImport::splitSentences()
+{
+    QFETCH(QString, passage);
+    QFETCH(QStringList, sentences);
+    QCOMPARE(LxdImport::splitSentences(passage), sentences);
+}
+
+void TestLxdImport::lineTextKeepsEveryText()
+{
+    // Texts that the line form could misread: a separator (refused), a used-count look-alike, a star.
+    LxdImport::Result result;
+    QVERIFY(result.add(QStringLiteral(" cat "), QStringLiteral("{3} A cat."), QStringLiteral("Row 1")));
+    QVERIFY(result.add(QStringLiteral("cat"), QStringLiteral("*Star cat"), QStringLiteral("Row 2")));
+    QVERIFY(!result.add(QStringLiteral("cat"), QStringLiteral("a &&& b"), QStringLiteral("Row 3")));
+    QVERIFY(!result.add(QStringLiteral("cat"), QStringLiteral("*Star  cat"), QStringLiteral("Row 4")));
+    QCOMPARE(result.toLineText(), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]\r\n"));
+    QCOMPARE(result.skipped.size(), 2);
+    QVERIFY(result.skipped.at(0).startsWith(QLatin1String("Row 3: ")));
+    QVERIFY(result.skipped.at(1).startsWith(QLatin1String("Row 4: ")));
+}
+
+void TestLxdImport::cancelledProgressStopsTheReader()
+{
+    LxdImport::Table table;
+    for (int i = 0; i < 2500; ++i)
+        table.rows += QStringList {QStringLiteral("word%1").arg(i), QStringLiteral("A sentence.")};
+    QList<int> seen;
+    const LxdImport::Result all = LxdImport::readCsv(table, {}, [&seen](int percent) {
+        seen += percent;
+        return true;
+    });
+    QCOMPARE(all.headwords.size(), 2500);
+    QCOMPARE(seen, (QList<int> {0, 40, 80}));
+
+    const LxdImport::Result stopped = LxdImport::readCsv(table, {}, [](int percent) { return percent < 40; });
+    QVERIFY(!stopped.ok());
+    QVERIFY(stopped.headwords.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestLxdImport)
+#include "tst_lxdimport.moc"
