@@ -11,6 +11,8 @@
 #include <QModelIndex>
 #include <QStringList>
 
+#include "document/lxddocument.h"
+
 #include <memory>
 
 class QAction;
@@ -33,7 +35,7 @@ class QVBoxLayout;
 class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
-class LxdDocument;
+class ZelBusyCursor;
 class ZelAbout;
 struct ExerciseModel;
 struct ExerciseOptions;
@@ -45,7 +47,7 @@ class MainWindow;
 // The program's only top-level window: the vocabulary database with its headword list and sentence
 // table, the output list with the exercise options, and every command. The commands live in
 // mainwindow_<group>.cpp by command group; this class only ties them together.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, private LxdAppendQuestions
 {
     Q_OBJECT
 
@@ -56,6 +58,8 @@ public:
     // processCommandLine() reads QCoreApplication::arguments(). Tests hand in their own command line
     // (program path first) before constructing a window; an empty list goes back to the real one.
     static void setCommandLineForTesting(const QStringList &arguments);
+    // The exports read their templates from `folder`; an empty one goes back to the program's own.
+    static void setTemplateFolderForTesting(const QString &folder);
 
 protected:
     void changeEvent(QEvent *e) override;
@@ -150,7 +154,9 @@ private:
     enum LoadResult { LoadDone, LoadCancelled, LoadFailed };
     LoadResult loadDatabaseFile(const QString &fileName, bool append);
     void selectFirstHeadword();
-    void releaseXmlTree();
+    bool confirmRepeatedHeadwords() override;
+    int chooseMergeOrKeep() override;
+    ZelBusyCursor *appendBusy = nullptr; // paused while an append question is open
 
     // Import helpers (mainwindow_import.cpp).
     struct ImportRead

@@ -36,6 +36,11 @@
 
 QString MainWindow::templateFolder;
 
+void MainWindow::setTemplateFolderForTesting(const QString &folder)
+{
+    templateFolder = folder;
+}
+
 // One row of the table of export kinds. Everything that sets a kind apart lives in its row: the
 // action (Output > Export) and the button under the output list that run it, their texts, its
 // status tip and help page; for a kind that writes a file, the save dialog, the accepted endings,

@@ -25,69 +25,9 @@
 
 namespace {
 
-// The format version the program writes its database files in.
-constexpr int DatabaseFileVersion = 3;
-
-const char *const RootElementName = "lexivane-vocabulary-database";
-
 QString nativePath(const QString &fileName)
 {
     return QDir::toNativeSeparators(fileName);
-}
-
-// A database file is text. A zero byte never occurs in one, unless it is UTF-16 or UTF-32, which start
-// with a byte-order mark; a file with zero bytes among its first bytes is a picture, an archive, a
-// word-processor document, and reading it line by line would only fill the database with rubbish.
-bool isBinaryFile(const QString &fileName)
-{
-    QFile file(fileName);
-    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return false; // the load itself reports a file that cannot be read
-    const QByteArray head = file.read(64 * 1024);
-    if (QStringConverter::encodingForData(head))
-        return false;
-    return head.contains('\0');
-}
-
-// Runs a data operation that reads or writes a file; an exception raised inside counts as a failure.
-template<typename Operation>
-bool guarded(Operation operation)
-{
-    try {
-        return operation();
-    } catch (...) {
-        return false;
-    }
-}
-
-// Asks the two questions about headwords that the appended file repeats. Returns the mode that
-// resolves the append, or -1 when the user cancelled at either question.
-int askAppendMode()
-{
-    const QString title = MainWindow::tr("Duplicate entries in database");
-
-    if (!ZelConfirm::ask(title,
-            MainWindow::tr("The database you are appending contains some of the same headwords as the "
-                           "current database."),
-            MainWindow::tr("Are you sure you want to continue?")))
-        return -1;
-
-    QMessageBox choice;
-    choice.setObjectName(QStringLiteral("mergeOrKeepQuestion"));
-    choice.setWindowTitle(title);
-    choice.setText(MainWindow::tr(
-        "You can either merge duplicate headwords into a single entry, or keep the duplicates."));
-    choice.setInformativeText(MainWindow::tr("Would you like to merge duplicates or keep them?"));
-    QPushButton *merge = choice.addButton(MainWindow::tr("&Merge"), QMessageBox::ActionRole);
-    QPushButton *keep = choice.addButton(MainWindow::tr("&Keep"), QMessageBox::ActionRole);
-    choice.addButton(QMessageBox::Cancel);
-    choice.setDefaultButton(QMessageBox::Cancel);
-    choice.exec();
-    if (choice.clickedButton() == merge)
-        return LxdDatabase::MergeDuplicates;
-    if (choice.clickedButton() == keep)
-        return LxdDatabase::KeepDuplicates;
-    return -1;
 }
 
 } // namespace
@@ -146,15 +86,12 @@ void MainWindow::fileAppend()
 
     // A file that could not be read has changed nothing, and the database stays as it was. Once the
     // file was read, also when the user then cancelled at the duplicate questions, the database counts
-    // as changed and is put in order.
+    // as changed and is put in order; all of it is one step to undo.
     const LoadResult result = loadDatabaseFile(fileName, true);
-    if (result != LoadFailed) {
-        db->setModified(true);
+    {
         ZelBusyCursor busy;
-        db->sort();
+        doc->endAppend(result != LoadFailed);
     }
-    // Whatever the append changed, the sort included, is one step to undo.
-    doc->endAppend();
     if (result != LoadFailed)
         selectFirstHeadword();
 }
@@ -167,75 +104,72 @@ bool MainWindow::loadFile(const QString &fileName, bool append)
 MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, bool append)
 {
     ZelBusyCursor busy;
+    appendBusy = &busy;
+    const LxdDocument::FileResult result = append ? doc->append(fileName, this) : doc->open(fileName);
+    appendBusy = nullptr;
+    busy.release();
 
-    if (isBinaryFile(fileName)) {
-        {
-            ZelBusyCursor::Pause pause(busy);
-            QMessageBox::warning(this, tr("File open error"),
-                tr("This file is not a vocabulary database:\n%1").arg(nativePath(fileName)));
-        }
+    switch (result) {
+    case LxdDocument::NotDatabase:
+        QMessageBox::warning(this, tr("File open error"),
+            tr("This file is not a vocabulary database:\n%1").arg(nativePath(fileName)));
         statusBar()->showMessage(append ? tr("Appending file failed.") : tr("Loading cancelled."), 2000);
         return LoadFailed;
-    }
-
-    if (!append) {
-        // An empty name comes from the first recent-file entry when the list is empty.
-        const bool loaded = guarded([&] {
-            db->clear();
-            return !fileName.isEmpty() && db->loadText(fileName);
-        });
-        if (!loaded) {
-            // The old content is gone. Left under the old file name, the empty database could later be
-            // saved over that file; as an untitled, unmodified database it is as harmless as a new one.
-            guarded([&] {
-                db->clear();
-                return true;
-            });
-            setCurrentFile(QString());
-            db->setModified(false);
-            doc->clearHistory();
-            statusBar()->showMessage(tr("Loading cancelled."), 2000);
-            return LoadFailed;
-        }
-        doc->clearHistory();
-        setCurrentFile(fileName);
-        statusBar()->showMessage(tr("File loaded"), 2000);
-    } else {
-        doc->beginAppend();
-        int result = LxdDatabase::AppendFailed;
-        guarded([&] {
-            result = db->appendFile(fileName);
-            return true;
-        });
-
-        if (result == LxdDatabase::AppendFailed) {
+    case LxdDocument::Failed:
+        if (append) {
             statusBar()->showMessage(tr("Appending file failed."), 2000);
-            return LoadFailed;
+        } else {
+            // Left under the old file name, the emptied database could later be saved over that file.
+            setCurrentFile(QString());
+            statusBar()->showMessage(tr("Loading cancelled."), 2000);
         }
-        if (result == LxdDatabase::AppendDone) {
+        return LoadFailed;
+    case LxdDocument::Cancelled:
+        statusBar()->showMessage(tr("Appending file cancelled."), 2000);
+        return LoadCancelled;
+    case LxdDocument::MergeFailed:
+        statusBar()->showMessage(tr("Appending file failed."), 2000);
+        break;
+    case LxdDocument::Done:
+        if (append) {
             statusBar()->showMessage(tr("Appending file completed."), 2000);
         } else {
-            int mode = -1;
-            {
-                ZelBusyCursor::Pause pause(busy);
-                mode = askAppendMode();
-            }
-            if (mode < 0) {
-                statusBar()->showMessage(tr("Appending file cancelled."), 2000);
-                return LoadCancelled;
-            }
-            if (mode == LxdDatabase::MergeDuplicates)
-                doc->beginMerge();
-            if (guarded([&] { return db->resolveAppend(mode); }))
-                statusBar()->showMessage(tr("Appending file completed."), 2000);
-            else
-                statusBar()->showMessage(tr("Appending file failed."), 2000);
+            setCurrentFile(fileName);
+            statusBar()->showMessage(tr("File loaded"), 2000);
         }
+        break;
     }
-
-    busy.release();
     selectFirstHeadword();
     return LoadDone;
+}
+
+bool MainWindow::confirmRepeatedHeadwords()
+{
+    ZelBusyCursor::Pause pause(*appendBusy);
+    return ZelConfirm::ask(tr("Duplicate entries in database"),
+        tr("The database you are appending contains some of the same headwords as the current database."),
+        tr("Are you sure you want to continue?"));
+}
+
+int MainWindow::chooseMergeOrKeep()
+{
+    ZelBusyCursor::Pause pause(*appendBusy);
+    QMessageBox choice;
+    choice.setObjectName(QStringLiteral("mergeOrKeepQuestion"));
+    choice.setWindowTitle(tr("Duplicate entries in database"));
+    choice.setText(
+        tr("You can either merge duplicate headwords into a single entry, or keep the duplicates."));
+    choice.setInformativeText(tr("Would you like to merge duplicates or keep them?"));
+    QPushButton *merge = choice.addButton(tr("&Merge"), QMessageBox::ActionRole);
+    QPushButton *keep = choice.addButton(tr("&Keep"), QMessageBox::ActionRole);
+    choice.addButton(QMessageBox::Cancel);
+    choice.setDefaultButton(QMessageBox::Cancel);
+    choice.exec();
+    if (choice.clickedButton() == merge)
+        return LxdDatabase::MergeDuplicates;
+    if (choice.clickedButton() == keep)
+        return LxdDatabase::KeepDuplicates;
+    return -1;
 }
 
 // Clears the headword selection and makes the first headword current and selected, which shows its
@@ -277,13 +211,12 @@ bool MainWindow::fileSaveAs()
 bool MainWindow::saveFile(const QString &fileName)
 {
     ZelBusyCursor busy;
-    if (!guarded([&] { return db->saveText(fileName, DatabaseFileVersion); })) {
+    if (!doc->save(fileName)) {
         statusBar()->showMessage(tr("Save cancelled"), 2000);
         return false;
     }
     setCurrentFile(fileName);
     statusBar()->showMessage(tr("File saved"), 2000);
-    doc->setClean();
     return true;
 }
 
@@ -294,13 +227,9 @@ void MainWindow::backupDb()
         return;
     }
 
-    const QString backupName = curFile + QLatin1String(".bak");
-    // A backup is a copy for safety, not a save of the database file: edits not yet saved must still
-    // be offered for saving, so the modified flag that writing clears is put back.
-    const bool wasModified = db->isModified();
+    const QString backupName = LxdDocument::backupName(curFile);
     ZelBusyCursor busy;
-    const bool written = guarded([&] { return db->saveText(backupName, DatabaseFileVersion); });
-    db->setModified(wasModified);
+    const bool written = doc->backup(curFile);
     busy.release();
 
     if (written) {
@@ -314,16 +243,6 @@ void MainWindow::backupDb()
 
 // --- XML exchange ----------------------------------------------------------------------------------
 
-// Once written or read, the document tree is of no further use; for a large database it takes more
-// memory than the database itself.
-void MainWindow::releaseXmlTree()
-{
-    guarded([&] {
-        domDoc->clear();
-        return true;
-    });
-}
-
 void MainWindow::fileExportXml()
 {
     QString fileName = ZelFileDialog::getSaveFileName(
@@ -335,9 +254,7 @@ void MainWindow::fileExportXml()
 
     ZelBusyCursor busy;
     lastXmlFileDir = QFileInfo(fileName).absolutePath();
-    const bool saved
-        = guarded([&] { return db->saveXml(fileName, LxdDatabase::applicationFormatVersion()); });
-    releaseXmlTree();
+    const bool saved = doc->exportXml(fileName);
     busy.release();
 
     if (saved) {
@@ -358,31 +275,12 @@ void MainWindow::fileImportXml()
     if (!fileName.isEmpty()) {
         ZelBusyCursor busy;
         lastXmlFileDir = QFileInfo(fileName).canonicalPath();
-        guarded([&] {
-            db->clear();
-            return true;
-        });
+        // The title says "Untitled" while the file is read.
         setCurrentFile(QString());
-
-        // A well-formed file of another kind would import as an empty database without a word; it is
-        // reported like a file that cannot be read.
-        const bool imported = guarded([&] {
-            return db->loadXml(fileName)
-                && domDoc->documentElement().tagName() == QLatin1String(RootElementName);
-        });
-        releaseXmlTree();
-        if (!imported) {
-            guarded([&] {
-                db->clear();
-                return true;
-            });
-            db->setModified(false);
-            doc->clearHistory();
-            ZelBusyCursor::Pause pause(busy);
+        if (!doc->importXml(fileName)) {
+            busy.release();
             QMessageBox::warning(
                 this, tr("File open error"), tr("Unable to open XML file: %1").arg(nativePath(fileName)));
-        } else {
-            doc->clearHistory();
         }
     }
 
@@ -443,4 +341,5 @@ void MainWindow::fileImport()
         return;
     showImportReport(
         fileName, result, {db->itemCount() - headwordsBefore, totalSentences() - sentencesBefore});
+    statusBar()->showMessage(tr("Import completed."), 2000);
 }

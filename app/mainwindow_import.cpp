@@ -118,7 +118,7 @@ void MainWindow::showImportReport(
     } else {
         QStringList shown = skipped.mid(0, ShownSkips);
         if (skipped.size() > ShownSkips)
-            shown += tr("... and %n more (see the details)", nullptr, int(skipped.size() - ShownSkips));
+            shown += tr("... and %1 more (see the details)").arg(skipped.size() - ShownSkips);
         box.setInformativeText(
             tr("Skipped: %1").arg(skipped.size()) + QLatin1Char('\n') + shown.join(QLatin1Char('\n')));
         if (skipped.size() > ShownSkips)

@@ -171,7 +171,7 @@ void DlgImportCsv::fillPreview()
     if (!m_table.error.isEmpty())
         lblRows->setText(m_table.error);
     else
-        lblRows->setText(tr("%n row(s) to import.", nullptr, int(m_table.rows.size() - first)));
+        lblRows->setText(tr("Rows to import: %1").arg(m_table.rows.size() - first));
 }
 
 void DlgImportCsv::updateOkButton()

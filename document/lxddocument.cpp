@@ -288,10 +288,18 @@ void LxdDocument::beginMerge()
         m_append->counts.append({item, usedCounts(item)});
 }
 
-void LxdDocument::endAppend()
+void LxdDocument::endAppend(bool markAndSort)
 {
     if (!m_append)
         return;
+    if (markAndSort) {
+        m_database->setModified(true);
+        try {
+            m_database->sort();
+        } catch (...) {
+            // An order that could not be made is no reason to lose the step.
+        }
+    }
     QList<LxdAppendCommand::Merged> merged;
     for (const AppendNote::Counts &counts : std::as_const(m_append->counts)) {
         LxdItem *item = counts.item;

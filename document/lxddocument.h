@@ -31,6 +31,18 @@ struct LxdViewState
     }
 };
 
+// The two questions an append asks when the appended file repeats headwords held already. The
+// window answers them with its message boxes; tests answer them directly.
+class LxdAppendQuestions
+{
+public:
+    virtual ~LxdAppendQuestions() = default;
+    // "Go on?" about the repeated headwords.
+    virtual bool confirmRepeatedHeadwords() = 0;
+    // LxdDatabase::MergeDuplicates or KeepDuplicates, or -1 for neither.
+    virtual int chooseMergeOrKeep() = 0;
+};
+
 // The database being edited with its undo history. Every edit of the teacher's goes through here
 // as one undoable step; undoing it puts back the texts, counts and order, and what the lists
 // showed before. Knows the views only by their selection models, so it works without a window.
@@ -74,7 +86,33 @@ public:
     // document notes the database before the first and turns what the append did into one step.
     void beginAppend();
     void beginMerge();
-    void endAppend();
+    // With `markAndSort`, the database counts as changed and is put in order first, as the append
+    // command does even when the user cancelled at a question.
+    void endAppend(bool markAndSort = false);
+
+    // The file commands. Each leaves the modified flag and the history as the rules for files say;
+    // the caller chooses the files, reports the results and shows the busy cursor.
+    enum FileResult {
+        Done,
+        Cancelled, // the user cancelled at an append question: nothing appended
+        Failed, // the file could not be read
+        NotDatabase, // the file is no text file: nothing was read
+        MergeFailed, // the append was read but could not be taken in
+    };
+    static bool isBinaryFile(const QString &fileName);
+    // Replaces the database with the file; when that fails the database is left empty and unmodified.
+    FileResult open(const QString &fileName);
+    // Adds the file's headwords. What it did becomes one undoable step at endAppend(), so that the
+    // caller can add to it.
+    FileResult append(const QString &fileName, LxdAppendQuestions *questions);
+    bool save(const QString &fileName);
+    // A copy beside the file, ".bak" added, that leaves the modified flag as it was.
+    bool backup(const QString &fileName);
+    static QString backupName(const QString &fileName);
+    bool exportXml(const QString &fileName);
+    // Replaces the database with the XML file, which must be one of ours; on failure the database is
+    // left empty and unmodified.
+    bool importXml(const QString &fileName);
 
     // Loading, creating and importing start a new history; saving marks where the file stands.
     void clearHistory();

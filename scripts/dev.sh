@@ -162,10 +162,10 @@ screenshots() {
         lang=${shot#*:}
         printf '[application]\nfirstRun=false\n' >"$home/.config/Venhollow/Lexivane 3.conf"
         DISPLAY=$display HOME="$home" XDG_CONFIG_HOME="$home/.config" LANG=$lang LC_ALL= LANGUAGE= \
-            ./build/bin/lexivane share/db/BritishDB.lxv -size=960x640 >/dev/null 2>&1 &
+            ./build/bin/lexivane share/db/BritishDB.lxv -size=1240x700 >/dev/null 2>&1 &
         local app=$!
         sleep 3
-        DISPLAY=$display import -window root -crop 960x640+0+0 +repage "dist/screenshots/${shot%%:*}.png"
+        DISPLAY=$display import -window root -crop 1240x700+0+0 +repage "dist/screenshots/${shot%%:*}.png"
         kill "$app"
         wait "$app" 2>/dev/null || true
     done

@@ -258,7 +258,7 @@ void TestEditing::init()
 
 void TestEditing::cleanup()
 {
-    ZelConfirm::setRunner({});
+    TestUtil::resetHooks();
     // Nothing is to be saved: the window goes without asking.
     db->setModified(false);
     delete window;

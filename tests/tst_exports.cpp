@@ -200,19 +200,16 @@ void TestExports::init()
     settings.setValue(QStringLiteral("application/firstRun"), false);
     settings.sync();
     opened.clear();
-    ZelFileDialog::reset();
-    MainWindow::templateFolder.clear();
-    RandomSource::setSeedOverride(std::nullopt);
+    TestUtil::resetHooks();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
 }
 
 void TestExports::cleanup()
 {
-    MainWindow::templateFolder.clear();
-    RandomSource::setSeedOverride(std::nullopt);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
+    TestUtil::resetHooks();
     dir.reset();
     for (QWidget *widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
@@ -457,7 +454,7 @@ void TestExports::templateMissing()
     QFETCH(QString, slot);
     const ExportCase kind = exportCase(slot);
     QVERIFY(QDir().mkpath(dir->filePath(QStringLiteral("noTemplates"))));
-    MainWindow::templateFolder = dir->filePath(QStringLiteral("noTemplates"));
+    MainWindow::setTemplateFolderForTesting(dir->filePath(QStringLiteral("noTemplates")));
 
     auto w = window(twoEntries);
     const QString target = dir->filePath(QStringLiteral("exercise") + kind.ending);
@@ -484,7 +481,7 @@ void TestExports::templateNotWellFormed()
 {
     QFETCH(QString, slot);
     const ExportCase kind = exportCase(slot);
-    MainWindow::templateFolder = dir->path();
+    MainWindow::setTemplateFolderForTesting(dir->path());
     const QString templatePath = TestUtil::writeFile(
         *dir, kind.templateName, "<html><body><div id=\"content\"><matching-exercise><gap-fill></body>");
 
@@ -508,7 +505,7 @@ void TestExports::requiredElementMissing()
 {
     QFETCH(QString, slot);
     const ExportCase kind = exportCase(slot);
-    MainWindow::templateFolder = dir->path();
+    MainWindow::setTemplateFolderForTesting(dir->path());
     // Well-formed, and holding every element but the one this export needs.
     QByteArray content = "<root><div id=\"content\"/><matching-exercise/><gap-fill/></root>";
     if (slot == QLatin1String("XHTML"))
@@ -834,7 +831,7 @@ void TestExports::interactivePageFromTheWindow()
 
 void TestExports::interactivePageTemplateWithoutExercise()
 {
-    MainWindow::templateFolder = dir->path();
+    MainWindow::setTemplateFolderForTesting(dir->path());
     const QString templatePath
         = TestUtil::writeFile(*dir, QStringLiteral("interactive_exercise.html"), "<p>[strTitle]</p>");
     auto w = window(twoEntries);

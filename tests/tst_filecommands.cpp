@@ -208,7 +208,7 @@ void TestFileCommands::cleanup()
     QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
     QVERIFY2(!QApplication::overrideCursor(), "the busy cursor was left on");
     boxes.reset();
-    ZelFileDialog::reset();
+    TestUtil::resetHooks();
     dir.reset();
 }
 

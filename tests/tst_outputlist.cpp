@@ -8,6 +8,7 @@
 #include "exercise/exercisebuilder.h"
 #include "exercise/randomsource.h"
 #include "support/modalanswerer.h"
+#include "support/testutil.h"
 #include "util/zelutils.h"
 
 #include <QAction>
@@ -209,7 +210,7 @@ void TestOutputList::init()
 
 void TestOutputList::cleanup()
 {
-    RandomSource::setSeedOverride(std::nullopt);
+    TestUtil::resetHooks();
     window.reset();
     for (QWidget *widget : QApplication::topLevelWidgets())
         QVERIFY2(!widget->isVisible(), widget->metaObject()->className());

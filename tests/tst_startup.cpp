@@ -173,7 +173,7 @@ void TestStartup::init()
 
 void TestStartup::cleanup()
 {
-    MainWindow::setCommandLineForTesting({});
+    TestUtil::resetHooks();
     // Every dialog that came up was one the test expected, and every expected one came.
     QCOMPARE(answerer->unexpected(), QStringList());
     QCOMPARE(answerer->pending(), 0);

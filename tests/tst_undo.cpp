@@ -136,8 +136,7 @@ void TestUndo::init()
 
 void TestUndo::cleanup()
 {
-    ZelConfirm::setRunner({});
-    ZelFileDialog::reset();
+    TestUtil::resetHooks();
     db->setModified(false);
     delete window;
     window = nullptr;

@@ -34,7 +34,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>Times used:</source>
-        <translation>Verwendet:</translation>
+        <translation>Anzahl der Verwendungen:</translation>
     </message>
     <message>
         <source>Sentence:</source>
@@ -51,6 +51,65 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>Unmatched brackets!</source>
         <translation>Klammern ohne Gegenstück!</translation>
+    </message>
+</context>
+<context>
+    <name>DlgImportCsv</name>
+    <message>
+        <source>Import spreadsheet text</source>
+        <translation>Tabellentext importieren</translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the headwords and the column that holds the example sentences.</source>
+        <translation>Wählen Sie die Spalte mit den Stichwörtern und die Spalte mit den Beispielsätzen.</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Semicolon ( ; )</source>
+        <translation>Semikolon ( ; )</translation>
+    </message>
+    <message>
+        <source>Comma ( , )</source>
+        <translation>Komma ( , )</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Headword column:</source>
+        <translation>Spalte der &amp;Stichwörter:</translation>
+    </message>
+    <message>
+        <source>S&amp;entence column:</source>
+        <translation>Spalte der S&amp;ätze:</translation>
+    </message>
+    <message>
+        <source>The &amp;first row names the columns</source>
+        <translation>Die &amp;erste Zeile benennt die Spalten</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>(none: headwords only)</source>
+        <translation>(keine: nur Stichwörter)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>Column %1: %2</source>
+        <translation>Spalte %1: %2</translation>
+    </message>
+    <message>
+        <source>Rows to import: %1</source>
+        <translation>Zu importierende Zeilen: %1</translation>
     </message>
 </context>
 <context>
@@ -117,6 +176,49 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>&amp;Mehrere Sätze mit demselben Wort zulassen</translation>
+    </message>
+    <message>
+        <source>&amp;Add to the output list</source>
+        <translation>Zur Ausgabe &amp;hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseRender</name>
+    <message>
+        <source>Answer key</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>Word bank:</source>
+        <translation>Wortspeicher:</translation>
+    </message>
+    <message>
+        <source>Gap-fill exercise</source>
+        <translation>Lückentext</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Read each sentence and write the missing word in the gap.</source>
+        <translation>Lies jeden Satz und schreib das fehlende Wort in die Lücke.</translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap.</source>
+        <translation>Wähle deine Antworten aus dem Wortspeicher: Jedes Wort darin füllt eine Lücke.</translation>
+    </message>
+    <message>
+        <source>Word bank</source>
+        <translation>Wortspeicher</translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation>Sätze</translation>
     </message>
 </context>
 <context>
@@ -249,6 +351,105 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
 </context>
 <context>
+    <name>LxdImport</name>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>Dies ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>The quoted field that begins in line %1 is never closed.</source>
+        <translation>Das Feld in Anführungszeichen, das in Zeile %1 beginnt, wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled.</source>
+        <translation>Der Import wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1: no headword</source>
+        <translation>%1: kein Stichwort</translation>
+    </message>
+    <message>
+        <source>%1: the headword contains &quot;&amp;&amp;&amp;&quot;, which a database file cannot hold</source>
+        <translation>%1: das Stichwort enthält „&amp;&amp;&amp;“, das eine Datenbankdatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>%1: the sentence contains &quot;&amp;&amp;&amp;&quot;, which a database file cannot hold</source>
+        <translation>%1: der Satz enthält „&amp;&amp;&amp;“, das eine Datenbankdatei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>%1: the same sentence came earlier for &quot;%2&quot;</source>
+        <translation>%1: derselbe Satz kam schon früher für „%2“</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %1: %2).</source>
+        <translation>Die Datei ist kein wohlgeformtes XML (Zeile %1: %2).</translation>
+    </message>
+    <message>
+        <source>This is not a KVTML file.</source>
+        <translation>Dies ist keine KVTML-Datei.</translation>
+    </message>
+    <message>
+        <source>This KVTML file has the older form of version 1, which cannot be read. Open it in KWordQuiz or Parley and save it again to bring it to version 2.</source>
+        <translation>Diese KVTML-Datei hat die ältere Form der Version 1, die nicht gelesen werden kann. Öffnen Sie sie in KWordQuiz oder Parley und speichern Sie sie erneut, um sie auf Version 2 zu bringen.</translation>
+    </message>
+    <message>
+        <source>Entry %1</source>
+        <translation>Eintrag %1</translation>
+    </message>
+    <message>
+        <source>%1: no translation</source>
+        <translation>%1: keine Übersetzung</translation>
+    </message>
+    <message>
+        <source>This is not a Hot Potatoes JCloze file.</source>
+        <translation>Dies ist keine JCloze-Datei von Hot Potatoes.</translation>
+    </message>
+    <message>
+        <source>The exercise holds no gap-fill text.</source>
+        <translation>Die Übung enthält keinen Lückentext.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Sentence %1</source>
+        <translation>Satz %1</translation>
+    </message>
+    <message>
+        <source>%1: a gap has no answer</source>
+        <translation>%1: eine Lücke hat keine Antwort</translation>
+    </message>
+    <message>
+        <source>This is not a Hot Potatoes JMatch file.</source>
+        <translation>Dies ist keine JMatch-Datei von Hot Potatoes.</translation>
+    </message>
+    <message>
+        <source>The exercise holds no matching pairs.</source>
+        <translation>Die Übung enthält keine Zuordnungspaare.</translation>
+    </message>
+    <message>
+        <source>Pair %1</source>
+        <translation>Paar %1</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <translation>%1: leer</translation>
+    </message>
+    <message>
+        <source>%1: an extra answer without a left item</source>
+        <translation>%1: eine zusätzliche Antwort ohne linken Eintrag</translation>
+    </message>
+    <message>
+        <source>%1: no right item</source>
+        <translation>%1: kein rechter Eintrag</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -347,7 +548,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>Include wo&amp;rd list</source>
-        <translation>Wort&amp;liste einfügen</translation>
+        <translation>Wortliste &amp;einfügen</translation>
     </message>
     <message>
         <source>&amp;Output</source>
@@ -487,7 +688,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>&amp;Zero all used values</source>
-        <translation>Alle Zähler auf &amp;null setzen</translation>
+        <translation>Alle &amp;Zähler auf null setzen</translation>
     </message>
     <message>
         <source>Set the value of the &apos;Used&apos; counter to zero for all sentences in the database.</source>
@@ -527,7 +728,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>&amp;Clipboard</source>
-        <translation>&amp;Zwischenablage</translation>
+        <translation>Zwischen&amp;ablage</translation>
     </message>
     <message>
         <source>Place the current output sentences on the clipboard.</source>
@@ -1106,6 +1307,164 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>Random Output</source>
         <translation>Zufällige Ausgabe</translation>
+    </message>
+    <message>
+        <source>Im&amp;port...</source>
+        <translation>Im&amp;portieren...</translation>
+    </message>
+    <message>
+        <source>Add the words of a spreadsheet (CSV, TSV), KVTML or Hot Potatoes file to the current database.</source>
+        <translation>Die Wörter einer Tabellen- (CSV, TSV), KVTML- oder Hot-Potatoes-Datei der aktuellen Datenbank hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Import word list</source>
+        <translation>Wortliste importieren</translation>
+    </message>
+    <message>
+        <source>Word lists (*.csv *.tsv *.txt *.kvtml *.jcl *.jmt);;Spreadsheet text (*.csv *.tsv *.txt);;KVTML vocabulary files (*.kvtml);;Hot Potatoes JCloze files (*.jcl);;Hot Potatoes JMatch files (*.jmt);;All files (*)</source>
+        <translation>Wortlisten (*.csv *.tsv *.txt *.kvtml *.jcl *.jmt);;Tabellentext (*.csv *.tsv *.txt);;KVTML-Vokabeldateien (*.kvtml);;Hot-Potatoes-JCloze-Dateien (*.jcl);;Hot-Potatoes-JMatch-Dateien (*.jmt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import cancelled.</source>
+        <translation>Import abgebrochen.</translation>
+    </message>
+    <message>
+        <source>It holds no headwords.</source>
+        <translation>Sie enthält keine Stichwörter.</translation>
+    </message>
+    <message>
+        <source>Import failed</source>
+        <translation>Import fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+%2</source>
+        <translation>Aus %1 wurde nichts importiert.
+%2</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+A temporary file could not be written: %2</source>
+        <translation>Aus %1 wurde nichts importiert.
+Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Import completed.</source>
+        <translation>Import abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>This is not a word list that can be imported.</source>
+        <translation>Dies ist keine Wortliste, die importiert werden kann.</translation>
+    </message>
+    <message>
+        <source>Imported from %1:</source>
+        <translation>Importiert aus %1:</translation>
+    </message>
+    <message>
+        <source>Headwords: %1 (%2 new, %3 merged into headwords already there)</source>
+        <translation>Stichwörter: %1 (%2 neu, %3 mit vorhandenen Stichwörtern zusammengeführt)</translation>
+    </message>
+    <message>
+        <source>Sentences: %1 (%2 new, %3 already there)</source>
+        <translation>Sätze: %1 (%2 neu, %3 schon vorhanden)</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Import abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Nothing was skipped.</source>
+        <translation>Nichts wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>... and %1 more (see the details)</source>
+        <translation>... und %1 weitere (siehe Details)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Übersprungen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Answer key</source>
+        <translation>Lösungen &amp;anhängen</translation>
+    </message>
+    <message>
+        <source>Shuffle word &amp;list</source>
+        <translation>Wortliste &amp;durchmischen</translation>
+    </message>
+    <message>
+        <source>Add an answer key to the output: the answers of each question, in order.</source>
+        <translation>Der Ausgabe einen Lösungsteil anfügen: die Antworten jeder Frage, der Reihe nach.</translation>
+    </message>
+    <message>
+        <source>Shu&amp;ffle word list</source>
+        <translation>Wortliste &amp;durchmischen</translation>
+    </message>
+    <message>
+        <source>Shuffle the word list, and list each key word once.</source>
+        <translation>Die Wortliste mischen und jedes Schlüsselwort nur einmal aufführen.</translation>
+    </message>
+    <message>
+        <source>&amp;PDF document</source>
+        <translation>&amp;PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a PDF document, ready to print.</source>
+        <translation>Die aktuellen Sätze der Ausgabe als druckfertiges PDF-Dokument exportieren.</translation>
+    </message>
+    <message>
+        <source>Save PDF document</source>
+        <translation>PDF-Dokument speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Problem saving PDF document</source>
+        <translation>Problem beim Speichern des PDF-Dokuments</translation>
+    </message>
+    <message>
+        <source>Unable to save the PDF document to 
+</source>
+        <translation>Das PDF-Dokument kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open PDF document</source>
+        <translation>PDF-Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Print the current output sentences as an exercise sheet, with a preview first.</source>
+        <translation>Die aktuellen Sätze der Ausgabe als Arbeitsblatt drucken, zuerst mit Vorschau.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Übung</translation>
     </message>
     <message>
         <source>Moodle quiz (&amp;XML)</source>

@@ -54,6 +54,65 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
 </context>
 <context>
+    <name>DlgImportCsv</name>
+    <message>
+        <source>Import spreadsheet text</source>
+        <translation>Importar texto de hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the headwords and the column that holds the example sentences.</source>
+        <translation>Elija la columna de las palabras clave y la de las frases de ejemplo.</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulador</translation>
+    </message>
+    <message>
+        <source>Semicolon ( ; )</source>
+        <translation>Punto y coma ( ; )</translation>
+    </message>
+    <message>
+        <source>Comma ( , )</source>
+        <translation>Coma ( , )</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Separador:</translation>
+    </message>
+    <message>
+        <source>&amp;Headword column:</source>
+        <translation>Columna de las &amp;palabras clave:</translation>
+    </message>
+    <message>
+        <source>S&amp;entence column:</source>
+        <translation>Columna de las &amp;frases:</translation>
+    </message>
+    <message>
+        <source>The &amp;first row names the columns</source>
+        <translation>La &amp;primera fila nombra las columnas</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>(none: headwords only)</source>
+        <translation>(ninguna: solo palabras clave)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>Column %1: %2</source>
+        <translation>Columna %1: %2</translation>
+    </message>
+    <message>
+        <source>Rows to import: %1</source>
+        <translation>Filas para importar: %1</translation>
+    </message>
+</context>
+<context>
     <name>DlgInteractivePage</name>
     <message>
         <source>Interactive web page</source>
@@ -117,6 +176,49 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>Permitir &amp;varias frases con la misma palabra</translation>
+    </message>
+    <message>
+        <source>&amp;Add to the output list</source>
+        <translation>&amp;Añadir a la lista de salida</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseRender</name>
+    <message>
+        <source>Answer key</source>
+        <translation>Soluciones</translation>
+    </message>
+    <message>
+        <source>Word bank:</source>
+        <translation>Banco de palabras:</translation>
+    </message>
+    <message>
+        <source>Gap-fill exercise</source>
+        <translation>Ejercicio de huecos</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Read each sentence and write the missing word in the gap.</source>
+        <translation>Lee cada frase y escribe la palabra que falta en el hueco.</translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap.</source>
+        <translation>Elige tus respuestas del banco de palabras: cada palabra rellena un hueco.</translation>
+    </message>
+    <message>
+        <source>Word bank</source>
+        <translation>Banco de palabras</translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation>Frases</translation>
     </message>
 </context>
 <context>
@@ -246,6 +348,105 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>Append File</source>
         <translation>Anexar archivo</translation>
+    </message>
+</context>
+<context>
+    <name>LxdImport</name>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>Este no es un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>The quoted field that begins in line %1 is never closed.</source>
+        <translation>El campo entre comillas que empieza en la línea %1 no se cierra nunca.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled.</source>
+        <translation>Se canceló la importación.</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Fila %1</translation>
+    </message>
+    <message>
+        <source>%1: no headword</source>
+        <translation>%1: sin palabra clave</translation>
+    </message>
+    <message>
+        <source>%1: the headword contains &quot;&amp;&amp;&amp;&quot;, which a database file cannot hold</source>
+        <translation>%1: la palabra clave contiene «&amp;&amp;&amp;», que un archivo de base de datos no puede guardar</translation>
+    </message>
+    <message>
+        <source>%1: the sentence contains &quot;&amp;&amp;&amp;&quot;, which a database file cannot hold</source>
+        <translation>%1: la frase contiene «&amp;&amp;&amp;», que un archivo de base de datos no puede guardar</translation>
+    </message>
+    <message>
+        <source>%1: the same sentence came earlier for &quot;%2&quot;</source>
+        <translation>%1: la misma frase ya apareció para «%2»</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %1: %2).</source>
+        <translation>El archivo no es XML bien formado (línea %1: %2).</translation>
+    </message>
+    <message>
+        <source>This is not a KVTML file.</source>
+        <translation>Este no es un archivo KVTML.</translation>
+    </message>
+    <message>
+        <source>This KVTML file has the older form of version 1, which cannot be read. Open it in KWordQuiz or Parley and save it again to bring it to version 2.</source>
+        <translation>Este archivo KVTML tiene la forma antigua de la versión 1, que no se puede leer. Ábralo en KWordQuiz o Parley y guárdelo de nuevo para pasarlo a la versión 2.</translation>
+    </message>
+    <message>
+        <source>Entry %1</source>
+        <translation>Entrada %1</translation>
+    </message>
+    <message>
+        <source>%1: no translation</source>
+        <translation>%1: sin traducción</translation>
+    </message>
+    <message>
+        <source>This is not a Hot Potatoes JCloze file.</source>
+        <translation>Este no es un archivo JCloze de Hot Potatoes.</translation>
+    </message>
+    <message>
+        <source>The exercise holds no gap-fill text.</source>
+        <translation>El ejercicio no contiene texto con huecos.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Sentence %1</source>
+        <translation>Frase %1</translation>
+    </message>
+    <message>
+        <source>%1: a gap has no answer</source>
+        <translation>%1: un hueco no tiene respuesta</translation>
+    </message>
+    <message>
+        <source>This is not a Hot Potatoes JMatch file.</source>
+        <translation>Este no es un archivo JMatch de Hot Potatoes.</translation>
+    </message>
+    <message>
+        <source>The exercise holds no matching pairs.</source>
+        <translation>El ejercicio no contiene parejas para relacionar.</translation>
+    </message>
+    <message>
+        <source>Pair %1</source>
+        <translation>Pareja %1</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <translation>%1: vacía</translation>
+    </message>
+    <message>
+        <source>%1: an extra answer without a left item</source>
+        <translation>%1: una respuesta de más sin elemento izquierdo</translation>
+    </message>
+    <message>
+        <source>%1: no right item</source>
+        <translation>%1: sin elemento derecho</translation>
     </message>
 </context>
 <context>
@@ -1106,6 +1307,164 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>Random Output</source>
         <translation>Salida aleatoria</translation>
+    </message>
+    <message>
+        <source>Im&amp;port...</source>
+        <translation>Im&amp;portar...</translation>
+    </message>
+    <message>
+        <source>Add the words of a spreadsheet (CSV, TSV), KVTML or Hot Potatoes file to the current database.</source>
+        <translation>Añadir a la base de datos actual las palabras de una hoja de cálculo (CSV, TSV), un archivo KVTML o de Hot Potatoes.</translation>
+    </message>
+    <message>
+        <source>Import word list</source>
+        <translation>Importar lista de palabras</translation>
+    </message>
+    <message>
+        <source>Word lists (*.csv *.tsv *.txt *.kvtml *.jcl *.jmt);;Spreadsheet text (*.csv *.tsv *.txt);;KVTML vocabulary files (*.kvtml);;Hot Potatoes JCloze files (*.jcl);;Hot Potatoes JMatch files (*.jmt);;All files (*)</source>
+        <translation>Listas de palabras (*.csv *.tsv *.txt *.kvtml *.jcl *.jmt);;Texto de hoja de cálculo (*.csv *.tsv *.txt);;Archivos de vocabulario KVTML (*.kvtml);;Archivos JCloze de Hot Potatoes (*.jcl);;Archivos JMatch de Hot Potatoes (*.jmt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import cancelled.</source>
+        <translation>Importación cancelada.</translation>
+    </message>
+    <message>
+        <source>It holds no headwords.</source>
+        <translation>No contiene palabras clave.</translation>
+    </message>
+    <message>
+        <source>Import failed</source>
+        <translation>Error de importación</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+%2</source>
+        <translation>No se importó nada de %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+A temporary file could not be written: %2</source>
+        <translation>No se importó nada de %1.
+No se pudo escribir un archivo temporal: %2</translation>
+    </message>
+    <message>
+        <source>Import completed.</source>
+        <translation>Importación terminada.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>This is not a word list that can be imported.</source>
+        <translation>Esta no es una lista de palabras que se pueda importar.</translation>
+    </message>
+    <message>
+        <source>Imported from %1:</source>
+        <translation>Importado de %1:</translation>
+    </message>
+    <message>
+        <source>Headwords: %1 (%2 new, %3 merged into headwords already there)</source>
+        <translation>Palabras clave: %1 (%2 nuevas, %3 fusionadas con palabras clave ya presentes)</translation>
+    </message>
+    <message>
+        <source>Sentences: %1 (%2 new, %3 already there)</source>
+        <translation>Frases: %1 (%2 nuevas, %3 ya presentes)</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Importación terminada</translation>
+    </message>
+    <message>
+        <source>Nothing was skipped.</source>
+        <translation>No se omitió nada.</translation>
+    </message>
+    <message>
+        <source>... and %1 more (see the details)</source>
+        <translation>... y %1 más (vea los detalles)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Omitidos: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Answer key</source>
+        <translation>Clave de &amp;respuestas</translation>
+    </message>
+    <message>
+        <source>Shuffle word &amp;list</source>
+        <translation>Mezclar la lista de &amp;palabras</translation>
+    </message>
+    <message>
+        <source>Add an answer key to the output: the answers of each question, in order.</source>
+        <translation>Añadir una clave de respuestas a la salida: las respuestas de cada pregunta, en orden.</translation>
+    </message>
+    <message>
+        <source>Shu&amp;ffle word list</source>
+        <translation>Mezclar la lista de &amp;palabras</translation>
+    </message>
+    <message>
+        <source>Shuffle the word list, and list each key word once.</source>
+        <translation>Mezclar la lista de palabras y poner cada palabra clave una sola vez.</translation>
+    </message>
+    <message>
+        <source>&amp;PDF document</source>
+        <translation>Documento P&amp;DF</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a PDF document, ready to print.</source>
+        <translation>Exportar las frases de la salida actual para crear un documento PDF listo para imprimir.</translation>
+    </message>
+    <message>
+        <source>Save PDF document</source>
+        <translation>Guardar documento PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Problem saving PDF document</source>
+        <translation>Problema al guardar el documento PDF</translation>
+    </message>
+    <message>
+        <source>Unable to save the PDF document to 
+</source>
+        <translation>No se puede guardar el documento PDF en 
+</translation>
+    </message>
+    <message>
+        <source>Open PDF document</source>
+        <translation>Abrir documento PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print the current output sentences as an exercise sheet, with a preview first.</source>
+        <translation>Imprimir las frases de la salida actual como hoja de ejercicios, con una vista previa antes.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Moodle quiz (&amp;XML)</source>

@@ -54,6 +54,65 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
 </context>
 <context>
+    <name>DlgImportCsv</name>
+    <message>
+        <source>Import spreadsheet text</source>
+        <translation>Importer un tableau texte</translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the headwords and the column that holds the example sentences.</source>
+        <translation>Choisissez la colonne des mots-clés et celle des phrases d’exemple.</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Semicolon ( ; )</source>
+        <translation>Point-virgule ( ; )</translation>
+    </message>
+    <message>
+        <source>Comma ( , )</source>
+        <translation>Virgule ( , )</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>&amp;Séparateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Headword column:</source>
+        <translation>Colonne des &amp;mots-clés :</translation>
+    </message>
+    <message>
+        <source>S&amp;entence column:</source>
+        <translation>Colonne des p&amp;hrases :</translation>
+    </message>
+    <message>
+        <source>The &amp;first row names the columns</source>
+        <translation>La &amp;première ligne nomme les colonnes</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>(none: headwords only)</source>
+        <translation>(aucune : mots-clés seuls)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>Column %1: %2</source>
+        <translation>Colonne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Rows to import: %1</source>
+        <translation>Lignes à importer : %1</translation>
+    </message>
+</context>
+<context>
     <name>DlgInteractivePage</name>
     <message>
         <source>Interactive web page</source>
@@ -117,6 +176,49 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>Allow &amp;multiple sentences with the same word</source>
         <translation>Autoriser &amp;plusieurs phrases avec le même mot</translation>
+    </message>
+    <message>
+        <source>&amp;Add to the output list</source>
+        <translation>&amp;Ajouter à la liste de sortie</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseRender</name>
+    <message>
+        <source>Answer key</source>
+        <translation>Corrigé</translation>
+    </message>
+    <message>
+        <source>Word bank:</source>
+        <translation>Banque de mots :</translation>
+    </message>
+    <message>
+        <source>Gap-fill exercise</source>
+        <translation>Texte à trous</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Read each sentence and write the missing word in the gap.</source>
+        <translation>Lis chaque phrase et écris le mot manquant dans le trou.</translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap.</source>
+        <translation>Choisis tes réponses dans la banque de mots : chaque mot remplit un trou.</translation>
+    </message>
+    <message>
+        <source>Word bank</source>
+        <translation>Banque de mots</translation>
+    </message>
+    <message>
+        <source>Sentences</source>
+        <translation>Phrases</translation>
     </message>
 </context>
 <context>
@@ -249,6 +351,105 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
 </context>
 <context>
+    <name>LxdImport</name>
+    <message>
+        <source>This is not a text file.</source>
+        <translation>Ce n’est pas un fichier texte.</translation>
+    </message>
+    <message>
+        <source>The quoted field that begins in line %1 is never closed.</source>
+        <translation>Le champ entre guillemets qui commence à la ligne %1 n’est jamais fermé.</translation>
+    </message>
+    <message>
+        <source>The import was cancelled.</source>
+        <translation>L’importation a été annulée.</translation>
+    </message>
+    <message>
+        <source>Row %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>%1: no headword</source>
+        <translation>%1 : pas de mot-clé</translation>
+    </message>
+    <message>
+        <source>%1: the headword contains &quot;&amp;&amp;&amp;&quot;, which a database file cannot hold</source>
+        <translation>%1 : le mot-clé contient « &amp;&amp;&amp; », qu’un fichier de base ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>%1: the sentence contains &quot;&amp;&amp;&amp;&quot;, which a database file cannot hold</source>
+        <translation>%1 : la phrase contient « &amp;&amp;&amp; », qu’un fichier de base ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>%1: the same sentence came earlier for &quot;%2&quot;</source>
+        <translation>%1 : la même phrase est déjà venue pour « %2 »</translation>
+    </message>
+    <message>
+        <source>The file is not well-formed XML (line %1: %2).</source>
+        <translation>Le fichier n’est pas du XML bien formé (ligne %1 : %2).</translation>
+    </message>
+    <message>
+        <source>This is not a KVTML file.</source>
+        <translation>Ce n’est pas un fichier KVTML.</translation>
+    </message>
+    <message>
+        <source>This KVTML file has the older form of version 1, which cannot be read. Open it in KWordQuiz or Parley and save it again to bring it to version 2.</source>
+        <translation>Ce fichier KVTML a l’ancienne forme de la version 1, qui ne peut pas être lue. Ouvrez-le dans KWordQuiz ou Parley et enregistrez-le de nouveau pour le passer en version 2.</translation>
+    </message>
+    <message>
+        <source>Entry %1</source>
+        <translation>Entrée %1</translation>
+    </message>
+    <message>
+        <source>%1: no translation</source>
+        <translation>%1 : pas de traduction</translation>
+    </message>
+    <message>
+        <source>This is not a Hot Potatoes JCloze file.</source>
+        <translation>Ce n’est pas un fichier JCloze de Hot Potatoes.</translation>
+    </message>
+    <message>
+        <source>The exercise holds no gap-fill text.</source>
+        <translation>L’exercice ne contient pas de texte à trous.</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Sentence %1</source>
+        <translation>Phrase %1</translation>
+    </message>
+    <message>
+        <source>%1: a gap has no answer</source>
+        <translation>%1 : un trou n’a pas de réponse</translation>
+    </message>
+    <message>
+        <source>This is not a Hot Potatoes JMatch file.</source>
+        <translation>Ce n’est pas un fichier JMatch de Hot Potatoes.</translation>
+    </message>
+    <message>
+        <source>The exercise holds no matching pairs.</source>
+        <translation>L’exercice ne contient pas de paires à associer.</translation>
+    </message>
+    <message>
+        <source>Pair %1</source>
+        <translation>Paire %1</translation>
+    </message>
+    <message>
+        <source>%1: empty</source>
+        <translation>%1 : vide</translation>
+    </message>
+    <message>
+        <source>%1: an extra answer without a left item</source>
+        <translation>%1 : une réponse en plus sans élément à gauche</translation>
+    </message>
+    <message>
+        <source>%1: no right item</source>
+        <translation>%1 : pas d’élément à droite</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -283,7 +484,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation>Monter (&amp;haut)</translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Move the selected sentence(s) up in the list.</source>
@@ -291,7 +492,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>Move &amp;down</source>
-        <translation>Descendre (&amp;bas)</translation>
+        <translation>&amp;Descendre</translation>
     </message>
     <message>
         <source>Move the selected sentence(s) down in the list.</source>
@@ -607,7 +808,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À &amp;propos de</translation>
+        <translation>À p&amp;ropos de</translation>
     </message>
     <message>
         <source>Show information about the application.</source>
@@ -1106,6 +1307,164 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>Random Output</source>
         <translation>Sortie aléatoire</translation>
+    </message>
+    <message>
+        <source>Im&amp;port...</source>
+        <translation>Im&amp;porter...</translation>
+    </message>
+    <message>
+        <source>Add the words of a spreadsheet (CSV, TSV), KVTML or Hot Potatoes file to the current database.</source>
+        <translation>Ajouter à la base actuelle les mots d’un tableau (CSV, TSV), d’un fichier KVTML ou Hot Potatoes.</translation>
+    </message>
+    <message>
+        <source>Import word list</source>
+        <translation>Importer une liste de mots</translation>
+    </message>
+    <message>
+        <source>Word lists (*.csv *.tsv *.txt *.kvtml *.jcl *.jmt);;Spreadsheet text (*.csv *.tsv *.txt);;KVTML vocabulary files (*.kvtml);;Hot Potatoes JCloze files (*.jcl);;Hot Potatoes JMatch files (*.jmt);;All files (*)</source>
+        <translation>Listes de mots (*.csv *.tsv *.txt *.kvtml *.jcl *.jmt);;Tableau texte (*.csv *.tsv *.txt);;Fichiers de vocabulaire KVTML (*.kvtml);;Fichiers JCloze de Hot Potatoes (*.jcl);;Fichiers JMatch de Hot Potatoes (*.jmt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import cancelled.</source>
+        <translation>Importation annulée.</translation>
+    </message>
+    <message>
+        <source>It holds no headwords.</source>
+        <translation>Il ne contient aucun mot-clé.</translation>
+    </message>
+    <message>
+        <source>Import failed</source>
+        <translation>Échec de l’importation</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+%2</source>
+        <translation>Rien n’a été importé de %1.
+%2</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1.
+A temporary file could not be written: %2</source>
+        <translation>Rien n’a été importé de %1.
+Un fichier temporaire n’a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>Import completed.</source>
+        <translation>Importation terminée.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Le fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>This is not a word list that can be imported.</source>
+        <translation>Ce n’est pas une liste de mots importable.</translation>
+    </message>
+    <message>
+        <source>Imported from %1:</source>
+        <translation>Importé de %1 :</translation>
+    </message>
+    <message>
+        <source>Headwords: %1 (%2 new, %3 merged into headwords already there)</source>
+        <translation>Mots-clés : %1 (%2 nouveaux, %3 fusionnés avec des mots-clés déjà présents)</translation>
+    </message>
+    <message>
+        <source>Sentences: %1 (%2 new, %3 already there)</source>
+        <translation>Phrases : %1 (%2 nouvelles, %3 déjà présentes)</translation>
+    </message>
+    <message>
+        <source>Import complete</source>
+        <translation>Importation terminée</translation>
+    </message>
+    <message>
+        <source>Nothing was skipped.</source>
+        <translation>Rien n’a été ignoré.</translation>
+    </message>
+    <message>
+        <source>... and %1 more (see the details)</source>
+        <translation>... et %1 autres (voir les détails)</translation>
+    </message>
+    <message>
+        <source>Skipped: %1</source>
+        <translation>Ignorés : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Answer key</source>
+        <translation>Co&amp;rrigé</translation>
+    </message>
+    <message>
+        <source>Shuffle word &amp;list</source>
+        <translation>Mélanger la li&amp;ste de mots</translation>
+    </message>
+    <message>
+        <source>Add an answer key to the output: the answers of each question, in order.</source>
+        <translation>Ajouter un corrigé à la sortie : les réponses de chaque question, dans l&apos;ordre.</translation>
+    </message>
+    <message>
+        <source>Shu&amp;ffle word list</source>
+        <translation>Mélanger la li&amp;ste de mots</translation>
+    </message>
+    <message>
+        <source>Shuffle the word list, and list each key word once.</source>
+        <translation>Mélanger la liste de mots et n&apos;y mettre chaque mot clé qu&apos;une fois.</translation>
+    </message>
+    <message>
+        <source>&amp;PDF document</source>
+        <translation>Document P&amp;DF</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences to create a PDF document, ready to print.</source>
+        <translation>Exporter les phrases de la sortie actuelle pour créer un document PDF prêt à imprimer.</translation>
+    </message>
+    <message>
+        <source>Save PDF document</source>
+        <translation>Enregistrer le document PDF</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Problem saving PDF document</source>
+        <translation>Problème d&apos;enregistrement du document PDF</translation>
+    </message>
+    <message>
+        <source>Unable to save the PDF document to 
+</source>
+        <translation>Impossible d&apos;enregistrer le document PDF sous 
+</translation>
+    </message>
+    <message>
+        <source>Open PDF document</source>
+        <translation>Ouvrir le document PDF</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print the current output sentences as an exercise sheet, with a preview first.</source>
+        <translation>Imprimer les phrases de la sortie actuelle sous forme de fiche d&apos;exercice, avec un aperçu d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercice</translation>
     </message>
     <message>
         <source>Moodle quiz (&amp;XML)</source>

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testutil.h"
 
+#include "app/mainwindow.h"
+#include "exercise/randomsource.h"
+#include "util/zelconfirm.h"
+#include "util/zelfiledialog.h"
+
 #include <QFile>
 
 namespace TestUtil {
@@ -12,6 +17,15 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
     return path;
+}
+
+void resetHooks()
+{
+    ZelFileDialog::reset();
+    ZelConfirm::setRunner({});
+    RandomSource::setSeedOverride(std::nullopt);
+    MainWindow::setCommandLineForTesting({});
+    MainWindow::setTemplateFolderForTesting(QString());
 }
 
 QByteArray readFile(const QString &path)

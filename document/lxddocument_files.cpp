@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The file commands of the document: the rules about which files are read, how an append is
+// resolved, and what each command does to the modified flag and the undo history.
+#include "document/lxddocument.h"
+
+#include "data/lxddatabase.h"
+
+#include <QDomDocument>
+#include <QDomElement>
+#include <QFile>
+#include <QStringConverter>
+#include <QUndoStack>
+
+namespace {
+
+// The format version the program writes its database files in.
+constexpr int DatabaseFileVersion = 3;
+
+const char *const RootElementName = "lexivane-vocabulary-database";
+
+// Runs a data operation that reads or writes a file; an exception raised inside counts as a failure.
+template<typename Operation>
+bool guarded(Operation operation)
+{
+    try {
+        return operation();
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace
+
+// A database file is text. A zero byte never occurs in one, unless it is UTF-16 or UTF-32, which start
+// with a byte-order mark; a file with zero bytes among its first bytes is a picture, an archive, a
+// word-processor document, and reading it line by line would only fill the database with rubbish.
+bool LxdDocument::isBinaryFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return false; // the load itself reports a file that cannot be read
+    const QByteArray head = file.read(64 * 1024);
+    if (QStringConverter::encodingForData(head))
+        return false;
+    return head.contains('\0');
+}
+
+LxdDocument::FileResult LxdDocument::open(const QString &fileName)
+{
+    if (isBinaryFile(fileName))
+        return NotDatabase;
+    // An empty name comes from the first recent-file entry when the list is empty.
+    const bool loaded = guarded([&] {
+        m_database->clear();
+        return !fileName.isEmpty() && m_database->loadText(fileName);
+    });
+    if (!loaded) {
+        // The old content is gone; as an unmodified database the empty one is as harmless as a new one.
+        guarded([&] {
+            m_database->clear();
+            return true;
+        });
+        m_database->setModified(false);
+    }
+    clearHistory();
+    return loaded ? Done : Failed;
+}
+
+LxdDocument::FileResult LxdDocument::append(const QString &fileName, LxdAppendQuestions *questions)
+{
+    if (isBinaryFile(fileName))
+        return NotDatabase;
+    beginAppend();
+    int read = LxdDatabase::AppendFailed;
+    guarded([&] {
+        read = m_database->appendFile(fileName);
+        return true;
+    });
+    if (read == LxdDatabase::AppendFailed)
+        return Failed; // nothing was read, and the database stays as it was
+
+    FileResult result = Done;
+    if (read == LxdDatabase::AppendHasDuplicates) {
+        int mode = -1;
+        if (questions && questions->confirmRepeatedHeadwords())
+            mode = questions->chooseMergeOrKeep();
+        if (mode != LxdDatabase::MergeDuplicates && mode != LxdDatabase::KeepDuplicates) {
+            result = Cancelled;
+        } else {
+            if (mode == LxdDatabase::MergeDuplicates)
+                beginMerge();
+            if (!guarded([&] { return m_database->resolveAppend(mode); }))
+                result = MergeFailed;
+        }
+    }
+    return result;
+}
+
+bool LxdDocument::save(const QString &fileName)
+{
+    if (!guarded([&] { return m_database->saveText(fileName, DatabaseFileVersion); }))
+        return false;
+    setClean();
+    return true;
+}
+
+QString LxdDocument::backupName(const QString &fileName)
+{
+    return fileName + QLatin1String(".bak");
+}
+
+bool LxdDocument::backup(const QString &fileName)
+{
+    // A backup is a copy for safety, not a save of the database file: edits not yet saved must still
+    // be offered for saving, so the modified flag that writing clears is put back.
+    const bool wasModified = m_database->isModified();
+    const bool written
+        = guarded([&] { return m_database->saveText(backupName(fileName), DatabaseFileVersion); });
+    m_database->setModified(wasModified);
+    return written;
+}
+
+// Once written or read, the document tree is of no further use; for a large database it takes more
+// memory than the database itself.
+static void releaseXmlTree(LxdDatabase *database)
+{
+    guarded([&] {
+        if (QDomDocument *tree = database->domDocument())
+            tree->clear();
+        return true;
+    });
+}
+
+bool LxdDocument::exportXml(const QString &fileName)
+{
+    const bool saved
+        = guarded([&] { return m_database->saveXml(fileName, LxdDatabase::applicationFormatVersion()); });
+    releaseXmlTree(m_database);
+    return saved;
+}
+
+bool LxdDocument::importXml(const QString &fileName)
+{
+    guarded([&] {
+        m_database->clear();
+        return true;
+    });
+    // A well-formed file of another kind would import as an empty database without a word; it is
+    // reported like a file that cannot be read.
+    const bool imported = guarded([&] {
+        QDomDocument *tree = m_database->domDocument();
+        return m_database->loadXml(fileName) && tree
+            && tree->documentElement().tagName() == QLatin1String(RootElementName);
+    });
+    releaseXmlTree(m_database);
+    if (!imported) {
+        guarded([&] {
+            m_database->clear();
+            return true;
+        });
+        m_database->setModified(false);
+    }
+    clearHistory();
+    return imported;
+}
