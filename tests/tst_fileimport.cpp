@@ -177,9 +177,10 @@ void TestFileImport::importsEachFormat_data()
         << "examples.kvtml"
         << ""
         << "" << QList<int> {3, 3, 2, 2} << "Skipped: 1\nEntry 3: no headword";
-    QTest::addRow("KVTML from KWordQuiz") << "kwordquiz-fill_in_the_blank.kvtml"
+    // Short headwords ("one", "six") must survive the way through the database file's line form.
+    QTest::addRow("KVTML from KWordQuiz") << "kwordquiz-example.kvtml"
                                           << ""
-                                          << "" << QList<int> {15, 15, 0, 0} << none;
+                                          << "" << QList<int> {9, 9, 0, 0} << none;
     QTest::addRow("JCloze") << "passage.jcl"
                             << ""
                             << "" << QList<int> {1, 1, 3, 3} << "Skipped: 1\nSentence 4: a gap has no answer";
