@@ -6,6 +6,7 @@
 #include "exercise/exercisemodel.h"
 #include "exercise/exerciserender.h"
 #include "exercise/interactivepage.h"
+#include "exercise/moodleexport.h"
 #include "exercise/randomsource.h"
 #include "exercise/templatefill.h"
 #include "util/zelbusycursor.h"
@@ -21,6 +22,7 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -59,6 +61,9 @@ struct MainWindow::ExportKind
     QString statusTip;
     QString helpPage; // in share/help, shown by F1 on the button
     QKeySequence shortcut;
+    // Rows that share one button: it is made by the first of them, with its text, and opens a menu
+    // of the rows' actions instead of running a kind itself.
+    const char *buttonMenuName = nullptr;
 
     // A kind that writes a file.
     QString dialogTitle;
@@ -304,6 +309,62 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     };
     table.append(k);
 
+    // Moodle: one button for the three question files, which share their help page.
+    k = ExportKind();
+    k.actionName = "actSaveAsMoodleXml";
+    k.buttonName = "btnExportMoodle";
+    k.buttonMenuName = "mnuExportMoodle";
+    k.actionText = tr("Moodle quiz (&XML)");
+    k.buttonText = tr("Moodle");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_quiz.svg");
+    k.statusTip
+        = tr("Export the current output sentences as questions for a Moodle quiz, in Moodle XML format.");
+    k.helpPage = QStringLiteral("lxv_main_exportMoodle.htm");
+    k.dialogTitle = tr("Save Moodle XML file");
+    k.dialogFilter = tr("Moodle XML files (*.xml)");
+    k.endings = QStringList {QStringLiteral(".xml")};
+    k.lastFolderKey = "lastMoodleXmlFileDir";
+    k.saveFailureTitle = tr("Problem saving Moodle XML file");
+    k.saveFailureText = tr("Unable to save the Moodle XML file to \n");
+    k.openTitle = tr("Open Moodle XML file");
+    k.write = &MoodleExport::moodleXml;
+    table.append(k);
+
+    k.actionName = "actSaveAsMoodleMatching";
+    k.actionText = tr("Moodle ma&tching question (XML)");
+    k.statusTip = tr("Export the current output sentences as one Moodle matching question, in Moodle XML "
+                     "format.");
+    k.dialogTitle = tr("Save Moodle matching question");
+    // Moodle takes no matching question of fewer than two pairs.
+    k.check = [](MainWindow &w, const ExerciseModel &model) {
+        if (MoodleExport::matchingPairCount(model) >= 2)
+            return true;
+        QMessageBox::warning(&w, tr("Moodle matching question"),
+            tr("A matching question needs at least two sentences with key words in the output list."));
+        return false;
+    };
+    k.write = &MoodleExport::matchingXml;
+    table.append(k);
+
+    k = ExportKind();
+    k.actionName = "actSaveAsMoodleGift";
+    k.buttonName = "btnExportMoodle";
+    k.buttonMenuName = "mnuExportMoodle";
+    k.actionText = tr("Moodle quiz (&GIFT)");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_quiz.svg");
+    k.statusTip = tr("Export the current output sentences as questions for a Moodle quiz, in GIFT format.");
+    k.helpPage = QStringLiteral("lxv_main_exportMoodle.htm");
+    k.dialogTitle = tr("Save GIFT file");
+    k.dialogFilter = tr("GIFT files (*.txt *.gift)");
+    // Moodle's GIFT import offers to read text files, and writes its own GIFT as .txt.
+    k.endings = QStringList {QStringLiteral(".txt"), QStringLiteral(".gift")};
+    k.lastFolderKey = "lastGiftFileDir";
+    k.saveFailureTitle = tr("Problem saving GIFT file");
+    k.saveFailureText = tr("Unable to save the GIFT file to \n");
+    k.openTitle = tr("Open GIFT file");
+    k.write = &MoodleExport::gift;
+    table.append(k);
+
     return table;
 }
 
@@ -320,8 +381,19 @@ void MainWindow::createExportControls()
 {
     exportTable = std::make_shared<const QList<ExportKind>>(makeExportKinds());
     for (const ExportKind &kind : exportKinds()) {
-        QPushButton *button = newButton(bbxExport, kind.buttonName, kind.buttonText, kind.iconPath, false);
         QAction *action = newAction(kind.actionName, kind.actionText, kind.iconPath, kind.statusTip);
+        QPushButton *button = bbxExport->findChild<QPushButton *>(QLatin1String(kind.buttonName));
+        if (!button)
+            button = newButton(bbxExport, kind.buttonName, kind.buttonText, kind.iconPath, false);
+        if (kind.buttonMenuName) {
+            QMenu *menu = button->menu();
+            if (!menu) {
+                menu = new QMenu(button);
+                menu->setObjectName(QLatin1String(kind.buttonMenuName));
+                button->setMenu(menu);
+            }
+            menu->addAction(action);
+        }
         action->setEnabled(false);
         if (!kind.shortcut.isEmpty())
             action->setShortcut(kind.shortcut);
@@ -332,7 +404,8 @@ void MainWindow::createExportControls()
         exportButtons.append(button);
         exportActions.append(action);
         const auto runKind = [this, &kind] { runExport(kind); };
-        connect(button, &QPushButton::clicked, this, runKind);
+        if (!kind.buttonMenuName)
+            connect(button, &QPushButton::clicked, this, runKind);
         connect(action, &QAction::triggered, this, runKind);
     }
 }

@@ -23,7 +23,9 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           # reading the PDF worksheets back in the tests
           poppler-utils
           # the browser test of the interactive web page, and its HTML5 check
-          chromium chromium-driver python3 python3-selenium tidy)
+          chromium chromium-driver python3 python3-selenium tidy
+          # well-formedness of the Moodle XML files, validity of the help pages
+          libxml2-utils)
 # Only for redrawing the screenshots.
 screenshot_packages=(xvfb imagemagick)
 

@@ -216,6 +216,8 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"btnExportPDF", "QPushButton"},
         {"btnPrint", "QPushButton"},
         {"btnExportInteractive", "QPushButton"},
+        {"btnExportMoodle", "QPushButton"},
+        {"mnuExportMoodle", "QMenu"},
         {"centralWidget", "QWidget"},
         {"menuBar", "QMenuBar"},
         {"statusBar", "QStatusBar"},
@@ -266,7 +268,7 @@ void TestMainWindow::initialStates()
     const QStringList disabled = {"btnDeleteWord", "btnDeleteSentence", "btnEditSentence", "btnUseSentence",
         "btnDeleteOutputSentence", "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML",
         "btnExportRTF", "btnExportJMatch", "btnExportJCloze", "btnExportPDF", "btnPrint",
-        "btnExportInteractive"};
+        "btnExportInteractive", "btnExportMoodle"};
     for (const QString &name : enabled)
         QVERIFY2(w->findChild<QPushButton *>(name)->isEnabled(), qPrintable(name));
     for (const QString &name : disabled)
@@ -319,10 +321,11 @@ void TestMainWindow::actions()
         {"actEditRedo", QKeySequence::Redo},
     };
     // Nothing to undo or redo in a window just opened.
-    const QStringList disabled = {"actEditUndo", "actEditRedo", "actDeleteWords", "actAddSentence",
-        "actDeleteSentences", "actEditSentence", "actUseSentences", "actSentencesToClipboard",
-        "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint",
-        "actSaveAsInteractive", "actRandomSentences"};
+    const QStringList disabled
+        = {"actEditUndo", "actEditRedo", "actDeleteWords", "actAddSentence", "actDeleteSentences",
+            "actEditSentence", "actUseSentences", "actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF",
+            "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive",
+            "actSaveAsMoodleXml", "actSaveAsMoodleMatching", "actSaveAsMoodleGift", "actRandomSentences"};
     const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
         "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
 
@@ -338,7 +341,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 43);
+    QCOMPARE(commands, 46);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -390,7 +393,8 @@ void TestMainWindow::menus()
     QCOMPARE(mnuExport->title(), QStringLiteral("&Export"));
     QCOMPARE(entries(mnuExport->actions()),
         QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
-            "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive"}));
+            "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive", "actSaveAsMoodleXml",
+            "actSaveAsMoodleMatching", "actSaveAsMoodleGift"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuHelp")->actions()),
         QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
 }
@@ -802,6 +806,7 @@ void TestMainWindow::contextHelpOpensPageOfFocusedControl_data()
         {"btnExportJMatch", "lxv_main_exportJMatch.htm"},
         {"btnExportJCloze", "lxv_main_exportJCloze.htm"},
         {"btnExportInteractive", "lxv_main_exportInteractive.htm"},
+        {"btnExportMoodle", "lxv_main_exportMoodle.htm"},
         {"tbrOutputUpDown", "lxv_main_outputUpDown.htm"},
         {"btnBackupDb", "lxv_main_backupDb.htm"},
         {"btnQuit", "lxv_main_quit.htm"},
@@ -890,7 +895,7 @@ void TestMainWindow::helpPagesExist()
             "chkBracketWords", "chkJumbleOrder", "chkIncludeWordList", "lwOutput", "btnDeleteOutputSentence",
             "btnClearOutputSentences", "btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF",
             "btnExportJMatch", "btnExportJCloze", "tbrOutputUpDown", "btnBackupDb", "btnQuit", "chkAnswerKey",
-            "chkShuffleWordList", "btnExportPDF", "btnPrint", "btnExportInteractive"}) {
+            "chkShuffleWordList", "btnExportPDF", "btnPrint", "btnExportInteractive", "btnExportMoodle"}) {
         opened.clear();
         auto *widget = w->findChild<QWidget *>(QLatin1String(control));
         widget->setEnabled(true);

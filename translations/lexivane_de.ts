@@ -1490,6 +1490,101 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
         <source>%1 of the imported texts held &quot;&amp;&amp;&amp;&quot;, which a database file cannot store; they were imported with it written as &quot;&amp; &amp; &amp;&quot;.</source>
         <translation>%1 der importierten Texte enthielten &quot;&amp;&amp;&amp;&quot;, was eine Datenbankdatei nicht speichern kann; sie wurden mit &quot;&amp; &amp; &amp;&quot; an dieser Stelle importiert.</translation>
     </message>
+    <message>
+        <source>Moodle quiz (&amp;XML)</source>
+        <translation>Moodle-Test (&amp;XML)</translation>
+    </message>
+    <message>
+        <source>Moodle</source>
+        <translation>Moodle</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as questions for a Moodle quiz, in Moodle XML format.</source>
+        <translation>Die aktuellen Ausgabesätze als Fragen für einen Moodle-Test im Format Moodle XML exportieren.</translation>
+    </message>
+    <message>
+        <source>Save Moodle XML file</source>
+        <translation>Moodle-XML-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Moodle XML files (*.xml)</source>
+        <translation>Moodle-XML-Dateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Problem saving Moodle XML file</source>
+        <translation>Problem beim Speichern der Moodle-XML-Datei</translation>
+    </message>
+    <message>
+        <source>Unable to save the Moodle XML file to 
+</source>
+        <translation>Die Moodle-XML-Datei kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open Moodle XML file</source>
+        <translation>Moodle-XML-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Moodle ma&amp;tching question (XML)</source>
+        <translation>Moodle-Zuordnungs&amp;frage (XML)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as one Moodle matching question, in Moodle XML format.</source>
+        <translation>Die aktuellen Ausgabesätze als eine Moodle-Zuordnungsfrage im Format Moodle XML exportieren.</translation>
+    </message>
+    <message>
+        <source>Save Moodle matching question</source>
+        <translation>Moodle-Zuordnungsfrage speichern</translation>
+    </message>
+    <message>
+        <source>Moodle matching question</source>
+        <translation>Moodle-Zuordnungsfrage</translation>
+    </message>
+    <message>
+        <source>A matching question needs at least two sentences with key words in the output list.</source>
+        <translation>Eine Zuordnungsfrage braucht mindestens zwei Sätze mit Schlüsselwörtern in der Ausgabeliste.</translation>
+    </message>
+    <message>
+        <source>Moodle quiz (&amp;GIFT)</source>
+        <translation>Moodle-Test (&amp;GIFT)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as questions for a Moodle quiz, in GIFT format.</source>
+        <translation>Die aktuellen Ausgabesätze als Fragen für einen Moodle-Test im GIFT-Format exportieren.</translation>
+    </message>
+    <message>
+        <source>Save GIFT file</source>
+        <translation>GIFT-Datei speichern</translation>
+    </message>
+    <message>
+        <source>GIFT files (*.txt *.gift)</source>
+        <translation>GIFT-Dateien (*.txt *.gift)</translation>
+    </message>
+    <message>
+        <source>Problem saving GIFT file</source>
+        <translation>Problem beim Speichern der GIFT-Datei</translation>
+    </message>
+    <message>
+        <source>Unable to save the GIFT file to 
+</source>
+        <translation>Die GIFT-Datei kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open GIFT file</source>
+        <translation>GIFT-Datei öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>MoodleExport</name>
+    <message>
+        <source>%1: matching</source>
+        <translation>%1: Zuordnung</translation>
+    </message>
+    <message>
+        <source>Match each sentence with its missing words.</source>
+        <translation>Ordnen Sie jedem Satz seine fehlenden Wörter zu.</translation>
+    </message>
 </context>
 <context>
     <name>ZelConfirm</name>

@@ -1490,6 +1490,101 @@ No se pudo escribir un archivo temporal: %2</translation>
         <source>%1 of the imported texts held &quot;&amp;&amp;&amp;&quot;, which a database file cannot store; they were imported with it written as &quot;&amp; &amp; &amp;&quot;.</source>
         <translation>%1 de los textos importados contenían &quot;&amp;&amp;&amp;&quot;, que un archivo de base de datos no puede guardar; se importaron con &quot;&amp; &amp; &amp;&quot; en su lugar.</translation>
     </message>
+    <message>
+        <source>Moodle quiz (&amp;XML)</source>
+        <translation>Cuestionario Moodle (&amp;XML)</translation>
+    </message>
+    <message>
+        <source>Moodle</source>
+        <translation>Moodle</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as questions for a Moodle quiz, in Moodle XML format.</source>
+        <translation>Exportar las frases actuales de la salida como preguntas de un cuestionario Moodle, en formato Moodle XML.</translation>
+    </message>
+    <message>
+        <source>Save Moodle XML file</source>
+        <translation>Guardar archivo Moodle XML</translation>
+    </message>
+    <message>
+        <source>Moodle XML files (*.xml)</source>
+        <translation>Archivos Moodle XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>Problem saving Moodle XML file</source>
+        <translation>Problema al guardar el archivo Moodle XML</translation>
+    </message>
+    <message>
+        <source>Unable to save the Moodle XML file to 
+</source>
+        <translation>No se puede guardar el archivo Moodle XML en 
+</translation>
+    </message>
+    <message>
+        <source>Open Moodle XML file</source>
+        <translation>Abrir archivo Moodle XML</translation>
+    </message>
+    <message>
+        <source>Moodle ma&amp;tching question (XML)</source>
+        <translation>Pregunta de empare&amp;jamiento Moodle (XML)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as one Moodle matching question, in Moodle XML format.</source>
+        <translation>Exportar las frases actuales de la salida como una pregunta de emparejamiento Moodle, en formato Moodle XML.</translation>
+    </message>
+    <message>
+        <source>Save Moodle matching question</source>
+        <translation>Guardar pregunta de emparejamiento Moodle</translation>
+    </message>
+    <message>
+        <source>Moodle matching question</source>
+        <translation>Pregunta de emparejamiento Moodle</translation>
+    </message>
+    <message>
+        <source>A matching question needs at least two sentences with key words in the output list.</source>
+        <translation>Una pregunta de emparejamiento necesita al menos dos frases con palabras clave en la lista de salida.</translation>
+    </message>
+    <message>
+        <source>Moodle quiz (&amp;GIFT)</source>
+        <translation>Cuestionario Moodle (&amp;GIFT)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as questions for a Moodle quiz, in GIFT format.</source>
+        <translation>Exportar las frases actuales de la salida como preguntas de un cuestionario Moodle, en formato GIFT.</translation>
+    </message>
+    <message>
+        <source>Save GIFT file</source>
+        <translation>Guardar archivo GIFT</translation>
+    </message>
+    <message>
+        <source>GIFT files (*.txt *.gift)</source>
+        <translation>Archivos GIFT (*.txt *.gift)</translation>
+    </message>
+    <message>
+        <source>Problem saving GIFT file</source>
+        <translation>Problema al guardar el archivo GIFT</translation>
+    </message>
+    <message>
+        <source>Unable to save the GIFT file to 
+</source>
+        <translation>No se puede guardar el archivo GIFT en 
+</translation>
+    </message>
+    <message>
+        <source>Open GIFT file</source>
+        <translation>Abrir archivo GIFT</translation>
+    </message>
+</context>
+<context>
+    <name>MoodleExport</name>
+    <message>
+        <source>%1: matching</source>
+        <translation>%1: emparejamiento</translation>
+    </message>
+    <message>
+        <source>Match each sentence with its missing words.</source>
+        <translation>Empareje cada frase con sus palabras que faltan.</translation>
+    </message>
 </context>
 <context>
     <name>ZelConfirm</name>

@@ -1490,6 +1490,101 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
         <source>%1 of the imported texts held &quot;&amp;&amp;&amp;&quot;, which a database file cannot store; they were imported with it written as &quot;&amp; &amp; &amp;&quot;.</source>
         <translation>%1 des textes importés contenaient &quot;&amp;&amp;&amp;&quot;, qu'un fichier de base ne peut pas enregistrer ; ils ont été importés avec &quot;&amp; &amp; &amp;&quot; à la place.</translation>
     </message>
+    <message>
+        <source>Moodle quiz (&amp;XML)</source>
+        <translation>Test Moodle (&amp;XML)</translation>
+    </message>
+    <message>
+        <source>Moodle</source>
+        <translation>Moodle</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as questions for a Moodle quiz, in Moodle XML format.</source>
+        <translation>Exporter les phrases actuelles de la sortie comme questions d&apos;un test Moodle, au format Moodle XML.</translation>
+    </message>
+    <message>
+        <source>Save Moodle XML file</source>
+        <translation>Enregistrer le fichier Moodle XML</translation>
+    </message>
+    <message>
+        <source>Moodle XML files (*.xml)</source>
+        <translation>Fichiers Moodle XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>Problem saving Moodle XML file</source>
+        <translation>Problème d&apos;enregistrement du fichier Moodle XML</translation>
+    </message>
+    <message>
+        <source>Unable to save the Moodle XML file to 
+</source>
+        <translation>Impossible d&apos;enregistrer le fichier Moodle XML sous 
+</translation>
+    </message>
+    <message>
+        <source>Open Moodle XML file</source>
+        <translation>Ouvrir le fichier Moodle XML</translation>
+    </message>
+    <message>
+        <source>Moodle ma&amp;tching question (XML)</source>
+        <translation>Ques&amp;tion d&apos;appariement Moodle (XML)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as one Moodle matching question, in Moodle XML format.</source>
+        <translation>Exporter les phrases actuelles de la sortie comme une question d&apos;appariement Moodle, au format Moodle XML.</translation>
+    </message>
+    <message>
+        <source>Save Moodle matching question</source>
+        <translation>Enregistrer la question d&apos;appariement Moodle</translation>
+    </message>
+    <message>
+        <source>Moodle matching question</source>
+        <translation>Question d&apos;appariement Moodle</translation>
+    </message>
+    <message>
+        <source>A matching question needs at least two sentences with key words in the output list.</source>
+        <translation>Une question d&apos;appariement demande au moins deux phrases avec des mots clés dans la liste de sortie.</translation>
+    </message>
+    <message>
+        <source>Moodle quiz (&amp;GIFT)</source>
+        <translation>Test Moodle (&amp;GIFT)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as questions for a Moodle quiz, in GIFT format.</source>
+        <translation>Exporter les phrases actuelles de la sortie comme questions d&apos;un test Moodle, au format GIFT.</translation>
+    </message>
+    <message>
+        <source>Save GIFT file</source>
+        <translation>Enregistrer le fichier GIFT</translation>
+    </message>
+    <message>
+        <source>GIFT files (*.txt *.gift)</source>
+        <translation>Fichiers GIFT (*.txt *.gift)</translation>
+    </message>
+    <message>
+        <source>Problem saving GIFT file</source>
+        <translation>Problème d&apos;enregistrement du fichier GIFT</translation>
+    </message>
+    <message>
+        <source>Unable to save the GIFT file to 
+</source>
+        <translation>Impossible d&apos;enregistrer le fichier GIFT sous 
+</translation>
+    </message>
+    <message>
+        <source>Open GIFT file</source>
+        <translation>Ouvrir le fichier GIFT</translation>
+    </message>
+</context>
+<context>
+    <name>MoodleExport</name>
+    <message>
+        <source>%1: matching</source>
+        <translation>%1 : appariement</translation>
+    </message>
+    <message>
+        <source>Match each sentence with its missing words.</source>
+        <translation>Associez chaque phrase à ses mots manquants.</translation>
+    </message>
 </context>
 <context>
     <name>ZelConfirm</name>

@@ -1,0 +1,347 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/moodleexport.h"
+
+#include <QCoreApplication>
+#include <QXmlStreamWriter>
+
+namespace {
+
+const QLatin1String kBlank("_____"); // the blank Moodle itself puts in a missing-word question
+const QLatin1String kNameGap("___");
+constexpr int kNameLength = 40;
+
+// The teacher's text as HTML that shows every character as typed. In Moodle XML braces and square
+// brackets are written as character references too: in the question text Moodle looks for
+// "{1:SHORTANSWER:" and "[[1]]" markup, which a sentence must never be taken for. (GIFT has
+// backslash escapes of its own for its markup.)
+enum class Markup { Guarded, Plain };
+
+QString htmlText(const QString &text, Markup markup = Markup::Guarded)
+{
+    const bool guarded = markup == Markup::Guarded;
+    QString html;
+    html.reserve(text.size() + text.size() / 8);
+    for (const QChar c : text) {
+        if (c == QLatin1Char('&'))
+            html += QLatin1String("&amp;");
+        else if (c == QLatin1Char('<'))
+            html += QLatin1String("&lt;");
+        else if (c == QLatin1Char('>'))
+            html += QLatin1String("&gt;");
+        else if (c == QLatin1Char('"'))
+            html += QLatin1String("&quot;");
+        else if (guarded && QStringView(u"{}[]").contains(c))
+            html += QStringLiteral("&#%1;").arg(c.unicode());
+        else
+            html += c;
+    }
+    return html;
+}
+
+// An entry as the Moodle questions ask it: key words with nothing to type are folded back into the
+// text around them.
+ExerciseQuestion askedQuestion(const ExerciseQuestion &question)
+{
+    ExerciseQuestion asked;
+    asked.entry = question.entry;
+    asked.texts.append(question.texts.value(0));
+    for (int i = 0; i < question.answers.size(); ++i) {
+        const QString &answer = question.answers.at(i);
+        if (answer.trimmed().isEmpty()) {
+            asked.texts.last() += answer + question.texts.value(i + 1);
+        } else {
+            asked.answers.append(answer);
+            asked.texts.append(question.texts.value(i + 1));
+        }
+    }
+    return asked;
+}
+
+// Short and unique: the question's number, padded so that the names sort in order, and the start
+// of the gapped sentence.
+QString questionName(int number, int count, const ExerciseQuestion &question)
+{
+    const int width = QString::number(count).size();
+    QString words = question.gappedText(kNameGap).simplified();
+    if (words.size() > kNameLength)
+        words = words.left(kNameLength - 1).trimmed() + QChar(0x2026);
+    return QStringLiteral("%1 %2").arg(number, width, 10, QLatin1Char('0')).arg(words);
+}
+
+QString keyWordsJoined(const ExerciseQuestion &question)
+{
+    return question.answers.join(QLatin1String(", "));
+}
+
+class QuizWriter
+{
+public:
+    explicit QuizWriter(QByteArray *bytes)
+        : xml(bytes)
+    {
+        xml.setAutoFormatting(true);
+        xml.setAutoFormattingIndent(2);
+        // Moodle wants the declaration alone on the very first line.
+        xml.writeStartDocument();
+        xml.writeStartElement(QStringLiteral("quiz"));
+    }
+
+    void category(const QString &name)
+    {
+        xml.writeStartElement(QStringLiteral("question"));
+        xml.writeAttribute(QStringLiteral("type"), QStringLiteral("category"));
+        xml.writeStartElement(QStringLiteral("category"));
+        // A slash in a category name is written doubled; a single one would open a subcategory.
+        xml.writeTextElement(QStringLiteral("text"),
+            QLatin1String("$course$/") + QString(name).replace(QLatin1Char('/'), QLatin1String("//")));
+        xml.writeEndElement();
+        xml.writeEndElement();
+    }
+
+    void startQuestion(const QString &type, const QString &name, const QString &html)
+    {
+        xml.writeStartElement(QStringLiteral("question"));
+        xml.writeAttribute(QStringLiteral("type"), type);
+        xml.writeStartElement(QStringLiteral("name"));
+        xml.writeTextElement(QStringLiteral("text"), name);
+        xml.writeEndElement();
+        htmlElement(QStringLiteral("questiontext"), html);
+        htmlElement(QStringLiteral("generalfeedback"), QString());
+        // A cloze question is worth the sum of its gaps, which Moodle counts itself; a description
+        // is worth nothing.
+        if (type != QLatin1String("cloze")) {
+            xml.writeTextElement(QStringLiteral("defaultgrade"),
+                type == QLatin1String("description") ? QStringLiteral("0") : QStringLiteral("1"));
+        }
+        xml.writeTextElement(QStringLiteral("penalty"), QStringLiteral("0.3333333"));
+        xml.writeTextElement(QStringLiteral("hidden"), QStringLiteral("0"));
+    }
+
+    void endQuestion() { xml.writeEndElement(); }
+
+    // HTML goes into CDATA, as Moodle's own files do; the writer splits any "]]>" itself.
+    void htmlElement(const QString &name, const QString &html)
+    {
+        xml.writeStartElement(name);
+        xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
+        text(html);
+        xml.writeEndElement();
+    }
+
+    void text(const QString &html)
+    {
+        xml.writeStartElement(QStringLiteral("text"));
+        // An empty text as <text></text>, the form Moodle's own files have.
+        if (html.isEmpty())
+            xml.writeCharacters(QString());
+        else
+            xml.writeCDATA(html);
+        xml.writeEndElement();
+    }
+
+    void subquestion(const QString &html, const QString &answer)
+    {
+        xml.writeStartElement(QStringLiteral("subquestion"));
+        xml.writeAttribute(QStringLiteral("format"), QStringLiteral("html"));
+        text(html);
+        xml.writeStartElement(QStringLiteral("answer"));
+        text(answer);
+        xml.writeEndElement();
+        xml.writeEndElement();
+    }
+
+    void element(const QString &name, const QString &value) { xml.writeTextElement(name, value); }
+    void start(const QString &name) { xml.writeStartElement(name); }
+    void end() { xml.writeEndElement(); }
+
+    void finish() { xml.writeEndDocument(); }
+
+private:
+    QXmlStreamWriter xml;
+};
+
+QString paragraph(const QString &html)
+{
+    return QLatin1String("<p>") + html + QLatin1String("</p>");
+}
+
+QString clozeHtml(const ExerciseQuestion &question)
+{
+    QString html = htmlText(question.texts.value(0));
+    for (int i = 0; i < question.answers.size(); ++i) {
+        html += QLatin1String("{1:SHORTANSWER:=") + MoodleExport::clozeAnswer(question.answers.at(i))
+            + QLatin1Char('}') + htmlText(question.texts.value(i + 1));
+    }
+    return paragraph(html);
+}
+
+} // namespace
+
+namespace MoodleExport {
+
+QString categoryName(const ExerciseModel &model)
+{
+    const QString title = model.title.trimmed();
+    return title.isEmpty() ? QStringLiteral("Lexivane") : title;
+}
+
+// Moodle reads a short-answer box up to the first "~", "#" or "}" that follows neither a backslash
+// nor "&", then decodes HTML character references in it, and last turns "\}" and "\#" into "}" and
+// "#". So "}" and "#" take their backslash, and "~", which has no backslash escape, is written as a
+// character reference. So is the backslash itself, or a key word ending in one would escape the
+// closing brace; and "&", since "&amp;" before the closing brace would hide it as well. A "*" is a
+// wildcard in short answers unless escaped.
+QString clozeAnswer(const QString &answer)
+{
+    QString text;
+    text.reserve(answer.size() + 8);
+    for (const QChar c : answer) {
+        if (QStringView(u"}#*").contains(c))
+            text += QLatin1Char('\\') + c;
+        else if (QStringView(u"~\\&{/\"<>").contains(c))
+            text += QStringLiteral("&#%1;").arg(c.unicode());
+        else
+            text += c;
+    }
+    return text;
+}
+
+QString giftEscaped(const QString &text)
+{
+    QString escaped;
+    escaped.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        if (QStringView(u"\\~=#{}:").contains(c))
+            escaped += QLatin1Char('\\') + c;
+        else if (c == QLatin1Char('\n'))
+            escaped += QLatin1String("\\n");
+        else if (c != QLatin1Char('\r'))
+            escaped += c;
+    }
+    return escaped;
+}
+
+QByteArray moodleXml(const ExerciseModel &model)
+{
+    // The drop-down lists offer the word list in its own order, the order the printed sheet shows.
+    QStringList choices;
+    for (const QString &word : model.wordBank) {
+        if (!word.trimmed().isEmpty())
+            choices.append(word);
+    }
+    const bool select = model.options.includeWordList;
+
+    QByteArray bytes;
+    QuizWriter quiz(&bytes);
+    quiz.category(categoryName(model));
+    const int count = int(model.questions.size());
+    for (int i = 0; i < count; ++i) {
+        const ExerciseQuestion question = askedQuestion(model.questions.at(i));
+        const QString name = questionName(i + 1, count, question);
+        if (question.answers.isEmpty()) {
+            quiz.startQuestion(
+                QStringLiteral("description"), name, paragraph(htmlText(question.solvedText())));
+            quiz.endQuestion();
+        } else if (!select) {
+            quiz.startQuestion(QStringLiteral("cloze"), name, clozeHtml(question));
+            quiz.endQuestion();
+        } else {
+            QString html = htmlText(question.texts.value(0));
+            for (int a = 0; a < question.answers.size(); ++a) {
+                qsizetype place = choices.indexOf(question.answers.at(a));
+                if (place < 0) {
+                    choices.append(question.answers.at(a));
+                    place = choices.size() - 1;
+                }
+                html += QStringLiteral("[[%1]]").arg(place + 1) + htmlText(question.texts.value(a + 1));
+            }
+            quiz.startQuestion(QStringLiteral("gapselect"), name, paragraph(html));
+            quiz.element(QStringLiteral("shuffleanswers"), QStringLiteral("0"));
+            for (const QString &choice : std::as_const(choices)) {
+                quiz.start(QStringLiteral("selectoption"));
+                quiz.text(htmlText(choice));
+                quiz.element(QStringLiteral("group"), QStringLiteral("1"));
+                quiz.end();
+            }
+            quiz.endQuestion();
+        }
+    }
+    quiz.finish();
+    return bytes;
+}
+
+int matchingPairCount(const ExerciseModel &model)
+{
+    int pairs = 0;
+    for (const ExerciseQuestion &question : model.questions) {
+        if (!askedQuestion(question).answers.isEmpty())
+            ++pairs;
+    }
+    return pairs;
+}
+
+QByteArray matchingXml(const ExerciseModel &model)
+{
+    if (matchingPairCount(model) < 2)
+        return QByteArray();
+
+    QByteArray bytes;
+    QuizWriter quiz(&bytes);
+    const QString category = categoryName(model);
+    quiz.category(category);
+    quiz.startQuestion(QStringLiteral("matching"),
+        QCoreApplication::translate("MoodleExport", "%1: matching").arg(category),
+        paragraph(htmlText(
+            QCoreApplication::translate("MoodleExport", "Match each sentence with its missing words."))));
+    quiz.element(QStringLiteral("shuffleanswers"), QStringLiteral("true"));
+    for (const ExerciseQuestion &entry : model.questions) {
+        const ExerciseQuestion question = askedQuestion(entry);
+        if (question.answers.isEmpty())
+            continue;
+        quiz.subquestion(
+            paragraph(htmlText(question.gappedText(kBlank))), htmlText(keyWordsJoined(question)));
+    }
+    quiz.endQuestion();
+    quiz.finish();
+    return bytes;
+}
+
+QByteArray gift(const ExerciseModel &model)
+{
+    QString text = QLatin1String("$CATEGORY: $course$/")
+        + categoryName(model).replace(QLatin1Char('/'), QLatin1String("//")) + QLatin1Char('\n');
+    const int count = int(model.questions.size());
+    for (int i = 0; i < count; ++i) {
+        const ExerciseQuestion question = askedQuestion(model.questions.at(i));
+        text += QLatin1Char('\n');
+        text += QLatin1String("::") + giftEscaped(questionName(i + 1, count, question))
+            + QLatin1String("::[html]");
+        const auto html = [](const QString &part) { return giftEscaped(htmlText(part, Markup::Plain)); };
+        if (question.answers.isEmpty()) {
+            text += html(question.solvedText()) + QLatin1Char('\n');
+            continue;
+        }
+        const QString answer = keyWordsJoined(question);
+        // "=" marks the right answer; an answer that itself starts with a percent sign would be read
+        // as a weight, and one holding "->" (which has no escape) would turn the question into a
+        // matching one wherever "=" appears, so those are given their full weight instead.
+        QString mark = QStringLiteral("=");
+        if (answer.contains(QLatin1String("->")))
+            mark = QStringLiteral("%100%");
+        else if (answer.startsWith(QLatin1Char('%')))
+            mark = QStringLiteral("=%100%");
+        const QString block = QLatin1Char('{') + mark + giftEscaped(answer) + QLatin1Char('}');
+
+        if (question.answers.size() == 1 && !question.texts.value(1).isEmpty()) {
+            text += html(question.texts.value(0)) + block + html(question.texts.value(1));
+        } else {
+            // Moodle allows one answer block per question, and one ending the text puts no blank
+            // in it: so the gaps are shown as blanks and the block follows the sentence.
+            text += html(question.gappedText(kBlank)) + QLatin1Char(' ') + block;
+        }
+        text += QLatin1Char('\n');
+    }
+    return text.toUtf8();
+}
+
+} // namespace MoodleExport
