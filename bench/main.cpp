@@ -463,8 +463,8 @@ int Bench::run()
     std::printf(
         "\nFloors: loadText against readLine + object floor; saveText against the writing floor; the\n"
         "merging append and the one long line against loadText of the appended file in this\n"
-        "process. Memory: VmRSS after\n"
-        "minus before the first loadText of a fresh process (floor: the same for the objects).\n"
+        "process. Memory: VmRSS after minus before the first loadText of a fresh process (floor:\n"
+        "the same for the objects).\n"
         "Times are wall-clock (the verdicts); the cpu ratio compares process CPU time instead, which\n"
         "other programs on the machine disturb less and which leaves out waiting for the disk.\n"
         "saveXml and loadXml run once, the rest best of %d.\n\n",
