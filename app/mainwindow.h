@@ -61,6 +61,16 @@ public:
     // The exports read their templates from `folder`; an empty one goes back to the program's own.
     static void setTemplateFolderForTesting(const QString &folder);
 
+    // What is open, for whoever needs to look without a command: the vocabulary database, the file
+    // it was read from (empty for an unnamed one) and the recent files, newest first.
+    const LxdDatabase *database() const { return db; }
+    QString currentFile() const { return curFile; }
+    QStringList recentFileList() const { return recentFiles; }
+    // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
+    // exercise options as checked.
+    QStringList outputEntries() const;
+    ExerciseOptions exerciseOptions() const;
+
 protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *event) override;
@@ -179,11 +189,6 @@ private:
     void moveSentences(bool up);
     void searchFrom(int startWord, int startSentence);
 
-    // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
-    // exercise options as checked.
-    QStringList outputEntries() const;
-    ExerciseOptions exerciseOptions() const;
-
     // Exports (mainwindow_exports.cpp): one table of export kinds, whose rows the window turns into
     // actions, buttons, menu entries, help pages and settings; one exercise model per command, built
     // from the output entries, the options and one seed, which the kind's renderer turns into its
@@ -209,7 +214,6 @@ private:
     friend class TestExports;
     friend class TestWorksheets;
     friend class TestStartup;
-    friend class TestFileImport;
 
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
