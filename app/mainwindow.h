@@ -212,7 +212,6 @@ private:
     friend class TestMainWindow;
     friend class TestFileCommands;
     friend class TestExports;
-    friend class TestStartup;
 
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
