@@ -70,6 +70,8 @@ public:
     // exercise options as checked.
     QStringList outputEntries() const;
     ExerciseOptions exerciseOptions() const;
+    // The folder the export run by the action named `actionName` offers next (the last one saved to).
+    QString lastExportFolder(const char *actionName) const;
 
 protected:
     void changeEvent(QEvent *e) override;
@@ -211,7 +213,6 @@ private:
 
     friend class TestMainWindow;
     friend class TestFileCommands;
-    friend class TestExports;
 
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
