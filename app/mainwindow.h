@@ -60,6 +60,10 @@ public:
     static void setCommandLineForTesting(const QStringList &arguments);
     // The exports read their templates from `folder`; an empty one goes back to the program's own.
     static void setTemplateFolderForTesting(const QString &folder);
+    // Names `fileName` as the open file (recent files and title follow) without reading anything.
+    void setCurrentFileForTesting(const QString &fileName) { setCurrentFile(fileName); }
+    // Puts `folder` where the file dialogs kept under `settingsKey` ("lastVocFileDir", ...) start.
+    void setLastFolderForTesting(const QString &settingsKey, const QString &folder);
 
     // What is open, for whoever needs to look without a command: the vocabulary database, the file
     // it was read from (empty for an unnamed one) and the recent files, newest first.
@@ -70,8 +74,10 @@ public:
     // exercise options as checked.
     QStringList outputEntries() const;
     ExerciseOptions exerciseOptions() const;
-    // The folder the export run by the action named `actionName` offers next (the last one saved to).
+    // The folder the export run by the action named `actionName` offers next (the last one saved to),
+    // and the one the file dialogs kept under `settingsKey` in the settings ("lastVocFileDir", ...) do.
     QString lastExportFolder(const char *actionName) const;
+    QString lastFolder(const QString &settingsKey) const;
 
 protected:
     void changeEvent(QEvent *e) override;
@@ -153,6 +159,9 @@ private:
     void undoneOrRedone();
     void updateRecentFileActions();
     QString strippedName(const QString &fullFileName);
+    // The member keeping the last folder stored under `settingsKey`; nullptr for those kept in
+    // exportFolders.
+    QString MainWindow::*lastFolderMember(const QString &settingsKey) const;
 
     void setupUserDatabase();
     void processCommandLine();
@@ -211,7 +220,6 @@ private:
     void exportOutput(const ExportKind &kind, const ExerciseModel &model);
     static QString templateFolder;
 
-    friend class TestMainWindow;
     friend class TestFileCommands;
 
     Ui::MainWindow *ui = nullptr;
