@@ -814,6 +814,35 @@ void MainWindow::changeEvent(QEvent *e)
 
 // --- Current file and recent files -------------------------------------------------------------------
 
+QString MainWindow::*MainWindow::lastFolderMember(const QString &settingsKey) const
+{
+    static const QMap<QString, QString MainWindow::*> members {
+        {QStringLiteral("lastVocFileDir"), &MainWindow::lastVocFileDir},
+        {QStringLiteral("lastXmlFileDir"), &MainWindow::lastXmlFileDir},
+        {QStringLiteral("lastRtfFileDir"), &MainWindow::lastRtfFileDir},
+        {QStringLiteral("lastXhtmlFileDir"), &MainWindow::lastXhtmlFileDir},
+        {QStringLiteral("lastJclFileDir"), &MainWindow::lastJclFileDir},
+        {QStringLiteral("lastJmtFileDir"), &MainWindow::lastJmtFileDir},
+        {QStringLiteral("lastImportFileDir"), &MainWindow::lastImportFileDir},
+    };
+    return members.value(settingsKey, nullptr);
+}
+
+QString MainWindow::lastFolder(const QString &settingsKey) const
+{
+    QString MainWindow::*member = lastFolderMember(settingsKey);
+    return member ? this->*member : exportFolders.value(settingsKey);
+}
+
+void MainWindow::setLastFolderForTesting(const QString &settingsKey, const QString &folder)
+{
+    QString MainWindow::*member = lastFolderMember(settingsKey);
+    if (member)
+        this->*member = folder;
+    else
+        exportFolders[settingsKey] = folder;
+}
+
 void MainWindow::setCurrentFile(const QString &fileName)
 {
     curFile = fileName;

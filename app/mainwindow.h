@@ -60,6 +60,24 @@ public:
     static void setCommandLineForTesting(const QStringList &arguments);
     // The exports read their templates from `folder`; an empty one goes back to the program's own.
     static void setTemplateFolderForTesting(const QString &folder);
+    // Names `fileName` as the open file (recent files and title follow) without reading anything.
+    void setCurrentFileForTesting(const QString &fileName) { setCurrentFile(fileName); }
+    // Puts `folder` where the file dialogs kept under `settingsKey` ("lastVocFileDir", ...) start.
+    void setLastFolderForTesting(const QString &settingsKey, const QString &folder);
+
+    // What is open, for whoever needs to look without a command: the vocabulary database, the file
+    // it was read from (empty for an unnamed one) and the recent files, newest first.
+    const LxdDatabase *database() const { return db; }
+    QString currentFile() const { return curFile; }
+    QStringList recentFileList() const { return recentFiles; }
+    // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
+    // exercise options as checked.
+    QStringList outputEntries() const;
+    ExerciseOptions exerciseOptions() const;
+    // The folder the export run by the action named `actionName` offers next (the last one saved to),
+    // and the one the file dialogs kept under `settingsKey` in the settings ("lastVocFileDir", ...) do.
+    QString lastExportFolder(const char *actionName) const;
+    QString lastFolder(const QString &settingsKey) const;
 
 protected:
     void changeEvent(QEvent *e) override;
@@ -141,6 +159,9 @@ private:
     void undoneOrRedone();
     void updateRecentFileActions();
     QString strippedName(const QString &fullFileName);
+    // The member keeping the last folder stored under `settingsKey`; nullptr for those kept in
+    // exportFolders.
+    QString MainWindow::*lastFolderMember(const QString &settingsKey) const;
 
     void setupUserDatabase();
     void processCommandLine();
@@ -179,11 +200,6 @@ private:
     void moveSentences(bool up);
     void searchFrom(int startWord, int startSentence);
 
-    // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
-    // exercise options as checked.
-    QStringList outputEntries() const;
-    ExerciseOptions exerciseOptions() const;
-
     // Exports (mainwindow_exports.cpp): one table of export kinds, whose rows the window turns into
     // actions, buttons, menu entries, help pages and settings; one exercise model per command, built
     // from the output entries, the options and one seed, which the kind's renderer turns into its
@@ -204,12 +220,7 @@ private:
     void exportOutput(const ExportKind &kind, const ExerciseModel &model);
     static QString templateFolder;
 
-    friend class TestMainWindow;
     friend class TestFileCommands;
-    friend class TestExports;
-    friend class TestWorksheets;
-    friend class TestStartup;
-    friend class TestFileImport;
 
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;

@@ -415,6 +415,12 @@ QString &MainWindow::exportFolder(const ExportKind &kind)
     return kind.lastFolder ? this->*kind.lastFolder : exportFolders[QLatin1String(kind.lastFolderKey)];
 }
 
+QString MainWindow::lastExportFolder(const char *actionName) const
+{
+    const ExportKind &kind = exportKind(actionName);
+    return kind.lastFolder ? this->*kind.lastFolder : exportFolders.value(QLatin1String(kind.lastFolderKey));
+}
+
 void MainWindow::readExportFolders(const QSettings &settings, const QString &defaultFolder)
 {
     for (const ExportKind &kind : exportKinds()) {

@@ -70,9 +70,8 @@ struct ExportCase
     QString saveFailureTitle;
     QString saveFailureText;
     QString openTitle;
-    QString MainWindow::*lastFolder;
-    QPushButton *MainWindow::*button;
-    QAction *MainWindow::*action;
+    const char *button; // object names of the controls that run it
+    const char *action;
 };
 
 class TestExports : public QObject
@@ -143,23 +142,22 @@ QList<ExportCase> TestExports::exportCases()
         {QStringLiteral("RTF"), QStringLiteral("Save RTF file"), QStringLiteral("RTF files (*.rtf)"),
             QStringLiteral(".rtf"), QStringLiteral("rtf_exercise.rtf"),
             QStringLiteral("Problem saving RTF file"), QStringLiteral("Unable to save the RTF file to \n"),
-            QStringLiteral("Open RTF file"), &MainWindow::lastRtfFileDir, &MainWindow::btnExportRTF,
-            &MainWindow::actSaveAsRTF},
+            QStringLiteral("Open RTF file"), "btnExportRTF", "actSaveAsRTF"},
         {QStringLiteral("XHTML"), QStringLiteral("Save XHTML file"),
             QStringLiteral("Web page files (*.htm *.html *.xhtml)"), QStringLiteral(".htm"),
             QStringLiteral("xhtml_exercise.htm"), QStringLiteral("Problem saving XHTML file"),
             QStringLiteral("Unable to save the XHTML file to \n"), QStringLiteral("Open XHTML file"),
-            &MainWindow::lastXhtmlFileDir, &MainWindow::btnExportXHTML, &MainWindow::actSaveAsXHTML},
+            "btnExportXHTML", "actSaveAsXHTML"},
         {QStringLiteral("JMatch"), QStringLiteral("Save JMatch file"), QStringLiteral("JMatch files (*.jmt)"),
             QStringLiteral(".jmt"), QStringLiteral("jmatch_exercise.jmt"),
             QStringLiteral("Problem saving JMatch file"),
             QStringLiteral("Unable to save the JMatch file to \n"), QStringLiteral("Open JMatch file"),
-            &MainWindow::lastJmtFileDir, &MainWindow::btnExportJMatch, &MainWindow::actSaveAsJMatch},
+            "btnExportJMatch", "actSaveAsJMatch"},
         {QStringLiteral("JCloze"), QStringLiteral("Save JCloze file"), QStringLiteral("JCloze files (*.jcl)"),
             QStringLiteral(".jcl"), QStringLiteral("jcloze_exercise.jcl"),
             QStringLiteral("Problem saving JCloze file"),
             QStringLiteral("Unable to save the JCloze file to \n"), QStringLiteral("Open JCloze file"),
-            &MainWindow::lastJclFileDir, &MainWindow::btnExportJCloze, &MainWindow::actSaveAsJCloze},
+            "btnExportJCloze", "actSaveAsJCloze"},
     };
 }
 
@@ -218,9 +216,9 @@ void TestExports::cleanup()
 std::unique_ptr<MainWindow> TestExports::window(const QStringList &entries)
 {
     auto w = std::make_unique<MainWindow>();
-    w->lwOutput->addItems(entries);
-    w->updateOutputCount();
-    w->chkJumbleOrder->setChecked(false);
+    TestUtil::child<QListWidget>(w.get(), "lwOutput")->addItems(entries);
+    QMetaObject::invokeMethod(w.get(), "updateOutputCount");
+    TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
     return w;
 }
 
@@ -228,7 +226,7 @@ void TestExports::runExport(MainWindow &w, const ExportCase &kind, const QString
     const QList<QMessageBox::StandardButton> &answers)
 {
     ZelFileDialog::setNextFileName(name);
-    QPushButton *button = w.*kind.button;
+    QPushButton *button = TestUtil::child<QPushButton>(&w, kind.button);
     QVERIFY(button->isEnabled());
     answeringBoxes(answers, [button] { button->click(); });
     QCOMPARE(ZelFileDialog::lastRequest().kind, ZelFileDialog::Save);
@@ -319,7 +317,7 @@ void TestExports::dialogEndingsAndOpenQuestion()
     const ExportCase kind = exportCase(slot);
 
     auto w = window(twoEntries);
-    const QString startFolder = (*w).*kind.lastFolder;
+    const QString startFolder = w->lastExportFolder(kind.action);
     QVERIFY(!startFolder.isEmpty());
     QVERIFY(QDir().mkpath(dir->filePath(QStringLiteral("out"))));
     runExport(*w, kind, dir->filePath(QStringLiteral("out/") + typed), {QMessageBox::No});
@@ -343,7 +341,7 @@ void TestExports::dialogEndingsAndOpenQuestion()
 
     // The next dialog of this export starts in the folder of the file just written.
     const QString outFolder = QFileInfo(dir->filePath(QStringLiteral("out"))).absoluteFilePath();
-    QCOMPARE((*w).*kind.lastFolder, outFolder);
+    QCOMPARE(w->lastExportFolder(kind.action), outFolder);
     runExport(*w, kind, QString());
     QCOMPARE(ZelFileDialog::lastRequest().dir, outFolder);
     QVERIFY(seen.isEmpty());
@@ -361,7 +359,7 @@ void TestExports::actionsRunTheExports()
     auto w = window(twoEntries);
     const QString target = dir->filePath(QStringLiteral("viaMenu") + kind.ending);
     ZelFileDialog::setNextFileName(target);
-    QAction *action = (*w).*kind.action;
+    QAction *action = TestUtil::child<QAction>(w.get(), kind.action);
     QVERIFY(action->isEnabled());
     answeringBoxes({QMessageBox::No}, [action] { action->trigger(); });
     QCOMPARE(ZelFileDialog::lastRequest().caption, kind.dialogTitle);
@@ -433,14 +431,14 @@ void TestExports::nothingWithoutOutputOrName()
     QFETCH(bool, withOutput);
     const ExportCase kind = exportCase(slot);
     auto w = window(withOutput ? twoEntries : QStringList());
-    const QString folder = (*w).*kind.lastFolder;
+    const QString folder = w->lastExportFolder(kind.action);
     if (withOutput)
         ZelFileDialog::setNextFileName(QString());
     answeringBoxes(
         {}, [&w, &slot] { QMetaObject::invokeMethod(w.get(), qPrintable(QStringLiteral("saveAs") + slot)); });
     QCOMPARE(ZelFileDialog::requestCount(), withOutput ? 1 : 0);
     QVERIFY(seen.isEmpty());
-    QCOMPARE((*w).*kind.lastFolder, folder);
+    QCOMPARE(w->lastExportFolder(kind.action), folder);
     QVERIFY(QDir(dir->path()).isEmpty());
 }
 
@@ -469,7 +467,7 @@ void TestExports::templateMissing()
     QVERIFY(!seen.first().busyCursor);
     QVERIFY(!QFileInfo::exists(target));
     // The folder was taken before the template failed.
-    QCOMPARE((*w).*kind.lastFolder, QFileInfo(dir->path()).absoluteFilePath());
+    QCOMPARE(w->lastExportFolder(kind.action), QFileInfo(dir->path()).absoluteFilePath());
 }
 
 void TestExports::templateNotWellFormed_data()
@@ -576,7 +574,7 @@ void TestExports::longerFileReplaced()
     const QByteArray first = TestUtil::readFile(path);
     QVERIFY(!first.contains('x' + QByteArray(50, 'x')));
 
-    delete w->lwOutput->takeItem(1);
+    delete TestUtil::child<QListWidget>(w.get(), "lwOutput")->takeItem(1);
     exportTo(*w, slot, path);
     const QByteArray second = TestUtil::readFile(path);
     QVERIFY(second.size() < first.size());
@@ -624,9 +622,9 @@ void TestExports::rtfContent()
 void TestExports::rtfWithoutWordList()
 {
     auto w = window(twoEntries);
-    w->chkIncludeWordList->setChecked(false);
-    w->chkGapWords->setChecked(false);
-    w->chkIncludeQNums->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkIncludeWordList")->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkGapWords")->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkIncludeQNums")->setChecked(false);
     const QString path = dir->filePath(QStringLiteral("exercise.rtf"));
     exportTo(*w, QStringLiteral("RTF"), path);
     const QByteArray rtf = TestUtil::readFile(path);
@@ -641,7 +639,7 @@ void TestExports::rtfWithoutWordList()
 void TestExports::xhtmlContent()
 {
     auto w = window({QStringLiteral("He [went] home."), QStringLiteral("Tom & [Jerry] <3")});
-    w->chkIncludeQNums->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkIncludeQNums")->setChecked(false);
     const QString path = dir->filePath(QStringLiteral("page.html"));
     exportTo(*w, QStringLiteral("XHTML"), path);
 
@@ -704,7 +702,7 @@ void TestExports::jmatchJumbledWithFixedSeed()
     const quint32 seed = 31337;
     RandomSource::setSeedOverride(seed);
     auto w = window(entries);
-    w->chkJumbleOrder->setChecked(true);
+    TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(true);
     const QString path = dir->filePath(QStringLiteral("match.jmt"));
     exportTo(*w, QStringLiteral("JMatch"), path);
 
@@ -757,7 +755,8 @@ void TestExports::jmatchEntriesWithoutKeyWord()
         QCOMPARE(w->statusBar()->currentMessage(), status);
         return;
     }
-    answeringBoxes({QMessageBox::Ok}, [&w] { w->btnExportJMatch->click(); });
+    answeringBoxes(
+        {QMessageBox::Ok}, [&w] { TestUtil::child<QPushButton>(w.get(), "btnExportJMatch")->click(); });
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen.first().title, QStringLiteral("Nothing to match"));
     QCOMPARE(ZelFileDialog::requestCount(), 0);
@@ -767,7 +766,7 @@ void TestExports::jmatchEntriesWithoutKeyWord()
 void TestExports::jclozeContent()
 {
     auto w = window({QStringLiteral("She [ate] an [apple]."), QStringLiteral("3 > 2")});
-    w->chkBracketWords->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkBracketWords")->setChecked(false);
     const QString path = dir->filePath(QStringLiteral("cloze.jcl"));
     exportTo(*w, QStringLiteral("JCloze"), path);
 
@@ -788,7 +787,7 @@ void TestExports::interactivePageFromTheWindow()
 {
     const QString arabic = QStringLiteral("\u0630\u0647\u0628 [\u0627\u0644\u0648\u0644\u062f].");
     auto w = window({twoEntries.at(0), arabic});
-    w->chkIncludeWordList->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkIncludeWordList")->setChecked(false);
 
     // The page's choices come first; drop-down gaps need the word list, so they are not offered.
     TestUtil::ModalAnswerer answerer;
@@ -809,7 +808,7 @@ void TestExports::interactivePageFromTheWindow()
     QCOMPARE(ZelFileDialog::lastRequest().filter, QStringLiteral("Web page files (*.html *.htm)"));
     QCOMPARE(answerer.seen().last(),
         QStringLiteral("Open interactive web page|") + OpenQuestion + QLatin1Char('|'));
-    QCOMPARE(w->exportFolders.value(QStringLiteral("lastInteractiveFileDir")), dir->path());
+    QCOMPARE(w->lastExportFolder("actSaveAsInteractive"), dir->path());
 
     const QByteArray page = TestUtil::readFile(dir->filePath(QStringLiteral("page.html")));
     QVERIFY(page.startsWith("<!DOCTYPE html>"));

@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QResource>
@@ -107,23 +108,23 @@ std::unique_ptr<MainWindow> TestFileImport::newWindow()
     auto w = std::make_unique<MainWindow>();
     w->show();
     ZelFileDialog::setNextFileName(TestUtil::writeFile(*dir, QStringLiteral("start.lxv"), StartDatabase));
-    w->actFileOpen->trigger();
+    TestUtil::child<QAction>(w.get(), "actFileOpen")->trigger();
     return w;
 }
 
 QStringList TestFileImport::content(const MainWindow &w)
 {
     QStringList lines;
-    for (int i = 0; i < w.db->itemCount(); ++i)
-        lines.append(w.db->itemAt(i)->toFileText(3));
+    for (int i = 0; i < w.database()->itemCount(); ++i)
+        lines.append(w.database()->itemAt(i)->toFileText(3));
     return lines;
 }
 
 int TestFileImport::sentenceTotal(const MainWindow &w)
 {
     int n = 0;
-    for (int i = 0; i < w.db->itemCount(); ++i)
-        n += w.db->sentenceCount(i);
+    for (int i = 0; i < w.database()->itemCount(); ++i)
+        n += w.database()->sentenceCount(i);
     return n;
 }
 
@@ -220,7 +221,7 @@ void TestFileImport::importsEachFormat()
     }
     answers->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(fixture(file));
-    w->actFileImport->trigger();
+    TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
 
     QCOMPARE(answers->pending(), 0);
     const QStringList seen = answers->seen();
@@ -237,7 +238,7 @@ void TestFileImport::importsEachFormat()
                                  .arg(skipped);
     QCOMPARE(seen.last(), expected);
     // What the report says came in is what the database gained, and nothing was lost.
-    QCOMPARE(w->db->itemCount(), int(before.size()) + newHeadwords);
+    QCOMPARE(w->database()->itemCount(), int(before.size()) + newHeadwords);
     QCOMPARE(sentenceTotal(*w), sentencesBefore + newSentences);
     const QStringList after = content(*w);
     if (duplicates != QLatin1String("merge")) {
@@ -246,8 +247,8 @@ void TestFileImport::importsEachFormat()
     } else {
         QVERIFY(after.contains(QStringLiteral("cat&&&{2}The [cat] sat on the mat.&&&{0}My [cat] is black.")));
     }
-    QVERIFY(w->db->isModified());
-    QCOMPARE(w->lvWords->currentIndex().row(), 0);
+    QVERIFY(w->database()->isModified());
+    QCOMPARE(TestUtil::child<QListView>(w.get(), "lvWords")->currentIndex().row(), 0);
     // One undo takes the whole import back.
     w->findChild<QAction *>(QStringLiteral("actEditUndo"))->trigger();
     QCOMPARE(content(*w), before);
@@ -283,14 +284,14 @@ void TestFileImport::unreadableFileChangesNothing()
         answerCsvDialog(QString());
     answers->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(file);
-    w->actFileImport->trigger();
+    TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
 
     QCOMPARE(answers->pending(), 0);
     const QString box = answers->seen().last();
     QVERIFY2(box.startsWith(QLatin1String("Import failed|Nothing was imported from ")), qPrintable(box));
     QVERIFY2(box.contains(reason), qPrintable(box));
     QCOMPARE(content(*w), before);
-    QVERIFY(!w->db->isModified());
+    QVERIFY(!w->database()->isModified());
 }
 
 void TestFileImport::cancellingChangesNothing_data()
@@ -317,11 +318,11 @@ void TestFileImport::cancellingChangesNothing()
         answers->press(QMessageBox::Cancel);
     }
     ZelFileDialog::setNextFileName(where == QLatin1String("file") ? QString() : fixture("words.tsv"));
-    w->actFileImport->trigger();
+    TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
 
     QCOMPARE(answers->pending(), 0);
     QCOMPARE(content(*w), before);
-    QVERIFY(!w->db->isModified());
+    QVERIFY(!w->database()->isModified());
 }
 
 void TestFileImport::remembersTheFolder()
@@ -330,7 +331,7 @@ void TestFileImport::remembersTheFolder()
         auto w = newWindow();
         answers->press(QMessageBox::Ok);
         ZelFileDialog::setNextFileName(fixture("pairs.jmt"));
-        w->actFileImport->trigger();
+        TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
         QCOMPARE(ZelFileDialog::lastRequest().caption, QStringLiteral("Import word list"));
         answers->press(QMessageBox::No); // the unsaved import
         w->close();
@@ -340,7 +341,7 @@ void TestFileImport::remembersTheFolder()
 
     auto w = newWindow();
     ZelFileDialog::setNextFileName(QString());
-    w->actFileImport->trigger();
+    TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
     QCOMPARE(ZelFileDialog::lastRequest().dir, folder);
 }
 

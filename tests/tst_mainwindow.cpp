@@ -5,6 +5,7 @@
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "support/modalanswerer.h"
+#include "support/testutil.h"
 #include "util/zelutils.h"
 
 #include <QAction>
@@ -130,7 +131,7 @@ std::unique_ptr<MainWindow> TestMainWindow::shownWindow()
 // Two headwords: cat with two sentences, dog with three.
 void TestMainWindow::fillDatabase(MainWindow &w)
 {
-    LxdDatabase *db = w.db;
+    LxdDatabase *db = TestUtil::child<LxdDocument>(&w, "doc")->database();
     const QList<QPair<QString, QStringList>> content = {
         {QStringLiteral("cat"), {QStringLiteral("The [cat] sat."), QStringLiteral("A [cat] purrs.")}},
         {QStringLiteral("dog"),
@@ -588,17 +589,17 @@ void TestMainWindow::countLabelsFollowModelChanges()
 {
     auto w = newWindow();
     auto *actRandom = w->findChild<QAction *>("actRandomSentences");
-    w->db->wordListModel->refresh();
+    w->database()->wordListModel->refresh();
     QCOMPARE(w->findChild<QLabel *>("lblWords")->text(), QStringLiteral("Words (0)"));
     QVERIFY(!actRandom->isEnabled());
 
     fillDatabase(*w);
-    w->db->wordListModel->refresh();
+    w->database()->wordListModel->refresh();
     QCOMPARE(w->findChild<QLabel *>("lblWords")->text(), QStringLiteral("Words (2)"));
     QVERIFY(actRandom->isEnabled());
 
-    w->db->sentenceTableModel->wordSelectionChanged(w->db->wordListModel->index(1, 0));
-    w->db->sentenceTableModel->refresh();
+    w->database()->sentenceTableModel->wordSelectionChanged(w->database()->wordListModel->index(1, 0));
+    w->database()->sentenceTableModel->refresh();
     QCOMPARE(w->findChild<QLabel *>("lblSentences")->text(), QStringLiteral("Sentences (3)"));
 }
 
@@ -609,10 +610,13 @@ void TestMainWindow::firstStartUsesDefaults()
     auto w = newWindow();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
         + QStringLiteral("/lexivanevoc");
-    for (const QString &dir : {w->lastVocFileDir, w->lastXmlFileDir, w->lastRtfFileDir, w->lastXhtmlFileDir,
-             w->lastJclFileDir, w->lastJmtFileDir})
+    for (const QString &dir :
+        {w->lastFolder(QStringLiteral("lastVocFileDir")), w->lastFolder(QStringLiteral("lastXmlFileDir")),
+            w->lastFolder(QStringLiteral("lastRtfFileDir")),
+            w->lastFolder(QStringLiteral("lastXhtmlFileDir")),
+            w->lastFolder(QStringLiteral("lastJclFileDir")), w->lastFolder(QStringLiteral("lastJmtFileDir"))})
         QCOMPARE(dir, folder);
-    QVERIFY(w->recentFiles.isEmpty());
+    QVERIFY(w->recentFileList().isEmpty());
 }
 
 void TestMainWindow::settingsRoundTripOnAcceptedClose()
@@ -627,7 +631,7 @@ void TestMainWindow::settingsRoundTripOnAcceptedClose()
     QList<int> paneSizes;
     {
         auto w = shownWindow();
-        QCOMPARE(w->recentFiles, recent);
+        QCOMPARE(w->recentFileList(), recent);
         w->resize(w->minimumSizeHint() + QSize(60, 40));
         size = w->size();
         auto *splitter = w->findChild<QSplitter *>("splMain");
@@ -639,15 +643,15 @@ void TestMainWindow::settingsRoundTripOnAcceptedClose()
 
         w->findChild<QAction *>("actJumbleOrder")->trigger();
         QTest::mouseClick(w->findChild<QCheckBox *>("chkIncludeQNums"), Qt::LeftButton);
-        w->lastVocFileDir = QStringLiteral("/voc");
-        w->lastXmlFileDir = QStringLiteral("/xml");
-        w->lastRtfFileDir = QStringLiteral("/rtf");
-        w->lastXhtmlFileDir = QStringLiteral("/xhtml");
-        w->lastJclFileDir = QStringLiteral("/jcl");
-        w->lastJmtFileDir = QStringLiteral("/jmt");
+        w->setLastFolderForTesting(QStringLiteral("lastVocFileDir"), QStringLiteral("/voc"));
+        w->setLastFolderForTesting(QStringLiteral("lastXmlFileDir"), QStringLiteral("/xml"));
+        w->setLastFolderForTesting(QStringLiteral("lastRtfFileDir"), QStringLiteral("/rtf"));
+        w->setLastFolderForTesting(QStringLiteral("lastXhtmlFileDir"), QStringLiteral("/xhtml"));
+        w->setLastFolderForTesting(QStringLiteral("lastJclFileDir"), QStringLiteral("/jcl"));
+        w->setLastFolderForTesting(QStringLiteral("lastJmtFileDir"), QStringLiteral("/jmt"));
         w->findChild<QAction *>("actAnswerKey")->trigger();
         QTest::mouseClick(w->findChild<QCheckBox *>("chkShuffleWordList"), Qt::LeftButton);
-        w->exportFolders[QStringLiteral("lastPdfFileDir")] = QStringLiteral("/pdf");
+        w->setLastFolderForTesting(QStringLiteral("lastPdfFileDir"), QStringLiteral("/pdf"));
 
         QTest::mouseClick(w->findChild<QPushButton *>("btnQuit"), Qt::LeftButton);
         QVERIFY(!w->isVisible());
@@ -666,13 +670,17 @@ void TestMainWindow::settingsRoundTripOnAcceptedClose()
     QVERIFY(!w->findChild<QAction *>("actIncludeQNums")->isChecked());
     QVERIFY(w->findChild<QCheckBox *>("chkGapWords")->isChecked());
     QVERIFY(w->findChild<QAction *>("actGapWords")->isChecked());
-    QCOMPARE(QStringList({w->lastVocFileDir, w->lastXmlFileDir, w->lastRtfFileDir, w->lastXhtmlFileDir,
-                 w->lastJclFileDir, w->lastJmtFileDir}),
+    QCOMPARE(
+        QStringList({w->lastFolder(QStringLiteral("lastVocFileDir")),
+            w->lastFolder(QStringLiteral("lastXmlFileDir")), w->lastFolder(QStringLiteral("lastRtfFileDir")),
+            w->lastFolder(QStringLiteral("lastXhtmlFileDir")),
+            w->lastFolder(QStringLiteral("lastJclFileDir")),
+            w->lastFolder(QStringLiteral("lastJmtFileDir"))}),
         QStringList({"/voc", "/xml", "/rtf", "/xhtml", "/jcl", "/jmt"}));
-    QCOMPARE(w->exportFolders.value(QStringLiteral("lastPdfFileDir")), QStringLiteral("/pdf"));
+    QCOMPARE(w->lastFolder(QStringLiteral("lastPdfFileDir")), QStringLiteral("/pdf"));
     QVERIFY(w->findChild<QAction *>("actAnswerKey")->isChecked());
     QVERIFY(w->findChild<QAction *>("actShuffleWordList")->isChecked());
-    QCOMPARE(w->recentFiles, recent);
+    QCOMPARE(w->recentFileList(), recent);
     // The toolbars are found again by name: one hidden toolbar stays hidden.
     w->findChild<QToolBar *>("tbrSearch")->hide();
     w->close();
@@ -701,15 +709,15 @@ void TestMainWindow::titleNamesCurrentFile()
     QCOMPARE(w->windowTitle(), QStringLiteral("Lexivane 3: Untitled[*] - database"));
     QCOMPARE(w->windowHandle()->title(), QStringLiteral("Lexivane 3: Untitled - database"));
 
-    w->setCurrentFile(QStringLiteral("D:/vocab/CurrentDB.lxv"));
+    w->setCurrentFileForTesting(QStringLiteral("D:/vocab/CurrentDB.lxv"));
     QCOMPARE(w->windowHandle()->title(), QStringLiteral("Lexivane 3: CurrentDB.lxv - database"));
-    QCOMPARE(w->curFile, QStringLiteral("D:/vocab/CurrentDB.lxv"));
+    QCOMPARE(w->currentFile(), QStringLiteral("D:/vocab/CurrentDB.lxv"));
 
     // An untitled database never enters the recent list.
-    const QStringList before = w->recentFiles;
-    w->setCurrentFile(QString());
+    const QStringList before = w->recentFileList();
+    w->setCurrentFileForTesting(QString());
     QCOMPARE(w->windowHandle()->title(), QStringLiteral("Lexivane 3: Untitled - database"));
-    QCOMPARE(w->recentFiles, before);
+    QCOMPARE(w->recentFileList(), before);
 }
 
 void TestMainWindow::openingAFileMovesItToTheTop()
@@ -718,8 +726,8 @@ void TestMainWindow::openingAFileMovesItToTheTop()
     QSettings().setValue(QStringLiteral("mainWindow/recentFiles"), paths);
     auto w = newWindow();
 
-    w->setCurrentFile(paths[2]);
-    QCOMPARE(w->recentFiles, QStringList({paths[2], paths[0], paths[1], paths[3]}));
+    w->setCurrentFileForTesting(paths[2]);
+    QCOMPARE(w->recentFileList(), QStringList({paths[2], paths[0], paths[1], paths[3]}));
     auto *first = w->findChild<QAction *>("recentFileActs0");
     QCOMPARE(first->text(), QStringLiteral("&1 c.lxv"));
     QCOMPARE(first->data().toString(), paths[2]);
@@ -727,19 +735,19 @@ void TestMainWindow::openingAFileMovesItToTheTop()
 
     // A new name on top keeps the previous file as second entry.
     const QString saved = makeFiles({"e.lxv"}).first();
-    w->setCurrentFile(saved);
-    QCOMPARE(w->recentFiles.mid(0, 2), QStringList({saved, paths[2]}));
-    QCOMPARE(w->recentFiles.count(), 5);
+    w->setCurrentFileForTesting(saved);
+    QCOMPARE(w->recentFileList().mid(0, 2), QStringList({saved, paths[2]}));
+    QCOMPARE(w->recentFileList().count(), 5);
 }
 
 void TestMainWindow::pathsDifferingInCaseAreTwoEntries()
 {
     const QStringList paths = makeFiles({"Words.lxv", "words.lxv"});
     auto w = newWindow();
-    w->setCurrentFile(paths[0]);
-    w->setCurrentFile(paths[1]);
-    w->setCurrentFile(paths[1]);
-    QCOMPARE(w->recentFiles, QStringList({paths[1], paths[0]}));
+    w->setCurrentFileForTesting(paths[0]);
+    w->setCurrentFileForTesting(paths[1]);
+    w->setCurrentFileForTesting(paths[1]);
+    QCOMPARE(w->recentFileList(), QStringList({paths[1], paths[0]}));
 }
 
 void TestMainWindow::missingFilesAreDroppedAndFiveShown()
@@ -749,7 +757,7 @@ void TestMainWindow::missingFilesAreDroppedAndFiveShown()
     QSettings().setValue(QStringLiteral("mainWindow/recentFiles"), QStringList(paths) << gone);
 
     auto w = newWindow();
-    QCOMPARE(w->recentFiles, paths);
+    QCOMPARE(w->recentFileList(), paths);
     const auto shown = [&w] {
         QStringList names;
         for (int i = 0; i < 5; ++i) {
@@ -764,7 +772,7 @@ void TestMainWindow::missingFilesAreDroppedAndFiveShown()
 
     // The sixth file moves up into the menu at the next refresh.
     QVERIFY(QFile::remove(paths[1]));
-    w->setCurrentFile(paths[0]);
+    w->setCurrentFileForTesting(paths[0]);
     QCOMPARE(shown(), QStringList({"&1 1.lxv", "&2 3.lxv", "&3 4.lxv", "&4 5.lxv", "&5 6.lxv"}));
 }
 

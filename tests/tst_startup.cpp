@@ -142,7 +142,7 @@ private slots:
 private:
     std::unique_ptr<MainWindow> start(const QStringList &arguments = {});
     static void setFirstRunDone();
-    static int headwordCount(MainWindow &w) { return w.db->itemCount(); }
+    static int headwordCount(MainWindow &w) { return w.database()->itemCount(); }
     static QStringList outputTexts(MainWindow &w);
     QString makeDatabase(const QString &name, const Content &content);
     static void checkFirstRunDone();
@@ -197,8 +197,8 @@ void TestStartup::setFirstRunDone()
 QStringList TestStartup::outputTexts(MainWindow &w)
 {
     QStringList texts;
-    for (int i = 0; i < w.lwOutput->count(); ++i)
-        texts << w.lwOutput->item(i)->text();
+    for (int i = 0; i < TestUtil::child<QListWidget>(&w, "lwOutput")->count(); ++i)
+        texts << TestUtil::child<QListWidget>(&w, "lwOutput")->item(i)->text();
     return texts;
 }
 
@@ -219,7 +219,7 @@ void TestStartup::checkFirstRunDone()
 void TestStartup::checkUntitledAfterFailedOpen(MainWindow &w)
 {
     QCOMPARE(w.statusBar()->currentMessage(), QStringLiteral("Loading cancelled."));
-    QVERIFY(w.curFile.isEmpty());
+    QVERIFY(w.currentFile().isEmpty());
     QCOMPARE(w.windowTitle(), QStringLiteral("Lexivane 3: Untitled[*] - database"));
     QCOMPARE(headwordCount(w), 0);
 }
@@ -345,14 +345,14 @@ void TestStartup::firstStartCopiesAndOpensChosenVariant()
     checkFirstRunDone();
 
     // The working database is the most recent file and is open.
-    QCOMPARE(w->recentFiles.value(0), currentDbPath());
-    QCOMPARE(w->curFile, currentDbPath());
+    QCOMPARE(w->recentFileList().value(0), currentDbPath());
+    QCOMPARE(w->currentFile(), currentDbPath());
     QCOMPARE(w->windowTitle(), QStringLiteral("Lexivane 3: CurrentDB.lxv[*] - database"));
     QVERIFY(headwordCount(*w) >= 300);
-    QVERIFY(!w->db->isModified());
-    QCOMPARE(w->lvWords->currentIndex().row(), 0);
+    QVERIFY(!w->database()->isModified());
+    QCOMPARE(TestUtil::child<QListView>(w.get(), "lvWords")->currentIndex().row(), 0);
     const QString variantWord = QStringList({"color", "colour", "colour"}).at(expected);
-    QVERIFY(w->db->indexOfHeadword(variantWord).isValid());
+    QVERIFY(w->database()->indexOfHeadword(variantWord).isValid());
 }
 
 // A user folder that already holds a working database and a starter file keeps both as they are.
@@ -374,9 +374,9 @@ void TestStartup::firstStartKeepsExistingFiles()
     QCOMPARE(TestUtil::readFile(copiedPath(2)), TestUtil::readFile(shippedPath(2)));
     checkFirstRunDone();
 
-    QCOMPARE(w->curFile, currentDbPath());
+    QCOMPARE(w->currentFile(), currentDbPath());
     QCOMPARE(headwordCount(*w), 1);
-    QCOMPARE(w->db->headword(0), QStringLiteral("cat"));
+    QCOMPARE(w->database()->headword(0), QStringLiteral("cat"));
 }
 
 // Where the user folder cannot be made, every copy fails and says so; nothing is opened.
@@ -394,7 +394,7 @@ void TestStartup::firstStartReportsEachFailedCopy()
         expected << failedCopy(shippedPath(variant), copiedPath(variant));
     QCOMPARE(answerer->seen(), expected);
     QVERIFY(!QFile::exists(currentDbPath()));
-    QVERIFY(w->recentFiles.isEmpty());
+    QVERIFY(w->recentFileList().isEmpty());
     checkFirstRunDone();
     checkUntitledAfterFailedOpen(*w);
 }
@@ -471,8 +471,8 @@ void TestStartup::firstStartWithDatabaseArgument()
 
     QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
     QVERIFY(QFile::exists(currentDbPath()));
-    QCOMPARE(w->curFile, named);
-    QCOMPARE(w->recentFiles, QStringList({named, currentDbPath()}));
+    QCOMPARE(w->currentFile(), named);
+    QCOMPARE(w->recentFileList(), QStringList({named, currentDbPath()}));
     QCOMPARE(headwordCount(*w), 1);
 }
 
@@ -492,7 +492,7 @@ void TestStartup::secondStartAsksNothingAndCopiesNothing()
     {
         auto w = start();
         QVERIFY(answerer->seen().isEmpty());
-        QCOMPARE(w->curFile, currentDbPath());
+        QCOMPARE(w->currentFile(), currentDbPath());
         QVERIFY(headwordCount(*w) >= 300);
         w->close();
     }
@@ -504,7 +504,7 @@ void TestStartup::secondStartAsksNothingAndCopiesNothing()
     auto w = start();
     QVERIFY(answerer->seen().isEmpty());
     QVERIFY(!QFileInfo::exists(documentsFolder() + QStringLiteral("/lexivanevoc")));
-    QVERIFY(w->recentFiles.isEmpty());
+    QVERIFY(w->recentFileList().isEmpty());
     checkUntitledAfterFailedOpen(*w);
 }
 
@@ -554,14 +554,14 @@ void TestStartup::commandLineOpensDatabases()
 
     auto w = start(paths);
     QVERIFY(answerer->seen().isEmpty());
-    QCOMPARE(w->recentFiles, recentPaths);
+    QCOMPARE(w->recentFileList(), recentPaths);
     if (opened.isEmpty()) {
         checkUntitledAfterFailedOpen(*w);
         return;
     }
-    QCOMPARE(w->curFile, inFiles(opened));
-    QCOMPARE(w->db->headword(0), QFileInfo(opened).baseName().toLower());
-    QCOMPARE(w->lvWords->currentIndex().row(), 0);
+    QCOMPARE(w->currentFile(), inFiles(opened));
+    QCOMPARE(w->database()->headword(0), QFileInfo(opened).baseName().toLower());
+    QCOMPARE(TestUtil::child<QListView>(w.get(), "lvWords")->currentIndex().row(), 0);
 }
 
 // --- The size option ----------------------------------------------------------------------------------
@@ -572,7 +572,7 @@ void TestStartup::sizeOptionAfterDatabase()
     const QString path = makeDatabase(QStringLiteral("six.lxv"), fiveHeadwords());
     auto w = start({path, QStringLiteral("-size=800x600")});
 
-    QCOMPARE(w->curFile, path);
+    QCOMPARE(w->currentFile(), path);
     QCOMPARE(w->minimumSize(), QSize(800, 600));
     QCOMPARE(w->maximumSize(), QSize(800, 600));
     w->show();
@@ -583,24 +583,29 @@ void TestStartup::sizeOptionAfterDatabase()
     QCOMPARE(outputTexts(*w),
         QStringList({"She [bakes] bread.", "They [climbed] the hill.", "Let's [dance].", "We [eat] at six.",
             "Birds [fly] south."}));
-    QCOMPARE(w->lwOutput->currentRow(), 1);
-    QCOMPARE(w->lwOutput->selectionModel()->selectedIndexes(),
-        QModelIndexList({w->lwOutput->model()->index(1, 0)}));
-    QCOMPARE(w->lblOutput->text(), QStringLiteral("Output (5)"));
-    QVERIFY(w->btnExportRTF->isEnabled());
-    QVERIFY(w->btnClearOutputSentences->isEnabled());
+    QCOMPARE(TestUtil::child<QListWidget>(w.get(), "lwOutput")->currentRow(), 1);
+    QCOMPARE(TestUtil::child<QListWidget>(w.get(), "lwOutput")->selectionModel()->selectedIndexes(),
+        QModelIndexList({TestUtil::child<QListWidget>(w.get(), "lwOutput")->model()->index(1, 0)}));
+    QCOMPARE(TestUtil::child<QLabel>(w.get(), "lblOutput")->text(), QStringLiteral("Output (5)"));
+    QVERIFY(TestUtil::child<QPushButton>(w.get(), "btnExportRTF")->isEnabled());
+    QVERIFY(TestUtil::child<QPushButton>(w.get(), "btnClearOutputSentences")->isEnabled());
     // Putting sentences there for a picture does not count them as used.
-    QCOMPARE(w->db->sentenceAt(0, 0)->used(), 0);
-    QVERIFY(!w->db->isModified());
+    QCOMPARE(w->database()->sentenceAt(0, 0)->used(), 0);
+    QVERIFY(!w->database()->isModified());
 
     // The second sentence of the first headword is selected.
-    QVERIFY(w->tvSentences->selectionModel()->isRowSelected(1, QModelIndex()));
-    QVERIFY(!w->tvSentences->selectionModel()->isRowSelected(0, QModelIndex()));
+    QVERIFY(TestUtil::child<QTableView>(w.get(), "tvSentences")
+                ->selectionModel()
+                ->isRowSelected(1, QModelIndex()));
+    QVERIFY(!TestUtil::child<QTableView>(w.get(), "tvSentences")
+                 ->selectionModel()
+                 ->isRowSelected(0, QModelIndex()));
 
     QCOMPARE(w->styleSheet(),
         QStringLiteral("QPushButton,QListView,QTableView,QListWidget{font-size: 8pt;}QLabel{font-size: 10pt;}"
                        "QCheckBox{font-size: 8pt;}QPushButton{icon-size: 16px;}"));
-    QCOMPARE(w->tvSentences->horizontalHeader()->styleSheet(), QStringLiteral("*{font-size: 8pt;}"));
+    QCOMPARE(TestUtil::child<QTableView>(w.get(), "tvSentences")->horizontalHeader()->styleSheet(),
+        QStringLiteral("*{font-size: 8pt;}"));
     w->close();
 }
 
@@ -611,15 +616,15 @@ void TestStartup::sizeOptionBeforeDatabase()
     const QString path = makeDatabase(QStringLiteral("six.lxv"), fiveHeadwords());
     auto w = start({QStringLiteral("-size=640x480"), path});
 
-    QCOMPARE(w->curFile, path);
+    QCOMPARE(w->currentFile(), path);
     QCOMPARE(headwordCount(*w), 6);
     QCOMPARE(w->minimumSize(), QSize(640, 480));
     QCOMPARE(w->maximumSize(), QSize(640, 480));
-    QCOMPARE(w->lwOutput->count(), 0);
-    QCOMPARE(w->lblOutput->text(), QStringLiteral("Output (0)"));
-    QVERIFY(!w->btnExportRTF->isEnabled());
+    QCOMPARE(TestUtil::child<QListWidget>(w.get(), "lwOutput")->count(), 0);
+    QCOMPARE(TestUtil::child<QLabel>(w.get(), "lblOutput")->text(), QStringLiteral("Output (0)"));
+    QVERIFY(!TestUtil::child<QPushButton>(w.get(), "btnExportRTF")->isEnabled());
     QVERIFY(!w->styleSheet().isEmpty());
-    QVERIFY(!w->tvSentences->horizontalHeader()->styleSheet().isEmpty());
+    QVERIFY(!TestUtil::child<QTableView>(w.get(), "tvSentences")->horizontalHeader()->styleSheet().isEmpty());
 }
 
 // Fewer than five headwords, one of them without sentences: the option takes the sentences there are.
@@ -630,20 +635,20 @@ void TestStartup::sizeOptionTakesWhatThereIs()
         {{"ant", {"An [ant] works.", "[Ants] march."}}, {"bee", {}}, {"cow", {"The [cow] moos."}}});
     auto w = start({path, QStringLiteral("-size=800x600")});
 
-    QCOMPARE(w->curFile, path);
+    QCOMPARE(w->currentFile(), path);
     QCOMPARE(w->minimumSize(), QSize(800, 600));
     QCOMPARE(outputTexts(*w), QStringList({"An [ant] works.", "The [cow] moos."}));
-    QCOMPARE(w->lwOutput->currentRow(), 1);
-    QCOMPARE(w->lblOutput->text(), QStringLiteral("Output (2)"));
+    QCOMPARE(TestUtil::child<QListWidget>(w.get(), "lwOutput")->currentRow(), 1);
+    QCOMPARE(TestUtil::child<QLabel>(w.get(), "lblOutput")->text(), QStringLiteral("Output (2)"));
 
     // A single sentence in all: no second row to make current, and none in the sentence table.
     const QString single = makeDatabase(QStringLiteral("single.lxv"), {{"yak", {"A [yak] eats."}}});
     auto other = start({single, QStringLiteral("-size=800x600")});
     QCOMPARE(outputTexts(*other), QStringList({"A [yak] eats."}));
-    QCOMPARE(other->lwOutput->currentRow(), -1);
-    QVERIFY(!other->tvSentences->selectionModel()->hasSelection());
-    QCOMPARE(other->lblOutput->text(), QStringLiteral("Output (1)"));
-    QVERIFY(other->btnClearOutputSentences->isEnabled());
+    QCOMPARE(TestUtil::child<QListWidget>(other.get(), "lwOutput")->currentRow(), -1);
+    QVERIFY(!TestUtil::child<QTableView>(other.get(), "tvSentences")->selectionModel()->hasSelection());
+    QCOMPARE(TestUtil::child<QLabel>(other.get(), "lblOutput")->text(), QStringLiteral("Output (1)"));
+    QVERIFY(TestUtil::child<QPushButton>(other.get(), "btnClearOutputSentences")->isEnabled());
 }
 
 void TestStartup::malformedSizeOptionIsIgnored_data()
@@ -671,14 +676,14 @@ void TestStartup::malformedSizeOptionIsIgnored()
     const QString path = makeDatabase(QStringLiteral("six.lxv"), fiveHeadwords());
     auto w = start({path, option});
 
-    QCOMPARE(w->curFile, path);
+    QCOMPARE(w->currentFile(), path);
     QCOMPARE(w->minimumSize(), QSize(0, 0));
     QCOMPARE(w->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    QCOMPARE(w->lwOutput->count(), 0);
-    QCOMPARE(w->lblOutput->text(), QStringLiteral("Output"));
+    QCOMPARE(TestUtil::child<QListWidget>(w.get(), "lwOutput")->count(), 0);
+    QCOMPARE(TestUtil::child<QLabel>(w.get(), "lblOutput")->text(), QStringLiteral("Output"));
     QVERIFY(w->styleSheet().isEmpty());
-    QVERIFY(w->tvSentences->horizontalHeader()->styleSheet().isEmpty());
-    QVERIFY(!w->tvSentences->selectionModel()->hasSelection());
+    QVERIFY(TestUtil::child<QTableView>(w.get(), "tvSentences")->horizontalHeader()->styleSheet().isEmpty());
+    QVERIFY(!TestUtil::child<QTableView>(w.get(), "tvSentences")->selectionModel()->hasSelection());
 }
 
 // --- Automatic open ---------------------------------------------------------------------------------
@@ -693,9 +698,9 @@ void TestStartup::automaticOpenTakesMostRecentFile()
 
     auto w = start();
     QVERIFY(answerer->seen().isEmpty());
-    QCOMPARE(w->curFile, newer);
-    QCOMPARE(w->db->headword(0), QStringLiteral("new"));
-    QCOMPARE(w->recentFiles, QStringList({newer, older}));
+    QCOMPARE(w->currentFile(), newer);
+    QCOMPARE(w->database()->headword(0), QStringLiteral("new"));
+    QCOMPARE(w->recentFileList(), QStringList({newer, older}));
     QCOMPARE(w->statusBar()->currentMessage(), QStringLiteral("File loaded"));
 }
 
@@ -704,7 +709,7 @@ void TestStartup::automaticOpenWithEmptyRecentList()
     setFirstRunDone();
     auto w = start();
     QVERIFY(answerer->seen().isEmpty());
-    QVERIFY(w->recentFiles.isEmpty());
+    QVERIFY(w->recentFileList().isEmpty());
     checkUntitledAfterFailedOpen(*w);
 }
 

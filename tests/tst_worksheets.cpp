@@ -154,8 +154,8 @@ void TestWorksheets::cleanup()
 std::unique_ptr<MainWindow> TestWorksheets::window(const QStringList &entries)
 {
     auto w = std::make_unique<MainWindow>();
-    w->lwOutput->addItems(entries);
-    w->updateOutputCount();
+    TestUtil::child<QListWidget>(w.get(), "lwOutput")->addItems(entries);
+    QMetaObject::invokeMethod(w.get(), "updateOutputCount");
     return w;
 }
 
@@ -262,8 +262,8 @@ void TestWorksheets::clipboardKeyAndSharedWordBank()
 {
     auto w = window({QStringLiteral("He [went] home."), QStringLiteral("She [ate] an [apple]."),
         QStringLiteral("They [went] out."), QStringLiteral("No key word.")});
-    w->chkJumbleOrder->setChecked(false);
-    w->chkAnswerKey->setChecked(true);
+    TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
     const QString keyed = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString());
     QCOMPARE(keyed,
         QStringLiteral("\nwent   ate   apple   went\n\n1. He [__________] home.\n2. She [__________] an "
@@ -273,7 +273,7 @@ void TestWorksheets::clipboardKeyAndSharedWordBank()
 
     // Shuffled, the word list holds each word once, in one order for the sheet and its key.
     RandomSource::setSeedOverride(99u);
-    w->chkShuffleWordList->setChecked(true);
+    TestUtil::child<QCheckBox>(w.get(), "chkShuffleWordList")->setChecked(true);
     const QStringList lines
         = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString()).split('\n');
     const QStringList bank = lines.at(1).split(QStringLiteral("   "));
@@ -316,8 +316,8 @@ void TestWorksheets::everyExportAgreesWithItsKey()
     const quint32 seed = 2024;
     RandomSource::setSeedOverride(seed);
     auto w = window(entries);
-    w->chkAnswerKey->setChecked(true);
-    w->chkShuffleWordList->setChecked(true);
+    TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
+    TestUtil::child<QCheckBox>(w.get(), "chkShuffleWordList")->setChecked(true);
 
     const ExerciseModel model = ExerciseModelBuilder::build(entries, w->exerciseOptions(), seed);
     QList<int> expected;
@@ -378,8 +378,8 @@ void TestWorksheets::pdfReadsBackOnItsPage()
         longSentence += QStringLiteral(" and going");
     longSentence += QStringLiteral(" until the [end].");
     auto w = window({QStringLiteral("He [went] home."), longSentence, Mixed});
-    w->chkJumbleOrder->setChecked(false);
-    w->chkAnswerKey->setChecked(true);
+    TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
     const QString path = dir->filePath(QStringLiteral("sheet.pdf"));
     exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("sheet.pdf"));
 
@@ -432,7 +432,7 @@ void TestWorksheets::pdfReadsBackOnItsPage()
 void TestWorksheets::rtfKeyAndPaper()
 {
     auto w = window({QStringLiteral("He [went] home."), Mixed});
-    w->chkJumbleOrder->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
     const QByteArray rtfTemplate
         = TestUtil::readFile(ZelUtils::dataPath(QStringLiteral("templates/rtf_exercise.rtf")));
 
@@ -448,7 +448,7 @@ void TestWorksheets::rtfKeyAndPaper()
     QVERIFY(letter.startsWith(rtfTemplate.left(rtfTemplate.indexOf("[strWords]"))));
 
     // The key on a page of its own after the questions, the teacher's text escaped as in the sheet.
-    w->chkAnswerKey->setChecked(true);
+    TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
     rtf = exportText(*w, QStringLiteral("btnExportRTF"), QStringLiteral("key.rtf"));
     const QString sheetEnd
         = QStringLiteral("[__________].\\par\\page\n{\\b\\fs26 Answer key}\\par\\par\n"
@@ -465,8 +465,8 @@ void TestWorksheets::rtfKeyAndPaper()
 void TestWorksheets::xhtmlKeySection()
 {
     auto w = window({QStringLiteral("He [went] home."), Mixed});
-    w->chkJumbleOrder->setChecked(false);
-    w->chkAnswerKey->setChecked(true);
+    TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
     const QString text = exportText(*w, QStringLiteral("btnExportXHTML"), QStringLiteral("page.htm"));
     QDomDocument page;
     QVERIFY(page.setContent(text));
@@ -491,7 +491,7 @@ void TestWorksheets::xhtmlKeySection()
 void TestWorksheets::printShowsThePreview()
 {
     auto w = window({QStringLiteral("He [went] home."), QStringLiteral("She [ate] an [apple].")});
-    w->chkAnswerKey->setChecked(true);
+    TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
     int pages = 0;
     QPageSize::PageSizeId size = QPageSize::Custom;
     TestUtil::ModalAnswerer answerer;

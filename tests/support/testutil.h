@@ -5,8 +5,10 @@
 #include "exercise/exercisebuilder.h"
 
 #include <QByteArray>
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
+#include <QtGlobal>
 
 namespace TestUtil {
 
@@ -24,6 +26,18 @@ void resetHooks();
 
 // The five exercise options, in the order of their check boxes.
 ExerciseOptions options(bool qNums, bool gap, bool bracket, bool jumble, bool wordList);
+
+// The control of type T named `objectName` somewhere below `window` (widgets, actions, check boxes):
+// tests reach the window the way a user does, through its named controls. A missing one ends the
+// test program at once, naming what was looked for, rather than crashing later on a null pointer.
+template<class T>
+T *child(const QObject *window, const char *objectName)
+{
+    T *found = window->findChild<T *>(QLatin1String(objectName));
+    if (!found)
+        qFatal("no %s named \"%s\"", T::staticMetaObject.className(), objectName);
+    return found;
+}
 
 } // namespace TestUtil
 
