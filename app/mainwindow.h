@@ -220,8 +220,6 @@ private:
     void exportOutput(const ExportKind &kind, const ExerciseModel &model);
     static QString templateFolder;
 
-    friend class TestFileCommands;
-
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
     LxdDocument *doc = nullptr; // the database's edits and their undo history

@@ -34,6 +34,9 @@ public:
     // Whether the text starts or ends with white space; known without reading the text itself.
     bool hasOuterSpace() const { return m_outerSpace; }
     static int checkBrackets(QStringView s);
+    // Puts back the status an undone edit replaced: a field that was too short to read stays
+    // unchecked, though its empty text would now read as having no key word.
+    void restoreStatus(int status) { m_status = qint8(status); }
 
     int indexOf(const QString &s) const;
     static QString gapKeyWords(const QString &text, QStringList &words, const QString &gap);

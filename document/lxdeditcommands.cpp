@@ -211,6 +211,7 @@ LxdEditSentenceCommand::LxdEditSentenceCommand(
     const LxdSentence *sentence = document->database()->sentenceAt(item, row);
     m_oldText = sentence ? sentence->text() : QString();
     m_oldUsed = sentence ? sentence->used() : 0;
+    m_oldStatus = sentence ? sentence->bracketStatus() : LxdSentence::Unchecked;
 }
 
 void LxdEditSentenceCommand::apply(bool)
@@ -222,6 +223,8 @@ void LxdEditSentenceCommand::apply(bool)
 void LxdEditSentenceCommand::revert()
 {
     db()->setSentence(m_item, m_row, m_oldText, m_oldUsed);
+    if (LxdSentence *sentence = db()->sentenceAt(m_item, m_row))
+        sentence->restoreStatus(m_oldStatus);
     db()->sentenceTableModel->refresh();
 }
 

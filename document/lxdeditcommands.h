@@ -153,6 +153,7 @@ private:
     int m_row;
     QString m_oldText;
     int m_oldUsed;
+    int m_oldStatus;
     QString m_text;
     int m_used;
 };

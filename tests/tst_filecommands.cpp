@@ -5,6 +5,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
+#include "document/lxddocument.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "support/modalanswerer.h"
@@ -19,6 +20,7 @@
 #include <QFileInfo>
 #include <QListView>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QResource>
 #include <QSet>
@@ -180,6 +182,20 @@ private:
     static QString status(const MainWindow &w) { return w.statusBar()->currentMessage(); }
     static QString recentFile(const MainWindow &w, int j);
     static void edit(MainWindow &w);
+    // The window's parts a test looks at: the database as its document holds it, the headword list,
+    // recent file entry j.
+    static LxdDatabase *dbOf(const MainWindow &w)
+    {
+        return TestUtil::child<LxdDocument>(&w, "doc")->database();
+    }
+    static QListView *wordList(const MainWindow &w) { return TestUtil::child<QListView>(&w, "lvWords"); }
+    static QAction *recentAction(const MainWindow &w, int j)
+    {
+        return TestUtil::child<QAction>(&w, QByteArray("recentFileActs" + QByteArray::number(j)).constData());
+    }
+    // Runs the command slot `slot` as its menu entry would; what it returns, or true for one that
+    // returns nothing.
+    static bool run(MainWindow &w, const char *slot);
 
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<BoxAnswerer> boxes;
@@ -230,14 +246,14 @@ QString TestFileCommands::write(const QString &name, const QByteArray &bytes)
 void TestFileCommands::open(MainWindow &w, const QString &path)
 {
     ZelFileDialog::setNextFileName(path);
-    w.fileOpen();
+    run(w, "fileOpen");
 }
 
 QStringList TestFileCommands::content(const MainWindow &w)
 {
     QStringList lines;
-    for (int i = 0; i < w.db->itemCount(); ++i)
-        lines.append(w.db->itemAt(i)->toFileText(3));
+    for (int i = 0; i < dbOf(w)->itemCount(); ++i)
+        lines.append(dbOf(w)->itemAt(i)->toFileText(3));
     return lines;
 }
 
@@ -248,33 +264,49 @@ QString TestFileCommands::title(const QString &shownName)
 
 QString TestFileCommands::currentHeadword(const MainWindow &w)
 {
-    const QModelIndex current = w.lvWords->selectionModel()->currentIndex();
+    const QModelIndex current = wordList(w)->selectionModel()->currentIndex();
     if (!current.isValid())
         return QString();
     // The sentence table must show the sentences of the headword that is current in the list.
-    if (w.db->sentenceTableModel->currentItem() != current.row())
+    if (dbOf(w)->sentenceTableModel->currentItem() != current.row())
         return QStringLiteral("<sentence table shows another headword>");
-    if (!w.lvWords->selectionModel()->isSelected(current))
+    if (!wordList(w)->selectionModel()->isSelected(current))
         return QStringLiteral("<current headword not selected>");
     return current.data().toString();
 }
 
 QString TestFileCommands::recentFile(const MainWindow &w, int j)
 {
-    if (!w.recentFileActs[j]->isVisible())
+    if (!recentAction(w, j)->isVisible())
         return QString();
-    return w.recentFileActs[j]->data().toString();
+    return recentAction(w, j)->data().toString();
+}
+
+bool TestFileCommands::run(MainWindow &w, const char *slot)
+{
+    const QMetaObject *meta = w.metaObject();
+    const int index = meta->indexOfMethod(QByteArray(slot) + "()");
+    if (index < 0)
+        qFatal("no slot %s() in the window", slot);
+    const QMetaMethod method = meta->method(index);
+    if (method.returnType() != QMetaType::Bool) {
+        method.invoke(&w, Qt::DirectConnection);
+        return true;
+    }
+    bool result = false;
+    method.invoke(&w, Qt::DirectConnection, Q_RETURN_ARG(bool, result));
+    return result;
 }
 
 void TestFileCommands::edit(MainWindow &w)
 {
-    if (w.db->itemCount() == 0)
-        w.db->addItem()->setHeadword(QStringLiteral("yak"));
-    else if (w.db->sentenceCount(0) > 0)
-        w.db->sentenceAt(0, 0)->setText(QStringLiteral("An edited [sentence]."));
+    if (dbOf(w)->itemCount() == 0)
+        dbOf(w)->addItem()->setHeadword(QStringLiteral("yak"));
+    else if (dbOf(w)->sentenceCount(0) > 0)
+        dbOf(w)->sentenceAt(0, 0)->setText(QStringLiteral("An edited [sentence]."));
     else
-        w.db->itemAt(0)->setHeadword(QStringLiteral("edited"));
-    QVERIFY(w.db->isModified());
+        dbOf(w)->itemAt(0)->setHeadword(QStringLiteral("edited"));
+    QVERIFY(dbOf(w)->isModified());
 }
 
 // --- Unsaved changes ---------------------------------------------------------------------------------
@@ -323,13 +355,15 @@ void TestFileCommands::unsavedChangesGuard()
     if (titled) {
         open(*w, words);
     } else {
-        w->db->addItem()->setHeadword(QStringLiteral("yak"));
+        dbOf(*w)->addItem()->setHeadword(QStringLiteral("yak"));
     }
     // The recent command opens the entry below the current file (or the only one when untitled).
     const int recentEntry = titled ? 1 : 0;
     if (command == QLatin1String("recent")) {
-        w->recentFiles.insert(recentEntry, other);
-        w->updateRecentFileActions();
+        // Opened last before the current file, or the only one when untitled.
+        const QString current = w->currentFile();
+        w->setCurrentFileForTesting(other);
+        w->setCurrentFileForTesting(current);
     }
     edit(*w);
     const QStringList edited = content(*w);
@@ -346,13 +380,13 @@ void TestFileCommands::unsavedChangesGuard()
         ZelFileDialog::setNextFileName(QString());
 
     if (command == QLatin1String("new"))
-        w->fileNew();
+        run(*w, "fileNew");
     else if (command == QLatin1String("open"))
-        w->fileOpen();
+        run(*w, "fileOpen");
     else if (command == QLatin1String("import"))
-        w->fileImportXml();
+        run(*w, "fileImportXml");
     else if (command == QLatin1String("recent"))
-        w->recentFileActs[recentEntry]->trigger();
+        recentAction(*w, recentEntry)->trigger();
     else
         w->close();
 
@@ -374,18 +408,18 @@ void TestFileCommands::unsavedChangesGuard()
 
     if (!goesOn) {
         QCOMPARE(content(*w), edited);
-        QVERIFY(w->db->isModified());
+        QVERIFY(dbOf(*w)->isModified());
         QVERIFY(w->isVisible());
         QCOMPARE(ZelFileDialog::requestCount() - dialogsBefore, saveAsDialogs);
     } else if (command == QLatin1String("new")) {
-        QCOMPARE(w->db->itemCount(), 0);
+        QCOMPARE(dbOf(*w)->itemCount(), 0);
         QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
-        QVERIFY(!w->db->isModified());
+        QVERIFY(!dbOf(*w)->isModified());
     } else if (command == QLatin1String("open") || command == QLatin1String("import")) {
         QCOMPARE(ZelFileDialog::requestCount() - dialogsBefore, saveAsDialogs + 1);
         QCOMPARE(ZelFileDialog::lastRequest().kind, ZelFileDialog::Open);
     } else if (command == QLatin1String("recent")) {
-        QCOMPARE(w->curFile, other);
+        QCOMPARE(w->currentFile(), other);
         QCOMPARE(content(*w).first(), QStringLiteral("bird&&&{0}A [bird] sang."));
     } else {
         QVERIFY(!w->isVisible());
@@ -399,9 +433,9 @@ void TestFileCommands::unmodifiedDatabaseAsksNothing()
     auto w = newWindow();
     open(*w, words);
     open(*w, other);
-    QCOMPARE(w->curFile, other);
-    w->fileNew();
-    QCOMPARE(w->db->itemCount(), 0);
+    QCOMPARE(w->currentFile(), other);
+    run(*w, "fileNew");
+    QCOMPARE(dbOf(*w)->itemCount(), 0);
     w->close();
     QVERIFY(!w->isVisible());
     QVERIFY(boxes->seen().isEmpty());
@@ -414,17 +448,17 @@ void TestFileCommands::newMakesEmptyUntitledDatabase()
     open(*w, words);
     boxes->press(QMessageBox::No);
     edit(*w);
-    w->fileNew();
-    QCOMPARE(w->db->itemCount(), 0);
-    QCOMPARE(w->db->sentenceTableModel->rowCount(), 0);
-    QVERIFY(w->curFile.isEmpty());
+    run(*w, "fileNew");
+    QCOMPARE(dbOf(*w)->itemCount(), 0);
+    QCOMPARE(dbOf(*w)->sentenceTableModel->rowCount(), 0);
+    QVERIFY(w->currentFile().isEmpty());
     QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
-    QVERIFY(!w->db->isModified());
+    QVERIFY(!dbOf(*w)->isModified());
     // No headword is left to delete or to take a new sentence.
-    QVERIFY(!w->btnDeleteWord->isEnabled());
-    QVERIFY(!w->actDeleteWords->isEnabled());
-    QVERIFY(!w->btnAddSentence->isEnabled());
-    QVERIFY(!w->actAddSentence->isEnabled());
+    QVERIFY(!TestUtil::child<QPushButton>(w.get(), "btnDeleteWord")->isEnabled());
+    QVERIFY(!TestUtil::child<QAction>(w.get(), "actDeleteWords")->isEnabled());
+    QVERIFY(!TestUtil::child<QPushButton>(w.get(), "btnAddSentence")->isEnabled());
+    QVERIFY(!TestUtil::child<QAction>(w.get(), "actAddSentence")->isEnabled());
     // The file that was open stays in the recent list; the untitled database never enters it.
     QCOMPARE(recentFile(*w, 0), words);
     QCOMPARE(TestUtil::readFile(words), WordsFile);
@@ -435,10 +469,10 @@ void TestFileCommands::quitClosesTheWindow()
     auto w = newWindow();
     edit(*w);
     boxes->press(QMessageBox::Cancel);
-    w->fileQuit();
+    run(*w, "fileQuit");
     QVERIFY(w->isVisible());
     boxes->press(QMessageBox::No);
-    w->fileQuit();
+    run(*w, "fileQuit");
     QVERIFY(!w->isVisible());
     QCOMPARE(boxes->seen().size(), 2);
 }
@@ -449,7 +483,7 @@ void TestFileCommands::openLoadsFileAndSelectsFirstHeadword()
 {
     const QString words = write(QStringLiteral("words.lxv"), WordsFile);
     auto w = newWindow();
-    w->lastVocFileDir = QStringLiteral("/start/here");
+    w->setLastFolderForTesting(QStringLiteral("lastVocFileDir"), QStringLiteral("/start/here"));
     open(*w, words);
 
     const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
@@ -461,14 +495,14 @@ void TestFileCommands::openLoadsFileAndSelectsFirstHeadword()
     QCOMPARE(content(*w),
         QStringList({QStringLiteral("dog&&&{1}The [dog] barked."),
             QStringLiteral("cat&&&{2}The [cat] sat on the [mat].&&&{0}My [cat] is black.")}));
-    QCOMPARE(w->curFile, words);
+    QCOMPARE(w->currentFile(), words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
     QCOMPARE(recentFile(*w, 0), words);
-    QCOMPARE(w->lastVocFileDir, QFileInfo(words).canonicalPath());
+    QCOMPARE(w->lastFolder(QStringLiteral("lastVocFileDir")), QFileInfo(words).canonicalPath());
     QCOMPARE(status(*w), QStringLiteral("File loaded"));
     QCOMPARE(currentHeadword(*w), QStringLiteral("dog"));
-    QCOMPARE(w->db->sentenceTableModel->rowCount(), 1);
-    QVERIFY(!w->db->isModified());
+    QCOMPARE(dbOf(*w)->sentenceTableModel->rowCount(), 1);
+    QVERIFY(!dbOf(*w)->isModified());
     QVERIFY(boxes->seen().isEmpty());
 }
 
@@ -477,7 +511,7 @@ void TestFileCommands::openWorksUnderBusyCursor()
     const QString words = write(QStringLiteral("words.lxv"), WordsFile);
     auto w = newWindow();
     QList<int> shapes;
-    connect(w->db->wordListModel, &QAbstractItemModel::modelReset, this, [&shapes] {
+    connect(dbOf(*w)->wordListModel, &QAbstractItemModel::modelReset, this, [&shapes] {
         const QCursor *cursor = QApplication::overrideCursor();
         shapes.append(cursor ? int(cursor->shape()) : -1);
     });
@@ -496,16 +530,16 @@ void TestFileCommands::failedOpenLeavesUntitledDatabase()
     open(*w, missing);
 
     QCOMPARE(status(*w), QStringLiteral("Loading cancelled."));
-    QCOMPARE(w->db->itemCount(), 0);
-    QVERIFY(w->curFile.isEmpty());
+    QCOMPARE(dbOf(*w)->itemCount(), 0);
+    QVERIFY(w->currentFile().isEmpty());
     QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
     QCOMPARE(recentFile(*w, 0), words);
-    QVERIFY(!w->db->isModified());
+    QVERIFY(!dbOf(*w)->isModified());
     QVERIFY(boxes->seen().isEmpty());
 
     // A save now asks for a name instead of replacing the file that was open with nothing.
     ZelFileDialog::setNextFileName(QString());
-    QVERIFY(!w->fileSave());
+    QVERIFY(!run(*w, "fileSave"));
     QCOMPARE(ZelFileDialog::lastRequest().kind, ZelFileDialog::Save);
     QCOMPARE(TestUtil::readFile(words), WordsFile);
 }
@@ -539,7 +573,7 @@ void TestFileCommands::openOddFiles()
     auto w = newWindow();
     open(*w, path);
     QCOMPARE(content(*w), expected);
-    QCOMPARE(w->curFile, path);
+    QCOMPARE(w->currentFile(), path);
     QCOMPARE(status(*w), QStringLiteral("File loaded"));
     QCOMPARE(currentHeadword(*w),
         expected.isEmpty() ? QString() : expected.first().section(QLatin1String("&&&"), 0, 0));
@@ -563,7 +597,7 @@ void TestFileCommands::openRejectsBinaryFileAndKeepsDatabase()
     QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
     QCOMPARE(status(*w), QStringLiteral("Loading cancelled."));
     QCOMPARE(content(*w), before);
-    QCOMPARE(w->curFile, words);
+    QCOMPARE(w->currentFile(), words);
     QCOMPARE(recentFile(*w, 0), words);
 }
 
@@ -572,11 +606,11 @@ void TestFileCommands::cancelledOpenDialogChangesNothing()
     const QString words = write(QStringLiteral("words.lxv"), WordsFile);
     auto w = newWindow();
     open(*w, words);
-    w->lastVocFileDir = QStringLiteral("/kept");
+    w->setLastFolderForTesting(QStringLiteral("lastVocFileDir"), QStringLiteral("/kept"));
     open(*w, QString());
-    QCOMPARE(w->curFile, words);
-    QCOMPARE(w->db->itemCount(), 2);
-    QCOMPARE(w->lastVocFileDir, QStringLiteral("/kept"));
+    QCOMPARE(w->currentFile(), words);
+    QCOMPARE(dbOf(*w)->itemCount(), 2);
+    QCOMPARE(w->lastFolder(QStringLiteral("lastVocFileDir")), QStringLiteral("/kept"));
 }
 
 // --- Append --------------------------------------------------------------------------------------------
@@ -588,10 +622,10 @@ void TestFileCommands::appendWithoutRepeats()
     auto w = newWindow();
     open(*w, words);
     edit(*w); // appending asks nothing about unsaved changes
-    w->lastVocFileDir = QStringLiteral("/start");
+    w->setLastFolderForTesting(QStringLiteral("lastVocFileDir"), QStringLiteral("/start"));
 
     ZelFileDialog::setNextFileName(more);
-    w->fileAppend();
+    run(*w, "fileAppend");
 
     const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
     QCOMPARE(request.caption, QStringLiteral("Append vocabulary database file"));
@@ -601,32 +635,32 @@ void TestFileCommands::appendWithoutRepeats()
 
     QCOMPARE(status(*w), QStringLiteral("Appending file completed."));
     QStringList headwords;
-    for (int i = 0; i < w->db->itemCount(); ++i)
-        headwords.append(w->db->headword(i));
+    for (int i = 0; i < dbOf(*w)->itemCount(); ++i)
+        headwords.append(dbOf(*w)->headword(i));
     QCOMPARE(headwords,
         QStringList(
             {QStringLiteral("ant"), QStringLiteral("bird"), QStringLiteral("cat"), QStringLiteral("dog")}));
-    QCOMPARE(w->lvWords->model()->rowCount(), 4);
+    QCOMPARE(wordList(*w)->model()->rowCount(), 4);
     QCOMPARE(currentHeadword(*w), QStringLiteral("ant"));
-    QVERIFY(w->db->isModified());
-    QCOMPARE(w->curFile, words);
+    QVERIFY(dbOf(*w)->isModified());
+    QCOMPARE(w->currentFile(), words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
     QCOMPARE(recentFile(*w, 0), words);
-    QCOMPARE(w->lastVocFileDir, QFileInfo(more).canonicalPath());
+    QCOMPARE(w->lastFolder(QStringLiteral("lastVocFileDir")), QFileInfo(more).canonicalPath());
 }
 
 void TestFileCommands::appendToEmptyDatabaseSelectsFirstHeadword()
 {
     const QString more = write(QStringLiteral("more.lxv"), NewWordsFile);
     auto w = newWindow();
-    QCOMPARE(w->db->itemCount(), 0);
+    QCOMPARE(dbOf(*w)->itemCount(), 0);
     ZelFileDialog::setNextFileName(more);
-    w->fileAppend();
-    QCOMPARE(w->db->itemCount(), 2);
+    run(*w, "fileAppend");
+    QCOMPARE(dbOf(*w)->itemCount(), 2);
     QCOMPARE(currentHeadword(*w), QStringLiteral("ant"));
-    QCOMPARE(w->db->sentenceTableModel->rowCount(), 1);
-    QVERIFY(w->curFile.isEmpty());
-    QVERIFY(w->db->isModified());
+    QCOMPARE(dbOf(*w)->sentenceTableModel->rowCount(), 1);
+    QVERIFY(w->currentFile().isEmpty());
+    QVERIFY(dbOf(*w)->isModified());
 }
 
 void TestFileCommands::appendWithRepeats_data()
@@ -685,7 +719,7 @@ void TestFileCommands::appendWithRepeats()
             boxes->pressText(answer);
     }
     ZelFileDialog::setNextFileName(repeats);
-    w->fileAppend();
+    run(*w, "fileAppend");
 
     const QString first = QStringLiteral(
         "Duplicate entries in database|The database you are appending contains some of the same headwords as "
@@ -700,18 +734,18 @@ void TestFileCommands::appendWithRepeats()
     QStringList actual = content(*w);
     if (expected.contains(QStringLiteral("cat")) && expected.count(QStringLiteral("cat")) == 2) {
         // Kept: both headwords, the old and the appended one, in either order.
-        QCOMPARE(w->db->headword(0), QStringLiteral("cat"));
-        QCOMPARE(w->db->headword(1), QStringLiteral("cat"));
-        QCOMPARE(QSet<int>({w->db->sentenceCount(0), w->db->sentenceCount(1)}), QSet<int>({2}));
+        QCOMPARE(dbOf(*w)->headword(0), QStringLiteral("cat"));
+        QCOMPARE(dbOf(*w)->headword(1), QStringLiteral("cat"));
+        QCOMPARE(QSet<int>({dbOf(*w)->sentenceCount(0), dbOf(*w)->sentenceCount(1)}), QSet<int>({2}));
         actual[0] = actual[1] = QStringLiteral("cat");
     }
     QCOMPARE(actual, expected);
     QCOMPARE(status(*w), message);
-    QCOMPARE(w->lvWords->model()->rowCount(), expected.size());
+    QCOMPARE(wordList(*w)->model()->rowCount(), expected.size());
     QCOMPARE(currentHeadword(*w), QStringLiteral("cat"));
-    QCOMPARE(w->db->sentenceTableModel->rowCount(), w->db->sentenceCount(0));
-    QVERIFY(w->db->isModified());
-    QCOMPARE(w->curFile, words);
+    QCOMPARE(dbOf(*w)->sentenceTableModel->rowCount(), dbOf(*w)->sentenceCount(0));
+    QVERIFY(dbOf(*w)->isModified());
+    QCOMPARE(w->currentFile(), words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
 }
 
@@ -734,10 +768,10 @@ void TestFileCommands::appendUnreadableFileChangesNothing()
     if (binary)
         boxes->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(bad);
-    w->fileAppend();
+    run(*w, "fileAppend");
     QCOMPARE(status(*w), QStringLiteral("Appending file failed."));
     QCOMPARE(content(*w), before);
-    QVERIFY(!w->db->isModified());
+    QVERIFY(!dbOf(*w)->isModified());
     QCOMPARE(boxes->seen().size(), binary ? 1 : 0);
 }
 
@@ -746,11 +780,11 @@ void TestFileCommands::appendUnreadableFileChangesNothing()
 void TestFileCommands::saveOnUntitledAsksForName()
 {
     auto w = newWindow();
-    w->lastVocFileDir = QStringLiteral("/start");
+    w->setLastFolderForTesting(QStringLiteral("lastVocFileDir"), QStringLiteral("/start"));
     edit(*w);
     const QString target = dir->filePath(QStringLiteral("new.lxv"));
     ZelFileDialog::setNextFileName(target);
-    QVERIFY(w->fileSave());
+    QVERIFY(run(*w, "fileSave"));
 
     const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
     QCOMPARE(request.kind, ZelFileDialog::Save);
@@ -759,11 +793,11 @@ void TestFileCommands::saveOnUntitledAsksForName()
     QCOMPARE(request.filter, QStringLiteral("Vocabulary database files (*.lxv)"));
 
     QCOMPARE(TestUtil::readFile(target), Bom + "yak\r\n");
-    QCOMPARE(w->curFile, target);
+    QCOMPARE(w->currentFile(), target);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("new.lxv")));
     QCOMPARE(recentFile(*w, 0), target);
     QCOMPARE(status(*w), QStringLiteral("File saved"));
-    QVERIFY(!w->db->isModified());
+    QVERIFY(!dbOf(*w)->isModified());
 }
 
 void TestFileCommands::saveOnTitledWritesWithoutDialog()
@@ -773,15 +807,15 @@ void TestFileCommands::saveOnTitledWritesWithoutDialog()
     open(*w, words);
     edit(*w);
     const int dialogs = ZelFileDialog::requestCount();
-    QVERIFY(w->fileSave());
+    QVERIFY(run(*w, "fileSave"));
     QCOMPARE(ZelFileDialog::requestCount(), dialogs);
     QCOMPARE(TestUtil::readFile(words),
         Bom
             + "dog&&&{1}An edited [sentence].\r\ncat&&&{2}The [cat] sat on the [mat].&&&{0}My [cat] is "
               "black.\r\n");
     QCOMPARE(status(*w), QStringLiteral("File saved"));
-    QVERIFY(!w->db->isModified());
-    QVERIFY(!w->db->itemAt(0)->isModified());
+    QVERIFY(!dbOf(*w)->isModified());
+    QVERIFY(!dbOf(*w)->itemAt(0)->isModified());
 }
 
 void TestFileCommands::saveAsCompletesSuffix_data()
@@ -808,14 +842,14 @@ void TestFileCommands::saveAsCompletesSuffix()
     auto w = newWindow();
     edit(*w);
     ZelFileDialog::setNextFileName(dir->filePath(typed));
-    QVERIFY(w->fileSaveAs());
+    QVERIFY(run(*w, "fileSaveAs"));
     const QString path = dir->filePath(written);
     QVERIFY(QFile::exists(path));
     if (typed != written)
         QVERIFY(!QFile::exists(dir->filePath(typed)) || QFileInfo(dir->filePath(typed)).isDir());
-    QCOMPARE(w->curFile, path);
+    QCOMPARE(w->currentFile(), path);
     QCOMPARE(shownTitle(*w), title(QFileInfo(path).fileName()));
-    QCOMPARE(w->lastVocFileDir, QFileInfo(path).absolutePath());
+    QCOMPARE(w->lastFolder(QStringLiteral("lastVocFileDir")), QFileInfo(path).absolutePath());
 }
 
 void TestFileCommands::saveAsPutsNewNameOnTop()
@@ -825,7 +859,7 @@ void TestFileCommands::saveAsPutsNewNameOnTop()
     open(*w, words);
     const QString copy = dir->filePath(QStringLiteral("copy.lxv"));
     ZelFileDialog::setNextFileName(copy);
-    QVERIFY(w->fileSaveAs());
+    QVERIFY(run(*w, "fileSaveAs"));
     QCOMPARE(recentFile(*w, 0), copy);
     QCOMPARE(recentFile(*w, 1), words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("copy.lxv")));
@@ -834,9 +868,9 @@ void TestFileCommands::saveAsPutsNewNameOnTop()
     // A cancelled Save As writes nothing and keeps the name.
     edit(*w);
     ZelFileDialog::setNextFileName(QString());
-    QVERIFY(!w->fileSaveAs());
-    QCOMPARE(w->curFile, copy);
-    QVERIFY(w->db->isModified());
+    QVERIFY(!run(*w, "fileSaveAs"));
+    QCOMPARE(w->currentFile(), copy);
+    QVERIFY(dbOf(*w)->isModified());
 }
 
 void TestFileCommands::saveAsOverwriteQuestion_data()
@@ -859,15 +893,15 @@ void TestFileCommands::saveAsOverwriteQuestion()
     else
         boxes->press(QMessageBox::StandardButton(answer));
     ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("words")));
-    const bool saved = w->fileSaveAs();
+    const bool saved = run(*w, "fileSaveAs");
 
     QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral(
             "Overwrite file?|This file already exists. Are you sure you want to overwrite it?|")});
     QCOMPARE(saved, answer == QMessageBox::Yes);
     QCOMPARE(TestUtil::readFile(existing) == "old", !saved);
-    QCOMPARE(w->curFile, saved ? existing : QString());
-    QVERIFY(w->db->isModified() != saved);
+    QCOMPARE(w->currentFile(), saved ? existing : QString());
+    QVERIFY(dbOf(*w)->isModified() != saved);
 }
 
 void TestFileCommands::failedSaveKeepsNameAndFlag()
@@ -877,11 +911,11 @@ void TestFileCommands::failedSaveKeepsNameAndFlag()
     open(*w, words);
     edit(*w);
     ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("no/such/folder/x.lxv")));
-    QVERIFY(!w->fileSaveAs());
+    QVERIFY(!run(*w, "fileSaveAs"));
     QCOMPARE(status(*w), QStringLiteral("Save cancelled"));
-    QCOMPARE(w->curFile, words);
+    QCOMPARE(w->currentFile(), words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
-    QVERIFY(w->db->isModified());
+    QVERIFY(dbOf(*w)->isModified());
     QCOMPARE(recentFile(*w, 0), words);
 }
 
@@ -897,13 +931,13 @@ void TestFileCommands::savedFileReadsBackIdentically()
     open(*w, source);
     const QString copy = dir->filePath(QStringLiteral("copy.lxv"));
     ZelFileDialog::setNextFileName(copy);
-    QVERIFY(w->fileSaveAs());
+    QVERIFY(run(*w, "fileSaveAs"));
     QCOMPARE(TestUtil::readFile(copy), original);
 
     open(*w, copy);
     const QString again = dir->filePath(QStringLiteral("again.lxv"));
     ZelFileDialog::setNextFileName(again);
-    QVERIFY(w->fileSaveAs());
+    QVERIFY(run(*w, "fileSaveAs"));
     QCOMPARE(TestUtil::readFile(again), original);
 }
 
@@ -914,17 +948,17 @@ void TestFileCommands::backupOnUntitledSavesAs()
     auto w = newWindow();
     edit(*w);
     ZelFileDialog::setNextFileName(QString());
-    w->backupDb();
+    run(*w, "backupDb");
     QCOMPARE(ZelFileDialog::lastRequest().caption, QStringLiteral("Save database file"));
     QVERIFY(QDir(dir->path()).entryList(QDir::Files).isEmpty());
-    QVERIFY(w->db->isModified());
+    QVERIFY(dbOf(*w)->isModified());
 
     const QString target = dir->filePath(QStringLiteral("first"));
     ZelFileDialog::setNextFileName(target);
-    w->backupDb();
+    run(*w, "backupDb");
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList {QStringLiteral("first.lxv")});
-    QCOMPARE(w->curFile, target + QStringLiteral(".lxv"));
-    QVERIFY(!w->db->isModified());
+    QCOMPARE(w->currentFile(), target + QStringLiteral(".lxv"));
+    QVERIFY(!dbOf(*w)->isModified());
     QVERIFY(boxes->seen().isEmpty());
 }
 
@@ -946,7 +980,7 @@ void TestFileCommands::backupWritesBesideAndKeepsFlag()
     const QString backup = words + QStringLiteral(".bak");
 
     boxes->press(QMessageBox::Ok);
-    w->backupDb();
+    run(*w, "backupDb");
     QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral("Backup created|Your database has been backed up to:\n%1|").arg(backup)});
     QVERIFY(QFile::exists(backup));
@@ -954,9 +988,9 @@ void TestFileCommands::backupWritesBesideAndKeepsFlag()
     QVERIFY(check.loadText(backup));
     QCOMPARE(check.itemAt(0)->toFileText(3), content(*w).first());
     QCOMPARE(TestUtil::readFile(words), WordsFile);
-    QCOMPARE(w->curFile, words);
+    QCOMPARE(w->currentFile(), words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
-    QCOMPARE(w->db->isModified(), modified);
+    QCOMPARE(dbOf(*w)->isModified(), modified);
 
     // The edits have not reached the database file: closing still offers to save them there.
     if (modified)
@@ -974,9 +1008,9 @@ void TestFileCommands::secondBackupReplacesFirst()
     auto w = newWindow();
     open(*w, words);
     boxes->press(QMessageBox::Ok).press(QMessageBox::Ok);
-    w->backupDb();
+    run(*w, "backupDb");
     edit(*w);
-    w->backupDb();
+    run(*w, "backupDb");
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files),
         QStringList({QStringLiteral("words.lxv"), QStringLiteral("words.lxv.bak")}));
     LxdDatabase check;
@@ -994,13 +1028,13 @@ void TestFileCommands::failedBackupIsReported()
     QVERIFY(QDir(dir->filePath(QStringLiteral("gone"))).removeRecursively());
 
     boxes->press(QMessageBox::Ok);
-    w->backupDb();
+    run(*w, "backupDb");
     QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral("Backup failed|Your database could not be backed up to:\n%1|")
                          .arg(QDir::toNativeSeparators(words + QStringLiteral(".bak")))});
     QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
-    QCOMPARE(w->curFile, words);
-    QVERIFY(w->db->isModified());
+    QCOMPARE(w->currentFile(), words);
+    QVERIFY(dbOf(*w)->isModified());
 }
 
 // --- XML exchange ---------------------------------------------------------------------------------------
@@ -1025,11 +1059,11 @@ void TestFileCommands::exportXmlCompletesSuffix()
     auto w = newWindow();
     open(*w, words);
     edit(*w);
-    w->lastXmlFileDir = QStringLiteral("/xml/start");
+    w->setLastFolderForTesting(QStringLiteral("lastXmlFileDir"), QStringLiteral("/xml/start"));
 
     boxes->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(dir->filePath(typed));
-    w->fileExportXml();
+    run(*w, "fileExportXml");
 
     const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
     QCOMPARE(request.kind, ZelFileDialog::Save);
@@ -1043,11 +1077,11 @@ void TestFileCommands::exportXmlCompletesSuffix()
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lexivane-vocabulary-database version=\"3\">"));
     QVERIFY(xml.contains("<used>1</used>An edited <gap>sentence</gap>.</sentence>"));
     // An export changes neither the database file nor the flag nor the title.
-    QCOMPARE(w->curFile, words);
+    QCOMPARE(w->currentFile(), words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
-    QVERIFY(w->db->isModified());
+    QVERIFY(dbOf(*w)->isModified());
     QCOMPARE(recentFile(*w, 0), words);
-    QCOMPARE(w->lastXmlFileDir, dir->path());
+    QCOMPARE(w->lastFolder(QStringLiteral("lastXmlFileDir")), dir->path());
 }
 
 void TestFileCommands::exportXmlOverwriteQuestion_data()
@@ -1078,7 +1112,7 @@ void TestFileCommands::exportXmlOverwriteQuestion()
     if (overwritten)
         boxes->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(dir->filePath(typed));
-    w->fileExportXml();
+    run(*w, "fileExportXml");
 
     QStringList expected;
     if (answer)
@@ -1098,7 +1132,7 @@ void TestFileCommands::failedExportXmlIsReported()
     const QString target = dir->filePath(QStringLiteral("missing/words.xml"));
     boxes->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(target);
-    w->fileExportXml();
+    run(*w, "fileExportXml");
     QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral("File save error|Unable to save XML file: %1|")
                          .arg(QDir::toNativeSeparators(target))});
@@ -1118,7 +1152,7 @@ void TestFileCommands::importBreaksUpSeparators()
     auto w = newWindow();
     boxes->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(xml);
-    w->fileImportXml();
+    run(*w, "fileImportXml");
     QCOMPARE(boxes->seen().size(), 1);
     QVERIFY(boxes->seen().first().startsWith(QStringLiteral("Texts changed|2 of the imported texts")));
     QCOMPARE(content(*w), (QStringList {QStringLiteral("A& & &B&&&{1}x & & & & [y]&&&{0}Tom && [Jerry]")}));
@@ -1150,19 +1184,19 @@ void TestFileCommands::largeFileQuestion()
     boxes->press(QMessageBox::Cancel);
     ZelFileDialog::setNextFileName(big.fileName());
     if (command == QLatin1String("open"))
-        w->fileOpen();
+        run(*w, "fileOpen");
     else if (command == QLatin1String("append"))
-        w->fileAppend();
+        run(*w, "fileAppend");
     else
-        w->fileImportXml();
+        run(*w, "fileImportXml");
     QCOMPARE(boxes->seen(),
         QStringList {
             QStringLiteral("Large file|The file %1 is 300.0 MB large. Reading it takes a long time and "
                            "about ten times as much memory.|Are you sure you want to do this?")
                 .arg(QDir::toNativeSeparators(big.fileName()))});
     QCOMPARE(content(*w), before);
-    QCOMPARE(w->curFile, words);
-    QVERIFY(!w->db->isModified());
+    QCOMPARE(w->currentFile(), words);
+    QVERIFY(!dbOf(*w)->isModified());
 }
 
 void TestFileCommands::importXmlRoundTrip()
@@ -1176,37 +1210,37 @@ void TestFileCommands::importXmlRoundTrip()
     boxes->press(QMessageBox::Ok);
     const QString xml = dir->filePath(QStringLiteral("exchange.xml"));
     ZelFileDialog::setNextFileName(xml);
-    w->fileExportXml();
+    run(*w, "fileExportXml");
 
     auto other = newWindow();
-    other->lastXmlFileDir = QStringLiteral("/xml/start");
+    other->setLastFolderForTesting(QStringLiteral("lastXmlFileDir"), QStringLiteral("/xml/start"));
     ZelFileDialog::setNextFileName(xml);
-    other->fileImportXml();
+    run(*other, "fileImportXml");
     const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
     QCOMPARE(request.kind, ZelFileDialog::Open);
     QCOMPARE(request.caption, QStringLiteral("Import vocabulary database from XML file"));
     QCOMPARE(request.dir, QStringLiteral("/xml/start"));
     QCOMPARE(request.filter, QStringLiteral("XML files (*.xml)"));
-    QCOMPARE(other->lastXmlFileDir, QFileInfo(xml).canonicalPath());
+    QCOMPARE(other->lastFolder(QStringLiteral("lastXmlFileDir")), QFileInfo(xml).canonicalPath());
 
     QCOMPARE(content(*other), content(*w));
-    QVERIFY(other->curFile.isEmpty());
+    QVERIFY(other->currentFile().isEmpty());
     QCOMPARE(shownTitle(*other), title(QStringLiteral("Untitled")));
-    QVERIFY(other->db->isModified());
+    QVERIFY(dbOf(*other)->isModified());
     QCOMPARE(currentHeadword(*other), QStringLiteral("dog"));
-    QCOMPARE(other->db->sentenceTableModel->rowCount(), 2);
+    QCOMPARE(dbOf(*other)->sentenceTableModel->rowCount(), 2);
 
     // Exported again, the imported database gives the same XML file.
     const QString again = dir->filePath(QStringLiteral("again.xml"));
     boxes->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(again);
-    other->fileExportXml();
+    run(*other, "fileExportXml");
     QCOMPARE(TestUtil::readFile(again), TestUtil::readFile(xml));
 
     // The imported database is untitled: saving asks for a name, and the file is the original.
     const QString saved = dir->filePath(QStringLiteral("saved.lxv"));
     ZelFileDialog::setNextFileName(saved);
-    QVERIFY(other->fileSave());
+    QVERIFY(run(*other, "fileSave"));
     QCOMPARE(TestUtil::readFile(saved), original);
     QCOMPARE(boxes->seen().size(), 2);
 }
@@ -1232,17 +1266,17 @@ void TestFileCommands::importXmlFailures()
 
     boxes->press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(xml);
-    w->fileImportXml();
+    run(*w, "fileImportXml");
     QCOMPARE(boxes->seen(),
         QStringList {QStringLiteral("File open error|Unable to open XML file: %1|")
                          .arg(QDir::toNativeSeparators(xml))});
     QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
-    QCOMPARE(w->db->itemCount(), 0);
-    QCOMPARE(w->lvWords->model()->rowCount(), 0);
-    QCOMPARE(w->db->sentenceTableModel->rowCount(), 0);
-    QVERIFY(w->curFile.isEmpty());
+    QCOMPARE(dbOf(*w)->itemCount(), 0);
+    QCOMPARE(wordList(*w)->model()->rowCount(), 0);
+    QCOMPARE(dbOf(*w)->sentenceTableModel->rowCount(), 0);
+    QVERIFY(w->currentFile().isEmpty());
     QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
-    QVERIFY(!w->db->isModified());
+    QVERIFY(!dbOf(*w)->isModified());
     QCOMPARE(TestUtil::readFile(words), WordsFile);
     QCOMPARE(recentFile(*w, 0), words);
 }
@@ -1253,16 +1287,16 @@ void TestFileCommands::cancelledImportKeepsDatabaseAndReselects()
     auto w = newWindow();
     open(*w, words);
     edit(*w);
-    w->lvWords->selectionModel()->setCurrentIndex(
-        w->db->wordListModel->index(1, 0), QItemSelectionModel::ClearAndSelect);
+    wordList(*w)->selectionModel()->setCurrentIndex(
+        dbOf(*w)->wordListModel->index(1, 0), QItemSelectionModel::ClearAndSelect);
     QCOMPARE(currentHeadword(*w), QStringLiteral("cat"));
 
     boxes->press(QMessageBox::No);
     ZelFileDialog::setNextFileName(QString());
-    w->fileImportXml();
-    QCOMPARE(w->db->itemCount(), 2);
-    QCOMPARE(w->curFile, words);
-    QVERIFY(w->db->isModified());
+    run(*w, "fileImportXml");
+    QCOMPARE(dbOf(*w)->itemCount(), 2);
+    QCOMPARE(w->currentFile(), words);
+    QVERIFY(dbOf(*w)->isModified());
     QCOMPARE(currentHeadword(*w), QStringLiteral("dog"));
 }
 

@@ -325,6 +325,20 @@ void TestUndo::historyWithoutWindow()
     QCOMPARE(database.headword(0), QStringLiteral("apple"));
     stack->undo();
     QCOMPARE(database.headword(0), QStringLiteral("dog"));
+
+    // An edit of a field too short to read, undone, leaves it unchecked as it was read.
+    LxdDatabase shortField(&dom, nullptr);
+    QVERIFY(shortField.loadText(TestUtil::writeFile(
+        dir, QStringLiteral("short.lxv"), "cat&&&{0}A [cat].&&&x  &&&{0}[Cats] nap.\r\n")));
+    LxdDocument edited(&shortField);
+    QCOMPARE(shortField.sentenceAt(0, 1)->bracketStatus(), int(LxdSentence::Unchecked));
+    QVERIFY(edited.editSentence(0, 1, QStringLiteral("A [kitten]."), 0));
+    QCOMPARE(shortField.sentenceAt(0, 1)->bracketStatus(), int(LxdSentence::Valid));
+    edited.undoStack()->undo();
+    QCOMPARE(shortField.sentenceAt(0, 1)->text(), QString());
+    QCOMPARE(shortField.sentenceAt(0, 1)->bracketStatus(), int(LxdSentence::Unchecked));
+    edited.undoStack()->redo();
+    QCOMPARE(shortField.sentenceAt(0, 1)->text(), QStringLiteral("A [kitten]."));
 }
 
 QTEST_MAIN(TestUndo)
