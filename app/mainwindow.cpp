@@ -10,6 +10,7 @@
 #include "document/lxddocument.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
+#include "util/zelflowlayout.h"
 #include "util/zelhelpclient.h"
 #include "util/zelutils.h"
 
@@ -371,13 +372,20 @@ void MainWindow::createBottomPane()
     bbxExport = new QDialogButtonBox(Qt::Horizontal, wgtBottom);
     bbxExport->setObjectName(QStringLiteral("bbxExport"));
     bbxExport->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Minimum);
+    bbxExportMore = new QDialogButtonBox(Qt::Horizontal, wgtBottom);
+    bbxExportMore->setObjectName(QStringLiteral("bbxExportMore"));
+    bbxExportMore->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Minimum);
     createExportControls();
+    layExport = new ZelFlowLayout;
+    layExport->setObjectName(QStringLiteral("layExport"));
+    layExport->addWidget(bbxExport);
+    layExport->addWidget(bbxExportMore);
 
     layOutputButtons = new QHBoxLayout;
     layOutputButtons->setObjectName(QStringLiteral("layOutputButtons"));
-    layOutputButtons->addWidget(bbxOutputEdit);
+    layOutputButtons->addWidget(bbxOutputEdit, 0, Qt::AlignTop);
     layOutputButtons->addStretch();
-    layOutputButtons->addWidget(bbxExport);
+    layOutputButtons->addLayout(layExport);
 
     grdBottom->addWidget(lblOutput, 0, 0, 1, 3, Qt::AlignCenter);
     grdBottom->addLayout(layOptions, 1, 0);

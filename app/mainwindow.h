@@ -36,6 +36,7 @@ class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
 class ZelBusyCursor;
+class ZelFlowLayout;
 class ZelAbout;
 struct ExerciseModel;
 struct ExerciseOptions;
@@ -298,6 +299,10 @@ private:
     QPushButton *btnDeleteOutputSentence = nullptr;
     QPushButton *btnClearOutputSentences = nullptr;
     QDialogButtonBox *bbxExport = nullptr;
+    // The later export kinds' buttons, beside bbxExport, or below it when the window is too narrow
+    // for one row.
+    QDialogButtonBox *bbxExportMore = nullptr;
+    ZelFlowLayout *layExport = nullptr;
     QPushButton *btnExportTextToClipboard = nullptr;
     QPushButton *btnExportXHTML = nullptr;
     QPushButton *btnExportRTF = nullptr;

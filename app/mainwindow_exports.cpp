@@ -382,9 +382,12 @@ void MainWindow::createExportControls()
     exportTable = std::make_shared<const QList<ExportKind>>(makeExportKinds());
     for (const ExportKind &kind : exportKinds()) {
         QAction *action = newAction(kind.actionName, kind.actionText, kind.iconPath, kind.statusTip);
-        QPushButton *button = bbxExport->findChild<QPushButton *>(QLatin1String(kind.buttonName));
+        // The kinds with a button member of their own are the window's first five; the later ones
+        // go in the second box, which wraps below the first on a narrow screen.
+        QDialogButtonBox *box = kind.button ? bbxExport : bbxExportMore;
+        QPushButton *button = box->findChild<QPushButton *>(QLatin1String(kind.buttonName));
         if (!button)
-            button = newButton(bbxExport, kind.buttonName, kind.buttonText, kind.iconPath, false);
+            button = newButton(box, kind.buttonName, kind.buttonText, kind.iconPath, false);
         if (kind.buttonMenuName) {
             QMenu *menu = button->menu();
             if (!menu) {

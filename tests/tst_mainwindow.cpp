@@ -209,6 +209,7 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"btnDeleteOutputSentence", "QPushButton"},
         {"btnClearOutputSentences", "QPushButton"},
         {"bbxExport", "QDialogButtonBox"},
+        {"bbxExportMore", "QDialogButtonBox"},
         {"btnExportTextToClipboard", "QPushButton"},
         {"btnExportXHTML", "QPushButton"},
         {"btnExportRTF", "QPushButton"},

@@ -19,6 +19,8 @@ private slots:
     void windowSpeaksTheDesktopsLanguage();
     void localePicksTranslation_data();
     void localePicksTranslation();
+    void windowFitsSmallScreens_data();
+    void windowFitsSmallScreens();
     void translationsKeepMarkersAndLayout_data();
     void translationsKeepMarkersAndLayout();
 };
@@ -173,6 +175,48 @@ void TestTranslations::localePicksTranslation()
     ZelUtils::installTranslations(QLocale(locale));
     QCOMPARE(MainWindow::tr("&File"), fileMenu);
     QCOMPARE(cancelButtonText(), cancel);
+}
+
+void TestTranslations::windowFitsSmallScreens_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const char *locale : {"C", "de_DE", "fr_FR", "es_ES"})
+        QTest::addRow("%s", locale) << QString::fromLatin1(locale);
+}
+
+// In every language the window fits a 1024-pixel classroom projector with every button's label whole
+// (the export buttons take a second row there), and on a wide screen the export buttons stay one row.
+void TestTranslations::windowFitsSmallScreens()
+{
+    QFETCH(QString, locale);
+    ZelUtils::installTranslations(QLocale(locale));
+    for (const int width : {1024, 1600}) {
+        MainWindow window;
+        window.resize(width, 700);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.width(), width);
+        QList<QRect> exportRects;
+        for (const QPushButton *button : window.findChildren<QPushButton *>()) {
+            if (!button->isVisible())
+                continue;
+            const QRect rect(button->mapTo(&window, QPoint(0, 0)), button->size());
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+            QVERIFY2(window.rect().contains(rect), qPrintable(button->text()));
+            if (button->objectName().startsWith(QLatin1String("btnExport"))
+                || button->objectName() == "btnPrint")
+                exportRects << rect;
+        }
+        QCOMPARE(exportRects.size(), 9);
+        QSet<int> rows;
+        for (qsizetype i = 0; i < exportRects.size(); ++i) {
+            rows << exportRects.at(i).top();
+            for (qsizetype j = i + 1; j < exportRects.size(); ++j)
+                QVERIFY(!exportRects.at(i).intersects(exportRects.at(j)));
+        }
+        QCOMPARE(rows.size(), width < 1200 ? 2 : 1);
+    }
+    ZelUtils::installTranslations(QLocale::system());
 }
 
 void TestTranslations::translationsKeepMarkersAndLayout_data()
