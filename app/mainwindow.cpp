@@ -33,6 +33,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -393,6 +394,9 @@ void MainWindow::createBottomPane()
     grdBottom->addWidget(tbrOutputUpDown, 1, 3);
     grdBottom->addLayout(layOutputButtons, 2, 2);
     grdBottom->setColumnMinimumWidth(1, 20);
+    // A minimum height of its own replaces the layout's: never let it be less than the option boxes
+    // and the button rows need, or they are drawn over one another.
+    wgtBottom->setMinimumHeight(qMax(200, grdBottom->totalMinimumSize().height()));
 
     splMain->addWidget(wgtBottom);
 }
@@ -752,7 +756,10 @@ void MainWindow::readSettings()
 {
     QSettings settings;
     settings.beginGroup(QStringLiteral("mainWindow"));
-    restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+    // With no stored geometry (the first run) the window opens at a size that shows the panes
+    // comfortably, within the screen, rather than at the least size its layout allows.
+    if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray()))
+        resize(QSize(1280, 800).boundedTo(screen()->availableGeometry().size()));
     restoreState(settings.value(QStringLiteral("state")).toByteArray(), 0);
     splMain->restoreState(settings.value(QStringLiteral("splMainState")).toByteArray());
     recentFiles = settings.value(QStringLiteral("recentFiles")).toStringList();

@@ -195,13 +195,19 @@ void TestTranslations::windowFitsSmallScreens()
         window.resize(width, 700);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.width(), width);
+        QCOMPARE(window.size(), QSize(width, 700));
         QList<QRect> exportRects;
-        for (const QPushButton *button : window.findChildren<QPushButton *>()) {
+        QList<QAbstractButton *> buttons;
+        for (QPushButton *button : window.findChildren<QPushButton *>())
+            buttons << button;
+        for (QCheckBox *box : window.findChildren<QCheckBox *>())
+            buttons << box;
+        for (const QAbstractButton *button : std::as_const(buttons)) {
             if (!button->isVisible())
                 continue;
             const QRect rect(button->mapTo(&window, QPoint(0, 0)), button->size());
             QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+            QVERIFY2(button->height() >= button->sizeHint().height(), qPrintable(button->text()));
             QVERIFY2(window.rect().contains(rect), qPrintable(button->text()));
             if (button->objectName().startsWith(QLatin1String("btnExport"))
                 || button->objectName() == "btnPrint")

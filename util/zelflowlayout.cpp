@@ -47,15 +47,18 @@ int ZelFlowLayout::heightForWidth(int width) const
     return arrange(QRect(0, 0, width, 0), false);
 }
 
+// As narrow as the widest item, and as high as the items are when they wrap at that width: the least
+// room the layout can be given holds every item whichever way it wraps.
 QSize ZelFlowLayout::minimumSize() const
 {
-    QSize size;
+    int width = 0;
     for (const QLayoutItem *item : items) {
         if (!item->isEmpty())
-            size = size.expandedTo(item->minimumSize());
+            width = qMax(width, item->sizeHint().width());
     }
     const QMargins m = contentsMargins();
-    return size + QSize(m.left() + m.right(), m.top() + m.bottom());
+    width += m.left() + m.right();
+    return QSize(width, heightForWidth(width));
 }
 
 QSize ZelFlowLayout::sizeHint() const
