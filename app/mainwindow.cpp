@@ -476,20 +476,27 @@ void MainWindow::createActions()
         connect(recentFileActs[i], &QAction::triggered, this, &MainWindow::fileOpenRecent);
     }
 
-    // The texts name the step they undo or redo, as "&Undo Delete Sentences".
+    // The texts name the step they undo or redo, as "&Undo Delete Sentences"; each language words
+    // that in its own way ("&Rückgängig: Sätze löschen").
     QUndoStack *stack = doc->undoStack();
-    actEditUndo = stack->createUndoAction(this, tr("&Undo"));
-    actEditUndo->setObjectName(QStringLiteral("actEditUndo"));
-    actEditUndo->setIcon(QIcon(QStringLiteral(":/svgIcons/edit_undo.svg")));
-    actEditUndo->setIconVisibleInMenu(true);
+    actEditUndo = newAction("actEditUndo", tr("&Undo"), QStringLiteral(":/svgIcons/edit_undo.svg"),
+        tr("Undo the last change to the database."));
     actEditUndo->setShortcut(QKeySequence::Undo);
-    actEditUndo->setStatusTip(tr("Undo the last change to the database."));
-    actEditRedo = stack->createRedoAction(this, tr("&Redo"));
-    actEditRedo->setObjectName(QStringLiteral("actEditRedo"));
-    actEditRedo->setIcon(QIcon(QStringLiteral(":/svgIcons/edit_redo.svg")));
-    actEditRedo->setIconVisibleInMenu(true);
+    actEditUndo->setEnabled(false);
+    connect(actEditUndo, &QAction::triggered, stack, &QUndoStack::undo);
+    connect(stack, &QUndoStack::canUndoChanged, actEditUndo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::undoTextChanged, actEditUndo, [this](const QString &step) {
+        actEditUndo->setText(step.isEmpty() ? tr("&Undo") : tr("&Undo %1", "%1 names the step").arg(step));
+    });
+    actEditRedo = newAction("actEditRedo", tr("&Redo"), QStringLiteral(":/svgIcons/edit_redo.svg"),
+        tr("Make the change again that was undone last."));
     actEditRedo->setShortcut(QKeySequence::Redo);
-    actEditRedo->setStatusTip(tr("Make the change again that was undone last."));
+    actEditRedo->setEnabled(false);
+    connect(actEditRedo, &QAction::triggered, stack, &QUndoStack::redo);
+    connect(stack, &QUndoStack::canRedoChanged, actEditRedo, &QAction::setEnabled);
+    connect(stack, &QUndoStack::redoTextChanged, actEditRedo, [this](const QString &step) {
+        actEditRedo->setText(step.isEmpty() ? tr("&Redo") : tr("&Redo %1", "%1 names the step").arg(step));
+    });
 
     // The Delete key works in each list as its delete button does, questions included.
     const auto deleteKey = [this](const char *name, QWidget *list, void (MainWindow::*slot)()) {

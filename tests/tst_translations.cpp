@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 #include "dialogs/dlgchoosedblang.h"
+#include "document/lxddocument.h"
 #include "support/testutil.h"
 #include "util/zelconfirm.h"
 #include "util/zelutils.h"
@@ -118,6 +119,12 @@ void TestTranslations::windowSpeaksTheDesktopsLanguage()
         menus, QStringList({"&Datei", "&Bearbeiten", "&Wörter", "S&ätze", "S&uchen", "&Ausgabe", "&Hilfe"}));
     QCOMPARE(window.findChild<QPushButton *>("btnAddWord")->text(), QString("Neues Wort"));
     QVERIFY(window.findChild<QLabel *>("lblWords")->text().startsWith(QString("Wörter")));
+
+    // The undo entry names its step as German puts it.
+    auto *undo = window.findChild<QAction *>("actEditUndo");
+    QCOMPARE(undo->text(), QString("&Rückgängig"));
+    window.findChild<LxdDocument *>("doc")->addHeadword(QString("Zebra"));
+    QCOMPARE(undo->text(), QString("&Rückgängig: Stichwort hinzufügen"));
 
     DlgChooseDbLang spelling(&window);
     QCOMPARE(spelling.windowTitle(), QString("Bevorzugte Schreibweise wählen"));

@@ -1574,6 +1574,16 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
         <source>Open GIFT file</source>
         <translation>GIFT-Datei öffnen</translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <comment>%1 names the step</comment>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <comment>%1 names the step</comment>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

@@ -1574,6 +1574,16 @@ No se pudo escribir un archivo temporal: %2</translation>
         <source>Open GIFT file</source>
         <translation>Abrir archivo GIFT</translation>
     </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <comment>%1 names the step</comment>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <comment>%1 names the step</comment>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

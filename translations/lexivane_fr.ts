@@ -1488,7 +1488,7 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>%1 of the imported texts held &quot;&amp;&amp;&amp;&quot;, which a database file cannot store; they were imported with it written as &quot;&amp; &amp; &amp;&quot;.</source>
-        <translation>%1 des textes importés contenaient &quot;&amp;&amp;&amp;&quot;, qu'un fichier de base ne peut pas enregistrer ; ils ont été importés avec &quot;&amp; &amp; &amp;&quot; à la place.</translation>
+        <translation>%1 des textes importés contenaient &quot;&amp;&amp;&amp;&quot;, qu&apos;un fichier de base ne peut pas enregistrer ; ils ont été importés avec &quot;&amp; &amp; &amp;&quot; à la place.</translation>
     </message>
     <message>
         <source>Moodle quiz (&amp;XML)</source>
@@ -1573,6 +1573,16 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
     <message>
         <source>Open GIFT file</source>
         <translation>Ouvrir le fichier GIFT</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <comment>%1 names the step</comment>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <comment>%1 names the step</comment>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
 </context>
 <context>
