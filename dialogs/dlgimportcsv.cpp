@@ -87,6 +87,7 @@ DlgImportCsv::DlgImportCsv(const QString &text, QWidget *parent)
 
     m_table = LxdImport::readTable(m_text);
     cboSeparator->setCurrentIndex(std::max(0, cboSeparator->findData(m_table.separator)));
+    chkHeader->setChecked(LxdImport::firstRowNamesColumns(m_table));
     fillColumnChoices();
     fillPreview();
 

@@ -2,6 +2,8 @@
 // Spreadsheet text: CSV and TSV as spreadsheets, flash-card programs and word-list sites export it.
 #include "import/lxdimport.h"
 
+#include <QSet>
+
 namespace {
 
 constexpr char16_t Separators[] = {u'\t', u';', u','};
@@ -117,6 +119,31 @@ QChar LxdImport::detectSeparator(const QString &text)
         }
     }
     return best;
+}
+
+bool LxdImport::firstRowNamesColumns(const Table &table)
+{
+    static const QSet<QString> names {QStringLiteral("word"), QStringLiteral("words"),
+        QStringLiteral("headword"), QStringLiteral("head word"), QStringLiteral("term"),
+        QStringLiteral("vocabulary"), QStringLiteral("sentence"), QStringLiteral("sentences"),
+        QStringLiteral("example"), QStringLiteral("examples"), QStringLiteral("example sentence"),
+        QStringLiteral("front"), QStringLiteral("back"), QStringLiteral("wort"), QStringLiteral("wörter"),
+        QStringLiteral("stichwort"), QStringLiteral("satz"), QStringLiteral("sätze"),
+        QStringLiteral("beispiel"), QStringLiteral("beispielsatz"), QStringLiteral("mot"),
+        QStringLiteral("mots"), QStringLiteral("phrase"), QStringLiteral("phrases"),
+        QStringLiteral("exemple"), QStringLiteral("palabra"), QStringLiteral("palabras"),
+        QStringLiteral("frase"), QStringLiteral("frases"), QStringLiteral("ejemplo"),
+        QStringLiteral("oración")};
+    if (table.rows.size() < 2 || table.rows.front().size() < 2)
+        return false;
+    const auto isName = [](QString field) {
+        field = field.simplified().toLower();
+        if (field.endsWith(QLatin1Char(':')))
+            field.chop(1);
+        return names.contains(field);
+    };
+    const QStringList &first = table.rows.front();
+    return isName(first.at(0)) && isName(first.at(1));
 }
 
 LxdImport::Table LxdImport::readTable(const QString &text, QChar separator)

@@ -79,6 +79,10 @@ public:
     // separator is found from the text: tab, semicolon or comma.
     static Table readTable(const QString &text, QChar separator = QChar());
     static QChar detectSeparator(const QString &text);
+    // Whether the first row names the columns: its first two fields are both usual column names
+    // ("Headword" and "Sentence", "Wort" and "Satz", ...) and there is a row after it. A first row
+    // of a real headword and sentence never reads as names, so nothing is skipped by this guess.
+    static bool firstRowNamesColumns(const Table &table);
     static Result readCsv(const Table &table, const CsvColumns &columns, const Progress &progress = {});
 
     static Result readKvtml(const QByteArray &bytes, const Progress &progress = {});

@@ -71,6 +71,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<TestUtil::ModalAnswerer> answers;
     QString previewFirstCell;
+    bool headerGuessed = false; // the header box as the dialog opened
 };
 
 void TestFileImport::initTestCase()
@@ -136,8 +137,9 @@ void TestFileImport::answerCsvDialog(const QString &choice)
             dialog->close();
             return;
         }
-        dlg->findChild<QCheckBox *>(QStringLiteral("chkHeader"))
-            ->setChecked(choice.contains(QLatin1String("header")));
+        auto *header = dlg->findChild<QCheckBox *>(QStringLiteral("chkHeader"));
+        headerGuessed = header->isChecked();
+        header->setChecked(choice.contains(QLatin1String("header")));
         if (choice.contains(QLatin1String("none")))
             dlg->findChild<QComboBox *>(QStringLiteral("cboSentence"))->setCurrentIndex(0);
         const auto *preview = dlg->findChild<QTableWidget *>(QStringLiteral("twPreview"));
@@ -254,6 +256,9 @@ void TestFileImport::importsEachFormat()
     QCOMPARE(content(*w), before);
     if (csvChoice.contains(QLatin1String("header")))
         QCOMPARE(previewFirstCell, QStringLiteral("café"));
+    // Only the file whose first row names its columns opens with the header box ticked.
+    if (!csvChoice.isEmpty())
+        QCOMPARE(headerGuessed, file == QLatin1String("words-utf8.csv"));
 }
 
 void TestFileImport::unreadableFileChangesNothing_data()

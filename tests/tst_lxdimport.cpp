@@ -61,6 +61,8 @@ private slots:
     void unreadableFiles();
     void table_data();
     void table();
+    void headerRowGuess_data();
+    void headerRowGuess();
     void bracketHeadword_data();
     void bracketHeadword();
     void decodeHtml_data();
@@ -201,6 +203,25 @@ void TestLxdImport::table()
     for (const QStringList &row : t.rows)
         joined += row.join(QLatin1Char('|'));
     QCOMPARE(joined, rows);
+}
+
+void TestLxdImport::headerRowGuess_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("header");
+    QTest::addRow("names and a third column") << "Headword,Sentence,Notes\ncafé,Un [café].,drink\n" << true;
+    QTest::addRow("German names with colons") << "Wort:;Satz:\nKatze;Die [Katze].\n" << true;
+    QTest::addRow("a headword that is also a name") << "example;An [example].\nterm;A [term].\n" << false;
+    QTest::addRow("one name only") << "word\tThe word is out.\ncat\tA cat.\n" << false;
+    QTest::addRow("names but no row after them") << "word,sentence\n" << false;
+    QTest::addRow("one column") << "Word\ncat\n" << false;
+}
+
+void TestLxdImport::headerRowGuess()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, header);
+    QCOMPARE(LxdImport::firstRowNamesColumns(LxdImport::readTable(text)), header);
 }
 
 void TestLxdImport::bracketHeadword_data()
