@@ -24,8 +24,11 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           poppler-utils
           # the browser test of the interactive web page, and its HTML5 check
           chromium chromium-driver python3 python3-selenium tidy
-          # well-formedness of the Moodle XML files, validity of the help pages
-          libxml2-utils)
+          # well-formedness of the Moodle XML files; validity of the help pages and the XHTML
+          # worksheets against the XHTML DTDs of the XML catalog
+          libxml2-utils w3c-sgml-lib
+          # LibreOffice reads the RTF worksheets back in the tests
+          libreoffice-writer-nogui)
 # Only for redrawing the screenshots.
 screenshot_packages=(xvfb imagemagick)
 

@@ -27,6 +27,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -113,6 +114,7 @@ private slots:
     void pdfReadsBackOnItsPage();
     void rtfKeyAndPaper();
     void xhtmlKeySection();
+    void readersTakeTheFiles();
     void printShowsThePreview();
 
 private:
@@ -486,6 +488,57 @@ void TestWorksheets::xhtmlKeySection()
     const QDomNodeList questions = page.elementsByTagName(QStringLiteral("li"));
     QCOMPARE(questions.item(1).toElement().text(),
         QStringLiteral("\u00c7a [__________] <3 & {5} \U0001F600 \u05e9\u05dc\u05d5\u05dd [__________]."));
+}
+
+// The programs that read the files take them: xmllint validates the page against the XHTML 1.0 Strict
+// DTD (w3c-sgml-lib's copy, no network), and LibreOffice opens the RTF document and prints it with
+// the sheet and the key on pages of their own and the teacher's text as typed.
+void TestWorksheets::readersTakeTheFiles()
+{
+    const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    QVERIFY2(!xmllint.isEmpty() && !soffice.isEmpty() && havePoppler(),
+        "xmllint (libxml2-utils), soffice (libreoffice-writer-nogui) and poppler-utils are needed");
+    auto w = window({QStringLiteral("He [went] home."), Mixed});
+    TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
+    auto *key = TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey");
+    for (const bool withKey : {false, true}) {
+        key->setChecked(withKey);
+        exportText(*w, QStringLiteral("btnExportXHTML"), QStringLiteral("page.htm"));
+        QProcess lint;
+        lint.start(xmllint,
+            {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--valid"),
+                dir->filePath(QStringLiteral("page.htm"))});
+        QVERIFY(lint.waitForFinished());
+        const QByteArray errors = lint.readAllStandardError();
+        QVERIFY2(lint.exitCode() == 0 && errors.isEmpty(), errors.constData());
+    }
+
+    exportText(*w, QStringLiteral("btnExportRTF"), QStringLiteral("sheet.rtf"));
+    QProcess office;
+    office.start(soffice,
+        {QStringLiteral("-env:UserInstallation=")
+                + QString::fromLatin1(
+                    QUrl::fromLocalFile(dir->filePath(QStringLiteral("office"))).toEncoded()),
+            QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+            QStringLiteral("pdf"), QStringLiteral("--outdir"), dir->path(),
+            dir->filePath(QStringLiteral("sheet.rtf"))});
+    QVERIFY(office.waitForFinished(180000));
+    const QString pdf = dir->filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY2(QFile::exists(pdf), office.readAllStandardError().constData());
+    const QStringList pages
+        = pdfTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
+    QCOMPARE(pages.size(), 3); // two pages, then nothing after the last form feed
+    const QString arabic = QStringLiteral("\u0645\u0631\u062d\u0628\u0627");
+    for (const QString &text : {QStringLiteral("1. He [__________] home."),
+             QStringLiteral("2. \u00c7a [__________] <3 & {5} \U0001F600"),
+             QStringLiteral("\u05e9\u05dc\u05d5\u05dd"), arabic})
+        QVERIFY2(pages.at(0).contains(text), qPrintable(text));
+    QVERIFY(!pages.at(0).contains(QStringLiteral("Answer key")));
+    for (const QString &text :
+        {QStringLiteral("Answer key"), QStringLiteral("1. went"), QStringLiteral("2. co\u00fbte, ")})
+        QVERIFY2(pages.at(1).contains(text), qPrintable(text));
+    QVERIFY(pages.at(1).contains(arabic));
 }
 
 void TestWorksheets::printShowsThePreview()
