@@ -5,6 +5,7 @@
 #include "data/lxditem.h"
 #include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
+#include "data/samelist.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 
@@ -433,7 +434,7 @@ bool LxdDatabase::resolveAppend(int mode)
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
             adoptPending(int(j));
     } else {
-        if (pending->indexedItems != items)
+        if (!sameList(pending->indexedItems, items))
             indexHeadwords();
         for (qsizetype j = pending->items.size() - 1; j >= 0; --j) {
             const PendingAppend::Item &incoming = pending->items.at(j);

@@ -5,6 +5,7 @@
 
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
+#include "data/samelist.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 
@@ -128,7 +129,7 @@ void LxdDatabase::setItems(const QList<LxdItem *> &records)
     const bool sameRecords = records.size() == items.size()
         && QSet<LxdItem *>(records.cbegin(), records.cend()) == QSet<LxdItem *>(items.cbegin(), items.cend());
     if (sameRecords) {
-        if (records != items) {
+        if (!sameList(records, items)) {
             reorderItems(records);
             setModified(true);
         }

@@ -304,13 +304,13 @@ void LxdDocument::endAppend(bool markAndSort)
     for (const AppendNote::Counts &counts : std::as_const(m_append->counts)) {
         LxdItem *item = counts.item;
         const QList<int> now = usedCounts(item);
-        if (now.size() == counts.used.size() && now == counts.used)
+        if (sameList(now, counts.used))
             continue;
         LxdAppendCommand::Merged change {item, counts.used.size(), counts.used,
             now.mid(0, counts.used.size()), item->sentences.mid(counts.used.size())};
         merged.append(change);
     }
-    const bool changed = !merged.isEmpty() || m_database->items != m_append->order;
+    const bool changed = !merged.isEmpty() || !sameList(m_database->items, m_append->order);
     if (changed)
         m_undoStack->push(new LxdAppendCommand(this, m_append->view, m_append->order, merged));
     else if (m_database->isModified())

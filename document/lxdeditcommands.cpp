@@ -49,7 +49,7 @@ void LxdOrderNote::note(
         list.removeAll(moved);
         return list;
     };
-    if (without(oldOrder) != without(newOrder)) {
+    if (!sameList(without(oldOrder), without(newOrder))) {
         before = oldOrder;
         after = newOrder;
     }

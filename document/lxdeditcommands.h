@@ -2,6 +2,7 @@
 #ifndef LXDEDITCOMMANDS_H
 #define LXDEDITCOMMANDS_H
 
+#include "data/samelist.h"
 #include "document/lxddocument.h"
 
 #include <QCoreApplication>
