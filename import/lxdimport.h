@@ -80,8 +80,9 @@ public:
     static Table readTable(const QString &text, QChar separator = QChar());
     static QChar detectSeparator(const QString &text);
     // Whether the first row names the columns: its first two fields are both usual column names
-    // ("Headword" and "Sentence", "Wort" and "Satz", ...) and there is a row after it. A first row
-    // of a real headword and sentence never reads as names, so nothing is skipped by this guess.
+    // ("Headword" and "Sentence", "Wort" and "Satz", ...) and there is a row after it. A real
+    // headword with a real sentence hardly ever reads as two names, and the teacher sees the guess
+    // in the dialog before anything is imported.
     static bool firstRowNamesColumns(const Table &table);
     static Result readCsv(const Table &table, const CsvColumns &columns, const Progress &progress = {});
 
