@@ -59,10 +59,7 @@ private:
     template<typename T>
     T *child(const char *name)
     {
-        T *object = window->findChild<T *>(QLatin1String(name));
-        if (!object)
-            qFatal("no child %s", name);
-        return object;
+        return TestUtil::child<T>(window, name);
     }
 
     QStringList headwords() const;

@@ -166,10 +166,7 @@ private:
     template<typename T>
     T *child(const char *name) const
     {
-        T *object = window->findChild<T *>(QLatin1String(name));
-        if (!object)
-            qFatal("no %s", name);
-        return object;
+        return TestUtil::child<T>(window.get(), name);
     }
 
     QTemporaryDir dir;

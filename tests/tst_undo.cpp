@@ -53,10 +53,7 @@ private:
     template<typename T>
     T *child(const char *name) const
     {
-        T *object = window->findChild<T *>(QLatin1String(name));
-        if (!object)
-            qFatal("no child %s", name);
-        return object;
+        return TestUtil::child<T>(window, name);
     }
 
     // The database and what the two lists show, in one comparable text.
