@@ -27,14 +27,17 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -347,6 +350,59 @@ void MainWindow::createBottomPane()
     chkShuffleWordList = newOption("chkShuffleWordList", tr("Shuffle word &list"));
     chkShuffleWordList->setChecked(false);
     layOptions->addStretch();
+    // The exercise's title, its shuffle and its extra words stand in a column of their own beside the
+    // check boxes, so the pane stays as low as the boxes need on a small screen.
+    auto *layExerciseMore = new QVBoxLayout;
+    layExerciseMore->setObjectName(QStringLiteral("layExerciseMore"));
+    lblExerciseTitle = new QLabel(tr("Exercise &title:"), wgtBottom);
+    lblExerciseTitle->setObjectName(QStringLiteral("lblExerciseTitle"));
+    lblExerciseTitle->setWordWrap(true);
+    ledExerciseTitle = new QLineEdit(wgtBottom);
+    ledExerciseTitle->setObjectName(QStringLiteral("ledExerciseTitle"));
+    ledExerciseTitle->setPlaceholderText(tr("the database's name"));
+    lblExerciseTitle->setBuddy(ledExerciseTitle);
+    layExerciseMore->addWidget(lblExerciseTitle);
+    layExerciseMore->addWidget(ledExerciseTitle);
+    btnNewShuffle = new QPushButton(tr("&New shuffle"), wgtBottom);
+    btnNewShuffle->setObjectName(QStringLiteral("btnNewShuffle"));
+    btnNewShuffle->setStatusTip(tr("Shuffle the questions and the word list anew for the next export."));
+    layExerciseMore->addWidget(btnNewShuffle);
+    lblExtraWords = new QLabel(tr("E&xtra words:"), wgtBottom);
+    lblExtraWords->setObjectName(QStringLiteral("lblExtraWords"));
+    lblExtraWords->setWordWrap(true);
+    pteExtraWords = new QPlainTextEdit(wgtBottom);
+    pteExtraWords->setObjectName(QStringLiteral("pteExtraWords"));
+    pteExtraWords->setTabChangesFocus(true);
+    pteExtraWords->setPlaceholderText(
+        tr("Extra words: words that fill no gap, one a line or separated by commas"));
+    pteExtraWords->setMaximumHeight(pteExtraWords->fontMetrics().lineSpacing() * 2 + 8);
+    lblExtraWords->setBuddy(pteExtraWords);
+    // The box says what it is for; its label stays for the screen readers' name and is not shown,
+    // so the column is no higher than the check boxes.
+    lblExtraWords->hide();
+    pteExtraWords->setAccessibleName(tr("Extra words"));
+    layExerciseMore->addWidget(pteExtraWords);
+    lblDatabaseWords = new QLabel(tr("From the data&base:"), wgtBottom);
+    lblDatabaseWords->setObjectName(QStringLiteral("lblDatabaseWords"));
+    lblDatabaseWords->setWordWrap(true);
+    spbDatabaseWords = new QSpinBox(wgtBottom);
+    spbDatabaseWords->setObjectName(QStringLiteral("spbDatabaseWords"));
+    spbDatabaseWords->setRange(0, 20);
+    spbDatabaseWords->setToolTip(
+        tr("Add N words from the database: key words of other sentences, of a length "
+           "close to the answers', to the word bank and the drop-down lists."));
+    lblDatabaseWords->setBuddy(spbDatabaseWords);
+    layExerciseMore->addWidget(lblDatabaseWords);
+    layExerciseMore->addWidget(spbDatabaseWords);
+    connect(btnNewShuffle, &QPushButton::clicked, this, [this] {
+        keptSeed.reset();
+        statusBar()->showMessage(tr("The next export is shuffled anew."), 2000);
+    });
+    layExerciseMore->addStretch();
+    // Narrow, with labels that wrap, so that the output list keeps the width.
+    for (QWidget *widget : std::initializer_list<QWidget *> {lblExerciseTitle, ledExerciseTitle,
+             btnNewShuffle, lblExtraWords, pteExtraWords, lblDatabaseWords, spbDatabaseWords})
+        widget->setMaximumWidth(118);
 
     lwOutput = new QListWidget(wgtBottom);
     lwOutput->setObjectName(QStringLiteral("lwOutput"));
@@ -389,7 +445,11 @@ void MainWindow::createBottomPane()
     layOutputButtons->addLayout(layExport);
 
     grdBottom->addWidget(lblOutput, 0, 0, 1, 3, Qt::AlignCenter);
-    grdBottom->addLayout(layOptions, 1, 0);
+    auto *layAllOptions = new QHBoxLayout;
+    layAllOptions->setObjectName(QStringLiteral("layAllOptions"));
+    layAllOptions->addLayout(layOptions);
+    layAllOptions->addLayout(layExerciseMore);
+    grdBottom->addLayout(layAllOptions, 1, 0);
     grdBottom->addWidget(lwOutput, 1, 2);
     grdBottom->addWidget(tbrOutputUpDown, 1, 3);
     grdBottom->addLayout(layOutputButtons, 2, 2);
@@ -559,7 +619,7 @@ void MainWindow::createActions()
     actAnswerKey = createOptionAction("actAnswerKey", tr("&Answer key"),
         tr("Add an answer key to the output: the answers of each question, in order."), chkAnswerKey);
     actShuffleWordList = createOptionAction("actShuffleWordList", tr("Shu&ffle word list"),
-        tr("Shuffle the word list, and list each key word once."), chkShuffleWordList);
+        tr("Shuffle the word list: one word for each gap, in a random order."), chkShuffleWordList);
 
     actRandomSentences
         = newAction("actRandomSentences", tr("&Random output"), QStringLiteral(":/svgIcons/general_wand.svg"),
@@ -785,6 +845,7 @@ void MainWindow::readSettings()
     lastJmtFileDir = settings.value(QStringLiteral("lastJmtFileDir"), defaultFolder).toString();
     lastImportFileDir = settings.value(QStringLiteral("lastImportFileDir"), defaultFolder).toString();
     readExportFolders(settings, defaultFolder);
+    ledExerciseTitle->setText(settings.value(QStringLiteral("exerciseTitle")).toString());
 
     updateRecentFileActions();
     settings.endGroup();
@@ -811,6 +872,7 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("lastJmtFileDir"), lastJmtFileDir);
     settings.setValue(QStringLiteral("lastImportFileDir"), lastImportFileDir);
     writeExportFolders(settings);
+    settings.setValue(QStringLiteral("exerciseTitle"), ledExerciseTitle->text());
     settings.endGroup();
 }
 

@@ -12,8 +12,10 @@
 #include <QStringList>
 
 #include "document/lxddocument.h"
+#include "exercise/exercisebuilder.h"
 
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -22,6 +24,9 @@ class QDomDocument;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QSpinBox;
 class QListView;
 class QListWidget;
 class QMenu;
@@ -39,7 +44,6 @@ class ZelBusyCursor;
 class ZelFlowLayout;
 class ZelAbout;
 struct ExerciseModel;
-struct ExerciseOptions;
 
 namespace Ui {
 class MainWindow;
@@ -217,6 +221,17 @@ private:
     void addExportHelpPages(QMap<QWidget *, QString> &pages) const;
     QString exerciseTitle() const;
     ExerciseModel exerciseModel() const;
+    // The seed of the exercise every export makes, kept until the output list or an option changes
+    // or the teacher asks for a new shuffle, so that the sheet, its key and the other files made
+    // from one list are one exercise.
+    mutable std::optional<quint32> keptSeed;
+    mutable QStringList keptEntries;
+    mutable ExerciseOptions keptOptions;
+    mutable QStringList keptDistractorInput;
+    // The extra words typed with the options and the words drawn from the database, for the word
+    // bank and the drop-down lists.
+    QStringList typedDistractors() const;
+    QStringList databaseKeyWords(const QStringList &entries) const;
     void runExport(const ExportKind &kind);
     void exportOutput(const ExportKind &kind, const ExerciseModel &model);
     static QString templateFolder;
@@ -292,6 +307,13 @@ private:
     QCheckBox *chkIncludeWordList = nullptr;
     QCheckBox *chkAnswerKey = nullptr;
     QCheckBox *chkShuffleWordList = nullptr;
+    QLabel *lblExerciseTitle = nullptr;
+    QLineEdit *ledExerciseTitle = nullptr;
+    QPushButton *btnNewShuffle = nullptr;
+    QLabel *lblExtraWords = nullptr;
+    QPlainTextEdit *pteExtraWords = nullptr;
+    QLabel *lblDatabaseWords = nullptr;
+    QSpinBox *spbDatabaseWords = nullptr;
     QListWidget *lwOutput = nullptr;
     QToolBar *tbrOutputUpDown = nullptr;
     QHBoxLayout *layOutputButtons = nullptr;

@@ -3,6 +3,8 @@
 #include "app/mainwindow.h"
 
 #include "data/checkedwrite.h"
+#include "data/lxddatabase.h"
+#include "data/lxdsentence.h"
 #include "dialogs/dlginteractivepage.h"
 #include "exercise/exercisemodel.h"
 #include "exercise/exerciserender.h"
@@ -22,14 +24,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStatusBar>
 
 #include <functional>
@@ -77,6 +84,12 @@ struct MainWindow::ExportKind
     QString saveFailureText; // followed by the target's full name
     QString openTitle;
 
+    // The format shows each gap's first answer only and no clue; the teacher is told which sentences
+    // lose what, before anything is written.
+    bool firstAnswersOnly = false;
+    // The format has a word bank or drop-down lists to put the extra words in (with the word list).
+    bool carriesDistractors = false;
+
     // Run before the save dialog, when given: false ends the command (it has told the user why).
     std::function<bool(MainWindow &, const ExerciseModel &)> check;
 
@@ -109,6 +122,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
 
     k = ExportKind();
     k.actionName = "actSentencesToClipboard";
+    k.carriesDistractors = true;
     k.buttonName = "btnExportTextToClipboard";
     k.action = &MainWindow::actSentencesToClipboard;
     k.button = &MainWindow::btnExportTextToClipboard;
@@ -127,6 +141,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
 
     k = ExportKind();
     k.actionName = "actSaveAsXHTML";
+    k.carriesDistractors = true;
     k.buttonName = "btnExportXHTML";
     k.action = &MainWindow::actSaveAsXHTML;
     k.button = &MainWindow::btnExportXHTML;
@@ -152,6 +167,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
 
     k = ExportKind();
     k.actionName = "actSaveAsRTF";
+    k.carriesDistractors = true;
     k.buttonName = "btnExportRTF";
     k.action = &MainWindow::actSaveAsRTF;
     k.button = &MainWindow::btnExportRTF;
@@ -194,6 +210,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.saveFailureTitle = tr("Problem saving JMatch file");
     k.saveFailureText = tr("Unable to save the JMatch file to \n");
     k.openTitle = tr("Open JMatch file");
+    k.firstAnswersOnly = true;
     // A pair needs a right side; an exercise of no pairs is not worth a file.
     k.check = [](MainWindow &w, const ExerciseModel &model) {
         if (!ExerciseRender::matchPairs(model).isEmpty())
@@ -245,6 +262,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
 
     k = ExportKind();
     k.actionName = "actSaveAsPDF";
+    k.carriesDistractors = true;
     k.buttonName = "btnExportPDF";
     k.actionText = tr("&PDF document");
     k.buttonText = tr("PDF");
@@ -263,6 +281,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
 
     k = ExportKind();
     k.actionName = "actPrint";
+    k.carriesDistractors = true;
     k.buttonName = "btnPrint";
     k.actionText = tr("&Print...");
     k.buttonText = tr("Print...");
@@ -284,6 +303,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
 
     k = ExportKind();
     k.actionName = "actSaveAsInteractive";
+    k.carriesDistractors = true;
     k.buttonName = "btnExportInteractive";
     k.actionText = tr("&Interactive web page");
     k.buttonText = tr("Interactive");
@@ -313,6 +333,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     // Moodle: one button for the three question files, which share their help page.
     k = ExportKind();
     k.actionName = "actSaveAsMoodleXml";
+    k.carriesDistractors = true;
     k.buttonName = "btnExportMoodle";
     k.buttonMenuName = "mnuExportMoodle";
     k.actionText = tr("Moodle quiz (&XML)");
@@ -332,10 +353,12 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     table.append(k);
 
     k.actionName = "actSaveAsMoodleMatching";
+    k.carriesDistractors = false;
     k.actionText = tr("Moodle ma&tching question (XML)");
     k.statusTip = tr("Export the current output sentences as one Moodle matching question, in Moodle XML "
                      "format.");
     k.dialogTitle = tr("Save Moodle matching question");
+    k.firstAnswersOnly = true;
     // Moodle takes no matching question of fewer than two pairs.
     k.check = [](MainWindow &w, const ExerciseModel &model) {
         if (MoodleExport::matchingPairCount(model) >= 2)
@@ -450,13 +473,55 @@ void MainWindow::addExportHelpPages(QMap<QWidget *, QString> &pages) const
 
 QString MainWindow::exerciseTitle() const
 {
-    return curFile.isEmpty() ? QString() : QFileInfo(curFile).completeBaseName();
+    const QString typed = ledExerciseTitle->text().trimmed();
+    if (!typed.isEmpty())
+        return typed;
+    // The working database's file name is no title a pupil should read.
+    const QString name = curFile.isEmpty() ? QString() : QFileInfo(curFile).completeBaseName();
+    return name == QLatin1String("CurrentDB") ? QString() : name;
+}
+
+QStringList MainWindow::typedDistractors() const
+{
+    static const QRegularExpression separators(QStringLiteral("[,\\n]"));
+    return pteExtraWords->toPlainText().split(separators, Qt::SkipEmptyParts);
+}
+
+QStringList MainWindow::databaseKeyWords(const QStringList &entries) const
+{
+    // The first answers of the key words of every sentence that is not in the exercise.
+    const QSet<QString> used(entries.begin(), entries.end());
+    QStringList words;
+    for (int i = 0; i < db->itemCount(); ++i) {
+        for (int j = 0; j < db->sentenceCount(i); ++j) {
+            const QString &text = db->sentenceAt(i, j)->textRef();
+            if (!text.contains(QLatin1Char('[')) || used.contains(text))
+                continue;
+            LxdSentence::gapKeyWords(text, words, QString());
+        }
+    }
+    words.removeDuplicates();
+    return words;
 }
 
 ExerciseModel MainWindow::exerciseModel() const
 {
-    const RandomSource random;
-    return ExerciseModelBuilder::build(outputEntries(), exerciseOptions(), random.seed(), exerciseTitle());
+    const QStringList entries = outputEntries();
+    const ExerciseOptions options = exerciseOptions();
+    const QStringList distractorInput {
+        pteExtraWords->toPlainText(), QString::number(spbDatabaseWords->value())};
+    if (!keptSeed || entries != keptEntries || options != keptOptions
+        || distractorInput != keptDistractorInput) {
+        keptSeed = RandomSource().seed();
+        keptEntries = entries;
+        keptOptions = options;
+        keptDistractorInput = distractorInput;
+    }
+    ExerciseModel model = ExerciseModelBuilder::build(entries, options, *keptSeed, exerciseTitle());
+    const int drawn = spbDatabaseWords->value();
+    ExerciseModelBuilder::addDistractors(
+        model, typedDistractors(), drawn, drawn > 0 ? databaseKeyWords(entries) : QStringList());
+    return model;
 }
 
 void MainWindow::runExport(const ExportKind &kind)
@@ -466,6 +531,17 @@ void MainWindow::runExport(const ExportKind &kind)
     const ExerciseModel model = exerciseModel();
     if (kind.check && !kind.check(*this, model))
         return;
+    if (kind.firstAnswersOnly) {
+        const QStringList sentences = ExerciseRender::sentencesWithNotation(model);
+        if (!sentences.isEmpty())
+            QMessageBox::information(this, tr("Clues and alternatives left out"),
+                tr("This format shows only the first answer of each gap and no clue. In these "
+                   "sentences the other answers and the clues are left out:")
+                    + QLatin1String("\n\n") + sentences.join(QLatin1Char('\n')));
+    }
+    if (!model.distractors.isEmpty() && !(kind.carriesDistractors && model.options.includeWordList))
+        QMessageBox::information(this, tr("Extra words left out"),
+            tr("This export has no word bank to put the extra words in; they are left out."));
     if (kind.run)
         kind.run(*this, model);
     else

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/lxdsentence.h"
 
+#include "data/brackettext.h"
 #include "data/linefile.h"
 #include "data/lxditem.h"
 #include "data/xmltext.h"
@@ -20,25 +21,7 @@ LxdSentence::LxdSentence(QObject *parent)
 
 int LxdSentence::checkBrackets(QStringView s)
 {
-    // An opening bracket inside an open pair, and a closing one outside any pair, are ordinary
-    // characters; so it is enough to go from each opener to the next closer.
-    const char16_t *p = s.utf16();
-    const char16_t *const end = p + s.size();
-    bool anyPair = false;
-    for (;;) {
-        while (p != end && *p != u'[')
-            ++p;
-        if (p == end)
-            break;
-        ++p;
-        while (p != end && *p != u']')
-            ++p;
-        if (p == end)
-            return Unmatched;
-        ++p;
-        anyPair = true;
-    }
-    return anyPair ? Valid : NoKeyWord;
+    return BracketText::status(s);
 }
 
 void LxdSentence::assignText(const QString &t)
@@ -92,22 +75,14 @@ QString LxdSentence::gapKeyWords(const QString &text, QStringList &words, const 
 {
     QString result;
     result.reserve(text.size() + gap.size() * 2);
-    QString word;
-    bool open = false;
-    for (QChar c : text) {
-        if (!open) {
-            if (c == QLatin1Char('[')) {
-                result += gap;
-                open = true;
-            } else {
-                result += c;
-            }
-        } else if (c == QLatin1Char(']')) {
-            words.append(word);
-            word.clear();
-            open = false;
+    for (const BracketSegment &segment : BracketText::tokenize(text)) {
+        if (segment.kind == BracketSegment::Text) {
+            result += segment.text();
         } else {
-            word += c;
+            // A key word left open has its gap but gives no word.
+            result += gap;
+            if (segment.kind == BracketSegment::Gap)
+                words.append(segment.answers.first());
         }
     }
     return result;
@@ -259,29 +234,21 @@ QDomElement LxdSentence::toDomElement()
     usedElement.appendChild(document->createTextNode(QString::number(m_used)));
     sentence.appendChild(usedElement);
 
-    QString buffer;
-    bool open = false;
-    for (QChar c : m_text) {
-        if (!open && c == QLatin1Char('[')) {
-            sentence.appendChild(document->createTextNode(XmlText::clean(buffer)));
-            buffer.clear();
-            open = true;
-        } else if (open && c == QLatin1Char(']')) {
+    // The pieces keep their escapes, so the text reads back exactly as it was. The text before
+    // each key word goes in even when empty; a bracket left open goes in as text with its bracket.
+    const QList<BracketSegment> segments = BracketText::tokenize(m_text);
+    for (qsizetype i = 0; i < segments.size(); ++i) {
+        const BracketSegment &segment = segments.at(i);
+        if (segment.kind == BracketSegment::Gap) {
             QDomElement gap = document->createElement(QStringLiteral("gap"));
-            gap.appendChild(document->createTextNode(XmlText::clean(buffer)));
+            gap.appendChild(document->createTextNode(XmlText::clean(segment.raw)));
             sentence.appendChild(gap);
-            buffer.clear();
-            open = false;
-        } else {
-            buffer += c;
+        } else if (segment.kind == BracketSegment::Open) {
+            sentence.appendChild(document->createTextNode(XmlText::clean(QLatin1Char('[') + segment.raw)));
+        } else if (i + 1 < segments.size() || !segment.raw.isEmpty()) {
+            sentence.appendChild(document->createTextNode(XmlText::clean(segment.raw)));
         }
     }
-    // A text may end inside a key word (a bracket left open); it is written as plain text with
-    // its bracket so that it reads back exactly as it was.
-    if (open)
-        buffer.prepend(QLatin1Char('['));
-    if (!buffer.isEmpty())
-        sentence.appendChild(document->createTextNode(XmlText::clean(buffer)));
     return sentence;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/dlgeditsentence.h"
 
+#include "data/brackettext.h"
 #include "data/linefile.h"
 #include "data/lxdsentence.h"
 
@@ -52,9 +53,15 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
     lblStatus->setFont(statusFont);
     grdMain->addWidget(lblStatus, 2, 1, 1, 2);
 
+    lblGaps = new QLabel(this);
+    lblGaps->setObjectName(QStringLiteral("lblGaps"));
+    lblGaps->setWordWrap(true);
+    lblGaps->setTextFormat(Qt::PlainText);
+    grdMain->addWidget(lblGaps, 3, 1, 1, 2);
+
     bbxButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
     bbxButtons->setObjectName(QStringLiteral("bbxButtons"));
-    grdMain->addWidget(bbxButtons, 3, 1, 1, 2);
+    grdMain->addWidget(bbxButtons, 4, 1, 1, 2);
 
     // The counter keeps its natural width; the editor takes the room the dialog is given.
     grdMain->setColumnStretch(2, 1);
@@ -111,9 +118,26 @@ QString DlgEditSentence::normalised(const QString &text)
     return result.trimmed();
 }
 
+QString DlgEditSentence::gapsReading(const QString &text)
+{
+    QStringList gaps;
+    for (const BracketSegment &segment : BracketText::tokenize(text)) {
+        if (segment.kind != BracketSegment::Gap)
+            continue;
+        QString gap = tr("Gap %1: %2").arg(gaps.size() + 1).arg(segment.answers.first());
+        if (segment.answers.size() > 1)
+            gap += QLatin1Char(' ') + tr("(also %1)").arg(segment.answers.mid(1).join(QLatin1String(", ")));
+        if (!segment.clue.isEmpty())
+            gap += QLatin1String(", ") + tr("clue: %1").arg(segment.clue);
+        gaps.append(gap);
+    }
+    return gaps.join(QLatin1String("; "));
+}
+
 void DlgEditSentence::showSentenceStatus()
 {
     const QString text = pteSentence->toPlainText();
+    lblGaps->setText(gapsReading(text));
     // The one text the database file cannot store: it would come back split in two.
     const bool storable = !LineFile::holdsSeparator(text);
     bbxButtons->button(QDialogButtonBox::Ok)->setEnabled(storable);

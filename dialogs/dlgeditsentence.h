@@ -39,6 +39,10 @@ public:
 
     static constexpr int MaxUsed = 100;
 
+    // How the bracket rules read the gaps of `text`, for the line under the editor: "Gap 1: colour
+    // (also color); Gap 2: went, clue: go"; empty without a key word.
+    static QString gapsReading(const QString &text);
+
 public slots:
     void showSentenceStatus();
 
@@ -50,6 +54,7 @@ private:
     QPlainTextEdit *pteSentence = nullptr;
     QLabel *lblStatusCaption = nullptr;
     QLabel *lblStatus = nullptr;
+    QLabel *lblGaps = nullptr;
     QDialogButtonBox *bbxButtons = nullptr;
     // Indexed by the result of LxdSentence::checkBrackets.
     QStringList statusTexts;

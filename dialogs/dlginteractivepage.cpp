@@ -58,6 +58,14 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     layMarking->addWidget(chkAccentsRequired);
     layMarking->addWidget(chkHints);
 
+    grpPage = newWidget<QGroupBox>(this, "grpPage", tr("The page"));
+    chkShowAnswers = newWidget<QCheckBox>(grpPage, "chkShowAnswers", tr("A \"Show answers\" &button"));
+    chkSameGapWidth = newWidget<QCheckBox>(
+        grpPage, "chkSameGapWidth", tr("All gaps of &one width, so that their length gives nothing away"));
+    layPage = newLayout(grpPage, "layPage");
+    layPage->addWidget(chkShowAnswers);
+    layPage->addWidget(chkSameGapWidth);
+
     bbxButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
     bbxButtons->setObjectName(QStringLiteral("bbxButtons"));
     connect(bbxButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -66,6 +74,7 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     layMain = newLayout(this, "layMain");
     layMain->addWidget(grpMode);
     layMain->addWidget(grpMarking);
+    layMain->addWidget(grpPage);
     layMain->addWidget(bbxButtons);
 
     const InteractivePageSettings stored = storedSettings();
@@ -74,6 +83,8 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     chkCaseSensitive->setChecked(stored.caseSensitive);
     chkAccentsRequired->setChecked(stored.accentsRequired);
     chkHints->setChecked(stored.hints);
+    chkShowAnswers->setChecked(stored.showAnswers);
+    chkSameGapWidth->setChecked(stored.sameGapWidth);
 
     connect(rdoGapFill, &QRadioButton::toggled, this, &DlgInteractivePage::updateStates);
     connect(chkDropDowns, &QCheckBox::toggled, this, &DlgInteractivePage::updateStates);
@@ -96,6 +107,8 @@ InteractivePageSettings DlgInteractivePage::settings() const
     settings.accentsRequired = chkAccentsRequired->isChecked();
     settings.hints = chkHints->isChecked() && !settings.dropDowns
         && settings.mode == InteractivePageSettings::Mode::GapFill;
+    settings.showAnswers = chkShowAnswers->isChecked();
+    settings.sameGapWidth = chkSameGapWidth->isChecked();
     return settings;
 }
 
@@ -111,6 +124,8 @@ InteractivePageSettings DlgInteractivePage::storedSettings()
     settings.accentsRequired
         = store.value(QStringLiteral("accentsRequired"), settings.accentsRequired).toBool();
     settings.hints = store.value(QStringLiteral("hints"), settings.hints).toBool();
+    settings.showAnswers = store.value(QStringLiteral("showAnswers"), settings.showAnswers).toBool();
+    settings.sameGapWidth = store.value(QStringLiteral("sameGapWidth"), settings.sameGapWidth).toBool();
     store.endGroup();
     return settings;
 }
@@ -124,6 +139,8 @@ void DlgInteractivePage::accept()
     store.setValue(QStringLiteral("caseSensitive"), chkCaseSensitive->isChecked());
     store.setValue(QStringLiteral("accentsRequired"), chkAccentsRequired->isChecked());
     store.setValue(QStringLiteral("hints"), chkHints->isChecked());
+    store.setValue(QStringLiteral("showAnswers"), chkShowAnswers->isChecked());
+    store.setValue(QStringLiteral("sameGapWidth"), chkSameGapWidth->isChecked());
     store.endGroup();
     QDialog::accept();
 }

@@ -49,6 +49,10 @@ private:
     QCheckBox *chkCaseSensitive = nullptr;
     QCheckBox *chkAccentsRequired = nullptr;
     QCheckBox *chkHints = nullptr;
+    QGroupBox *grpPage = nullptr;
+    QVBoxLayout *layPage = nullptr;
+    QCheckBox *chkShowAnswers = nullptr;
+    QCheckBox *chkSameGapWidth = nullptr;
     QDialogButtonBox *bbxButtons = nullptr;
 };
 

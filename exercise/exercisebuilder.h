@@ -20,6 +20,15 @@ struct ExerciseOptions
     // every export writes exactly what it always wrote.
     bool answerKey = false; // the exercise ends with, or is followed by, its answers
     bool shuffleWordList = false; // the word list holds each distinct key word once, shuffled
+
+    bool operator==(const ExerciseOptions &other) const
+    {
+        return includeQNums == other.includeQNums && gapWords == other.gapWords
+            && bracketWords == other.bracketWords && jumbleOrder == other.jumbleOrder
+            && includeWordList == other.includeWordList && answerKey == other.answerKey
+            && shuffleWordList == other.shuffleWordList;
+    }
+    bool operator!=(const ExerciseOptions &other) const { return !(*this == other); }
 };
 
 // A plain-text gap-fill exercise: one question per output entry and the key words they hide,

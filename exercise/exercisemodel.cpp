@@ -4,7 +4,10 @@
 #include "data/lxdsentence.h"
 #include "exercise/randomsource.h"
 
+#include <QCoreApplication>
 #include <QSet>
+
+#include <algorithm>
 
 QString ExerciseQuestion::solvedText() const
 {
@@ -28,14 +31,79 @@ QStringList ExerciseModel::orderedEntries() const
     return ordered;
 }
 
+namespace {
+
+constexpr int GapWidth = 10; // the gap marker's underscores
+
+// Gaps of one exercise share one width, so the longest answer still fits its gap.
+int gapWidth(const ExerciseModel &model)
+{
+    int width = GapWidth;
+    for (const ExerciseQuestion &question : model.questions) {
+        for (const ExerciseGap &gap : question.gaps) {
+            for (const QString &answer : gap.answers)
+                width = qMax(width, int(answer.size()));
+        }
+    }
+    return width;
+}
+
+} // namespace
+
+QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, bool clues) const
+{
+    const bool brackets = options.bracketWords;
+    const auto bracketed = [brackets](const QString &inside) {
+        return brackets ? QLatin1Char('[') + inside + QLatin1Char(']') : inside;
+    };
+    QString text;
+    for (const BracketSegment &segment : segments) {
+        switch (segment.kind) {
+        case BracketSegment::Text:
+            text += brackets ? segment.text() : BracketText::withoutBrackets(segment.raw);
+            break;
+        case BracketSegment::Gap:
+            if (options.gapWords) {
+                text += bracketed(QString(width, QLatin1Char('_')));
+                if (clues && !segment.clue.isEmpty())
+                    text += QLatin1String(" (") + segment.clue + QLatin1Char(')');
+            } else if (!segment.raw.contains(u'|') && !segment.raw.contains(QLatin1String("::"))) {
+                // A key word as written, brackets inside it going with the others.
+                text += brackets ? QLatin1Char('[') + segment.text() + QLatin1Char(']')
+                                 : BracketText::withoutBrackets(segment.raw);
+            } else {
+                text += bracketed(segment.answers.first());
+            }
+            break;
+        case BracketSegment::Open:
+            // A bracket left open: gapped, it still takes a gap (the rest is lost, as it always
+            // was); otherwise it stays text.
+            if (options.gapWords)
+                text += bracketed(QString(width, QLatin1Char('_')));
+            else
+                text += brackets ? QLatin1Char('[') + segment.text()
+                                 : BracketText::withoutBrackets(segment.raw);
+            break;
+        }
+    }
+    return text;
+}
+
+QString ExerciseModel::questionText(int i) const
+{
+    return questions.value(i).shownText(options, gapWidth(*this));
+}
+
 QStringList ExerciseModel::questionTexts(bool numbered) const
 {
-    // The builder's own rules in the model's order: it shuffles nothing when not asked to.
-    ExerciseOptions textOptions = options;
-    textOptions.jumbleOrder = false;
-    textOptions.includeQNums = numbered;
-    RandomSource unused(seed);
-    return ExerciseBuilder::build(orderedEntries(), textOptions, unused).questions;
+    const int width = gapWidth(*this);
+    QStringList texts;
+    texts.reserve(questions.size());
+    for (const ExerciseQuestion &question : questions)
+        texts.append(question.shownText(options, width));
+    if (numbered)
+        ExerciseBuilder::number(texts);
+    return texts;
 }
 
 QStringList ExerciseModel::entryWords() const
@@ -62,12 +130,27 @@ QStringList ExerciseModel::sheetWords(bool shuffled) const
         }
         ExerciseBuilder::jumble(words, random);
     }
+    // The words that fill no gap go in at places drawn from the seed, not all at the end.
+    RandomSource random(seed + 2);
+    for (const QString &word : distractors)
+        words.insert(random.bounded(int(words.size()) + 1), word);
     return words;
 }
 
 QString ExerciseModel::answersText(int i) const
 {
-    return questions.value(i).answers.join(QLatin1String(", "));
+    const ExerciseQuestion question = questions.value(i);
+    QStringList answers;
+    for (int g = 0; g < question.answers.size(); ++g) {
+        QString answer = question.answers.at(g);
+        const QStringList others = question.gaps.value(g).answers.mid(1);
+        if (!others.isEmpty())
+            answer += QLatin1Char(' ')
+                + QCoreApplication::translate("ExerciseModel", "(also: %1)")
+                      .arg(others.join(QLatin1String(", ")));
+        answers.append(answer);
+    }
+    return answers.join(QLatin1String(", "));
 }
 
 QStringList ExerciseModel::keyLines() const
@@ -88,25 +171,21 @@ ExerciseQuestion split(const QString &entry)
 {
     ExerciseQuestion question;
     question.entry = entry;
-    QString text;
-    qsizetype open = -1; // where the key word being read starts, after its bracket
-    for (qsizetype i = 0; i < entry.size(); ++i) {
-        const QChar c = entry.at(i);
-        if (open < 0) {
-            if (c == QLatin1Char('['))
-                open = i + 1;
-            else
-                text += c;
-        } else if (c == QLatin1Char(']')) {
-            question.texts.append(text);
-            question.answers.append(entry.mid(open, i - open));
-            text.clear();
-            open = -1;
+    question.segments = BracketText::tokenize(entry);
+    for (const BracketSegment &segment : std::as_const(question.segments)) {
+        switch (segment.kind) {
+        case BracketSegment::Text:
+            question.texts.append(segment.text());
+            break;
+        case BracketSegment::Gap:
+            question.answers.append(segment.answers.first());
+            question.gaps.append(ExerciseGap {segment.answers, segment.clue});
+            break;
+        case BracketSegment::Open: // an opening bracket never closed is text
+            question.texts.last() += QLatin1Char('[') + segment.text();
+            break;
         }
     }
-    if (open >= 0)
-        text += entry.mid(open - 1); // an opening bracket never closed is text
-    question.texts.append(text);
     return question;
 }
 
@@ -125,17 +204,59 @@ ExerciseModel build(
     if (options.jumbleOrder)
         ExerciseBuilder::jumble(model.questions, random);
 
-    QSet<QString> seen;
-    for (const ExerciseQuestion &question : std::as_const(model.questions)) {
-        for (const QString &answer : question.answers) {
-            if (!seen.contains(answer)) {
-                seen.insert(answer);
-                model.wordBank.append(answer);
-            }
-        }
-    }
+    // Once per gap a word fills, as the sheets' instructions promise.
+    for (const ExerciseQuestion &question : std::as_const(model.questions))
+        model.wordBank.append(question.answers);
     ExerciseBuilder::jumble(model.wordBank, random);
     return model;
+}
+
+void addDistractors(ExerciseModel &model, const QStringList &typed, int count, const QStringList &pool)
+{
+    QSet<QString> taken;
+    QList<int> lengths;
+    for (const ExerciseQuestion &question : std::as_const(model.questions)) {
+        for (const ExerciseGap &gap : question.gaps) {
+            for (const QString &answer : gap.answers)
+                taken.insert(answer.toCaseFolded());
+            lengths.append(int(gap.answers.value(0).size()));
+        }
+    }
+    const auto take = [&](const QString &word) {
+        const QString trimmed = word.trimmed();
+        if (trimmed.isEmpty() || taken.contains(trimmed.toCaseFolded()))
+            return false;
+        taken.insert(trimmed.toCaseFolded());
+        model.distractors.append(trimmed);
+        return true;
+    };
+    for (const QString &word : typed)
+        take(word);
+
+    if (count > 0 && !pool.isEmpty()) {
+        std::sort(lengths.begin(), lengths.end());
+        const int typical = lengths.isEmpty() ? 5 : lengths.at(lengths.size() / 2);
+        // A draw of its own from the exercise's seed: the questions' and the bank's draws stay as
+        // they are.
+        QStringList candidates = pool;
+        RandomSource random(model.seed ^ 0x9e3779b9u);
+        ExerciseBuilder::jumble(candidates, random);
+        std::stable_sort(candidates.begin(), candidates.end(), [typical](const QString &a, const QString &b) {
+            return qAbs(int(a.trimmed().size()) - typical) < qAbs(int(b.trimmed().size()) - typical);
+        });
+        int added = 0;
+        for (const QString &candidate : std::as_const(candidates)) {
+            if (added == count)
+                break;
+            if (take(candidate))
+                ++added;
+        }
+    }
+    if (model.distractors.isEmpty())
+        return;
+    model.wordBank.append(model.distractors);
+    RandomSource random(model.seed + 1);
+    ExerciseBuilder::jumble(model.wordBank, random);
 }
 
 } // namespace ExerciseModelBuilder

@@ -2,30 +2,47 @@
 #ifndef EXERCISEMODEL_H
 #define EXERCISEMODEL_H
 
+#include "data/brackettext.h"
 #include "exercise/exercisebuilder.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-// One question of an exercise: an output entry split at its key words. texts holds the text around
-// the key words and always has one element more than answers: texts[0], answers[0], texts[1], ...
-// A key word is what stands between an opening bracket and the next closing one; a stray closing
-// bracket, and an opening one that is never closed, stay part of the text around.
+// One gap of a question: the answers it accepts, the first the one shown everywhere, and its clue.
+struct ExerciseGap
+{
+    QStringList answers;
+    QString clue;
+
+    bool operator==(const ExerciseGap &other) const { return answers == other.answers && clue == other.clue; }
+};
+
+// One question of an exercise: an output entry split at its key words by the bracket rules. texts
+// holds the text around the key words as a reader sees it and always has one element more than
+// answers: texts[0], answers[0], texts[1], ... A stray closing bracket, and an opening one that is
+// never closed, stay part of the text around.
 struct ExerciseQuestion
 {
     QString entry; // the output entry as stored, brackets included
     QStringList texts;
-    QStringList answers; // as written between the brackets, in sentence order
+    QStringList answers; // the answer each gap shows, in sentence order
+    QList<ExerciseGap> gaps; // one per answer
+    QList<BracketSegment> segments; // the entry as the bracket rules read it
 
     // The sentence as a pupil reads it once solved: the texts and answers joined, without brackets.
     QString solvedText() const;
     // The texts joined by gap, one gap per key word.
     QString gappedText(const QString &gap) const;
+    // The question as a sheet prints it: with gapping, each gap as `gapWidth` underscores followed,
+    // when `clues`, by its clue in parentheses; without, each key word as its first answer (one
+    // without alternatives or clue exactly as written). Brackets kept or removed as the options say;
+    // a bracket escaped as text always stays.
+    QString shownText(const ExerciseOptions &options, int gapWidth, bool clues = true) const;
 
     bool operator==(const ExerciseQuestion &other) const
     {
-        return entry == other.entry && texts == other.texts && answers == other.answers;
+        return entry == other.entry && texts == other.texts && answers == other.answers && gaps == other.gaps;
     }
 };
 
@@ -38,15 +55,21 @@ struct ExerciseModel
     QString title; // the database file's base name, or empty when untitled
 
     QList<ExerciseQuestion> questions; // in their final order; a question's number is its position + 1
-    QStringList wordBank; // each distinct key word once, shuffled with the same seed
+    QStringList wordBank; // each gap's first answer, once per gap, shuffled with the same seed
     QStringList entries; // the output entries in list order, as they came in
+    // Words that fill no gap, for the word bank and the drop-down lists, never the key; also in
+    // wordBank when there are any.
+    QStringList distractors;
 
     // The questions' entries in their final order.
     QStringList orderedEntries() const;
 
     // The questions as the plain-text exports print them, in their final order: gapped, every gap
-    // as wide as the longest key word, brackets kept or removed, and "1. " numbers when `numbered`.
+    // as wide as the longest answer and followed by its clue in parentheses, brackets kept or
+    // removed, and "1. " numbers when `numbered`.
     QStringList questionTexts(bool numbered) const;
+    // One question as questionTexts() prints it, without its number.
+    QString questionText(int i) const;
 
     // The key words of the entries in list order, once per occurrence: the word list of the
     // clipboard and the RTF document as they always were.
@@ -57,7 +80,8 @@ struct ExerciseModel
     // always shuffled it, with the draws that follow the questions' shuffle).
     QStringList sheetWords(bool shuffled = false) const;
 
-    // The answers of question i joined by ", ", as the key and a matching exercise list them.
+    // The answers of question i joined by ", ", as the key lists them: each gap's first answer, and
+    // "(also: color)" after it when the gap accepts others.
     QString answersText(int i) const;
 
     // The answer key: per question number, the answers in order ("1. went", "2. ate, apple").
@@ -73,6 +97,12 @@ ExerciseQuestion split(const QString &entry);
 // the same draws as the documented exports make) and fills the word bank.
 ExerciseModel build(const QStringList &entries, const ExerciseOptions &options, quint32 seed,
     const QString &title = QString());
+
+// Adds the words that fill no gap: the typed ones (blanks trimmed), then `count` drawn with the
+// model's seed from `pool` (the key words of other sentences), those closest in length to the
+// answers first. None equals, ignoring case, an accepted answer of the exercise or another
+// distractor. The word bank takes them in and is shuffled again.
+void addDistractors(ExerciseModel &model, const QStringList &typed, int count, const QStringList &pool);
 
 } // namespace ExerciseModelBuilder
 

@@ -97,6 +97,30 @@ QStringList ExerciseRender::keyText(const ExerciseModel &model, const QStringLis
     return lines;
 }
 
+QStringList ExerciseRender::sentencesWithNotation(const ExerciseModel &model)
+{
+    QStringList sentences;
+    for (int i = 0; i < model.questions.size(); ++i) {
+        const ExerciseQuestion &question = model.questions.at(i);
+        for (const ExerciseGap &gap : question.gaps) {
+            if (gap.answers.size() > 1 || !gap.clue.isEmpty()) {
+                sentences.append(QString::number(i + 1) + QLatin1String(". ") + question.entry);
+                break;
+            }
+        }
+    }
+    return sentences;
+}
+
+namespace {
+
+// The templates' instruction, as they word it, and what it becomes when the word bank holds words
+// that fill no gap.
+const char TemplateInstruction[] = "each word in it fills one gap.";
+const char DistractorInstruction[] = "each word in it fills one gap, and some words are not needed.";
+
+} // namespace
+
 QString ExerciseRender::clipboardText(const ExerciseModel &model)
 {
     Exercise exercise;
@@ -111,9 +135,12 @@ QString ExerciseRender::clipboardText(const ExerciseModel &model)
 }
 
 QByteArray ExerciseRender::rtf(
-    const QByteArray &rtfTemplate, const ExerciseModel &model, QPageSize::PageSizeId page)
+    const QByteArray &givenTemplate, const ExerciseModel &model, QPageSize::PageSizeId page)
 {
     const QStringList words = model.sheetWords();
+    QByteArray rtfTemplate = givenTemplate;
+    if (!model.distractors.isEmpty() && !words.isEmpty())
+        rtfTemplate.replace(TemplateInstruction, DistractorInstruction);
     const QStringList questions = model.questionTexts(model.options.includeQNums);
     if (!model.options.answerKey)
         return TemplateFill::fillRtf(withPaper(rtfTemplate, page), questions, words);
@@ -158,6 +185,19 @@ bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
             wordList = div;
     }
     const QStringList words = model.sheetWords(true);
+    if (!model.distractors.isEmpty() && !words.isEmpty()) {
+        const QDomNodeList paragraphs = page.elementsByTagName(QStringLiteral("p"));
+        for (int i = 0; i < paragraphs.size(); ++i) {
+            QDomElement paragraph = paragraphs.item(i).toElement();
+            if (paragraph.attribute(QStringLiteral("class")) != QLatin1String("instructions"))
+                continue;
+            for (QDomNode child = paragraph.firstChild(); !child.isNull(); child = child.nextSibling()) {
+                if (child.isText())
+                    child.setNodeValue(child.nodeValue().replace(
+                        QLatin1String(TemplateInstruction), QLatin1String(DistractorInstruction)));
+            }
+        }
+    }
     if (!wordList.isNull()) {
         for (const QString &word : words)
             wordList.appendChild(page.createTextNode(QLatin1String("  ") + word));
@@ -212,14 +252,17 @@ void ExerciseRender::sheetDocument(QTextDocument &document, const ExerciseModel 
     const QStringList questions = model.questionTexts(model.options.includeQNums);
 
     QString html = QLatin1String("<html><body>");
-    html
-        += QLatin1String("<h1 align=\"center\">") + escaped(tr("Gap-fill exercise")) + QLatin1String("</h1>");
+    html += QLatin1String("<h1 align=\"center\">")
+        + escaped(model.title.isEmpty() ? tr("Gap-fill exercise") : model.title) + QLatin1String("</h1>");
     html += QLatin1String("<p>") + escaped(tr("Name:")) + QLatin1String(" ______________________________ ")
         + escaped(tr("Date:")) + QLatin1String(" ______________</p>");
     QString instructions = tr("Read each sentence and write the missing word in the gap.");
     if (!words.isEmpty())
         instructions += QLatin1Char(' ')
-            + tr("Choose your answers from the word bank: each word in it fills one gap.");
+            + (model.distractors.isEmpty()
+                    ? tr("Choose your answers from the word bank: each word in it fills one gap.")
+                    : tr("Choose your answers from the word bank: each word in it fills one gap, and some "
+                         "words are not needed."));
     html += QLatin1String("<p><i>") + escaped(instructions) + QLatin1String("</i></p>");
     if (!words.isEmpty()) {
         html += QLatin1String("<h2>") + escaped(tr("Word bank")) + QLatin1String("</h2>");

@@ -61,6 +61,10 @@ public:
     // The sheet as a PDF file on a page of the given size.
     static QByteArray pdf(const ExerciseModel &model, QPageSize::PageSizeId page);
 
+    // The questions, numbered in their final order, whose gaps accept alternatives or carry clues:
+    // what a format that cannot carry them names before it is written.
+    static QStringList sentencesWithNotation(const ExerciseModel &model);
+
     // "Answer key", and the word bank first when the sheet has one, then the key lines.
     static QStringList keyText(const ExerciseModel &model, const QStringList &sheetWords);
 };

@@ -77,13 +77,26 @@ QStringList matchChoices(const ExerciseModel &model)
 QByteArray configJson(const ExerciseModel &model, const InteractivePageSettings &settings)
 {
     const bool matching = settings.mode == InteractivePageSettings::Mode::Matching;
-    const QJsonObject config {
+    QJsonObject config {
         {QStringLiteral("mode"), matching ? QStringLiteral("matching") : QStringLiteral("gapfill")},
         {QStringLiteral("dropDowns"), !matching && settings.dropDowns && model.options.includeWordList},
         {QStringLiteral("caseSensitive"), settings.caseSensitive},
         {QStringLiteral("accentsRequired"), settings.accentsRequired},
         {QStringLiteral("hints"), settings.hints},
     };
+    // Written only when they differ from what a page has always done.
+    if (!settings.showAnswers)
+        config.insert(QStringLiteral("showAnswers"), false);
+    if (settings.sameGapWidth && !matching) {
+        int longest = 2;
+        for (const ExerciseQuestion &question : model.questions) {
+            for (const ExerciseGap &gap : question.gaps) {
+                for (const QString &answer : gap.answers)
+                    longest = qMax(longest, int(answer.toUcs4().size()));
+            }
+        }
+        config.insert(QStringLiteral("gapSize"), longest + 1);
+    }
     return QJsonDocument(config).toJson(QJsonDocument::Indented).trimmed();
 }
 
@@ -91,9 +104,25 @@ QByteArray exerciseJson(const ExerciseModel &model, const InteractivePageSetting
 {
     const bool matching = settings.mode == InteractivePageSettings::Mode::Matching;
     QJsonArray questions;
-    for (const ExerciseQuestion &question : model.questions)
-        questions.append(QJsonObject {{QStringLiteral("texts"), jsonArray(question.texts)},
-            {QStringLiteral("answers"), jsonArray(question.answers)}});
+    for (const ExerciseQuestion &question : model.questions) {
+        QJsonObject object {{QStringLiteral("texts"), jsonArray(question.texts)},
+            {QStringLiteral("answers"), jsonArray(question.answers)}};
+        // Alternatives and clues only where the teacher wrote some, so a page without them stays
+        // as it always was.
+        QJsonArray accepted;
+        QStringList clues;
+        bool notation = false;
+        for (const ExerciseGap &gap : question.gaps) {
+            accepted.append(jsonArray(gap.answers));
+            clues.append(gap.clue);
+            notation = notation || gap.answers.size() > 1 || !gap.clue.isEmpty();
+        }
+        if (notation) {
+            object.insert(QStringLiteral("accepted"), accepted);
+            object.insert(QStringLiteral("clues"), jsonArray(clues));
+        }
+        questions.append(object);
+    }
 
     const QJsonObject exercise {
         {QStringLiteral("numbers"), model.options.includeQNums},

@@ -23,6 +23,9 @@ struct InteractivePageSettings
     bool caseSensitive = false;
     bool accentsRequired = true;
     bool hints = true; // a button that gives the next letter of a typed gap
+    bool showAnswers = true; // a button that fills in every answer
+    // Every typed gap as wide as the longest answer, so a gap's length does not give its answer away.
+    bool sameGapWidth = false;
 };
 
 // Renders an exercise as one self-contained HTML5 page: the template supplies the markup, the style

@@ -51,21 +51,46 @@ ExerciseQuestion askedQuestion(const ExerciseQuestion &question)
             asked.texts.last() += answer + question.texts.value(i + 1);
         } else {
             asked.answers.append(answer);
+            asked.gaps.append(question.gaps.value(i, ExerciseGap {{answer}, QString()}));
             asked.texts.append(question.texts.value(i + 1));
         }
     }
     return asked;
 }
 
+// What follows gap i in the question text: its clue in parentheses, if it has one.
+QString clueAfter(const ExerciseQuestion &question, int i)
+{
+    const QString clue = question.gaps.value(i).clue;
+    return clue.isEmpty() ? QString() : QLatin1String(" (") + clue + QLatin1Char(')');
+}
+
 // Short and unique: the question's number, padded so that the names sort in order, and the start
 // of the gapped sentence.
-QString questionName(int number, int count, const ExerciseQuestion &question)
+// `part`, when given, tells apart the questions asked of one sentence ("02.2").
+QString questionName(int number, int count, const ExerciseQuestion &question, int part = 0)
 {
     const int width = QString::number(count).size();
     QString words = question.gappedText(kNameGap).simplified();
     if (words.size() > kNameLength)
         words = words.left(kNameLength - 1).trimmed() + QChar(0x2026);
-    return QStringLiteral("%1 %2").arg(number, width, 10, QLatin1Char('0')).arg(words);
+    QString name = QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
+    if (part > 0)
+        name += QLatin1Char('.') + QString::number(part);
+    return name + QLatin1Char(' ') + words;
+}
+
+// One right answer of a GIFT block: "=" marks it; an answer that itself starts with a percent sign
+// would be read as a weight, and one holding "->" (which has no escape) would turn the question into
+// a matching one wherever "=" appears, so those are given their full weight instead.
+QString giftAnswer(const QString &answer)
+{
+    QString mark = QStringLiteral("=");
+    if (answer.contains(QLatin1String("->")))
+        mark = QStringLiteral("%100%");
+    else if (answer.startsWith(QLatin1Char('%')))
+        mark = QStringLiteral("=%100%");
+    return mark + MoodleExport::giftEscaped(answer);
 }
 
 QString keyWordsJoined(const ExerciseQuestion &question)
@@ -169,8 +194,13 @@ QString clozeHtml(const ExerciseQuestion &question)
 {
     QString html = htmlText(question.texts.value(0));
     for (int i = 0; i < question.answers.size(); ++i) {
-        html += QLatin1String("{1:SHORTANSWER:=") + MoodleExport::clozeAnswer(question.answers.at(i))
-            + QLatin1Char('}') + htmlText(question.texts.value(i + 1));
+        QStringList accepted;
+        for (const QString &answer : question.gaps.value(i).answers)
+            accepted.append(QLatin1Char('=') + MoodleExport::clozeAnswer(answer));
+        if (accepted.isEmpty())
+            accepted.append(QLatin1Char('=') + MoodleExport::clozeAnswer(question.answers.at(i)));
+        html += QLatin1String("{1:SHORTANSWER:") + accepted.join(QLatin1Char('~')) + QLatin1Char('}')
+            + htmlText(clueAfter(question, i) + question.texts.value(i + 1));
     }
     return paragraph(html);
 }
@@ -226,7 +256,7 @@ QByteArray moodleXml(const ExerciseModel &model)
     // The drop-down lists offer the word list in its own order, the order the printed sheet shows.
     QStringList choices;
     for (const QString &word : model.wordBank) {
-        if (!word.trimmed().isEmpty())
+        if (!word.trimmed().isEmpty() && !choices.contains(word))
             choices.append(word);
     }
     const bool select = model.options.includeWordList;
@@ -253,7 +283,8 @@ QByteArray moodleXml(const ExerciseModel &model)
                     choices.append(question.answers.at(a));
                     place = choices.size() - 1;
                 }
-                html += QStringLiteral("[[%1]]").arg(place + 1) + htmlText(question.texts.value(a + 1));
+                html += QStringLiteral("[[%1]]").arg(place + 1)
+                    + htmlText(clueAfter(question, a) + question.texts.value(a + 1));
             }
             quiz.startQuestion(QStringLiteral("gapselect"), name, paragraph(html));
             quiz.element(QStringLiteral("shuffleanswers"), QStringLiteral("0"));
@@ -321,25 +352,34 @@ QByteArray gift(const ExerciseModel &model)
             text += html(question.solvedText()) + QLatin1Char('\n');
             continue;
         }
-        const QString answer = keyWordsJoined(question);
-        // "=" marks the right answer; an answer that itself starts with a percent sign would be read
-        // as a weight, and one holding "->" (which has no escape) would turn the question into a
-        // matching one wherever "=" appears, so those are given their full weight instead.
-        QString mark = QStringLiteral("=");
-        if (answer.contains(QLatin1String("->")))
-            mark = QStringLiteral("%100%");
-        else if (answer.startsWith(QLatin1Char('%')))
-            mark = QStringLiteral("=%100%");
-        const QString block = QLatin1Char('{') + mark + giftEscaped(answer) + QLatin1Char('}');
-
-        if (question.answers.size() == 1 && !question.texts.value(1).isEmpty()) {
-            text += html(question.texts.value(0)) + block + html(question.texts.value(1));
-        } else {
-            // Moodle allows one answer block per question, and one ending the text puts no blank
-            // in it: so the gaps are shown as blanks and the block follows the sentence.
-            text += html(question.gappedText(kBlank)) + QLatin1Char(' ') + block;
+        // GIFT has one answer block per question, so a sentence with several key words asks one
+        // question per key word, the others written in place.
+        for (int k = 0; k < question.answers.size(); ++k) {
+            if (k > 0) {
+                text += QLatin1Char('\n');
+                text += QLatin1String("::") + giftEscaped(questionName(i + 1, count, question, k + 1))
+                    + QLatin1String("::[html]");
+            }
+            QStringList marks;
+            for (const QString &answer : question.gaps.value(k).answers)
+                marks.append(giftAnswer(answer));
+            const QString block = QLatin1Char('{') + marks.join(QLatin1Char(' ')) + QLatin1Char('}');
+            QString before = question.texts.value(0);
+            for (int g = 0; g < k; ++g)
+                before += question.answers.at(g) + question.texts.value(g + 1);
+            QString after = clueAfter(question, k);
+            for (int g = k + 1; g < question.answers.size(); ++g)
+                after += question.texts.value(g) + question.answers.at(g);
+            after += question.texts.value(question.answers.size());
+            if (!after.isEmpty()) {
+                text += html(before) + block + html(after);
+            } else {
+                // A block ending the text puts no blank in it: so the gap is shown as a blank and
+                // the block follows the sentence.
+                text += html(before + kBlank) + QLatin1Char(' ') + block;
+            }
+            text += QLatin1Char('\n');
         }
-        text += QLatin1Char('\n');
     }
     return text.toUtf8();
 }

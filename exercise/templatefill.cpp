@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/templatefill.h"
 
-#include "data/lxdsentence.h"
+#include "data/brackettext.h"
 #include "data/xmltext.h"
+#include "exercise/exercisemodel.h"
 
 #include <QDomDocument>
 #include <QIODevice>
@@ -10,6 +11,8 @@
 #include <QUuid>
 
 namespace {
+
+constexpr int GapMarkerWidth = 10;
 
 // Texts that go into a document lose the few control characters XML cannot carry, so that every
 // file written reads back.
@@ -44,17 +47,22 @@ QDomElement matchItem(QDomDocument &document, const QString &name, const QString
     return item;
 }
 
-// A gap of a cloze exercise whose one correct answer is the key word.
-QDomElement gapRecord(QDomDocument &document, const QString &word)
+// A gap of a cloze exercise: one correct answer per accepted answer, and the clue.
+QDomElement gapRecord(QDomDocument &document, const QStringList &answers, const QString &clue)
 {
     QDomElement record = document.createElement(QStringLiteral("question-record"));
     record.appendChild(document.createElement(QStringLiteral("question")));
-    QDomElement answer = document.createElement(QStringLiteral("answer"));
-    answer.appendChild(textElement(document, QStringLiteral("text"), word));
-    answer.appendChild(document.createElement(QStringLiteral("feedback")));
-    answer.appendChild(textElement(document, QStringLiteral("correct"), QStringLiteral("1")));
-    record.appendChild(answer);
-    record.appendChild(document.createElement(QStringLiteral("clue")));
+    for (const QString &text : answers) {
+        QDomElement answer = document.createElement(QStringLiteral("answer"));
+        answer.appendChild(textElement(document, QStringLiteral("text"), text));
+        answer.appendChild(document.createElement(QStringLiteral("feedback")));
+        answer.appendChild(textElement(document, QStringLiteral("correct"), QStringLiteral("1")));
+        record.appendChild(answer);
+    }
+    QDomElement clueElement = document.createElement(QStringLiteral("clue"));
+    if (!clue.isEmpty())
+        clueElement.appendChild(textNode(document, clue));
+    record.appendChild(clueElement);
     return record;
 }
 
@@ -190,10 +198,18 @@ bool fillXhtml(
     QDomElement list = page.createElement(options.includeQNums ? QStringLiteral("ol") : QStringLiteral("ul"));
     content.appendChild(list);
 
+    // The key words in entry order, before the questions are shuffled.
+    ExerciseModel model;
+    model.options = options;
+    Exercise exercise;
+    for (const QString &entry : entries) {
+        model.questions.append(ExerciseModelBuilder::split(entry));
+        exercise.words.append(model.questions.last().answers);
+    }
+    if (options.jumbleOrder)
+        ExerciseBuilder::jumble(model.questions, random);
     // An ordered list numbers the questions itself.
-    ExerciseOptions pageOptions = options;
-    pageOptions.includeQNums = false;
-    Exercise exercise = ExerciseBuilder::build(entries, pageOptions, random);
+    exercise.questions = model.questionTexts(false);
     for (const QString &question : std::as_const(exercise.questions)) {
         QDomElement item = page.createElement(QStringLiteral("li"));
         item.appendChild(textNode(page, question));
@@ -238,17 +254,14 @@ QList<MatchPair> matchPairs(
 {
     QList<MatchPair> pairs;
     pairs.reserve(entries.size());
-    const QString marker = ExerciseBuilder::gapMarker();
-    QStringList words;
     int dropped = 0;
     for (const QString &text : entries) {
-        words.clear();
-        const QString gapped = LxdSentence::gapKeyWords(text, words, marker);
-        MatchPair pair {options.gapWords ? gapped : text, words.join(QLatin1String(", "))};
-        if (!options.bracketWords) {
-            removeBrackets(pair.left);
+        const ExerciseQuestion question = ExerciseModelBuilder::split(text);
+        // A matching exercise has no room for a clue; the right side gives the answers shown.
+        MatchPair pair {
+            question.shownText(options, GapMarkerWidth, false), question.answers.join(QLatin1String(", "))};
+        if (!options.bracketWords)
             removeBrackets(pair.right);
-        }
         if (pair.right.trimmed().isEmpty()) {
             ++dropped;
             continue;
@@ -302,30 +315,24 @@ bool fillJCloze(
         = [&](const QString &text) { gapFill.appendChild(textNode(exercise, hotPotatoesText(text))); };
     for (const QString &sentence : std::as_const(sentences)) {
         gapFill.appendChild(exercise.createTextNode(QStringLiteral("<li>")));
-        // The bracket rules of the sentence records: "[" opens a key word only when none is open
-        // (inside one it is part of the word), "]" closes the open one and is text otherwise. The
-        // text before each key word goes in even when empty.
-        QString buffer;
-        bool open = false;
-        for (QChar c : sentence) {
-            if (!open && c == QLatin1Char('[')) {
-                appendText(buffer);
-                buffer.clear();
-                open = true;
-            } else if (open && c == QLatin1Char(']')) {
+        // The key words the other exports gap; the text before each goes in even when empty, and a
+        // key word left open is no key word: its bracket and the rest stay text.
+        for (const BracketSegment &segment : BracketText::tokenize(sentence)) {
+            if (segment.kind == BracketSegment::Text) {
+                appendText(segment.text());
+            } else if (segment.kind == BracketSegment::Open) {
+                appendText(QLatin1Char('[') + segment.text());
+            } else {
                 if (options.bracketWords)
                     gapFill.appendChild(exercise.createTextNode(QStringLiteral("[")));
-                gapFill.appendChild(gapRecord(exercise, hotPotatoesText(buffer)));
+                QStringList answers;
+                for (const QString &answer : segment.answers)
+                    answers.append(hotPotatoesText(answer));
+                gapFill.appendChild(gapRecord(exercise, answers, hotPotatoesText(segment.clue)));
                 if (options.bracketWords)
                     gapFill.appendChild(exercise.createTextNode(QStringLiteral("]")));
-                buffer.clear();
-                open = false;
-            } else {
-                buffer += c;
             }
         }
-        // A key word left open is no key word: its bracket and the rest stay text.
-        appendText(open ? QLatin1Char('[') + buffer : buffer);
         gapFill.appendChild(exercise.createTextNode(QStringLiteral("</li>\n")));
     }
     gapFill.appendChild(exercise.createTextNode(QLatin1String("</") + listTag + QLatin1Char('>')));

@@ -40,6 +40,7 @@ private slots:
     void statusOfText_data();
     void statusOfText();
     void statusFollowsTyping();
+    void gapsReadingFollowsTyping();
     void clampsUsed_data();
     void clampsUsed();
     void normalisesSentence_data();
@@ -74,7 +75,7 @@ void TestDlgEditSentence::layout()
     QCOMPARE(grid->itemAtPosition(2, 2)->widget(), status(dlg));
     auto *buttons = dlg.findChild<QDialogButtonBox *>();
     QVERIFY(buttons);
-    QCOMPARE(grid->itemAtPosition(3, 2)->widget(), buttons);
+    QCOMPARE(grid->itemAtPosition(4, 2)->widget(), buttons);
     QCOMPARE(buttons->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
 
     QCOMPARE(counter(dlg)->minimum(), 0);
@@ -134,6 +135,17 @@ void TestDlgEditSentence::statusFollowsTyping()
     QCOMPARE(status(dlg)->text(), CheckMark);
     QTest::keyClick(editor(dlg), Qt::Key_Backspace);
     QCOMPARE(status(dlg)->text(), Unmatched);
+}
+
+void TestDlgEditSentence::gapsReadingFollowsTyping()
+{
+    DlgEditSentence dlg;
+    auto *gaps = dlg.findChild<QLabel *>(QStringLiteral("lblGaps"));
+    QVERIFY(gaps);
+    QCOMPARE(gaps->text(), QString());
+    QTest::keyClicks(editor(dlg), QStringLiteral("A [colour | color] she [went::go] \\[sic\\]"));
+    QCOMPARE(gaps->text(), QStringLiteral("Gap 1: colour (also color); Gap 2: went, clue: go"));
+    QCOMPARE(status(dlg)->text(), CheckMark);
 }
 
 void TestDlgEditSentence::clampsUsed_data()

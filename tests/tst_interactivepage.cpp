@@ -111,7 +111,19 @@ void TestInteractivePage::settingsReachTheConfigBlock()
     QCOMPARE(config.value("dropDowns").toBool(), true);
     QCOMPARE(config.value("caseSensitive").toBool(), true);
     QCOMPARE(config.value("accentsRequired").toBool(), false);
-    QCOMPARE(block(page, "lexivane-exercise").value("wordBank").toArray().size(), 3);
+    QCOMPARE(block(page, "lexivane-exercise").value("wordBank").toArray().size(), 4); // once per gap
+    QVERIFY(!config.contains("showAnswers"));
+    QVERIFY(!config.contains("gapSize"));
+
+    // No "Show answers" button, and every gap as wide as the longest answer and one more.
+    settings.showAnswers = false;
+    settings.sameGapWidth = true;
+    config = block(render(entries + QStringList {"[colour|colours::a shade]"}, ExerciseOptions(), settings),
+        "lexivane-config");
+    QCOMPARE(config.value("showAnswers").toBool(true), false);
+    QCOMPARE(config.value("gapSize").toInt(), 8);
+    settings.showAnswers = true;
+    settings.sameGapWidth = false;
 
     // Drop-down lists of the word list only where the word list is shown.
     page = render(entries, TestUtil::options(true, true, true, false, false), settings);

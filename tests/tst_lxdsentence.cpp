@@ -21,6 +21,7 @@ private slots:
     void usedCounter();
     void gapKeyWords_data();
     void gapKeyWords();
+    void xmlFormKeepsEscapes();
     void modifiedRises_data();
     void modifiedRises();
     void clearingTheFlagGoesDownOnly();
@@ -136,6 +137,8 @@ void TestLxdSentence::gapKeyWords_data()
                                        << "a ] b ___" << QStringList {"c"};
     QTest::addRow("empty key word") << "[][x]"
                                     << "______" << QStringList {"", "x"};
+    QTest::addRow("first alternative, escapes resolved") << "\\[sic\\] [colour|color::a shade]"
+                                                         << "[sic] ___" << QStringList {"colour"};
 }
 
 void TestLxdSentence::gapKeyWords()
@@ -146,6 +149,22 @@ void TestLxdSentence::gapKeyWords()
     QStringList found {QStringLiteral("earlier")}; // the list is added to, not replaced
     QCOMPARE(LxdSentence::gapKeyWords(text, found, QStringLiteral("___")), gapped);
     QCOMPARE(found, QStringList {"earlier"} + words);
+}
+
+void TestLxdSentence::xmlFormKeepsEscapes()
+{
+    QDomDocument document;
+    LxdSentence sentence(&document, nullptr, nullptr);
+    const QString text = QStringLiteral("a \\[b\\] [c\\]d|e::f] g [h");
+    sentence.setText(text);
+    const QDomElement element = sentence.toDomElement();
+    const QDomNodeList gaps = element.elementsByTagName(QStringLiteral("gap"));
+    QCOMPARE(gaps.size(), 1);
+    QCOMPARE(gaps.at(0).toElement().text(), QStringLiteral("c\\]d|e::f"));
+
+    LxdSentence back(&document, nullptr, nullptr);
+    back.fromDomElement(element);
+    QCOMPARE(back.text(), text);
 }
 
 // A sentence in a headword in a database, all flags clear; one operation on that sentence.

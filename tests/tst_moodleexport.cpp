@@ -82,6 +82,7 @@ struct ReadQuestion
     QString name;
     QString text;
     QStringList answers;
+    QStringList alsoAccepted; // the right answers after each gap's first, all gaps together
 };
 
 // Embedded answers: "{" grade ":" type ":" then "=" and the answer, which ends at the first "~",
@@ -109,16 +110,37 @@ ReadQuestion readCloze(const QString &html)
                 && !before.endsWith(QLatin1String("&amp;")))
                 break;
         }
-        if (end >= body.size() || body.at(end) != QLatin1Char('}'))
-            return {QStringLiteral("unreadable cloze"), {}, body, {}};
-        const QString raw = body.mid(m.capturedEnd(), end - m.capturedEnd());
-        if (QRegularExpression(QStringLiteral("(^|[^\\\\])\\*")).match(raw).hasMatch())
-            return {QStringLiteral("wildcard in answer"), {}, raw, {}};
-        QString answer = decodeHtml(raw).replace(QLatin1String("\\}"), QLatin1String("}"));
-        answer.replace(QLatin1String("\\#"), QLatin1String("#"))
-            .replace(QLatin1String("\\*"), QLatin1String("*"));
-        read.answers.append(answer);
-        read.text += answer;
+        if (end >= body.size() || (body.at(end) != QLatin1Char('}') && body.at(end) != QLatin1Char('~')))
+            return {QStringLiteral("unreadable cloze"), {}, body, {}, {}};
+        // "~=" starts another right answer.
+        QStringList raws {body.mid(m.capturedEnd(), end - m.capturedEnd())};
+        while (body.at(end) == QLatin1Char('~')) {
+            if (body.mid(end + 1, 1) != QLatin1String("="))
+                return {QStringLiteral("wrong answer in cloze"), {}, body, {}, {}};
+            const qsizetype from = end + 2;
+            for (end = from; end < body.size(); ++end) {
+                const QChar c = body.at(end);
+                const QString before = body.mid(from, end - from);
+                if ((c == '~' || c == '#' || c == '}') && !before.endsWith('\\') && !before.endsWith('&'))
+                    break;
+            }
+            if (end >= body.size())
+                return {QStringLiteral("unreadable cloze"), {}, body, {}, {}};
+            raws.append(body.mid(from, end - from));
+        }
+        for (const QString &raw : std::as_const(raws)) {
+            if (QRegularExpression(QStringLiteral("(^|[^\\\\])\\*")).match(raw).hasMatch())
+                return {QStringLiteral("wildcard in answer"), {}, raw, {}, {}};
+            QString answer = decodeHtml(raw).replace(QLatin1String("\\}"), QLatin1String("}"));
+            answer.replace(QLatin1String("\\#"), QLatin1String("#"))
+                .replace(QLatin1String("\\*"), QLatin1String("*"));
+            if (raw == raws.first()) {
+                read.answers.append(answer);
+                read.text += answer;
+            } else {
+                read.alsoAccepted.append(answer);
+            }
+        }
         at = end + 1;
     }
     return read;
@@ -134,7 +156,7 @@ QList<ReadQuestion> readMoodleXml(const QByteArray &bytes)
 {
     QDomDocument document;
     if (!document.setContent(bytes))
-        return {{QStringLiteral("not XML"), {}, {}, {}}};
+        return {{QStringLiteral("not XML"), {}, {}, {}, {}}};
     QList<ReadQuestion> questions;
     for (QDomElement q = document.documentElement().firstChildElement(QStringLiteral("question"));
          !q.isNull(); q = q.nextSiblingElement(QStringLiteral("question"))) {
@@ -193,7 +215,7 @@ QList<ReadQuestion> readGift(const QByteArray &bytes)
     for (const QString &block : blocks) {
         ReadQuestion read;
         if (block.startsWith(QLatin1String("$CATEGORY:"))) {
-            questions.append({QStringLiteral("category"), {}, block.mid(10).trimmed(), {}});
+            questions.append({QStringLiteral("category"), {}, block.mid(10).trimmed(), {}, {}});
             continue;
         }
         // Escaped characters become private-use stand-ins until the markup is found.
@@ -215,14 +237,14 @@ QList<ReadQuestion> readGift(const QByteArray &bytes)
             return s;
         };
         if (!text.startsWith(QLatin1String("::")) || text.indexOf(QLatin1String("::"), 2) < 0) {
-            questions.append({QStringLiteral("no name"), {}, block, {}});
+            questions.append({QStringLiteral("no name"), {}, block, {}, {}});
             continue;
         }
         const qsizetype nameEnd = text.indexOf(QLatin1String("::"), 2);
         read.name = plain(text.mid(2, nameEnd - 2));
         text = text.mid(nameEnd + 2).trimmed();
         if (!text.startsWith(QLatin1String("[html]"))) {
-            questions.append({QStringLiteral("not html"), read.name, text, {}});
+            questions.append({QStringLiteral("not html"), read.name, text, {}, {}});
             continue;
         }
         text = text.mid(6);
@@ -235,6 +257,11 @@ QList<ReadQuestion> readGift(const QByteArray &bytes)
             continue;
         }
         QString answer = text.mid(open + 1, close - open - 1).trimmed();
+        // More right answers, each after a blank and "=".
+        QStringList more = answer.split(QLatin1String(" ="));
+        answer = more.takeFirst();
+        for (const QString &other : std::as_const(more))
+            read.alsoAccepted.append(plain(other).trimmed());
         if (answer.contains(QLatin1Char('~')) || answer.contains(QLatin1Char('#'))
             || (answer.contains(QLatin1Char('=')) && answer.contains(QLatin1String("->")))
             || answer.count(QLatin1Char('=')) > 1) {
@@ -268,7 +295,7 @@ const QStringList kTrickyEntries {
     QStringLiteral("<b>&amp;</b> 1 < 2 & [x<y&z] \"q\" 'a'"),
     QStringLiteral("{1:SHORTANSWER:=no} [[1]] {c} [a}b] and [{d}]"),
     QStringLiteral("a = b ~ c # d : e [=~#:] f"),
-    QStringLiteral("C:\\dir\\ [back\\] slash [\\}] and [\\#] \\n"),
+    QStringLiteral("C:\\dir\\ [back\\\\] slash [\\}] and [\\#] \\n"),
     QStringLiteral("[5*3] star, [100%] sure, [%50%x] weight"),
     QStringLiteral("[a->b] arrow and [R&] amp, [&amp;] [/x/] [&#126;]"),
     QStringLiteral("Ends with its word [alone]"),
@@ -295,6 +322,7 @@ private slots:
     void documentedGift();
     void readBack_data();
     void readBack();
+    void alternativesAndClues();
     void matchingNeedsTwoPairs();
     void wellFormedForXmllint();
 
@@ -401,7 +429,8 @@ void TestMoodleExport::documentedGift()
     QCOMPARE(QString::fromUtf8(MoodleExport::gift(modelOf(entries, false, QStringLiteral("My words")))),
         QStringLiteral("$CATEGORY: $course$/My words\n"
                        "\n::1 He ___ home.::[html]He {=went} home.\n"
-                       "\n::2 She ___ an ___.::[html]She _____ an _____. {=ate, apple}\n"
+                       "\n::2 She ___ an ___.::[html]She {=ate} an apple.\n"
+                       "\n::2.2 She ___ an ___.::[html]She ate an {=apple}.\n"
                        "\n::3 I like ___::[html]I like _____ {=cats}\n"
                        "\n::4 Just \\{text\\}\\: a\\=b.::[html]Just \\{text\\}\\: a\\=b.\n"));
 }
@@ -451,30 +480,69 @@ void TestMoodleExport::readBack()
         return;
     }
 
-    QCOMPARE(read.size(), model.questions.size());
     QSet<QString> names;
-    for (int i = 0; i < read.size(); ++i) {
-        const ExerciseQuestion &question = model.questions.at(i);
-        const ReadQuestion &back = read.at(i);
-        QVERIFY2(!names.contains(back.name) && back.name.size() <= 45, qPrintable(back.name));
-        names.insert(back.name);
-        if (question.answers.isEmpty()) {
-            QCOMPARE(back.type, QStringLiteral("description"));
-            QCOMPARE(back.text, question.entry);
-        } else if (kind != QLatin1String("gift")) {
-            QCOMPARE(back.type, kind);
-            QCOMPARE(back.answers, question.answers);
-            QCOMPARE(back.text, question.solvedText());
-        } else if (question.answers.size() == 1 && !question.texts.at(1).isEmpty()) {
-            QCOMPARE(back.type, QStringLiteral("missingword"));
-            QCOMPARE(back.answers, question.answers);
-            QCOMPARE(back.text, question.solvedText());
-        } else {
-            QCOMPARE(back.type, QStringLiteral("shortanswer"));
-            QCOMPARE(back.answers, QStringList {question.answers.join(QLatin1String(", "))});
-            QCOMPARE(back.text, question.gappedText(QStringLiteral("_____")).trimmed());
+    int r = 0;
+    for (const ExerciseQuestion &question : model.questions) {
+        // GIFT asks one question per key word, the others written in place.
+        const int asked = kind == QLatin1String("gift") ? qMax(1, int(question.answers.size())) : 1;
+        for (int k = 0; k < asked; ++k) {
+            QVERIFY(r < read.size());
+            const ReadQuestion &back = read.at(r++);
+            QVERIFY2(!names.contains(back.name) && back.name.size() <= 45, qPrintable(back.name));
+            names.insert(back.name);
+            if (question.answers.isEmpty()) {
+                QCOMPARE(back.type, QStringLiteral("description"));
+                QCOMPARE(back.text, question.entry);
+            } else if (kind != QLatin1String("gift")) {
+                QCOMPARE(back.type, kind);
+                QCOMPARE(back.answers, question.answers);
+                QCOMPARE(back.text, question.solvedText());
+            } else {
+                QString before = question.texts.at(0);
+                for (int g = 0; g < k; ++g)
+                    before += question.answers.at(g) + question.texts.at(g + 1);
+                const bool last = k + 1 == question.answers.size() && question.texts.at(k + 1).isEmpty();
+                QCOMPARE(back.answers, QStringList {question.answers.at(k)});
+                QCOMPARE(back.type, last ? QStringLiteral("shortanswer") : QStringLiteral("missingword"));
+                QCOMPARE(
+                    back.text, last ? (before + QLatin1String("_____")).trimmed() : question.solvedText());
+            }
         }
     }
+    QCOMPARE(r, read.size());
+}
+
+// Alternatives and clues as Moodle reads them: every right answer of a cloze box or a GIFT block,
+// the clue after the gap.
+void TestMoodleExport::alternativesAndClues()
+{
+    const ExerciseModel model = modelOf(
+        {QStringLiteral("She [went::go] home."), QStringLiteral("A [colour | color|colour~ed] and [b].")},
+        false);
+    QList<ReadQuestion> cloze = readMoodleXml(MoodleExport::moodleXml(model));
+    QCOMPARE(cloze.size(), 3);
+    QCOMPARE(cloze.at(1).type, QStringLiteral("cloze"));
+    QCOMPARE(cloze.at(1).text, QStringLiteral("She went (go) home."));
+    QCOMPARE(cloze.at(2).answers, (QStringList {"colour", "b"}));
+    QCOMPARE(cloze.at(2).alsoAccepted, (QStringList {"color", "colour~ed"}));
+    QCOMPARE(cloze.at(2).text, QStringLiteral("A colour and b."));
+
+    const QList<ReadQuestion> gift = readGift(MoodleExport::gift(model));
+    QCOMPARE(gift.size(), 4);
+    QCOMPARE(gift.at(1).text, QStringLiteral("She went (go) home."));
+    QCOMPARE(gift.at(2).answers, QStringList {"colour"});
+    QCOMPARE(gift.at(2).alsoAccepted, (QStringList {"color", "colour~ed"}));
+    QCOMPARE(gift.at(2).text, QStringLiteral("A colour and b."));
+    QCOMPARE(gift.at(3).answers, QStringList {"b"});
+    QCOMPARE(gift.at(3).alsoAccepted, QStringList());
+    QCOMPARE(gift.at(3).type, QStringLiteral("missingword"));
+
+    // Extra words are choices of the drop-down lists, never an answer.
+    ExerciseModel select = modelOf({QStringLiteral("She [went::go] home.")}, true);
+    ExerciseModelBuilder::addDistractors(select, {QStringLiteral("flew")}, 0, {});
+    const QByteArray xml = MoodleExport::moodleXml(select);
+    QVERIFY(xml.contains("<text><![CDATA[flew]]></text>"));
+    QCOMPARE(readMoodleXml(xml).at(1).answers, QStringList {"went"});
 }
 
 void TestMoodleExport::matchingNeedsTwoPairs()
@@ -608,11 +676,9 @@ void TestMoodleExport::windowExports()
     QStringList answers;
     for (const ReadQuestion &question : read.mid(1))
         answers += question.answers;
-    if (kind == QLatin1String("gift"))
+    if (kind == QLatin1String("matching"))
         QCOMPARE(answers, QStringList({"Katze", "\u03b3\u03ac\u03c4\u03b1, Hund}#~", "\u304c"}));
-    else if (kind == QLatin1String("matching"))
-        QCOMPARE(answers, QStringList({"Katze", "\u03b3\u03ac\u03c4\u03b1, Hund}#~", "\u304c"}));
-    else
+    else // GIFT asks one question per key word
         QCOMPARE(answers, QStringList({"Katze", "\u03b3\u03ac\u03c4\u03b1", "Hund}#~", "\u304c"}));
     QCOMPARE(read.value(1).type, kind == QLatin1String("gift") ? QStringLiteral("missingword") : kind);
 }

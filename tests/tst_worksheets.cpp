@@ -15,8 +15,10 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDomDocument>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
@@ -116,6 +118,9 @@ private slots:
     void xhtmlKeySection();
     void readersTakeTheFiles();
     void printShowsThePreview();
+    void alternativesAndCluesInEveryFile();
+    void oneExerciseUntilItChanges();
+    void extraWordsInTheWordBank();
 
 private:
     std::unique_ptr<MainWindow> window(const QStringList &entries);
@@ -273,14 +278,16 @@ void TestWorksheets::clipboardKeyAndSharedWordBank()
                        "----------------------------------------\nAnswer key\n"
                        "Word bank: went   ate   apple   went\n1. went\n2. ate, apple\n3. went\n4."));
 
-    // Shuffled, the word list holds each word once, in one order for the sheet and its key.
+    // Shuffled, the word list holds a word once per gap it fills, in one order for the sheet and its
+    // key.
     RandomSource::setSeedOverride(99u);
     TestUtil::child<QCheckBox>(w.get(), "chkShuffleWordList")->setChecked(true);
     const QStringList lines
         = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString()).split('\n');
     const QStringList bank = lines.at(1).split(QStringLiteral("   "));
-    QCOMPARE(QSet<QString>(bank.begin(), bank.end()), (QSet<QString> {"went", "ate", "apple"}));
-    QCOMPARE(bank.size(), 3);
+    QStringList sorted = bank;
+    sorted.sort();
+    QCOMPARE(sorted, (QStringList {"apple", "ate", "went", "went"}));
     QCOMPARE(lines.at(lines.indexOf(QStringLiteral("Answer key")) + 1),
         QStringLiteral("Word bank: ") + lines.at(1));
     QCOMPARE(bank, ExerciseModelBuilder::build(w->outputEntries(), w->exerciseOptions(), 99u).wordBank);
@@ -559,6 +566,128 @@ void TestWorksheets::printShowsThePreview()
     QCOMPARE(answerer.pending(), 0);
     QCOMPARE(size, QPageSize::A4);
     QCOMPARE(pages, 2);
+}
+
+// Alternatives and clues as the readers see them: the PDF sheet through pdftotext, the JCloze file
+// through the DOM, and the JMatch file, which has room for neither, says so once before it is
+// written, naming the sentences.
+void TestWorksheets::alternativesAndCluesInEveryFile()
+{
+    if (!havePoppler())
+        QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
+    auto w = window({QStringLiteral("She [went::go] home."), QStringLiteral("A [colour | color] \\[sic\\]."),
+        QStringLiteral("No [notation].")});
+    TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
+    TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
+
+    const QString pdf = exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("sheet.pdf"));
+    for (const QString &text : {QStringLiteral("1. She [__________] (go) home."),
+             QStringLiteral("2. A [__________] [sic]."), QStringLiteral("1. went"),
+             QStringLiteral("2. colour (also: color)"), QStringLiteral("3. notation")})
+        QVERIFY2(pdf.contains(text), qPrintable(text + QLatin1String(" in\n") + pdf));
+
+    QDomDocument cloze;
+    QVERIFY(cloze.setContent(exportText(*w, QStringLiteral("btnExportJCloze"), QStringLiteral("c.jcl"))));
+    const QDomNodeList records = cloze.elementsByTagName(QStringLiteral("question-record"));
+    QCOMPARE(records.size(), 3);
+    const auto answers = [&records](int i) {
+        QStringList texts;
+        const QDomNodeList list = records.item(i).toElement().elementsByTagName(QStringLiteral("answer"));
+        for (int a = 0; a < list.size(); ++a)
+            texts.append(list.item(a).firstChildElement(QStringLiteral("text")).text());
+        return texts + QStringList {records.item(i).firstChildElement(QStringLiteral("clue")).text()};
+    };
+    QCOMPARE(answers(0), (QStringList {"went", "go"}));
+    QCOMPARE(answers(1), (QStringList {"colour", "color", ""}));
+    QCOMPARE(answers(2), (QStringList {"notation", ""}));
+
+    TestUtil::ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok).press(QMessageBox::No);
+    ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("m.jmt")));
+    w->findChild<QPushButton *>(QStringLiteral("btnExportJMatch"))->click();
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(answerer.seen().size(), 2);
+    const QString note = answerer.seen().first();
+    QVERIFY2(note.startsWith(QLatin1String("Clues and alternatives left out|")), qPrintable(note));
+    QVERIFY(note.contains(QLatin1String("1. She [went::go] home.")));
+    QVERIFY(note.contains(QLatin1String("2. A [colour | color]")));
+    QVERIFY(!note.contains(QLatin1String("notation")));
+    const QString jmatch = QString::fromUtf8(TestUtil::readFile(dir->filePath(QStringLiteral("m.jmt"))));
+    QVERIFY(jmatch.contains(QLatin1String("<text>went</text>")));
+    QVERIFY(jmatch.contains(QLatin1String("<text>colour</text>")));
+    QVERIFY(!jmatch.contains(QLatin1String("go)")));
+}
+
+// Two exports of one list are one exercise; a changed option, or "New shuffle", makes another. The
+// title typed with the options heads the sheet and names the PDF; the working database gives none.
+void TestWorksheets::oneExerciseUntilItChanges()
+{
+    if (!havePoppler())
+        QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
+    QStringList entries;
+    for (int i = 0; i < 12; ++i)
+        entries.append(QStringLiteral("Row%1 holds [k%1].").arg(i));
+    auto w = window(entries);
+    const QString first = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString());
+    QCOMPARE(exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString()), first);
+    const QString pdf = exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("a.pdf"));
+    QCOMPARE(rowOrder(pdf, 12), rowOrder(first, 12));
+
+    w->findChild<QPushButton *>(QStringLiteral("btnNewShuffle"))->click();
+    const QString second = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString());
+    QVERIFY(rowOrder(second, 12) != rowOrder(first, 12));
+    TestUtil::child<QCheckBox>(w.get(), "chkIncludeQNums")->setChecked(false);
+    QVERIFY(rowOrder(exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString()), 12)
+        != rowOrder(second, 12));
+
+    const auto pdfTitle = [this, &w]() {
+        exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("t.pdf"));
+        const QString info = pdfTool(QStringLiteral("pdfinfo"), {dir->filePath(QStringLiteral("t.pdf"))});
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Title:\\s*(.*)")).match(info);
+        return m.captured(1).trimmed();
+    };
+    w->setCurrentFileForTesting(QStringLiteral("/tmp/CurrentDB.lxv"));
+    QCOMPARE(pdfTitle(), QStringLiteral("Gap-fill exercise"));
+    w->setCurrentFileForTesting(QStringLiteral("/tmp/Verbs.lxv"));
+    QCOMPARE(pdfTitle(), QStringLiteral("Verbs"));
+    auto *title = TestUtil::child<QLineEdit>(w.get(), "ledExerciseTitle");
+    title->setText(QStringLiteral("Unit 5: the past"));
+    QCOMPARE(pdfTitle(), QStringLiteral("Unit 5: the past"));
+    QVERIFY(exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("h.pdf"))
+                .contains(QLatin1String("Unit 5: the past")));
+    w->close();
+    QCOMPARE(QSettings().value(QStringLiteral("mainWindow/exerciseTitle")).toString(),
+        QStringLiteral("Unit 5: the past"));
+}
+
+// Typed extra words reach the word bank of the sheet and its instruction, never the key; a format
+// without a word bank says it leaves them out.
+void TestWorksheets::extraWordsInTheWordBank()
+{
+    if (!havePoppler())
+        QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
+    auto w = window({QStringLiteral("He [went] home."), QStringLiteral("She [ate] it.")});
+    TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
+    TestUtil::child<QPlainTextEdit>(w.get(), "pteExtraWords")
+        ->setPlainText(QStringLiteral("flew, WENT\nswam"));
+    const QString text = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString());
+    QStringList bank = text.split(QLatin1Char('\n')).at(1).split(QStringLiteral("   "));
+    bank.sort();
+    QCOMPARE(bank, (QStringList {"ate", "flew", "swam", "went"}));
+    const QString key = text.mid(text.indexOf(QStringLiteral("Answer key")));
+    QVERIFY(!key.contains(QLatin1String(". flew")) && !key.contains(QLatin1String(". swam")));
+
+    const QString pdf = exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("d.pdf"));
+    QVERIFY2(pdf.simplified().contains(QLatin1String("some words are not needed")), qPrintable(pdf));
+    QVERIFY(pdf.contains(QLatin1String("swam")));
+
+    TestUtil::ModalAnswerer answerer;
+    answerer.press(QMessageBox::Ok).press(QMessageBox::No);
+    ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("d.jcl")));
+    w->findChild<QPushButton *>(QStringLiteral("btnExportJCloze"))->click();
+    QCOMPARE(answerer.pending(), 0);
+    QVERIFY2(answerer.seen().value(0).startsWith(QLatin1String("Extra words left out|")),
+        qPrintable(answerer.seen().value(0)));
 }
 
 QTEST_MAIN(TestWorksheets)

@@ -63,6 +63,18 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
         <translation>Ein Satz darf kein &quot;&amp;&amp;&amp;&quot; enthalten.</translation>
     </message>
+    <message>
+        <source>Gap %1: %2</source>
+        <translation>Lücke %1: %2</translation>
+    </message>
+    <message>
+        <source>(also %1)</source>
+        <translation>(auch %1)</translation>
+    </message>
+    <message>
+        <source>clue: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
 </context>
 <context>
     <name>DlgImportCsv</name>
@@ -165,6 +177,18 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Tick &quot;Include word list&quot; to use drop-down lists.</source>
         <translation>Kreuzen Sie „Wortliste einfügen“ an, um Auswahllisten zu verwenden.</translation>
     </message>
+    <message>
+        <source>The page</source>
+        <translation>Die Seite</translation>
+    </message>
+    <message>
+        <source>A &quot;Show answers&quot; &amp;button</source>
+        <translation>Eine Schaltfläche „Lösungen &amp;zeigen“</translation>
+    </message>
+    <message>
+        <source>All gaps of &amp;one width, so that their length gives nothing away</source>
+        <translation>Alle Lücken gleich &amp;breit, damit ihre Länge nichts verrät</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -191,6 +215,13 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>&amp;Add to the output list</source>
         <translation>Zur Ausgabe &amp;hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseModel</name>
+    <message>
+        <source>(also: %1)</source>
+        <translation>(auch: %1)</translation>
     </message>
 </context>
 <context>
@@ -230,6 +261,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>Sentences</source>
         <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap, and some words are not needed.</source>
+        <translation>Wähle deine Antworten aus dem Wortspeicher: Jedes Wort darin füllt eine Lücke, und einige Wörter werden nicht gebraucht.</translation>
     </message>
 </context>
 <context>
@@ -1428,10 +1463,6 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
         <translation>Wortliste &amp;durchmischen</translation>
     </message>
     <message>
-        <source>Shuffle the word list, and list each key word once.</source>
-        <translation>Die Wortliste mischen und jedes Schlüsselwort nur einmal aufführen.</translation>
-    </message>
-    <message>
         <source>&amp;PDF document</source>
         <translation>&amp;PDF-Dokument</translation>
     </message>
@@ -1598,6 +1629,66 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
     <message>
         <source>Unable to save database file: %1</source>
         <translation>Datenbankdatei kann nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Exercise &amp;title:</source>
+        <translation>Übungs&amp;titel:</translation>
+    </message>
+    <message>
+        <source>the database&apos;s name</source>
+        <translation>der Name der Datenbank</translation>
+    </message>
+    <message>
+        <source>Shuffle the questions and the word list anew for the next export.</source>
+        <translation>Die Fragen und die Wortliste für den nächsten Export neu mischen.</translation>
+    </message>
+    <message>
+        <source>The next export is shuffled anew.</source>
+        <translation>Der nächste Export wird neu gemischt.</translation>
+    </message>
+    <message>
+        <source>Shuffle the word list: one word for each gap, in a random order.</source>
+        <translation>Die Wortliste mischen: ein Wort für jede Lücke, in zufälliger Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>Clues and alternatives left out</source>
+        <translation>Hinweise und weitere Antworten weggelassen</translation>
+    </message>
+    <message>
+        <source>This format shows only the first answer of each gap and no clue. In these sentences the other answers and the clues are left out:</source>
+        <translation>Dieses Format zeigt nur die erste Antwort jeder Lücke und keinen Hinweis. In diesen Sätzen werden die weiteren Antworten und die Hinweise weggelassen:</translation>
+    </message>
+    <message>
+        <source>&amp;New shuffle</source>
+        <translation>&amp;Neu mischen</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra words:</source>
+        <translation>&amp;Zusätzliche Wörter:</translation>
+    </message>
+    <message>
+        <source>Add N words from the database: key words of other sentences, of a length close to the answers&apos;, to the word bank and the drop-down lists.</source>
+        <translation>N Wörter aus der Datenbank hinzufügen: Schlüsselwörter anderer Sätze, ungefähr so lang wie die Antworten, für den Wortspeicher und die Auswahllisten.</translation>
+    </message>
+    <message>
+        <source>Extra words left out</source>
+        <translation>Zusätzliche Wörter weggelassen</translation>
+    </message>
+    <message>
+        <source>This export has no word bank to put the extra words in; they are left out.</source>
+        <translation>Dieser Export hat keinen Wortspeicher für die zusätzlichen Wörter; sie werden weggelassen.</translation>
+    </message>
+    <message>
+        <source>Extra words: words that fill no gap, one a line or separated by commas</source>
+        <translation>Zusätzliche Wörter: Wörter, die keine Lücke füllen, eines pro Zeile oder durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>Extra words</source>
+        <translation>Zusätzliche Wörter</translation>
+    </message>
+    <message>
+        <source>From the data&amp;base:</source>
+        <translation>Aus der Daten&amp;bank:</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,18 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
         <translation>Una frase no puede contener &quot;&amp;&amp;&amp;&quot;.</translation>
     </message>
+    <message>
+        <source>Gap %1: %2</source>
+        <translation>Hueco %1: %2</translation>
+    </message>
+    <message>
+        <source>(also %1)</source>
+        <translation>(también %1)</translation>
+    </message>
+    <message>
+        <source>clue: %1</source>
+        <translation>pista: %1</translation>
+    </message>
 </context>
 <context>
     <name>DlgImportCsv</name>
@@ -165,6 +177,18 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Tick &quot;Include word list&quot; to use drop-down lists.</source>
         <translation>Marque «Incluir lista de palabras» para usar listas desplegables.</translation>
     </message>
+    <message>
+        <source>The page</source>
+        <translation>La página</translation>
+    </message>
+    <message>
+        <source>A &quot;Show answers&quot; &amp;button</source>
+        <translation>Un &amp;botón «Mostrar respuestas»</translation>
+    </message>
+    <message>
+        <source>All gaps of &amp;one width, so that their length gives nothing away</source>
+        <translation>Todos los huecos del mismo &amp;ancho, para que su longitud no delate nada</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -191,6 +215,13 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>&amp;Add to the output list</source>
         <translation>&amp;Añadir a la lista de salida</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseModel</name>
+    <message>
+        <source>(also: %1)</source>
+        <translation>(también: %1)</translation>
     </message>
 </context>
 <context>
@@ -230,6 +261,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>Sentences</source>
         <translation>Frases</translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap, and some words are not needed.</source>
+        <translation>Elige tus respuestas del banco de palabras: cada palabra llena un hueco, y algunas palabras sobran.</translation>
     </message>
 </context>
 <context>
@@ -1428,10 +1463,6 @@ No se pudo escribir un archivo temporal: %2</translation>
         <translation>Mezclar la lista de &amp;palabras</translation>
     </message>
     <message>
-        <source>Shuffle the word list, and list each key word once.</source>
-        <translation>Mezclar la lista de palabras y poner cada palabra clave una sola vez.</translation>
-    </message>
-    <message>
         <source>&amp;PDF document</source>
         <translation>Documento P&amp;DF</translation>
     </message>
@@ -1598,6 +1629,66 @@ No se pudo escribir un archivo temporal: %2</translation>
     <message>
         <source>Unable to save database file: %1</source>
         <translation>No se puede guardar el archivo de base de datos: %1</translation>
+    </message>
+    <message>
+        <source>Exercise &amp;title:</source>
+        <translation>&amp;Título del ejercicio:</translation>
+    </message>
+    <message>
+        <source>the database&apos;s name</source>
+        <translation>el nombre de la base de datos</translation>
+    </message>
+    <message>
+        <source>Shuffle the questions and the word list anew for the next export.</source>
+        <translation>Volver a mezclar las preguntas y la lista de palabras para la próxima exportación.</translation>
+    </message>
+    <message>
+        <source>The next export is shuffled anew.</source>
+        <translation>La próxima exportación se mezclará de nuevo.</translation>
+    </message>
+    <message>
+        <source>Shuffle the word list: one word for each gap, in a random order.</source>
+        <translation>Mezclar la lista de palabras: una palabra por hueco, en orden aleatorio.</translation>
+    </message>
+    <message>
+        <source>Clues and alternatives left out</source>
+        <translation>Pistas y respuestas alternativas omitidas</translation>
+    </message>
+    <message>
+        <source>This format shows only the first answer of each gap and no clue. In these sentences the other answers and the clues are left out:</source>
+        <translation>Este formato muestra solo la primera respuesta de cada hueco y ninguna pista. En estas frases se omiten las demás respuestas y las pistas:</translation>
+    </message>
+    <message>
+        <source>&amp;New shuffle</source>
+        <translation>&amp;Remezclar</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra words:</source>
+        <translation>Palabras e&amp;xtra:</translation>
+    </message>
+    <message>
+        <source>Add N words from the database: key words of other sentences, of a length close to the answers&apos;, to the word bank and the drop-down lists.</source>
+        <translation>Añadir N palabras de la base de datos: palabras clave de otras frases, de una longitud parecida a la de las respuestas, al banco de palabras y a las listas desplegables.</translation>
+    </message>
+    <message>
+        <source>Extra words left out</source>
+        <translation>Palabras extra omitidas</translation>
+    </message>
+    <message>
+        <source>This export has no word bank to put the extra words in; they are left out.</source>
+        <translation>Esta exportación no tiene banco de palabras para las palabras extra; se omiten.</translation>
+    </message>
+    <message>
+        <source>Extra words: words that fill no gap, one a line or separated by commas</source>
+        <translation>Palabras extra: palabras que no llenan ningún hueco, una por línea o separadas por comas</translation>
+    </message>
+    <message>
+        <source>Extra words</source>
+        <translation>Palabras extra</translation>
+    </message>
+    <message>
+        <source>From the data&amp;base:</source>
+        <translation>De la &amp;base:</translation>
     </message>
 </context>
 <context>

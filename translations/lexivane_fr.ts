@@ -63,6 +63,18 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
         <translation>Une phrase ne peut pas contenir &quot;&amp;&amp;&amp;&quot;.</translation>
     </message>
+    <message>
+        <source>Gap %1: %2</source>
+        <translation>Trou %1 : %2</translation>
+    </message>
+    <message>
+        <source>(also %1)</source>
+        <translation>(aussi %1)</translation>
+    </message>
+    <message>
+        <source>clue: %1</source>
+        <translation>indice : %1</translation>
+    </message>
 </context>
 <context>
     <name>DlgImportCsv</name>
@@ -165,6 +177,18 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Tick &quot;Include word list&quot; to use drop-down lists.</source>
         <translation>Cochez « Inclure la liste de mots » pour utiliser des listes déroulantes.</translation>
     </message>
+    <message>
+        <source>The page</source>
+        <translation>La page</translation>
+    </message>
+    <message>
+        <source>A &quot;Show answers&quot; &amp;button</source>
+        <translation>Un &amp;bouton « Afficher les réponses »</translation>
+    </message>
+    <message>
+        <source>All gaps of &amp;one width, so that their length gives nothing away</source>
+        <translation>Tous les trous de même &amp;largeur, pour que leur longueur ne trahisse rien</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -191,6 +215,13 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>&amp;Add to the output list</source>
         <translation>&amp;Ajouter à la liste de sortie</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseModel</name>
+    <message>
+        <source>(also: %1)</source>
+        <translation>(aussi : %1)</translation>
     </message>
 </context>
 <context>
@@ -230,6 +261,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>Sentences</source>
         <translation>Phrases</translation>
+    </message>
+    <message>
+        <source>Choose your answers from the word bank: each word in it fills one gap, and some words are not needed.</source>
+        <translation>Choisis tes réponses dans la banque de mots : chaque mot remplit un trou, et certains mots ne servent pas.</translation>
     </message>
 </context>
 <context>
@@ -1428,10 +1463,6 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
         <translation>Mélanger la li&amp;ste de mots</translation>
     </message>
     <message>
-        <source>Shuffle the word list, and list each key word once.</source>
-        <translation>Mélanger la liste de mots et n&apos;y mettre chaque mot clé qu&apos;une fois.</translation>
-    </message>
-    <message>
         <source>&amp;PDF document</source>
         <translation>Document P&amp;DF</translation>
     </message>
@@ -1598,6 +1629,66 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
     <message>
         <source>Unable to save database file: %1</source>
         <translation>Impossible d’enregistrer le fichier de base de données : %1</translation>
+    </message>
+    <message>
+        <source>Exercise &amp;title:</source>
+        <translation>&amp;Titre de l&apos;exercice :</translation>
+    </message>
+    <message>
+        <source>the database&apos;s name</source>
+        <translation>le nom de la base de données</translation>
+    </message>
+    <message>
+        <source>Shuffle the questions and the word list anew for the next export.</source>
+        <translation>Mélanger à nouveau les questions et la liste de mots pour la prochaine exportation.</translation>
+    </message>
+    <message>
+        <source>The next export is shuffled anew.</source>
+        <translation>La prochaine exportation sera mélangée à nouveau.</translation>
+    </message>
+    <message>
+        <source>Shuffle the word list: one word for each gap, in a random order.</source>
+        <translation>Mélanger la liste de mots : un mot par trou, dans un ordre aléatoire.</translation>
+    </message>
+    <message>
+        <source>Clues and alternatives left out</source>
+        <translation>Indices et autres réponses omis</translation>
+    </message>
+    <message>
+        <source>This format shows only the first answer of each gap and no clue. In these sentences the other answers and the clues are left out:</source>
+        <translation>Ce format n&apos;affiche que la première réponse de chaque trou et aucun indice. Dans ces phrases, les autres réponses et les indices sont omis :</translation>
+    </message>
+    <message>
+        <source>&amp;New shuffle</source>
+        <translation>&amp;Remélanger</translation>
+    </message>
+    <message>
+        <source>E&amp;xtra words:</source>
+        <translation>Mots en &amp;plus :</translation>
+    </message>
+    <message>
+        <source>Add N words from the database: key words of other sentences, of a length close to the answers&apos;, to the word bank and the drop-down lists.</source>
+        <translation>Ajouter N mots de la base de données : des mots clés d&apos;autres phrases, d&apos;une longueur proche de celle des réponses, à la banque de mots et aux listes déroulantes.</translation>
+    </message>
+    <message>
+        <source>Extra words left out</source>
+        <translation>Mots en plus omis</translation>
+    </message>
+    <message>
+        <source>This export has no word bank to put the extra words in; they are left out.</source>
+        <translation>Cette exportation n&apos;a pas de banque de mots pour les mots en plus ; ils sont omis.</translation>
+    </message>
+    <message>
+        <source>Extra words: words that fill no gap, one a line or separated by commas</source>
+        <translation>Mots en plus : mots qui ne remplissent aucun trou, un par ligne ou séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>Extra words</source>
+        <translation>Mots en plus</translation>
+    </message>
+    <message>
+        <source>From the data&amp;base:</source>
+        <translation>De la &amp;base :</translation>
     </message>
 </context>
 <context>

@@ -25,10 +25,13 @@ int main(int argc, char *argv[])
     const QCommandLineOption noNumbers(QStringLiteral("no-numbers"), QStringLiteral("no question numbers"));
     const QCommandLineOption noWordList(QStringLiteral("no-word-list"), QStringLiteral("no word list"));
     const QCommandLineOption jumble(QStringLiteral("jumble"), QStringLiteral("jumble the questions"));
+    const QCommandLineOption noShowAnswers(
+        QStringLiteral("no-show-answers"), QStringLiteral("no Show answers"));
+    const QCommandLineOption sameWidth(QStringLiteral("same-width"), QStringLiteral("gaps of one width"));
     const QCommandLineOption title(
         QStringLiteral("title"), QStringLiteral("page title"), QStringLiteral("title"));
-    parser.addOptions(
-        {matching, dropDowns, caseSensitive, accentsOptional, noNumbers, noWordList, jumble, title});
+    parser.addOptions({matching, dropDowns, caseSensitive, accentsOptional, noNumbers, noWordList, jumble,
+        title, noShowAnswers, sameWidth});
     parser.process(app);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() < 3) {
@@ -46,6 +49,8 @@ int main(int argc, char *argv[])
     settings.dropDowns = parser.isSet(dropDowns);
     settings.caseSensitive = parser.isSet(caseSensitive);
     settings.accentsRequired = !parser.isSet(accentsOptional);
+    settings.showAnswers = !parser.isSet(noShowAnswers);
+    settings.sameGapWidth = parser.isSet(sameWidth);
 
     QFile templateFile(arguments.at(0));
     if (!templateFile.open(QIODevice::ReadOnly)) {

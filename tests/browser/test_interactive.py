@@ -112,6 +112,29 @@ class InteractivePageTest(unittest.TestCase):
         self.assertEqual(self.score(), "")
         self.assertEqual(self.driver.switch_to.active_element, gaps[0])
 
+    def test_alternatives_are_right_and_clues_stand_beside_the_box(self):
+        entries = ["A [colour|color] car.", "She [went::go] home."]
+        self.open(self.page("notation", "--accents-optional", entries=entries))
+        gaps = self.gaps()
+        self.assertEqual(len(gaps), 2)
+        clues = [clue.text for clue in self.driver.find_elements(By.CSS_SELECTOR, ".clue")]
+        self.assertEqual(clues, ["(go)"])
+        gaps[0].send_keys("COLOR")
+        gaps[1].send_keys("go")
+        self.press("check")
+        self.assertEqual(self.score(), "Score: 1 of 2 (50%)")
+        self.press("show-answers")
+        self.assertEqual([gap.get_attribute("value") for gap in gaps], ["colour", "went"])
+
+    def test_without_show_answers_and_with_gaps_of_one_width(self):
+        self.open(self.page("plain", "--no-show-answers", "--same-width"))
+        self.assertEqual(self.driver.find_elements(By.ID, "show-answers"), [])
+        sizes = {gap.get_attribute("size") for gap in self.gaps()}
+        self.assertEqual(sizes, {"6"})  # the longest answer, "apple", and one more
+        self.gaps()[0].send_keys("went")
+        self.press("check")
+        self.assertEqual(self.score(), "Score: 1 of 5 (20%)")
+
     def test_keyboard_alone_fills_and_checks(self):
         self.open(self.page("keyboard"))
         gaps = self.gaps()

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef BRACKETTEXT_H
+#define BRACKETTEXT_H
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// One piece of a sentence text as the bracket rules read it.
+struct BracketSegment
+{
+    enum Kind {
+        Text, // plain text between key words
+        Gap, // a key word: what stands between an opening bracket and the next closing one
+        Open // an opening bracket never closed and everything after it
+    };
+    Kind kind = Text;
+    // The characters as written, escapes included; for a gap without its brackets, for an open one
+    // without its opening bracket.
+    QString raw;
+    // A gap's accepted answers, the first the one shown everywhere; never empty (a gap with
+    // nothing to accept holds one empty answer).
+    QStringList answers;
+    QString clue; // a gap's clue, or empty
+
+    // The raw characters with the escapes resolved: what a reader sees.
+    QString text() const;
+
+    bool operator==(const BracketSegment &other) const
+    {
+        return kind == other.kind && raw == other.raw && answers == other.answers && clue == other.clue;
+    }
+};
+
+// The bracket grammar of a sentence, in one place. A key word stands in square brackets; an opening
+// bracket inside an open key word is part of the word, a closing one outside any key word is text.
+// Inside the brackets "|" separates accepted alternatives and "::" starts the clue shown beside the
+// gap ("[colour|color::a shade]"), blanks around them trimmed and empty alternatives ignored; a key
+// word without either is taken exactly as written. Outside and inside, "\[" and "\]" stand for a
+// bracket that opens or closes nothing and "\\" for a backslash; any other backslash is itself. A
+// text without a backslash reads exactly as it did before the escapes existed.
+namespace BracketText {
+
+// The text as segments: Text, then (Gap, Text) any number of times, then an Open segment when a
+// bracket is left open. Texts between key words are there even when empty.
+QList<BracketSegment> tokenize(QStringView text);
+
+// The bracket status: 1 at least one complete key word and none left open, 2 no key word, 3 a
+// bracket left open at the end.
+int status(QStringView text);
+
+// `raw` with its escapes resolved.
+QString unescaped(QStringView raw);
+
+// `raw` with its escapes resolved and every bracket that is not escaped left out.
+QString withoutBrackets(QStringView raw);
+
+// The accepted answers and the clue of a key word as written between its brackets.
+void readGap(QStringView raw, QStringList *answers, QString *clue);
+
+} // namespace BracketText
+
+#endif // BRACKETTEXT_H

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/brackettext.h"
+
+#include <QtTest>
+
+// The bracket grammar, written down as cases: each text with the segments it reads as, in a short
+// form. "t:..." is a text, "g:raw=answer|answer::clue" a key word, "o:..." a bracket left open.
+class TestBracketText : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tokenize_data();
+    void tokenize();
+    void withoutBrackets();
+};
+
+static QString shortForm(const QList<BracketSegment> &segments)
+{
+    QStringList parts;
+    for (const BracketSegment &segment : segments) {
+        switch (segment.kind) {
+        case BracketSegment::Text:
+            parts.append(QLatin1String("t:") + segment.text());
+            break;
+        case BracketSegment::Open:
+            parts.append(QLatin1String("o:") + segment.raw);
+            break;
+        case BracketSegment::Gap:
+            parts.append(QLatin1String("g:") + segment.raw + QLatin1Char('=')
+                + segment.answers.join(QLatin1Char('|'))
+                + (segment.clue.isEmpty() ? QString() : QLatin1String("::") + segment.clue));
+            break;
+        }
+    }
+    return parts.join(QLatin1String(" / "));
+}
+
+void TestBracketText::tokenize_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("segments");
+    QTest::addColumn<int>("status");
+
+    // The rules every sentence has always been read by.
+    QTest::addRow("two key words") << "The [cat] sat on the [mat]."
+                                   << "t:The  / g:cat=cat / t: sat on the  / g:mat=mat / t:." << 1;
+    QTest::addRow("empty text") << ""
+                                << "t:" << 2;
+    QTest::addRow("no key word") << "a ] b"
+                                 << "t:a ] b" << 2;
+    QTest::addRow("empty key word") << "x [] y"
+                                    << "t:x  / g:= / t: y" << 1;
+    QTest::addRow("nested opening") << "a [b [c] d"
+                                    << "t:a  / g:b [c=b [c / t: d" << 1;
+    QTest::addRow("double brackets") << "[[a]]"
+                                     << "t: / g:[a=[a / t:]" << 1;
+    QTest::addRow("left open") << "]a["
+                               << "t:]a / o:" << 3;
+    QTest::addRow("open after a key word") << "[a] and [b c"
+                                           << "t: / g:a=a / t: and  / o:b c" << 3;
+    QTest::addRow("blanks kept without notation") << "[ cat ]"
+                                                  << "t: / g: cat = cat  / t:" << 1;
+    // Alternatives and clues.
+    QTest::addRow("alternatives") << "[colour|color]"
+                                  << "t: / g:colour|color=colour|color / t:" << 1;
+    QTest::addRow("clue") << "She [went::go] home."
+                          << "t:She  / g:went::go=went::go / t: home." << 1;
+    QTest::addRow("both, blanks trimmed")
+        << "[ colour | color :: a shade ]"
+        << "t: / g: colour | color :: a shade =colour|color::a shade / t:" << 1;
+    QTest::addRow("empty alternatives ignored") << "[|a||b|]"
+                                                << "t: / g:|a||b|=a|b / t:" << 1;
+    QTest::addRow("only a clue") << "[::go]"
+                                 << "t: / g:::go=::go / t:" << 1;
+    QTest::addRow("clue keeps later colons") << "[a::b::c]"
+                                             << "t: / g:a::b::c=a::b::c / t:" << 1;
+    // Escapes.
+    QTest::addRow("literal brackets") << "He said \\[sic\\] [it]."
+                                      << "t:He said [sic]  / g:it=it / t:." << 1;
+    QTest::addRow("only literal brackets") << "\\[x\\]"
+                                           << "t:[x]" << 2;
+    QTest::addRow("escaped closing in a key word") << "[a\\]b]"
+                                                   << "t: / g:a\\]b=a]b / t:" << 1;
+    QTest::addRow("escaped backslash ends nothing") << "[a\\\\]b"
+                                                    << "t: / g:a\\\\=a\\ / t:b" << 1;
+    QTest::addRow("other backslash is itself") << "C:\\dir [x]"
+                                               << "t:C:\\dir  / g:x=x / t:" << 1;
+    QTest::addRow("escaped opening never opens") << "\\[a"
+                                                 << "t:[a" << 2;
+    QTest::addRow("trailing backslash") << "[a] \\"
+                                        << "t: / g:a=a / t: \\" << 1;
+}
+
+void TestBracketText::tokenize()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, segments);
+    QFETCH(int, status);
+
+    QCOMPARE(shortForm(BracketText::tokenize(text)), segments);
+    QCOMPARE(BracketText::status(text), status);
+}
+
+void TestBracketText::withoutBrackets()
+{
+    QCOMPARE(BracketText::withoutBrackets(u"a] \\[b\\] [c"), QStringLiteral("a [b] c"));
+    QCOMPARE(BracketText::unescaped(u"\\\\ \\x \\]"), QStringLiteral("\\ \\x ]"));
+}
+
+QTEST_GUILESS_MAIN(TestBracketText)
+#include "tst_brackettext.moc"
