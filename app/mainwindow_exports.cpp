@@ -89,6 +89,7 @@ struct MainWindow::ExportKind
     bool firstAnswersOnly = false;
     // The format has a word bank or drop-down lists to put the extra words in (with the word list).
     bool carriesDistractors = false;
+    bool hotPotatoes = false; // a file for the Hot Potatoes suite and Moodle's player of it
 
     // Run before the save dialog, when given: false ends the command (it has told the user why).
     std::function<bool(MainWindow &, const ExerciseModel &)> check;
@@ -211,6 +212,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.saveFailureText = tr("Unable to save the JMatch file to \n");
     k.openTitle = tr("Open JMatch file");
     k.firstAnswersOnly = true;
+    k.hotPotatoes = true;
     // A pair needs a right side; an exercise of no pairs is not worth a file.
     k.check = [](MainWindow &w, const ExerciseModel &model) {
         if (!ExerciseRender::matchPairs(model).isEmpty())
@@ -254,6 +256,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.saveFailureTitle = tr("Problem saving JCloze file");
     k.saveFailureText = tr("Unable to save the JCloze file to \n");
     k.openTitle = tr("Open JCloze file");
+    k.hotPotatoes = true;
     k.fillDocument = [](MainWindow &, const ExerciseModel &model, QDomDocument &exercise) {
         return ExerciseRender::jcloze(exercise, model);
     };
@@ -531,6 +534,14 @@ void MainWindow::runExport(const ExportKind &kind)
     const ExerciseModel model = exerciseModel();
     if (kind.check && !kind.check(*this, model))
         return;
+    if (kind.hotPotatoes) {
+        const QStringList problems = TemplateFill::hotPotatoesProblems(
+            model.orderedEntries(), qstrcmp(kind.actionName, "actSaveAsJMatch") == 0);
+        if (!problems.isEmpty())
+            QMessageBox::warning(this, tr("Hot Potatoes players"),
+                tr("Neither the suite's own page nor Moodle's player can show these as typed:")
+                    + QLatin1String("\n\n") + problems.join(QLatin1Char('\n')));
+    }
     if (kind.firstAnswersOnly) {
         const QStringList sentences = ExerciseRender::sentencesWithNotation(model);
         if (!sentences.isEmpty())

@@ -5,8 +5,10 @@
 #include "data/xmltext.h"
 #include "exercise/exercisemodel.h"
 
+#include <QCoreApplication>
 #include <QDomDocument>
 #include <QIODevice>
+#include <QRegularExpression>
 #include <QTextStream>
 #include <QUuid>
 
@@ -249,6 +251,75 @@ QString hotPotatoesText(QStringView text)
     return out;
 }
 
+QString hotPotatoesShownText(QStringView text)
+{
+    QString marked;
+    marked.reserve(text.size());
+    for (QChar c : text) {
+        if (c == u'&')
+            marked += QLatin1String("&AMP;");
+        else if (c == u'<')
+            marked += QLatin1String("&LT;");
+        else if (c == u'>')
+            marked += QLatin1String("&GT;");
+        else
+            marked += c;
+    }
+    return hotPotatoesText(marked);
+}
+
+QStringList hotPotatoesProblems(const QStringList &entries, bool matching)
+{
+    static const QRegularExpression tag(QStringLiteral("<[A-Za-z/!][^<>]*>"));
+    static const QRegularExpression entity(
+        QStringLiteral("&(#[0-9]+|#[xX][0-9A-Fa-f]+|[A-Za-z][A-Za-z0-9]*);"));
+    const auto beyondPlane = [](const QString &text) {
+        for (QChar c : text) {
+            if (c.isSurrogate())
+                return true;
+        }
+        return false;
+    };
+    QStringList problems;
+    for (int i = 0; i < entries.size(); ++i) {
+        const QString sentence = QString::number(i + 1);
+        const QList<BracketSegment> segments = BracketText::tokenize(entries.at(i));
+        if (matching) {
+            if (beyondPlane(entries.at(i)))
+                problems.append(QCoreApplication::translate("TemplateFill",
+                    "Sentence %1: a character such as an emoji, which Moodle's player breaks.")
+                                    .arg(sentence));
+            continue;
+        }
+        for (const BracketSegment &segment : segments) {
+            if (segment.kind != BracketSegment::Gap)
+                continue;
+            for (const QString &answer : segment.answers) {
+                if (tag.match(answer).hasMatch())
+                    problems.append(QCoreApplication::translate("TemplateFill",
+                        "Sentence %1, answer \"%2\": it looks like markup, and the word list shows it as "
+                        "such.")
+                                        .arg(sentence, answer));
+                if (entity.match(answer).hasMatch())
+                    problems.append(QCoreApplication::translate("TemplateFill",
+                        "Sentence %1, answer \"%2\": Moodle's player accepts it only with the reference "
+                        "decoded.")
+                                        .arg(sentence, answer));
+                if (beyondPlane(answer))
+                    problems.append(QCoreApplication::translate("TemplateFill",
+                        "Sentence %1, answer \"%2\": a character such as an emoji, which Moodle's player "
+                        "breaks.")
+                                        .arg(sentence, answer));
+            }
+            if (beyondPlane(segment.clue))
+                problems.append(QCoreApplication::translate("TemplateFill",
+                    "Sentence %1, clue \"%2\": a character such as an emoji, which Moodle's player breaks.")
+                                    .arg(sentence, segment.clue));
+        }
+    }
+    return problems;
+}
+
 QList<MatchPair> matchPairs(
     const QStringList &entries, const ExerciseOptions &options, RandomSource &random, int *leftOut)
 {
@@ -289,9 +360,9 @@ bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const Exerci
     for (const MatchPair &pair : pairs) {
         QDomElement element = exercise.createElement(QStringLiteral("pair"));
         element.appendChild(matchItem(
-            exercise, QStringLiteral("left-item"), hotPotatoesText(pair.left), QStringLiteral("1")));
+            exercise, QStringLiteral("left-item"), hotPotatoesShownText(pair.left), QStringLiteral("1")));
         element.appendChild(matchItem(
-            exercise, QStringLiteral("right-item"), hotPotatoesText(pair.right), QStringLiteral("0")));
+            exercise, QStringLiteral("right-item"), hotPotatoesShownText(pair.right), QStringLiteral("0")));
         matching.appendChild(element);
     }
     return true;
@@ -312,7 +383,7 @@ bool fillJCloze(
     gapFill.appendChild(exercise.createTextNode(QLatin1Char('<') + listTag + QLatin1String(">\n")));
 
     const auto appendText
-        = [&](const QString &text) { gapFill.appendChild(textNode(exercise, hotPotatoesText(text))); };
+        = [&](const QString &text) { gapFill.appendChild(textNode(exercise, hotPotatoesShownText(text))); };
     for (const QString &sentence : std::as_const(sentences)) {
         gapFill.appendChild(exercise.createTextNode(QStringLiteral("<li>")));
         // The key words the other exports gap; the text before each goes in even when empty, and a
@@ -328,7 +399,7 @@ bool fillJCloze(
                 QStringList answers;
                 for (const QString &answer : segment.answers)
                     answers.append(hotPotatoesText(answer));
-                gapFill.appendChild(gapRecord(exercise, answers, hotPotatoesText(segment.clue)));
+                gapFill.appendChild(gapRecord(exercise, answers, hotPotatoesShownText(segment.clue)));
                 if (options.bracketWords)
                     gapFill.appendChild(exercise.createTextNode(QStringLiteral("]")));
             }

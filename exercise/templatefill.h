@@ -53,6 +53,20 @@ bool fillXhtml(
 // the format then shows exactly the typed text, never markup.
 QString hotPotatoesText(QStringView text);
 
+// A text that the pupil only reads (the passage around the gaps, a clue, a matching item): "&", "<"
+// and ">" go in as the upper-case references "&AMP;", "&LT;", "&GT;" before hotPotatoesText(). The
+// suite's own page decodes once and shows the character; Moodle's player decodes a second time with
+// a table that has only the lower-case names, so it shows the reference decoded once, which is the
+// character again. Answers stay hotPotatoesText(), since players compare them decoded.
+QString hotPotatoesShownText(QStringView text);
+
+// What no encoding brings through both the suite's page and Moodle's player, one line per gap or
+// item, naming its sentence by its position in `entries`: in a gap-fill exercise (`matching` false)
+// an answer that looks like a tag (the word list shows it as markup), an answer holding entity-like
+// text ("&amp;", "&#x41;"), and a character beyond the Basic Multilingual Plane in an answer or
+// clue; in a matching exercise such a character in any item.
+QStringList hotPotatoesProblems(const QStringList &entries, bool matching);
+
 // One row of a matching exercise: a sentence and the key words it hides, joined by ", ".
 struct MatchPair
 {

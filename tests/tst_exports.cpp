@@ -781,7 +781,7 @@ void TestExports::jclozeContent()
           "<correct>1</correct></answer><clue></clue></question-record>";
     QVERIFY(bytes.contains("<gap-fill>&lt;ol&gt;\n&lt;li&gt;She " + QByteArray(record).replace("%1", "ate")
         + " an " + QByteArray(record).replace("%1", "apple")
-        + ".&lt;/li&gt;\n&lt;li&gt;3 &amp;#x003E; 2&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>"));
+        + ".&lt;/li&gt;\n&lt;li&gt;3 &amp;#x0026;GT; 2&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>"));
     QCOMPARE(parsed(path).elementsByTagName(QStringLiteral("question-record")).size(), 2);
 }
 

@@ -118,23 +118,47 @@ QStringList describeCloze(const QDomElement &gapFill)
     return parts;
 }
 
-// What a web page shows for a text of the exercise formats: they hold HTML, so an element is markup
-// (shown as "<markup>" here, so that it cannot pass for text) and a character reference the
-// character it names.
-QString shownAsHtml(const QString &html)
+// The text a field of the exercise formats stores: the suite keeps what the author typed with its
+// references to characters ("&#x0026;" for "&"), which the suite and Moodle's player decode first.
+QString stored(const QString &field)
 {
-    static const QRegularExpression reference(QStringLiteral("&#x([0-9A-Fa-f]+);|<[^>]*>|&"));
+    static const QRegularExpression reference(QStringLiteral("&#x([0-9A-Fa-f]+);"));
+    QString text;
+    qsizetype at = 0;
+    for (auto it = reference.globalMatch(field); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        text += field.mid(at, m.capturedStart() - at);
+        const char32_t code = m.captured(1).toUInt(nullptr, 16);
+        text += QString::fromUcs4(&code, 1);
+        at = m.capturedEnd();
+    }
+    return text + field.mid(at);
+}
+
+// What a web page shows for a text the pupil only reads: the stored text is HTML, so an element is
+// markup (shown as "<markup>" here, so that it cannot pass for text), a bare "&" is a fault, and a
+// reference (the browser knows "&LT;" as well as "&lt;") the character it names.
+QString shownAsHtml(const QString &field)
+{
+    const QString html = stored(field);
+    static const QRegularExpression reference(
+        QStringLiteral("&(lt|gt|amp|LT|GT|AMP);|&#([0-9]+);|<[^>]*>|&"));
     QString shown;
     qsizetype at = 0;
     for (auto it = reference.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         shown += html.mid(at, m.capturedStart() - at);
-        if (m.captured(1).isEmpty()) {
+        const QString name = m.captured(1).toLower();
+        if (!name.isEmpty()) {
+            shown += name == QLatin1String("lt") ? QStringLiteral("<")
+                : name == QLatin1String("gt")    ? QStringLiteral(">")
+                                                 : QStringLiteral("&");
+        } else if (!m.captured(2).isEmpty()) {
+            const char32_t code = m.captured(2).toUInt();
+            shown += QString::fromUcs4(&code, 1);
+        } else {
             shown += m.captured() == QLatin1String("&") ? QStringLiteral("<bare &>")
                                                         : QStringLiteral("<markup>");
-        } else {
-            const char32_t code = m.captured(1).toUInt(nullptr, 16);
-            shown += QString::fromUcs4(&code, 1);
         }
         at = m.capturedEnd();
     }
@@ -175,6 +199,7 @@ private slots:
 
     void jcloze_data();
     void jcloze();
+    void hotPotatoesShownTextAndProblems();
     void jclozeJumbled();
     void jclozeWithoutGapFill();
     void jclozeFile();
@@ -588,7 +613,7 @@ void TestTemplateFill::jmatchDocument()
     QDomElement child = matching.firstChildElement();
     QCOMPARE(child.tagName(), QStringLiteral("default-right-item"));
     const QList<MatchPair> expected {{QStringLiteral("1. He %1 home.").arg(gap()), QStringLiteral("went")},
-        {QStringLiteral("2. Tom &#x0026; %1 &#x00E9;t&#x00E9;.").arg(gap()), QStringLiteral("Jerry")}};
+        {QStringLiteral("2. Tom &#x0026;AMP; %1 &#x00E9;t&#x00E9;.").arg(gap()), QStringLiteral("Jerry")}};
     for (const MatchPair &pair : expected) {
         child = child.nextSiblingElement();
         QCOMPARE(child.tagName(), QStringLiteral("pair"));
@@ -653,10 +678,11 @@ void TestTemplateFill::hotPotatoesShowWhatWasTyped()
     const QDomElement gapFill = element(reparsed(clozeBytes), QStringLiteral("gap-fill"));
     QStringList shown;
     for (QDomNode n = gapFill.firstChild(); !n.isNull(); n = n.nextSibling())
-        shown.append(shownAsHtml(n.isText() ? n.nodeValue()
-                                            : n.firstChildElement(QStringLiteral("answer"))
-                                                  .firstChildElement(QStringLiteral("text"))
-                                                  .text()));
+        // Answers are compared with what the pupil types, once their references are decoded.
+        shown.append(n.isText() ? shownAsHtml(n.nodeValue())
+                                : stored(n.firstChildElement(QStringLiteral("answer"))
+                                             .firstChildElement(QStringLiteral("text"))
+                                             .text()));
     QCOMPARE(shown,
         (QStringList {QStringLiteral("<markup>\n<markup>") + typed + QLatin1Char(' '), typed,
             QLatin1Char(' ') + typed + QStringLiteral("<markup>\n<markup>")}));
@@ -716,8 +742,28 @@ void TestTemplateFill::jcloze_data()
                ol, li, QStringLiteral("x "), QStringLiteral("{a[b}"), QStringLiteral(" y"), endLi, endOl};
     QTest::addRow("markup characters in a sentence")
         << QStringList {QStringLiteral("3 > 2 & [x<y&z>w] < 4")} << options(true, true, false, false, true)
-        << QStringList {ol, li, QStringLiteral("3 &#x003E; 2 &#x0026; "),
-               QStringLiteral("{x&#x003C;y&#x0026;z&#x003E;w}"), QStringLiteral(" &#x003C; 4"), endLi, endOl};
+        << QStringList {ol, li, QStringLiteral("3 &#x0026;GT; 2 &#x0026;AMP; "),
+               QStringLiteral("{x&#x003C;y&#x0026;z&#x003E;w}"), QStringLiteral(" &#x0026;LT; 4"), endLi,
+               endOl};
+}
+
+// What both players show as typed, and what neither can: the three cases are named.
+void TestTemplateFill::hotPotatoesShownTextAndProblems()
+{
+    QCOMPARE(TemplateFill::hotPotatoesShownText(u"Tags <b>bold</b> & x<y&z>w \u00e9"),
+        QStringLiteral("Tags &#x0026;LT;b&#x0026;GT;bold&#x0026;LT;/b&#x0026;GT; &#x0026;AMP; "
+                       "x&#x0026;LT;y&#x0026;AMP;z&#x0026;GT;w &#x00E9;"));
+    const QStringList problems = TemplateFill::hotPotatoesProblems(
+        {QStringLiteral("A [<b>|ok] b"), QStringLiteral("[&amp;] and [x::party \U0001F389]"),
+            QStringLiteral("Plain [x<y&z>w] and 3 > 2.")},
+        false);
+    QCOMPARE(problems.size(), 4); // "<y&z>" looks like a tag too
+    QVERIFY(problems.at(0).startsWith(QLatin1String("Sentence 1, answer \"<b>\"")));
+    QVERIFY(problems.at(1).startsWith(QLatin1String("Sentence 2, answer \"&amp;\"")));
+    QVERIFY(problems.at(2).startsWith(QLatin1String("Sentence 2, clue")));
+    QVERIFY(problems.at(3).startsWith(QLatin1String("Sentence 3, answer \"x<y&z>w\"")));
+    QCOMPARE(TemplateFill::hotPotatoesProblems({QStringLiteral("[a] \U0001F389")}, true).size(), 1);
+    QVERIFY(TemplateFill::hotPotatoesProblems({QStringLiteral("[a] \U0001F389")}, false).isEmpty());
 }
 
 void TestTemplateFill::jcloze()
@@ -785,7 +831,7 @@ void TestTemplateFill::jclozeFile()
                                "&lt;li&gt;She ["
         + QByteArray(record).replace("%1", "ate") + "] an [" + QByteArray(record).replace("%1", "apple")
         + "].&lt;/li&gt;\n"
-          "&lt;li&gt;3 &amp;#x003E; 2 &amp;#x0026; ["
+          "&lt;li&gt;3 &amp;#x0026;GT; 2 &amp;#x0026;AMP; ["
         + QByteArray(record).replace("%1", "x") + "]&amp;#x00E9;&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>";
     QVERIFY2(bytes.contains(passage), bytes.constData());
     // The rest of the file is indented as usual.

@@ -1690,6 +1690,14 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
         <source>From the data&amp;base:</source>
         <translation>Aus der Daten&amp;bank:</translation>
     </message>
+    <message>
+        <source>Hot Potatoes players</source>
+        <translation>Hot-Potatoes-Player</translation>
+    </message>
+    <message>
+        <source>Neither the suite&apos;s own page nor Moodle&apos;s player can show these as typed:</source>
+        <translation>Weder die eigene Seite der Suite noch Moodles Player können dies so zeigen, wie es getippt wurde:</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
@@ -1700,6 +1708,29 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
     <message>
         <source>Match each sentence with its missing words.</source>
         <translation>Ordnen Sie jedem Satz seine fehlenden Wörter zu.</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateFill</name>
+    <message>
+        <source>Sentence %1: a character such as an emoji, which Moodle&apos;s player breaks.</source>
+        <translation>Satz %1: ein Zeichen wie ein Emoji, das Moodles Player zerstört.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, answer &quot;%2&quot;: it looks like markup, and the word list shows it as such.</source>
+        <translation>Satz %1, Antwort „%2“: Sie sieht wie Auszeichnung aus, und die Wortliste zeigt sie als solche.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, answer &quot;%2&quot;: Moodle&apos;s player accepts it only with the reference decoded.</source>
+        <translation>Satz %1, Antwort „%2“: Moodles Player nimmt sie nur mit aufgelöster Referenz an.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, answer &quot;%2&quot;: a character such as an emoji, which Moodle&apos;s player breaks.</source>
+        <translation>Satz %1, Antwort „%2“: ein Zeichen wie ein Emoji, das Moodles Player zerstört.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, clue &quot;%2&quot;: a character such as an emoji, which Moodle&apos;s player breaks.</source>
+        <translation>Satz %1, Hinweis „%2“: ein Zeichen wie ein Emoji, das Moodles Player zerstört.</translation>
     </message>
 </context>
 <context>

@@ -1690,6 +1690,14 @@ No se pudo escribir un archivo temporal: %2</translation>
         <source>From the data&amp;base:</source>
         <translation>De la &amp;base:</translation>
     </message>
+    <message>
+        <source>Hot Potatoes players</source>
+        <translation>Reproductores de Hot Potatoes</translation>
+    </message>
+    <message>
+        <source>Neither the suite&apos;s own page nor Moodle&apos;s player can show these as typed:</source>
+        <translation>Ni la página de la propia suite ni el reproductor de Moodle pueden mostrar esto tal como se escribió:</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
@@ -1700,6 +1708,29 @@ No se pudo escribir un archivo temporal: %2</translation>
     <message>
         <source>Match each sentence with its missing words.</source>
         <translation>Empareje cada frase con sus palabras que faltan.</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateFill</name>
+    <message>
+        <source>Sentence %1: a character such as an emoji, which Moodle&apos;s player breaks.</source>
+        <translation>Frase %1: un carácter como un emoji, que el reproductor de Moodle estropea.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, answer &quot;%2&quot;: it looks like markup, and the word list shows it as such.</source>
+        <translation>Frase %1, respuesta «%2»: parece una etiqueta, y la lista de palabras la muestra como tal.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, answer &quot;%2&quot;: Moodle&apos;s player accepts it only with the reference decoded.</source>
+        <translation>Frase %1, respuesta «%2»: el reproductor de Moodle solo la acepta con la referencia descodificada.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, answer &quot;%2&quot;: a character such as an emoji, which Moodle&apos;s player breaks.</source>
+        <translation>Frase %1, respuesta «%2»: un carácter como un emoji, que el reproductor de Moodle estropea.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, clue &quot;%2&quot;: a character such as an emoji, which Moodle&apos;s player breaks.</source>
+        <translation>Frase %1, pista «%2»: un carácter como un emoji, que el reproductor de Moodle estropea.</translation>
     </message>
 </context>
 <context>

@@ -1690,6 +1690,14 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
         <source>From the data&amp;base:</source>
         <translation>De la &amp;base :</translation>
     </message>
+    <message>
+        <source>Hot Potatoes players</source>
+        <translation>Lecteurs Hot Potatoes</translation>
+    </message>
+    <message>
+        <source>Neither the suite&apos;s own page nor Moodle&apos;s player can show these as typed:</source>
+        <translation>Ni la page de la suite ni le lecteur de Moodle ne peuvent afficher ceci tel que saisi :</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
@@ -1700,6 +1708,29 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
     <message>
         <source>Match each sentence with its missing words.</source>
         <translation>Associez chaque phrase à ses mots manquants.</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateFill</name>
+    <message>
+        <source>Sentence %1: a character such as an emoji, which Moodle&apos;s player breaks.</source>
+        <translation>Phrase %1 : un caractère comme un emoji, que le lecteur de Moodle abîme.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, answer &quot;%2&quot;: it looks like markup, and the word list shows it as such.</source>
+        <translation>Phrase %1, réponse « %2 » : elle ressemble à une balise, et la liste de mots l&apos;affiche comme telle.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, answer &quot;%2&quot;: Moodle&apos;s player accepts it only with the reference decoded.</source>
+        <translation>Phrase %1, réponse « %2 » : le lecteur de Moodle ne l&apos;accepte qu&apos;avec la référence décodée.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, answer &quot;%2&quot;: a character such as an emoji, which Moodle&apos;s player breaks.</source>
+        <translation>Phrase %1, réponse « %2 » : un caractère comme un emoji, que le lecteur de Moodle abîme.</translation>
+    </message>
+    <message>
+        <source>Sentence %1, clue &quot;%2&quot;: a character such as an emoji, which Moodle&apos;s player breaks.</source>
+        <translation>Phrase %1, indice « %2 » : un caractère comme un emoji, que le lecteur de Moodle abîme.</translation>
     </message>
 </context>
 <context>
