@@ -75,7 +75,7 @@ bool MainWindow::readyToSave(const QString &fileName, LxdFileLock *lock)
         *lock = LxdFileLock::take(fileName);
         if (lock->state() == LxdFileLock::HeldElsewhere) {
             QMessageBox::warning(this, tr("Database in use"),
-                lockHolderText(*lock) + QLatin1Char('\n') + tr("The database was not saved."));
+                lockHolderText(*lock) + QLatin1String("\n\n") + tr("The database was not saved."));
             return false;
         }
     }
