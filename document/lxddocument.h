@@ -108,13 +108,14 @@ public:
     // Takes in the file's headwords as an append that merges repeated headwords, without asking, as
     // one undoable step: the database keeps its own changes and gains another program's.
     FileResult mergeFile(const QString &fileName);
-    bool save(const QString &fileName);
+    // The writes leave the old file whole when they fail, and say why in `error`.
+    bool save(const QString &fileName, QString *error = nullptr);
     // A copy beside the file, ".bak" added, that leaves the modified flag as it was.
-    bool backup(const QString &fileName);
+    bool backup(const QString &fileName, QString *error = nullptr);
     static QString backupName(const QString &fileName);
-    bool exportXml(const QString &fileName);
+    bool exportXml(const QString &fileName, QString *error = nullptr);
     // Replaces the database with the XML file, which must be one of ours; on failure the database is
-    // left empty and unmodified.
+    // left as it was.
     // `brokenTexts` as for LxdDatabase::loadXml.
     bool importXml(const QString &fileName, int *brokenTexts = nullptr);
 

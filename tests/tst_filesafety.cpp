@@ -6,7 +6,7 @@
 #include "data/lxditem.h"
 #include "document/lxddocument.h"
 #include "document/lxdfileguard.h"
-#include "support/modalanswerer.h"
+#include "support/boxanswerer.h"
 #include "support/testutil.h"
 #include "util/zelfiledialog.h"
 #include "util/zelutils.h"
@@ -75,13 +75,16 @@ private:
     static void open(MainWindow &w, const QString &fileName)
     {
         ZelFileDialog::setNextFileName(fileName);
-        QMetaObject::invokeMethod(&w, "fileOpen", Qt::DirectConnection);
+        TestUtil::runCommand(w, "fileOpen");
     }
-    static bool save(MainWindow &w, const char *slot = "fileSave")
+    static bool save(MainWindow &w) { return TestUtil::runCommand(w, "fileSave"); }
+    // Presses the button showing `text`; "Cancel" is the standard button.
+    void answer(const QString &text)
     {
-        bool saved = false;
-        QMetaObject::invokeMethod(&w, slot, Qt::DirectConnection, Q_RETURN_ARG(bool, saved));
-        return saved;
+        if (text == QLatin1String("Cancel"))
+            answers->press(QMessageBox::Cancel);
+        else
+            answers->pressText(text);
     }
     static LxdDocument *docOf(const MainWindow &w) { return TestUtil::child<LxdDocument>(&w, "doc"); }
     static QStringList headwords(const MainWindow &w);
@@ -91,7 +94,7 @@ private:
     static void settle() { QTest::qWait(600); }
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TestUtil::ModalAnswerer> answers;
+    std::unique_ptr<TestUtil::BoxAnswerer> answers;
 };
 
 void TestFileSafety::initTestCase()
@@ -108,7 +111,7 @@ void TestFileSafety::init()
     settings.sync();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
-    answers = std::make_unique<TestUtil::ModalAnswerer>();
+    answers = std::make_unique<TestUtil::BoxAnswerer>();
 }
 
 void TestFileSafety::cleanup()
@@ -116,6 +119,8 @@ void TestFileSafety::cleanup()
     QVERIFY2(answers->unexpected().isEmpty(), qPrintable(answers->unexpected().join(QLatin1String("; "))));
     QCOMPARE(answers->pending(), 0);
     QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
+    QVERIFY2(!answers->busyDuringBox.contains(true), "a question was asked under the busy cursor");
+    QVERIFY2(!QApplication::overrideCursor(), "the busy cursor was left on");
     answers.reset();
     TestUtil::resetHooks();
     dir.reset();
@@ -167,7 +172,7 @@ void TestFileSafety::databaseHeldByAnotherCopy()
     QLockFile other(LxdFileLock::lockFileName(theirs));
     QVERIFY(other.tryLock(0));
 
-    answers->pressText(answer);
+    this->answer(answer);
     open(*w, theirs);
     QCOMPARE(answers->pending(), 0);
     const QString question = answers->seen().value(0);
@@ -244,7 +249,7 @@ void TestFileSafety::lockGoesWithTheDatabase()
     auto w = openWindow(first);
     QVERIFY(lockedElsewhere(first));
 
-    QMetaObject::invokeMethod(w.get(), "fileNew", Qt::DirectConnection);
+    TestUtil::runCommand(*w, "fileNew");
     QVERIFY(!lockedElsewhere(first));
 
     open(*w, first);
@@ -278,10 +283,7 @@ void TestFileSafety::changeOnDiskBeforeSave()
     docOf(*w)->addHeadword(QStringLiteral("yak"));
     write(QStringLiteral("words.lxv"), ChangedFile); // before the watch has had a chance to see it
 
-    if (answer == QLatin1String("Cancel"))
-        answers->press(QMessageBox::Cancel);
-    else
-        answers->pressText(answer);
+    this->answer(answer);
     QCOMPARE(save(*w), answer != QLatin1String("Cancel"));
     QVERIFY(answers->seen().value(0).startsWith(QLatin1String("Database changed on disk|")));
     QCOMPARE(headwordsIn(fileName), written);

@@ -63,22 +63,6 @@ ModalAnswerer &ModalAnswerer::press(int button)
     });
 }
 
-ModalAnswerer &ModalAnswerer::pressText(const QString &text)
-{
-    return then([text](QWidget *dialog) {
-        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
-            for (QAbstractButton *b : box->buttons()) {
-                if (b->text() == text) {
-                    b->click();
-                    return;
-                }
-            }
-        }
-        if (auto *d = qobject_cast<QDialog *>(dialog))
-            d->reject();
-    });
-}
-
 QString ModalAnswerer::describe(QWidget *dialog)
 {
     if (auto *box = qobject_cast<QMessageBox *>(dialog))

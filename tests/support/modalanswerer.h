@@ -36,8 +36,6 @@ public:
     ModalAnswerer &reject();
     // A QMessageBox: press the standard button `button` (QMessageBox::StandardButton).
     ModalAnswerer &press(int button);
-    // A QMessageBox: press the button showing `text` (an added button such as "&Merge").
-    ModalAnswerer &pressText(const QString &text);
 
     int pending() const { return int(handlers.size()); }
     QStringList unexpected() const { return m_unexpected; }
