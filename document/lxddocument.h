@@ -105,6 +105,9 @@ public:
     // Adds the file's headwords. What it did becomes one undoable step at endAppend(), so that the
     // caller can add to it.
     FileResult append(const QString &fileName, LxdAppendQuestions *questions);
+    // Takes in the file's headwords as an append that merges repeated headwords, without asking, as
+    // one undoable step: the database keeps its own changes and gains another program's.
+    FileResult mergeFile(const QString &fileName);
     // The writes leave the old file whole when they fail, and say why in `error`.
     bool save(const QString &fileName, QString *error = nullptr);
     // A copy beside the file, ".bak" added, that leaves the modified flag as it was.

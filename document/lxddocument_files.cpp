@@ -111,6 +111,20 @@ LxdDocument::FileResult LxdDocument::append(const QString &fileName, LxdAppendQu
     return result;
 }
 
+LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName)
+{
+    class AlwaysMerge : public LxdAppendQuestions
+    {
+    public:
+        bool confirmRepeatedHeadwords() override { return true; }
+        int chooseMergeOrKeep() override { return LxdDatabase::MergeDuplicates; }
+    } merge;
+    const FileResult result = append(fileName, &merge);
+    // A file that could not be read has changed nothing.
+    endAppend(result != NotDatabase && result != Failed);
+    return result;
+}
+
 bool LxdDocument::save(const QString &fileName, QString *error)
 {
     if (!guardedWrite(error, [&] { return m_database->saveText(fileName, DatabaseFileVersion, error); }))
