@@ -8,6 +8,7 @@
 #include "dialogs/dlgrandomsentences.h"
 #include "dialogs/zelabout.h"
 #include "document/lxddocument.h"
+#include "document/lxdrecovery.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelflowlayout.h"
@@ -135,6 +136,7 @@ MainWindow::MainWindow(QWidget *parent)
     db = new LxdDatabase(domDoc, this);
     doc = new LxdDocument(db, this);
     doc->setObjectName(QStringLiteral("doc"));
+    setupRecovery();
 
     createWidgets();
     createActions();
@@ -155,6 +157,7 @@ MainWindow::MainWindow(QWidget *parent)
     processCommandLine();
     if (curFile.isEmpty())
         recentFileActs[0]->activate(QAction::Trigger);
+    offerRecoveryAtStartup();
 }
 
 MainWindow::~MainWindow()
@@ -165,6 +168,8 @@ MainWindow::~MainWindow()
     tvSentences->selectionModel()->disconnect(this);
     lwOutput->selectionModel()->disconnect(this);
 
+    // Ending in good order: the recovery copy goes, before the document it watches.
+    delete recovery;
     // The undo history holds records taken out of the database: it goes first.
     delete doc;
     delete db;
@@ -817,6 +822,8 @@ void MainWindow::writeSettings()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (okToContinue()) {
+        // The changes were saved or given up: a clean quit leaves no recovery copy.
+        recovery->discard();
         writeSettings();
         event->accept();
     } else {
@@ -868,6 +875,7 @@ void MainWindow::setLastFolderForTesting(const QString &settingsKey, const QStri
 void MainWindow::setCurrentFile(const QString &fileName)
 {
     curFile = fileName;
+    recovery->setFileName(fileName);
     if (!curFile.isEmpty()) {
         recentFiles.removeAll(curFile);
         recentFiles.prepend(curFile);

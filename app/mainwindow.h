@@ -35,6 +35,8 @@ class QVBoxLayout;
 class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
+class LxdRecovery;
+struct LxdRecoveryCopy;
 class ZelBusyCursor;
 class ZelFlowLayout;
 class ZelAbout;
@@ -180,6 +182,12 @@ private:
     int chooseMergeOrKeep() override;
     ZelBusyCursor *appendBusy = nullptr; // paused while an append question is open
 
+    // The recovery copy of unsaved changes (mainwindow_recovery.cpp).
+    void setupRecovery();
+    void offerRecovery(const QString &databaseFile);
+    void offerRecoveryAtStartup();
+    bool askAboutRecovery(const LxdRecoveryCopy &copy);
+
     // Import helpers (mainwindow_import.cpp).
     struct ImportRead
     {
@@ -224,6 +232,7 @@ private:
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
     LxdDocument *doc = nullptr; // the database's edits and their undo history
+    LxdRecovery *recovery = nullptr; // the copy of unsaved changes kept against a crash
     QDomDocument *domDoc = nullptr;
     DlgEditSentence *dlgEditSentence = nullptr;
     DlgRandomSentences *dlgRandomSentences = nullptr;
