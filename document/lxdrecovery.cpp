@@ -21,6 +21,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -29,6 +30,9 @@ constexpr int CopyFormatVersion = 3;
 
 int quietDelay = 3000;
 int longestDelay = 2 * 60 * 1000;
+// About 10 ms of a loaded machine: the window stays responsive while a large database is taken.
+constexpr qsizetype UsualSlice = 50000;
+qsizetype slice = UsualSlice;
 
 QString pathIn(const QString &name, const char *ending)
 {
@@ -65,25 +69,34 @@ QString copyName(const QString &fileName, const QString &token)
 
 // --- The snapshot ------------------------------------------------------------------------------------
 
+bool LxdRecoverySnapshot::takeFrom(const LxdDatabase &database, qsizetype *next, qsizetype budget)
+{
+    const QList<LxdItem *> &items = database.items;
+    if (*next == 0) {
+        headwords.reserve(items.size());
+        sentenceEnds.reserve(items.size());
+    }
+    qsizetype taken = 0;
+    qsizetype i = *next;
+    for (; i < items.size() && taken < budget; ++i) {
+        const LxdItem *item = items.at(i);
+        headwords.append(item->headwordRef());
+        for (const LxdSentence *sentence : item->sentences) {
+            texts.append(sentence->textRef());
+            used.append(sentence->used());
+        }
+        sentenceEnds.append(texts.size());
+        taken += item->sentences.size() + 1;
+    }
+    *next = i;
+    return i >= items.size();
+}
+
 LxdRecoverySnapshot LxdRecoverySnapshot::take(const LxdDatabase &database)
 {
     LxdRecoverySnapshot snapshot;
-    const QList<LxdItem *> &items = database.items;
-    qsizetype total = 0;
-    for (const LxdItem *item : items)
-        total += item->sentences.size();
-    snapshot.headwords.reserve(items.size());
-    snapshot.sentenceEnds.reserve(items.size());
-    snapshot.texts.reserve(total);
-    snapshot.used.reserve(total);
-    for (const LxdItem *item : items) {
-        snapshot.headwords.append(item->headwordRef());
-        for (const LxdSentence *sentence : item->sentences) {
-            snapshot.texts.append(sentence->textRef());
-            snapshot.used.append(sentence->used());
-        }
-        snapshot.sentenceEnds.append(snapshot.texts.size());
-    }
+    qsizetype next = 0;
+    snapshot.takeFrom(database, &next, std::numeric_limits<qsizetype>::max());
     return snapshot;
 }
 
@@ -122,20 +135,19 @@ QList<LxdRecoveryCopy> LxdRecovery::orphans(const QString &databaseFile)
     const QString wanted = cleanPath(databaseFile);
     QList<LxdRecoveryCopy> copies;
     const QDir dir(folder());
-    const QFileInfoList metas = dir.entryInfoList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
-    for (const QFileInfo &meta : metas) {
-        QFile file(meta.filePath());
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QJsonObject object = QJsonDocument::fromJson(file.read(64 * 1024)).object();
+    const QFileInfoList found = dir.entryInfoList({QStringLiteral("*.lxv")}, QDir::Files, QDir::Name);
+    for (const QFileInfo &info : found) {
         LxdRecoveryCopy copy;
-        copy.name = meta.completeBaseName();
-        copy.databaseFile = object.value(QLatin1String("database")).toString();
-        copy.editedAt
-            = QDateTime::fromString(object.value(QLatin1String("edited")).toString(), Qt::ISODateWithMs);
-        if (!copy.editedAt.isValid() || !QFile::exists(copy.copyFile()))
-            continue;
-        if (!wanted.isEmpty() && cleanPath(copy.databaseFile) != wanted)
+        copy.name = info.completeBaseName();
+        QFile meta(metaFile(copy.name));
+        if (meta.open(QIODevice::ReadOnly)) {
+            const QJsonObject object = QJsonDocument::fromJson(meta.read(64 * 1024)).object();
+            copy.databaseFile = object.value(QLatin1String("database")).toString();
+            copy.editedAt
+                = QDateTime::fromString(object.value(QLatin1String("edited")).toString(), Qt::ISODateWithMs);
+        }
+        const bool whole = copy.editedAt.isValid();
+        if (whole && !wanted.isEmpty() && cleanPath(copy.databaseFile) != wanted)
             continue;
         // A program that is still running holds the lock of each of its copies; only a copy whose
         // program is gone gets it, and keeps it while the teacher decides.
@@ -144,6 +156,12 @@ QList<LxdRecoveryCopy> LxdRecovery::orphans(const QString &databaseFile)
         if (!lock->tryLock(0))
             continue;
         copy.lock = lock;
+        if (!whole) {
+            // Its program ended in the middle of the first write, before the description: a piece of
+            // a copy that nobody can tell what it belongs to.
+            remove(copy);
+            continue;
+        }
         copies.append(copy);
     }
     std::stable_sort(copies.begin(), copies.end(),
@@ -167,6 +185,8 @@ LxdRecovery::LxdRecovery(LxdDocument *document, QObject *parent)
     , m_token(QString::number(QRandomGenerator::global()->generate64(), 36))
 {
     m_name = copyName(QString(), m_token);
+    m_slice.setSingleShot(true);
+    connect(&m_slice, &QTimer::timeout, this, &LxdRecovery::takeSlice);
     m_quiet.setSingleShot(true);
     m_longest.setSingleShot(true);
     connect(&m_quiet, &QTimer::timeout, this, &LxdRecovery::writeNow);
@@ -183,10 +203,16 @@ LxdRecovery::~LxdRecovery()
     removeOwnFiles();
 }
 
-void LxdRecovery::setDelaysForTesting(int quietMs, int longestMs)
+void LxdRecovery::setDelaysForTesting(int quietMs, int longestMs, qsizetype sliceSize)
 {
     quietDelay = quietMs;
     longestDelay = longestMs;
+    slice = sliceSize > 0 ? sliceSize : UsualSlice;
+}
+
+qsizetype LxdRecovery::sliceSentences()
+{
+    return slice;
 }
 
 QString LxdRecovery::copyFile() const
@@ -201,6 +227,7 @@ void LxdRecovery::setFileName(const QString &fileName)
         return;
     m_fileName = clean;
     m_name = copyName(clean, m_token);
+    stopTaking();
     // The copy under the old name belongs to another file now; a new one is written under the new name.
     if (!m_writing)
         removeOwnFiles();
@@ -224,6 +251,11 @@ void LxdRecovery::edited()
         return;
     m_wanted = true;
     m_editedAt = QDateTime::currentDateTime();
+    // A snapshot half taken would mix the content before and after the edit: it starts again.
+    if (m_taking) {
+        stopTaking();
+        m_dirty = false;
+    }
     // Written once the teacher pauses, and while the edits go on, never more than the longest delay
     // after the first edit the copy does not hold yet.
     if (!m_dirty || !m_longest.isActive())
@@ -238,6 +270,7 @@ void LxdRecovery::discard()
     m_dirty = false;
     m_quiet.stop();
     m_longest.stop();
+    stopTaking();
     // A write that is running still finishes; settle() then removes what it wrote.
     if (!m_writing)
         removeOwnFiles();
@@ -265,12 +298,9 @@ bool LxdRecovery::lockName(const QString &name, QString *error)
 
 void LxdRecovery::writeNow()
 {
-    if (!m_wanted || !m_dirty)
+    // One write at a time; the newest state is taken when this one is done.
+    if (!m_wanted || !m_dirty || m_writing || m_taking)
         return;
-    if (m_writing) {
-        // One write at a time; the newest state is taken when this one is done.
-        return;
-    }
     QString error;
     if (!lockName(m_name, &error)) {
         m_dirty = false;
@@ -280,15 +310,38 @@ void LxdRecovery::writeNow()
     m_quiet.stop();
     m_longest.stop();
     m_dirty = false;
+    m_taking = true;
+    m_snapshot = LxdRecoverySnapshot();
+    m_nextItem = 0;
+    takeSlice();
+}
+
+void LxdRecovery::stopTaking()
+{
+    m_taking = false;
+    m_slice.stop();
+    m_snapshot = LxdRecoverySnapshot();
+}
+
+void LxdRecovery::takeSlice()
+{
+    if (!m_taking)
+        return;
+    // Only the snapshot is taken in the window's thread, and a large one in slices; the file is
+    // encoded and written in a worker thread, so that the window goes on answering even for a
+    // database of a million sentences.
+    if (!m_snapshot.takeFrom(*m_document->database(), &m_nextItem, slice)) {
+        m_slice.start(0);
+        return;
+    }
+    const LxdRecoverySnapshot snapshot = std::move(m_snapshot);
+    stopTaking();
     m_writing = true;
     m_writingName = m_name;
 
-    // Only the snapshot is taken here; the file is encoded and written in a worker thread, so that
-    // the window goes on answering even for a database of a million sentences.
-    const LxdRecoverySnapshot snapshot = LxdRecoverySnapshot::take(*m_document->database());
     QJsonObject meta;
     meta.insert(QLatin1String("database"), m_fileName);
-    meta.insert(QLatin1String("edited"), m_editedAt.toString(Qt::ISODateWithMs));
+    meta.insert(QLatin1String("edited"), m_editedAt.toUTC().toString(Qt::ISODateWithMs));
     const QByteArray metaBytes = QJsonDocument(meta).toJson();
     const QString copyPath = copyFile();
     const QString metaPath = metaFile(m_name);
@@ -329,6 +382,7 @@ void LxdRecovery::removeOwnFiles()
 
 bool LxdRecovery::recover(const LxdRecoveryCopy &copy)
 {
+    stopTaking();
     if (m_writing) {
         m_watcher.waitForFinished();
         settle();

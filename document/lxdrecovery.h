@@ -17,7 +17,8 @@ class LxdDocument;
 class QLockFile;
 
 // The database's content as plain values, taken in the GUI thread and written in another: the texts
-// are shared with the records (copying them costs a reference count each), so taking it is quick.
+// are shared with the records (copying them costs a reference count each), so taking it is quick;
+// for a large database it is taken a slice at a time, between which the window goes on answering.
 struct LxdRecoverySnapshot
 {
     QStringList headwords;
@@ -25,6 +26,9 @@ struct LxdRecoverySnapshot
     QStringList texts;
     QList<int> used;
 
+    // Takes the headwords from *next on until about `budget` sentences are taken, and moves *next on;
+    // true when the last headword is taken.
+    bool takeFrom(const LxdDatabase &database, qsizetype *next, qsizetype budget);
     static LxdRecoverySnapshot take(const LxdDatabase &database);
     // Writes it as a database file, byte for byte what LxdDatabase::saveText would write.
     bool write(const QString &fileName, QString *error = nullptr) const;
@@ -72,10 +76,13 @@ public:
 
     // Where this program's copy is written (it may not exist yet), and whether a write is running.
     QString copyFile() const;
-    bool isWriting() const { return m_writing; }
+    bool isWriting() const { return m_writing || m_taking; }
 
-    // How long after the last edit the copy is written, and how old it may grow while edits go on.
-    static void setDelaysForTesting(int quietMs, int longestMs);
+    // How many sentences a slice of the snapshot takes before the window gets its turn again.
+    static qsizetype sliceSentences();
+    // How long after the last edit the copy is written, how old it may grow while edits go on, and
+    // how many sentences make a slice (0 for the usual number).
+    static void setDelaysForTesting(int quietMs, int longestMs, qsizetype slice = 0);
 
 signals:
     // A copy was written, or could not be (`error` says why).
@@ -91,6 +98,8 @@ private:
     void edited();
     void modifiedChanged(bool modified);
     void writeNow();
+    void takeSlice();
+    void stopTaking();
     void settle();
     void removeOwnFiles();
     bool lockName(const QString &name, QString *error);
@@ -106,6 +115,10 @@ private:
     bool m_dirty = false; // changes the copy on disk does not hold yet
     bool m_writing = false;
     QString m_writingName;
+    bool m_taking = false; // a snapshot is being taken, slice by slice
+    LxdRecoverySnapshot m_snapshot;
+    qsizetype m_nextItem = 0;
+    QTimer m_slice;
     QTimer m_quiet;
     QTimer m_longest;
     QFutureWatcher<WriteResult> m_watcher;

@@ -246,8 +246,9 @@ void TestRecovery::discardRemovesCrashedCopy()
 
 void TestRecovery::saveAndQuitRemoveTheCopy()
 {
-    // Edits that go on without a pause still reach the copy once the longest delay is up.
-    LxdRecovery::setDelaysForTesting(60 * 1000, 100);
+    // Edits that go on without a pause still reach the copy once the longest delay is up; the
+    // snapshot is taken a headword at a time, as a large database's is.
+    LxdRecovery::setDelaysForTesting(60 * 1000, 100, 1);
     auto w = newWindow(database);
     auto *recovery = TestUtil::child<LxdRecovery>(w.get(), "recovery");
     QVERIFY(!QFile::exists(recovery->copyFile()));
