@@ -73,27 +73,21 @@ bool writeFile(const QString &fileName, const Producer &produce, QString *error)
     // close, where QSaveFile::commit() overlooks it.
     if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file->errorString());
-    if (!produce(*file, &reason)) {
+    // Gives up the temporary file; the target is not touched.
+    const auto abandon = [&](const QString &why) {
         file->cancelWriting();
-        return fail(!reason.isEmpty() ? reason : file->errorString());
-    }
-    if (file->error() != QFileDevice::NoError) {
-        const QString why = file->errorString();
-        file->cancelWriting();
+        file->commit();
         return fail(why);
-    }
-    if (!file->flush()) {
-        const QString why = file->errorString();
-        file->cancelWriting();
-        return fail(why);
-    }
+    };
+    const bool produced = produce(*file, &reason);
+    if (!produced || file->error() != QFileDevice::NoError)
+        return abandon(!reason.isEmpty() ? reason : file->errorString());
+    if (!file->flush())
+        return abandon(file->errorString());
     // Some file systems (network shares, quotas, delayed allocation) report a full disk only when
     // the data goes to the disk.
-    if (file->handle() >= 0 && ::fsync(file->handle()) != 0 && errno != EINVAL && errno != EROFS) {
-        const QString why = systemReason(errno);
-        file->cancelWriting();
-        return fail(why);
-    }
+    if (file->handle() >= 0 && ::fsync(file->handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return abandon(systemReason(errno));
     if (!file->commit())
         return fail(file->errorString());
     return true;

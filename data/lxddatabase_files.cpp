@@ -2,6 +2,7 @@
 // Reading and writing the database file (one headword per line) and the XML exchange document.
 #include "data/lxddatabase.h"
 
+#include "data/checkedwrite.h"
 #include "data/linefile.h"
 #include "data/lxditem.h"
 #include "data/lxdpendingappend.h"
@@ -12,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
 #include <QXmlStreamReader>
 
@@ -24,17 +24,16 @@ int LxdDatabase::applicationFormatVersion()
     return int(std::trunc(version));
 }
 
-bool LxdDatabase::saveText(const QString &fileName, int version)
+bool LxdDatabase::saveText(const QString &fileName, int version, QString *error)
 {
-    // Written to a temporary file and renamed over the old one only when everything is on disk,
-    // so a failed save never leaves a half-written database behind.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-
-    const bool ok = LineFile::writeRecords(file, version, items.size(),
-        [this, version](qsizetype i, QString &out) { items.at(i)->appendFileText(out, version); });
-    if (!ok || !file.commit())
+    const bool written = CheckedWrite::writeFile(
+        fileName,
+        [&](QIODevice &file, QString *) {
+            return LineFile::writeRecords(file, version, items.size(),
+                [this, version](qsizetype i, QString &out) { items.at(i)->appendFileText(out, version); });
+        },
+        error);
+    if (!written)
         return false;
     setModified(false);
     return true;
@@ -177,23 +176,23 @@ void LxdDatabase::fromDomElement(const QDomElement &root)
     }
 }
 
-bool LxdDatabase::saveXml(const QString &fileName, int version)
+bool LxdDatabase::saveXml(const QString &fileName, int version, QString *error)
 {
     if (!document)
         return false;
     document->clear();
     document->appendChild(toDomElement(version));
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QTextStream stream(&file);
-    stream.setEncoding(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
-    document->save(stream, 3, QDomNode::EncodingFromTextStream);
-    stream.flush();
-    if (stream.status() != QTextStream::Ok)
-        return false;
-    return file.commit();
+    return CheckedWrite::writeFile(
+        fileName,
+        [&](QIODevice &file, QString *) {
+            QTextStream stream(&file);
+            stream.setEncoding(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
+            document->save(stream, 3, QDomNode::EncodingFromTextStream);
+            stream.flush();
+            return stream.status() == QTextStream::Ok;
+        },
+        error);
 }
 
 bool LxdDatabase::saveXml(const QString &fileName)

@@ -105,13 +105,14 @@ public:
     // Adds the file's headwords. What it did becomes one undoable step at endAppend(), so that the
     // caller can add to it.
     FileResult append(const QString &fileName, LxdAppendQuestions *questions);
-    bool save(const QString &fileName);
+    // The writes leave the old file whole when they fail, and say why in `error`.
+    bool save(const QString &fileName, QString *error = nullptr);
     // A copy beside the file, ".bak" added, that leaves the modified flag as it was.
-    bool backup(const QString &fileName);
+    bool backup(const QString &fileName, QString *error = nullptr);
     static QString backupName(const QString &fileName);
-    bool exportXml(const QString &fileName);
+    bool exportXml(const QString &fileName, QString *error = nullptr);
     // Replaces the database with the XML file, which must be one of ours; on failure the database is
-    // left empty and unmodified.
+    // left as it was.
     // `brokenTexts` as for LxdDatabase::loadXml.
     bool importXml(const QString &fileName, int *brokenTexts = nullptr);
 

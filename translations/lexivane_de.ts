@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CheckedWrite</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>DlgChooseDbLang</name>
     <message>
         <source>Choose preferred spelling</source>
@@ -305,6 +312,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>Sort Headwords</source>
         <translation>Stichwörter sortieren</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to write the file.</source>
+        <translation>Es ist nicht genug Arbeitsspeicher frei, um die Datei zu schreiben.</translation>
     </message>
 </context>
 <context>
@@ -1634,6 +1645,10 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
     <message>
         <source>Unsaved changes recovered</source>
         <translation>Ungespeicherte Änderungen wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Unable to save database file: %1</source>
+        <translation>Datenbankdatei kann nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

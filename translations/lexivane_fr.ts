@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CheckedWrite</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Le fichier n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>DlgChooseDbLang</name>
     <message>
         <source>Choose preferred spelling</source>
@@ -305,6 +312,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>Sort Headwords</source>
         <translation>Trier les entrées</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to write the file.</source>
+        <translation>La mémoire disponible ne suffit pas pour écrire le fichier.</translation>
     </message>
 </context>
 <context>
@@ -1588,12 +1599,16 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
     <message>
         <source>&amp;Undo %1</source>
         <comment>%1 names the step</comment>
-        <translation>&amp;Annuler : %1</translation>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <comment>%1 names the step</comment>
-        <translation>&amp;Rétablir : %1</translation>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unable to save database file: %1</source>
+        <translation>Impossible d’enregistrer le fichier de base de données : %1</translation>
     </message>
     <message>
         <source>The recovery copy could not be written: %1</source>
