@@ -9,6 +9,7 @@
 #include "document/lxddocument.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
+#include "support/boxanswerer.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "util/zelfiledialog.h"
@@ -42,61 +43,6 @@
 #include <unistd.h>
 
 namespace {
-
-// Answers the real message boxes a command shows, one queued answer per box, in order, through the
-// shared modal answerer, and notes for each box whether the busy cursor was showing while it was open.
-class BoxAnswerer
-{
-public:
-    BoxAnswerer &press(QMessageBox::StandardButton button)
-    {
-        return answer([button](QMessageBox *box) {
-            if (QAbstractButton *b = box->button(button))
-                b->click();
-            else
-                box->reject();
-        });
-    }
-
-    BoxAnswerer &pressText(const QString &text)
-    {
-        return answer([text](QMessageBox *box) {
-            for (QAbstractButton *b : box->buttons()) {
-                if (b->text() == text) {
-                    b->click();
-                    return;
-                }
-            }
-            box->reject();
-        });
-    }
-
-    BoxAnswerer &escape()
-    {
-        return answer([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
-    }
-
-    int pending() const { return answerer.pending(); }
-    // "title|text|informative" of each box.
-    QStringList seen() const { return answerer.seen(); }
-    QStringList unexpected() const { return answerer.unexpected(); }
-    QList<bool> busyDuringBox;
-
-private:
-    BoxAnswerer &answer(const std::function<void(QMessageBox *)> &click)
-    {
-        answerer.then([this, click](QWidget *dialog) {
-            busyDuringBox.append(QApplication::overrideCursor() != nullptr);
-            if (auto *box = qobject_cast<QMessageBox *>(dialog))
-                click(box);
-            else if (auto *d = qobject_cast<QDialog *>(dialog))
-                d->reject();
-        });
-        return *this;
-    }
-
-    TestUtil::ModalAnswerer answerer;
-};
 
 const QByteArray Bom("\xEF\xBB\xBF");
 
@@ -246,7 +192,7 @@ private:
     static bool run(MainWindow &w, const char *slot);
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<BoxAnswerer> boxes;
+    std::unique_ptr<TestUtil::BoxAnswerer> boxes;
 };
 
 void TestFileCommands::initTestCase()
@@ -265,7 +211,7 @@ void TestFileCommands::init()
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
     ZelFileDialog::reset();
-    boxes = std::make_unique<BoxAnswerer>();
+    boxes = std::make_unique<TestUtil::BoxAnswerer>();
 }
 
 void TestFileCommands::cleanup()
@@ -332,18 +278,7 @@ QString TestFileCommands::recentFile(const MainWindow &w, int j)
 
 bool TestFileCommands::run(MainWindow &w, const char *slot)
 {
-    const QMetaObject *meta = w.metaObject();
-    const int index = meta->indexOfMethod(QByteArray(slot) + "()");
-    if (index < 0)
-        qFatal("no slot %s() in the window", slot);
-    const QMetaMethod method = meta->method(index);
-    if (method.returnType() != QMetaType::Bool) {
-        method.invoke(&w, Qt::DirectConnection);
-        return true;
-    }
-    bool result = false;
-    method.invoke(&w, Qt::DirectConnection, Q_RETURN_ARG(bool, result));
-    return result;
+    return TestUtil::runCommand(w, slot);
 }
 
 void TestFileCommands::edit(MainWindow &w)
