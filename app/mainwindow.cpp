@@ -9,6 +9,7 @@
 #include "dialogs/zelabout.h"
 #include "document/lxddocument.h"
 #include "document/lxdfileguard.h"
+#include "document/lxdrecovery.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelflowlayout.h"
@@ -138,6 +139,7 @@ MainWindow::MainWindow(QWidget *parent)
     doc->setObjectName(QStringLiteral("doc"));
     fileGuard = new LxdFileGuard(this);
     fileGuard->setObjectName(QStringLiteral("fileGuard"));
+    setupRecovery();
 
     createWidgets();
     createActions();
@@ -158,6 +160,7 @@ MainWindow::MainWindow(QWidget *parent)
     processCommandLine();
     if (curFile.isEmpty())
         recentFileActs[0]->activate(QAction::Trigger);
+    offerRecoveryAtStartup();
 }
 
 MainWindow::~MainWindow()
@@ -168,6 +171,8 @@ MainWindow::~MainWindow()
     tvSentences->selectionModel()->disconnect(this);
     lwOutput->selectionModel()->disconnect(this);
 
+    // Ending in good order: the recovery copy goes, before the document it watches.
+    delete recovery;
     // The undo history holds records taken out of the database: it goes first.
     delete doc;
     delete db;
@@ -822,6 +827,8 @@ void MainWindow::writeSettings()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (okToContinue()) {
+        // The changes were saved or given up: a clean quit leaves no recovery copy.
+        recovery->discard();
         writeSettings();
         fileGuard->forget(); // the database is closed: its lock goes
         event->accept();
@@ -877,6 +884,7 @@ void MainWindow::setCurrentFile(const QString &fileName)
     // No file, no lock and nothing to watch (new, import, a failed open).
     if (curFile.isEmpty())
         fileGuard->forget();
+    recovery->setFileName(fileName);
     if (!curFile.isEmpty()) {
         recentFiles.removeAll(curFile);
         recentFiles.prepend(curFile);

@@ -37,6 +37,8 @@ class DlgRandomSentences;
 class LxdDatabase;
 class LxdFileGuard;
 class LxdFileLock;
+class LxdRecovery;
+struct LxdRecoveryCopy;
 class ZelBusyCursor;
 class ZelFlowLayout;
 class ZelAbout;
@@ -196,6 +198,11 @@ private:
     void fileRemovedFromDisk();
     void reloadFromDisk();
     bool mergeFromDisk();
+    // The recovery copy of unsaved changes (mainwindow_recovery.cpp).
+    void setupRecovery();
+    void offerRecovery(const QString &databaseFile);
+    void offerRecoveryAtStartup();
+    bool askAboutRecovery(const LxdRecoveryCopy &copy);
 
     // Import helpers (mainwindow_import.cpp).
     struct ImportRead
@@ -242,6 +249,7 @@ private:
     LxdDatabase *db = nullptr;
     LxdDocument *doc = nullptr; // the database's edits and their undo history
     LxdFileGuard *fileGuard = nullptr; // the open file's lock and watch
+    LxdRecovery *recovery = nullptr; // the copy of unsaved changes kept against a crash
     QDomDocument *domDoc = nullptr;
     DlgEditSentence *dlgEditSentence = nullptr;
     DlgRandomSentences *dlgRandomSentences = nullptr;

@@ -174,6 +174,8 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
         break;
     }
     selectFirstHeadword();
+    if (!append && result == LxdDocument::Done)
+        offerRecovery(fileName);
     return LoadDone;
 }
 

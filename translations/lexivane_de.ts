@@ -465,6 +465,17 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
 </context>
 <context>
+    <name>LxdRecovery</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The lock %1 cannot be taken.</source>
+        <translation>Die Sperre %1 kann nicht gesetzt werden.</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -1706,6 +1717,46 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
     <message>
         <source>The database file %1 has been deleted or moved away. Saving writes it anew.</source>
         <translation>Die Datenbankdatei %1 wurde gelöscht oder verschoben. Beim Speichern wird sie neu geschrieben.</translation>
+    </message>
+    <message>
+        <source>The recovery copy could not be written: %1</source>
+        <translation>Die Wiederherstellungskopie konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 from %2 can be recovered.</source>
+        <translation>Ungespeicherte Änderungen an %1 vom %2 können wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>The unsaved changes were discarded.</source>
+        <translation>Die ungespeicherten Änderungen wurden verworfen.</translation>
+    </message>
+    <message>
+        <source>Recovery failed</source>
+        <translation>Wiederherstellung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read.</source>
+        <translation>Die Wiederherstellungskopie %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes recovered</source>
+        <translation>Ungespeicherte Änderungen wiederhergestellt</translation>
     </message>
     <message>
         <source>Unable to save database file: %1</source>

@@ -465,6 +465,17 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
 </context>
 <context>
+    <name>LxdRecovery</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The lock %1 cannot be taken.</source>
+        <translation>No se puede obtener el bloqueo %1.</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -1706,6 +1717,46 @@ No se pudo escribir un archivo temporal: %2</translation>
     <message>
         <source>The database file %1 has been deleted or moved away. Saving writes it anew.</source>
         <translation>El archivo de base de datos %1 se ha eliminado o movido. Al guardar se vuelve a escribir.</translation>
+    </message>
+    <message>
+        <source>The recovery copy could not be written: %1</source>
+        <translation>No se pudo escribir la copia de recuperación: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 from %2 can be recovered.</source>
+        <translation>Se pueden recuperar cambios sin guardar de %1 del %2.</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>The unsaved changes were discarded.</source>
+        <translation>Se descartaron los cambios sin guardar.</translation>
+    </message>
+    <message>
+        <source>Recovery failed</source>
+        <translation>La recuperación ha fallado</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read.</source>
+        <translation>No se puede leer la copia de recuperación %1.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes recovered</source>
+        <translation>Cambios sin guardar recuperados</translation>
     </message>
     <message>
         <source>Unable to save database file: %1</source>

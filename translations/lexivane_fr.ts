@@ -465,6 +465,17 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
 </context>
 <context>
+    <name>LxdRecovery</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The lock %1 cannot be taken.</source>
+        <translation>Le verrou %1 ne peut pas être pris.</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -1710,6 +1721,46 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
     <message>
         <source>The database file %1 has been deleted or moved away. Saving writes it anew.</source>
         <translation>Le fichier de base de données %1 a été supprimé ou déplacé. L’enregistrement le réécrit.</translation>
+    </message>
+    <message>
+        <source>The recovery copy could not be written: %1</source>
+        <translation>La copie de récupération n’a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 from %2 can be recovered.</source>
+        <translation>Des modifications non enregistrées de %1 du %2 peuvent être récupérées.</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Récupérer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>The unsaved changes were discarded.</source>
+        <translation>Les modifications non enregistrées ont été abandonnées.</translation>
+    </message>
+    <message>
+        <source>Recovery failed</source>
+        <translation>Échec de la récupération</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read.</source>
+        <translation>La copie de récupération %1 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes recovered</source>
+        <translation>Modifications non enregistrées récupérées</translation>
     </message>
 </context>
 <context>
