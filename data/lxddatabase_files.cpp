@@ -13,6 +13,7 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QSaveFile>
+#include <QStringEncoder>
 #include <QTextStream>
 #include <QXmlStreamReader>
 
