@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/zelflowlayout.h"
 
+#include <QStyle>
 #include <QWidget>
 
 ZelFlowLayout::ZelFlowLayout(QWidget *parent)
