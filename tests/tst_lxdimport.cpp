@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The readers of other word lists, without a window: what each fixture yields, what is skipped,
 // the files that cannot be read, and the text rules they share.
+#include "data/lxddatabase.h"
+#include "data/lxditem.h"
 #include "import/lxdimport.h"
 #include "support/testutil.h"
 
@@ -69,7 +71,7 @@ private slots:
     void decodeHtml();
     void splitSentences_data();
     void splitSentences();
-    void lineTextKeepsEveryText();
+    void mergedTextsStayAsRead();
     void cancelledProgressStopsTheReader();
 };
 
@@ -316,15 +318,19 @@ void TestLxdImport::splitSentences()
     QCOMPARE(LxdImport::splitSentences(passage), sentences);
 }
 
-void TestLxdImport::lineTextKeepsEveryText()
+void TestLxdImport::mergedTextsStayAsRead()
 {
-    // Texts that the line form could misread: a separator (refused), a used-count look-alike, a star.
+    // Texts that the database file's line form would misread go in as they are: a used-count
+    // look-alike and a star; a separator is refused, as a database file could not hold it.
     LxdImport::Result result;
     QVERIFY(result.add(QStringLiteral(" cat "), QStringLiteral("{3} A cat."), QStringLiteral("Row 1")));
     QVERIFY(result.add(QStringLiteral("cat"), QStringLiteral("*Star cat"), QStringLiteral("Row 2")));
     QVERIFY(!result.add(QStringLiteral("cat"), QStringLiteral("a &&& b"), QStringLiteral("Row 3")));
     QVERIFY(!result.add(QStringLiteral("cat"), QStringLiteral("*Star  cat"), QStringLiteral("Row 4")));
-    QCOMPARE(result.toLineText(), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]\r\n"));
+    LxdDatabase db;
+    db.applyMerge(result, db.planMerge(result, LxdDatabase::MergeDuplicates));
+    QCOMPARE(db.itemCount(), 1);
+    QCOMPARE(db.itemAt(0)->toFileText(3), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]"));
     QCOMPARE(result.skipped.size(), 2);
     QVERIFY(result.skipped.at(0).startsWith(QLatin1String("Row 3: ")));
     QVERIFY(result.skipped.at(1).startsWith(QLatin1String("Row 4: ")));
