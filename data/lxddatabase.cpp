@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <vector>
 
 // Trimming that skips the library call for the common text with no space at either end.
 static inline QStringView trimmedText(QStringView text)
@@ -347,10 +348,8 @@ int LxdDatabase::appendFile(const QString &fileName, LxdMergeChanges *changes)
         }
         if (repeatsHeadwords(*pending, pending->index))
             return AppendHasDuplicates;
-        LxdMergeChanges done = applyMerge(*pending, planMerge(*pending, KeepDuplicates, pending->index));
+        applyMerge(*pending, planMerge(*pending, KeepDuplicates, pending->index), changes);
         dropPending();
-        if (changes)
-            *changes = std::move(done);
         return AppendDone;
     } catch (...) {
         dropPending();
@@ -362,10 +361,8 @@ bool LxdDatabase::resolveAppend(int mode, LxdMergeChanges *changes)
 {
     if (!pending || (mode != KeepDuplicates && mode != MergeDuplicates))
         return false;
-    LxdMergeChanges done = applyMerge(*pending, planMerge(*pending, mode, pending->index));
+    applyMerge(*pending, planMerge(*pending, mode, pending->index), changes);
     dropPending();
-    if (changes)
-        *changes = std::move(done);
     return true;
 }
 
@@ -491,19 +488,35 @@ LxdMergePlan LxdDatabase::planMerge(const LxdIncoming &incoming, int mode, Headw
     if (mode == KeepDuplicates) {
         plan.changes.reserve(count);
         for (qsizetype j = count - 1; j >= 0; --j)
-            plan.changes.append({LxdMergePlan::HeadwordAdded, j, -1, int(held + (count - 1 - j)), -1});
+            plan.changes.append({LxdMergePlan::HeadwordAdded, int(j), -1, int(held + (count - 1 - j)), -1});
         return plan;
     }
     if (mode != MergeDuplicates)
         return plan;
 
+    qsizetype incomingSentences = 0;
+    for (qsizetype j = 0; j < count; ++j)
+        incomingSentences += incoming.sentenceCount(j);
+    plan.changes.reserve(count + incomingSentences);
     if (!sameList(index.indexedItems, items))
         indexHeadwords(index);
     // The planned headwords go into the index as they are planned, which no longer describes the
     // database then.
     index.indexedItems.clear();
     QList<qsizetype> addedFrom; // the incoming headword of each added one
-    QHash<int, QList<QStringView>> given; // the sentences a headword will have gained, trimmed
+    // The sentences a headword is given, as a chain through the changes from the last back: most
+    // headwords are merged into once, and then the lookup of one pass sees them all.
+    std::vector<int> lastGiven(size_t(held), -1);
+    std::vector<int> previousGiven;
+    previousGiven.reserve(size_t(count + incomingSentences));
+    const auto change = [&](LxdMergePlan::Kind kind, qsizetype j, qsizetype k, int target, int same) {
+        plan.changes.append({kind, int(j), int(k), target, same});
+        previousGiven.push_back(-1);
+    };
+    const auto givenText = [&](qsizetype j, qsizetype k) {
+        const LxdIncoming::Sentence s = incoming.sentence(j, k);
+        return s.stored ? trimmedText(s.text) : QStringView(u"");
+    };
     const auto keyOf = [&](int t) {
         return t < held ? trimmedText(items.at(t)->headwordRef())
                         : trimmedText(incoming.headword(addedFrom.at(t - held)));
@@ -521,39 +534,45 @@ LxdMergePlan LxdDatabase::planMerge(const LxdIncoming &incoming, int mode, Headw
         return -1;
     };
 
+    QList<QStringView> more;
     for (qsizetype j = count - 1; j >= 0; --j) {
         const QStringView key = trimmedText(incoming.headword(j));
         const int target = firstOf(key);
         if (target < 0) {
             const int added = held + int(addedFrom.size());
             addedFrom.append(j);
-            plan.changes.append({LxdMergePlan::HeadwordAdded, j, -1, added, -1});
+            lastGiven.push_back(-1);
+            change(LxdMergePlan::HeadwordAdded, j, -1, added, -1);
             index.firstByHash.insert(headwordHash(key), added);
             continue;
         }
-        if (target >= held && !given.contains(target)) {
-            // An added headword holds its incoming sentences as they came.
+        // What the target holds besides its records: an added headword its incoming sentences as
+        // they came, then whatever earlier passes gave it.
+        more.clear();
+        if (target >= held) {
             const qsizetype from = addedFrom.at(target - held);
-            QList<QStringView> &own = given[target];
             for (qsizetype k = 0; k < incoming.sentenceCount(from); ++k) {
                 const LxdIncoming::Sentence s = incoming.sentence(from, k);
-                own.append(s.stored ? s.text : QStringView(u""));
+                more.append(s.stored ? s.text : QStringView(u""));
             }
         }
-        const auto more = given.constFind(target);
-        SentenceLookup lookup(
-            target < held ? items.at(target) : nullptr, more == given.constEnd() ? nullptr : &more.value());
+        const qsizetype own = more.size();
+        for (int c = lastGiven.at(size_t(target)); c >= 0; c = previousGiven.at(size_t(c)))
+            more.append(givenText(plan.changes.at(c).headword, plan.changes.at(c).sentence));
+        std::reverse(more.begin() + own, more.end());
+
+        SentenceLookup lookup(target < held ? items.at(target) : nullptr, more.isEmpty() ? nullptr : &more);
         for (qsizetype k = incoming.sentenceCount(j) - 1; k >= 0; --k) {
-            const LxdIncoming::Sentence s = incoming.sentence(j, k);
-            const QStringView t = s.stored ? trimmedText(s.text) : QStringView(u"");
+            const QStringView t = givenText(j, k);
             const int same = lookup.find(t);
             if (same >= 0) {
-                plan.changes.append({LxdMergePlan::UsedAdded, j, k, target, same});
+                change(LxdMergePlan::UsedAdded, j, k, target, same);
                 continue;
             }
-            plan.changes.append({LxdMergePlan::SentenceAdded, j, k, target, -1});
+            change(LxdMergePlan::SentenceAdded, j, k, target, -1);
+            previousGiven.back() = lastGiven.at(size_t(target));
+            lastGiven[size_t(target)] = int(plan.changes.size() - 1);
             lookup.add(t);
-            given[target].append(t);
         }
     }
     return plan;
@@ -562,21 +581,32 @@ LxdMergePlan LxdDatabase::planMerge(const LxdIncoming &incoming, int mode, Headw
 LxdMergeChanges LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan)
 {
     LxdMergeChanges done;
-    done.orderBefore = items;
+    applyMerge(incoming, plan, &done);
+    return done;
+}
+
+void LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan, LxdMergeChanges *done)
+{
     const int held = plan.headwordsBefore;
-    QHash<int, qsizetype> grownAt; // headword held before -> its place in done.grown
+    std::vector<int> grownAt; // headword held before -> its place in done->grown
+    if (done) {
+        done->orderBefore = items;
+        grownAt.assign(size_t(held), -1);
+    }
 
     beginModelReset();
     for (const LxdMergePlan::Change &change : plan.changes) {
         if (change.kind == LxdMergePlan::HeadwordAdded) {
-            done.addedItems.append(adoptIncoming(incoming, change.headword));
+            LxdItem *item = adoptIncoming(incoming, change.headword);
+            if (done)
+                done->addedItems.append(item);
             continue;
         }
         LxdItem *target = items.at(change.target);
-        if (change.target < held && !grownAt.contains(change.target)) {
-            grownAt.insert(change.target, done.grown.size());
+        if (done && change.target < held && grownAt.at(size_t(change.target)) < 0) {
+            grownAt[size_t(change.target)] = int(done->grown.size());
             const qsizetype size = target->sentences.size();
-            done.grown.append({target, size, usedCounts(target, size), {}, {}});
+            done->grown.append({target, size, usedCounts(target, size), {}, {}});
         }
         const LxdIncoming::Sentence s = incoming.sentence(change.headword, change.sentence);
         if (change.kind == LxdMergePlan::UsedAdded) {
@@ -589,21 +619,22 @@ LxdMergeChanges LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMe
         sentence->setUsed(s.used);
         sentence->setText((s.stored ? trimmedText(s.text) : QStringView(u"")).toString());
     }
-    for (LxdMergeChanges::Grown &grown : done.grown) {
-        grown.newUsed = usedCounts(grown.item, grown.oldCount);
-        grown.added = grown.item->sentences.mid(grown.oldCount);
-        done.addedSentences += int(grown.added.size());
+    if (done) {
+        for (LxdMergeChanges::Grown &grown : done->grown) {
+            grown.newUsed = usedCounts(grown.item, grown.oldCount);
+            grown.added = grown.item->sentences.mid(grown.oldCount);
+            done->addedSentences += int(grown.added.size());
+        }
+        for (const LxdItem *item : std::as_const(done->addedItems))
+            done->addedSentences += item->sentenceCount();
+        done->applied = true;
     }
-    for (const LxdItem *item : std::as_const(done.addedItems))
-        done.addedSentences += item->sentenceCount();
     // Also after a merge that took in no headword: the database may have been read unsorted.
     sortItems();
     setModified(true);
     endModelReset();
     wordListModel->refresh();
     sentenceTableModel->refresh();
-    done.applied = true;
-    return done;
 }
 
 void LxdDatabase::setModified(bool m)

@@ -126,6 +126,8 @@ private:
     int firstHeadword(const HeadwordIndex &index, QStringView key) const;
     bool repeatsHeadwords(const LxdIncoming &incoming, HeadwordIndex &index) const;
     LxdMergePlan planMerge(const LxdIncoming &incoming, int mode, HeadwordIndex &index) const;
+    // As the public one; records what it changed only when `done` is given.
+    void applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan, LxdMergeChanges *done);
     LxdItem *adoptIncoming(const LxdIncoming &incoming, qsizetype j);
     void dropPending();
     void beginModelReset();

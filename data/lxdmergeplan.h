@@ -41,8 +41,8 @@ struct LxdMergePlan
     struct Change
     {
         Kind kind;
-        qsizetype headword;
-        qsizetype sentence; // -1 for HeadwordAdded
+        int headword;
+        int sentence; // -1 for HeadwordAdded
         // Headwords are counted as the merge goes: those held before first, then the added ones in
         // the order they were added. The headwords are sorted only once all is done.
         int target;
