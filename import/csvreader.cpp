@@ -367,7 +367,9 @@ LxdImport::Result LxdImport::readCsvFile(
         bool again = false;
         QString text;
         while (!file.atEnd()) {
-            const QByteArray bytes = file.read(piece);
+            // No larger than what is left: a buffer of the full piece would be made for every small file.
+            const QByteArray bytes
+                = file.read(std::min(piece, std::max<qint64>(file.size() - file.pos(), 1)));
             if (file.error() != QFileDevice::NoError) {
                 result = Result();
                 result.error = tr("The file cannot be read: %1").arg(file.errorString());
