@@ -2,6 +2,7 @@
 // The exports of the output list: the table of export kinds, and the one frame that runs any of them.
 #include "app/mainwindow.h"
 
+#include "data/checkedwrite.h"
 #include "dialogs/dlginteractivepage.h"
 #include "exercise/exercisemodel.h"
 #include "exercise/exerciserender.h"
@@ -28,7 +29,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -534,12 +534,11 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExerciseModel &model
             }
         }
 
-        // Written aside and then put in place, so a failed export never leaves half a file.
-        QSaveFile file(target);
-        const QIODevice::OpenMode mode
-            = kind.write ? QIODevice::WriteOnly : QIODevice::WriteOnly | QIODevice::Text;
-        if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.commit()) {
-            warn(kind.saveFailureTitle, saveFailure);
+        // Written aside and put in place only once it is on disk, so a failed export never leaves
+        // half a file, nor an empty one.
+        QString reason;
+        if (!CheckedWrite::writeFile(target, bytes, &reason)) {
+            warn(kind.saveFailureTitle, saveFailure + QLatin1Char('\n') + reason);
             return;
         }
     } catch (...) {

@@ -42,6 +42,12 @@ bool readLargeFile(const QString &fileName)
                 .arg(nativePath(fileName), LargeFile::sizeText(size)));
 }
 
+// The line that says why a write failed, under the message that names the file.
+QString withReason(const QString &message, const QString &reason)
+{
+    return message + QLatin1Char('\n') + reason;
+}
+
 } // namespace
 
 // --- Unsaved changes, new, quit ---------------------------------------------------------------------
@@ -228,8 +234,12 @@ bool MainWindow::fileSaveAs()
 bool MainWindow::saveFile(const QString &fileName)
 {
     ZelBusyCursor busy;
-    if (!doc->save(fileName)) {
+    QString reason;
+    if (!doc->save(fileName, &reason)) {
+        busy.release();
         statusBar()->showMessage(tr("Save cancelled"), 2000);
+        QMessageBox::warning(this, tr("File save error"),
+            withReason(tr("Unable to save database file: %1").arg(nativePath(fileName)), reason));
         return false;
     }
     setCurrentFile(fileName);
@@ -246,7 +256,8 @@ void MainWindow::backupDb()
 
     const QString backupName = LxdDocument::backupName(curFile);
     ZelBusyCursor busy;
-    const bool written = doc->backup(curFile);
+    QString reason;
+    const bool written = doc->backup(curFile, &reason);
     busy.release();
 
     if (written) {
@@ -254,7 +265,8 @@ void MainWindow::backupDb()
             this, tr("Backup created"), tr("Your database has been backed up to:\n%1").arg(backupName));
     } else {
         QMessageBox::warning(this, tr("Backup failed"),
-            tr("Your database could not be backed up to:\n%1").arg(nativePath(backupName)));
+            withReason(
+                tr("Your database could not be backed up to:\n%1").arg(nativePath(backupName)), reason));
     }
 }
 
@@ -271,14 +283,15 @@ void MainWindow::fileExportXml()
 
     ZelBusyCursor busy;
     lastXmlFileDir = QFileInfo(fileName).absolutePath();
-    const bool saved = doc->exportXml(fileName);
+    QString reason;
+    const bool saved = doc->exportXml(fileName, &reason);
     busy.release();
 
     if (saved) {
         QMessageBox::warning(this, tr("XML file saved"), tr("Export complete."));
     } else {
-        QMessageBox::warning(
-            this, tr("File save error"), tr("Unable to save XML file: %1").arg(nativePath(fileName)));
+        QMessageBox::warning(this, tr("File save error"),
+            withReason(tr("Unable to save XML file: %1").arg(nativePath(fileName)), reason));
     }
 }
 
@@ -292,19 +305,21 @@ void MainWindow::fileImportXml()
     if (!fileName.isEmpty() && readLargeFile(fileName)) {
         ZelBusyCursor busy;
         lastXmlFileDir = QFileInfo(fileName).canonicalPath();
-        // The title says "Untitled" while the file is read.
-        setCurrentFile(QString());
         int brokenTexts = 0;
         if (!doc->importXml(fileName, &brokenTexts)) {
+            // The database that was open stays, with its name.
             busy.release();
             QMessageBox::warning(
                 this, tr("File open error"), tr("Unable to open XML file: %1").arg(nativePath(fileName)));
-        } else if (brokenTexts > 0) {
-            busy.release();
-            QMessageBox::information(this, tr("Texts changed"),
-                tr("%1 of the imported texts held \"&&&\", which a database file cannot store; "
-                   "they were imported with it written as \"& & &\".")
-                    .arg(brokenTexts));
+        } else {
+            setCurrentFile(QString());
+            if (brokenTexts > 0) {
+                busy.release();
+                QMessageBox::information(this, tr("Texts changed"),
+                    tr("%1 of the imported texts held \"&&&\", which a database file cannot store; "
+                       "they were imported with it written as \"& & &\".")
+                        .arg(brokenTexts));
+            }
         }
     }
 

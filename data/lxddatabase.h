@@ -90,15 +90,16 @@ public:
     void setModified(bool m) override;
     bool isModified() const override;
 
-    // Database file (line format).
-    bool saveText(const QString &fileName, int version);
+    // Database file (line format). A write that fails leaves the old file whole and, when `error` is
+    // given, says why.
+    bool saveText(const QString &fileName, int version, QString *error = nullptr);
     bool loadText(const QString &fileName);
 
     // XML exchange document.
     QDomElement toDomElement(int version);
     QDomElement toDomElement() override;
     void fromDomElement(const QDomElement &root) override;
-    bool saveXml(const QString &fileName, int version);
+    bool saveXml(const QString &fileName, int version, QString *error = nullptr);
     bool saveXml(const QString &fileName);
     // `brokenTexts`, when given, learns how many texts held "&&&" and were broken up ("& & &"), as
     // the database file cannot store them.

@@ -2,6 +2,7 @@
 // Reading and writing the database file (one headword per line) and the XML exchange document.
 #include "data/lxddatabase.h"
 
+#include "data/checkedwrite.h"
 #include "data/linefile.h"
 #include "data/lxditem.h"
 #include "data/lxdpendingappend.h"
@@ -12,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringEncoder>
 #include <QTextStream>
 #include <QXmlStreamReader>
@@ -25,37 +25,37 @@ int LxdDatabase::applicationFormatVersion()
     return int(std::trunc(version));
 }
 
-bool LxdDatabase::saveText(const QString &fileName, int version)
+bool LxdDatabase::saveText(const QString &fileName, int version, QString *error)
 {
-    // Written to a temporary file and renamed over the old one only when everything is on disk,
-    // so a failed save never leaves a half-written database behind.
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    const bool written = CheckedWrite::writeFile(
+        fileName,
+        [&](QIODevice &file, QString *) {
+            QStringEncoder encoder(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
+            constexpr qsizetype chunk = 1 << 20;
+            QString buffer;
+            buffer.reserve(chunk + 4096);
+            bool ok = true;
+            auto flush = [&]() {
+                const QByteArray bytes = encoder.encode(buffer);
+                ok = ok && file.write(bytes) == bytes.size();
+                buffer.resize(0);
+            };
 
-    QStringEncoder encoder(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
-    constexpr qsizetype chunk = 1 << 20;
-    QString buffer;
-    buffer.reserve(chunk + 4096);
-    bool ok = true;
-    auto flush = [&]() {
-        const QByteArray bytes = encoder.encode(buffer);
-        ok = ok && file.write(bytes) == bytes.size();
-        buffer.resize(0);
-    };
-
-    if (version >= 3)
-        buffer += QChar(0xFEFF);
-    for (const LxdItem *item : std::as_const(items)) {
-        item->appendFileText(buffer, version);
-        buffer += QLatin1String("\r\n");
-        if (buffer.size() >= chunk)
+            if (version >= 3)
+                buffer += QChar(0xFEFF);
+            for (const LxdItem *item : std::as_const(items)) {
+                item->appendFileText(buffer, version);
+                buffer += QLatin1String("\r\n");
+                if (buffer.size() >= chunk)
+                    flush();
+                if (!ok)
+                    break;
+            }
             flush();
-        if (!ok)
-            break;
-    }
-    flush();
-    if (!ok || !file.commit())
+            return ok;
+        },
+        error);
+    if (!written)
         return false;
     setModified(false);
     return true;
@@ -198,23 +198,23 @@ void LxdDatabase::fromDomElement(const QDomElement &root)
     }
 }
 
-bool LxdDatabase::saveXml(const QString &fileName, int version)
+bool LxdDatabase::saveXml(const QString &fileName, int version, QString *error)
 {
     if (!document)
         return false;
     document->clear();
     document->appendChild(toDomElement(version));
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QTextStream stream(&file);
-    stream.setEncoding(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
-    document->save(stream, 3, QDomNode::EncodingFromTextStream);
-    stream.flush();
-    if (stream.status() != QTextStream::Ok)
-        return false;
-    return file.commit();
+    return CheckedWrite::writeFile(
+        fileName,
+        [&](QIODevice &file, QString *) {
+            QTextStream stream(&file);
+            stream.setEncoding(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
+            document->save(stream, 3, QDomNode::EncodingFromTextStream);
+            stream.flush();
+            return stream.status() == QTextStream::Ok;
+        },
+        error);
 }
 
 bool LxdDatabase::saveXml(const QString &fileName)

@@ -115,13 +115,14 @@ public:
     // Merges a database file into this one without asking, `mode` being LxdDatabase::MergeDuplicates
     // or KeepDuplicates; one undoable step.
     FileResult mergeFile(const QString &fileName, int mode);
-    bool save(const QString &fileName);
+    // The writes leave the old file whole when they fail, and say why in `error`.
+    bool save(const QString &fileName, QString *error = nullptr);
     // A copy beside the file, ".bak" added, that leaves the modified flag as it was.
-    bool backup(const QString &fileName);
+    bool backup(const QString &fileName, QString *error = nullptr);
     static QString backupName(const QString &fileName);
-    bool exportXml(const QString &fileName);
+    bool exportXml(const QString &fileName, QString *error = nullptr);
     // Replaces the database with the XML file, which must be one of ours; on failure the database is
-    // left empty and unmodified.
+    // left as it was.
     // `brokenTexts` as for LxdDatabase::loadXml.
     bool importXml(const QString &fileName, int *brokenTexts = nullptr);
 

@@ -4,6 +4,7 @@
 #include "document/lxddocument.h"
 
 #include "data/lxddatabase.h"
+#include "data/lxditem.h"
 #include "document/lxdeditcommands.h"
 
 #include <QDomDocument>
@@ -26,6 +27,20 @@ bool guarded(Operation operation)
     try {
         return operation();
     } catch (...) {
+        return false;
+    }
+}
+
+// As guarded, for a write: a raised error (in practice, memory ran out while the text was made) is
+// given as the reason.
+template<typename Operation>
+bool guardedWrite(QString *error, Operation operation)
+{
+    try {
+        return operation();
+    } catch (...) {
+        if (error)
+            *error = LxdDocument::tr("There is not enough memory to write the file.");
         return false;
     }
 }
@@ -146,9 +161,9 @@ LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName, int mode
     return result;
 }
 
-bool LxdDocument::save(const QString &fileName)
+bool LxdDocument::save(const QString &fileName, QString *error)
 {
-    if (!guarded([&] { return m_database->saveText(fileName, DatabaseFileVersion); }))
+    if (!guardedWrite(error, [&] { return m_database->saveText(fileName, DatabaseFileVersion, error); }))
         return false;
     setClean();
     return true;
@@ -159,13 +174,13 @@ QString LxdDocument::backupName(const QString &fileName)
     return fileName + QLatin1String(".bak");
 }
 
-bool LxdDocument::backup(const QString &fileName)
+bool LxdDocument::backup(const QString &fileName, QString *error)
 {
     // A backup is a copy for safety, not a save of the database file: edits not yet saved must still
     // be offered for saving, so the modified flag that writing clears is put back.
     const bool wasModified = m_database->isModified();
-    const bool written
-        = guarded([&] { return m_database->saveText(backupName(fileName), DatabaseFileVersion); });
+    const bool written = guardedWrite(
+        error, [&] { return m_database->saveText(backupName(fileName), DatabaseFileVersion, error); });
     m_database->setModified(wasModified);
     return written;
 }
@@ -181,35 +196,36 @@ static void releaseXmlTree(LxdDatabase *database)
     });
 }
 
-bool LxdDocument::exportXml(const QString &fileName)
+bool LxdDocument::exportXml(const QString &fileName, QString *error)
 {
-    const bool saved
-        = guarded([&] { return m_database->saveXml(fileName, LxdDatabase::applicationFormatVersion()); });
+    const bool saved = guardedWrite(
+        error, [&] { return m_database->saveXml(fileName, LxdDatabase::applicationFormatVersion(), error); });
     releaseXmlTree(m_database);
     return saved;
 }
 
 bool LxdDocument::importXml(const QString &fileName, int *brokenTexts)
 {
-    guarded([&] {
-        m_database->clear();
-        return true;
-    });
-    // A well-formed file of another kind would import as an empty database without a word; it is
-    // reported like a file that cannot be read.
+    // Read into a database of its own, which takes the place of the open one only when the whole
+    // file was read: a file that cannot be read, or is XML of another kind (a well-formed file of
+    // another kind would import as an empty database without a word), leaves the open database as it
+    // was.
+    LxdDatabase incoming(m_database->domDocument(), nullptr);
     const bool imported = guarded([&] {
-        QDomDocument *tree = m_database->domDocument();
-        return m_database->loadXml(fileName, brokenTexts) && tree
+        QDomDocument *tree = incoming.domDocument();
+        return incoming.loadXml(fileName, brokenTexts) && tree
             && tree->documentElement().tagName() == QLatin1String(RootElementName);
     });
-    releaseXmlTree(m_database);
-    if (!imported) {
-        guarded([&] {
-            m_database->clear();
-            return true;
-        });
-        m_database->setModified(false);
-    }
+    releaseXmlTree(&incoming);
+    if (!imported)
+        return false;
+
+    const QList<LxdItem *> records = incoming.items;
+    incoming.items.clear();
+    m_database->restoreItems(records, [this] {
+        for (LxdItem *old : std::as_const(m_database->items))
+            delete old;
+    });
     clearHistory();
-    return imported;
+    return true;
 }

@@ -2,12 +2,14 @@
 // The file commands of the main window on real files: new, open, append, save, save as, backup, quit,
 // XML export and import, with their questions, messages, window title and recent-file list.
 #include "app/mainwindow.h"
+#include "data/checkedwrite.h"
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
 #include "document/lxddocument.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
+#include "support/boxanswerer.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "util/zelfiledialog.h"
@@ -19,8 +21,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListView>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMetaMethod>
+#include <QProcess>
 #include <QPushButton>
 #include <QResource>
 #include <QSet>
@@ -29,67 +33,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 #include <QWindow>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <memory>
+#include <unistd.h>
 
 namespace {
-
-// Answers the real message boxes a command shows, one queued answer per box, in order, through the
-// shared modal answerer, and notes for each box whether the busy cursor was showing while it was open.
-class BoxAnswerer
-{
-public:
-    BoxAnswerer &press(QMessageBox::StandardButton button)
-    {
-        return answer([button](QMessageBox *box) {
-            if (QAbstractButton *b = box->button(button))
-                b->click();
-            else
-                box->reject();
-        });
-    }
-
-    BoxAnswerer &pressText(const QString &text)
-    {
-        return answer([text](QMessageBox *box) {
-            for (QAbstractButton *b : box->buttons()) {
-                if (b->text() == text) {
-                    b->click();
-                    return;
-                }
-            }
-            box->reject();
-        });
-    }
-
-    BoxAnswerer &escape()
-    {
-        return answer([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
-    }
-
-    int pending() const { return answerer.pending(); }
-    // "title|text|informative" of each box.
-    QStringList seen() const { return answerer.seen(); }
-    QStringList unexpected() const { return answerer.unexpected(); }
-    QList<bool> busyDuringBox;
-
-private:
-    BoxAnswerer &answer(const std::function<void(QMessageBox *)> &click)
-    {
-        answerer.then([this, click](QWidget *dialog) {
-            busyDuringBox.append(QApplication::overrideCursor() != nullptr);
-            if (auto *box = qobject_cast<QMessageBox *>(dialog))
-                click(box);
-            else if (auto *d = qobject_cast<QDialog *>(dialog))
-                d->reject();
-        });
-        return *this;
-    }
-
-    TestUtil::ModalAnswerer answerer;
-};
 
 const QByteArray Bom("\xEF\xBB\xBF");
 
@@ -102,9 +55,48 @@ const QByteArray NewWordsFile = Bom
     + "bird&&&{0}A [bird] sang.\r\n"
       "ant&&&{3}An [ant] is small.\r\n";
 
+// What the system says of a folder that is not there.
+const QString NoSuchFolder = QString::fromLocal8Bit(std::strerror(ENOENT));
+
 const QByteArray RepeatsFile = Bom
     + "cat&&&{1}The [cat] sat on the [mat].&&&{0}A [cat] purrs.\r\n"
       "emu&&&{0}An [emu] ran.\r\n";
+
+// A small tmpfs of its own, unmounted again at the end: a disk that can really be filled up. Only
+// root may mount one.
+class SmallDisk
+{
+public:
+    bool mount(const QString &folder, int megabytes)
+    {
+        if (::geteuid() != 0)
+            return false;
+        const QStringList arguments {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+            QStringLiteral("size=%1m").arg(megabytes), QStringLiteral("tmpfs"), folder};
+        if (QProcess::execute(QStringLiteral("mount"), arguments) != 0)
+            return false;
+        mounted = folder;
+        return true;
+    }
+
+    // Takes every free block.
+    void fill() const
+    {
+        QFile filler(mounted + QLatin1String("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) { }
+    }
+
+    ~SmallDisk()
+    {
+        if (!mounted.isEmpty())
+            QProcess::execute(QStringLiteral("umount"), {mounted});
+    }
+
+private:
+    QString mounted;
+};
 
 } // namespace
 
@@ -153,6 +145,8 @@ private slots:
     void backupWritesBesideAndKeepsFlag();
     void secondBackupReplacesFirst();
     void failedBackupIsReported();
+    void fullDiskLeavesOldFileWhole_data();
+    void fullDiskLeavesOldFileWhole();
 
     void exportXmlCompletesSuffix_data();
     void exportXmlCompletesSuffix();
@@ -198,7 +192,7 @@ private:
     static bool run(MainWindow &w, const char *slot);
 
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<BoxAnswerer> boxes;
+    std::unique_ptr<TestUtil::BoxAnswerer> boxes;
 };
 
 void TestFileCommands::initTestCase()
@@ -217,7 +211,7 @@ void TestFileCommands::init()
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
     ZelFileDialog::reset();
-    boxes = std::make_unique<BoxAnswerer>();
+    boxes = std::make_unique<TestUtil::BoxAnswerer>();
 }
 
 void TestFileCommands::cleanup()
@@ -284,18 +278,7 @@ QString TestFileCommands::recentFile(const MainWindow &w, int j)
 
 bool TestFileCommands::run(MainWindow &w, const char *slot)
 {
-    const QMetaObject *meta = w.metaObject();
-    const int index = meta->indexOfMethod(QByteArray(slot) + "()");
-    if (index < 0)
-        qFatal("no slot %s() in the window", slot);
-    const QMetaMethod method = meta->method(index);
-    if (method.returnType() != QMetaType::Bool) {
-        method.invoke(&w, Qt::DirectConnection);
-        return true;
-    }
-    bool result = false;
-    method.invoke(&w, Qt::DirectConnection, Q_RETURN_ARG(bool, result));
-    return result;
+    return TestUtil::runCommand(w, slot);
 }
 
 void TestFileCommands::edit(MainWindow &w)
@@ -910,9 +893,14 @@ void TestFileCommands::failedSaveKeepsNameAndFlag()
     auto w = newWindow();
     open(*w, words);
     edit(*w);
-    ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("no/such/folder/x.lxv")));
+    const QString target = dir->filePath(QStringLiteral("no/such/folder/x.lxv"));
+    ZelFileDialog::setNextFileName(target);
+    boxes->press(QMessageBox::Ok);
     QVERIFY(!run(*w, "fileSaveAs"));
     QCOMPARE(status(*w), QStringLiteral("Save cancelled"));
+    QCOMPARE(boxes->seen().value(0).section(QLatin1Char('\n'), 0, 0),
+        QStringLiteral("File save error|Unable to save database file: %1")
+            .arg(QDir::toNativeSeparators(target)));
     QCOMPARE(w->currentFile(), words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
     QVERIFY(dbOf(*w)->isModified());
@@ -1030,11 +1018,98 @@ void TestFileCommands::failedBackupIsReported()
     boxes->press(QMessageBox::Ok);
     run(*w, "backupDb");
     QCOMPARE(boxes->seen(),
-        QStringList {QStringLiteral("Backup failed|Your database could not be backed up to:\n%1|")
-                         .arg(QDir::toNativeSeparators(words + QStringLiteral(".bak")))});
+        QStringList {QStringLiteral("Backup failed|Your database could not be backed up to:\n%1\n%2|")
+                         .arg(QDir::toNativeSeparators(words + QStringLiteral(".bak")), NoSuchFolder)});
     QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
     QCOMPARE(w->currentFile(), words);
     QVERIFY(dbOf(*w)->isModified());
+}
+
+// A disk that fills up, a real one and the writer's own seam: no write reports success or leaves an
+// empty or partial file; the old file stays whole, a box names the file and the reason, and the
+// database keeps its unsaved changes. A tiny file fails only when its buffer is flushed, a large one
+// while it is written.
+void TestFileCommands::fullDiskLeavesOldFileWhole_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("large");
+    QTest::addColumn<bool>("realDisk");
+    for (const bool realDisk : {true, false}) {
+        for (const char *command : {"fileSave", "backupDb", "fileExportXml", "saveAsRTF"}) {
+            for (const bool large : {false, true}) {
+                QTest::addRow("%s, %s, %s", command, large ? "large" : "tiny",
+                    realDisk ? "full tmpfs" : "failing writes")
+                    << QString::fromLatin1(command) << large << realDisk;
+            }
+        }
+    }
+}
+
+void TestFileCommands::fullDiskLeavesOldFileWhole()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, large);
+    QFETCH(bool, realDisk);
+    const QString folder = dir->filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(folder));
+    SmallDisk disk;
+    if (realDisk && !disk.mount(folder, 8))
+        QSKIP("a small tmpfs to fill can be mounted only as root");
+
+    QByteArray original = WordsFile;
+    for (int i = 0; large && i < 30000; ++i)
+        original += "headword" + QByteArray::number(i) + "&&&{0}A [sentence] of some length for it.\r\n";
+    const QString words = folder + QLatin1String("/words.lxv");
+    QVERIFY(TestUtil::writeFile(*dir, QStringLiteral("disk/words.lxv"), original) == words);
+    auto w = newWindow();
+    open(*w, words);
+    edit(*w);
+    auto *output = TestUtil::child<QListWidget>(w.get(), "lwOutput");
+    for (int i = 0; i < (large ? 20000 : 1); ++i)
+        output->addItem(QStringLiteral("The [cat] sat on the [mat] %1.").arg(i));
+
+    QString target = words;
+    QString expected;
+    const QString reason = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    if (command == QLatin1String("backupDb")) {
+        target = words + QLatin1String(".bak");
+        expected = QStringLiteral("Backup failed|Your database could not be backed up to:\n%1\n%2|");
+    } else if (command == QLatin1String("fileExportXml")) {
+        target = folder + QLatin1String("/words.xml");
+        expected = QStringLiteral("File save error|Unable to save XML file: %1\n%2|");
+    } else if (command == QLatin1String("saveAsRTF")) {
+        target = folder + QLatin1String("/sheet.rtf");
+        expected = QStringLiteral("Problem saving RTF file|Unable to save the RTF file to \n%1\n%2|");
+    } else {
+        expected = QStringLiteral("File save error|Unable to save database file: %1\n%2|");
+    }
+    const QByteArray old = target == words ? original : QByteArray("the old file");
+    if (target != words)
+        QVERIFY(
+            TestUtil::writeFile(*dir, QFileInfo(target).absoluteFilePath().mid(dir->path().size() + 1), old)
+            == target);
+    const QStringList filesBefore = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+
+    if (realDisk)
+        disk.fill();
+    else
+        CheckedWrite::setFailAfterForTesting(large ? 100000 : 0);
+    if (command.startsWith(QLatin1String("fileExport")) || command.startsWith(QLatin1String("saveAs")))
+        ZelFileDialog::setNextFileName(target);
+    boxes->press(QMessageBox::Ok);
+    run(*w, command.toLatin1().constData());
+    CheckedWrite::setFailAfterForTesting(-1);
+
+    QCOMPARE(boxes->seen(), QStringList {expected.arg(QDir::toNativeSeparators(target), reason)});
+    QCOMPARE(TestUtil::readFile(target), old);
+    QCOMPARE(TestUtil::readFile(words), original);
+    QVERIFY(dbOf(*w)->isModified());
+    QCOMPARE(w->currentFile(), words);
+    // Nothing half-written stays behind.
+    QStringList filesAfter = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    filesAfter.removeAll(QStringLiteral("filler"));
+    QCOMPARE(filesAfter, filesBefore);
+    w.reset();
 }
 
 // --- XML exchange ---------------------------------------------------------------------------------------
@@ -1134,8 +1209,8 @@ void TestFileCommands::failedExportXmlIsReported()
     ZelFileDialog::setNextFileName(target);
     run(*w, "fileExportXml");
     QCOMPARE(boxes->seen(),
-        QStringList {QStringLiteral("File save error|Unable to save XML file: %1|")
-                         .arg(QDir::toNativeSeparators(target))});
+        QStringList {QStringLiteral("File save error|Unable to save XML file: %1\n%2|")
+                         .arg(QDir::toNativeSeparators(target), NoSuchFolder)});
     QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
     QVERIFY(!QFile::exists(target));
 }
@@ -1263,20 +1338,25 @@ void TestFileCommands::importXmlFailures()
                                              : write(QStringLiteral("import.xml"), bytes);
     auto w = newWindow();
     open(*w, words);
+    edit(*w);
 
-    boxes->press(QMessageBox::Ok);
+    // Unsaved changes are given up for the import; the import then fails.
+    boxes->press(QMessageBox::No).press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(xml);
     run(*w, "fileImportXml");
     QCOMPARE(boxes->seen(),
-        QStringList {QStringLiteral("File open error|Unable to open XML file: %1|")
-                         .arg(QDir::toNativeSeparators(xml))});
-    QCOMPARE(boxes->busyDuringBox, QList<bool> {false});
-    QCOMPARE(dbOf(*w)->itemCount(), 0);
-    QCOMPARE(wordList(*w)->model()->rowCount(), 0);
-    QCOMPARE(dbOf(*w)->sentenceTableModel->rowCount(), 0);
-    QVERIFY(w->currentFile().isEmpty());
-    QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
-    QVERIFY(!dbOf(*w)->isModified());
+        QStringList({QStringLiteral("Resource file|The database has been modified.\nDo you want to save your "
+                                    "changes?|"),
+            QStringLiteral("File open error|Unable to open XML file: %1|")
+                .arg(QDir::toNativeSeparators(xml))}));
+    QCOMPARE(boxes->busyDuringBox, QList<bool>({false, false}));
+    // The database that was open stays, with its name, its changes and its history.
+    QCOMPARE(content(*w).first(), QStringLiteral("dog&&&{1}An edited [sentence]."));
+    QCOMPARE(wordList(*w)->model()->rowCount(), 2);
+    QCOMPARE(currentHeadword(*w), QStringLiteral("dog"));
+    QCOMPARE(w->currentFile(), words);
+    QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
+    QVERIFY(dbOf(*w)->isModified());
     QCOMPARE(TestUtil::readFile(words), WordsFile);
     QCOMPARE(recentFile(*w, 0), words);
 }

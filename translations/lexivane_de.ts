@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CheckedWrite</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>DlgChooseDbLang</name>
     <message>
         <source>Choose preferred spelling</source>
@@ -309,6 +316,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>Sort Headwords</source>
         <translation>Stichwörter sortieren</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to write the file.</source>
+        <translation>Es ist nicht genug Arbeitsspeicher frei, um die Datei zu schreiben.</translation>
     </message>
 </context>
 <context>
@@ -1597,6 +1608,10 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>The words could not be added to the database.</source>
         <translation>Die Wörter konnten nicht in die Datenbank aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>Unable to save database file: %1</source>
+        <translation>Datenbankdatei kann nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CheckedWrite</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>No se pudo escribir el archivo.</translation>
+    </message>
+</context>
+<context>
     <name>DlgChooseDbLang</name>
     <message>
         <source>Choose preferred spelling</source>
@@ -309,6 +316,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>Sort Headwords</source>
         <translation>Ordenar palabras clave</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to write the file.</source>
+        <translation>No hay memoria suficiente para escribir el archivo.</translation>
     </message>
 </context>
 <context>
@@ -1597,6 +1608,10 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>The words could not be added to the database.</source>
         <translation>No se pudieron añadir las palabras a la base de datos.</translation>
+    </message>
+    <message>
+        <source>Unable to save database file: %1</source>
+        <translation>No se puede guardar el archivo de base de datos: %1</translation>
     </message>
 </context>
 <context>

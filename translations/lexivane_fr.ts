@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CheckedWrite</name>
+    <message>
+        <source>The file could not be written.</source>
+        <translation>Le fichier n’a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>DlgChooseDbLang</name>
     <message>
         <source>Choose preferred spelling</source>
@@ -309,6 +316,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>Sort Headwords</source>
         <translation>Trier les entrées</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to write the file.</source>
+        <translation>La mémoire disponible ne suffit pas pour écrire le fichier.</translation>
     </message>
 </context>
 <context>
@@ -1583,12 +1594,16 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>&amp;Undo %1</source>
         <comment>%1 names the step</comment>
-        <translation>&amp;Annuler : %1</translation>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <comment>%1 names the step</comment>
-        <translation>&amp;Rétablir : %1</translation>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Unable to save database file: %1</source>
+        <translation>Impossible d’enregistrer le fichier de base de données : %1</translation>
     </message>
     <message>
         <source>Import Word List</source>

@@ -2,6 +2,7 @@
 #include "testutil.h"
 
 #include "app/mainwindow.h"
+#include "data/checkedwrite.h"
 #include "exercise/randomsource.h"
 #include "util/zelconfirm.h"
 #include "util/zelfiledialog.h"
@@ -22,6 +23,7 @@ QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArra
 void resetHooks()
 {
     ZelFileDialog::reset();
+    CheckedWrite::setFailAfterForTesting(-1);
     ZelConfirm::setRunner({});
     RandomSource::setSeedOverride(std::nullopt);
     MainWindow::setCommandLineForTesting({});
