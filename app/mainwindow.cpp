@@ -8,6 +8,7 @@
 #include "dialogs/dlgrandomsentences.h"
 #include "dialogs/zelabout.h"
 #include "document/lxddocument.h"
+#include "document/lxdfileguard.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelflowlayout.h"
@@ -135,6 +136,8 @@ MainWindow::MainWindow(QWidget *parent)
     db = new LxdDatabase(domDoc, this);
     doc = new LxdDocument(db, this);
     doc->setObjectName(QStringLiteral("doc"));
+    fileGuard = new LxdFileGuard(this);
+    fileGuard->setObjectName(QStringLiteral("fileGuard"));
 
     createWidgets();
     createActions();
@@ -755,6 +758,8 @@ void MainWindow::makeConnections()
 
     connect(db, &LxdDatabase::modifiedChanged, this, &QWidget::setWindowModified);
     connect(doc->undoStack(), &QUndoStack::indexChanged, this, &MainWindow::undoneOrRedone);
+    connect(fileGuard, &LxdFileGuard::changedOnDisk, this, &MainWindow::fileChangedOnDisk);
+    connect(fileGuard, &LxdFileGuard::removedFromDisk, this, &MainWindow::fileRemovedFromDisk);
 }
 
 // --- Settings ----------------------------------------------------------------------------------------
@@ -818,6 +823,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (okToContinue()) {
         writeSettings();
+        fileGuard->forget(); // the database is closed: its lock goes
         event->accept();
     } else {
         event->ignore();
@@ -868,6 +874,9 @@ void MainWindow::setLastFolderForTesting(const QString &settingsKey, const QStri
 void MainWindow::setCurrentFile(const QString &fileName)
 {
     curFile = fileName;
+    // No file, no lock and nothing to watch (new, import, a failed open).
+    if (curFile.isEmpty())
+        fileGuard->forget();
     if (!curFile.isEmpty()) {
         recentFiles.removeAll(curFile);
         recentFiles.prepend(curFile);
@@ -878,7 +887,9 @@ void MainWindow::setCurrentFile(const QString &fileName)
 
 void MainWindow::updateWindowTitle()
 {
-    const QString shownName = curFile.isEmpty() ? tr("Untitled") : strippedName(curFile);
+    QString shownName = curFile.isEmpty() ? tr("Untitled") : strippedName(curFile);
+    if (fileGuard && fileGuard->isReadOnly())
+        shownName = tr("%1 (read-only)").arg(shownName);
     setWindowTitle(
         tr("%1: %2[*] - %3").arg(QCoreApplication::applicationName()).arg(shownName).arg(tr("database")));
     setWindowModified(db->isModified());

@@ -35,6 +35,8 @@ class QVBoxLayout;
 class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
+class LxdFileGuard;
+class LxdFileLock;
 class ZelBusyCursor;
 class ZelFlowLayout;
 class ZelAbout;
@@ -182,6 +184,21 @@ private:
     int chooseMergeOrKeep() override;
     ZelBusyCursor *appendBusy = nullptr; // paused while an append question is open
 
+    // File safety (mainwindow_filesafety.cpp): the lock of the open database, and the questions when
+    // another program changed or removed it.
+    // The lock for a file about to be opened; false when the teacher cancelled at the question about
+    // another copy holding it.
+    bool lockForOpening(const QString &fileName, LxdFileLock *lock, bool *readOnly);
+    // Just before a save: takes the lock of a new name (refused while another copy holds it), and
+    // asks before writing over a file another program changed; false when nothing may be written.
+    bool readyToSave(const QString &fileName, LxdFileLock *lock);
+    void keepSavedFile(const QString &fileName, LxdFileLock lock);
+    QString lockHolderText(const LxdFileLock &lock) const;
+    void fileChangedOnDisk();
+    void fileRemovedFromDisk();
+    void reloadFromDisk();
+    bool mergeFromDisk();
+
     // Import helpers (mainwindow_import.cpp).
     struct ImportRead
     {
@@ -226,6 +243,7 @@ private:
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
     LxdDocument *doc = nullptr; // the database's edits and their undo history
+    LxdFileGuard *fileGuard = nullptr; // the open file's lock and watch
     QDomDocument *domDoc = nullptr;
     DlgEditSentence *dlgEditSentence = nullptr;
     DlgRandomSentences *dlgRandomSentences = nullptr;

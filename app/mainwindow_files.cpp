@@ -5,6 +5,7 @@
 #include "data/largefile.h"
 #include "data/lxddatabase.h"
 #include "document/lxddocument.h"
+#include "document/lxdfileguard.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelbusycursor.h"
@@ -126,6 +127,12 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
         statusBar()->showMessage(append ? tr("Appending file cancelled.") : tr("Loading cancelled."), 2000);
         return LoadFailed;
     }
+    LxdFileLock lock;
+    bool readOnly = false;
+    if (!append && !lockForOpening(fileName, &lock, &readOnly)) {
+        statusBar()->showMessage(tr("Loading cancelled."), 2000);
+        return LoadCancelled;
+    }
     ZelBusyCursor busy;
     appendBusy = &busy;
     const LxdDocument::FileResult result = append ? doc->append(fileName, this) : doc->open(fileName);
@@ -134,6 +141,8 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
 
     switch (result) {
     case LxdDocument::NotDatabase:
+        // Nothing was read; when the file was the open one, its lock stays.
+        fileGuard->returnLock(std::move(lock));
         QMessageBox::warning(this, tr("File open error"),
             tr("This file is not a vocabulary database:\n%1").arg(nativePath(fileName)));
         statusBar()->showMessage(append ? tr("Appending file failed.") : tr("Loading cancelled."), 2000);
@@ -157,6 +166,7 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
         if (append) {
             statusBar()->showMessage(tr("Appending file completed."), 2000);
         } else {
+            fileGuard->setFile(fileName, std::move(lock), readOnly);
             setCurrentFile(fileName);
             statusBar()->showMessage(tr("File loaded"), 2000);
         }
@@ -213,7 +223,8 @@ void MainWindow::selectFirstHeadword()
 
 bool MainWindow::fileSave()
 {
-    if (!curFile.isEmpty())
+    // A database opened read-only is another copy's to write.
+    if (!curFile.isEmpty() && !fileGuard->isReadOnly())
         return saveFile(curFile);
     return fileSaveAs();
 }
@@ -233,6 +244,11 @@ bool MainWindow::fileSaveAs()
 
 bool MainWindow::saveFile(const QString &fileName)
 {
+    LxdFileLock lock;
+    if (!readyToSave(fileName, &lock)) {
+        statusBar()->showMessage(tr("Save cancelled"), 2000);
+        return false;
+    }
     ZelBusyCursor busy;
     QString reason;
     if (!doc->save(fileName, &reason)) {
@@ -242,6 +258,7 @@ bool MainWindow::saveFile(const QString &fileName)
             withReason(tr("Unable to save database file: %1").arg(nativePath(fileName)), reason));
         return false;
     }
+    keepSavedFile(fileName, std::move(lock));
     setCurrentFile(fileName);
     statusBar()->showMessage(tr("File saved"), 2000);
     return true;

@@ -115,6 +115,9 @@ public:
     // Merges a database file into this one without asking, `mode` being LxdDatabase::MergeDuplicates
     // or KeepDuplicates; one undoable step.
     FileResult mergeFile(const QString &fileName, int mode);
+    // Takes in the file's headwords as an append that merges repeated headwords, without asking, as
+    // one undoable step: the database keeps its own changes and gains another program's.
+    FileResult mergeFile(const QString &fileName);
     // The writes leave the old file whole when they fail, and say why in `error`.
     bool save(const QString &fileName, QString *error = nullptr);
     // A copy beside the file, ".bak" added, that leaves the modified flag as it was.

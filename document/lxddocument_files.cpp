@@ -161,6 +161,11 @@ LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName, int mode
     return result;
 }
 
+LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName)
+{
+    return mergeFile(fileName, LxdDatabase::MergeDuplicates);
+}
+
 bool LxdDocument::save(const QString &fileName, QString *error)
 {
     if (!guardedWrite(error, [&] { return m_database->saveText(fileName, DatabaseFileVersion, error); }))

@@ -1610,6 +1610,118 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
         <translation>Die Wörter konnten nicht in die Datenbank aufgenommen werden.</translation>
     </message>
     <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>The database %1 is open in another copy of %2 (user %3, computer %4) since %5.</source>
+        <translation>Die Datenbank %1 ist seit %5 in einer anderen Kopie von %2 geöffnet (Benutzer %3, Computer %4).</translation>
+    </message>
+    <message>
+        <source>Database in use</source>
+        <translation>Datenbank in Gebrauch</translation>
+    </message>
+    <message>
+        <source>When two copies save the same database, the changes of one are lost. Open it read-only (saving then asks for another name), or open it anyway?</source>
+        <translation>Wenn zwei Kopien dieselbe Datenbank speichern, gehen die Änderungen der einen verloren. Schreibgeschützt öffnen (Speichern fragt dann nach einem anderen Namen) oder trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation>Schreibgeschützt öffnen</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation>Trotzdem öffnen</translation>
+    </message>
+    <message>
+        <source>The database was not saved.</source>
+        <translation>Die Datenbank wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Database changed on disk</source>
+        <translation>Datenbank auf dem Datenträger geändert</translation>
+    </message>
+    <message>
+        <source>Another program has changed the database file %1 since it was opened or last saved here.</source>
+        <translation>Ein anderes Programm hat die Datenbankdatei %1 geändert, seit sie hier geöffnet oder zuletzt gespeichert wurde.</translation>
+    </message>
+    <message>
+        <source>Overwrite the file with this window&apos;s database, or merge the file&apos;s headwords and sentences into this database and then save?</source>
+        <translation>Die Datei mit der Datenbank dieses Fensters überschreiben, oder die Stichwörter und Sätze der Datei in diese Datenbank übernehmen und dann speichern?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Zusammenführen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be read; nothing was merged.</source>
+        <translation>Die Datenbankdatei %1 konnte nicht gelesen werden; nichts wurde zusammengeführt.</translation>
+    </message>
+    <message>
+        <source>Changes on disk merged.</source>
+        <translation>Änderungen auf dem Datenträger zusammengeführt.</translation>
+    </message>
+    <message>
+        <source>File reloaded</source>
+        <translation>Datei neu geladen</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be read.</source>
+        <translation>Die Datenbankdatei %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Another program has changed the database file %1.</source>
+        <translation>Ein anderes Programm hat die Datenbankdatei %1 geändert.</translation>
+    </message>
+    <message>
+        <source>Reload it, or keep what this window shows?</source>
+        <translation>Neu laden, oder behalten, was dieses Fenster zeigt?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Keep what is shown</source>
+        <translation>Angezeigtes behalten</translation>
+    </message>
+    <message>
+        <source>This window has changes that are not saved. Merge the file&apos;s headwords and sentences into this database, reload the file and lose this window&apos;s changes, or keep your own?</source>
+        <translation>Dieses Fenster hat ungespeicherte Änderungen. Die Stichwörter und Sätze der Datei in diese Datenbank übernehmen, die Datei neu laden und die Änderungen dieses Fensters verwerfen, oder die eigenen behalten?</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>Reload database</source>
+        <translation>Datenbank neu laden</translation>
+    </message>
+    <message>
+        <source>Reloading discards the changes made in this window since the database was last saved.</source>
+        <translation>Beim Neuladen gehen die Änderungen verloren, die in diesem Fenster seit dem letzten Speichern der Datenbank gemacht wurden.</translation>
+    </message>
+    <message>
+        <source>Database file removed</source>
+        <translation>Datenbankdatei entfernt</translation>
+    </message>
+    <message>
+        <source>The database file %1 has been deleted or moved away. Saving writes it anew.</source>
+        <translation>Die Datenbankdatei %1 wurde gelöscht oder verschoben. Beim Speichern wird sie neu geschrieben.</translation>
+    </message>
+    <message>
         <source>Unable to save database file: %1</source>
         <translation>Datenbankdatei kann nicht gespeichert werden: %1</translation>
     </message>
