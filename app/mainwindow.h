@@ -73,6 +73,8 @@ public:
     // What is open, for whoever needs to look without a command: the vocabulary database, the file
     // it was read from (empty for an unnamed one) and the recent files, newest first.
     const LxdDatabase *database() const { return db; }
+    // The edits and their history, for the tests.
+    const LxdDocument *document() const { return doc; }
     QString currentFile() const { return curFile; }
     QStringList recentFileList() const { return recentFiles; }
     // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the

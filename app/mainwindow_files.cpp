@@ -23,7 +23,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStringConverter>
-#include <QTemporaryFile>
 
 namespace {
 
@@ -373,32 +372,25 @@ void MainWindow::fileImport()
         return;
     }
 
-    // The words go in through the append, in the database file's own form, so that headwords the
-    // database has already get the same question (merge or keep) and nothing there is lost.
-    QTemporaryFile lines(QDir::tempPath() + QLatin1String("/lexivane-import-XXXXXX.lxv"));
-    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + result.toLineText().toUtf8();
-    if (!lines.open() || lines.write(bytes) != bytes.size() || !lines.flush()) {
-        QMessageBox::warning(this, tr("Import failed"),
-            tr("Nothing was imported from %1.\nA temporary file could not be written: %2")
-                .arg(nativePath(fileName), lines.errorString()));
+    // The words go in by the append's own merge, so that headwords the database has already get the
+    // same question (merge or keep) and nothing there is lost; the whole import is one step to undo.
+    QPair<int, int> added;
+    ZelBusyCursor busy;
+    appendBusy = &busy;
+    const LxdDocument::FileResult merged = doc->merge(result, this, tr("Import Word List"), &added);
+    appendBusy = nullptr;
+    busy.release();
+    if (merged == LxdDocument::Cancelled) {
+        statusBar()->showMessage(tr("Import cancelled."), 2000);
         return;
     }
-    lines.close();
-
-    const auto totalSentences = [this] {
-        int n = 0;
-        for (int i = 0; i < db->itemCount(); ++i)
-            n += db->sentenceCount(i);
-        return n;
-    };
-    const int headwordsBefore = db->itemCount();
-    const int sentencesBefore = totalSentences();
-    const LoadResult loaded = loadDatabaseFile(lines.fileName(), true);
-    // The whole import is one step to undo.
-    doc->endAppend();
-    if (loaded != LoadDone)
+    if (merged != LxdDocument::Done) {
+        QMessageBox::warning(this, tr("Import failed"),
+            tr("Nothing was imported from %1.\n%2")
+                .arg(nativePath(fileName), tr("The words could not be added to the database.")));
         return;
-    showImportReport(
-        fileName, result, {db->itemCount() - headwordsBefore, totalSentences() - sentencesBefore});
+    }
+    selectFirstHeadword();
+    showImportReport(fileName, result, {added.first, added.second});
     statusBar()->showMessage(tr("Import completed."), 2000);
 }

@@ -4,6 +4,7 @@
 
 #include "benchdata.h"
 #include "floors.h"
+#include "importbench.h"
 
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
@@ -567,10 +568,19 @@ int main(int argc, char **argv)
         QStringLiteral("Write the files into this folder and keep them."), QStringLiteral("folder"));
     QCommandLineOption objectChild(QLatin1String(objectFloorOption), QString(), QStringLiteral("file"));
     QCommandLineOption loadChild(QLatin1String(loadTextOption), QString(), QStringLiteral("file"));
+    const QCommandLineOption importOption(QStringLiteral("import-mb"),
+        QStringLiteral(
+            "Size of the generated CSV file whose import is measured, in MB (300; 10 with --quick; "
+            "0 to leave the import out)."),
+        QStringLiteral("MB"));
+    const QCommandLineOption importOnlyOption(
+        QStringLiteral("import-only"), QStringLiteral("Measure only the import of the CSV file."));
+    QCommandLineOption importChild(QLatin1String(importChildOption), QString(), QStringLiteral("file"));
     objectChild.setFlags(QCommandLineOption::HiddenFromHelp);
     loadChild.setFlags(QCommandLineOption::HiddenFromHelp);
+    importChild.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({wordsOption, sentencesOption, quickOption, runsOption, unsortedOption, dirOption,
-        objectChild, loadChild});
+        importOption, importOnlyOption, objectChild, loadChild, importChild});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption &option, int fallback, int least) {
@@ -594,6 +604,9 @@ int main(int argc, char **argv)
         return runObjectFloorChild(parser.value(objectChild), runs);
     if (parser.isSet(loadChild))
         return runLoadTextChild(parser.value(loadChild), runs);
+    if (parser.isSet(importChild))
+        return runImportChild(parser.value(importChild), parser.positionalArguments().value(0));
+    const int importMegabytes = number(importOption, quick ? 10 : 300, 0);
 
     std::unique_ptr<QTemporaryDir> temporary;
     QString dir;
@@ -612,6 +625,12 @@ int main(int argc, char **argv)
         }
         dir = temporary->path();
     }
-    Bench bench(words, sentences, runs, !parser.isSet(unsortedOption), dir);
-    return bench.run();
+    int result = 0;
+    if (!parser.isSet(importOnlyOption)) {
+        Bench bench(words, sentences, runs, !parser.isSet(unsortedOption), dir);
+        result = bench.run();
+    }
+    if (importMegabytes > 0 && runImportBench(dir, importMegabytes) != 0)
+        result = 1;
+    return result;
 }

@@ -122,6 +122,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Rows to import: %1</source>
         <translation>Zu importierende Zeilen: %1</translation>
     </message>
+    <message>
+        <source>The first rows of a long file are shown; all of its rows are read when you import.</source>
+        <translation>Die ersten Zeilen einer langen Datei werden gezeigt; beim Importieren werden alle ihre Zeilen gelesen.</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>
@@ -364,6 +368,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Append File</source>
         <translation>Datei anhängen</translation>
     </message>
+    <message>
+        <source>Merge File</source>
+        <translation>Datei zusammenführen</translation>
+    </message>
 </context>
 <context>
     <name>LxdImport</name>
@@ -462,6 +470,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>%1: no right item</source>
         <translation>%1: kein rechter Eintrag</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -1369,12 +1381,6 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Nothing was imported from %1.
-A temporary file could not be written: %2</source>
-        <translation>Aus %1 wurde nichts importiert.
-Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>Import completed.</source>
         <translation>Import abgeschlossen.</translation>
     </message>
@@ -1605,6 +1611,14 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
         <source>&amp;Redo %1</source>
         <comment>%1 names the step</comment>
         <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Import Word List</source>
+        <translation>Wortliste importieren</translation>
+    </message>
+    <message>
+        <source>The words could not be added to the database.</source>
+        <translation>Die Wörter konnten nicht in die Datenbank aufgenommen werden.</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>

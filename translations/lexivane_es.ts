@@ -122,6 +122,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Rows to import: %1</source>
         <translation>Filas para importar: %1</translation>
     </message>
+    <message>
+        <source>The first rows of a long file are shown; all of its rows are read when you import.</source>
+        <translation>Se muestran las primeras filas de un archivo largo; al importar se leen todas sus filas.</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>
@@ -364,6 +368,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Append File</source>
         <translation>Anexar archivo</translation>
     </message>
+    <message>
+        <source>Merge File</source>
+        <translation>Combinar archivo</translation>
+    </message>
 </context>
 <context>
     <name>LxdImport</name>
@@ -462,6 +470,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>%1: no right item</source>
         <translation>%1: sin elemento derecho</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
     </message>
 </context>
 <context>
@@ -1369,12 +1381,6 @@ Puede pegarlo en cualquier programa de texto.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Nothing was imported from %1.
-A temporary file could not be written: %2</source>
-        <translation>No se importó nada de %1.
-No se pudo escribir un archivo temporal: %2</translation>
-    </message>
-    <message>
         <source>Import completed.</source>
         <translation>Importación terminada.</translation>
     </message>
@@ -1605,6 +1611,14 @@ No se pudo escribir un archivo temporal: %2</translation>
         <source>&amp;Redo %1</source>
         <comment>%1 names the step</comment>
         <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Import Word List</source>
+        <translation>Importar lista de palabras</translation>
+    </message>
+    <message>
+        <source>The words could not be added to the database.</source>
+        <translation>No se pudieron añadir las palabras a la base de datos.</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>

@@ -122,6 +122,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Rows to import: %1</source>
         <translation>Lignes à importer : %1</translation>
     </message>
+    <message>
+        <source>The first rows of a long file are shown; all of its rows are read when you import.</source>
+        <translation>Les premières lignes d’un long fichier sont affichées ; toutes ses lignes sont lues lors de l’importation.</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>
@@ -364,6 +368,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Append File</source>
         <translation>Ajouter un fichier</translation>
     </message>
+    <message>
+        <source>Merge File</source>
+        <translation>Fusionner le fichier</translation>
+    </message>
 </context>
 <context>
     <name>LxdImport</name>
@@ -462,6 +470,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>%1: no right item</source>
         <translation>%1 : pas d’élément à droite</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Le fichier ne peut pas être lu : %1</translation>
     </message>
 </context>
 <context>
@@ -1369,12 +1381,6 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Nothing was imported from %1.
-A temporary file could not be written: %2</source>
-        <translation>Rien n’a été importé de %1.
-Un fichier temporaire n’a pas pu être écrit : %2</translation>
-    </message>
-    <message>
         <source>Import completed.</source>
         <translation>Importation terminée.</translation>
     </message>
@@ -1609,6 +1615,14 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
     <message>
         <source>Unable to save database file: %1</source>
         <translation>Impossible d’enregistrer le fichier de base de données : %1</translation>
+    </message>
+    <message>
+        <source>Import Word List</source>
+        <translation>Importer une liste de mots</translation>
+    </message>
+    <message>
+        <source>The words could not be added to the database.</source>
+        <translation>Les mots n’ont pas pu être ajoutés à la base de données.</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
