@@ -8,6 +8,8 @@
 #include "dialogs/dlgrandomsentences.h"
 #include "dialogs/zelabout.h"
 #include "document/lxddocument.h"
+#include "document/lxdfileguard.h"
+#include "document/lxdrecovery.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelflowlayout.h"
@@ -138,6 +140,9 @@ MainWindow::MainWindow(QWidget *parent)
     db = new LxdDatabase(domDoc, this);
     doc = new LxdDocument(db, this);
     doc->setObjectName(QStringLiteral("doc"));
+    fileGuard = new LxdFileGuard(this);
+    fileGuard->setObjectName(QStringLiteral("fileGuard"));
+    setupRecovery();
 
     createWidgets();
     createActions();
@@ -158,6 +163,7 @@ MainWindow::MainWindow(QWidget *parent)
     processCommandLine();
     if (curFile.isEmpty())
         recentFileActs[0]->activate(QAction::Trigger);
+    offerRecoveryAtStartup();
 }
 
 MainWindow::~MainWindow()
@@ -168,6 +174,8 @@ MainWindow::~MainWindow()
     tvSentences->selectionModel()->disconnect(this);
     lwOutput->selectionModel()->disconnect(this);
 
+    // Ending in good order: the recovery copy goes, before the document it watches.
+    delete recovery;
     // The undo history holds records taken out of the database: it goes first.
     delete doc;
     delete db;
@@ -815,6 +823,8 @@ void MainWindow::makeConnections()
 
     connect(db, &LxdDatabase::modifiedChanged, this, &QWidget::setWindowModified);
     connect(doc->undoStack(), &QUndoStack::indexChanged, this, &MainWindow::undoneOrRedone);
+    connect(fileGuard, &LxdFileGuard::changedOnDisk, this, &MainWindow::fileChangedOnDisk);
+    connect(fileGuard, &LxdFileGuard::removedFromDisk, this, &MainWindow::fileRemovedFromDisk);
 }
 
 // --- Settings ----------------------------------------------------------------------------------------
@@ -879,7 +889,10 @@ void MainWindow::writeSettings()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (okToContinue()) {
+        // The changes were saved or given up: a clean quit leaves no recovery copy.
+        recovery->discard();
         writeSettings();
+        fileGuard->forget(); // the database is closed: its lock goes
         event->accept();
     } else {
         event->ignore();
@@ -930,6 +943,10 @@ void MainWindow::setLastFolderForTesting(const QString &settingsKey, const QStri
 void MainWindow::setCurrentFile(const QString &fileName)
 {
     curFile = fileName;
+    // No file, no lock and nothing to watch (new, import, a failed open).
+    if (curFile.isEmpty())
+        fileGuard->forget();
+    recovery->setFileName(fileName);
     if (!curFile.isEmpty()) {
         recentFiles.removeAll(curFile);
         recentFiles.prepend(curFile);
@@ -940,7 +957,9 @@ void MainWindow::setCurrentFile(const QString &fileName)
 
 void MainWindow::updateWindowTitle()
 {
-    const QString shownName = curFile.isEmpty() ? tr("Untitled") : strippedName(curFile);
+    QString shownName = curFile.isEmpty() ? tr("Untitled") : strippedName(curFile);
+    if (fileGuard && fileGuard->isReadOnly())
+        shownName = tr("%1 (read-only)").arg(shownName);
     setWindowTitle(
         tr("%1: %2[*] - %3").arg(QCoreApplication::applicationName()).arg(shownName).arg(tr("database")));
     setWindowModified(db->isModified());

@@ -40,6 +40,10 @@ class QVBoxLayout;
 class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
+class LxdFileGuard;
+class LxdFileLock;
+class LxdRecovery;
+struct LxdRecoveryCopy;
 class ZelBusyCursor;
 class ZelFlowLayout;
 class ZelAbout;
@@ -73,6 +77,8 @@ public:
     // What is open, for whoever needs to look without a command: the vocabulary database, the file
     // it was read from (empty for an unnamed one) and the recent files, newest first.
     const LxdDatabase *database() const { return db; }
+    // The edits and their history, for the tests.
+    const LxdDocument *document() const { return doc; }
     QString currentFile() const { return curFile; }
     QStringList recentFileList() const { return recentFiles; }
     // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
@@ -184,6 +190,26 @@ private:
     int chooseMergeOrKeep() override;
     ZelBusyCursor *appendBusy = nullptr; // paused while an append question is open
 
+    // File safety (mainwindow_filesafety.cpp): the lock of the open database, and the questions when
+    // another program changed or removed it.
+    // The lock for a file about to be opened; false when the teacher cancelled at the question about
+    // another copy holding it.
+    bool lockForOpening(const QString &fileName, LxdFileLock *lock, bool *readOnly);
+    // Just before a save: takes the lock of a new name (refused while another copy holds it), and
+    // asks before writing over a file another program changed; false when nothing may be written.
+    bool readyToSave(const QString &fileName, LxdFileLock *lock);
+    void keepSavedFile(const QString &fileName, LxdFileLock lock);
+    QString lockHolderText(const LxdFileLock &lock) const;
+    void fileChangedOnDisk();
+    void fileRemovedFromDisk();
+    void reloadFromDisk();
+    bool mergeFromDisk();
+    // The recovery copy of unsaved changes (mainwindow_recovery.cpp).
+    void setupRecovery();
+    void offerRecovery(const QString &databaseFile);
+    void offerRecoveryAtStartup();
+    bool askAboutRecovery(const LxdRecoveryCopy &copy);
+
     // Import helpers (mainwindow_import.cpp).
     struct ImportRead
     {
@@ -239,6 +265,8 @@ private:
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
     LxdDocument *doc = nullptr; // the database's edits and their undo history
+    LxdFileGuard *fileGuard = nullptr; // the open file's lock and watch
+    LxdRecovery *recovery = nullptr; // the copy of unsaved changes kept against a crash
     QDomDocument *domDoc = nullptr;
     DlgEditSentence *dlgEditSentence = nullptr;
     DlgRandomSentences *dlgRandomSentences = nullptr;

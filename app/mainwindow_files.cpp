@@ -5,6 +5,7 @@
 #include "data/largefile.h"
 #include "data/lxddatabase.h"
 #include "document/lxddocument.h"
+#include "document/lxdfileguard.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelbusycursor.h"
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStringConverter>
-#include <QTemporaryFile>
 
 namespace {
 
@@ -127,6 +127,12 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
         statusBar()->showMessage(append ? tr("Appending file cancelled.") : tr("Loading cancelled."), 2000);
         return LoadFailed;
     }
+    LxdFileLock lock;
+    bool readOnly = false;
+    if (!append && !lockForOpening(fileName, &lock, &readOnly)) {
+        statusBar()->showMessage(tr("Loading cancelled."), 2000);
+        return LoadCancelled;
+    }
     ZelBusyCursor busy;
     appendBusy = &busy;
     const LxdDocument::FileResult result = append ? doc->append(fileName, this) : doc->open(fileName);
@@ -135,6 +141,8 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
 
     switch (result) {
     case LxdDocument::NotDatabase:
+        // Nothing was read; when the file was the open one, its lock stays.
+        fileGuard->returnLock(std::move(lock));
         QMessageBox::warning(this, tr("File open error"),
             tr("This file is not a vocabulary database:\n%1").arg(nativePath(fileName)));
         statusBar()->showMessage(append ? tr("Appending file failed.") : tr("Loading cancelled."), 2000);
@@ -158,12 +166,15 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
         if (append) {
             statusBar()->showMessage(tr("Appending file completed."), 2000);
         } else {
+            fileGuard->setFile(fileName, std::move(lock), readOnly);
             setCurrentFile(fileName);
             statusBar()->showMessage(tr("File loaded"), 2000);
         }
         break;
     }
     selectFirstHeadword();
+    if (!append && result == LxdDocument::Done)
+        offerRecovery(fileName);
     return LoadDone;
 }
 
@@ -214,7 +225,8 @@ void MainWindow::selectFirstHeadword()
 
 bool MainWindow::fileSave()
 {
-    if (!curFile.isEmpty())
+    // A database opened read-only is another copy's to write.
+    if (!curFile.isEmpty() && !fileGuard->isReadOnly())
         return saveFile(curFile);
     return fileSaveAs();
 }
@@ -234,6 +246,11 @@ bool MainWindow::fileSaveAs()
 
 bool MainWindow::saveFile(const QString &fileName)
 {
+    LxdFileLock lock;
+    if (!readyToSave(fileName, &lock)) {
+        statusBar()->showMessage(tr("Save cancelled"), 2000);
+        return false;
+    }
     ZelBusyCursor busy;
     QString reason;
     if (!doc->save(fileName, &reason)) {
@@ -243,6 +260,7 @@ bool MainWindow::saveFile(const QString &fileName)
             withReason(tr("Unable to save database file: %1").arg(nativePath(fileName)), reason));
         return false;
     }
+    keepSavedFile(fileName, std::move(lock));
     setCurrentFile(fileName);
     statusBar()->showMessage(tr("File saved"), 2000);
     return true;
@@ -354,32 +372,25 @@ void MainWindow::fileImport()
         return;
     }
 
-    // The words go in through the append, in the database file's own form, so that headwords the
-    // database has already get the same question (merge or keep) and nothing there is lost.
-    QTemporaryFile lines(QDir::tempPath() + QLatin1String("/lexivane-import-XXXXXX.lxv"));
-    const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + result.toLineText().toUtf8();
-    if (!lines.open() || lines.write(bytes) != bytes.size() || !lines.flush()) {
-        QMessageBox::warning(this, tr("Import failed"),
-            tr("Nothing was imported from %1.\nA temporary file could not be written: %2")
-                .arg(nativePath(fileName), lines.errorString()));
+    // The words go in by the append's own merge, so that headwords the database has already get the
+    // same question (merge or keep) and nothing there is lost; the whole import is one step to undo.
+    QPair<int, int> added;
+    ZelBusyCursor busy;
+    appendBusy = &busy;
+    const LxdDocument::FileResult merged = doc->merge(result, this, tr("Import Word List"), &added);
+    appendBusy = nullptr;
+    busy.release();
+    if (merged == LxdDocument::Cancelled) {
+        statusBar()->showMessage(tr("Import cancelled."), 2000);
         return;
     }
-    lines.close();
-
-    const auto totalSentences = [this] {
-        int n = 0;
-        for (int i = 0; i < db->itemCount(); ++i)
-            n += db->sentenceCount(i);
-        return n;
-    };
-    const int headwordsBefore = db->itemCount();
-    const int sentencesBefore = totalSentences();
-    const LoadResult loaded = loadDatabaseFile(lines.fileName(), true);
-    // The whole import is one step to undo.
-    doc->endAppend();
-    if (loaded != LoadDone)
+    if (merged != LxdDocument::Done) {
+        QMessageBox::warning(this, tr("Import failed"),
+            tr("Nothing was imported from %1.\n%2")
+                .arg(nativePath(fileName), tr("The words could not be added to the database.")));
         return;
-    showImportReport(
-        fileName, result, {db->itemCount() - headwordsBefore, totalSentences() - sentencesBefore});
+    }
+    selectFirstHeadword();
+    showImportReport(fileName, result, {added.first, added.second});
     statusBar()->showMessage(tr("Import completed."), 2000);
 }

@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Bringing in word lists made with other tools: reading the file (with the spreadsheet dialog for
-// CSV and TSV) and reporting what came in. The import itself goes through the database's append.
+// CSV and TSV) and reporting what came in. What was read goes into the database by the append's merge.
 #include "app/mainwindow.h"
 
 #include "dialogs/dlgimportcsv.h"
 #include "util/zelbusycursor.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
+
+#include <atomic>
+#include <memory>
 
 namespace {
 
@@ -22,74 +28,102 @@ constexpr int ShownSkips = 10;
 MainWindow::ImportRead MainWindow::readImportFile(const QString &fileName)
 {
     ImportRead read;
-    ZelBusyCursor busy;
-
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        read.result.error = tr("The file cannot be read: %1").arg(file.errorString());
-        return read;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        read.result.error = tr("The file cannot be read: %1").arg(file.errorString());
-        return read;
-    }
-    file.close();
-
-    const QString title = QFileInfo(fileName).completeBaseName();
-    const LxdImport::Format format = LxdImport::formatOf(fileName, bytes.left(4096));
-    LxdImport::Table table;
-    LxdImport::CsvColumns columns;
-    if (format == LxdImport::Csv) {
-        const QString text = LxdImport::decodeText(bytes);
-        table = LxdImport::readTable(text);
-        if (!table.error.isEmpty()) {
-            read.result.error = table.error;
+    QByteArray start;
+    {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly)) {
+            read.result.error = tr("The file cannot be read: %1").arg(file.errorString());
             return read;
         }
-        DlgImportCsv dialog(text, this);
-        ZelBusyCursor::Pause pause(busy);
+        start = file.read(4096);
+    }
+    const QString title = QFileInfo(fileName).completeBaseName();
+    const LxdImport::Format format = LxdImport::formatOf(fileName, start);
+    QChar separator;
+    LxdImport::CsvColumns columns;
+    if (format == LxdImport::Csv) {
+        // The dialog shows the first rows only, so it opens at once however long the file is.
+        const LxdImport::Head head = LxdImport::readHead(fileName);
+        const LxdImport::Table table = head.error.isEmpty()
+            ? LxdImport::readTable(head.text, QChar(), !head.whole)
+            : LxdImport::Table();
+        if (!head.error.isEmpty() || !table.error.isEmpty()) {
+            read.result.error = !head.error.isEmpty() ? head.error : table.error;
+            return read;
+        }
+        DlgImportCsv dialog(head.text, head.whole, this);
         if (dialog.exec() != QDialog::Accepted) {
             read.cancelled = true;
             return read;
         }
-        table = dialog.table();
+        separator = dialog.separator();
         columns = dialog.columns();
     }
 
-    // Made only once the teacher has answered: its clock starts when it is made.
     QProgressDialog progress(
         tr("Reading %1...").arg(QFileInfo(fileName).fileName()), tr("Cancel"), 0, 100, this);
     progress.setObjectName(QStringLiteral("importProgress"));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(1000);
-    const LxdImport::Progress step = [&progress](int percent) {
-        progress.setValue(percent);
-        return !progress.wasCanceled();
-    };
+    progress.setMinimumDuration(0);
+    progress.setAutoReset(false);
+    progress.setAutoClose(false);
+    progress.setValue(0);
 
-    switch (format) {
-    case LxdImport::Csv:
-        read.result = LxdImport::readCsv(table, columns, step);
-        break;
-    case LxdImport::Kvtml:
-        read.result = LxdImport::readKvtml(bytes, step);
-        break;
-    case LxdImport::JCloze:
-        read.result = LxdImport::readJCloze(bytes, title);
-        break;
-    case LxdImport::JMatch:
-        read.result = LxdImport::readJMatch(bytes, title);
-        break;
-    case LxdImport::Unknown:
-        read.result.error = tr("This is not a word list that can be imported.");
-        break;
-    }
-    if (progress.wasCanceled()) {
+    // The reader runs on a thread of its own, so the window stays drawn and the Cancel button
+    // answers; it looks at the flag between pieces of the file and leaves everything as it was.
+    std::atomic<int> percent {0};
+    std::atomic<bool> stop {false};
+    const LxdImport::Progress step = [&percent, &stop](int done) {
+        percent = done;
+        return !stop;
+    };
+    LxdImport::Result result;
+    const auto readAll = [&]() {
+        if (format == LxdImport::Csv) {
+            result = LxdImport::readCsvFile(fileName, separator, columns, step);
+            return;
+        }
+        if (format == LxdImport::Unknown) {
+            result.error = tr("This is not a word list that can be imported.");
+            return;
+        }
+        QFile file(fileName);
+        QByteArray bytes;
+        if (file.open(QIODevice::ReadOnly))
+            bytes = file.readAll();
+        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+            result.error = tr("The file cannot be read: %1").arg(file.errorString());
+            return;
+        }
+        if (format == LxdImport::Kvtml)
+            result = LxdImport::readKvtml(bytes, step);
+        else if (format == LxdImport::JCloze)
+            result = LxdImport::readJCloze(bytes, title);
+        else
+            result = LxdImport::readJMatch(bytes, title);
+    };
+    QEventLoop loop;
+    std::unique_ptr<QThread> reader(QThread::create(readAll));
+    connect(reader.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QTimer poll;
+    poll.setInterval(50);
+    connect(&poll, &QTimer::timeout, &progress, [&progress, &percent, &stop] {
+        if (progress.wasCanceled())
+            stop = true;
+        else if (progress.value() != percent)
+            progress.setValue(percent);
+    });
+    reader->start();
+    poll.start();
+    loop.exec();
+    reader->wait();
+    poll.stop();
+
+    if (stop || progress.wasCanceled()) {
         read.cancelled = true;
-        read.result = LxdImport::Result();
+        return read;
     }
-    progress.setValue(100);
+    read.result = std::move(result);
     return read;
 }
 

@@ -4,15 +4,18 @@
 
 #include "benchdata.h"
 #include "floors.h"
+#include "importbench.h"
 
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
+#include "document/lxdrecovery.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDomDocument>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -328,6 +331,34 @@ int Bench::run()
     check(savedOk, QStringLiteral("saveText failed"));
     check(filesEqual(first, saved), QStringLiteral("saveText: the saved file differs from the file loaded"));
 
+    // The recovery copy: the snapshot is all the window waits for; the write runs in a worker thread.
+    progress(QStringLiteral("recovery snapshot and copy"));
+    const QString copied = path("copy.lxv");
+    LxdRecoverySnapshot snapshot;
+    const Timing snapshotTaken = bestOf(
+        runs, [&] { snapshot = LxdRecoverySnapshot(); }, [&] { snapshot = LxdRecoverySnapshot::take(*db); });
+    // What the window waits for at a time: the longest slice, best of the runs.
+    qint64 longestSlice = -1;
+    for (int r = 0; r < runs; ++r) {
+        snapshot = LxdRecoverySnapshot();
+        qsizetype next = 0;
+        qint64 worst = 0;
+        bool done = false;
+        while (!done) {
+            QElapsedTimer slice;
+            slice.start();
+            done = snapshot.takeFrom(*db, &next, LxdRecovery::sliceSentences());
+            worst = qMax(worst, slice.nsecsElapsed());
+        }
+        longestSlice = longestSlice < 0 ? worst : qMin(longestSlice, worst);
+    }
+    bool copyOk = true;
+    const Timing copyWritten = bestOf(runs, nothing, [&] { copyOk = snapshot.write(copied) && copyOk; });
+    check(copyOk, QStringLiteral("recovery copy: the write failed"));
+    check(filesEqual(saved, copied), QStringLiteral("recovery copy: differs from the file saveText writes"));
+    snapshot = LxdRecoverySnapshot();
+    QFile::remove(copied);
+
     progress(QStringLiteral("Writing floor"));
     Timing writeFloor;
     {
@@ -441,6 +472,10 @@ int Bench::run()
         QStringLiteral("ratio"), QStringLiteral("target"), QString(), QStringLiteral("cpu ratio")};
     rows << compared(QStringLiteral("loadText (fresh process)"), loadText, readObjectFloor, 1.5);
     rows << compared(QStringLiteral("saveText"), saveText, writeFloor, 3.0);
+    rows << Row {QStringLiteral("recovery snapshot, longest slice"), seconds(longestSlice), {}, {},
+        QStringLiteral("<= 0.050 s"), verdict(longestSlice <= 50000000), {}};
+    rows << timed(QStringLiteral("recovery snapshot, all of it"), snapshotTaken);
+    rows << compared(QStringLiteral("recovery copy write (worker)"), copyWritten, saveText, 1.5);
     rows << compared(QStringLiteral("appendFile + resolveAppend(1)"), append, loadSecond, 2.0);
     rows << compared(QStringLiteral("loadText of one long line"), loadLong, loadSecond, 2.0);
     rows << Row {QStringLiteral("resident bytes per sentence"), QString::asprintf("%.0f B", loadBytes),
@@ -463,8 +498,10 @@ int Bench::run()
     std::printf(
         "\nFloors: loadText against readLine + object floor; saveText against the writing floor; the\n"
         "merging append and the one long line against loadText of the appended file in this\n"
-        "process. Memory: VmRSS after minus before the first loadText of a fresh process (floor:\n"
-        "the same for the objects).\n"
+        "process; the recovery copy's write (in a worker thread) against saveText; the window waits\n"
+        "only for one slice of its snapshot at a time, against a twentieth of a second. Memory:\n"
+        "VmRSS after minus before the first loadText of a fresh process (floor: the same for the\n"
+        "objects).\n"
         "Times are wall-clock (the verdicts); the cpu ratio compares process CPU time instead, which\n"
         "other programs on the machine disturb less and which leaves out waiting for the disk.\n"
         "saveXml and loadXml run once, the rest best of %d.\n\n",
@@ -531,10 +568,19 @@ int main(int argc, char **argv)
         QStringLiteral("Write the files into this folder and keep them."), QStringLiteral("folder"));
     QCommandLineOption objectChild(QLatin1String(objectFloorOption), QString(), QStringLiteral("file"));
     QCommandLineOption loadChild(QLatin1String(loadTextOption), QString(), QStringLiteral("file"));
+    const QCommandLineOption importOption(QStringLiteral("import-mb"),
+        QStringLiteral(
+            "Size of the generated CSV file whose import is measured, in MB (300; 10 with --quick; "
+            "0 to leave the import out)."),
+        QStringLiteral("MB"));
+    const QCommandLineOption importOnlyOption(
+        QStringLiteral("import-only"), QStringLiteral("Measure only the import of the CSV file."));
+    QCommandLineOption importChild(QLatin1String(importChildOption), QString(), QStringLiteral("file"));
     objectChild.setFlags(QCommandLineOption::HiddenFromHelp);
     loadChild.setFlags(QCommandLineOption::HiddenFromHelp);
+    importChild.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({wordsOption, sentencesOption, quickOption, runsOption, unsortedOption, dirOption,
-        objectChild, loadChild});
+        importOption, importOnlyOption, objectChild, loadChild, importChild});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption &option, int fallback, int least) {
@@ -558,6 +604,9 @@ int main(int argc, char **argv)
         return runObjectFloorChild(parser.value(objectChild), runs);
     if (parser.isSet(loadChild))
         return runLoadTextChild(parser.value(loadChild), runs);
+    if (parser.isSet(importChild))
+        return runImportChild(parser.value(importChild), parser.positionalArguments().value(0));
+    const int importMegabytes = number(importOption, quick ? 10 : 300, 0);
 
     std::unique_ptr<QTemporaryDir> temporary;
     QString dir;
@@ -576,6 +625,12 @@ int main(int argc, char **argv)
         }
         dir = temporary->path();
     }
-    Bench bench(words, sentences, runs, !parser.isSet(unsortedOption), dir);
-    return bench.run();
+    int result = 0;
+    if (!parser.isSet(importOnlyOption)) {
+        Bench bench(words, sentences, runs, !parser.isSet(unsortedOption), dir);
+        result = bench.run();
+    }
+    if (importMegabytes > 0 && runImportBench(dir, importMegabytes) != 0)
+        result = 1;
+    return result;
 }

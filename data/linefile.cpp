@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/linefile.h"
 
+#include <QIODevice>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <cstring>
 
@@ -124,4 +126,53 @@ QString LineFile::breakSeparators(const QString &text)
         }
     }
     return out;
+}
+
+void LineFile::appendSentenceField(QString &out, int used, const QString &text, int version)
+{
+    if (version >= 3) {
+        // "{<count>}", formatted without a temporary string: a database has a million of them.
+        char16_t digits[16];
+        char16_t *p = digits + 16;
+        *--p = u'}';
+        unsigned n = used < 0 ? 0u - unsigned(used) : unsigned(used);
+        do {
+            *--p = char16_t(u'0' + n % 10);
+            n /= 10;
+        } while (n);
+        if (used < 0)
+            *--p = u'-';
+        *--p = u'{';
+        out.append(reinterpret_cast<const QChar *>(p), digits + 16 - p);
+    } else if (used >= 1) {
+        out += QLatin1Char('*');
+    }
+    appendLineSafe(out, text);
+}
+
+bool LineFile::writeRecords(QIODevice &device, int version, qsizetype count,
+    const std::function<void(qsizetype i, QString &out)> &appendRecord)
+{
+    // Encoded a megabyte at a time: one QString of the whole file would take twice its size again.
+    QStringEncoder encoder(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
+    constexpr qsizetype chunk = 1 << 20;
+    QString buffer;
+    buffer.reserve(chunk + 4096);
+    bool ok = true;
+    auto flush = [&]() {
+        const QByteArray bytes = encoder.encode(buffer);
+        ok = ok && device.write(bytes) == bytes.size();
+        buffer.resize(0);
+    };
+
+    if (version >= 3)
+        buffer += QChar(0xFEFF);
+    for (qsizetype i = 0; i < count && ok; ++i) {
+        appendRecord(i, buffer);
+        buffer += QLatin1String("\r\n");
+        if (buffer.size() >= chunk)
+            flush();
+    }
+    flush();
+    return ok;
 }

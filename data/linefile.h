@@ -6,6 +6,10 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
+class QIODevice;
+
 // Small text rules of the database file: one headword per line, its sentences after "&&&".
 namespace LineFile {
 
@@ -47,6 +51,30 @@ inline qsizetype findSeparator(QStringView line, qsizetype from)
 }
 
 constexpr qsizetype separatorSize = 3;
+
+// One sentence as the file holds it: "{used}text" in the current form (version 3 and above); in the
+// older form "*text" for a used sentence and the text alone otherwise.
+void appendSentenceField(QString &out, int used, const QString &text, int version);
+
+// One headword line without its line end: the headword, then "&&&" and the field of each of its
+// `count` sentences. `sentenceAt(k, &used)` gives the text of sentence k and sets its used count.
+template<typename SentenceAt>
+void appendRecord(QString &out, const QString &headword, qsizetype count, int version, SentenceAt sentenceAt)
+{
+    appendLineSafe(out, headword);
+    for (qsizetype k = 0; k < count; ++k) {
+        out += u"&&&";
+        int used = 0;
+        const QString &text = sentenceAt(k, &used);
+        appendSentenceField(out, used, text, version);
+    }
+}
+
+// Writes a whole database file to `device`: in the current form a byte-order mark and UTF-8, in the
+// older one ISO 8859-1; `appendRecord(i, out)` appends headword line i, which is ended with CR LF.
+// False as soon as a write fails.
+bool writeRecords(QIODevice &device, int version, qsizetype count,
+    const std::function<void(qsizetype i, QString &out)> &appendRecord);
 
 // A text holding "&&&" cannot be stored in the file: it would be split there on reading.
 inline bool holdsSeparator(QStringView text)

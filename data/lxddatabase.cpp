@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <exception>
 #include <limits>
+#include <vector>
 
 // Trimming that skips the library call for the common text with no space at either end.
 static inline QStringView trimmedText(QStringView text)
@@ -257,16 +258,16 @@ void LxdDatabase::clear()
     sentenceTableModel->refresh();
 }
 
-LxdItem *LxdDatabase::adoptPending(int j)
+LxdItem *LxdDatabase::adoptIncoming(const LxdIncoming &incoming, qsizetype j)
 {
-    const PendingAppend::Item &source = pending->items.at(j);
     auto *item = new LxdItem(document, this, nullptr);
-    item->m_headword = pending->view(source.headword).toString();
-    item->sentences.reserve(source.sentenceCount);
-    for (qsizetype k = 0; k < source.sentenceCount; ++k) {
-        const PendingAppend::Sentence &s = pending->sentences.at(source.firstSentence + k);
+    item->m_headword = incoming.headword(j).toString();
+    const qsizetype count = incoming.sentenceCount(j);
+    item->sentences.reserve(count);
+    for (qsizetype k = 0; k < count; ++k) {
+        const LxdIncoming::Sentence s = incoming.sentence(j, k);
         auto *sentence = new LxdSentence(document, item, nullptr);
-        sentence->setLoaded(s.stored ? pending->view(s.text).toString() : QString(), s.used);
+        sentence->setLoaded(s.stored ? s.text.toString() : QString(), s.used);
         item->sentences.append(sentence);
     }
     items.append(item);
@@ -285,23 +286,23 @@ void LxdDatabase::setHeadwordHash(HeadwordHash hash)
     headwordHash = hash ? hash : realHeadwordHash;
 }
 
-void LxdDatabase::indexHeadwords()
+void LxdDatabase::indexHeadwords(HeadwordIndex &index) const
 {
-    pending->firstByHash.clear();
-    pending->firstByHash.reserve(items.size() + pending->items.size());
+    index.firstByHash.clear();
+    index.firstByHash.reserve(items.size());
     // Filled from the end, so that the first of equal headwords wins.
     for (qsizetype i = items.size() - 1; i >= 0; --i)
-        pending->firstByHash.insert(headwordHash(trimmedText(items.at(i)->headwordRef())), int(i));
-    pending->indexedItems = items;
+        index.firstByHash.insert(headwordHash(trimmedText(items.at(i)->headwordRef())), int(i));
+    index.indexedItems = items;
 }
 
 // The first headword whose trimmed text is `key`, or -1. The index holds text hashes, not texts,
 // so a lookup reads only the one headword it finds; in the unlikely case of two texts with the
 // same hash the list is searched instead.
-int LxdDatabase::firstHeadword(QStringView key) const
+int LxdDatabase::firstHeadword(const HeadwordIndex &index, QStringView key) const
 {
-    const auto found = pending->firstByHash.constFind(headwordHash(key));
-    if (found == pending->firstByHash.constEnd())
+    const auto found = index.firstByHash.constFind(headwordHash(key));
+    if (found == index.firstByHash.constEnd())
         return -1;
     if (trimmedText(items.at(found.value())->headwordRef()) == key)
         return found.value();
@@ -312,7 +313,29 @@ int LxdDatabase::firstHeadword(QStringView key) const
     return -1;
 }
 
-int LxdDatabase::appendFile(const QString &fileName)
+bool LxdDatabase::repeatsHeadwords(const LxdIncoming &incoming, HeadwordIndex &index) const
+{
+    indexHeadwords(index);
+    for (qsizetype j = 0; j < incoming.headwordCount(); ++j) {
+        if (firstHeadword(index, trimmedText(incoming.headword(j))) >= 0)
+            return true;
+    }
+    return false;
+}
+
+bool LxdDatabase::hasRepeatedHeadwords(const LxdIncoming &incoming)
+{
+    HeadwordIndex index;
+    return repeatsHeadwords(incoming, index);
+}
+
+void LxdDatabase::dropPending()
+{
+    delete pending;
+    pending = nullptr;
+}
+
+int LxdDatabase::appendFile(const QString &fileName, LxdMergeChanges *changes)
 {
     try {
         // A pending append that was never resolved is simply replaced.
@@ -320,99 +343,109 @@ int LxdDatabase::appendFile(const QString &fileName)
             pending = new PendingAppend;
         if (!readPending(fileName)) {
             // Nothing could be read: nothing is appended and the database stays as it was.
-            delete pending;
-            pending = nullptr;
+            dropPending();
             return AppendFailed;
         }
-
-        indexHeadwords();
-        for (const PendingAppend::Item &item : std::as_const(pending->items)) {
-            if (firstHeadword(trimmedText(pending->view(item.headword))) >= 0)
-                return AppendHasDuplicates;
-        }
-
-        beginModelReset();
-        for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
-            adoptPending(int(j));
-        finishAppend();
-        endModelReset();
-        wordListModel->refresh();
-        sentenceTableModel->refresh();
+        if (repeatsHeadwords(*pending, pending->index))
+            return AppendHasDuplicates;
+        applyMerge(*pending, planMerge(*pending, KeepDuplicates, pending->index), changes);
+        dropPending();
         return AppendDone;
     } catch (...) {
-        delete pending;
-        pending = nullptr;
+        dropPending();
         return AppendFailed;
     }
 }
 
+bool LxdDatabase::resolveAppend(int mode, LxdMergeChanges *changes)
+{
+    if (!pending || (mode != KeepDuplicates && mode != MergeDuplicates))
+        return false;
+    applyMerge(*pending, planMerge(*pending, mode, pending->index), changes);
+    dropPending();
+    return true;
+}
+
 namespace {
-// The first sentence of `target` whose trimmed text equals a given one. Candidates are sifted by
-// length, read from the records themselves, so that most texts are never touched; a hash takes
-// over once the list is long.
+// The first of a headword's sentences whose trimmed text equals a given one, by position. Candidates
+// are sifted by length, read from the records themselves, so that most texts are never touched; a
+// hash takes over once the list is long.
 class SentenceLookup
 {
 public:
-    explicit SentenceLookup(const LxdItem *target)
+    // The sentences `target` holds (none when null), then those a plan has already given it.
+    SentenceLookup(const LxdItem *target, const QList<QStringView> *more)
     {
-        const QList<LxdSentence *> &list = target->sentences;
-        if (list.size() > 32) {
-            for (LxdSentence *s : list)
-                add(s);
-            return;
+        if (target) {
+            const QList<LxdSentence *> &list = target->sentences;
+            // The lengths are gathered in one pass without decisions in between, so that the records,
+            // scattered over the heap, are fetched from memory all at once instead of one after another.
+            m_texts.resize(list.size());
+            m_lengths.resize(list.size());
+            for (qsizetype k = 0; k < list.size(); ++k) {
+                const LxdSentence *s = list.at(k);
+                m_texts[k] = s->textRef();
+                m_lengths[k] = s->hasOuterSpace() ? -s->textRef().size() : s->textRef().size();
+            }
         }
-        // The lengths are gathered in one pass without decisions in between, so that the records,
-        // scattered over the heap, are fetched from memory all at once instead of one after another.
-        m_sentences.resize(list.size());
-        m_lengths.resize(list.size());
-        for (qsizetype k = 0; k < list.size(); ++k) {
-            LxdSentence *s = list.at(k);
-            m_sentences[k] = s;
-            m_lengths[k] = s->hasOuterSpace() ? -s->textRef().size() : s->textRef().size();
+        if (more) {
+            for (QStringView text : *more)
+                push(text);
         }
+        if (m_texts.size() > 32)
+            buildIndex();
     }
 
-    // `text` is trimmed.
-    LxdSentence *find(QStringView text) const
+    // `text` is trimmed. -1 when there is none.
+    int find(QStringView text) const
     {
         if (!m_index.isEmpty())
-            return m_index.value(text, nullptr);
+            return m_index.value(text, -1);
         const qsizetype length = text.size();
-        for (qsizetype k = 0; k < m_sentences.size(); ++k) {
+        for (qsizetype k = 0; k < m_texts.size(); ++k) {
             // A negative length marks a text with white space at an end: it may trim to `text`.
             const qsizetype own = m_lengths.at(k);
             if (own == length) {
-                if (QStringView(m_sentences.at(k)->textRef()) == text)
-                    return m_sentences.at(k);
+                if (m_texts.at(k) == text)
+                    return int(k);
             } else if (own < 0 && -own > length) {
-                if (trimmedText(m_sentences.at(k)->textRef()) == text)
-                    return m_sentences.at(k);
+                if (trimmedText(m_texts.at(k)) == text)
+                    return int(k);
             }
         }
-        return nullptr;
+        return -1;
     }
 
-    void add(LxdSentence *sentence)
+    // A sentence at the end; `text` is trimmed.
+    void add(QStringView text)
     {
+        const int at = int(m_texts.size());
+        m_texts.append(text);
+        m_lengths.append(text.size());
         if (!m_index.isEmpty()) {
-            const QStringView text = trimmedText(sentence->textRef());
             if (!m_index.contains(text))
-                m_index.insert(text, sentence);
-            return;
-        }
-        const qsizetype size = sentence->textRef().size();
-        m_sentences.append(sentence);
-        m_lengths.append(sentence->hasOuterSpace() ? -size : size);
-        if (m_sentences.size() > 32) {
-            for (qsizetype i = m_sentences.size() - 1; i >= 0; --i) // the first one wins
-                m_index.insert(trimmedText(m_sentences.at(i)->textRef()), m_sentences.at(i));
+                m_index.insert(text, at);
+        } else if (m_texts.size() > 32) {
+            buildIndex();
         }
     }
 
 private:
-    QVarLengthArray<LxdSentence *, 32> m_sentences;
+    void push(QStringView text)
+    {
+        m_texts.append(text);
+        m_lengths.append(trimmedText(text).size() != text.size() ? -text.size() : text.size());
+    }
+
+    void buildIndex()
+    {
+        for (qsizetype i = m_texts.size() - 1; i >= 0; --i) // the first one wins
+            m_index.insert(trimmedText(m_texts.at(i)), int(i));
+    }
+
+    QVarLengthArray<QStringView, 32> m_texts;
     QVarLengthArray<qsizetype, 32> m_lengths;
-    QHash<QStringView, LxdSentence *> m_index;
+    QHash<QStringView, int> m_index;
 };
 
 // A used count that grows by another one; corrupt files may hold counts whose sum an int cannot take.
@@ -422,65 +455,186 @@ int addedUsed(int own, int more)
     return int(qBound(qint64(std::numeric_limits<int>::min()), sum, qint64(std::numeric_limits<int>::max())));
 }
 
-} // namespace
-
-bool LxdDatabase::resolveAppend(int mode)
+QList<int> usedCounts(const LxdItem *item, qsizetype count)
 {
-    if (!pending || (mode != KeepDuplicates && mode != MergeDuplicates))
-        return false;
-
-    beginModelReset();
-    if (mode == KeepDuplicates) {
-        for (qsizetype j = pending->items.size() - 1; j >= 0; --j)
-            adoptPending(int(j));
-    } else {
-        if (!sameList(pending->indexedItems, items))
-            indexHeadwords();
-        for (qsizetype j = pending->items.size() - 1; j >= 0; --j) {
-            const PendingAppend::Item &incoming = pending->items.at(j);
-            const QStringView key = trimmedText(pending->view(incoming.headword));
-            const int found = firstHeadword(key);
-            if (found < 0) {
-                // New to the database; equal headwords later in the loop merge into it.
-                adoptPending(int(j));
-                pending->firstByHash.insert(headwordHash(key), int(items.size() - 1));
-                continue;
-            }
-            LxdItem *target = items.at(found);
-            target->sentences.reserve(target->sentences.size() + incoming.sentenceCount);
-            SentenceLookup lookup(target);
-            // A repeated sentence adds its count to the first equal one; a new one is appended,
-            // trimmed, so new sentences arrive in the reverse of their order in the file.
-            for (qsizetype k = incoming.sentenceCount - 1; k >= 0; --k) {
-                const PendingAppend::Sentence &source = pending->sentences.at(incoming.firstSentence + k);
-                const QStringView t
-                    = source.stored ? trimmedText(pending->view(source.text)) : QStringView(u"");
-                if (LxdSentence *same = lookup.find(t)) {
-                    same->setUsed(addedUsed(same->used(), source.used));
-                    continue;
-                }
-                auto *sentence = new LxdSentence(document, target, nullptr);
-                target->sentences.append(sentence);
-                sentence->setUsed(source.used);
-                sentence->setText(t.toString());
-                lookup.add(sentence);
-            }
-        }
-    }
-    finishAppend();
-    endModelReset();
-    wordListModel->refresh();
-    sentenceTableModel->refresh();
-    return true;
+    QList<int> used;
+    used.reserve(count);
+    for (qsizetype k = 0; k < count; ++k)
+        used.append(item->sentences.at(k)->used());
+    return used;
 }
 
-void LxdDatabase::finishAppend()
+} // namespace
+
+LxdMergePlan LxdDatabase::planMerge(const LxdIncoming &incoming, int mode)
 {
+    HeadwordIndex index;
+    return planMerge(incoming, mode, index);
+}
+
+// Keep: every incoming headword is added, from the last to the first. Merge: from the last to the
+// first, a headword whose trimmed text is held already (headwords added by this merge included)
+// gives its sentences to the first such headword, again from the last to the first: a sentence
+// equal to one there after trimming adds its count to it, any other is appended, trimmed. So new
+// sentences arrive in the reverse of their order in the incoming list, and equal incoming headwords
+// new to the database end as one.
+LxdMergePlan LxdDatabase::planMerge(const LxdIncoming &incoming, int mode, HeadwordIndex &index) const
+{
+    LxdMergePlan plan;
+    plan.mode = mode;
+    plan.headwordsBefore = int(items.size());
+    const int held = plan.headwordsBefore;
+    const qsizetype count = incoming.headwordCount();
+    if (mode == KeepDuplicates) {
+        plan.changes.reserve(count);
+        for (qsizetype j = count - 1; j >= 0; --j)
+            plan.changes.append({LxdMergePlan::HeadwordAdded, int(j), -1, int(held + (count - 1 - j)), -1});
+        return plan;
+    }
+    if (mode != MergeDuplicates)
+        return plan;
+
+    qsizetype incomingSentences = 0;
+    for (qsizetype j = 0; j < count; ++j)
+        incomingSentences += incoming.sentenceCount(j);
+    plan.changes.reserve(count + incomingSentences);
+    if (!sameList(index.indexedItems, items))
+        indexHeadwords(index);
+    // The planned headwords go into the index as they are planned, which no longer describes the
+    // database then.
+    index.indexedItems.clear();
+    QList<qsizetype> addedFrom; // the incoming headword of each added one
+    // The sentences a headword is given, as a chain through the changes from the last back: most
+    // headwords are merged into once, and then the lookup of one pass sees them all.
+    std::vector<int> lastGiven(size_t(held), -1);
+    std::vector<int> previousGiven;
+    previousGiven.reserve(size_t(count + incomingSentences));
+    const auto change = [&](LxdMergePlan::Kind kind, qsizetype j, qsizetype k, int target, int same) {
+        plan.changes.append({kind, int(j), int(k), target, same});
+        previousGiven.push_back(-1);
+    };
+    const auto givenText = [&](qsizetype j, qsizetype k) {
+        const LxdIncoming::Sentence s = incoming.sentence(j, k);
+        return s.stored ? trimmedText(s.text) : QStringView(u"");
+    };
+    const auto keyOf = [&](int t) {
+        return t < held ? trimmedText(items.at(t)->headwordRef())
+                        : trimmedText(incoming.headword(addedFrom.at(t - held)));
+    };
+    const auto firstOf = [&](QStringView key) {
+        const auto found = index.firstByHash.constFind(headwordHash(key));
+        if (found == index.firstByHash.constEnd())
+            return -1;
+        if (keyOf(found.value()) == key)
+            return found.value();
+        for (int t = 0; t < held + addedFrom.size(); ++t) {
+            if (keyOf(t) == key)
+                return t;
+        }
+        return -1;
+    };
+
+    QList<QStringView> more;
+    for (qsizetype j = count - 1; j >= 0; --j) {
+        const QStringView key = trimmedText(incoming.headword(j));
+        const int target = firstOf(key);
+        if (target < 0) {
+            const int added = held + int(addedFrom.size());
+            addedFrom.append(j);
+            lastGiven.push_back(-1);
+            change(LxdMergePlan::HeadwordAdded, j, -1, added, -1);
+            index.firstByHash.insert(headwordHash(key), added);
+            continue;
+        }
+        // What the target holds besides its records: an added headword its incoming sentences as
+        // they came, then whatever earlier passes gave it.
+        more.clear();
+        if (target >= held) {
+            const qsizetype from = addedFrom.at(target - held);
+            for (qsizetype k = 0; k < incoming.sentenceCount(from); ++k) {
+                const LxdIncoming::Sentence s = incoming.sentence(from, k);
+                more.append(s.stored ? s.text : QStringView(u""));
+            }
+        }
+        const qsizetype own = more.size();
+        for (int c = lastGiven.at(size_t(target)); c >= 0; c = previousGiven.at(size_t(c)))
+            more.append(givenText(plan.changes.at(c).headword, plan.changes.at(c).sentence));
+        std::reverse(more.begin() + own, more.end());
+
+        SentenceLookup lookup(target < held ? items.at(target) : nullptr, more.isEmpty() ? nullptr : &more);
+        for (qsizetype k = incoming.sentenceCount(j) - 1; k >= 0; --k) {
+            const QStringView t = givenText(j, k);
+            const int same = lookup.find(t);
+            if (same >= 0) {
+                change(LxdMergePlan::UsedAdded, j, k, target, same);
+                continue;
+            }
+            change(LxdMergePlan::SentenceAdded, j, k, target, -1);
+            previousGiven.back() = lastGiven.at(size_t(target));
+            lastGiven[size_t(target)] = int(plan.changes.size() - 1);
+            lookup.add(t);
+        }
+    }
+    return plan;
+}
+
+LxdMergeChanges LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan)
+{
+    LxdMergeChanges done;
+    applyMerge(incoming, plan, &done);
+    return done;
+}
+
+void LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan, LxdMergeChanges *done)
+{
+    const int held = plan.headwordsBefore;
+    std::vector<int> grownAt; // headword held before -> its place in done->grown
+    if (done) {
+        done->orderBefore = items;
+        grownAt.assign(size_t(held), -1);
+    }
+
+    beginModelReset();
+    for (const LxdMergePlan::Change &change : plan.changes) {
+        if (change.kind == LxdMergePlan::HeadwordAdded) {
+            LxdItem *item = adoptIncoming(incoming, change.headword);
+            if (done)
+                done->addedItems.append(item);
+            continue;
+        }
+        LxdItem *target = items.at(change.target);
+        if (done && change.target < held && grownAt.at(size_t(change.target)) < 0) {
+            grownAt[size_t(change.target)] = int(done->grown.size());
+            const qsizetype size = target->sentences.size();
+            done->grown.append({target, size, usedCounts(target, size), {}, {}});
+        }
+        const LxdIncoming::Sentence s = incoming.sentence(change.headword, change.sentence);
+        if (change.kind == LxdMergePlan::UsedAdded) {
+            LxdSentence *same = target->sentences.at(change.targetSentence);
+            same->setUsed(addedUsed(same->used(), s.used));
+            continue;
+        }
+        auto *sentence = new LxdSentence(document, target, nullptr);
+        target->sentences.append(sentence);
+        sentence->setUsed(s.used);
+        sentence->setText((s.stored ? trimmedText(s.text) : QStringView(u"")).toString());
+    }
+    if (done) {
+        for (LxdMergeChanges::Grown &grown : done->grown) {
+            grown.newUsed = usedCounts(grown.item, grown.oldCount);
+            grown.added = grown.item->sentences.mid(grown.oldCount);
+            done->addedSentences += int(grown.added.size());
+        }
+        for (const LxdItem *item : std::as_const(done->addedItems))
+            done->addedSentences += item->sentenceCount();
+        done->applied = true;
+    }
     // Also after a merge that took in no headword: the database may have been read unsorted.
     sortItems();
     setModified(true);
-    delete pending;
-    pending = nullptr;
+    endModelReset();
+    wordListModel->refresh();
+    sentenceTableModel->refresh();
 }
 
 void LxdDatabase::setModified(bool m)

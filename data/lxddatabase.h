@@ -2,6 +2,7 @@
 #ifndef LXDDATABASE_H
 #define LXDDATABASE_H
 
+#include "data/lxdmergeplan.h"
 #include "data/zelelement.h"
 
 #include <QList>
@@ -67,9 +68,19 @@ public:
     bool findText(const QString &s, int *itemOut, int *sentenceOut, int startItem, int startSentence) const;
     void clear();
 
-    int appendFile(const QString &fileName);
-    bool resolveAppend(int mode);
+    // An append in two stages: the file is read and, when it repeats no headword held already,
+    // taken in; otherwise it waits for resolveAppend with the caller's answer. `changes`, when given,
+    // learns what was changed.
+    int appendFile(const QString &fileName, LxdMergeChanges *changes = nullptr);
+    bool resolveAppend(int mode, LxdMergeChanges *changes = nullptr);
     bool hasPendingAppend() const { return pending != nullptr; }
+
+    // The one way headwords come in, for the append and for everything else that brings headwords:
+    // a plan worked out without changing anything, then carried out in one reset of the models.
+    bool hasRepeatedHeadwords(const LxdIncoming &incoming);
+    LxdMergePlan planMerge(const LxdIncoming &incoming, int mode);
+    // `incoming` must be the one the plan was made from, and the database unchanged since.
+    LxdMergeChanges applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan);
 
     // The hash by which an append finds repeated headwords. Tests put in a poor one, so that
     // different headwords share a hash; null restores the real one.
@@ -108,13 +119,18 @@ public:
 
 private:
     struct PendingAppend;
+    struct HeadwordIndex;
 
     void createModels();
     bool readPending(const QString &fileName);
-    void indexHeadwords();
-    int firstHeadword(QStringView key) const;
-    LxdItem *adoptPending(int j);
-    void finishAppend();
+    void indexHeadwords(HeadwordIndex &index) const;
+    int firstHeadword(const HeadwordIndex &index, QStringView key) const;
+    bool repeatsHeadwords(const LxdIncoming &incoming, HeadwordIndex &index) const;
+    LxdMergePlan planMerge(const LxdIncoming &incoming, int mode, HeadwordIndex &index) const;
+    // As the public one; records what it changed only when `done` is given.
+    void applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan, LxdMergeChanges *done);
+    LxdItem *adoptIncoming(const LxdIncoming &incoming, qsizetype j);
+    void dropPending();
     void beginModelReset();
     void endModelReset();
     void sortItems();

@@ -13,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
-#include <QStringEncoder>
 #include <QTextStream>
 #include <QXmlStreamReader>
 
@@ -30,29 +29,8 @@ bool LxdDatabase::saveText(const QString &fileName, int version, QString *error)
     const bool written = CheckedWrite::writeFile(
         fileName,
         [&](QIODevice &file, QString *) {
-            QStringEncoder encoder(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
-            constexpr qsizetype chunk = 1 << 20;
-            QString buffer;
-            buffer.reserve(chunk + 4096);
-            bool ok = true;
-            auto flush = [&]() {
-                const QByteArray bytes = encoder.encode(buffer);
-                ok = ok && file.write(bytes) == bytes.size();
-                buffer.resize(0);
-            };
-
-            if (version >= 3)
-                buffer += QChar(0xFEFF);
-            for (const LxdItem *item : std::as_const(items)) {
-                item->appendFileText(buffer, version);
-                buffer += QLatin1String("\r\n");
-                if (buffer.size() >= chunk)
-                    flush();
-                if (!ok)
-                    break;
-            }
-            flush();
-            return ok;
+            return LineFile::writeRecords(file, version, items.size(),
+                [this, version](qsizetype i, QString &out) { items.at(i)->appendFileText(out, version); });
         },
         error);
     if (!written)

@@ -131,11 +131,12 @@ QString LxdItem::toFileText(int version) const
 
 void LxdItem::appendFileText(QString &out, int version) const
 {
-    LineFile::appendLineSafe(out, m_headword);
-    for (const LxdSentence *sentence : sentences) {
-        out += u"&&&";
-        sentence->appendFileText(out, version);
-    }
+    LineFile::appendRecord(
+        out, m_headword, sentences.size(), version, [this](qsizetype k, int *used) -> const QString & {
+            const LxdSentence *sentence = sentences.at(k);
+            *used = sentence->used();
+            return sentence->textRef();
+        });
 }
 
 void LxdItem::fromFileText(QStringView line)

@@ -3,6 +3,7 @@
 #define LXDPENDINGAPPEND_H
 
 #include "data/lxddatabase.h"
+#include "data/lxdmergeplan.h"
 
 #include <QHash>
 #include <QList>
@@ -11,7 +12,15 @@
 // A database file read for an append, held as its own text until the caller has decided what to
 // do with repeated headwords: a repeated sentence only adds its count, and only what is kept
 // becomes a record with a text of its own.
-struct LxdDatabase::PendingAppend
+// The first headword of the database for each hash of a trimmed text; valid while the database holds
+// the same records.
+struct LxdDatabase::HeadwordIndex
+{
+    QHash<size_t, int> firstByHash;
+    QList<LxdItem *> indexedItems;
+};
+
+struct LxdDatabase::PendingAppend : LxdIncoming
 {
     struct Span // a piece of `text`
     {
@@ -37,10 +46,16 @@ struct LxdDatabase::PendingAppend
 
     QStringView view(Span span) const { return QStringView(text).sliced(span.begin, span.size); }
 
-    // The first headword of the database for each hash of a trimmed text; valid while the database
-    // holds the same records.
-    QHash<size_t, int> firstByHash;
-    QList<LxdItem *> indexedItems;
+    qsizetype headwordCount() const override { return items.size(); }
+    QStringView headword(qsizetype j) const override { return view(items.at(j).headword); }
+    qsizetype sentenceCount(qsizetype j) const override { return items.at(j).sentenceCount; }
+    LxdIncoming::Sentence sentence(qsizetype j, qsizetype k) const override
+    {
+        const Sentence &s = sentences.at(items.at(j).firstSentence + k);
+        return {s.stored ? view(s.text) : QStringView(), s.used, s.stored};
+    }
+
+    HeadwordIndex index;
 };
 
 #endif // LXDPENDINGAPPEND_H

@@ -117,24 +117,7 @@ QString LxdSentence::toFileText(int version) const
 
 void LxdSentence::appendFileText(QString &out, int version) const
 {
-    if (version >= 3) {
-        // "{<count>}", formatted without a temporary string: a database has a million of them.
-        char16_t digits[16];
-        char16_t *p = digits + 16;
-        *--p = u'}';
-        unsigned n = m_used < 0 ? 0u - unsigned(m_used) : unsigned(m_used);
-        do {
-            *--p = char16_t(u'0' + n % 10);
-            n /= 10;
-        } while (n);
-        if (m_used < 0)
-            *--p = u'-';
-        *--p = u'{';
-        out.append(reinterpret_cast<const QChar *>(p), digits + 16 - p);
-    } else if (m_used >= 1) {
-        out += QLatin1Char('*');
-    }
-    LineFile::appendLineSafe(out, m_text);
+    LineFile::appendSentenceField(out, m_used, m_text, version);
 }
 
 // The used count between braces. Plain digits (the only thing the program writes) are read

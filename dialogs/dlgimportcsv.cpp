@@ -18,9 +18,10 @@ namespace {
 const char *const HelpPage = "import.htm";
 }
 
-DlgImportCsv::DlgImportCsv(const QString &text, QWidget *parent)
+DlgImportCsv::DlgImportCsv(const QString &text, bool whole, QWidget *parent)
     : QDialog(parent)
     , m_text(text)
+    , m_whole(whole)
 {
     setObjectName(QStringLiteral("DlgImportCsv"));
     setWindowTitle(tr("Import spreadsheet text"));
@@ -85,7 +86,7 @@ DlgImportCsv::DlgImportCsv(const QString &text, QWidget *parent)
         pages.insert(w, QLatin1String(HelpPage));
     helpClient->setHelpPages(pages);
 
-    m_table = LxdImport::readTable(m_text);
+    m_table = LxdImport::readTable(m_text, QChar(), !m_whole);
     cboSeparator->setCurrentIndex(std::max(0, cboSeparator->findData(m_table.separator)));
     chkHeader->setChecked(LxdImport::firstRowNamesColumns(m_table));
     fillColumnChoices();
@@ -100,6 +101,11 @@ DlgImportCsv::DlgImportCsv(const QString &text, QWidget *parent)
     resize(620, 460);
 }
 
+QChar DlgImportCsv::separator() const
+{
+    return cboSeparator->currentData().toChar();
+}
+
 LxdImport::CsvColumns DlgImportCsv::columns() const
 {
     LxdImport::CsvColumns c;
@@ -111,7 +117,7 @@ LxdImport::CsvColumns DlgImportCsv::columns() const
 
 void DlgImportCsv::readWithSeparator()
 {
-    m_table = LxdImport::readTable(m_text, cboSeparator->currentData().toChar());
+    m_table = LxdImport::readTable(m_text, separator(), !m_whole);
     fillColumnChoices();
     fillPreview();
 }
@@ -171,8 +177,11 @@ void DlgImportCsv::fillPreview()
     twPreview->resizeColumnsToContents();
     if (!m_table.error.isEmpty())
         lblRows->setText(m_table.error);
-    else
+    else if (m_whole)
         lblRows->setText(tr("Rows to import: %1").arg(m_table.rows.size() - first));
+    else
+        lblRows->setText(tr("The first rows of a long file are shown; all of its rows are read when you "
+                            "import."));
 }
 
 void DlgImportCsv::updateOkButton()

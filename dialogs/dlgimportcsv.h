@@ -22,11 +22,13 @@ class DlgImportCsv : public QDialog
     Q_OBJECT
 
 public:
-    // `text` is the whole file, decoded.
-    explicit DlgImportCsv(const QString &text, QWidget *parent = nullptr);
+    // `text` is the file decoded, or only its first lines when it is not `whole`: the dialog shows
+    // and guesses from those, and the file is read in full only once the teacher has chosen.
+    explicit DlgImportCsv(const QString &text, bool whole = true, QWidget *parent = nullptr);
 
-    // The whole file split with the chosen separator, and the chosen columns.
+    // The text split with the chosen separator, and the chosen columns.
     LxdImport::Table table() const { return m_table; }
+    QChar separator() const;
     LxdImport::CsvColumns columns() const;
 
     enum { PreviewRows = 8 };
@@ -38,6 +40,7 @@ private:
     void updateOkButton();
 
     QString m_text;
+    bool m_whole = true;
     LxdImport::Table m_table;
 
     QVBoxLayout *layMain = nullptr;

@@ -13,29 +13,15 @@
 
 #include <algorithm>
 
-// The database as it was before an append, as much as the append can change.
+// The database as it was before an append, and what the append changed.
 struct LxdDocument::AppendNote
 {
     LxdViewState view;
     QList<LxdItem *> order;
-    struct Counts
-    {
-        LxdItem *item;
-        QList<int> used;
-    };
-    QList<Counts> counts; // noted only before a merge, which adds to the headwords held
+    LxdMergeChanges changes;
 };
 
 namespace {
-
-QList<int> usedCounts(const LxdItem *item)
-{
-    QList<int> used;
-    used.reserve(item->sentenceCount());
-    for (const LxdSentence *sentence : item->sentences)
-        used.append(sentence->used());
-    return used;
-}
 
 QList<int> validRows(QList<int> rows, int count)
 {
@@ -278,17 +264,12 @@ void LxdDocument::beginAppend()
     m_append->order = m_database->items;
 }
 
-void LxdDocument::beginMerge()
+LxdMergeChanges *LxdDocument::appendChanges()
 {
-    if (!m_append)
-        beginAppend();
-    m_append->counts.clear();
-    m_append->counts.reserve(m_database->itemCount());
-    for (LxdItem *item : std::as_const(m_database->items))
-        m_append->counts.append({item, usedCounts(item)});
+    return m_append ? &m_append->changes : nullptr;
 }
 
-void LxdDocument::endAppend(bool markAndSort)
+void LxdDocument::endAppend(bool markAndSort, const QString &stepName)
 {
     if (!m_append)
         return;
@@ -300,19 +281,10 @@ void LxdDocument::endAppend(bool markAndSort)
             // An order that could not be made is no reason to lose the step.
         }
     }
-    QList<LxdAppendCommand::Merged> merged;
-    for (const AppendNote::Counts &counts : std::as_const(m_append->counts)) {
-        LxdItem *item = counts.item;
-        const QList<int> now = usedCounts(item);
-        if (sameList(now, counts.used))
-            continue;
-        LxdAppendCommand::Merged change {item, counts.used.size(), counts.used,
-            now.mid(0, counts.used.size()), item->sentences.mid(counts.used.size())};
-        merged.append(change);
-    }
+    const QList<LxdAppendCommand::Merged> &merged = m_append->changes.grown;
     const bool changed = !merged.isEmpty() || !sameList(m_database->items, m_append->order);
     if (changed)
-        m_undoStack->push(new LxdAppendCommand(this, m_append->view, m_append->order, merged));
+        m_undoStack->push(new LxdAppendCommand(this, stepName, m_append->view, m_append->order, merged));
     else if (m_database->isModified())
         m_undoStack->resetClean(); // the append counts as a change even when it was cancelled
     delete m_append;

@@ -9,7 +9,9 @@
 #include <QStringList>
 
 class LxdDatabase;
+class LxdIncoming;
 class LxdItem;
+struct LxdMergeChanges;
 class LxdSentence;
 class QItemSelectionModel;
 class QUndoStack;
@@ -83,12 +85,12 @@ public:
     void zeroUsed();
 
     // An append is made by the database in up to two stages with questions in between; the
-    // document notes the database before the first and turns what the append did into one step.
+    // document notes the database before the first and turns what the append did into one step,
+    // named `stepName` (or "Append File").
     void beginAppend();
-    void beginMerge();
     // With `markAndSort`, the database counts as changed and is put in order first, as the append
     // command does even when the user cancelled at a question.
-    void endAppend(bool markAndSort = false);
+    void endAppend(bool markAndSort = false, const QString &stepName = QString());
 
     // The file commands. Each leaves the modified flag and the history as the rules for files say;
     // the caller chooses the files, reports the results and shows the busy cursor.
@@ -105,6 +107,17 @@ public:
     // Adds the file's headwords. What it did becomes one undoable step at endAppend(), so that the
     // caller can add to it.
     FileResult append(const QString &fileName, LxdAppendQuestions *questions);
+    // Takes in headwords read elsewhere (an imported word list) by the append's own rules, with its
+    // questions when some are held already; one undoable step named `stepName`. `counts`, when
+    // given, learns how many headwords and sentences were added.
+    FileResult merge(const LxdIncoming &incoming, LxdAppendQuestions *questions, const QString &stepName,
+        QPair<int, int> *counts = nullptr);
+    // Merges a database file into this one without asking, `mode` being LxdDatabase::MergeDuplicates
+    // or KeepDuplicates; one undoable step.
+    FileResult mergeFile(const QString &fileName, int mode);
+    // Takes in the file's headwords as an append that merges repeated headwords, without asking, as
+    // one undoable step: the database keeps its own changes and gains another program's.
+    FileResult mergeFile(const QString &fileName);
     // The writes leave the old file whole when they fail, and say why in `error`.
     bool save(const QString &fileName, QString *error = nullptr);
     // A copy beside the file, ".bak" added, that leaves the modified flag as it was.
@@ -123,6 +136,11 @@ public:
 
 private:
     struct AppendNote;
+
+    // LxdDatabase::MergeDuplicates or KeepDuplicates as the teacher answered, or -1.
+    static int askMergeOrKeep(LxdAppendQuestions *questions);
+    // What the append begun last changed so far.
+    LxdMergeChanges *appendChanges();
 
     LxdDatabase *m_database; // not owned
     QUndoStack *m_undoStack;

@@ -5,6 +5,7 @@
 
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
+#include "document/lxdeditcommands.h"
 
 #include <QDomDocument>
 #include <QDomElement>
@@ -88,27 +89,81 @@ LxdDocument::FileResult LxdDocument::append(const QString &fileName, LxdAppendQu
     beginAppend();
     int read = LxdDatabase::AppendFailed;
     guarded([&] {
-        read = m_database->appendFile(fileName);
+        read = m_database->appendFile(fileName, appendChanges());
         return true;
     });
     if (read == LxdDatabase::AppendFailed)
         return Failed; // nothing was read, and the database stays as it was
+    if (read == LxdDatabase::AppendDone)
+        return Done;
 
-    FileResult result = Done;
-    if (read == LxdDatabase::AppendHasDuplicates) {
-        int mode = -1;
-        if (questions && questions->confirmRepeatedHeadwords())
-            mode = questions->chooseMergeOrKeep();
-        if (mode != LxdDatabase::MergeDuplicates && mode != LxdDatabase::KeepDuplicates) {
-            result = Cancelled;
-        } else {
-            if (mode == LxdDatabase::MergeDuplicates)
-                beginMerge();
-            if (!guarded([&] { return m_database->resolveAppend(mode); }))
-                result = MergeFailed;
-        }
+    const int mode = askMergeOrKeep(questions);
+    if (mode < 0)
+        return Cancelled;
+    if (!guarded([&] { return m_database->resolveAppend(mode, appendChanges()); }))
+        return MergeFailed;
+    return Done;
+}
+
+int LxdDocument::askMergeOrKeep(LxdAppendQuestions *questions)
+{
+    int mode = -1;
+    if (questions && questions->confirmRepeatedHeadwords())
+        mode = questions->chooseMergeOrKeep();
+    return mode == LxdDatabase::MergeDuplicates || mode == LxdDatabase::KeepDuplicates ? mode : -1;
+}
+
+LxdDocument::FileResult LxdDocument::merge(const LxdIncoming &incoming, LxdAppendQuestions *questions,
+    const QString &stepName, QPair<int, int> *counts)
+{
+    int mode = LxdDatabase::KeepDuplicates;
+    bool repeats = false;
+    if (!guarded([&] {
+            repeats = m_database->hasRepeatedHeadwords(incoming);
+            return true;
+        }))
+        return MergeFailed;
+    if (repeats) {
+        mode = askMergeOrKeep(questions);
+        if (mode < 0)
+            return Cancelled;
     }
+    beginAppend();
+    const bool applied = guarded([&] {
+        *appendChanges() = m_database->applyMerge(incoming, m_database->planMerge(incoming, mode));
+        return true;
+    });
+    if (applied && counts)
+        *counts = qMakePair(int(appendChanges()->addedItems.size()), appendChanges()->addedSentences);
+    endAppend(false, stepName);
+    return applied ? Done : MergeFailed;
+}
+
+LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName, int mode)
+{
+    if (mode != LxdDatabase::MergeDuplicates && mode != LxdDatabase::KeepDuplicates)
+        return Cancelled;
+    if (isBinaryFile(fileName))
+        return NotDatabase;
+    beginAppend();
+    int read = LxdDatabase::AppendFailed;
+    guarded([&] {
+        read = m_database->appendFile(fileName, appendChanges());
+        return true;
+    });
+    FileResult result = Done;
+    if (read == LxdDatabase::AppendFailed)
+        result = Failed;
+    else if (read == LxdDatabase::AppendHasDuplicates
+        && !guarded([&] { return m_database->resolveAppend(mode, appendChanges()); }))
+        result = MergeFailed;
+    endAppend(false, LxdEditCommand::tr("Merge File"));
     return result;
+}
+
+LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName)
+{
+    return mergeFile(fileName, LxdDatabase::MergeDuplicates);
 }
 
 bool LxdDocument::save(const QString &fileName, QString *error)

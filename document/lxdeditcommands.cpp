@@ -335,9 +335,9 @@ void LxdZeroUsedCommand::revert()
 
 // --- Append ----------------------------------------------------------------------------------------
 
-LxdAppendCommand::LxdAppendCommand(LxdDocument *document, const LxdViewState &before,
+LxdAppendCommand::LxdAppendCommand(LxdDocument *document, const QString &name, const LxdViewState &before,
     const QList<LxdItem *> &orderBefore, const QList<Merged> &merged)
-    : LxdEditCommand(document, LxdEditCommand::tr("Append File"))
+    : LxdEditCommand(document, name.isEmpty() ? LxdEditCommand::tr("Append File") : name)
     , m_before(orderBefore)
     , m_after(document->database()->items)
     , m_merged(merged)

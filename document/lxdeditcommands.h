@@ -2,6 +2,7 @@
 #ifndef LXDEDITCOMMANDS_H
 #define LXDEDITCOMMANDS_H
 
+#include "data/lxdmergeplan.h"
 #include "data/samelist.h"
 #include "document/lxddocument.h"
 
@@ -228,17 +229,10 @@ private:
 class LxdAppendCommand : public LxdEditCommand
 {
 public:
-    struct Merged
-    {
-        LxdItem *item;
-        qsizetype oldCount;
-        QList<int> oldUsed;
-        QList<int> newUsed;
-        QList<LxdSentence *> added;
-    };
+    using Merged = LxdMergeChanges::Grown;
 
-    LxdAppendCommand(LxdDocument *document, const LxdViewState &before, const QList<LxdItem *> &orderBefore,
-        const QList<Merged> &merged);
+    LxdAppendCommand(LxdDocument *document, const QString &name, const LxdViewState &before,
+        const QList<LxdItem *> &orderBefore, const QList<Merged> &merged);
     ~LxdAppendCommand() override;
 
 protected:

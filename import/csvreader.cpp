@@ -2,85 +2,207 @@
 // Spreadsheet text: CSV and TSV as spreadsheets, flash-card programs and word-list sites export it.
 #include "import/lxdimport.h"
 
+#include <QFile>
 #include <QSet>
+#include <QStringDecoder>
+
+#include <functional>
 
 namespace {
 
 constexpr char16_t Separators[] = {u'\t', u';', u','};
 
-// Splits `text` into rows of fields as RFC 4180 has it: a field in double quotes may hold the
+// Splits text into rows of fields as RFC 4180 has it: a field in double quotes may hold the
 // separator, line breaks and doubled quotes; a quote inside an unquoted field is an ordinary
-// character. Rows with nothing in them are dropped. Stops after `maxRows` rows when that is not
-// negative. Returns the line at which an unclosed quoted field began, or 0.
-// `numbers` (when given) receives the number of each row as a spreadsheet counts it, blank ones included.
+// character. Rows with nothing in them are dropped. The text may come in pieces of any size: a row,
+// a quoted field or a CR LF may run across pieces.
+class RowSplitter
+{
+public:
+    // `row` receives each row with its number as a spreadsheet counts it, blank ones included, and
+    // returns false to stop.
+    using RowSink = std::function<bool(QStringList &row, int number)>;
+
+    RowSplitter(QChar separator, RowSink sink)
+        : m_separator(separator)
+        , m_sink(std::move(sink))
+    { }
+
+    // False once the sink has asked to stop.
+    bool feed(QStringView text)
+    {
+        for (const QChar c : text) {
+            if (m_stopped)
+                return false;
+            take(c);
+        }
+        return !m_stopped;
+    }
+
+    // Returns the line at which a quoted field that is never closed began, or 0.
+    int finish()
+    {
+        if (m_quoteSeen) {
+            m_quoteSeen = false;
+            m_quoted = false;
+        }
+        if (m_quoted)
+            return m_quoteLine;
+        if (!m_stopped && (!m_field.isEmpty() || !m_row.isEmpty()))
+            endRow();
+        return 0;
+    }
+
+private:
+    void endRow()
+    {
+        m_row += m_field;
+        m_field.clear();
+        m_wasQuoted = false;
+        const bool blank = m_row.size() == 1 && m_row.front().trimmed().isEmpty();
+        ++m_number;
+        if (!blank && !m_sink(m_row, m_number))
+            m_stopped = true;
+        m_row.clear();
+    }
+
+    void take(QChar c)
+    {
+        if (m_afterCr) {
+            m_afterCr = false;
+            if (c == QLatin1Char('\n'))
+                return;
+        }
+        if (m_quoteSeen) {
+            // A quote in a quoted field: doubled, it stands for itself; otherwise it closed the field.
+            m_quoteSeen = false;
+            if (c == QLatin1Char('"')) {
+                m_field += c;
+                return;
+            }
+            m_quoted = false;
+        }
+        if (m_quoted) {
+            if (c == QLatin1Char('"')) {
+                m_quoteSeen = true;
+                return;
+            }
+            if (c == QLatin1Char('\n'))
+                ++m_line;
+            m_field += c;
+            return;
+        }
+        if (c == m_separator) {
+            m_row += m_field;
+            m_field.clear();
+            m_wasQuoted = false;
+        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            m_afterCr = c == QLatin1Char('\r');
+            ++m_line;
+            endRow();
+        } else if (c == QLatin1Char('"') && m_field.trimmed().isEmpty() && !m_wasQuoted) {
+            // Spaces before the opening quote are not part of the field.
+            m_field.clear();
+            m_quoted = true;
+            m_wasQuoted = true;
+            m_quoteLine = m_line;
+        } else {
+            m_field += c;
+        }
+    }
+
+    QChar m_separator;
+    RowSink m_sink;
+    QStringList m_row;
+    QString m_field;
+    bool m_quoted = false; // inside a quoted field
+    bool m_quoteSeen = false; // inside a quoted field, just after a quote
+    bool m_wasQuoted = false;
+    bool m_afterCr = false;
+    bool m_stopped = false;
+    int m_line = 1;
+    int m_quoteLine = 0;
+    int m_number = 0;
+};
+
+// Splits a whole text; stops after `maxRows` rows when that is not negative. Returns the line at
+// which an unclosed quoted field began, or 0. `numbers` (when given) receives the number of each
+// row as a spreadsheet counts it, blank ones included.
 int splitRows(const QString &text, QChar separator, QList<QStringList> *rows, qsizetype maxRows = -1,
     QList<int> *numbers = nullptr)
 {
-    int number = 0;
-    QStringList row;
-    QString field;
-    bool quoted = false; // inside a quoted field
-    bool wasQuoted = false;
-    int line = 1;
-    int quoteLine = 0;
-    auto endRow = [&]() {
-        row += field;
-        field.clear();
-        wasQuoted = false;
-        const bool blank = row.size() == 1 && row.front().trimmed().isEmpty();
-        ++number;
-        if (!blank) {
-            rows->append(row);
-            if (numbers)
-                numbers->append(number);
-        }
-        row.clear();
-    };
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (maxRows >= 0 && rows->size() >= maxRows)
-            return 0;
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < n && text.at(i + 1) == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                if (c == QLatin1Char('\n'))
-                    ++line;
-                field += c;
-            }
-            continue;
-        }
-        if (c == separator) {
-            row += field;
-            field.clear();
-            wasQuoted = false;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            ++line;
-            endRow();
-        } else if (c == QLatin1Char('"') && field.trimmed().isEmpty() && !wasQuoted) {
-            // Spaces before the opening quote are not part of the field.
-            field.clear();
-            quoted = true;
-            wasQuoted = true;
-            quoteLine = line;
-        } else {
-            field += c;
-        }
-    }
-    if (quoted)
-        return quoteLine;
-    if (!field.isEmpty() || !row.isEmpty())
-        endRow();
-    return 0;
+    if (maxRows == 0)
+        return 0;
+    RowSplitter splitter(separator, [&](QStringList &row, int number) {
+        rows->append(row);
+        if (numbers)
+            numbers->append(number);
+        return maxRows < 0 || rows->size() < maxRows;
+    });
+    if (!splitter.feed(text))
+        return 0;
+    return splitter.finish();
 }
+
+QString unclosedQuote(int line)
+{
+    return LxdImport::tr("The quoted field that begins in line %1 is never closed.").arg(line);
+}
+
+// Decodes a file piece by piece as decodeText decodes it whole: by its byte-order mark, else as
+// UTF-8 until a byte sequence proves that it is not, else as ISO 8859-1.
+class FileDecoder
+{
+public:
+    explicit FileDecoder(const QByteArray &head)
+    {
+        if (const auto bom = QStringConverter::encodingForData(head))
+            m_encoding = *bom;
+        m_decoder = QStringDecoder(m_encoding);
+    }
+
+    bool isLatin1() const { return m_encoding == QStringConverter::Latin1; }
+
+    // False when the bytes are not UTF-8 after all; the reading must then start again as Latin-1.
+    bool decode(const QByteArray &bytes, QString *text)
+    {
+        *text = m_decoder.decode(bytes);
+        if (m_decoder.hasError() && m_encoding == QStringConverter::Utf8) {
+            m_encoding = QStringConverter::Latin1;
+            m_decoder = QStringDecoder(m_encoding);
+            return false;
+        }
+        if (m_first) {
+            m_first = false;
+            if (text->startsWith(QChar(0xFEFF)))
+                text->remove(0, 1);
+        }
+        return true;
+    }
+
+    // What the decoder still holds at the end: an incomplete sequence is no UTF-8.
+    bool finish(QString *text)
+    {
+        *text = m_decoder(QByteArray());
+        if (m_decoder.hasError() && m_encoding == QStringConverter::Utf8) {
+            m_encoding = QStringConverter::Latin1;
+            m_decoder = QStringDecoder(m_encoding);
+            return false;
+        }
+        return true;
+    }
+
+    void restart()
+    {
+        m_decoder = QStringDecoder(m_encoding);
+        m_first = true;
+    }
+
+private:
+    QStringConverter::Encoding m_encoding = QStringConverter::Utf8;
+    QStringDecoder m_decoder;
+    bool m_first = true;
+};
 
 } // namespace
 
@@ -146,7 +268,7 @@ bool LxdImport::firstRowNamesColumns(const Table &table)
     return isName(first.at(0)) && isName(first.at(1));
 }
 
-LxdImport::Table LxdImport::readTable(const QString &text, QChar separator)
+LxdImport::Table LxdImport::readTable(const QString &text, QChar separator, bool partial)
 {
     Table table;
     if (text.contains(QChar(0))) {
@@ -154,10 +276,11 @@ LxdImport::Table LxdImport::readTable(const QString &text, QChar separator)
         return table;
     }
     table.separator = separator.isNull() ? detectSeparator(text) : separator;
-    if (const int line = splitRows(text, table.separator, &table.rows, -1, &table.rowNumbers)) {
+    if (const int line = splitRows(text, table.separator, &table.rows, -1, &table.rowNumbers);
+        line && !partial) {
         table.rows.clear();
         table.rowNumbers.clear();
-        table.error = tr("The quoted field that begins in line %1 is never closed.").arg(line);
+        table.error = unclosedQuote(line);
     }
     return table;
 }
@@ -181,5 +304,114 @@ LxdImport::Result LxdImport::readCsv(const Table &table, const CsvColumns &colum
         const QString sentence = columns.sentence >= 0 ? row.value(columns.sentence) : QString();
         result.add(headword, sentence, where);
     }
+    return result;
+}
+
+LxdImport::Head LxdImport::readHead(const QString &fileName, qsizetype bytes)
+{
+    Head head;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        head.error = tr("The file cannot be read: %1").arg(file.errorString());
+        return head;
+    }
+    const QByteArray start = file.read(bytes);
+    if (file.error() != QFileDevice::NoError) {
+        head.error = tr("The file cannot be read: %1").arg(file.errorString());
+        return head;
+    }
+    head.whole = file.atEnd();
+    FileDecoder decoder(start);
+    QString rest;
+    if (!decoder.decode(start, &head.text) || (head.whole && !decoder.finish(&rest))) {
+        decoder.restart();
+        decoder.decode(start, &head.text);
+    }
+    if (!head.whole) {
+        // The last line is most likely cut short.
+        const qsizetype end
+            = std::max(head.text.lastIndexOf(QLatin1Char('\n')), head.text.lastIndexOf(QLatin1Char('\r')));
+        head.text.truncate(std::max<qsizetype>(end, 0));
+    }
+    return head;
+}
+
+LxdImport::Result LxdImport::readCsvFile(
+    const QString &fileName, QChar separator, const CsvColumns &columns, const Progress &progress)
+{
+    Result result;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = tr("The file cannot be read: %1").arg(file.errorString());
+        return result;
+    }
+    const qint64 size = std::max<qint64>(file.size(), 1);
+    constexpr qint64 piece = 1 << 20;
+    FileDecoder decoder(file.peek(16));
+    bool stopped = false;
+    bool binary = false;
+    for (;;) {
+        result = Result();
+        bool first = true;
+        RowSplitter splitter(separator, [&](QStringList &row, int number) {
+            if (first && columns.header) {
+                first = false;
+                return true;
+            }
+            first = false;
+            const QString where = tr("Row %1").arg(number);
+            result.add(row.value(columns.headword),
+                columns.sentence >= 0 ? row.value(columns.sentence) : QString(), where);
+            return true;
+        });
+        bool again = false;
+        QString text;
+        while (!file.atEnd()) {
+            // No larger than what is left: a buffer of the full piece would be made for every small file.
+            const QByteArray bytes
+                = file.read(std::min(piece, std::max<qint64>(file.size() - file.pos(), 1)));
+            if (file.error() != QFileDevice::NoError) {
+                result = Result();
+                result.error = tr("The file cannot be read: %1").arg(file.errorString());
+                return result;
+            }
+            if (!decoder.decode(bytes, &text)) {
+                again = true;
+                break;
+            }
+            if (text.contains(QChar(0))) {
+                binary = true;
+                break;
+            }
+            splitter.feed(text);
+            if (progress && !progress(int(file.pos() * 100 / size))) {
+                stopped = true;
+                break;
+            }
+        }
+        if (!again && !binary && !stopped) {
+            again = !decoder.finish(&text);
+            if (!again)
+                splitter.feed(text);
+        }
+        if (again) {
+            // Not UTF-8 after all: read again from the start, byte for character.
+            if (!file.seek(0))
+                break;
+            decoder.restart();
+            continue;
+        }
+        if (binary || stopped)
+            break;
+        if (const int line = splitter.finish()) {
+            result = Result();
+            result.error = unclosedQuote(line);
+        }
+        return result;
+    }
+    result = Result();
+    result.error = binary ? tr("This is not a text file.")
+        : stopped         ? tr("The import was cancelled.")
+                          : file.errorString();
     return result;
 }

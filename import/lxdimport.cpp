@@ -221,20 +221,6 @@ int LxdImport::Result::sentenceCount() const
     return n;
 }
 
-QString LxdImport::Result::toLineText() const
-{
-    QString out;
-    for (const Headword &h : headwords) {
-        out += h.headword;
-        for (const QString &s : h.sentences) {
-            out += QLatin1String("&&&{0}");
-            out += s;
-        }
-        out += QLatin1String("\r\n");
-    }
-    return out;
-}
-
 bool LxdImport::Result::add(const QString &headword, const QString &sentence, const QString &where)
 {
     // The database file holds one headword a line and cuts its sentences at "&&&": texts are kept on

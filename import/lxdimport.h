@@ -2,6 +2,8 @@
 #ifndef LXDIMPORT_H
 #define LXDIMPORT_H
 
+#include "data/lxdmergeplan.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QHash>
@@ -13,7 +15,7 @@
 
 // Word lists made with other tools, read into headwords with sentences: spreadsheet text (CSV and
 // TSV), KVTML (KDE's vocabulary programs) and Hot Potatoes JCloze and JMatch exercises. Readers only
-// read; the window appends what they found through the database's own append.
+// read; what they found goes into the database by the append's own merge, straight from memory.
 class LxdImport
 {
     Q_DECLARE_TR_FUNCTIONS(LxdImport)
@@ -28,7 +30,8 @@ public:
     };
 
     // What a reader found, what it passed over and why, or why it could not read the file at all.
-    struct Result
+    // The headwords come into the database as they are: every sentence new, used 0.
+    struct Result : LxdIncoming
     {
         QString error; // empty when the file was read
         QList<Headword> headwords;
@@ -36,8 +39,14 @@ public:
 
         bool ok() const { return error.isEmpty(); }
         int sentenceCount() const;
-        // The headwords in the database file's line form, which the append reads.
-        QString toLineText() const;
+
+        qsizetype headwordCount() const override { return headwords.size(); }
+        QStringView headword(qsizetype j) const override { return headwords.at(j).headword; }
+        qsizetype sentenceCount(qsizetype j) const override { return headwords.at(j).sentences.size(); }
+        Sentence sentence(qsizetype j, qsizetype k) const override
+        {
+            return {headwords.at(j).sentences.at(k), 0, true};
+        }
 
         // Adds a sentence (may be empty: the headword alone) to the headword of that text, which is
         // made on first use: rows of one headword in a list come together. `where` names the place
@@ -76,8 +85,9 @@ public:
     static QString decodeText(const QByteArray &bytes);
 
     // Splits spreadsheet text into rows of fields (RFC 4180 quoting, any line end). A null
-    // separator is found from the text: tab, semicolon or comma.
-    static Table readTable(const QString &text, QChar separator = QChar());
+    // separator is found from the text: tab, semicolon or comma. A `partial` text is the head of a
+    // longer file: a quoted field still open at its end only ends the table there.
+    static Table readTable(const QString &text, QChar separator = QChar(), bool partial = false);
     static QChar detectSeparator(const QString &text);
     // Whether the first row names the columns: its first two fields are both usual column names
     // ("Headword" and "Sentence", "Wort" and "Satz", ...) and there is a row after it. A real
@@ -85,6 +95,19 @@ public:
     // in the dialog before anything is imported.
     static bool firstRowNamesColumns(const Table &table);
     static Result readCsv(const Table &table, const CsvColumns &columns, const Progress &progress = {});
+
+    // The start of a spreadsheet file for the column dialog, decoded as the whole file will be and
+    // cut after its last complete line; `whole` when that is all there is.
+    struct Head
+    {
+        QString text;
+        bool whole = true;
+        QString error; // the file cannot be read
+    };
+    static Head readHead(const QString &fileName, qsizetype bytes = 64 * 1024);
+    // Reads the whole spreadsheet file a piece at a time, never holding all of its text at once.
+    static Result readCsvFile(
+        const QString &fileName, QChar separator, const CsvColumns &columns, const Progress &progress = {});
 
     static Result readKvtml(const QByteArray &bytes, const Progress &progress = {});
     // `fallbackTitle` names the headword when the exercise has no title of its own.

@@ -158,15 +158,19 @@ check_package() {
 fuzz_all() {
     local seconds=$1 seed=${2:-0} target seeds dict runs
     mkdir -p build-fuzz/artifacts
-    for target in linefile xml append templates; do
+    for target in linefile xml append templates import_csv import_kvtml import_jcloze import_jmatch; do
         case $target in
         linefile) seeds="share/db tests/fuzz/seeds/linefile" dict=linefile.dict runs=15000 ;;
         append) seeds="share/db tests/fuzz/seeds/linefile" dict=linefile.dict runs=12000 ;;
         xml) seeds=tests/fuzz/seeds/xml dict=xml.dict runs=150000 ;;
         templates) seeds=share/templates dict=templates.dict runs=300000 ;;
+        import_csv) seeds=tests/data/import dict=csv.dict runs=5000 ;;
+        import_kvtml) seeds=tests/data/import dict=import.dict runs=70000 ;;
+        import_jcloze) seeds=tests/data/import dict=import.dict runs=130000 ;;
+        import_jmatch) seeds=tests/data/import dict=import.dict runs=60000 ;;
         esac
-        # With a fixed seed the number of inputs is fixed too (about 30 s each here), so the run
-        # tries the same inputs on a fast machine as on a slow one.
+        # With a fixed seed the number of inputs is fixed too (about 30 s each here, 15 to 20 s for the
+        # import readers), so the run tries the same inputs on a fast machine as on a slow one.
         [ "$seed" -eq 0 ] && runs=-1
         mkdir -p "build-fuzz/corpus/$target"
         echo "Fuzzing $target for $seconds s"

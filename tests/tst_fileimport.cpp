@@ -6,6 +6,7 @@
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
 #include "dialogs/dlgimportcsv.h"
+#include "document/lxddocument.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "util/zelfiledialog.h"
@@ -17,8 +18,10 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListView>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QResource>
 #include <QSettings>
@@ -26,6 +29,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <memory>
@@ -60,6 +65,8 @@ private slots:
     void cancellingChangesNothing();
     void remembersTheFolder();
     void csvDialogHelpOpensItsPage();
+    void cancellingTheProgressChangesNothing();
+    void csvDialogPreviewsTheHeadOfALongFile();
 
 private:
     std::unique_ptr<MainWindow> newWindow();
@@ -72,6 +79,7 @@ private:
     std::unique_ptr<TestUtil::ModalAnswerer> answers;
     QString previewFirstCell;
     bool headerGuessed = false; // the header box as the dialog opened
+    QStringList temporaryFiles; // in the temporary folder while the report was open
 };
 
 void TestFileImport::initTestCase()
@@ -91,6 +99,10 @@ void TestFileImport::init()
     ZelFileDialog::reset();
     answers = std::make_unique<TestUtil::ModalAnswerer>();
     previewFirstCell.clear();
+    // A temporary folder of the test's own, to see that an import leaves nothing there.
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("tmp")));
+    qputenv("TMPDIR", dir->filePath(QStringLiteral("tmp")).toLocal8Bit());
+    temporaryFiles.clear();
 }
 
 void TestFileImport::cleanup()
@@ -221,11 +233,16 @@ void TestFileImport::importsEachFormat()
             }
         });
     }
-    answers->press(QMessageBox::Ok);
+    answers->then([this](QWidget *dialog) {
+        temporaryFiles = QDir(QDir::tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        qobject_cast<QMessageBox *>(dialog)->button(QMessageBox::Ok)->click();
+    });
     ZelFileDialog::setNextFileName(fixture(file));
     TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
 
     QCOMPARE(answers->pending(), 0);
+    // The words went in from memory: no file was written on the way, so none was asked about.
+    QCOMPARE(temporaryFiles, QStringList());
     const QStringList seen = answers->seen();
     const QString expected = QStringLiteral("Import complete|Imported from %1:\n"
                                             "Headwords: %2 (%3 new, %4 merged into headwords already there)\n"
@@ -252,6 +269,7 @@ void TestFileImport::importsEachFormat()
     QVERIFY(w->database()->isModified());
     QCOMPARE(TestUtil::child<QListView>(w.get(), "lvWords")->currentIndex().row(), 0);
     // One undo takes the whole import back.
+    QCOMPARE(w->document()->undoStack()->count(), 1);
     w->findChild<QAction *>(QStringLiteral("actEditUndo"))->trigger();
     QCOMPARE(content(*w), before);
     if (csvChoice.contains(QLatin1String("header")))
@@ -371,6 +389,69 @@ void TestFileImport::csvDialogHelpOpensItsPage()
         QCOMPARE(url.toLocalFile(), ZelUtils::dataPath(QStringLiteral("help/import.htm")));
         QVERIFY(QFileInfo::exists(url.toLocalFile()));
     }
+}
+
+void TestFileImport::cancellingTheProgressChangesNothing()
+{
+    // Long enough that the reading is still going when Cancel is pressed as the progress shows.
+    QByteArray bytes;
+    for (int i = 0; i < 400000; ++i)
+        bytes += "word" + QByteArray::number(i) + ",The [word" + QByteArray::number(i) + "] here.\n";
+    const QString file = TestUtil::writeFile(*dir, QStringLiteral("long.csv"), bytes);
+    auto w = newWindow();
+    const QStringList before = content(*w);
+    answerCsvDialog(QString());
+    bool cancelled = false;
+    QTimer watch;
+    watch.setInterval(2);
+    connect(&watch, &QTimer::timeout, [&cancelled] {
+        auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget());
+        if (progress && progress->objectName() == QLatin1String("importProgress") && progress->isVisible()
+            && !cancelled) {
+            QCOMPARE(progress->windowModality(), Qt::WindowModal);
+            cancelled = true;
+            progress->cancel();
+        }
+    });
+    watch.start();
+    ZelFileDialog::setNextFileName(file);
+    TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
+    watch.stop();
+
+    QVERIFY(cancelled);
+    QCOMPARE(content(*w), before);
+    QVERIFY(!w->database()->isModified());
+    QCOMPARE(w->document()->undoStack()->count(), 0);
+    QCOMPARE(w->statusBar()->currentMessage(), QStringLiteral("Import cancelled."));
+}
+
+void TestFileImport::csvDialogPreviewsTheHeadOfALongFile()
+{
+    QByteArray bytes = "Headword;Example sentence\n";
+    for (int i = 0; bytes.size() < 65000; ++i)
+        bytes += "word" + QByteArray::number(i) + ";The [word" + QByteArray::number(i) + "], with a comma.\n";
+    // A quoted field with a line break runs over the end of the head.
+    bytes += "split;\"begins before the cut\n" + QByteArray(2000, 'x') + "\"\n";
+    for (int i = 0; i < 20000; ++i)
+        bytes += "more" + QByteArray::number(i) + ";A sentence.\n";
+    const QString file = TestUtil::writeFile(*dir, QStringLiteral("long.csv"), bytes);
+
+    const LxdImport::Head head = LxdImport::readHead(file);
+    QVERIFY(!head.whole);
+    QVERIFY(head.text.size() <= 64 * 1024);
+    DlgImportCsv dialog(head.text, head.whole);
+    QVERIFY(dialog.findChild<QCheckBox *>(QStringLiteral("chkHeader"))->isChecked());
+    QCOMPARE(dialog.separator(), QChar(u';'));
+    const auto *preview = dialog.findChild<QTableWidget *>(QStringLiteral("twPreview"));
+    QCOMPARE(preview->rowCount(), int(DlgImportCsv::PreviewRows));
+    QCOMPARE(preview->item(0, 1)->text(), QStringLiteral("The [word0], with a comma."));
+    QCOMPARE(preview->horizontalHeaderItem(1)->text(), QStringLiteral("Example sentence"));
+    QVERIFY(dialog.findChild<QDialogButtonBox *>(QStringLiteral("bbxButtons"))
+                ->button(QDialogButtonBox::Ok)
+                ->isEnabled());
+    QVERIFY(!dialog.findChild<QLabel *>(QStringLiteral("lblRows"))
+                 ->text()
+                 .contains(QLatin1String("Rows to import")));
 }
 
 QTEST_MAIN(TestFileImport)

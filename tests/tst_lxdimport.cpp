@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The readers of other word lists, without a window: what each fixture yields, what is skipped,
 // the files that cannot be read, and the text rules they share.
+#include "data/lxddatabase.h"
+#include "data/lxditem.h"
 #include "import/lxdimport.h"
 #include "support/testutil.h"
 
 #include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -69,8 +73,10 @@ private slots:
     void decodeHtml();
     void splitSentences_data();
     void splitSentences();
-    void lineTextKeepsEveryText();
+    void mergedTextsStayAsRead();
     void cancelledProgressStopsTheReader();
+    void fileReaderMatchesWholeText_data();
+    void fileReaderMatchesWholeText();
 };
 
 void TestLxdImport::fixtures_data()
@@ -316,15 +322,19 @@ void TestLxdImport::splitSentences()
     QCOMPARE(LxdImport::splitSentences(passage), sentences);
 }
 
-void TestLxdImport::lineTextKeepsEveryText()
+void TestLxdImport::mergedTextsStayAsRead()
 {
-    // Texts that the line form could misread: a separator (refused), a used-count look-alike, a star.
+    // Texts that the database file's line form would misread go in as they are: a used-count
+    // look-alike and a star; a separator is refused, as a database file could not hold it.
     LxdImport::Result result;
     QVERIFY(result.add(QStringLiteral(" cat "), QStringLiteral("{3} A cat."), QStringLiteral("Row 1")));
     QVERIFY(result.add(QStringLiteral("cat"), QStringLiteral("*Star cat"), QStringLiteral("Row 2")));
     QVERIFY(!result.add(QStringLiteral("cat"), QStringLiteral("a &&& b"), QStringLiteral("Row 3")));
     QVERIFY(!result.add(QStringLiteral("cat"), QStringLiteral("*Star  cat"), QStringLiteral("Row 4")));
-    QCOMPARE(result.toLineText(), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]\r\n"));
+    LxdDatabase db;
+    db.applyMerge(result, db.planMerge(result, LxdDatabase::MergeDuplicates));
+    QCOMPARE(db.itemCount(), 1);
+    QCOMPARE(db.itemAt(0)->toFileText(3), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]"));
     QCOMPARE(result.skipped.size(), 2);
     QVERIFY(result.skipped.at(0).startsWith(QLatin1String("Row 3: ")));
     QVERIFY(result.skipped.at(1).startsWith(QLatin1String("Row 4: ")));
@@ -346,6 +356,80 @@ void TestLxdImport::cancelledProgressStopsTheReader()
     const LxdImport::Result stopped = LxdImport::readCsv(table, {}, [](int percent) { return percent < 40; });
     QVERIFY(!stopped.ok());
     QVERIFY(stopped.headwords.isEmpty());
+}
+
+void TestLxdImport::fileReaderMatchesWholeText_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addRow("UTF-8, rows across the pieces") << "utf8";
+    QTest::addRow("ISO 8859-1 found in the second piece") << "latin1";
+    QTest::addRow("a quoted field never closed") << "unclosed";
+}
+
+// The window reads a spreadsheet file a megabyte at a time; what it finds must be what reading the
+// whole text at once finds, also where a CR LF, a doubled quote or a character's bytes fall on the
+// line between two pieces.
+void TestLxdImport::fileReaderMatchesWholeText()
+{
+    QFETCH(QString, kind);
+    constexpr qsizetype piece = 1 << 20;
+    QRandomGenerator random(3);
+    const bool latin1 = kind == QLatin1String("latin1");
+    QByteArray bytes = "Headword,Sentence\r\n";
+    const auto rows = [&](qsizetype until) {
+        while (bytes.size() < until - 200) {
+            const int n = int(random.bounded(3000));
+            QByteArray row = "word" + QByteArray::number(n) + ',';
+            switch (random.bounded(4)) {
+            case 0:
+                row += "The word" + QByteArray::number(n) + " here.";
+                break;
+            case 1:
+                row += "\"Quoted, with \"\"quotes\"\"\r\nand a line break " + QByteArray::number(n) + "\"";
+                break;
+            case 2:
+                row += latin1 ? "plain" : "caf\xC3\xA9 \xE6\x97\xA5 word" + QByteArray::number(n);
+                break;
+            default:
+                row += " \"spaced\" ,extra";
+                break;
+            }
+            const char *const ends[] = {"\n", "\r\n", "\r"};
+            bytes += row + ends[random.bounded(3)];
+        }
+    };
+    // Pads with a row so that `tail` starts `offset` bytes before the end of a piece.
+    const auto place = [&](qsizetype end, qsizetype offset, const QByteArray &head, const QByteArray &tail) {
+        rows(end);
+        bytes += head + QByteArray(end - offset - bytes.size() - head.size(), 'x');
+        bytes += tail;
+    };
+    place(piece, 1, "pad,", "\r\n");
+    place(2 * piece, 1, "quote,\"", "\"\"inside\"\r\n");
+    place(3 * piece, 1, "char,", latin1 ? QByteArray("\xE9\r\n") : QByteArray("\xC3\xA9\r\n"));
+    rows(3 * piece + 5000);
+    if (kind == QLatin1String("unclosed"))
+        bytes += "last,\"never closed\r\n";
+
+    QTemporaryDir dir;
+    const QString file = TestUtil::writeFile(dir, QStringLiteral("long.csv"), bytes);
+    LxdImport::CsvColumns columns;
+    columns.header = true;
+    const LxdImport::Result whole
+        = LxdImport::readCsv(LxdImport::readTable(LxdImport::decodeText(bytes), QChar(u',')), columns);
+    int calls = 0;
+    const LxdImport::Result inPieces = LxdImport::readCsvFile(file, QChar(u','), columns, [&calls](int) {
+        ++calls;
+        return true;
+    });
+    QCOMPARE(inPieces.error, whole.error);
+    QCOMPARE(summary(inPieces), summary(whole));
+    QCOMPARE(inPieces.skipped, whole.skipped);
+    QVERIFY(calls >= 4);
+    if (kind != QLatin1String("unclosed"))
+        QVERIFY(whole.sentenceCount() > 10000);
+    if (latin1)
+        QVERIFY(summary(whole).join(QString()).contains(QStringLiteral("\u00E9")));
 }
 
 QTEST_GUILESS_MAIN(TestLxdImport)

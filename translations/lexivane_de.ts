@@ -134,6 +134,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Rows to import: %1</source>
         <translation>Zu importierende Zeilen: %1</translation>
     </message>
+    <message>
+        <source>The first rows of a long file are shown; all of its rows are read when you import.</source>
+        <translation>Die ersten Zeilen einer langen Datei werden gezeigt; beim Importieren werden alle ihre Zeilen gelesen.</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>
@@ -399,6 +403,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Append File</source>
         <translation>Datei anhängen</translation>
     </message>
+    <message>
+        <source>Merge File</source>
+        <translation>Datei zusammenführen</translation>
+    </message>
 </context>
 <context>
     <name>LxdImport</name>
@@ -497,6 +505,21 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>%1: no right item</source>
         <translation>%1: kein rechter Eintrag</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LxdRecovery</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The lock %1 cannot be taken.</source>
+        <translation>Die Sperre %1 kann nicht gesetzt werden.</translation>
     </message>
 </context>
 <context>
@@ -1393,12 +1416,6 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Nothing was imported from %1.
-A temporary file could not be written: %2</source>
-        <translation>Aus %1 wurde nichts importiert.
-Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>Import completed.</source>
         <translation>Import abgeschlossen.</translation>
     </message>
@@ -1625,6 +1642,166 @@ Eine temporäre Datei konnte nicht geschrieben werden: %2</translation>
         <source>&amp;Redo %1</source>
         <comment>%1 names the step</comment>
         <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Import Word List</source>
+        <translation>Wortliste importieren</translation>
+    </message>
+    <message>
+        <source>The words could not be added to the database.</source>
+        <translation>Die Wörter konnten nicht in die Datenbank aufgenommen werden.</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>The database %1 is open in another copy of %2 (user %3, computer %4) since %5.</source>
+        <translation>Die Datenbank %1 ist seit %5 in einer anderen Kopie von %2 geöffnet (Benutzer %3, Computer %4).</translation>
+    </message>
+    <message>
+        <source>Database in use</source>
+        <translation>Datenbank in Gebrauch</translation>
+    </message>
+    <message>
+        <source>When two copies save the same database, the changes of one are lost. Open it read-only (saving then asks for another name), or open it anyway?</source>
+        <translation>Wenn zwei Kopien dieselbe Datenbank speichern, gehen die Änderungen der einen verloren. Schreibgeschützt öffnen (Speichern fragt dann nach einem anderen Namen) oder trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation>Schreibgeschützt öffnen</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation>Trotzdem öffnen</translation>
+    </message>
+    <message>
+        <source>The database was not saved.</source>
+        <translation>Die Datenbank wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Database changed on disk</source>
+        <translation>Datenbank auf dem Datenträger geändert</translation>
+    </message>
+    <message>
+        <source>Another program has changed the database file %1 since it was opened or last saved here.</source>
+        <translation>Ein anderes Programm hat die Datenbankdatei %1 geändert, seit sie hier geöffnet oder zuletzt gespeichert wurde.</translation>
+    </message>
+    <message>
+        <source>Overwrite the file with this window&apos;s database, or merge the file&apos;s headwords and sentences into this database and then save?</source>
+        <translation>Die Datei mit der Datenbank dieses Fensters überschreiben, oder die Stichwörter und Sätze der Datei in diese Datenbank übernehmen und dann speichern?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Überschreiben</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Zusammenführen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be read; nothing was merged.</source>
+        <translation>Die Datenbankdatei %1 konnte nicht gelesen werden; nichts wurde zusammengeführt.</translation>
+    </message>
+    <message>
+        <source>Changes on disk merged.</source>
+        <translation>Änderungen auf dem Datenträger zusammengeführt.</translation>
+    </message>
+    <message>
+        <source>File reloaded</source>
+        <translation>Datei neu geladen</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be read.</source>
+        <translation>Die Datenbankdatei %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Another program has changed the database file %1.</source>
+        <translation>Ein anderes Programm hat die Datenbankdatei %1 geändert.</translation>
+    </message>
+    <message>
+        <source>Reload it, or keep what this window shows?</source>
+        <translation>Neu laden, oder behalten, was dieses Fenster zeigt?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Keep what is shown</source>
+        <translation>Angezeigtes behalten</translation>
+    </message>
+    <message>
+        <source>This window has changes that are not saved. Merge the file&apos;s headwords and sentences into this database, reload the file and lose this window&apos;s changes, or keep your own?</source>
+        <translation>Dieses Fenster hat ungespeicherte Änderungen. Die Stichwörter und Sätze der Datei in diese Datenbank übernehmen, die Datei neu laden und die Änderungen dieses Fensters verwerfen, oder die eigenen behalten?</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Meine behalten</translation>
+    </message>
+    <message>
+        <source>Reload database</source>
+        <translation>Datenbank neu laden</translation>
+    </message>
+    <message>
+        <source>Reloading discards the changes made in this window since the database was last saved.</source>
+        <translation>Beim Neuladen gehen die Änderungen verloren, die in diesem Fenster seit dem letzten Speichern der Datenbank gemacht wurden.</translation>
+    </message>
+    <message>
+        <source>Database file removed</source>
+        <translation>Datenbankdatei entfernt</translation>
+    </message>
+    <message>
+        <source>The database file %1 has been deleted or moved away. Saving writes it anew.</source>
+        <translation>Die Datenbankdatei %1 wurde gelöscht oder verschoben. Beim Speichern wird sie neu geschrieben.</translation>
+    </message>
+    <message>
+        <source>The recovery copy could not be written: %1</source>
+        <translation>Die Wiederherstellungskopie konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 from %2 can be recovered.</source>
+        <translation>Ungespeicherte Änderungen an %1 vom %2 können wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>The unsaved changes were discarded.</source>
+        <translation>Die ungespeicherten Änderungen wurden verworfen.</translation>
+    </message>
+    <message>
+        <source>Recovery failed</source>
+        <translation>Wiederherstellung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read.</source>
+        <translation>Die Wiederherstellungskopie %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes recovered</source>
+        <translation>Ungespeicherte Änderungen wiederhergestellt</translation>
     </message>
     <message>
         <source>Unable to save database file: %1</source>

@@ -134,6 +134,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Rows to import: %1</source>
         <translation>Filas para importar: %1</translation>
     </message>
+    <message>
+        <source>The first rows of a long file are shown; all of its rows are read when you import.</source>
+        <translation>Se muestran las primeras filas de un archivo largo; al importar se leen todas sus filas.</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>
@@ -399,6 +403,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Append File</source>
         <translation>Anexar archivo</translation>
     </message>
+    <message>
+        <source>Merge File</source>
+        <translation>Combinar archivo</translation>
+    </message>
 </context>
 <context>
     <name>LxdImport</name>
@@ -497,6 +505,21 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>%1: no right item</source>
         <translation>%1: sin elemento derecho</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LxdRecovery</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>The lock %1 cannot be taken.</source>
+        <translation>No se puede obtener el bloqueo %1.</translation>
     </message>
 </context>
 <context>
@@ -1393,12 +1416,6 @@ Puede pegarlo en cualquier programa de texto.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Nothing was imported from %1.
-A temporary file could not be written: %2</source>
-        <translation>No se importó nada de %1.
-No se pudo escribir un archivo temporal: %2</translation>
-    </message>
-    <message>
         <source>Import completed.</source>
         <translation>Importación terminada.</translation>
     </message>
@@ -1625,6 +1642,166 @@ No se pudo escribir un archivo temporal: %2</translation>
         <source>&amp;Redo %1</source>
         <comment>%1 names the step</comment>
         <translation>&amp;Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Import Word List</source>
+        <translation>Importar lista de palabras</translation>
+    </message>
+    <message>
+        <source>The words could not be added to the database.</source>
+        <translation>No se pudieron añadir las palabras a la base de datos.</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (solo lectura)</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>The database %1 is open in another copy of %2 (user %3, computer %4) since %5.</source>
+        <translation>La base de datos %1 está abierta en otra copia de %2 (usuario %3, equipo %4) desde %5.</translation>
+    </message>
+    <message>
+        <source>Database in use</source>
+        <translation>Base de datos en uso</translation>
+    </message>
+    <message>
+        <source>When two copies save the same database, the changes of one are lost. Open it read-only (saving then asks for another name), or open it anyway?</source>
+        <translation>Si dos copias guardan la misma base de datos, se pierden los cambios de una de ellas. ¿Abrirla en solo lectura (al guardar se pedirá otro nombre) o abrirla de todos modos?</translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation>Abrir en solo lectura</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation>Abrir de todos modos</translation>
+    </message>
+    <message>
+        <source>The database was not saved.</source>
+        <translation>La base de datos no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>Database changed on disk</source>
+        <translation>Base de datos modificada en el disco</translation>
+    </message>
+    <message>
+        <source>Another program has changed the database file %1 since it was opened or last saved here.</source>
+        <translation>Otro programa ha modificado el archivo de base de datos %1 desde que se abrió o se guardó aquí por última vez.</translation>
+    </message>
+    <message>
+        <source>Overwrite the file with this window&apos;s database, or merge the file&apos;s headwords and sentences into this database and then save?</source>
+        <translation>¿Sobrescribir el archivo con la base de datos de esta ventana, o fusionar las palabras clave y las frases del archivo con esta base de datos y después guardar?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Sobrescribir</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionar</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Error al fusionar</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be read; nothing was merged.</source>
+        <translation>No se pudo leer el archivo de base de datos %1; no se ha fusionado nada.</translation>
+    </message>
+    <message>
+        <source>Changes on disk merged.</source>
+        <translation>Cambios del disco fusionados.</translation>
+    </message>
+    <message>
+        <source>File reloaded</source>
+        <translation>Archivo recargado</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be read.</source>
+        <translation>No se pudo leer el archivo de base de datos %1.</translation>
+    </message>
+    <message>
+        <source>Another program has changed the database file %1.</source>
+        <translation>Otro programa ha modificado el archivo de base de datos %1.</translation>
+    </message>
+    <message>
+        <source>Reload it, or keep what this window shows?</source>
+        <translation>¿Recargarla o conservar lo que muestra esta ventana?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Keep what is shown</source>
+        <translation>Conservar lo mostrado</translation>
+    </message>
+    <message>
+        <source>This window has changes that are not saved. Merge the file&apos;s headwords and sentences into this database, reload the file and lose this window&apos;s changes, or keep your own?</source>
+        <translation>Esta ventana tiene cambios sin guardar. ¿Fusionar las palabras clave y las frases del archivo con esta base de datos, recargar el archivo y perder los cambios de esta ventana, o conservar los suyos?</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Conservar los míos</translation>
+    </message>
+    <message>
+        <source>Reload database</source>
+        <translation>Recargar la base de datos</translation>
+    </message>
+    <message>
+        <source>Reloading discards the changes made in this window since the database was last saved.</source>
+        <translation>Al recargar se descartan los cambios hechos en esta ventana desde la última vez que se guardó la base de datos.</translation>
+    </message>
+    <message>
+        <source>Database file removed</source>
+        <translation>Archivo de base de datos eliminado</translation>
+    </message>
+    <message>
+        <source>The database file %1 has been deleted or moved away. Saving writes it anew.</source>
+        <translation>El archivo de base de datos %1 se ha eliminado o movido. Al guardar se vuelve a escribir.</translation>
+    </message>
+    <message>
+        <source>The recovery copy could not be written: %1</source>
+        <translation>No se pudo escribir la copia de recuperación: %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 from %2 can be recovered.</source>
+        <translation>Se pueden recuperar cambios sin guardar de %1 del %2.</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Recuperar</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Descartar</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Más tarde</translation>
+    </message>
+    <message>
+        <source>The unsaved changes were discarded.</source>
+        <translation>Se descartaron los cambios sin guardar.</translation>
+    </message>
+    <message>
+        <source>Recovery failed</source>
+        <translation>La recuperación ha fallado</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read.</source>
+        <translation>No se puede leer la copia de recuperación %1.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes recovered</source>
+        <translation>Cambios sin guardar recuperados</translation>
     </message>
     <message>
         <source>Unable to save database file: %1</source>

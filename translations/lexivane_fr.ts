@@ -134,6 +134,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Rows to import: %1</source>
         <translation>Lignes à importer : %1</translation>
     </message>
+    <message>
+        <source>The first rows of a long file are shown; all of its rows are read when you import.</source>
+        <translation>Les premières lignes d’un long fichier sont affichées ; toutes ses lignes sont lues lors de l’importation.</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>
@@ -399,6 +403,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Append File</source>
         <translation>Ajouter un fichier</translation>
     </message>
+    <message>
+        <source>Merge File</source>
+        <translation>Fusionner le fichier</translation>
+    </message>
 </context>
 <context>
     <name>LxdImport</name>
@@ -497,6 +505,21 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>%1: no right item</source>
         <translation>%1 : pas d’élément à droite</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Le fichier ne peut pas être lu : %1</translation>
+    </message>
+</context>
+<context>
+    <name>LxdRecovery</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>The lock %1 cannot be taken.</source>
+        <translation>Le verrou %1 ne peut pas être pris.</translation>
     </message>
 </context>
 <context>
@@ -1393,12 +1416,6 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
 %2</translation>
     </message>
     <message>
-        <source>Nothing was imported from %1.
-A temporary file could not be written: %2</source>
-        <translation>Rien n’a été importé de %1.
-Un fichier temporaire n’a pas pu être écrit : %2</translation>
-    </message>
-    <message>
         <source>Import completed.</source>
         <translation>Importation terminée.</translation>
     </message>
@@ -1697,6 +1714,166 @@ Un fichier temporaire n’a pas pu être écrit : %2</translation>
     <message>
         <source>Neither the suite&apos;s own page nor Moodle&apos;s player can show these as typed:</source>
         <translation>Ni la page de la suite ni le lecteur de Moodle ne peuvent afficher ceci tel que saisi :</translation>
+    </message>
+    <message>
+        <source>Import Word List</source>
+        <translation>Importer une liste de mots</translation>
+    </message>
+    <message>
+        <source>The words could not be added to the database.</source>
+        <translation>Les mots n’ont pas pu être ajoutés à la base de données.</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (lecture seule)</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>The database %1 is open in another copy of %2 (user %3, computer %4) since %5.</source>
+        <translation>La base de données %1 est ouverte dans une autre copie de %2 (utilisateur %3, ordinateur %4) depuis %5.</translation>
+    </message>
+    <message>
+        <source>Database in use</source>
+        <translation>Base de données en cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>When two copies save the same database, the changes of one are lost. Open it read-only (saving then asks for another name), or open it anyway?</source>
+        <translation>Si deux copies enregistrent la même base de données, les modifications de l’une sont perdues. L’ouvrir en lecture seule (l’enregistrement demande alors un autre nom) ou l’ouvrir quand même ?</translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation>Ouvrir en lecture seule</translation>
+    </message>
+    <message>
+        <source>Open anyway</source>
+        <translation>Ouvrir quand même</translation>
+    </message>
+    <message>
+        <source>The database was not saved.</source>
+        <translation>La base de données n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Database changed on disk</source>
+        <translation>Base de données modifiée sur le disque</translation>
+    </message>
+    <message>
+        <source>Another program has changed the database file %1 since it was opened or last saved here.</source>
+        <translation>Un autre programme a modifié le fichier de base de données %1 depuis qu’il a été ouvert ou enregistré ici pour la dernière fois.</translation>
+    </message>
+    <message>
+        <source>Overwrite the file with this window&apos;s database, or merge the file&apos;s headwords and sentences into this database and then save?</source>
+        <translation>Écraser le fichier avec la base de données de cette fenêtre, ou fusionner les mots-clés et les phrases du fichier dans cette base de données puis enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <translation>Écraser</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Échec de la fusion</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be read; nothing was merged.</source>
+        <translation>Le fichier de base de données %1 n’a pas pu être lu ; rien n’a été fusionné.</translation>
+    </message>
+    <message>
+        <source>Changes on disk merged.</source>
+        <translation>Modifications sur le disque fusionnées.</translation>
+    </message>
+    <message>
+        <source>File reloaded</source>
+        <translation>Fichier rechargé</translation>
+    </message>
+    <message>
+        <source>The database file %1 could not be read.</source>
+        <translation>Le fichier de base de données %1 n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Another program has changed the database file %1.</source>
+        <translation>Un autre programme a modifié le fichier de base de données %1.</translation>
+    </message>
+    <message>
+        <source>Reload it, or keep what this window shows?</source>
+        <translation>La recharger, ou garder ce qu’affiche cette fenêtre ?</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
+    <message>
+        <source>Keep what is shown</source>
+        <translation>Garder l’affichage</translation>
+    </message>
+    <message>
+        <source>This window has changes that are not saved. Merge the file&apos;s headwords and sentences into this database, reload the file and lose this window&apos;s changes, or keep your own?</source>
+        <translation>Cette fenêtre contient des modifications non enregistrées. Fusionner les mots-clés et les phrases du fichier dans cette base de données, recharger le fichier et perdre les modifications de cette fenêtre, ou garder les vôtres ?</translation>
+    </message>
+    <message>
+        <source>Keep mine</source>
+        <translation>Garder les miens</translation>
+    </message>
+    <message>
+        <source>Reload database</source>
+        <translation>Recharger la base de données</translation>
+    </message>
+    <message>
+        <source>Reloading discards the changes made in this window since the database was last saved.</source>
+        <translation>Le rechargement abandonne les modifications faites dans cette fenêtre depuis le dernier enregistrement de la base de données.</translation>
+    </message>
+    <message>
+        <source>Database file removed</source>
+        <translation>Fichier de base de données supprimé</translation>
+    </message>
+    <message>
+        <source>The database file %1 has been deleted or moved away. Saving writes it anew.</source>
+        <translation>Le fichier de base de données %1 a été supprimé ou déplacé. L’enregistrement le réécrit.</translation>
+    </message>
+    <message>
+        <source>The recovery copy could not be written: %1</source>
+        <translation>La copie de récupération n’a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>Unsaved changes to %1 from %2 can be recovered.</source>
+        <translation>Des modifications non enregistrées de %1 du %2 peuvent être récupérées.</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Récupérer</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Plus tard</translation>
+    </message>
+    <message>
+        <source>The unsaved changes were discarded.</source>
+        <translation>Les modifications non enregistrées ont été abandonnées.</translation>
+    </message>
+    <message>
+        <source>Recovery failed</source>
+        <translation>Échec de la récupération</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read.</source>
+        <translation>La copie de récupération %1 ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes recovered</source>
+        <translation>Modifications non enregistrées récupérées</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,7 @@ namespace TestUtil {
 // appear. A timer watches QApplication::activeModalWidget(); each handler gets the dialog and must
 // close it (accept, reject or click a button). A dialog that turns up when no handler is left is
 // rejected and its title recorded in unexpected(), so a test never hangs in a nested event loop.
+// Progress dialogs are left alone.
 class ModalAnswerer : public QObject
 {
     Q_OBJECT

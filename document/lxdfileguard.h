@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef LXDFILEGUARD_H
+#define LXDFILEGUARD_H
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class QLockFile;
+
+// The lock beside a database file that tells other running copies the file is being edited: a
+// hidden ".<name>.lock" in the file's folder. A lock left behind by a copy that crashed on this
+// computer is taken over without a word. Move-only; the lock goes when the object does.
+class LxdFileLock
+{
+public:
+    enum State {
+        NoLock, // nothing asked for yet, or released
+        Held, // this window holds the lock
+        HeldElsewhere, // another running copy holds it: see holder()
+        Unavailable, // no lock can be made there (a read-only folder): the file is used without one
+    };
+
+    // Who holds a lock: the lock file's owner, the computer and the program named in it, and since when.
+    struct Holder
+    {
+        QString user;
+        QString host;
+        QString program;
+        qint64 pid = 0;
+        QDateTime since;
+    };
+
+    LxdFileLock();
+    LxdFileLock(LxdFileLock &&other) noexcept;
+    LxdFileLock &operator=(LxdFileLock &&other) noexcept;
+    ~LxdFileLock();
+
+    // Tries once, without waiting.
+    static LxdFileLock take(const QString &fileName);
+    static QString lockFileName(const QString &fileName);
+
+    State state() const { return m_state; }
+    bool isHeld() const { return m_state == Held; }
+    const Holder &holder() const { return m_holder; }
+    QString fileName() const { return m_fileName; }
+    void release();
+
+private:
+    std::unique_ptr<QLockFile> m_lock;
+    State m_state = NoLock;
+    Holder m_holder;
+    QString m_fileName;
+};
+
+// Keeps watch over the database file the window has open: holds its lock, remembers what was read or
+// last written (size, time, checksum) and notices when another program changes, replaces or removes
+// the file. Widget-free; the window asks the questions.
+class LxdFileGuard : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Change {
+        Unchanged, // as read or last written, or as the teacher chose to keep it
+        Changed, // another program wrote something else
+        Removed, // deleted or moved away
+    };
+
+    explicit LxdFileGuard(QObject *parent = nullptr);
+    ~LxdFileGuard() override;
+
+    // The window's file is now `fileName` (empty for none), with `lock` (possibly none); the lock of the
+    // file before is released. Remembers the file as it is on disk now.
+    void setFile(const QString &fileName, LxdFileLock lock, bool readOnly);
+    void forget() { setFile(QString(), LxdFileLock(), false); }
+    // The lock for `fileName`: the one held already when that is the open file, else a new try.
+    LxdFileLock lockFor(const QString &fileName);
+    bool isFile(const QString &fileName) const;
+    // Takes back a lock from lockFor() that was not used after all.
+    void returnLock(LxdFileLock lock);
+    QString fileName() const { return m_fileName; }
+    bool holdsLock() const { return m_lock.isHeld(); }
+    // Opened while another copy held it: saving goes to another name.
+    bool isReadOnly() const { return m_readOnly; }
+    // The file as it is on disk now is this window's own (just read or written).
+    void remember();
+
+    // Compares the file on disk with what was remembered: size and time first, the checksum only when
+    // those differ, so that a file merely touched does not count.
+    Change diskChange();
+    // The teacher has seen the file as it is now and keeps their own: no more questions about it,
+    // neither from the watch nor before a save.
+    void keepMine();
+    // The teacher has been told about the file as it is now: the watch does not ask again, but a save
+    // still does.
+    void noteSeen();
+    // Looks again in a moment and tells again (the window could not ask just now).
+    void checkLater();
+
+    // Tests use the same rules on a file of their own.
+    static QByteArray checksum(const QString &fileName);
+
+signals:
+    // Another program changed the file; not emitted again for the same content once answered.
+    void changedOnDisk();
+    // The file was deleted or moved away; said once until it is back.
+    void removedFromDisk();
+
+private:
+    struct DiskState
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        QByteArray checksum;
+    };
+    static DiskState readState(const QString &fileName);
+    void watch();
+    void check();
+
+    QString m_fileName;
+    LxdFileLock m_lock;
+    bool m_readOnly = false;
+    DiskState m_known;
+    QByteArray m_kept; // checksum of a disk state the teacher chose not to take in
+    QByteArray m_seen; // checksum of a disk state the teacher has been told about
+    bool m_removedTold = false;
+    bool m_checking = false;
+    QFileSystemWatcher m_watcher;
+    QTimer m_settle; // gathers the bursts of signals one write makes into one look
+};
+
+#endif // LXDFILEGUARD_H

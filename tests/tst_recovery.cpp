@@ -1,0 +1,277 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The recovery copy of unsaved changes against a real crash: a second copy of this test program opens
+// a database in a real window, edits it, waits for the copy and is killed with SIGKILL; the windows
+// of this program then offer the copy, recover or discard it, and leave no copy after a save or a
+// clean quit.
+#include "app/mainwindow.h"
+#include "data/lxddatabase.h"
+#include "data/lxditem.h"
+#include "document/lxddocument.h"
+#include "document/lxdrecovery.h"
+#include "support/boxanswerer.h"
+#include "support/testutil.h"
+#include "util/zelutils.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QResource>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const char ChildOption[] = "--recovery-child";
+
+const QByteArray WordsFile = "\xEF\xBB\xBF"
+                             "cat&&&{2}The [cat] sat on the [mat].&&&{0}My [cat] is black.\r\n"
+                             "dog&&&{1}The [dog] barked.\r\n";
+
+// The edit the crashed program made: the sentence of "dog" changed and used seven times.
+const QString EditedText = QStringLiteral("The [dog] ran & barked.");
+
+LxdDocument *docOf(const MainWindow &w)
+{
+    return TestUtil::child<LxdDocument>(&w, "doc");
+}
+
+QStringList content(const MainWindow &w)
+{
+    QStringList lines;
+    for (int i = 0; i < w.database()->itemCount(); ++i)
+        lines.append(w.database()->itemAt(i)->toFileText(3));
+    return lines;
+}
+
+QStringList leftInFolder()
+{
+    return QDir(LxdRecovery::folder())
+        .entryList({QStringLiteral("*.lxv"), QStringLiteral("*.json")}, QDir::Files);
+}
+
+// The crashing program: opens `database`, edits it, says when the copy is on disk and waits to be killed.
+int runChild(const QString &database)
+{
+    ZelUtils::setApplicationIdentity();
+    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
+    LxdRecovery::setDelaysForTesting(50, 1000);
+    MainWindow::setCommandLineForTesting({QCoreApplication::applicationFilePath(), database});
+    MainWindow w;
+    w.show();
+    QObject::connect(TestUtil::child<LxdRecovery>(&w, "recovery"), &LxdRecovery::copyWritten, &w,
+        [](bool ok, const QString &error) {
+            std::printf("%s\n", ok ? "written" : qPrintable(QLatin1String("failed: ") + error));
+            std::fflush(stdout);
+        });
+    docOf(w)->editSentence(1, 0, EditedText, 7);
+    return QApplication::exec();
+}
+
+} // namespace
+
+class TestRecovery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void crashedCopyIsOfferedAndRecovered();
+    void discardRemovesCrashedCopy();
+    void saveAndQuitRemoveTheCopy();
+
+private:
+    // Runs the crashing program on `database` and kills it once its copy is written.
+    void crash(const QString &database);
+    std::unique_ptr<MainWindow> newWindow(const QString &database);
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<TestUtil::BoxAnswerer> answerer;
+    QString database;
+};
+
+void TestRecovery::initTestCase()
+{
+    ZelUtils::setApplicationIdentity();
+    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
+    // The copies live in the test's own home (run-isolated.sh), never in the user's.
+    QVERIFY(LxdRecovery::folder().startsWith(QDir::homePath() + QLatin1Char('/')));
+}
+
+void TestRecovery::init()
+{
+    QSettings settings;
+    settings.clear();
+    settings.setValue(QStringLiteral("application/firstRun"), false);
+    settings.sync();
+    QDir(LxdRecovery::folder()).removeRecursively();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    database = TestUtil::writeFile(*dir, QStringLiteral("words.lxv"), WordsFile);
+    answerer = std::make_unique<TestUtil::BoxAnswerer>();
+}
+
+void TestRecovery::cleanup()
+{
+    QVERIFY2(answerer->unexpected().isEmpty(), qPrintable(answerer->unexpected().join(QLatin1String("; "))));
+    QCOMPARE(answerer->pending(), 0);
+    answerer.reset();
+    TestUtil::resetHooks();
+    LxdRecovery::setDelaysForTesting(3000, 2 * 60 * 1000);
+    dir.reset();
+}
+
+std::unique_ptr<MainWindow> TestRecovery::newWindow(const QString &file)
+{
+    MainWindow::setCommandLineForTesting({QCoreApplication::applicationFilePath(), file});
+    auto w = std::make_unique<MainWindow>();
+    w->show();
+    return w;
+}
+
+void TestRecovery::crash(const QString &file)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QLatin1String(ChildOption), file});
+    QVERIFY(child.waitForStarted());
+    QByteArray said;
+    while (!said.contains('\n') && child.waitForReadyRead(20000))
+        said += child.readAll();
+    QCOMPARE(said.trimmed(), QByteArray("written"));
+
+    // While the other program runs, its copy is its own: opening the database offers nothing (the
+    // database itself is in use by that program, and opens read-only here).
+    {
+        answerer->pressText(QStringLiteral("Open read-only"));
+        auto w = newWindow(file);
+        QCOMPARE(w->currentFile(), file);
+        QVERIFY(!w->database()->isModified());
+    }
+    QVERIFY(answerer->seen().value(0).startsWith(QLatin1String("Database in use|")));
+    answerer = std::make_unique<TestUtil::BoxAnswerer>();
+
+    child.kill(); // SIGKILL: nothing of the program's own runs any more
+    QVERIFY(child.waitForFinished());
+    QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(leftInFolder().size(), 2);
+}
+
+void TestRecovery::crashedCopyIsOfferedAndRecovered()
+{
+    crash(database);
+    if (QTest::currentTestFailed())
+        return;
+    const QStringList original
+        = {QStringLiteral("cat&&&{2}The [cat] sat on the [mat].&&&{0}My [cat] is black."),
+            QStringLiteral("dog&&&{1}The [dog] barked.")};
+
+    // Later keeps the copy and the database as read from its file.
+    answerer->escape();
+    {
+        auto w = newWindow(database);
+        QCOMPARE(answerer->pending(), 0);
+        QCOMPARE(content(*w), original);
+        QVERIFY(!w->database()->isModified());
+    }
+    QCOMPARE(answerer->seen().size(), 1);
+    QVERIFY2(answerer->seen().at(0).contains(
+                 QStringLiteral("Unsaved changes to %1 from ").arg(QDir::toNativeSeparators(database))),
+        qPrintable(answerer->seen().at(0)));
+    QCOMPARE(leftInFolder().size(), 2);
+
+    // Recover: the edit, unsaved, under the database's own name, with nothing to undo.
+    answerer->pressText(QStringLiteral("Recover"));
+    auto w = newWindow(database);
+    QCOMPARE(answerer->pending(), 0);
+    QCOMPARE(content(*w), QStringList({original.at(0), QStringLiteral("dog&&&{7}") + EditedText}));
+    QVERIFY(w->database()->isModified());
+    QVERIFY(w->isWindowModified());
+    QCOMPARE(w->currentFile(), database);
+    QVERIFY(!docOf(*w)->undoStack()->canUndo());
+    QCOMPARE(TestUtil::readFile(database), WordsFile);
+
+    // The copy is this window's now: a later window does not offer it, and quitting without saving
+    // removes it.
+    {
+        answerer->pressText(QStringLiteral("Open read-only")); // the database is this window's too
+        auto other = newWindow(database);
+        QCOMPARE(answerer->seen().size(), 3);
+        QVERIFY(answerer->seen().at(2).startsWith(QLatin1String("Database in use|")));
+    }
+    QCOMPARE(leftInFolder().size(), 2);
+    answerer->press(QMessageBox::No);
+    QVERIFY(w->close());
+    QCOMPARE(leftInFolder(), QStringList());
+    QCOMPARE(TestUtil::readFile(database), WordsFile);
+}
+
+void TestRecovery::discardRemovesCrashedCopy()
+{
+    crash(database);
+    if (QTest::currentTestFailed())
+        return;
+    // At start-up a copy is offered whichever database opens.
+    answerer->pressText(QStringLiteral("Discard"));
+    {
+        auto w = newWindow(QString());
+        QCOMPARE(answerer->pending(), 0);
+        QVERIFY(w->currentFile().isEmpty());
+        QCOMPARE(w->database()->itemCount(), 0);
+    }
+    QCOMPARE(leftInFolder(), QStringList());
+    auto w = newWindow(database);
+    QCOMPARE(answerer->seen().size(), 1);
+    QVERIFY(!w->database()->isModified());
+}
+
+void TestRecovery::saveAndQuitRemoveTheCopy()
+{
+    // Edits that go on without a pause still reach the copy once the longest delay is up; the
+    // snapshot is taken a headword at a time, as a large database's is.
+    LxdRecovery::setDelaysForTesting(60 * 1000, 100, 1);
+    auto w = newWindow(database);
+    auto *recovery = TestUtil::child<LxdRecovery>(w.get(), "recovery");
+    QVERIFY(!QFile::exists(recovery->copyFile()));
+    docOf(*w)->editSentence(1, 0, EditedText, -3);
+    docOf(*w)->addSentence(0, QStringLiteral("A [cat]\nsleeps."), 12);
+    QTRY_VERIFY(QFile::exists(recovery->copyFile()) && !recovery->isWriting());
+    QVERIFY(!recovery->copyFile().startsWith(dir->path()));
+    const QByteArray copied = TestUtil::readFile(recovery->copyFile());
+
+    // The copy is byte for byte what Save writes; once saved there is no copy.
+    QVERIFY(QMetaObject::invokeMethod(w.get(), "fileSave"));
+    QVERIFY(!w->database()->isModified());
+    QCOMPARE(TestUtil::readFile(database), copied);
+    QCOMPARE(leftInFolder(), QStringList());
+
+    // A clean quit after Yes (save) or No (give up) leaves none either.
+    docOf(*w)->editSentence(1, 0, QStringLiteral("The [dog] slept."), 0);
+    QTRY_VERIFY(QFile::exists(recovery->copyFile()) && !recovery->isWriting());
+    answerer->press(QMessageBox::No);
+    QVERIFY(w->close());
+    QCOMPARE(leftInFolder(), QStringList());
+    QCOMPARE(TestUtil::readFile(database), copied);
+}
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], ChildOption) == 0)
+            return runChild(QString::fromLocal8Bit(argv[i + 1]));
+    }
+    TestRecovery test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_recovery.moc"
