@@ -137,6 +137,8 @@ public:
 private:
     struct AppendNote;
 
+    // Notes the database, then reads the file for an append; LxdDatabase::AppendFailed when unreadable.
+    int readAppend(const QString &fileName);
     // LxdDatabase::MergeDuplicates or KeepDuplicates as the teacher answered, or -1.
     static int askMergeOrKeep(LxdAppendQuestions *questions);
     // What the append begun last changed so far.

@@ -82,16 +82,24 @@ LxdDocument::FileResult LxdDocument::open(const QString &fileName)
     return loaded ? Done : Failed;
 }
 
-LxdDocument::FileResult LxdDocument::append(const QString &fileName, LxdAppendQuestions *questions)
+// Notes the database and reads the file into the append that waits for a decision; AppendFailed
+// when nothing could be read.
+int LxdDocument::readAppend(const QString &fileName)
 {
-    if (isBinaryFile(fileName))
-        return NotDatabase;
     beginAppend();
     int read = LxdDatabase::AppendFailed;
     guarded([&] {
         read = m_database->appendFile(fileName, appendChanges());
         return true;
     });
+    return read;
+}
+
+LxdDocument::FileResult LxdDocument::append(const QString &fileName, LxdAppendQuestions *questions)
+{
+    if (isBinaryFile(fileName))
+        return NotDatabase;
+    const int read = readAppend(fileName);
     if (read == LxdDatabase::AppendFailed)
         return Failed; // nothing was read, and the database stays as it was
     if (read == LxdDatabase::AppendDone)
@@ -145,12 +153,7 @@ LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName, int mode
         return Cancelled;
     if (isBinaryFile(fileName))
         return NotDatabase;
-    beginAppend();
-    int read = LxdDatabase::AppendFailed;
-    guarded([&] {
-        read = m_database->appendFile(fileName, appendChanges());
-        return true;
-    });
+    const int read = readAppend(fileName);
     FileResult result = Done;
     if (read == LxdDatabase::AppendFailed)
         result = Failed;
