@@ -16,6 +16,7 @@
 #include "util/zelhelpclient.h"
 #include "util/zelutils.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -38,11 +39,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QToolBar>
 #include <QUndoStack>
@@ -283,6 +286,8 @@ void MainWindow::createTopPane()
     tvSentences->setColumnWidth(0, tvSentences->fontMetrics().horizontalAdvance(QLatin1Char('m')) + 4);
     tvSentences->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     tvSentences->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Every row as high as its sentence needs, a new one as much as those there already.
+    tvSentences->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     actDbSentenceUp = newAction("actDbSentenceUp", tr("Move &up"), QStringLiteral(":/svgIcons/arrow_up.svg"),
         tr("Move the selected sentence(s) up in the list."));
@@ -339,10 +344,19 @@ void MainWindow::createBottomPane()
     lblOutput->setObjectName(QStringLiteral("lblOutput"));
     lblOutput->setFont(headingFont());
 
+    // The options scroll in a pane of their own: with large fonts or a low screen the window stays
+    // within the screen, and every option stays reachable.
+    scaOptions = new QScrollArea(wgtBottom);
+    scaOptions->setObjectName(QStringLiteral("scaOptions"));
+    scaOptions->setFrameShape(QFrame::NoFrame);
+    scaOptions->setWidgetResizable(true);
+    scaOptions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    wgtOptions = new QWidget(scaOptions);
+    wgtOptions->setObjectName(QStringLiteral("wgtOptions"));
     layOptions = new QVBoxLayout;
     layOptions->setObjectName(QStringLiteral("layOptions"));
     const auto newOption = [this](const char *name, const QString &text) {
-        auto *box = new QCheckBox(text, wgtBottom);
+        auto *box = new QCheckBox(text, wgtOptions);
         box->setObjectName(QLatin1String(name));
         box->setChecked(true);
         layOptions->addWidget(box);
@@ -359,41 +373,40 @@ void MainWindow::createBottomPane()
     chkShuffleWordList->setChecked(false);
     layOptions->addStretch();
     // The exercise's title, its shuffle and its extra words stand in a column of their own beside the
-    // check boxes, so the pane stays as low as the boxes need on a small screen.
+    // check boxes, so the pane stays low.
     auto *layExerciseMore = new QVBoxLayout;
     layExerciseMore->setObjectName(QStringLiteral("layExerciseMore"));
-    lblExerciseTitle = new QLabel(tr("Exercise &title:"), wgtBottom);
+    lblExerciseTitle = new QLabel(tr("Exercise &title:"), wgtOptions);
     lblExerciseTitle->setObjectName(QStringLiteral("lblExerciseTitle"));
     lblExerciseTitle->setWordWrap(true);
-    ledExerciseTitle = new QLineEdit(wgtBottom);
+    ledExerciseTitle = new QLineEdit(wgtOptions);
     ledExerciseTitle->setObjectName(QStringLiteral("ledExerciseTitle"));
     ledExerciseTitle->setPlaceholderText(tr("the database's name"));
     lblExerciseTitle->setBuddy(ledExerciseTitle);
     layExerciseMore->addWidget(lblExerciseTitle);
     layExerciseMore->addWidget(ledExerciseTitle);
-    btnNewShuffle = new QPushButton(tr("&New shuffle"), wgtBottom);
+    btnNewShuffle = new QPushButton(tr("&New shuffle"), wgtOptions);
     btnNewShuffle->setObjectName(QStringLiteral("btnNewShuffle"));
     btnNewShuffle->setStatusTip(tr("Shuffle the questions and the word list anew for the next export."));
     layExerciseMore->addWidget(btnNewShuffle);
-    lblExtraWords = new QLabel(tr("E&xtra words:"), wgtBottom);
+    lblExtraWords = new QLabel(tr("E&xtra words:"), wgtOptions);
     lblExtraWords->setObjectName(QStringLiteral("lblExtraWords"));
     lblExtraWords->setWordWrap(true);
-    pteExtraWords = new QPlainTextEdit(wgtBottom);
+    pteExtraWords = new QPlainTextEdit(wgtOptions);
     pteExtraWords->setObjectName(QStringLiteral("pteExtraWords"));
     pteExtraWords->setTabChangesFocus(true);
     pteExtraWords->setPlaceholderText(
         tr("Extra words: words that fill no gap, one a line or separated by commas"));
-    pteExtraWords->setMaximumHeight(pteExtraWords->fontMetrics().lineSpacing() * 2 + 8);
+    // Room for a few words a line; longer lists scroll in the box.
+    pteExtraWords->setFixedHeight(pteExtraWords->fontMetrics().lineSpacing() * 4 + 10);
     lblExtraWords->setBuddy(pteExtraWords);
-    // The box says what it is for; its label stays for the screen readers' name and is not shown,
-    // so the column is no higher than the check boxes.
-    lblExtraWords->hide();
     pteExtraWords->setAccessibleName(tr("Extra words"));
+    layExerciseMore->addWidget(lblExtraWords);
     layExerciseMore->addWidget(pteExtraWords);
-    lblDatabaseWords = new QLabel(tr("From the data&base:"), wgtBottom);
+    lblDatabaseWords = new QLabel(tr("From the data&base:"), wgtOptions);
     lblDatabaseWords->setObjectName(QStringLiteral("lblDatabaseWords"));
     lblDatabaseWords->setWordWrap(true);
-    spbDatabaseWords = new QSpinBox(wgtBottom);
+    spbDatabaseWords = new QSpinBox(wgtOptions);
     spbDatabaseWords->setObjectName(QStringLiteral("spbDatabaseWords"));
     spbDatabaseWords->setRange(0, 20);
     spbDatabaseWords->setToolTip(
@@ -407,10 +420,21 @@ void MainWindow::createBottomPane()
         statusBar()->showMessage(tr("The next export is shuffled anew."), 2000);
     });
     layExerciseMore->addStretch();
-    // Narrow, with labels that wrap, so that the output list keeps the width.
+    // Wide enough to read a title, with labels that wrap, so that the output list keeps the width.
+    const int columnWidth = ledExerciseTitle->fontMetrics().averageCharWidth() * 24;
     for (QWidget *widget : std::initializer_list<QWidget *> {lblExerciseTitle, ledExerciseTitle,
              btnNewShuffle, lblExtraWords, pteExtraWords, lblDatabaseWords, spbDatabaseWords})
-        widget->setMaximumWidth(118);
+        widget->setMaximumWidth(columnWidth);
+    ledExerciseTitle->setMinimumWidth(columnWidth);
+    auto *layAllOptions = new QHBoxLayout(wgtOptions);
+    layAllOptions->setObjectName(QStringLiteral("layAllOptions"));
+    layAllOptions->setContentsMargins(0, 0, 0, 0);
+    layAllOptions->addLayout(layOptions);
+    layAllOptions->addLayout(layExerciseMore);
+    scaOptions->setWidget(wgtOptions);
+    // As wide as the options with a scroll bar beside them: they never scroll sideways.
+    scaOptions->setFixedWidth(wgtOptions->sizeHint().width()
+        + scaOptions->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scaOptions));
 
     lwOutput = new QListWidget(wgtBottom);
     lwOutput->setObjectName(QStringLiteral("lwOutput"));
@@ -453,14 +477,12 @@ void MainWindow::createBottomPane()
     layOutputButtons->addLayout(layExport);
 
     grdBottom->addWidget(lblOutput, 0, 0, 1, 3, Qt::AlignCenter);
-    auto *layAllOptions = new QHBoxLayout;
-    layAllOptions->setObjectName(QStringLiteral("layAllOptions"));
-    layAllOptions->addLayout(layOptions);
-    layAllOptions->addLayout(layExerciseMore);
-    grdBottom->addLayout(layAllOptions, 1, 0);
+    grdBottom->addWidget(scaOptions, 1, 0);
     grdBottom->addWidget(lwOutput, 1, 2);
     grdBottom->addWidget(tbrOutputUpDown, 1, 3);
-    grdBottom->addLayout(layOutputButtons, 2, 2);
+    // The buttons take the whole width under the options and the list, so they wrap onto a second
+    // row only on a narrow window.
+    grdBottom->addLayout(layOutputButtons, 2, 0, 1, 3);
     grdBottom->setColumnMinimumWidth(1, 20);
     // A minimum height of its own replaces the layout's: never let it be less than the option boxes
     // and the button rows need, or they are drawn over one another.
@@ -589,6 +611,12 @@ void MainWindow::createActions()
     actDeleteWords->setEnabled(false);
     connect(actDeleteWords, &QAction::triggered, this, &MainWindow::deleteWords);
 
+    actRenameWord = newAction("actRenameWord", tr("&Rename headword"),
+        QStringLiteral(":/svgIcons/general_edit.svg"), tr("Change the text of the selected headword."));
+    actRenameWord->setShortcut(QKeySequence(Qt::Key_F2));
+    actRenameWord->setEnabled(false);
+    connect(actRenameWord, &QAction::triggered, this, &MainWindow::renameWord);
+
     actAddSentence = newAction("actAddSentence", tr("&New Sentence"),
         QStringLiteral(":/svgIcons/general_add.svg"), tr("Add a new sentence to the database."));
     actAddSentence->setEnabled(false);
@@ -628,6 +656,17 @@ void MainWindow::createActions()
         tr("Add an answer key to the output: the answers of each question, in order."), chkAnswerKey);
     actShuffleWordList = createOptionAction("actShuffleWordList", tr("Shu&ffle word list"),
         tr("Shuffle the word list: one word for each gap, in a random order."), chkShuffleWordList);
+
+    actDeleteOutputSentences
+        = newAction("actDeleteOutputSentences", tr("Delete"), QStringLiteral(":/svgIcons/general_remove.svg"),
+            tr("Remove the selected sentences from the output list."));
+    actDeleteOutputSentences->setEnabled(false);
+    connect(actDeleteOutputSentences, &QAction::triggered, this, &MainWindow::deleteOutputSentences);
+    actClearOutputSentences = newAction("actClearOutputSentences", tr("Clear"),
+        QStringLiteral(":/svgIcons/general_remove-all.svg"),
+        tr("Remove all sentences from the output list."));
+    actClearOutputSentences->setEnabled(false);
+    connect(actClearOutputSentences, &QAction::triggered, this, &MainWindow::lwOutputClear);
 
     actRandomSentences
         = newAction("actRandomSentences", tr("&Random output"), QStringLiteral(":/svgIcons/general_wand.svg"),
@@ -695,6 +734,7 @@ void MainWindow::createMenus()
     mnuWords = bar->addMenu(tr("&Words"));
     mnuWords->setObjectName(QStringLiteral("mnuWords"));
     mnuWords->addAction(actAddWord);
+    mnuWords->addAction(actRenameWord);
     mnuWords->addAction(actDeleteWords);
 
     mnuSentences = bar->addMenu(tr("&Sentences"));
@@ -821,10 +861,52 @@ void MainWindow::makeConnections()
     connect(lvWords->model(), &QAbstractItemModel::modelReset, this,
         [this] { lvWordsSelChange(QItemSelection(), QItemSelection()); });
 
+    setupContextMenus();
+
     connect(db, &LxdDatabase::modifiedChanged, this, &QWidget::setWindowModified);
     connect(doc->undoStack(), &QUndoStack::indexChanged, this, &MainWindow::undoneOrRedone);
     connect(fileGuard, &LxdFileGuard::changedOnDisk, this, &MainWindow::fileChangedOnDisk);
     connect(fileGuard, &LxdFileGuard::removedFromDisk, this, &MainWindow::fileRemovedFromDisk);
+}
+
+void MainWindow::setupContextMenus()
+{
+    const auto offer = [this](QAbstractItemView *view, const QList<QAction *> &actions) {
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(view, &QWidget::customContextMenuRequested, this,
+            [this, view, actions](const QPoint &pos) { showContextMenu(view, pos, actions); });
+    };
+    offer(lvWords, {actAddWord, actRenameWord, actDeleteWords, nullptr, actAddSentence});
+    offer(tvSentences,
+        {actAddSentence, actEditSentence, actDeleteSentences, actUseSentences, nullptr, actDbSentenceUp,
+            actDbSentenceDown});
+    offer(lwOutput,
+        {actDeleteOutputSentences, actClearOutputSentences, nullptr, actOutSentenceUp, actOutSentenceDown,
+            nullptr, mnuExport->menuAction(), actRandomSentences});
+}
+
+// `pos` is in the view's viewport. The menu key puts it on the current item (the views report the
+// current item's rectangle as their cursor), so both ways name the item the commands act on.
+void MainWindow::showContextMenu(QAbstractItemView *view, const QPoint &pos, const QList<QAction *> &actions)
+{
+    const QModelIndex index = view->indexAt(pos);
+    // As in other desktop programs, a click on an item outside the selection makes it the selection;
+    // one inside keeps the selection, so a command can act on several items.
+    if (index.isValid() && !view->selectionModel()->isSelected(index)) {
+        const auto rows = view->selectionBehavior() == QAbstractItemView::SelectRows
+            ? QItemSelectionModel::Rows
+            : QItemSelectionModel::NoUpdate;
+        view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | rows);
+    }
+    QMenu menu(this);
+    menu.setObjectName(view->objectName() + QLatin1String("Menu"));
+    for (QAction *action : actions) {
+        if (action)
+            menu.addAction(action);
+        else
+            menu.addSeparator();
+    }
+    menu.exec(view->viewport()->mapToGlobal(pos));
 }
 
 // --- Settings ----------------------------------------------------------------------------------------

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class QAbstractItemView;
 class QAction;
 class QCheckBox;
 class QDialogButtonBox;
@@ -31,6 +32,7 @@ class QListView;
 class QListWidget;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QSettings;
 class QSplitter;
 class QTableView;
@@ -120,6 +122,7 @@ private slots:
 
     // Editing (mainwindow_editing.cpp), output (mainwindow_output.cpp), exports (mainwindow_exports.cpp).
     void editWord(const QModelIndex &index);
+    void renameWord();
     void editSentence(const QModelIndex &index);
     void editSentence();
     void randomSentences();
@@ -161,6 +164,9 @@ private:
     void createMenus();
     void createToolBars();
     void makeConnections();
+    // Right click and the menu key on the three lists: the commands for what is under the pointer.
+    void setupContextMenus();
+    void showContextMenu(QAbstractItemView *view, const QPoint &pos, const QList<QAction *> &actions);
 
     void readSettings();
     void writeSettings();
@@ -327,6 +333,8 @@ private:
     QWidget *wgtBottom = nullptr;
     QGridLayout *grdBottom = nullptr;
     QLabel *lblOutput = nullptr;
+    QScrollArea *scaOptions = nullptr; // the exercise options, scrolling when the pane is low
+    QWidget *wgtOptions = nullptr;
     QVBoxLayout *layOptions = nullptr;
     QCheckBox *chkIncludeQNums = nullptr;
     QCheckBox *chkGapWords = nullptr;
@@ -382,6 +390,10 @@ private:
     QAction *actDeleteOutputKey = nullptr;
     QAction *actAddWord = nullptr;
     QAction *actDeleteWords = nullptr;
+    QAction *actRenameWord = nullptr;
+    // The output list's two buttons as commands, for its context menu.
+    QAction *actDeleteOutputSentences = nullptr;
+    QAction *actClearOutputSentences = nullptr;
     QAction *actAddSentence = nullptr;
     QAction *actDeleteSentences = nullptr;
     QAction *actEditSentence = nullptr;

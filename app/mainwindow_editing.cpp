@@ -21,6 +21,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 
 #include <algorithm>
@@ -108,6 +109,14 @@ void MainWindow::editWord(const QModelIndex &index)
     lvWords->scrollTo(renamed);
 }
 
+void MainWindow::renameWord()
+{
+    // Offered for exactly one selected headword; the current one may lie outside a Ctrl-click selection.
+    const QModelIndexList rows = lvWords->selectionModel()->selectedIndexes();
+    if (rows.size() == 1)
+        editWord(rows.first());
+}
+
 void MainWindow::deleteWords()
 {
     const QModelIndexList selected = lvWords->selectionModel()->selectedIndexes();
@@ -137,6 +146,7 @@ void MainWindow::lvWordsSelChange(const QItemSelection &selected, const QItemSel
     const bool one = count == 1;
     btnDeleteWord->setEnabled(any);
     actDeleteWords->setEnabled(any);
+    actRenameWord->setEnabled(one);
     btnAddSentence->setEnabled(one);
     actAddSentence->setEnabled(one);
 
@@ -340,10 +350,15 @@ void MainWindow::searchFrom(int startWord, int startSentence)
     lvWords->setCurrentIndex(word);
     lvWords->scrollTo(word);
     updateSentenceCount();
+    // A sentence hit can sit under a headword that does not contain the text at all: say where it is.
+    const QString headword = db->headword(findWordRow);
     if (findSentenceRow >= 0) {
         tvSentences->selectionModel()->clear();
         const QModelIndex cell = db->sentenceTableModel->index(findSentenceRow, 2);
         tvSentences->setCurrentIndex(cell);
         tvSentences->scrollTo(cell);
+        statusBar()->showMessage(tr("Found in a sentence of \"%1\"").arg(headword));
+    } else {
+        statusBar()->showMessage(tr("Found in the headword \"%1\"").arg(headword));
     }
 }

@@ -34,6 +34,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QSettings>
 #include <QSpinBox>
@@ -83,6 +84,9 @@ struct MainWindow::ExportKind
     QString saveFailureTitle;
     QString saveFailureText; // followed by the target's full name
     QString openTitle;
+    // A file for another program to read in (a question bank): the offer after saving is to show it
+    // in its folder, not to open it in whatever the desktop opens such files with.
+    bool showInFolder = false;
 
     // The format shows each gap's first answer only and no clue; the teacher is told which sentences
     // lose what, before anything is written.
@@ -300,6 +304,11 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
         preview.setObjectName(QStringLiteral("dlgPrintPreview"));
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
             [&model](QPrinter *target) { ExerciseRender::print(model, target); });
+        // A whole page in the dialog's first size is too small to read: open at the page's width,
+        // in a dialog that takes most of the screen.
+        if (auto *fitWidth = preview.findChild<QAction *>(QStringLiteral("fitWidthAction")))
+            fitWidth->trigger();
+        preview.resize(w.screen()->availableGeometry().size() * 0.8);
         preview.exec();
     };
     table.append(k);
@@ -351,7 +360,8 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.lastFolderKey = "lastMoodleXmlFileDir";
     k.saveFailureTitle = tr("Problem saving Moodle XML file");
     k.saveFailureText = tr("Unable to save the Moodle XML file to \n");
-    k.openTitle = tr("Open Moodle XML file");
+    k.openTitle = tr("Moodle XML file saved");
+    k.showInFolder = true;
     k.write = &MoodleExport::moodleXml;
     table.append(k);
 
@@ -388,7 +398,8 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.lastFolderKey = "lastGiftFileDir";
     k.saveFailureTitle = tr("Problem saving GIFT file");
     k.saveFailureText = tr("Unable to save the GIFT file to \n");
-    k.openTitle = tr("Open GIFT file");
+    k.openTitle = tr("GIFT file saved");
+    k.showInFolder = true;
     k.write = &MoodleExport::gift;
     table.append(k);
 
@@ -634,6 +645,14 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExerciseModel &model
     }
 
     busy.release();
+    if (kind.showInFolder) {
+        if (QMessageBox::question(this, kind.openTitle,
+                tr("Do you want to show the saved file in its folder?"), QMessageBox::Yes | QMessageBox::No,
+                QMessageBox::Yes)
+            == QMessageBox::Yes)
+            ZelUtils::openFile(QFileInfo(target).absolutePath(), true);
+        return;
+    }
     if (QMessageBox::question(this, kind.openTitle, tr("Do you want to open the saved file?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes)

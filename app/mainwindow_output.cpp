@@ -65,20 +65,11 @@ void MainWindow::useSentences()
 
 void MainWindow::randomSentences()
 {
-    // Drawing into the list as it is clears nothing, so there is nothing to ask; the question comes
-    // after the dialog only when the setting was switched off there.
-    const auto confirmClear = [this] {
-        return ZelConfirm::ask(tr("Output box will be cleared"),
-            tr("This will remove the sentences currently in the output box."));
-    };
-    const bool asked = lwOutput->count() > 0 && !dlgRandomSentences->options().addToOutput;
-    if (asked && !confirmClear())
-        return;
+    // The teacher may tick "add to the output list" in the dialog, so the question about replacing
+    // the list waits until the options are known and a draw is certain to happen.
     if (dlgRandomSentences->exec() != QDialog::Accepted)
         return;
     const RandomDrawOptions options = dlgRandomSentences->options();
-    if (!options.addToOutput && !asked && lwOutput->count() > 0 && !confirmClear())
-        return;
 
     const QStringList entries = options.addToOutput ? outputEntries() : QStringList();
     const RandomDraw draw(db, options, QSet<QString>(entries.cbegin(), entries.cend()));
@@ -88,6 +79,10 @@ void MainWindow::randomSentences()
                "complete your exercise."));
         return;
     }
+    if (!options.addToOutput && lwOutput->count() > 0
+        && !ZelConfirm::ask(tr("Output box will be cleared"),
+            tr("This will remove the sentences currently in the output box.")))
+        return;
 
     if (!options.addToOutput)
         lwOutput->clear();
@@ -162,6 +157,8 @@ void MainWindow::setOutputListButtonStates()
 {
     btnDeleteOutputSentence->setEnabled(lwOutput->selectionModel()->hasSelection());
     btnClearOutputSentences->setEnabled(lwOutput->count() > 0);
+    actDeleteOutputSentences->setEnabled(btnDeleteOutputSentence->isEnabled());
+    actClearOutputSentences->setEnabled(btnClearOutputSentences->isEnabled());
     actOutSentenceUp->setEnabled(true);
     actOutSentenceDown->setEnabled(true);
 }

@@ -30,7 +30,17 @@ DlgChooseDbLang::DlgChooseDbLang(QWidget *parent)
     rbCanadian->setObjectName(QStringLiteral("rbCanadian"));
     for (QRadioButton *button : {rbAmerican, rbBritish, rbCanadian})
         verticalLayout->addWidget(button);
-    rbCanadian->setChecked(true);
+    switch (variantForLocale(QLocale())) {
+    case American:
+        rbAmerican->setChecked(true);
+        break;
+    case British:
+        rbBritish->setChecked(true);
+        break;
+    case Canadian:
+        rbCanadian->setChecked(true);
+        break;
+    }
 
     buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok, Qt::Horizontal, this);
     buttonBox->setObjectName(QStringLiteral("buttonBox"));
@@ -39,6 +49,26 @@ DlgChooseDbLang::DlgChooseDbLang(QWidget *parent)
 
     retranslateUi();
     adjustSize();
+}
+
+DlgChooseDbLang::Variant DlgChooseDbLang::variantForLocale(const QLocale &locale)
+{
+    if (locale.language() != QLocale::English)
+        return Canadian;
+    switch (locale.territory()) {
+    case QLocale::UnitedStates:
+    case QLocale::UnitedStatesOutlyingIslands:
+    case QLocale::UnitedStatesVirginIslands:
+    case QLocale::AmericanSamoa:
+    case QLocale::Guam:
+    case QLocale::PuertoRico:
+    case QLocale::NorthernMarianaIslands:
+        return American;
+    case QLocale::Canada:
+        return Canadian;
+    default:
+        return British;
+    }
 }
 
 int DlgChooseDbLang::selectedVariant() const

@@ -3,6 +3,7 @@
 #define DLGCHOOSEDBLANG_H
 
 #include <QDialog>
+#include <QLocale>
 
 class QDialogButtonBox;
 class QLabel;
@@ -19,6 +20,9 @@ public:
     enum Variant { American = 0, British = 1, Canadian = 2 };
 
     explicit DlgChooseDbLang(QWidget *parent = nullptr);
+    // The spelling a teacher in `locale` most likely writes: American in the United States, Canadian
+    // in Canada, British in the other English-speaking regions, Canadian elsewhere.
+    static Variant variantForLocale(const QLocale &locale);
 
     // American, British or Canadian, after the checked radio button.
     int selectedVariant() const;

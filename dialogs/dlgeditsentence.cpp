@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QTextCursor>
 
 DlgEditSentence::DlgEditSentence(QWidget *parent)
     : QDialog(parent)
@@ -57,6 +58,11 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
     lblGaps->setObjectName(QStringLiteral("lblGaps"));
     lblGaps->setWordWrap(true);
     lblGaps->setTextFormat(Qt::PlainText);
+    // The status texts and the reading of the gaps change with every key: lines of a fixed height
+    // keep the dialog from growing and moving under the teacher's pointer. A long reading is cut
+    // at two lines; its tooltip holds it whole.
+    lblGaps->setFixedHeight(lblGaps->fontMetrics().lineSpacing() * 2);
+    lblGaps->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     grdMain->addWidget(lblGaps, 3, 1, 1, 2);
 
     bbxButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
@@ -68,6 +74,11 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
     grdMain->setRowStretch(1, 1);
 
     statusTexts << QString() << QString(QChar(0x2713)) << tr("No gapped word.") << tr("Unmatched brackets!");
+    int statusHeight = lblStatus->fontMetrics().lineSpacing();
+    for (const QString &text : std::as_const(statusTexts))
+        statusHeight = qMax(statusHeight, lblStatus->fontMetrics().boundingRect(text).height());
+    lblStatus->setFixedHeight(statusHeight + 2);
+    lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
 
     connect(bbxButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(bbxButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -92,11 +103,21 @@ int DlgEditSentence::used() const
 void DlgEditSentence::setSentence(const QString &text)
 {
     pteSentence->setPlainText(text);
+    // Typing goes on at the end of the sentence, as when it was written.
+    pteSentence->moveCursor(QTextCursor::End);
 }
 
 QString DlgEditSentence::sentence() const
 {
     return normalised(pteSentence->toPlainText());
+}
+
+void DlgEditSentence::showEvent(QShowEvent *event)
+{
+    // A reused dialog would give the focus back to whatever had it last, often OK, and then the
+    // first space typed would close it.
+    pteSentence->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
 }
 
 void DlgEditSentence::selectSentence()
@@ -138,6 +159,7 @@ void DlgEditSentence::showSentenceStatus()
 {
     const QString text = pteSentence->toPlainText();
     lblGaps->setText(gapsReading(text));
+    lblGaps->setToolTip(lblGaps->text());
     // The one text the database file cannot store: it would come back split in two.
     const bool storable = !LineFile::holdsSeparator(text);
     bbxButtons->button(QDialogButtonBox::Ok)->setEnabled(storable);

@@ -46,6 +46,9 @@ public:
 public slots:
     void showSentenceStatus();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QGridLayout *grdMain = nullptr;
     QLabel *lblUsed = nullptr;

@@ -166,7 +166,20 @@ std::optional<QByteArray> render(
     const QByteArray config = scriptSafe(configJson(model, settings));
     const QByteArray exercise = scriptSafe(exerciseJson(model, settings));
 
-    static const QRegularExpression Placeholder(QStringLiteral("\\[str(Title|Config|Exercise)\\]"));
+    // The page speaks the program's language: its code for the browser (hyphenation, a reader's
+    // voice) and the note for browsers without JavaScript.
+    const QByteArray language = QCoreApplication::translate(
+        "InteractivePage", "en", "the language code of the page, as in lang=\"en\"")
+                                    .toHtmlEscaped()
+                                    .toUtf8();
+    const QByteArray noScript = QCoreApplication::translate("InteractivePage",
+        "This exercise checks your answers with JavaScript. Please allow JavaScript for this page, or ask "
+        "your teacher for a printed copy.")
+                                    .toHtmlEscaped()
+                                    .toUtf8();
+
+    static const QRegularExpression Placeholder(
+        QStringLiteral("\\[str(Title|Config|Exercise|Lang|NoScript)\\]"));
     const QString text = QString::fromUtf8(pageTemplate);
     QByteArray page;
     page.reserve(pageTemplate.size() + exercise.size() + config.size());
@@ -175,9 +188,11 @@ std::optional<QByteArray> render(
         const QRegularExpressionMatch match = it.next();
         page += text.mid(copied, match.capturedStart() - copied).toUtf8();
         const QStringView name = match.capturedView(1);
-        page += name == QLatin1String("Title") ? titleHtml
-            : name == QLatin1String("Config")  ? config
-                                               : exercise;
+        page += name == QLatin1String("Title")  ? titleHtml
+            : name == QLatin1String("Config")   ? config
+            : name == QLatin1String("Lang")     ? language
+            : name == QLatin1String("NoScript") ? noScript
+                                                : exercise;
         copied = match.capturedEnd();
     }
     page += text.mid(copied).toUtf8();
