@@ -19,6 +19,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDomDocument>
@@ -52,6 +53,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace Ui {
 
@@ -869,12 +871,59 @@ void MainWindow::makeConnections()
     connect(fileGuard, &LxdFileGuard::removedFromDisk, this, &MainWindow::fileRemovedFromDisk);
 }
 
+namespace {
+
+// Turns the context menu events of an item view (a right click reaches its viewport, the menu key
+// the view itself) into one call with the position in the viewport and the item the menu is for.
+class ContextMenuFilter : public QObject
+{
+public:
+    using Show = std::function<void(const QPoint &, const QModelIndex &)>;
+
+    ContextMenuFilter(QAbstractItemView *view, Show show)
+        : QObject(view)
+        , view(view)
+        , show(std::move(show))
+    {
+        view->installEventFilter(this);
+        view->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::ContextMenu)
+            return false;
+        auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+        if (menuEvent->reason() == QContextMenuEvent::Keyboard) {
+            // The menu key: the current item, or the middle of the list when there is none.
+            const QModelIndex current = view->currentIndex();
+            const QRect rect = view->visualRect(current);
+            show(current.isValid() && view->viewport()->rect().intersects(rect)
+                    ? rect.center()
+                    : view->viewport()->rect().center(),
+                current);
+        } else if (watched == view->viewport()) {
+            show(menuEvent->pos(), view->indexAt(menuEvent->pos()));
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+private:
+    QAbstractItemView *view;
+    Show show;
+};
+
+} // namespace
+
 void MainWindow::setupContextMenus()
 {
     const auto offer = [this](QAbstractItemView *view, const QList<QAction *> &actions) {
-        view->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(view, &QWidget::customContextMenuRequested, this,
-            [this, view, actions](const QPoint &pos) { showContextMenu(view, pos, actions); });
+        new ContextMenuFilter(view, [this, view, actions](const QPoint &pos, const QModelIndex &index) {
+            showContextMenu(view, pos, index, actions);
+        });
     };
     offer(lvWords, {actAddWord, actRenameWord, actDeleteWords, nullptr, actAddSentence});
     offer(tvSentences,
@@ -885,13 +934,11 @@ void MainWindow::setupContextMenus()
             nullptr, mnuExport->menuAction(), actRandomSentences});
 }
 
-// `pos` is in the view's viewport. The menu key puts it on the current item (the views report the
-// current item's rectangle as their cursor), so both ways name the item the commands act on.
-void MainWindow::showContextMenu(QAbstractItemView *view, const QPoint &pos, const QList<QAction *> &actions)
+void MainWindow::showContextMenu(
+    QAbstractItemView *view, const QPoint &pos, const QModelIndex &index, const QList<QAction *> &actions)
 {
-    const QModelIndex index = view->indexAt(pos);
     // As in other desktop programs, a click on an item outside the selection makes it the selection;
-    // one inside keeps the selection, so a command can act on several items.
+    // one inside keeps the selection, so that a command can act on several items.
     if (index.isValid() && !view->selectionModel()->isSelected(index)) {
         const auto rows = view->selectionBehavior() == QAbstractItemView::SelectRows
             ? QItemSelectionModel::Rows

@@ -166,7 +166,8 @@ private:
     void makeConnections();
     // Right click and the menu key on the three lists: the commands for what is under the pointer.
     void setupContextMenus();
-    void showContextMenu(QAbstractItemView *view, const QPoint &pos, const QList<QAction *> &actions);
+    void showContextMenu(QAbstractItemView *view, const QPoint &pos, const QModelIndex &index,
+        const QList<QAction *> &actions);
 
     void readSettings();
     void writeSettings();

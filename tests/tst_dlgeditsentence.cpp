@@ -49,6 +49,7 @@ private slots:
     void tabMovesFocus();
     void okAcceptsUnmatchedText();
     void cancelAndEscapeReject();
+    void reopenedDialogKeepsFocusAndPlace();
 };
 
 void TestDlgEditSentence::layout()
@@ -262,6 +263,39 @@ void TestDlgEditSentence::cancelAndEscapeReject()
     QCOMPARE(dlg.exec(), int(QDialog::Rejected));
     QCOMPARE(answer.pending(), 0);
     QVERIFY(answer.unexpected().isEmpty());
+}
+
+// Reused for the next sentence, the dialog gives the focus to the text whatever had it before, so a
+// space typed goes into the sentence; and no status or reading of the gaps makes it grow under the
+// pointer.
+void TestDlgEditSentence::reopenedDialogKeepsFocusAndPlace()
+{
+    DlgEditSentence dlg;
+    dlg.setSentence(QStringLiteral("The [cat] sat."));
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QPushButton *ok = dlg.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    ok->setFocus();
+    QTRY_COMPARE(dlg.focusWidget(), ok);
+    dlg.hide();
+
+    dlg.setSentence(QStringLiteral("The [cat sat."));
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QTRY_COMPARE(dlg.focusWidget(), editor(dlg));
+    QTest::keyClicks(editor(dlg), QStringLiteral(" ]"));
+    QVERIFY(dlg.isVisible());
+    QCOMPARE(editor(dlg)->toPlainText(), QStringLiteral("The [cat sat. ]"));
+
+    const QRect before = dlg.geometry();
+    QString manyGaps;
+    for (int i = 0; i < 60; ++i)
+        manyGaps += QStringLiteral("[word%1] ").arg(i);
+    for (const QString &text : {manyGaps, QStringLiteral("[a"), QStringLiteral("a &&& b"), QString()}) {
+        editor(dlg)->setPlainText(text);
+        QCoreApplication::processEvents();
+        QCOMPARE(dlg.geometry(), before);
+    }
 }
 
 QTEST_MAIN(TestDlgEditSentence)

@@ -14,12 +14,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -27,9 +30,11 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using TestUtil::ModalAnswerer;
 
@@ -103,6 +108,7 @@ private slots:
     void deleteWords_data();
     void deleteWords();
     void deleteEveryWord();
+    void renameByKeyAndContextMenus();
 
     void addSentence_data();
     void addSentence();
@@ -629,6 +635,95 @@ void TestEditing::deleteEveryWord()
 
 // --- Sentences -------------------------------------------------------------------------------------
 
+// The menu a context menu request opens: the object names of its enabled actions; it is closed
+// unless `choose` names one of them, which is then chosen.
+static QStringList openMenu(const std::function<void()> &request, const QString &choose = QString())
+{
+    QStringList enabled;
+    QTimer::singleShot(0, [&enabled, choose] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAction *chosen = nullptr;
+        for (QAction *action : menu->actions()) {
+            if (action->isEnabled() && !action->isSeparator())
+                enabled << action->objectName();
+            if (action->objectName() == choose)
+                chosen = action;
+        }
+        menu->close();
+        if (chosen)
+            chosen->trigger();
+    });
+    request();
+    return enabled;
+}
+
+void TestEditing::renameByKeyAndContextMenus()
+{
+    // F2 renames the selected headword through the same question as a double click.
+    clickWords({wordRow(QStringLiteral("pear"))});
+    QVERIFY(child<QAction>("actRenameWord")->isEnabled());
+    QVERIFY(child<QMenu>("mnuWords")->actions().contains(child<QAction>("actRenameWord")));
+    ModalAnswerer answers;
+    answers.typeAndAccept(QStringLiteral("pears"));
+    QTest::keyClick(lvWords, Qt::Key_F2);
+    QCOMPARE(answers.seen(), QStringList {QStringLiteral("Edit headword|Altered headword:")});
+    QVERIFY(headwords().contains(QStringLiteral("pears")));
+    clickWords({0, 1});
+    QVERIFY(!child<QAction>("actRenameWord")->isEnabled());
+
+    // A right click on a headword outside the selection selects it, and its menu offers the rename.
+    const int cat = wordRow(QStringLiteral("cat"));
+    const QPoint onCat = lvWords->visualRect(lvWords->model()->index(cat, 0)).center();
+    const QStringList wordCommands = openMenu([&] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, onCat, lvWords->viewport()->mapToGlobal(onCat));
+        QApplication::sendEvent(lvWords->viewport(), &event);
+    });
+    QCOMPARE(selectedWordRows(), QList<int> {cat});
+    QCOMPARE(wordCommands,
+        QStringList({QStringLiteral("actAddWord"), QStringLiteral("actRenameWord"),
+            QStringLiteral("actDeleteWords"), QStringLiteral("actAddSentence")}));
+
+    // The menu key on the sentence table acts on the current sentence; the editor opens from it.
+    clickSentences({2});
+    ModalAnswerer editor;
+    QString edited;
+    editor.then([&edited](QWidget *dialog) {
+        edited = dialog->findChild<QPlainTextEdit *>(QStringLiteral("pteSentence"))->toPlainText();
+        qobject_cast<QDialog *>(dialog)->reject();
+    });
+    const QStringList sentenceCommands = openMenu(
+        [&] {
+            QContextMenuEvent event(
+                QContextMenuEvent::Keyboard, QPoint(1, 1), tvSentences->mapToGlobal(QPoint(1, 1)));
+            QApplication::sendEvent(tvSentences, &event);
+        },
+        QStringLiteral("actEditSentence"));
+    QVERIFY(sentenceCommands.contains(QStringLiteral("actEditSentence")));
+    QVERIFY(sentenceCommands.contains(QStringLiteral("actUseSentences")));
+    QCOMPARE(editor.pending(), 0);
+    QCOMPARE(edited, sentenceTexts(cat).at(2));
+
+    // On the output list: the entry under the pointer, then delete it from the menu.
+    child<QPushButton>("btnUseSentence")->click();
+    clickSentences({0});
+    child<QPushButton>("btnUseSentence")->click();
+    auto *output = child<QListWidget>("lwOutput");
+    QCOMPARE(output->count(), 2);
+    output->clearSelection();
+    const QPoint onFirst = output->visualItemRect(output->item(0)).center();
+    const QStringList outputCommands = openMenu(
+        [&] {
+            QContextMenuEvent event(
+                QContextMenuEvent::Mouse, onFirst, output->viewport()->mapToGlobal(onFirst));
+            QApplication::sendEvent(output->viewport(), &event);
+        },
+        QStringLiteral("actDeleteOutputSentences"));
+    QVERIFY(outputCommands.contains(QStringLiteral("actClearOutputSentences")));
+    QCOMPARE(window->outputEntries(), QStringList {sentenceTexts(cat).at(0)});
+}
+
 void TestEditing::addSentence_data()
 {
     QTest::addColumn<QString>("typed"); // null: Cancel; empty: OK on the untouched prompt
@@ -713,6 +808,9 @@ void TestEditing::addSentence()
     QCOMPARE(tvSentences->model()->index(4, 2).data().toString(), stored);
     QCOMPARE(selectedSentenceRows(), QList<int> {4});
     QCOMPARE(tvSentences->currentIndex().row(), 4);
+    // Drawn as high as the rows that were there (a one-line sentence as a one-line one).
+    if (!stored.contains(QLatin1Char('\n')) && stored.size() < 40)
+        QCOMPARE(tvSentences->rowHeight(4), tvSentences->rowHeight(1));
     QCOMPARE(child<QLabel>("lblSentences")->text(), QStringLiteral("Sentences (5)"));
     QVERIFY(child<QPushButton>("btnEditSentence")->isEnabled());
 }
@@ -1004,6 +1102,10 @@ void TestEditing::findOrder()
     QCOMPARE(shownHit(), hits.first());
     if (hits.first().second >= 0)
         QCOMPARE(tvSentences->currentIndex().column(), 2);
+    // A sentence may be found under a headword that lacks the text: the status bar says where.
+    const QString where = hits.first().second >= 0 ? QStringLiteral("Found in a sentence of \"%1\"")
+                                                   : QStringLiteral("Found in the headword \"%1\"");
+    QCOMPARE(window->statusBar()->currentMessage(), where.arg(db->headword(hits.first().first)));
 
     for (int i = 1; i < hits.size(); ++i) {
         child<QAction>("actFindNext")->trigger();

@@ -24,6 +24,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QtTest>
 
 namespace {
@@ -654,21 +655,32 @@ void TestMoodleExport::windowExports()
     QVERIFY(button->isEnabled());
     QVERIFY(button->menu()->actions().contains(command));
 
+    QList<QUrl> opened;
+    ZelUtils::setUrlOpener([&opened](const QUrl &url) {
+        opened << url;
+        return true;
+    });
     for (int run = 0; run < 2; ++run) {
         // The second time with the name as written, which the dialog itself confirmed.
         ZelFileDialog::setNextFileName(dir.filePath(run == 0 ? typed : written));
         TestUtil::ModalAnswerer answerer;
-        answerer.press(QMessageBox::No);
+        answerer.press(run == 0 ? QMessageBox::Yes : QMessageBox::No);
         command->trigger();
         QCOMPARE(answerer.unexpected(), QStringList());
         QCOMPARE(answerer.pending(), 0);
-        QVERIFY(answerer.seen().first().contains(QLatin1String("Do you want to open the saved file?")));
+        // A question file is for Moodle to read: the offer is its folder, not the file.
+        QVERIFY(answerer.seen().first().contains(
+            QLatin1String("Do you want to show the saved file in its folder?")));
         QCOMPARE(ZelFileDialog::lastRequest().kind, ZelFileDialog::Save);
         QCOMPARE(ZelFileDialog::lastRequest().caption, caption);
         QCOMPARE(ZelFileDialog::lastRequest().filter, filter);
         if (run == 1) // the second dialog starts where the first file went
             QCOMPARE(QDir(ZelFileDialog::lastRequest().dir), QDir(dir.path()));
     }
+
+    ZelUtils::setUrlOpener([](const QUrl &) { return true; });
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(QDir(opened.first().toLocalFile()), QDir(dir.path()));
 
     const QByteArray bytes = TestUtil::readFile(dir.filePath(written));
     QList<ReadQuestion> read = kind == QLatin1String("gift") ? readGift(bytes) : readMoodleXml(bytes);

@@ -119,6 +119,8 @@ private slots:
     void cleanup();
 
     void chooseDialog();
+    void preselectionFollowsLocale_data();
+    void preselectionFollowsLocale();
 
     void firstStartCopiesAndOpensChosenVariant_data();
     void firstStartCopiesAndOpensChosenVariant();
@@ -305,6 +307,35 @@ void TestStartup::chooseDialog()
         for (int other = 0; other < 3; ++other)
             QCOMPARE(radios[other]->isChecked(), other == variant);
     }
+}
+
+void TestStartup::preselectionFollowsLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("expected");
+    QTest::addRow("US") << "en_US" << 0;
+    QTest::addRow("UK") << "en_GB" << 1;
+    QTest::addRow("Australia") << "en_AU" << 1;
+    QTest::addRow("Ireland") << "en_IE" << 1;
+    QTest::addRow("English Canada") << "en_CA" << 2;
+    QTest::addRow("French Canada") << "fr_CA" << 2;
+    QTest::addRow("Germany") << "de_DE" << 2;
+    QTest::addRow("C") << "C" << 2;
+}
+
+// The spelling of the teacher's locale is offered first; Canadian where none fits.
+void TestStartup::preselectionFollowsLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, expected);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    DlgChooseDbLang dialog;
+    QLocale::setDefault(before);
+    QCOMPARE(dialog.selectedVariant(), expected);
+    const QList<QRadioButton *> radios = dialog.findChildren<QRadioButton *>();
+    for (int variant = 0; variant < 3; ++variant)
+        QCOMPARE(radios[variant]->isChecked(), variant == expected);
 }
 
 // --- First start ------------------------------------------------------------------------------------------

@@ -2,6 +2,8 @@
 #include "app/mainwindow.h"
 #include "dialogs/dlgchoosedblang.h"
 #include "document/lxddocument.h"
+#include "exercise/exercisemodel.h"
+#include "exercise/interactivepage.h"
 #include "support/testutil.h"
 #include "util/zelconfirm.h"
 #include "util/zelutils.h"
@@ -22,6 +24,8 @@ private slots:
     void localePicksTranslation();
     void windowFitsSmallScreens_data();
     void windowFitsSmallScreens();
+    void windowFitsLaptopScreens_data();
+    void windowFitsLaptopScreens();
     void translationsKeepMarkersAndLayout_data();
     void translationsKeepMarkersAndLayout();
 };
@@ -182,6 +186,18 @@ void TestTranslations::localePicksTranslation()
     ZelUtils::installTranslations(QLocale(locale));
     QCOMPARE(MainWindow::tr("&File"), fileMenu);
     QCOMPARE(cancelButtonText(), cancel);
+
+    // The web page a pupil opens names its language and speaks it without JavaScript too.
+    const QByteArray page = InteractivePage::render(
+        ExerciseModelBuilder::build({QStringLiteral("A [cat].")}, ExerciseOptions(), 1),
+        InteractivePageSettings(),
+        TestUtil::readFile(TestUtil::sourcePath(QStringLiteral("share/templates/interactive_exercise.html"))))
+                                .value_or(QByteArray());
+    const QString language = fileMenu == QLatin1String("&File") ? QStringLiteral("en") : locale.left(2);
+    QVERIFY(page.contains("<html lang=\"" + language.toUtf8() + "\">"));
+    const bool english = page.contains("This exercise checks your answers with JavaScript.");
+    QCOMPARE(english, language == QLatin1String("en"));
+    QVERIFY(page.contains("<noscript><p>") && !page.contains("[strNoScript]"));
 }
 
 void TestTranslations::windowFitsSmallScreens_data()
@@ -229,6 +245,75 @@ void TestTranslations::windowFitsSmallScreens()
         }
         QCOMPARE(rows.size(), width < 1200 ? 2 : 1);
     }
+    ZelUtils::installTranslations(QLocale::system());
+}
+
+void TestTranslations::windowFitsLaptopScreens_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<qreal>("fontScale");
+    for (const char *locale : {"C", "de_DE", "fr_FR", "es_ES"}) {
+        QTest::addRow("%s, desktop scaled 125%%", locale) << QString::fromLatin1(locale) << 1.0;
+        QTest::addRow("%s, fonts at 125%%", locale) << QString::fromLatin1(locale) << 1.25;
+    }
+}
+
+// A 1366 x 768 laptop at 125% (the whole desktop scaled, or only its fonts) and a 1280 x 720 screen
+// at 100% hold the window at its least size, less a title bar and a desktop panel, in every language;
+// there every button is whole and inside the window, and every option can be scrolled to.
+void TestTranslations::windowFitsLaptopScreens()
+{
+    QFETCH(QString, locale);
+    QFETCH(qreal, fontScale);
+    ZelUtils::installTranslations(QLocale(locale));
+    const QFont appFont = QApplication::font();
+    QFont larger = appFont;
+    larger.setPointSizeF(appFont.pointSizeF() * fontScale);
+    QApplication::setFont(larger);
+    const QSize chrome(0, 80); // title bar and panel
+
+    {
+        MainWindow window;
+        const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
+        if (fontScale > 1.0) {
+            QVERIFY2(
+                least.boundedTo(QSize(1366, 768) - chrome) == least, qPrintable(QDebug::toString(least)));
+        } else {
+            QVERIFY2((least * 1.25).boundedTo(QSize(1366, 768) - chrome) == least * 1.25,
+                qPrintable(QDebug::toString(least)));
+            QVERIFY2(
+                least.boundedTo(QSize(1280, 720) - chrome) == least, qPrintable(QDebug::toString(least)));
+        }
+
+        window.resize(least);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *options = window.findChild<QScrollArea *>(QStringLiteral("scaOptions"));
+        QVERIFY(options);
+        QList<QWidget *> controls;
+        for (QPushButton *button : window.findChildren<QPushButton *>())
+            controls << button;
+        for (QCheckBox *box : window.findChildren<QCheckBox *>())
+            controls << box;
+        controls << window.findChild<QWidget *>(QStringLiteral("pteExtraWords"))
+                 << window.findChild<QWidget *>(QStringLiteral("spbDatabaseWords"));
+        for (QWidget *control : std::as_const(controls)) {
+            if (!control->isVisibleTo(&window))
+                continue;
+            if (options->widget()->isAncestorOf(control)) {
+                options->ensureWidgetVisible(control, 0, 0);
+                QCoreApplication::processEvents();
+                const QRect inViewport(control->mapTo(options->viewport(), QPoint(0, 0)), control->size());
+                QVERIFY2(options->viewport()->rect().contains(inViewport), qPrintable(control->objectName()));
+            }
+            const QRect rect(control->mapTo(&window, QPoint(0, 0)), control->size());
+            QVERIFY2(
+                control->width() >= control->minimumSizeHint().width(), qPrintable(control->objectName()));
+            if (!options->widget()->isAncestorOf(control))
+                QVERIFY2(window.rect().contains(rect), qPrintable(control->objectName()));
+        }
+    }
+    QApplication::setFont(appFont);
     ZelUtils::installTranslations(QLocale::system());
 }
 

@@ -175,7 +175,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>&amp;Hint button that gives the next letter</source>
-        <translation>&amp;Tipp-Knopf, der den nächsten Buchstaben zeigt</translation>
+        <translation>Schaltfläche „&amp;Tipp“ für den nächsten Buchstaben</translation>
     </message>
     <message>
         <source>Tick &quot;Include word list&quot; to use drop-down lists.</source>

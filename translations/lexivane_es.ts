@@ -84,7 +84,7 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>Choose the column that holds the headwords and the column that holds the example sentences.</source>
-        <translation>Elija la columna de las palabras clave y la de las frases de ejemplo.</translation>
+        <translation>Elija la columna de las entradas y la de las frases de ejemplo.</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -104,7 +104,7 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>&amp;Headword column:</source>
-        <translation>Columna de las &amp;palabras clave:</translation>
+        <translation>Columna de las &amp;entradas:</translation>
     </message>
     <message>
         <source>S&amp;entence column:</source>
@@ -120,7 +120,7 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>(none: headwords only)</source>
-        <translation>(ninguna: solo palabras clave)</translation>
+        <translation>(ninguna: solo entradas)</translation>
     </message>
     <message>
         <source>Column %1</source>
@@ -346,11 +346,11 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <name>LxdDocument</name>
     <message>
         <source>Move Headword</source>
-        <translation>Mover palabra clave</translation>
+        <translation>Mover entrada</translation>
     </message>
     <message>
         <source>Sort Headwords</source>
-        <translation>Ordenar palabras clave</translation>
+        <translation>Ordenar entradas</translation>
     </message>
     <message>
         <source>There is not enough memory to write the file.</source>
@@ -361,19 +361,19 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <name>LxdEditCommand</name>
     <message>
         <source>Add Headword</source>
-        <translation>Añadir palabra clave</translation>
+        <translation>Añadir entrada</translation>
     </message>
     <message>
         <source>Rename Headword</source>
-        <translation>Renombrar palabra clave</translation>
+        <translation>Renombrar entrada</translation>
     </message>
     <message>
         <source>Delete Headword</source>
-        <translation>Eliminar palabra clave</translation>
+        <translation>Eliminar entrada</translation>
     </message>
     <message>
         <source>Delete Headwords</source>
-        <translation>Eliminar palabras clave</translation>
+        <translation>Eliminar entradas</translation>
     </message>
     <message>
         <source>Add Sentence</source>
@@ -428,11 +428,11 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>%1: no headword</source>
-        <translation>%1: sin palabra clave</translation>
+        <translation>%1: sin entrada</translation>
     </message>
     <message>
         <source>%1: the headword contains &quot;&amp;&amp;&amp;&quot;, which a database file cannot hold</source>
-        <translation>%1: la palabra clave contiene «&amp;&amp;&amp;», que un archivo de base de datos no puede guardar</translation>
+        <translation>%1: la entrada contiene «&amp;&amp;&amp;», que un archivo de base de datos no puede guardar</translation>
     </message>
     <message>
         <source>%1: the sentence contains &quot;&amp;&amp;&amp;&quot;, which a database file cannot hold</source>
@@ -653,7 +653,7 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>Backup database</source>
-        <translation>Copia de seguridad</translation>
+        <translation>Hacer copia de seguridad</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -725,7 +725,7 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>Add a new headword to the database.</source>
-        <translation>Añadir una nueva palabra clave a la base de datos.</translation>
+        <translation>Añadir una nueva entrada a la base de datos.</translation>
     </message>
     <message>
         <source>&amp;Delete word</source>
@@ -925,15 +925,15 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>Add new headword</source>
-        <translation>Añadir nueva palabra clave</translation>
+        <translation>Añadir nueva entrada</translation>
     </message>
     <message>
         <source>New headword:</source>
-        <translation>Nueva palabra clave:</translation>
+        <translation>Nueva entrada:</translation>
     </message>
     <message>
         <source>Headword already exists</source>
-        <translation>La palabra clave ya existe</translation>
+        <translation>La entrada ya existe</translation>
     </message>
     <message>
         <source>This word already exists in the database.</source>
@@ -945,15 +945,15 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>Edit headword</source>
-        <translation>Editar palabra clave</translation>
+        <translation>Editar entrada</translation>
     </message>
     <message>
         <source>Altered headword:</source>
-        <translation>Palabra clave modificada:</translation>
+        <translation>Entrada modificada:</translation>
     </message>
     <message>
         <source>Deleting headwords</source>
-        <translation>Eliminar palabras clave</translation>
+        <translation>Eliminar entradas</translation>
     </message>
     <message>
         <source>You are about to delete the following words, along with all their associated sentences:</source>
@@ -1123,7 +1123,7 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>The database you are appending contains some of the same headwords as the current database.</source>
-        <translation>La base de datos que está añadiendo contiene algunas de las mismas palabras clave que la base de datos actual.</translation>
+        <translation>La base de datos que está añadiendo contiene algunas de las mismas entradas que la base de datos actual.</translation>
     </message>
     <message>
         <source>Are you sure you want to continue?</source>
@@ -1131,7 +1131,7 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>You can either merge duplicate headwords into a single entry, or keep the duplicates.</source>
-        <translation>Puede fusionar las palabras clave duplicadas en una sola entrada o conservar los duplicados.</translation>
+        <translation>Puede fusionar las entradas duplicadas en una sola entrada o conservar los duplicados.</translation>
     </message>
     <message>
         <source>Would you like to merge duplicates or keep them?</source>
@@ -1403,7 +1403,7 @@ Puede pegarlo en cualquier programa de texto.</translation>
     </message>
     <message>
         <source>It holds no headwords.</source>
-        <translation>No contiene palabras clave.</translation>
+        <translation>No contiene entradas.</translation>
     </message>
     <message>
         <source>Import failed</source>
@@ -1441,7 +1441,7 @@ Puede pegarlo en cualquier programa de texto.</translation>
     </message>
     <message>
         <source>Headwords: %1 (%2 new, %3 merged into headwords already there)</source>
-        <translation>Palabras clave: %1 (%2 nuevas, %3 fusionadas con palabras clave ya presentes)</translation>
+        <translation>Entradas: %1 (%2 nuevas, %3 fusionadas con entradas ya presentes)</translation>
     </message>
     <message>
         <source>Sentences: %1 (%2 new, %3 already there)</source>
@@ -1693,7 +1693,7 @@ Puede pegarlo en cualquier programa de texto.</translation>
     </message>
     <message>
         <source>Overwrite the file with this window&apos;s database, or merge the file&apos;s headwords and sentences into this database and then save?</source>
-        <translation>¿Sobrescribir el archivo con la base de datos de esta ventana, o fusionar las palabras clave y las frases del archivo con esta base de datos y después guardar?</translation>
+        <translation>¿Sobrescribir el archivo con la base de datos de esta ventana, o fusionar las entradas y las frases del archivo con esta base de datos y después guardar?</translation>
     </message>
     <message>
         <source>Overwrite</source>
@@ -1741,7 +1741,7 @@ Puede pegarlo en cualquier programa de texto.</translation>
     </message>
     <message>
         <source>This window has changes that are not saved. Merge the file&apos;s headwords and sentences into this database, reload the file and lose this window&apos;s changes, or keep your own?</source>
-        <translation>Esta ventana tiene cambios sin guardar. ¿Fusionar las palabras clave y las frases del archivo con esta base de datos, recargar el archivo y perder los cambios de esta ventana, o conservar los suyos?</translation>
+        <translation>Esta ventana tiene cambios sin guardar. ¿Fusionar las entradas y las frases del archivo con esta base de datos, recargar el archivo y perder los cambios de esta ventana, o conservar los suyos?</translation>
     </message>
     <message>
         <source>Keep mine</source>

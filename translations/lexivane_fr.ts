@@ -84,7 +84,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>Choose the column that holds the headwords and the column that holds the example sentences.</source>
-        <translation>Choisissez la colonne des mots-clés et celle des phrases d’exemple.</translation>
+        <translation>Choisissez la colonne des entrées et celle des phrases d’exemple.</translation>
     </message>
     <message>
         <source>Tab</source>
@@ -104,7 +104,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>&amp;Headword column:</source>
-        <translation>Colonne des &amp;mots-clés :</translation>
+        <translation>Colonne des &amp;entrées :</translation>
     </message>
     <message>
         <source>S&amp;entence column:</source>
@@ -120,7 +120,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>(none: headwords only)</source>
-        <translation>(aucune : mots-clés seuls)</translation>
+        <translation>(aucune : entrées seules)</translation>
     </message>
     <message>
         <source>Column %1</source>
@@ -428,11 +428,11 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>%1: no headword</source>
-        <translation>%1 : pas de mot-clé</translation>
+        <translation>%1 : pas d’entrée</translation>
     </message>
     <message>
         <source>%1: the headword contains &quot;&amp;&amp;&amp;&quot;, which a database file cannot hold</source>
-        <translation>%1 : le mot-clé contient « &amp;&amp;&amp; », qu’un fichier de base ne peut pas contenir</translation>
+        <translation>%1 : l’entrée contient « &amp;&amp;&amp; », qu’un fichier de base ne peut pas contenir</translation>
     </message>
     <message>
         <source>%1: the sentence contains &quot;&amp;&amp;&amp;&quot;, which a database file cannot hold</source>
@@ -653,7 +653,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>Backup database</source>
-        <translation>Sauvegarder la base</translation>
+        <translation>Sauvegarder la base de données</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -1403,7 +1403,7 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     </message>
     <message>
         <source>It holds no headwords.</source>
-        <translation>Il ne contient aucun mot-clé.</translation>
+        <translation>Il ne contient aucune entrée.</translation>
     </message>
     <message>
         <source>Import failed</source>
@@ -1441,7 +1441,7 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     </message>
     <message>
         <source>Headwords: %1 (%2 new, %3 merged into headwords already there)</source>
-        <translation>Mots-clés : %1 (%2 nouveaux, %3 fusionnés avec des mots-clés déjà présents)</translation>
+        <translation>Entrées : %1 (%2 nouvelles, %3 fusionnées avec des entrées déjà présentes)</translation>
     </message>
     <message>
         <source>Sentences: %1 (%2 new, %3 already there)</source>
@@ -1681,7 +1681,7 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     </message>
     <message>
         <source>E&amp;xtra words:</source>
-        <translation>Mots en &amp;plus :</translation>
+        <translation>Mots s&amp;upplémentaires :</translation>
     </message>
     <message>
         <source>Add N words from the database: key words of other sentences, of a length close to the answers&apos;, to the word bank and the drop-down lists.</source>
@@ -1765,7 +1765,7 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     </message>
     <message>
         <source>Overwrite the file with this window&apos;s database, or merge the file&apos;s headwords and sentences into this database and then save?</source>
-        <translation>Écraser le fichier avec la base de données de cette fenêtre, ou fusionner les mots-clés et les phrases du fichier dans cette base de données puis enregistrer ?</translation>
+        <translation>Écraser le fichier avec la base de données de cette fenêtre, ou fusionner les entrées et les phrases du fichier dans cette base de données puis enregistrer ?</translation>
     </message>
     <message>
         <source>Overwrite</source>
@@ -1813,7 +1813,7 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     </message>
     <message>
         <source>This window has changes that are not saved. Merge the file&apos;s headwords and sentences into this database, reload the file and lose this window&apos;s changes, or keep your own?</source>
-        <translation>Cette fenêtre contient des modifications non enregistrées. Fusionner les mots-clés et les phrases du fichier dans cette base de données, recharger le fichier et perdre les modifications de cette fenêtre, ou garder les vôtres ?</translation>
+        <translation>Cette fenêtre contient des modifications non enregistrées. Fusionner les entrées et les phrases du fichier dans cette base de données, recharger le fichier et perdre les modifications de cette fenêtre, ou garder les vôtres ?</translation>
     </message>
     <message>
         <source>Keep mine</source>
