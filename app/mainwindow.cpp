@@ -197,6 +197,9 @@ void MainWindow::createWidgets()
 {
     layMain = new QVBoxLayout(ui->centralWidget);
     layMain->setObjectName(QStringLiteral("layMain"));
+    // Low above and none below, where the status bar follows: the panes get the height.
+    const QMargins margins = layMain->contentsMargins();
+    layMain->setContentsMargins(margins.left(), margins.top() / 2, margins.right(), 0);
 
     createHeader();
 
@@ -400,7 +403,7 @@ void MainWindow::createBottomPane()
     pteExtraWords->setPlaceholderText(
         tr("Extra words: words that fill no gap, one a line or separated by commas"));
     // Room for a few words a line; longer lists scroll in the box.
-    pteExtraWords->setFixedHeight(pteExtraWords->fontMetrics().lineSpacing() * 4 + 10);
+    pteExtraWords->setFixedHeight(pteExtraWords->fontMetrics().lineSpacing() * 3 + 10);
     lblExtraWords->setBuddy(pteExtraWords);
     pteExtraWords->setAccessibleName(tr("Extra words"));
     layExerciseMore->addWidget(lblExtraWords);
@@ -495,12 +498,14 @@ void MainWindow::createBottomPane()
 
 void MainWindow::createFootButtons()
 {
-    bbxFile = new QDialogButtonBox(Qt::Horizontal, ui->centralWidget);
+    // At the foot of the window, at the right end of the status bar rather than in a row of their
+    // own: the row's height is what a low screen cannot spare.
+    bbxFile = new QDialogButtonBox(Qt::Horizontal, ui->statusBar);
     bbxFile->setObjectName(QStringLiteral("bbxFile"));
     btnBackupDb = newButton(
         bbxFile, "btnBackupDb", tr("Backup database"), QStringLiteral(":/svgIcons/general_backup.svg"), true);
     btnQuit = newButton(bbxFile, "btnQuit", tr("Exit"), QStringLiteral(":/svgIcons/general_quit.svg"), true);
-    layMain->addWidget(bbxFile, 0);
+    ui->statusBar->addPermanentWidget(bbxFile);
 }
 
 // --- Actions, menus, toolbars ----------------------------------------------------------------------

@@ -270,6 +270,10 @@ void TestTranslations::windowFitsLaptopScreens()
     QFont larger = appFont;
     larger.setPointSizeF(appFont.pointSizeF() * fontScale);
     QApplication::setFont(larger);
+    const auto restore = qScopeGuard([appFont] {
+        QApplication::setFont(appFont);
+        ZelUtils::installTranslations(QLocale::system());
+    });
     const QSize chrome(0, 80); // title bar and panel
 
     {
@@ -290,6 +294,9 @@ void TestTranslations::windowFitsLaptopScreens()
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *options = window.findChild<QScrollArea *>(QStringLiteral("scaOptions"));
         QVERIFY(options);
+        QCOMPARE(options->widget()->height(),
+            qMax(options->viewport()->height(),
+                options->viewport()->height() + options->verticalScrollBar()->maximum()));
         QList<QWidget *> controls;
         for (QPushButton *button : window.findChildren<QPushButton *>())
             controls << button;
@@ -300,11 +307,10 @@ void TestTranslations::windowFitsLaptopScreens()
         for (QWidget *control : std::as_const(controls)) {
             if (!control->isVisibleTo(&window))
                 continue;
+            // An option lies within the options' pane, which scrolls over its whole height.
             if (options->widget()->isAncestorOf(control)) {
-                options->ensureWidgetVisible(control, 0, 0);
-                QCoreApplication::processEvents();
-                const QRect inViewport(control->mapTo(options->viewport(), QPoint(0, 0)), control->size());
-                QVERIFY2(options->viewport()->rect().contains(inViewport), qPrintable(control->objectName()));
+                const QRect inPane(control->mapTo(options->widget(), QPoint(0, 0)), control->size());
+                QVERIFY2(options->widget()->rect().contains(inPane), qPrintable(control->objectName()));
             }
             const QRect rect(control->mapTo(&window, QPoint(0, 0)), control->size());
             QVERIFY2(
@@ -313,8 +319,6 @@ void TestTranslations::windowFitsLaptopScreens()
                 QVERIFY2(window.rect().contains(rect), qPrintable(control->objectName()));
         }
     }
-    QApplication::setFont(appFont);
-    ZelUtils::installTranslations(QLocale::system());
 }
 
 void TestTranslations::translationsKeepMarkersAndLayout_data()

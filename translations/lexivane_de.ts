@@ -341,6 +341,15 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Exercise</source>
         <translation>Übung</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>the language code of the page, as in lang=&quot;en&quot;</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>This exercise checks your answers with JavaScript. Please allow JavaScript for this page, or ask your teacher for a printed copy.</source>
+        <translation>Diese Übung prüft deine Antworten mit JavaScript. Bitte erlaube JavaScript für diese Seite oder bitte deine Lehrkraft um eine gedruckte Fassung.</translation>
+    </message>
 </context>
 <context>
     <name>LxdDocument</name>
@@ -1580,10 +1589,6 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
 </translation>
     </message>
     <message>
-        <source>Open Moodle XML file</source>
-        <translation>Moodle-XML-Datei öffnen</translation>
-    </message>
-    <message>
         <source>Moodle ma&amp;tching question (XML)</source>
         <translation>Moodle-Zuordnungs&amp;frage (XML)</translation>
     </message>
@@ -1628,10 +1633,6 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
 </source>
         <translation>Die GIFT-Datei kann nicht gespeichert werden unter 
 </translation>
-    </message>
-    <message>
-        <source>Open GIFT file</source>
-        <translation>GIFT-Datei öffnen</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
@@ -1874,6 +1875,42 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>Neither the suite&apos;s own page nor Moodle&apos;s player can show these as typed:</source>
         <translation>Weder die eigene Seite der Suite noch Moodles Player können dies so zeigen, wie es getippt wurde:</translation>
+    </message>
+    <message>
+        <source>&amp;Rename headword</source>
+        <translation>Stichwort &amp;umbenennen</translation>
+    </message>
+    <message>
+        <source>Change the text of the selected headword.</source>
+        <translation>Den Text des ausgewählten Stichworts ändern.</translation>
+    </message>
+    <message>
+        <source>Remove the selected sentences from the output list.</source>
+        <translation>Die ausgewählten Sätze aus der Ausgabe entfernen.</translation>
+    </message>
+    <message>
+        <source>Remove all sentences from the output list.</source>
+        <translation>Alle Sätze aus der Ausgabe entfernen.</translation>
+    </message>
+    <message>
+        <source>Found in a sentence of &quot;%1&quot;</source>
+        <translation>Gefunden in einem Satz zu „%1“</translation>
+    </message>
+    <message>
+        <source>Found in the headword &quot;%1&quot;</source>
+        <translation>Gefunden im Stichwort „%1“</translation>
+    </message>
+    <message>
+        <source>Moodle XML file saved</source>
+        <translation>Moodle-XML-Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>GIFT file saved</source>
+        <translation>GIFT-Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>Do you want to show the saved file in its folder?</source>
+        <translation>Möchten Sie den Ordner der gespeicherten Datei öffnen?</translation>
     </message>
 </context>
 <context>

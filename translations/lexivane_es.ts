@@ -341,6 +341,15 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Exercise</source>
         <translation>Ejercicio</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>the language code of the page, as in lang=&quot;en&quot;</comment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>This exercise checks your answers with JavaScript. Please allow JavaScript for this page, or ask your teacher for a printed copy.</source>
+        <translation>Este ejercicio comprueba tus respuestas con JavaScript. Permite JavaScript en esta página o pide a tu profesor una copia impresa.</translation>
+    </message>
 </context>
 <context>
     <name>LxdDocument</name>
@@ -1580,10 +1589,6 @@ Puede pegarlo en cualquier programa de texto.</translation>
 </translation>
     </message>
     <message>
-        <source>Open Moodle XML file</source>
-        <translation>Abrir archivo Moodle XML</translation>
-    </message>
-    <message>
         <source>Moodle ma&amp;tching question (XML)</source>
         <translation>Pregunta de empare&amp;jamiento Moodle (XML)</translation>
     </message>
@@ -1628,10 +1633,6 @@ Puede pegarlo en cualquier programa de texto.</translation>
 </source>
         <translation>No se puede guardar el archivo GIFT en 
 </translation>
-    </message>
-    <message>
-        <source>Open GIFT file</source>
-        <translation>Abrir archivo GIFT</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
@@ -1874,6 +1875,42 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>Neither the suite&apos;s own page nor Moodle&apos;s player can show these as typed:</source>
         <translation>Ni la página de la propia suite ni el reproductor de Moodle pueden mostrar esto tal como se escribió:</translation>
+    </message>
+    <message>
+        <source>&amp;Rename headword</source>
+        <translation>&amp;Renombrar entrada</translation>
+    </message>
+    <message>
+        <source>Change the text of the selected headword.</source>
+        <translation>Cambiar el texto de la entrada seleccionada.</translation>
+    </message>
+    <message>
+        <source>Remove the selected sentences from the output list.</source>
+        <translation>Quitar las frases seleccionadas de la lista de salida.</translation>
+    </message>
+    <message>
+        <source>Remove all sentences from the output list.</source>
+        <translation>Quitar todas las frases de la lista de salida.</translation>
+    </message>
+    <message>
+        <source>Found in a sentence of &quot;%1&quot;</source>
+        <translation>Encontrado en una frase de «%1»</translation>
+    </message>
+    <message>
+        <source>Found in the headword &quot;%1&quot;</source>
+        <translation>Encontrado en la entrada «%1»</translation>
+    </message>
+    <message>
+        <source>Moodle XML file saved</source>
+        <translation>Archivo Moodle XML guardado</translation>
+    </message>
+    <message>
+        <source>GIFT file saved</source>
+        <translation>Archivo GIFT guardado</translation>
+    </message>
+    <message>
+        <source>Do you want to show the saved file in its folder?</source>
+        <translation>¿Desea abrir la carpeta del archivo guardado?</translation>
     </message>
 </context>
 <context>

@@ -341,6 +341,15 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Exercise</source>
         <translation>Exercice</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>the language code of the page, as in lang=&quot;en&quot;</comment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>This exercise checks your answers with JavaScript. Please allow JavaScript for this page, or ask your teacher for a printed copy.</source>
+        <translation>Cet exercice vérifie tes réponses avec JavaScript. Autorise JavaScript pour cette page, ou demande une version imprimée à ton enseignant.</translation>
+    </message>
 </context>
 <context>
     <name>LxdDocument</name>
@@ -1580,10 +1589,6 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
 </translation>
     </message>
     <message>
-        <source>Open Moodle XML file</source>
-        <translation>Ouvrir le fichier Moodle XML</translation>
-    </message>
-    <message>
         <source>Moodle ma&amp;tching question (XML)</source>
         <translation>Ques&amp;tion d&apos;appariement Moodle (XML)</translation>
     </message>
@@ -1628,10 +1633,6 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
 </source>
         <translation>Impossible d&apos;enregistrer le fichier GIFT sous 
 </translation>
-    </message>
-    <message>
-        <source>Open GIFT file</source>
-        <translation>Ouvrir le fichier GIFT</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
@@ -1874,6 +1875,42 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>Unsaved changes recovered</source>
         <translation>Modifications non enregistrées récupérées</translation>
+    </message>
+    <message>
+        <source>&amp;Rename headword</source>
+        <translation>&amp;Renommer l’entrée</translation>
+    </message>
+    <message>
+        <source>Change the text of the selected headword.</source>
+        <translation>Modifier le texte de l’entrée sélectionnée.</translation>
+    </message>
+    <message>
+        <source>Remove the selected sentences from the output list.</source>
+        <translation>Retirer les phrases sélectionnées de la liste de sortie.</translation>
+    </message>
+    <message>
+        <source>Remove all sentences from the output list.</source>
+        <translation>Retirer toutes les phrases de la liste de sortie.</translation>
+    </message>
+    <message>
+        <source>Found in a sentence of &quot;%1&quot;</source>
+        <translation>Trouvé dans une phrase de « %1 »</translation>
+    </message>
+    <message>
+        <source>Found in the headword &quot;%1&quot;</source>
+        <translation>Trouvé dans l’entrée « %1 »</translation>
+    </message>
+    <message>
+        <source>Moodle XML file saved</source>
+        <translation>Fichier Moodle XML enregistré</translation>
+    </message>
+    <message>
+        <source>GIFT file saved</source>
+        <translation>Fichier GIFT enregistré</translation>
+    </message>
+    <message>
+        <source>Do you want to show the saved file in its folder?</source>
+        <translation>Voulez-vous afficher le dossier du fichier enregistré ?</translation>
     </message>
 </context>
 <context>
