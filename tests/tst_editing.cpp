@@ -665,10 +665,12 @@ void TestEditing::renameByKeyAndContextMenus()
     clickWords({wordRow(QStringLiteral("pear"))});
     QVERIFY(child<QAction>("actRenameWord")->isEnabled());
     QVERIFY(child<QMenu>("mnuWords")->actions().contains(child<QAction>("actRenameWord")));
-    ModalAnswerer answers;
-    answers.typeAndAccept(QStringLiteral("pears"));
-    QTest::keyClick(lvWords, Qt::Key_F2);
-    QCOMPARE(answers.seen(), QStringList {QStringLiteral("Edit headword|Altered headword:")});
+    {
+        ModalAnswerer answers;
+        answers.typeAndAccept(QStringLiteral("pears"));
+        QTest::keyClick(lvWords, Qt::Key_F2);
+        QCOMPARE(answers.seen(), QStringList {QStringLiteral("Edit headword|Altered headword:")});
+    }
     QVERIFY(headwords().contains(QStringLiteral("pears")));
     clickWords({0, 1});
     QVERIFY(!child<QAction>("actRenameWord")->isEnabled());
