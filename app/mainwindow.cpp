@@ -291,8 +291,6 @@ void MainWindow::createTopPane()
     tvSentences->setColumnWidth(0, tvSentences->fontMetrics().horizontalAdvance(QLatin1Char('m')) + 4);
     tvSentences->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     tvSentences->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Every row as high as its sentence needs, a new one as much as those there already.
-    tvSentences->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     actDbSentenceUp = newAction("actDbSentenceUp", tr("Move &up"), QStringLiteral(":/svgIcons/arrow_up.svg"),
         tr("Move the selected sentence(s) up in the list."));
@@ -426,7 +424,7 @@ void MainWindow::createBottomPane()
     });
     layExerciseMore->addStretch();
     // Wide enough to read a title, with labels that wrap, so that the output list keeps the width.
-    const int columnWidth = ledExerciseTitle->fontMetrics().averageCharWidth() * 24;
+    const int columnWidth = ledExerciseTitle->fontMetrics().averageCharWidth() * 30;
     for (QWidget *widget : std::initializer_list<QWidget *> {lblExerciseTitle, ledExerciseTitle,
              btnNewShuffle, lblExtraWords, pteExtraWords, lblDatabaseWords, spbDatabaseWords})
         widget->setMaximumWidth(columnWidth);

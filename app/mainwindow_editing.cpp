@@ -186,7 +186,8 @@ void MainWindow::addSentence()
     selection->clear();
     const QModelIndex index = model->index(last, 0);
     selection->setCurrentIndex(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    tvSentences->resizeRowToContents(last);
+    // All rows sized alike: the new one alone sized to its text was drawn lower than the rest.
+    tvSentences->resizeRowsToContents();
     tvSentences->scrollTo(index);
     updateSentenceCount();
 }
@@ -208,7 +209,7 @@ void MainWindow::editSentence(const QModelIndex &index)
 
     const int used = dlgEditSentence->used() != shownUsed ? dlgEditSentence->used() : sentence->used();
     if (doc->editSentence(model->currentItem(), row, dlgEditSentence->sentence(), used))
-        tvSentences->resizeRowToContents(row);
+        tvSentences->resizeRowsToContents();
 }
 
 void MainWindow::editSentence()

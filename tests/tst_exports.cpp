@@ -15,6 +15,7 @@
 #include <QDomDocument>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResource>
@@ -114,6 +115,7 @@ private slots:
     void jclozeContent();
     void interactivePageFromTheWindow();
     void interactivePageTemplateWithoutExercise();
+    void printPreviewOpensAtPageWidth();
 
 private:
     static QList<ExportCase> exportCases();
@@ -783,6 +785,21 @@ void TestExports::jclozeContent()
         + " an " + QByteArray(record).replace("%1", "apple")
         + ".&lt;/li&gt;\n&lt;li&gt;3 &amp;#x0026;GT; 2&lt;/li&gt;\n&lt;/ol&gt;</gap-fill>"));
     QCOMPARE(parsed(path).elementsByTagName(QStringLiteral("question-record")).size(), 2);
+}
+
+// A whole page in the preview is too small to read: it opens at the page's width.
+void TestExports::printPreviewOpensAtPageWidth()
+{
+    auto w = window(twoEntries);
+    TestUtil::ModalAnswerer answerer;
+    QPrintPreviewWidget::ZoomMode mode = QPrintPreviewWidget::FitInView;
+    answerer.then([&mode](QWidget *dialog) {
+        mode = dialog->findChild<QPrintPreviewWidget *>()->zoomMode();
+        qobject_cast<QDialog *>(dialog)->reject();
+    });
+    w->findChild<QAction *>(QStringLiteral("actPrint"))->trigger();
+    QCOMPARE(answerer.pending(), 0);
+    QCOMPARE(mode, QPrintPreviewWidget::FitToWidth);
 }
 
 void TestExports::interactivePageFromTheWindow()

@@ -1690,19 +1690,19 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     </message>
     <message>
         <source>Extra words left out</source>
-        <translation>Mots en plus omis</translation>
+        <translation>Mots supplémentaires omis</translation>
     </message>
     <message>
         <source>This export has no word bank to put the extra words in; they are left out.</source>
-        <translation>Cette exportation n&apos;a pas de banque de mots pour les mots en plus ; ils sont omis.</translation>
+        <translation>Cette exportation n'a pas de banque de mots pour les mots supplémentaires ; ils sont omis.</translation>
     </message>
     <message>
         <source>Extra words: words that fill no gap, one a line or separated by commas</source>
-        <translation>Mots en plus : mots qui ne remplissent aucun trou, un par ligne ou séparés par des virgules</translation>
+        <translation>Mots supplémentaires : mots qui ne remplissent aucun trou, un par ligne ou séparés par des virgules</translation>
     </message>
     <message>
         <source>Extra words</source>
-        <translation>Mots en plus</translation>
+        <translation>Mots supplémentaires</translation>
     </message>
     <message>
         <source>From the data&amp;base:</source>
