@@ -323,13 +323,14 @@ void TestMainWindow::actions()
         {"actPrint", QKeySequence::Print},
         {"actEditUndo", QKeySequence::Undo},
         {"actEditRedo", QKeySequence::Redo},
+        {"actRenameWord", QKeySequence(Qt::Key_F2)},
     };
     // Nothing to undo or redo in a window just opened.
-    const QStringList disabled
-        = {"actEditUndo", "actEditRedo", "actDeleteWords", "actAddSentence", "actDeleteSentences",
-            "actEditSentence", "actUseSentences", "actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF",
-            "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive",
-            "actSaveAsMoodleXml", "actSaveAsMoodleMatching", "actSaveAsMoodleGift", "actRandomSentences"};
+    const QStringList disabled = {"actEditUndo", "actEditRedo", "actDeleteWords", "actAddSentence",
+        "actDeleteSentences", "actEditSentence", "actUseSentences", "actSentencesToClipboard",
+        "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint",
+        "actSaveAsInteractive", "actSaveAsMoodleXml", "actSaveAsMoodleMatching", "actSaveAsMoodleGift",
+        "actRandomSentences", "actRenameWord", "actDeleteOutputSentences", "actClearOutputSentences"};
     const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
         "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
 
@@ -345,7 +346,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 46);
+    QCOMPARE(commands, 49);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -383,8 +384,8 @@ void TestMainWindow::menus()
             "recentFileActs1", "recentFileActs2", "recentFileActs3", "recentFileActs4", "-", "actFileQuit"}));
     QCOMPARE(
         entries(w->findChild<QMenu *>("mnuEdit")->actions()), QStringList({"actEditUndo", "actEditRedo"}));
-    QCOMPARE(
-        entries(w->findChild<QMenu *>("mnuWords")->actions()), QStringList({"actAddWord", "actDeleteWords"}));
+    QCOMPARE(entries(w->findChild<QMenu *>("mnuWords")->actions()),
+        QStringList({"actAddWord", "actRenameWord", "actDeleteWords"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSentences")->actions()),
         QStringList({"actAddSentence", "actDeleteSentences", "actEditSentence", "actUseSentences", "-",
             "actZeroUsed"}));
