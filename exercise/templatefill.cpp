@@ -35,12 +35,6 @@ QDomElement firstElement(const QDomDocument &document, const QString &name)
     return document.elementsByTagName(name).item(0).toElement();
 }
 
-void removeBrackets(QString &text)
-{
-    text.remove(QLatin1Char('['));
-    text.remove(QLatin1Char(']'));
-}
-
 QDomElement matchItem(QDomDocument &document, const QString &name, const QString &text, const QString &fixed)
 {
     QDomElement item = document.createElement(name);
@@ -328,11 +322,18 @@ QList<MatchPair> matchPairs(
     int dropped = 0;
     for (const QString &text : entries) {
         const ExerciseQuestion question = ExerciseModelBuilder::split(text);
-        // A matching exercise has no room for a clue; the right side gives the answers shown.
+        // A matching exercise has no room for a clue; the right side gives the answers shown, a
+        // literal bracket in them kept. Without brackets a key word goes as the questions show it.
+        QStringList answers;
+        for (const BracketSegment &segment : question.segments) {
+            if (segment.kind != BracketSegment::Gap)
+                continue;
+            const bool plain = !segment.raw.contains(u'|') && !segment.raw.contains(QLatin1String("::"));
+            answers += plain && !options.bracketWords ? BracketText::withoutBrackets(segment.raw)
+                                                      : segment.answers.first();
+        }
         MatchPair pair {
-            question.shownText(options, GapMarkerWidth, false), question.answers.join(QLatin1String(", "))};
-        if (!options.bracketWords)
-            removeBrackets(pair.right);
+            question.shownText(options, GapMarkerWidth, false), answers.join(QLatin1String(", "))};
         if (pair.right.trimmed().isEmpty()) {
             ++dropped;
             continue;

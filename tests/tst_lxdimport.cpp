@@ -61,6 +61,8 @@ class TestLxdImport : public QObject
 private slots:
     void fixtures_data();
     void fixtures();
+    void realShapes_data();
+    void realShapes();
     void unreadableFiles_data();
     void unreadableFiles();
     void table_data();
@@ -106,7 +108,7 @@ void TestLxdImport::fixtures_data()
                          << QStringList();
     QTest::addRow("KVTML with examples")
         << "examples.kvtml" << false
-        << QStringList {QStringLiteral("école: Mon [École] est grande."),
+        << QStringList {QStringLiteral("école: Mon [École] est grande. | My [school] is big."),
                QStringLiteral("pomme: Les pommes sont rouges."), QStringLiteral("chat: ")}
         << QStringList {QStringLiteral("Entry 3: no headword")};
     QTest::addRow("KVTML from KWordQuiz")
@@ -137,6 +139,66 @@ void TestLxdImport::fixtures()
     QVERIFY2(result.ok(), qPrintable(result.error));
     QCOMPARE(summary(result), expected);
     QCOMPARE(result.skipped, skipped);
+}
+
+void TestLxdImport::realShapes_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("withoutKeyWord");
+    QTest::addColumn<QStringList>("notes"); // skipped, then converted
+
+    // The passage's own brackets are text; only the file's gap is a key word, with its answers and
+    // clue; the title is not bracketed where the passage happens to use it.
+    QTest::addRow("JCloze with brackets of its own")
+        << "brackets.jcl"
+        << QStringList {QStringLiteral("Loop: In Python, l = \\[3, 4, 5\\] makes a list. | "
+                                       "A [for|while::a keyword] loop walks it \\[sic\\]. | "
+                                       "The Loop displayed 3, 4, 5.")}
+        << QStringList {QStringLiteral("Sentence 1"), QStringLiteral("Sentence 3")} << QStringList();
+    QTest::addRow("KVTML: gap sentences and a second translation's example")
+        << "gaps.kvtml"
+        << QStringList {QStringLiteral(
+                            "The lawyer reads the newspaper.: der Rechtsanwalt liest [die Zeitung]"),
+               QStringLiteral("Kerze: Like a [candle] in the wind.")}
+        << QStringList()
+        << QStringList {QStringLiteral(
+               "Entry 2: a sentence with key words but no other translation to file it under")};
+    QTest::addRow("Anki notes in plain text")
+        << "anki.txt"
+        << QStringList {QStringLiteral("maison: une [maison] blanche"),
+               QStringLiteral("chat: Le [chat] dort & rêve.")}
+        << QStringList()
+        << QStringList {QStringLiteral("Read as settings, not as rows: #separator:tab, #html:true, "
+                                       "#tags column:3, #columns:Front Back Tags"),
+               QStringLiteral("Fields that held HTML and came in as plain text: 2")};
+    QTest::addRow("Excel's Windows-1252")
+        << "excel-1252.csv"
+        << QStringList {QStringLiteral("prix: Le [prix] est 5 € – pas 50 €."),
+               QStringLiteral("dit: Il a “[dit]” qu’il vient."), QStringLiteral("café: Un [café] coûte 2 €.")}
+        << QStringList() << QStringList {QStringLiteral("Read as Windows-1252: the file is not UTF-8")};
+}
+
+void TestLxdImport::realShapes()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, withoutKeyWord);
+    QFETCH(QStringList, notes);
+
+    LxdImport::Result result;
+    const QString path = TestUtil::sourcePath(QStringLiteral("tests/data/import/") + file);
+    if (LxdImport::formatOf(file, fixture(file)) == LxdImport::Csv) {
+        // As the window reads it: the separator found in the head, then the whole file in pieces.
+        const LxdImport::Table head = LxdImport::readTable(LxdImport::readHead(path).text);
+        result = LxdImport::readCsvFile(path, head.separator, LxdImport::CsvColumns());
+    } else {
+        result = read(file, false);
+    }
+    QVERIFY2(result.ok(), qPrintable(result.error));
+    QCOMPARE(summary(result), expected);
+    QCOMPARE(result.withoutKeyWord, withoutKeyWord);
+    QCOMPARE(result.skipped + result.converted, notes);
 }
 
 void TestLxdImport::unreadableFiles_data()
