@@ -3,6 +3,7 @@
 #include "import/lxdimport.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -320,30 +321,32 @@ LxdImport::Table LxdImport::readTable(const QString &text, QChar separator, bool
         table.error = tr("This is not a text file.");
         return table;
     }
-    // Settings lines at the start (Anki's export) are no rows; the rows keep their line numbers.
-    qsizetype start = 0;
-    int settingsLines = 0;
-    while (start < text.size()) {
-        const qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        QString line = text.mid(start, end < 0 ? -1 : end - start);
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (!table.directives.read(line))
-            break;
-        ++settingsLines;
-        start = end < 0 ? text.size() : end + 1;
+    // Settings lines at the start (Anki's export) are no rows; the rows keep their line numbers. The
+    // separator they name is looked for line by line, before the rows can be cut by it.
+    if (separator.isNull()) {
+        LxdImport::Directives named;
+        for (const QStringView line :
+            QStringView(text).left(4096).split(QRegularExpression(QStringLiteral("\\r\\n|\\r|\\n")))) {
+            if (!named.read(line.toString()))
+                break;
+        }
+        separator = named.separator;
     }
-    const QString body = settingsLines ? text.mid(start) : text;
-    table.separator = !separator.isNull()      ? separator
-        : !table.directives.separator.isNull() ? table.directives.separator
-                                               : detectSeparator(body);
-    const int line = splitRows(body, table.separator, &table.rows, -1, &table.rowNumbers);
-    for (int &number : table.rowNumbers)
-        number += settingsLines;
-    if (line && !partial) {
+    table.separator = separator.isNull() ? detectSeparator(text) : separator;
+    bool settings = true;
+    RowSplitter splitter(table.separator, [&](QStringList &row, int number) {
+        if (settings && table.directives.read(rowLine(row, table.separator)))
+            return true;
+        settings = false;
+        table.rows.append(row);
+        table.rowNumbers.append(number);
+        return true;
+    });
+    splitter.feed(text);
+    if (const int line = splitter.finish(); line && !partial) {
         table.rows.clear();
         table.rowNumbers.clear();
-        table.error = unclosedQuote(line + settingsLines);
+        table.error = unclosedQuote(line);
     }
     return table;
 }

@@ -188,6 +188,13 @@ void TestFileImport::importsEachFormat_data()
                                   << "-"
                                   << "" << QList<int> {3, 3, 3, 3} << "garçon, Ärger, élève"
                                   << "Converted: 1\nRead as Windows-1252: the file is not UTF-8";
+    // The settings lines set the separator and are no headwords; the report names the conversions.
+    QTest::addRow("Anki notes in plain text")
+        << "anki.txt"
+        << "-"
+        << "" << QList<int> {2, 2, 2, 2} << "chat, maison"
+        << "Converted: 2\nRead as settings, not as rows: #separator:tab, #html:true, #tags column:3, "
+           "#columns:Front Back Tags\nFields that held HTML and came in as plain text: 2";
     QTest::addRow("TSV, merged") << "words.tsv"
                                  << "-"
                                  << "merge" << QList<int> {3, 2, 5, 4} << "bird, dog"
