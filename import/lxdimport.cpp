@@ -208,6 +208,8 @@ QString decodeReferences(const QString &text, bool named)
     return out;
 }
 
+constexpr qsizetype SearchedSentences = 32;
+
 bool isWordChar(QChar c)
 {
     return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_');
@@ -253,13 +255,19 @@ bool LxdImport::Result::add(
         return false;
     }
     const QString text = asWritten ? s : bracketHeadword(s, h);
+    // A few sentences are searched as they are; a set of them is worth its memory only for a
+    // headword with many, such as a long passage, where the search would grow with each one.
+    QStringList &sentences = headwords[index].sentences;
     QSet<QString> &seen = sentenceSets[index];
-    if (seen.contains(text)) {
+    if (seen.isEmpty() && sentences.size() >= SearchedSentences)
+        seen = QSet<QString>(sentences.cbegin(), sentences.cend());
+    if (seen.isEmpty() ? sentences.contains(text) : seen.contains(text)) {
         skipped += tr("%1: the same sentence came earlier for \"%2\"").arg(where, h);
         return false;
     }
-    seen.insert(text);
-    headwords[index].sentences.append(text);
+    if (!seen.isEmpty())
+        seen.insert(text);
+    sentences.append(text);
     if (BracketText::status(text) != 1)
         withoutKeyWord += where;
     return true;

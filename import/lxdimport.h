@@ -62,7 +62,7 @@ public:
 
     private:
         QHash<QString, int> byHeadword;
-        QList<QSet<QString>> sentenceSets; // beside `headwords`: each one's sentences, to find repeats
+        QList<QSet<QString>> sentenceSets; // beside `headwords`: the sentences of one that has many
     };
 
     // The header lines with which Anki's "Notes in Plain Text" export begins ("#separator:tab",

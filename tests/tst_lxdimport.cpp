@@ -76,6 +76,7 @@ private slots:
     void splitSentences_data();
     void splitSentences();
     void mergedTextsStayAsRead();
+    void repeatsFoundAmongFewAndMany();
     void cancelledProgressStopsTheReader();
     void fileReaderMatchesWholeText_data();
     void fileReaderMatchesWholeText();
@@ -208,6 +209,8 @@ void TestLxdImport::unreadableFiles_data()
 
     QTest::addRow("CSV, quote never closed") << "broken.csv"
                                              << "The quoted field that begins in line 2 is never closed.";
+    QTest::addRow("KVTML 1") << "version1.kvtml"
+                             << "This KVTML file has the older form of version 1";
     QTest::addRow("KVTML cut short") << "broken.kvtml"
                                      << "not well-formed XML";
     QTest::addRow("JCloze, mismatched tag") << "broken.jcl"
@@ -382,6 +385,23 @@ void TestLxdImport::splitSentences()
     QFETCH(QString, passage);
     QFETCH(QStringList, sentences);
     QCOMPARE(LxdImport::splitSentences(passage), sentences);
+}
+
+// A headword with few sentences is searched, one with many looked up: both find a repeat.
+void TestLxdImport::repeatsFoundAmongFewAndMany()
+{
+    LxdImport::Result result;
+    const auto sentence = [](int i) { return QStringLiteral("The [word] %1.").arg(i); };
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(result.add(QStringLiteral("word"), sentence(i), QString()));
+    QVERIFY(!result.add(QStringLiteral("word"), sentence(3), QStringLiteral("few")));
+    for (int i = 10; i < 100; ++i)
+        QVERIFY(result.add(QStringLiteral("word"), sentence(i), QString()));
+    QVERIFY(!result.add(QStringLiteral("word"), sentence(3), QStringLiteral("many")));
+    QVERIFY(!result.add(QStringLiteral("word"), sentence(99), QStringLiteral("last")));
+    QCOMPARE(result.sentenceCount(), 100);
+    QCOMPARE(result.skipped.size(), 3);
+    QVERIFY(result.skipped.last().startsWith(QLatin1String("last: the same sentence")));
 }
 
 void TestLxdImport::mergedTextsStayAsRead()
