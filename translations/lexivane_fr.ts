@@ -1718,7 +1718,7 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     </message>
     <message>
         <source>This export has no word bank to put the extra words in; they are left out.</source>
-        <translation>Cette exportation n'a pas de banque de mots pour les mots supplémentaires ; ils sont omis.</translation>
+        <translation>Cette exportation n&apos;a pas de banque de mots pour les mots supplémentaires ; ils sont omis.</translation>
     </message>
     <message>
         <source>Extra words: words that fill no gap, one a line or separated by commas</source>
