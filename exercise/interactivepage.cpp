@@ -153,8 +153,8 @@ QByteArray scriptSafe(QByteArray json)
     return json;
 }
 
-std::optional<QByteArray> render(
-    const ExerciseModel &model, const InteractivePageSettings &settings, const QByteArray &pageTemplate)
+std::optional<QByteArray> render(const ExerciseModel &model, const InteractivePageSettings &settings,
+    const QByteArray &pageTemplate, const QByteArray &platformScript)
 {
     static const QByteArray ExerciseMark("[strExercise]");
     if (!pageTemplate.contains(ExerciseMark))
@@ -166,7 +166,7 @@ std::optional<QByteArray> render(
     const QByteArray config = scriptSafe(configJson(model, settings));
     const QByteArray exercise = scriptSafe(exerciseJson(model, settings));
 
-    static const QRegularExpression Placeholder(QStringLiteral("\\[str(Title|Config|Exercise)\\]"));
+    static const QRegularExpression Placeholder(QStringLiteral("\\[str(Title|Config|Exercise|Scorm)\\]"));
     const QString text = QString::fromUtf8(pageTemplate);
     QByteArray page;
     page.reserve(pageTemplate.size() + exercise.size() + config.size());
@@ -177,6 +177,7 @@ std::optional<QByteArray> render(
         const QStringView name = match.capturedView(1);
         page += name == QLatin1String("Title") ? titleHtml
             : name == QLatin1String("Config")  ? config
+            : name == QLatin1String("Scorm")   ? platformScript
                                                : exercise;
         copied = match.capturedEnd();
     }
