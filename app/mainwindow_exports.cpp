@@ -613,6 +613,7 @@ ExerciseModel MainWindow::exerciseModel() const
         keptDistractorInput = distractorInput;
     }
     ExerciseModel model = ExerciseModelBuilder::build(entries, options, *keptSeed, exerciseTitle());
+    model.titleTyped = !ledExerciseTitle->text().trimmed().isEmpty();
     const int drawn = spbDatabaseWords->value();
     ExerciseModelBuilder::addDistractors(
         model, typedDistractors(), drawn, drawn > 0 ? databaseKeyWords(entries) : QStringList());

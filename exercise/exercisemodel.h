@@ -53,6 +53,9 @@ struct ExerciseModel
     ExerciseOptions options;
     quint32 seed = 0;
     QString title; // the database file's base name, or empty when untitled
+    // Whether `title` is one the teacher typed: only then does it replace the fixed heading that the
+    // RTF, XHTML and Hot Potatoes templates carry.
+    bool titleTyped = false;
 
     QList<ExerciseQuestion> questions; // in their final order; a question's number is its position + 1
     QStringList wordBank; // each gap's first answer, once per gap, shuffled with the same seed

@@ -119,6 +119,39 @@ namespace {
 const char TemplateInstruction[] = "each word in it fills one gap.";
 const char DistractorInstruction[] = "each word in it fills one gap, and some words are not needed.";
 
+// The RTF template's own title, in its document information and its first paragraph, which a title
+// the teacher typed replaces.
+QByteArray withTitle(QByteArray rtf, const ExerciseModel &model)
+{
+    if (!model.titleTyped)
+        return rtf;
+    const QByteArray title = TemplateFill::rtfText(model.title);
+    rtf.replace("{\\title Gap-fill exercise}", "{\\title " + title + '}');
+    rtf.replace("\\b Gap-fill exercise\\par}", "\\b " + title + "\\par}");
+    return rtf;
+}
+
+// Puts `text` in place of what the first `tag` element of `document` holds.
+void setFirstElementText(QDomDocument &document, const QString &tag, const QString &text)
+{
+    QDomElement element = document.elementsByTagName(tag).item(0).toElement();
+    if (element.isNull())
+        return;
+    while (!element.firstChild().isNull())
+        element.removeChild(element.firstChild());
+    element.appendChild(document.createTextNode(text));
+}
+
+// A title the teacher typed stands in a Hot Potatoes file's title, which both players show; the
+// document information gets it as plain text.
+void setHotPotatoesTitle(QDomDocument &exercise, const ExerciseModel &model)
+{
+    if (!model.titleTyped)
+        return;
+    setFirstElementText(exercise, QStringLiteral("title"), TemplateFill::hotPotatoesShownText(model.title));
+    setFirstElementText(exercise, QStringLiteral("dc:title"), model.title);
+}
+
 } // namespace
 
 QString ExerciseRender::clipboardText(const ExerciseModel &model)
@@ -138,7 +171,7 @@ QByteArray ExerciseRender::rtf(
     const QByteArray &givenTemplate, const ExerciseModel &model, QPageSize::PageSizeId page)
 {
     const QStringList words = model.sheetWords();
-    QByteArray rtfTemplate = givenTemplate;
+    QByteArray rtfTemplate = withTitle(givenTemplate, model);
     if (!model.distractors.isEmpty() && !words.isEmpty())
         rtfTemplate.replace(TemplateInstruction, DistractorInstruction);
     const QStringList questions = model.questionTexts(model.options.includeQNums);
@@ -183,6 +216,10 @@ bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
             content = div;
         else if (id == QLatin1String("wordList"))
             wordList = div;
+    }
+    if (model.titleTyped) {
+        setFirstElementText(page, QStringLiteral("title"), model.title);
+        setFirstElementText(page, QStringLiteral("h1"), model.title);
     }
     const QStringList words = model.sheetWords(true);
     if (!model.distractors.isEmpty() && !words.isEmpty()) {
@@ -231,6 +268,7 @@ bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
 bool ExerciseRender::jmatch(QDomDocument &exercise, const ExerciseModel &model, int *leftOut)
 {
     RandomSource unused(model.seed);
+    setHotPotatoesTitle(exercise, model);
     return TemplateFill::fillJMatch(exercise, model.orderedEntries(), inModelOrder(model), unused, leftOut);
 }
 
@@ -243,6 +281,7 @@ QList<TemplateFill::MatchPair> ExerciseRender::matchPairs(const ExerciseModel &m
 bool ExerciseRender::jcloze(QDomDocument &exercise, const ExerciseModel &model)
 {
     RandomSource unused(model.seed);
+    setHotPotatoesTitle(exercise, model);
     return TemplateFill::fillJCloze(exercise, model.orderedEntries(), inModelOrder(model), unused);
 }
 

@@ -2,10 +2,12 @@
 // Worksheets: the answer key, the shuffled word list, the PDF document and printing, read back the way
 // a teacher would meet them (a PDF reader's text, the page size, a word processor's paper).
 #include "app/mainwindow.h"
+#include "data/lxddatabase.h"
 #include "exercise/exercisemodel.h"
 #include "exercise/exerciserender.h"
 #include "exercise/randomsource.h"
 #include "exercise/templatefill.h"
+#include "support/dbfixtures.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "util/zelfiledialog.h"
@@ -26,6 +28,7 @@
 #include <QRegularExpression>
 #include <QResource>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -506,12 +509,17 @@ void TestWorksheets::readersTakeTheFiles()
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     QVERIFY2(!xmllint.isEmpty() && !soffice.isEmpty() && havePoppler(),
         "xmllint (libxml2-utils), soffice (libreoffice-writer-nogui) and poppler-utils are needed");
-    auto w = window({QStringLiteral("He [went] home."), Mixed});
+    auto w
+        = window({QStringLiteral("He [went] home."), Mixed, QStringLiteral("A [colour | color::a shade].")});
     TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
+    TestUtil::child<QLineEdit>(w.get(), "ledExerciseTitle")->setText(QStringLiteral("Unit 5 & <b>"));
     auto *key = TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey");
     for (const bool withKey : {false, true}) {
         key->setChecked(withKey);
-        exportText(*w, QStringLiteral("btnExportXHTML"), QStringLiteral("page.htm"));
+        const QString page = exportText(*w, QStringLiteral("btnExportXHTML"), QStringLiteral("page.htm"));
+        QVERIFY(page.contains(QLatin1String("<title>Unit 5 &amp; &lt;b></title>"))
+            || page.contains(QLatin1String("<title>Unit 5 &amp; &lt;b&gt;</title>")));
+        QVERIFY(page.contains(QLatin1String("(a shade)")));
         QProcess lint;
         lint.start(xmllint,
             {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--valid"),
@@ -537,13 +545,15 @@ void TestWorksheets::readersTakeTheFiles()
         = pdfTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
     QCOMPARE(pages.size(), 3); // two pages, then nothing after the last form feed
     const QString arabic = QStringLiteral("\u0645\u0631\u062d\u0628\u0627");
-    for (const QString &text : {QStringLiteral("1. He [__________] home."),
+    for (const QString &text : {QStringLiteral("Unit 5 & <b>"), QStringLiteral("1. He [__________] home."),
              QStringLiteral("2. \u00c7a [__________] <3 & {5} \U0001F600"),
-             QStringLiteral("\u05e9\u05dc\u05d5\u05dd"), arabic})
+             QStringLiteral("\u05e9\u05dc\u05d5\u05dd"), arabic,
+             QStringLiteral("3. A [__________] (a shade).")})
         QVERIFY2(pages.at(0).contains(text), qPrintable(text));
     QVERIFY(!pages.at(0).contains(QStringLiteral("Answer key")));
-    for (const QString &text :
-        {QStringLiteral("Answer key"), QStringLiteral("1. went"), QStringLiteral("2. co\u00fbte, ")})
+    QVERIFY(!pages.at(0).contains(QStringLiteral("Gap-fill exercise")));
+    for (const QString &text : {QStringLiteral("Answer key"), QStringLiteral("1. went"),
+             QStringLiteral("2. co\u00fbte, "), QStringLiteral("3. colour (also: color)")})
         QVERIFY2(pages.at(1).contains(text), qPrintable(text));
     QVERIFY(pages.at(1).contains(arabic));
 }
@@ -576,7 +586,7 @@ void TestWorksheets::alternativesAndCluesInEveryFile()
     if (!havePoppler())
         QSKIP("poppler-utils (pdftotext, pdfinfo) are not installed");
     auto w = window({QStringLiteral("She [went::go] home."), QStringLiteral("A [colour | color] \\[sic\\]."),
-        QStringLiteral("No [notation].")});
+        QStringLiteral("No [notation] \U0001F600.")});
     TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
     TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
 
@@ -602,12 +612,16 @@ void TestWorksheets::alternativesAndCluesInEveryFile()
     QCOMPARE(answers(2), (QStringList {"notation", ""}));
 
     TestUtil::ModalAnswerer answerer;
-    answerer.press(QMessageBox::Ok).press(QMessageBox::No);
+    answerer.press(QMessageBox::Ok).press(QMessageBox::Ok).press(QMessageBox::No);
     ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("m.jmt")));
     w->findChild<QPushButton *>(QStringLiteral("btnExportJMatch"))->click();
     QCOMPARE(answerer.pending(), 0);
-    QCOMPARE(answerer.seen().size(), 2);
-    const QString note = answerer.seen().first();
+    QCOMPARE(answerer.seen().size(), 3);
+    // Moodle's matching player breaks characters beyond the first plane; the teacher is told which.
+    QVERIFY2(answerer.seen().first().startsWith(QLatin1String("Hot Potatoes players|"))
+            && answerer.seen().first().contains(QLatin1String("Sentence 3")),
+        qPrintable(answerer.seen().first()));
+    const QString note = answerer.seen().at(1);
     QVERIFY2(note.startsWith(QLatin1String("Clues and alternatives left out|")), qPrintable(note));
     QVERIFY(note.contains(QLatin1String("1. She [went::go] home.")));
     QVERIFY(note.contains(QLatin1String("2. A [colour | color]")));
@@ -655,6 +669,8 @@ void TestWorksheets::oneExerciseUntilItChanges()
     QCOMPARE(pdfTitle(), QStringLiteral("Unit 5: the past"));
     QVERIFY(exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("h.pdf"))
                 .contains(QLatin1String("Unit 5: the past")));
+    QVERIFY(exportText(*w, QStringLiteral("btnExportJCloze"), QStringLiteral("h.jcl"))
+                .contains(QLatin1String("<title>Unit 5: the past</title>")));
     w->close();
     QCOMPARE(QSettings().value(QStringLiteral("mainWindow/exerciseTitle")).toString(),
         QStringLiteral("Unit 5: the past"));
@@ -681,13 +697,30 @@ void TestWorksheets::extraWordsInTheWordBank()
     QVERIFY2(pdf.simplified().contains(QLatin1String("some words are not needed")), qPrintable(pdf));
     QVERIFY(pdf.contains(QLatin1String("swam")));
 
-    TestUtil::ModalAnswerer answerer;
-    answerer.press(QMessageBox::Ok).press(QMessageBox::No);
-    ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("d.jcl")));
-    w->findChild<QPushButton *>(QStringLiteral("btnExportJCloze"))->click();
-    QCOMPARE(answerer.pending(), 0);
-    QVERIFY2(answerer.seen().value(0).startsWith(QLatin1String("Extra words left out|")),
-        qPrintable(answerer.seen().value(0)));
+    {
+        TestUtil::ModalAnswerer answerer;
+        answerer.press(QMessageBox::Ok).press(QMessageBox::No);
+        ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("d.jcl")));
+        w->findChild<QPushButton *>(QStringLiteral("btnExportJCloze"))->click();
+        QCOMPARE(answerer.pending(), 0);
+        QVERIFY2(answerer.seen().value(0).startsWith(QLatin1String("Extra words left out|")),
+            qPrintable(answerer.seen().value(0)));
+    }
+
+    // Words drawn from the database's other sentences: never one the exercise accepts.
+    auto *db = w->findChild<LxdDatabase *>();
+    QVERIFY(db);
+    DbFixtures::addHeadword(*db, QStringLiteral("other"),
+        {{QStringLiteral("They [swam] far.")}, {QStringLiteral("We [Flew] away.")},
+            {QStringLiteral("He [went] out.")}, {QStringLiteral("He [went] home.")}});
+    TestUtil::child<QPlainTextEdit>(w.get(), "pteExtraWords")->clear();
+    TestUtil::child<QSpinBox>(w.get(), "spbDatabaseWords")->setValue(3);
+    const QStringList lines
+        = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString()).split(QLatin1Char('\n'));
+    QVERIFY(lines.size() > 1);
+    bank = lines.at(1).split(QStringLiteral("   "));
+    bank.sort();
+    QCOMPARE(bank, (QStringList {"Flew", "ate", "swam", "went"}));
 }
 
 QTEST_MAIN(TestWorksheets)

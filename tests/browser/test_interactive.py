@@ -126,6 +126,12 @@ class InteractivePageTest(unittest.TestCase):
         self.press("show-answers")
         self.assertEqual([gap.get_attribute("value") for gap in gaps], ["colour", "went"])
 
+        # Matching offers the first answers; the clue still stands beside the blank.
+        self.open(self.page("notation-matching", "--matching", entries=entries))
+        clues = [clue.text for clue in self.driver.find_elements(By.CSS_SELECTOR, ".clue")]
+        self.assertEqual(clues, ["(go)"])
+        self.assertEqual(sorted(option.text for option in Select(self.gaps()[0]).options[1:]), ["colour", "went"])
+
     def test_without_show_answers_and_with_gaps_of_one_width(self):
         self.open(self.page("plain", "--no-show-answers", "--same-width"))
         self.assertEqual(self.driver.find_elements(By.ID, "show-answers"), [])
