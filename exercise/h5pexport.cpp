@@ -10,11 +10,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("H5PExport", text);
-}
-
 // What ends or splits a gap in H5P's notation.
 bool breaksGap(const QString &text)
 {
@@ -47,11 +42,11 @@ Planned plan(const ExerciseQuestion &question, H5PExport::Kind kind)
     Planned planned;
     const auto leaveOut = [&planned](const QString &why) {
         planned.leftOut = true;
-        planned.losses = QStringList {tr("left out: %1").arg(why)};
+        planned.losses = QStringList {QCoreApplication::translate("H5PExport", "left out: %1").arg(why)};
     };
     for (const QString &text : question.texts) {
         if (text.contains(QLatin1Char('*'))) {
-            leaveOut(tr("the sentence holds \"*\""));
+            leaveOut(QCoreApplication::translate("H5PExport", "the sentence holds \"*\""));
             return planned;
         }
     }
@@ -60,11 +55,12 @@ Planned plan(const ExerciseQuestion &question, H5PExport::Kind kind)
         PlannedGap out;
         const QString first = gap.answers.value(0).trimmed();
         if (first.isEmpty()) {
-            leaveOut(tr("a key word is empty"));
+            leaveOut(QCoreApplication::translate("H5PExport", "a key word is empty"));
             return planned;
         }
         if (breaksGap(first)) {
-            leaveOut(tr("the answer \"%1\" holds \"*\", \"/\" or \":\"").arg(first));
+            leaveOut(QCoreApplication::translate("H5PExport", "the answer \"%1\" holds \"*\", \"/\" or \":\"")
+                         .arg(first));
             return planned;
         }
         out.answers.append(first);
@@ -75,20 +71,23 @@ Planned plan(const ExerciseQuestion &question, H5PExport::Kind kind)
             if (kind == H5PExport::Kind::DragText)
                 alternativesUnused = true;
             else if (breaksGap(other))
-                planned.losses.append(tr("the alternative \"%1\" is dropped").arg(other));
+                planned.losses.append(
+                    QCoreApplication::translate("H5PExport", "the alternative \"%1\" is dropped").arg(other));
             else
                 out.answers.append(other);
         }
         const QString clue = gap.clue.trimmed();
         if (breaksGap(clue))
-            planned.losses.append(tr("the clue \"%1\" is dropped").arg(clue));
+            planned.losses.append(
+                QCoreApplication::translate("H5PExport", "the clue \"%1\" is dropped").arg(clue));
         else
             out.clue = clue;
         planned.gaps.append(out);
     }
     // A drop zone takes one word.
     if (alternativesUnused)
-        planned.losses.append(tr("only the first answer of each gap is used"));
+        planned.losses.append(
+            QCoreApplication::translate("H5PExport", "only the first answer of each gap is used"));
     return planned;
 }
 
@@ -138,7 +137,9 @@ QJsonObject blanksContent(const ExerciseModel &model, const H5PExport::Marking &
     };
     return QJsonObject {
         {QStringLiteral("text"),
-            QLatin1String("<p>") + html(tr("Fill in the missing words.")) + QLatin1String("</p>")},
+            QLatin1String("<p>")
+                + html(QCoreApplication::translate("H5PExport", "Fill in the missing words."))
+                + QLatin1String("</p>")},
         {QStringLiteral("questions"), questions},
         {QStringLiteral("behaviour"), behaviour},
         {QStringLiteral("overallFeedback"), fullRange()},
@@ -183,7 +184,8 @@ QJsonObject dragTextContent(const ExerciseModel &model)
     // The text and the distractors are plain-text fields, which H5P shows as HTML.
     return QJsonObject {
         {QStringLiteral("taskDescription"),
-            QLatin1String("<p>") + html(tr("Drag the words into the correct boxes."))
+            QLatin1String("<p>")
+                + html(QCoreApplication::translate("H5PExport", "Drag the words into the correct boxes."))
                 + QLatin1String("</p>")},
         {QStringLiteral("textField"), html(lines.join(QLatin1Char('\n')))},
         {QStringLiteral("distractors"), html(distractors.join(QLatin1Char(' ')))},
@@ -227,7 +229,8 @@ QStringList problems(const ExerciseModel &model, Kind kind)
     if (kind == Kind::DragText && model.options.includeWordList) {
         for (const QString &word : model.distractors) {
             if (breaksGap(word.trimmed()))
-                lines.append(tr("The extra word \"%1\" is left out.").arg(word.trimmed()));
+                lines.append(QCoreApplication::translate("H5PExport", "The extra word \"%1\" is left out.")
+                                 .arg(word.trimmed()));
         }
     }
     return lines;
@@ -250,7 +253,8 @@ QByteArray h5pJson(const ExerciseModel &model, Kind kind)
         = kind == Kind::Blanks ? QStringLiteral("H5P.Blanks") : QStringLiteral("H5P.DragText");
     const int minor = kind == Kind::Blanks ? 14 : 10;
     const QJsonObject h5p {
-        {QStringLiteral("title"), model.title.isEmpty() ? tr("Exercise") : model.title},
+        {QStringLiteral("title"),
+            model.title.isEmpty() ? QCoreApplication::translate("H5PExport", "Exercise") : model.title},
         {QStringLiteral("language"), QStringLiteral("und")},
         {QStringLiteral("mainLibrary"), library},
         {QStringLiteral("embedTypes"), QJsonArray {QStringLiteral("iframe")}},
