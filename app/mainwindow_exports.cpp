@@ -396,12 +396,14 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.write = &MoodleExport::gift;
     table.append(k);
 
-    // H5P: one button for the two content types, which share their help page.
+    // The packages for learning platforms: one button, under the short name such platforms go by (LMS),
+    // for the two H5P content types, which share their help page, and the SCORM package, so that the
+    // second row of export buttons still fits a narrow screen in every language.
     const auto h5pRow = [](H5PExport::Kind h5pKind) {
         ExportKind k;
-        k.buttonName = "btnExportH5P";
-        k.buttonMenuName = "mnuExportH5P";
-        k.buttonText = tr("H5P");
+        k.buttonName = "btnExportPlatform";
+        k.buttonMenuName = "mnuExportPlatform";
+        k.buttonText = tr("LMS");
         k.iconPath = QStringLiteral(":/svgIcons/doc_quiz.svg");
         k.helpPage = QStringLiteral("lxv_main_exportH5P.htm");
         k.dialogFilter = tr("H5P files (*.h5p)");
@@ -456,9 +458,10 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k = ExportKind();
     k.actionName = "actSaveAsScorm";
     k.carriesDistractors = true;
-    k.buttonName = "btnExportScorm";
+    k.buttonName = "btnExportPlatform";
+    k.buttonMenuName = "mnuExportPlatform";
     k.actionText = tr("&SCORM package (interactive page)");
-    k.buttonText = tr("SCORM");
+    k.buttonText = tr("LMS");
     k.iconPath = QStringLiteral(":/svgIcons/doc_web_interactive.svg");
     k.statusTip
         = tr("Export the current output sentences as a SCORM 1.2 package of the interactive web page, "

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int MaxTextBlocks = 31;
+
 // What ends or splits a gap in H5P's notation.
 bool breaksGap(const QString &text)
 {
@@ -113,13 +115,19 @@ QJsonArray fullRange()
 
 QJsonObject blanksContent(const ExerciseModel &model, const H5PExport::Marking &marking)
 {
-    QJsonArray questions;
+    QStringList paragraphs;
     for (const ExerciseQuestion &question : model.questions) {
         const Planned planned = plan(question, H5PExport::Kind::Blanks);
         if (!planned.leftOut)
-            questions.append(
+            paragraphs.append(
                 QLatin1String("<p>") + notation(question, planned, true) + QLatin1String("</p>"));
     }
+    // The content type takes at most 31 text blocks and drops the rest when the package is uploaded;
+    // a longer exercise puts consecutive sentences together, each still a paragraph of its own.
+    const int perBlock = qMax(1, (int(paragraphs.size()) + MaxTextBlocks - 1) / MaxTextBlocks);
+    QJsonArray questions;
+    for (int i = 0; i < paragraphs.size(); i += perBlock)
+        questions.append(paragraphs.mid(i, perBlock).join(QLatin1Char('\n')));
     const QJsonObject behaviour {
         {QStringLiteral("enableRetry"), true},
         {QStringLiteral("enableSolutionsButton"), true},

@@ -209,6 +209,21 @@ void TestH5PExport::blanksKeepTrickyTextsAsTyped()
         }
     }
     QCOMPARE(H5PExport::problems(model, H5PExport::Kind::Blanks), QStringList());
+
+    // Fill in the Blanks takes 31 text blocks; more sentences share blocks, none is lost.
+    QStringList many;
+    for (int i = 0; i < 40; ++i)
+        many.append(QStringLiteral("Sentence [%1].").arg(i));
+    const QJsonArray blocks = jsonFile(readZip(H5PExport::package(modelOf(many), H5PExport::Kind::Blanks)),
+        QStringLiteral("content/content.json"))
+                                  .value(QStringLiteral("questions"))
+                                  .toArray();
+    QVERIFY(blocks.size() <= 31);
+    QString joined;
+    for (const QJsonValue &block : blocks)
+        joined += block.toString() + QLatin1Char('\n');
+    QCOMPARE(joined.count(QLatin1String("<p>Sentence *")), 40);
+    QVERIFY(joined.contains(QLatin1String("<p>Sentence *39*.</p>")));
 }
 
 void TestH5PExport::whatH5PCannotHoldIsLeftOutAndNamed()

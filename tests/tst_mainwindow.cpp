@@ -325,11 +325,11 @@ void TestMainWindow::actions()
         {"actEditRedo", QKeySequence::Redo},
     };
     // Nothing to undo or redo in a window just opened.
-    const QStringList disabled
-        = {"actEditUndo", "actEditRedo", "actDeleteWords", "actAddSentence", "actDeleteSentences",
-            "actEditSentence", "actUseSentences", "actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF",
-            "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive",
-            "actSaveAsMoodleXml", "actSaveAsMoodleMatching", "actSaveAsMoodleGift", "actRandomSentences"};
+    const QStringList disabled = {"actEditUndo", "actEditRedo", "actDeleteWords", "actAddSentence",
+        "actDeleteSentences", "actEditSentence", "actUseSentences", "actSentencesToClipboard",
+        "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint",
+        "actSaveAsInteractive", "actSaveAsMoodleXml", "actSaveAsMoodleMatching", "actSaveAsMoodleGift",
+        "actSaveAsH5pBlanks", "actSaveAsH5pDragText", "actSaveAsScorm", "actRandomSentences"};
     const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
         "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
 
@@ -345,7 +345,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 46);
+    QCOMPARE(commands, 49);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -398,7 +398,8 @@ void TestMainWindow::menus()
     QCOMPARE(entries(mnuExport->actions()),
         QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
             "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive", "actSaveAsMoodleXml",
-            "actSaveAsMoodleMatching", "actSaveAsMoodleGift"}));
+            "actSaveAsMoodleMatching", "actSaveAsMoodleGift", "actSaveAsH5pBlanks", "actSaveAsH5pDragText",
+            "actSaveAsScorm"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuHelp")->actions()),
         QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
 }

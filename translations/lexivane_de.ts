@@ -2001,10 +2001,6 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
         <translation>&amp;SCORM-Paket (interaktive Seite)</translation>
     </message>
     <message>
-        <source>SCORM</source>
-        <translation>SCORM</translation>
-    </message>
-    <message>
         <source>Export the current output sentences as a SCORM 1.2 package of the interactive web page, which reports the pupil&apos;s score to the learning platform.</source>
         <translation>Die aktuellen Ausgabesätze als SCORM-1.2-Paket der interaktiven Webseite exportieren, die das Ergebnis der Schüler an die Lernplattform meldet.</translation>
     </message>
@@ -2033,6 +2029,10 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>The ZIP archive could not be made.</source>
         <translation>Das ZIP-Archiv konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>LMS</source>
+        <translation>LMS</translation>
     </message>
 </context>
 <context>

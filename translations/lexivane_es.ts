@@ -2001,10 +2001,6 @@ Puede pegarlo en cualquier programa de texto.</translation>
         <translation>Paquete &amp;SCORM (página interactiva)</translation>
     </message>
     <message>
-        <source>SCORM</source>
-        <translation>SCORM</translation>
-    </message>
-    <message>
         <source>Export the current output sentences as a SCORM 1.2 package of the interactive web page, which reports the pupil&apos;s score to the learning platform.</source>
         <translation>Exportar las oraciones de salida actuales como paquete SCORM 1.2 de la página web interactiva, que comunica la puntuación del alumno a la plataforma de aprendizaje.</translation>
     </message>
@@ -2033,6 +2029,10 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>The ZIP archive could not be made.</source>
         <translation>No se pudo crear el archivo ZIP.</translation>
+    </message>
+    <message>
+        <source>LMS</source>
+        <translation>LMS</translation>
     </message>
 </context>
 <context>

@@ -2001,10 +2001,6 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
         <translation>Paquet &amp;SCORM (page interactive)</translation>
     </message>
     <message>
-        <source>SCORM</source>
-        <translation>SCORM</translation>
-    </message>
-    <message>
         <source>Export the current output sentences as a SCORM 1.2 package of the interactive web page, which reports the pupil&apos;s score to the learning platform.</source>
         <translation>Exporter les phrases de sortie actuelles comme paquet SCORM 1.2 de la page web interactive, qui transmet le score de l&apos;élève à la plateforme d&apos;apprentissage.</translation>
     </message>
@@ -2033,6 +2029,10 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>The ZIP archive could not be made.</source>
         <translation>L&apos;archive ZIP n&apos;a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>LMS</source>
+        <translation>LMS</translation>
     </message>
 </context>
 <context>
