@@ -220,6 +220,7 @@ private:
     {
         int newHeadwords = 0;
         int newSentences = 0;
+        QStringList newNames; // the new headwords, in the database's order
     };
     ImportRead readImportFile(const QString &fileName);
     void showImportReport(

@@ -4,6 +4,7 @@
 
 #include "data/largefile.h"
 #include "data/lxddatabase.h"
+#include "data/lxditem.h"
 #include "document/lxddocument.h"
 #include "document/lxdfileguard.h"
 #include "models/lxdbsentencetablemodel.h"
@@ -21,6 +22,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QStatusBar>
 #include <QStringConverter>
 
@@ -375,6 +377,9 @@ void MainWindow::fileImport()
     // The words go in by the append's own merge, so that headwords the database has already get the
     // same question (merge or keep) and nothing there is lost; the whole import is one step to undo.
     QPair<int, int> added;
+    QSet<const LxdItem *> before;
+    for (int i = 0; i < db->itemCount(); ++i)
+        before.insert(db->itemAt(i));
     ZelBusyCursor busy;
     appendBusy = &busy;
     const LxdDocument::FileResult merged = doc->merge(result, this, tr("Import Word List"), &added);
@@ -391,6 +396,11 @@ void MainWindow::fileImport()
         return;
     }
     selectFirstHeadword();
-    showImportReport(fileName, result, {added.first, added.second});
+    QStringList newNames;
+    for (int i = 0; i < db->itemCount(); ++i) {
+        if (!before.contains(db->itemAt(i)))
+            newNames += db->itemAt(i)->headword();
+    }
+    showImportReport(fileName, result, {added.first, added.second, newNames});
     statusBar()->showMessage(tr("Import completed."), 2000);
 }

@@ -22,6 +22,8 @@ namespace {
 
 // More reasons than this go to the box's details.
 constexpr int ShownSkips = 10;
+// More new headwords than this are only counted.
+constexpr int ShownNames = 10;
 
 } // namespace
 
@@ -144,19 +146,36 @@ void MainWindow::showImportReport(
               .arg(counts.newSentences)
               .arg(sentences - counts.newSentences);
 
+    // A few new headwords are named, so the teacher sees at once whether a line became one that
+    // should not have.
+    if (!counts.newNames.isEmpty() && counts.newNames.size() <= ShownNames)
+        text += QLatin1Char('\n') + tr("New headwords: %1").arg(counts.newNames.join(QLatin1String(", ")));
+
     QMessageBox box(QMessageBox::Information, tr("Import complete"), text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("importReport"));
-    const QStringList &skipped = result.skipped;
-    if (skipped.isEmpty()) {
-        box.setInformativeText(tr("Nothing was skipped."));
-    } else {
-        QStringList shown = skipped.mid(0, ShownSkips);
-        if (skipped.size() > ShownSkips)
-            shown += tr("... and %1 more (see the details)").arg(skipped.size() - ShownSkips);
-        box.setInformativeText(
-            tr("Skipped: %1").arg(skipped.size()) + QLatin1Char('\n') + shown.join(QLatin1Char('\n')));
-        if (skipped.size() > ShownSkips)
-            box.setDetailedText(skipped.join(QLatin1Char('\n')));
-    }
+    // What to check, in order: sentences that will make no gap, what came in otherwise than the
+    // file has it, and what did not come in at all.
+    QStringList check;
+    QStringList details;
+    const auto listed = [&check, &details](const QString &heading, const QStringList &lines) {
+        QStringList shown = lines.mid(0, ShownSkips);
+        if (lines.size() > ShownSkips)
+            shown += tr("... and %1 more (see the details)").arg(lines.size() - ShownSkips);
+        check += heading + QLatin1Char('\n') + shown.join(QLatin1Char('\n'));
+        details += heading + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+        return lines.size() > ShownSkips;
+    };
+    bool more = false;
+    if (!result.withoutKeyWord.isEmpty())
+        more = listed(tr("Sentences without a key word, which make no gap until brackets are added: %1")
+                          .arg(result.withoutKeyWord.size()),
+            result.withoutKeyWord);
+    if (!result.converted.isEmpty())
+        more = listed(tr("Converted: %1").arg(result.converted.size()), result.converted) || more;
+    if (!result.skipped.isEmpty())
+        more = listed(tr("Skipped: %1").arg(result.skipped.size()), result.skipped) || more;
+    box.setInformativeText(check.isEmpty() ? tr("Nothing was skipped.") : check.join(QLatin1String("\n\n")));
+    if (more)
+        box.setDetailedText(details.join(QLatin1String("\n\n")));
     box.exec();
 }

@@ -107,6 +107,20 @@ QString withoutBrackets(QStringView raw)
     return out;
 }
 
+QString escaped(QStringView plain)
+{
+    QString out;
+    out.reserve(plain.size() + 8);
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const QChar c = plain[i];
+        if (c == u'[' || c == u']'
+            || (c == u'\\' && (i + 1 == plain.size() || isEscaped(plain[i + 1].unicode()))))
+            out += u'\\';
+        out += c;
+    }
+    return out;
+}
+
 void readGap(QStringView raw, QStringList *answers, QString *clue)
 {
     const QString word = unescaped(raw);

@@ -56,6 +56,10 @@ QString unescaped(QStringView raw);
 // `raw` with its escapes resolved and every bracket that is not escaped left out.
 QString withoutBrackets(QStringView raw);
 
+// A plain text written so that it reads back as itself: its brackets literal, and a backslash that
+// would start an escape doubled (also one at the end, which the next piece could otherwise join).
+QString escaped(QStringView plain);
+
 // The accepted answers and the clue of a key word as written between its brackets.
 void readGap(QStringView raw, QStringList *answers, QString *clue);
 

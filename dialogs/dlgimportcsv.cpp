@@ -87,6 +87,9 @@ DlgImportCsv::DlgImportCsv(const QString &text, bool whole, QWidget *parent)
     helpClient->setHelpPages(pages);
 
     m_table = LxdImport::readTable(m_text, QChar(), !m_whole);
+    // A separator that the file's settings lines name is offered even when it is none of the usual.
+    if (cboSeparator->findData(m_table.separator) < 0)
+        cboSeparator->addItem(tr("\"%1\" (named by the file)").arg(m_table.separator), m_table.separator);
     cboSeparator->setCurrentIndex(std::max(0, cboSeparator->findData(m_table.separator)));
     chkHeader->setChecked(LxdImport::firstRowNamesColumns(m_table));
     fillColumnChoices();
@@ -132,8 +135,8 @@ void DlgImportCsv::fillColumnChoices()
     cboSentence->clear();
     cboSentence->addItem(tr("(none: headwords only)"), -1);
     const int count = m_table.columnCount();
-    const QStringList names
-        = chkHeader->isChecked() && !m_table.rows.isEmpty() ? m_table.rows.front() : QStringList();
+    const QStringList names = chkHeader->isChecked() && !m_table.rows.isEmpty() ? m_table.rows.front()
+                                                                                : m_table.directives.columns;
     for (int c = 0; c < count; ++c) {
         const QString name = names.value(c).simplified();
         const QString label

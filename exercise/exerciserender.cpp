@@ -19,14 +19,6 @@ namespace {
 
 constexpr int TwipsPerInch = 1440;
 
-// The model's options for a filler that would shuffle on its own: the model has the order already.
-ExerciseOptions inModelOrder(const ExerciseModel &model)
-{
-    ExerciseOptions options = model.options;
-    options.jumbleOrder = false;
-    return options;
-}
-
 // Sets the number after an RTF control word such as "\paperw" where the template gives one.
 void setControlValue(QByteArray &rtf, const QByteArray &word, int value)
 {
@@ -200,10 +192,7 @@ bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
 {
     // The filler shuffles the words it collects; it is handed none, and the model's words are added
     // here, so the page and its key show the same list.
-    ExerciseOptions options = inModelOrder(model);
-    options.includeWordList = false;
-    RandomSource unused(model.seed);
-    if (!TemplateFill::fillXhtml(page, model.orderedEntries(), options, unused))
+    if (!TemplateFill::fillXhtml(page, model))
         return false;
 
     QDomElement content;
@@ -267,22 +256,20 @@ bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
 
 bool ExerciseRender::jmatch(QDomDocument &exercise, const ExerciseModel &model, int *leftOut)
 {
-    RandomSource unused(model.seed);
     setHotPotatoesTitle(exercise, model);
-    return TemplateFill::fillJMatch(exercise, model.orderedEntries(), inModelOrder(model), unused, leftOut);
+    return TemplateFill::fillJMatch(
+        exercise, TemplateFill::matchPairs(model.questions, model.options, leftOut));
 }
 
 QList<TemplateFill::MatchPair> ExerciseRender::matchPairs(const ExerciseModel &model, int *leftOut)
 {
-    RandomSource unused(model.seed);
-    return TemplateFill::matchPairs(model.orderedEntries(), inModelOrder(model), unused, leftOut);
+    return TemplateFill::matchPairs(model.questions, model.options, leftOut);
 }
 
 bool ExerciseRender::jcloze(QDomDocument &exercise, const ExerciseModel &model)
 {
-    RandomSource unused(model.seed);
     setHotPotatoesTitle(exercise, model);
-    return TemplateFill::fillJCloze(exercise, model.orderedEntries(), inModelOrder(model), unused);
+    return TemplateFill::fillJCloze(exercise, model.questions, model.options);
 }
 
 void ExerciseRender::sheetDocument(QTextDocument &document, const ExerciseModel &model)

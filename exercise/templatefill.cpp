@@ -35,12 +35,6 @@ QDomElement firstElement(const QDomDocument &document, const QString &name)
     return document.elementsByTagName(name).item(0).toElement();
 }
 
-void removeBrackets(QString &text)
-{
-    text.remove(QLatin1Char('['));
-    text.remove(QLatin1Char(']'));
-}
-
 QDomElement matchItem(QDomDocument &document, const QString &name, const QString &text, const QString &fixed)
 {
     QDomElement item = document.createElement(name);
@@ -180,49 +174,57 @@ QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const Q
     return rtfTemplate;
 }
 
-bool fillXhtml(
-    QDomDocument &page, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
+bool fillXhtml(QDomDocument &page, const ExerciseModel &model)
 {
     QDomElement content;
-    QDomElement wordList;
     const QDomNodeList divs = page.elementsByTagName(QStringLiteral("div"));
     for (int i = 0; i < divs.size(); ++i) {
         const QDomElement div = divs.item(i).toElement();
-        const QString id = div.attribute(QStringLiteral("id"));
-        if (id == QLatin1String("content"))
+        if (div.attribute(QStringLiteral("id")) == QLatin1String("content"))
             content = div;
-        else if (id == QLatin1String("wordList"))
-            wordList = div;
     }
     if (content.isNull())
         return false;
 
-    QDomElement list = page.createElement(options.includeQNums ? QStringLiteral("ol") : QStringLiteral("ul"));
+    QDomElement list
+        = page.createElement(model.options.includeQNums ? QStringLiteral("ol") : QStringLiteral("ul"));
     content.appendChild(list);
-
-    // The key words in entry order, before the questions are shuffled.
-    ExerciseModel model;
-    model.options = options;
-    Exercise exercise;
-    for (const QString &entry : entries) {
-        model.questions.append(ExerciseModelBuilder::split(entry));
-        exercise.words.append(model.questions.last().answers);
-    }
-    if (options.jumbleOrder)
-        ExerciseBuilder::jumble(model.questions, random);
     // An ordered list numbers the questions itself.
-    exercise.questions = model.questionTexts(false);
-    for (const QString &question : std::as_const(exercise.questions)) {
+    for (const QString &question : model.questionTexts(false)) {
         QDomElement item = page.createElement(QStringLiteral("li"));
         item.appendChild(textNode(page, question));
         list.appendChild(item);
     }
+    return true;
+}
+
+bool fillXhtml(
+    QDomDocument &page, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
+{
+    // The key words in entry order, before the questions are shuffled.
+    ExerciseModel model;
+    model.options = options;
+    QStringList words;
+    for (const QString &entry : entries) {
+        model.questions.append(ExerciseModelBuilder::split(entry));
+        words.append(model.questions.last().answers);
+    }
+    if (options.jumbleOrder)
+        ExerciseBuilder::jumble(model.questions, random);
+    if (!fillXhtml(page, model))
+        return false;
 
     // The words are shuffled even when the questions are not, so the list gives nothing away.
-    if (options.includeWordList && !exercise.words.isEmpty()) {
-        ExerciseBuilder::jumble(exercise.words, random);
+    if (options.includeWordList && !words.isEmpty()) {
+        ExerciseBuilder::jumble(words, random);
+        const QDomNodeList divs = page.elementsByTagName(QStringLiteral("div"));
+        QDomElement wordList;
+        for (int i = 0; i < divs.size(); ++i) {
+            if (divs.item(i).toElement().attribute(QStringLiteral("id")) == QLatin1String("wordList"))
+                wordList = divs.item(i).toElement();
+        }
         if (!wordList.isNull()) {
-            for (const QString &word : std::as_const(exercise.words))
+            for (const QString &word : std::as_const(words))
                 wordList.appendChild(textNode(page, QLatin1String("  ") + word));
         }
     }
@@ -320,43 +322,86 @@ QStringList hotPotatoesProblems(const QStringList &entries, bool matching)
     return problems;
 }
 
-QList<MatchPair> matchPairs(
-    const QStringList &entries, const ExerciseOptions &options, RandomSource &random, int *leftOut)
+namespace {
+
+// One pair per question in the order given, not yet numbered; a question whose key words leave the
+// right side empty is counted in `dropped` instead.
+QList<MatchPair> unnumberedPairs(
+    const QList<ExerciseQuestion> &questions, const ExerciseOptions &options, int &dropped)
 {
     QList<MatchPair> pairs;
-    pairs.reserve(entries.size());
-    int dropped = 0;
-    for (const QString &text : entries) {
-        const ExerciseQuestion question = ExerciseModelBuilder::split(text);
-        // A matching exercise has no room for a clue; the right side gives the answers shown.
+    pairs.reserve(questions.size());
+    dropped = 0;
+    for (const ExerciseQuestion &question : questions) {
+        // A matching exercise has no room for a clue; the right side gives the answers shown, a
+        // literal bracket in them kept. Without brackets a key word goes as the questions show it.
+        QStringList answers;
+        for (const BracketSegment &segment : question.segments) {
+            if (segment.kind != BracketSegment::Gap)
+                continue;
+            const bool plain = !segment.raw.contains(u'|') && !segment.raw.contains(QLatin1String("::"));
+            answers += plain && !options.bracketWords ? BracketText::withoutBrackets(segment.raw)
+                                                      : segment.answers.first();
+        }
         MatchPair pair {
-            question.shownText(options, GapMarkerWidth, false), question.answers.join(QLatin1String(", "))};
-        if (!options.bracketWords)
-            removeBrackets(pair.right);
+            question.shownText(options, GapMarkerWidth, false), answers.join(QLatin1String(", "))};
         if (pair.right.trimmed().isEmpty()) {
             ++dropped;
             continue;
         }
         pairs.append(pair);
     }
-    if (leftOut)
-        *leftOut = dropped;
-    if (options.jumbleOrder)
-        ExerciseBuilder::jumble(pairs, random);
+    return pairs;
+}
+
+void numberPairs(QList<MatchPair> &pairs, const ExerciseOptions &options)
+{
     if (options.includeQNums) {
         for (int i = 0; i < pairs.size(); ++i)
             pairs[i].left = QString::number(i + 1) + QLatin1String(". ") + pairs.at(i).left;
     }
+}
+
+QList<ExerciseQuestion> splitAll(const QStringList &entries)
+{
+    QList<ExerciseQuestion> questions;
+    questions.reserve(entries.size());
+    for (const QString &entry : entries)
+        questions.append(ExerciseModelBuilder::split(entry));
+    return questions;
+}
+
+} // namespace
+
+QList<MatchPair> matchPairs(
+    const QList<ExerciseQuestion> &questions, const ExerciseOptions &options, int *leftOut)
+{
+    int dropped = 0;
+    QList<MatchPair> pairs = unnumberedPairs(questions, options, dropped);
+    if (leftOut)
+        *leftOut = dropped;
+    numberPairs(pairs, options);
     return pairs;
 }
 
-bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
-    RandomSource &random, int *leftOut)
+QList<MatchPair> matchPairs(
+    const QStringList &entries, const ExerciseOptions &options, RandomSource &random, int *leftOut)
+{
+    int dropped = 0;
+    QList<MatchPair> pairs = unnumberedPairs(splitAll(entries), options, dropped);
+    if (leftOut)
+        *leftOut = dropped;
+    if (options.jumbleOrder)
+        ExerciseBuilder::jumble(pairs, random);
+    numberPairs(pairs, options);
+    return pairs;
+}
+
+bool fillJMatch(QDomDocument &exercise, const QList<MatchPair> &pairs)
 {
     QDomElement matching = firstElement(exercise, QStringLiteral("matching-exercise"));
     if (matching.isNull())
         return false;
-    const QList<MatchPair> pairs = matchPairs(entries, options, random, leftOut);
     for (const MatchPair &pair : pairs) {
         QDomElement element = exercise.createElement(QStringLiteral("pair"));
         element.appendChild(matchItem(
@@ -368,27 +413,31 @@ bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const Exerci
     return true;
 }
 
+bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
+    RandomSource &random, int *leftOut)
+{
+    if (firstElement(exercise, QStringLiteral("matching-exercise")).isNull())
+        return false;
+    return fillJMatch(exercise, matchPairs(entries, options, random, leftOut));
+}
+
 bool fillJCloze(
-    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
+    QDomDocument &exercise, const QList<ExerciseQuestion> &questions, const ExerciseOptions &options)
 {
     QDomElement gapFill = firstElement(exercise, QStringLiteral("gap-fill"));
     if (gapFill.isNull())
         return false;
-
-    QStringList sentences = entries;
-    if (options.jumbleOrder)
-        ExerciseBuilder::jumble(sentences, random);
 
     const QString listTag = options.includeQNums ? QStringLiteral("ol") : QStringLiteral("ul");
     gapFill.appendChild(exercise.createTextNode(QLatin1Char('<') + listTag + QLatin1String(">\n")));
 
     const auto appendText
         = [&](const QString &text) { gapFill.appendChild(textNode(exercise, hotPotatoesShownText(text))); };
-    for (const QString &sentence : std::as_const(sentences)) {
+    for (const ExerciseQuestion &question : questions) {
         gapFill.appendChild(exercise.createTextNode(QStringLiteral("<li>")));
         // The key words the other exports gap; the text before each goes in even when empty, and a
         // key word left open is no key word: its bracket and the rest stay text.
-        for (const BracketSegment &segment : BracketText::tokenize(sentence)) {
+        for (const BracketSegment &segment : question.segments) {
             if (segment.kind == BracketSegment::Text) {
                 appendText(segment.text());
             } else if (segment.kind == BracketSegment::Open) {
@@ -408,6 +457,15 @@ bool fillJCloze(
     }
     gapFill.appendChild(exercise.createTextNode(QLatin1String("</") + listTag + QLatin1Char('>')));
     return true;
+}
+
+bool fillJCloze(
+    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
+{
+    QList<ExerciseQuestion> questions = splitAll(entries);
+    if (options.jumbleOrder)
+        ExerciseBuilder::jumble(questions, random);
+    return fillJCloze(exercise, questions, options);
 }
 
 QByteArray xmlFile(QDomDocument &document)

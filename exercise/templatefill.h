@@ -3,6 +3,7 @@
 #define TEMPLATEFILL_H
 
 #include "exercise/exercisebuilder.h"
+#include "exercise/exercisemodel.h"
 #include "exercise/randomsource.h"
 
 #include <QByteArray>
@@ -15,9 +16,9 @@ class QDomDocument;
 
 // Filling the four exercise templates: an RTF document with two placeholders, and three XML
 // documents (an XHTML page, a JMatch and a JCloze exercise) that receive new nodes. Each filler
-// takes the output entries (sentence texts as stored, key words in brackets), the exercise options
-// and a random source, and knows nothing of windows or files, so the window only gathers the inputs,
-// reads the template and writes what comes back.
+// takes the exercise's questions in their final order and its options; the forms that take the
+// output entries (sentence texts as stored, key words in brackets) and a random source split and
+// shuffle them first, as the exports always did. None knows anything of windows or files.
 namespace TemplateFill {
 
 // ---- RTF document ----
@@ -44,6 +45,8 @@ QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const Q
 // the builder's, except that no number is written into them.
 bool fillXhtml(
     QDomDocument &page, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
+// The questions alone, in the model's order: no word list.
+bool fillXhtml(QDomDocument &page, const ExerciseModel &model);
 
 // ---- Hot Potatoes exercises ----
 
@@ -83,11 +86,15 @@ struct MatchPair
 // `leftOut`, when given, learns how many were. The texts are plain, as the teacher typed them.
 QList<MatchPair> matchPairs(
     const QStringList &entries, const ExerciseOptions &options, RandomSource &random, int *leftOut = nullptr);
+// The same for questions already in their final order.
+QList<MatchPair> matchPairs(
+    const QList<ExerciseQuestion> &questions, const ExerciseOptions &options, int *leftOut = nullptr);
 
 // Appends one "pair" per pair of matchPairs(), its texts as hotPotatoesText(), to the first
 // "matching-exercise" element.
 bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
     RandomSource &random, int *leftOut = nullptr);
+bool fillJMatch(QDomDocument &exercise, const QList<MatchPair> &pairs);
 
 // Appends the sentences, shuffled when jumbling, to the first "gap-fill" element as an HTML list
 // written as text ("<ol>" or, without question numbers, "<ul>"). The key words, found by the same
@@ -96,6 +103,9 @@ bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const Exerci
 // of an entry goes in as hotPotatoesText().
 bool fillJCloze(
     QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
+// The same for questions already in their final order.
+bool fillJCloze(
+    QDomDocument &exercise, const QList<ExerciseQuestion> &questions, const ExerciseOptions &options);
 
 // ---- Writing ----
 

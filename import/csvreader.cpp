@@ -3,6 +3,7 @@
 #include "import/lxdimport.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -149,8 +150,46 @@ QString unclosedQuote(int line)
     return LxdImport::tr("The quoted field that begins in line %1 is never closed.").arg(line);
 }
 
+// One row into the result, its fields as plain text when the file says they are HTML or they hold
+// markup. Counts the fields so converted.
+void addRow(LxdImport::Result &result, const QStringList &row, const LxdImport::CsvColumns &columns,
+    bool html, const QString &where, int *converted)
+{
+    const auto field = [&](int column) {
+        const QString text = row.value(column);
+        if (column < 0 || (!html && !LxdImport::looksLikeHtml(text)))
+            return column < 0 ? QString() : text;
+        const QString plain = LxdImport::htmlField(text);
+        if (plain != text.simplified())
+            ++*converted;
+        return plain;
+    };
+    result.add(field(columns.headword), field(columns.sentence), where);
+}
+
+// What the report says of the reading itself: the settings lines, the markup, the encoding.
+void noteReading(LxdImport::Result &result, const LxdImport::Directives &directives, int htmlFields,
+    const QString &encoding)
+{
+    if (!directives.lines.isEmpty())
+        result.converted += LxdImport::tr("Read as settings, not as rows: %1")
+                                .arg(directives.lines.join(QLatin1String(", "))
+                                         .replace(QLatin1Char('\t'), QLatin1Char(' ')));
+    if (htmlFields > 0)
+        result.converted
+            += LxdImport::tr("Fields that held HTML and came in as plain text: %1").arg(htmlFields);
+    if (encoding != QLatin1String("UTF-8"))
+        result.converted += LxdImport::tr("Read as %1: the file is not UTF-8").arg(encoding);
+}
+
+// The row as the line it was: a header line is cut by the separator like any other.
+QString rowLine(const QStringList &row, QChar separator)
+{
+    return row.join(separator);
+}
+
 // Decodes a file piece by piece as decodeText decodes it whole: by its byte-order mark, else as
-// UTF-8 until a byte sequence proves that it is not, else as ISO 8859-1.
+// UTF-8 until a byte sequence proves that it is not, else as Windows-1252.
 class FileDecoder
 {
 public:
@@ -161,12 +200,19 @@ public:
         m_decoder = QStringDecoder(m_encoding);
     }
 
-    bool isLatin1() const { return m_encoding == QStringConverter::Latin1; }
+    QString encodingName() const
+    {
+        return m_encoding == QStringConverter::Latin1
+            ? QStringLiteral("Windows-1252")
+            : QString::fromLatin1(QStringConverter::nameForEncoding(m_encoding));
+    }
 
-    // False when the bytes are not UTF-8 after all; the reading must then start again as Latin-1.
+    // False when the bytes are not UTF-8 after all; the reading must then start again as
+    // Windows-1252, one byte a character.
     bool decode(const QByteArray &bytes, QString *text)
     {
-        *text = m_decoder.decode(bytes);
+        *text = m_encoding == QStringConverter::Latin1 ? LxdImport::fromWindows1252(bytes)
+                                                       : m_decoder.decode(bytes);
         if (m_decoder.hasError() && m_encoding == QStringConverter::Utf8) {
             m_encoding = QStringConverter::Latin1;
             m_decoder = QStringDecoder(m_encoding);
@@ -275,9 +321,29 @@ LxdImport::Table LxdImport::readTable(const QString &text, QChar separator, bool
         table.error = tr("This is not a text file.");
         return table;
     }
+    // Settings lines at the start (Anki's export) are no rows; the rows keep their line numbers. The
+    // separator they name is looked for line by line, before the rows can be cut by it.
+    if (separator.isNull()) {
+        LxdImport::Directives named;
+        for (const QStringView line :
+            QStringView(text).left(4096).split(QRegularExpression(QStringLiteral("\\r\\n|\\r|\\n")))) {
+            if (!named.read(line.toString()))
+                break;
+        }
+        separator = named.separator;
+    }
     table.separator = separator.isNull() ? detectSeparator(text) : separator;
-    if (const int line = splitRows(text, table.separator, &table.rows, -1, &table.rowNumbers);
-        line && !partial) {
+    bool settings = true;
+    RowSplitter splitter(table.separator, [&](QStringList &row, int number) {
+        if (settings && table.directives.read(rowLine(row, table.separator)))
+            return true;
+        settings = false;
+        table.rows.append(row);
+        table.rowNumbers.append(number);
+        return true;
+    });
+    splitter.feed(text);
+    if (const int line = splitter.finish(); line && !partial) {
         table.rows.clear();
         table.rowNumbers.clear();
         table.error = unclosedQuote(line);
@@ -292,6 +358,7 @@ LxdImport::Result LxdImport::readCsv(const Table &table, const CsvColumns &colum
     if (!result.ok())
         return result;
     const qsizetype count = table.rows.size();
+    int htmlFields = 0;
     for (qsizetype r = columns.header ? 1 : 0; r < count; ++r) {
         if (progress && r % 1000 == 0 && !progress(int(r * 100 / count))) {
             Result cancelled;
@@ -300,10 +367,9 @@ LxdImport::Result LxdImport::readCsv(const Table &table, const CsvColumns &colum
         }
         const QStringList &row = table.rows.at(r);
         const QString where = tr("Row %1").arg(table.rowNumbers.value(r, int(r) + 1));
-        const QString headword = row.value(columns.headword);
-        const QString sentence = columns.sentence >= 0 ? row.value(columns.sentence) : QString();
-        result.add(headword, sentence, where);
+        addRow(result, row, columns, table.directives.html, where, &htmlFields);
     }
+    noteReading(result, table.directives, htmlFields, QStringLiteral("UTF-8"));
     return result;
 }
 
@@ -350,18 +416,24 @@ LxdImport::Result LxdImport::readCsvFile(
     FileDecoder decoder(file.peek(16));
     bool stopped = false;
     bool binary = false;
+    Directives directives;
+    int htmlFields = 0;
     for (;;) {
         result = Result();
+        directives = Directives();
+        htmlFields = 0;
+        bool settings = true; // still among the settings lines at the start
         bool first = true;
         RowSplitter splitter(separator, [&](QStringList &row, int number) {
+            if (settings && directives.read(rowLine(row, separator)))
+                return true;
+            settings = false;
             if (first && columns.header) {
                 first = false;
                 return true;
             }
             first = false;
-            const QString where = tr("Row %1").arg(number);
-            result.add(row.value(columns.headword),
-                columns.sentence >= 0 ? row.value(columns.sentence) : QString(), where);
+            addRow(result, row, columns, directives.html, tr("Row %1").arg(number), &htmlFields);
             return true;
         });
         bool again = false;
@@ -406,7 +478,9 @@ LxdImport::Result LxdImport::readCsvFile(
         if (const int line = splitter.finish()) {
             result = Result();
             result.error = unclosedQuote(line);
+            return result;
         }
+        noteReading(result, directives, htmlFields, decoder.encodingName());
         return result;
     }
     result = Result();

@@ -3,6 +3,8 @@
 // headword in its sentence, cutting a passage into sentences and telling the formats apart.
 #include "import/lxdimport.h"
 
+#include "data/brackettext.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -206,6 +208,8 @@ QString decodeReferences(const QString &text, bool named)
     return out;
 }
 
+constexpr qsizetype SearchedSentences = 32;
+
 bool isWordChar(QChar c)
 {
     return c.isLetterOrNumber() || c.isMark() || c == QLatin1Char('_');
@@ -221,7 +225,8 @@ int LxdImport::Result::sentenceCount() const
     return n;
 }
 
-bool LxdImport::Result::add(const QString &headword, const QString &sentence, const QString &where)
+bool LxdImport::Result::add(
+    const QString &headword, const QString &sentence, const QString &where, bool asWritten)
 {
     // The database file holds one headword a line and cuts its sentences at "&&&": texts are kept on
     // one line, and one that holds the separator cannot be stored.
@@ -239,6 +244,7 @@ bool LxdImport::Result::add(const QString &headword, const QString &sentence, co
     if (index < 0) {
         index = int(headwords.size());
         headwords.append({h, {}});
+        sentenceSets.append(QSet<QString>());
         byHeadword.insert(h, index);
     }
     const QString s = sentence.simplified();
@@ -248,13 +254,63 @@ bool LxdImport::Result::add(const QString &headword, const QString &sentence, co
         skipped += tr("%1: the sentence contains \"&&&\", which a database file cannot hold").arg(where);
         return false;
     }
-    const QString bracketed = bracketHeadword(s, h);
+    const QString text = asWritten ? s : bracketHeadword(s, h);
+    // A few sentences are searched as they are; a set of them is worth its memory only for a
+    // headword with many, such as a long passage, where the search would grow with each one.
     QStringList &sentences = headwords[index].sentences;
-    if (sentences.contains(bracketed)) {
+    QSet<QString> &seen = sentenceSets[index];
+    if (seen.isEmpty() && sentences.size() >= SearchedSentences)
+        seen = QSet<QString>(sentences.cbegin(), sentences.cend());
+    if (seen.isEmpty() ? sentences.contains(text) : seen.contains(text)) {
         skipped += tr("%1: the same sentence came earlier for \"%2\"").arg(where, h);
         return false;
     }
-    sentences.append(bracketed);
+    if (!seen.isEmpty())
+        seen.insert(text);
+    sentences.append(text);
+    if (BracketText::status(text) != 1)
+        withoutKeyWord += where;
+    return true;
+}
+
+bool LxdImport::Directives::read(const QString &line)
+{
+    if (!line.startsWith(QLatin1Char('#')))
+        return false;
+    const qsizetype colon = line.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return false;
+    const QString key = line.mid(1, colon - 1).trimmed().toLower();
+    const QString value = line.mid(colon + 1).trimmed();
+    static const QStringList others {QStringLiteral("notetype"), QStringLiteral("deck"),
+        QStringLiteral("notetype column"), QStringLiteral("deck column"), QStringLiteral("guid column"),
+        QStringLiteral("tags")};
+    if (key == QLatin1String("separator")) {
+        static const QHash<QString, QChar> named {{QStringLiteral("tab"), QChar(u'\t')},
+            {QStringLiteral("comma"), QChar(u',')}, {QStringLiteral("semicolon"), QChar(u';')},
+            {QStringLiteral("space"), QChar(u' ')}, {QStringLiteral("pipe"), QChar(u'|')},
+            {QStringLiteral("colon"), QChar(u':')}};
+        const QChar c = named.value(value.toLower());
+        if (c.isNull() && value.size() != 1)
+            return false;
+        separator = c.isNull() ? value.front() : c;
+    } else if (key == QLatin1String("html")) {
+        html = value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0;
+    } else if (key == QLatin1String("tags column")) {
+        bool ok = false;
+        const int n = value.toInt(&ok);
+        if (!ok || n < 1)
+            return false;
+        tagsColumn = n - 1;
+    } else if (key == QLatin1String("columns")) {
+        // Named with the file's own separator, which may come before or after this line.
+        columns = value.split(QRegularExpression(QStringLiteral("[\t;,|]")));
+        for (QString &name : columns)
+            name = name.trimmed();
+    } else if (!others.contains(key)) {
+        return false;
+    }
+    lines += line;
     return true;
 }
 
@@ -281,20 +337,55 @@ LxdImport::Format LxdImport::formatOf(const QString &fileName, const QByteArray 
     return Csv;
 }
 
-QString LxdImport::decodeText(const QByteArray &bytes)
+QString LxdImport::decodeText(const QByteArray &bytes, QString *encoding)
 {
     QString text;
+    QString used;
     if (const auto bom = QStringConverter::encodingForData(bytes)) {
         QStringDecoder decoder(*bom);
         text = decoder.decode(bytes);
+        used = QString::fromLatin1(QStringConverter::nameForEncoding(*bom));
     } else if (QByteArrayView(bytes).isValidUtf8()) {
         text = QString::fromUtf8(bytes);
+        used = QStringLiteral("UTF-8");
     } else {
-        text = QString::fromLatin1(bytes);
+        text = fromWindows1252(bytes);
+        used = QStringLiteral("Windows-1252");
     }
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
+    if (encoding)
+        *encoding = used;
     return text;
+}
+
+QString LxdImport::fromWindows1252(QByteArrayView bytes)
+{
+    // Where Windows-1252 differs from ISO 8859-1; the five codes it leaves free stay as they are.
+    static constexpr char16_t High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C,
+        0x201D, 0x2022, 0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text = QString::fromLatin1(bytes.data(), bytes.size());
+    for (QChar &c : text) {
+        if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
+            c = QChar(High[c.unicode() - 0x80]);
+    }
+    return text;
+}
+
+bool LxdImport::looksLikeHtml(const QString &field)
+{
+    static const QRegularExpression markup(
+        QStringLiteral("<[/!]?[A-Za-z][^<>]*>|&(#[0-9]+|#[xX][0-9A-Fa-f]+|[A-Za-z][A-Za-z0-9]*);"));
+    return (field.contains(QLatin1Char('<')) || field.contains(QLatin1Char('&')))
+        && markup.match(field).hasMatch();
+}
+
+QString LxdImport::htmlField(const QString &html)
+{
+    QString text = decodeHtml(html);
+    text.replace(QChar::Nbsp, QLatin1Char(' '));
+    return text.simplified();
 }
 
 QString LxdImport::decodeHtml(const QString &html)
@@ -349,6 +440,12 @@ QStringList LxdImport::splitSentences(const QString &passage)
     const qsizetype n = passage.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = passage.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < n && QStringView(u"[]\\").contains(passage.at(i + 1))) {
+            // An escaped bracket or backslash is text, wherever it stands.
+            piece += c;
+            piece += passage.at(++i);
+            continue;
+        }
         if (inKeyWord) {
             piece += c;
             inKeyWord = c != QLatin1Char(']');

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,10 @@ public:
         QString error; // empty when the file was read
         QList<Headword> headwords;
         QStringList skipped; // one line each: where, and why
+        // What came in otherwise than the file has it (decoded, converted, read as settings), one
+        // line each, for the teacher to check.
+        QStringList converted;
+        QStringList withoutKeyWord; // where each sentence without a key word came from
 
         bool ok() const { return error.isEmpty(); }
         int sentenceCount() const;
@@ -50,11 +55,27 @@ public:
 
         // Adds a sentence (may be empty: the headword alone) to the headword of that text, which is
         // made on first use: rows of one headword in a list come together. `where` names the place
-        // in the file for the report. False when it was skipped.
-        bool add(const QString &headword, const QString &sentence, const QString &where);
+        // in the file for the report. A sentence without brackets gets its headword bracketed
+        // (bracketHeadword) unless it is added `asWritten`. False when it was skipped.
+        bool add(
+            const QString &headword, const QString &sentence, const QString &where, bool asWritten = false);
 
     private:
         QHash<QString, int> byHeadword;
+        QList<QSet<QString>> sentenceSets; // beside `headwords`: the sentences of one that has many
+    };
+
+    // The header lines with which Anki's "Notes in Plain Text" export begins ("#separator:tab",
+    // "#html:true", "#tags column:3", "#columns:Front\tBack"): settings for reading the rows.
+    struct Directives
+    {
+        QChar separator; // null: not named
+        bool html = false;
+        int tagsColumn = -1; // 0-based
+        QStringList columns; // the names the file gives its columns
+        QStringList lines; // the header lines as read
+        // Reads `line` when it is such a header line (the known keys only).
+        bool read(const QString &line);
     };
 
     // A spreadsheet read as text: its rows of fields, the separator found and how it was decoded.
@@ -64,6 +85,7 @@ public:
         QList<int> rowNumbers; // as a spreadsheet numbers them, blank rows counted
         QChar separator;
         QString error;
+        Directives directives;
         int columnCount() const;
     };
 
@@ -81,8 +103,11 @@ public:
     // Which reader a file needs, from its name and, when that does not tell, its first bytes.
     static Format formatOf(const QString &fileName, const QByteArray &head);
 
-    // Bytes to text: by a byte-order mark, else UTF-8 when they are valid UTF-8, else ISO 8859-1.
-    static QString decodeText(const QByteArray &bytes);
+    // Bytes to text: by a byte-order mark, else UTF-8 when they are valid UTF-8, else Windows-1252
+    // (ISO 8859-1 with printable characters in 0x80-0x9F, as Excel and Windows write). `encoding`,
+    // when given, receives the name of the one used.
+    static QString decodeText(const QByteArray &bytes, QString *encoding = nullptr);
+    static QString fromWindows1252(QByteArrayView bytes);
 
     // Splits spreadsheet text into rows of fields (RFC 4180 quoting, any line end). A null
     // separator is found from the text: tab, semicolon or comma. A `partial` text is the head of a
@@ -116,6 +141,11 @@ public:
 
     // HTML text to plain text: character references and entities decoded, tags removed.
     static QString decodeHtml(const QString &html);
+    // A field of a flash-card program as plain text on one line: tags removed, entities decoded,
+    // line breaks and no-break spaces as blanks.
+    static QString htmlField(const QString &html);
+    // Whether a field holds HTML markup or an entity.
+    static bool looksLikeHtml(const QString &field);
 
     // A sentence without brackets gets the first whole-word, case-insensitive occurrence of its
     // headword bracketed; any other sentence comes back as it is.

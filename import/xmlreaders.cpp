@@ -2,6 +2,8 @@
 // The XML word lists: KVTML 2 (KDE's vocabulary programs) and Hot Potatoes 6 JCloze and JMatch.
 #include "import/lxdimport.h"
 
+#include "data/brackettext.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QXmlStreamReader>
@@ -37,6 +39,59 @@ QString titleOf(const QString &title, const QString &fallback)
     return title.isEmpty() ? fallback : title;
 }
 
+// One gap of a JCloze passage, read up to the end of its question record, in the bracket notation:
+// its accepted answers as alternatives and its clue ("[colour|color::a shade]"). Answers marked
+// correct are the accepted ones; when none is marked, all are. MissingAnswer when none is left.
+QString readGap(QXmlStreamReader &xml, LxdImport::Result *result)
+{
+    QStringList all;
+    QStringList correct;
+    QString clue;
+    while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("question-record"))) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("clue")) {
+            clue = LxdImport::decodeHtml(xml.readElementText(QXmlStreamReader::IncludeChildElements))
+                       .simplified();
+            continue;
+        }
+        if (!xml.isStartElement() || xml.name() != QLatin1String("answer"))
+            continue;
+        QString text;
+        bool isCorrect = false;
+        while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("answer"))) {
+            xml.readNext();
+            if (xml.isStartElement() && xml.name() == QLatin1String("text"))
+                text = LxdImport::decodeHtml(xml.readElementText(QXmlStreamReader::IncludeChildElements));
+            else if (xml.isStartElement() && xml.name() == QLatin1String("correct"))
+                isCorrect = xml.readElementText().trimmed() == QLatin1String("1");
+        }
+        text = text.simplified();
+        if (text.isEmpty())
+            continue;
+        // "|" and "::" divide a key word; an answer holding one could only be read as two.
+        if (text.contains(QLatin1Char('|')) || text.contains(QLatin1String("::"))) {
+            result->converted += LxdImport::tr("The answer \"%1\" was left out: \"|\" and \"::\" divide "
+                                               "the answers of a gap")
+                                     .arg(text);
+            continue;
+        }
+        if (!all.contains(text))
+            all += text;
+        if (isCorrect && !correct.contains(text))
+            correct += text;
+    }
+    const QStringList &answers = correct.isEmpty() ? all : correct;
+    if (answers.isEmpty())
+        return QString(MissingAnswer);
+    QStringList written;
+    for (const QString &answer : answers)
+        written += BracketText::escaped(answer);
+    QString gap = written.join(QLatin1Char('|'));
+    if (!clue.isEmpty())
+        gap += QLatin1String("::") + BracketText::escaped(clue);
+    return QLatin1Char('[') + gap + QLatin1Char(']');
+}
+
 } // namespace
 
 LxdImport::Result LxdImport::readKvtml(const QByteArray &bytes, const Progress &progress)
@@ -70,18 +125,52 @@ LxdImport::Result LxdImport::readKvtml(const QByteArray &bytes, const Progress &
         }
         const QString where
             = tr("Entry %1").arg(entry.attribute(QStringLiteral("id"), QString::number(done)));
-        // The first translation is the word the list is about; the others are what it means.
-        const QDomElement translation = entry.firstChildElement(QStringLiteral("translation"));
-        if (translation.isNull()) {
+        struct Translation
+        {
+            QString text;
+            bool gapped; // KWordQuiz's fill-in-the-blank form: a sentence with key words in brackets
+            QStringList examples;
+        };
+        QList<Translation> translations;
+        for (QDomElement t = entry.firstChildElement(QStringLiteral("translation")); !t.isNull();
+             t = t.nextSiblingElement(QStringLiteral("translation"))) {
+            Translation translation;
+            translation.text = t.firstChildElement(QStringLiteral("text")).text().simplified();
+            translation.gapped = BracketText::status(translation.text) == 1;
+            for (QDomElement e = t.firstChildElement(QStringLiteral("example")); !e.isNull();
+                 e = e.nextSiblingElement(QStringLiteral("example")))
+                translation.examples += e.text();
+            translations += translation;
+        }
+        if (translations.isEmpty()) {
             result.skipped += tr("%1: no translation").arg(where);
             continue;
         }
-        const QString headword = translation.firstChildElement(QStringLiteral("text")).text();
+        // The first translation is the word the list is about, unless it is the gap sentence: then
+        // the word is the other translation, the one the sentence is asked for.
+        QString headword = translations.front().text;
+        for (const Translation &t : std::as_const(translations)) {
+            if (!t.gapped) {
+                headword = t.text;
+                break;
+            }
+        }
+        if (translations.front().gapped && headword == translations.front().text) {
+            result.skipped
+                += tr("%1: a sentence with key words but no other translation to file it under").arg(where);
+            continue;
+        }
         if (!result.add(headword, QString(), where))
             continue;
-        for (QDomElement example = translation.firstChildElement(QStringLiteral("example"));
-             !example.isNull(); example = example.nextSiblingElement(QStringLiteral("example")))
-            result.add(headword, example.text(), where);
+        // Every translation's examples come in, each with the word of its own translation as key word.
+        for (const Translation &t : std::as_const(translations)) {
+            if (t.gapped)
+                result.add(headword, t.text, where, true);
+            for (const QString &example : t.examples) {
+                const QString sentence = example.simplified();
+                result.add(headword, t.gapped ? sentence : bracketHeadword(sentence, t.text), where, true);
+            }
+        }
     }
     return result;
 }
@@ -123,43 +212,14 @@ LxdImport::Result LxdImport::readJCloze(const QByteArray &bytes, const QString &
                 if (xml.isCharacters()) {
                     raw += xml.text();
                 } else if (xml.isStartElement() && xml.name() == QLatin1String("question-record")) {
-                    passage += decodeHtml(raw);
+                    passage += BracketText::escaped(decodeHtml(raw));
                     raw.clear();
-                    // The gap's key word is its first accepted answer.
-                    QString first;
-                    QString firstCorrect;
-                    while (!xml.atEnd()
-                        && !(xml.isEndElement() && xml.name() == QLatin1String("question-record"))) {
-                        xml.readNext();
-                        if (!xml.isStartElement() || xml.name() != QLatin1String("answer"))
-                            continue;
-                        QString text;
-                        bool correct = false;
-                        while (
-                            !xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("answer"))) {
-                            xml.readNext();
-                            if (xml.isStartElement() && xml.name() == QLatin1String("text"))
-                                text
-                                    = decodeHtml(xml.readElementText(QXmlStreamReader::IncludeChildElements));
-                            else if (xml.isStartElement() && xml.name() == QLatin1String("correct"))
-                                correct = xml.readElementText().trimmed() == QLatin1String("1");
-                        }
-                        text = text.simplified().remove(QLatin1Char('[')).remove(QLatin1Char(']'));
-                        if (text.isEmpty())
-                            continue;
-                        if (first.isEmpty())
-                            first = text;
-                        if (correct && firstCorrect.isEmpty())
-                            firstCorrect = text;
-                    }
-                    const QString answer = firstCorrect.isEmpty() ? first : firstCorrect;
-                    passage += answer.isEmpty() ? QString(MissingAnswer)
-                                                : QLatin1Char('[') + answer + QLatin1Char(']');
+                    passage += readGap(xml, &result);
                 } else if (xml.isEndElement() && xml.name() == QLatin1String("gap-fill")) {
                     break;
                 }
             }
-            passage += decodeHtml(raw);
+            passage += BracketText::escaped(decodeHtml(raw));
         } else if (xml.isEndElement() && !path.isEmpty()) {
             path.removeLast();
         }
@@ -177,6 +237,7 @@ LxdImport::Result LxdImport::readJCloze(const QByteArray &bytes, const QString &
         return result;
     }
 
+    // The title names the passage, it is no word of it: a sentence without a gap stays without one.
     const QString headword = titleOf(title, fallbackTitle);
     result.add(headword, QString(), tr("Title"));
     const QStringList sentences = splitSentences(passage);
@@ -185,7 +246,7 @@ LxdImport::Result LxdImport::readJCloze(const QByteArray &bytes, const QString &
         if (sentences.at(i).contains(MissingAnswer))
             result.skipped += tr("%1: a gap has no answer").arg(where);
         else
-            result.add(headword, sentences.at(i), where);
+            result.add(headword, sentences.at(i), where, true);
     }
     return result;
 }
@@ -218,7 +279,6 @@ LxdImport::Result LxdImport::readJMatch(const QByteArray &bytes, const QString &
             pair.firstChildElement(QStringLiteral("left-item")).firstChildElement(QStringLiteral("text")));
         QString right = htmlText(
             pair.firstChildElement(QStringLiteral("right-item")).firstChildElement(QStringLiteral("text")));
-        right.remove(QLatin1Char('[')).remove(QLatin1Char(']'));
         if (left.isEmpty() && right.isEmpty())
             result.skipped += tr("%1: empty").arg(where);
         else if (left.isEmpty())
@@ -226,7 +286,10 @@ LxdImport::Result LxdImport::readJMatch(const QByteArray &bytes, const QString &
         else if (right.isEmpty())
             result.skipped += tr("%1: no right item").arg(where);
         else
-            result.add(headword, left + QLatin1String(" [") + right + QLatin1Char(']'), where);
+            result.add(headword,
+                BracketText::escaped(left) + QLatin1String(" [") + BracketText::escaped(right)
+                    + QLatin1Char(']'),
+                where, true);
     }
     return result;
 }

@@ -169,39 +169,56 @@ void TestFileImport::importsEachFormat_data()
     QTest::addColumn<QString>("csvChoice"); // empty: no spreadsheet dialog
     QTest::addColumn<QString>("duplicates"); // "merge", "keep" or empty: no questions
     QTest::addColumn<QList<int>>("counts"); // headwords read, new; sentences read, new
+    QTest::addColumn<QString>("names"); // the new headwords the report names
     QTest::addColumn<QString>("skipped"); // the report's informative text
 
     const QString none = QStringLiteral("Nothing was skipped.");
-    QTest::addRow("CSV, UTF-8, header row")
+    const QString noKeyWord
+        = QStringLiteral("Sentences without a key word, which make no gap until brackets are added: ");
+    const QString utf8Names = QStringLiteral("Zoë, café, crème brûlée, naïve, piñata");
+    QTest::addRow("CSV, UTF-8, header row") << "words-utf8.csv"
+                                            << "header"
+                                            << "" << QList<int> {5, 5, 5, 5} << utf8Names
+                                            << noKeyWord + "1\nRow 7\n\nSkipped: 1\nRow 6: no headword";
+    QTest::addRow("CSV, headwords only")
         << "words-utf8.csv"
-        << "header"
-        << "" << QList<int> {5, 5, 5, 5} << "Skipped: 1\nRow 6: no headword";
-    QTest::addRow("CSV, headwords only") << "words-utf8.csv"
-                                         << "header none"
-                                         << "" << QList<int> {5, 5, 0, 0} << "Skipped: 1\nRow 6: no headword";
+        << "header none"
+        << "" << QList<int> {5, 5, 0, 0} << utf8Names << "Skipped: 1\nRow 6: no headword";
     QTest::addRow("CSV, Latin-1") << "words-latin1.csv"
                                   << "-"
-                                  << "" << QList<int> {3, 3, 3, 3} << none;
+                                  << "" << QList<int> {3, 3, 3, 3} << "garçon, Ärger, élève"
+                                  << "Converted: 1\nRead as Windows-1252: the file is not UTF-8";
+    // The settings lines set the separator and are no headwords; the report names the conversions.
+    QTest::addRow("Anki notes in plain text")
+        << "anki.txt"
+        << "-"
+        << "" << QList<int> {2, 2, 2, 2} << "chat, maison"
+        << "Converted: 2\nRead as settings, not as rows: #separator:tab, #html:true, #tags column:3, "
+           "#columns:Front Back Tags\nFields that held HTML and came in as plain text: 2";
     QTest::addRow("TSV, merged") << "words.tsv"
                                  << "-"
-                                 << "merge" << QList<int> {3, 2, 5, 4} << none;
+                                 << "merge" << QList<int> {3, 2, 5, 4} << "bird, dog"
+                                 << noKeyWord + "2\nRow 3\nRow 5";
     QTest::addRow("TSV, kept") << "words.tsv"
                                << "-"
-                               << "keep" << QList<int> {3, 3, 5, 5} << none;
-    QTest::addRow("KVTML with examples")
-        << "examples.kvtml"
-        << ""
-        << "" << QList<int> {3, 3, 2, 2} << "Skipped: 1\nEntry 3: no headword";
+                               << "keep" << QList<int> {3, 3, 5, 5} << "bird, cat, dog"
+                               << noKeyWord + "2\nRow 3\nRow 5";
+    QTest::addRow("KVTML with examples") << "examples.kvtml"
+                                         << ""
+                                         << "" << QList<int> {3, 3, 3, 3} << "chat, pomme, école"
+                                         << noKeyWord + "1\nEntry 1\n\nSkipped: 1\nEntry 3: no headword";
     // Short headwords ("one", "six") must survive the way through the database file's line form.
-    QTest::addRow("KVTML from KWordQuiz") << "kwordquiz-example.kvtml"
-                                          << ""
-                                          << "" << QList<int> {9, 9, 0, 0} << none;
+    QTest::addRow("KVTML from KWordQuiz")
+        << "kwordquiz-example.kvtml"
+        << ""
+        << "" << QList<int> {9, 9, 0, 0} << "eight, five, four, nine, one, seven, six, three, two" << none;
     QTest::addRow("JCloze") << "passage.jcl"
                             << ""
-                            << "" << QList<int> {1, 1, 3, 3} << "Skipped: 1\nSentence 4: a gap has no answer";
+                            << "" << QList<int> {1, 1, 3, 3} << "Au café"
+                            << noKeyWord + "1\nSentence 3\n\nSkipped: 1\nSentence 4: a gap has no answer";
     QTest::addRow("JMatch") << "pairs.jmt"
                             << ""
-                            << "" << QList<int> {1, 1, 3, 3}
+                            << "" << QList<int> {1, 1, 3, 3} << "Früchte & Obst"
                             << "Skipped: 1\nPair 4: an extra answer without a left item";
 }
 
@@ -211,6 +228,7 @@ void TestFileImport::importsEachFormat()
     QFETCH(QString, csvChoice);
     QFETCH(QString, duplicates);
     QFETCH(QList<int>, counts);
+    QFETCH(QString, names);
     QFETCH(QString, skipped);
     const int newHeadwords = counts.at(1);
     const int newSentences = counts.at(3);
@@ -246,7 +264,8 @@ void TestFileImport::importsEachFormat()
     const QStringList seen = answers->seen();
     const QString expected = QStringLiteral("Import complete|Imported from %1:\n"
                                             "Headwords: %2 (%3 new, %4 merged into headwords already there)\n"
-                                            "Sentences: %5 (%6 new, %7 already there)|%8")
+                                            "Sentences: %5 (%6 new, %7 already there)\n"
+                                            "New headwords: %8|%9")
                                  .arg(QDir::toNativeSeparators(fixture(file)))
                                  .arg(counts.at(0))
                                  .arg(newHeadwords)
@@ -254,7 +273,7 @@ void TestFileImport::importsEachFormat()
                                  .arg(counts.at(2))
                                  .arg(newSentences)
                                  .arg(counts.at(2) - newSentences)
-                                 .arg(skipped);
+                                 .arg(names, skipped);
     QCOMPARE(seen.last(), expected);
     // What the report says came in is what the database gained, and nothing was lost.
     QCOMPARE(w->database()->itemCount(), int(before.size()) + newHeadwords);

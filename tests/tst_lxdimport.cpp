@@ -61,6 +61,8 @@ class TestLxdImport : public QObject
 private slots:
     void fixtures_data();
     void fixtures();
+    void realShapes_data();
+    void realShapes();
     void unreadableFiles_data();
     void unreadableFiles();
     void table_data();
@@ -74,6 +76,7 @@ private slots:
     void splitSentences_data();
     void splitSentences();
     void mergedTextsStayAsRead();
+    void repeatsFoundAmongFewAndMany();
     void cancelledProgressStopsTheReader();
     void fileReaderMatchesWholeText_data();
     void fileReaderMatchesWholeText();
@@ -106,7 +109,7 @@ void TestLxdImport::fixtures_data()
                          << QStringList();
     QTest::addRow("KVTML with examples")
         << "examples.kvtml" << false
-        << QStringList {QStringLiteral("école: Mon [École] est grande."),
+        << QStringList {QStringLiteral("école: Mon [École] est grande. | My [school] is big."),
                QStringLiteral("pomme: Les pommes sont rouges."), QStringLiteral("chat: ")}
         << QStringList {QStringLiteral("Entry 3: no headword")};
     QTest::addRow("KVTML from KWordQuiz")
@@ -139,6 +142,66 @@ void TestLxdImport::fixtures()
     QCOMPARE(result.skipped, skipped);
 }
 
+void TestLxdImport::realShapes_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("withoutKeyWord");
+    QTest::addColumn<QStringList>("notes"); // skipped, then converted
+
+    // The passage's own brackets are text; only the file's gap is a key word, with its answers and
+    // clue; the title is not bracketed where the passage happens to use it.
+    QTest::addRow("JCloze with brackets of its own")
+        << "brackets.jcl"
+        << QStringList {QStringLiteral("Loop: In Python, l = \\[3, 4, 5\\] makes a list. | "
+                                       "A [for|while::a keyword] loop walks it \\[sic\\]. | "
+                                       "The Loop displayed 3, 4, 5.")}
+        << QStringList {QStringLiteral("Sentence 1"), QStringLiteral("Sentence 3")} << QStringList();
+    QTest::addRow("KVTML: gap sentences and a second translation's example")
+        << "gaps.kvtml"
+        << QStringList {QStringLiteral(
+                            "The lawyer reads the newspaper.: der Rechtsanwalt liest [die Zeitung]"),
+               QStringLiteral("Kerze: Like a [candle] in the wind.")}
+        << QStringList()
+        << QStringList {QStringLiteral(
+               "Entry 2: a sentence with key words but no other translation to file it under")};
+    QTest::addRow("Anki notes in plain text")
+        << "anki.txt"
+        << QStringList {QStringLiteral("maison: une [maison] blanche"),
+               QStringLiteral("chat: Le [chat] dort & rêve.")}
+        << QStringList()
+        << QStringList {QStringLiteral("Read as settings, not as rows: #separator:tab, #html:true, "
+                                       "#tags column:3, #columns:Front Back Tags"),
+               QStringLiteral("Fields that held HTML and came in as plain text: 2")};
+    QTest::addRow("Excel's Windows-1252")
+        << "excel-1252.csv"
+        << QStringList {QStringLiteral("prix: Le [prix] est 5 € – pas 50 €."),
+               QStringLiteral("dit: Il a “[dit]” qu’il vient."), QStringLiteral("café: Un [café] coûte 2 €.")}
+        << QStringList() << QStringList {QStringLiteral("Read as Windows-1252: the file is not UTF-8")};
+}
+
+void TestLxdImport::realShapes()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, withoutKeyWord);
+    QFETCH(QStringList, notes);
+
+    LxdImport::Result result;
+    const QString path = TestUtil::sourcePath(QStringLiteral("tests/data/import/") + file);
+    if (LxdImport::formatOf(file, fixture(file)) == LxdImport::Csv) {
+        // As the window reads it: the separator found in the head, then the whole file in pieces.
+        const LxdImport::Table head = LxdImport::readTable(LxdImport::readHead(path).text);
+        result = LxdImport::readCsvFile(path, head.separator, LxdImport::CsvColumns());
+    } else {
+        result = read(file, false);
+    }
+    QVERIFY2(result.ok(), qPrintable(result.error));
+    QCOMPARE(summary(result), expected);
+    QCOMPARE(result.withoutKeyWord, withoutKeyWord);
+    QCOMPARE(result.skipped + result.converted, notes);
+}
+
 void TestLxdImport::unreadableFiles_data()
 {
     QTest::addColumn<QString>("file");
@@ -146,6 +209,8 @@ void TestLxdImport::unreadableFiles_data()
 
     QTest::addRow("CSV, quote never closed") << "broken.csv"
                                              << "The quoted field that begins in line 2 is never closed.";
+    QTest::addRow("KVTML 1") << "version1.kvtml"
+                             << "This KVTML file has the older form of version 1";
     QTest::addRow("KVTML cut short") << "broken.kvtml"
                                      << "not well-formed XML";
     QTest::addRow("JCloze, mismatched tag") << "broken.jcl"
@@ -320,6 +385,23 @@ void TestLxdImport::splitSentences()
     QFETCH(QString, passage);
     QFETCH(QStringList, sentences);
     QCOMPARE(LxdImport::splitSentences(passage), sentences);
+}
+
+// A headword with few sentences is searched, one with many looked up: both find a repeat.
+void TestLxdImport::repeatsFoundAmongFewAndMany()
+{
+    LxdImport::Result result;
+    const auto sentence = [](int i) { return QStringLiteral("The [word] %1.").arg(i); };
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(result.add(QStringLiteral("word"), sentence(i), QString()));
+    QVERIFY(!result.add(QStringLiteral("word"), sentence(3), QStringLiteral("few")));
+    for (int i = 10; i < 100; ++i)
+        QVERIFY(result.add(QStringLiteral("word"), sentence(i), QString()));
+    QVERIFY(!result.add(QStringLiteral("word"), sentence(3), QStringLiteral("many")));
+    QVERIFY(!result.add(QStringLiteral("word"), sentence(99), QStringLiteral("last")));
+    QCOMPARE(result.sentenceCount(), 100);
+    QCOMPARE(result.skipped.size(), 3);
+    QVERIFY(result.skipped.last().startsWith(QLatin1String("last: the same sentence")));
 }
 
 void TestLxdImport::mergedTextsStayAsRead()

@@ -559,6 +559,10 @@ void TestTemplateFill::matchPairs_data()
     QTest::addRow("bracket inside a key word")
         << QStringList {QStringLiteral("x [a[b] y")} << options(false, false, false, false, false)
         << QList<MatchPair> {{QStringLiteral("x ab y"), QStringLiteral("ab")}};
+    QTest::addRow("literal brackets are text on both sides")
+        << QStringList {QStringLiteral("He wrote [\\[sic\\]] \\[x\\].")}
+        << options(false, false, false, false, false)
+        << QList<MatchPair> {{QStringLiteral("He wrote [sic] [x]."), QStringLiteral("[sic]")}};
 }
 
 void TestTemplateFill::matchPairs()

@@ -138,6 +138,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>The first rows of a long file are shown; all of its rows are read when you import.</source>
         <translation>Die ersten Zeilen einer langen Datei werden gezeigt; beim Importieren werden alle ihre Zeilen gelesen.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; (named by the file)</source>
+        <translation>„%1“ (von der Datei angegeben)</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>
@@ -576,6 +580,26 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>The file cannot be read: %1</source>
         <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Read as settings, not as rows: %1</source>
+        <translation>Als Einstellungen gelesen, nicht als Zeilen: %1</translation>
+    </message>
+    <message>
+        <source>Fields that held HTML and came in as plain text: %1</source>
+        <translation>Felder mit HTML, als reiner Text übernommen: %1</translation>
+    </message>
+    <message>
+        <source>Read as %1: the file is not UTF-8</source>
+        <translation>Als %1 gelesen: Die Datei ist nicht in UTF-8</translation>
+    </message>
+    <message>
+        <source>The answer &quot;%1&quot; was left out: &quot;|&quot; and &quot;::&quot; divide the answers of a gap</source>
+        <translation>Die Antwort „%1“ wurde weggelassen: „|“ und „::“ trennen die Antworten einer Lücke</translation>
+    </message>
+    <message>
+        <source>%1: a sentence with key words but no other translation to file it under</source>
+        <translation>%1: ein Satz mit Schlüsselwörtern, aber ohne andere Übersetzung, unter der er abgelegt werden kann</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2057,18 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>LMS</source>
         <translation>LMS</translation>
+    </message>
+    <message>
+        <source>New headwords: %1</source>
+        <translation>Neue Stichwörter: %1</translation>
+    </message>
+    <message>
+        <source>Sentences without a key word, which make no gap until brackets are added: %1</source>
+        <translation>Sätze ohne Schlüsselwort, die keine Lücke ergeben, bis Klammern gesetzt werden: %1</translation>
+    </message>
+    <message>
+        <source>Converted: %1</source>
+        <translation>Umgewandelt: %1</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>The first rows of a long file are shown; all of its rows are read when you import.</source>
         <translation>Se muestran las primeras filas de un archivo largo; al importar se leen todas sus filas.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; (named by the file)</source>
+        <translation>«%1» (indicado por el archivo)</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>
@@ -576,6 +580,26 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>The file cannot be read: %1</source>
         <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Read as settings, not as rows: %1</source>
+        <translation>Leído como ajustes, no como filas: %1</translation>
+    </message>
+    <message>
+        <source>Fields that held HTML and came in as plain text: %1</source>
+        <translation>Campos con HTML importados como texto sin formato: %1</translation>
+    </message>
+    <message>
+        <source>Read as %1: the file is not UTF-8</source>
+        <translation>Leído como %1: el archivo no está en UTF-8</translation>
+    </message>
+    <message>
+        <source>The answer &quot;%1&quot; was left out: &quot;|&quot; and &quot;::&quot; divide the answers of a gap</source>
+        <translation>Se omitió la respuesta «%1»: «|» y «::» separan las respuestas de un hueco</translation>
+    </message>
+    <message>
+        <source>%1: a sentence with key words but no other translation to file it under</source>
+        <translation>%1: una frase con palabras clave pero sin otra traducción bajo la que archivarla</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2057,18 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>LMS</source>
         <translation>LMS</translation>
+    </message>
+    <message>
+        <source>New headwords: %1</source>
+        <translation>Nuevas palabras clave: %1</translation>
+    </message>
+    <message>
+        <source>Sentences without a key word, which make no gap until brackets are added: %1</source>
+        <translation>Frases sin palabra clave, que no dan ningún hueco hasta que se añadan corchetes: %1</translation>
+    </message>
+    <message>
+        <source>Converted: %1</source>
+        <translation>Convertidos: %1</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>The first rows of a long file are shown; all of its rows are read when you import.</source>
         <translation>Les premières lignes d’un long fichier sont affichées ; toutes ses lignes sont lues lors de l’importation.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; (named by the file)</source>
+        <translation>« %1 » (indiqué par le fichier)</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>
@@ -576,6 +580,26 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>The file cannot be read: %1</source>
         <translation>Le fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>Read as settings, not as rows: %1</source>
+        <translation>Lu comme réglages, pas comme lignes : %1</translation>
+    </message>
+    <message>
+        <source>Fields that held HTML and came in as plain text: %1</source>
+        <translation>Champs en HTML importés en texte brut : %1</translation>
+    </message>
+    <message>
+        <source>Read as %1: the file is not UTF-8</source>
+        <translation>Lu en %1 : le fichier n’est pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>The answer &quot;%1&quot; was left out: &quot;|&quot; and &quot;::&quot; divide the answers of a gap</source>
+        <translation>La réponse « %1 » a été omise : « | » et « :: » séparent les réponses d’un trou</translation>
+    </message>
+    <message>
+        <source>%1: a sentence with key words but no other translation to file it under</source>
+        <translation>%1 : une phrase avec des mots clés mais sans autre traduction sous laquelle la classer</translation>
     </message>
 </context>
 <context>
@@ -2033,6 +2057,18 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>LMS</source>
         <translation>LMS</translation>
+    </message>
+    <message>
+        <source>New headwords: %1</source>
+        <translation>Nouveaux mots-clés : %1</translation>
+    </message>
+    <message>
+        <source>Sentences without a key word, which make no gap until brackets are added: %1</source>
+        <translation>Phrases sans mot clé, qui ne donnent aucun trou tant que des crochets ne sont pas ajoutés : %1</translation>
+    </message>
+    <message>
+        <source>Converted: %1</source>
+        <translation>Convertis : %1</translation>
     </message>
 </context>
 <context>
