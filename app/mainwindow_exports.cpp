@@ -8,9 +8,11 @@
 #include "dialogs/dlginteractivepage.h"
 #include "exercise/exercisemodel.h"
 #include "exercise/exerciserender.h"
+#include "exercise/h5pexport.h"
 #include "exercise/interactivepage.h"
 #include "exercise/moodleexport.h"
 #include "exercise/randomsource.h"
+#include "exercise/scormpackage.h"
 #include "exercise/templatefill.h"
 #include "util/zelbusycursor.h"
 #include "util/zelfiledialog.h"
@@ -94,6 +96,8 @@ struct MainWindow::ExportKind
     // The format has a word bank or drop-down lists to put the extra words in (with the word list).
     bool carriesDistractors = false;
     bool hotPotatoes = false; // a file for the Hot Potatoes suite and Moodle's player of it
+    // The renderer makes a ZIP archive in memory; an empty result means it could not.
+    bool archive = false;
 
     // Run before the save dialog, when given: false ends the command (it has told the user why).
     std::function<bool(MainWindow &, const ExerciseModel &)> check;
@@ -403,6 +407,97 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.write = &MoodleExport::gift;
     table.append(k);
 
+    // The packages for learning platforms: one button, under the short name such platforms go by (LMS),
+    // for the two H5P content types, which share their help page, and the SCORM package, so that the
+    // second row of export buttons still fits a narrow screen in every language.
+    const auto h5pRow = [](H5PExport::Kind h5pKind) {
+        ExportKind k;
+        k.buttonName = "btnExportPlatform";
+        k.buttonMenuName = "mnuExportPlatform";
+        k.buttonText = tr("LMS");
+        k.iconPath = QStringLiteral(":/svgIcons/doc_quiz.svg");
+        k.helpPage = QStringLiteral("lxv_main_exportH5P.htm");
+        k.dialogFilter = tr("H5P files (*.h5p)");
+        k.endings = QStringList {QStringLiteral(".h5p")};
+        k.lastFolderKey = "lastH5pFileDir";
+        k.saveFailureTitle = tr("Problem saving H5P file");
+        k.saveFailureText = tr("Unable to save the H5P file to \n");
+        k.openTitle = tr("Open H5P file");
+        k.archive = true;
+        // H5P's notation cannot hold every answer: the teacher learns what is left out before
+        // choosing a file, and a package without a single gap is not written at all.
+        k.check = [h5pKind](MainWindow &w, const ExerciseModel &model) {
+            if (H5PExport::gapCount(model, h5pKind) == 0) {
+                QMessageBox::warning(&w, tr("H5P"),
+                    tr("None of the output entries has a key word that H5P can hold. No file was written."));
+                return false;
+            }
+            const QStringList problems = H5PExport::problems(model, h5pKind);
+            if (!problems.isEmpty())
+                QMessageBox::warning(&w, tr("H5P"),
+                    tr("H5P marks gaps with \"*\", \"/\" and \":\" and cannot hold them in an answer. "
+                       "These are left out of the file:")
+                        + QLatin1String("\n\n") + problems.join(QLatin1Char('\n')));
+            return true;
+        };
+        k.write = [h5pKind](const ExerciseModel &model) {
+            const InteractivePageSettings page = DlgInteractivePage::storedSettings();
+            return H5PExport::package(
+                model, h5pKind, H5PExport::Marking {page.caseSensitive, page.accentsRequired});
+        };
+        return k;
+    };
+
+    k = h5pRow(H5PExport::Kind::Blanks);
+    k.actionName = "actSaveAsH5pBlanks";
+    k.carriesDistractors = false;
+    k.actionText = tr("H5P: &Fill in the Blanks");
+    k.statusTip = tr("Export the current output sentences as an H5P \"Fill in the Blanks\" exercise; the "
+                     "learning platform needs that content type installed.");
+    k.dialogTitle = tr("Save H5P Fill in the Blanks file");
+    table.append(k);
+
+    k = h5pRow(H5PExport::Kind::DragText);
+    k.actionName = "actSaveAsH5pDragText";
+    k.carriesDistractors = true;
+    k.actionText = tr("H5P: &Drag the Words");
+    k.statusTip = tr("Export the current output sentences as an H5P \"Drag the Words\" exercise; the "
+                     "learning platform needs that content type installed.");
+    k.dialogTitle = tr("Save H5P Drag the Words file");
+    table.append(k);
+
+    k = ExportKind();
+    k.actionName = "actSaveAsScorm";
+    k.carriesDistractors = true;
+    k.buttonName = "btnExportPlatform";
+    k.buttonMenuName = "mnuExportPlatform";
+    k.actionText = tr("&SCORM package (interactive page)");
+    k.buttonText = tr("LMS");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_web_interactive.svg");
+    k.statusTip
+        = tr("Export the current output sentences as a SCORM 1.2 package of the interactive web page, "
+             "which reports the pupil's score to the learning platform.");
+    k.helpPage = QStringLiteral("lxv_main_exportScorm.htm");
+    k.dialogTitle = tr("Save SCORM package");
+    k.dialogFilter = tr("SCORM packages (*.zip)");
+    k.endings = QStringList {QStringLiteral(".zip")};
+    k.lastFolderKey = "lastScormFileDir";
+    k.templateName = QStringLiteral("interactive_exercise.html");
+    k.saveFailureTitle = tr("Problem saving SCORM package");
+    k.saveFailureText = tr("Unable to save the SCORM package to \n");
+    k.openTitle = tr("Open SCORM package");
+    k.archive = true;
+    k.check = [](MainWindow &w, const ExerciseModel &model) {
+        DlgInteractivePage dialog(&w);
+        dialog.setWordListIncluded(model.options.includeWordList);
+        dialog.setPassMarkShown(true);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    k.fillText = [](const ExerciseModel &model, const QByteArray &pageTemplate) {
+        return ScormPackage::package(model, DlgInteractivePage::storedSettings(), pageTemplate);
+    };
+    table.append(k);
+
     return table;
 }
 
@@ -631,6 +726,12 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExerciseModel &model
                 }
                 bytes = *filled;
             }
+        }
+
+        if (kind.archive && bytes.isEmpty()) {
+            warn(kind.saveFailureTitle,
+                saveFailure + QLatin1Char('\n') + tr("The ZIP archive could not be made."));
+            return;
         }
 
         // Written aside and put in place only once it is on disk, so a failed export never leaves

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -66,6 +67,21 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     layPage->addWidget(chkShowAnswers);
     layPage->addWidget(chkSameGapWidth);
 
+    grpPlatform = newWidget<QGroupBox>(this, "grpPlatform", tr("Learning platform"));
+    chkPassMark = newWidget<QCheckBox>(grpPlatform, "chkPassMark", tr("&Pass mark:"));
+    chkPassMark->setToolTip(tr("Without a pass mark the platform records the exercise as completed."));
+    spbPassMark = new QSpinBox(grpPlatform);
+    spbPassMark->setObjectName(QStringLiteral("spbPassMark"));
+    spbPassMark->setRange(0, 100);
+    spbPassMark->setSuffix(QStringLiteral(" %"));
+    spbPassMark->setAccessibleName(tr("Pass mark"));
+    layPlatform = new QHBoxLayout(grpPlatform);
+    layPlatform->setObjectName(QStringLiteral("layPlatform"));
+    layPlatform->addWidget(chkPassMark);
+    layPlatform->addWidget(spbPassMark);
+    layPlatform->addStretch();
+    grpPlatform->hide();
+
     bbxButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
     bbxButtons->setObjectName(QStringLiteral("bbxButtons"));
     connect(bbxButtons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -75,6 +91,7 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     layMain->addWidget(grpMode);
     layMain->addWidget(grpMarking);
     layMain->addWidget(grpPage);
+    layMain->addWidget(grpPlatform);
     layMain->addWidget(bbxButtons);
 
     const InteractivePageSettings stored = storedSettings();
@@ -85,7 +102,11 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     chkHints->setChecked(stored.hints);
     chkShowAnswers->setChecked(stored.showAnswers);
     chkSameGapWidth->setChecked(stored.sameGapWidth);
+    chkPassMark->setChecked(stored.passMark >= 0);
+    spbPassMark->setValue(stored.passMark >= 0 ? stored.passMark : InteractivePageSettings().passMark);
 
+    connect(chkPassMark, &QCheckBox::toggled, spbPassMark, &QSpinBox::setEnabled);
+    spbPassMark->setEnabled(chkPassMark->isChecked());
     connect(rdoGapFill, &QRadioButton::toggled, this, &DlgInteractivePage::updateStates);
     connect(chkDropDowns, &QCheckBox::toggled, this, &DlgInteractivePage::updateStates);
     updateStates();
@@ -95,6 +116,13 @@ void DlgInteractivePage::setWordListIncluded(bool included)
 {
     wordListIncluded = included;
     updateStates();
+}
+
+void DlgInteractivePage::setPassMarkShown(bool shown)
+{
+    grpPlatform->setVisible(shown);
+    if (shown)
+        setWindowTitle(tr("SCORM package"));
 }
 
 InteractivePageSettings DlgInteractivePage::settings() const
@@ -109,6 +137,7 @@ InteractivePageSettings DlgInteractivePage::settings() const
         && settings.mode == InteractivePageSettings::Mode::GapFill;
     settings.showAnswers = chkShowAnswers->isChecked();
     settings.sameGapWidth = chkSameGapWidth->isChecked();
+    settings.passMark = chkPassMark->isChecked() ? spbPassMark->value() : -1;
     return settings;
 }
 
@@ -126,6 +155,11 @@ InteractivePageSettings DlgInteractivePage::storedSettings()
     settings.hints = store.value(QStringLiteral("hints"), settings.hints).toBool();
     settings.showAnswers = store.value(QStringLiteral("showAnswers"), settings.showAnswers).toBool();
     settings.sameGapWidth = store.value(QStringLiteral("sameGapWidth"), settings.sameGapWidth).toBool();
+    if (store.value(QStringLiteral("passMarkUsed"), true).toBool())
+        settings.passMark
+            = qBound(0, store.value(QStringLiteral("passMark"), settings.passMark).toInt(), 100);
+    else
+        settings.passMark = -1;
     store.endGroup();
     return settings;
 }
@@ -141,6 +175,10 @@ void DlgInteractivePage::accept()
     store.setValue(QStringLiteral("hints"), chkHints->isChecked());
     store.setValue(QStringLiteral("showAnswers"), chkShowAnswers->isChecked());
     store.setValue(QStringLiteral("sameGapWidth"), chkSameGapWidth->isChecked());
+    if (grpPlatform->isVisibleTo(this)) {
+        store.setValue(QStringLiteral("passMarkUsed"), chkPassMark->isChecked());
+        store.setValue(QStringLiteral("passMark"), spbPassMark->value());
+    }
     store.endGroup();
     QDialog::accept();
 }

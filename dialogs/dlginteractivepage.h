@@ -11,6 +11,7 @@ class QDialogButtonBox;
 class QGroupBox;
 class QHBoxLayout;
 class QRadioButton;
+class QSpinBox;
 class QVBoxLayout;
 
 // What a self-checking web page asks of the pupil: typed gaps, gaps chosen from the word list, or
@@ -25,6 +26,8 @@ public:
 
     // Drop-down gaps list the word list, so they are offered only when the word list is included.
     void setWordListIncluded(bool included);
+    // A SCORM package also asks for the pass mark its score is reported against.
+    void setPassMarkShown(bool shown);
 
     // The choices as shown, and as kept by the last accepted dialog (the defaults before any).
     InteractivePageSettings settings() const;
@@ -53,6 +56,10 @@ private:
     QVBoxLayout *layPage = nullptr;
     QCheckBox *chkShowAnswers = nullptr;
     QCheckBox *chkSameGapWidth = nullptr;
+    QGroupBox *grpPlatform = nullptr;
+    QHBoxLayout *layPlatform = nullptr;
+    QCheckBox *chkPassMark = nullptr;
+    QSpinBox *spbPassMark = nullptr;
     QDialogButtonBox *bbxButtons = nullptr;
 };
 

@@ -153,8 +153,8 @@ QByteArray scriptSafe(QByteArray json)
     return json;
 }
 
-std::optional<QByteArray> render(
-    const ExerciseModel &model, const InteractivePageSettings &settings, const QByteArray &pageTemplate)
+std::optional<QByteArray> render(const ExerciseModel &model, const InteractivePageSettings &settings,
+    const QByteArray &pageTemplate, const QByteArray &platformScript)
 {
     static const QByteArray ExerciseMark("[strExercise]");
     if (!pageTemplate.contains(ExerciseMark))
@@ -179,7 +179,7 @@ std::optional<QByteArray> render(
                                     .toUtf8();
 
     static const QRegularExpression Placeholder(
-        QStringLiteral("\\[str(Title|Config|Exercise|Lang|NoScript)\\]"));
+        QStringLiteral("\\[str(Title|Config|Exercise|Lang|NoScript|Scorm)\\]"));
     const QString text = QString::fromUtf8(pageTemplate);
     QByteArray page;
     page.reserve(pageTemplate.size() + exercise.size() + config.size());
@@ -192,6 +192,7 @@ std::optional<QByteArray> render(
             : name == QLatin1String("Config")   ? config
             : name == QLatin1String("Lang")     ? language
             : name == QLatin1String("NoScript") ? noScript
+            : name == QLatin1String("Scorm")    ? platformScript
                                                 : exercise;
         copied = match.capturedEnd();
     }

@@ -26,6 +26,9 @@ struct InteractivePageSettings
     bool showAnswers = true; // a button that fills in every answer
     // Every typed gap as wide as the longest answer, so a gap's length does not give its answer away.
     bool sameGapWidth = false;
+    // In a SCORM package: the percentage a pupil needs to pass; below 0 there is no pass mark and a
+    // checked page counts as completed.
+    int passMark = 80;
 };
 
 // Renders an exercise as one self-contained HTML5 page: the template supplies the markup, the style
@@ -36,9 +39,11 @@ namespace InteractivePage {
 // The template with "[strTitle]" replaced by the title as HTML text, "[strConfig]" by the settings
 // and "[strExercise]" by the questions, the word list and the page's texts, both as JSON safe inside
 // a script element. Placeholders are replaced in one pass, so a title or a sentence that spells a
-// placeholder stays as typed. No value when the template lacks "[strExercise]".
-std::optional<QByteArray> render(
-    const ExerciseModel &model, const InteractivePageSettings &settings, const QByteArray &pageTemplate);
+// placeholder stays as typed. "[strScorm]", at the end of the page's script, takes `platformScript`
+// (the SCORM package's report to the learning platform) and vanishes from a plain page. No value
+// when the template lacks "[strExercise]".
+std::optional<QByteArray> render(const ExerciseModel &model, const InteractivePageSettings &settings,
+    const QByteArray &pageTemplate, const QByteArray &platformScript = QByteArray());
 
 // JSON bytes that can stand inside <script>: "<", ">" and "&" written as \u escapes, so "</script>"
 // and "<!--" cannot end or change the element, and U+2028/U+2029 escaped for older script parsers.

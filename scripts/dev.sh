@@ -28,7 +28,13 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           # worksheets against the XHTML DTDs of the XML catalog
           libxml2-utils w3c-sgml-lib
           # LibreOffice reads the RTF worksheets back in the tests
-          libreoffice-writer-nogui)
+          libreoffice-writer-nogui
+          # the H5P and SCORM packages are ZIP archives
+          libzip-dev
+          # the SCORM runtime of the browser test comes from the npm registry
+          nodejs)
+# Debian's npm, unless a Node.js from elsewhere brought its own.
+command -v npm >/dev/null || packages+=(npm)
 # Only for redrawing the screenshots.
 screenshot_packages=(xvfb imagemagick)
 
@@ -85,14 +91,15 @@ check_package() {
     info=$(dpkg-deb -I "$deb")
     grep -q "^ Package: lexivane\$" <<<"$info" || { echo "package name missing" >&2; return 1; }
     grep -q "^ Version: ${version}\$" <<<"$info" || { echo "package version is not $version" >&2; return 1; }
-    for dep in libqt6svg6 libqt6widgets6 libqt6xml6 libc6; do
+    for dep in libqt6svg6 libqt6widgets6 libqt6xml6 libzip4 libc6; do
         grep '^ Depends:' <<<"$info" | grep -q "$dep" || { echo "package does not depend on $dep" >&2; return 1; }
     done
 
     local contents
     contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
     for f in usr/bin/lexivane usr/share/lexivane/svgIcons.rcc usr/share/lexivane/help/help.htm \
-        usr/share/lexivane/help/getting_started.htm usr/share/lexivane/db/AmericanDB.lxv \
+        usr/share/lexivane/help/getting_started.htm usr/share/lexivane/help/lxv_main_exportH5P.htm \
+        usr/share/lexivane/help/lxv_main_exportScorm.htm usr/share/lexivane/db/AmericanDB.lxv \
         usr/share/lexivane/db/BritishDB.lxv usr/share/lexivane/db/CanadianDB.lxv \
         usr/share/lexivane/templates/rtf_exercise.rtf usr/share/lexivane/templates/xhtml_exercise.htm \
         usr/share/lexivane/templates/jmatch_exercise.jmt usr/share/lexivane/templates/jcloze_exercise.jcl \

@@ -330,7 +330,8 @@ void TestMainWindow::actions()
         "actDeleteSentences", "actEditSentence", "actUseSentences", "actSentencesToClipboard",
         "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint",
         "actSaveAsInteractive", "actSaveAsMoodleXml", "actSaveAsMoodleMatching", "actSaveAsMoodleGift",
-        "actRandomSentences", "actRenameWord", "actDeleteOutputSentences", "actClearOutputSentences"};
+        "actSaveAsH5pBlanks", "actSaveAsH5pDragText", "actSaveAsScorm", "actRandomSentences", "actRenameWord",
+        "actDeleteOutputSentences", "actClearOutputSentences"};
     const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
         "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
 
@@ -346,7 +347,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 49);
+    QCOMPARE(commands, 52);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -399,7 +400,8 @@ void TestMainWindow::menus()
     QCOMPARE(entries(mnuExport->actions()),
         QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
             "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive", "actSaveAsMoodleXml",
-            "actSaveAsMoodleMatching", "actSaveAsMoodleGift"}));
+            "actSaveAsMoodleMatching", "actSaveAsMoodleGift", "actSaveAsH5pBlanks", "actSaveAsH5pDragText",
+            "actSaveAsScorm"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuHelp")->actions()),
         QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
 }

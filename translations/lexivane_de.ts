@@ -197,6 +197,26 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>All gaps of &amp;one width, so that their length gives nothing away</source>
         <translation>Alle Lücken gleich &amp;breit, damit ihre Länge nichts verrät</translation>
     </message>
+    <message>
+        <source>Learning platform</source>
+        <translation>Lernplattform</translation>
+    </message>
+    <message>
+        <source>&amp;Pass mark:</source>
+        <translation>&amp;Bestehensgrenze:</translation>
+    </message>
+    <message>
+        <source>Without a pass mark the platform records the exercise as completed.</source>
+        <translation>Ohne Bestehensgrenze verzeichnet die Plattform die Übung als abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Pass mark</source>
+        <translation>Bestehensgrenze</translation>
+    </message>
+    <message>
+        <source>SCORM package</source>
+        <translation>SCORM-Paket</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -273,6 +293,53 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>Choose your answers from the word bank: each word in it fills one gap, and some words are not needed.</source>
         <translation>Wähle deine Antworten aus dem Wortspeicher: Jedes Wort darin füllt eine Lücke, und einige Wörter werden nicht gebraucht.</translation>
+    </message>
+</context>
+<context>
+    <name>H5PExport</name>
+    <message>
+        <source>The extra word &quot;%1&quot; is left out.</source>
+        <translation>Das zusätzliche Wort „%1“ wird weggelassen.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>the sentence holds &quot;*&quot;</source>
+        <translation>der Satz enthält „*“</translation>
+    </message>
+    <message>
+        <source>a key word is empty</source>
+        <translation>ein Schlüsselwort ist leer</translation>
+    </message>
+    <message>
+        <source>the answer &quot;%1&quot; holds &quot;*&quot;, &quot;/&quot; or &quot;:&quot;</source>
+        <translation>die Antwort „%1“ enthält „*“, „/“ oder „:“</translation>
+    </message>
+    <message>
+        <source>the alternative &quot;%1&quot; is dropped</source>
+        <translation>die weitere Antwort „%1“ entfällt</translation>
+    </message>
+    <message>
+        <source>the clue &quot;%1&quot; is dropped</source>
+        <translation>der Hinweis „%1“ entfällt</translation>
+    </message>
+    <message>
+        <source>only the first answer of each gap is used</source>
+        <translation>nur die erste Antwort jeder Lücke wird verwendet</translation>
+    </message>
+    <message>
+        <source>Fill in the missing words.</source>
+        <translation>Ergänze die fehlenden Wörter.</translation>
+    </message>
+    <message>
+        <source>Drag the words into the correct boxes.</source>
+        <translation>Ziehe die Wörter in die richtigen Felder.</translation>
     </message>
 </context>
 <context>
@@ -1935,6 +2002,98 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>Do you want to show the saved file in its folder?</source>
         <translation>Möchten Sie den Ordner der gespeicherten Datei öffnen?</translation>
+    </message>
+    <message>
+        <source>H5P</source>
+        <translation>H5P</translation>
+    </message>
+    <message>
+        <source>H5P files (*.h5p)</source>
+        <translation>H5P-Dateien (*.h5p)</translation>
+    </message>
+    <message>
+        <source>Problem saving H5P file</source>
+        <translation>Problem beim Speichern der H5P-Datei</translation>
+    </message>
+    <message>
+        <source>Unable to save the H5P file to 
+</source>
+        <translation>Die H5P-Datei kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open H5P file</source>
+        <translation>H5P-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>None of the output entries has a key word that H5P can hold. No file was written.</source>
+        <translation>Keiner der Ausgabesätze hat ein Schlüsselwort, das H5P aufnehmen kann. Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>H5P marks gaps with &quot;*&quot;, &quot;/&quot; and &quot;:&quot; and cannot hold them in an answer. These are left out of the file:</source>
+        <translation>H5P markiert Lücken mit „*“, „/“ und „:“ und kann sie in keiner Antwort aufnehmen. Folgendes wird in der Datei weggelassen:</translation>
+    </message>
+    <message>
+        <source>H5P: &amp;Fill in the Blanks</source>
+        <translation>H5P: &amp;Lückentext (Fill in the Blanks)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as an H5P &quot;Fill in the Blanks&quot; exercise; the learning platform needs that content type installed.</source>
+        <translation>Die aktuellen Ausgabesätze als H5P-Übung „Fill in the Blanks“ exportieren; auf der Lernplattform muss dieser Inhaltstyp installiert sein.</translation>
+    </message>
+    <message>
+        <source>Save H5P Fill in the Blanks file</source>
+        <translation>H5P-Datei „Fill in the Blanks“ speichern</translation>
+    </message>
+    <message>
+        <source>H5P: &amp;Drag the Words</source>
+        <translation>H5P: &amp;Wörter ziehen (Drag the Words)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as an H5P &quot;Drag the Words&quot; exercise; the learning platform needs that content type installed.</source>
+        <translation>Die aktuellen Ausgabesätze als H5P-Übung „Drag the Words“ exportieren; auf der Lernplattform muss dieser Inhaltstyp installiert sein.</translation>
+    </message>
+    <message>
+        <source>Save H5P Drag the Words file</source>
+        <translation>H5P-Datei „Drag the Words“ speichern</translation>
+    </message>
+    <message>
+        <source>&amp;SCORM package (interactive page)</source>
+        <translation>&amp;SCORM-Paket (interaktive Seite)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as a SCORM 1.2 package of the interactive web page, which reports the pupil&apos;s score to the learning platform.</source>
+        <translation>Die aktuellen Ausgabesätze als SCORM-1.2-Paket der interaktiven Webseite exportieren, die das Ergebnis der Schüler an die Lernplattform meldet.</translation>
+    </message>
+    <message>
+        <source>Save SCORM package</source>
+        <translation>SCORM-Paket speichern</translation>
+    </message>
+    <message>
+        <source>SCORM packages (*.zip)</source>
+        <translation>SCORM-Pakete (*.zip)</translation>
+    </message>
+    <message>
+        <source>Problem saving SCORM package</source>
+        <translation>Problem beim Speichern des SCORM-Pakets</translation>
+    </message>
+    <message>
+        <source>Unable to save the SCORM package to 
+</source>
+        <translation>Das SCORM-Paket kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Open SCORM package</source>
+        <translation>SCORM-Paket öffnen</translation>
+    </message>
+    <message>
+        <source>The ZIP archive could not be made.</source>
+        <translation>Das ZIP-Archiv konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>LMS</source>
+        <translation>LMS</translation>
     </message>
     <message>
         <source>New headwords: %1</source>

@@ -197,6 +197,26 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>All gaps of &amp;one width, so that their length gives nothing away</source>
         <translation>Todos los huecos del mismo &amp;ancho, para que su longitud no delate nada</translation>
     </message>
+    <message>
+        <source>Learning platform</source>
+        <translation>Plataforma de aprendizaje</translation>
+    </message>
+    <message>
+        <source>&amp;Pass mark:</source>
+        <translation>&amp;Nota de aprobado:</translation>
+    </message>
+    <message>
+        <source>Without a pass mark the platform records the exercise as completed.</source>
+        <translation>Sin nota de aprobado, la plataforma registra el ejercicio como completado.</translation>
+    </message>
+    <message>
+        <source>Pass mark</source>
+        <translation>Nota de aprobado</translation>
+    </message>
+    <message>
+        <source>SCORM package</source>
+        <translation>Paquete SCORM</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -273,6 +293,53 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>Choose your answers from the word bank: each word in it fills one gap, and some words are not needed.</source>
         <translation>Elige tus respuestas del banco de palabras: cada palabra llena un hueco, y algunas palabras sobran.</translation>
+    </message>
+</context>
+<context>
+    <name>H5PExport</name>
+    <message>
+        <source>The extra word &quot;%1&quot; is left out.</source>
+        <translation>La palabra adicional «%1» se omite.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>omitida: %1</translation>
+    </message>
+    <message>
+        <source>the sentence holds &quot;*&quot;</source>
+        <translation>la oración contiene «*»</translation>
+    </message>
+    <message>
+        <source>a key word is empty</source>
+        <translation>una palabra clave está vacía</translation>
+    </message>
+    <message>
+        <source>the answer &quot;%1&quot; holds &quot;*&quot;, &quot;/&quot; or &quot;:&quot;</source>
+        <translation>la respuesta «%1» contiene «*», «/» o «:»</translation>
+    </message>
+    <message>
+        <source>the alternative &quot;%1&quot; is dropped</source>
+        <translation>la alternativa «%1» se quita</translation>
+    </message>
+    <message>
+        <source>the clue &quot;%1&quot; is dropped</source>
+        <translation>la pista «%1» se quita</translation>
+    </message>
+    <message>
+        <source>only the first answer of each gap is used</source>
+        <translation>solo se usa la primera respuesta de cada hueco</translation>
+    </message>
+    <message>
+        <source>Fill in the missing words.</source>
+        <translation>Completa las palabras que faltan.</translation>
+    </message>
+    <message>
+        <source>Drag the words into the correct boxes.</source>
+        <translation>Arrastra las palabras a las casillas correctas.</translation>
     </message>
 </context>
 <context>
@@ -1935,6 +2002,98 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>Do you want to show the saved file in its folder?</source>
         <translation>¿Desea abrir la carpeta del archivo guardado?</translation>
+    </message>
+    <message>
+        <source>H5P</source>
+        <translation>H5P</translation>
+    </message>
+    <message>
+        <source>H5P files (*.h5p)</source>
+        <translation>Archivos H5P (*.h5p)</translation>
+    </message>
+    <message>
+        <source>Problem saving H5P file</source>
+        <translation>Problema al guardar el archivo H5P</translation>
+    </message>
+    <message>
+        <source>Unable to save the H5P file to 
+</source>
+        <translation>No se puede guardar el archivo H5P en 
+</translation>
+    </message>
+    <message>
+        <source>Open H5P file</source>
+        <translation>Abrir archivo H5P</translation>
+    </message>
+    <message>
+        <source>None of the output entries has a key word that H5P can hold. No file was written.</source>
+        <translation>Ninguna de las oraciones de salida tiene una palabra clave que H5P pueda contener. No se escribió ningún archivo.</translation>
+    </message>
+    <message>
+        <source>H5P marks gaps with &quot;*&quot;, &quot;/&quot; and &quot;:&quot; and cannot hold them in an answer. These are left out of the file:</source>
+        <translation>H5P marca los huecos con «*», «/» y «:» y no puede contenerlos en una respuesta. Esto se omite del archivo:</translation>
+    </message>
+    <message>
+        <source>H5P: &amp;Fill in the Blanks</source>
+        <translation>H5P: &amp;Rellenar huecos (Fill in the Blanks)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as an H5P &quot;Fill in the Blanks&quot; exercise; the learning platform needs that content type installed.</source>
+        <translation>Exportar las oraciones de salida actuales como ejercicio H5P «Fill in the Blanks»; la plataforma de aprendizaje necesita ese tipo de contenido instalado.</translation>
+    </message>
+    <message>
+        <source>Save H5P Fill in the Blanks file</source>
+        <translation>Guardar archivo H5P «Fill in the Blanks»</translation>
+    </message>
+    <message>
+        <source>H5P: &amp;Drag the Words</source>
+        <translation>H5P: &amp;Arrastrar palabras (Drag the Words)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as an H5P &quot;Drag the Words&quot; exercise; the learning platform needs that content type installed.</source>
+        <translation>Exportar las oraciones de salida actuales como ejercicio H5P «Drag the Words»; la plataforma de aprendizaje necesita ese tipo de contenido instalado.</translation>
+    </message>
+    <message>
+        <source>Save H5P Drag the Words file</source>
+        <translation>Guardar archivo H5P «Drag the Words»</translation>
+    </message>
+    <message>
+        <source>&amp;SCORM package (interactive page)</source>
+        <translation>Paquete &amp;SCORM (página interactiva)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as a SCORM 1.2 package of the interactive web page, which reports the pupil&apos;s score to the learning platform.</source>
+        <translation>Exportar las oraciones de salida actuales como paquete SCORM 1.2 de la página web interactiva, que comunica la puntuación del alumno a la plataforma de aprendizaje.</translation>
+    </message>
+    <message>
+        <source>Save SCORM package</source>
+        <translation>Guardar paquete SCORM</translation>
+    </message>
+    <message>
+        <source>SCORM packages (*.zip)</source>
+        <translation>Paquetes SCORM (*.zip)</translation>
+    </message>
+    <message>
+        <source>Problem saving SCORM package</source>
+        <translation>Problema al guardar el paquete SCORM</translation>
+    </message>
+    <message>
+        <source>Unable to save the SCORM package to 
+</source>
+        <translation>No se puede guardar el paquete SCORM en 
+</translation>
+    </message>
+    <message>
+        <source>Open SCORM package</source>
+        <translation>Abrir paquete SCORM</translation>
+    </message>
+    <message>
+        <source>The ZIP archive could not be made.</source>
+        <translation>No se pudo crear el archivo ZIP.</translation>
+    </message>
+    <message>
+        <source>LMS</source>
+        <translation>LMS</translation>
     </message>
     <message>
         <source>New headwords: %1</source>

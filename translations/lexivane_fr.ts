@@ -197,6 +197,26 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>All gaps of &amp;one width, so that their length gives nothing away</source>
         <translation>Tous les trous de même &amp;largeur, pour que leur longueur ne trahisse rien</translation>
     </message>
+    <message>
+        <source>Learning platform</source>
+        <translation>Plateforme d&apos;apprentissage</translation>
+    </message>
+    <message>
+        <source>&amp;Pass mark:</source>
+        <translation>&amp;Seuil de réussite :</translation>
+    </message>
+    <message>
+        <source>Without a pass mark the platform records the exercise as completed.</source>
+        <translation>Sans seuil de réussite, la plateforme enregistre l&apos;exercice comme terminé.</translation>
+    </message>
+    <message>
+        <source>Pass mark</source>
+        <translation>Seuil de réussite</translation>
+    </message>
+    <message>
+        <source>SCORM package</source>
+        <translation>Paquet SCORM</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -273,6 +293,53 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>Choose your answers from the word bank: each word in it fills one gap, and some words are not needed.</source>
         <translation>Choisis tes réponses dans la banque de mots : chaque mot remplit un trou, et certains mots ne servent pas.</translation>
+    </message>
+</context>
+<context>
+    <name>H5PExport</name>
+    <message>
+        <source>The extra word &quot;%1&quot; is left out.</source>
+        <translation>Le mot supplémentaire « %1 » est omis.</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>left out: %1</source>
+        <translation>omise : %1</translation>
+    </message>
+    <message>
+        <source>the sentence holds &quot;*&quot;</source>
+        <translation>la phrase contient « * »</translation>
+    </message>
+    <message>
+        <source>a key word is empty</source>
+        <translation>un mot-clé est vide</translation>
+    </message>
+    <message>
+        <source>the answer &quot;%1&quot; holds &quot;*&quot;, &quot;/&quot; or &quot;:&quot;</source>
+        <translation>la réponse « %1 » contient « * », « / » ou « : »</translation>
+    </message>
+    <message>
+        <source>the alternative &quot;%1&quot; is dropped</source>
+        <translation>la variante « %1 » est retirée</translation>
+    </message>
+    <message>
+        <source>the clue &quot;%1&quot; is dropped</source>
+        <translation>l&apos;indice « %1 » est retiré</translation>
+    </message>
+    <message>
+        <source>only the first answer of each gap is used</source>
+        <translation>seule la première réponse de chaque trou est utilisée</translation>
+    </message>
+    <message>
+        <source>Fill in the missing words.</source>
+        <translation>Complète les mots manquants.</translation>
+    </message>
+    <message>
+        <source>Drag the words into the correct boxes.</source>
+        <translation>Fais glisser les mots dans les bonnes cases.</translation>
     </message>
 </context>
 <context>
@@ -1935,6 +2002,98 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>Do you want to show the saved file in its folder?</source>
         <translation>Voulez-vous afficher le dossier du fichier enregistré ?</translation>
+    </message>
+    <message>
+        <source>H5P</source>
+        <translation>H5P</translation>
+    </message>
+    <message>
+        <source>H5P files (*.h5p)</source>
+        <translation>Fichiers H5P (*.h5p)</translation>
+    </message>
+    <message>
+        <source>Problem saving H5P file</source>
+        <translation>Problème lors de l&apos;enregistrement du fichier H5P</translation>
+    </message>
+    <message>
+        <source>Unable to save the H5P file to 
+</source>
+        <translation>Impossible d&apos;enregistrer le fichier H5P dans 
+</translation>
+    </message>
+    <message>
+        <source>Open H5P file</source>
+        <translation>Ouvrir le fichier H5P</translation>
+    </message>
+    <message>
+        <source>None of the output entries has a key word that H5P can hold. No file was written.</source>
+        <translation>Aucune des phrases de sortie n&apos;a de mot-clé que H5P puisse contenir. Aucun fichier n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>H5P marks gaps with &quot;*&quot;, &quot;/&quot; and &quot;:&quot; and cannot hold them in an answer. These are left out of the file:</source>
+        <translation>H5P marque les trous avec « * », « / » et « : » et ne peut pas les contenir dans une réponse. Ceci est omis du fichier :</translation>
+    </message>
+    <message>
+        <source>H5P: &amp;Fill in the Blanks</source>
+        <translation>H5P : &amp;Texte à trous (Fill in the Blanks)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as an H5P &quot;Fill in the Blanks&quot; exercise; the learning platform needs that content type installed.</source>
+        <translation>Exporter les phrases de sortie actuelles comme exercice H5P « Fill in the Blanks » ; ce type de contenu doit être installé sur la plateforme d&apos;apprentissage.</translation>
+    </message>
+    <message>
+        <source>Save H5P Fill in the Blanks file</source>
+        <translation>Enregistrer le fichier H5P « Fill in the Blanks »</translation>
+    </message>
+    <message>
+        <source>H5P: &amp;Drag the Words</source>
+        <translation>H5P : &amp;Glisser les mots (Drag the Words)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as an H5P &quot;Drag the Words&quot; exercise; the learning platform needs that content type installed.</source>
+        <translation>Exporter les phrases de sortie actuelles comme exercice H5P « Drag the Words » ; ce type de contenu doit être installé sur la plateforme d&apos;apprentissage.</translation>
+    </message>
+    <message>
+        <source>Save H5P Drag the Words file</source>
+        <translation>Enregistrer le fichier H5P « Drag the Words »</translation>
+    </message>
+    <message>
+        <source>&amp;SCORM package (interactive page)</source>
+        <translation>Paquet &amp;SCORM (page interactive)</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as a SCORM 1.2 package of the interactive web page, which reports the pupil&apos;s score to the learning platform.</source>
+        <translation>Exporter les phrases de sortie actuelles comme paquet SCORM 1.2 de la page web interactive, qui transmet le score de l&apos;élève à la plateforme d&apos;apprentissage.</translation>
+    </message>
+    <message>
+        <source>Save SCORM package</source>
+        <translation>Enregistrer le paquet SCORM</translation>
+    </message>
+    <message>
+        <source>SCORM packages (*.zip)</source>
+        <translation>Paquets SCORM (*.zip)</translation>
+    </message>
+    <message>
+        <source>Problem saving SCORM package</source>
+        <translation>Problème lors de l&apos;enregistrement du paquet SCORM</translation>
+    </message>
+    <message>
+        <source>Unable to save the SCORM package to 
+</source>
+        <translation>Impossible d&apos;enregistrer le paquet SCORM dans 
+</translation>
+    </message>
+    <message>
+        <source>Open SCORM package</source>
+        <translation>Ouvrir le paquet SCORM</translation>
+    </message>
+    <message>
+        <source>The ZIP archive could not be made.</source>
+        <translation>L&apos;archive ZIP n&apos;a pas pu être créée.</translation>
+    </message>
+    <message>
+        <source>LMS</source>
+        <translation>LMS</translation>
     </message>
     <message>
         <source>New headwords: %1</source>

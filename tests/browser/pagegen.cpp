@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a self-checking web page with the program's own renderer, for the browser tests:
 //   lexivane-pagegen TEMPLATE OUTPUT [options] ENTRY...
+// With --scorm the output is the SCORM package of the page instead.
 #include "exercise/exercisemodel.h"
 #include "exercise/interactivepage.h"
+#include "exercise/scormpackage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -30,8 +32,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption sameWidth(QStringLiteral("same-width"), QStringLiteral("gaps of one width"));
     const QCommandLineOption title(
         QStringLiteral("title"), QStringLiteral("page title"), QStringLiteral("title"));
+    const QCommandLineOption scorm(QStringLiteral("scorm"),
+        QStringLiteral("write a SCORM package with this pass mark (below 0: none)"), QStringLiteral("mark"));
     parser.addOptions({matching, dropDowns, caseSensitive, accentsOptional, noNumbers, noWordList, jumble,
-        title, noShowAnswers, sameWidth});
+        title, noShowAnswers, sameWidth, scorm});
     parser.process(app);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() < 3) {
@@ -59,7 +63,13 @@ int main(int argc, char *argv[])
     }
     const ExerciseModel model
         = ExerciseModelBuilder::build(arguments.mid(2), options, 20261209, parser.value(title));
-    const auto page = InteractivePage::render(model, settings, templateFile.readAll());
+    std::optional<QByteArray> page;
+    if (parser.isSet(scorm)) {
+        settings.passMark = parser.value(scorm).toInt();
+        page = ScormPackage::package(model, settings, templateFile.readAll());
+    } else {
+        page = InteractivePage::render(model, settings, templateFile.readAll());
+    }
     QFile output(arguments.at(1));
     if (!page || !output.open(QIODevice::WriteOnly) || output.write(*page) != page->size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(arguments.at(1)));

@@ -1,0 +1,291 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exercise/h5pexport.h"
+
+#include "exercise/zipwriter.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+constexpr int MaxTextBlocks = 31;
+
+// What ends or splits a gap in H5P's notation.
+bool breaksGap(const QString &text)
+{
+    return text.contains(QLatin1Char('*')) || text.contains(QLatin1Char('/'))
+        || text.contains(QLatin1Char(':'));
+}
+
+// H5P shows its text fields as HTML, so a teacher's "<", "&" and quotes go in as references.
+QString html(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+struct PlannedGap
+{
+    QStringList answers;
+    QString clue;
+};
+
+// One sentence as the package holds it, and what it lost on the way.
+struct Planned
+{
+    bool leftOut = false;
+    QStringList losses;
+    QList<PlannedGap> gaps;
+};
+
+Planned plan(const ExerciseQuestion &question, H5PExport::Kind kind)
+{
+    Planned planned;
+    const auto leaveOut = [&planned](const QString &why) {
+        planned.leftOut = true;
+        planned.losses = QStringList {QCoreApplication::translate("H5PExport", "left out: %1").arg(why)};
+    };
+    for (const QString &text : question.texts) {
+        if (text.contains(QLatin1Char('*'))) {
+            leaveOut(QCoreApplication::translate("H5PExport", "the sentence holds \"*\""));
+            return planned;
+        }
+    }
+    bool alternativesUnused = false;
+    for (const ExerciseGap &gap : question.gaps) {
+        PlannedGap out;
+        const QString first = gap.answers.value(0).trimmed();
+        if (first.isEmpty()) {
+            leaveOut(QCoreApplication::translate("H5PExport", "a key word is empty"));
+            return planned;
+        }
+        if (breaksGap(first)) {
+            leaveOut(QCoreApplication::translate("H5PExport", "the answer \"%1\" holds \"*\", \"/\" or \":\"")
+                         .arg(first));
+            return planned;
+        }
+        out.answers.append(first);
+        for (int i = 1; i < gap.answers.size(); ++i) {
+            const QString other = gap.answers.at(i).trimmed();
+            if (other.isEmpty())
+                continue;
+            if (kind == H5PExport::Kind::DragText)
+                alternativesUnused = true;
+            else if (breaksGap(other))
+                planned.losses.append(
+                    QCoreApplication::translate("H5PExport", "the alternative \"%1\" is dropped").arg(other));
+            else
+                out.answers.append(other);
+        }
+        const QString clue = gap.clue.trimmed();
+        if (breaksGap(clue))
+            planned.losses.append(
+                QCoreApplication::translate("H5PExport", "the clue \"%1\" is dropped").arg(clue));
+        else
+            out.clue = clue;
+        planned.gaps.append(out);
+    }
+    // A drop zone takes one word.
+    if (alternativesUnused)
+        planned.losses.append(
+            QCoreApplication::translate("H5PExport", "only the first answer of each gap is used"));
+    return planned;
+}
+
+// The sentence in H5P's notation: *answer/other:tip* for every gap, the rest as text.
+QString notation(const ExerciseQuestion &question, const Planned &planned, bool asHtml)
+{
+    const auto escaped = [asHtml](const QString &text) { return asHtml ? html(text) : text; };
+    QString line = escaped(question.texts.value(0));
+    for (int i = 0; i < planned.gaps.size(); ++i) {
+        const PlannedGap &gap = planned.gaps.at(i);
+        line += QLatin1Char('*') + escaped(gap.answers.join(QLatin1Char('/')));
+        if (!gap.clue.isEmpty())
+            line += QLatin1Char(':') + escaped(gap.clue);
+        line += QLatin1Char('*') + escaped(question.texts.value(i + 1));
+    }
+    return line;
+}
+
+QJsonArray fullRange()
+{
+    return QJsonArray {QJsonObject {{QStringLiteral("from"), 0}, {QStringLiteral("to"), 100}}};
+}
+
+QJsonObject blanksContent(const ExerciseModel &model, const H5PExport::Marking &marking)
+{
+    QStringList paragraphs;
+    for (const ExerciseQuestion &question : model.questions) {
+        const Planned planned = plan(question, H5PExport::Kind::Blanks);
+        if (!planned.leftOut)
+            paragraphs.append(
+                QLatin1String("<p>") + notation(question, planned, true) + QLatin1String("</p>"));
+    }
+    // The content type takes at most 31 text blocks and drops the rest when the package is uploaded;
+    // a longer exercise puts consecutive sentences together, each still a paragraph of its own.
+    const int perBlock = qMax(1, (int(paragraphs.size()) + MaxTextBlocks - 1) / MaxTextBlocks);
+    QJsonArray questions;
+    for (int i = 0; i < paragraphs.size(); i += perBlock)
+        questions.append(paragraphs.mid(i, perBlock).join(QLatin1Char('\n')));
+    const QJsonObject behaviour {
+        {QStringLiteral("enableRetry"), true},
+        {QStringLiteral("enableSolutionsButton"), true},
+        {QStringLiteral("enableCheckButton"), true},
+        {QStringLiteral("autoCheck"), false},
+        {QStringLiteral("caseSensitive"), marking.caseSensitive},
+        {QStringLiteral("showSolutionsRequiresInput"), true},
+        {QStringLiteral("separateLines"), false},
+        {QStringLiteral("disableImageZooming"), false},
+        {QStringLiteral("confirmCheckDialog"), false},
+        {QStringLiteral("confirmRetryDialog"), false},
+        // The content type cannot ignore accents alone; its tolerance of small spelling slips is the
+        // nearest it has.
+        {QStringLiteral("acceptSpellingErrors"), !marking.accentsRequired},
+    };
+    return QJsonObject {
+        {QStringLiteral("text"),
+            QLatin1String("<p>")
+                + html(QCoreApplication::translate("H5PExport", "Fill in the missing words."))
+                + QLatin1String("</p>")},
+        {QStringLiteral("questions"), questions},
+        {QStringLiteral("behaviour"), behaviour},
+        {QStringLiteral("overallFeedback"), fullRange()},
+        {QStringLiteral("showSolutions"), QStringLiteral("Show solution")},
+        {QStringLiteral("tryAgain"), QStringLiteral("Retry")},
+        {QStringLiteral("checkAnswer"), QStringLiteral("Check")},
+        {QStringLiteral("notFilledOut"), QStringLiteral("Please fill in all blanks to view solution")},
+        {QStringLiteral("answerIsCorrect"), QStringLiteral("':ans' is correct")},
+        {QStringLiteral("answerIsWrong"), QStringLiteral("':ans' is wrong")},
+        {QStringLiteral("answeredCorrectly"), QStringLiteral("Answered correctly")},
+        {QStringLiteral("answeredIncorrectly"), QStringLiteral("Answered incorrectly")},
+        {QStringLiteral("solutionLabel"), QStringLiteral("Correct answer:")},
+        {QStringLiteral("inputLabel"), QStringLiteral("Blank input @num of @total")},
+        {QStringLiteral("inputHasTipLabel"), QStringLiteral("Tip available")},
+        {QStringLiteral("tipLabel"), QStringLiteral("Tip")},
+        {QStringLiteral("scoreBarLabel"), QStringLiteral("You got :num out of :total points")},
+    };
+}
+
+QJsonObject dragTextContent(const ExerciseModel &model)
+{
+    QStringList lines;
+    for (const ExerciseQuestion &question : model.questions) {
+        const Planned planned = plan(question, H5PExport::Kind::DragText);
+        if (!planned.leftOut)
+            lines.append(notation(question, planned, false));
+    }
+    QStringList distractors;
+    if (model.options.includeWordList) {
+        for (const QString &word : model.distractors) {
+            const QString trimmed = word.trimmed();
+            if (!trimmed.isEmpty() && !breaksGap(trimmed))
+                distractors.append(QLatin1Char('*') + trimmed + QLatin1Char('*'));
+        }
+    }
+    const QJsonObject behaviour {
+        {QStringLiteral("enableRetry"), true},
+        {QStringLiteral("enableSolutionsButton"), true},
+        {QStringLiteral("enableCheckButton"), true},
+        {QStringLiteral("instantFeedback"), false},
+    };
+    // The text and the distractors are plain-text fields, which H5P shows as HTML.
+    return QJsonObject {
+        {QStringLiteral("taskDescription"),
+            QLatin1String("<p>")
+                + html(QCoreApplication::translate("H5PExport", "Drag the words into the correct boxes."))
+                + QLatin1String("</p>")},
+        {QStringLiteral("textField"), html(lines.join(QLatin1Char('\n')))},
+        {QStringLiteral("distractors"), html(distractors.join(QLatin1Char(' ')))},
+        {QStringLiteral("overallFeedback"), fullRange()},
+        {QStringLiteral("behaviour"), behaviour},
+        {QStringLiteral("checkAnswer"), QStringLiteral("Check")},
+        {QStringLiteral("tryAgain"), QStringLiteral("Retry")},
+        {QStringLiteral("showSolution"), QStringLiteral("Show solution")},
+        {QStringLiteral("dropZoneIndex"), QStringLiteral("Drop Zone @index.")},
+        {QStringLiteral("empty"), QStringLiteral("Drop Zone @index is empty.")},
+        {QStringLiteral("contains"), QStringLiteral("Drop Zone @index contains draggable @draggable.")},
+        {QStringLiteral("ariaDraggableIndex"), QStringLiteral("@index of @count draggables.")},
+        {QStringLiteral("tipLabel"), QStringLiteral("Show tip")},
+        {QStringLiteral("correctText"), QStringLiteral("Correct!")},
+        {QStringLiteral("incorrectText"), QStringLiteral("Incorrect!")},
+        {QStringLiteral("resetDropTitle"), QStringLiteral("Reset drop")},
+        {QStringLiteral("resetDropDescription"),
+            QStringLiteral("Are you sure you want to reset this drop zone?")},
+        {QStringLiteral("grabbed"), QStringLiteral("Draggable is grabbed.")},
+        {QStringLiteral("cancelledDragging"), QStringLiteral("Cancelled dragging.")},
+        {QStringLiteral("correctAnswer"), QStringLiteral("Correct answer:")},
+        {QStringLiteral("feedbackHeader"), QStringLiteral("Feedback")},
+        {QStringLiteral("scoreBarLabel"), QStringLiteral("You got :num out of :total points")},
+    };
+}
+
+} // namespace
+
+namespace H5PExport {
+
+QStringList problems(const ExerciseModel &model, Kind kind)
+{
+    QStringList lines;
+    for (int i = 0; i < model.questions.size(); ++i) {
+        const ExerciseQuestion &question = model.questions.at(i);
+        const Planned planned = plan(question, kind);
+        if (!planned.losses.isEmpty())
+            lines.append(QString::number(i + 1) + QLatin1String(". ") + question.entry + QLatin1String(" (")
+                + planned.losses.join(QLatin1String("; ")) + QLatin1Char(')'));
+    }
+    if (kind == Kind::DragText && model.options.includeWordList) {
+        for (const QString &word : model.distractors) {
+            if (breaksGap(word.trimmed()))
+                lines.append(QCoreApplication::translate("H5PExport", "The extra word \"%1\" is left out.")
+                                 .arg(word.trimmed()));
+        }
+    }
+    return lines;
+}
+
+int gapCount(const ExerciseModel &model, Kind kind)
+{
+    int count = 0;
+    for (const ExerciseQuestion &question : model.questions) {
+        const Planned planned = plan(question, kind);
+        if (!planned.leftOut)
+            count += planned.gaps.size();
+    }
+    return count;
+}
+
+QByteArray h5pJson(const ExerciseModel &model, Kind kind)
+{
+    const QString library
+        = kind == Kind::Blanks ? QStringLiteral("H5P.Blanks") : QStringLiteral("H5P.DragText");
+    const int minor = kind == Kind::Blanks ? 14 : 10;
+    const QJsonObject h5p {
+        {QStringLiteral("title"),
+            model.title.isEmpty() ? QCoreApplication::translate("H5PExport", "Exercise") : model.title},
+        {QStringLiteral("language"), QStringLiteral("und")},
+        {QStringLiteral("mainLibrary"), library},
+        {QStringLiteral("embedTypes"), QJsonArray {QStringLiteral("iframe")}},
+        {QStringLiteral("license"), QStringLiteral("U")},
+        {QStringLiteral("preloadedDependencies"),
+            QJsonArray {QJsonObject {{QStringLiteral("machineName"), library},
+                {QStringLiteral("majorVersion"), 1}, {QStringLiteral("minorVersion"), minor}}}},
+    };
+    return QJsonDocument(h5p).toJson(QJsonDocument::Indented);
+}
+
+QByteArray contentJson(const ExerciseModel &model, Kind kind, const Marking &marking)
+{
+    const QJsonObject content = kind == Kind::Blanks ? blanksContent(model, marking) : dragTextContent(model);
+    return QJsonDocument(content).toJson(QJsonDocument::Indented);
+}
+
+QByteArray package(const ExerciseModel &model, Kind kind, const Marking &marking, QString *error)
+{
+    return ZipWriter::archive(
+        {{QStringLiteral("h5p.json"), h5pJson(model, kind)},
+            {QStringLiteral("content/content.json"), contentJson(model, kind, marking)}},
+        error);
+}
+
+} // namespace H5PExport
