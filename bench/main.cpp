@@ -3,6 +3,7 @@
 // the same work can cost (the floors), and checks that every result is right.
 
 #include "benchdata.h"
+#include "commandbench.h"
 #include "floors.h"
 #include "importbench.h"
 
@@ -11,6 +12,7 @@
 #include "data/lxdsentence.h"
 #include "document/lxdrecovery.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -404,6 +406,11 @@ int Bench::run()
     check(!found && hitItem == -1 && hitSentence == -1,
         QStringLiteral("findText: a hit at %1, %2 where there is none").arg(hitItem).arg(hitSentence));
 
+    progress(QStringLiteral("window commands"));
+    const QList<CommandTiming> commands = benchCommands(*db, runs, &failures);
+    progress(QStringLiteral("building record by record"));
+    const QList<CommandTiming> building = benchBuilding(data, runs, &failures);
+
     progress(QStringLiteral("loadText of the appended file (this process)"));
     std::unique_ptr<LxdDatabase> other;
     bool otherOk = true;
@@ -485,6 +492,12 @@ int Bench::run()
     rows << timed(QStringLiteral("loadXml"), loadXml);
     rows << timed(QStringLiteral("sort (shuffled headwords)"), sort);
     rows << timed(QStringLiteral("findText without a hit"), find);
+    for (const CommandTiming &c : commands) {
+        rows << Row {c.name, seconds(c.timing.wall), {}, {}, QStringLiteral("< 0.100 s"),
+            verdict(c.timing.wall < 100000000), QStringLiteral("cpu ") + seconds(c.timing.cpu)};
+    }
+    for (const CommandTiming &c : building)
+        rows << compared(c.name, c.timing, loadText, 2.0);
     rows << timed(QStringLiteral("floor: readLine only"), readFloor);
     rows << timed(QStringLiteral("floor: QObject per sentence (fresh)"), objectFloor);
     rows << timed(QStringLiteral("floor: ready lines via QTextStream"), writeFloor);
@@ -545,7 +558,10 @@ void Bench::printTable(const QList<Row> &rows) const
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The window's views are measured too, without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lexivane-bench"));
     QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
 
