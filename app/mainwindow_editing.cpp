@@ -121,7 +121,7 @@ void MainWindow::deleteWords()
     for (qsizetype k = 0; k < selected.size() && k < named; ++k)
         words += QLatin1String("\n\t") + db->headword(selected.at(k).row());
     if (selected.size() > named)
-        words += QLatin1String("\n\t") + tr("and %n more", nullptr, int(selected.size() - named));
+        words += QLatin1String("\n\t") + tr("and %1 more").arg(selected.size() - named);
     if (!ZelConfirm::ask(tr("Deleting headwords"),
             tr("You are about to delete the following words, along with all their associated "
                "sentences:")

@@ -120,6 +120,9 @@ public:
     // `brokenTexts`, when given, learns how many texts held "&&&" and were broken up ("& & &"), as
     // the database file cannot store them.
     bool loadXml(const QString &fileName, int *brokenTexts = nullptr);
+    // Whether the last document read was a vocabulary database (its document element named as the
+    // format names it); another kind reads as an empty database.
+    bool readVocabularyDocument() const { return m_vocabularyDocument; }
 
     // The whole-number part of the application version, the format version the program writes.
     static int applicationFormatVersion();
@@ -181,6 +184,7 @@ private:
     void moveRow(int from, int to);
     void changeHeadword(int i, const QString &h);
     int m_brokenTexts = 0; // by the last fromDomElement
+    bool m_vocabularyDocument = false;
 };
 
 #endif // LXDDATABASE_H

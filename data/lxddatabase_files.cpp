@@ -142,7 +142,8 @@ QDomElement LxdDatabase::toDomElement()
 void LxdDatabase::fromDomElement(const QDomElement &root)
 {
     QList<LxdItem *> read;
-    if (root.tagName() == QLatin1String("lexivane-vocabulary-database")) {
+    m_vocabularyDocument = root.tagName() == QLatin1String("lexivane-vocabulary-database");
+    if (m_vocabularyDocument) {
         const QDomElement itemsElement = root.firstChildElement(QStringLiteral("items"));
         for (QDomElement e = itemsElement.firstChildElement(QStringLiteral("item")); !e.isNull();
              e = e.nextSiblingElement(QStringLiteral("item"))) {
@@ -239,6 +240,7 @@ public:
     // nested thousands deep is corrupt or hostile (the format has four levels).
     bool read(int limit);
     QList<LxdItem *> take() { return std::exchange(m_items, {}); }
+    bool isVocabulary() const { return m_vocabulary; }
 
 private:
     enum class Role { Other, Root, Items, Item, HeadWord, Sentence, Gap, Used };
@@ -250,6 +252,7 @@ private:
     QDomDocument *m_document;
     QList<Role> m_open; // the role of each open element
     bool m_itemsTaken = false;
+    bool m_vocabulary = false;
     QList<LxdItem *> m_items;
     LxdItem *m_item = nullptr;
     QString m_headword; // of the open item
@@ -289,6 +292,7 @@ void XmlRecordReader::start(QStringView name)
     if (m_open.isEmpty()) {
         if (name == QLatin1String("lexivane-vocabulary-database"))
             role = Role::Root;
+        m_vocabulary = role == Role::Root;
     } else if (parent == Role::Root && !m_itemsTaken && name == QLatin1String("items")) {
         role = Role::Items;
         m_itemsTaken = true;
@@ -377,6 +381,7 @@ bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts)
         return false;
     file.close();
     adoptRead(reader.take());
+    m_vocabularyDocument = reader.isVocabulary();
     wordListModel->refresh();
     if (brokenTexts)
         *brokenTexts = m_brokenTexts;

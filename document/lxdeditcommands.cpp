@@ -181,16 +181,15 @@ LxdAddSentenceCommand::~LxdAddSentenceCommand()
 
 void LxdAddSentenceCommand::apply(bool first)
 {
-    if (first) {
-        m_sentence = db()->addSentence(m_item);
-        if (!m_sentence)
-            return;
+    // The sentence is made once, then put in at the end by the same call on every run.
+    if (first && db()->itemAt(m_item)) {
+        m_sentence = new LxdSentence(db()->domDocument(), nullptr, nullptr);
         m_sentence->setUsed(m_used);
         m_sentence->setText(m_text);
-        m_row = db()->sentenceCount(m_item) - 1;
-    } else if (m_sentence) {
-        db()->insertSentence(m_item, m_row, m_sentence);
+        m_row = db()->sentenceCount(m_item);
     }
+    if (m_sentence)
+        db()->insertSentence(m_item, m_row, m_sentence);
     db()->sentenceTableModel->refresh();
 }
 

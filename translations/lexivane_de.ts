@@ -1875,6 +1875,10 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
         <source>Neither the suite&apos;s own page nor Moodle&apos;s player can show these as typed:</source>
         <translation>Weder die eigene Seite der Suite noch Moodles Player können dies so zeigen, wie es getippt wurde:</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

@@ -1875,6 +1875,10 @@ Puede pegarlo en cualquier programa de texto.</translation>
         <source>Neither the suite&apos;s own page nor Moodle&apos;s player can show these as typed:</source>
         <translation>Ni la página de la propia suite ni el reproductor de Moodle pueden mostrar esto tal como se escribió:</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

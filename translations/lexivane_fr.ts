@@ -1875,6 +1875,10 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
         <source>Unsaved changes recovered</source>
         <translation>Modifications non enregistrées récupérées</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 autres</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
