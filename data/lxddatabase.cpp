@@ -272,10 +272,9 @@ void LxdDatabase::sortItems()
 
 void LxdDatabase::sort()
 {
-    if (isInOrder())
-        return;
-    if (m_order == Order::SortedBut) {
-        moveRow(m_loose, sortedRow(items.at(m_loose)->headwordRef(), m_loose));
+    // Checked rather than taken on trust: sorting is how a caller that rearranged `items` itself
+    // puts the list right again.
+    if (std::is_sorted(items.cbegin(), items.cend(), headwordLess)) {
         setOrder(Order::Sorted);
         return;
     }

@@ -52,7 +52,8 @@ public:
     // The row at which a headword `h` belongs, after any equal ones, among the headwords other than
     // the one at `skip` (-1: all of them); those must be in order.
     int sortedRow(const QString &h, int skip = -1) const;
-    // The record's text changed outside the database, which can no longer vouch for the order.
+    // A record's text changed, or `items` was rearranged, outside the database's own operations:
+    // it can no longer vouch for the order (sort() always looks for itself).
     void forgetOrder() { m_order = Order::Unknown; }
 
     LxdSentence *addSentence(int i);

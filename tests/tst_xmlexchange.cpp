@@ -45,10 +45,11 @@ private:
 void TestXmlExchange::exportMatchesTheTree()
 {
     const QStringList texts {QString(), QStringLiteral("The [cat] sat."), QStringLiteral("[cat] first"),
-        QStringLiteral("last [cat]"), QStringLiteral("[a] [b]"), QStringLiteral("open [bracket"),
-        QStringLiteral("x]]>y & <z> \"q\" 'a'"), QStringLiteral("line\r\nend\ttab"),
-        QStringLiteral("ctl\x01]]\x02>[g\x03]"), QStringLiteral("esc \\[not\\] [k|w:clue]"),
-        QString::fromUtf8("\xc3\xa4 \U0001F600 [\xe2\x80\x94]"), QStringLiteral("  spaced  ")};
+        QStringLiteral("last [cat]"), QStringLiteral("[a] [b]"), QStringLiteral("[a][b]x[]y]stray["),
+        QStringLiteral("open [bracket"), QStringLiteral("x]]>y & <z> \"q\" 'a'"),
+        QStringLiteral("line\r\nend\ttab"), QStringLiteral("ctl\x01]]\x02>[g\x03]"),
+        QStringLiteral("esc \\[not\\] [k|w:clue]"), QString::fromUtf8("\xc3\xa4 \U0001F600 [\xe2\x80\x94]"),
+        QStringLiteral("  spaced  ")};
     QDomDocument dom;
     for (int variant = 0; variant < 3; ++variant) {
         LxdDatabase db(&dom, nullptr);
