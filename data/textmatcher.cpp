@@ -29,6 +29,8 @@ TextMatcher::TextMatcher(const QString &needle)
         m_firsts[size_t(k)] = m_firsts[0];
     m_firstCount = count;
     m_plain = count == 0;
+    if (needle.size() > 1 && !needle.at(1).isSurrogate())
+        m_second = QChar::toCaseFolded(needle.at(1).unicode());
 }
 
 qsizetype TextMatcher::scan(QStringView haystack) const
@@ -38,6 +40,10 @@ qsizetype TextMatcher::scan(QStringView haystack) const
     const qsizetype last = size - m_needle.size(); // the last place a match can begin
     qsizetype i = 0;
     const auto matchesAt = [&](qsizetype at) {
+        // The second character turns most candidates away before the full comparison.
+        if (m_second && QChar::toCaseFolded(char32_t(data[at + 1])) != m_second
+            && !QChar::isSurrogate(data[at + 1]))
+            return false;
         return haystack.sliced(at, m_needle.size()).compare(m_needle, Qt::CaseInsensitive) == 0;
     };
 #if defined(__SSE2__)

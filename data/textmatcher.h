@@ -27,6 +27,8 @@ private:
     // needle begins with a surrogate, the library's own search is used.
     std::array<char16_t, 4> m_firsts {};
     int m_firstCount = 0;
+    char32_t m_second = 0; // the needle's second code unit folded; 0 when it has none to test
+
     bool m_plain = true;
 };
 
