@@ -282,6 +282,8 @@ void MainWindow::createTopPane()
     lvWords->setObjectName(QStringLiteral("lvWords"));
     lvWords->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     lvWords->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every headword is one line: the list then measures one row, not all of them, after each change.
+    lvWords->setUniformItemSizes(true);
     lvWords->setFocusPolicy(Qt::StrongFocus);
 
     tvSentences = new QTableView(wgtTop);

@@ -123,10 +123,14 @@ void MainWindow::deleteWords()
     if (selected.isEmpty())
         return;
 
-    // Listed in the order the teacher picked them.
+    // Listed in the order the teacher picked them; a long selection names the first few and counts
+    // the rest, so that the box fits on the screen.
+    constexpr int named = 10;
     QString words = QStringLiteral("\n");
-    for (const QModelIndex &index : selected)
-        words += QLatin1String("\n\t") + db->headword(index.row());
+    for (qsizetype k = 0; k < selected.size() && k < named; ++k)
+        words += QLatin1String("\n\t") + db->headword(selected.at(k).row());
+    if (selected.size() > named)
+        words += QLatin1String("\n\t") + tr("and %1 more").arg(selected.size() - named);
     if (!ZelConfirm::ask(tr("Deleting headwords"),
             tr("You are about to delete the following words, along with all their associated "
                "sentences:")

@@ -6,6 +6,7 @@
 #include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
 #include "data/samelist.h"
+#include "data/textmatcher.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 
@@ -96,7 +97,9 @@ bool LxdDatabase::hasUsedSentences(int i) const
 
 LxdItem *LxdDatabase::addItem()
 {
-    return wordListModel->addItem();
+    LxdItem *item = wordListModel->addItem();
+    noteInserted(items.size() - 1);
+    return item;
 }
 
 bool LxdDatabase::deleteItem(int i)
@@ -111,27 +114,36 @@ QModelIndex LxdDatabase::setHeadword(int i, const QString &h)
     LxdItem *item = itemAt(i);
     if (!item || h.isEmpty() || h == item->headwordRef())
         return QModelIndex();
-    relayoutItems([this, item, &h] {
-        item->m_headword = h;
-        sortItems();
-    });
+    if (isInOrderBut(i)) {
+        // The others are in order: the record only moves to its place.
+        const int to = sortedRow(h, i);
+        changeHeadword(i, h);
+        moveRow(i, to);
+        setOrder(Order::Sorted);
+    } else {
+        relayoutItems([this, item, &h] {
+            item->m_headword = h;
+            sortItems();
+        });
+    }
     item->setModified(true);
     return indexOfHeadword(h);
 }
 
 QModelIndex LxdDatabase::indexOfItem(LxdItem *record) const
 {
+    if (record && isInOrder()) {
+        // In a list in order the record is among those with its text.
+        const QString &text = record->headwordRef();
+        for (int row = boundRow(text, -1, false); row < items.size() && items.at(row)->headwordRef() == text;
+             ++row) {
+            if (items.at(row) == record)
+                return wordListModel->index(row, 0);
+        }
+        return QModelIndex();
+    }
     const qsizetype row = items.indexOf(record);
     return row < 0 ? QModelIndex() : wordListModel->index(int(row), 0);
-}
-
-QModelIndex LxdDatabase::indexOfHeadword(const QString &h) const
-{
-    for (qsizetype row = 0; row < items.size(); ++row) {
-        if (items.at(row)->headwordRef() == h)
-            return wordListModel->index(int(row), 0);
-    }
-    return QModelIndex();
 }
 
 // Plain UTF-16 order, as the headword list has always been shown: capitals first, letters with
@@ -141,19 +153,135 @@ static bool headwordLess(const LxdItem *a, const LxdItem *b)
     return a->headwordRef() < b->headwordRef();
 }
 
+QModelIndex LxdDatabase::indexOfHeadword(const QString &h) const
+{
+    if (isInOrder() || m_order == Order::SortedBut) {
+        // The record out of place, if any, is looked at by itself.
+        const int skip = m_order == Order::SortedBut ? m_loose : -1;
+        int row = boundRow(h, skip, false);
+        if (skip >= 0 && row >= skip)
+            ++row;
+        if (skip >= 0 && items.at(skip)->headwordRef() == h
+            && (row >= items.size() || skip < row || items.at(row)->headwordRef() != h))
+            return wordListModel->index(skip, 0);
+        if (row < items.size() && row != skip && items.at(row)->headwordRef() == h)
+            return wordListModel->index(row, 0);
+        return QModelIndex();
+    }
+    for (qsizetype row = 0; row < items.size(); ++row) {
+        if (items.at(row)->headwordRef() == h)
+            return wordListModel->index(int(row), 0);
+    }
+    return QModelIndex();
+}
+
+LxdDatabase::Order LxdDatabase::order() const
+{
+    if (m_orderCount != items.size())
+        m_order = Order::Unknown;
+    if (m_order == Order::Unknown)
+        setOrder(
+            std::is_sorted(items.cbegin(), items.cend(), headwordLess) ? Order::Sorted : Order::Unsorted);
+    return m_order;
+}
+
+bool LxdDatabase::isInOrder() const
+{
+    if (order() == Order::SortedBut)
+        setOrder(fitsAt(m_loose) ? Order::Sorted : Order::Unsorted);
+    return m_order == Order::Sorted;
+}
+
+bool LxdDatabase::isInOrderBut(int skip) const
+{
+    const Order known = order();
+    if (known == Order::Sorted || (known == Order::SortedBut && skip == m_loose))
+        return true;
+    const LxdItem *previous = nullptr;
+    for (qsizetype k = 0; k < items.size(); ++k) {
+        if (k == skip)
+            continue;
+        if (previous && headwordLess(items.at(k), previous))
+            return false;
+        previous = items.at(k);
+    }
+    return true;
+}
+
+int LxdDatabase::sortedRow(const QString &h, int skip) const
+{
+    return boundRow(h, skip, true);
+}
+
+// Binary search among the records other than the one at `skip`, counted without it: the first
+// whose text is not below `h`, or with `after` the first above it.
+int LxdDatabase::boundRow(const QString &h, int skip, bool after) const
+{
+    if (skip >= items.size())
+        skip = -1;
+    int low = 0;
+    int high = int(items.size()) - (skip >= 0 ? 1 : 0);
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const QString &text = items.at(skip >= 0 && middle >= skip ? middle + 1 : middle)->headwordRef();
+        if (after ? h < text : !(text < h))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+// Whether the record at `row` is in order with its neighbours.
+bool LxdDatabase::fitsAt(qsizetype row) const
+{
+    const qsizetype n = items.size();
+    return (row == 0 || !headwordLess(items.at(row), items.at(row - 1)))
+        && (row + 1 >= n || !headwordLess(items.at(row + 1), items.at(row)));
+}
+
+// The notes below follow a change that has just been made to `items`; what was known before it is
+// still known when the count moved by exactly that change.
+void LxdDatabase::noteInserted(qsizetype row)
+{
+    if (m_orderCount + 1 != items.size() || (m_order != Order::Sorted && m_order != Order::Unsorted)) {
+        m_order = Order::Unknown;
+        return;
+    }
+    if (m_order == Order::Unsorted)
+        setOrder(Order::Unsorted);
+    else
+        setOrder(fitsAt(row) ? Order::Sorted : Order::SortedBut, fitsAt(row) ? -1 : int(row));
+}
+
+// After the text of the record at `row` changed, or the record moved there from the loose place.
+void LxdDatabase::noteChangedAt(qsizetype row)
+{
+    if (m_orderCount == items.size() && m_order == Order::Sorted)
+        setOrder(fitsAt(row) ? Order::Sorted : Order::SortedBut, fitsAt(row) ? -1 : int(row));
+    else
+        m_order = Order::Unknown;
+}
+
 void LxdDatabase::sortItems()
 {
-    if (!std::is_sorted(items.cbegin(), items.cend(), headwordLess))
+    if (!isInOrder())
         std::sort(items.begin(), items.end(), headwordLess);
+    setOrder(Order::Sorted);
 }
 
 void LxdDatabase::sort()
 {
-    if (std::is_sorted(items.cbegin(), items.cend(), headwordLess))
+    // Checked rather than taken on trust: sorting is how a caller that rearranged `items` itself
+    // puts the list right again.
+    if (std::is_sorted(items.cbegin(), items.cend(), headwordLess)) {
+        setOrder(Order::Sorted);
         return;
+    }
     QList<LxdItem *> sorted = items;
     std::sort(sorted.begin(), sorted.end(), headwordLess);
     reorderItems(sorted);
+    setOrder(Order::Sorted);
 }
 
 LxdSentence *LxdDatabase::addSentence(int i)
@@ -201,18 +329,28 @@ bool LxdDatabase::findText(
             *sentenceOut = k;
         return true;
     };
+    // The case of the text is folded once for the whole search, not once per sentence.
+    const TextMatcher matcher(s);
+    const auto findSentence = [&matcher](const LxdItem *item, int after) {
+        const QList<LxdSentence *> &list = item->sentences;
+        for (qsizetype k = qMax(after + 1, 0); k < list.size(); ++k) {
+            if (matcher.isIn(list.at(k)->textRef()))
+                return int(k);
+        }
+        return -1;
+    };
     auto searchItem = [&](int i, int *k) {
         const LxdItem *item = items.at(i);
-        if (item->headwordRef().indexOf(s, 0, Qt::CaseInsensitive) != -1) {
+        if (matcher.isIn(item->headwordRef())) {
             *k = -1;
             return true;
         }
-        *k = item->findText(s, -1);
+        *k = findSentence(item, -1);
         return *k != -1;
     };
 
     if (startItem >= 0) {
-        const int k = items.at(startItem)->findText(s, startSentence);
+        const int k = findSentence(items.at(startItem), startSentence);
         if (k != -1)
             return hit(startItem, k);
     }
@@ -253,6 +391,7 @@ void LxdDatabase::clear()
     for (qsizetype i = items.size() - 1; i >= 0; --i)
         delete items.at(i);
     items.clear();
+    setOrder(Order::Sorted);
     endModelReset();
     wordListModel->refresh();
     sentenceTableModel->refresh();
@@ -271,6 +410,7 @@ LxdItem *LxdDatabase::adoptIncoming(const LxdIncoming &incoming, qsizetype j)
         item->sentences.append(sentence);
     }
     items.append(item);
+    m_order = Order::Unknown;
     return item;
 }
 

@@ -44,6 +44,18 @@ public:
     QModelIndex indexOfHeadword(const QString &h) const;
     void sort();
 
+    // Whether the headwords are in order; known without a pass over the list after the edits that
+    // keep it, so that adding or renaming one headword costs a search, not a sort.
+    bool isInOrder() const;
+    // Whether the headwords other than the one at `skip` are in order.
+    bool isInOrderBut(int skip) const;
+    // The row at which a headword `h` belongs, after any equal ones, among the headwords other than
+    // the one at `skip` (-1: all of them); those must be in order.
+    int sortedRow(const QString &h, int skip = -1) const;
+    // A record's text changed, or `items` was rearranged, outside the database's own operations:
+    // it can no longer vouch for the order (sort() always looks for itself).
+    void forgetOrder() { m_order = Order::Unknown; }
+
     LxdSentence *addSentence(int i);
     bool deleteSentence(int i, int j);
     bool moveSentence(int i, int from, int to);
@@ -53,6 +65,11 @@ public:
     // modified and announces itself to the models: rows inserted, removed or moved, or a reset.
     void insertItem(int i, LxdItem *item); // the database takes the record over
     LxdItem *takeItem(int i); // the caller takes the record over
+    // Several at once, each run of neighbouring rows in one removal; `rows` ascending. The records
+    // come back in the order of `rows`.
+    QList<LxdItem *> takeItems(const QList<int> &rows);
+    // Undoes takeItems: each record back at its row, `rows` ascending.
+    void insertItems(const QList<int> &rows, const QList<LxdItem *> &records);
     bool moveItem(int from, int to);
     bool renameItem(int i, const QString &h); // unlike setHeadword, keeps the record where it is
     void setItems(const QList<LxdItem *> &records); // the records in a new order, or another set
@@ -104,6 +121,9 @@ public:
     // `brokenTexts`, when given, learns how many texts held "&&&" and were broken up ("& & &"), as
     // the database file cannot store them.
     bool loadXml(const QString &fileName, int *brokenTexts = nullptr);
+    // Whether the last document read was a vocabulary database (its document element named as the
+    // format names it); another kind reads as an empty database.
+    bool readVocabularyDocument() const { return m_vocabularyDocument; }
 
     // The whole-number part of the application version, the format version the program writes.
     static int applicationFormatVersion();
@@ -118,10 +138,13 @@ public:
     LxdbSentenceTableModel *sentenceTableModel = nullptr;
 
 private:
+    enum class Order { Unknown, Sorted, SortedBut, Unsorted };
+
     struct PendingAppend;
     struct HeadwordIndex;
 
     void createModels();
+    void adoptRead(const QList<LxdItem *> &read);
     bool readPending(const QString &fileName);
     void indexHeadwords(HeadwordIndex &index) const;
     int firstHeadword(const HeadwordIndex &index, QStringView key) const;
@@ -142,7 +165,27 @@ private:
     // The file read by an append that waits for the caller's decision on repeated headwords. It is
     // held as plain texts and counts: only what the decision keeps becomes records.
     PendingAppend *pending = nullptr; // owned
+    // What is known of the order of `items`: learnt at the count in m_orderCount; any other count
+    // (the list changed behind the database's back) means nothing is known.
+    // SortedBut: all in order but the record at m_loose.
+    mutable Order m_order = Order::Sorted;
+    mutable qsizetype m_orderCount = 0;
+    mutable int m_loose = -1;
+    Order order() const;
+    void setOrder(Order order, int loose = -1) const
+    {
+        m_order = order;
+        m_loose = loose;
+        m_orderCount = items.size();
+    }
+    bool fitsAt(qsizetype row) const;
+    int boundRow(const QString &h, int skip, bool after) const;
+    void noteInserted(qsizetype row);
+    void noteChangedAt(qsizetype row);
+    void moveRow(int from, int to);
+    void changeHeadword(int i, const QString &h);
     int m_brokenTexts = 0; // by the last fromDomElement
+    bool m_vocabularyDocument = false;
 };
 
 #endif // LXDDATABASE_H

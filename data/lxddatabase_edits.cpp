@@ -12,6 +12,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 // Remaps the persistent indexes of `model` (selections, current indexes) across a change of row
 // order: `recordOf` names the record behind a row before the change, `rowOf` finds it afterwards.
 template<typename Model, typename RecordOf, typename RowOf>
@@ -36,38 +38,102 @@ void LxdDatabase::relayout(Model *model, RecordOf recordOf, RowOf rowOf, const s
 
 void LxdDatabase::insertItem(int i, LxdItem *item)
 {
-    if (!item)
-        return;
-    i = qBound(0, i, itemCount());
-    item->m_database = this;
-    item->setParent(nullptr);
-    wordListModel->beginInsertRows(QModelIndex(), i, i);
-    items.insert(i, item);
-    int &shown = sentenceTableModel->m_currentItem;
-    if (shown >= i)
-        ++shown;
-    wordListModel->endInsertRows();
-    setModified(true);
+    insertItems({qBound(0, i, itemCount())}, {item});
 }
 
 LxdItem *LxdDatabase::takeItem(int i)
 {
     if (i < 0 || i >= items.size())
         return nullptr;
+    return takeItems({i}).constFirst();
+}
+
+QList<LxdItem *> LxdDatabase::takeItems(const QList<int> &rows)
+{
+    QList<LxdItem *> taken(rows.size(), nullptr);
     LxdbSentenceTableModel *table = sentenceTableModel;
-    if (table->m_currentItem == i) {
-        // The table empties before its headword goes.
-        table->beginResetModel();
-        table->m_currentItem = -1;
-        table->endResetModel();
+    int &shown = table->m_currentItem;
+    // From the highest run down, so that the lower rows keep their meaning; one removal per run
+    // moves the rest of the list once per run, not once per record.
+    qsizetype end = rows.size();
+    while (end > 0) {
+        qsizetype begin = end - 1;
+        while (begin > 0 && rows.at(begin - 1) == rows.at(begin) - 1)
+            --begin;
+        const int first = rows.at(begin);
+        const int last = rows.at(end - 1);
+        if (first < 0 || last >= items.size()) {
+            end = begin;
+            continue;
+        }
+        if (shown >= first && shown <= last) {
+            // The table empties before its headword goes.
+            table->beginResetModel();
+            shown = -1;
+            table->endResetModel();
+        }
+        wordListModel->beginRemoveRows(QModelIndex(), first, last);
+        for (qsizetype k = begin; k < end; ++k)
+            taken[k] = items.at(rows.at(k));
+        items.remove(first, last - first + 1);
+        if (shown > last)
+            shown -= last - first + 1;
+        wordListModel->endRemoveRows();
+        // Taking records out keeps the others in order.
+        const bool counted = m_orderCount - (last - first + 1) == items.size();
+        if (counted && m_order == Order::Sorted)
+            setOrder(Order::Sorted);
+        else if (counted && m_order == Order::SortedBut && m_loose >= first && m_loose <= last)
+            setOrder(Order::Sorted);
+        else if (counted && m_order == Order::SortedBut && m_loose < first)
+            setOrder(Order::SortedBut, m_loose);
+        else
+            m_order = Order::Unknown;
+        end = begin;
     }
-    wordListModel->beginRemoveRows(QModelIndex(), i, i);
-    LxdItem *record = items.takeAt(i);
-    if (table->m_currentItem > i)
-        --table->m_currentItem;
-    wordListModel->endRemoveRows();
-    setModified(true);
-    return record;
+    if (std::any_of(taken.cbegin(), taken.cend(), [](const LxdItem *item) { return item != nullptr; }))
+        setModified(true);
+    return taken;
+}
+
+void LxdDatabase::insertItems(const QList<int> &rows, const QList<LxdItem *> &records)
+{
+    int &shown = sentenceTableModel->m_currentItem;
+    qsizetype begin = 0;
+    const qsizetype count = std::min(rows.size(), records.size());
+    bool any = false;
+    while (begin < count) {
+        qsizetype end = begin + 1;
+        while (end < count && rows.at(end) == rows.at(end - 1) + 1)
+            ++end;
+        const int first = qBound(0, rows.at(begin), itemCount());
+        const int last = first + int(end - begin) - 1;
+        wordListModel->beginInsertRows(QModelIndex(), first, last);
+        items.insert(first, end - begin, nullptr);
+        for (qsizetype k = begin; k < end; ++k) {
+            LxdItem *item = records.at(k);
+            item->m_database = this;
+            item->setParent(nullptr);
+            items[first + (k - begin)] = item;
+        }
+        if (shown >= first)
+            shown += last - first + 1;
+        wordListModel->endInsertRows();
+        if (end - begin == 1) {
+            noteInserted(first);
+        } else if (m_orderCount + (last - first + 1) == items.size() && m_order == Order::Sorted) {
+            bool fits = true;
+            for (int row = first; row <= last && fits; ++row)
+                fits = fitsAt(row);
+            setOrder(fits ? Order::Sorted : Order::Unsorted);
+        } else {
+            m_order = Order::Unknown;
+        }
+        any = true;
+        begin = end;
+    }
+    if (any)
+        setModified(true);
 }
 
 bool LxdDatabase::moveItem(int from, int to)
@@ -77,14 +143,40 @@ bool LxdDatabase::moveItem(int from, int to)
         return false;
     if (from == to)
         return true;
-    wordListModel->beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
-    LxdItem *shown = itemAt(sentenceTableModel->m_currentItem);
-    items.move(from, to);
-    if (shown)
-        sentenceTableModel->m_currentItem = int(items.indexOf(shown));
-    wordListModel->endMoveRows();
+    // A move that takes the one record out of place elsewhere may put the list in order.
+    if (order() == Order::SortedBut && m_loose == from)
+        setOrder(Order::Sorted);
+    else if (m_order != Order::Sorted)
+        m_order = Order::Unknown;
+    moveRow(from, to);
+    noteChangedAt(to);
     setModified(true);
     return true;
+}
+
+void LxdDatabase::moveRow(int from, int to)
+{
+    if (from == to)
+        return;
+    wordListModel->beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
+    items.move(from, to);
+    int &shown = sentenceTableModel->m_currentItem;
+    if (shown == from)
+        shown = to;
+    else if (from < to && shown > from && shown <= to)
+        --shown;
+    else if (to < from && shown >= to && shown < from)
+        ++shown;
+    wordListModel->endMoveRows();
+}
+
+// A new text in place: announced as a new layout, as a rename that sorts is (dataChanged is the
+// models' refresh signal, which the count labels follow). No row moves, so no index needs mapping.
+void LxdDatabase::changeHeadword(int i, const QString &h)
+{
+    emit wordListModel->layoutAboutToBeChanged();
+    items.at(i)->m_headword = h;
+    emit wordListModel->layoutChanged();
 }
 
 bool LxdDatabase::renameItem(int i, const QString &h)
@@ -92,9 +184,8 @@ bool LxdDatabase::renameItem(int i, const QString &h)
     LxdItem *item = itemAt(i);
     if (!item || h.isEmpty())
         return false;
-    // Announced as a new layout, as a rename that sorts is: dataChanged is the models' refresh
-    // signal, which the count labels follow.
-    relayoutItems([item, &h] { item->m_headword = h; });
+    changeHeadword(i, h);
+    noteChangedAt(i);
     item->setModified(true);
     return true;
 }
@@ -122,6 +213,7 @@ void LxdDatabase::relayoutItems(const std::function<void()> &change)
 void LxdDatabase::reorderItems(const QList<LxdItem *> &records)
 {
     relayoutItems([this, &records] { items = records; });
+    m_order = Order::Unknown;
 }
 
 void LxdDatabase::setItems(const QList<LxdItem *> &records)
@@ -151,6 +243,7 @@ void LxdDatabase::restoreItems(const QList<LxdItem *> &records, const std::funct
         item->setParent(nullptr);
     }
     sentenceTableModel->m_currentItem = shown ? int(items.indexOf(shown)) : -1;
+    m_order = Order::Unknown;
     endModelReset();
     setModified(true);
     wordListModel->refresh();

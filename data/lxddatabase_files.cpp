@@ -7,6 +7,7 @@
 #include "data/lxditem.h"
 #include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
+#include "data/xmlexport.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 
@@ -17,6 +18,7 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <utility>
 
 int LxdDatabase::applicationFormatVersion()
 {
@@ -139,22 +141,32 @@ QDomElement LxdDatabase::toDomElement()
 
 void LxdDatabase::fromDomElement(const QDomElement &root)
 {
+    QList<LxdItem *> read;
+    m_vocabularyDocument = root.tagName() == QLatin1String("lexivane-vocabulary-database");
+    if (m_vocabularyDocument) {
+        const QDomElement itemsElement = root.firstChildElement(QStringLiteral("items"));
+        for (QDomElement e = itemsElement.firstChildElement(QStringLiteral("item")); !e.isNull();
+             e = e.nextSiblingElement(QStringLiteral("item"))) {
+            auto *item = new LxdItem(document, nullptr, nullptr);
+            item->fromDomElement(e);
+            read.append(item);
+        }
+    }
+    adoptRead(read);
+}
+
+// The records read from an exchange document take the place of everything held.
+void LxdDatabase::adoptRead(const QList<LxdItem *> &read)
+{
     setModified(true);
     const bool announce = !items.isEmpty();
     beginModelReset();
     for (qsizetype i = items.size() - 1; i >= 0; --i)
         delete items.at(i);
-    items.clear();
-
-    if (root.tagName() == QLatin1String("lexivane-vocabulary-database")) {
-        const QDomElement itemsElement = root.firstChildElement(QStringLiteral("items"));
-        for (QDomElement e = itemsElement.firstChildElement(QStringLiteral("item")); !e.isNull();
-             e = e.nextSiblingElement(QStringLiteral("item"))) {
-            auto *item = new LxdItem(document, this, nullptr);
-            item->fromDomElement(e);
-            items.append(item);
-        }
-    }
+    items = read;
+    for (LxdItem *item : read)
+        item->m_database = this;
+    m_order = Order::Unknown;
     // The database file would split a text holding "&&&" on reading; it is broken up instead.
     m_brokenTexts = 0;
     for (LxdItem *item : std::as_const(items)) {
@@ -181,6 +193,13 @@ bool LxdDatabase::saveXml(const QString &fileName, int version, QString *error)
     if (!document)
         return false;
     document->clear();
+    if (version >= 3) {
+        // Streamed record by record: the same bytes as the tree below, without the tree.
+        return CheckedWrite::writeFile(
+            fileName,
+            [this, version](QIODevice &file, QString *) { return XmlExport::write(file, items, version); },
+            error);
+    }
     document->appendChild(toDomElement(version));
 
     return CheckedWrite::writeFile(
@@ -200,21 +219,153 @@ bool LxdDatabase::saveXml(const QString &fileName)
     return saveXml(fileName, applicationFormatVersion());
 }
 
-// Whether the document nests deeper than `limit` elements. The format has four levels; a document
-// nested thousands deep is corrupt or hostile, and building its tree would take minutes.
-static bool nestsDeeperThan(QIODevice &device, int limit)
+namespace {
+
+// Reads the exchange document in one pass, into records not yet in any database, with the answers
+// that parsing it into a tree and reading the tree gave: the first "items" of the right document
+// element, its "item" children, each one's "head-word" (its text trimmed, the last one counts) and
+// "sentence" children, each one's text runs and "gap" children in order and its "used" count (the
+// last one counts). Text that is only white space outside a CDATA section is dropped, as the tree
+// drops it; an element's text is that of everything inside it.
+class XmlRecordReader
 {
-    QXmlStreamReader reader(&device);
-    int depth = 0;
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement && ++depth > limit)
-            return true;
-        if (token == QXmlStreamReader::EndElement)
-            --depth;
+public:
+    XmlRecordReader(QIODevice *device, QDomDocument *document)
+        : m_reader(device)
+        , m_document(document)
+    { }
+    ~XmlRecordReader() { qDeleteAll(m_items); }
+
+    // False when the document is not well-formed or nests deeper than `limit` elements: a document
+    // nested thousands deep is corrupt or hostile (the format has four levels).
+    bool read(int limit);
+    QList<LxdItem *> take() { return std::exchange(m_items, {}); }
+    bool isVocabulary() const { return m_vocabulary; }
+
+private:
+    enum class Role { Other, Root, Items, Item, HeadWord, Sentence, Gap, Used };
+    void start(QStringView name);
+    void end();
+    void text(QStringView characters);
+
+    QXmlStreamReader m_reader;
+    QDomDocument *m_document;
+    QList<Role> m_open; // the role of each open element
+    bool m_itemsTaken = false;
+    bool m_vocabulary = false;
+    QList<LxdItem *> m_items;
+    LxdItem *m_item = nullptr;
+    QString m_headword; // of the open item
+    QString m_sentence; // the text of the open sentence
+    int m_used = 0;
+    QString m_inner; // the text of the open head-word, gap or used element
+    Role m_collecting = Role::Other;
+};
+
+bool XmlRecordReader::read(int limit)
+{
+    while (!m_reader.atEnd()) {
+        switch (m_reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (m_open.size() >= limit)
+                return false;
+            start(m_reader.qualifiedName());
+            break;
+        case QXmlStreamReader::EndElement:
+            end();
+            break;
+        case QXmlStreamReader::Characters:
+            if (m_reader.isCDATA() || !m_reader.text().trimmed().isEmpty())
+                text(m_reader.text());
+            break;
+        default:
+            break;
+        }
     }
-    return false;
+    return !m_reader.hasError();
 }
+
+void XmlRecordReader::start(QStringView name)
+{
+    const Role parent = m_open.isEmpty() ? Role::Other : m_open.constLast();
+    Role role = Role::Other;
+    if (m_open.isEmpty()) {
+        if (name == QLatin1String("lexivane-vocabulary-database"))
+            role = Role::Root;
+        m_vocabulary = role == Role::Root;
+    } else if (parent == Role::Root && !m_itemsTaken && name == QLatin1String("items")) {
+        role = Role::Items;
+        m_itemsTaken = true;
+    } else if (parent == Role::Items && name == QLatin1String("item")) {
+        role = Role::Item;
+        m_item = new LxdItem(m_document, nullptr, nullptr);
+        m_item->setModified(true);
+        m_items.append(m_item);
+        m_headword.clear();
+    } else if (parent == Role::Item && name == QLatin1String("head-word")) {
+        role = Role::HeadWord;
+    } else if (parent == Role::Item && name == QLatin1String("sentence")) {
+        role = Role::Sentence;
+        m_sentence.clear();
+        m_used = 0;
+    } else if (parent == Role::Sentence && name == QLatin1String("gap")) {
+        role = Role::Gap;
+    } else if (parent == Role::Sentence && name == QLatin1String("used")) {
+        role = Role::Used;
+    }
+    if (role == Role::HeadWord || role == Role::Gap || role == Role::Used) {
+        m_inner.clear();
+        m_collecting = role;
+    }
+    m_open.append(role);
+}
+
+void XmlRecordReader::end()
+{
+    if (m_open.isEmpty())
+        return;
+    const Role role = m_open.takeLast();
+    switch (role) {
+    case Role::HeadWord:
+        m_headword = m_inner.trimmed();
+        break;
+    case Role::Gap:
+        m_sentence += QLatin1Char('[') + m_inner + QLatin1Char(']');
+        break;
+    case Role::Used: {
+        bool ok = false;
+        const int n = m_inner.trimmed().toInt(&ok, 10);
+        m_used = ok ? n : 0;
+        break;
+    }
+    case Role::Item:
+        // Set once the item is whole, as a later head-word replaces an earlier one, even an empty
+        // one; the record has no database yet, so nothing is sorted.
+        m_item->setHeadword(m_headword);
+        break;
+    case Role::Sentence: {
+        auto *sentence = new LxdSentence(m_document, m_item, nullptr);
+        sentence->setUsed(m_used);
+        sentence->setText(m_sentence);
+        m_item->sentences.append(sentence);
+        break;
+    }
+    default:
+        break;
+    }
+    if (role == m_collecting)
+        m_collecting = Role::Other;
+}
+
+void XmlRecordReader::text(QStringView characters)
+{
+    if (m_collecting != Role::Other)
+        m_inner += characters;
+    else if (!m_open.isEmpty() && m_open.constLast() == Role::Sentence)
+        m_sentence += characters;
+}
+
+} // namespace
 
 bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts)
 {
@@ -223,15 +374,14 @@ bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    if (nestsDeeperThan(file, 256) || !file.seek(0))
-        return false;
-    QDomDocument scratch;
-    QDomDocument *target = document ? document : &scratch;
-    target->clear();
-    if (!target->setContent(&file))
+    if (document)
+        document->clear();
+    XmlRecordReader reader(&file, document);
+    if (!reader.read(256))
         return false;
     file.close();
-    fromDomElement(target->documentElement());
+    adoptRead(reader.take());
+    m_vocabularyDocument = reader.isVocabulary();
     wordListModel->refresh();
     if (brokenTexts)
         *brokenTexts = m_brokenTexts;

@@ -31,8 +31,10 @@ bool LxdItem::setHeadword(const QString &h)
         return false;
     m_headword = h;
     setModified(true);
-    if (m_database)
+    if (m_database) {
+        m_database->forgetOrder();
         m_database->sort();
+    }
     return true;
 }
 
@@ -83,6 +85,8 @@ void LxdItem::clear()
 {
     clearSentences();
     m_headword = QString(QLatin1String(""));
+    if (m_database)
+        m_database->forgetOrder();
     setModified(true);
 }
 
@@ -151,6 +155,8 @@ void LxdItem::fromFileText(QStringView line)
     });
     sentences.squeeze();
     m_headword = head.toString();
+    if (m_database)
+        m_database->forgetOrder();
 }
 
 void LxdItem::readFileLine(QStringView line)
@@ -163,6 +169,8 @@ void LxdItem::readFileLine(QStringView line)
     });
     sentences.squeeze();
     m_headword = head.toString();
+    if (m_database)
+        m_database->forgetOrder();
 }
 
 QDomElement LxdItem::toDomElement()
@@ -183,6 +191,8 @@ void LxdItem::fromDomElement(const QDomElement &element)
     setModified(true);
     clearSentences();
     m_headword = QString(QLatin1String(""));
+    if (m_database)
+        m_database->forgetOrder();
     if (element.tagName() != QLatin1String("item"))
         return;
     for (QDomElement child = element.firstChildElement(); !child.isNull();
@@ -193,6 +203,8 @@ void LxdItem::fromDomElement(const QDomElement &element)
             sentences.append(sentence);
         } else if (child.tagName() == QLatin1String("head-word")) {
             m_headword = child.text().trimmed();
+            if (m_database)
+                m_database->forgetOrder();
         }
     }
 }

@@ -18,8 +18,6 @@ namespace {
 // The format version the program writes its database files in.
 constexpr int DatabaseFileVersion = 3;
 
-const char *const RootElementName = "lexivane-vocabulary-database";
-
 // Runs a data operation that reads or writes a file; an exception raised inside counts as a failure.
 template<typename Operation>
 bool guarded(Operation operation)
@@ -219,11 +217,8 @@ bool LxdDocument::importXml(const QString &fileName, int *brokenTexts)
     // another kind would import as an empty database without a word), leaves the open database as it
     // was.
     LxdDatabase incoming(m_database->domDocument(), nullptr);
-    const bool imported = guarded([&] {
-        QDomDocument *tree = incoming.domDocument();
-        return incoming.loadXml(fileName, brokenTexts) && tree
-            && tree->documentElement().tagName() == QLatin1String(RootElementName);
-    });
+    const bool imported = guarded(
+        [&] { return incoming.loadXml(fileName, brokenTexts) && incoming.readVocabularyDocument(); });
     releaseXmlTree(&incoming);
     if (!imported)
         return false;

@@ -40,19 +40,19 @@ void LxdEditCommand::undo()
 
 // --- Headwords -------------------------------------------------------------------------------------
 
-void LxdOrderNote::note(
-    const QList<LxdItem *> &oldOrder, const QList<LxdItem *> &newOrder, const LxdItem *moved)
+// The orders before and after an edit that puts a list read out of order in order, for a record
+// named `text`; a list in order needs none of this, as the record only moves to its place.
+void LxdOrderNote::note(const QList<LxdItem *> &oldOrder, const LxdItem *record, const QString &text)
 {
-    // Sorting a sorted list with one record added or renamed only moves that record; a list that was
-    // not in order before may change further, and only then is the whole order worth keeping.
-    auto without = [moved](QList<LxdItem *> list) {
-        list.removeAll(moved);
-        return list;
+    before = oldOrder;
+    after = oldOrder;
+    if (!after.contains(record))
+        after.append(const_cast<LxdItem *>(record));
+    const auto textOf = [record, &text](const LxdItem *item) -> const QString & {
+        return item == record ? text : item->headwordRef();
     };
-    if (!sameList(without(oldOrder), without(newOrder))) {
-        before = oldOrder;
-        after = newOrder;
-    }
+    std::sort(after.begin(), after.end(),
+        [&textOf](const LxdItem *a, const LxdItem *b) { return textOf(a) < textOf(b); });
 }
 
 LxdAddHeadwordCommand::LxdAddHeadwordCommand(LxdDocument *document, const QString &headword)
@@ -69,13 +69,14 @@ LxdAddHeadwordCommand::~LxdAddHeadwordCommand()
 void LxdAddHeadwordCommand::apply(bool first)
 {
     if (first) {
-        const QList<LxdItem *> before = db()->items;
-        m_record = db()->addItem();
-        db()->setHeadword(db()->itemCount() - 1, m_headword);
-        db()->sort();
-        m_row = int(db()->items.indexOf(m_record));
-        m_order.note(before, db()->items, m_record);
-        return;
+        m_record = new LxdItem(db()->domDocument(), nullptr, nullptr);
+        m_record->setHeadword(m_headword);
+        if (db()->isInOrder()) {
+            m_row = db()->sortedRow(m_headword);
+        } else {
+            m_row = db()->itemCount();
+            m_order.note(db()->items, m_record, m_headword);
+        }
     }
     db()->insertItem(m_row, m_record);
     if (!m_order.isEmpty())
@@ -84,7 +85,7 @@ void LxdAddHeadwordCommand::apply(bool first)
 
 void LxdAddHeadwordCommand::revert()
 {
-    db()->takeItem(int(db()->items.indexOf(m_record)));
+    db()->takeItem(m_order.isEmpty() ? m_row : int(db()->items.indexOf(m_record)));
     if (!m_order.isEmpty())
         db()->setItems(m_order.before);
 }
@@ -98,25 +99,28 @@ LxdRenameHeadwordCommand::LxdRenameHeadwordCommand(LxdDocument *document, int ro
 void LxdRenameHeadwordCommand::apply(bool first)
 {
     if (first) {
-        LxdItem *record = db()->itemAt(m_from);
         m_old = db()->headword(m_from);
-        const QList<LxdItem *> before = db()->items;
-        db()->setHeadword(m_from, m_new);
-        m_to = int(db()->items.indexOf(record));
-        m_order.note(before, db()->items, record);
-        return;
+        if (db()->isInOrderBut(m_from)) {
+            m_to = db()->sortedRow(m_new, m_from);
+        } else {
+            LxdItem *record = db()->itemAt(m_from);
+            m_order.note(db()->items, record, m_new);
+            m_to = int(m_order.after.indexOf(record));
+        }
     }
     db()->renameItem(m_from, m_new);
-    db()->moveItem(m_from, m_to);
-    if (!m_order.isEmpty())
+    if (m_order.isEmpty())
+        db()->moveItem(m_from, m_to);
+    else
         db()->setItems(m_order.after);
 }
 
 void LxdRenameHeadwordCommand::revert()
 {
     db()->renameItem(m_to, m_old);
-    db()->moveItem(m_to, m_from);
-    if (!m_order.isEmpty())
+    if (m_order.isEmpty())
+        db()->moveItem(m_to, m_from);
+    else
         db()->setItems(m_order.before);
 }
 
@@ -134,16 +138,12 @@ LxdDeleteHeadwordsCommand::~LxdDeleteHeadwordsCommand()
 
 void LxdDeleteHeadwordsCommand::apply(bool)
 {
-    // From the highest row down, so that the lower rows keep their meaning.
-    m_taken.clear();
-    for (auto it = m_rows.crbegin(); it != m_rows.crend(); ++it)
-        m_taken.prepend(db()->takeItem(*it));
+    m_taken = db()->takeItems(m_rows);
 }
 
 void LxdDeleteHeadwordsCommand::revert()
 {
-    for (qsizetype k = 0; k < m_rows.size(); ++k)
-        db()->insertItem(m_rows.at(k), m_taken.at(k));
+    db()->insertItems(m_rows, m_taken);
     m_taken.clear();
 }
 
@@ -181,16 +181,15 @@ LxdAddSentenceCommand::~LxdAddSentenceCommand()
 
 void LxdAddSentenceCommand::apply(bool first)
 {
-    if (first) {
-        m_sentence = db()->addSentence(m_item);
-        if (!m_sentence)
-            return;
+    // The sentence is made once, then put in at the end by the same call on every run.
+    if (first && db()->itemAt(m_item)) {
+        m_sentence = new LxdSentence(db()->domDocument(), nullptr, nullptr);
         m_sentence->setUsed(m_used);
         m_sentence->setText(m_text);
-        m_row = db()->sentenceCount(m_item) - 1;
-    } else if (m_sentence) {
-        db()->insertSentence(m_item, m_row, m_sentence);
+        m_row = db()->sentenceCount(m_item);
     }
+    if (m_sentence)
+        db()->insertSentence(m_item, m_row, m_sentence);
     db()->sentenceTableModel->refresh();
 }
 

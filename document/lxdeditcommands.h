@@ -46,14 +46,14 @@ private:
     bool m_done = false;
 };
 
-// The order of the headword list before and after an edit that sorts it, kept only when the edit
-// did more than move one record.
+// The order of the headword list before and after an edit that sorts it, kept only when the list
+// was out of order, so that the edit did more than move one record.
 struct LxdOrderNote
 {
     QList<LxdItem *> before;
     QList<LxdItem *> after;
 
-    void note(const QList<LxdItem *> &before, const QList<LxdItem *> &after, const LxdItem *moved);
+    void note(const QList<LxdItem *> &before, const LxdItem *record, const QString &text);
     bool isEmpty() const { return before.isEmpty() && after.isEmpty(); }
 };
 

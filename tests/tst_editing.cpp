@@ -109,6 +109,7 @@ private slots:
     void deleteWords();
     void deleteEveryWord();
     void renameByKeyAndContextMenus();
+    void deleteManyWordsNamesTheFirstTen();
 
     void addSentence_data();
     void addSentence();
@@ -631,6 +632,31 @@ void TestEditing::deleteEveryWord()
     QCOMPARE(lvWords->model()->rowCount(), 0);
     QCOMPARE(child<QLabel>("lblWords")->text(), QStringLiteral("Words (0)"));
     QVERIFY(!child<QAction>("actRandomSentences")->isEnabled());
+}
+
+void TestEditing::deleteManyWordsNamesTheFirstTen()
+{
+    // 25 headwords, selected bottom up: the box names the first ten picked and counts the rest.
+    db->clear();
+    QByteArray file;
+    for (int i = 0; i < 25; ++i)
+        file += QStringLiteral("word%1\r\n").arg(i, 2, 10, QLatin1Char('0')).toUtf8();
+    QVERIFY(db->loadText(TestUtil::writeFile(dir, QStringLiteral("many.lxv"), file)));
+    QList<int> rows;
+    for (int row = 24; row >= 0; --row)
+        rows << row;
+    clickWords(rows);
+    ModalAnswerer answers;
+    answers.press(QMessageBox::Yes);
+    child<QPushButton>("btnDeleteWord")->click();
+    QString text = QStringLiteral(
+        "You are about to delete the following words, along with all their associated sentences:\n");
+    for (int i = 24; i > 14; --i)
+        text += QStringLiteral("\n\tword%1").arg(i);
+    text += QStringLiteral("\n\tand 15 more");
+    QCOMPARE(answers.seen(),
+        QStringList {QStringLiteral("Deleting headwords|") + text + QLatin1Char('|') + Informative});
+    QCOMPARE(db->itemCount(), 0);
 }
 
 // --- Sentences -------------------------------------------------------------------------------------

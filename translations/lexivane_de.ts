@@ -2107,6 +2107,10 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
         <source>Converted: %1</source>
         <translation>Umgewandelt: %1</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

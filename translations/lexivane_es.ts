@@ -2107,6 +2107,10 @@ Puede pegarlo en cualquier programa de texto.</translation>
         <source>Converted: %1</source>
         <translation>Convertidos: %1</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

@@ -2107,6 +2107,10 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
         <source>Converted: %1</source>
         <translation>Convertis : %1</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 autres</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef TEXTMATCHER_H
+#define TEXTMATCHER_H
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+
+// Finds a text in other texts without regard to case, with the same answers as
+// QString::indexOf(text, 0, Qt::CaseInsensitive). The case of the text is folded once: a search
+// runs over each candidate text looking only for the few code units that can begin a match, and
+// compares the whole text where one does.
+class TextMatcher
+{
+public:
+    explicit TextMatcher(const QString &needle);
+
+    qsizetype indexIn(QStringView haystack) const;
+    bool isIn(QStringView haystack) const { return indexIn(haystack) != -1; }
+
+private:
+    qsizetype scan(QStringView haystack) const;
+
+    QString m_needle;
+    // The code units that fold to the needle's first one; when there are more than fit, or the
+    // needle begins with a surrogate, the library's own search is used.
+    std::array<char16_t, 4> m_firsts {};
+    int m_firstCount = 0;
+    char32_t m_second = 0; // the needle's second code unit folded; 0 when it has none to test
+
+    bool m_plain = true;
+};
+
+#endif // TEXTMATCHER_H

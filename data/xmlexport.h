@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef XMLEXPORT_H
+#define XMLEXPORT_H
+
+#include <QList>
+
+class LxdItem;
+class QIODevice;
+
+namespace XmlExport {
+
+// Writes the exchange document of `items` in UTF-8 straight into `device`, record by record, with
+// the very bytes that saving the tree of LxdDatabase::toDomElement(version) with an indent of 3
+// gives, without building that tree. False when the device takes fewer bytes than it is given.
+bool write(QIODevice &device, const QList<LxdItem *> &items, int version);
+
+} // namespace XmlExport
+
+#endif // XMLEXPORT_H
