@@ -225,12 +225,26 @@ int LxdImport::Result::sentenceCount() const
     return n;
 }
 
+namespace {
+
+// A field's text with blanks simplified. A byte-order mark at its start, left over where files were
+// joined, is taken off too: it is invisible, and the database file drops it at the start of a line.
+QString fieldText(const QString &text)
+{
+    QString field = text.simplified();
+    while (field.startsWith(QChar(0xFEFF)))
+        field = field.sliced(1).simplified();
+    return field;
+}
+
+} // namespace
+
 bool LxdImport::Result::add(
     const QString &headword, const QString &sentence, const QString &where, bool asWritten)
 {
     // The database file holds one headword a line and cuts its sentences at "&&&": texts are kept on
     // one line, and one that holds the separator cannot be stored.
-    const QString h = headword.simplified();
+    const QString h = fieldText(headword);
     const QString separator = QStringLiteral("&&&");
     if (h.isEmpty()) {
         skipped += tr("%1: no headword").arg(where);
@@ -247,7 +261,7 @@ bool LxdImport::Result::add(
         sentenceSets.append(QSet<QString>());
         byHeadword.insert(h, index);
     }
-    const QString s = sentence.simplified();
+    const QString s = fieldText(sentence);
     if (s.isEmpty())
         return true;
     if (s.contains(separator)) {

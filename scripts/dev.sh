@@ -167,10 +167,10 @@ fuzz_all() {
     mkdir -p build-fuzz/artifacts
     for target in linefile xml append templates import_csv import_kvtml import_jcloze import_jmatch; do
         case $target in
-        linefile) seeds="share/db tests/fuzz/seeds/linefile" dict=linefile.dict runs=5000 ;;
-        append) seeds="share/db tests/fuzz/seeds/linefile" dict=linefile.dict runs=4000 ;;
+        linefile) seeds="share/db tests/fuzz/seeds/linefile" dict=linefile.dict runs=3000 ;;
+        append) seeds="share/db tests/fuzz/seeds/linefile" dict=linefile.dict runs=2400 ;;
         xml) seeds=tests/fuzz/seeds/xml dict=xml.dict runs=50000 ;;
-        templates) seeds=share/templates dict=templates.dict runs=100000 ;;
+        templates) seeds=share/templates dict=templates.dict runs=60000 ;;
         import_csv) seeds=tests/data/import dict=csv.dict runs=1700 ;;
         import_kvtml) seeds=tests/data/import dict=import.dict runs=23000 ;;
         import_jcloze) seeds=tests/data/import dict=import.dict runs=43000 ;;

@@ -413,11 +413,14 @@ void TestLxdImport::mergedTextsStayAsRead()
     QVERIFY(result.add(QStringLiteral("cat"), QStringLiteral("*Star cat"), QStringLiteral("Row 2")));
     QVERIFY(!result.add(QStringLiteral("cat"), QStringLiteral("a &&& b"), QStringLiteral("Row 3")));
     QVERIFY(!result.add(QStringLiteral("cat"), QStringLiteral("*Star  cat"), QStringLiteral("Row 4")));
+    // A byte-order mark left inside a joined file is no headword, and no part of one.
+    QVERIFY(!result.add(QStringLiteral("\uFEFF"), QString(), QStringLiteral("Row 5")));
+    QVERIFY(result.add(QStringLiteral("\uFEFF cat"), QString(), QStringLiteral("Row 6")));
     LxdDatabase db;
     db.applyMerge(result, db.planMerge(result, LxdDatabase::MergeDuplicates));
     QCOMPARE(db.itemCount(), 1);
     QCOMPARE(db.itemAt(0)->toFileText(3), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]"));
-    QCOMPARE(result.skipped.size(), 2);
+    QCOMPARE(result.skipped.size(), 3);
     QVERIFY(result.skipped.at(0).startsWith(QLatin1String("Row 3: ")));
     QVERIFY(result.skipped.at(1).startsWith(QLatin1String("Row 4: ")));
 }
