@@ -7,6 +7,8 @@
 #   scripts/dev.sh package install what is missing, build, make the Debian package in build/package/
 #   scripts/dev.sh bench   build and run the benchmark (pass its options after the word)
 #   scripts/dev.sh fuzz [seconds]  build the fuzz targets and run each for that long (default 300)
+#   scripts/dev.sh fuzzcheck  build the fuzz targets and run each over a fixed number of inputs from a
+#                          fixed seed (about 10 s each), so that a fault found is found again
 #   scripts/dev.sh screenshots  build, then redraw dist/screenshots/ with the program on a virtual screen
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -238,9 +240,6 @@ test)
     check_package
     build asan
     with_temp_home ctest --preset asan
-    build fuzz
-    # A fixed seed, so that a fault found here is found again on the next run of the same tree.
-    with_temp_home fuzz_all 10 1
     ;;
 package)
     install_missing
@@ -257,6 +256,11 @@ fuzz)
     build fuzz
     with_temp_home fuzz_all "${2:-300}"
     ;;
+fuzzcheck)
+    install_missing
+    build fuzz
+    with_temp_home fuzz_all 10 1
+    ;;
 bench)
     install_missing
     build default
@@ -264,7 +268,7 @@ bench)
     ./build/bin/lexivane-bench "$@"
     ;;
 *)
-    echo "usage: $0 run|test|package|bench|fuzz|screenshots [args]" >&2
+    echo "usage: $0 run|test|package|bench|fuzz|fuzzcheck|screenshots [args]" >&2
     exit 2
     ;;
 esac
