@@ -79,6 +79,15 @@ QList<CommandTiming> benchCommands(LxdDatabase &db, int runs, QStringList *failu
             stack->undo();
         views.settle();
     };
+    // An undo timed with the redo that sets it up, or the other way round.
+    const auto undoStep = [&] {
+        stack->undo();
+        views.settle();
+    };
+    const auto redoStep = [&] {
+        stack->redo();
+        views.settle();
+    };
     rows.append({QStringLiteral("new headword"),
         bestOf(
             runs,
@@ -95,28 +104,8 @@ QList<CommandTiming> benchCommands(LxdDatabase &db, int runs, QStringList *failu
             })});
     check(db.itemCount() == n + 1 && db.indexOfItem(record).row() == n / 2 + 1,
         QStringLiteral("new headword: not at its sorted place"));
-    rows.append({QStringLiteral("new headword: undo"),
-        bestOf(
-            runs,
-            [&] {
-                stack->redo();
-                views.settle();
-            },
-            [&] {
-                stack->undo();
-                views.settle();
-            })});
-    rows.append({QStringLiteral("new headword: redo"),
-        bestOf(
-            runs,
-            [&] {
-                stack->undo();
-                views.settle();
-            },
-            [&] {
-                stack->redo();
-                views.settle();
-            })});
+    rows.append({QStringLiteral("new headword: undo"), bestOf(runs, redoStep, undoStep)});
+    rows.append({QStringLiteral("new headword: redo"), bestOf(runs, undoStep, redoStep)});
     stack->undo();
     check(db.itemCount() == n, QStringLiteral("new headword: undo left %1 headwords").arg(db.itemCount()));
 
@@ -139,17 +128,7 @@ QList<CommandTiming> benchCommands(LxdDatabase &db, int runs, QStringList *failu
             })});
     check(db.indexOfHeadword(renamed).isValid() && db.isInOrder(),
         QStringLiteral("rename headword: not at its sorted place"));
-    rows.append({QStringLiteral("rename headword: undo"),
-        bestOf(
-            runs,
-            [&] {
-                stack->redo();
-                views.settle();
-            },
-            [&] {
-                stack->undo();
-                views.settle();
-            })});
+    rows.append({QStringLiteral("rename headword: undo"), bestOf(runs, redoStep, undoStep)});
     check(db.headword(0) == old, QStringLiteral("rename headword: undo did not restore it"));
 
     // 1,000 headwords spread over the whole list, each its own run of rows.
@@ -176,17 +155,7 @@ QList<CommandTiming> benchCommands(LxdDatabase &db, int runs, QStringList *failu
             })});
     check(
         db.itemCount() == n - spread.size(), QStringLiteral("delete: %1 headwords left").arg(db.itemCount()));
-    rows.append({QStringLiteral("delete 1,000 headwords: undo"),
-        bestOf(
-            runs,
-            [&] {
-                stack->redo();
-                views.settle();
-            },
-            [&] {
-                stack->undo();
-                views.settle();
-            })});
+    rows.append({QStringLiteral("delete 1,000 headwords: undo"), bestOf(runs, redoStep, undoStep)});
     check(db.itemCount() == n, QStringLiteral("delete: undo left %1 headwords").arg(db.itemCount()));
 
     // Find: a text of a sentence near the end in other case, the next hit from there, and a miss.
@@ -209,17 +178,7 @@ QList<CommandTiming> benchCommands(LxdDatabase &db, int runs, QStringList *failu
                      views.document.zeroUsed();
                      views.settle();
                  })});
-    rows.append({QStringLiteral("zero used counts: undo"),
-        bestOf(
-            runs,
-            [&] {
-                stack->redo();
-                views.settle();
-            },
-            [&] {
-                stack->undo();
-                views.settle();
-            })});
+    rows.append({QStringLiteral("zero used counts: undo"), bestOf(runs, redoStep, undoStep)});
     rows.append({QStringLiteral("random 50 unused only"), bestOf(runs, nothing, [&] {
                      RandomDrawOptions options;
                      options.total = 50;
@@ -232,17 +191,7 @@ QList<CommandTiming> benchCommands(LxdDatabase &db, int runs, QStringList *failu
     for (int k = 0; k < 100; ++k)
         views.document.addHeadword(QStringLiteral("held %1").arg(k));
     views.settle();
-    rows.append({QStringLiteral("undo with 100 steps held"),
-        bestOf(
-            runs,
-            [&] {
-                stack->redo();
-                views.settle();
-            },
-            [&] {
-                stack->undo();
-                views.settle();
-            })});
+    rows.append({QStringLiteral("undo with 100 steps held"), bestOf(runs, redoStep, undoStep)});
     while (stack->canUndo())
         stack->undo();
     stack->clear();

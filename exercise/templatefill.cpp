@@ -35,6 +35,19 @@ QDomElement firstElement(const QDomDocument &document, const QString &name)
     return document.elementsByTagName(name).item(0).toElement();
 }
 
+// The last div of the page with this id, as the page's own order has it.
+QDomElement lastDiv(const QDomDocument &page, const QString &id)
+{
+    QDomElement found;
+    const QDomNodeList divs = page.elementsByTagName(QStringLiteral("div"));
+    for (int i = 0; i < divs.size(); ++i) {
+        const QDomElement div = divs.item(i).toElement();
+        if (div.attribute(QStringLiteral("id")) == id)
+            found = div;
+    }
+    return found;
+}
+
 QDomElement matchItem(QDomDocument &document, const QString &name, const QString &text, const QString &fixed)
 {
     QDomElement item = document.createElement(name);
@@ -176,13 +189,7 @@ QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const Q
 
 bool fillXhtml(QDomDocument &page, const ExerciseModel &model)
 {
-    QDomElement content;
-    const QDomNodeList divs = page.elementsByTagName(QStringLiteral("div"));
-    for (int i = 0; i < divs.size(); ++i) {
-        const QDomElement div = divs.item(i).toElement();
-        if (div.attribute(QStringLiteral("id")) == QLatin1String("content"))
-            content = div;
-    }
+    QDomElement content = lastDiv(page, QStringLiteral("content"));
     if (content.isNull())
         return false;
 
@@ -217,12 +224,7 @@ bool fillXhtml(
     // The words are shuffled even when the questions are not, so the list gives nothing away.
     if (options.includeWordList && !words.isEmpty()) {
         ExerciseBuilder::jumble(words, random);
-        const QDomNodeList divs = page.elementsByTagName(QStringLiteral("div"));
-        QDomElement wordList;
-        for (int i = 0; i < divs.size(); ++i) {
-            if (divs.item(i).toElement().attribute(QStringLiteral("id")) == QLatin1String("wordList"))
-                wordList = divs.item(i).toElement();
-        }
+        QDomElement wordList = lastDiv(page, QStringLiteral("wordList"));
         if (!wordList.isNull()) {
             for (const QString &word : std::as_const(words))
                 wordList.appendChild(textNode(page, QLatin1String("  ") + word));
