@@ -137,17 +137,23 @@ void DlgImportCsv::fillColumnChoices()
     const int count = m_table.columnCount();
     const QStringList names = chkHeader->isChecked() && !m_table.rows.isEmpty() ? m_table.rows.front()
                                                                                 : m_table.directives.columns;
+    // The column Anki names as its tags holds labels, never a headword or a sentence; it stays out of
+    // the choices unless nothing else is left.
+    const int tags = count > 1 ? m_table.directives.tagsColumn : -1;
     for (int c = 0; c < count; ++c) {
+        if (c == tags)
+            continue;
         const QString name = names.value(c).simplified();
         const QString label
             = name.isEmpty() ? tr("Column %1").arg(c + 1) : tr("Column %1: %2").arg(c + 1).arg(name);
         cboHeadword->addItem(label, c);
         cboSentence->addItem(label, c);
     }
-    cboHeadword->setCurrentIndex(std::min(oldHeadword, count - 1));
+    const int offered = cboHeadword->count();
+    cboHeadword->setCurrentIndex(std::min(oldHeadword, offered - 1));
     // First time round the second column is taken for the sentences, when there is one.
-    const int sentence = oldSentence >= 0 ? oldSentence : (count > 1 ? 2 : 0);
-    cboSentence->setCurrentIndex(std::min(sentence, count));
+    const int sentence = oldSentence >= 0 ? oldSentence : (offered > 1 ? 2 : 0);
+    cboSentence->setCurrentIndex(std::min(sentence, offered));
     updateOkButton();
 }
 

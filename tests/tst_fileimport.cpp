@@ -64,6 +64,7 @@ private slots:
     void cancellingChangesNothing_data();
     void cancellingChangesNothing();
     void remembersTheFolder();
+    void csvDialogLeavesOutTheTagsColumn();
     void csvDialogHelpOpensItsPage();
     void cancellingTheProgressChangesNothing();
     void csvDialogPreviewsTheHeadOfALongFile();
@@ -385,6 +386,22 @@ void TestFileImport::remembersTheFolder()
     ZelFileDialog::setNextFileName(QString());
     TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
     QCOMPARE(ZelFileDialog::lastRequest().dir, folder);
+}
+
+void TestFileImport::csvDialogLeavesOutTheTagsColumn()
+{
+    DlgImportCsv dialog(QStringLiteral("#separator:tab\n#tags column:1\n#columns:Tags\tFront\tBack\n"
+                                       "french\tchat\tLe [chat] dort.\n"));
+    for (const char *name : {"cboHeadword", "cboSentence"}) {
+        const auto *box = dialog.findChild<QComboBox *>(QLatin1String(name));
+        QStringList labels;
+        for (int i = 0; i < box->count(); ++i)
+            labels += box->itemText(i);
+        QVERIFY2(
+            !labels.join(QLatin1Char('|')).contains(QLatin1String("Tags")), qPrintable(labels.join('|')));
+    }
+    QCOMPARE(dialog.columns().headword, 1);
+    QCOMPARE(dialog.columns().sentence, 2);
 }
 
 void TestFileImport::csvDialogHelpOpensItsPage()
