@@ -499,7 +499,17 @@ int LxdDatabase::appendFile(const QString &fileName, LxdMergeChanges *changes)
 
 bool LxdDatabase::resolveAppend(int mode, LxdMergeChanges *changes)
 {
-    if (!pending || (mode != KeepDuplicates && mode != MergeDuplicates))
+    return (mode == KeepDuplicates || mode == MergeDuplicates) && resolvePending(mode, changes);
+}
+
+bool LxdDatabase::resolveVersions(LxdMergeChanges *changes)
+{
+    return resolvePending(MergeVersions, changes);
+}
+
+bool LxdDatabase::resolvePending(int mode, LxdMergeChanges *changes)
+{
+    if (!pending)
         return false;
     applyMerge(*pending, planMerge(*pending, mode, pending->index), changes);
     dropPending();
@@ -631,7 +641,7 @@ LxdMergePlan LxdDatabase::planMerge(const LxdIncoming &incoming, int mode, Headw
             plan.changes.append({LxdMergePlan::HeadwordAdded, int(j), -1, int(held + (count - 1 - j)), -1});
         return plan;
     }
-    if (mode != MergeDuplicates)
+    if (mode != MergeDuplicates && mode != MergeVersions)
         return plan;
 
     qsizetype incomingSentences = 0;
@@ -751,7 +761,8 @@ void LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &pl
         const LxdIncoming::Sentence s = incoming.sentence(change.headword, change.sentence);
         if (change.kind == LxdMergePlan::UsedAdded) {
             LxdSentence *same = target->sentences.at(change.targetSentence);
-            same->setUsed(addedUsed(same->used(), s.used));
+            same->setUsed(plan.mode == MergeVersions ? std::max(same->used(), s.used)
+                                                     : addedUsed(same->used(), s.used));
             continue;
         }
         auto *sentence = new LxdSentence(document, target, nullptr);

@@ -24,7 +24,10 @@ class LxdDatabase : public ZelElement
 
 public:
     enum AppendResult { AppendDone = 0, AppendHasDuplicates = 1, AppendFailed = 2 };
-    enum AppendMode { KeepDuplicates = 0, MergeDuplicates = 1 };
+    // MergeVersions (resolveVersions only) merges as MergeDuplicates does, for two versions of one
+    // database file: a sentence both hold keeps the larger count, since both counts hold the uses
+    // they had in common.
+    enum AppendMode { KeepDuplicates = 0, MergeDuplicates = 1, MergeVersions = 2 };
 
     LxdDatabase(QDomDocument *document, QObject *parent);
     explicit LxdDatabase(QObject *parent = nullptr);
@@ -90,6 +93,8 @@ public:
     // learns what was changed.
     int appendFile(const QString &fileName, LxdMergeChanges *changes = nullptr);
     bool resolveAppend(int mode, LxdMergeChanges *changes = nullptr);
+    // Resolves a pending append of another version of this database's file by MergeVersions.
+    bool resolveVersions(LxdMergeChanges *changes = nullptr);
     bool hasPendingAppend() const { return pending != nullptr; }
 
     // The one way headwords come in, for the append and for everything else that brings headwords:
@@ -150,6 +155,7 @@ private:
     int firstHeadword(const HeadwordIndex &index, QStringView key) const;
     bool repeatsHeadwords(const LxdIncoming &incoming, HeadwordIndex &index) const;
     LxdMergePlan planMerge(const LxdIncoming &incoming, int mode, HeadwordIndex &index) const;
+    bool resolvePending(int mode, LxdMergeChanges *changes);
     // As the public one; records what it changed only when `done` is given.
     void applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan, LxdMergeChanges *done);
     LxdItem *adoptIncoming(const LxdIncoming &incoming, qsizetype j);

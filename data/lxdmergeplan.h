@@ -49,7 +49,7 @@ struct LxdMergePlan
         int targetSentence; // UsedAdded only, else -1
     };
 
-    int mode = -1; // LxdDatabase::KeepDuplicates or MergeDuplicates
+    int mode = -1; // LxdDatabase::KeepDuplicates, MergeDuplicates or MergeVersions
     int headwordsBefore = 0;
     QList<Change> changes;
 

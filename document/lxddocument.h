@@ -112,11 +112,12 @@ public:
     // given, learns how many headwords and sentences were added.
     FileResult merge(const LxdIncoming &incoming, LxdAppendQuestions *questions, const QString &stepName,
         QPair<int, int> *counts = nullptr);
-    // Merges a database file into this one without asking, `mode` being LxdDatabase::MergeDuplicates
-    // or KeepDuplicates; one undoable step.
+    // Merges a database file into this one without asking, `mode` being an LxdDatabase::AppendMode;
+    // one undoable step.
     FileResult mergeFile(const QString &fileName, int mode);
-    // Takes in the file's headwords as an append that merges repeated headwords, without asking, as
-    // one undoable step: the database keeps its own changes and gains another program's.
+    // Takes in another version of this database's file, merging repeated headwords, without asking,
+    // as one undoable step: the database keeps its own changes and gains another program's, and a
+    // sentence both hold keeps the larger of its two counts.
     FileResult mergeFile(const QString &fileName);
     // The writes leave the old file whole when they fail, and say why in `error`.
     bool save(const QString &fileName, QString *error = nullptr);

@@ -147,7 +147,8 @@ LxdDocument::FileResult LxdDocument::merge(const LxdIncoming &incoming, LxdAppen
 
 LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName, int mode)
 {
-    if (mode != LxdDatabase::MergeDuplicates && mode != LxdDatabase::KeepDuplicates)
+    if (mode != LxdDatabase::MergeDuplicates && mode != LxdDatabase::KeepDuplicates
+        && mode != LxdDatabase::MergeVersions)
         return Cancelled;
     if (isBinaryFile(fileName))
         return NotDatabase;
@@ -155,8 +156,10 @@ LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName, int mode
     FileResult result = Done;
     if (read == LxdDatabase::AppendFailed)
         result = Failed;
-    else if (read == LxdDatabase::AppendHasDuplicates
-        && !guarded([&] { return m_database->resolveAppend(mode, appendChanges()); }))
+    else if (read == LxdDatabase::AppendHasDuplicates && !guarded([&] {
+                 return mode == LxdDatabase::MergeVersions ? m_database->resolveVersions(appendChanges())
+                                                           : m_database->resolveAppend(mode, appendChanges());
+             }))
         result = MergeFailed;
     endAppend(false, LxdEditCommand::tr("Merge File"));
     return result;
@@ -164,7 +167,7 @@ LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName, int mode
 
 LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName)
 {
-    return mergeFile(fileName, LxdDatabase::MergeDuplicates);
+    return mergeFile(fileName, LxdDatabase::MergeVersions);
 }
 
 bool LxdDocument::save(const QString &fileName, QString *error)

@@ -167,6 +167,7 @@ private slots:
     void planAgainstReference_data();
     void planAgainstReference();
     void mergeFileIsOneUndoStep();
+    void versionsOfOneFileKeepTheLargerCount();
 };
 
 void TestMergePlan::planAgainstReference_data()
@@ -245,6 +246,27 @@ void TestMergePlan::mergeFileIsOneUndoStep()
     QCOMPARE(doc.mergeFile(dir.filePath(QStringLiteral("missing.lxv")), LxdDatabase::MergeDuplicates),
         LxdDocument::Failed);
     QCOMPARE(doc.undoStack()->count(), 2);
+}
+
+void TestMergePlan::versionsOfOneFileKeepTheLargerCount()
+{
+    // Both versions counted the same two earlier uses; each then used the sentences on its own.
+    QTemporaryDir dir;
+    LxdDatabase db;
+    const Incoming mine({{QStringLiteral("cat"),
+        {{QStringLiteral("The [cat] sat."), 3}, {QStringLiteral("A [cat] ran."), 2},
+            {QStringLiteral("Mine [cat]."), 1}}}});
+    db.applyMerge(mine, db.planMerge(mine, LxdDatabase::KeepDuplicates));
+    LxdDocument doc(&db);
+    const QString theirs = TestUtil::writeFile(
+        dir, QStringLiteral("theirs.lxv"), "cat&&&{2}The [cat] sat.&&&{5}A [cat] ran.&&&{0}Their [cat].\r\n");
+
+    QCOMPARE(doc.mergeFile(theirs), LxdDocument::Done);
+    QCOMPARE(picture(valuesOf(db)),
+        QStringList({QStringLiteral("cat|The [cat] sat.#3|A [cat] ran.#5|Mine [cat].#1|Their [cat].#0")}));
+    doc.undoStack()->undo();
+    QCOMPARE(picture(valuesOf(db)),
+        QStringList({QStringLiteral("cat|The [cat] sat.#3|A [cat] ran.#2|Mine [cat].#1")}));
 }
 
 QTEST_MAIN(TestMergePlan)
