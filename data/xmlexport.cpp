@@ -4,14 +4,19 @@
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
 
+#include <QByteArray>
 #include <QIODevice>
-#include <QStringEncoder>
 #include <QVarLengthArray>
+
+#include <cstring>
 
 namespace {
 
 constexpr int indentStep = 3; // spaces per level, as the document has always been indented
 
+// Collects the UTF-8 bytes of the document and hands them to the device a block at a time. The
+// texts are escaped and encoded in one pass straight into the block: a million sentences make
+// millions of small pieces, and a detour through a QString and an encoder cost more than the rest.
 class Output
 {
 public:
@@ -21,12 +26,28 @@ public:
         m_buffer.reserve(chunk + 4096);
     }
 
-    QString &text() { return m_buffer; }
+    void append(const char *bytes, qsizetype size) { m_buffer.append(bytes, size); }
+    void append(QLatin1String ascii) { m_buffer.append(ascii.data(), ascii.size()); }
+    void append(char c) { m_buffer.append(c); }
 
     void indent(int depth)
     {
-        static const QString spaces(8 * indentStep, QLatin1Char(' '));
-        m_buffer.append(QStringView(spaces).first(depth * indentStep));
+        static const char spaces[] = "                        "; // 8 levels
+        m_buffer.append(spaces, depth * indentStep);
+    }
+
+    void number(int n)
+    {
+        char digits[16];
+        char *p = digits + sizeof digits;
+        unsigned u = n < 0 ? 0u - unsigned(n) : unsigned(n);
+        do {
+            *--p = char('0' + u % 10);
+            u /= 10;
+        } while (u);
+        if (n < 0)
+            *--p = '-';
+        m_buffer.append(p, digits + sizeof digits - p);
     }
 
     // As the tree escapes a text node: "<" and "&" always, ">" after "]]", a carriage return as a
@@ -36,37 +57,59 @@ public:
     {
         const char16_t *data = text.utf16();
         const qsizetype size = text.size();
-        qsizetype run = 0; // the start of the characters not yet copied
+        // Room for the worst case (three bytes per character, or five for "&#xd;"), taken once.
+        const qsizetype start = m_buffer.size();
+        m_buffer.resize(start + 5 * size);
+        char *out = m_buffer.data() + start;
         char16_t before = 0; // the last two characters kept
         char16_t twoBefore = 0;
         for (qsizetype i = 0; i < size; ++i) {
             const char16_t c = data[i];
-            const char *replacement = nullptr;
-            bool drop = false;
-            if (c < 0x20) {
-                if (c == u'\r')
-                    replacement = "&#xd;";
-                else
-                    drop = c != u'\t' && c != u'\n';
+            if (c >= 0x80) {
+                if (c < 0x800) {
+                    *out++ = char(0xC0 | (c >> 6));
+                    *out++ = char(0x80 | (c & 0x3F));
+                } else if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(data[i + 1])) {
+                    const char32_t u = QChar::surrogateToUcs4(c, data[i + 1]);
+                    *out++ = char(0xF0 | (u >> 18));
+                    *out++ = char(0x80 | ((u >> 12) & 0x3F));
+                    *out++ = char(0x80 | ((u >> 6) & 0x3F));
+                    *out++ = char(0x80 | (u & 0x3F));
+                    ++i;
+                } else if (QChar::isSurrogate(c)) {
+                    // Half a pair: the replacement character, as the UTF-8 encoder writes it.
+                    memcpy(out, "\xEF\xBF\xBD", 3);
+                    out += 3;
+                } else {
+                    *out++ = char(0xE0 | (c >> 12));
+                    *out++ = char(0x80 | ((c >> 6) & 0x3F));
+                    *out++ = char(0x80 | (c & 0x3F));
+                }
+            } else if (c < 0x20) {
+                if (c == u'\r') {
+                    memcpy(out, "&#xd;", 5);
+                    out += 5;
+                } else if (c == u'\t' || c == u'\n') {
+                    *out++ = char(c);
+                } else {
+                    continue; // dropped, and not one of the two characters before
+                }
             } else if (c == u'<') {
-                replacement = "&lt;";
+                memcpy(out, "&lt;", 4);
+                out += 4;
             } else if (c == u'&') {
-                replacement = "&amp;";
+                memcpy(out, "&amp;", 5);
+                out += 5;
             } else if (c == u'>' && before == u']' && twoBefore == u']') {
-                replacement = "&gt;";
+                memcpy(out, "&gt;", 4);
+                out += 4;
+            } else {
+                *out++ = char(c);
             }
-            if (replacement || drop) {
-                m_buffer.append(QStringView(data + run, i - run));
-                if (replacement)
-                    m_buffer.append(QLatin1String(replacement));
-                run = i + 1;
-            }
-            if (!drop) {
-                twoBefore = before;
-                before = c;
-            }
+            twoBefore = before;
+            before = c;
         }
-        m_buffer.append(QStringView(data + run, size - run));
+        m_buffer.resize(out - m_buffer.constData());
     }
 
     // An element holding one text node: <name>text</name>.
@@ -74,11 +117,25 @@ public:
     {
         if (!afterText)
             indent(depth);
-        m_buffer.append(QLatin1Char('<')).append(name).append(QLatin1Char('>'));
+        append('<');
+        append(name);
+        append('>');
         escaped(value);
-        m_buffer.append(QLatin1String("</")).append(name).append(QLatin1Char('>'));
+        append("</", 2);
+        append(name);
+        append('>');
         if (!beforeText)
-            m_buffer.append(QLatin1Char('\n'));
+            append('\n');
+    }
+
+    void usedLeaf(int used, int depth, bool beforeText)
+    {
+        indent(depth);
+        append(QLatin1String("<used>"));
+        number(used);
+        append(QLatin1String("</used>"));
+        if (!beforeText)
+            append('\n');
     }
 
     bool pass()
@@ -90,18 +147,16 @@ public:
 
     bool flush()
     {
-        const QByteArray bytes = m_encoder.encode(m_buffer);
-        m_buffer.clear();
-        if (m_ok && m_device.write(bytes) != bytes.size())
+        if (m_ok && m_device.write(m_buffer) != m_buffer.size())
             m_ok = false;
+        m_buffer.resize(0);
         return m_ok;
     }
 
 private:
-    static constexpr qsizetype chunk = 1 << 16;
+    static constexpr qsizetype chunk = 1 << 20;
     QIODevice &m_device;
-    QString m_buffer;
-    QStringEncoder m_encoder {QStringEncoder::Utf8};
+    QByteArray m_buffer;
     bool m_ok = true;
 };
 
@@ -157,13 +212,12 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
 
     constexpr int depth = 3;
     out.indent(depth);
-    out.text().append(QLatin1String("<sentence>\n"));
-    out.leaf(QLatin1String("used"), QString::number(sentence.used()), depth + 1, false,
-        !parts.isEmpty() && isText(0));
+    out.append(QLatin1String("<sentence>\n"));
+    out.usedLeaf(sentence.used(), depth + 1, !parts.isEmpty() && isText(0));
     for (qsizetype k = 0; k < parts.size(); ++k) {
         const Part &part = parts.at(k);
         if (part.kind == Part::Open)
-            out.text().append(QLatin1Char('['));
+            out.append('[');
         if (part.kind != Part::Gap) {
             out.escaped(part.value);
             continue;
@@ -174,7 +228,7 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
     }
     if (parts.isEmpty() || !isText(parts.size() - 1))
         out.indent(depth);
-    out.text().append(QLatin1String("</sentence>\n"));
+    out.append(QLatin1String("</sentence>\n"));
 }
 
 } // namespace
@@ -182,31 +236,30 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
 bool XmlExport::write(QIODevice &device, const QList<LxdItem *> &items, int version)
 {
     Output out(device);
-    QString &text = out.text();
-    text.append(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
-    text.append(QLatin1String("<lexivane-vocabulary-database version=\""))
-        .append(QString::number(version))
-        .append(QLatin1String("\">\n"));
+    out.append(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
+    out.append(QLatin1String("<lexivane-vocabulary-database version=\""));
+    out.number(version);
+    out.append(QLatin1String("\">\n"));
     out.indent(1);
     if (items.isEmpty()) {
-        text.append(QLatin1String("<items/>\n"));
+        out.append(QLatin1String("<items/>\n"));
     } else {
-        text.append(QLatin1String("<items>\n"));
+        out.append(QLatin1String("<items>\n"));
         QVarLengthArray<Part, 16> parts;
         for (const LxdItem *item : items) {
             out.indent(2);
-            text.append(QLatin1String("<item>\n"));
+            out.append(QLatin1String("<item>\n"));
             out.leaf(QLatin1String("head-word"), item->headwordRef(), 3, false, false);
             for (const LxdSentence *sentence : item->sentences)
                 writeSentence(out, *sentence, parts);
             out.indent(2);
-            text.append(QLatin1String("</item>\n"));
+            out.append(QLatin1String("</item>\n"));
             if (!out.pass())
                 return false;
         }
         out.indent(1);
-        text.append(QLatin1String("</items>\n"));
+        out.append(QLatin1String("</items>\n"));
     }
-    text.append(QLatin1String("</lexivane-vocabulary-database>\n"));
+    out.append(QLatin1String("</lexivane-vocabulary-database>\n"));
     return out.flush();
 }
