@@ -170,14 +170,16 @@ void LxdDatabase::adoptRead(const QList<LxdItem *> &read)
         item->m_database = this;
     m_order = Order::Unknown;
     // The database file would split a text holding "&&&" on reading; it is broken up instead.
+    // (A run of three or more is looked for by its single ampersands, far quicker on a million texts.)
+    const auto holdsSeparator = [](const QString &text) { return LineFile::findSeparator(text, 0) >= 0; };
     m_brokenTexts = 0;
     for (LxdItem *item : std::as_const(items)) {
-        if (LineFile::holdsSeparator(item->m_headword)) {
+        if (holdsSeparator(item->m_headword)) {
             item->m_headword = LineFile::breakSeparators(item->m_headword);
             ++m_brokenTexts;
         }
         for (LxdSentence *sentence : std::as_const(item->sentences)) {
-            if (LineFile::holdsSeparator(sentence->text())) {
+            if (holdsSeparator(sentence->textRef())) {
                 sentence->setText(LineFile::breakSeparators(sentence->text()));
                 ++m_brokenTexts;
             }

@@ -23,17 +23,32 @@ public:
     explicit Output(QIODevice &device)
         : m_device(device)
     {
-        m_buffer.reserve(chunk + 4096);
+        m_buffer.resize(chunk + 4096);
+        m_out = m_buffer.data();
     }
 
-    void append(const char *bytes, qsizetype size) { m_buffer.append(bytes, size); }
-    void append(QLatin1String ascii) { m_buffer.append(ascii.data(), ascii.size()); }
-    void append(char c) { m_buffer.append(c); }
+    // Makes room for `bytes` more, past the block if one record needs it.
+    void reserve(qsizetype bytes)
+    {
+        const qsizetype used = m_out - m_buffer.constData();
+        if (used + bytes > m_buffer.size()) {
+            m_buffer.resize(used + bytes);
+            m_out = m_buffer.data() + used;
+        }
+    }
+
+    void append(const char *bytes, qsizetype size)
+    {
+        memcpy(m_out, bytes, size_t(size));
+        m_out += size;
+    }
+    void append(QLatin1String ascii) { append(ascii.data(), ascii.size()); }
+    void append(char c) { *m_out++ = c; }
 
     void indent(int depth)
     {
         static const char spaces[] = "                        "; // 8 levels
-        m_buffer.append(spaces, depth * indentStep);
+        append(spaces, depth * indentStep);
     }
 
     void number(int n)
@@ -47,25 +62,27 @@ public:
         } while (u);
         if (n < 0)
             *--p = '-';
-        m_buffer.append(p, digits + sizeof digits - p);
+        append(p, digits + sizeof digits - p);
     }
+
+    // The most that escaped() writes for `text`: three bytes per character, five for "&#xd;".
+    static qsizetype escapedSize(QStringView text) { return 5 * text.size(); }
 
     // As the tree escapes a text node: "<" and "&" always, ">" after "]]", a carriage return as a
     // reference so that it survives the parser's line-end handling. Control characters that XML
-    // cannot carry are left out first, as the tree's texts leave them out.
+    // cannot carry are left out first, as the tree's texts leave them out. Needs the room that
+    // escapedSize() gives.
     void escaped(QStringView text)
     {
         const char16_t *data = text.utf16();
         const qsizetype size = text.size();
-        // Room for the worst case (three bytes per character, or five for "&#xd;"), taken once.
-        const qsizetype start = m_buffer.size();
-        m_buffer.resize(start + 5 * size);
-        char *out = m_buffer.data() + start;
-        char16_t before = 0; // the last two characters kept
-        char16_t twoBefore = 0;
+        char *out = m_out;
+        char *const start = out;
         for (qsizetype i = 0; i < size; ++i) {
             const char16_t c = data[i];
-            if (c >= 0x80) {
+            if (c >= 0x20 && c < 0x80 && c != u'<' && c != u'&' && c != u'>') {
+                *out++ = char(c);
+            } else if (c >= 0x80) {
                 if (c < 0x800) {
                     *out++ = char(0xC0 | (c >> 6));
                     *out++ = char(0x80 | (c & 0x3F));
@@ -85,36 +102,35 @@ public:
                     *out++ = char(0x80 | ((c >> 6) & 0x3F));
                     *out++ = char(0x80 | (c & 0x3F));
                 }
-            } else if (c < 0x20) {
-                if (c == u'\r') {
-                    memcpy(out, "&#xd;", 5);
-                    out += 5;
-                } else if (c == u'\t' || c == u'\n') {
-                    *out++ = char(c);
-                } else {
-                    continue; // dropped, and not one of the two characters before
-                }
             } else if (c == u'<') {
                 memcpy(out, "&lt;", 4);
                 out += 4;
             } else if (c == u'&') {
                 memcpy(out, "&amp;", 5);
                 out += 5;
-            } else if (c == u'>' && before == u']' && twoBefore == u']') {
-                memcpy(out, "&gt;", 4);
-                out += 4;
-            } else {
+            } else if (c == u'>') {
+                // The two characters kept before it were "]]" exactly when the text's bytes so far
+                // end in "]]": every other character ends in another byte.
+                if (out - start >= 2 && out[-1] == ']' && out[-2] == ']') {
+                    memcpy(out, "&gt;", 4);
+                    out += 4;
+                } else {
+                    *out++ = '>';
+                }
+            } else if (c == u'\r') {
+                memcpy(out, "&#xd;", 5);
+                out += 5;
+            } else if (c == u'\t' || c == u'\n') {
                 *out++ = char(c);
-            }
-            twoBefore = before;
-            before = c;
+            } // other control characters are dropped
         }
-        m_buffer.resize(out - m_buffer.constData());
+        m_out = out;
     }
 
     // An element holding one text node: <name>text</name>.
     void leaf(QLatin1String name, QStringView value, int depth, bool afterText, bool beforeText)
     {
+        reserve(escapedSize(value) + 2 * name.size() + 64);
         if (!afterText)
             indent(depth);
         append('<');
@@ -140,23 +156,25 @@ public:
 
     bool pass()
     {
-        if (m_buffer.size() >= chunk)
+        if (m_out - m_buffer.constData() >= chunk)
             return flush();
         return m_ok;
     }
 
     bool flush()
     {
-        if (m_ok && m_device.write(m_buffer) != m_buffer.size())
+        const qsizetype size = m_out - m_buffer.constData();
+        if (m_ok && m_device.write(m_buffer.constData(), size) != size)
             m_ok = false;
-        m_buffer.resize(0);
+        m_out = m_buffer.data();
         return m_ok;
     }
 
 private:
     static constexpr qsizetype chunk = 1 << 20;
     QIODevice &m_device;
-    QByteArray m_buffer;
+    QByteArray m_buffer; // its whole size is room; what is written ends at m_out
+    char *m_out = nullptr;
     bool m_ok = true;
 };
 
@@ -168,28 +186,20 @@ struct Part
     QStringView value;
 };
 
-// The position after the character at i, an escaped bracket or backslash counted as one character.
-qsizetype step(QStringView text, qsizetype i)
-{
-    if (text[i] == u'\\' && i + 1 < text.size()) {
-        const QChar next = text[i + 1];
-        if (next == u'[' || next == u']' || next == u'\\')
-            return i + 2;
-    }
-    return i + 1;
-}
-
-// The children that LxdSentence::toDomElement makes, as the bracket tokenizer splits the text,
-// without copying any of it.
+// The children that LxdSentence::toDomElement makes, as the bracket tokenizer splits the text
+// (an escaped bracket or backslash counts as one character), without copying any of it.
 void splitSentence(QStringView text, QVarLengthArray<Part, 16> &parts)
 {
     parts.clear();
-    const bool escapes = text.contains(u'\\');
     qsizetype start = 0;
     bool open = false;
-    for (qsizetype i = 0; i < text.size(); i = escapes ? step(text, i) : i + 1) {
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
         const QChar c = text[i];
-        if (!open && c == u'[') {
+        if (c == u'\\') {
+            if (i + 1 < size && (text[i + 1] == u'[' || text[i + 1] == u']' || text[i + 1] == u'\\'))
+                ++i;
+        } else if (!open && c == u'[') {
             parts.append({Part::Text, text.sliced(start, i - start)}); // also when empty
             start = i + 1;
             open = true;
@@ -201,7 +211,7 @@ void splitSentence(QStringView text, QVarLengthArray<Part, 16> &parts)
     }
     if (open)
         parts.append({Part::Open, text.sliced(start)});
-    else if (start < text.size())
+    else if (start < size)
         parts.append({Part::Text, text.sliced(start)});
 }
 
@@ -211,6 +221,8 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
     const auto isText = [&parts](qsizetype k) { return parts.at(k).kind != Part::Gap; };
 
     constexpr int depth = 3;
+    // Room for all but the gaps, which make their own.
+    out.reserve(Output::escapedSize(sentence.textRef()) + 128);
     out.indent(depth);
     out.append(QLatin1String("<sentence>\n"));
     out.usedLeaf(sentence.used(), depth + 1, !parts.isEmpty() && isText(0));
@@ -235,7 +247,7 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
 
 bool XmlExport::write(QIODevice &device, const QList<LxdItem *> &items, int version)
 {
-    Output out(device);
+    Output out(device); // starts with room for more than the lines around the records
     out.append(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
     out.append(QLatin1String("<lexivane-vocabulary-database version=\""));
     out.number(version);
@@ -247,16 +259,19 @@ bool XmlExport::write(QIODevice &device, const QList<LxdItem *> &items, int vers
         out.append(QLatin1String("<items>\n"));
         QVarLengthArray<Part, 16> parts;
         for (const LxdItem *item : items) {
+            out.reserve(64);
             out.indent(2);
             out.append(QLatin1String("<item>\n"));
             out.leaf(QLatin1String("head-word"), item->headwordRef(), 3, false, false);
             for (const LxdSentence *sentence : item->sentences)
                 writeSentence(out, *sentence, parts);
+            out.reserve(64);
             out.indent(2);
             out.append(QLatin1String("</item>\n"));
             if (!out.pass())
                 return false;
         }
+        out.reserve(64);
         out.indent(1);
         out.append(QLatin1String("</items>\n"));
     }

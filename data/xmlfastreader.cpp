@@ -24,9 +24,21 @@ bool isNameStart(uchar c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
 
+struct NameTable
+{
+    bool name[256] = {};
+    constexpr NameTable()
+    {
+        for (int c = 0; c < 256; ++c)
+            name[c] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || (c >= '0' && c <= '9')
+                || c == '-' || c == '.';
+    }
+};
+constexpr NameTable nameTable;
+
 bool isNameChar(uchar c)
 {
-    return isNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+    return nameTable.name[c];
 }
 
 bool isXmlChar(char32_t u)
@@ -453,6 +465,22 @@ Scanner::Step Scanner::endTag(const uchar *p, const uchar *e)
 
 Scanner::Step Scanner::text(const uchar *p, const uchar *e)
 {
+    if (m_place == Place::Root) {
+        // Most texts are the indentation between two tags, or plain ASCII: both are seen in one
+        // pass, without decoding.
+        const uchar *q = p;
+        while (q < e && (*q == ' ' || *q == '\n' || *q == '\t'))
+            ++q;
+        const uchar *const nonSpace = q;
+        while (q < e && plainTable.plain[*q])
+            ++q;
+        if (q < e && *q == '<') {
+            if (nonSpace != q)
+                m_sink.text(QLatin1String(reinterpret_cast<const char *>(p), q - p));
+            consumed(q);
+            return Step::Done;
+        }
+    }
     const uchar *const lt = static_cast<const uchar *>(memchr(p, '<', size_t(e - p)));
     if (!lt && !m_atEnd)
         return Step::More;
@@ -468,19 +496,10 @@ Scanner::Step Scanner::text(const uchar *p, const uchar *e)
     }
     if (!lt)
         return Step::Fail; // the document ends inside its element
-    const uchar *q = p;
-    while (q < end && plainTable.plain[*q])
-        ++q;
-    if (q == end) {
-        const QLatin1String plain(reinterpret_cast<const char *>(p), end - p);
-        if (!plain.trimmed().isEmpty())
-            m_sink.text(plain);
-    } else {
-        if (!decode(p, end))
-            return Step::Fail;
-        if (!QStringView(m_text).trimmed().isEmpty())
-            m_sink.text(QStringView(m_text));
-    }
+    if (!decode(p, end))
+        return Step::Fail;
+    if (!QStringView(m_text).trimmed().isEmpty())
+        m_sink.text(QStringView(m_text));
     consumed(end);
     return Step::Done;
 }
