@@ -8,6 +8,7 @@
 #include <QIODevice>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -32,18 +33,23 @@ public:
     {
         const qsizetype used = m_out - m_buffer.constData();
         if (used + bytes > m_buffer.size()) {
-            m_buffer.resize(used + bytes);
+            m_buffer.resize(std::max(used + bytes, 2 * m_buffer.size()));
             m_out = m_buffer.data() + used;
         }
     }
 
     void append(const char *bytes, qsizetype size)
     {
+        reserve(size);
         memcpy(m_out, bytes, size_t(size));
         m_out += size;
     }
     void append(QLatin1String ascii) { append(ascii.data(), ascii.size()); }
-    void append(char c) { *m_out++ = c; }
+    void append(char c)
+    {
+        reserve(1);
+        *m_out++ = c;
+    }
 
     void indent(int depth)
     {
@@ -65,17 +71,14 @@ public:
         append(p, digits + sizeof digits - p);
     }
 
-    // The most that escaped() writes for `text`: three bytes per character, five for "&#xd;".
-    static qsizetype escapedSize(QStringView text) { return 5 * text.size(); }
-
     // As the tree escapes a text node: "<" and "&" always, ">" after "]]", a carriage return as a
     // reference so that it survives the parser's line-end handling. Control characters that XML
-    // cannot carry are left out first, as the tree's texts leave them out. Needs the room that
-    // escapedSize() gives.
+    // cannot carry are left out first, as the tree's texts leave them out.
     void escaped(QStringView text)
     {
         const char16_t *data = text.utf16();
         const qsizetype size = text.size();
+        reserve(5 * size); // the most: three bytes a character, five for "&#xd;"
         char *out = m_out;
         char *const start = out;
         for (qsizetype i = 0; i < size; ++i) {
@@ -130,7 +133,6 @@ public:
     // An element holding one text node: <name>text</name>.
     void leaf(QLatin1String name, QStringView value, int depth, bool afterText, bool beforeText)
     {
-        reserve(escapedSize(value) + 2 * name.size() + 64);
         if (!afterText)
             indent(depth);
         append('<');
@@ -221,8 +223,6 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
     const auto isText = [&parts](qsizetype k) { return parts.at(k).kind != Part::Gap; };
 
     constexpr int depth = 3;
-    // Room for all but the gaps, which make their own.
-    out.reserve(Output::escapedSize(sentence.textRef()) + 128);
     out.indent(depth);
     out.append(QLatin1String("<sentence>\n"));
     out.usedLeaf(sentence.used(), depth + 1, !parts.isEmpty() && isText(0));
@@ -247,7 +247,7 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
 
 bool XmlExport::write(QIODevice &device, const QList<LxdItem *> &items, int version)
 {
-    Output out(device); // starts with room for more than the lines around the records
+    Output out(device);
     out.append(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
     out.append(QLatin1String("<lexivane-vocabulary-database version=\""));
     out.number(version);
@@ -259,19 +259,16 @@ bool XmlExport::write(QIODevice &device, const QList<LxdItem *> &items, int vers
         out.append(QLatin1String("<items>\n"));
         QVarLengthArray<Part, 16> parts;
         for (const LxdItem *item : items) {
-            out.reserve(64);
             out.indent(2);
             out.append(QLatin1String("<item>\n"));
             out.leaf(QLatin1String("head-word"), item->headwordRef(), 3, false, false);
             for (const LxdSentence *sentence : item->sentences)
                 writeSentence(out, *sentence, parts);
-            out.reserve(64);
             out.indent(2);
             out.append(QLatin1String("</item>\n"));
             if (!out.pass())
                 return false;
         }
-        out.reserve(64);
         out.indent(1);
         out.append(QLatin1String("</items>\n"));
     }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -225,9 +226,11 @@ bool Scanner::fill()
         m_end -= m_pos;
         m_pos = 0;
     }
-    if (m_buffer.size() - m_end < blockSize)
-        m_buffer.resize(m_end + blockSize);
-    const qint64 got = m_device.read(m_buffer.data() + m_end, blockSize);
+    // A token longer than a block (one long text) doubles the room, so that it is searched again
+    // only a few times, however long it is.
+    if (m_buffer.size() - m_end < blockSize / 2)
+        m_buffer.resize(std::max(2 * m_buffer.size(), m_end + blockSize));
+    const qint64 got = m_device.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
     if (got < 0)
         return false;
     m_atEnd = got == 0;

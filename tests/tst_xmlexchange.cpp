@@ -58,7 +58,7 @@ void TestXmlExchange::exportMatchesTheTree()
     for (int variant = 0; variant < 4; ++variant) {
         LxdDatabase db(&dom, nullptr);
         // An empty database, one headword without sentences, every text in every place, and
-        // enough of them to go past the writer's block.
+        // enough of them to go past the writer's block, and one record larger than it.
         const int count = variant == 0 ? 0 : variant == 3 ? 60 * int(texts.size()) : int(texts.size());
         for (int i = 0; i < count; ++i) {
             LxdItem *item = db.addItem();
@@ -69,6 +69,8 @@ void TestXmlExchange::exportMatchesTheTree()
                 s->setUsed(k - 3);
             }
         }
+        if (variant == 3) // one record larger than the block
+            db.addItem()->addSentence()->setText(QStringLiteral("x [k]&").repeated(100000));
         dom.clear();
         dom.appendChild(db.toDomElement(3));
         QByteArray tree;
@@ -203,8 +205,8 @@ void TestXmlExchange::fastReaderMatchesStreamReader_data()
     for (qsizetype i = 0; i < broken.size(); ++i)
         QTest::addRow("broken %d", int(i)) << broken.at(i) << false;
 
-    // A large document of the program's own, past the reader's block, and one text longer than a
-    // block.
+    // A large document of the program's own, past the reader's block, one sentence longer than a
+    // block and one text longer than several.
     QDomDocument dom;
     LxdDatabase db(&dom, nullptr);
     const QString texts[]
@@ -220,6 +222,7 @@ void TestXmlExchange::fastReaderMatchesStreamReader_data()
         }
     }
     db.addItem()->addSentence()->setText(QStringLiteral("x [long] ").repeated(200000));
+    db.addItem()->addSentence()->setText(QString::fromUtf8("\xc3\xa4 plain text ").repeated(250000));
     const QString file = dir.filePath(QStringLiteral("large.xml"));
     QVERIFY(db.saveXml(file, 3));
     const QByteArray large = TestUtil::readFile(file);
