@@ -4,29 +4,71 @@
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
 
+#include <QByteArray>
 #include <QIODevice>
-#include <QStringEncoder>
 #include <QVarLengthArray>
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
 constexpr int indentStep = 3; // spaces per level, as the document has always been indented
 
+// Collects the UTF-8 bytes of the document and hands them to the device a block at a time. The
+// texts are escaped and encoded in one pass straight into the block: a million sentences make
+// millions of small pieces, and a detour through a QString and an encoder cost more than the rest.
 class Output
 {
 public:
     explicit Output(QIODevice &device)
         : m_device(device)
     {
-        m_buffer.reserve(chunk + 4096);
+        m_buffer.resize(chunk + 4096);
+        m_out = m_buffer.data();
     }
 
-    QString &text() { return m_buffer; }
+    // Makes room for `bytes` more, past the block if one record needs it.
+    void reserve(qsizetype bytes)
+    {
+        const qsizetype used = m_out - m_buffer.constData();
+        if (used + bytes > m_buffer.size()) {
+            m_buffer.resize(std::max(used + bytes, 2 * m_buffer.size()));
+            m_out = m_buffer.data() + used;
+        }
+    }
+
+    void append(const char *bytes, qsizetype size)
+    {
+        reserve(size);
+        memcpy(m_out, bytes, size_t(size));
+        m_out += size;
+    }
+    void append(QLatin1String ascii) { append(ascii.data(), ascii.size()); }
+    void append(char c)
+    {
+        reserve(1);
+        *m_out++ = c;
+    }
 
     void indent(int depth)
     {
-        static const QString spaces(8 * indentStep, QLatin1Char(' '));
-        m_buffer.append(QStringView(spaces).first(depth * indentStep));
+        static const char spaces[] = "                        "; // 8 levels
+        append(spaces, depth * indentStep);
+    }
+
+    void number(int n)
+    {
+        char digits[16];
+        char *p = digits + sizeof digits;
+        unsigned u = n < 0 ? 0u - unsigned(n) : unsigned(n);
+        do {
+            *--p = char('0' + u % 10);
+            u /= 10;
+        } while (u);
+        if (n < 0)
+            *--p = '-';
+        append(p, digits + sizeof digits - p);
     }
 
     // As the tree escapes a text node: "<" and "&" always, ">" after "]]", a carriage return as a
@@ -36,37 +78,56 @@ public:
     {
         const char16_t *data = text.utf16();
         const qsizetype size = text.size();
-        qsizetype run = 0; // the start of the characters not yet copied
-        char16_t before = 0; // the last two characters kept
-        char16_t twoBefore = 0;
+        reserve(5 * size); // the most: three bytes a character, five for "&#xd;"
+        char *out = m_out;
+        char *const start = out;
         for (qsizetype i = 0; i < size; ++i) {
             const char16_t c = data[i];
-            const char *replacement = nullptr;
-            bool drop = false;
-            if (c < 0x20) {
-                if (c == u'\r')
-                    replacement = "&#xd;";
-                else
-                    drop = c != u'\t' && c != u'\n';
+            if (c >= 0x20 && c < 0x80 && c != u'<' && c != u'&' && c != u'>') {
+                *out++ = char(c);
+            } else if (c >= 0x80) {
+                if (c < 0x800) {
+                    *out++ = char(0xC0 | (c >> 6));
+                    *out++ = char(0x80 | (c & 0x3F));
+                } else if (QChar::isHighSurrogate(c) && i + 1 < size && QChar::isLowSurrogate(data[i + 1])) {
+                    const char32_t u = QChar::surrogateToUcs4(c, data[i + 1]);
+                    *out++ = char(0xF0 | (u >> 18));
+                    *out++ = char(0x80 | ((u >> 12) & 0x3F));
+                    *out++ = char(0x80 | ((u >> 6) & 0x3F));
+                    *out++ = char(0x80 | (u & 0x3F));
+                    ++i;
+                } else if (QChar::isSurrogate(c)) {
+                    // Half a pair: the replacement character, as the UTF-8 encoder writes it.
+                    memcpy(out, "\xEF\xBF\xBD", 3);
+                    out += 3;
+                } else {
+                    *out++ = char(0xE0 | (c >> 12));
+                    *out++ = char(0x80 | ((c >> 6) & 0x3F));
+                    *out++ = char(0x80 | (c & 0x3F));
+                }
             } else if (c == u'<') {
-                replacement = "&lt;";
+                memcpy(out, "&lt;", 4);
+                out += 4;
             } else if (c == u'&') {
-                replacement = "&amp;";
-            } else if (c == u'>' && before == u']' && twoBefore == u']') {
-                replacement = "&gt;";
-            }
-            if (replacement || drop) {
-                m_buffer.append(QStringView(data + run, i - run));
-                if (replacement)
-                    m_buffer.append(QLatin1String(replacement));
-                run = i + 1;
-            }
-            if (!drop) {
-                twoBefore = before;
-                before = c;
-            }
+                memcpy(out, "&amp;", 5);
+                out += 5;
+            } else if (c == u'>') {
+                // The two characters kept before it were "]]" exactly when the text's bytes so far
+                // end in "]]": every other character ends in another byte.
+                if (out - start >= 2 && out[-1] == ']' && out[-2] == ']') {
+                    memcpy(out, "&gt;", 4);
+                    out += 4;
+                } else {
+                    *out++ = '>';
+                }
+            } else if (c == u'\r') {
+                memcpy(out, "&#xd;", 5);
+                out += 5;
+            } else if (c == u'\t' || c == u'\n') {
+                *out++ = char(c);
+            } // other control characters are dropped
         }
-        m_buffer.append(QStringView(data + run, size - run));
+        m_out = out;
     }
 
     // An element holding one text node: <name>text</name>.
@@ -74,34 +135,48 @@ public:
     {
         if (!afterText)
             indent(depth);
-        m_buffer.append(QLatin1Char('<')).append(name).append(QLatin1Char('>'));
+        append('<');
+        append(name);
+        append('>');
         escaped(value);
-        m_buffer.append(QLatin1String("</")).append(name).append(QLatin1Char('>'));
+        append("</", 2);
+        append(name);
+        append('>');
         if (!beforeText)
-            m_buffer.append(QLatin1Char('\n'));
+            append('\n');
+    }
+
+    void usedLeaf(int used, int depth, bool beforeText)
+    {
+        indent(depth);
+        append(QLatin1String("<used>"));
+        number(used);
+        append(QLatin1String("</used>"));
+        if (!beforeText)
+            append('\n');
     }
 
     bool pass()
     {
-        if (m_buffer.size() >= chunk)
+        if (m_out - m_buffer.constData() >= chunk)
             return flush();
         return m_ok;
     }
 
     bool flush()
     {
-        const QByteArray bytes = m_encoder.encode(m_buffer);
-        m_buffer.clear();
-        if (m_ok && m_device.write(bytes) != bytes.size())
+        const qsizetype size = m_out - m_buffer.constData();
+        if (m_ok && m_device.write(m_buffer.constData(), size) != size)
             m_ok = false;
+        m_out = m_buffer.data();
         return m_ok;
     }
 
 private:
-    static constexpr qsizetype chunk = 1 << 16;
+    static constexpr qsizetype chunk = 1 << 20;
     QIODevice &m_device;
-    QString m_buffer;
-    QStringEncoder m_encoder {QStringEncoder::Utf8};
+    QByteArray m_buffer; // its whole size is room; what is written ends at m_out
+    char *m_out = nullptr;
     bool m_ok = true;
 };
 
@@ -113,28 +188,20 @@ struct Part
     QStringView value;
 };
 
-// The position after the character at i, an escaped bracket or backslash counted as one character.
-qsizetype step(QStringView text, qsizetype i)
-{
-    if (text[i] == u'\\' && i + 1 < text.size()) {
-        const QChar next = text[i + 1];
-        if (next == u'[' || next == u']' || next == u'\\')
-            return i + 2;
-    }
-    return i + 1;
-}
-
-// The children that LxdSentence::toDomElement makes, as the bracket tokenizer splits the text,
-// without copying any of it.
+// The children that LxdSentence::toDomElement makes, as the bracket tokenizer splits the text
+// (an escaped bracket or backslash counts as one character), without copying any of it.
 void splitSentence(QStringView text, QVarLengthArray<Part, 16> &parts)
 {
     parts.clear();
-    const bool escapes = text.contains(u'\\');
     qsizetype start = 0;
     bool open = false;
-    for (qsizetype i = 0; i < text.size(); i = escapes ? step(text, i) : i + 1) {
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
         const QChar c = text[i];
-        if (!open && c == u'[') {
+        if (c == u'\\') {
+            if (i + 1 < size && (text[i + 1] == u'[' || text[i + 1] == u']' || text[i + 1] == u'\\'))
+                ++i;
+        } else if (!open && c == u'[') {
             parts.append({Part::Text, text.sliced(start, i - start)}); // also when empty
             start = i + 1;
             open = true;
@@ -146,7 +213,7 @@ void splitSentence(QStringView text, QVarLengthArray<Part, 16> &parts)
     }
     if (open)
         parts.append({Part::Open, text.sliced(start)});
-    else if (start < text.size())
+    else if (start < size)
         parts.append({Part::Text, text.sliced(start)});
 }
 
@@ -157,13 +224,12 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
 
     constexpr int depth = 3;
     out.indent(depth);
-    out.text().append(QLatin1String("<sentence>\n"));
-    out.leaf(QLatin1String("used"), QString::number(sentence.used()), depth + 1, false,
-        !parts.isEmpty() && isText(0));
+    out.append(QLatin1String("<sentence>\n"));
+    out.usedLeaf(sentence.used(), depth + 1, !parts.isEmpty() && isText(0));
     for (qsizetype k = 0; k < parts.size(); ++k) {
         const Part &part = parts.at(k);
         if (part.kind == Part::Open)
-            out.text().append(QLatin1Char('['));
+            out.append('[');
         if (part.kind != Part::Gap) {
             out.escaped(part.value);
             continue;
@@ -174,7 +240,7 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
     }
     if (parts.isEmpty() || !isText(parts.size() - 1))
         out.indent(depth);
-    out.text().append(QLatin1String("</sentence>\n"));
+    out.append(QLatin1String("</sentence>\n"));
 }
 
 } // namespace
@@ -182,31 +248,30 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
 bool XmlExport::write(QIODevice &device, const QList<LxdItem *> &items, int version)
 {
     Output out(device);
-    QString &text = out.text();
-    text.append(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
-    text.append(QLatin1String("<lexivane-vocabulary-database version=\""))
-        .append(QString::number(version))
-        .append(QLatin1String("\">\n"));
+    out.append(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
+    out.append(QLatin1String("<lexivane-vocabulary-database version=\""));
+    out.number(version);
+    out.append(QLatin1String("\">\n"));
     out.indent(1);
     if (items.isEmpty()) {
-        text.append(QLatin1String("<items/>\n"));
+        out.append(QLatin1String("<items/>\n"));
     } else {
-        text.append(QLatin1String("<items>\n"));
+        out.append(QLatin1String("<items>\n"));
         QVarLengthArray<Part, 16> parts;
         for (const LxdItem *item : items) {
             out.indent(2);
-            text.append(QLatin1String("<item>\n"));
+            out.append(QLatin1String("<item>\n"));
             out.leaf(QLatin1String("head-word"), item->headwordRef(), 3, false, false);
             for (const LxdSentence *sentence : item->sentences)
                 writeSentence(out, *sentence, parts);
             out.indent(2);
-            text.append(QLatin1String("</item>\n"));
+            out.append(QLatin1String("</item>\n"));
             if (!out.pass())
                 return false;
         }
         out.indent(1);
-        text.append(QLatin1String("</items>\n"));
+        out.append(QLatin1String("</items>\n"));
     }
-    text.append(QLatin1String("</lexivane-vocabulary-database>\n"));
+    out.append(QLatin1String("</lexivane-vocabulary-database>\n"));
     return out.flush();
 }
