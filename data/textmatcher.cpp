@@ -64,10 +64,28 @@ qsizetype TextMatcher::scan(QStringView haystack) const
     const __m128i b = _mm_set1_epi16(short(m_firsts[1]));
     const __m128i c = _mm_set1_epi16(short(m_firsts[2]));
     const __m128i d = _mm_set1_epi16(short(m_firsts[3]));
+    // The units after each place are tested in the same block, so that a common first letter
+    // seldom leaves the block for a comparison that fails at once. A surrogate there passes, as
+    // in matchesAt. A match can begin no later than `last`, so with a second unit to test the
+    // block of units after it ends within the text.
+    const __m128i e = _mm_set1_epi16(short(m_seconds[0]));
+    const __m128i f = _mm_set1_epi16(short(m_seconds[1]));
+    const __m128i g = _mm_set1_epi16(short(m_seconds[2]));
+    const __m128i h = _mm_set1_epi16(short(m_seconds[3]));
+    const __m128i surrogateBits = _mm_set1_epi16(short(0xf800));
+    const __m128i surrogate = _mm_set1_epi16(short(0xd800));
     for (; i + 8 <= last + 1; i += 8) {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, a), _mm_cmpeq_epi16(units, b)),
+        __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, a), _mm_cmpeq_epi16(units, b)),
             _mm_or_si128(_mm_cmpeq_epi16(units, c), _mm_cmpeq_epi16(units, d)));
+        if (m_testSecond) {
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i + 1));
+            const __m128i seconds
+                = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(next, e), _mm_cmpeq_epi16(next, f)),
+                    _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(next, g), _mm_cmpeq_epi16(next, h)),
+                        _mm_cmpeq_epi16(_mm_and_si128(next, surrogateBits), surrogate)));
+            hits = _mm_and_si128(hits, seconds);
+        }
         unsigned mask = unsigned(_mm_movemask_epi8(hits));
         while (mask) {
             const qsizetype at = i + qCountTrailingZeroBits(mask) / 2;
