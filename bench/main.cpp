@@ -519,8 +519,8 @@ int Bench::run()
     printTable(rows);
     std::printf(
         "\nFloors: loadText against readLine + object floor; saveText against the writing floor; the\n"
-        "start-up of the program (until its window is shown with the database loaded) against a bare\n"
-        "QMainWindow's start-up plus 1.2 x loadText; the\n"
+        "program's start-up (until its window is shown with the database loaded, in a home whose\n"
+        "settings open the file) against a bare QMainWindow's start-up plus 1.2 x loadText; the\n"
         "merging append and the one long line against loadText of the appended file in this\n"
         "process; the recovery copy's write (in a worker thread) against saveText; the window waits\n"
         "only for one slice of its snapshot at a time, against a twentieth of a second. Memory:\n"
