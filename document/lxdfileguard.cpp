@@ -188,6 +188,10 @@ QByteArray LxdFileGuard::knownChecksum()
 
 LxdFileGuard::Change LxdFileGuard::diskChange()
 {
+    // Asked before every save: the worker is done reading by then, so it never holds the file open
+    // while a save replaces it (which some systems refuse).
+    if (m_known.checksum.isValid())
+        m_known.checksum.waitForFinished();
     if (m_fileName.isEmpty())
         return Unchanged;
     const QFileInfo info(m_fileName);
