@@ -6,6 +6,7 @@
 #include "commandbench.h"
 #include "floors.h"
 #include "importbench.h"
+#include "startupbench.h"
 
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
@@ -321,6 +322,11 @@ int Bench::run()
         loaded.value(QStringLiteral("ns"), -1), loaded.value(QStringLiteral("cpu_ns"), -1)};
     const double loadBytes = perSentence(loaded);
 
+    progress(QStringLiteral("start-up of the program (fresh processes)"));
+    const StartupTiming startup = benchStartup(first, data.words(), runs, &failures);
+    const Timing startupFloor {
+        startup.bareWindow.wall + loadText.wall * 6 / 5, startup.bareWindow.cpu + loadText.cpu * 6 / 5};
+
     progress(QStringLiteral("Loading in this process and checking"));
     QDomDocument document;
     auto db = std::make_unique<LxdDatabase>(&document, nullptr);
@@ -481,6 +487,8 @@ int Bench::run()
     rows << Row {QStringLiteral("operation"), QStringLiteral("time"), QStringLiteral("floor"),
         QStringLiteral("ratio"), QStringLiteral("target"), QString(), QStringLiteral("cpu ratio")};
     rows << compared(QStringLiteral("loadText (fresh process)"), loadText, readObjectFloor, 1.5);
+    rows << compared(
+        QStringLiteral("start-up to a shown window (fresh process)"), startup.program, startupFloor, 1.0);
     rows << compared(QStringLiteral("saveText"), saveText, writeFloor, 3.0);
     rows << Row {QStringLiteral("recovery snapshot, longest slice"), seconds(longestSlice), {}, {},
         QStringLiteral("<= 0.050 s"), verdict(longestSlice <= 50000000), {}};
@@ -505,6 +513,7 @@ int Bench::run()
     rows << timed(QStringLiteral("floor: QObject per sentence (fresh)"), objectFloor);
     rows << timed(QStringLiteral("floor: ready lines via QTextStream"), writeFloor);
     rows << timed(QStringLiteral("loadText of the appended file"), loadSecond);
+    rows << timed(QStringLiteral("floor: bare QMainWindow shown (fresh)"), startup.bareWindow);
 
     std::printf("\nLexivane benchmark: %d headwords x %d sentences = %lld sentences, file %.1f MB, %s, best "
                 "of %d\n\n",
@@ -513,6 +522,8 @@ int Bench::run()
     printTable(rows);
     std::printf(
         "\nFloors: loadText against readLine + object floor; saveText against the writing floor; the\n"
+        "program's start-up (until its window is shown with the database loaded, in a home whose\n"
+        "settings open the file) against a bare QMainWindow's start-up plus 1.2 x loadText; the\n"
         "merging append and the one long line against loadText of the appended file in this\n"
         "process; the recovery copy's write (in a worker thread) against saveText; the window waits\n"
         "only for one slice of its snapshot at a time, against a twentieth of a second. Memory:\n"
@@ -595,11 +606,13 @@ int main(int argc, char **argv)
     const QCommandLineOption importOnlyOption(
         QStringLiteral("import-only"), QStringLiteral("Measure only the import of the CSV file."));
     QCommandLineOption importChild(QLatin1String(importChildOption), QString(), QStringLiteral("file"));
+    QCommandLineOption bareChild {QLatin1String(bareWindowOption)};
+    bareChild.setFlags(QCommandLineOption::HiddenFromHelp);
     objectChild.setFlags(QCommandLineOption::HiddenFromHelp);
     loadChild.setFlags(QCommandLineOption::HiddenFromHelp);
     importChild.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({wordsOption, sentencesOption, quickOption, runsOption, unsortedOption, dirOption,
-        importOption, importOnlyOption, objectChild, loadChild, importChild});
+        importOption, importOnlyOption, objectChild, loadChild, importChild, bareChild});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption &option, int fallback, int least) {
@@ -619,6 +632,8 @@ int main(int argc, char **argv)
     const int sentences = number(sentencesOption, 10, 1);
     const int runs = number(runsOption, 3, 1);
 
+    if (parser.isSet(bareChild))
+        return runBareWindowChild();
     if (parser.isSet(objectChild))
         return runObjectFloorChild(parser.value(objectChild), runs);
     if (parser.isSet(loadChild))

@@ -8,29 +8,39 @@
 #include <emmintrin.h>
 #endif
 
+namespace {
+
+// Every code unit of the basic plane that folds as `unit` does: a handful at most (k, K and the
+// Kelvin sign), found once per search rather than folded once per character searched. Unused
+// places repeat the first, which a test may then make twice at no cost. 0 when there are more than
+// fit.
+int foldsAlike(char16_t unit, std::array<char16_t, 4> *units)
+{
+    const char32_t folded = QChar::toCaseFolded(char32_t(unit));
+    int count = 0;
+    for (char32_t c = 0; c <= 0xffff; ++c) {
+        if (QChar::isSurrogate(c) || QChar::toCaseFolded(c) != folded)
+            continue;
+        if (count == int(units->size()))
+            return 0;
+        (*units)[size_t(count++)] = char16_t(c);
+    }
+    for (int k = count; k < int(units->size()); ++k)
+        (*units)[size_t(k)] = (*units)[0];
+    return count;
+}
+
+} // namespace
+
 TextMatcher::TextMatcher(const QString &needle)
     : m_needle(needle)
 {
     if (needle.isEmpty() || needle.front().isSurrogate())
         return;
-    const char32_t first = QChar::toCaseFolded(needle.front().unicode());
-    int count = 0;
-    // Every code unit of the basic plane that folds to the same: a handful at most (k, K and the
-    // Kelvin sign), found once per search rather than folded once per character searched.
-    for (char32_t c = 0; c <= 0xffff; ++c) {
-        if (QChar::isSurrogate(c) || QChar::toCaseFolded(c) != first)
-            continue;
-        if (count == int(m_firsts.size()))
-            return;
-        m_firsts[size_t(count++)] = char16_t(c);
-    }
-    // Unused places repeat the first, which the scan may then test twice at no cost.
-    for (int k = count; k < int(m_firsts.size()); ++k)
-        m_firsts[size_t(k)] = m_firsts[0];
-    m_firstCount = count;
-    m_plain = count == 0;
-    if (needle.size() > 1 && !needle.at(1).isSurrogate())
-        m_second = QChar::toCaseFolded(needle.at(1).unicode());
+    m_firstCount = foldsAlike(needle.front().unicode(), &m_firsts);
+    m_plain = m_firstCount == 0;
+    if (!m_plain && needle.size() > 1 && !needle.at(1).isSurrogate())
+        m_testSecond = foldsAlike(needle.at(1).unicode(), &m_seconds) > 0;
 }
 
 qsizetype TextMatcher::scan(QStringView haystack) const
@@ -41,9 +51,12 @@ qsizetype TextMatcher::scan(QStringView haystack) const
     qsizetype i = 0;
     const auto matchesAt = [&](qsizetype at) {
         // The second character turns most candidates away before the full comparison.
-        if (m_second && QChar::toCaseFolded(char32_t(data[at + 1])) != m_second
-            && !QChar::isSurrogate(data[at + 1]))
-            return false;
+        if (m_testSecond) {
+            const char16_t second = data[at + 1];
+            if (second != m_seconds[0] && second != m_seconds[1] && second != m_seconds[2]
+                && second != m_seconds[3] && !QChar::isSurrogate(second))
+                return false;
+        }
         return haystack.sliced(at, m_needle.size()).compare(m_needle, Qt::CaseInsensitive) == 0;
     };
 #if defined(__SSE2__)
@@ -51,10 +64,28 @@ qsizetype TextMatcher::scan(QStringView haystack) const
     const __m128i b = _mm_set1_epi16(short(m_firsts[1]));
     const __m128i c = _mm_set1_epi16(short(m_firsts[2]));
     const __m128i d = _mm_set1_epi16(short(m_firsts[3]));
+    // The units after each place are tested in the same block, so that a common first letter
+    // seldom leaves the block for a comparison that fails at once. A surrogate there passes, as
+    // in matchesAt. A match can begin no later than `last`, so with a second unit to test the
+    // block of units after it ends within the text.
+    const __m128i e = _mm_set1_epi16(short(m_seconds[0]));
+    const __m128i f = _mm_set1_epi16(short(m_seconds[1]));
+    const __m128i g = _mm_set1_epi16(short(m_seconds[2]));
+    const __m128i h = _mm_set1_epi16(short(m_seconds[3]));
+    const __m128i surrogateBits = _mm_set1_epi16(short(0xf800));
+    const __m128i surrogate = _mm_set1_epi16(short(0xd800));
     for (; i + 8 <= last + 1; i += 8) {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, a), _mm_cmpeq_epi16(units, b)),
+        __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, a), _mm_cmpeq_epi16(units, b)),
             _mm_or_si128(_mm_cmpeq_epi16(units, c), _mm_cmpeq_epi16(units, d)));
+        if (m_testSecond) {
+            const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i + 1));
+            const __m128i seconds
+                = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(next, e), _mm_cmpeq_epi16(next, f)),
+                    _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(next, g), _mm_cmpeq_epi16(next, h)),
+                        _mm_cmpeq_epi16(_mm_and_si128(next, surrogateBits), surrogate)));
+            hits = _mm_and_si128(hits, seconds);
+        }
         unsigned mask = unsigned(_mm_movemask_epi8(hits));
         while (mask) {
             const qsizetype at = i + qCountTrailingZeroBits(mask) / 2;

@@ -27,7 +27,10 @@ private:
     // needle begins with a surrogate, the library's own search is used.
     std::array<char16_t, 4> m_firsts {};
     int m_firstCount = 0;
-    char32_t m_second = 0; // the needle's second code unit folded; 0 when it has none to test
+    // The code units that fold to the needle's second one, tested without folding; none when the
+    // needle has no second unit, it is a surrogate, or more units fold to it than fit.
+    std::array<char16_t, 4> m_seconds {};
+    bool m_testSecond = false;
 
     bool m_plain = true;
 };

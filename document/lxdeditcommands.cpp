@@ -6,9 +6,51 @@
 #include "data/lxdsentence.h"
 #include "models/lxdbsentencetablemodel.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
+
+namespace {
+
+// The name of a command in the language installed. Building a database record by record makes a
+// command per record, and asking the translators for the same name each time costs about as much
+// as the rest of the command; so each name is asked for once, and again after the language changes
+// (installing a translator sends the application a LanguageChange).
+class CommandNames : public QObject
+{
+public:
+    static const QString &name(const char *source)
+    {
+        static CommandNames *names = nullptr;
+        if (!names) {
+            names = new CommandNames;
+            if (QCoreApplication *app = QCoreApplication::instance()) {
+                names->setParent(app);
+                app->installEventFilter(names);
+            }
+        }
+        auto it = names->m_names.constFind(source);
+        if (it == names->m_names.constEnd())
+            it = names->m_names.insert(source, LxdEditCommand::tr(source));
+        return *it;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange && watched == QCoreApplication::instance())
+            m_names.clear();
+        return false;
+    }
+
+private:
+    QHash<const char *, QString> m_names;
+};
+
+} // namespace
 
 LxdEditCommand::LxdEditCommand(LxdDocument *document, const QString &text)
     : QUndoCommand(text)
@@ -56,7 +98,7 @@ void LxdOrderNote::note(const QList<LxdItem *> &oldOrder, const LxdItem *record,
 }
 
 LxdAddHeadwordCommand::LxdAddHeadwordCommand(LxdDocument *document, const QString &headword)
-    : LxdEditCommand(document, LxdEditCommand::tr("Add Headword"))
+    : LxdEditCommand(document, CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Add Headword")))
     , m_headword(headword)
 { }
 
@@ -91,7 +133,7 @@ void LxdAddHeadwordCommand::revert()
 }
 
 LxdRenameHeadwordCommand::LxdRenameHeadwordCommand(LxdDocument *document, int row, const QString &headword)
-    : LxdEditCommand(document, LxdEditCommand::tr("Rename Headword"))
+    : LxdEditCommand(document, CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Rename Headword")))
     , m_new(headword)
     , m_from(row)
 { }
@@ -126,7 +168,8 @@ void LxdRenameHeadwordCommand::revert()
 
 LxdDeleteHeadwordsCommand::LxdDeleteHeadwordsCommand(LxdDocument *document, const QList<int> &rows)
     : LxdEditCommand(document,
-        rows.size() == 1 ? LxdEditCommand::tr("Delete Headword") : LxdEditCommand::tr("Delete Headwords"))
+        rows.size() == 1 ? CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Delete Headword"))
+                         : CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Delete Headwords")))
     , m_rows(rows)
 { }
 
@@ -167,7 +210,7 @@ void LxdReorderHeadwordsCommand::revert()
 // --- Sentences -------------------------------------------------------------------------------------
 
 LxdAddSentenceCommand::LxdAddSentenceCommand(LxdDocument *document, int item, const QString &text, int used)
-    : LxdEditCommand(document, LxdEditCommand::tr("Add Sentence"))
+    : LxdEditCommand(document, CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Add Sentence")))
     , m_item(item)
     , m_text(text)
     , m_used(used)
@@ -201,7 +244,7 @@ void LxdAddSentenceCommand::revert()
 
 LxdEditSentenceCommand::LxdEditSentenceCommand(
     LxdDocument *document, int item, int row, const QString &text, int used)
-    : LxdEditCommand(document, LxdEditCommand::tr("Edit Sentence"))
+    : LxdEditCommand(document, CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Edit Sentence")))
     , m_item(item)
     , m_row(row)
     , m_text(text)
@@ -229,7 +272,8 @@ void LxdEditSentenceCommand::revert()
 
 LxdDeleteSentencesCommand::LxdDeleteSentencesCommand(LxdDocument *document, int item, const QList<int> &rows)
     : LxdEditCommand(document,
-        rows.size() == 1 ? LxdEditCommand::tr("Delete Sentence") : LxdEditCommand::tr("Delete Sentences"))
+        rows.size() == 1 ? CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Delete Sentence"))
+                         : CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Delete Sentences")))
     , m_item(item)
     , m_rows(rows)
 { }
@@ -256,7 +300,7 @@ void LxdDeleteSentencesCommand::revert()
 
 LxdMoveSentencesCommand::LxdMoveSentencesCommand(
     LxdDocument *document, int item, const QList<QPair<int, int>> &moves)
-    : LxdEditCommand(document, LxdEditCommand::tr("Move Sentences"))
+    : LxdEditCommand(document, CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Move Sentences")))
     , m_item(item)
     , m_moves(moves)
 { }
@@ -306,27 +350,41 @@ void LxdUseSentencesCommand::revert()
 }
 
 LxdZeroUsedCommand::LxdZeroUsedCommand(LxdDocument *document)
-    : LxdEditCommand(document, LxdEditCommand::tr("Zero Used Counts"))
+    : LxdEditCommand(document, CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Zero Used Counts")))
 { }
 
-void LxdZeroUsedCommand::apply(bool first)
+void LxdZeroUsedCommand::apply(bool)
 {
-    if (first) {
-        for (int i = 0; i < db()->itemCount(); ++i) {
-            const LxdItem *item = db()->itemAt(i);
-            for (int j = 0; j < item->sentenceCount(); ++j) {
-                if (const int used = item->sentenceAt(j)->used())
-                    m_counts.append({i, j, used});
+    // One pass on every run: each count that is not 0 is noted and cleared where it is read, so
+    // that a million sentences are walked once, not once to note and once more to clear.
+    m_counts.clear();
+    LxdDatabase *database = db();
+    const int count = database->itemCount();
+    for (int i = 0; i < count; ++i) {
+        const LxdItem *item = database->itemAt(i);
+        const int size = item->sentenceCount();
+        for (int j = 0; j < size; ++j) {
+            LxdSentence *sentence = item->sentenceAt(j);
+            if (const int used = sentence->used()) {
+                m_counts.append({i, j, used});
+                sentence->setUsed(0);
             }
         }
     }
-    db()->zeroUsed();
+    database->sentenceTableModel->refresh();
 }
 
 void LxdZeroUsedCommand::revert()
 {
+    LxdDatabase *database = db();
+    const LxdItem *item = nullptr;
+    int itemRow = -1;
     for (const Count &count : std::as_const(m_counts)) {
-        if (LxdSentence *sentence = db()->sentenceAt(count.item, count.sentence))
+        if (count.item != itemRow) {
+            itemRow = count.item;
+            item = database->itemAt(itemRow);
+        }
+        if (LxdSentence *sentence = item ? item->sentenceAt(count.sentence) : nullptr)
             sentence->setUsed(count.used);
     }
     db()->sentenceTableModel->refresh();
@@ -336,7 +394,8 @@ void LxdZeroUsedCommand::revert()
 
 LxdAppendCommand::LxdAppendCommand(LxdDocument *document, const QString &name, const LxdViewState &before,
     const QList<LxdItem *> &orderBefore, const QList<Merged> &merged)
-    : LxdEditCommand(document, name.isEmpty() ? LxdEditCommand::tr("Append File") : name)
+    : LxdEditCommand(document,
+        name.isEmpty() ? CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Append File")) : name)
     , m_before(orderBefore)
     , m_after(document->database()->items)
     , m_merged(merged)

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
 
@@ -166,12 +167,31 @@ LxdFileGuard::DiskState LxdFileGuard::readState(const QString &fileName)
         return state;
     state.size = info.size();
     state.modified = info.lastModified();
-    state.checksum = checksum(fileName);
+    const qint64 size = state.size;
+    const QDateTime modified = state.modified;
+    state.checksum = QtConcurrent::run([fileName, size, modified] {
+        const QByteArray sum = checksum(fileName);
+        // Written again meanwhile: the sum belongs to a later state than the one remembered, and
+        // taking it would hide that change. No sum makes any later state count as changed.
+        const QFileInfo after(fileName);
+        if (after.size() != size || after.lastModified() != modified)
+            return QByteArray();
+        return sum;
+    });
     return state;
+}
+
+QByteArray LxdFileGuard::knownChecksum()
+{
+    return m_known.checksum.isValid() ? m_known.checksum.result() : QByteArray();
 }
 
 LxdFileGuard::Change LxdFileGuard::diskChange()
 {
+    // Asked before every save: the worker is done reading by then, so it never holds the file open
+    // while a save replaces it (which some systems refuse).
+    if (m_known.checksum.isValid())
+        m_known.checksum.waitForFinished();
     if (m_fileName.isEmpty())
         return Unchanged;
     const QFileInfo info(m_fileName);
@@ -180,7 +200,7 @@ LxdFileGuard::Change LxdFileGuard::diskChange()
     if (info.size() == m_known.size && info.lastModified() == m_known.modified)
         return Unchanged;
     const QByteArray sum = checksum(m_fileName);
-    if (sum == m_known.checksum) {
+    if (sum == knownChecksum()) {
         // Only touched, or written back as it was: the new time is as good as the old.
         m_known.size = info.size();
         m_known.modified = info.lastModified();

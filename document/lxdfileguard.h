@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QFileSystemWatcher>
+#include <QFuture>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -113,13 +114,17 @@ signals:
     void removedFromDisk();
 
 private:
+    // The checksum is read in a worker thread: the file was just read or written in full, and
+    // reading it again would hold up the window by as much again. It is waited for only when the
+    // size or time on disk no longer match.
     struct DiskState
     {
         qint64 size = -1;
         QDateTime modified;
-        QByteArray checksum;
+        QFuture<QByteArray> checksum;
     };
     static DiskState readState(const QString &fileName);
+    QByteArray knownChecksum();
     void watch();
     void check();
 

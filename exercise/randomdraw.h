@@ -57,15 +57,13 @@ public:
     static QStringList take(LxdDatabase *database, const QList<RandomPick> &picks);
 
 private:
-    struct Candidates
-    {
-        int item;
-        QList<int> sentences;
-    };
-
+    // The candidates in flat lists, as a database of a million sentences has a hundred thousand
+    // headwords taking part: headword k is m_items[k] with the sentences
+    // m_sentences[m_starts[k]] up to m_sentences[m_starts[k + 1]].
     RandomDrawOptions m_options;
-    QList<Candidates> m_candidates;
-    int m_sentenceTotal = 0;
+    QList<int> m_items;
+    QList<int> m_starts {0};
+    QList<int> m_sentences;
 };
 
 #endif // RANDOMDRAW_H

@@ -9,7 +9,9 @@
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
+#include <random>
 
 namespace {
 using Layout = QList<QList<int>>; // per headword, the used counts of its sentences
@@ -44,6 +46,35 @@ Layout uniform(int headwords, int sentences, int used = 0)
 {
     return Layout(headwords, QList<int>(sentences, used));
 }
+
+// The draw in its plainest form: a copy of the candidate lists, from which each pick is taken out.
+QList<RandomPick> plainDraw(const Layout &layout, const RandomDrawOptions &o, RandomSource &random)
+{
+    QList<QPair<int, QList<int>>> table;
+    for (int i = 0; i < layout.size(); ++i) {
+        QList<int> sentences;
+        for (int j = 0; j < layout.at(i).size(); ++j) {
+            if (o.includeUsed || layout.at(i).at(j) < 1)
+                sentences.append(j);
+        }
+        const bool hasUsed
+            = std::any_of(layout.at(i).cbegin(), layout.at(i).cend(), [](int u) { return u > 0; });
+        if (!sentences.isEmpty() && (!o.selectFromUsed || hasUsed))
+            table.append({i, sentences});
+    }
+    QList<RandomPick> picks;
+    while (picks.size() < o.total && !table.isEmpty()) {
+        const int h = random.bounded(int(table.size()));
+        QList<int> &sentences = table[h].second;
+        const int j = random.bounded(int(sentences.size()));
+        picks.append({table.at(h).first, sentences.at(j)});
+        if (o.allowMultiples)
+            sentences.removeAt(j);
+        if (!o.allowMultiples || sentences.isEmpty())
+            table.removeAt(h);
+    }
+    return picks;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(RandomDrawOptions)
@@ -58,6 +89,7 @@ private slots:
     void draw_data();
     void draw();
     void everyCandidateCanComeUp();
+    void drawMatchesPlainDraw();
     void takeRaisesUsedCounts();
     void secondDrawTakesOnlyUnused();
     void missingDatabase();
@@ -188,6 +220,32 @@ void TestRandomDraw::everyCandidateCanComeUp()
     }
     const QSet<QPair<int, int>> expected {{0, 0}, {2, 0}, {2, 1}, {4, 1}};
     QCOMPARE(seen, expected);
+}
+
+// The draw takes nothing out of a copy, yet for the same seed gives the same picks as one that does,
+// up to drawing every candidate there is.
+void TestRandomDraw::drawMatchesPlainDraw()
+{
+    std::mt19937 generator(7);
+    Layout layout;
+    for (int i = 0; i < 80; ++i) {
+        QList<int> used(int(generator() % 7));
+        for (int &u : used)
+            u = int(generator() % 3);
+        layout.append(used);
+    }
+    const auto db = makeDatabase(&document, layout);
+    for (int flags = 0; flags < 8; ++flags) {
+        for (int total : {1, 25, 1000}) {
+            const RandomDrawOptions options = drawOptions(total, flags & 1, flags & 2, flags & 4);
+            const RandomDraw randomDraw(db.get(), options);
+            for (quint32 seed = 0; seed < 5; ++seed) {
+                RandomSource a(seed);
+                RandomSource b(seed);
+                QCOMPARE(randomDraw.draw(a), plainDraw(layout, options, b));
+            }
+        }
+    }
 }
 
 void TestRandomDraw::takeRaisesUsedCounts()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
+#include "data/lxddatabase.h"
 #include "dialogs/dlgchoosedblang.h"
 #include "document/lxddocument.h"
 #include "exercise/exercisemodel.h"
@@ -8,6 +9,7 @@
 #include "util/zelconfirm.h"
 #include "util/zelutils.h"
 
+#include <QDomDocument>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -186,6 +188,14 @@ void TestTranslations::localePicksTranslation()
     ZelUtils::installTranslations(QLocale(locale));
     QCOMPARE(MainWindow::tr("&File"), fileMenu);
     QCOMPARE(cancelButtonText(), cancel);
+
+    // An undo step is named in the language installed last, though the names are not looked up anew
+    // for every step.
+    QDomDocument dom;
+    LxdDatabase db(&dom, nullptr);
+    LxdDocument doc(&db);
+    doc.addHeadword(QStringLiteral("Zebra"));
+    QCOMPARE(doc.undoStack()->undoText(), QCoreApplication::translate("LxdEditCommand", "Add Headword"));
 
     // The web page a pupil opens names its language and speaks it without JavaScript too.
     const QByteArray page = InteractivePage::render(
