@@ -344,7 +344,7 @@ void XmlRecordReader::end()
         m_item->setHeadword(m_headword);
         break;
     case Role::Sentence: {
-        auto *sentence = new LxdSentence(m_document, m_item, nullptr);
+        auto *sentence = new LxdSentence(m_document, m_item);
         sentence->setUsed(m_used);
         sentence->setText(m_sentence);
         m_item->sentences.append(sentence);
