@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
-#include <QObject>
 #include <QProcess>
 #include <QTextStream>
 
@@ -21,14 +20,15 @@
 
 namespace {
 
-// The least a record object per sentence can be: a QObject that holds its own copy of the text.
-class FloorRecord : public QObject
+// The least a record per sentence can be: a plain record that holds its own copy of the text and
+// its used count.
+struct FloorRecord
 {
-public:
     explicit FloorRecord(const QString &t)
         : text(t.constData(), t.size())
     { }
     QString text;
+    int used = 0;
 };
 
 // Hands the heap's free pages back to the system, so that the memory a measurement sees grow is

@@ -32,14 +32,14 @@ static inline QStringView trimmedText(QStringView text)
 }
 
 LxdDatabase::LxdDatabase(QDomDocument *document, QObject *parent)
-    : ZelElement(parent)
+    : QObject(parent)
 {
     this->document = document;
     createModels();
 }
 
 LxdDatabase::LxdDatabase(QObject *parent)
-    : ZelElement(parent)
+    : QObject(parent)
 {
     createModels();
 }
@@ -405,7 +405,7 @@ LxdItem *LxdDatabase::adoptIncoming(const LxdIncoming &incoming, qsizetype j)
     item->sentences.reserve(count);
     for (qsizetype k = 0; k < count; ++k) {
         const LxdIncoming::Sentence s = incoming.sentence(j, k);
-        auto *sentence = new LxdSentence(document, item, nullptr);
+        auto *sentence = new LxdSentence(document, item);
         sentence->setLoaded(s.stored ? s.text.toString() : QString(), s.used);
         item->sentences.append(sentence);
     }
@@ -765,7 +765,7 @@ void LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &pl
                                                      : addedUsed(same->used(), s.used));
             continue;
         }
-        auto *sentence = new LxdSentence(document, target, nullptr);
+        auto *sentence = new LxdSentence(document, target);
         target->sentences.append(sentence);
         sentence->setUsed(s.used);
         sentence->setText((s.stored ? trimmedText(s.text) : QStringView(u"")).toString());

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QModelIndex>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -18,7 +19,7 @@ class LxdbSentenceTableModel;
 
 // The whole vocabulary in memory: the ordered headwords, the database-wide modified flag and the
 // two item models through which the window shows them.
-class LxdDatabase : public ZelElement
+class LxdDatabase : public QObject, public ZelElement
 {
     Q_OBJECT
 

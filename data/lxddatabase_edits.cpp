@@ -275,9 +275,6 @@ LxdSentence *LxdDatabase::takeSentence(int i, int j)
     if (shown)
         sentenceTableModel->beginRemoveRows(QModelIndex(), j, j);
     LxdSentence *sentence = item->sentences.takeAt(j);
-    // A sentence made through the model is a QObject child of its headword; once taken out it
-    // must not go when the headword goes.
-    sentence->setParent(nullptr);
     if (shown)
         sentenceTableModel->endRemoveRows();
     item->setModified(true);

@@ -327,7 +327,7 @@ void XmlRecordBuilder::end()
         m_item->setHeadword(m_headword);
         break;
     case Role::Sentence: {
-        auto *sentence = new LxdSentence(m_document, m_item, nullptr);
+        auto *sentence = new LxdSentence(m_document, m_item);
         sentence->setUsed(m_used);
         // A copy of its own size: the text being built has room to spare, and is built again.
         sentence->setText(QStringView(m_sentence).toString());

@@ -9,7 +9,7 @@
 #include <QDomDocument>
 
 LxdItem::LxdItem(QDomDocument *document, LxdDatabase *database, QObject *parent)
-    : ZelElement(parent)
+    : QObject(parent)
     , m_headword(QLatin1String(""))
     , m_database(database)
 {
@@ -17,7 +17,7 @@ LxdItem::LxdItem(QDomDocument *document, LxdDatabase *database, QObject *parent)
 }
 
 LxdItem::LxdItem(QObject *parent)
-    : ZelElement(parent)
+    : QObject(parent)
 { }
 
 LxdItem::~LxdItem()
@@ -47,7 +47,7 @@ LxdSentence *LxdItem::sentenceAt(int i) const
 
 LxdSentence *LxdItem::addSentence()
 {
-    auto *sentence = new LxdSentence(document, this, nullptr);
+    auto *sentence = new LxdSentence(document, this);
     sentences.append(sentence);
     setModified(true);
     return sentence;
@@ -72,8 +72,6 @@ bool LxdItem::deleteSentence(int i)
     return true;
 }
 
-// A sentence made through the model has this item as QObject parent; deleting it detaches it from
-// the parent first, so the item's own QObject clean-up does not delete it again.
 void LxdItem::clearSentences()
 {
     for (qsizetype i = sentences.size() - 1; i >= 0; --i)
@@ -149,7 +147,7 @@ void LxdItem::fromFileText(QStringView line)
     clearSentences();
     const auto expect = [this](qsizetype parts) { sentences.reserve(parts); };
     const QStringView head = LineFile::splitRecord(line, expect, [this](QStringView part) {
-        auto *sentence = new LxdSentence(document, this, nullptr);
+        auto *sentence = new LxdSentence(document, this);
         sentence->fromFileText(part);
         sentences.append(sentence);
     });
@@ -163,7 +161,7 @@ void LxdItem::readFileLine(QStringView line)
 {
     const auto expect = [this](qsizetype parts) { sentences.reserve(parts); };
     const QStringView head = LineFile::splitRecord(line, expect, [this](QStringView part) {
-        auto *sentence = new LxdSentence(document, this, nullptr);
+        auto *sentence = new LxdSentence(document, this);
         sentence->readFileField(part);
         sentences.append(sentence);
     });
@@ -198,7 +196,7 @@ void LxdItem::fromDomElement(const QDomElement &element)
     for (QDomElement child = element.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         if (child.tagName() == QLatin1String("sentence")) {
-            auto *sentence = new LxdSentence(document, this, nullptr);
+            auto *sentence = new LxdSentence(document, this);
             sentence->fromDomElement(child);
             sentences.append(sentence);
         } else if (child.tagName() == QLatin1String("head-word")) {

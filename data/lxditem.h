@@ -5,13 +5,14 @@
 #include "data/zelelement.h"
 
 #include <QList>
+#include <QObject>
 #include <QString>
 
 class LxdDatabase;
 class LxdSentence;
 
 // One headword with its sentences in the teacher's order. The item owns its sentences.
-class LxdItem : public ZelElement
+class LxdItem : public QObject, public ZelElement
 {
     Q_OBJECT
 

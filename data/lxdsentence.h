@@ -10,16 +10,15 @@
 class LxdItem;
 
 // One example sentence: its text with the key words in square brackets, how often it has gone
-// into an exercise, and the bracket status of the text.
+// into an exercise, and the bracket status of the text. A plain record, not a QObject: its
+// headword's list owns it, and nothing connects to it.
 class LxdSentence : public ZelElement
 {
-    Q_OBJECT
-
 public:
     enum BracketStatus { Unchecked = 0, Valid = 1, NoKeyWord = 2, Unmatched = 3 };
 
-    LxdSentence(QDomDocument *document, LxdItem *item, QObject *parent);
-    explicit LxdSentence(QObject *parent = nullptr);
+    LxdSentence(QDomDocument *document, LxdItem *item);
+    LxdSentence();
 
     QString text() const { return m_text; }
     const QString &textRef() const { return m_text; }
@@ -64,8 +63,9 @@ public:
 private:
     void assignText(const QString &t);
 
-    // Ordered so that one record fits the smallest heap block it can: a database holds a
-    // million of them.
+    // Ordered so that one record fits the smallest heap block it can (56 bytes, a 64-byte block):
+    // a database holds a million of them. The two flags and the count fill the padding after the
+    // base's modified flag.
     qint8 m_status = Unchecked;
     bool m_outerSpace = false;
     int m_used = 0;

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/zelelement.h"
 
-ZelElement::ZelElement(QObject *parent)
-    : QObject(parent)
-{ }
+ZelElement::~ZelElement() = default;
 
 void ZelElement::setDocument(QDomDocument *document)
 {

@@ -226,7 +226,7 @@ void LxdAddSentenceCommand::apply(bool first)
 {
     // The sentence is made once, then put in at the end by the same call on every run.
     if (first && db()->itemAt(m_item)) {
-        m_sentence = new LxdSentence(db()->domDocument(), nullptr, nullptr);
+        m_sentence = new LxdSentence(db()->domDocument(), nullptr);
         m_sentence->setUsed(m_used);
         m_sentence->setText(m_text);
         m_row = db()->sentenceCount(m_item);

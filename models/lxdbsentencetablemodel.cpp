@@ -124,7 +124,7 @@ LxdSentence *LxdbSentenceTableModel::addSentence(int item)
     const bool shown = item == m_currentItem;
     if (shown)
         beginInsertRows(QModelIndex(), n, n);
-    auto *sentence = new LxdSentence(database->domDocument(), record, record);
+    auto *sentence = new LxdSentence(database->domDocument(), record);
     record->sentences.append(sentence);
     if (shown)
         endInsertRows();

@@ -154,7 +154,7 @@ void TestLxdSentence::gapKeyWords()
 void TestLxdSentence::xmlFormKeepsEscapes()
 {
     QDomDocument document;
-    LxdSentence sentence(&document, nullptr, nullptr);
+    LxdSentence sentence(&document, nullptr);
     const QString text = QStringLiteral("a \\[b\\] [c\\]d|e::f] g [h");
     sentence.setText(text);
     const QDomElement element = sentence.toDomElement();
@@ -162,7 +162,7 @@ void TestLxdSentence::xmlFormKeepsEscapes()
     QCOMPARE(gaps.size(), 1);
     QCOMPARE(gaps.at(0).toElement().text(), QStringLiteral("c\\]d|e::f"));
 
-    LxdSentence back(&document, nullptr, nullptr);
+    LxdSentence back(&document, nullptr);
     back.fromDomElement(element);
     QCOMPARE(back.text(), text);
 }

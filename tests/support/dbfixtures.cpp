@@ -47,4 +47,17 @@ QByteArray crlfLines(const QList<QByteArray> &lines)
     return out;
 }
 
+int CountedSentence::live = 0;
+
+CountedSentence::CountedSentence(LxdItem *item)
+    : LxdSentence(nullptr, item)
+{
+    ++live;
+}
+
+CountedSentence::~CountedSentence()
+{
+    --live;
+}
+
 } // namespace DbFixtures

@@ -2,6 +2,8 @@
 #ifndef DBFIXTURES_H
 #define DBFIXTURES_H
 
+#include "data/lxdsentence.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -25,6 +27,16 @@ LxdItem *addHeadword(LxdDatabase &db, const QString &headword, const QList<Sente
 // database gives one such line per headword, joined by "\n".
 QString describe(const LxdItem &item);
 QString describe(const LxdDatabase &db);
+
+// A sentence that counts how many of its kind are alive, to show that the record owning it deleted
+// it (a sentence is no QObject that a QPointer could watch).
+class CountedSentence : public LxdSentence
+{
+public:
+    explicit CountedSentence(LxdItem *item);
+    ~CountedSentence() override;
+    static int live;
+};
 
 // Lines as a database file holds them: each one followed by CR LF.
 QByteArray crlfLines(const QList<QByteArray> &lines);
