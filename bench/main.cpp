@@ -322,10 +322,26 @@ int Bench::run()
         loaded.value(QStringLiteral("ns"), -1), loaded.value(QStringLiteral("cpu_ns"), -1)};
     const double loadBytes = perSentence(loaded);
 
+    // The best of the runs above reuses the memory that the first run freed. The program at start-up
+    // loads into a new heap, every page of it touched for the first time, as only a first run does.
+    progress(QStringLiteral("loadText, first run (fresh processes)"));
+    Timing firstLoad;
+    for (int r = 0; r < runs; ++r) {
+        const QHash<QString, qint64> once = runChild({QStringLiteral("--") + QLatin1String(loadTextOption),
+            first, QStringLiteral("--runs"), QStringLiteral("1")});
+        check(once.value(QStringLiteral("ok")) == 1, QStringLiteral("loadText (first run) failed"));
+        const qint64 wall = once.value(QStringLiteral("ns"), -1);
+        const qint64 cpu = once.value(QStringLiteral("cpu_ns"), -1);
+        if (wall >= 0 && (firstLoad.wall < 0 || wall < firstLoad.wall))
+            firstLoad.wall = wall;
+        if (cpu >= 0 && (firstLoad.cpu < 0 || cpu < firstLoad.cpu))
+            firstLoad.cpu = cpu;
+    }
+
     progress(QStringLiteral("start-up of the program (fresh processes)"));
     const StartupTiming startup = benchStartup(first, data.words(), runs, &failures);
     const Timing startupFloor {
-        startup.bareWindow.wall + loadText.wall * 6 / 5, startup.bareWindow.cpu + loadText.cpu * 6 / 5};
+        startup.bareWindow.wall + firstLoad.wall * 6 / 5, startup.bareWindow.cpu + firstLoad.cpu * 6 / 5};
 
     progress(QStringLiteral("Loading in this process and checking"));
     QDomDocument document;
@@ -514,6 +530,7 @@ int Bench::run()
     rows << timed(QStringLiteral("floor: ready lines via QTextStream"), writeFloor);
     rows << timed(QStringLiteral("loadText of the appended file"), loadSecond);
     rows << timed(QStringLiteral("floor: bare QMainWindow shown (fresh)"), startup.bareWindow);
+    rows << timed(QStringLiteral("floor: loadText, first run of a fresh process"), firstLoad);
 
     std::printf("\nLexivane benchmark: %d headwords x %d sentences = %lld sentences, file %.1f MB, %s, best "
                 "of %d\n\n",
@@ -523,7 +540,8 @@ int Bench::run()
     std::printf(
         "\nFloors: loadText against readLine + object floor; saveText against the writing floor; the\n"
         "program's start-up (until its window is shown with the database loaded, in a home whose\n"
-        "settings open the file) against a bare QMainWindow's start-up plus 1.2 x loadText; the\n"
+        "settings open the file) against a bare QMainWindow's start-up plus 1.2 x the first loadText\n"
+        "of a fresh process (the rows above are the best of runs that reuse freed memory); the\n"
         "merging append and the one long line against loadText of the appended file in this\n"
         "process; the recovery copy's write (in a worker thread) against saveText; the window waits\n"
         "only for one slice of its snapshot at a time, against a twentieth of a second. Memory:\n"

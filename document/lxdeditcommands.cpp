@@ -55,8 +55,34 @@ private:
 LxdEditCommand::LxdEditCommand(LxdDocument *document, const QString &text)
     : QUndoCommand(text)
     , m_document(document)
-    , m_before(document->viewState())
-{ }
+{
+    keep(&ViewStates::before, document->viewState());
+}
+
+bool LxdEditCommand::isEmpty(const LxdViewState &state)
+{
+    return state.word < 0 && state.words.isEmpty() && state.sentence < 0 && state.sentenceColumn == 0
+        && state.sentences.isEmpty();
+}
+
+void LxdEditCommand::keep(LxdViewState ViewStates::*which, const LxdViewState &state)
+{
+    if (!m_states && isEmpty(state))
+        return;
+    if (!m_states)
+        m_states = std::make_unique<ViewStates>();
+    (*m_states).*which = state;
+}
+
+LxdViewState LxdEditCommand::stored(LxdViewState ViewStates::*which) const
+{
+    return m_states ? (*m_states).*which : LxdViewState();
+}
+
+void LxdEditCommand::setStateBefore(const LxdViewState &state)
+{
+    keep(&ViewStates::before, state);
+}
 
 void LxdEditCommand::redo()
 {
@@ -66,18 +92,18 @@ void LxdEditCommand::redo()
     } else {
         m_document->clearViews();
         apply(false);
-        m_document->setViewState(m_after);
+        m_document->setViewState(stored(&ViewStates::after));
     }
     m_done = true;
 }
 
 void LxdEditCommand::undo()
 {
-    m_after = m_document->viewState();
+    keep(&ViewStates::after, m_document->viewState());
     m_document->clearViews();
     revert();
     m_done = false;
-    m_document->setViewState(m_before);
+    m_document->setViewState(stored(&ViewStates::before));
 }
 
 // --- Headwords -------------------------------------------------------------------------------------
@@ -212,9 +238,15 @@ void LxdReorderHeadwordsCommand::revert()
 LxdAddSentenceCommand::LxdAddSentenceCommand(LxdDocument *document, int item, const QString &text, int used)
     : LxdEditCommand(document, CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Add Sentence")))
     , m_item(item)
-    , m_text(text)
-    , m_used(used)
-{ }
+{
+    // Made once, here, and kept by the command while it is undone: the command stores no copy of
+    // the text besides.
+    if (document->database()->itemAt(item)) {
+        m_sentence = new LxdSentence(document->database()->domDocument(), nullptr);
+        m_sentence->setUsed(used);
+        m_sentence->setText(text);
+    }
+}
 
 LxdAddSentenceCommand::~LxdAddSentenceCommand()
 {
@@ -224,13 +256,9 @@ LxdAddSentenceCommand::~LxdAddSentenceCommand()
 
 void LxdAddSentenceCommand::apply(bool first)
 {
-    // The sentence is made once, then put in at the end by the same call on every run.
-    if (first && db()->itemAt(m_item)) {
-        m_sentence = new LxdSentence(db()->domDocument(), nullptr);
-        m_sentence->setUsed(m_used);
-        m_sentence->setText(m_text);
+    // Put in at the end by the same call on every run.
+    if (first && m_sentence)
         m_row = db()->sentenceCount(m_item);
-    }
     if (m_sentence)
         db()->insertSentence(m_item, m_row, m_sentence);
     db()->sentenceTableModel->refresh();

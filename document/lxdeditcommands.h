@@ -11,6 +11,8 @@
 #include <QPair>
 #include <QUndoCommand>
 
+#include <memory>
+
 class LxdDatabase;
 class LxdItem;
 class LxdSentence;
@@ -33,15 +35,26 @@ protected:
     virtual void apply(bool first) = 0;
     virtual void revert() = 0;
     LxdDatabase *db() const { return m_document->database(); }
-    void setStateBefore(const LxdViewState &state) { m_before = state; }
+    void setStateBefore(const LxdViewState &state);
     // Whether the edit is in the database; whatever it took out or put in belongs to the command
     // while it is not.
     bool isDone() const { return m_done; }
 
 private:
+    // The selections before the edit and before its undo, kept apart from the command: a command
+    // made with no view showing (a database built record by record) needs none, and the history
+    // may hold a million commands.
+    struct ViewStates
+    {
+        LxdViewState before;
+        LxdViewState after;
+    };
+    static bool isEmpty(const LxdViewState &state);
+    void keep(LxdViewState ViewStates::*which, const LxdViewState &state);
+    LxdViewState stored(LxdViewState ViewStates::*which) const;
+
     LxdDocument *m_document; // not owned
-    LxdViewState m_before;
-    LxdViewState m_after;
+    std::unique_ptr<ViewStates> m_states; // null while both are empty
     bool m_first = true;
     bool m_done = false;
 };
@@ -136,8 +149,6 @@ protected:
 private:
     int m_item;
     int m_row = -1;
-    QString m_text;
-    int m_used;
     LxdSentence *m_sentence = nullptr;
 };
 
