@@ -55,21 +55,42 @@ qint64 processCpuNs()
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-qint64 residentBytes()
+namespace {
+
+// A "Vm...:" line of /proc/self/status in bytes, or -1.
+qint64 statusBytes(const char *key)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
         return -1;
     const QByteArray all = status.readAll();
     for (const QByteArray &line : all.split('\n')) {
-        if (line.startsWith("VmRSS:")) {
-            const QByteArray kb = line.mid(6).trimmed().split(' ').value(0);
+        if (line.startsWith(key)) {
+            const QByteArray kb = line.mid(qsizetype(qstrlen(key))).trimmed().split(' ').value(0);
             bool ok = false;
             const qint64 value = kb.toLongLong(&ok);
             return ok ? value * 1024 : -1;
         }
     }
     return -1;
+}
+
+} // namespace
+
+qint64 residentBytes()
+{
+    return statusBytes("VmRSS:");
+}
+
+qint64 peakResidentBytes()
+{
+    return statusBytes("VmHWM:");
+}
+
+bool resetPeakResident()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
 }
 
 qint64 readLinesOnly(const QString &fileName)
@@ -202,6 +223,28 @@ int runLoadTextChild(const QString &fileName, int runs)
     report("rss_before", before);
     report("rss_after", after);
     delete database;
+    return 0;
+}
+
+int runXmlMemoryChild(const QString &mode, const QString &lineFile, const QString &xmlFile)
+{
+    QDomDocument document;
+    LxdDatabase database(&document, nullptr);
+    releaseFreeMemory();
+    const qint64 before = residentBytes();
+    bool ok = false;
+    if (mode == QLatin1String("export")) {
+        ok = database.loadText(lineFile);
+        // The peak that counts starts with the database loaded, not with the reading of its file.
+        ok = resetPeakResident() && ok;
+        ok = ok && database.saveXml(xmlFile, 3);
+    } else {
+        ok = database.loadXml(xmlFile);
+    }
+    report("ok", ok ? 1 : 0);
+    report("database", residentBytes() - before);
+    report("peak", peakResidentBytes() - before);
+    report("items", database.itemCount());
     return 0;
 }
 

@@ -13,6 +13,12 @@
 // Resident memory of this process in bytes (VmRSS), or -1 when it cannot be read.
 qint64 residentBytes();
 
+// The highest resident memory of this process since it started or since resetPeakResident, or
+// -1 when it cannot be read (VmHWM).
+qint64 peakResidentBytes();
+// Starts the peak over from the present resident memory; false when the system does not allow it.
+bool resetPeakResident();
+
 // CPU time of this process in nanoseconds (user and system, page faults included).
 qint64 processCpuNs();
 
@@ -61,6 +67,9 @@ bool writeLines(const QString &fileName, const QStringList &lines);
 // from a fresh heap. Each prints "key=value" lines on standard output and returns an exit code.
 int runObjectFloorChild(const QString &fileName, int runs);
 int runLoadTextChild(const QString &fileName, int runs);
+// The highest resident memory while the database file `lineFile` is exported to `xmlFile`
+// ("export"), or while `xmlFile` is imported ("import"), against the loaded database's own.
+int runXmlMemoryChild(const QString &mode, const QString &lineFile, const QString &xmlFile);
 
 // Runs the benchmark itself with `arguments` and parses what a child mode printed.
 // Returns an empty hash when the child failed.

@@ -23,22 +23,6 @@ namespace {
 
 constexpr int SentencesPerHeadword = 10;
 
-// The highest resident memory of this process so far (VmHWM), or -1.
-qint64 peakResidentBytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:")) {
-            bool ok = false;
-            const qint64 kb = line.mid(6).trimmed().split(' ').value(0).toLongLong(&ok);
-            return ok ? kb * 1024 : -1;
-        }
-    }
-    return -1;
-}
-
 void report(const char *key, qint64 value)
 {
     std::printf("%s=%lld\n", key, static_cast<long long>(value));

@@ -33,6 +33,7 @@ namespace {
 
 const char objectFloorOption[] = "object-floor-child";
 const char loadTextOption[] = "load-text-child";
+const char xmlMemoryOption[] = "xml-memory-child";
 
 void progress(const QString &text)
 {
@@ -413,6 +414,21 @@ int Bench::run()
         const QString diff = compareDatabases(*db, *imported);
         check(diff.isEmpty(), QStringLiteral("XML round trip: ") + diff);
     }
+
+    // The highest resident memory of each, in a fresh process, against the database loaded from
+    // the line file there.
+    progress(QStringLiteral("XML memory (fresh processes)"));
+    const auto xmlPeak = [&](const QString &mode, const QString &xml) {
+        const QHash<QString, qint64> m
+            = runChild({QStringLiteral("--") + QLatin1String(xmlMemoryOption), mode, first, xml});
+        check(m.value(QStringLiteral("ok")) == 1 && m.value(QStringLiteral("items")) == data.words(),
+            QStringLiteral("XML memory (%1) failed").arg(mode));
+        return double(m.value(QStringLiteral("peak"), -1));
+    };
+    const double databaseBytes = loadBytes * double(total);
+    const double exportPeak = xmlPeak(QStringLiteral("export"), path("memory.xml"));
+    QFile::remove(path("memory.xml"));
+    const double importPeak = xmlPeak(QStringLiteral("import"), exported);
     QFile::remove(exported);
 
     progress(QStringLiteral("sort"));
@@ -517,6 +533,14 @@ int Bench::run()
         verdict(loadBytes <= 350.0), QString()};
     rows << compared(QStringLiteral("saveXml (against saveText)"), saveXml, saveText, 3.0);
     rows << compared(QStringLiteral("loadXml (against loadText, this process)"), loadXml, loadSecond, 3.0);
+    const auto memoryRow = [&](const QString &name, double peak) {
+        const double r = peak / databaseBytes;
+        return Row {name, QString::asprintf("%.0f MB", peak / 1e6),
+            QString::asprintf("%.0f MB", databaseBytes / 1e6), ratio(r), QStringLiteral("<= 1.5 x"),
+            verdict(peak > 0 && r <= 1.5), QString()};
+    };
+    rows << memoryRow(QStringLiteral("peak memory, saveXml (against the database)"), exportPeak);
+    rows << memoryRow(QStringLiteral("peak memory, loadXml (against the database)"), importPeak);
     rows << timed(QStringLiteral("sort (shuffled headwords)"), sort);
     rows << timed(QStringLiteral("findText without a hit"), find);
     for (const CommandTiming &c : commands) {
@@ -546,7 +570,9 @@ int Bench::run()
         "process; the recovery copy's write (in a worker thread) against saveText; the window waits\n"
         "only for one slice of its snapshot at a time, against a twentieth of a second. Memory:\n"
         "VmRSS after minus before the first loadText of a fresh process (floor: the same for plain\n"
-        "records holding the same texts).\n"
+        "records holding the same texts); the XML rows: the highest VmRSS of a fresh process while\n"
+        "it exports the loaded database or imports the exported file, above what it held before,\n"
+        "against that database's memory.\n"
         "Times are wall-clock (the verdicts); the cpu ratio compares process CPU time instead, which\n"
         "other programs on the machine disturb less and which leaves out waiting for the disk.\n"
         "Every row is the best of %d runs.\n\n",
@@ -624,13 +650,15 @@ int main(int argc, char **argv)
     const QCommandLineOption importOnlyOption(
         QStringLiteral("import-only"), QStringLiteral("Measure only the import of the CSV file."));
     QCommandLineOption importChild(QLatin1String(importChildOption), QString(), QStringLiteral("file"));
+    QCommandLineOption xmlMemoryChild(QLatin1String(xmlMemoryOption), QString(), QStringLiteral("mode"));
     QCommandLineOption bareChild {QLatin1String(bareWindowOption)};
     bareChild.setFlags(QCommandLineOption::HiddenFromHelp);
     objectChild.setFlags(QCommandLineOption::HiddenFromHelp);
     loadChild.setFlags(QCommandLineOption::HiddenFromHelp);
     importChild.setFlags(QCommandLineOption::HiddenFromHelp);
+    xmlMemoryChild.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({wordsOption, sentencesOption, quickOption, runsOption, unsortedOption, dirOption,
-        importOption, importOnlyOption, objectChild, loadChild, importChild, bareChild});
+        importOption, importOnlyOption, objectChild, loadChild, importChild, bareChild, xmlMemoryChild});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption &option, int fallback, int least) {
@@ -656,6 +684,10 @@ int main(int argc, char **argv)
         return runObjectFloorChild(parser.value(objectChild), runs);
     if (parser.isSet(loadChild))
         return runLoadTextChild(parser.value(loadChild), runs);
+    if (parser.isSet(xmlMemoryChild)) {
+        return runXmlMemoryChild(parser.value(xmlMemoryChild), parser.positionalArguments().value(0),
+            parser.positionalArguments().value(1));
+    }
     if (parser.isSet(importChild))
         return runImportChild(parser.value(importChild), parser.positionalArguments().value(0));
     const int importMegabytes = number(importOption, quick ? 10 : 300, 0);
