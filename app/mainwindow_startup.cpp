@@ -2,6 +2,7 @@
 // Start-up: preparing the user's database folder on the first run, and the command line.
 #include "app/mainwindow.h"
 
+#include "data/checkedwrite.h"
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "dialogs/dlgchoosedblang.h"
@@ -12,6 +13,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QListWidget>
@@ -57,6 +59,20 @@ bool parseSizeOption(const QString &argument, QSize *size)
     return true;
 }
 
+// Copies `source` to `destination` unless a file of that name is there already, which is kept. The
+// copy goes through the checked write, so that one cut short by a full disk or a power cut never
+// stands where the teacher's database belongs, to be kept as it is by every later start.
+bool copyUnlessPresent(const QString &source, const QString &destination)
+{
+    if (QFileInfo::exists(destination))
+        return true;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = in.readAll();
+    return in.error() == QFileDevice::NoError && CheckedWrite::writeFile(destination, bytes);
+}
+
 } // namespace
 
 void MainWindow::setCommandLineForTesting(const QStringList &arguments)
@@ -95,8 +111,8 @@ void MainWindow::setupUserDatabase()
     for (const char *name : VariantFiles) {
         const QString source = ZelUtils::dataPath(QLatin1String("db") + QLatin1String(name));
         const QString destination = userDir + QLatin1String(name);
-        // QFile::copy never overwrites: a copy the user already has is kept, and silently so.
-        if (!QFile::copy(source, destination) && !QFile::exists(destination)) {
+        // A copy the user already has is kept, and silently so.
+        if (!copyUnlessPresent(source, destination)) {
             QMessageBox::information(this, tr("Failed to copy database file"),
                 tr("Unable to copy the database file %1 to %2.")
                     .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(destination)));
@@ -105,7 +121,7 @@ void MainWindow::setupUserDatabase()
 
     // The working database is made only once; an existing one stays as the user left it.
     const QString currentDb = userDir + QLatin1String(CurrentDbFile);
-    QFile::copy(userDir + QLatin1String(VariantFiles[variant]), currentDb);
+    copyUnlessPresent(userDir + QLatin1String(VariantFiles[variant]), currentDb);
 
     recentFiles.prepend(currentDb);
     updateRecentFileActions();

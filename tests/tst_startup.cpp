@@ -2,6 +2,7 @@
 // The three start-up steps of the main window: the first start that prepares the user's database
 // folder, the command line, and the automatic open of the most recent database.
 #include "app/mainwindow.h"
+#include "data/checkedwrite.h"
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "dialogs/dlgchoosedblang.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResource>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -126,6 +128,7 @@ private slots:
     void firstStartCopiesAndOpensChosenVariant();
     void firstStartKeepsExistingFiles();
     void firstStartReportsEachFailedCopy();
+    void firstStartOnAFullDiskLeavesNoPartialCopy();
     void firstStartReportsMissingStarterFile();
     void firstStartWithDatabaseArgument();
     void secondStartAsksNothingAndCopiesNothing();
@@ -427,6 +430,23 @@ void TestStartup::firstStartReportsEachFailedCopy()
     QVERIFY(!QFile::exists(currentDbPath()));
     QVERIFY(w->recentFileList().isEmpty());
     checkFirstRunDone();
+    checkUntitledAfterFailedOpen(*w);
+}
+
+// A disk that fills up during the copies leaves no cut-short file that a later start would keep.
+void TestStartup::firstStartOnAFullDiskLeavesNoPartialCopy()
+{
+    CheckedWrite::setFailAfterForTesting(1000);
+    const auto realWrites = qScopeGuard([] { CheckedWrite::setFailAfterForTesting(-1); });
+    answerer->then(choose(-1, OkButton)).press(QMessageBox::Ok).press(QMessageBox::Ok).press(QMessageBox::Ok);
+    QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
+    auto w = start();
+
+    QStringList expected(ChooseTitle);
+    for (int variant = 0; variant < 3; ++variant)
+        expected << failedCopy(shippedPath(variant), copiedPath(variant));
+    QCOMPARE(answerer->seen(), expected);
+    QCOMPARE(QDir(userDbDir()).entryList(QDir::Files | QDir::Hidden), QStringList());
     checkUntitledAfterFailedOpen(*w);
 }
 
