@@ -415,7 +415,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
         k.buttonName = "btnExportPlatform";
         k.buttonMenuName = "mnuExportPlatform";
         k.buttonText = tr("LMS");
-        k.iconPath = QStringLiteral(":/svgIcons/doc_quiz.svg");
+        k.iconPath = QStringLiteral(":/svgIcons/doc_package.svg");
         k.helpPage = QStringLiteral("lxv_main_exportH5P.htm");
         k.dialogFilter = tr("H5P files (*.h5p)");
         k.endings = QStringList {QStringLiteral(".h5p")};
@@ -473,7 +473,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.buttonMenuName = "mnuExportPlatform";
     k.actionText = tr("&SCORM package (interactive page)");
     k.buttonText = tr("LMS");
-    k.iconPath = QStringLiteral(":/svgIcons/doc_web_interactive.svg");
+    k.iconPath = QStringLiteral(":/svgIcons/doc_package.svg");
     k.statusTip
         = tr("Export the current output sentences as a SCORM 1.2 package of the interactive web page, "
              "which reports the pupil's score to the learning platform.");
