@@ -216,6 +216,7 @@ private:
     void offerRecovery(const QString &databaseFile);
     void offerRecoveryAtStartup();
     bool askAboutRecovery(const LxdRecoveryCopy &copy);
+    void warnRecoveryFailed(const QString &copyFile);
 
     // Import helpers (mainwindow_import.cpp).
     struct ImportRead

@@ -4,11 +4,13 @@
 #include "app/mainwindow.h"
 
 #include "data/lxddatabase.h"
+#include "document/lxddocument.h"
 #include "document/lxdfileguard.h"
 #include "document/lxdrecovery.h"
 #include "util/zelbusycursor.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -47,6 +49,12 @@ void MainWindow::offerRecoveryAtStartup()
     }
 }
 
+void MainWindow::warnRecoveryFailed(const QString &copyFile)
+{
+    QMessageBox::warning(this, tr("Recovery failed"),
+        tr("The recovery copy %1 cannot be read.").arg(QDir::toNativeSeparators(copyFile)));
+}
+
 // True when the copy was recovered. "Later" keeps the copy for the next start.
 bool MainWindow::askAboutRecovery(const LxdRecoveryCopy &copy)
 {
@@ -70,7 +78,16 @@ bool MainWindow::askAboutRecovery(const LxdRecoveryCopy &copy)
         statusBar()->showMessage(tr("The unsaved changes were discarded."), 2000);
         return false;
     }
-    if (box.clickedButton() != recover || !okToContinue())
+    if (box.clickedButton() != recover)
+        return false;
+    // A copy that cannot be read is found out before anything is given up for it: the window keeps
+    // its database and its name.
+    const QString copyFile = copy.copyFile();
+    if (QFile file(copyFile); !file.open(QIODevice::ReadOnly) || LxdDocument::isBinaryFile(copyFile)) {
+        warnRecoveryFailed(copyFile);
+        return false;
+    }
+    if (!okToContinue())
         return false;
     // The database the changes belong to is opened as any other: with its lock, or the question
     // when another copy of the program has it open.
@@ -88,8 +105,7 @@ bool MainWindow::askAboutRecovery(const LxdRecoveryCopy &copy)
     busy.release();
     selectFirstHeadword();
     if (!recovered) {
-        QMessageBox::warning(this, tr("Recovery failed"),
-            tr("The recovery copy %1 cannot be read.").arg(QDir::toNativeSeparators(copy.copyFile())));
+        warnRecoveryFailed(copyFile);
         return false;
     }
     statusBar()->showMessage(tr("Unsaved changes recovered"), 2000);

@@ -87,6 +87,7 @@ private slots:
 
     void crashedCopyIsOfferedAndRecovered();
     void discardRemovesCrashedCopy();
+    void unreadableCopyLeavesTheWindowAsItWas();
     void saveAndQuitRemoveTheCopy();
 
 private:
@@ -213,6 +214,33 @@ void TestRecovery::crashedCopyIsOfferedAndRecovered()
     QVERIFY(w->close());
     QCOMPARE(leftInFolder(), QStringList());
     QCOMPARE(TestUtil::readFile(database), WordsFile);
+}
+
+void TestRecovery::unreadableCopyLeavesTheWindowAsItWas()
+{
+    crash(database);
+    if (QTest::currentTestFailed())
+        return;
+    QString copy;
+    for (const QString &name : leftInFolder()) {
+        if (name.endsWith(QLatin1String(".lxv")))
+            copy = QDir(LxdRecovery::folder()).filePath(name);
+    }
+    {
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QVERIFY(file.write(QByteArray("\x00\x01 not a database", 20)) == 20);
+    }
+
+    answerer->pressText(QStringLiteral("Recover")).press(QMessageBox::Ok);
+    auto w = newWindow(database);
+    QCOMPARE(answerer->seen().value(1),
+        QStringLiteral("Recovery failed|The recovery copy %1 cannot be read.|")
+            .arg(QDir::toNativeSeparators(copy)));
+    QCOMPARE(w->currentFile(), database);
+    QCOMPARE(w->database()->itemCount(), 2);
+    QVERIFY(!w->database()->isModified());
+    QCOMPARE(leftInFolder().size(), 2);
 }
 
 void TestRecovery::discardRemovesCrashedCopy()
