@@ -229,7 +229,8 @@ void TestRecovery::unreadableCopyLeavesTheWindowAsItWas()
     {
         QFile file(copy);
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QVERIFY(file.write(QByteArray("\x00\x01 not a database", 20)) == 20);
+        const QByteArray binary = QByteArray(4, '\0') + "not a database";
+        QVERIFY(file.write(binary) == binary.size());
     }
 
     answerer->pressText(QStringLiteral("Recover")).press(QMessageBox::Ok);
