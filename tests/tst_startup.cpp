@@ -158,6 +158,7 @@ private:
     // The spelling dialog answered: the radio button `click` (none: -1) clicked, then closed by `closeBy`.
     static TestUtil::ModalAnswerer::Handler choose(int click, CloseBy closeBy, QRect *geometry = nullptr);
     static QString failedCopy(const QString &source, const QString &destination);
+    static QStringList choiceThenEveryCopyFailed();
 
     std::unique_ptr<TestUtil::ModalAnswerer> answerer;
     std::unique_ptr<QTemporaryDir> files;
@@ -272,6 +273,15 @@ QString TestStartup::failedCopy(const QString &source, const QString &destinatio
 {
     return QStringLiteral("Failed to copy database file|Unable to copy the database file %1 to %2.|")
         .arg(source, destination);
+}
+
+// What the answerer sees when the spelling is chosen and then each of the three copies fails.
+QStringList TestStartup::choiceThenEveryCopyFailed()
+{
+    QStringList seen(ChooseTitle);
+    for (int variant = 0; variant < 3; ++variant)
+        seen << failedCopy(shippedPath(variant), copiedPath(variant));
+    return seen;
 }
 
 // --- The spelling dialog ------------------------------------------------------------------------------
@@ -423,10 +433,7 @@ void TestStartup::firstStartReportsEachFailedCopy()
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
 
-    QStringList expected(ChooseTitle);
-    for (int variant = 0; variant < 3; ++variant)
-        expected << failedCopy(shippedPath(variant), copiedPath(variant));
-    QCOMPARE(answerer->seen(), expected);
+    QCOMPARE(answerer->seen(), choiceThenEveryCopyFailed());
     QVERIFY(!QFile::exists(currentDbPath()));
     QVERIFY(w->recentFileList().isEmpty());
     checkFirstRunDone();
@@ -442,10 +449,7 @@ void TestStartup::firstStartOnAFullDiskLeavesNoPartialCopy()
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
 
-    QStringList expected(ChooseTitle);
-    for (int variant = 0; variant < 3; ++variant)
-        expected << failedCopy(shippedPath(variant), copiedPath(variant));
-    QCOMPARE(answerer->seen(), expected);
+    QCOMPARE(answerer->seen(), choiceThenEveryCopyFailed());
     QCOMPARE(QDir(userDbDir()).entryList(QDir::Files | QDir::Hidden), QStringList());
     checkUntitledAfterFailedOpen(*w);
 }
