@@ -30,6 +30,15 @@ struct Timing
     qint64 cpu = -1;
 };
 
+// Keeps in `best` the lower of its wall and CPU times and those of `t`; -1 counts as not measured.
+inline void keepBest(Timing *best, const Timing &t)
+{
+    if (t.wall >= 0 && (best->wall < 0 || t.wall < best->wall))
+        best->wall = t.wall;
+    if (t.cpu >= 0 && (best->cpu < 0 || t.cpu < best->cpu))
+        best->cpu = t.cpu;
+}
+
 // The fastest of `runs` runs of `op` (wall and CPU time each at their best). `prepare` runs
 // untimed before each run.
 template<typename Prepare, typename Op>
@@ -43,11 +52,7 @@ Timing bestOf(int runs, Prepare prepare, Op op)
         timer.start();
         op();
         const qint64 wall = timer.nsecsElapsed();
-        const qint64 used = processCpuNs() - cpu;
-        if (best.wall < 0 || wall < best.wall)
-            best.wall = wall;
-        if (best.cpu < 0 || used < best.cpu)
-            best.cpu = used;
+        keepBest(&best, {wall, processCpuNs() - cpu});
     }
     return best;
 }

@@ -331,12 +331,8 @@ int Bench::run()
         const QHash<QString, qint64> once = runChild({QStringLiteral("--") + QLatin1String(loadTextOption),
             first, QStringLiteral("--runs"), QStringLiteral("1")});
         check(once.value(QStringLiteral("ok")) == 1, QStringLiteral("loadText (first run) failed"));
-        const qint64 wall = once.value(QStringLiteral("ns"), -1);
-        const qint64 cpu = once.value(QStringLiteral("cpu_ns"), -1);
-        if (wall >= 0 && (firstLoad.wall < 0 || wall < firstLoad.wall))
-            firstLoad.wall = wall;
-        if (cpu >= 0 && (firstLoad.cpu < 0 || cpu < firstLoad.cpu))
-            firstLoad.cpu = cpu;
+        keepBest(
+            &firstLoad, {once.value(QStringLiteral("ns"), -1), once.value(QStringLiteral("cpu_ns"), -1)});
     }
 
     progress(QStringLiteral("start-up of the program (fresh processes)"));

@@ -66,14 +66,6 @@ ShownReport runUntilShown(const QProcessEnvironment &environment, const QString 
     return report;
 }
 
-void keepBest(Timing *best, const ShownReport &r)
-{
-    if (r.wall >= 0 && (best->wall < 0 || r.wall < best->wall))
-        best->wall = r.wall;
-    if (r.cpu >= 0 && (best->cpu < 0 || r.cpu < best->cpu))
-        best->cpu = r.cpu;
-}
-
 } // namespace
 
 int runBareWindowChild()
@@ -129,14 +121,14 @@ StartupTiming benchStartup(const QString &database, int headwords, int runs, QSt
                                  .arg(headwords));
             return timing;
         }
-        keepBest(&timing.program, shown);
+        keepBest(&timing.program, {shown.wall, shown.cpu});
         const ShownReport bare = runUntilShown(
             environment, bench, {QStringLiteral("--") + QLatin1String(bareWindowOption)}, &error);
         if (!error.isEmpty()) {
             failures->append(QStringLiteral("start-up floor: ") + error);
             return timing;
         }
-        keepBest(&timing.bareWindow, bare);
+        keepBest(&timing.bareWindow, {bare.wall, bare.cpu});
     }
     return timing;
 }
