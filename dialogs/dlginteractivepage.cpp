@@ -2,8 +2,11 @@
 #include "dialogs/dlginteractivepage.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -75,11 +78,28 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     spbPassMark->setRange(0, 100);
     spbPassMark->setSuffix(QStringLiteral(" %"));
     spbPassMark->setAccessibleName(tr("Pass mark"));
-    layPlatform = new QHBoxLayout(grpPlatform);
-    layPlatform->setObjectName(QStringLiteral("layPlatform"));
-    layPlatform->addWidget(chkPassMark);
-    layPlatform->addWidget(spbPassMark);
-    layPlatform->addStretch();
+    lblScoreKept = newWidget<QLabel>(grpPlatform, "lblScoreKept", tr("Score &recorded:"));
+    cbxScoreKept = new QComboBox(grpPlatform);
+    cbxScoreKept->setObjectName(QStringLiteral("cbxScoreKept"));
+    cbxScoreKept->addItems({tr("The first check with every gap answered"), tr("The best check")});
+    lblScoreKept->setBuddy(cbxScoreKept);
+    lblHintPenalty = newWidget<QLabel>(grpPlatform, "lblHintPenalty", tr("Each hin&t costs:"));
+    spbHintPenalty = new QSpinBox(grpPlatform);
+    spbHintPenalty->setObjectName(QStringLiteral("spbHintPenalty"));
+    spbHintPenalty->setRange(0, 100);
+    spbHintPenalty->setSuffix(tr(" % of its gap"));
+    spbHintPenalty->setToolTip(tr("A gap whose answer the hints spelled out, or that \"Show answers\" "
+                                  "revealed, counts as wrong."));
+    lblHintPenalty->setBuddy(spbHintPenalty);
+    grdPlatform = new QGridLayout(grpPlatform);
+    grdPlatform->setObjectName(QStringLiteral("grdPlatform"));
+    grdPlatform->addWidget(chkPassMark, 0, 0);
+    grdPlatform->addWidget(spbPassMark, 0, 1, Qt::AlignLeft);
+    grdPlatform->addWidget(lblScoreKept, 1, 0);
+    grdPlatform->addWidget(cbxScoreKept, 1, 1, Qt::AlignLeft);
+    grdPlatform->addWidget(lblHintPenalty, 2, 0);
+    grdPlatform->addWidget(spbHintPenalty, 2, 1, Qt::AlignLeft);
+    grdPlatform->setColumnStretch(1, 1);
     grpPlatform->hide();
 
     bbxButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
@@ -104,11 +124,14 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     chkSameGapWidth->setChecked(stored.sameGapWidth);
     chkPassMark->setChecked(stored.passMark >= 0);
     spbPassMark->setValue(stored.passMark >= 0 ? stored.passMark : InteractivePageSettings().passMark);
+    cbxScoreKept->setCurrentIndex(stored.bestScore ? 1 : 0);
+    spbHintPenalty->setValue(stored.hintPenalty);
 
     connect(chkPassMark, &QCheckBox::toggled, spbPassMark, &QSpinBox::setEnabled);
     spbPassMark->setEnabled(chkPassMark->isChecked());
     connect(rdoGapFill, &QRadioButton::toggled, this, &DlgInteractivePage::updateStates);
     connect(chkDropDowns, &QCheckBox::toggled, this, &DlgInteractivePage::updateStates);
+    connect(chkHints, &QCheckBox::toggled, this, &DlgInteractivePage::updateStates);
     updateStates();
 }
 
@@ -121,8 +144,11 @@ void DlgInteractivePage::setWordListIncluded(bool included)
 void DlgInteractivePage::setPassMarkShown(bool shown)
 {
     grpPlatform->setVisible(shown);
-    if (shown)
+    if (shown) {
         setWindowTitle(tr("SCORM package"));
+        // In the package the answers are there only for a sheet the pupil has checked.
+        chkShowAnswers->setText(tr("A \"Show answers\" &button once the pupil has checked"));
+    }
 }
 
 InteractivePageSettings DlgInteractivePage::settings() const
@@ -138,6 +164,8 @@ InteractivePageSettings DlgInteractivePage::settings() const
     settings.showAnswers = chkShowAnswers->isChecked();
     settings.sameGapWidth = chkSameGapWidth->isChecked();
     settings.passMark = chkPassMark->isChecked() ? spbPassMark->value() : -1;
+    settings.bestScore = cbxScoreKept->currentIndex() == 1;
+    settings.hintPenalty = spbHintPenalty->value();
     return settings;
 }
 
@@ -160,6 +188,9 @@ InteractivePageSettings DlgInteractivePage::storedSettings()
             = qBound(0, store.value(QStringLiteral("passMark"), settings.passMark).toInt(), 100);
     else
         settings.passMark = -1;
+    settings.bestScore = store.value(QStringLiteral("bestScore"), settings.bestScore).toBool();
+    settings.hintPenalty
+        = qBound(0, store.value(QStringLiteral("hintPenalty"), settings.hintPenalty).toInt(), 100);
     store.endGroup();
     return settings;
 }
@@ -178,6 +209,8 @@ void DlgInteractivePage::accept()
     if (grpPlatform->isVisibleTo(this)) {
         store.setValue(QStringLiteral("passMarkUsed"), chkPassMark->isChecked());
         store.setValue(QStringLiteral("passMark"), spbPassMark->value());
+        store.setValue(QStringLiteral("bestScore"), cbxScoreKept->currentIndex() == 1);
+        store.setValue(QStringLiteral("hintPenalty"), spbHintPenalty->value());
     }
     store.endGroup();
     QDialog::accept();
@@ -192,4 +225,6 @@ void DlgInteractivePage::updateStates()
         wordListIncluded ? QString() : tr("Tick \"Include word list\" to use drop-down lists."));
     const bool typed = gapFill && !(chkDropDowns->isEnabled() && chkDropDowns->isChecked());
     grpMarking->setEnabled(typed);
+    lblHintPenalty->setEnabled(typed && chkHints->isChecked());
+    spbHintPenalty->setEnabled(typed && chkHints->isChecked());
 }

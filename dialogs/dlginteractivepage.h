@@ -7,9 +7,12 @@
 #include <QDialog>
 
 class QCheckBox;
+class QComboBox;
 class QDialogButtonBox;
+class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
+class QLabel;
 class QRadioButton;
 class QSpinBox;
 class QVBoxLayout;
@@ -26,7 +29,8 @@ public:
 
     // Drop-down gaps list the word list, so they are offered only when the word list is included.
     void setWordListIncluded(bool included);
-    // A SCORM package also asks for the pass mark its score is reported against.
+    // A SCORM package also asks for the pass mark its score is reported against, which Check it
+    // keeps and what a hint costs.
     void setPassMarkShown(bool shown);
 
     // The choices as shown, and as kept by the last accepted dialog (the defaults before any).
@@ -57,9 +61,13 @@ private:
     QCheckBox *chkShowAnswers = nullptr;
     QCheckBox *chkSameGapWidth = nullptr;
     QGroupBox *grpPlatform = nullptr;
-    QHBoxLayout *layPlatform = nullptr;
+    QGridLayout *grdPlatform = nullptr;
     QCheckBox *chkPassMark = nullptr;
     QSpinBox *spbPassMark = nullptr;
+    QLabel *lblScoreKept = nullptr;
+    QComboBox *cbxScoreKept = nullptr;
+    QLabel *lblHintPenalty = nullptr;
+    QSpinBox *spbHintPenalty = nullptr;
     QDialogButtonBox *bbxButtons = nullptr;
 };
 

@@ -25,6 +25,13 @@ QString html(const QString &text)
     return text.toHtmlEscaped();
 }
 
+// A plain-text field as H5P's own validator stores it: HTML-escaped with single quotes too, so that an
+// upload keeps the content exactly as written.
+QString plainText(const QString &text)
+{
+    return html(text).replace(QLatin1Char('\''), QLatin1String("&#039;"));
+}
+
 struct PlannedGap
 {
     QStringList answers;
@@ -136,7 +143,6 @@ QJsonObject blanksContent(const ExerciseModel &model, const H5PExport::Marking &
         {QStringLiteral("caseSensitive"), marking.caseSensitive},
         {QStringLiteral("showSolutionsRequiresInput"), true},
         {QStringLiteral("separateLines"), false},
-        {QStringLiteral("disableImageZooming"), false},
         {QStringLiteral("confirmCheckDialog"), false},
         {QStringLiteral("confirmRetryDialog"), false},
         // The content type cannot ignore accents alone; its tolerance of small spelling slips is the
@@ -155,8 +161,8 @@ QJsonObject blanksContent(const ExerciseModel &model, const H5PExport::Marking &
         {QStringLiteral("tryAgain"), QStringLiteral("Retry")},
         {QStringLiteral("checkAnswer"), QStringLiteral("Check")},
         {QStringLiteral("notFilledOut"), QStringLiteral("Please fill in all blanks to view solution")},
-        {QStringLiteral("answerIsCorrect"), QStringLiteral("':ans' is correct")},
-        {QStringLiteral("answerIsWrong"), QStringLiteral("':ans' is wrong")},
+        {QStringLiteral("answerIsCorrect"), plainText(QStringLiteral("':ans' is correct"))},
+        {QStringLiteral("answerIsWrong"), plainText(QStringLiteral("':ans' is wrong"))},
         {QStringLiteral("answeredCorrectly"), QStringLiteral("Answered correctly")},
         {QStringLiteral("answeredIncorrectly"), QStringLiteral("Answered incorrectly")},
         {QStringLiteral("solutionLabel"), QStringLiteral("Correct answer:")},
@@ -195,8 +201,8 @@ QJsonObject dragTextContent(const ExerciseModel &model)
             QLatin1String("<p>")
                 + html(QCoreApplication::translate("H5PExport", "Drag the words into the correct boxes."))
                 + QLatin1String("</p>")},
-        {QStringLiteral("textField"), html(lines.join(QLatin1Char('\n')))},
-        {QStringLiteral("distractors"), html(distractors.join(QLatin1Char(' ')))},
+        {QStringLiteral("textField"), plainText(lines.join(QLatin1Char('\n')))},
+        {QStringLiteral("distractors"), plainText(distractors.join(QLatin1Char(' ')))},
         {QStringLiteral("overallFeedback"), fullRange()},
         {QStringLiteral("behaviour"), behaviour},
         {QStringLiteral("checkAnswer"), QStringLiteral("Check")},

@@ -29,6 +29,10 @@ struct InteractivePageSettings
     // In a SCORM package: the percentage a pupil needs to pass; below 0 there is no pass mark and a
     // checked page counts as completed.
     int passMark = 80;
+    // In a SCORM package: the platform keeps the best Check instead of the first complete one.
+    bool bestScore = false;
+    // In a SCORM package: the percentage of a gap that each hint for it takes off the score.
+    int hintPenalty = 100;
 };
 
 // Renders an exercise as one self-contained HTML5 page: the template supplies the markup, the style

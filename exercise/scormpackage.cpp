@@ -4,15 +4,20 @@
 #include "exercise/zipwriter.h"
 
 #include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QXmlStreamWriter>
 
 namespace {
 
 // Runs inside the page's own script, after it has set everything up, so it can wrap check() and read
 // the gaps. Every call into the runtime is guarded: a platform that misbehaves must not stop the page.
+// The score is honest: "Show answers" waits for a check, a gap it revealed or hints spelled out counts
+// as wrong, each hint costs its share of a gap, and the platform keeps the first complete check or the
+// best one. What the pupil was given survives a reload in cmi.suspend_data.
 const char RuntimeScript[]
     = R"js(  // The learning platform's SCORM 1.2 runtime, when the page runs inside one.
-  (function (passMark) {
+  (function (scorm) {
     function apiOf(win) {
       try {
         for (var depth = 0; win && depth < 16; depth++) {
@@ -33,25 +38,164 @@ const char RuntimeScript[]
       started = false;
     }
     if (!started) return;
-    try {
-      if (api.LMSGetValue("cmi.core.lesson_status") === "not attempted")
-        api.LMSSetValue("cmi.core.lesson_status", "incomplete");
-    } catch (e) {}
+    function get(name) {
+      try {
+        return String(api.LMSGetValue(name));
+      } catch (e) {
+        return "";
+      }
+    }
+    function set(name, value) {
+      try {
+        api.LMSSetValue(name, value);
+      } catch (e) {}
+    }
+    if (get("cmi.core.lesson_status") === "not attempted") set("cmi.core.lesson_status", "incomplete");
+
+    var passMark = scorm.passMark;
+    var penalty = Math.min(Math.max(Number(scorm.hintPenalty) || 0, 0), 100) / 100;
+    // What the platform holds already: a score from an earlier visit counts as recorded.
+    var raw = get("cmi.core.score.raw");
+    var recorded = raw !== "" && isFinite(Number(raw)) ? Number(raw) : null;
+    var checked = recorded !== null;
+    // Per gap: hints taken, spelled out by hints, revealed by "Show answers".
+    var given = [];
+    for (var g = 0; g < gaps.length; g++) given.push({hints: 0, spelled: false, shown: false});
+    var saved = /^lx1;([c-]);([0-9a-z]*)$/.exec(get("cmi.suspend_data"));
+    if (saved && saved[2].length === gaps.length) {
+      checked = checked || saved[1] === "c";
+      for (var s = 0; s < gaps.length; s++) {
+        var code = saved[2].charAt(s);
+        if (code === "s") given[s].shown = true;
+        else if (code === "d") given[s].spelled = true;
+        else given[s].hints = parseInt(code, 36) || 0;
+      }
+    }
+    function save() {
+      var codes = "";
+      for (var i = 0; i < given.length; i++)
+        codes += given[i].shown ? "s" : given[i].spelled ? "d" : Math.min(given[i].hints, 9).toString(36);
+      var data = "lx1;" + (checked ? "c" : "-") + ";" + codes;
+      if (data.length <= 4096) set("cmi.suspend_data", data);
+    }
+
+    function credit(i) {
+      if (given[i].shown || given[i].spelled || !isRight(gaps[i])) return 0;
+      return Math.max(0, 1 - given[i].hints * penalty);
+    }
+
+    // A value as SCORM 1.2 takes it: at most 255 characters, a letter pair never split.
+    function limited(value) {
+      var result = "";
+      var parts = characters(String(value));
+      for (var i = 0; i < parts.length && result.length + parts[i].length <= 255; i++) result += parts[i];
+      return result;
+    }
+    // Interaction identifiers (letters, digits, "_" and "-") in the order of the gaps.
+    var ids = [];
+    for (var q = 0; q < data.questions.length; q++) {
+      var count = data.questions[q].answers.length;
+      if (matching) {
+        if (count > 0) ids.push("q" + (q + 1));
+      } else {
+        for (var a = 0; a < count; a++) ids.push("q" + (q + 1) + "_gap" + (a + 1));
+      }
+    }
+    // A drop-down list is a "choice": its entries are the characters a to z, then 0 to 9. A longer
+    // list, and a typed gap, is a "fill-in" with the words themselves.
+    var letters = "abcdefghijklmnopqrstuvwxyz0123456789";
+    function interaction(i) {
+      var gap = gaps[i];
+      var item = {type: "fill-in", response: limited(value(gap)), patterns: []};
+      for (var a = 0; a < gap.accepted.length; a++)
+        if (item.patterns.indexOf(limited(gap.accepted[a])) < 0) item.patterns.push(limited(gap.accepted[a]));
+      var options = gap.control.options;
+      if (!gap.typed && options && options.length - 1 <= letters.length) {
+        item.type = "choice";
+        item.response = "";
+        item.patterns = [];
+        for (var o = 1; o < options.length; o++) {
+          var letter = letters.charAt(o - 1);
+          if (options[o].selected && options[o].value !== "") item.response = letter;
+          for (var b = 0; b < gap.accepted.length; b++)
+            if (same(options[o].value, gap.accepted[b]) && item.patterns.indexOf(letter) < 0) item.patterns.push(letter);
+        }
+      }
+      return item;
+    }
+
+    function report(percent, credits) {
+      var status = passMark < 0 ? "completed" : percent >= passMark ? "passed" : "failed";
+      set("cmi.core.score.raw", String(percent));
+      set("cmi.core.score.min", "0");
+      set("cmi.core.score.max", "100");
+      set("cmi.core.lesson_status", status);
+      for (var i = 0; i < gaps.length && i < ids.length; i++) {
+        var item = interaction(i);
+        var base = "cmi.interactions." + i + ".";
+        set(base + "id", ids[i]);
+        set(base + "type", item.type);
+        set(base + "student_response", item.response);
+        set(base + "result", credits[i] >= 1 ? "correct" : credits[i] <= 0 ? "wrong" : credits[i].toFixed(2));
+        for (var p = 0; p < item.patterns.length; p++)
+          set(base + "correct_responses." + p + ".pattern", item.patterns[p]);
+      }
+    }
+
+    if (showButton) {
+      showButton.hidden = !checked;
+      showButton.addEventListener("click", function () {
+        for (var i = 0; i < given.length; i++) given[i].shown = true;
+        save();
+      });
+    }
+    if (hintButton) {
+      // The values before the page's own hint runs, to see which gap it helped.
+      var before = null;
+      form.addEventListener("click", function (event) {
+        if (event.target === hintButton) before = gaps.map(value);
+      }, true);
+      hintButton.addEventListener("click", function () {
+        for (var i = 0; before && i < gaps.length; i++) {
+          if (value(gaps[i]) === before[i]) continue;
+          given[i].hints++;
+          if (isRight(gaps[i])) given[i].spelled = true;
+        }
+        before = null;
+        save();
+      });
+    }
+
     var pageCheck = check;
     check = function () {
-      pageCheck();
-      var right = 0;
+      var complete = true;
       for (var i = 0; i < gaps.length; i++)
-        if (isRight(gaps[i])) right++;
-      var percent = gaps.length ? Math.round((100 * right) / gaps.length) : 100;
-      var status = passMark < 0 ? "completed" : percent >= passMark ? "passed" : "failed";
+        if (!/\S/.test(value(gaps[i]))) complete = false;
+      if (!scorm.best && recorded === null && !complete) {
+        for (var k = 0; k < gaps.length; k++) setMark(gaps[k], null);
+        score.textContent = scorm.text.incomplete;
+        return;
+      }
+      pageCheck();
+      var credits = [];
+      var total = 0;
+      for (var j = 0; j < gaps.length; j++) {
+        credits.push(credit(j));
+        total += credits[j];
+      }
+      var percent = gaps.length ? Math.round((100 * total) / gaps.length) : 100;
+      if (scorm.best ? recorded === null || percent > recorded : recorded === null) {
+        recorded = percent;
+        report(percent, credits);
+      }
+      checked = true;
+      save();
       try {
-        api.LMSSetValue("cmi.core.score.raw", String(percent));
-        api.LMSSetValue("cmi.core.score.min", "0");
-        api.LMSSetValue("cmi.core.score.max", "100");
-        api.LMSSetValue("cmi.core.lesson_status", status);
         api.LMSCommit("");
       } catch (e) {}
+      score.textContent = format(text.score, Math.round(total * 100) / 100, gaps.length, percent) + " "
+        + format(scorm.text.recorded, recorded);
+      if (showButton) showButton.hidden = false;
     };
     var finished = false;
     function finish() {
@@ -130,17 +274,29 @@ QByteArray manifest(const QString &title, const QString &identifier, int passMar
     return xml;
 }
 
-QByteArray runtimeScript(int passMark)
+QByteArray runtimeScript(const InteractivePageSettings &settings)
 {
+    const QJsonObject texts {
+        {QStringLiteral("incomplete"),
+            QCoreApplication::translate("ScormPackage",
+                "Answer every gap before you check: your first complete check is the score that counts.")},
+        {QStringLiteral("recorded"), QCoreApplication::translate("ScormPackage", "Score recorded: %1%")},
+    };
+    const QJsonObject scorm {
+        {QStringLiteral("passMark"), settings.passMark < 0 ? -1 : qMin(settings.passMark, 100)},
+        {QStringLiteral("best"), settings.bestScore},
+        {QStringLiteral("hintPenalty"), qBound(0, settings.hintPenalty, 100)},
+        {QStringLiteral("text"), texts},
+    };
     return QByteArray(RuntimeScript)
-        .replace("%1", QByteArray::number(passMark < 0 ? -1 : qMin(passMark, 100)));
+        .replace("%1", InteractivePage::scriptSafe(QJsonDocument(scorm).toJson(QJsonDocument::Compact)));
 }
 
 std::optional<QByteArray> package(const ExerciseModel &model, const InteractivePageSettings &settings,
     const QByteArray &pageTemplate, QString *error)
 {
     const std::optional<QByteArray> page
-        = InteractivePage::render(model, settings, pageTemplate, runtimeScript(settings.passMark));
+        = InteractivePage::render(model, settings, pageTemplate, runtimeScript(settings));
     if (!page)
         return std::nullopt;
     const QString title

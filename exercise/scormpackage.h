@@ -22,10 +22,13 @@ inline constexpr char PageName[] = "exercise.html";
 QByteArray manifest(const QString &title, const QString &identifier, int passMark);
 
 // The script that goes at the end of the page's own: it finds the runtime (the API object of a
-// parent window or of the opener), starts the attempt, and on every Check sets the score (the
-// percentage, 0 to 100) and the status, "passed" or "failed" against `passMark`, or "completed" when
-// it is below 0, and commits; the attempt ends when the page closes.
-QByteArray runtimeScript(int passMark);
+// parent window or of the opener), starts the attempt, and sets the score (the percentage, 0 to 100),
+// the status, "passed" or "failed" against the pass mark or "completed" without one, and one
+// interaction per gap: on the first Check of a sheet with every gap answered, or on each Check that
+// beats the score recorded, as the settings say. "Show answers" appears only after a Check; a gap it
+// revealed or that hints spelled out scores nothing, and each hint takes `hintPenalty` percent of its
+// gap. The attempt ends when the page closes.
+QByteArray runtimeScript(const InteractivePageSettings &settings);
 
 // The page rendered with the runtime script, and the package made of it and its manifest. No value when
 // the template lacks the exercise's place; empty, with the reason in *error, when the archive cannot

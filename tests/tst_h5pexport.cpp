@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -62,6 +63,7 @@ QString decodeHtml(QString html)
     html.replace(QLatin1String("&gt;"), QLatin1String(">"));
     html.replace(QLatin1String("&quot;"), QLatin1String("\""));
     html.replace(QLatin1String("&#39;"), QLatin1String("'"));
+    html.replace(QLatin1String("&#039;"), QLatin1String("'"));
     return html.replace(QLatin1String("&amp;"), QLatin1String("&"));
 }
 
@@ -145,8 +147,8 @@ void TestH5PExport::packagesHoldWhatTheContentTypesRead()
     QFETCH(int, kind);
     QFETCH(QString, library);
     QFETCH(int, minor);
-    ExerciseModel model
-        = modelOf({"She [ate::food] an [apple|apples].", "No key word here.", "He [went] home."});
+    ExerciseModel model = modelOf(
+        {"She [ate::food] an [apple|apples].", "No key word here.", "He [went] home.", "It's [mine]."});
     ExerciseModelBuilder::addDistractors(model, {"pear", "bad*word"}, 0, {});
 
     const QJsonObject zip = readZip(H5PExport::package(model, H5PExport::Kind(kind), {true, false}));
@@ -171,15 +173,19 @@ void TestH5PExport::packagesHoldWhatTheContentTypesRead()
         const QJsonArray questions = content.value(QStringLiteral("questions")).toArray();
         QCOMPARE(questions,
             QJsonArray({"<p>She *ate:food* an *apple/apples*.</p>", "<p>No key word here.</p>",
-                "<p>He *went* home.</p>"}));
+                "<p>He *went* home.</p>", "<p>It's *mine*.</p>"}));
         const QJsonObject behaviour = content.value(QStringLiteral("behaviour")).toObject();
+        // Plain-text fields as H5P's validator writes them; no field that Blanks 1.14 does not know.
+        QCOMPARE(content.value(QStringLiteral("answerIsCorrect")).toString(), "&#039;:ans&#039; is correct");
+        QVERIFY(!behaviour.contains(QStringLiteral("disableImageZooming")));
         QCOMPARE(behaviour.value(QStringLiteral("caseSensitive")).toBool(false), true);
         QCOMPARE(behaviour.value(QStringLiteral("acceptSpellingErrors")).toBool(false), true);
         QVERIFY(content.value(QStringLiteral("text")).isString());
     } else {
         // One drop zone per key word, its first answer; the extra words as distractors.
         QCOMPARE(content.value(QStringLiteral("textField")).toString(),
-            QStringLiteral("She *ate:food* an *apple*.\nNo key word here.\nHe *went* home."));
+            QStringLiteral(
+                "She *ate:food* an *apple*.\nNo key word here.\nHe *went* home.\nIt&#039;s *mine*."));
         QCOMPARE(content.value(QStringLiteral("distractors")).toString(), QStringLiteral("*pear*"));
         QVERIFY(content.value(QStringLiteral("taskDescription")).isString());
     }
@@ -256,11 +262,18 @@ void TestH5PExport::scormRuntimeOnlyInThePackage()
     const QByteArray plain = *InteractivePage::render(model, InteractivePageSettings(), pageTemplate);
     QVERIFY(!plain.contains("LMSInitialize"));
     QVERIFY(!plain.contains("[strScorm]"));
+    // The package's own choices leave the plain page as it always was.
+    InteractivePageSettings scormOnly;
+    scormOnly.bestScore = true;
+    scormOnly.hintPenalty = 25;
+    scormOnly.passMark = -1;
+    QCOMPARE(*InteractivePage::render(model, scormOnly, pageTemplate), plain);
     const QJsonObject zip = readZip(*ScormPackage::package(model, InteractivePageSettings(), pageTemplate));
     const QString page
         = zip.value(QStringLiteral("files")).toObject().value(QStringLiteral("exercise.html")).toString();
     QVERIFY(page.contains(QLatin1String("LMSInitialize")));
-    QCOMPARE(page.size(), QString::fromUtf8(plain).size() + ScormPackage::runtimeScript(80).size());
+    QCOMPARE(page.size(),
+        QString::fromUtf8(plain).size() + ScormPackage::runtimeScript(InteractivePageSettings()).size());
 }
 
 // From the window, as a teacher does it: the warning names what H5P leaves out before the file is
@@ -301,19 +314,24 @@ void TestH5PExport::windowWritesEachKind()
         .then([](QWidget *dialog) {
             TestUtil::child<QCheckBox>(dialog, "chkPassMark")->setChecked(true);
             TestUtil::child<QSpinBox>(dialog, "spbPassMark")->setValue(65);
+            TestUtil::child<QComboBox>(dialog, "cbxScoreKept")->setCurrentIndex(1);
+            TestUtil::child<QSpinBox>(dialog, "spbHintPenalty")->setValue(25);
             static_cast<QDialog *>(dialog)->accept();
         })
         .press(QMessageBox::No);
     TestUtil::child<QAction>(w.get(), "actSaveAsScorm")->trigger();
     QCOMPARE(answerer.unexpected(), QStringList());
-    QCOMPARE(DlgInteractivePage::storedSettings().passMark, 65);
+    const InteractivePageSettings stored = DlgInteractivePage::storedSettings();
+    QCOMPARE(stored.passMark, 65);
+    QVERIFY(stored.bestScore);
+    QCOMPARE(stored.hintPenalty, 25);
     const QJsonObject zip = readZip(TestUtil::readFile(dir.filePath(QStringLiteral("scorm.zip"))));
     QCOMPARE(zip.value(QStringLiteral("names")).toArray(), QJsonArray({"imsmanifest.xml", "exercise.html"}));
     QVERIFY(zip.value(QStringLiteral("files"))
                 .toObject()
                 .value(QStringLiteral("exercise.html"))
                 .toString()
-                .contains(QLatin1String("})(65);")));
+                .contains(QLatin1String("({\"best\":true,\"hintPenalty\":25,\"passMark\":65,")));
 }
 
 QTEST_MAIN(TestH5PExport)

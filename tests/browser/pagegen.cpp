@@ -34,8 +34,11 @@ int main(int argc, char *argv[])
         QStringLiteral("title"), QStringLiteral("page title"), QStringLiteral("title"));
     const QCommandLineOption scorm(QStringLiteral("scorm"),
         QStringLiteral("write a SCORM package with this pass mark (below 0: none)"), QStringLiteral("mark"));
+    const QCommandLineOption best(QStringLiteral("best"), QStringLiteral("SCORM: keep the best check"));
+    const QCommandLineOption hintPenalty(QStringLiteral("hint-penalty"),
+        QStringLiteral("SCORM: percent of a gap each hint costs"), QStringLiteral("percent"));
     parser.addOptions({matching, dropDowns, caseSensitive, accentsOptional, noNumbers, noWordList, jumble,
-        title, noShowAnswers, sameWidth, scorm});
+        title, noShowAnswers, sameWidth, scorm, best, hintPenalty});
     parser.process(app);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() < 3) {
@@ -66,6 +69,9 @@ int main(int argc, char *argv[])
     std::optional<QByteArray> page;
     if (parser.isSet(scorm)) {
         settings.passMark = parser.value(scorm).toInt();
+        settings.bestScore = parser.isSet(best);
+        if (parser.isSet(hintPenalty))
+            settings.hintPenalty = parser.value(hintPenalty).toInt();
         page = ScormPackage::package(model, settings, templateFile.readAll());
     } else {
         page = InteractivePage::render(model, settings, templateFile.readAll());

@@ -23,7 +23,7 @@ from selenium import webdriver
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 ARGS = None
 ENTRIES = ["He [went] home.", "She [ate] an [apple].", "Tom & <Jerry> like [caf\u00e9]."]
@@ -40,6 +40,15 @@ window.API = new Scorm12API({autocommit: false, logLevel: 5});
     calls.push(element ? name + " " + element + "=" + value : name);
   });
 });
+// Every value the runtime refuses, with its error code.
+var refused = [];
+var setValue = window.API.LMSSetValue.bind(window.API);
+window.API.LMSSetValue = function (element, value) {
+  var result = setValue(element, value);
+  var code = String(window.API.LMSGetLastError());
+  if (code !== "0") refused.push(element + "=" + value + ": " + code);
+  return result;
+};
 </script></head>
 <body><iframe id="sco" src="%s/exercise.html" width="900" height="700"></iframe></body></html>
 """
@@ -83,11 +92,11 @@ class ScormPackageTest(unittest.TestCase):
         cls.server.shutdown()
         shutil.rmtree(cls.folder, ignore_errors=True)
 
-    def package(self, name, pass_mark):
+    def package(self, name, pass_mark, *options):
         """Writes the package, reads it back with Python's zipfile and unpacks it into a folder."""
         path = os.path.join(self.folder, name + ".zip")
         subprocess.run([ARGS.pagegen, ARGS.template, path, "--scorm", str(pass_mark), "--title", "Unit <5>",
-                        *ENTRIES], check=True, timeout=20)
+                        *options, *ENTRIES], check=True, timeout=20)
         with zipfile.ZipFile(path) as archive:
             self.assertIsNone(archive.testzip())
             self.assertEqual(archive.namelist(), ["imsmanifest.xml", "exercise.html"])
@@ -101,19 +110,38 @@ class ScormPackageTest(unittest.TestCase):
             gap.send_keys(text)
         self.driver.find_element(By.ID, "check").click()
 
-    def in_platform(self, name, answers):
+    def open_in_platform(self, name):
+        """Opens the package's page in the platform's frame and stays in the frame."""
         with open(os.path.join(self.folder, name + ".html"), "w", encoding="utf-8") as parent:
             parent.write(PARENT % name)
         port = self.server.server_address[1]
         self.driver.get("http://127.0.0.1:%d/%s.html" % (port, name))
         self.driver.switch_to.frame(self.driver.find_element(By.ID, "sco"))
+        WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(By.ID, "check"))
+
+    def in_platform(self, name, answers):
+        self.open_in_platform(name)
         self.answer(answers)
-        score = self.driver.find_element(By.ID, "score").text
-        self.driver.switch_to.default_content()
-        return score
+        return self.driver.find_element(By.ID, "score").text
+
+    def retype(self, answers):
+        """Replaces the gaps' contents (None keeps a gap) and presses Check."""
+        for gap, text in zip(self.driver.find_elements(By.CSS_SELECTOR, ".gap"), answers):
+            if text is not None:
+                gap.clear()
+                gap.send_keys(text)
+        self.driver.find_element(By.ID, "check").click()
+
+    def click(self, ident):
+        self.driver.find_element(By.ID, ident).click()
 
     def runtime(self, expression):
-        return self.driver.execute_script("return " + expression)
+        # From the top window or from inside the page's frame.
+        return self.driver.execute_script("var API = window.parent.API, calls = window.parent.calls; return "
+                                          + expression)
+
+    def cmi(self):
+        return self.runtime("JSON.parse(JSON.stringify(API.cmi))")
 
     def test_manifest_names_one_sco(self):
         manifest = self.package("manifest", 80)
@@ -137,7 +165,7 @@ class ScormPackageTest(unittest.TestCase):
     def test_runtime_receives_score_status_commit_and_finish(self):
         self.package("passed", 75)
         score = self.in_platform("passed", ["went", "ate", "pear", "caf\u00e9"])
-        self.assertEqual(score, "Score: 3 of 4 (75%)")
+        self.assertEqual(score, "Score: 3 of 4 (75%) Score recorded: 75%")
         self.assertEqual(self.runtime("API.cmi.core.score.raw"), "75")
         self.assertEqual(self.runtime("API.cmi.core.score.min"), "0")
         self.assertEqual(self.runtime("API.cmi.core.score.max"), "100")
@@ -147,6 +175,7 @@ class ScormPackageTest(unittest.TestCase):
         self.assertIn("LMSCommit", calls)
         self.assertNotIn("LMSFinish", calls)
         # Closing the page ends the attempt.
+        self.driver.switch_to.default_content()
         self.driver.execute_script("document.getElementById('sco').src = 'about:blank'")
         WebDriverWait(self.driver, 10).until(lambda d: "LMSFinish" in d.execute_script("return calls"))
         self.assertTrue(self.runtime("API.isTerminated()"))
@@ -158,9 +187,83 @@ class ScormPackageTest(unittest.TestCase):
         self.assertEqual(self.runtime("API.cmi.core.score.raw"), "75")
         manifest = self.package("completed", -1)
         self.assertIsNone(manifest.find(".//" + ADLCP + "masteryscore"))
-        self.in_platform("completed", ["x"])
+        self.in_platform("completed", ["x", "x", "x", "x"])
         self.assertEqual(self.runtime("API.cmi.core.lesson_status"), "completed")
         self.assertEqual(self.runtime("API.cmi.core.score.raw"), "0")
+
+    def test_show_answers_waits_for_a_check_and_scores_nothing(self):
+        self.package("shown", 75)
+        self.open_in_platform("shown")
+        self.assertFalse(self.driver.find_element(By.ID, "show-answers").is_displayed())
+        # A half-done sheet is not marked and sends nothing: the first complete check counts.
+        self.answer(["went"])
+        self.assertEqual(self.runtime("API.cmi.core.score.raw"), "")
+        self.assertNotIn("\u2713", self.driver.find_element(By.ID, "exercise").text)
+        self.retype([None, "ate", "pear", "caf\u00e9"])
+        self.assertEqual(self.runtime("API.cmi.core.score.raw"), "75")
+        self.click("show-answers")
+        self.click("check")
+        self.retype(["went", "ate", "apple", "caf\u00e9"])
+        self.assertEqual(self.runtime("API.cmi.core.score.raw"), "75")
+        self.assertEqual(self.runtime("API.cmi.core.lesson_status"), "passed")
+        # One interaction per gap, in SCORM 1.2's formats, as the first complete check left them.
+        interactions = self.cmi()["interactions"]
+        expected = [("q1_gap1", "went", "correct"), ("q2_gap1", "ate", "correct"),
+                    ("q2_gap2", "pear", "wrong"), ("q3_gap1", "caf\u00e9", "correct")]
+        self.assertEqual(len(interactions), 4)
+        for n, (ident, response, result) in enumerate(expected):
+            interaction = interactions[str(n)]
+            self.assertEqual((interaction["id"], interaction["type"], interaction["student_response"],
+                              interaction["result"]), (ident, "fill-in", response, result))
+        self.assertEqual(interactions["2"]["correct_responses"]["0"]["pattern"], "apple")
+        self.assertEqual(self.runtime("window.parent.refused"), [])
+
+    def test_best_check_counts_and_shown_or_hinted_gaps_do_not(self):
+        self.package("best", 80, "--best", "--hint-penalty", "25")
+        self.open_in_platform("best")
+        self.answer(["went", "eat", "pear", ""])
+        self.assertEqual(self.runtime("API.cmi.core.score.raw"), "25")
+        self.assertEqual(self.runtime("API.cmi.core.lesson_status"), "failed")
+        gaps = self.driver.find_elements(By.CSS_SELECTOR, ".gap")
+        # One hint in the second gap costs a quarter of it; the third gap spelled out by hints scores
+        # nothing; the last typed by the pupil.
+        gaps[1].clear()
+        gaps[1].send_keys("a")
+        self.click("hint")
+        gaps[1].send_keys("e")
+        gaps[2].clear()
+        for _ in range(5):
+            gaps[2].click()
+            self.click("hint")
+        self.assertEqual(gaps[2].get_attribute("value"), "apple")
+        self.retype([None, None, None, "caf\u00e9"])
+        self.assertEqual(self.driver.find_element(By.ID, "score").text,
+                         "Score: 2.75 of 4 (69%) Score recorded: 69%")
+        interactions = self.cmi()["interactions"]
+        self.assertEqual([interactions[str(n)]["result"] for n in range(4)], ["correct", "0.75", "wrong", "correct"])
+        # Answers shown and checked again: the best check stays.
+        self.click("show-answers")
+        self.click("check")
+        self.assertEqual(self.runtime("API.cmi.core.score.raw"), "69")
+        self.assertEqual(self.runtime("API.cmi.core.lesson_status"), "failed")
+        # A reload keeps what the pupil was shown.
+        self.assertRegex(self.runtime("API.cmi.suspend_data"), r"^lx1;c;ssss$")
+
+    def test_drop_downs_report_choices(self):
+        self.package("choice", 80, "--drop-downs")
+        self.open_in_platform("choice")
+        selects = self.driver.find_elements(By.CSS_SELECTOR, "select.gap")
+        for select, word in zip(selects, ["went", "apple", "ate", "caf\u00e9"]):
+            Select(select).select_by_value(word)
+        self.click("check")
+        interaction = self.cmi()["interactions"]["1"]
+        options = [o.get_attribute("value") for o in Select(selects[1]).options][1:]
+        letters = "abcdefghijklmnopqrstuvwxyz"
+        self.assertEqual(interaction["type"], "choice")
+        self.assertEqual(interaction["student_response"], letters[options.index("apple")])
+        self.assertEqual(interaction["correct_responses"]["0"]["pattern"], letters[options.index("ate")])
+        self.assertEqual(interaction["result"], "wrong")
+        self.assertEqual(self.runtime("window.parent.refused"), [])
 
     def test_from_a_file_without_runtime_the_page_works_alone(self):
         self.package("alone", 80)
