@@ -217,6 +217,34 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>SCORM package</source>
         <translation>SCORM-Paket</translation>
     </message>
+    <message>
+        <source>Score &amp;recorded:</source>
+        <translation>Gemeldetes &amp;Ergebnis:</translation>
+    </message>
+    <message>
+        <source>The first check with every gap answered</source>
+        <translation>Die erste Prüfung mit allen Lücken ausgefüllt</translation>
+    </message>
+    <message>
+        <source>The best check</source>
+        <translation>Die beste Prüfung</translation>
+    </message>
+    <message>
+        <source>Each hin&amp;t costs:</source>
+        <translation>&amp;Jeder Tipp kostet:</translation>
+    </message>
+    <message>
+        <source> % of its gap</source>
+        <translation> % seiner Lücke</translation>
+    </message>
+    <message>
+        <source>A gap whose answer the hints spelled out, or that &quot;Show answers&quot; revealed, counts as wrong.</source>
+        <translation>Eine Lücke, deren Antwort die Tipps ganz ausgeschrieben haben oder die „Lösungen zeigen“ aufgedeckt hat, zählt als falsch.</translation>
+    </message>
+    <message>
+        <source>A &quot;Show answers&quot; &amp;button once the pupil has checked</source>
+        <translation>Eine Schaltfläche „Lösungen &amp;zeigen“, sobald der Schüler geprüft hat</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -2121,6 +2149,17 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>Match each sentence with its missing words.</source>
         <translation>Ordnen Sie jedem Satz seine fehlenden Wörter zu.</translation>
+    </message>
+</context>
+<context>
+    <name>ScormPackage</name>
+    <message>
+        <source>Answer every gap before you check: your first complete check is the score that counts.</source>
+        <translation>Fülle alle Lücken aus, bevor du prüfst: Deine erste vollständige Prüfung ist das Ergebnis, das zählt.</translation>
+    </message>
+    <message>
+        <source>Score recorded: %1%</source>
+        <translation>Gemeldetes Ergebnis: %1 %</translation>
     </message>
 </context>
 <context>

@@ -217,6 +217,34 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>SCORM package</source>
         <translation>Paquete SCORM</translation>
     </message>
+    <message>
+        <source>Score &amp;recorded:</source>
+        <translation>Puntuación &amp;registrada:</translation>
+    </message>
+    <message>
+        <source>The first check with every gap answered</source>
+        <translation>La primera comprobación con todos los huecos respondidos</translation>
+    </message>
+    <message>
+        <source>The best check</source>
+        <translation>La mejor comprobación</translation>
+    </message>
+    <message>
+        <source>Each hin&amp;t costs:</source>
+        <translation>Cada pis&amp;ta cuesta:</translation>
+    </message>
+    <message>
+        <source> % of its gap</source>
+        <translation> % de su hueco</translation>
+    </message>
+    <message>
+        <source>A gap whose answer the hints spelled out, or that &quot;Show answers&quot; revealed, counts as wrong.</source>
+        <translation>Un hueco cuya respuesta han deletreado las pistas, o que «Mostrar respuestas» ha revelado, cuenta como incorrecto.</translation>
+    </message>
+    <message>
+        <source>A &quot;Show answers&quot; &amp;button once the pupil has checked</source>
+        <translation>Un &amp;botón «Mostrar respuestas» cuando el alumno ya ha comprobado</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -2121,6 +2149,17 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>Match each sentence with its missing words.</source>
         <translation>Empareje cada frase con sus palabras que faltan.</translation>
+    </message>
+</context>
+<context>
+    <name>ScormPackage</name>
+    <message>
+        <source>Answer every gap before you check: your first complete check is the score that counts.</source>
+        <translation>Responde todos los huecos antes de comprobar: tu primera comprobación completa es la puntuación que cuenta.</translation>
+    </message>
+    <message>
+        <source>Score recorded: %1%</source>
+        <translation>Puntuación registrada: %1 %</translation>
     </message>
 </context>
 <context>

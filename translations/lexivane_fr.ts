@@ -217,6 +217,34 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>SCORM package</source>
         <translation>Paquet SCORM</translation>
     </message>
+    <message>
+        <source>Score &amp;recorded:</source>
+        <translation>Score &amp;enregistré :</translation>
+    </message>
+    <message>
+        <source>The first check with every gap answered</source>
+        <translation>La première vérification avec toutes les lacunes remplies</translation>
+    </message>
+    <message>
+        <source>The best check</source>
+        <translation>La meilleure vérification</translation>
+    </message>
+    <message>
+        <source>Each hin&amp;t costs:</source>
+        <translation>Chaque indi&amp;ce coûte :</translation>
+    </message>
+    <message>
+        <source> % of its gap</source>
+        <translation> % de sa lacune</translation>
+    </message>
+    <message>
+        <source>A gap whose answer the hints spelled out, or that &quot;Show answers&quot; revealed, counts as wrong.</source>
+        <translation>Une lacune dont les indices ont donné toute la réponse, ou que « Afficher les réponses » a dévoilée, compte comme fausse.</translation>
+    </message>
+    <message>
+        <source>A &quot;Show answers&quot; &amp;button once the pupil has checked</source>
+        <translation>Un &amp;bouton « Afficher les réponses » une fois que l&apos;élève a vérifié</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -2121,6 +2149,17 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>Match each sentence with its missing words.</source>
         <translation>Associez chaque phrase à ses mots manquants.</translation>
+    </message>
+</context>
+<context>
+    <name>ScormPackage</name>
+    <message>
+        <source>Answer every gap before you check: your first complete check is the score that counts.</source>
+        <translation>Remplis toutes les lacunes avant de vérifier : ta première vérification complète est le score qui compte.</translation>
+    </message>
+    <message>
+        <source>Score recorded: %1%</source>
+        <translation>Score enregistré : %1 %</translation>
     </message>
 </context>
 <context>
