@@ -79,10 +79,10 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     spbPassMark->setSuffix(QStringLiteral(" %"));
     spbPassMark->setAccessibleName(tr("Pass mark"));
     lblScoreKept = newWidget<QLabel>(grpPlatform, "lblScoreKept", tr("Score &recorded:"));
-    cbxScoreKept = new QComboBox(grpPlatform);
-    cbxScoreKept->setObjectName(QStringLiteral("cbxScoreKept"));
-    cbxScoreKept->addItems({tr("The first check with every gap answered"), tr("The best check")});
-    lblScoreKept->setBuddy(cbxScoreKept);
+    cboScoreKept = new QComboBox(grpPlatform);
+    cboScoreKept->setObjectName(QStringLiteral("cboScoreKept"));
+    cboScoreKept->addItems({tr("The first check with every gap answered"), tr("The best check")});
+    lblScoreKept->setBuddy(cboScoreKept);
     lblHintPenalty = newWidget<QLabel>(grpPlatform, "lblHintPenalty", tr("Each hin&t costs:"));
     spbHintPenalty = new QSpinBox(grpPlatform);
     spbHintPenalty->setObjectName(QStringLiteral("spbHintPenalty"));
@@ -96,7 +96,7 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     grdPlatform->addWidget(chkPassMark, 0, 0);
     grdPlatform->addWidget(spbPassMark, 0, 1, Qt::AlignLeft);
     grdPlatform->addWidget(lblScoreKept, 1, 0);
-    grdPlatform->addWidget(cbxScoreKept, 1, 1, Qt::AlignLeft);
+    grdPlatform->addWidget(cboScoreKept, 1, 1, Qt::AlignLeft);
     grdPlatform->addWidget(lblHintPenalty, 2, 0);
     grdPlatform->addWidget(spbHintPenalty, 2, 1, Qt::AlignLeft);
     grdPlatform->setColumnStretch(1, 1);
@@ -124,7 +124,7 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     chkSameGapWidth->setChecked(stored.sameGapWidth);
     chkPassMark->setChecked(stored.passMark >= 0);
     spbPassMark->setValue(stored.passMark >= 0 ? stored.passMark : InteractivePageSettings().passMark);
-    cbxScoreKept->setCurrentIndex(stored.bestScore ? 1 : 0);
+    cboScoreKept->setCurrentIndex(stored.bestScore ? 1 : 0);
     spbHintPenalty->setValue(stored.hintPenalty);
 
     connect(chkPassMark, &QCheckBox::toggled, spbPassMark, &QSpinBox::setEnabled);
@@ -164,7 +164,7 @@ InteractivePageSettings DlgInteractivePage::settings() const
     settings.showAnswers = chkShowAnswers->isChecked();
     settings.sameGapWidth = chkSameGapWidth->isChecked();
     settings.passMark = chkPassMark->isChecked() ? spbPassMark->value() : -1;
-    settings.bestScore = cbxScoreKept->currentIndex() == 1;
+    settings.bestScore = cboScoreKept->currentIndex() == 1;
     settings.hintPenalty = spbHintPenalty->value();
     return settings;
 }
@@ -209,7 +209,7 @@ void DlgInteractivePage::accept()
     if (grpPlatform->isVisibleTo(this)) {
         store.setValue(QStringLiteral("passMarkUsed"), chkPassMark->isChecked());
         store.setValue(QStringLiteral("passMark"), spbPassMark->value());
-        store.setValue(QStringLiteral("bestScore"), cbxScoreKept->currentIndex() == 1);
+        store.setValue(QStringLiteral("bestScore"), cboScoreKept->currentIndex() == 1);
         store.setValue(QStringLiteral("hintPenalty"), spbHintPenalty->value());
     }
     store.endGroup();

@@ -65,7 +65,7 @@ private:
     QCheckBox *chkPassMark = nullptr;
     QSpinBox *spbPassMark = nullptr;
     QLabel *lblScoreKept = nullptr;
-    QComboBox *cbxScoreKept = nullptr;
+    QComboBox *cboScoreKept = nullptr;
     QLabel *lblHintPenalty = nullptr;
     QSpinBox *spbHintPenalty = nullptr;
     QDialogButtonBox *bbxButtons = nullptr;

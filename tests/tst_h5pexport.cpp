@@ -314,7 +314,7 @@ void TestH5PExport::windowWritesEachKind()
         .then([](QWidget *dialog) {
             TestUtil::child<QCheckBox>(dialog, "chkPassMark")->setChecked(true);
             TestUtil::child<QSpinBox>(dialog, "spbPassMark")->setValue(65);
-            TestUtil::child<QComboBox>(dialog, "cbxScoreKept")->setCurrentIndex(1);
+            TestUtil::child<QComboBox>(dialog, "cboScoreKept")->setCurrentIndex(1);
             TestUtil::child<QSpinBox>(dialog, "spbHintPenalty")->setValue(25);
             static_cast<QDialog *>(dialog)->accept();
         })
