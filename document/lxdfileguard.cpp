@@ -268,9 +268,11 @@ void LxdFileGuard::watch()
 {
     if (m_fileName.isEmpty())
         return;
-    if (!m_watcher.files().contains(m_fileName) && QFile::exists(m_fileName))
-        m_watcher.addPath(m_fileName);
-    const QString folder = QFileInfo(m_fileName).absolutePath();
+    // The file itself, where a symbolic link leads: a save there replaces it in its own folder.
+    const QString target = LxdFileLock::canonicalName(m_fileName);
+    if (!m_watcher.files().contains(target) && QFile::exists(target))
+        m_watcher.addPath(target);
+    const QString folder = QFileInfo(target).absolutePath();
     if (!m_watcher.directories().contains(folder))
         m_watcher.addPath(folder);
 }
