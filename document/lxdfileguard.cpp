@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRandomGenerator>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentRun>
@@ -65,7 +66,6 @@ LxdFileLock::LxdFileLock(LxdFileLock &&other) noexcept
     , m_fileName(std::move(other.m_fileName))
     , m_lockName(std::move(other.m_lockName))
     , m_written(std::move(other.m_written))
-    , m_writtenAt(std::move(other.m_writtenAt))
 { }
 
 LxdFileLock &LxdFileLock::operator=(LxdFileLock &&other) noexcept
@@ -77,7 +77,6 @@ LxdFileLock &LxdFileLock::operator=(LxdFileLock &&other) noexcept
         m_fileName = std::move(other.m_fileName);
         m_lockName = std::move(other.m_lockName);
         m_written = std::move(other.m_written);
-        m_writtenAt = std::move(other.m_writtenAt);
     }
     return *this;
 }
@@ -165,7 +164,9 @@ bool LxdFileLock::create()
             m_state = Unavailable;
         return false;
     }
-    m_written = ownLockContent();
+    // A token of this lock's own after QLockFile's lines (which QLockFile reads no further than): a
+    // later lock of this same program has the same lines, but is not this one.
+    m_written = ownLockContent() + QByteArray::number(QRandomGenerator::global()->generate64(), 16) + '\n';
     if (file.write(m_written) != m_written.size() || !file.flush()) {
         file.close();
         file.remove();
@@ -173,7 +174,6 @@ bool LxdFileLock::create()
         return false;
     }
     file.close();
-    m_writtenAt = QFileInfo(m_lockName).lastModified();
     m_holder = Holder();
     m_state = Held;
     return true;
@@ -192,8 +192,7 @@ bool LxdFileLock::isStillHeld() const
     if (m_state != Held)
         return false;
     bool exists = false;
-    return readAll(m_lockName, &exists) == m_written && exists
-        && QFileInfo(m_lockName).lastModified() == m_writtenAt;
+    return readAll(m_lockName, &exists) == m_written && exists;
 }
 
 void LxdFileLock::release()

@@ -72,7 +72,6 @@ private:
     QString m_fileName;
     QString m_lockName;
     QByteArray m_written; // what this object wrote into the lock file
-    QDateTime m_writtenAt;
 };
 
 // Keeps watch over the database file the window has open: holds its lock, remembers what was read or
