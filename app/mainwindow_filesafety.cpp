@@ -53,9 +53,17 @@ bool MainWindow::lockForOpening(const QString &fileName, LxdFileLock *lock, bool
     question.setIcon(QMessageBox::Warning);
     question.setWindowTitle(tr("Database in use"));
     question.setText(lockHolderText(*lock));
-    question.setInformativeText(tr("When two copies save the same database, the changes of one are lost. "
-                                   "Open it read-only (saving then asks for another name), or open it "
-                                   "anyway?"));
+    // Another computer's copy may have ended long ago (switched off, crashed): the teacher, who can
+    // go and look, decides whether its lock still counts.
+    const QString whose = lock->holder().otherComputer
+        ? tr("The lock was made on another computer; whether that copy still runs cannot be told from "
+             "here. If it does not, Open anyway removes its lock.")
+            + QLatin1Char(' ')
+        : QString();
+    question.setInformativeText(whose
+        + tr("When two copies save the same database, the changes of one are lost. "
+             "Open it read-only (saving then asks for another name), or open it "
+             "anyway?"));
     QPushButton *asReadOnly = question.addButton(tr("Open read-only"), QMessageBox::AcceptRole);
     QPushButton *anyway = question.addButton(tr("Open anyway"), QMessageBox::DestructiveRole);
     question.addButton(QMessageBox::Cancel);
@@ -64,6 +72,10 @@ bool MainWindow::lockForOpening(const QString &fileName, LxdFileLock *lock, bool
     if (question.clickedButton() != asReadOnly && question.clickedButton() != anyway)
         return false;
     *readOnly = question.clickedButton() == asReadOnly;
+    // Opened anyway, the database is this window's to save: its lock says so to any third copy, and
+    // the other copy learns of it before it saves.
+    if (!*readOnly)
+        lock->takeOver();
     return true;
 }
 
@@ -78,8 +90,20 @@ bool MainWindow::readyToSave(const QString &fileName, LxdFileLock *lock)
                 lockHolderText(*lock) + QLatin1String("\n\n") + tr("The database was not saved."));
             return false;
         }
+    } else if (fileGuard->lockLost()) {
+        // The lock file was removed, or another copy opened the database anyway and took it over.
+        *lock = LxdFileLock::take(fileName);
+        if (lock->state() == LxdFileLock::HeldElsewhere) {
+            fileGuard->setReadOnly(true);
+            updateWindowTitle();
+            QMessageBox::warning(this, tr("Database in use"),
+                lockHolderText(*lock) + QLatin1String("\n\n")
+                    + tr("That copy opened the database after this window did. The database was not "
+                         "saved; save it under another name."));
+            return false;
+        }
     }
-    if (!sameFile || fileGuard->diskChange() != LxdFileGuard::Changed)
+    if (!sameFile || fileGuard->diskChangeBeforeSave() != LxdFileGuard::Changed)
         return true; // unchanged, or deleted or moved away: written anew
 
     QMessageBox question(this);
@@ -104,10 +128,12 @@ bool MainWindow::readyToSave(const QString &fileName, LxdFileLock *lock)
 
 void MainWindow::keepSavedFile(const QString &fileName, LxdFileLock lock)
 {
-    if (fileGuard->isFile(fileName) && !fileGuard->isReadOnly())
+    if (fileGuard->isFile(fileName) && !fileGuard->isReadOnly()) {
+        fileGuard->returnLock(std::move(lock)); // a lock taken again because the old one was lost
         fileGuard->remember(); // the program's own save: nothing to ask about
-    else
+    } else {
         fileGuard->setFile(fileName, std::move(lock), false);
+    }
 }
 
 bool MainWindow::mergeFromDisk()

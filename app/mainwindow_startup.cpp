@@ -61,16 +61,22 @@ bool parseSizeOption(const QString &argument, QSize *size)
 
 // Copies `source` to `destination` unless a file of that name is there already, which is kept. The
 // copy goes through the checked write, so that one cut short by a full disk or a power cut never
-// stands where the teacher's database belongs, to be kept as it is by every later start.
-bool copyUnlessPresent(const QString &source, const QString &destination)
+// stands where the teacher's database belongs, to be kept as it is by every later start. On failure
+// *reason says why, in the system's words.
+bool copyUnlessPresent(const QString &source, const QString &destination, QString *reason = nullptr)
 {
     if (QFileInfo::exists(destination))
         return true;
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (in.open(QIODevice::ReadOnly))
+        bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) {
+        if (reason)
+            *reason = in.errorString();
         return false;
-    const QByteArray bytes = in.readAll();
-    return in.error() == QFileDevice::NoError && CheckedWrite::writeFile(destination, bytes);
+    }
+    return CheckedWrite::writeFile(destination, bytes, reason);
 }
 
 } // namespace
@@ -121,11 +127,21 @@ void MainWindow::setupUserDatabase()
 
     // The working database is made only once; an existing one stays as the user left it.
     const QString currentDb = userDir + QLatin1String(CurrentDbFile);
-    copyUnlessPresent(userDir + QLatin1String(VariantFiles[variant]), currentDb);
+    const QString chosen = userDir + QLatin1String(VariantFiles[variant]);
+    QString reason;
+    const bool made = copyUnlessPresent(chosen, currentDb, &reason);
 
     recentFiles.prepend(currentDb);
     updateRecentFileActions();
 
+    // Without a working database the first start is not done: the next start tries again.
+    if (!made) {
+        QMessageBox::warning(this, tr("Failed to copy database file"),
+            tr("Unable to make the working database %1 from %2:\n%3\nThe program tries again at its next "
+               "start.")
+                .arg(QDir::toNativeSeparators(currentDb), QDir::toNativeSeparators(chosen), reason));
+        return;
+    }
     settings.setValue(QStringLiteral("firstRun"), false);
     settings.endGroup();
 }

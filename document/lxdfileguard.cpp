@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/lxdfileguard.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRandomGenerator>
+#include <QSysInfo>
+#include <QTemporaryDir>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
@@ -19,31 +24,79 @@ constexpr int SettleMs = 250;
 
 // --- The lock ----------------------------------------------------------------------------------------
 
+namespace {
+
+// What QLockFile writes for this process: pid, program, host name, machine id, boot id, one a line.
+// Made by QLockFile itself, so that its own checks (is that process still running, is it still the
+// same program) read our locks as they read theirs.
+QByteArray ownLockContent()
+{
+    static const QByteArray content = [] {
+        QTemporaryDir scratch;
+        QLockFile model(scratch.filePath(QStringLiteral("model.lock")));
+        if (!scratch.isValid() || !model.tryLock(0))
+            return QByteArray::number(QCoreApplication::applicationPid()) + "\n\n"
+                + QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n';
+        QFile file(scratch.filePath(QStringLiteral("model.lock")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    return content;
+}
+
+QByteArray readAll(const QString &fileName, bool *exists)
+{
+    QFile file(fileName);
+    *exists = file.open(QIODevice::ReadOnly);
+    return *exists ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
 LxdFileLock::LxdFileLock() = default;
-LxdFileLock::~LxdFileLock() = default;
+
+LxdFileLock::~LxdFileLock()
+{
+    release();
+}
 
 // A lock moved away is no longer held here.
 LxdFileLock::LxdFileLock(LxdFileLock &&other) noexcept
-    : m_lock(std::move(other.m_lock))
-    , m_state(std::exchange(other.m_state, NoLock))
+    : m_state(std::exchange(other.m_state, NoLock))
     , m_holder(std::move(other.m_holder))
     , m_fileName(std::move(other.m_fileName))
+    , m_lockName(std::move(other.m_lockName))
+    , m_written(std::move(other.m_written))
 { }
 
 LxdFileLock &LxdFileLock::operator=(LxdFileLock &&other) noexcept
 {
     if (this != &other) {
-        m_lock = std::move(other.m_lock);
+        release();
         m_state = std::exchange(other.m_state, NoLock);
         m_holder = std::move(other.m_holder);
         m_fileName = std::move(other.m_fileName);
+        m_lockName = std::move(other.m_lockName);
+        m_written = std::move(other.m_written);
     }
     return *this;
 }
 
+QString LxdFileLock::canonicalName(const QString &fileName)
+{
+    if (fileName.isEmpty())
+        return fileName;
+    const QFileInfo info(fileName);
+    const QString canonical = info.canonicalFilePath();
+    if (!canonical.isEmpty())
+        return canonical;
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? QDir::cleanPath(info.absoluteFilePath())
+                            : folder + QLatin1Char('/') + info.fileName();
+}
+
 QString LxdFileLock::lockFileName(const QString &fileName)
 {
-    const QFileInfo info(fileName);
+    const QFileInfo info(canonicalName(fileName));
     return info.absolutePath() + QLatin1String("/.") + info.fileName() + QLatin1String(".lock");
 }
 
@@ -53,31 +106,100 @@ LxdFileLock LxdFileLock::take(const QString &fileName)
     lock.m_fileName = fileName;
     if (fileName.isEmpty())
         return lock;
-    const QString lockName = lockFileName(fileName);
-    auto file = std::make_unique<QLockFile>(lockName);
-    // A lock is never stale by age: a copy may well keep a database open for days. A lock whose
-    // program no longer runs on this computer is taken over all the same.
-    file->setStaleLockTime(0);
-    if (file->tryLock(0)) {
-        lock.m_lock = std::move(file);
-        lock.m_state = Held;
+    lock.m_lockName = lockFileName(fileName);
+    lock.readHolder();
+    if (lock.m_state == HeldElsewhere && !lock.m_holder.otherComputer) {
+        // On this computer QLockFile can tell whether the holder still runs, and removes the lock
+        // of a copy that has ended. It is never asked about another computer's lock: it would trust
+        // a machine id that cloned lab computers share and take their live locks away.
+        QLockFile probe(lock.m_lockName);
+        probe.setStaleLockTime(0);
+        if (!probe.tryLock(0)) {
+            if (probe.error() != QLockFile::LockFailedError)
+                lock.m_state = Unavailable;
+            return lock;
+        }
+        probe.unlock(); // the lock of a copy that has ended is gone: this one's goes in its place
+    } else if (lock.m_state == HeldElsewhere) {
         return lock;
     }
-    if (file->error() != QLockFile::LockFailedError) {
-        lock.m_state = Unavailable;
-        return lock;
-    }
-    lock.m_state = HeldElsewhere;
-    file->getLockInfo(&lock.m_holder.pid, &lock.m_holder.host, &lock.m_holder.program);
-    const QFileInfo info(lockName);
-    lock.m_holder.user = info.owner();
-    lock.m_holder.since = info.lastModified();
+    lock.create();
     return lock;
+}
+
+// Reads who holds the lock file, if there is one: HeldElsewhere then, NoLock when there is none.
+void LxdFileLock::readHolder()
+{
+    bool exists = false;
+    const QByteArray content = readAll(m_lockName, &exists);
+    m_holder = Holder();
+    const QFileInfo info(m_lockName);
+    if (!exists && !info.exists()) {
+        m_state = NoLock;
+        return;
+    }
+    // A lock file that cannot be read or makes no sense names nobody: someone holds it all the same.
+    m_state = HeldElsewhere;
+    const QList<QByteArray> lines = content.split('\n');
+    m_holder.pid = lines.value(0).toLongLong();
+    m_holder.program = QString::fromUtf8(lines.value(1));
+    m_holder.host = QString::fromUtf8(lines.value(2));
+    const QByteArray machine = lines.value(3);
+    const QByteArray ownMachine = QSysInfo::machineUniqueId();
+    // The same computer only when both the name and the machine id say so: cloned computers share
+    // the id, and two computers may share a name.
+    m_holder.otherComputer = m_holder.host != QSysInfo::machineHostName()
+        || (!machine.isEmpty() && !ownMachine.isEmpty() && machine != ownMachine) || m_holder.pid <= 0;
+    m_holder.user = info.owner();
+    m_holder.since = info.lastModified();
+}
+
+bool LxdFileLock::create()
+{
+    QFile file(m_lockName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        // Another copy was quicker, or no file can be made there.
+        readHolder();
+        if (m_state != HeldElsewhere)
+            m_state = Unavailable;
+        return false;
+    }
+    // A token of this lock's own after QLockFile's lines (which QLockFile reads no further than): a
+    // later lock of this same program has the same lines, but is not this one.
+    m_written = ownLockContent() + QByteArray::number(QRandomGenerator::global()->generate64(), 16) + '\n';
+    if (file.write(m_written) != m_written.size() || !file.flush()) {
+        file.close();
+        file.remove();
+        m_state = Unavailable;
+        return false;
+    }
+    file.close();
+    m_holder = Holder();
+    m_state = Held;
+    return true;
+}
+
+bool LxdFileLock::takeOver()
+{
+    if (m_state != HeldElsewhere)
+        return isHeld();
+    QFile::remove(m_lockName);
+    return create();
+}
+
+bool LxdFileLock::isStillHeld() const
+{
+    if (m_state != Held)
+        return false;
+    bool exists = false;
+    return readAll(m_lockName, &exists) == m_written && exists;
 }
 
 void LxdFileLock::release()
 {
-    m_lock.reset();
+    // A lock file that another copy has taken over is that copy's now.
+    if (isStillHeld())
+        QFile::remove(m_lockName);
     m_state = NoLock;
 }
 
@@ -112,8 +234,10 @@ void LxdFileGuard::setFile(const QString &fileName, LxdFileLock lock, bool readO
 
 bool LxdFileGuard::isFile(const QString &fileName) const
 {
+    // Not QFileInfo's equality: it takes any two files that are not there for the same.
     return !m_fileName.isEmpty() && !fileName.isEmpty()
-        && (fileName == m_fileName || QFileInfo(fileName) == QFileInfo(m_fileName));
+        && (fileName == m_fileName
+            || LxdFileLock::canonicalName(fileName) == LxdFileLock::canonicalName(m_fileName));
 }
 
 LxdFileLock LxdFileGuard::lockFor(const QString &fileName)
@@ -143,9 +267,11 @@ void LxdFileGuard::watch()
 {
     if (m_fileName.isEmpty())
         return;
-    if (!m_watcher.files().contains(m_fileName) && QFile::exists(m_fileName))
-        m_watcher.addPath(m_fileName);
-    const QString folder = QFileInfo(m_fileName).absolutePath();
+    // The file itself, where a symbolic link leads: a save there replaces it in its own folder.
+    const QString target = LxdFileLock::canonicalName(m_fileName);
+    if (!m_watcher.files().contains(target) && QFile::exists(target))
+        m_watcher.addPath(target);
+    const QString folder = QFileInfo(target).absolutePath();
     if (!m_watcher.directories().contains(folder))
         m_watcher.addPath(folder);
 }
@@ -186,7 +312,7 @@ QByteArray LxdFileGuard::knownChecksum()
     return m_known.checksum.isValid() ? m_known.checksum.result() : QByteArray();
 }
 
-LxdFileGuard::Change LxdFileGuard::diskChange()
+LxdFileGuard::Change LxdFileGuard::compare(bool thorough)
 {
     // Asked before every save: the worker is done reading by then, so it never holds the file open
     // while a save replaces it (which some systems refuse).
@@ -197,7 +323,10 @@ LxdFileGuard::Change LxdFileGuard::diskChange()
     const QFileInfo info(m_fileName);
     if (!info.exists())
         return Removed;
-    if (info.size() == m_known.size && info.lastModified() == m_known.modified)
+    const bool sameStamp = info.size() == m_known.size && info.lastModified() == m_known.modified;
+    // Before a save the sum read in the background after the last read or write is at hand, so the
+    // check costs one read of the file. No sum from there means the file changed while it was read.
+    if (sameStamp && !thorough)
         return Unchanged;
     const QByteArray sum = checksum(m_fileName);
     if (sum == knownChecksum()) {

@@ -12,11 +12,12 @@
 
 #include <memory>
 
-class QLockFile;
-
 // The lock beside a database file that tells other running copies the file is being edited: a
-// hidden ".<name>.lock" in the file's folder. A lock left behind by a copy that crashed on this
-// computer is taken over without a word. Move-only; the lock goes when the object does.
+// hidden ".<name>.lock" in the folder of the file itself (symbolic links resolved, so that every way
+// to the file finds the same lock), in QLockFile's format. A lock left behind by a copy that crashed
+// on this computer is taken over without a word; a lock written on another computer is never taken
+// silently, since from here nobody can tell whether that copy still runs. Move-only; the lock goes
+// when the object does, but only while the lock file is still the one this object wrote.
 class LxdFileLock
 {
 public:
@@ -35,6 +36,9 @@ public:
         QString program;
         qint64 pid = 0;
         QDateTime since;
+        // Written on another computer (another host name, or another machine id under the same
+        // name): whether that copy still runs cannot be told from here.
+        bool otherComputer = false;
     };
 
     LxdFileLock();
@@ -45,18 +49,29 @@ public:
     // Tries once, without waiting.
     static LxdFileLock take(const QString &fileName);
     static QString lockFileName(const QString &fileName);
+    // The file's own path with symbolic links resolved; for a file not yet there, its folder's.
+    static QString canonicalName(const QString &fileName);
 
     State state() const { return m_state; }
     bool isHeld() const { return m_state == Held; }
     const Holder &holder() const { return m_holder; }
     QString fileName() const { return m_fileName; }
+    // The teacher chose to open a database another copy holds: its lock is replaced by this one, so
+    // that a third copy is warned, and the other copy learns of it when it saves.
+    bool takeOver();
+    // Held, and the lock file is still the one written here (not removed by hand or taken over).
+    bool isStillHeld() const;
     void release();
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
+    bool create();
+    void readHolder();
+
     State m_state = NoLock;
     Holder m_holder;
     QString m_fileName;
+    QString m_lockName;
+    QByteArray m_written; // what this object wrote into the lock file
 };
 
 // Keeps watch over the database file the window has open: holds its lock, remembers what was read or
@@ -89,12 +104,19 @@ public:
     bool holdsLock() const { return m_lock.isHeld(); }
     // Opened while another copy held it: saving goes to another name.
     bool isReadOnly() const { return m_readOnly; }
+    // Another copy has taken the database over: from now on it is saved only under another name.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     // The file as it is on disk now is this window's own (just read or written).
     void remember();
 
     // Compares the file on disk with what was remembered: size and time first, the checksum only when
     // those differ, so that a file merely touched does not count.
-    Change diskChange();
+    Change diskChange() { return compare(false); }
+    // Just before a save replaces the file: also when size and time agree, the checksum decides, since
+    // "cp -p", FAT's coarse times or a same-size edit keep both as they were.
+    Change diskChangeBeforeSave() { return compare(true); }
+    // The lock was held here, and the lock file is no longer this window's.
+    bool lockLost() const { return m_lock.isHeld() && !m_lock.isStillHeld(); }
     // The teacher has seen the file as it is now and keeps their own: no more questions about it,
     // neither from the watch nor before a save.
     void keepMine();
@@ -125,6 +147,7 @@ private:
     };
     static DiskState readState(const QString &fileName);
     QByteArray knownChecksum();
+    Change compare(bool thorough);
     void watch();
     void check();
 

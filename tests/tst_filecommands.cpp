@@ -790,8 +790,11 @@ void TestFileCommands::saveOnTitledWritesWithoutDialog()
     open(*w, words);
     edit(*w);
     const int dialogs = ZelFileDialog::requestCount();
+    const int folderSyncs = CheckedWrite::folderSyncsForTesting();
     QVERIFY(run(*w, "fileSave"));
     QCOMPARE(ZelFileDialog::requestCount(), dialogs);
+    // Only a synced folder keeps the rename through a power cut.
+    QVERIFY(CheckedWrite::folderSyncsForTesting() > folderSyncs);
     QCOMPARE(TestUtil::readFile(words),
         Bom
             + "dog&&&{1}An edited [sentence].\r\ncat&&&{2}The [cat] sat on the [mat].&&&{0}My [cat] is "
@@ -1025,21 +1028,22 @@ void TestFileCommands::failedBackupIsReported()
     QVERIFY(dbOf(*w)->isModified());
 }
 
-// A disk that fills up, a real one and the writer's own seam: no write reports success or leaves an
-// empty or partial file; the old file stays whole, a box names the file and the reason, and the
-// database keeps its unsaved changes. A tiny file fails only when its buffer is flushed, a large one
-// while it is written.
+// A disk that fills up, a real one and the writer's own seam, and a rename that fails as it can on
+// FAT, SMB and NFS: no write reports success or leaves an empty, partial or temporary file; the old
+// file stays whole, a box names the file and the reason, and the database keeps its unsaved changes.
+// A tiny file fails only when its buffer is flushed, a large one while it is written.
 void TestFileCommands::fullDiskLeavesOldFileWhole_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<bool>("large");
     QTest::addColumn<bool>("realDisk");
-    for (const bool realDisk : {true, false}) {
+    QTest::addColumn<bool>("failRename");
+    for (const char *how : {"full tmpfs", "failing writes", "failing rename"}) {
         for (const char *command : {"fileSave", "backupDb", "fileExportXml", "saveAsRTF"}) {
             for (const bool large : {false, true}) {
-                QTest::addRow("%s, %s, %s", command, large ? "large" : "tiny",
-                    realDisk ? "full tmpfs" : "failing writes")
-                    << QString::fromLatin1(command) << large << realDisk;
+                QTest::addRow("%s, %s, %s", command, large ? "large" : "tiny", how)
+                    << QString::fromLatin1(command) << large << (qstrcmp(how, "full tmpfs") == 0)
+                    << (qstrcmp(how, "failing rename") == 0);
             }
         }
     }
@@ -1050,6 +1054,7 @@ void TestFileCommands::fullDiskLeavesOldFileWhole()
     QFETCH(QString, command);
     QFETCH(bool, large);
     QFETCH(bool, realDisk);
+    QFETCH(bool, failRename);
     const QString folder = dir->filePath(QStringLiteral("disk"));
     QVERIFY(QDir().mkpath(folder));
     SmallDisk disk;
@@ -1070,7 +1075,7 @@ void TestFileCommands::fullDiskLeavesOldFileWhole()
 
     QString target = words;
     QString expected;
-    const QString reason = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    const QString reason = QString::fromLocal8Bit(std::strerror(failRename ? EACCES : ENOSPC));
     if (command == QLatin1String("backupDb")) {
         target = words + QLatin1String(".bak");
         expected = QStringLiteral("Backup failed|Your database could not be backed up to:\n%1\n%2|");
@@ -1092,6 +1097,8 @@ void TestFileCommands::fullDiskLeavesOldFileWhole()
 
     if (realDisk)
         disk.fill();
+    else if (failRename)
+        CheckedWrite::setFailRenameForTesting(true);
     else
         CheckedWrite::setFailAfterForTesting(large ? 100000 : 0);
     if (command.startsWith(QLatin1String("fileExport")) || command.startsWith(QLatin1String("saveAs")))
@@ -1099,6 +1106,7 @@ void TestFileCommands::fullDiskLeavesOldFileWhole()
     boxes->press(QMessageBox::Ok);
     run(*w, command.toLatin1().constData());
     CheckedWrite::setFailAfterForTesting(-1);
+    CheckedWrite::setFailRenameForTesting(false);
 
     QCOMPARE(boxes->seen(), QStringList {expected.arg(QDir::toNativeSeparators(target), reason)});
     QCOMPARE(TestUtil::readFile(target), old);

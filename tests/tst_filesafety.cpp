@@ -34,6 +34,16 @@ const QByteArray ChangedFile = Bom
     + "cat&&&{2}The [cat] sat.&&&{0}A [cat] purrs.\r\ndog&&&{1}The [dog] barked.\r\nemu&&&{0}An [emu] "
       "ran.\r\n";
 
+// The same size as WordsFile, one headword changed: a change that size and time alone cannot show.
+const QByteArray SameSizeFile = Bom + "cow&&&{2}The [cow] sat.\r\ndog&&&{1}The [dog] barked.\r\n";
+
+// A lock as a copy of the program on another computer leaves it, in QLockFile's format: process,
+// program, host name, machine id, boot id.
+QByteArray lockFrom(const QByteArray &host, const QByteArray &machine)
+{
+    return "4242\nlexivane\n" + host + '\n' + machine + "\nboot-of-another-computer\n";
+}
+
 // Whether some program holds the lock of `fileName`.
 bool lockedElsewhere(const QString &fileName)
 {
@@ -57,6 +67,10 @@ private slots:
     void databaseHeldByAnotherCopy();
     void lockOfCrashedCopyIsTakenOver();
     void lockGoesWithTheDatabase();
+    void lockMadeOnAnotherComputer_data();
+    void lockMadeOnAnotherComputer();
+    void lockLostIsNoticedAtSave();
+    void lockBelongsToTheFileItself();
 
     void changeOnDiskBeforeSave_data();
     void changeOnDiskBeforeSave();
@@ -263,32 +277,142 @@ void TestFileSafety::lockGoesWithTheDatabase()
     QVERIFY(!lockedElsewhere(second));
 }
 
+// A lock from another computer is never taken silently, not even from a cloned one that shares this
+// computer's machine id: the question names the computer, and Open anyway takes the lock over.
+void TestFileSafety::lockMadeOnAnotherComputer_data()
+{
+    const QByteArray machine = QSysInfo::machineUniqueId();
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    QTest::addColumn<QByteArray>("lock");
+    QTest::addColumn<QString>("answer");
+    QTest::addRow("another computer, opened anyway") << lockFrom("lab-pc-2", "other-id") << "Open anyway";
+    QTest::addRow("cloned computer") << lockFrom("lab-pc-2", machine) << "Cancel";
+    QTest::addRow("same name, another machine id") << lockFrom(host, "other-id") << "Cancel";
+}
+
+void TestFileSafety::lockMadeOnAnotherComputer()
+{
+    QFETCH(QByteArray, lock);
+    QFETCH(QString, answer);
+    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString lockName = write(QFileInfo(LxdFileLock::lockFileName(fileName)).fileName(), lock);
+
+    this->answer(answer);
+    auto w = openWindow(fileName);
+    const QString question = answers->seen().value(0);
+    QVERIFY2(question.startsWith(QLatin1String("Database in use|"))
+            && question.contains(QString::fromUtf8(lock.split('\n').at(2)))
+            && question.contains(QLatin1String("another computer")),
+        qPrintable(question));
+    if (answer == QLatin1String("Cancel")) {
+        QVERIFY(w->currentFile().isEmpty());
+        QCOMPARE(TestUtil::readFile(lockName), lock);
+        return;
+    }
+    QCOMPARE(w->currentFile(), fileName);
+    QCOMPARE(TestUtil::readFile(lockName).split('\n').value(0),
+        QByteArray::number(QCoreApplication::applicationPid()));
+    QVERIFY(w->close());
+    QVERIFY(!QFile::exists(lockName));
+}
+
+// A lock removed by hand is taken again at the next save; one that another copy took over (it opened
+// the database anyway) stops the save, and the database is saved only under another name from then on.
+void TestFileSafety::lockLostIsNoticedAtSave()
+{
+    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
+    auto w = openWindow(fileName);
+    const QString lockName = LxdFileLock::lockFileName(fileName);
+    QVERIFY(QFile::remove(lockName));
+    docOf(*w)->addHeadword(QStringLiteral("yak"));
+    QVERIFY(save(*w));
+    QVERIFY(lockedElsewhere(fileName));
+
+    QVERIFY(QFile::remove(lockName));
+    const QByteArray theirs = lockFrom("lab-pc-2", "other-id");
+    write(QFileInfo(lockName).fileName(), theirs);
+    docOf(*w)->addHeadword(QStringLiteral("zebu"));
+    answers->press(QMessageBox::Ok);
+    QVERIFY(!save(*w));
+    QVERIFY(answers->seen().value(0).startsWith(QLatin1String("Database in use|")));
+    QCOMPARE(headwordsIn(fileName), (QStringList {"cat", "dog", "yak"}));
+    QVERIFY2(title(*w).contains(QLatin1String("(read-only)")), qPrintable(title(*w)));
+
+    const QString copy = dir->filePath(QStringLiteral("copy.lxv"));
+    ZelFileDialog::setNextFileName(copy);
+    QVERIFY(save(*w));
+    QCOMPARE(headwordsIn(copy), (QStringList {"cat", "dog", "yak", "zebu"}));
+    w.reset();
+    QCOMPARE(TestUtil::readFile(lockName), theirs);
+}
+
+// Every way to a database finds the same lock: the one beside the file a symbolic link names. Save As
+// takes the lock of its name also after the open file has vanished.
+void TestFileSafety::lockBelongsToTheFileItself()
+{
+    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString link = dir->filePath(QStringLiteral("alias.lxv"));
+    QVERIFY(QFile::link(fileName, link));
+    auto w = openWindow(link);
+    QVERIFY(QFile::exists(dir->filePath(QStringLiteral(".words.lxv.lock"))));
+    QVERIFY(!QFile::exists(dir->filePath(QStringLiteral(".alias.lxv.lock"))));
+    docOf(*w)->addHeadword(QStringLiteral("yak"));
+    QVERIFY(save(*w));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(headwordsIn(fileName), (QStringList {"cat", "dog", "yak"}));
+    open(*w, fileName); // the same database: the window's own lock is no other copy's
+    QCOMPARE(answers->seen(), QStringList());
+
+    answers->press(QMessageBox::Ok);
+    QVERIFY(QFile::remove(fileName));
+    QTRY_COMPARE(answers->pending(), 0);
+    const QString copy = dir->filePath(QStringLiteral("copy.lxv"));
+    ZelFileDialog::setNextFileName(copy);
+    QVERIFY(TestUtil::runCommand(*w, "fileSaveAs"));
+    QVERIFY(lockedElsewhere(copy));
+    QVERIFY(!QFile::exists(dir->filePath(QStringLiteral(".words.lxv.lock"))));
+}
+
 // --- Changes on disk ---------------------------------------------------------------------------------
 
 void TestFileSafety::changeOnDiskBeforeSave_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QStringList>("written");
-    QTest::addRow("cancel") << QStringLiteral("Cancel") << QStringList {"cat", "dog", "emu"};
-    QTest::addRow("overwrite") << QStringLiteral("Overwrite") << QStringList {"cat", "dog", "yak"};
-    QTest::addRow("merge") << QStringLiteral("Merge") << QStringList {"cat", "dog", "emu", "yak"};
+    QTest::addColumn<bool>("sameStamp");
+    QTest::addRow("cancel") << QStringLiteral("Cancel") << QStringList {"cat", "dog", "emu"} << false;
+    QTest::addRow("overwrite") << QStringLiteral("Overwrite") << QStringList {"cat", "dog", "yak"} << false;
+    QTest::addRow("merge") << QStringLiteral("Merge") << QStringList {"cat", "dog", "emu", "yak"} << false;
+    // Same size, time put back (cp -p, FAT's two-second times): only the content tells.
+    QTest::addRow("cancel, same size and time")
+        << QStringLiteral("Cancel") << QStringList {"cow", "dog"} << true;
 }
 
 void TestFileSafety::changeOnDiskBeforeSave()
 {
     QFETCH(QString, answer);
     QFETCH(QStringList, written);
+    QFETCH(bool, sameStamp);
     const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
     auto w = openWindow(fileName);
     docOf(*w)->addHeadword(QStringLiteral("yak"));
-    write(QStringLiteral("words.lxv"), ChangedFile); // before the watch has had a chance to see it
+    // The window has long read the file in the background by the time a teacher has edited it.
+    TestUtil::child<LxdFileGuard>(w.get(), "fileGuard")->diskChange();
+    const QDateTime stamp = QFileInfo(fileName).lastModified();
+    const QByteArray theirs = sameStamp ? SameSizeFile : ChangedFile;
+    write(QStringLiteral("words.lxv"), theirs); // before the watch has had a chance to see it
+    if (sameStamp) {
+        QFile file(fileName);
+        QVERIFY(
+            file.open(QIODevice::ReadWrite) && file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    }
 
     this->answer(answer);
     QCOMPARE(save(*w), answer != QLatin1String("Cancel"));
     QVERIFY(answers->seen().value(0).startsWith(QLatin1String("Database changed on disk|")));
     QCOMPARE(headwordsIn(fileName), written);
     if (answer == QLatin1String("Cancel"))
-        QCOMPARE(TestUtil::readFile(fileName), ChangedFile);
+        QCOMPARE(TestUtil::readFile(fileName), theirs);
     settle(); // the watch asks nothing more about what the teacher has just answered
 }
 

@@ -150,7 +150,7 @@ private:
     static int headwordCount(MainWindow &w) { return w.database()->itemCount(); }
     static QStringList outputTexts(MainWindow &w);
     QString makeDatabase(const QString &name, const Content &content);
-    static void checkFirstRunDone();
+    static void checkFirstRunDone(bool done = true);
     void missingStarterChild();
     static void checkUntitledAfterFailedOpen(MainWindow &w);
     static Content fiveHeadwords();
@@ -158,7 +158,8 @@ private:
     // The spelling dialog answered: the radio button `click` (none: -1) clicked, then closed by `closeBy`.
     static TestUtil::ModalAnswerer::Handler choose(int click, CloseBy closeBy, QRect *geometry = nullptr);
     static QString failedCopy(const QString &source, const QString &destination);
-    static QStringList choiceThenEveryCopyFailed();
+    static QString failedWorkingCopy(int variant, const QString &reason);
+    static QStringList choiceThenEveryCopyFailed(const QString &reason);
 
     std::unique_ptr<TestUtil::ModalAnswerer> answerer;
     std::unique_ptr<QTemporaryDir> files;
@@ -216,9 +217,10 @@ QString TestStartup::makeDatabase(const QString &name, const Content &content)
     return path;
 }
 
-void TestStartup::checkFirstRunDone()
+// The first start is done only once the working database is there; until then every start tries again.
+void TestStartup::checkFirstRunDone(bool done)
 {
-    QCOMPARE(QSettings().value(QStringLiteral("application/firstRun")), QVariant(false));
+    QCOMPARE(QSettings().value(QStringLiteral("application/firstRun"), true), QVariant(!done));
 }
 
 // The automatic open found no file: the window stays on an empty, untitled database.
@@ -275,13 +277,22 @@ QString TestStartup::failedCopy(const QString &source, const QString &destinatio
         .arg(source, destination);
 }
 
-// What the answerer sees when the spelling is chosen and then each of the three copies fails.
-QStringList TestStartup::choiceThenEveryCopyFailed()
+// The warning about the working database that could not be made from the chosen variant's copy.
+QString TestStartup::failedWorkingCopy(int variant, const QString &reason)
+{
+    return QStringLiteral("Failed to copy database file|Unable to make the working database %1 from %2:\n%3\n"
+                          "The program tries again at its next start.|")
+        .arg(currentDbPath(), copiedPath(variant), reason);
+}
+
+// What the answerer sees when the spelling is chosen and then each of the three copies fails, and so
+// the working database cannot be made either.
+QStringList TestStartup::choiceThenEveryCopyFailed(const QString &reason)
 {
     QStringList seen(ChooseTitle);
     for (int variant = 0; variant < 3; ++variant)
         seen << failedCopy(shippedPath(variant), copiedPath(variant));
-    return seen;
+    return seen << failedWorkingCopy(2, reason);
 }
 
 // --- The spelling dialog ------------------------------------------------------------------------------
@@ -430,14 +441,27 @@ void TestStartup::firstStartReportsEachFailedCopy()
     QVERIFY(writeBytes(documentsFolder() + QStringLiteral("/lexivanevoc"), "not a folder"));
 
     answerer->then(choose(-1, OkButton)).press(QMessageBox::Ok).press(QMessageBox::Ok).press(QMessageBox::Ok);
+    answerer->press(QMessageBox::Ok);
+    QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
+    {
+        auto w = start();
+        QCOMPARE(answerer->seen(), choiceThenEveryCopyFailed(QStringLiteral("Not a directory")));
+        QVERIFY(!QFile::exists(currentDbPath()));
+        QVERIFY(w->recentFileList().isEmpty());
+        checkFirstRunDone(false);
+        checkUntitledAfterFailedOpen(*w);
+        w->close();
+    }
+
+    // Once the folder can be made, the next start asks again and makes the working database.
+    QVERIFY(QFile::remove(documentsFolder() + QStringLiteral("/lexivanevoc")));
+    answerer = std::make_unique<TestUtil::ModalAnswerer>();
+    answerer->then(choose(-1, OkButton));
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
-
-    QCOMPARE(answerer->seen(), choiceThenEveryCopyFailed());
-    QVERIFY(!QFile::exists(currentDbPath()));
-    QVERIFY(w->recentFileList().isEmpty());
+    QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
     checkFirstRunDone();
-    checkUntitledAfterFailedOpen(*w);
+    QCOMPARE(w->currentFile(), currentDbPath());
 }
 
 // A disk that fills up during the copies leaves no cut-short file that a later start would keep.
@@ -446,10 +470,11 @@ void TestStartup::firstStartOnAFullDiskLeavesNoPartialCopy()
     CheckedWrite::setFailAfterForTesting(1000);
     const auto realWrites = qScopeGuard([] { CheckedWrite::setFailAfterForTesting(-1); });
     answerer->then(choose(-1, OkButton)).press(QMessageBox::Ok).press(QMessageBox::Ok).press(QMessageBox::Ok);
+    answerer->press(QMessageBox::Ok);
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
 
-    QCOMPARE(answerer->seen(), choiceThenEveryCopyFailed());
+    QCOMPARE(answerer->seen(), choiceThenEveryCopyFailed(QStringLiteral("No such file or directory")));
     QCOMPARE(QDir(userDbDir()).entryList(QDir::Files | QDir::Hidden), QStringList());
     checkUntitledAfterFailedOpen(*w);
 }
@@ -462,17 +487,19 @@ void TestStartup::missingStarterChild()
     QVERIFY(!QFile::exists(missing));
     QCOMPARE(ZelUtils::dataPath(QStringLiteral("db/BritishDB.lxv")), missing);
 
-    answerer->then(choose(1, OkButton)).press(QMessageBox::Ok);
+    answerer->then(choose(1, OkButton)).press(QMessageBox::Ok).press(QMessageBox::Ok);
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
 
-    QCOMPARE(answerer->seen(), QStringList({ChooseTitle, failedCopy(missing, copiedPath(1))}));
+    QCOMPARE(answerer->seen(),
+        QStringList({ChooseTitle, failedCopy(missing, copiedPath(1)),
+            failedWorkingCopy(1, QStringLiteral("No such file or directory"))}));
     QCOMPARE(TestUtil::readFile(copiedPath(0)), TestUtil::readFile(shippedPath(0)));
     QCOMPARE(TestUtil::readFile(copiedPath(2)), TestUtil::readFile(shippedPath(2)));
     // British was chosen but could not be copied: there is no working database to open.
     QVERIFY(!QFile::exists(currentDbPath()));
     QVERIFY(!QFile::exists(copiedPath(1)));
-    checkFirstRunDone();
+    checkFirstRunDone(false);
     checkUntitledAfterFailedOpen(*w);
 }
 

@@ -2139,6 +2139,22 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
         <source>and %1 more</source>
         <translation>und %1 weitere</translation>
     </message>
+    <message>
+        <source>The lock was made on another computer; whether that copy still runs cannot be told from here. If it does not, Open anyway removes its lock.</source>
+        <translation>Die Sperre wurde auf einem anderen Computer angelegt; ob diese Kopie noch läuft, lässt sich von hier aus nicht feststellen. Wenn nicht, entfernt „Trotzdem öffnen“ ihre Sperre.</translation>
+    </message>
+    <message>
+        <source>That copy opened the database after this window did. The database was not saved; save it under another name.</source>
+        <translation>Diese Kopie hat die Datenbank nach diesem Fenster geöffnet. Die Datenbank wurde nicht gespeichert; speichern Sie sie unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Unable to make the working database %1 from %2:
+%3
+The program tries again at its next start.</source>
+        <translation>Die Arbeitsdatenbank %1 kann nicht aus %2 erstellt werden:
+%3
+Das Programm versucht es beim nächsten Start erneut.</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

@@ -2139,6 +2139,22 @@ Puede pegarlo en cualquier programa de texto.</translation>
         <source>and %1 more</source>
         <translation>y %1 más</translation>
     </message>
+    <message>
+        <source>The lock was made on another computer; whether that copy still runs cannot be told from here. If it does not, Open anyway removes its lock.</source>
+        <translation>El bloqueo se creó en otro ordenador; desde aquí no se puede saber si esa copia sigue en marcha. Si no lo está, «Abrir de todos modos» elimina su bloqueo.</translation>
+    </message>
+    <message>
+        <source>That copy opened the database after this window did. The database was not saved; save it under another name.</source>
+        <translation>Esa copia abrió la base de datos después que esta ventana. La base de datos no se ha guardado; guárdela con otro nombre.</translation>
+    </message>
+    <message>
+        <source>Unable to make the working database %1 from %2:
+%3
+The program tries again at its next start.</source>
+        <translation>No se puede crear la base de datos de trabajo %1 a partir de %2:
+%3
+El programa lo volverá a intentar en el próximo inicio.</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

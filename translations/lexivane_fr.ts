@@ -2139,6 +2139,22 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
         <source>and %1 more</source>
         <translation>et %1 autres</translation>
     </message>
+    <message>
+        <source>The lock was made on another computer; whether that copy still runs cannot be told from here. If it does not, Open anyway removes its lock.</source>
+        <translation>Le verrou a été posé sur un autre ordinateur ; d’ici, impossible de savoir si cette copie fonctionne encore. Si ce n’est pas le cas, « Ouvrir quand même » retire son verrou.</translation>
+    </message>
+    <message>
+        <source>That copy opened the database after this window did. The database was not saved; save it under another name.</source>
+        <translation>Cette copie a ouvert la base de données après cette fenêtre. La base de données n’a pas été enregistrée ; enregistrez-la sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>Unable to make the working database %1 from %2:
+%3
+The program tries again at its next start.</source>
+        <translation>Impossible de créer la base de données de travail %1 à partir de %2 :
+%3
+Le programme réessaiera au prochain démarrage.</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
