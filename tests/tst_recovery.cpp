@@ -1,20 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery copy of unsaved changes against a real crash: a second copy of this test program opens
-// a database in a real window, edits it, waits for the copy and is killed with SIGKILL; the windows
-// of this program then offer the copy, recover or discard it, and leave no copy after a save or a
-// clean quit.
+// a database in a real window, edits it, puts an exercise together, waits for the copy and is killed
+// with SIGKILL; the windows of this program then offer the copy, recover or discard it, never write
+// it over later work unasked, and leave no copy after a save or a clean quit.
 #include "app/mainwindow.h"
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "document/lxddocument.h"
 #include "document/lxdrecovery.h"
+#include "exercise/randomsource.h"
 #include "support/boxanswerer.h"
 #include "support/testutil.h"
 #include "util/zelutils.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QResource>
@@ -36,6 +41,18 @@ const QByteArray WordsFile = "\xEF\xBB\xBF"
 
 // The edit the crashed program made: the sentence of "dog" changed and used seven times.
 const QString EditedText = QStringLiteral("The [dog] ran & barked.");
+
+// The exercise the crashed program put together, and exported once (shuffled from seed 4242).
+const QStringList SessionEntries = {QStringLiteral("The [cat] sat."), QStringLiteral("A [dog] ran."),
+    QStringLiteral("An [owl] flew."), QStringLiteral("The [bee] hummed."), QStringLiteral("A [fox] hid."),
+    QStringLiteral("The [hen] slept.")};
+const QString SessionTitle = QStringLiteral("Animals, week 3");
+const QString SessionExtraWords = QStringLiteral("ant, yak");
+
+QString clipboardFile(const QString &database)
+{
+    return QFileInfo(database).absolutePath() + QLatin1String("/clipboard.txt");
+}
 
 LxdDocument *docOf(const MainWindow &w)
 {
@@ -71,6 +88,18 @@ int runChild(const QString &database)
             std::fflush(stdout);
         });
     docOf(w)->editSentence(1, 0, EditedText, 7);
+    TestUtil::child<QListWidget>(&w, "lwOutput")->addItems(SessionEntries);
+    TestUtil::child<QLineEdit>(&w, "ledExerciseTitle")->setText(SessionTitle);
+    TestUtil::child<QPlainTextEdit>(&w, "pteExtraWords")->setPlainText(SessionExtraWords);
+    RandomSource::setSeedOverride(4242u);
+    TestUtil::BoxAnswerer copied;
+    copied.press(QMessageBox::Ok);
+    TestUtil::runCommand(w, "sentencesToClipboard");
+    RandomSource::setSeedOverride(std::nullopt);
+    QFile clip(clipboardFile(database));
+    if (!clip.open(QIODevice::WriteOnly) || clip.write(QApplication::clipboard()->text().toUtf8()) < 0)
+        return 2;
+    clip.close();
     return QApplication::exec();
 }
 
@@ -86,6 +115,7 @@ private slots:
     void cleanup();
 
     void crashedCopyIsOfferedAndRecovered();
+    void recoverAfterLaterWorkAsksAndMerges();
     void discardRemovesCrashedCopy();
     void unreadableCopyLeavesTheWindowAsItWas();
     void saveAndQuitRemoveTheCopy();
@@ -149,6 +179,12 @@ void TestRecovery::crash(const QString &file)
     while (!said.contains('\n') && child.waitForReadyRead(20000))
         said += child.readAll();
     QCOMPARE(said.trimmed(), QByteArray("written"));
+    // The recent files are in the settings at once, not only after a clean quit.
+    {
+        QSettings settings;
+        settings.sync();
+        QCOMPARE(settings.value(QStringLiteral("mainWindow/recentFiles")).toStringList(), QStringList(file));
+    }
 
     // While the other program runs, its copy is its own: opening the database offers nothing (the
     // database itself is in use by that program, and opens read-only here).
@@ -200,20 +236,53 @@ void TestRecovery::crashedCopyIsOfferedAndRecovered()
     QCOMPARE(w->currentFile(), database);
     QVERIFY(!docOf(*w)->undoStack()->canUndo());
     QCOMPARE(TestUtil::readFile(database), WordsFile);
+    // The exercise is back, shuffled as it was before the crash.
+    QCOMPARE(w->outputEntries(), SessionEntries);
+    QCOMPARE(TestUtil::child<QLineEdit>(w.get(), "ledExerciseTitle")->text(), SessionTitle);
+    QCOMPARE(TestUtil::child<QPlainTextEdit>(w.get(), "pteExtraWords")->toPlainText(), SessionExtraWords);
+    RandomSource::setSeedOverride(7u);
+    answerer->press(QMessageBox::Ok);
+    QVERIFY(TestUtil::runCommand(*w, "sentencesToClipboard"));
+    QCOMPARE(QApplication::clipboard()->text().toUtf8(), TestUtil::readFile(clipboardFile(database)));
 
     // The copy is this window's now: a later window does not offer it, and quitting without saving
     // removes it.
     {
         answerer->pressText(QStringLiteral("Open read-only")); // the database is this window's too
         auto other = newWindow(database);
-        QCOMPARE(answerer->seen().size(), 3);
-        QVERIFY(answerer->seen().at(2).startsWith(QLatin1String("Database in use|")));
+        QCOMPARE(answerer->seen().size(), 4);
+        QVERIFY(answerer->seen().at(3).startsWith(QLatin1String("Database in use|")));
     }
     QCOMPARE(leftInFolder().size(), 2);
     answerer->press(QMessageBox::No);
     QVERIFY(w->close());
     QCOMPARE(leftInFolder(), QStringList());
     QCOMPARE(TestUtil::readFile(database), WordsFile);
+}
+
+void TestRecovery::recoverAfterLaterWorkAsksAndMerges()
+{
+    crash(database);
+    if (QTest::currentTestFailed())
+        return;
+    // "Later", then new work saved over the database the copy's changes were made to.
+    answerer->escape();
+    {
+        auto w = newWindow(database);
+        QVERIFY(docOf(*w)->addSentence(0, QStringLiteral("Later [work]."), 0));
+        QVERIFY(TestUtil::runCommand(*w, "fileSave"));
+    }
+    QVERIFY(TestUtil::readFile(database).contains("Later [work]."));
+
+    // Recover asks as about any change on disk; Merge keeps both, and Save then asks nothing.
+    answerer->pressText(QStringLiteral("Recover")).pressText(QStringLiteral("Merge"));
+    auto w = newWindow(database);
+    QCOMPARE(answerer->pending(), 0);
+    QVERIFY2(answerer->seen().value(2).startsWith(QLatin1String("Database changed on disk|")),
+        qPrintable(answerer->seen().join(QLatin1String("; "))));
+    QVERIFY(TestUtil::runCommand(*w, "fileSave"));
+    const QByteArray saved = TestUtil::readFile(database);
+    QVERIFY2(saved.contains("Later [work].") && saved.contains(EditedText.toUtf8()), saved.constData());
 }
 
 void TestRecovery::unreadableCopyLeavesTheWindowAsItWas()
@@ -249,7 +318,21 @@ void TestRecovery::discardRemovesCrashedCopy()
     crash(database);
     if (QTest::currentTestFailed())
         return;
-    // At start-up a copy is offered whichever database opens.
+    // At start-up a copy is offered whichever database opens; with none open, "Later" opens the
+    // copy's database as it is on disk.
+    const auto forgetRecentFiles = [] { QSettings().remove(QStringLiteral("mainWindow/recentFiles")); };
+    forgetRecentFiles();
+    answerer->escape();
+    {
+        auto w = newWindow(QString());
+        QCOMPARE(answerer->pending(), 0);
+        QCOMPARE(w->currentFile(), database);
+        QCOMPARE(w->database()->itemCount(), 2);
+        QVERIFY(!w->database()->isModified());
+    }
+    QCOMPARE(answerer->seen().size(), 1);
+    QCOMPARE(leftInFolder().size(), 2);
+    forgetRecentFiles();
     answerer->pressText(QStringLiteral("Discard"));
     {
         auto w = newWindow(QString());
@@ -259,7 +342,7 @@ void TestRecovery::discardRemovesCrashedCopy()
     }
     QCOMPARE(leftInFolder(), QStringList());
     auto w = newWindow(database);
-    QCOMPARE(answerer->seen().size(), 1);
+    QCOMPARE(answerer->seen().size(), 2);
     QVERIFY(!w->database()->isModified());
 }
 
