@@ -119,6 +119,7 @@ private slots:
     void discardRemovesCrashedCopy();
     void unreadableCopyLeavesTheWindowAsItWas();
     void saveAndQuitRemoveTheCopy();
+    void descriptionIsReadSafely();
 
 private:
     // Runs the crashing program on `database` and kills it once its copy is written.
@@ -373,6 +374,57 @@ void TestRecovery::saveAndQuitRemoveTheCopy()
     QVERIFY(w->close());
     QCOMPARE(leftInFolder(), QStringList());
     QCOMPARE(TestUtil::readFile(database), copied);
+}
+
+void TestRecovery::descriptionIsReadSafely()
+{
+    LxdRecoveryCopy copy;
+    copy.databaseFile = database;
+    copy.editedAt = QDateTime::fromString(QStringLiteral("2026-03-04T05:06:07.890Z"), Qt::ISODateWithMs);
+    copy.hasChanges = false;
+    copy.base = {1234, copy.editedAt.addSecs(-60), QByteArray(20, '\x5a')};
+    copy.session.output = SessionEntries;
+    copy.session.title = SessionTitle;
+    copy.session.extraWords = SessionExtraWords;
+    copy.session.databaseWords = 3;
+    copy.session.seed = 4294967295u;
+    copy.session.options = {{QStringLiteral("chkJumbleOrder"), false}};
+    LxdRecoveryCopy read;
+    QVERIFY(read.readDescription(copy.description()));
+    QCOMPARE(read.databaseFile, copy.databaseFile);
+    QCOMPARE(read.editedAt, copy.editedAt);
+    QCOMPARE(read.hasChanges, false);
+    QCOMPARE(read.base.size, copy.base.size);
+    QCOMPARE(read.base.modified, copy.base.modified);
+    QCOMPARE(read.base.checksum, copy.base.checksum);
+    QVERIFY(read.session == copy.session);
+
+    // An older copy's description: changes made to a file in a state nobody knows.
+    QVERIFY(read.readDescription(R"({"database":"/a.lxv","edited":"2026-01-02T03:04:05.000Z"})"));
+    QVERIFY(read.hasChanges);
+    QCOMPARE(read.base.size, -1);
+    QVERIFY(read.session.isEmpty());
+
+    // Damaged or hostile: no description at all, or only what is sound in it.
+    for (const QByteArray &bad : {QByteArray(), QByteArray("{"), QByteArray("[1]"), QByteArray(100000, '['),
+             QByteArray(R"({"edited":5})"), QByteArray(R"({"edited":"yesterday"})")})
+        QVERIFY(!read.readDescription(bad));
+    QVERIFY(read.readDescription(R"({"database":"/a.lxv","edited":"2026-01-02T03:04:05.000Z",
+        "base":{"size":-1,"modified":"2026-01-01T00:00:00Z","sha1":"zz"},
+        "session":{"output":[1,"ok",{},null],"seed":1e300,"databaseWords":3.5,"options":{"x":"yes"}}})"));
+    QCOMPARE(read.base.size, -1);
+    QCOMPARE(read.session.output, QStringList(QStringLiteral("ok")));
+    QVERIFY(!read.session.seed);
+    QCOMPARE(read.session.databaseWords, 0);
+    QVERIFY(read.session.options.isEmpty());
+
+    // A damaged description beside a copy: the copy is not offered and goes, nothing else happens.
+    QVERIFY(QDir().mkpath(LxdRecovery::folder()));
+    QFile meta(LxdRecovery::folder() + QLatin1String("/broken.json"));
+    QVERIFY(meta.open(QIODevice::WriteOnly) && meta.write(QByteArray(4096, '{')) == 4096);
+    meta.close();
+    QVERIFY(LxdRecovery::orphans().isEmpty());
+    QCOMPARE(leftInFolder(), QStringList());
 }
 
 int main(int argc, char **argv)
