@@ -874,6 +874,7 @@ void MainWindow::makeConnections()
     connect(doc->undoStack(), &QUndoStack::indexChanged, this, &MainWindow::undoneOrRedone);
     connect(fileGuard, &LxdFileGuard::changedOnDisk, this, &MainWindow::fileChangedOnDisk);
     connect(fileGuard, &LxdFileGuard::removedFromDisk, this, &MainWindow::fileRemovedFromDisk);
+    connectSession();
 }
 
 namespace {
@@ -974,6 +975,7 @@ void MainWindow::readSettings()
     restoreState(settings.value(QStringLiteral("state")).toByteArray(), 0);
     splMain->restoreState(settings.value(QStringLiteral("splMainState")).toByteArray());
     recentFiles = settings.value(QStringLiteral("recentFiles")).toStringList();
+    storedRecentFiles = recentFiles;
 
     for (const OptionKey &option : OptionKeys) {
         findChild<QCheckBox *>(QLatin1String(option.key))
@@ -1024,6 +1026,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (okToContinue()) {
         // The changes were saved or given up: a clean quit leaves no recovery copy.
+        sessionEnded = true;
         recovery->discard();
         writeSettings();
         fileGuard->forget(); // the database is closed: its lock goes
@@ -1124,6 +1127,17 @@ void MainWindow::updateRecentFileActions()
         }
     }
     recentSeparator->setVisible(!recentFiles.isEmpty());
+    storeRecentFiles();
+}
+
+// The list is stored whenever it changes, so that a crash does not lose it.
+void MainWindow::storeRecentFiles()
+{
+    if (recentFiles == storedRecentFiles)
+        return;
+    QSettings settings;
+    settings.setValue(QStringLiteral("mainWindow/recentFiles"), recentFiles);
+    storedRecentFiles = recentFiles;
 }
 
 QString MainWindow::strippedName(const QString &fullFileName)

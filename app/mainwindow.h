@@ -46,6 +46,7 @@ class LxdFileGuard;
 class LxdFileLock;
 class LxdRecovery;
 struct LxdRecoveryCopy;
+struct LxdRecoverySession;
 class ZelBusyCursor;
 class ZelFlowLayout;
 class ZelAbout;
@@ -215,8 +216,17 @@ private:
     void setupRecovery();
     void offerRecovery(const QString &databaseFile);
     void offerRecoveryAtStartup();
-    bool askAboutRecovery(const LxdRecoveryCopy &copy);
+    enum RecoveryAnswer { Recovered, NotRecovered, RecoverLater };
+    RecoveryAnswer askAboutRecovery(const LxdRecoveryCopy &copy);
     void warnRecoveryFailed(const QString &copyFile);
+    void connectSession();
+    LxdRecoverySession currentSession() const;
+    void noteSessionChanged();
+    void restoreSession(const LxdRecoverySession &session);
+    bool sessionNotePending = false;
+    bool sessionEnded = false; // closed in good order: nothing more for the recovery copy
+    void storeRecentFiles();
+    QStringList storedRecentFiles; // the list as the settings hold it
 
     // Import helpers (mainwindow_import.cpp).
     struct ImportRead

@@ -639,6 +639,7 @@ void MainWindow::runExport(const ExportKind &kind)
     if (kind.writesFile() && lwOutput->count() == 0)
         return;
     const ExerciseModel model = exerciseModel();
+    noteSessionChanged(); // the seed of the shuffles is kept from the first export on
     if (kind.check && !kind.check(*this, model))
         return;
     if (kind.hotPotatoes) {

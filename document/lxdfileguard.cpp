@@ -263,6 +263,15 @@ void LxdFileGuard::remember()
     watch();
 }
 
+void LxdFileGuard::assume(const DiskState &state)
+{
+    if (m_known.checksum.isValid())
+        m_known.checksum.waitForFinished();
+    m_known = state;
+    m_kept.clear();
+    m_seen.clear();
+}
+
 void LxdFileGuard::watch()
 {
     if (m_fileName.isEmpty())

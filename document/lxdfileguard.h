@@ -129,6 +129,18 @@ public:
     // Tests use the same rules on a file of their own.
     static QByteArray checksum(const QString &fileName);
 
+    // The file as it was when it was read or last written (size, time, and the checksum as it comes).
+    struct DiskState
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        QFuture<QByteArray> checksum;
+    };
+    DiskState known() const { return m_known; }
+    // The window's database stems from the file as it was in `state`, not as it is now (changes
+    // recovered after a crash): a file that differs from it counts as changed.
+    void assume(const DiskState &state);
+
 signals:
     // Another program changed the file; not emitted again for the same content once answered.
     void changedOnDisk();
@@ -139,12 +151,6 @@ private:
     // The checksum is read in a worker thread: the file was just read or written in full, and
     // reading it again would hold up the window by as much again. It is waited for only when the
     // size or time on disk no longer match.
-    struct DiskState
-    {
-        qint64 size = -1;
-        QDateTime modified;
-        QFuture<QByteArray> checksum;
-    };
     static DiskState readState(const QString &fileName);
     QByteArray knownChecksum();
     Change compare(bool thorough);

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
@@ -33,6 +34,19 @@ int longestDelay = 2 * 60 * 1000;
 // About 10 ms of a loaded machine: the window stays responsive while a large database is taken.
 constexpr qsizetype UsualSlice = 50000;
 qsizetype slice = UsualSlice;
+
+// Bounds of the description beside a copy, so that a damaged or hostile one costs little to read:
+// a larger file counts as no description, and within one whatever goes beyond these is left out
+// (the writer keeps to the same bounds, so that nothing it wrote is cut on reading).
+constexpr qint64 MaxDescriptionBytes = 16 * 1024 * 1024;
+constexpr qsizetype MaxOutputEntries = 20000;
+constexpr qsizetype MaxEntryChars = 32 * 1024;
+constexpr qsizetype MaxPathChars = 32 * 1024;
+constexpr qsizetype MaxTitleChars = 4096;
+constexpr qsizetype MaxExtraWordsChars = 256 * 1024;
+constexpr qsizetype MaxOptions = 64;
+constexpr qsizetype MaxNameChars = 64;
+constexpr int MaxDatabaseWords = 1000;
 
 QString pathIn(const QString &name, const char *ending)
 {
@@ -65,7 +79,137 @@ QString copyName(const QString &fileName, const QString &token)
     return QString::fromLatin1(hash.left(16)) + QLatin1Char('-') + token;
 }
 
+// A string within `limit` characters, or nothing.
+QString boundedString(const QJsonValue &value, qsizetype limit)
+{
+    const QString text = value.toString();
+    return text.size() <= limit ? text : QString();
+}
+
+QDateTime timeFrom(const QJsonValue &value)
+{
+    return QDateTime::fromString(boundedString(value, MaxNameChars), Qt::ISODateWithMs);
+}
+
+// A whole number from 0 to `limit`, or -1.
+qint64 wholeNumber(const QJsonValue &value, double limit)
+{
+    const double number = value.toDouble(-1);
+    if (!(number >= 0 && number <= limit) || number != static_cast<double>(static_cast<qint64>(number)))
+        return -1;
+    return static_cast<qint64>(number);
+}
+
+QJsonObject sessionToJson(const LxdRecoverySession &session)
+{
+    QJsonArray output;
+    for (const QString &entry : session.output.mid(0, MaxOutputEntries))
+        output.append(entry.left(MaxEntryChars));
+    QJsonObject options;
+    for (auto it = session.options.cbegin(); it != session.options.cend() && options.size() < MaxOptions;
+         ++it) {
+        if (it.key().size() <= MaxNameChars)
+            options.insert(it.key(), it.value());
+    }
+    QJsonObject object;
+    object.insert(QLatin1String("output"), output);
+    object.insert(QLatin1String("title"), session.title.left(MaxTitleChars));
+    object.insert(QLatin1String("extraWords"), session.extraWords.left(MaxExtraWordsChars));
+    object.insert(QLatin1String("databaseWords"), std::clamp(session.databaseWords, 0, MaxDatabaseWords));
+    if (session.seed)
+        object.insert(QLatin1String("seed"), static_cast<double>(*session.seed));
+    object.insert(QLatin1String("options"), options);
+    return object;
+}
+
+LxdRecoverySession sessionFromJson(const QJsonObject &object)
+{
+    LxdRecoverySession session;
+    const QJsonArray output = object.value(QLatin1String("output")).toArray();
+    for (const QJsonValue &entry : output) {
+        if (session.output.size() >= MaxOutputEntries)
+            break;
+        if (entry.isString() && entry.toString().size() <= MaxEntryChars)
+            session.output.append(entry.toString());
+    }
+    session.title = boundedString(object.value(QLatin1String("title")), MaxTitleChars);
+    session.extraWords = boundedString(object.value(QLatin1String("extraWords")), MaxExtraWordsChars);
+    session.databaseWords = static_cast<int>(
+        std::max<qint64>(0, wholeNumber(object.value(QLatin1String("databaseWords")), MaxDatabaseWords)));
+    const qint64 seed = wholeNumber(object.value(QLatin1String("seed")), std::numeric_limits<quint32>::max());
+    if (seed >= 0)
+        session.seed = static_cast<quint32>(seed);
+    const QJsonObject options = object.value(QLatin1String("options")).toObject();
+    for (auto it = options.constBegin(); it != options.constEnd() && session.options.size() < MaxOptions;
+         ++it) {
+        if (it.value().isBool() && it.key().size() <= MaxNameChars)
+            session.options.insert(it.key(), it.value().toBool());
+    }
+    return session;
+}
+
 } // namespace
+
+bool LxdRecoverySession::operator==(const LxdRecoverySession &other) const
+{
+    return output == other.output && title == other.title && extraWords == other.extraWords
+        && databaseWords == other.databaseWords && seed == other.seed && options == other.options;
+}
+
+// --- The description beside a copy -------------------------------------------------------------------
+//
+// {"database": path, "edited": ISO time, "changes": whether the copy file holds database changes,
+//  "base": {"size": bytes, "modified": ISO time, "sha1": hex} of the database file the changes were
+//  made to, "session": {"output": [texts], "title": text, "extraWords": text, "databaseWords": n,
+//  "seed": n, "options": {check box name: bool}}}. A description of an older version has only
+//  "database" and "edited": its copy holds changes of a base that is not known.
+
+QByteArray LxdRecoveryCopy::description() const
+{
+    QJsonObject object;
+    object.insert(QLatin1String("database"), databaseFile);
+    object.insert(QLatin1String("edited"), editedAt.toUTC().toString(Qt::ISODateWithMs));
+    object.insert(QLatin1String("changes"), hasChanges);
+    if (base.size >= 0) {
+        QJsonObject state;
+        state.insert(QLatin1String("size"), static_cast<double>(base.size));
+        state.insert(QLatin1String("modified"), base.modified.toUTC().toString(Qt::ISODateWithMs));
+        if (!base.checksum.isEmpty())
+            state.insert(QLatin1String("sha1"), QString::fromLatin1(base.checksum.toHex()));
+        object.insert(QLatin1String("base"), state);
+    }
+    if (!session.isEmpty())
+        object.insert(QLatin1String("session"), sessionToJson(session));
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+bool LxdRecoveryCopy::readDescription(const QByteArray &json)
+{
+    const QString keptName = name;
+    const std::shared_ptr<QLockFile> keptLock = lock;
+    *this = LxdRecoveryCopy();
+    name = keptName;
+    lock = keptLock;
+    if (json.size() > MaxDescriptionBytes)
+        return false;
+    const QJsonObject object = QJsonDocument::fromJson(json).object();
+    databaseFile = boundedString(object.value(QLatin1String("database")), MaxPathChars);
+    editedAt = timeFrom(object.value(QLatin1String("edited")));
+    hasChanges = object.value(QLatin1String("changes")).toBool(true);
+    const QJsonObject state = object.value(QLatin1String("base")).toObject();
+    const qint64 size = wholeNumber(state.value(QLatin1String("size")), 9007199254740992.0);
+    const QDateTime modified = timeFrom(state.value(QLatin1String("modified")));
+    if (size >= 0 && modified.isValid() && !databaseFile.isEmpty()) {
+        base.size = size;
+        base.modified = modified;
+        const QByteArray hex = boundedString(state.value(QLatin1String("sha1")), 40).toLatin1();
+        const QByteArray sum = QByteArray::fromHex(hex);
+        if (hex.size() == 40 && sum.size() == 20 && sum.toHex() == hex.toLower())
+            base.checksum = sum;
+    }
+    session = sessionFromJson(object.value(QLatin1String("session")).toObject());
+    return editedAt.isValid();
+}
 
 // --- The snapshot ------------------------------------------------------------------------------------
 
@@ -135,18 +279,21 @@ QList<LxdRecoveryCopy> LxdRecovery::orphans(const QString &databaseFile)
     const QString wanted = cleanPath(databaseFile);
     QList<LxdRecoveryCopy> copies;
     const QDir dir(folder());
-    const QFileInfoList found = dir.entryInfoList({QStringLiteral("*.lxv")}, QDir::Files, QDir::Name);
-    for (const QFileInfo &info : found) {
+    // A copy that holds only an exercise has no copy file, only its description.
+    QStringList names;
+    const QFileInfoList found
+        = dir.entryInfoList({QStringLiteral("*.lxv"), QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    for (const QFileInfo &info : found)
+        names.append(info.completeBaseName());
+    names.removeDuplicates();
+    for (const QString &name : std::as_const(names)) {
         LxdRecoveryCopy copy;
-        copy.name = info.completeBaseName();
+        copy.name = name;
+        bool whole = false;
         QFile meta(metaFile(copy.name));
-        if (meta.open(QIODevice::ReadOnly)) {
-            const QJsonObject object = QJsonDocument::fromJson(meta.read(64 * 1024)).object();
-            copy.databaseFile = object.value(QLatin1String("database")).toString();
-            copy.editedAt
-                = QDateTime::fromString(object.value(QLatin1String("edited")).toString(), Qt::ISODateWithMs);
-        }
-        const bool whole = copy.editedAt.isValid();
+        if (meta.open(QIODevice::ReadOnly) && meta.size() <= MaxDescriptionBytes)
+            whole = copy.readDescription(meta.read(MaxDescriptionBytes + 1));
+        meta.close();
         if (whole && !wanted.isEmpty() && cleanPath(copy.databaseFile) != wanted)
             continue;
         // A program that is still running holds the lock of each of its copies; only a copy whose
@@ -156,9 +303,12 @@ QList<LxdRecoveryCopy> LxdRecovery::orphans(const QString &databaseFile)
         if (!lock->tryLock(0))
             continue;
         copy.lock = lock;
-        if (!whole) {
-            // Its program ended in the middle of the first write, before the description: a piece of
-            // a copy that nobody can tell what it belongs to.
+        // The description says whether the copy file holds changes; one that does not is left over
+        // from before the changes were saved.
+        copy.hasChanges = copy.hasChanges && QFile::exists(copy.copyFile());
+        if (!whole || (!copy.hasChanges && copy.session.isEmpty())) {
+            // Its program ended in the middle of the first write, before the description, or the
+            // description cannot be read: a piece of a copy that nobody can tell what it belongs to.
             remove(copy);
             continue;
         }
@@ -232,8 +382,12 @@ void LxdRecovery::setFileName(const QString &fileName)
     if (!m_writing)
         removeOwnFiles();
     if (m_wanted) {
+        m_wanted = false; // the changes begin anew, made to the new file
         m_dirty = false;
         edited();
+    } else if (m_sessionWanted) {
+        m_dirty = false;
+        schedule();
     }
 }
 
@@ -242,13 +396,16 @@ void LxdRecovery::modifiedChanged(bool modified)
     if (modified)
         edited();
     else
-        discard();
+        dropChanges();
 }
 
 void LxdRecovery::edited()
 {
     if (!m_document->database()->isModified())
         return;
+    // The changes begin: they are made to the file as the guard last saw it read or written.
+    if (!m_wanted)
+        m_base = m_guard && !m_fileName.isEmpty() ? m_guard->known() : LxdFileGuard::DiskState();
     m_wanted = true;
     m_editedAt = QDateTime::currentDateTime();
     // A snapshot half taken would mix the content before and after the edit: it starts again.
@@ -256,6 +413,11 @@ void LxdRecovery::edited()
         stopTaking();
         m_dirty = false;
     }
+    schedule();
+}
+
+void LxdRecovery::schedule()
+{
     // Written once the teacher pauses, and while the edits go on, never more than the longest delay
     // after the first edit the copy does not hold yet.
     if (!m_dirty || !m_longest.isActive())
@@ -264,9 +426,44 @@ void LxdRecovery::edited()
     m_quiet.start(quietDelay);
 }
 
+void LxdRecovery::setSession(const LxdRecoverySession &session)
+{
+    if (session == m_session)
+        return;
+    m_session = session;
+    m_sessionWanted = !session.isEmpty();
+    if (wanted()) {
+        m_editedAt = QDateTime::currentDateTime();
+        schedule();
+    } else {
+        discard();
+    }
+}
+
+// The database was saved or its changes given up; the exercise, when there is one, stays in the copy.
+void LxdRecovery::dropChanges()
+{
+    if (!m_sessionWanted) {
+        discard();
+        return;
+    }
+    m_wanted = false;
+    m_base = LxdFileGuard::DiskState();
+    stopTaking();
+    // The copy file goes at once, so that a crash before the next write cannot offer changes that
+    // were saved; the description follows.
+    if (!m_writing && m_lock)
+        QFile::remove(pathIn(m_lockedName, ".lxv"));
+    m_dirty = false;
+    schedule();
+}
+
 void LxdRecovery::discard()
 {
     m_wanted = false;
+    m_sessionWanted = false;
+    m_session = LxdRecoverySession();
+    m_base = LxdFileGuard::DiskState();
     m_dirty = false;
     m_quiet.stop();
     m_longest.stop();
@@ -274,6 +471,16 @@ void LxdRecovery::discard()
     // A write that is running still finishes; settle() then removes what it wrote.
     if (!m_writing)
         removeOwnFiles();
+}
+
+LxdFileGuard::DiskState LxdRecovery::diskState(const LxdRecoveryCopy::Base &base)
+{
+    LxdFileGuard::DiskState state;
+    state.size = base.size;
+    state.modified = base.modified;
+    if (!base.checksum.isEmpty())
+        state.checksum = QtFuture::makeReadyFuture(base.checksum);
+    return state;
 }
 
 bool LxdRecovery::lockName(const QString &name, QString *error)
@@ -299,7 +506,7 @@ bool LxdRecovery::lockName(const QString &name, QString *error)
 void LxdRecovery::writeNow()
 {
     // One write at a time; the newest state is taken when this one is done.
-    if (!m_wanted || !m_dirty || m_writing || m_taking)
+    if (!wanted() || !m_dirty || m_writing || m_taking)
         return;
     QString error;
     if (!lockName(m_name, &error)) {
@@ -310,6 +517,10 @@ void LxdRecovery::writeNow()
     m_quiet.stop();
     m_longest.stop();
     m_dirty = false;
+    if (!m_wanted) {
+        startWrite(nullptr); // only the exercise
+        return;
+    }
     m_taking = true;
     m_snapshot = LxdRecoverySnapshot();
     m_nextItem = 0;
@@ -336,21 +547,46 @@ void LxdRecovery::takeSlice()
     }
     const LxdRecoverySnapshot snapshot = std::move(m_snapshot);
     stopTaking();
+    startWrite(&snapshot);
+}
+
+void LxdRecovery::startWrite(const LxdRecoverySnapshot *snapshot)
+{
     m_writing = true;
     m_writingName = m_name;
 
-    QJsonObject meta;
-    meta.insert(QLatin1String("database"), m_fileName);
-    meta.insert(QLatin1String("edited"), m_editedAt.toUTC().toString(Qt::ISODateWithMs));
-    const QByteArray metaBytes = QJsonDocument(meta).toJson();
+    LxdRecoveryCopy description;
+    description.databaseFile = m_fileName;
+    description.editedAt = m_editedAt;
+    description.hasChanges = snapshot != nullptr;
+    if (snapshot && !m_fileName.isEmpty()) {
+        description.base.size = m_base.size;
+        description.base.modified = m_base.modified;
+    }
+    if (m_sessionWanted)
+        description.session = m_session;
+    const QFuture<QByteArray> baseChecksum = snapshot ? m_base.checksum : QFuture<QByteArray>();
+    const std::optional<LxdRecoverySnapshot> content
+        = snapshot ? std::optional<LxdRecoverySnapshot>(*snapshot) : std::nullopt;
     const QString copyPath = copyFile();
     const QString metaPath = metaFile(m_name);
-    m_watcher.setFuture(QtConcurrent::run([snapshot, metaBytes, copyPath, metaPath] {
+    m_watcher.setFuture(QtConcurrent::run([content, description, baseChecksum, copyPath, metaPath]() mutable {
         WriteResult result;
-        // The description goes last: a copy is offered only when it has one, so a copy cut short by
-        // a crash in the middle of its first write is never offered.
-        result.ok = snapshot.write(copyPath, &result.error)
-            && CheckedWrite::writeFile(metaPath, metaBytes, &result.error);
+        // The checksum of the file the changes were made to is read in a worker of its own;
+        // it is waited for here, never in the window.
+        if (baseChecksum.isValid() && description.base.size >= 0)
+            description.base.checksum = baseChecksum.result();
+        if (content) {
+            // The description goes last: a copy is offered only when it has one, so a copy cut
+            // short by a crash in the middle of its first write is never offered.
+            result.ok = content->write(copyPath, &result.error)
+                && CheckedWrite::writeFile(metaPath, description.description(), &result.error);
+        } else {
+            // The description that no longer names changes goes first, then the changes.
+            result.ok = CheckedWrite::writeFile(metaPath, description.description(), &result.error);
+            if (result.ok)
+                QFile::remove(copyPath);
+        }
         return result;
     }));
 }
@@ -362,9 +598,11 @@ void LxdRecovery::settle()
     m_writing = false;
     const WriteResult result = m_watcher.result();
     // Saved, given up or renamed while the write ran: what it wrote is of no use.
-    if (!m_wanted || m_writingName != m_name)
+    if (!wanted() || m_writingName != m_name)
         removeOwnFiles();
-    if (m_wanted && m_dirty && !m_quiet.isActive())
+    else if (!m_wanted)
+        QFile::remove(copyFile());
+    if (wanted() && m_dirty && !m_quiet.isActive())
         m_quiet.start(0);
     emit copyWritten(result.ok, result.error);
 }
@@ -387,6 +625,15 @@ bool LxdRecovery::recover(const LxdRecoveryCopy &copy)
         m_watcher.waitForFinished();
         settle();
     }
+    if (!copy.hasChanges) {
+        // Only the exercise: it joins this program's own copy, and the one left behind goes.
+        remove(copy);
+        m_session = copy.session;
+        m_sessionWanted = !m_session.isEmpty();
+        if (wanted())
+            schedule();
+        return true;
+    }
     if (m_document->open(copy.copyFile()) != LxdDocument::Done)
         return false;
     // Read from a file, the content counts as saved; it is not, and a fresh history starts from it.
@@ -403,6 +650,11 @@ bool LxdRecovery::recover(const LxdRecoveryCopy &copy)
         // Handing the lock over: the new one takes it as soon as the old one lets go.
         copy.lock->unlock();
     }
+    m_wanted = true;
+    m_base = diskState(copy.base);
+    m_session = copy.session;
+    m_sessionWanted = !m_session.isEmpty();
+    m_editedAt = copy.editedAt;
     if (!m_lock->tryLock(0)) {
         // Taken by another program in between: this program writes a copy of its own.
         m_lock.reset();
@@ -415,7 +667,5 @@ bool LxdRecovery::recover(const LxdRecoveryCopy &copy)
         m_quiet.stop();
         m_longest.stop();
     }
-    m_wanted = true;
-    m_editedAt = copy.editedAt;
     return true;
 }

@@ -5,12 +5,16 @@
 #include <QDateTime>
 #include <QFutureWatcher>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
 
+#include "document/lxdfileguard.h"
+
 #include <memory>
+#include <optional>
 
 class LxdDatabase;
 class LxdDocument;
@@ -34,16 +38,50 @@ struct LxdRecoverySnapshot
     bool write(const QString &fileName, QString *error = nullptr) const;
 };
 
+// The exercise the teacher is putting together, which no file holds: the output list, the title,
+// the extra words and the other options, and the seed of its shuffles.
+struct LxdRecoverySession
+{
+    QStringList output;
+    QString title;
+    QString extraWords;
+    int databaseWords = 0;
+    std::optional<quint32> seed;
+    QMap<QString, bool> options; // the exercise options, by the name of their check box
+
+    bool isEmpty() const { return output.isEmpty() && title.isEmpty() && extraWords.isEmpty(); }
+    bool operator==(const LxdRecoverySession &other) const;
+    bool operator!=(const LxdRecoverySession &other) const { return !(*this == other); }
+};
+
 // A copy left by a program that is gone: the database file it belongs to (empty for an untitled
-// database) and the time of the edits it holds. Whoever holds it holds the copy's lock.
+// database), the time of the work it holds, whether it holds changes of the database (the copy file)
+// and the file on disk those changes were made to, and the exercise. Whoever holds it holds the
+// copy's lock.
 struct LxdRecoveryCopy
 {
+    // The database file as it was when the changes began; a size below 0 when unknown (a copy of an
+    // older version, or of an untitled database), an empty checksum when it could not be read.
+    struct Base
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        QByteArray checksum;
+    };
+
     QString name;
     QString databaseFile;
     QDateTime editedAt;
+    bool hasChanges = true;
+    Base base;
+    LxdRecoverySession session;
     std::shared_ptr<QLockFile> lock;
 
     QString copyFile() const;
+    // The description beside the copy, as JSON; reading takes what is sound and leaves out the rest,
+    // and is false when the description is no description at all (no time of the work).
+    QByteArray description() const;
+    bool readDescription(const QByteArray &json);
 };
 
 // A copy of the unsaved changes of the open database, kept in the user's application data folder
@@ -68,11 +106,18 @@ public:
 
     // The file the open database belongs to; the copy is named after it.
     void setFileName(const QString &fileName);
-    // Reads `copy` into the document as unsaved changes with a fresh history; from then on it is this
-    // program's own copy. False when it cannot be read (the database is then empty).
+    // Where the file's state comes from when the database's changes begin.
+    void setFileGuard(LxdFileGuard *guard) { m_guard = guard; }
+    // The exercise as it is now; kept in the copy while it is not empty.
+    void setSession(const LxdRecoverySession &session);
+    // Reads the changes of `copy` into the document as unsaved changes with a fresh history (a copy
+    // that holds only an exercise leaves the database alone) and takes over its exercise; from then
+    // on it is this program's own copy. False when it cannot be read (the database is then empty).
     bool recover(const LxdRecoveryCopy &copy);
-    // Gives up the copy: the database was saved, or its changes thrown away.
+    // Gives up the copy and all it holds: the program ends in good order.
     void discard();
+    // The file state that `base` describes, for the file guard.
+    static LxdFileGuard::DiskState diskState(const LxdRecoveryCopy::Base &base);
 
     // Where this program's copy is written (it may not exist yet), and whether a write is running.
     QString copyFile() const;
@@ -96,8 +141,12 @@ private:
     };
 
     void edited();
+    void schedule();
     void modifiedChanged(bool modified);
+    void dropChanges();
+    bool wanted() const { return m_wanted || m_sessionWanted; }
     void writeNow();
+    void startWrite(const LxdRecoverySnapshot *snapshot);
     void takeSlice();
     void stopTaking();
     void settle();
@@ -105,6 +154,10 @@ private:
     bool lockName(const QString &name, QString *error);
 
     LxdDocument *m_document; // not owned
+    LxdFileGuard *m_guard = nullptr; // not owned
+    LxdFileGuard::DiskState m_base; // the file the database's changes were made to
+    LxdRecoverySession m_session;
+    bool m_sessionWanted = false; // the exercise is worth keeping
     QString m_fileName;
     QString m_token; // this program's part of the copy's name
     QString m_name; // the copy's name now

@@ -1,20 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The recovery copy of unsaved changes against a real crash: a second copy of this test program opens
-// a database in a real window, edits it, waits for the copy and is killed with SIGKILL; the windows
-// of this program then offer the copy, recover or discard it, and leave no copy after a save or a
-// clean quit.
+// a database in a real window, edits it, puts an exercise together, waits for the copy and is killed
+// with SIGKILL; the windows of this program then offer the copy, recover or discard it, never write
+// it over later work unasked, and leave no copy after a save or a clean quit.
 #include "app/mainwindow.h"
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "document/lxddocument.h"
 #include "document/lxdrecovery.h"
+#include "exercise/randomsource.h"
 #include "support/boxanswerer.h"
 #include "support/testutil.h"
 #include "util/zelutils.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QResource>
@@ -36,6 +41,18 @@ const QByteArray WordsFile = "\xEF\xBB\xBF"
 
 // The edit the crashed program made: the sentence of "dog" changed and used seven times.
 const QString EditedText = QStringLiteral("The [dog] ran & barked.");
+
+// The exercise the crashed program put together, and exported once (shuffled from seed 4242).
+const QStringList SessionEntries = {QStringLiteral("The [cat] sat."), QStringLiteral("A [dog] ran."),
+    QStringLiteral("An [owl] flew."), QStringLiteral("The [bee] hummed."), QStringLiteral("A [fox] hid."),
+    QStringLiteral("The [hen] slept.")};
+const QString SessionTitle = QStringLiteral("Animals, week 3");
+const QString SessionExtraWords = QStringLiteral("ant, yak");
+
+QString clipboardFile(const QString &database)
+{
+    return QFileInfo(database).absolutePath() + QLatin1String("/clipboard.txt");
+}
 
 LxdDocument *docOf(const MainWindow &w)
 {
@@ -71,6 +88,18 @@ int runChild(const QString &database)
             std::fflush(stdout);
         });
     docOf(w)->editSentence(1, 0, EditedText, 7);
+    TestUtil::child<QListWidget>(&w, "lwOutput")->addItems(SessionEntries);
+    TestUtil::child<QLineEdit>(&w, "ledExerciseTitle")->setText(SessionTitle);
+    TestUtil::child<QPlainTextEdit>(&w, "pteExtraWords")->setPlainText(SessionExtraWords);
+    RandomSource::setSeedOverride(4242u);
+    TestUtil::BoxAnswerer copied;
+    copied.press(QMessageBox::Ok);
+    TestUtil::runCommand(w, "sentencesToClipboard");
+    RandomSource::setSeedOverride(std::nullopt);
+    QFile clip(clipboardFile(database));
+    if (!clip.open(QIODevice::WriteOnly) || clip.write(QApplication::clipboard()->text().toUtf8()) < 0)
+        return 2;
+    clip.close();
     return QApplication::exec();
 }
 
@@ -86,9 +115,11 @@ private slots:
     void cleanup();
 
     void crashedCopyIsOfferedAndRecovered();
+    void recoverAfterLaterWorkAsksAndMerges();
     void discardRemovesCrashedCopy();
     void unreadableCopyLeavesTheWindowAsItWas();
     void saveAndQuitRemoveTheCopy();
+    void descriptionIsReadSafely();
 
 private:
     // Runs the crashing program on `database` and kills it once its copy is written.
@@ -149,6 +180,12 @@ void TestRecovery::crash(const QString &file)
     while (!said.contains('\n') && child.waitForReadyRead(20000))
         said += child.readAll();
     QCOMPARE(said.trimmed(), QByteArray("written"));
+    // The recent files are in the settings at once, not only after a clean quit.
+    {
+        QSettings settings;
+        settings.sync();
+        QCOMPARE(settings.value(QStringLiteral("mainWindow/recentFiles")).toStringList(), QStringList(file));
+    }
 
     // While the other program runs, its copy is its own: opening the database offers nothing (the
     // database itself is in use by that program, and opens read-only here).
@@ -200,20 +237,53 @@ void TestRecovery::crashedCopyIsOfferedAndRecovered()
     QCOMPARE(w->currentFile(), database);
     QVERIFY(!docOf(*w)->undoStack()->canUndo());
     QCOMPARE(TestUtil::readFile(database), WordsFile);
+    // The exercise is back, shuffled as it was before the crash.
+    QCOMPARE(w->outputEntries(), SessionEntries);
+    QCOMPARE(TestUtil::child<QLineEdit>(w.get(), "ledExerciseTitle")->text(), SessionTitle);
+    QCOMPARE(TestUtil::child<QPlainTextEdit>(w.get(), "pteExtraWords")->toPlainText(), SessionExtraWords);
+    RandomSource::setSeedOverride(7u);
+    answerer->press(QMessageBox::Ok);
+    QVERIFY(TestUtil::runCommand(*w, "sentencesToClipboard"));
+    QCOMPARE(QApplication::clipboard()->text().toUtf8(), TestUtil::readFile(clipboardFile(database)));
 
     // The copy is this window's now: a later window does not offer it, and quitting without saving
     // removes it.
     {
         answerer->pressText(QStringLiteral("Open read-only")); // the database is this window's too
         auto other = newWindow(database);
-        QCOMPARE(answerer->seen().size(), 3);
-        QVERIFY(answerer->seen().at(2).startsWith(QLatin1String("Database in use|")));
+        QCOMPARE(answerer->seen().size(), 4);
+        QVERIFY(answerer->seen().at(3).startsWith(QLatin1String("Database in use|")));
     }
     QCOMPARE(leftInFolder().size(), 2);
     answerer->press(QMessageBox::No);
     QVERIFY(w->close());
     QCOMPARE(leftInFolder(), QStringList());
     QCOMPARE(TestUtil::readFile(database), WordsFile);
+}
+
+void TestRecovery::recoverAfterLaterWorkAsksAndMerges()
+{
+    crash(database);
+    if (QTest::currentTestFailed())
+        return;
+    // "Later", then new work saved over the database the copy's changes were made to.
+    answerer->escape();
+    {
+        auto w = newWindow(database);
+        QVERIFY(docOf(*w)->addSentence(0, QStringLiteral("Later [work]."), 0));
+        QVERIFY(TestUtil::runCommand(*w, "fileSave"));
+    }
+    QVERIFY(TestUtil::readFile(database).contains("Later [work]."));
+
+    // Recover asks as about any change on disk; Merge keeps both, and Save then asks nothing.
+    answerer->pressText(QStringLiteral("Recover")).pressText(QStringLiteral("Merge"));
+    auto w = newWindow(database);
+    QCOMPARE(answerer->pending(), 0);
+    QVERIFY2(answerer->seen().value(2).startsWith(QLatin1String("Database changed on disk|")),
+        qPrintable(answerer->seen().join(QLatin1String("; "))));
+    QVERIFY(TestUtil::runCommand(*w, "fileSave"));
+    const QByteArray saved = TestUtil::readFile(database);
+    QVERIFY2(saved.contains("Later [work].") && saved.contains(EditedText.toUtf8()), saved.constData());
 }
 
 void TestRecovery::unreadableCopyLeavesTheWindowAsItWas()
@@ -249,7 +319,21 @@ void TestRecovery::discardRemovesCrashedCopy()
     crash(database);
     if (QTest::currentTestFailed())
         return;
-    // At start-up a copy is offered whichever database opens.
+    // At start-up a copy is offered whichever database opens; with none open, "Later" opens the
+    // copy's database as it is on disk.
+    const auto forgetRecentFiles = [] { QSettings().remove(QStringLiteral("mainWindow/recentFiles")); };
+    forgetRecentFiles();
+    answerer->escape();
+    {
+        auto w = newWindow(QString());
+        QCOMPARE(answerer->pending(), 0);
+        QCOMPARE(w->currentFile(), database);
+        QCOMPARE(w->database()->itemCount(), 2);
+        QVERIFY(!w->database()->isModified());
+    }
+    QCOMPARE(answerer->seen().size(), 1);
+    QCOMPARE(leftInFolder().size(), 2);
+    forgetRecentFiles();
     answerer->pressText(QStringLiteral("Discard"));
     {
         auto w = newWindow(QString());
@@ -259,7 +343,7 @@ void TestRecovery::discardRemovesCrashedCopy()
     }
     QCOMPARE(leftInFolder(), QStringList());
     auto w = newWindow(database);
-    QCOMPARE(answerer->seen().size(), 1);
+    QCOMPARE(answerer->seen().size(), 2);
     QVERIFY(!w->database()->isModified());
 }
 
@@ -290,6 +374,57 @@ void TestRecovery::saveAndQuitRemoveTheCopy()
     QVERIFY(w->close());
     QCOMPARE(leftInFolder(), QStringList());
     QCOMPARE(TestUtil::readFile(database), copied);
+}
+
+void TestRecovery::descriptionIsReadSafely()
+{
+    LxdRecoveryCopy copy;
+    copy.databaseFile = database;
+    copy.editedAt = QDateTime::fromString(QStringLiteral("2026-03-04T05:06:07.890Z"), Qt::ISODateWithMs);
+    copy.hasChanges = false;
+    copy.base = {1234, copy.editedAt.addSecs(-60), QByteArray(20, '\x5a')};
+    copy.session.output = SessionEntries;
+    copy.session.title = SessionTitle;
+    copy.session.extraWords = SessionExtraWords;
+    copy.session.databaseWords = 3;
+    copy.session.seed = 4294967295u;
+    copy.session.options = {{QStringLiteral("chkJumbleOrder"), false}};
+    LxdRecoveryCopy read;
+    QVERIFY(read.readDescription(copy.description()));
+    QCOMPARE(read.databaseFile, copy.databaseFile);
+    QCOMPARE(read.editedAt, copy.editedAt);
+    QCOMPARE(read.hasChanges, false);
+    QCOMPARE(read.base.size, copy.base.size);
+    QCOMPARE(read.base.modified, copy.base.modified);
+    QCOMPARE(read.base.checksum, copy.base.checksum);
+    QVERIFY(read.session == copy.session);
+
+    // An older copy's description: changes made to a file in a state nobody knows.
+    QVERIFY(read.readDescription(R"({"database":"/a.lxv","edited":"2026-01-02T03:04:05.000Z"})"));
+    QVERIFY(read.hasChanges);
+    QCOMPARE(read.base.size, -1);
+    QVERIFY(read.session.isEmpty());
+
+    // Damaged or hostile: no description at all, or only what is sound in it.
+    for (const QByteArray &bad : {QByteArray(), QByteArray("{"), QByteArray("[1]"), QByteArray(100000, '['),
+             QByteArray(R"({"edited":5})"), QByteArray(R"({"edited":"yesterday"})")})
+        QVERIFY(!read.readDescription(bad));
+    QVERIFY(read.readDescription(R"({"database":"/a.lxv","edited":"2026-01-02T03:04:05.000Z",
+        "base":{"size":-1,"modified":"2026-01-01T00:00:00Z","sha1":"zz"},
+        "session":{"output":[1,"ok",{},null],"seed":1e300,"databaseWords":3.5,"options":{"x":"yes"}}})"));
+    QCOMPARE(read.base.size, -1);
+    QCOMPARE(read.session.output, QStringList(QStringLiteral("ok")));
+    QVERIFY(!read.session.seed);
+    QCOMPARE(read.session.databaseWords, 0);
+    QVERIFY(read.session.options.isEmpty());
+
+    // A damaged description beside a copy: the copy is not offered and goes, nothing else happens.
+    QVERIFY(QDir().mkpath(LxdRecovery::folder()));
+    QFile meta(LxdRecovery::folder() + QLatin1String("/broken.json"));
+    QVERIFY(meta.open(QIODevice::WriteOnly) && meta.write(QByteArray(4096, '{')) == 4096);
+    meta.close();
+    QVERIFY(LxdRecovery::orphans().isEmpty());
+    QCOMPARE(leftInFolder(), QStringList());
 }
 
 int main(int argc, char **argv)
