@@ -813,7 +813,7 @@ void TestWorksheets::xmlFilesLeaveOutWhatXmlCannotCarry()
     QVERIFY(lint.waitForFinished());
     const QByteArray errors = lint.readAllStandardError();
     QVERIFY2(lint.exitCode() == 0 && errors.isEmpty(), errors.constData());
-    QVERIFY(TestUtil::readFile(xml).contains("home"));
+    QVERIFY(TestUtil::readFile(xml).contains(action == QLatin1String("actFileExportXml") ? "go" : "Unit 5"));
 }
 
 QTEST_MAIN(TestWorksheets)
