@@ -50,10 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (qsizetype i = 0; i < db.items.size(); ++i) {
         const LxdItem *was = db.items.at(i);
         const LxdItem *is = back.items.at(i);
-        FuzzInput::check(is->headword() == XmlText::clean(was->headword()).trimmed(), "the headword comes back");
+        FuzzInput::check(
+            is->headword() == XmlText::clean(was->headword()).trimmed(), "the headword comes back");
         FuzzInput::check(is->sentences.size() == was->sentences.size(), "every sentence comes back");
         for (qsizetype k = 0; k < was->sentences.size(); ++k) {
-            FuzzInput::check(is->sentences.at(k)->used() == was->sentences.at(k)->used(), "the used count comes back");
+            FuzzInput::check(
+                is->sentences.at(k)->used() == was->sentences.at(k)->used(), "the used count comes back");
             // The parser drops text that is only white space, between key words and after the last.
             const QString expected = XmlText::clean(was->sentences.at(k)->text());
             if (!expected.contains(QLatin1Char('\r')) && expected.trimmed() == expected
@@ -64,7 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const QByteArray second = exported(back, QStringLiteral("again.xml"));
     LxdDatabase third(&document, nullptr);
-    FuzzInput::check(third.loadXml(FuzzInput::write(QStringLiteral("in.xml"), second)), "the export imports again");
-    FuzzInput::check(exported(third, QStringLiteral("third.xml")) == second, "exported again, nothing changes");
+    FuzzInput::check(
+        third.loadXml(FuzzInput::write(QStringLiteral("in.xml"), second)), "the export imports again");
+    FuzzInput::check(
+        exported(third, QStringLiteral("third.xml")) == second, "exported again, nothing changes");
     return 0;
 }
