@@ -98,6 +98,9 @@ struct MainWindow::ExportKind
     bool hotPotatoes = false; // a file for the Hot Potatoes suite and Moodle's player of it
     // The renderer makes a ZIP archive in memory; an empty result means it could not.
     bool archive = false;
+    // The file is XML or XHTML (or holds such a file), which cannot carry every character: the
+    // teacher is told which texts lost some.
+    bool xml = false;
 
     // Run before the save dialog, when given: false ends the command (it has told the user why).
     std::function<bool(MainWindow &, const ExerciseModel &)> check;
@@ -172,6 +175,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
         return ExerciseRender::xhtml(page, model);
     };
     k.writeDocument = &TemplateFill::xmlFile;
+    k.xml = true;
     table.append(k);
 
     k = ExportKind();
@@ -242,6 +246,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
         return true;
     };
     k.writeDocument = &TemplateFill::xmlFile;
+    k.xml = true;
     table.append(k);
 
     k = ExportKind();
@@ -269,6 +274,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
         return ExerciseRender::jcloze(exercise, model);
     };
     k.writeDocument = &TemplateFill::jclozeFile;
+    k.xml = true;
     table.append(k);
 
     k = ExportKind();
@@ -367,6 +373,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.openTitle = tr("Moodle XML file saved");
     k.showInFolder = true;
     k.write = &MoodleExport::moodleXml;
+    k.xml = true;
     table.append(k);
 
     k.actionName = "actSaveAsMoodleMatching";
@@ -385,6 +392,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
         return false;
     };
     k.write = &MoodleExport::matchingXml;
+    k.xml = true;
     table.append(k);
 
     k = ExportKind();
@@ -487,6 +495,7 @@ QList<MainWindow::ExportKind> MainWindow::makeExportKinds()
     k.saveFailureText = tr("Unable to save the SCORM package to \n");
     k.openTitle = tr("Open SCORM package");
     k.archive = true;
+    k.xml = true; // the manifest
     k.check = [](MainWindow &w, const ExerciseModel &model) {
         DlgInteractivePage dialog(&w);
         dialog.setWordListIncluded(model.options.includeWordList);
@@ -748,6 +757,19 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExerciseModel &model
     }
 
     busy.release();
+    if (kind.xml) {
+        const QStringList changed = ExerciseRender::textsLosingCharacters(
+            model, kind.carriesDistractors && model.options.includeWordList);
+        if (!changed.isEmpty())
+            QMessageBox::information(this, tr("Characters left out"),
+                (changed.size() == 1 ? tr("One text held characters that an XML file cannot hold (control "
+                                          "characters and the like); they were left out. It now reads:")
+                                     : tr("%1 texts held characters that an XML file cannot hold (control "
+                                          "characters and the like); they were left out. The first now "
+                                          "reads:")
+                                           .arg(changed.size()))
+                    + QLatin1String("\n\n") + changed.first());
+    }
     if (kind.showInFolder) {
         if (QMessageBox::question(this, kind.openTitle,
                 tr("Do you want to show the saved file in its folder?"), QMessageBox::Yes | QMessageBox::No,

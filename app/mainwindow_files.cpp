@@ -5,6 +5,7 @@
 #include "data/largefile.h"
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
+#include "data/xmlexport.h"
 #include "document/lxddocument.h"
 #include "document/lxdfileguard.h"
 #include "models/lxdbsentencetablemodel.h"
@@ -309,7 +310,18 @@ void MainWindow::fileExportXml()
     busy.release();
 
     if (saved) {
-        QMessageBox::warning(this, tr("XML file saved"), tr("Export complete."));
+        QString first;
+        const int changed = XmlExport::changedTexts(db->items, &first);
+        QString text = tr("Export complete.");
+        if (changed > 0)
+            text += QLatin1String("\n\n")
+                + (changed == 1 ? tr("One text held characters that an XML file cannot hold (control "
+                                     "characters and the like); they were left out. It now reads:")
+                                : tr("%1 texts held characters that an XML file cannot hold (control "
+                                     "characters and the like); they were left out. The first now reads:")
+                                      .arg(changed))
+                + QLatin1String("\n\n") + first;
+        QMessageBox::warning(this, tr("XML file saved"), text);
     } else {
         QMessageBox::warning(this, tr("File save error"),
             withReason(tr("Unable to save XML file: %1").arg(nativePath(fileName)), reason));

@@ -3,6 +3,7 @@
 
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
+#include "data/xmltext.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -72,8 +73,8 @@ public:
     }
 
     // As the tree escapes a text node: "<" and "&" always, ">" after "]]", a carriage return as a
-    // reference so that it survives the parser's line-end handling. Control characters that XML
-    // cannot carry are left out first, as the tree's texts leave them out.
+    // reference so that it survives the parser's line-end handling. The characters that XML cannot
+    // carry (XmlText) are left out, as the tree's texts leave them out.
     void escaped(QStringView text)
     {
         const char16_t *data = text.utf16();
@@ -96,15 +97,11 @@ public:
                     *out++ = char(0x80 | ((u >> 6) & 0x3F));
                     *out++ = char(0x80 | (u & 0x3F));
                     ++i;
-                } else if (QChar::isSurrogate(c)) {
-                    // Half a pair: the replacement character, as the UTF-8 encoder writes it.
-                    memcpy(out, "\xEF\xBF\xBD", 3);
-                    out += 3;
-                } else {
+                } else if (!XmlText::isForbidden(c)) {
                     *out++ = char(0xE0 | (c >> 12));
                     *out++ = char(0x80 | ((c >> 6) & 0x3F));
                     *out++ = char(0x80 | (c & 0x3F));
-                }
+                } // half a surrogate pair, U+FFFE and U+FFFF are left out
             } else if (c == u'<') {
                 memcpy(out, "&lt;", 4);
                 out += 4;
@@ -123,9 +120,9 @@ public:
             } else if (c == u'\r') {
                 memcpy(out, "&#xd;", 5);
                 out += 5;
-            } else if (c == u'\t' || c == u'\n') {
+            } else if (!XmlText::isForbidden(c)) { // a tab or a line feed
                 *out++ = char(c);
-            } // other control characters are dropped
+            } // other control characters are left out
         }
         m_out = out;
     }
@@ -274,4 +271,21 @@ bool XmlExport::write(QIODevice &device, const QList<LxdItem *> &items, int vers
     }
     out.append(QLatin1String("</lexivane-vocabulary-database>\n"));
     return out.flush();
+}
+
+int XmlExport::changedTexts(const QList<LxdItem *> &items, QString *first)
+{
+    int changed = 0;
+    const auto count = [&](const QString &text) {
+        if (XmlText::isClean(text))
+            return;
+        if (changed++ == 0 && first)
+            *first = XmlText::clean(text);
+    };
+    for (const LxdItem *item : items) {
+        count(item->headwordRef());
+        for (const LxdSentence *sentence : item->sentences)
+            count(sentence->textRef());
+    }
+    return changed;
 }

@@ -3,6 +3,7 @@
 #define XMLEXPORT_H
 
 #include <QList>
+#include <QString>
 
 class LxdItem;
 class QIODevice;
@@ -13,6 +14,10 @@ namespace XmlExport {
 // the very bytes that saving the tree of LxdDatabase::toDomElement(version) with an indent of 3
 // gives, without building that tree. False when the device takes fewer bytes than it is given.
 bool write(QIODevice &device, const QList<LxdItem *> &items, int version);
+
+// How many headwords and sentences of `items` lose characters in the document because XML cannot
+// carry them (see XmlText); `first`, when given, learns the first of them as the document holds it.
+int changedTexts(const QList<LxdItem *> &items, QString *first = nullptr);
 
 } // namespace XmlExport
 

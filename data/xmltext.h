@@ -3,31 +3,65 @@
 #define XMLTEXT_H
 
 #include <QString>
+#include <QStringView>
 
+// The one rule for every XML and XHTML file the program writes: XML 1.0 cannot carry the C0 control
+// characters other than tab, line feed and carriage return, nor U+FFFE and U+FFFF, nor half of a
+// surrogate pair, not even as character references. A text holding one would make a document that
+// no reader takes (the program's own import included), so such characters are left out of
+// everything written.
 namespace XmlText {
 
-// XML 1.0 cannot carry most C0 control characters, not even as references. A text holding one
-// would make a document that no parser reads back, so they are left out of everything written.
-inline bool isAllowed(QChar c)
+// Whether a character, taken as a whole code point (a surrogate here is one without its other half),
+// is one XML cannot carry.
+constexpr bool isForbidden(char32_t c)
 {
-    const ushort u = c.unicode();
-    return u >= 0x20 || u == 0x09 || u == 0x0A || u == 0x0D;
+    return (c < 0x20 && c != 0x09 && c != 0x0A && c != 0x0D) || c == 0xFFFE || c == 0xFFFF
+        || (c >= 0xD800 && c <= 0xDFFF);
 }
 
+// The length of the character that starts at `i`: 2 for a whole surrogate pair, else 1.
+inline qsizetype charLength(QStringView text, qsizetype i)
+{
+    return QChar::isHighSurrogate(text[i].unicode()) && i + 1 < text.size()
+            && QChar::isLowSurrogate(text[i + 1].unicode())
+        ? 2
+        : 1;
+}
+
+// The position of the first character XML cannot carry, or -1.
+inline qsizetype firstForbidden(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = charLength(text, i);
+        if (length == 1 && isForbidden(text[i].unicode()))
+            return i;
+        i += length;
+    }
+    return -1;
+}
+
+inline bool isClean(QStringView text)
+{
+    return firstForbidden(text) < 0;
+}
+
+// The text without the characters XML cannot carry; the very same string when it has none.
 inline QString clean(const QString &text)
 {
-    for (QChar c : text) {
-        if (!isAllowed(c)) {
-            QString out;
-            out.reserve(text.size());
-            for (QChar d : text) {
-                if (isAllowed(d))
-                    out.append(d);
-            }
-            return out;
-        }
+    qsizetype i = firstForbidden(text);
+    if (i < 0)
+        return text;
+    QString out;
+    out.reserve(text.size());
+    out.append(QStringView(text).first(i));
+    while (i < text.size()) {
+        const qsizetype length = charLength(text, i);
+        if (length == 2 || !isForbidden(text[i].unicode()))
+            out.append(QStringView(text).sliced(i, length));
+        i += length;
     }
-    return text;
+    return out;
 }
 
 } // namespace XmlText

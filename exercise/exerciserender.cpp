@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/exerciserender.h"
 
+#include "data/xmltext.h"
 #include "exercise/exercisebuilder.h"
 #include "exercise/templatefill.h"
 
@@ -102,6 +103,23 @@ QStringList ExerciseRender::sentencesWithNotation(const ExerciseModel &model)
         }
     }
     return sentences;
+}
+
+QStringList ExerciseRender::textsLosingCharacters(const ExerciseModel &model, bool extraWords)
+{
+    QStringList texts;
+    if (!XmlText::isClean(model.title))
+        texts.append(XmlText::clean(model.title));
+    for (int i = 0; i < model.questions.size(); ++i) {
+        const QString &entry = model.questions.at(i).entry;
+        if (!XmlText::isClean(entry))
+            texts.append(QString::number(i + 1) + QLatin1String(". ") + XmlText::clean(entry));
+    }
+    for (const QString &word : model.distractors) {
+        if (extraWords && !XmlText::isClean(word))
+            texts.append(XmlText::clean(word));
+    }
+    return texts;
 }
 
 namespace {

@@ -65,6 +65,11 @@ public:
     // what a format that cannot carry them names before it is written.
     static QStringList sentencesWithNotation(const ExerciseModel &model);
 
+    // The texts that an XML or XHTML file of the model holds without some of their characters (see
+    // XmlText), as the file then holds them: the title, each question as "3. " and its entry (numbered
+    // in the final order), and, with `extraWords`, each extra word.
+    static QStringList textsLosingCharacters(const ExerciseModel &model, bool extraWords);
+
     // "Answer key", and the word bank first when the sheet has one, then the key lines.
     static QStringList keyText(const ExerciseModel &model, const QStringList &sheetWords);
 };

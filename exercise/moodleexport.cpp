@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/moodleexport.h"
 
+#include "data/xmltext.h"
+
 #include <QCoreApplication>
 #include <QXmlStreamWriter>
 
@@ -98,6 +100,7 @@ QString keyWordsJoined(const ExerciseQuestion &question)
     return question.answers.join(QLatin1String(", "));
 }
 
+// Every text goes in without the characters XML cannot carry (XmlText), so Moodle reads the file.
 class QuizWriter
 {
 public:
@@ -118,7 +121,8 @@ public:
         xml.writeStartElement(QStringLiteral("category"));
         // A slash in a category name is written doubled; a single one would open a subcategory.
         xml.writeTextElement(QStringLiteral("text"),
-            QLatin1String("$course$/") + QString(name).replace(QLatin1Char('/'), QLatin1String("//")));
+            XmlText::clean(
+                QLatin1String("$course$/") + QString(name).replace(QLatin1Char('/'), QLatin1String("//"))));
         xml.writeEndElement();
         xml.writeEndElement();
     }
@@ -128,7 +132,7 @@ public:
         xml.writeStartElement(QStringLiteral("question"));
         xml.writeAttribute(QStringLiteral("type"), type);
         xml.writeStartElement(QStringLiteral("name"));
-        xml.writeTextElement(QStringLiteral("text"), name);
+        xml.writeTextElement(QStringLiteral("text"), XmlText::clean(name));
         xml.writeEndElement();
         htmlElement(QStringLiteral("questiontext"), html);
         htmlElement(QStringLiteral("generalfeedback"), QString());
@@ -160,7 +164,7 @@ public:
         if (html.isEmpty())
             xml.writeCharacters(QString());
         else
-            xml.writeCDATA(html);
+            xml.writeCDATA(XmlText::clean(html));
         xml.writeEndElement();
     }
 
@@ -175,7 +179,10 @@ public:
         xml.writeEndElement();
     }
 
-    void element(const QString &name, const QString &value) { xml.writeTextElement(name, value); }
+    void element(const QString &name, const QString &value)
+    {
+        xml.writeTextElement(name, XmlText::clean(value));
+    }
     void start(const QString &name) { xml.writeStartElement(name); }
     void end() { xml.writeEndElement(); }
 

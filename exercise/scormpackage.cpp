@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/scormpackage.h"
 
+#include "data/xmltext.h"
 #include "exercise/zipwriter.h"
 
 #include <QCoreApplication>
@@ -304,7 +305,7 @@ std::optional<QByteArray> package(const ExerciseModel &model, const InteractiveP
     // An XML ID that differs from package to package, so a platform keeps two exercises apart.
     const QString identifier = QStringLiteral("lexivane_%1").arg(model.seed, 8, 16, QLatin1Char('0'));
     return ZipWriter::archive(
-        {{QStringLiteral("imsmanifest.xml"), manifest(title, identifier, settings.passMark)},
+        {{QStringLiteral("imsmanifest.xml"), manifest(XmlText::clean(title), identifier, settings.passMark)},
             {QLatin1String(PageName), *page}},
         error);
 }

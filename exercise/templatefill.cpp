@@ -16,11 +16,30 @@ namespace {
 
 constexpr int GapMarkerWidth = 10;
 
-// Texts that go into a document lose the few control characters XML cannot carry, so that every
-// file written reads back.
 QDomText textNode(QDomDocument &document, const QString &text)
 {
-    return document.createTextNode(XmlText::clean(text));
+    return document.createTextNode(text);
+}
+
+// Every text and attribute value of the tree without the characters XML cannot carry (XmlText), so
+// that every file written reads back, whoever put the text in.
+void cleanTree(const QDomNode &node)
+{
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        if (child.isText() || child.isCDATASection() || child.isComment()) {
+            const QString value = child.nodeValue();
+            if (!XmlText::isClean(value))
+                child.setNodeValue(XmlText::clean(value));
+        } else if (child.isElement()) {
+            const QDomNamedNodeMap attributes = child.attributes();
+            for (int i = 0; i < attributes.count(); ++i) {
+                QDomAttr attribute = attributes.item(i).toAttr();
+                if (!XmlText::isClean(attribute.value()))
+                    attribute.setValue(XmlText::clean(attribute.value()));
+            }
+            cleanTree(child);
+        }
+    }
 }
 
 QDomElement textElement(QDomDocument &document, const QString &name, const QString &text)
@@ -101,8 +120,7 @@ void appendEscaped(QString &out, QStringView text, bool attribute)
             out += attribute ? QLatin1String("&#x9;") : QLatin1String("\t");
             break;
         default:
-            if (XmlText::isAllowed(c))
-                out += c;
+            out += c;
         }
     }
 }
@@ -235,6 +253,9 @@ bool fillXhtml(
 
 QString hotPotatoesText(QStringView text)
 {
+    // A character XML cannot carry is no more readable as a reference.
+    if (!XmlText::isClean(text))
+        return hotPotatoesText(XmlText::clean(text.toString()));
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -287,9 +308,11 @@ QStringList hotPotatoesProblems(const QStringList &entries, bool matching)
     QStringList problems;
     for (int i = 0; i < entries.size(); ++i) {
         const QString sentence = QString::number(i + 1);
-        const QList<BracketSegment> segments = BracketText::tokenize(entries.at(i));
+        // As the file holds it: half a surrogate pair is left out, not taken for an emoji.
+        const QString entry = XmlText::clean(entries.at(i));
+        const QList<BracketSegment> segments = BracketText::tokenize(entry);
         if (matching) {
-            if (beyondPlane(entries.at(i)))
+            if (beyondPlane(entry))
                 problems.append(QCoreApplication::translate("TemplateFill",
                     "Sentence %1: a character such as an emoji, which Moodle's player breaks.")
                                     .arg(sentence));
@@ -472,6 +495,7 @@ bool fillJCloze(
 
 QByteArray xmlFile(QDomDocument &document)
 {
+    cleanTree(document);
     // Saving with the stream's encoding would drop the document type declaration, which an XHTML
     // page needs to be valid; the document's own declaration, set to UTF-8, keeps it.
     const QString declaration = QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"");
@@ -496,6 +520,7 @@ QByteArray jclozeFile(QDomDocument &document)
     if (gapFill.isNull() || !gapFill.hasChildNodes())
         return xmlFile(document);
 
+    cleanTree(document);
     QString passage;
     for (QDomNode child = gapFill.firstChild(); !child.isNull(); child = child.nextSibling())
         writeExactly(passage, child);

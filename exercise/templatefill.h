@@ -53,7 +53,8 @@ bool fillXhtml(QDomDocument &page, const ExerciseModel &model);
 // A text as the suite stores what an author typed: its text fields hold HTML, so "&", "<", ">" and
 // every character outside ASCII become hexadecimal character references (at least four upper-case
 // digits; a character beyond the Basic Multilingual Plane as its one code point). Every reader of
-// the format then shows exactly the typed text, never markup.
+// the format then shows exactly the typed text, never markup. The characters XML cannot carry
+// (XmlText) are left out, as no reference brings them through either.
 QString hotPotatoesText(QStringView text);
 
 // A text that the pupil only reads (the passage around the gaps, a clue, a matching item): "&", "<"
@@ -111,7 +112,8 @@ bool fillJCloze(
 
 // The document as a UTF-8 file: an XML declaration naming UTF-8 (whatever the template declared;
 // the document's declaration is set so), the template's document type declaration, and the
-// elements indented by three blanks per level.
+// elements indented by three blanks per level. Every text and attribute value first loses the
+// characters XML cannot carry (XmlText), so the file always reads back.
 QByteArray xmlFile(QDomDocument &document);
 
 // As xmlFile(), except that the content of the first "gap-fill" element is written exactly as it

@@ -167,7 +167,8 @@ check_package() {
 fuzz_all() {
     local seconds=$1 seed=${2:-0} target seeds dict runs
     mkdir -p build-fuzz/artifacts
-    for target in linefile xml append templates import_csv import_kvtml import_jcloze import_jmatch; do
+    for target in linefile xml append templates import_csv import_kvtml import_jcloze import_jmatch xmlexport \
+        render_sheet render_page render_moodle render_gift render_h5p render_scorm; do
         case $target in
         linefile) seeds="share/db tests/fuzz/seeds/linefile" dict=linefile.dict runs=3000 ;;
         append) seeds="share/db tests/fuzz/seeds/linefile" dict=linefile.dict runs=2400 ;;
@@ -177,6 +178,13 @@ fuzz_all() {
         import_kvtml) seeds=tests/data/import dict=import.dict runs=23000 ;;
         import_jcloze) seeds=tests/data/import dict=import.dict runs=43000 ;;
         import_jmatch) seeds=tests/data/import dict=import.dict runs=20000 ;;
+        xmlexport) seeds=tests/fuzz/seeds/xmlexport dict=xml.dict runs=9000 ;;
+        render_sheet) seeds=tests/fuzz/seeds/render dict=templates.dict runs=1500 ;;
+        render_page) seeds=tests/fuzz/seeds/render dict=templates.dict runs=5000 ;;
+        render_moodle) seeds=tests/fuzz/seeds/render dict=templates.dict runs=2500 ;;
+        render_gift) seeds=tests/fuzz/seeds/render dict=templates.dict runs=10000 ;;
+        render_h5p) seeds=tests/fuzz/seeds/render dict=templates.dict runs=1000 ;;
+        render_scorm) seeds=tests/fuzz/seeds/render dict=templates.dict runs=1500 ;;
         esac
         # With a fixed seed the number of inputs is fixed too (about 10 s each here, 5 to 7 s for the
         # import readers), so the run tries the same inputs on a fast machine as on a slow one.

@@ -13,9 +13,11 @@
 #include "util/zelfiledialog.h"
 #include "util/zelutils.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDomDocument>
 #include <QLineEdit>
 #include <QListWidget>
@@ -124,6 +126,8 @@ private slots:
     void alternativesAndCluesInEveryFile();
     void oneExerciseUntilItChanges();
     void extraWordsInTheWordBank();
+    void xmlFilesLeaveOutWhatXmlCannotCarry_data();
+    void xmlFilesLeaveOutWhatXmlCannotCarry();
 
 private:
     std::unique_ptr<MainWindow> window(const QStringList &entries);
@@ -721,6 +725,95 @@ void TestWorksheets::extraWordsInTheWordBank()
     bank = lines.at(1).split(QStringLiteral("   "));
     bank.sort();
     QCOMPARE(bank, (QStringList {"Flew", "ate", "swam", "went"}));
+}
+
+void TestWorksheets::xmlFilesLeaveOutWhatXmlCannotCarry_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("boxes"); // every dialog the export shows, the note and the last question included
+    QTest::addColumn<int>("changed");
+    QTest::addRow("XHTML") << "actSaveAsXHTML"
+                           << "page.htm" << 2 << 3;
+    QTest::addRow("JMatch") << "actSaveAsJMatch"
+                            << "m.jmt" << 3 << 2;
+    QTest::addRow("JCloze") << "actSaveAsJCloze"
+                            << "c.jcl" << 3 << 2;
+    QTest::addRow("Moodle XML") << "actSaveAsMoodleXml"
+                                << "q.xml" << 2 << 3;
+    QTest::addRow("Moodle matching") << "actSaveAsMoodleMatching"
+                                     << "mq.xml" << 3 << 2;
+    QTest::addRow("SCORM manifest") << "actSaveAsScorm"
+                                    << "s.zip" << 3 << 3;
+    QTest::addRow("database") << "actFileExportXml"
+                              << "db.xml" << 1 << 2;
+}
+
+// Characters that XML cannot carry (control characters, U+FFFE, U+FFFF, half a surrogate pair) in a
+// sentence, the title or an extra word are left out of every XML file, which xmllint then reads (the
+// page is valid XHTML), and the teacher learns how many texts lost some and the first of them.
+void TestWorksheets::xmlFilesLeaveOutWhatXmlCannotCarry()
+{
+    QFETCH(QString, action);
+    QFETCH(QString, file);
+    QFETCH(int, boxes);
+    QFETCH(int, changed);
+    const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+    QVERIFY2(!xmllint.isEmpty(), "xmllint (libxml2-utils) is needed");
+    const QString bad = QStringLiteral("\x01\x1f") + QChar(0xFFFE) + QChar(0xFFFF) + QChar(0xD800);
+    auto w = window({QStringLiteral("He [we%1nt] home.").arg(bad), QStringLiteral("She [ate] it.")});
+    TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
+    TestUtil::child<QLineEdit>(w.get(), "ledExerciseTitle")->setText(QStringLiteral("Unit%1 5").arg(bad));
+    TestUtil::child<QPlainTextEdit>(w.get(), "pteExtraWords")
+        ->setPlainText(QStringLiteral("fl%1ew").arg(bad));
+    DbFixtures::addHeadword(*w->findChild<LxdDatabase *>(), QStringLiteral("go%1").arg(bad),
+        {{QStringLiteral("He [went] home%1.").arg(bad)}});
+
+    TestUtil::ModalAnswerer answerer;
+    for (int i = 0; i < boxes; ++i) {
+        answerer.then([](QWidget *dialog) {
+            if (auto *box = qobject_cast<QMessageBox *>(dialog))
+                box->button(box->button(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok)->click();
+            else
+                dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+    }
+    const QString path = dir->filePath(file);
+    ZelFileDialog::setNextFileName(path);
+    TestUtil::child<QAction>(w.get(), action.toLatin1().constData())->trigger();
+    QString xml = path;
+    if (file.endsWith(QLatin1String(".zip"))) {
+        QProcess unzip;
+        unzip.start(QStringLiteral("python3"),
+            {QStringLiteral("-c"),
+                QStringLiteral("import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extract('imsmanifest.xml', "
+                               "sys.argv[2])"),
+                path, dir->path()});
+        QVERIFY(unzip.waitForFinished() && unzip.exitCode() == 0);
+        xml = dir->filePath(QStringLiteral("imsmanifest.xml"));
+    }
+    QStringList arguments {QStringLiteral("--noout"), QStringLiteral("--nonet"), xml};
+    if (file.endsWith(QLatin1String(".htm")))
+        arguments.prepend(QStringLiteral("--valid"));
+    QProcess lint;
+    lint.start(xmllint, arguments);
+    QVERIFY(lint.waitForFinished());
+    const QByteArray errors = lint.readAllStandardError();
+    QVERIFY2(lint.exitCode() == 0 && errors.isEmpty(), errors.constData());
+    QVERIFY(TestUtil::readFile(xml).contains(action == QLatin1String("actFileExportXml") ? "go" : "Unit 5"));
+
+    QCOMPARE(answerer.unexpected(), QStringList());
+    QCOMPARE(answerer.pending(), 0);
+    const QString note = action == QLatin1String("actFileExportXml")
+        ? QStringLiteral(
+            "XML file saved|Export complete.\n\n%1 texts held characters that an XML file cannot "
+            "hold (control characters and the like); they were left out. The first now "
+            "reads:\n\ngo|")
+              .arg(changed)
+        : QStringLiteral("Characters left out|%1 texts held characters that an XML file cannot hold (control "
+                         "characters and the like); they were left out. The first now reads:\n\nUnit 5|")
+              .arg(changed);
+    QVERIFY2(answerer.seen().contains(note), qPrintable(answerer.seen().join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestWorksheets)

@@ -1378,6 +1378,18 @@ Möchten Sie Ihre Änderungen speichern?</translation>
         <translation>Export abgeschlossen.</translation>
     </message>
     <message>
+        <source>Characters left out</source>
+        <translation>Zeichen ausgelassen</translation>
+    </message>
+    <message>
+        <source>One text held characters that an XML file cannot hold (control characters and the like); they were left out. It now reads:</source>
+        <translation>Ein Text enthielt Zeichen, die eine XML-Datei nicht aufnehmen kann (Steuerzeichen und Ähnliches); sie wurden ausgelassen. Er lautet jetzt:</translation>
+    </message>
+    <message>
+        <source>%1 texts held characters that an XML file cannot hold (control characters and the like); they were left out. The first now reads:</source>
+        <translation>%1 Texte enthielten Zeichen, die eine XML-Datei nicht aufnehmen kann (Steuerzeichen und Ähnliches); sie wurden ausgelassen. Der erste lautet jetzt:</translation>
+    </message>
+    <message>
         <source>File save error</source>
         <translation>Fehler beim Speichern der Datei</translation>
     </message>

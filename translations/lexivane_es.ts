@@ -1378,6 +1378,18 @@ Do you want to save your changes?</source>
         <translation>Exportación completada.</translation>
     </message>
     <message>
+        <source>Characters left out</source>
+        <translation>Caracteres omitidos</translation>
+    </message>
+    <message>
+        <source>One text held characters that an XML file cannot hold (control characters and the like); they were left out. It now reads:</source>
+        <translation>Un texto contenía caracteres que un archivo XML no puede contener (caracteres de control y similares); se han omitido. Ahora dice:</translation>
+    </message>
+    <message>
+        <source>%1 texts held characters that an XML file cannot hold (control characters and the like); they were left out. The first now reads:</source>
+        <translation>%1 textos contenían caracteres que un archivo XML no puede contener (caracteres de control y similares); se han omitido. El primero dice ahora:</translation>
+    </message>
+    <message>
         <source>File save error</source>
         <translation>Error al guardar el archivo</translation>
     </message>

@@ -1378,6 +1378,18 @@ Voulez-vous enregistrer vos modifications ?</translation>
         <translation>Exportation terminée.</translation>
     </message>
     <message>
+        <source>Characters left out</source>
+        <translation>Caractères omis</translation>
+    </message>
+    <message>
+        <source>One text held characters that an XML file cannot hold (control characters and the like); they were left out. It now reads:</source>
+        <translation>Un texte contenait des caractères qu&apos;un fichier XML ne peut pas contenir (caractères de contrôle et autres) ; ils ont été omis. Il se lit désormais :</translation>
+    </message>
+    <message>
+        <source>%1 texts held characters that an XML file cannot hold (control characters and the like); they were left out. The first now reads:</source>
+        <translation>%1 textes contenaient des caractères qu&apos;un fichier XML ne peut pas contenir (caractères de contrôle et autres) ; ils ont été omis. Le premier se lit désormais :</translation>
+    </message>
+    <message>
         <source>File save error</source>
         <translation>Erreur d&apos;enregistrement du fichier</translation>
     </message>
