@@ -64,15 +64,15 @@ QString XmlLimits::message(Refusal refusal)
     case None:
         break;
     case TooDeep:
-        return tr("Its elements are nested more than %1 levels deep.").arg(Depth);
+        return tr("The file's elements are nested more than %1 levels deep.").arg(Depth);
     case TooMuchExpansion:
-        return tr("The entities and default values of its document type would add more than %1 characters "
-                  "to it.")
+        return tr("The entities and default values in the file's document type would add more than %1 "
+                  "characters to it.")
             .arg(QLocale().toString(Expansion));
     case ParameterEntities:
-        return tr("Its document type declares parameter entities, which are not read.");
-    case Cancelled:
-        return tr("The reading was cancelled.");
+        return tr("The file's document type declares parameter entities, which are not read.");
+    case Cancelled: // the reader that offers a Cancel says so itself
+        break;
     }
     return QString();
 }

@@ -42,9 +42,7 @@ bool withinLimits(const QByteArray &bytes, const LxdImport::Progress &progress, 
     const XmlLimits::Refusal refusal = XmlLimits::check(bytes, stopAt(progress, bytes.size(), 0));
     if (refusal == XmlLimits::None)
         return true;
-    *error = refusal == XmlLimits::Cancelled
-        ? cancelled()
-        : LxdImport::tr("The file cannot be imported: %1").arg(XmlLimits::message(refusal));
+    *error = refusal == XmlLimits::Cancelled ? cancelled() : XmlLimits::message(refusal);
     return false;
 }
 
