@@ -27,12 +27,16 @@ QString cancelled()
     return LxdImport::tr("The import was cancelled.");
 }
 
-// The first half of the progress is the check against the limits, the second the reading.
+// The progress goes to 40 while the file is checked against the limits, to 80 while it is parsed;
+// the rest is for reading the tree.
+constexpr int Checked = 40;
+constexpr int Parsed = 80;
+
 XmlLimits::Stop stopAt(const LxdImport::Progress &progress, qint64 size, int from)
 {
     return [&progress, size, from](qint64 read) {
         return progress
-            && !progress(from + int(std::min<qint64>(read, size) * 50 / std::max<qint64>(size, 1)));
+            && !progress(from + int(std::min<qint64>(read, size) * 40 / std::max<qint64>(size, 1)));
     };
 }
 
@@ -51,7 +55,7 @@ class StoppableBuffer : public QBuffer
 {
 public:
     StoppableBuffer(const QByteArray &bytes, const LxdImport::Progress &progress)
-        : m_stop(stopAt(progress, bytes.size(), 50))
+        : m_stop(stopAt(progress, bytes.size(), Checked))
     {
         setData(bytes);
     }
@@ -176,7 +180,7 @@ LxdImport::Result LxdImport::readKvtml(const QByteArray &bytes, const Progress &
     int done = 0;
     for (QDomElement entry = entries.firstChildElement(QStringLiteral("entry")); !entry.isNull();
          entry = entry.nextSiblingElement(QStringLiteral("entry")), ++done) {
-        if (progress && done % 200 == 0 && !progress(count ? done * 100 / count : 0)) {
+        if (progress && done % 200 == 0 && !progress(Parsed + (count ? done * (100 - Parsed) / count : 0))) {
             Result stopped;
             stopped.error = cancelled();
             return stopped;
