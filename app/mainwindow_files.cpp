@@ -339,11 +339,13 @@ void MainWindow::fileImportXml()
         ZelBusyCursor busy;
         lastXmlFileDir = QFileInfo(fileName).canonicalPath();
         int brokenTexts = 0;
-        if (!doc->importXml(fileName, &brokenTexts)) {
+        QString refusal;
+        if (!doc->importXml(fileName, &brokenTexts, &refusal)) {
             // The database that was open stays, with its name.
             busy.release();
+            const QString message = tr("Unable to open XML file: %1").arg(nativePath(fileName));
             QMessageBox::warning(
-                this, tr("File open error"), tr("Unable to open XML file: %1").arg(nativePath(fileName)));
+                this, tr("File open error"), refusal.isEmpty() ? message : withReason(message, refusal));
         } else {
             setCurrentFile(QString());
             if (brokenTexts > 0) {

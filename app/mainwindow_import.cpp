@@ -100,9 +100,9 @@ MainWindow::ImportRead MainWindow::readImportFile(const QString &fileName)
         if (format == LxdImport::Kvtml)
             result = LxdImport::readKvtml(bytes, step);
         else if (format == LxdImport::JCloze)
-            result = LxdImport::readJCloze(bytes, title);
+            result = LxdImport::readJCloze(bytes, title, step);
         else
-            result = LxdImport::readJMatch(bytes, title);
+            result = LxdImport::readJMatch(bytes, title, step);
     };
     QEventLoop loop;
     std::unique_ptr<QThread> reader(QThread::create(readAll));

@@ -125,8 +125,9 @@ public:
     bool saveXml(const QString &fileName, int version, QString *error = nullptr);
     bool saveXml(const QString &fileName);
     // `brokenTexts`, when given, learns how many texts held "&&&" and were broken up ("& & &"), as
-    // the database file cannot store them.
-    bool loadXml(const QString &fileName, int *brokenTexts = nullptr);
+    // the database file cannot store them. `refusal`, when given, learns why a document that keeps
+    // to no limit of XmlLimits was not read (it stays empty for any other failure).
+    bool loadXml(const QString &fileName, int *brokenTexts = nullptr, QString *refusal = nullptr);
     // Whether the last document read was a vocabulary database (its document element named as the
     // format names it); another kind reads as an empty database.
     bool readVocabularyDocument() const { return m_vocabularyDocument; }

@@ -9,6 +9,7 @@
 #include "data/lxdsentence.h"
 #include "data/xmlexport.h"
 #include "data/xmlfastreader.h"
+#include "data/xmllimits.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 
@@ -244,7 +245,6 @@ public:
     void end();
     template<typename Text>
     void text(Text characters);
-    int depth() const { return int(m_open.size()); }
 
     QList<LxdItem *> take() { return std::exchange(m_items, {}); }
     bool isVocabulary() const { return m_vocabulary; }
@@ -351,16 +351,26 @@ void XmlRecordBuilder::text(Text characters)
 }
 
 // The general reading, for every document the fast reader leaves alone. False when the document
-// is not well-formed or nests deeper than `limit` elements: a document nested thousands deep is
-// corrupt or hostile (the format has four levels).
-bool readWithStreamReader(QIODevice *device, XmlRecordBuilder &builder, int limit)
+// is not well-formed or is refused by the limits of XmlLimits (`refusal` says which): a document
+// nested thousands deep, or one whose entities would swell it to many times its size, is corrupt or
+// hostile (the format has four levels and no document type).
+bool readWithStreamReader(QIODevice *device, XmlRecordBuilder &builder, XmlLimits::Refusal *refusal)
 {
-    QXmlStreamReader reader(device);
+    // Held whole: the document type is looked at before the parser reads it.
+    const QByteArray bytes = device->readAll();
+    *refusal = XmlLimits::checkDocumentType(bytes);
+    if (*refusal != XmlLimits::None)
+        return false;
+    QXmlStreamReader reader(bytes);
+    XmlLimits::Watch watch([&bytes] { return bytes; });
     while (!reader.atEnd()) {
-        switch (reader.readNext()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (!watch.next(reader)) {
+            *refusal = watch.refusal();
+            return false;
+        }
+        switch (token) {
         case QXmlStreamReader::StartElement:
-            if (builder.depth() >= limit)
-                return false;
             builder.start(reader.qualifiedName());
             break;
         case QXmlStreamReader::EndElement:
@@ -392,11 +402,9 @@ private:
     XmlRecordBuilder &m_builder;
 };
 
-constexpr int nestingLimit = 256;
-
 } // namespace
 
-bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts)
+bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts, QString *refusal)
 {
     if (brokenTexts)
         *brokenTexts = 0;
@@ -407,11 +415,15 @@ bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts)
         document->clear();
     auto builder = std::make_unique<XmlRecordBuilder>(document);
     FastSink sink(*builder);
-    if (XmlFastReader::read(file, sink, nestingLimit) == XmlFastReader::Result::Uncertain) {
+    if (XmlFastReader::read(file, sink, XmlLimits::Depth) == XmlFastReader::Result::Uncertain) {
         // Read again from the start by the general parser, which knows every form and fault.
         builder = std::make_unique<XmlRecordBuilder>(document);
-        if (!file.seek(0) || !readWithStreamReader(&file, *builder, nestingLimit))
+        XmlLimits::Refusal refused = XmlLimits::None;
+        if (!file.seek(0) || !readWithStreamReader(&file, *builder, &refused)) {
+            if (refusal)
+                *refusal = XmlLimits::message(refused);
             return false;
+        }
     }
     file.close();
     adoptRead(builder->take());

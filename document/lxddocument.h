@@ -127,8 +127,8 @@ public:
     bool exportXml(const QString &fileName, QString *error = nullptr);
     // Replaces the database with the XML file, which must be one of ours; on failure the database is
     // left as it was.
-    // `brokenTexts` as for LxdDatabase::loadXml.
-    bool importXml(const QString &fileName, int *brokenTexts = nullptr);
+    // `brokenTexts` and `refusal` as for LxdDatabase::loadXml.
+    bool importXml(const QString &fileName, int *brokenTexts = nullptr, QString *refusal = nullptr);
 
     // Loading, creating and importing start a new history; saving marks where the file stands.
     void clearHistory();

@@ -213,15 +213,16 @@ bool LxdDocument::exportXml(const QString &fileName, QString *error)
     return saved;
 }
 
-bool LxdDocument::importXml(const QString &fileName, int *brokenTexts)
+bool LxdDocument::importXml(const QString &fileName, int *brokenTexts, QString *refusal)
 {
     // Read into a database of its own, which takes the place of the open one only when the whole
     // file was read: a file that cannot be read, or is XML of another kind (a well-formed file of
     // another kind would import as an empty database without a word), leaves the open database as it
     // was.
     LxdDatabase incoming(m_database->domDocument(), nullptr);
-    const bool imported = guarded(
-        [&] { return incoming.loadXml(fileName, brokenTexts) && incoming.readVocabularyDocument(); });
+    const bool imported = guarded([&] {
+        return incoming.loadXml(fileName, brokenTexts, refusal) && incoming.readVocabularyDocument();
+    });
     releaseXmlTree(&incoming);
     if (!imported)
         return false;

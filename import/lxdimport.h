@@ -134,10 +134,14 @@ public:
     static Result readCsvFile(
         const QString &fileName, QChar separator, const CsvColumns &columns, const Progress &progress = {});
 
+    // The XML readers refuse a file past the limits of XmlLimits (nesting, entity expansion), with
+    // the reason as the error, and stop within a moment of `progress` asking them to.
     static Result readKvtml(const QByteArray &bytes, const Progress &progress = {});
     // `fallbackTitle` names the headword when the exercise has no title of its own.
-    static Result readJCloze(const QByteArray &bytes, const QString &fallbackTitle);
-    static Result readJMatch(const QByteArray &bytes, const QString &fallbackTitle);
+    static Result readJCloze(
+        const QByteArray &bytes, const QString &fallbackTitle, const Progress &progress = {});
+    static Result readJMatch(
+        const QByteArray &bytes, const QString &fallbackTitle, const Progress &progress = {});
 
     // HTML text to plain text: character references and entities decoded, tags removed.
     static QString decodeHtml(const QString &html);

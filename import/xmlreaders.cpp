@@ -3,10 +3,14 @@
 #include "import/lxdimport.h"
 
 #include "data/brackettext.h"
+#include "data/xmllimits.h"
 
+#include <QBuffer>
 #include <QDomDocument>
 #include <QDomElement>
 #include <QXmlStreamReader>
+
+#include <algorithm>
 
 namespace {
 
@@ -18,14 +22,72 @@ QString parseError(const QString &message, qint64 line)
     return LxdImport::tr("The file is not well-formed XML (line %1: %2).").arg(line).arg(message);
 }
 
-bool parse(const QByteArray &bytes, QDomDocument *doc, QString *error)
+QString cancelled()
 {
+    return LxdImport::tr("The import was cancelled.");
+}
+
+// The progress goes to 40 while the file is checked against the limits, to 80 while it is parsed;
+// the rest is for reading the tree.
+constexpr int Checked = 40;
+constexpr int Parsed = 80;
+
+XmlLimits::Stop stopAt(const LxdImport::Progress &progress, qint64 size, int from)
+{
+    return [&progress, size, from](qint64 read) {
+        return progress
+            && !progress(from + int(std::min<qint64>(read, size) * 40 / std::max<qint64>(size, 1)));
+    };
+}
+
+// Holds the file to the limits before a parser reads it; false with the reason as the error.
+bool withinLimits(const QByteArray &bytes, const LxdImport::Progress &progress, QString *error)
+{
+    const XmlLimits::Refusal refusal = XmlLimits::check(bytes, stopAt(progress, bytes.size(), 0));
+    if (refusal == XmlLimits::None)
+        return true;
+    *error = refusal == XmlLimits::Cancelled ? cancelled() : XmlLimits::message(refusal);
+    return false;
+}
+
+// The bytes for the tree parser, which stop coming when the import is cancelled.
+class StoppableBuffer : public QBuffer
+{
+public:
+    StoppableBuffer(const QByteArray &bytes, const LxdImport::Progress &progress)
+        : m_stop(stopAt(progress, bytes.size(), Checked))
+    {
+        setData(bytes);
+    }
+    bool stopped() const { return m_stopped; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_stopped || m_stop(pos())) {
+            m_stopped = true;
+            return -1;
+        }
+        return QBuffer::readData(data, std::min<qint64>(maxSize, 64 * 1024));
+    }
+
+private:
+    XmlLimits::Stop m_stop;
+    bool m_stopped = false;
+};
+
+bool parse(const QByteArray &bytes, const LxdImport::Progress &progress, QDomDocument *doc, QString *error)
+{
+    if (!withinLimits(bytes, progress, error))
+        return false;
+    StoppableBuffer buffer(bytes, progress);
+    buffer.open(QIODevice::ReadOnly);
     QString message;
     int line = 0;
     int column = 0;
-    if (doc->setContent(bytes, &message, &line, &column))
+    if (doc->setContent(&buffer, &message, &line, &column) && !buffer.stopped())
         return true;
-    *error = parseError(message, line);
+    *error = buffer.stopped() ? cancelled() : parseError(message, line);
     return false;
 }
 
@@ -98,7 +160,7 @@ LxdImport::Result LxdImport::readKvtml(const QByteArray &bytes, const Progress &
 {
     Result result;
     QDomDocument doc;
-    if (!parse(bytes, &doc, &result.error))
+    if (!parse(bytes, progress, &doc, &result.error))
         return result;
     const QDomElement root = doc.documentElement();
     if (root.tagName() != QLatin1String("kvtml")) {
@@ -118,10 +180,10 @@ LxdImport::Result LxdImport::readKvtml(const QByteArray &bytes, const Progress &
     int done = 0;
     for (QDomElement entry = entries.firstChildElement(QStringLiteral("entry")); !entry.isNull();
          entry = entry.nextSiblingElement(QStringLiteral("entry")), ++done) {
-        if (progress && done % 200 == 0 && !progress(count ? done * 100 / count : 0)) {
-            Result cancelled;
-            cancelled.error = tr("The import was cancelled.");
-            return cancelled;
+        if (progress && done % 200 == 0 && !progress(Parsed + (count ? done * (100 - Parsed) / count : 0))) {
+            Result stopped;
+            stopped.error = cancelled();
+            return stopped;
         }
         const QString where
             = tr("Entry %1").arg(entry.attribute(QStringLiteral("id"), QString::number(done)));
@@ -175,12 +237,17 @@ LxdImport::Result LxdImport::readKvtml(const QByteArray &bytes, const Progress &
     return result;
 }
 
-LxdImport::Result LxdImport::readJCloze(const QByteArray &bytes, const QString &fallbackTitle)
+LxdImport::Result LxdImport::readJCloze(
+    const QByteArray &bytes, const QString &fallbackTitle, const Progress &progress)
 {
     // Read as a stream: the white space between two gaps is text of the passage, which a DOM
     // parser would drop.
     Result result;
-    QXmlStreamReader xml(bytes);
+    if (!withinLimits(bytes, progress, &result.error))
+        return result;
+    StoppableBuffer buffer(bytes, progress);
+    buffer.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&buffer);
     QString title;
     QString passage;
     bool seenRoot = false;
@@ -224,6 +291,10 @@ LxdImport::Result LxdImport::readJCloze(const QByteArray &bytes, const QString &
             path.removeLast();
         }
     }
+    if (buffer.stopped()) {
+        result.error = cancelled();
+        return result;
+    }
     if (xml.hasError()) {
         result.error = parseError(xml.errorString(), xml.lineNumber());
         return result;
@@ -251,11 +322,12 @@ LxdImport::Result LxdImport::readJCloze(const QByteArray &bytes, const QString &
     return result;
 }
 
-LxdImport::Result LxdImport::readJMatch(const QByteArray &bytes, const QString &fallbackTitle)
+LxdImport::Result LxdImport::readJMatch(
+    const QByteArray &bytes, const QString &fallbackTitle, const Progress &progress)
 {
     Result result;
     QDomDocument doc;
-    if (!parse(bytes, &doc, &result.error))
+    if (!parse(bytes, progress, &doc, &result.error))
         return result;
     const QDomElement root = doc.documentElement();
     if (root.tagName() != QLatin1String("hotpot-jmatch-file")) {

@@ -6,6 +6,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
+#include "data/xmllimits.h"
 #include "document/lxddocument.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
@@ -1333,16 +1334,23 @@ void TestFileCommands::importXmlRoundTrip()
 void TestFileCommands::importXmlFailures_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addRow("not well-formed") << QByteArray("<lexivane-vocabulary-database><items><item>");
+    QTest::addColumn<QString>("reason"); // the line under the message
+    QTest::addRow("not well-formed") << QByteArray("<lexivane-vocabulary-database><items><item>")
+                                     << QString();
     QTest::addRow("another root element") << QByteArray(
-        "<?xml version=\"1.0\"?>\n<kvtml><items><item><head-word>cat</head-word></item></items></kvtml>\n");
-    QTest::addRow("empty") << QByteArray();
-    QTest::addRow("missing") << QByteArray("<missing>");
+        "<?xml version=\"1.0\"?>\n<kvtml><items><item><head-word>cat</head-word></item></items></kvtml>\n")
+                                          << QString();
+    QTest::addRow("empty") << QByteArray() << QString();
+    QTest::addRow("missing") << QByteArray("<missing>") << QString();
+    QTest::addRow("nested too deep") << "<lexivane-vocabulary-database>" + QByteArray("<a>").repeated(1000)
+            + QByteArray("</a>").repeated(1000) + "</lexivane-vocabulary-database>"
+                                     << XmlLimits::message(XmlLimits::TooDeep);
 }
 
 void TestFileCommands::importXmlFailures()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
     const QString words = write(QStringLiteral("words.lxv"), WordsFile);
     const QString xml = bytes == "<missing>" ? dir->filePath(QStringLiteral("gone.xml"))
                                              : write(QStringLiteral("import.xml"), bytes);
@@ -1357,8 +1365,9 @@ void TestFileCommands::importXmlFailures()
     QCOMPARE(boxes->seen(),
         QStringList({QStringLiteral("Resource file|The database has been modified.\nDo you want to save your "
                                     "changes?|"),
-            QStringLiteral("File open error|Unable to open XML file: %1|")
-                .arg(QDir::toNativeSeparators(xml))}));
+            QStringLiteral("File open error|Unable to open XML file: %1%2|")
+                .arg(QDir::toNativeSeparators(xml),
+                    reason.isEmpty() ? QString() : QLatin1Char('\n') + reason)}));
     QCOMPARE(boxes->busyDuringBox, QList<bool>({false, false}));
     // The database that was open stays, with its name, its changes and its history.
     QCOMPARE(content(*w).first(), QStringLiteral("dog&&&{1}An edited [sentence]."));

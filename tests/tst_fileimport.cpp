@@ -66,6 +66,7 @@ private slots:
     void remembersTheFolder();
     void csvDialogLeavesOutTheTagsColumn();
     void csvDialogHelpOpensItsPage();
+    void cancellingTheProgressChangesNothing_data();
     void cancellingTheProgressChangesNothing();
     void csvDialogPreviewsTheHeadOfALongFile();
 
@@ -427,16 +428,42 @@ void TestFileImport::csvDialogHelpOpensItsPage()
     }
 }
 
+void TestFileImport::cancellingTheProgressChangesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+
+    // Long enough that the reading is still going when Cancel is pressed as the progress shows.
+    QByteArray csv;
+    QByteArray kvtml = "<?xml version=\"1.0\"?>\n<kvtml version=\"2.0\"><entries>";
+    QByteArray jcloze = "<?xml version=\"1.0\"?>\n<hotpot-jcloze-file><data><gap-fill>";
+    QByteArray jmatch = "<?xml version=\"1.0\"?>\n<hotpot-jmatch-file><data><matching-exercise>";
+    for (int i = 0; i < 400000; ++i) {
+        const QByteArray word = "word" + QByteArray::number(i);
+        csv += word + ",The [" + word + "] here.\n";
+        if (i >= 200000)
+            continue;
+        kvtml += "<entry id=\"" + QByteArray::number(i) + "\"><translation id=\"0\"><text>" + word
+            + "</text><example>The " + word + " here.</example></translation></entry>\n";
+        jcloze += "The <question-record><answer><text>" + word + "</text></answer></question-record> here. ";
+        jmatch += "<pair><left-item><text>" + word + "</text></left-item><right-item><text>" + word
+            + "</text></right-item></pair>\n";
+    }
+    QTest::addRow("CSV") << "long.csv" << csv;
+    QTest::addRow("KVTML") << "long.kvtml" << kvtml + "</entries></kvtml>";
+    QTest::addRow("JCloze") << "long.jcl" << jcloze + "</gap-fill></data></hotpot-jcloze-file>";
+    QTest::addRow("JMatch") << "long.jmt" << jmatch + "</matching-exercise></data></hotpot-jmatch-file>";
+}
+
 void TestFileImport::cancellingTheProgressChangesNothing()
 {
-    // Long enough that the reading is still going when Cancel is pressed as the progress shows.
-    QByteArray bytes;
-    for (int i = 0; i < 400000; ++i)
-        bytes += "word" + QByteArray::number(i) + ",The [word" + QByteArray::number(i) + "] here.\n";
-    const QString file = TestUtil::writeFile(*dir, QStringLiteral("long.csv"), bytes);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    const QString file = TestUtil::writeFile(*dir, name, bytes);
     auto w = newWindow();
     const QStringList before = content(*w);
-    answerCsvDialog(QString());
+    if (name.endsWith(QLatin1String(".csv")))
+        answerCsvDialog(QString());
     bool cancelled = false;
     QTimer watch;
     watch.setInterval(2);

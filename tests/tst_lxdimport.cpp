@@ -3,6 +3,7 @@
 // the files that cannot be read, and the text rules they share.
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
+#include "data/xmllimits.h"
 #include "import/lxdimport.h"
 #include "support/testutil.h"
 
@@ -78,6 +79,8 @@ private slots:
     void mergedTextsStayAsRead();
     void repeatsFoundAmongFewAndMany();
     void cancelledProgressStopsTheReader();
+    void xmlLimits_data();
+    void xmlLimits();
     void fileReaderMatchesWholeText_data();
     void fileReaderMatchesWholeText();
 };
@@ -441,6 +444,75 @@ void TestLxdImport::cancelledProgressStopsTheReader()
     const LxdImport::Result stopped = LxdImport::readCsv(table, {}, [](int percent) { return percent < 40; });
     QVERIFY(!stopped.ok());
     QVERIFY(stopped.headwords.isEmpty());
+}
+
+void TestLxdImport::xmlLimits_data()
+{
+    QTest::addColumn<QString>("reader");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("refusal"); // XmlLimits::None: the file is read
+
+    // Each reader's document with `inner` where its text goes, after `doctype`.
+    const auto document = [](const QString &reader, const QByteArray &doctype, const QByteArray &inner) {
+        QByteArray head = "<?xml version=\"1.0\"?>\n" + doctype;
+        if (reader == QLatin1String("KVTML"))
+            return head + "<kvtml version=\"2.0\"><entries><entry id=\"0\"><translation id=\"0\"><text>"
+                + inner + "</text></translation></entry></entries></kvtml>";
+        if (reader == QLatin1String("JCloze"))
+            return head + "<hotpot-jcloze-file><data><gap-fill>" + inner
+                + "<question-record><answer><text>cat</text></answer></question-record>.</gap-fill></data>"
+                  "</hotpot-jcloze-file>";
+        if (reader == QLatin1String("JMatch"))
+            return head + "<hotpot-jmatch-file><data><matching-exercise><pair><left-item><text>" + inner
+                + "</text></left-item><right-item><text>cat</text></right-item></pair></matching-exercise>"
+                  "</data></hotpot-jmatch-file>";
+        return head + "<lexivane-vocabulary-database><items><item><head-word>cat</head-word><sentence>"
+            + inner + "<gap>cat</gap></sentence></item></items></lexivane-vocabulary-database>";
+    };
+    const QByteArray deep = QByteArray("<b>").repeated(2000) + "x" + QByteArray("</b>").repeated(2000);
+    const QByteArray bomb = "<!DOCTYPE r [<!ENTITY e \"" + QByteArray(4000, 'x') + "\">]>\n";
+    const QByteArray parameters = "<!DOCTYPE r [<!ENTITY % p \"<!ENTITY q 'Q'>\"> %p;]>\n";
+    const QByteArray small = "<!DOCTYPE r [<!ENTITY nbsp \"&#160;\">]>\n";
+    for (const char *reader : {"Import XML", "KVTML", "JCloze", "JMatch"}) {
+        const QString name = QString::fromLatin1(reader);
+        QTest::addRow("%s, nested 2000 deep", reader)
+            << name << document(name, {}, deep) << int(XmlLimits::TooDeep);
+        QTest::addRow("%s, entity bomb", reader)
+            << name << document(name, bomb, QByteArray("&e;").repeated(300))
+            << int(XmlLimits::TooMuchExpansion);
+        QTest::addRow("%s, parameter entities", reader)
+            << name << document(name, parameters, "&q;") << int(XmlLimits::ParameterEntities);
+        // Many references to an entity that adds nothing are no expansion.
+        QTest::addRow("%s, a small entity used often", reader)
+            << name << document(name, small, "a" + QByteArray("&nbsp;").repeated(5000))
+            << int(XmlLimits::None);
+    }
+}
+
+void TestLxdImport::xmlLimits()
+{
+    QFETCH(QString, reader);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, refusal);
+
+    QString error;
+    if (reader == QLatin1String("Import XML")) {
+        QTemporaryDir dir;
+        LxdDatabase db;
+        if (!db.loadXml(TestUtil::writeFile(dir, QStringLiteral("in.xml"), bytes), nullptr, &error)
+            && error.isEmpty())
+            error = QStringLiteral("not read");
+    } else {
+        const LxdImport::Result result = reader == QLatin1String("KVTML") ? LxdImport::readKvtml(bytes)
+            : reader == QLatin1String("JCloze") ? LxdImport::readJCloze(bytes, QStringLiteral("t"))
+                                                : LxdImport::readJMatch(bytes, QStringLiteral("t"));
+        error = result.error;
+        QCOMPARE(result.headwords.isEmpty(), refusal != XmlLimits::None);
+    }
+    if (refusal == XmlLimits::None)
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    else
+        QVERIFY2(error.endsWith(XmlLimits::message(XmlLimits::Refusal(refusal))), qPrintable(error));
 }
 
 void TestLxdImport::fileReaderMatchesWholeText_data()

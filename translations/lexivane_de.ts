@@ -2214,6 +2214,21 @@ Das Programm versucht es beim nächsten Start erneut.</translation>
     </message>
 </context>
 <context>
+    <name>XmlLimits</name>
+    <message>
+        <source>The file&apos;s elements are nested more than %1 levels deep.</source>
+        <translation>Die Elemente der Datei sind mehr als %1 Ebenen tief verschachtelt.</translation>
+    </message>
+    <message>
+        <source>The entities and default values in the file&apos;s document type would add more than %1 characters to it.</source>
+        <translation>Die Entitäten und Vorgabewerte in der Dokumenttypdeklaration der Datei würden ihr mehr als %1 Zeichen hinzufügen.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s document type declares parameter entities, which are not read.</source>
+        <translation>Die Dokumenttypdeklaration der Datei deklariert Parameter-Entitäten, die nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>ZelConfirm</name>
     <message>
         <source>Are you sure you want to do this?</source>

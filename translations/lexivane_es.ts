@@ -2214,6 +2214,21 @@ El programa lo volverá a intentar en el próximo inicio.</translation>
     </message>
 </context>
 <context>
+    <name>XmlLimits</name>
+    <message>
+        <source>The file&apos;s elements are nested more than %1 levels deep.</source>
+        <translation>Los elementos del archivo están anidados en más de %1 niveles.</translation>
+    </message>
+    <message>
+        <source>The entities and default values in the file&apos;s document type would add more than %1 characters to it.</source>
+        <translation>Las entidades y los valores predeterminados de la declaración de tipo de documento del archivo le añadirían más de %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s document type declares parameter entities, which are not read.</source>
+        <translation>La declaración de tipo de documento del archivo declara entidades de parámetro, que no se leen.</translation>
+    </message>
+</context>
+<context>
     <name>ZelConfirm</name>
     <message>
         <source>Are you sure you want to do this?</source>

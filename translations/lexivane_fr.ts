@@ -2214,6 +2214,21 @@ Le programme réessaiera au prochain démarrage.</translation>
     </message>
 </context>
 <context>
+    <name>XmlLimits</name>
+    <message>
+        <source>The file&apos;s elements are nested more than %1 levels deep.</source>
+        <translation>Les éléments du fichier sont imbriqués sur plus de %1 niveaux.</translation>
+    </message>
+    <message>
+        <source>The entities and default values in the file&apos;s document type would add more than %1 characters to it.</source>
+        <translation>Les entités et valeurs par défaut de la déclaration de type de document du fichier lui ajouteraient plus de %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s document type declares parameter entities, which are not read.</source>
+        <translation>La déclaration de type de document du fichier déclare des entités paramètres, qui ne sont pas lues.</translation>
+    </message>
+</context>
+<context>
     <name>ZelConfirm</name>
     <message>
         <source>Are you sure you want to do this?</source>
