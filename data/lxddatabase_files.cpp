@@ -9,8 +9,6 @@
 #include "data/lxdsentence.h"
 #include "data/xmlexport.h"
 #include "data/xmlfastreader.h"
-#include "models/lxdbsentencetablemodel.h"
-#include "models/lxdbwordlistmodel.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
@@ -51,7 +49,7 @@ bool LxdDatabase::loadText(const QString &fileName)
 
     // The rows appear in one reset rather than one insertion each: it tells attached views the
     // same thing, far faster for a large file.
-    beginModelReset();
+    beginReset();
     const qsizetype firstNew = items.size();
     const auto dropNew = [this, firstNew]() {
         for (qsizetype i = items.size() - 1; i >= firstNew; --i)
@@ -69,11 +67,10 @@ bool LxdDatabase::loadText(const QString &fileName)
     if (!ok) {
         // Unreadable, or a read error part way: nothing half-loaded stays.
         dropNew();
-        endModelReset();
+        endReset();
         return false;
     }
-    endModelReset();
-    wordListModel->refresh();
+    endReset();
     // The new records were built unmarked; only those held before need clearing.
     const bool was = modified;
     modified = false;
@@ -161,8 +158,7 @@ void LxdDatabase::fromDomElement(const QDomElement &root)
 void LxdDatabase::adoptRead(const QList<LxdItem *> &read)
 {
     setModified(true);
-    const bool announce = !items.isEmpty();
-    beginModelReset();
+    beginReset();
     for (qsizetype i = items.size() - 1; i >= 0; --i)
         delete items.at(i);
     items = read;
@@ -185,11 +181,7 @@ void LxdDatabase::adoptRead(const QList<LxdItem *> &read)
             }
         }
     }
-    endModelReset();
-    if (announce) {
-        wordListModel->refresh();
-        sentenceTableModel->refresh();
-    }
+    endReset();
 }
 
 bool LxdDatabase::saveXml(const QString &fileName, int version, QString *error)
@@ -416,7 +408,6 @@ bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts)
     file.close();
     adoptRead(builder->take());
     m_vocabularyDocument = builder->isVocabulary();
-    wordListModel->refresh();
     if (brokenTexts)
         *brokenTexts = m_brokenTexts;
     return true;
