@@ -144,6 +144,8 @@ MainWindow::MainWindow(QWidget *parent)
     domDoc = new QDomDocument;
     db = new LxdDatabase(domDoc, this);
     doc = new LxdDocument(db, this);
+    wordModel = new LxdbWordListModel(db, this);
+    sentenceModel = new LxdbSentenceTableModel(db, this);
     doc->setObjectName(QStringLiteral("doc"));
     fileGuard = new LxdFileGuard(this);
     fileGuard->setObjectName(QStringLiteral("fileGuard"));
@@ -157,8 +159,8 @@ MainWindow::MainWindow(QWidget *parent)
     readSettings();
     setCurrentFile(QString());
 
-    lvWords->setModel(db->wordListModel);
-    tvSentences->setModel(db->sentenceTableModel);
+    lvWords->setModel(wordModel);
+    tvSentences->setModel(sentenceModel);
     doc->setSelectionModels(lvWords->selectionModel(), tvSentences->selectionModel());
 
     makeConnections();
@@ -183,6 +185,9 @@ MainWindow::~MainWindow()
     delete recovery;
     // The undo history holds records taken out of the database: it goes first.
     delete doc;
+    // The models read the database: they go before it (the views fall back on empty models).
+    delete sentenceModel;
+    delete wordModel;
     delete db;
     delete domDoc;
     delete dlgRandomSentences;
@@ -821,8 +826,6 @@ void MainWindow::makeConnections()
 {
     QItemSelectionModel *wordSelection = lvWords->selectionModel();
     QItemSelectionModel *sentenceSelection = tvSentences->selectionModel();
-    LxdbSentenceTableModel *sentenceModel = db->sentenceTableModel;
-
     connect(actDbSentenceUp, &QAction::triggered, this, &MainWindow::dbSentenceUp);
     connect(actDbSentenceDown, &QAction::triggered, this, &MainWindow::dbSentenceDown);
     connect(actOutSentenceUp, &QAction::triggered, this, &MainWindow::outSentenceUp);
@@ -851,8 +854,12 @@ void MainWindow::makeConnections()
     connect(btnClearOutputSentences, &QPushButton::clicked, this, &MainWindow::lwOutputClear);
     connect(btnDeleteOutputSentence, &QPushButton::clicked, this, &MainWindow::deleteOutputSentences);
     connect(btnBackupDb, &QPushButton::clicked, this, &MainWindow::backupDb);
-    connect(lvWords->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateWordCount);
-    connect(tvSentences->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateSentenceCount);
+    // The count labels follow the rows of their models.
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+        connect(wordModel, signal, this, &MainWindow::updateWordCount);
+        connect(sentenceModel, signal, this, &MainWindow::updateSentenceCount);
+    }
+    connect(wordModel, &QAbstractItemModel::modelReset, this, &MainWindow::updateWordCount);
     connect(lwOutput->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateOutputCount);
 
     // Moving through the headwords with the keyboard changes the headword selection before the current

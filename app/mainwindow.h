@@ -42,6 +42,8 @@ class QVBoxLayout;
 class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
+class LxdbSentenceTableModel;
+class LxdbWordListModel;
 class LxdFileGuard;
 class LxdFileLock;
 class LxdRecovery;
@@ -82,6 +84,9 @@ public:
     const LxdDatabase *database() const { return db; }
     // The edits and their history, for the tests.
     const LxdDocument *document() const { return doc; }
+    // The models through which the views show the database.
+    LxdbWordListModel *wordListModel() const { return wordModel; }
+    LxdbSentenceTableModel *sentenceTableModel() const { return sentenceModel; }
     QString currentFile() const { return curFile; }
     QStringList recentFileList() const { return recentFiles; }
     // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
@@ -284,6 +289,8 @@ private:
     Ui::MainWindow *ui = nullptr;
     LxdDatabase *db = nullptr;
     LxdDocument *doc = nullptr; // the database's edits and their undo history
+    LxdbWordListModel *wordModel = nullptr; // the headwords, for lvWords
+    LxdbSentenceTableModel *sentenceModel = nullptr; // the current headword's sentences, for tvSentences
     LxdFileGuard *fileGuard = nullptr; // the open file's lock and watch
     LxdRecovery *recovery = nullptr; // the copy of unsaved changes kept against a crash
     QDomDocument *domDoc = nullptr;

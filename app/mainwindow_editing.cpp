@@ -77,14 +77,14 @@ void MainWindow::addWord()
     if (text.isEmpty())
         return;
 
-    if (db->indexOfHeadword(text).isValid()
+    if (db->indexOfHeadword(text) >= 0
         && !ZelConfirm::ask(tr("Headword already exists"), tr("This word already exists in the database."),
             tr("Are you sure you want to add a duplicate of it?")))
         return;
 
     // The document lets go of the current headword before the rows are sorted again.
     LxdItem *record = doc->addHeadword(text);
-    const QModelIndex index = db->indexOfItem(record);
+    const QModelIndex index = wordModel->index(db->indexOfItem(record), 0);
     lvWords->selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select);
     lvWords->scrollTo(index);
     updateWordCount();
@@ -104,7 +104,7 @@ void MainWindow::editWord(const QModelIndex &index)
     if (!doc->renameHeadword(row, text))
         lvWords->selectionModel()->clear();
 
-    const QModelIndex renamed = db->indexOfHeadword(text);
+    const QModelIndex renamed = wordModel->index(db->indexOfHeadword(text), 0);
     lvWords->selectionModel()->setCurrentIndex(renamed, QItemSelectionModel::Select);
     lvWords->scrollTo(renamed);
 }
@@ -184,7 +184,7 @@ void MainWindow::addSentence()
     if (!doc->addSentence(word, dlgEditSentence->sentence(), dlgEditSentence->used()))
         return;
 
-    LxdbSentenceTableModel *model = db->sentenceTableModel;
+    LxdbSentenceTableModel *model = sentenceModel;
     const int last = model->rowCount() - 1;
     QItemSelectionModel *selection = tvSentences->selectionModel();
     selection->clear();
@@ -198,7 +198,7 @@ void MainWindow::addSentence()
 
 void MainWindow::editSentence(const QModelIndex &index)
 {
-    LxdbSentenceTableModel *model = db->sentenceTableModel;
+    LxdbSentenceTableModel *model = sentenceModel;
     const int row = index.row();
     LxdSentence *sentence = db->sentenceAt(model->currentItem(), row);
     if (!sentence)
@@ -228,7 +228,7 @@ void MainWindow::deleteSentences()
 {
     QItemSelectionModel *selection = tvSentences->selectionModel();
     const QModelIndexList cells = selection->selectedIndexes();
-    const qsizetype count = cells.size() / db->sentenceTableModel->columnCount();
+    const qsizetype count = cells.size() / sentenceModel->columnCount();
     if (count == 0)
         return;
 
@@ -238,7 +238,7 @@ void MainWindow::deleteSentences()
     if (!ZelConfirm::ask(tr("Deleting sentences"), text))
         return;
 
-    doc->deleteSentences(db->sentenceTableModel->currentItem(), sortedRows(cells, 0));
+    doc->deleteSentences(sentenceModel->currentItem(), sortedRows(cells, 0));
     selection->clear();
     updateSentenceCount();
 }
@@ -255,12 +255,11 @@ void MainWindow::dbSentenceDown()
 
 void MainWindow::moveSentences(bool up)
 {
-    LxdbSentenceTableModel *model = db->sentenceTableModel;
+    LxdbSentenceTableModel *model = sentenceModel;
     const QList<int> rows = sortedRows(tvSentences->selectionModel()->selectedIndexes(), 2);
     QItemSelection moved;
     for (const int r : doc->moveSentences(model->currentItem(), rows, up))
         moved.select(model->cellIndex(r, 0), model->cellIndex(r, 2));
-    model->refresh();
     QItemSelectionModel *selection = tvSentences->selectionModel();
     selection->clear();
     selection->select(moved, QItemSelectionModel::Select);
@@ -276,7 +275,7 @@ void MainWindow::zeroUsed()
         doc->zeroUsed();
     } catch (...) {
         // Whatever was reset stays reset; the table shows what the counters now hold.
-        db->sentenceTableModel->refresh();
+        db->announceSentences(sentenceModel->currentItem());
     }
 }
 
@@ -351,7 +350,7 @@ void MainWindow::searchFrom(int startWord, int startSentence)
     }
 
     lvWords->selectionModel()->clear();
-    const QModelIndex word = db->wordListModel->index(findWordRow, 0);
+    const QModelIndex word = wordModel->index(findWordRow, 0);
     lvWords->setCurrentIndex(word);
     lvWords->scrollTo(word);
     updateSentenceCount();
@@ -359,7 +358,7 @@ void MainWindow::searchFrom(int startWord, int startSentence)
     const QString headword = db->headword(findWordRow);
     if (findSentenceRow >= 0) {
         tvSentences->selectionModel()->clear();
-        const QModelIndex cell = db->sentenceTableModel->index(findSentenceRow, 2);
+        const QModelIndex cell = sentenceModel->index(findSentenceRow, 2);
         tvSentences->setCurrentIndex(cell);
         tvSentences->scrollTo(cell);
         statusBar()->showMessage(tr("Found in a sentence of \"%1\"").arg(headword));

@@ -217,7 +217,7 @@ void MainWindow::selectFirstHeadword()
     QItemSelectionModel *selection = lvWords->selectionModel();
     selection->clearSelection();
     selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    const QModelIndex first = db->wordListModel->index(0, 0);
+    const QModelIndex first = wordModel->index(0, 0);
     if (first.isValid())
         selection->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
     updateWordCount();

@@ -58,7 +58,6 @@ void MainWindow::useSentences()
     }
     for (const QString &text : doc->useSentences(picked, tr("Use Sentences")))
         lwOutput->insertItem(lwOutput->count(), text);
-    db->sentenceTableModel->refresh();
     setOutputListButtonStates();
     updateOutputCount();
 }
@@ -92,7 +91,6 @@ void MainWindow::randomSentences()
         picked.append({pick.item, pick.sentence});
     lwOutput->addItems(doc->useSentences(picked, tr("Random Output")));
 
-    db->sentenceTableModel->refresh();
     setOutputListButtonStates();
     updateOutputCount();
 }

@@ -24,14 +24,16 @@ namespace {
 struct Views
 {
     explicit Views(LxdDatabase &db)
-        : document(&db)
+        : wordModel(&db)
+        , sentenceModel(&db)
+        , document(&db)
     {
         words.setUniformItemSizes(true);
         words.setSelectionMode(QAbstractItemView::ExtendedSelection);
-        words.setModel(db.wordListModel);
+        words.setModel(&wordModel);
         sentences.setSelectionBehavior(QAbstractItemView::SelectRows);
-        sentences.setModel(db.sentenceTableModel);
-        QObject::connect(words.selectionModel(), &QItemSelectionModel::currentChanged, db.sentenceTableModel,
+        sentences.setModel(&sentenceModel);
+        QObject::connect(words.selectionModel(), &QItemSelectionModel::currentChanged, &sentenceModel,
             &LxdbSentenceTableModel::wordSelectionChanged);
         document.setSelectionModels(words.selectionModel(), sentences.selectionModel());
         words.resize(300, 700);
@@ -52,6 +54,8 @@ struct Views
         settle();
     }
 
+    LxdbWordListModel wordModel;
+    LxdbSentenceTableModel sentenceModel;
     QListView words;
     QTableView sentences;
     LxdDocument document;
@@ -99,12 +103,12 @@ QList<CommandTiming> benchCommands(LxdDatabase &db, int runs, QStringList *failu
             },
             [&] {
                 record = views.document.addHeadword(added);
-                const QModelIndex index = db.indexOfItem(record);
+                const QModelIndex index = views.wordModel.index(db.indexOfItem(record), 0);
                 views.words.selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select);
                 views.words.scrollTo(index);
                 views.settle();
             })});
-    check(db.itemCount() == n + 1 && db.indexOfItem(record).row() == n / 2 + 1,
+    check(db.itemCount() == n + 1 && db.indexOfItem(record) == n / 2 + 1,
         QStringLiteral("new headword: not at its sorted place"));
     rows.append({QStringLiteral("new headword: undo"), bestOf(runs, redoStep, undoStep)});
     rows.append({QStringLiteral("new headword: redo"), bestOf(runs, undoStep, redoStep)});
@@ -123,12 +127,12 @@ QList<CommandTiming> benchCommands(LxdDatabase &db, int runs, QStringList *failu
             },
             [&] {
                 views.document.renameHeadword(0, renamed);
-                const QModelIndex index = db.indexOfHeadword(renamed);
+                const QModelIndex index = views.wordModel.index(db.indexOfHeadword(renamed), 0);
                 views.words.selectionModel()->setCurrentIndex(index, QItemSelectionModel::Select);
                 views.words.scrollTo(index);
                 views.settle();
             })});
-    check(db.indexOfHeadword(renamed).isValid() && db.isInOrder(),
+    check(db.indexOfHeadword(renamed) >= 0 && db.isInOrder(),
         QStringLiteral("rename headword: not at its sorted place"));
     rows.append({QStringLiteral("rename headword: undo"), bestOf(runs, redoStep, undoStep)});
     check(db.headword(0) == old, QStringLiteral("rename headword: undo did not restore it"));
@@ -140,7 +144,7 @@ QList<CommandTiming> benchCommands(LxdDatabase &db, int runs, QStringList *failu
     const auto selectSpread = [&] {
         QItemSelection selection;
         for (int row : std::as_const(spread))
-            selection.select(db.wordListModel->index(row, 0), db.wordListModel->index(row, 0));
+            selection.select(views.wordModel.index(row, 0), views.wordModel.index(row, 0));
         views.words.selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
         views.settle();
     };
@@ -224,12 +228,12 @@ QList<CommandTiming> benchBuilding(const BenchData &data, int runs, QStringList 
         for (const BenchHeadword &h : std::as_const(headwords)) {
             if (commands) {
                 document->addHeadword(h.headword);
-                const int row = db->indexOfHeadword(h.headword).row();
+                const int row = db->indexOfHeadword(h.headword);
                 for (const BenchSentence &s : h.first)
                     document->addSentence(row, s.text, s.used);
             } else {
                 db->addItem();
-                const int row = db->setHeadword(db->itemCount() - 1, h.headword).row();
+                const int row = db->setHeadword(db->itemCount() - 1, h.headword);
                 for (const BenchSentence &s : h.first) {
                     LxdSentence *sentence = db->addSentence(row);
                     sentence->setUsed(s.used);

@@ -259,15 +259,15 @@ void Bench::verifyMerged(const LxdDatabase &db)
     check(isSorted(db), QStringLiteral("merge: the headwords are not sorted"));
     for (int i : sample()) {
         const BenchHeadword h = data.headword(i);
-        const QModelIndex index = db.indexOfHeadword(h.headword);
-        if (!index.isValid()) {
+        const int row = db.indexOfHeadword(h.headword);
+        if (row < 0) {
             check(false, QStringLiteral("merge: headword \"%1\" is missing").arg(h.headword));
             continue;
         }
-        const QString diff = compareSentences(db.itemAt(index.row()), h.merged());
+        const QString diff = compareSentences(db.itemAt(row), h.merged());
         check(diff.isEmpty(), QStringLiteral("merge: headword \"%1\": %2").arg(h.headword, diff));
         if (h.secondHeadword != h.headword)
-            check(!db.indexOfHeadword(h.secondHeadword).isValid(),
+            check(db.indexOfHeadword(h.secondHeadword) < 0,
                 QStringLiteral("merge: \"%1\" was added beside \"%2\"").arg(h.secondHeadword, h.headword));
     }
 }

@@ -7,8 +7,6 @@
 #include "data/lxdsentence.h"
 #include "data/samelist.h"
 #include "data/textmatcher.h"
-#include "models/lxdbsentencetablemodel.h"
-#include "models/lxdbwordlistmodel.h"
 
 #include <QHash>
 #include <QSet>
@@ -35,14 +33,11 @@ LxdDatabase::LxdDatabase(QDomDocument *document, QObject *parent)
     : QObject(parent)
 {
     this->document = document;
-    createModels();
 }
 
 LxdDatabase::LxdDatabase(QObject *parent)
     : QObject(parent)
-{
-    createModels();
-}
+{ }
 
 LxdDatabase::~LxdDatabase()
 {
@@ -51,14 +46,6 @@ LxdDatabase::~LxdDatabase()
     items.clear();
     delete pending;
     pending = nullptr;
-    delete sentenceTableModel;
-    delete wordListModel;
-}
-
-void LxdDatabase::createModels()
-{
-    wordListModel = new LxdbWordListModel(this);
-    sentenceTableModel = new LxdbSentenceTableModel(this);
 }
 
 LxdItem *LxdDatabase::itemAt(int i) const
@@ -97,8 +84,12 @@ bool LxdDatabase::hasUsedSentences(int i) const
 
 LxdItem *LxdDatabase::addItem()
 {
-    LxdItem *item = wordListModel->addItem();
-    noteInserted(items.size() - 1);
+    const int n = itemCount();
+    emit headwordsAboutToBeInserted(n, n);
+    auto *item = new LxdItem(document, this, nullptr);
+    items.append(item);
+    emit headwordsInserted(n, n);
+    noteInserted(n);
     return item;
 }
 
@@ -109,11 +100,11 @@ bool LxdDatabase::deleteItem(int i)
     return record != nullptr;
 }
 
-QModelIndex LxdDatabase::setHeadword(int i, const QString &h)
+int LxdDatabase::setHeadword(int i, const QString &h)
 {
     LxdItem *item = itemAt(i);
     if (!item || h.isEmpty() || h == item->headwordRef())
-        return QModelIndex();
+        return -1;
     if (isInOrderBut(i)) {
         // The others are in order: the record only moves to its place.
         const int to = sortedRow(h, i);
@@ -130,7 +121,7 @@ QModelIndex LxdDatabase::setHeadword(int i, const QString &h)
     return indexOfHeadword(h);
 }
 
-QModelIndex LxdDatabase::indexOfItem(LxdItem *record) const
+int LxdDatabase::indexOfItem(LxdItem *record) const
 {
     if (record && isInOrder()) {
         // In a list in order the record is among those with its text.
@@ -138,12 +129,11 @@ QModelIndex LxdDatabase::indexOfItem(LxdItem *record) const
         for (int row = boundRow(text, -1, false); row < items.size() && items.at(row)->headwordRef() == text;
              ++row) {
             if (items.at(row) == record)
-                return wordListModel->index(row, 0);
+                return row;
         }
-        return QModelIndex();
+        return -1;
     }
-    const qsizetype row = items.indexOf(record);
-    return row < 0 ? QModelIndex() : wordListModel->index(int(row), 0);
+    return record ? int(items.indexOf(record)) : -1;
 }
 
 // Plain UTF-16 order, as the headword list has always been shown: capitals first, letters with
@@ -153,7 +143,7 @@ static bool headwordLess(const LxdItem *a, const LxdItem *b)
     return a->headwordRef() < b->headwordRef();
 }
 
-QModelIndex LxdDatabase::indexOfHeadword(const QString &h) const
+int LxdDatabase::indexOfHeadword(const QString &h) const
 {
     if (isInOrder() || m_order == Order::SortedBut) {
         // The record out of place, if any, is looked at by itself.
@@ -163,16 +153,16 @@ QModelIndex LxdDatabase::indexOfHeadword(const QString &h) const
             ++row;
         if (skip >= 0 && items.at(skip)->headwordRef() == h
             && (row >= items.size() || skip < row || items.at(row)->headwordRef() != h))
-            return wordListModel->index(skip, 0);
+            return skip;
         if (row < items.size() && row != skip && items.at(row)->headwordRef() == h)
-            return wordListModel->index(row, 0);
-        return QModelIndex();
+            return row;
+        return -1;
     }
     for (qsizetype row = 0; row < items.size(); ++row) {
         if (items.at(row)->headwordRef() == h)
-            return wordListModel->index(int(row), 0);
+            return int(row);
     }
-    return QModelIndex();
+    return -1;
 }
 
 LxdDatabase::Order LxdDatabase::order() const
@@ -286,9 +276,15 @@ void LxdDatabase::sort()
 
 LxdSentence *LxdDatabase::addSentence(int i)
 {
-    if (i < 0 || i >= items.size())
+    LxdItem *item = itemAt(i);
+    if (!item)
         return nullptr;
-    return sentenceTableModel->addSentence(i);
+    const int n = item->sentenceCount();
+    emit sentencesAboutToBeInserted(i, n, n);
+    auto *sentence = new LxdSentence(document, item);
+    item->sentences.append(sentence);
+    emit sentencesInserted(i, n, n);
+    return sentence;
 }
 
 bool LxdDatabase::deleteSentence(int i, int j)
@@ -309,9 +305,10 @@ bool LxdDatabase::moveSentence(int i, int from, int to)
 
 void LxdDatabase::zeroUsed()
 {
-    for (LxdItem *item : std::as_const(items))
-        item->zeroUsed();
-    sentenceTableModel->refresh();
+    for (int i = 0; i < itemCount(); ++i) {
+        items.at(i)->zeroUsed();
+        announceSentences(i);
+    }
 }
 
 bool LxdDatabase::findText(
@@ -371,30 +368,26 @@ bool LxdDatabase::findText(
     return false;
 }
 
-void LxdDatabase::beginModelReset()
+void LxdDatabase::beginReset()
 {
-    wordListModel->beginResetModel();
-    sentenceTableModel->beginResetModel();
+    emit aboutToReset();
 }
 
-void LxdDatabase::endModelReset()
+void LxdDatabase::endReset()
 {
-    sentenceTableModel->endResetModel();
-    wordListModel->endResetModel();
+    emit reset();
 }
 
 void LxdDatabase::clear()
 {
     if (items.isEmpty())
         return;
-    beginModelReset();
+    beginReset();
     for (qsizetype i = items.size() - 1; i >= 0; --i)
         delete items.at(i);
     items.clear();
     setOrder(Order::Sorted);
-    endModelReset();
-    wordListModel->refresh();
-    sentenceTableModel->refresh();
+    endReset();
 }
 
 LxdItem *LxdDatabase::adoptIncoming(const LxdIncoming &incoming, qsizetype j)
@@ -744,7 +737,7 @@ void LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &pl
         grownAt.assign(size_t(held), -1);
     }
 
-    beginModelReset();
+    beginReset();
     for (const LxdMergePlan::Change &change : plan.changes) {
         if (change.kind == LxdMergePlan::HeadwordAdded) {
             LxdItem *item = adoptIncoming(incoming, change.headword);
@@ -783,9 +776,7 @@ void LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &pl
     // Also after a merge that took in no headword: the database may have been read unsorted.
     sortItems();
     setModified(true);
-    endModelReset();
-    wordListModel->refresh();
-    sentenceTableModel->refresh();
+    endReset();
 }
 
 void LxdDatabase::setModified(bool m)

@@ -6,7 +6,6 @@
 #include "data/zelelement.h"
 
 #include <QList>
-#include <QModelIndex>
 #include <QObject>
 #include <QString>
 
@@ -14,11 +13,10 @@
 
 class LxdItem;
 class LxdSentence;
-class LxdbWordListModel;
-class LxdbSentenceTableModel;
 
-// The whole vocabulary in memory: the ordered headwords, the database-wide modified flag and the
-// two item models through which the window shows them.
+// The whole vocabulary in memory: the ordered headwords and the database-wide modified flag.
+// Every change it makes to the list of headwords, or to the sentences of one, is announced by a
+// signal before and after it, so that whoever shows the data (the item models) can follow.
 class LxdDatabase : public QObject, public ZelElement
 {
     Q_OBJECT
@@ -43,9 +41,11 @@ public:
 
     LxdItem *addItem();
     bool deleteItem(int i);
-    QModelIndex setHeadword(int i, const QString &h);
-    QModelIndex indexOfItem(LxdItem *record) const;
-    QModelIndex indexOfHeadword(const QString &h) const;
+    // The row at which the renamed headword ends, -1 when nothing changed.
+    int setHeadword(int i, const QString &h);
+    // The row of the record, or of the first headword with the text `h`; -1 when there is none.
+    int indexOfItem(LxdItem *record) const;
+    int indexOfHeadword(const QString &h) const;
     void sort();
 
     // Whether the headwords are in order; known without a pass over the list after the edits that
@@ -66,7 +66,7 @@ public:
     void zeroUsed();
 
     // Edits by position out of which the undoable commands are made. Each marks the database
-    // modified and announces itself to the models: rows inserted, removed or moved, or a reset.
+    // modified and announces itself: rows inserted, removed or moved, or a reset.
     void insertItem(int i, LxdItem *item); // the database takes the record over
     LxdItem *takeItem(int i); // the caller takes the record over
     // Several at once, each run of neighbouring rows in one removal; `rows` ascending. The records
@@ -84,7 +84,9 @@ public:
     // Moves (from, to) in turn, each as QList::move; one layout change for them all.
     void moveSentences(int i, const QList<QPair<int, int>> &moves);
     void setSentence(int i, int j, const QString &text, int used);
-    void sentencesChanged(int i); // the texts or counts of headword i changed in place
+    // The texts or counts of the sentences of headword i were changed in place, on the records
+    // themselves: announces it.
+    void announceSentences(int i);
 
     bool findText(const QString &s, int *itemOut, int *sentenceOut, int startItem, int startSentence) const;
     void clear();
@@ -99,7 +101,7 @@ public:
     bool hasPendingAppend() const { return pending != nullptr; }
 
     // The one way headwords come in, for the append and for everything else that brings headwords:
-    // a plan worked out without changing anything, then carried out in one reset of the models.
+    // a plan worked out without changing anything, then carried out in one reset.
     bool hasRepeatedHeadwords(const LxdIncoming &incoming);
     LxdMergePlan planMerge(const LxdIncoming &incoming, int mode);
     // `incoming` must be the one the plan was made from, and the database unchanged since.
@@ -139,10 +141,34 @@ signals:
     // The database-wide flag went up or down (not every change while it is up).
     void modifiedChanged(bool modified);
 
+    // Rows of headwords, each pair around the change itself; `first` to `last` inclusive.
+    void headwordsAboutToBeInserted(int first, int last);
+    void headwordsInserted(int first, int last);
+    void headwordsAboutToBeRemoved(int first, int last);
+    void headwordsRemoved(int first, int last);
+    // One headword taken out at `from` and put in at `to`, as QList::move.
+    void headwordAboutToBeMoved(int from, int to);
+    void headwordMoved(int from, int to);
+    // The same records in another order: a record's row afterwards is found by the record.
+    void headwordsAboutToBeReordered();
+    void headwordsReordered();
+    // Anything at all may have changed: records, order and sentences.
+    void aboutToReset();
+    void reset();
+    // The text of headword i changed in place.
+    void headwordChanged(int i);
+
+    // The sentences of headword `item`, as the headword signals.
+    void sentencesAboutToBeInserted(int item, int first, int last);
+    void sentencesInserted(int item, int first, int last);
+    void sentencesAboutToBeRemoved(int item, int first, int last);
+    void sentencesRemoved(int item, int first, int last);
+    void sentencesAboutToBeReordered(int item);
+    void sentencesReordered(int item);
+    void sentencesChanged(int item, int first, int last);
+
 public:
     QList<LxdItem *> items;
-    LxdbWordListModel *wordListModel = nullptr;
-    LxdbSentenceTableModel *sentenceTableModel = nullptr;
 
 private:
     enum class Order { Unknown, Sorted, SortedBut, Unsorted };
@@ -150,7 +176,6 @@ private:
     struct PendingAppend;
     struct HeadwordIndex;
 
-    void createModels();
     void adoptRead(const QList<LxdItem *> &read);
     bool readPending(const QString &fileName);
     void indexHeadwords(HeadwordIndex &index) const;
@@ -162,13 +187,11 @@ private:
     void applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan, LxdMergeChanges *done);
     LxdItem *adoptIncoming(const LxdIncoming &incoming, qsizetype j);
     void dropPending();
-    void beginModelReset();
-    void endModelReset();
+    void beginReset();
+    void endReset();
     void sortItems();
     void reorderItems(const QList<LxdItem *> &records);
     void relayoutItems(const std::function<void()> &change);
-    template<typename Model, typename RecordOf, typename RowOf>
-    static void relayout(Model *model, RecordOf recordOf, RowOf rowOf, const std::function<void()> &change);
 
     // The file read by an append that waits for the caller's decision on repeated headwords. It is
     // held as plain texts and counts: only what the decision keeps becomes records.

@@ -1,40 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The edits by position that the undoable commands are made of. Each tells the models what it did,
-// so that attached views and their selections follow without help from the window.
+// The edits by position that the undoable commands are made of. Each announces what it did, so
+// that the models, and through them the views and their selections, follow without help from the
+// window.
 #include "data/lxddatabase.h"
 
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
 #include "data/samelist.h"
-#include "models/lxdbsentencetablemodel.h"
-#include "models/lxdbwordlistmodel.h"
 
-#include <QHash>
 #include <QSet>
 
 #include <algorithm>
-
-// Remaps the persistent indexes of `model` (selections, current indexes) across a change of row
-// order: `recordOf` names the record behind a row before the change, `rowOf` finds it afterwards.
-template<typename Model, typename RecordOf, typename RowOf>
-void LxdDatabase::relayout(Model *model, RecordOf recordOf, RowOf rowOf, const std::function<void()> &change)
-{
-    emit model->layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = model->persistentIndexList();
-    QList<const void *> records;
-    records.reserve(before.size());
-    for (const QModelIndex &index : before)
-        records.append(recordOf(index.row()));
-    change();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (qsizetype k = 0; k < before.size(); ++k) {
-        const int row = records.at(k) ? rowOf(records.at(k)) : -1;
-        after.append(row < 0 ? QModelIndex() : model->index(row, before.at(k).column()));
-    }
-    model->changePersistentIndexList(before, after);
-    emit model->layoutChanged({}, QAbstractItemModel::VerticalSortHint);
-}
 
 void LxdDatabase::insertItem(int i, LxdItem *item)
 {
@@ -51,8 +27,6 @@ LxdItem *LxdDatabase::takeItem(int i)
 QList<LxdItem *> LxdDatabase::takeItems(const QList<int> &rows)
 {
     QList<LxdItem *> taken(rows.size(), nullptr);
-    LxdbSentenceTableModel *table = sentenceTableModel;
-    int &shown = table->m_currentItem;
     // From the highest run down, so that the lower rows keep their meaning; one removal per run
     // moves the rest of the list once per run, not once per record.
     qsizetype end = rows.size();
@@ -66,19 +40,11 @@ QList<LxdItem *> LxdDatabase::takeItems(const QList<int> &rows)
             end = begin;
             continue;
         }
-        if (shown >= first && shown <= last) {
-            // The table empties before its headword goes.
-            table->beginResetModel();
-            shown = -1;
-            table->endResetModel();
-        }
-        wordListModel->beginRemoveRows(QModelIndex(), first, last);
+        emit headwordsAboutToBeRemoved(first, last);
         for (qsizetype k = begin; k < end; ++k)
             taken[k] = items.at(rows.at(k));
         items.remove(first, last - first + 1);
-        if (shown > last)
-            shown -= last - first + 1;
-        wordListModel->endRemoveRows();
+        emit headwordsRemoved(first, last);
         // Taking records out keeps the others in order.
         const bool counted = m_orderCount - (last - first + 1) == items.size();
         if (counted && m_order == Order::Sorted)
@@ -98,7 +64,6 @@ QList<LxdItem *> LxdDatabase::takeItems(const QList<int> &rows)
 
 void LxdDatabase::insertItems(const QList<int> &rows, const QList<LxdItem *> &records)
 {
-    int &shown = sentenceTableModel->m_currentItem;
     qsizetype begin = 0;
     const qsizetype count = std::min(rows.size(), records.size());
     bool any = false;
@@ -108,7 +73,7 @@ void LxdDatabase::insertItems(const QList<int> &rows, const QList<LxdItem *> &re
             ++end;
         const int first = qBound(0, rows.at(begin), itemCount());
         const int last = first + int(end - begin) - 1;
-        wordListModel->beginInsertRows(QModelIndex(), first, last);
+        emit headwordsAboutToBeInserted(first, last);
         items.insert(first, end - begin, nullptr);
         for (qsizetype k = begin; k < end; ++k) {
             LxdItem *item = records.at(k);
@@ -116,9 +81,7 @@ void LxdDatabase::insertItems(const QList<int> &rows, const QList<LxdItem *> &re
             item->setParent(nullptr);
             items[first + (k - begin)] = item;
         }
-        if (shown >= first)
-            shown += last - first + 1;
-        wordListModel->endInsertRows();
+        emit headwordsInserted(first, last);
         if (end - begin == 1) {
             noteInserted(first);
         } else if (m_orderCount + (last - first + 1) == items.size() && m_order == Order::Sorted) {
@@ -158,25 +121,15 @@ void LxdDatabase::moveRow(int from, int to)
 {
     if (from == to)
         return;
-    wordListModel->beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);
+    emit headwordAboutToBeMoved(from, to);
     items.move(from, to);
-    int &shown = sentenceTableModel->m_currentItem;
-    if (shown == from)
-        shown = to;
-    else if (from < to && shown > from && shown <= to)
-        --shown;
-    else if (to < from && shown >= to && shown < from)
-        ++shown;
-    wordListModel->endMoveRows();
+    emit headwordMoved(from, to);
 }
 
-// A new text in place: announced as a new layout, as a rename that sorts is (dataChanged is the
-// models' refresh signal, which the count labels follow). No row moves, so no index needs mapping.
 void LxdDatabase::changeHeadword(int i, const QString &h)
 {
-    emit wordListModel->layoutAboutToBeChanged();
     items.at(i)->m_headword = h;
-    emit wordListModel->layoutChanged();
+    emit headwordChanged(i);
 }
 
 bool LxdDatabase::renameItem(int i, const QString &h)
@@ -192,22 +145,9 @@ bool LxdDatabase::renameItem(int i, const QString &h)
 
 void LxdDatabase::relayoutItems(const std::function<void()> &change)
 {
-    LxdItem *shown = itemAt(sentenceTableModel->m_currentItem);
-    // Finding a record's new row by searching would make a large selection slow to remap.
-    QHash<const void *, int> rows;
-    relayout(
-        wordListModel, [this](int row) -> const void * { return itemAt(row); },
-        [this, &rows](const void *record) {
-            if (rows.isEmpty()) {
-                rows.reserve(items.size());
-                for (qsizetype r = 0; r < items.size(); ++r)
-                    rows.insert(items.at(r), int(r));
-            }
-            return rows.value(record, -1);
-        },
-        change);
-    if (shown)
-        sentenceTableModel->m_currentItem = int(items.indexOf(shown));
+    emit headwordsAboutToBeReordered();
+    change();
+    emit headwordsReordered();
 }
 
 void LxdDatabase::reorderItems(const QList<LxdItem *> &records)
@@ -233,8 +173,7 @@ void LxdDatabase::setItems(const QList<LxdItem *> &records)
 
 void LxdDatabase::restoreItems(const QList<LxdItem *> &records, const std::function<void()> &change)
 {
-    LxdItem *shown = itemAt(sentenceTableModel->m_currentItem);
-    beginModelReset();
+    beginReset();
     if (change)
         change();
     items = records;
@@ -242,12 +181,9 @@ void LxdDatabase::restoreItems(const QList<LxdItem *> &records, const std::funct
         item->m_database = this;
         item->setParent(nullptr);
     }
-    sentenceTableModel->m_currentItem = shown ? int(items.indexOf(shown)) : -1;
     m_order = Order::Unknown;
-    endModelReset();
+    endReset();
     setModified(true);
-    wordListModel->refresh();
-    sentenceTableModel->refresh();
 }
 
 void LxdDatabase::insertSentence(int i, int j, LxdSentence *sentence)
@@ -256,13 +192,10 @@ void LxdDatabase::insertSentence(int i, int j, LxdSentence *sentence)
     if (!item || !sentence)
         return;
     j = qBound(0, j, item->sentenceCount());
-    const bool shown = i == sentenceTableModel->m_currentItem;
-    if (shown)
-        sentenceTableModel->beginInsertRows(QModelIndex(), j, j);
+    emit sentencesAboutToBeInserted(i, j, j);
     sentence->setItem(item);
     item->sentences.insert(j, sentence);
-    if (shown)
-        sentenceTableModel->endInsertRows();
+    emit sentencesInserted(i, j, j);
     item->setModified(true);
 }
 
@@ -271,12 +204,9 @@ LxdSentence *LxdDatabase::takeSentence(int i, int j)
     LxdItem *item = itemAt(i);
     if (!item || j < 0 || j >= item->sentenceCount())
         return nullptr;
-    const bool shown = i == sentenceTableModel->m_currentItem;
-    if (shown)
-        sentenceTableModel->beginRemoveRows(QModelIndex(), j, j);
+    emit sentencesAboutToBeRemoved(i, j, j);
     LxdSentence *sentence = item->sentences.takeAt(j);
-    if (shown)
-        sentenceTableModel->endRemoveRows();
+    emit sentencesRemoved(i, j, j);
     item->setModified(true);
     return sentence;
 }
@@ -286,21 +216,11 @@ void LxdDatabase::moveSentences(int i, const QList<QPair<int, int>> &moves)
     LxdItem *item = itemAt(i);
     if (!item)
         return;
-    const auto apply = [item, &moves] {
-        for (const auto &move : moves)
-            item->moveSentence(move.first, move.second);
-    };
-    if (i != sentenceTableModel->m_currentItem) {
-        apply();
-        return;
-    }
     // Announced even when nothing moved, so that the views measure the rows again either way.
-    relayout(
-        sentenceTableModel, [item](int row) -> const void * { return item->sentenceAt(row); },
-        [item](const void *record) {
-            return int(item->sentences.indexOf(static_cast<LxdSentence *>(const_cast<void *>(record))));
-        },
-        apply);
+    emit sentencesAboutToBeReordered(i);
+    for (const auto &move : moves)
+        item->moveSentence(move.first, move.second);
+    emit sentencesReordered(i);
 }
 
 void LxdDatabase::setSentence(int i, int j, const QString &text, int used)
@@ -312,15 +232,11 @@ void LxdDatabase::setSentence(int i, int j, const QString &text, int used)
         sentence->setUsed(used);
     if (text != sentence->text())
         sentence->setText(text);
-    if (i == sentenceTableModel->m_currentItem)
-        emit sentenceTableModel->dataChanged(
-            sentenceTableModel->index(j, 0), sentenceTableModel->index(j, 2));
+    emit sentencesChanged(i, j, j);
 }
 
-void LxdDatabase::sentencesChanged(int i)
+void LxdDatabase::announceSentences(int i)
 {
-    if (i == sentenceTableModel->m_currentItem && sentenceCount(i) > 0) {
-        emit sentenceTableModel->dataChanged(
-            sentenceTableModel->index(0, 0), sentenceTableModel->index(sentenceCount(i) - 1, 2));
-    }
+    if (const int n = sentenceCount(i))
+        emit sentencesChanged(i, 0, n - 1);
 }

@@ -10,8 +10,6 @@
 #include "data/xmlexport.h"
 #include "data/xmlfastreader.h"
 #include "data/xmllimits.h"
-#include "models/lxdbsentencetablemodel.h"
-#include "models/lxdbwordlistmodel.h"
 
 #include <QCoreApplication>
 #include <QDomDocument>
@@ -52,7 +50,7 @@ bool LxdDatabase::loadText(const QString &fileName)
 
     // The rows appear in one reset rather than one insertion each: it tells attached views the
     // same thing, far faster for a large file.
-    beginModelReset();
+    beginReset();
     const qsizetype firstNew = items.size();
     const auto dropNew = [this, firstNew]() {
         for (qsizetype i = items.size() - 1; i >= firstNew; --i)
@@ -70,11 +68,10 @@ bool LxdDatabase::loadText(const QString &fileName)
     if (!ok) {
         // Unreadable, or a read error part way: nothing half-loaded stays.
         dropNew();
-        endModelReset();
+        endReset();
         return false;
     }
-    endModelReset();
-    wordListModel->refresh();
+    endReset();
     // The new records were built unmarked; only those held before need clearing.
     const bool was = modified;
     modified = false;
@@ -162,8 +159,7 @@ void LxdDatabase::fromDomElement(const QDomElement &root)
 void LxdDatabase::adoptRead(const QList<LxdItem *> &read)
 {
     setModified(true);
-    const bool announce = !items.isEmpty();
-    beginModelReset();
+    beginReset();
     for (qsizetype i = items.size() - 1; i >= 0; --i)
         delete items.at(i);
     items = read;
@@ -186,11 +182,7 @@ void LxdDatabase::adoptRead(const QList<LxdItem *> &read)
             }
         }
     }
-    endModelReset();
-    if (announce) {
-        wordListModel->refresh();
-        sentenceTableModel->refresh();
-    }
+    endReset();
 }
 
 bool LxdDatabase::saveXml(const QString &fileName, int version, QString *error)
@@ -428,7 +420,6 @@ bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts, QString *re
     file.close();
     adoptRead(builder->take());
     m_vocabularyDocument = builder->isVocabulary();
-    wordListModel->refresh();
     if (brokenTexts)
         *brokenTexts = m_brokenTexts;
     return true;

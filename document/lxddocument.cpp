@@ -5,8 +5,6 @@
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
 #include "document/lxdeditcommands.h"
-#include "models/lxdbsentencetablemodel.h"
-#include "models/lxdbwordlistmodel.h"
 
 #include <QItemSelectionModel>
 #include <QUndoStack>
@@ -97,7 +95,7 @@ void LxdDocument::setViewState(const LxdViewState &state)
 {
     if (!m_words)
         return;
-    LxdbWordListModel *words = m_database->wordListModel;
+    const QAbstractItemModel *words = m_words->model();
     m_words->clear();
     if (state.word >= 0 && state.word < words->rowCount())
         m_words->setCurrentIndex(words->index(state.word, 0), QItemSelectionModel::NoUpdate);
@@ -110,7 +108,7 @@ void LxdDocument::setViewState(const LxdViewState &state)
 
     if (!m_sentences)
         return;
-    LxdbSentenceTableModel *table = m_database->sentenceTableModel;
+    const QAbstractItemModel *table = m_sentences->model();
     m_sentences->clear();
     QItemSelection sentenceSelection;
     for (int row : state.sentences) {

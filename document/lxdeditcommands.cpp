@@ -4,7 +4,6 @@
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
-#include "models/lxdbsentencetablemodel.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -261,7 +260,6 @@ void LxdAddSentenceCommand::apply(bool first)
         m_row = db()->sentenceCount(m_item);
     if (m_sentence)
         db()->insertSentence(m_item, m_row, m_sentence);
-    db()->sentenceTableModel->refresh();
 }
 
 void LxdAddSentenceCommand::revert()
@@ -287,7 +285,6 @@ LxdEditSentenceCommand::LxdEditSentenceCommand(
 void LxdEditSentenceCommand::apply(bool)
 {
     db()->setSentence(m_item, m_row, m_text, m_used);
-    db()->sentenceTableModel->refresh();
 }
 
 void LxdEditSentenceCommand::revert()
@@ -295,7 +292,7 @@ void LxdEditSentenceCommand::revert()
     db()->setSentence(m_item, m_row, m_oldText, m_oldUsed);
     if (LxdSentence *sentence = db()->sentenceAt(m_item, m_row))
         sentence->restoreStatus(m_oldStatus);
-    db()->sentenceTableModel->refresh();
+    db()->announceSentences(m_item);
 }
 
 LxdDeleteSentencesCommand::LxdDeleteSentencesCommand(LxdDocument *document, int item, const QList<int> &rows)
@@ -364,7 +361,7 @@ void LxdUseSentencesCommand::apply(bool first)
         if (sentence)
             sentence->addUsed(1);
     }
-    db()->sentenceTableModel->refresh();
+    announce();
 }
 
 void LxdUseSentencesCommand::revert()
@@ -374,7 +371,18 @@ void LxdUseSentencesCommand::revert()
         if (LxdSentence *sentence = db()->sentenceAt(m_sentences.at(k).first, m_sentences.at(k).second))
             sentence->setUsed(m_old.at(k));
     }
-    db()->sentenceTableModel->refresh();
+    announce();
+}
+
+void LxdUseSentencesCommand::announce()
+{
+    QList<int> items;
+    for (const auto &pick : std::as_const(m_sentences)) {
+        if (!items.contains(pick.first))
+            items.append(pick.first);
+    }
+    for (int item : std::as_const(items))
+        db()->announceSentences(item);
 }
 
 LxdZeroUsedCommand::LxdZeroUsedCommand(LxdDocument *document)
@@ -391,15 +399,18 @@ void LxdZeroUsedCommand::apply(bool)
     for (int i = 0; i < count; ++i) {
         const LxdItem *item = database->itemAt(i);
         const int size = item->sentenceCount();
+        bool changed = false;
         for (int j = 0; j < size; ++j) {
             LxdSentence *sentence = item->sentenceAt(j);
             if (const int used = sentence->used()) {
                 m_counts.append({i, j, used});
                 sentence->setUsed(0);
+                changed = true;
             }
         }
+        if (changed)
+            database->announceSentences(i);
     }
-    database->sentenceTableModel->refresh();
 }
 
 void LxdZeroUsedCommand::revert()
@@ -409,13 +420,14 @@ void LxdZeroUsedCommand::revert()
     int itemRow = -1;
     for (const Count &count : std::as_const(m_counts)) {
         if (count.item != itemRow) {
+            database->announceSentences(itemRow);
             itemRow = count.item;
             item = database->itemAt(itemRow);
         }
         if (LxdSentence *sentence = item ? item->sentenceAt(count.sentence) : nullptr)
             sentence->setUsed(count.used);
     }
-    db()->sentenceTableModel->refresh();
+    database->announceSentences(itemRow);
 }
 
 // --- Append ----------------------------------------------------------------------------------------

@@ -213,6 +213,8 @@ protected:
     void revert() override;
 
 private:
+    void announce(); // the counts of the headwords picked from changed
+
     QList<QPair<int, int>> m_sentences;
     QList<int> m_old;
 };

@@ -7,10 +7,80 @@
 
 #include <QColor>
 
-LxdbSentenceTableModel::LxdbSentenceTableModel(LxdDatabase *database)
-    : QAbstractTableModel(database)
+LxdbSentenceTableModel::LxdbSentenceTableModel(LxdDatabase *database, QObject *parent)
+    : QAbstractTableModel(parent)
     , database(database)
-{ }
+{
+    connectDatabase();
+}
+
+void LxdbSentenceTableModel::connectDatabase()
+{
+    LxdDatabase *db = database;
+    // The headwords: the table follows its own as rows come, go and move.
+    connect(db, &LxdDatabase::headwordsAboutToBeRemoved, this, [this](int first, int last) {
+        if (m_currentItem >= first && m_currentItem <= last)
+            showItem(-1); // the table empties before its headword goes
+    });
+    connect(db, &LxdDatabase::headwordsRemoved, this, [this](int first, int last) {
+        if (m_currentItem > last)
+            m_currentItem -= last - first + 1;
+    });
+    connect(db, &LxdDatabase::headwordsInserted, this, [this](int first, int last) {
+        if (m_currentItem >= first)
+            m_currentItem += last - first + 1;
+    });
+    connect(db, &LxdDatabase::headwordMoved, this, [this](int from, int to) {
+        if (m_currentItem == from)
+            m_currentItem = to;
+        else if (from < to && m_currentItem > from && m_currentItem <= to)
+            --m_currentItem;
+        else if (to < from && m_currentItem >= to && m_currentItem < from)
+            ++m_currentItem;
+    });
+    connect(db, &LxdDatabase::headwordsAboutToBeReordered, this,
+        [this] { m_shown = database->itemAt(m_currentItem); });
+    connect(db, &LxdDatabase::headwordsReordered, this, [this] {
+        if (m_shown)
+            m_currentItem = int(database->items.indexOf(m_shown));
+        m_shown = nullptr;
+    });
+    // After a reset the table shows the same headword when it is still there.
+    connect(db, &LxdDatabase::aboutToReset, this, [this] {
+        beginResetModel();
+        m_shown = database->itemAt(m_currentItem);
+    });
+    connect(db, &LxdDatabase::reset, this, [this] {
+        m_currentItem = m_shown ? int(database->items.indexOf(m_shown)) : -1;
+        m_shown = nullptr;
+        endResetModel();
+    });
+
+    // The sentences: only those of the headword on show concern the table.
+    const QModelIndex none;
+    connect(db, &LxdDatabase::sentencesAboutToBeInserted, this, [this, none](int item, int first, int last) {
+        if (item == m_currentItem)
+            beginInsertRows(none, first, last);
+    });
+    connect(db, &LxdDatabase::sentencesInserted, this, [this](int item) {
+        if (item == m_currentItem)
+            endInsertRows();
+    });
+    connect(db, &LxdDatabase::sentencesAboutToBeRemoved, this, [this, none](int item, int first, int last) {
+        if (item == m_currentItem)
+            beginRemoveRows(none, first, last);
+    });
+    connect(db, &LxdDatabase::sentencesRemoved, this, [this](int item) {
+        if (item == m_currentItem)
+            endRemoveRows();
+    });
+    connect(db, &LxdDatabase::sentencesAboutToBeReordered, this, &LxdbSentenceTableModel::beginReorder);
+    connect(db, &LxdDatabase::sentencesReordered, this, &LxdbSentenceTableModel::endReorder);
+    connect(db, &LxdDatabase::sentencesChanged, this, [this](int item, int first, int last) {
+        if (item == m_currentItem && first <= last)
+            emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+    });
+}
 
 // A flat table: the rows have no children of their own, or views and proxies would show phantom
 // ones below every sentence.
@@ -107,33 +177,46 @@ QVariant LxdbSentenceTableModel::headerData(int section, Qt::Orientation orienta
 
 void LxdbSentenceTableModel::wordSelectionChanged(const QModelIndex &index)
 {
+    showItem(index.row());
+}
+
+void LxdbSentenceTableModel::showItem(int row)
+{
     beginResetModel();
-    const int row = index.row();
     m_currentItem = (row >= 0 && row < database->itemCount()) ? row : -1;
     endResetModel();
 }
 
-LxdSentence *LxdbSentenceTableModel::addSentence(int item)
+// Selections and current indexes stay with their sentences across a new order.
+void LxdbSentenceTableModel::beginReorder(int item)
 {
-    LxdItem *record = database->itemAt(item);
-    if (!record)
-        return nullptr;
-    const int n = record->sentenceCount();
-    // Rows are announced only for the headword on show; a sentence added to another headword
-    // changes nothing this model presents.
-    const bool shown = item == m_currentItem;
-    if (shown)
-        beginInsertRows(QModelIndex(), n, n);
-    auto *sentence = new LxdSentence(database->domDocument(), record);
-    record->sentences.append(sentence);
-    if (shown)
-        endInsertRows();
-    return sentence;
+    if (item != m_currentItem)
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    m_before = persistentIndexList();
+    m_records.clear();
+    m_records.reserve(m_before.size());
+    for (const QModelIndex &cell : std::as_const(m_before))
+        m_records.append(database->sentenceAt(m_currentItem, cell.row()));
 }
 
-void LxdbSentenceTableModel::refresh()
+void LxdbSentenceTableModel::endReorder(int item)
 {
-    emit dataChanged(QModelIndex(), QModelIndex());
+    if (item != m_currentItem)
+        return;
+    const LxdItem *record = database->itemAt(item);
+    QModelIndexList after;
+    after.reserve(m_before.size());
+    for (qsizetype k = 0; k < m_before.size(); ++k) {
+        const qsizetype row = m_records.at(k) && record
+            ? record->sentences.indexOf(const_cast<LxdSentence *>(m_records.at(k)))
+            : -1;
+        after.append(row < 0 ? QModelIndex() : index(int(row), m_before.at(k).column()));
+    }
+    changePersistentIndexList(m_before, after);
+    m_before.clear();
+    m_records.clear();
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 QModelIndex LxdbSentenceTableModel::cellIndex(int row, int column) const

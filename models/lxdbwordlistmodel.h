@@ -7,26 +7,26 @@
 class LxdDatabase;
 class LxdItem;
 
-// The headwords of the database as a one-column list. Reads the database on demand.
+// The headwords of the database as a one-column list. Reads the database on demand and follows
+// what it announces: rows inserted, removed or moved, a new order, a reset, a changed text.
 class LxdbWordListModel : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
-    explicit LxdbWordListModel(LxdDatabase *database);
+    explicit LxdbWordListModel(LxdDatabase *database, QObject *parent = nullptr);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    LxdItem *addItem();
-    void refresh();
-
 private:
-    // The database announces its own changes (insertions, removals, moves, new orders, resets)
-    // through the model's protected notifications.
-    friend class LxdDatabase;
+    void beginReorder();
+    void endReorder();
 
     LxdDatabase *database; // not owned
+    // Between the two halves of a new order: the persistent indexes and their records.
+    QModelIndexList m_before;
+    QList<const LxdItem *> m_records;
 };
 
 #endif // LXDBWORDLISTMODEL_H

@@ -212,7 +212,7 @@ Hit TestEditing::shownHit() const
     const QList<int> sentences = selectedSentenceRows();
     if (words.size() != 1 || lvWords->currentIndex().row() != words.first() || sentences.size() > 1)
         return Hit(-2, -2);
-    if (db->sentenceTableModel->currentItem() != words.first())
+    if (window->sentenceTableModel()->currentItem() != words.first())
         return Hit(-3, -3);
     return Hit(words.first(), sentences.isEmpty() ? -1 : sentences.first());
 }
@@ -936,7 +936,7 @@ void TestEditing::editSentenceWithoutSentence()
     // An index that claims a row although no headword is current.
     lvWords->selectionModel()->clear();
     QMetaObject::invokeMethod(
-        window, "editSentence", Q_ARG(QModelIndex, db->sentenceTableModel->cellIndex(0, 2)));
+        window, "editSentence", Q_ARG(QModelIndex, window->sentenceTableModel()->cellIndex(0, 2)));
     QTest::qWait(30);
     QVERIFY(answers.seen().isEmpty());
     QVERIFY(!db->isModified());

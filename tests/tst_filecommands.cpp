@@ -263,7 +263,7 @@ QString TestFileCommands::currentHeadword(const MainWindow &w)
     if (!current.isValid())
         return QString();
     // The sentence table must show the sentences of the headword that is current in the list.
-    if (dbOf(w)->sentenceTableModel->currentItem() != current.row())
+    if (w.sentenceTableModel()->currentItem() != current.row())
         return QStringLiteral("<sentence table shows another headword>");
     if (!wordList(w)->selectionModel()->isSelected(current))
         return QStringLiteral("<current headword not selected>");
@@ -434,7 +434,7 @@ void TestFileCommands::newMakesEmptyUntitledDatabase()
     edit(*w);
     run(*w, "fileNew");
     QCOMPARE(dbOf(*w)->itemCount(), 0);
-    QCOMPARE(dbOf(*w)->sentenceTableModel->rowCount(), 0);
+    QCOMPARE(w->sentenceTableModel()->rowCount(), 0);
     QVERIFY(w->currentFile().isEmpty());
     QCOMPARE(shownTitle(*w), title(QStringLiteral("Untitled")));
     QVERIFY(!dbOf(*w)->isModified());
@@ -485,7 +485,7 @@ void TestFileCommands::openLoadsFileAndSelectsFirstHeadword()
     QCOMPARE(w->lastFolder(QStringLiteral("lastVocFileDir")), QFileInfo(words).canonicalPath());
     QCOMPARE(status(*w), QStringLiteral("File loaded"));
     QCOMPARE(currentHeadword(*w), QStringLiteral("dog"));
-    QCOMPARE(dbOf(*w)->sentenceTableModel->rowCount(), 1);
+    QCOMPARE(w->sentenceTableModel()->rowCount(), 1);
     QVERIFY(!dbOf(*w)->isModified());
     QVERIFY(boxes->seen().isEmpty());
 }
@@ -495,7 +495,7 @@ void TestFileCommands::openWorksUnderBusyCursor()
     const QString words = write(QStringLiteral("words.lxv"), WordsFile);
     auto w = newWindow();
     QList<int> shapes;
-    connect(dbOf(*w)->wordListModel, &QAbstractItemModel::modelReset, this, [&shapes] {
+    connect(w->wordListModel(), &QAbstractItemModel::modelReset, this, [&shapes] {
         const QCursor *cursor = QApplication::overrideCursor();
         shapes.append(cursor ? int(cursor->shape()) : -1);
     });
@@ -642,7 +642,7 @@ void TestFileCommands::appendToEmptyDatabaseSelectsFirstHeadword()
     run(*w, "fileAppend");
     QCOMPARE(dbOf(*w)->itemCount(), 2);
     QCOMPARE(currentHeadword(*w), QStringLiteral("ant"));
-    QCOMPARE(dbOf(*w)->sentenceTableModel->rowCount(), 1);
+    QCOMPARE(w->sentenceTableModel()->rowCount(), 1);
     QVERIFY(w->currentFile().isEmpty());
     QVERIFY(dbOf(*w)->isModified());
 }
@@ -727,7 +727,7 @@ void TestFileCommands::appendWithRepeats()
     QCOMPARE(status(*w), message);
     QCOMPARE(wordList(*w)->model()->rowCount(), expected.size());
     QCOMPARE(currentHeadword(*w), QStringLiteral("cat"));
-    QCOMPARE(dbOf(*w)->sentenceTableModel->rowCount(), dbOf(*w)->sentenceCount(0));
+    QCOMPARE(w->sentenceTableModel()->rowCount(), dbOf(*w)->sentenceCount(0));
     QVERIFY(dbOf(*w)->isModified());
     QCOMPARE(w->currentFile(), words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
@@ -1314,7 +1314,7 @@ void TestFileCommands::importXmlRoundTrip()
     QCOMPARE(shownTitle(*other), title(QStringLiteral("Untitled")));
     QVERIFY(dbOf(*other)->isModified());
     QCOMPARE(currentHeadword(*other), QStringLiteral("dog"));
-    QCOMPARE(dbOf(*other)->sentenceTableModel->rowCount(), 2);
+    QCOMPARE(other->sentenceTableModel()->rowCount(), 2);
 
     // Exported again, the imported database gives the same XML file.
     const QString again = dir->filePath(QStringLiteral("again.xml"));
@@ -1387,7 +1387,7 @@ void TestFileCommands::cancelledImportKeepsDatabaseAndReselects()
     open(*w, words);
     edit(*w);
     wordList(*w)->selectionModel()->setCurrentIndex(
-        dbOf(*w)->wordListModel->index(1, 0), QItemSelectionModel::ClearAndSelect);
+        w->wordListModel()->index(1, 0), QItemSelectionModel::ClearAndSelect);
     QCOMPARE(currentHeadword(*w), QStringLiteral("cat"));
 
     boxes->press(QMessageBox::No);

@@ -40,11 +40,11 @@ void checkLookups(const LxdDatabase &db, QRandomGenerator &random)
     for (int probe = 0; probe < 5; ++probe) {
         const QString h = randomHeadword(random);
         const int first = int(texts(db).indexOf(h));
-        QCOMPARE(db.indexOfHeadword(h).row(), first);
+        QCOMPARE(db.indexOfHeadword(h), first);
     }
     if (db.itemCount() > 0) {
         const int row = random.bounded(db.itemCount());
-        QCOMPARE(db.indexOfItem(db.itemAt(row)).row(), row);
+        QCOMPARE(db.indexOfItem(db.itemAt(row)), row);
     }
 }
 

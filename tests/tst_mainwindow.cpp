@@ -141,7 +141,7 @@ void TestMainWindow::fillDatabase(MainWindow &w)
     for (const auto &entry : content) {
         db->addItem();
         db->setHeadword(db->itemCount() - 1, entry.first);
-        const int row = db->indexOfHeadword(entry.first).row();
+        const int row = db->indexOfHeadword(entry.first);
         for (const QString &text : entry.second)
             db->addSentence(row)->setText(text);
     }
@@ -595,18 +595,26 @@ void TestMainWindow::countLabelsFollowModelChanges()
 {
     auto w = newWindow();
     auto *actRandom = w->findChild<QAction *>("actRandomSentences");
-    w->database()->wordListModel->refresh();
-    QCOMPARE(w->findChild<QLabel *>("lblWords")->text(), QStringLiteral("Words (0)"));
+    auto *words = w->findChild<QLabel *>("lblWords");
+    auto *sentences = w->findChild<QLabel *>("lblSentences");
     QVERIFY(!actRandom->isEnabled());
 
+    // Rows the database announces reach the labels without help.
     fillDatabase(*w);
-    w->database()->wordListModel->refresh();
-    QCOMPARE(w->findChild<QLabel *>("lblWords")->text(), QStringLiteral("Words (2)"));
+    QCOMPARE(words->text(), QStringLiteral("Words (2)"));
     QVERIFY(actRandom->isEnabled());
 
-    w->database()->sentenceTableModel->wordSelectionChanged(w->database()->wordListModel->index(1, 0));
-    w->database()->sentenceTableModel->refresh();
-    QCOMPARE(w->findChild<QLabel *>("lblSentences")->text(), QStringLiteral("Sentences (3)"));
+    w->sentenceTableModel()->wordSelectionChanged(w->wordListModel()->index(1, 0));
+    QCOMPARE(sentences->text(), QStringLiteral("Sentences (3)"));
+    LxdDatabase *db = TestUtil::child<LxdDocument>(w.get(), "doc")->database();
+    QVERIFY(db->deleteSentence(1, 0));
+    QCOMPARE(sentences->text(), QStringLiteral("Sentences (2)"));
+    QVERIFY(db->deleteItem(0));
+    QCOMPARE(words->text(), QStringLiteral("Words (1)"));
+    QCOMPARE(sentences->text(), QStringLiteral("Sentences (2)"));
+    db->clear();
+    QCOMPARE(words->text(), QStringLiteral("Words (0)"));
+    QCOMPARE(sentences->text(), QStringLiteral("Sentences (0)"));
 }
 
 // --- Settings ------------------------------------------------------------------------------------------

@@ -216,13 +216,13 @@ void TestStarterDatabases::variantWordsDiffer()
     for (int v = 0; v < 3; ++v) {
         const LxdDatabase &db = *dbs[v];
         for (int w = 0; w < 3; ++w) {
-            const bool present = db.indexOfHeadword(headwords[w]).isValid();
+            const bool present = (db.indexOfHeadword(headwords[w]) >= 0);
             // A variant holds its own word and none of the others' words.
             QVERIFY2(present == (headwords[w] == headwords[v]),
                 qPrintable(QStringLiteral("%1 in %2").arg(headwords[w], VariantFiles[v])));
         }
         // The key words of the headword's sentences are spelt the variant's way too.
-        const int row = db.indexOfHeadword(headwords[v]).row();
+        const int row = db.indexOfHeadword(headwords[v]);
         const LxdSentence *sentence = db.sentenceAt(row, 0);
         QVERIFY(sentence);
         QVERIFY2(sentence->text().contains(headwords[v].left(4), Qt::CaseInsensitive),
@@ -235,7 +235,7 @@ void TestStarterDatabases::variantSentencesDiffer()
 {
     const auto sentencesOf = [this](int variant, const QString &headword) {
         const LxdDatabase &db = *dbs[variant];
-        const int row = db.indexOfHeadword(headword).row();
+        const int row = db.indexOfHeadword(headword);
         QStringList texts;
         for (int j = 0; j < db.sentenceCount(row); ++j)
             texts << db.sentenceAt(row, j)->text();
