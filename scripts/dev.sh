@@ -168,7 +168,7 @@ fuzz_all() {
     local seconds=$1 seed=${2:-0} target seeds dict runs maxlen
     mkdir -p build-fuzz/artifacts
     for target in linefile xml append templates import_csv import_kvtml import_jcloze import_jmatch xmlexport \
-        render_sheet render_page render_moodle render_gift render_h5p render_scorm; do
+        render_sheet render_page render_moodle render_gift render_h5p render_scorm recovery; do
         # The XML readers get inputs large enough to reach their limits (nesting, entity expansion).
         maxlen=4096
         case $target in
@@ -187,6 +187,7 @@ fuzz_all() {
         render_gift) seeds=tests/fuzz/seeds/render dict=templates.dict runs=10000 ;;
         render_h5p) seeds=tests/fuzz/seeds/render dict=templates.dict runs=1000 ;;
         render_scorm) seeds=tests/fuzz/seeds/render dict=templates.dict runs=1500 ;;
+        recovery) seeds=tests/fuzz/seeds/recovery dict=json.dict runs=100000 ;;
         esac
         # With a fixed seed the number of inputs is fixed too (about 10 s each here, 5 to 7 s for the
         # import readers), so the run tries the same inputs on a fast machine as on a slow one.
