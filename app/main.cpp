@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
+#include "cli/exportcommand.h"
 #include "data/lxddatabase.h"
 #include "util/zelutils.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QResource>
 #include <QTimer>
@@ -11,8 +13,28 @@
 #include <cstdio>
 #include <ctime>
 
+namespace {
+
+// `lexivane export ...` makes an exercise file and shows nothing: no widget is made, and it runs on
+// the offscreen platform whatever display the session has, or none. Only the first argument, and
+// only "export" exactly, is the command: the window opens only arguments ending in ".lxv", so no
+// database argument is ever taken for it.
+int exportWithoutWindow(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ZelUtils::setApplicationNames();
+    ZelUtils::installTranslations(QLocale::system());
+    return ExportCommand::run(QCoreApplication::arguments(), &ZelUtils::dataPath);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (argc > 1 && qstrcmp(argv[1], "export") == 0)
+        return exportWithoutWindow(argc, argv);
+
     QApplication app(argc, argv);
 
     // Without the icon file the program still runs, with empty icons.

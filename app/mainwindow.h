@@ -53,6 +53,7 @@ class ZelBusyCursor;
 class ZelFlowLayout;
 class ZelAbout;
 struct ExerciseModel;
+struct ExportFormat;
 
 namespace Ui {
 class MainWindow;
@@ -255,21 +256,20 @@ private:
     void moveSentences(bool up);
     void searchFrom(int startWord, int startSentence);
 
-    // Exports (mainwindow_exports.cpp): one table of export kinds, whose rows the window turns into
-    // actions, buttons, menu entries, help pages and settings; one exercise model per command, built
-    // from the output entries, the options and one seed, which the kind's renderer turns into its
-    // output; one frame for the kinds that write a file. Templates are read from `templateFolder`,
-    // or when it is empty from "templates" in the program's data folder.
+    // Exports (mainwindow_exports.cpp): one table of export kinds, each a format of ExportFormats with
+    // the window's controls and questions, whose rows the window turns into actions, buttons, menu
+    // entries, help pages and settings; one exercise model per command, built from the output entries,
+    // the options and one seed, which the format's renderer turns into its file; one frame for the kinds
+    // that write a file. Templates are read from `templateFolder`, or when it is empty from "templates"
+    // in the program's data folder.
     struct ExportKind;
-    static QList<ExportKind> makeExportKinds();
-    const QList<ExportKind> &exportKinds() const { return *exportTable; }
-    const ExportKind &exportKind(const char *actionName) const;
+    static const QList<ExportKind> &exportKinds();
+    static const ExportKind &exportKind(const char *actionName);
     void createExportControls();
     QString &exportFolder(const ExportKind &kind);
     void readExportFolders(const QSettings &settings, const QString &defaultFolder);
     void writeExportFolders(QSettings &settings) const;
     void addExportHelpPages(QMap<QWidget *, QString> &pages) const;
-    QString exerciseTitle() const;
     ExerciseModel exerciseModel() const;
     // The seed of the exercise every export makes, kept until the output list or an option changes
     // or the teacher asks for a new shuffle, so that the sheet, its key and the other files made
@@ -278,12 +278,9 @@ private:
     mutable QStringList keptEntries;
     mutable ExerciseOptions keptOptions;
     mutable QStringList keptDistractorInput;
-    // The extra words typed with the options and the words drawn from the database, for the word
-    // bank and the drop-down lists.
-    QStringList typedDistractors() const;
-    QStringList databaseKeyWords(const QStringList &entries) const;
     void runExport(const ExportKind &kind);
-    void exportOutput(const ExportKind &kind, const ExerciseModel &model);
+    void printExercise(const ExerciseModel &model);
+    void exportOutput(const ExportKind &kind, const ExportFormat &format, const ExerciseModel &model);
     static QString templateFolder;
 
     Ui::MainWindow *ui = nullptr;
@@ -314,10 +311,7 @@ private:
     QString lastJclFileDir;
     QString lastJmtFileDir;
     QString lastImportFileDir;
-    QMap<QString, QString> exportFolders;
-    // The table of export kinds, made with the window so its texts are in the window's language.
-    std::shared_ptr<const QList<ExportKind>>
-        exportTable; // last folders of the export kinds without a member, by key
+    QMap<QString, QString> exportFolders; // last folders of the export kinds without a member, by key
 
     // Central widget.
     QVBoxLayout *layMain = nullptr;

@@ -75,11 +75,16 @@ void ZelUtils::setUrlOpener(const UrlOpener &opener)
 
 void ZelUtils::setApplicationIdentity()
 {
-    QApplication::setOrganizationName(QStringLiteral("Venhollow"));
-    QApplication::setApplicationName(QStringLiteral("Lexivane 3"));
-    QApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
+    setApplicationNames();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/svgIcons/lexivane_02.svg")));
-    QApplication::setApplicationVersion(QStringLiteral("3.0"));
+}
+
+void ZelUtils::setApplicationNames()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Venhollow"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lexivane 3"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("lexivane.venhollow.org"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.0"));
 }
 
 QString ZelUtils::installTranslations(const QLocale &locale)

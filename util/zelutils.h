@@ -29,6 +29,8 @@ public:
     // store), domain, window icon and version. The program sets it at start; tests that make
     // windows set the same.
     static void setApplicationIdentity();
+    // The names alone, for the command line, which shows no window.
+    static void setApplicationNames();
 
     // Installs the program's translation and Qt's own (for the standard buttons and dialogs) for the
     // first of the locale's interface languages that the program is translated into; removes those

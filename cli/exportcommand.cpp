@@ -1,0 +1,486 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/exportcommand.h"
+
+#include "data/checkedwrite.h"
+#include "data/linefile.h"
+#include "data/lxddatabase.h"
+#include "document/lxddocument.h"
+#include "document/lxdfileguard.h"
+#include "exercise/exerciserender.h"
+#include "exercise/exportformats.h"
+#include "exercise/randomdraw.h"
+#include "exercise/randomsource.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// A message that ends the command, with its exit status.
+struct Stop
+{
+    int status;
+    QString message;
+};
+
+void printTo(FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream);
+}
+
+void tell(const QString &message)
+{
+    printTo(stderr, QStringLiteral("lexivane export: ") + message + QLatin1Char('\n'));
+}
+
+Stop usage(const QString &message)
+{
+    return {ExportCommand::UsageError, message + QStringLiteral("\nTry 'lexivane export --help'.")};
+}
+
+Stop failure(const QString &message)
+{
+    return {ExportCommand::Failure, message};
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Every value-less switch and every option with a value, as the help lists them.
+struct Options
+{
+    QCommandLineOption help {{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption format {QStringLiteral("format"), QString(), QStringLiteral("FORMAT")};
+    QCommandLineOption output {
+        {QStringLiteral("o"), QStringLiteral("output")}, QString(), QStringLiteral("OUT")};
+    QCommandLineOption sentences {QStringLiteral("sentences"), QString(), QStringLiteral("N")};
+    QCommandLineOption allowMultiples {QStringLiteral("allow-multiples")};
+    QCommandLineOption includeUsed {QStringLiteral("include-used")};
+    QCommandLineOption selectFromUsed {QStringLiteral("select-from-used")};
+    QCommandLineOption list {QStringLiteral("list"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption countUse {QStringLiteral("count-use")};
+    QCommandLineOption seed {QStringLiteral("seed"), QString(), QStringLiteral("S")};
+    QCommandLineOption title {QStringLiteral("title"), QString(), QStringLiteral("T")};
+    QCommandLineOption noNumbers {QStringLiteral("no-numbers")};
+    QCommandLineOption noGaps {QStringLiteral("no-gaps")};
+    QCommandLineOption noBrackets {QStringLiteral("no-brackets")};
+    QCommandLineOption noJumble {QStringLiteral("no-jumble")};
+    QCommandLineOption noWordList {QStringLiteral("no-word-list")};
+    QCommandLineOption key {QStringLiteral("key")};
+    QCommandLineOption shuffleWords {QStringLiteral("shuffle-words")};
+    QCommandLineOption extraWords {QStringLiteral("extra-words"), QString(), QStringLiteral("LIST")};
+    QCommandLineOption databaseWords {QStringLiteral("database-words"), QString(), QStringLiteral("N")};
+    QCommandLineOption paper {QStringLiteral("paper"), QString(), QStringLiteral("SIZE")};
+    QCommandLineOption mode {QStringLiteral("mode"), QString(), QStringLiteral("MODE")};
+    QCommandLineOption dropDowns {QStringLiteral("drop-downs")};
+    QCommandLineOption caseSensitive {QStringLiteral("case-sensitive")};
+    QCommandLineOption ignoreAccents {QStringLiteral("ignore-accents")};
+    QCommandLineOption noHints {QStringLiteral("no-hints")};
+    QCommandLineOption noShowAnswers {QStringLiteral("no-show-answers")};
+    QCommandLineOption sameGapWidth {QStringLiteral("same-gap-width")};
+    QCommandLineOption passMark {QStringLiteral("pass-mark"), QString(), QStringLiteral("N")};
+    QCommandLineOption bestScore {QStringLiteral("best-score")};
+    QCommandLineOption hintPenalty {QStringLiteral("hint-penalty"), QString(), QStringLiteral("N")};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {help, format, output, sentences, allowMultiples, includeUsed, selectFromUsed, list, countUse,
+            seed, title, noNumbers, noGaps, noBrackets, noJumble, noWordList, key, shuffleWords, extraWords,
+            databaseWords, paper, mode, dropDowns, caseSensitive, ignoreAccents, noHints, noShowAnswers,
+            sameGapWidth, passMark, bestScore, hintPenalty};
+    }
+};
+
+// The value of `option` as a whole number from `low` to `high`.
+std::optional<Stop> readNumber(const QCommandLineParser &parser, const QCommandLineOption &option, qint64 low,
+    qint64 high, qint64 *value)
+{
+    if (!parser.isSet(option))
+        return std::nullopt;
+    const QString text = parser.value(option);
+    bool ok = false;
+    *value = text.toLongLong(&ok);
+    if (!ok || *value < low || *value > high)
+        return usage(QStringLiteral("--%1 takes a whole number from %2 to %3, not '%4'")
+                         .arg(option.names().last())
+                         .arg(low)
+                         .arg(high)
+                         .arg(text));
+    return std::nullopt;
+}
+
+// The sentences of a list file: one a line, blank lines left out, read as the database file is read
+// (UTF-8, or ISO 8859-1 where the bytes are not UTF-8).
+std::optional<Stop> readList(const QString &fileName, QStringList *entries)
+{
+    QFile file(fileName);
+    if (QFileInfo(fileName).isDir())
+        return failure(QStringLiteral("cannot read the list %1: it is a folder").arg(native(fileName)));
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(
+            QStringLiteral("cannot read the list %1: %2").arg(native(fileName), file.errorString()));
+    if (LxdDocument::isBinaryFile(fileName))
+        return failure(QStringLiteral("the list %1 is not a text file").arg(native(fileName)));
+    const bool read = LineFile::readFile(
+        file, [entries] { entries->clear(); },
+        [entries](QStringView line) {
+            const QStringView text = line.trimmed();
+            if (!text.isEmpty())
+                entries->append(text.toString());
+        });
+    if (!read)
+        return failure(
+            QStringLiteral("cannot read the list %1: %2").arg(native(fileName), file.errorString()));
+    if (entries->isEmpty())
+        return failure(QStringLiteral("the list %1 holds no sentences").arg(native(fileName)));
+    return std::nullopt;
+}
+
+std::optional<Stop> readDatabase(const QString &fileName, LxdDatabase *database)
+{
+    if (QFileInfo(fileName).isDir())
+        return failure(QStringLiteral("cannot read %1: it is a folder").arg(native(fileName)));
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(QStringLiteral("cannot read %1: %2").arg(native(fileName), file.errorString()));
+    file.close();
+    if (LxdDocument::isBinaryFile(fileName) || !database->loadText(fileName))
+        return failure(
+            QStringLiteral("%1 is not a vocabulary database that can be read").arg(native(fileName)));
+    return std::nullopt;
+}
+
+QString holderText(const LxdFileLock::Holder &holder)
+{
+    QString text = QStringLiteral("%1 (process %2")
+                       .arg(holder.program.isEmpty() ? QStringLiteral("Lexivane") : holder.program)
+                       .arg(holder.pid);
+    if (!holder.host.isEmpty())
+        text += QStringLiteral(" on ") + holder.host;
+    if (!holder.user.isEmpty())
+        text += QStringLiteral(", user ") + holder.user;
+    if (holder.since.isValid())
+        text += QStringLiteral(", since ") + holder.since.toString(Qt::ISODate);
+    return text + QLatin1Char(')');
+}
+
+class Command
+{
+public:
+    Command(const QStringList &arguments, const ExportCommand::DataPath &dataPath)
+        : arguments(arguments)
+        , dataPath(dataPath)
+    { }
+
+    int run();
+
+private:
+    std::optional<Stop> parse();
+    std::optional<Stop> readExerciseOptions();
+    std::optional<Stop> readPageSettings();
+    std::optional<Stop> takeSentences();
+    std::optional<Stop> exportFile();
+
+    const QStringList arguments;
+    const ExportCommand::DataPath dataPath;
+    Options o;
+    QCommandLineParser parser;
+
+    QString databaseFile;
+    QString outputFile;
+    const ExportFormat *format = nullptr;
+    quint32 seed = 0;
+    RandomDrawOptions draw;
+    ExerciseRequest request;
+    ExportSettings settings;
+    LxdDatabase database;
+    LxdFileLock lock;
+};
+
+std::optional<Stop> Command::parse()
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(o.all());
+    if (!parser.parse(arguments))
+        return usage(parser.errorText());
+    if (parser.isSet(o.help))
+        return std::nullopt;
+    const QStringList positional = parser.positionalArguments();
+    // The first is the command's own name, "export".
+    if (positional.size() < 2)
+        return usage(QStringLiteral("no database named"));
+    if (positional.size() > 2)
+        return usage(QStringLiteral("one database only, not also '%1'").arg(positional.at(2)));
+    databaseFile = positional.at(1);
+
+    if (!parser.isSet(o.format))
+        return usage(
+            QStringLiteral("no --format given; one of: ") + ExportFormats::names().join(QLatin1String(", ")));
+    format = ExportFormats::find(parser.value(o.format));
+    if (!format)
+        return usage(QStringLiteral("unknown format '%1'; one of: ").arg(parser.value(o.format))
+            + ExportFormats::names().join(QLatin1String(", ")));
+    if (!parser.isSet(o.output) || parser.value(o.output).isEmpty())
+        return usage(QStringLiteral("no output file given (-o OUT)"));
+    outputFile = parser.value(o.output);
+
+    if (parser.isSet(o.list)) {
+        if (parser.isSet(o.sentences))
+            return usage(QStringLiteral("--sentences and --list cannot be used together"));
+        for (const QCommandLineOption *drawOption :
+            {&o.allowMultiples, &o.includeUsed, &o.selectFromUsed, &o.countUse}) {
+            if (parser.isSet(*drawOption))
+                return usage(QStringLiteral("--%1 is for sentences drawn with --sentences, not for --list")
+                                 .arg(drawOption->names().last()));
+        }
+    }
+    qint64 number = draw.total;
+    if (auto stop = readNumber(parser, o.sentences, 1, 100000, &number))
+        return stop;
+    draw.total = int(number);
+    draw.allowMultiples = parser.isSet(o.allowMultiples);
+    draw.includeUsed = parser.isSet(o.includeUsed);
+    draw.selectFromUsed = parser.isSet(o.selectFromUsed);
+
+    qint64 seedValue = 0;
+    if (auto stop = readNumber(parser, o.seed, 0, 0xFFFFFFFFLL, &seedValue))
+        return stop;
+    seed = parser.isSet(o.seed) ? quint32(seedValue) : RandomSource().seed();
+
+    if (auto stop = readExerciseOptions())
+        return stop;
+    return readPageSettings();
+}
+
+std::optional<Stop> Command::readExerciseOptions()
+{
+    ExerciseOptions &options = request.options;
+    options.includeQNums = !parser.isSet(o.noNumbers);
+    options.gapWords = !parser.isSet(o.noGaps);
+    options.bracketWords = !parser.isSet(o.noBrackets);
+    options.jumbleOrder = !parser.isSet(o.noJumble);
+    options.includeWordList = !parser.isSet(o.noWordList);
+    options.answerKey = parser.isSet(o.key);
+    options.shuffleWordList = parser.isSet(o.shuffleWords);
+    request.seed = seed;
+    request.typedTitle = parser.value(o.title);
+    request.databaseFile = databaseFile;
+    request.extraWords = parser.value(o.extraWords);
+    qint64 words = 0;
+    // As many as the window's spin box offers.
+    if (auto stop = readNumber(parser, o.databaseWords, 0, 20, &words))
+        return stop;
+    request.databaseWords = int(words);
+
+    settings.paper = ExerciseRender::pageSizeFor(QLocale());
+    if (parser.isSet(o.paper)) {
+        const QString paper = parser.value(o.paper).toLower();
+        if (paper == QLatin1String("a4"))
+            settings.paper = QPageSize::A4;
+        else if (paper == QLatin1String("letter"))
+            settings.paper = QPageSize::Letter;
+        else
+            return usage(QStringLiteral("--paper is a4 or letter, not '%1'").arg(parser.value(o.paper)));
+    }
+    return std::nullopt;
+}
+
+std::optional<Stop> Command::readPageSettings()
+{
+    InteractivePageSettings &page = settings.page;
+    if (parser.isSet(o.mode)) {
+        const QString mode = parser.value(o.mode);
+        if (mode == QLatin1String("matching"))
+            page.mode = InteractivePageSettings::Mode::Matching;
+        else if (mode != QLatin1String("gap-fill"))
+            return usage(QStringLiteral("--mode is gap-fill or matching, not '%1'").arg(mode));
+    }
+    // As the page's dialog keeps them; the page itself passes over what its mode does not use.
+    page.dropDowns = parser.isSet(o.dropDowns);
+    page.caseSensitive = parser.isSet(o.caseSensitive);
+    page.accentsRequired = !parser.isSet(o.ignoreAccents);
+    page.hints = !parser.isSet(o.noHints);
+    page.showAnswers = !parser.isSet(o.noShowAnswers);
+    page.sameGapWidth = parser.isSet(o.sameGapWidth);
+    if (parser.isSet(o.passMark) && parser.value(o.passMark) == QLatin1String("none")) {
+        page.passMark = -1;
+    } else {
+        qint64 mark = page.passMark;
+        if (auto stop = readNumber(parser, o.passMark, 0, 100, &mark))
+            return stop;
+        page.passMark = int(mark);
+    }
+    page.bestScore = parser.isSet(o.bestScore);
+    qint64 penalty = page.hintPenalty;
+    if (auto stop = readNumber(parser, o.hintPenalty, 0, 100, &penalty))
+        return stop;
+    page.hintPenalty = int(penalty);
+    return std::nullopt;
+}
+
+std::optional<Stop> Command::takeSentences()
+{
+    if (parser.isSet(o.list))
+        return readList(parser.value(o.list), &request.entries);
+
+    const RandomDraw candidates(&database, draw);
+    if (!candidates.enough())
+        return failure(
+            QStringLiteral("not enough sentences in %1 for the draw: %2 asked for, %3 can be drawn")
+                .arg(native(databaseFile))
+                .arg(draw.total)
+                .arg(candidates.available()));
+    RandomSource random(seed);
+    request.entries = RandomDraw::take(&database, candidates.draw(random));
+    return std::nullopt;
+}
+
+std::optional<Stop> Command::exportFile()
+{
+    const ExerciseModel model = ExportFormats::exerciseModel(request, &database);
+    if (const std::optional<ExportNote> refusal = ExportFormats::refusal(*format, model))
+        return failure(refusal->text);
+    for (const ExportNote &note : ExportFormats::notes(*format, model))
+        tell(note.text);
+
+    const QString templatePath = format->templateName
+        ? dataPath(QLatin1String("templates/") + QLatin1String(format->templateName))
+        : QString();
+    const ExportResult result = ExportFormats::render(*format, model, settings, templatePath);
+    switch (result.status) {
+    case ExportResult::Done:
+        break;
+    case ExportResult::TemplateMissing:
+        return failure(QStringLiteral("cannot read the template %1").arg(native(templatePath)));
+    case ExportResult::TemplateNotWellFormed:
+    case ExportResult::TemplateCorrupt:
+        return failure(QStringLiteral("the template %1 appears to be corrupted").arg(native(templatePath)));
+    case ExportResult::ArchiveFailed:
+        return failure(
+            QStringLiteral("cannot write %1: the ZIP archive could not be made").arg(native(outputFile)));
+    }
+    if (!result.remark.isEmpty())
+        tell(result.remark);
+
+    QString reason;
+    if (!CheckedWrite::writeFile(outputFile, result.bytes, &reason))
+        return failure(QStringLiteral("cannot write %1: %2").arg(native(outputFile), reason));
+    if (const std::optional<ExportNote> note = ExportFormats::noteAfterWriting(*format, model))
+        tell(note->text);
+    return std::nullopt;
+}
+
+int Command::run()
+{
+    std::optional<Stop> stop = parse();
+    if (!stop && parser.isSet(o.help)) {
+        printTo(stdout, ExportCommand::helpText());
+        return ExportCommand::Success;
+    }
+    if (!stop) {
+        const QFileInfo output(outputFile);
+        if (output.exists() && output.canonicalFilePath() == QFileInfo(databaseFile).canonicalFilePath())
+            stop = usage(QStringLiteral("the output file is the database"));
+    }
+    if (!stop && parser.isSet(o.countUse)) {
+        // Counting writes the database, which a window may hold; reading alone never takes the lock.
+        lock = LxdFileLock::take(databaseFile);
+        if (lock.state() == LxdFileLock::HeldElsewhere)
+            stop = failure(QStringLiteral("%1 is open in %2; close it there to count the use, or leave out "
+                                          "--count-use")
+                               .arg(native(databaseFile), holderText(lock.holder())));
+    }
+    if (!stop)
+        stop = readDatabase(databaseFile, &database);
+    if (!stop)
+        stop = takeSentences();
+    if (!stop)
+        stop = exportFile();
+    if (!stop && parser.isSet(o.countUse)) {
+        QString reason;
+        if (!database.saveText(databaseFile, LxdDatabase::applicationFormatVersion(), &reason))
+            stop = failure(QStringLiteral("%1 was written, but the used counts could not be saved in %2: %3")
+                               .arg(native(outputFile), native(databaseFile), reason));
+    }
+    if (stop) {
+        tell(stop->message);
+        return stop->status;
+    }
+    return ExportCommand::Success;
+}
+
+} // namespace
+
+int ExportCommand::run(const QStringList &arguments, const DataPath &dataPath)
+{
+    return Command(arguments, dataPath).run();
+}
+
+QString ExportCommand::helpText()
+{
+    return QStringLiteral("Usage: lexivane export DATABASE --format FORMAT -o OUT [OPTION...]\n"
+                          "\n"
+                          "Makes an exercise file from the vocabulary database DATABASE without opening a\n"
+                          "window: the file the window's export writes for the same sentences, options and\n"
+                          "seed. DATABASE is only read, also while a window has it open.\n"
+                          "\n"
+                          "  --format FORMAT      text, xhtml, rtf, jmatch, jcloze, pdf, interactive,\n"
+                          "                       moodle-xml, moodle-matching, gift, h5p-blanks, h5p-drag\n"
+                          "                       or scorm\n"
+                          "  -o, --output OUT     the file to write; an old file is replaced only once the\n"
+                          "                       new one is complete\n"
+                          "\n"
+                          "Sentences (drawn at random as Output > Random output does, unless --list):\n"
+                          "  --sentences N        how many to draw (default 10)\n"
+                          "  --allow-multiples    one headword may give several sentences\n"
+                          "  --include-used       sentences used before may be drawn\n"
+                          "  --select-from-used   draw only from headwords that have used sentences\n"
+                          "  --count-use          raise the used count of each drawn sentence in DATABASE;\n"
+                          "                       fails while another copy of Lexivane has it open\n"
+                          "  --list FILE          the sentences of FILE instead, one a line, key words in\n"
+                          "                       square brackets\n"
+                          "  --seed S             the seed of the draw and of every shuffle (0 to\n"
+                          "                       4294967295); the same seed gives the same file\n"
+                          "\n"
+                          "Exercise (the check boxes beside the output list):\n"
+                          "  --no-numbers         no question numbers (\"Include Q #s\" off)\n"
+                          "  --no-gaps            key words stay in the sentences (\"Gap words\" off)\n"
+                          "  --no-brackets        no square brackets (\"Bracket words\" off)\n"
+                          "  --no-jumble          sentences in their order (\"Jumble order\" off)\n"
+                          "  --no-word-list       no word list (\"Include word list\" off)\n"
+                          "  --key                an answer key (\"Answer key\")\n"
+                          "  --shuffle-words      each key word once, shuffled (\"Shuffle word list\")\n"
+                          "  --title T            the exercise title (default: the database's file name)\n"
+                          "  --extra-words LIST   extra words for the word bank, separated by commas\n"
+                          "  --database-words N   add N key words of other sentences (0 to 20)\n"
+                          "  --paper SIZE         a4 or letter, for rtf and pdf (default: your region's)\n"
+                          "\n"
+                          "Interactive page and SCORM package (the marking also for h5p-blanks):\n"
+                          "  --mode MODE          gap-fill (default) or matching\n"
+                          "  --drop-downs         gaps chosen from drop-down lists of the word list\n"
+                          "  --case-sensitive     capitals must be typed as in the answer\n"
+                          "  --ignore-accents     answers without their accents count as right\n"
+                          "  --no-hints           no button that gives the next letter\n"
+                          "  --no-show-answers    no \"Show answers\" button\n"
+                          "  --same-gap-width     all typed gaps as wide as the longest answer\n"
+                          "  --pass-mark N        scorm: the percentage needed to pass (default 80), or\n"
+                          "                       none\n"
+                          "  --best-score         scorm: the platform keeps the best check, not the first\n"
+                          "                       with every gap answered\n"
+                          "  --hint-penalty N     scorm: the percentage of its gap each hint costs\n"
+                          "                       (default 100)\n"
+                          "\n"
+                          "  -h, --help           show this help\n"
+                          "\n"
+                          "Exit status: 0 when the file was written, 1 when the export failed, 2 when the\n"
+                          "command line was wrong. Messages go to standard error.\n");
+}
