@@ -180,6 +180,11 @@ MainWindow::~MainWindow()
     lvWords->selectionModel()->disconnect(this);
     tvSentences->selectionModel()->disconnect(this);
     lwOutput->selectionModel()->disconnect(this);
+    // Nor the output list's model, which empties itself as it goes, nor the exercise's fields.
+    lwOutput->model()->disconnect(this);
+    ledExerciseTitle->disconnect(this);
+    pteExtraWords->disconnect(this);
+    spbDatabaseWords->disconnect(this);
 
     // Ending in good order: the recovery copy goes, before the document it watches.
     delete recovery;
