@@ -3,6 +3,7 @@
 // the files that cannot be read, and the text rules they share.
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
+#include "data/lxdmerge.h"
 #include "data/xmllimits.h"
 #include "import/lxdimport.h"
 #include "support/testutil.h"
@@ -420,7 +421,7 @@ void TestLxdImport::mergedTextsStayAsRead()
     QVERIFY(!result.add(QStringLiteral("\uFEFF"), QString(), QStringLiteral("Row 5")));
     QVERIFY(result.add(QStringLiteral("\uFEFF cat"), QString(), QStringLiteral("Row 6")));
     LxdDatabase db;
-    db.applyMerge(result, db.planMerge(result, LxdDatabase::MergeDuplicates));
+    LxdMerge(&db, result, LxdMergeMode::Merge).apply();
     QCOMPARE(db.itemCount(), 1);
     QCOMPARE(db.itemAt(0)->toFileText(3), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]"));
     QCOMPARE(result.skipped.size(), 3);
