@@ -367,8 +367,15 @@ LxdImport::Result LxdImport::readFile(const QString &fileName, Format format, QC
     const CsvColumns &columns, const Progress &progress)
 {
     Result result;
-    if (format == Csv)
+    if (format == Csv) {
+        if (separator.isNull()) {
+            // Found from the head of the file, as the column dialog finds it.
+            const Head head = readHead(fileName);
+            if (head.error.isEmpty())
+                separator = readTable(head.text, QChar(), !head.whole).separator;
+        }
         return readCsvFile(fileName, separator, columns, progress);
+    }
     if (format == Unknown) {
         result.error = tr("This is not a word list that can be imported.");
         return result;

@@ -104,8 +104,9 @@ public:
     static Format formatOf(const QString &fileName, const QByteArray &head);
     // The same for a file on disk; Unknown, with the reason in `error`, when it cannot be read.
     static Format formatOfFile(const QString &fileName, QString *error);
-    // Reads a whole file with the reader `format` names (`separator` and `columns` for a spreadsheet;
-    // the Hot Potatoes readers name a headword after the file when the exercise has no title).
+    // Reads a whole file with the reader `format` names: `separator` (null: found from the file) and
+    // `columns` for a spreadsheet; the Hot Potatoes readers name a headword after the file when the
+    // exercise has no title.
     // LxdImportRun does the same on a thread of its own.
     static Result readFile(const QString &fileName, Format format, QChar separator, const CsvColumns &columns,
         const Progress &progress = {});
