@@ -2,7 +2,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "import/lxdimport.h"
+#include "import/lxdimportrun.h"
 
 #include <QItemSelection>
 #include <QList>
@@ -201,7 +201,7 @@ private:
     LoadResult loadDatabaseFile(const QString &fileName, bool append);
     void selectFirstHeadword();
     bool confirmRepeatedHeadwords() override;
-    int chooseMergeOrKeep() override;
+    std::optional<LxdMergeMode> chooseMergeOrKeep() override;
     ZelBusyCursor *appendBusy = nullptr; // paused while an append question is open
 
     // File safety (mainwindow_filesafety.cpp): the lock of the open database, and the questions when
@@ -235,20 +235,9 @@ private:
     QStringList storedRecentFiles; // the list as the settings hold it
 
     // Import helpers (mainwindow_import.cpp).
-    struct ImportRead
-    {
-        LxdImport::Result result;
-        bool cancelled = false;
-    };
-    struct ImportCounts
-    {
-        int newHeadwords = 0;
-        int newSentences = 0;
-        QStringList newNames; // the new headwords, in the database's order
-    };
-    ImportRead readImportFile(const QString &fileName);
+    LxdImportRun::Outcome readImportFile(const QString &fileName);
     void showImportReport(
-        const QString &fileName, const LxdImport::Result &result, const ImportCounts &counts);
+        const QString &fileName, const LxdImport::Result &result, const LxdDocument::MergeOutcome &merged);
 
     void buildExercise(QStringList &questions, QStringList &words);
 

@@ -109,12 +109,7 @@ void MainWindow::fileAppend()
     // A file that could not be read has changed nothing, and the database stays as it was. Once the
     // file was read, also when the user then cancelled at the duplicate questions, the database counts
     // as changed and is put in order; all of it is one step to undo.
-    const LoadResult result = loadDatabaseFile(fileName, true);
-    {
-        ZelBusyCursor busy;
-        doc->endAppend(result != LoadFailed);
-    }
-    if (result != LoadFailed)
+    if (loadDatabaseFile(fileName, true) != LoadFailed)
         selectFirstHeadword();
 }
 
@@ -138,7 +133,7 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
     }
     ZelBusyCursor busy;
     appendBusy = &busy;
-    const LxdDocument::FileResult result = append ? doc->append(fileName, this) : doc->open(fileName);
+    const LxdDocument::FileResult result = append ? doc->append(fileName, this).result : doc->open(fileName);
     appendBusy = nullptr;
     busy.release();
 
@@ -189,7 +184,7 @@ bool MainWindow::confirmRepeatedHeadwords()
         tr("Are you sure you want to continue?"));
 }
 
-int MainWindow::chooseMergeOrKeep()
+std::optional<LxdMergeMode> MainWindow::chooseMergeOrKeep()
 {
     ZelBusyCursor::Pause pause(*appendBusy);
     QMessageBox choice;
@@ -204,10 +199,10 @@ int MainWindow::chooseMergeOrKeep()
     choice.setDefaultButton(QMessageBox::Cancel);
     choice.exec();
     if (choice.clickedButton() == merge)
-        return LxdDatabase::MergeDuplicates;
+        return LxdMergeMode::Merge;
     if (choice.clickedButton() == keep)
-        return LxdDatabase::KeepDuplicates;
-    return -1;
+        return LxdMergeMode::Keep;
+    return std::nullopt;
 }
 
 // Clears the headword selection and makes the first headword current and selected, which shows its
@@ -359,62 +354,4 @@ void MainWindow::fileImportXml()
     }
 
     selectFirstHeadword();
-}
-
-// --- Import of other word lists ---------------------------------------------------------------------
-
-void MainWindow::fileImport()
-{
-    const QString fileName = ZelFileDialog::getOpenFileName(this, tr("Import word list"), lastImportFileDir,
-        tr("Word lists (*.csv *.tsv *.txt *.kvtml *.jcl *.jmt);;Spreadsheet text (*.csv *.tsv *.txt);;"
-           "KVTML vocabulary files (*.kvtml);;Hot Potatoes JCloze files (*.jcl);;"
-           "Hot Potatoes JMatch files (*.jmt);;All files (*)"));
-    if (fileName.isEmpty())
-        return;
-    lastImportFileDir = QFileInfo(fileName).canonicalPath();
-
-    const ImportRead read = readImportFile(fileName);
-    if (read.cancelled) {
-        statusBar()->showMessage(tr("Import cancelled."), 2000);
-        return;
-    }
-    const LxdImport::Result &result = read.result;
-    if (!result.ok() || result.headwords.isEmpty()) {
-        const QString why = !result.ok() ? result.error
-                                         : tr("It holds no headwords.") + QLatin1Char('\n')
-                + result.skipped.mid(0, 10).join(QLatin1Char('\n'));
-        QMessageBox::warning(this, tr("Import failed"),
-            tr("Nothing was imported from %1.\n%2").arg(nativePath(fileName), why.trimmed()));
-        return;
-    }
-
-    // The words go in by the append's own merge, so that headwords the database has already get the
-    // same question (merge or keep) and nothing there is lost; the whole import is one step to undo.
-    QPair<int, int> added;
-    QSet<const LxdItem *> before;
-    for (int i = 0; i < db->itemCount(); ++i)
-        before.insert(db->itemAt(i));
-    ZelBusyCursor busy;
-    appendBusy = &busy;
-    const LxdDocument::FileResult merged = doc->merge(result, this, tr("Import Word List"), &added);
-    appendBusy = nullptr;
-    busy.release();
-    if (merged == LxdDocument::Cancelled) {
-        statusBar()->showMessage(tr("Import cancelled."), 2000);
-        return;
-    }
-    if (merged != LxdDocument::Done) {
-        QMessageBox::warning(this, tr("Import failed"),
-            tr("Nothing was imported from %1.\n%2")
-                .arg(nativePath(fileName), tr("The words could not be added to the database.")));
-        return;
-    }
-    selectFirstHeadword();
-    QStringList newNames;
-    for (int i = 0; i < db->itemCount(); ++i) {
-        if (!before.contains(db->itemAt(i)))
-            newNames += db->itemAt(i)->headword();
-    }
-    showImportReport(fileName, result, {added.first, added.second, newNames});
-    statusBar()->showMessage(tr("Import completed."), 2000);
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Bringing in word lists made with other tools: reading the file (with the spreadsheet dialog for
-// CSV and TSV) and reporting what came in. What was read goes into the database by the append's merge.
+// Bringing in word lists made with other tools: the spreadsheet dialog for CSV and TSV, the progress
+// of the reader (LxdImportRun) and the report of what came in. What was read goes into the database by
+// the append's merge.
 #include "app/mainwindow.h"
 
 #include "dialogs/dlgimportcsv.h"
 #include "util/zelbusycursor.h"
+#include "util/zelfiledialog.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -12,11 +14,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QThread>
+#include <QStatusBar>
 #include <QTimer>
-
-#include <atomic>
-#include <memory>
 
 namespace {
 
@@ -27,20 +26,60 @@ constexpr int ShownNames = 10;
 
 } // namespace
 
-MainWindow::ImportRead MainWindow::readImportFile(const QString &fileName)
+void MainWindow::fileImport()
 {
-    ImportRead read;
-    QByteArray start;
-    {
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly)) {
-            read.result.error = tr("The file cannot be read: %1").arg(file.errorString());
-            return read;
-        }
-        start = file.read(4096);
+    const QString fileName = ZelFileDialog::getOpenFileName(this, tr("Import word list"), lastImportFileDir,
+        tr("Word lists (*.csv *.tsv *.txt *.kvtml *.jcl *.jmt);;Spreadsheet text (*.csv *.tsv *.txt);;"
+           "KVTML vocabulary files (*.kvtml);;Hot Potatoes JCloze files (*.jcl);;"
+           "Hot Potatoes JMatch files (*.jmt);;All files (*)"));
+    if (fileName.isEmpty())
+        return;
+    lastImportFileDir = QFileInfo(fileName).canonicalPath();
+
+    const LxdImportRun::Outcome read = readImportFile(fileName);
+    if (read.cancelled) {
+        statusBar()->showMessage(tr("Import cancelled."), 2000);
+        return;
     }
-    const QString title = QFileInfo(fileName).completeBaseName();
-    const LxdImport::Format format = LxdImport::formatOf(fileName, start);
+    const LxdImport::Result &result = read.result;
+    if (!result.ok() || result.headwords.isEmpty()) {
+        const QString why = !result.ok() ? result.error
+                                         : tr("It holds no headwords.") + QLatin1Char('\n')
+                + result.skipped.mid(0, 10).join(QLatin1Char('\n'));
+        QMessageBox::warning(this, tr("Import failed"),
+            tr("Nothing was imported from %1.\n%2").arg(QDir::toNativeSeparators(fileName), why.trimmed()));
+        return;
+    }
+
+    // The words go in by the append's own merge, so that headwords the database has already get the
+    // same question (merge or keep) and nothing there is lost; the whole import is one step to undo.
+    ZelBusyCursor busy;
+    appendBusy = &busy;
+    const LxdDocument::MergeOutcome merged = doc->merge(result, this, tr("Import Word List"));
+    appendBusy = nullptr;
+    busy.release();
+    if (merged.result == LxdDocument::Cancelled) {
+        statusBar()->showMessage(tr("Import cancelled."), 2000);
+        return;
+    }
+    if (merged.result != LxdDocument::Done) {
+        QMessageBox::warning(this, tr("Import failed"),
+            tr("Nothing was imported from %1.\n%2")
+                .arg(
+                    QDir::toNativeSeparators(fileName), tr("The words could not be added to the database.")));
+        return;
+    }
+    selectFirstHeadword();
+    showImportReport(fileName, result, merged);
+    statusBar()->showMessage(tr("Import completed."), 2000);
+}
+
+LxdImportRun::Outcome MainWindow::readImportFile(const QString &fileName)
+{
+    LxdImportRun::Outcome outcome;
+    const LxdImport::Format format = LxdImport::formatOfFile(fileName, &outcome.result.error);
+    if (!outcome.result.ok())
+        return outcome;
     QChar separator;
     LxdImport::CsvColumns columns;
     if (format == LxdImport::Csv) {
@@ -50,13 +89,13 @@ MainWindow::ImportRead MainWindow::readImportFile(const QString &fileName)
             ? LxdImport::readTable(head.text, QChar(), !head.whole)
             : LxdImport::Table();
         if (!head.error.isEmpty() || !table.error.isEmpty()) {
-            read.result.error = !head.error.isEmpty() ? head.error : table.error;
-            return read;
+            outcome.result.error = !head.error.isEmpty() ? head.error : table.error;
+            return outcome;
         }
         DlgImportCsv dialog(head.text, head.whole, this);
         if (dialog.exec() != QDialog::Accepted) {
-            read.cancelled = true;
-            return read;
+            outcome.cancelled = true;
+            return outcome;
         }
         separator = dialog.separator();
         columns = dialog.columns();
@@ -71,66 +110,31 @@ MainWindow::ImportRead MainWindow::readImportFile(const QString &fileName)
     progress.setAutoClose(false);
     progress.setValue(0);
 
-    // The reader runs on a thread of its own, so the window stays drawn and the Cancel button
-    // answers; it looks at the flag between pieces of the file and leaves everything as it was.
-    std::atomic<int> percent {0};
-    std::atomic<bool> stop {false};
-    const LxdImport::Progress step = [&percent, &stop](int done) {
-        percent = done;
-        return !stop;
-    };
-    LxdImport::Result result;
-    const auto readAll = [&]() {
-        if (format == LxdImport::Csv) {
-            result = LxdImport::readCsvFile(fileName, separator, columns, step);
-            return;
-        }
-        if (format == LxdImport::Unknown) {
-            result.error = tr("This is not a word list that can be imported.");
-            return;
-        }
-        QFile file(fileName);
-        QByteArray bytes;
-        if (file.open(QIODevice::ReadOnly))
-            bytes = file.readAll();
-        if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-            result.error = tr("The file cannot be read: %1").arg(file.errorString());
-            return;
-        }
-        if (format == LxdImport::Kvtml)
-            result = LxdImport::readKvtml(bytes, step);
-        else if (format == LxdImport::JCloze)
-            result = LxdImport::readJCloze(bytes, title, step);
-        else
-            result = LxdImport::readJMatch(bytes, title, step);
-    };
+    // The reader runs on a thread of its own, so the window stays drawn and the Cancel button answers.
+    LxdImportRun run(fileName, format, separator, columns);
     QEventLoop loop;
-    std::unique_ptr<QThread> reader(QThread::create(readAll));
-    connect(reader.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    connect(&run, &LxdImportRun::finished, &loop, &QEventLoop::quit);
     QTimer poll;
     poll.setInterval(50);
-    connect(&poll, &QTimer::timeout, &progress, [&progress, &percent, &stop] {
+    connect(&poll, &QTimer::timeout, &progress, [&progress, &run] {
         if (progress.wasCanceled())
-            stop = true;
-        else if (progress.value() != percent)
-            progress.setValue(percent);
+            run.cancel();
+        else if (progress.value() != run.percent())
+            progress.setValue(run.percent());
     });
-    reader->start();
+    run.start();
     poll.start();
     loop.exec();
-    reader->wait();
     poll.stop();
 
-    if (stop || progress.wasCanceled()) {
-        read.cancelled = true;
-        return read;
-    }
-    read.result = std::move(result);
-    return read;
+    outcome = run.outcome();
+    if (progress.wasCanceled())
+        outcome = {LxdImport::Result(), true};
+    return outcome;
 }
 
 void MainWindow::showImportReport(
-    const QString &fileName, const LxdImport::Result &result, const ImportCounts &counts)
+    const QString &fileName, const LxdImport::Result &result, const LxdDocument::MergeOutcome &merged)
 {
     const int headwords = int(result.headwords.size());
     const int sentences = result.sentenceCount();
@@ -138,18 +142,19 @@ void MainWindow::showImportReport(
     text += QLatin1Char('\n')
         + tr("Headwords: %1 (%2 new, %3 merged into headwords already there)")
               .arg(headwords)
-              .arg(counts.newHeadwords)
-              .arg(headwords - counts.newHeadwords);
+              .arg(merged.addedHeadwords)
+              .arg(headwords - merged.addedHeadwords);
     text += QLatin1Char('\n')
         + tr("Sentences: %1 (%2 new, %3 already there)")
               .arg(sentences)
-              .arg(counts.newSentences)
-              .arg(sentences - counts.newSentences);
+              .arg(merged.addedSentences)
+              .arg(sentences - merged.addedSentences);
 
     // A few new headwords are named, so the teacher sees at once whether a line became one that
     // should not have.
-    if (!counts.newNames.isEmpty() && counts.newNames.size() <= ShownNames)
-        text += QLatin1Char('\n') + tr("New headwords: %1").arg(counts.newNames.join(QLatin1String(", ")));
+    if (!merged.newHeadwords.isEmpty() && merged.newHeadwords.size() <= ShownNames)
+        text
+            += QLatin1Char('\n') + tr("New headwords: %1").arg(merged.newHeadwords.join(QLatin1String(", ")));
 
     QMessageBox box(QMessageBox::Information, tr("Import complete"), text, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("importReport"));

@@ -4,6 +4,7 @@
 #include "floors.h"
 
 #include "data/lxddatabase.h"
+#include "data/lxdmerge.h"
 #include "import/lxdimport.h"
 
 #include <QDomDocument>
@@ -81,9 +82,9 @@ int runImportChild(const QString &csvFile, const QString &databaseFile)
             std::fprintf(stderr, "import: %s\n", qPrintable(result.error));
             return 1;
         }
-        const int mode = database.hasRepeatedHeadwords(result) ? LxdDatabase::MergeDuplicates
-                                                               : LxdDatabase::KeepDuplicates;
-        database.applyMerge(result, database.planMerge(result, mode));
+        const LxdMergeMode mode
+            = database.hasRepeatedHeadwords(result) ? LxdMergeMode::Merge : LxdMergeMode::Keep;
+        LxdMerge(&database, result, mode).apply();
     }
     report("ns", timer.nsecsElapsed());
     report("cpu_ns", processCpuNs() - cpu);

@@ -3,6 +3,7 @@
 
 #include "data/linefile.h"
 #include "data/lxditem.h"
+#include "data/lxdmerge.h"
 #include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
 #include "data/samelist.h"
@@ -390,23 +391,6 @@ void LxdDatabase::clear()
     endReset();
 }
 
-LxdItem *LxdDatabase::adoptIncoming(const LxdIncoming &incoming, qsizetype j)
-{
-    auto *item = new LxdItem(document, this, nullptr);
-    item->m_headword = incoming.headword(j).toString();
-    const qsizetype count = incoming.sentenceCount(j);
-    item->sentences.reserve(count);
-    for (qsizetype k = 0; k < count; ++k) {
-        const LxdIncoming::Sentence s = incoming.sentence(j, k);
-        auto *sentence = new LxdSentence(document, item);
-        sentence->setLoaded(s.stored ? s.text.toString() : QString(), s.used);
-        item->sentences.append(sentence);
-    }
-    items.append(item);
-    m_order = Order::Unknown;
-    return item;
-}
-
 static size_t realHeadwordHash(QStringView text)
 {
     return qHash(text);
@@ -456,10 +440,10 @@ bool LxdDatabase::repeatsHeadwords(const LxdIncoming &incoming, HeadwordIndex &i
     return false;
 }
 
-bool LxdDatabase::hasRepeatedHeadwords(const LxdIncoming &incoming)
+bool LxdDatabase::hasRepeatedHeadwords(const LxdIncoming &incoming, HeadwordIndex *index) const
 {
-    HeadwordIndex index;
-    return repeatsHeadwords(incoming, index);
+    HeadwordIndex own;
+    return repeatsHeadwords(incoming, index ? *index : own);
 }
 
 void LxdDatabase::dropPending()
@@ -468,20 +452,20 @@ void LxdDatabase::dropPending()
     pending = nullptr;
 }
 
-int LxdDatabase::appendFile(const QString &fileName, LxdMergeChanges *changes)
+int LxdDatabase::appendFile(const QString &fileName)
 {
     try {
         // A pending append that was never resolved is simply replaced.
         if (!pending)
-            pending = new PendingAppend;
-        if (!readPending(fileName)) {
+            pending = new LxdPendingAppend;
+        if (!pending->read(fileName)) {
             // Nothing could be read: nothing is appended and the database stays as it was.
             dropPending();
             return AppendFailed;
         }
-        if (repeatsHeadwords(*pending, pending->index))
+        if (hasRepeatedHeadwords(*pending, &pending->index))
             return AppendHasDuplicates;
-        applyMerge(*pending, planMerge(*pending, KeepDuplicates, pending->index), changes);
+        LxdMerge(this, *pending, LxdMergeMode::Keep, &pending->index).apply();
         dropPending();
         return AppendDone;
     } catch (...) {
@@ -490,21 +474,13 @@ int LxdDatabase::appendFile(const QString &fileName, LxdMergeChanges *changes)
     }
 }
 
-bool LxdDatabase::resolveAppend(int mode, LxdMergeChanges *changes)
+bool LxdDatabase::resolveAppend(int mode)
 {
-    return (mode == KeepDuplicates || mode == MergeDuplicates) && resolvePending(mode, changes);
-}
-
-bool LxdDatabase::resolveVersions(LxdMergeChanges *changes)
-{
-    return resolvePending(MergeVersions, changes);
-}
-
-bool LxdDatabase::resolvePending(int mode, LxdMergeChanges *changes)
-{
-    if (!pending)
+    if (!pending || (mode != KeepDuplicates && mode != MergeDuplicates))
         return false;
-    applyMerge(*pending, planMerge(*pending, mode, pending->index), changes);
+    LxdMerge(
+        this, *pending, mode == MergeDuplicates ? LxdMergeMode::Merge : LxdMergeMode::Keep, &pending->index)
+        .apply();
     dropPending();
     return true;
 }
@@ -591,29 +567,7 @@ private:
     QHash<QStringView, int> m_index;
 };
 
-// A used count that grows by another one; corrupt files may hold counts whose sum an int cannot take.
-int addedUsed(int own, int more)
-{
-    const qint64 sum = qint64(own) + more;
-    return int(qBound(qint64(std::numeric_limits<int>::min()), sum, qint64(std::numeric_limits<int>::max())));
-}
-
-QList<int> usedCounts(const LxdItem *item, qsizetype count)
-{
-    QList<int> used;
-    used.reserve(count);
-    for (qsizetype k = 0; k < count; ++k)
-        used.append(item->sentences.at(k)->used());
-    return used;
-}
-
 } // namespace
-
-LxdMergePlan LxdDatabase::planMerge(const LxdIncoming &incoming, int mode)
-{
-    HeadwordIndex index;
-    return planMerge(incoming, mode, index);
-}
 
 // Keep: every incoming headword is added, from the last to the first. Merge: from the last to the
 // first, a headword whose trimmed text is held already (headwords added by this merge included)
@@ -621,22 +575,22 @@ LxdMergePlan LxdDatabase::planMerge(const LxdIncoming &incoming, int mode)
 // equal to one there after trimming adds its count to it, any other is appended, trimmed. So new
 // sentences arrive in the reverse of their order in the incoming list, and equal incoming headwords
 // new to the database end as one.
-LxdMergePlan LxdDatabase::planMerge(const LxdIncoming &incoming, int mode, HeadwordIndex &index) const
+LxdMergePlan LxdDatabase::planMerge(
+    const LxdIncoming &incoming, LxdMergeMode mode, HeadwordIndex *given) const
 {
+    HeadwordIndex own;
+    HeadwordIndex &index = given ? *given : own;
     LxdMergePlan plan;
     plan.mode = mode;
     plan.headwordsBefore = int(items.size());
     const int held = plan.headwordsBefore;
     const qsizetype count = incoming.headwordCount();
-    if (mode == KeepDuplicates) {
+    if (mode == LxdMergeMode::Keep) {
         plan.changes.reserve(count);
         for (qsizetype j = count - 1; j >= 0; --j)
             plan.changes.append({LxdMergePlan::HeadwordAdded, int(j), -1, int(held + (count - 1 - j)), -1});
         return plan;
     }
-    if (mode != MergeDuplicates && mode != MergeVersions)
-        return plan;
-
     qsizetype incomingSentences = 0;
     for (qsizetype j = 0; j < count; ++j)
         incomingSentences += incoming.sentenceCount(j);
@@ -719,64 +673,6 @@ LxdMergePlan LxdDatabase::planMerge(const LxdIncoming &incoming, int mode, Headw
         }
     }
     return plan;
-}
-
-LxdMergeChanges LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan)
-{
-    LxdMergeChanges done;
-    applyMerge(incoming, plan, &done);
-    return done;
-}
-
-void LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan, LxdMergeChanges *done)
-{
-    const int held = plan.headwordsBefore;
-    std::vector<int> grownAt; // headword held before -> its place in done->grown
-    if (done) {
-        done->orderBefore = items;
-        grownAt.assign(size_t(held), -1);
-    }
-
-    beginReset();
-    for (const LxdMergePlan::Change &change : plan.changes) {
-        if (change.kind == LxdMergePlan::HeadwordAdded) {
-            LxdItem *item = adoptIncoming(incoming, change.headword);
-            if (done)
-                done->addedItems.append(item);
-            continue;
-        }
-        LxdItem *target = items.at(change.target);
-        if (done && change.target < held && grownAt.at(size_t(change.target)) < 0) {
-            grownAt[size_t(change.target)] = int(done->grown.size());
-            const qsizetype size = target->sentences.size();
-            done->grown.append({target, size, usedCounts(target, size), {}, {}});
-        }
-        const LxdIncoming::Sentence s = incoming.sentence(change.headword, change.sentence);
-        if (change.kind == LxdMergePlan::UsedAdded) {
-            LxdSentence *same = target->sentences.at(change.targetSentence);
-            same->setUsed(plan.mode == MergeVersions ? std::max(same->used(), s.used)
-                                                     : addedUsed(same->used(), s.used));
-            continue;
-        }
-        auto *sentence = new LxdSentence(document, target);
-        target->sentences.append(sentence);
-        sentence->setUsed(s.used);
-        sentence->setText((s.stored ? trimmedText(s.text) : QStringView(u"")).toString());
-    }
-    if (done) {
-        for (LxdMergeChanges::Grown &grown : done->grown) {
-            grown.newUsed = usedCounts(grown.item, grown.oldCount);
-            grown.added = grown.item->sentences.mid(grown.oldCount);
-            done->addedSentences += int(grown.added.size());
-        }
-        for (const LxdItem *item : std::as_const(done->addedItems))
-            done->addedSentences += item->sentenceCount();
-        done->applied = true;
-    }
-    // Also after a merge that took in no headword: the database may have been read unsorted.
-    sortItems();
-    setModified(true);
-    endReset();
 }
 
 void LxdDatabase::setModified(bool m)

@@ -12,6 +12,7 @@
 #include <functional>
 
 class LxdItem;
+class LxdPendingAppend;
 class LxdSentence;
 
 // The whole vocabulary in memory: the ordered headwords and the database-wide modified flag.
@@ -23,10 +24,8 @@ class LxdDatabase : public QObject, public ZelElement
 
 public:
     enum AppendResult { AppendDone = 0, AppendHasDuplicates = 1, AppendFailed = 2 };
-    // MergeVersions (resolveVersions only) merges as MergeDuplicates does, for two versions of one
-    // database file: a sentence both hold keeps the larger count, since both counts hold the uses
-    // they had in common.
-    enum AppendMode { KeepDuplicates = 0, MergeDuplicates = 1, MergeVersions = 2 };
+    // The answers resolveAppend takes (LxdMergeMode::Keep and Merge).
+    enum AppendMode { KeepDuplicates = 0, MergeDuplicates = 1 };
 
     LxdDatabase(QDomDocument *document, QObject *parent);
     explicit LxdDatabase(QObject *parent = nullptr);
@@ -91,21 +90,19 @@ public:
     bool findText(const QString &s, int *itemOut, int *sentenceOut, int startItem, int startSentence) const;
     void clear();
 
-    // An append in two stages: the file is read and, when it repeats no headword held already,
-    // taken in; otherwise it waits for resolveAppend with the caller's answer. `changes`, when given,
-    // learns what was changed.
-    int appendFile(const QString &fileName, LxdMergeChanges *changes = nullptr);
-    bool resolveAppend(int mode, LxdMergeChanges *changes = nullptr);
-    // Resolves a pending append of another version of this database's file by MergeVersions.
-    bool resolveVersions(LxdMergeChanges *changes = nullptr);
+    // An append in two stages, without a history: the file is read and, when it repeats no headword
+    // held already, taken in; otherwise it waits for resolveAppend with the caller's answer.
+    int appendFile(const QString &fileName);
+    bool resolveAppend(int mode);
     bool hasPendingAppend() const { return pending != nullptr; }
 
     // The one way headwords come in, for the append and for everything else that brings headwords:
-    // a plan worked out without changing anything, then carried out in one reset.
-    bool hasRepeatedHeadwords(const LxdIncoming &incoming);
-    LxdMergePlan planMerge(const LxdIncoming &incoming, int mode);
-    // `incoming` must be the one the plan was made from, and the database unchanged since.
-    LxdMergeChanges applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan);
+    // a plan worked out without changing anything, carried out by LxdMerge. `index`, when given,
+    // keeps the headwords found by the test for repeats for the plan.
+    struct HeadwordIndex;
+    bool hasRepeatedHeadwords(const LxdIncoming &incoming, HeadwordIndex *index = nullptr) const;
+    LxdMergePlan planMerge(
+        const LxdIncoming &incoming, LxdMergeMode mode, HeadwordIndex *index = nullptr) const;
 
     // The hash by which an append finds repeated headwords. Tests put in a poor one, so that
     // different headwords share a hash; null restores the real one.
@@ -173,19 +170,10 @@ public:
 private:
     enum class Order { Unknown, Sorted, SortedBut, Unsorted };
 
-    struct PendingAppend;
-    struct HeadwordIndex;
-
     void adoptRead(const QList<LxdItem *> &read);
-    bool readPending(const QString &fileName);
     void indexHeadwords(HeadwordIndex &index) const;
     int firstHeadword(const HeadwordIndex &index, QStringView key) const;
     bool repeatsHeadwords(const LxdIncoming &incoming, HeadwordIndex &index) const;
-    LxdMergePlan planMerge(const LxdIncoming &incoming, int mode, HeadwordIndex &index) const;
-    bool resolvePending(int mode, LxdMergeChanges *changes);
-    // As the public one; records what it changed only when `done` is given.
-    void applyMerge(const LxdIncoming &incoming, const LxdMergePlan &plan, LxdMergeChanges *done);
-    LxdItem *adoptIncoming(const LxdIncoming &incoming, qsizetype j);
     void dropPending();
     void beginReset();
     void endReset();
@@ -195,7 +183,7 @@ private:
 
     // The file read by an append that waits for the caller's decision on repeated headwords. It is
     // held as plain texts and counts: only what the decision keeps becomes records.
-    PendingAppend *pending = nullptr; // owned
+    LxdPendingAppend *pending = nullptr; // owned
     // What is known of the order of `items`: learnt at the count in m_orderCount; any other count
     // (the list changed behind the database's back) means nothing is known.
     // SortedBut: all in order but the record at m_loose.

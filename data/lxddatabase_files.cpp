@@ -5,7 +5,6 @@
 #include "data/checkedwrite.h"
 #include "data/linefile.h"
 #include "data/lxditem.h"
-#include "data/lxdpendingappend.h"
 #include "data/lxdsentence.h"
 #include "data/xmlexport.h"
 #include "data/xmlfastreader.h"
@@ -80,45 +79,6 @@ bool LxdDatabase::loadText(const QString &fileName)
     if (was)
         emit modifiedChanged(false);
     return true;
-}
-
-bool LxdDatabase::readPending(const QString &fileName)
-{
-    const auto restart = [this]() {
-        pending->items.clear();
-        pending->sentences.clear();
-        pending->text.clear();
-    };
-    restart();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    // Each line is kept trimmed, one after another, in one text; the records point into it by
-    // position, as the text may move while it grows.
-    pending->text.reserve(file.size());
-    return LineFile::readFile(file, restart, [this](QStringView line) {
-        line = line.trimmed();
-        if (line.isEmpty())
-            return;
-        const qsizetype base = pending->text.size();
-        pending->text.append(line);
-        const QStringView stored = QStringView(pending->text).sliced(base);
-        const auto span = [base, origin = stored.data()](QStringView view) {
-            return PendingAppend::Span {base + (view.data() - origin), view.size()};
-        };
-        PendingAppend::Item item;
-        item.firstSentence = pending->sentences.size();
-        const auto expect = [](qsizetype) {}; // one list for the whole file grows by itself
-        item.headword = span(LineFile::splitRecord(stored, expect, [this, &span](QStringView part) {
-            PendingAppend::Sentence &sentence = pending->sentences.emplace_back();
-            QStringView text;
-            sentence.stored = LxdSentence::parseFileField(part, &text, &sentence.used);
-            if (sentence.stored)
-                sentence.text = span(text);
-        }));
-        item.sentenceCount = pending->sentences.size() - item.firstSentence;
-        pending->items.append(item);
-    });
 }
 
 QDomElement LxdDatabase::toDomElement(int version)

@@ -5,8 +5,14 @@
 #include <QList>
 #include <QStringView>
 
-class LxdItem;
-class LxdSentence;
+// How headwords held already meet incoming ones of the same trimmed text.
+enum class LxdMergeMode {
+    Keep, // every incoming headword becomes one of its own
+    Merge, // into the first held headword of its text; the used counts of equal sentences add up
+    // As Merge, for two versions of one database file: a sentence both hold keeps the larger count,
+    // since both counts hold the uses they had in common.
+    Versions,
+};
 
 // Headwords that come into the database from elsewhere, as plain texts and counts: a database file
 // read for an append, or what an import reader found. Nothing here is a record yet; only what a
@@ -29,7 +35,7 @@ public:
 };
 
 // What taking incoming headwords in will do, worked out before the database changes: the list of
-// changes, in the order they are made. Made by LxdDatabase::planMerge, carried out by applyMerge.
+// changes, in the order they are made. Made by LxdDatabase::planMerge, carried out by LxdMerge.
 struct LxdMergePlan
 {
     enum Kind {
@@ -49,7 +55,7 @@ struct LxdMergePlan
         int targetSentence; // UsedAdded only, else -1
     };
 
-    int mode = -1; // LxdDatabase::KeepDuplicates, MergeDuplicates or MergeVersions
+    LxdMergeMode mode = LxdMergeMode::Keep;
     int headwordsBefore = 0;
     QList<Change> changes;
 
@@ -60,25 +66,6 @@ struct LxdMergePlan
             n += c.kind == kind ? 1 : 0;
         return n;
     }
-};
-
-// What an applied plan changed, so that it can be taken back and made again.
-struct LxdMergeChanges
-{
-    struct Grown // a headword held before that gained sentences or counts
-    {
-        LxdItem *item;
-        qsizetype oldCount;
-        QList<int> oldUsed;
-        QList<int> newUsed; // of the sentences held before
-        QList<LxdSentence *> added;
-    };
-
-    bool applied = false;
-    QList<LxdItem *> orderBefore;
-    QList<LxdItem *> addedItems; // owned by the database once applied
-    QList<Grown> grown;
-    int addedSentences = 0; // in headwords held before and in added ones alike
 };
 
 #endif // LXDMERGEPLAN_H

@@ -9,9 +9,6 @@
 #include <QList>
 #include <QString>
 
-// A database file read for an append, held as its own text until the caller has decided what to
-// do with repeated headwords: a repeated sentence only adds its count, and only what is kept
-// becomes a record with a text of its own.
 // The first headword of the database for each hash of a trimmed text; valid while the database holds
 // the same records.
 struct LxdDatabase::HeadwordIndex
@@ -20,8 +17,29 @@ struct LxdDatabase::HeadwordIndex
     QList<LxdItem *> indexedItems;
 };
 
-struct LxdDatabase::PendingAppend : LxdIncoming
+// A database file read for an append, held as its own text until the caller has decided what to
+// do with repeated headwords: a repeated sentence only adds its count, and only what is kept
+// becomes a record with a text of its own.
+class LxdPendingAppend : public LxdIncoming
 {
+public:
+    // Reads the file anew; false when it cannot be read, and then it holds nothing.
+    bool read(const QString &fileName);
+
+    qsizetype headwordCount() const override { return items.size(); }
+    QStringView headword(qsizetype j) const override { return view(items.at(j).headword); }
+    qsizetype sentenceCount(qsizetype j) const override { return items.at(j).sentenceCount; }
+    LxdIncoming::Sentence sentence(qsizetype j, qsizetype k) const override
+    {
+        const Sentence &s = sentences.at(items.at(j).firstSentence + k);
+        return {s.stored ? view(s.text) : QStringView(), s.used, s.stored};
+    }
+
+    // The database's headwords as found by the test for repeats, so that the plan need not look
+    // them up again.
+    LxdDatabase::HeadwordIndex index;
+
+private:
     struct Span // a piece of `text`
     {
         qsizetype begin = 0;
@@ -40,22 +58,12 @@ struct LxdDatabase::PendingAppend : LxdIncoming
         qsizetype sentenceCount = 0;
     };
 
+    QStringView view(Span span) const { return QStringView(text).sliced(span.begin, span.size); }
+    void clear();
+
     QString text; // the file's lines, trimmed, one after another
     QList<Item> items;
     QList<Sentence> sentences;
-
-    QStringView view(Span span) const { return QStringView(text).sliced(span.begin, span.size); }
-
-    qsizetype headwordCount() const override { return items.size(); }
-    QStringView headword(qsizetype j) const override { return view(items.at(j).headword); }
-    qsizetype sentenceCount(qsizetype j) const override { return items.at(j).sentenceCount; }
-    LxdIncoming::Sentence sentence(qsizetype j, qsizetype k) const override
-    {
-        const Sentence &s = sentences.at(items.at(j).firstSentence + k);
-        return {s.stored ? view(s.text) : QStringView(), s.used, s.stored};
-    }
-
-    HeadwordIndex index;
 };
 
 #endif // LXDPENDINGAPPEND_H

@@ -11,14 +11,6 @@
 
 #include <algorithm>
 
-// The database as it was before an append, and what the append changed.
-struct LxdDocument::AppendNote
-{
-    LxdViewState view;
-    QList<LxdItem *> order;
-    LxdMergeChanges changes;
-};
-
 namespace {
 
 QList<int> validRows(QList<int> rows, int count)
@@ -50,7 +42,6 @@ LxdDocument::~LxdDocument()
     // The commands own records taken out of the database; they go before the database does.
     m_clearing = true;
     m_undoStack->clear();
-    delete m_append;
 }
 
 void LxdDocument::setSelectionModels(QItemSelectionModel *words, QItemSelectionModel *sentences)
@@ -252,49 +243,10 @@ void LxdDocument::zeroUsed()
     m_undoStack->push(new LxdZeroUsedCommand(this));
 }
 
-// --- Append ----------------------------------------------------------------------------------------
-
-void LxdDocument::beginAppend()
-{
-    delete m_append;
-    m_append = new AppendNote;
-    m_append->view = viewState();
-    m_append->order = m_database->items;
-}
-
-LxdMergeChanges *LxdDocument::appendChanges()
-{
-    return m_append ? &m_append->changes : nullptr;
-}
-
-void LxdDocument::endAppend(bool markAndSort, const QString &stepName)
-{
-    if (!m_append)
-        return;
-    if (markAndSort) {
-        m_database->setModified(true);
-        try {
-            m_database->sort();
-        } catch (...) {
-            // An order that could not be made is no reason to lose the step.
-        }
-    }
-    const QList<LxdAppendCommand::Merged> &merged = m_append->changes.grown;
-    const bool changed = !merged.isEmpty() || !sameList(m_database->items, m_append->order);
-    if (changed)
-        m_undoStack->push(new LxdAppendCommand(this, stepName, m_append->view, m_append->order, merged));
-    else if (m_database->isModified())
-        m_undoStack->resetClean(); // the append counts as a change even when it was cancelled
-    delete m_append;
-    m_append = nullptr;
-}
-
 // --- History ---------------------------------------------------------------------------------------
 
 void LxdDocument::clearHistory()
 {
-    delete m_append;
-    m_append = nullptr;
     m_clearing = true;
     m_undoStack->clear();
     m_clearing = false;

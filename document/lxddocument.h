@@ -2,16 +2,21 @@
 #ifndef LXDDOCUMENT_H
 #define LXDDOCUMENT_H
 
+#include "data/lxdmergeplan.h"
+
 #include <QList>
 #include <QObject>
 #include <QPair>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+#include <optional>
+
 class LxdDatabase;
-class LxdIncoming;
 class LxdItem;
-struct LxdMergeChanges;
+class LxdMerge;
 class LxdSentence;
 class QItemSelectionModel;
 class QUndoStack;
@@ -41,8 +46,8 @@ public:
     virtual ~LxdAppendQuestions() = default;
     // "Go on?" about the repeated headwords.
     virtual bool confirmRepeatedHeadwords() = 0;
-    // LxdDatabase::MergeDuplicates or KeepDuplicates, or -1 for neither.
-    virtual int chooseMergeOrKeep() = 0;
+    // Merge or Keep, or nothing for neither.
+    virtual std::optional<LxdMergeMode> chooseMergeOrKeep() = 0;
 };
 
 // The database being edited with its undo history. Every edit of the teacher's goes through here
@@ -84,14 +89,6 @@ public:
     QStringList useSentences(const QList<QPair<int, int>> &sentences, const QString &stepName);
     void zeroUsed();
 
-    // An append is made by the database in up to two stages with questions in between; the
-    // document notes the database before the first and turns what the append did into one step,
-    // named `stepName` (or "Append File").
-    void beginAppend();
-    // With `markAndSort`, the database counts as changed and is put in order first, as the append
-    // command does even when the user cancelled at a question.
-    void endAppend(bool markAndSort = false, const QString &stepName = QString());
-
     // The file commands. Each leaves the modified flag and the history as the rules for files say;
     // the caller chooses the files, reports the results and shows the busy cursor.
     enum FileResult {
@@ -104,21 +101,25 @@ public:
     static bool isBinaryFile(const QString &fileName);
     // Replaces the database with the file; when that fails the database is left empty and unmodified.
     FileResult open(const QString &fileName);
-    // Adds the file's headwords. What it did becomes one undoable step at endAppend(), so that the
-    // caller can add to it.
-    FileResult append(const QString &fileName, LxdAppendQuestions *questions);
+    // What an append or a merge did.
+    struct MergeOutcome
+    {
+        FileResult result = Done;
+        int addedHeadwords = 0; // headwords of their own
+        int addedSentences = 0; // in those and in headwords held already
+        QStringList newHeadwords; // the texts of the added headwords, in list order
+    };
+    // Adds the file's headwords, asking `questions` when some are held already; one undoable step,
+    // "Append File". Once the file was read the database counts as changed and is put in order,
+    // also when the teacher cancelled at a question.
+    MergeOutcome append(const QString &fileName, LxdAppendQuestions *questions);
     // Takes in headwords read elsewhere (an imported word list) by the append's own rules, with its
-    // questions when some are held already; one undoable step named `stepName`. `counts`, when
-    // given, learns how many headwords and sentences were added.
-    FileResult merge(const LxdIncoming &incoming, LxdAppendQuestions *questions, const QString &stepName,
-        QPair<int, int> *counts = nullptr);
-    // Merges a database file into this one without asking, `mode` being an LxdDatabase::AppendMode;
-    // one undoable step.
-    FileResult mergeFile(const QString &fileName, int mode);
-    // Takes in another version of this database's file, merging repeated headwords, without asking,
-    // as one undoable step: the database keeps its own changes and gains another program's, and a
-    // sentence both hold keeps the larger of its two counts.
-    FileResult mergeFile(const QString &fileName);
+    // questions when some are held already; one undoable step named `stepName`.
+    MergeOutcome merge(const LxdIncoming &incoming, LxdAppendQuestions *questions, const QString &stepName);
+    // Merges a database file into this one without asking, as one undoable step, "Merge File".
+    // Versions: another version of this database's file, so that the database keeps its own changes
+    // and gains another program's, and a sentence both hold keeps the larger of its two counts.
+    FileResult mergeFile(const QString &fileName, LxdMergeMode mode = LxdMergeMode::Versions);
     // The writes leave the old file whole when they fail, and say why in `error`.
     bool save(const QString &fileName, QString *error = nullptr);
     // A copy beside the file, ".bak" added, that leaves the modified flag as it was.
@@ -136,20 +137,20 @@ public:
     bool isModified() const;
 
 private:
-    struct AppendNote;
-
-    // Notes the database, then reads the file for an append; LxdDatabase::AppendFailed when unreadable.
-    int readAppend(const QString &fileName);
-    // LxdDatabase::MergeDuplicates or KeepDuplicates as the teacher answered, or -1.
-    static int askMergeOrKeep(LxdAppendQuestions *questions);
-    // What the append begun last changed so far.
-    LxdMergeChanges *appendChanges();
+    // Reads a database file for an append or a merge; null when it is not one or cannot be read.
+    static std::unique_ptr<LxdIncoming> readDatabaseFile(const QString &fileName, FileResult *result);
+    // Takes `incoming` in, by `mode` where it repeats headwords held already (asked of `questions`
+    // when there is none) and by Keep otherwise. `changedWhenCancelled`: as the append command
+    // does, a cancelled merge still leaves the database changed and in order.
+    MergeOutcome takeIn(const LxdIncoming &incoming, std::optional<LxdMergeMode> mode,
+        LxdAppendQuestions *questions, const QString &stepName, bool changedWhenCancelled);
+    // Makes `merge` one step of the history; false when it could not be carried out.
+    bool pushMerge(std::unique_ptr<LxdMerge> merge, const QString &stepName, bool markedWhenUnchanged);
 
     LxdDatabase *m_database; // not owned
     QUndoStack *m_undoStack;
     QItemSelectionModel *m_words = nullptr; // not owned
     QItemSelectionModel *m_sentences = nullptr; // not owned
-    AppendNote *m_append = nullptr; // owned
     bool m_clearing = false;
 };
 

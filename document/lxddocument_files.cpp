@@ -5,6 +5,8 @@
 
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
+#include "data/lxdmerge.h"
+#include "data/lxdpendingappend.h"
 #include "document/lxdeditcommands.h"
 
 #include <QDomDocument>
@@ -80,94 +82,115 @@ LxdDocument::FileResult LxdDocument::open(const QString &fileName)
     return loaded ? Done : Failed;
 }
 
-// Notes the database and reads the file into the append that waits for a decision; AppendFailed
-// when nothing could be read.
-int LxdDocument::readAppend(const QString &fileName)
+std::unique_ptr<LxdIncoming> LxdDocument::readDatabaseFile(const QString &fileName, FileResult *result)
 {
-    beginAppend();
-    int read = LxdDatabase::AppendFailed;
-    guarded([&] {
-        read = m_database->appendFile(fileName, appendChanges());
-        return true;
-    });
-    return read;
+    if (isBinaryFile(fileName)) {
+        *result = NotDatabase;
+        return nullptr;
+    }
+    auto incoming = std::make_unique<LxdPendingAppend>();
+    if (!guarded([&] { return incoming->read(fileName); })) {
+        *result = Failed; // nothing was read, and the database stays as it was
+        return nullptr;
+    }
+    *result = Done;
+    return incoming;
 }
 
-LxdDocument::FileResult LxdDocument::append(const QString &fileName, LxdAppendQuestions *questions)
+LxdDocument::MergeOutcome LxdDocument::append(const QString &fileName, LxdAppendQuestions *questions)
 {
-    if (isBinaryFile(fileName))
-        return NotDatabase;
-    const int read = readAppend(fileName);
-    if (read == LxdDatabase::AppendFailed)
-        return Failed; // nothing was read, and the database stays as it was
-    if (read == LxdDatabase::AppendDone)
-        return Done;
-
-    const int mode = askMergeOrKeep(questions);
-    if (mode < 0)
-        return Cancelled;
-    if (!guarded([&] { return m_database->resolveAppend(mode, appendChanges()); }))
-        return MergeFailed;
-    return Done;
+    MergeOutcome outcome;
+    const std::unique_ptr<LxdIncoming> incoming = readDatabaseFile(fileName, &outcome.result);
+    if (!incoming)
+        return outcome;
+    return takeIn(*incoming, std::nullopt, questions, QString(), true);
 }
 
-int LxdDocument::askMergeOrKeep(LxdAppendQuestions *questions)
+LxdDocument::MergeOutcome LxdDocument::merge(
+    const LxdIncoming &incoming, LxdAppendQuestions *questions, const QString &stepName)
 {
-    int mode = -1;
-    if (questions && questions->confirmRepeatedHeadwords())
-        mode = questions->chooseMergeOrKeep();
-    return mode == LxdDatabase::MergeDuplicates || mode == LxdDatabase::KeepDuplicates ? mode : -1;
+    return takeIn(incoming, std::nullopt, questions, stepName, false);
 }
 
-LxdDocument::FileResult LxdDocument::merge(const LxdIncoming &incoming, LxdAppendQuestions *questions,
-    const QString &stepName, QPair<int, int> *counts)
+LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName, LxdMergeMode mode)
 {
-    int mode = LxdDatabase::KeepDuplicates;
+    FileResult result = Done;
+    const std::unique_ptr<LxdIncoming> incoming = readDatabaseFile(fileName, &result);
+    if (!incoming)
+        return result;
+    return takeIn(*incoming, mode, nullptr, LxdEditCommand::tr("Merge File"), false).result;
+}
+
+LxdDocument::MergeOutcome LxdDocument::takeIn(const LxdIncoming &incoming, std::optional<LxdMergeMode> mode,
+    LxdAppendQuestions *questions, const QString &stepName, bool changedWhenCancelled)
+{
+    MergeOutcome outcome;
+    LxdDatabase::HeadwordIndex index;
     bool repeats = false;
     if (!guarded([&] {
-            repeats = m_database->hasRepeatedHeadwords(incoming);
+            repeats = m_database->hasRepeatedHeadwords(incoming, &index);
             return true;
-        }))
-        return MergeFailed;
-    if (repeats) {
-        mode = askMergeOrKeep(questions);
-        if (mode < 0)
-            return Cancelled;
+        })) {
+        outcome.result = MergeFailed;
+        return outcome;
     }
-    beginAppend();
-    const bool applied = guarded([&] {
-        *appendChanges() = m_database->applyMerge(incoming, m_database->planMerge(incoming, mode));
+    if (!repeats) {
+        mode = LxdMergeMode::Keep;
+    } else if (!mode) {
+        if (questions && questions->confirmRepeatedHeadwords())
+            mode = questions->chooseMergeOrKeep();
+        if (mode == LxdMergeMode::Versions)
+            mode.reset(); // not a teacher's answer
+    }
+
+    // A cancelled append still puts the headwords in order: a merge of nothing.
+    const LxdPendingAppend nothing;
+    std::unique_ptr<LxdMerge> merge;
+    if (!guarded([&] {
+            merge = mode ? std::make_unique<LxdMerge>(m_database, incoming, *mode, &index)
+                         : std::make_unique<LxdMerge>(m_database, nothing, LxdMergeMode::Keep);
+            return true;
+        })) {
+        outcome.result = MergeFailed;
+        return outcome;
+    }
+    if (!mode) {
+        outcome.result = Cancelled;
+        if (changedWhenCancelled)
+            pushMerge(std::move(merge), stepName, true);
+        return outcome;
+    }
+
+    LxdMerge *made = merge.get();
+    const bool changed = made->changesAnything();
+    if (!pushMerge(std::move(merge), stepName, changedWhenCancelled)) {
+        outcome.result = MergeFailed;
+        return outcome;
+    }
+    if (changed) {
+        outcome.addedHeadwords = made->addedHeadwords();
+        outcome.addedSentences = made->addedSentences();
+        outcome.newHeadwords = made->addedHeadwordTexts();
+    }
+    return outcome;
+}
+
+bool LxdDocument::pushMerge(
+    std::unique_ptr<LxdMerge> merge, const QString &stepName, bool markedWhenUnchanged)
+{
+    if (!merge->changesAnything()) {
+        if (markedWhenUnchanged) {
+            // The append counts as a change even when it changed nothing.
+            m_database->setModified(true);
+            m_undoStack->resetClean();
+        }
+        return true;
+    }
+    auto *command = new LxdAppendCommand(this, stepName, std::move(merge));
+    return guarded([&] {
+        m_undoStack->push(command);
         return true;
     });
-    if (applied && counts)
-        *counts = qMakePair(int(appendChanges()->addedItems.size()), appendChanges()->addedSentences);
-    endAppend(false, stepName);
-    return applied ? Done : MergeFailed;
-}
-
-LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName, int mode)
-{
-    if (mode != LxdDatabase::MergeDuplicates && mode != LxdDatabase::KeepDuplicates
-        && mode != LxdDatabase::MergeVersions)
-        return Cancelled;
-    if (isBinaryFile(fileName))
-        return NotDatabase;
-    const int read = readAppend(fileName);
-    FileResult result = Done;
-    if (read == LxdDatabase::AppendFailed)
-        result = Failed;
-    else if (read == LxdDatabase::AppendHasDuplicates && !guarded([&] {
-                 return mode == LxdDatabase::MergeVersions ? m_database->resolveVersions(appendChanges())
-                                                           : m_database->resolveAppend(mode, appendChanges());
-             }))
-        result = MergeFailed;
-    endAppend(false, LxdEditCommand::tr("Merge File"));
-    return result;
-}
-
-LxdDocument::FileResult LxdDocument::mergeFile(const QString &fileName)
-{
-    return mergeFile(fileName, LxdDatabase::MergeVersions);
 }
 
 bool LxdDocument::save(const QString &fileName, QString *error)

@@ -3,6 +3,7 @@
 
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
+#include "data/lxdmerge.h"
 #include "data/lxdsentence.h"
 
 #include <QCoreApplication>
@@ -432,51 +433,21 @@ void LxdZeroUsedCommand::revert()
 
 // --- Append ----------------------------------------------------------------------------------------
 
-LxdAppendCommand::LxdAppendCommand(LxdDocument *document, const QString &name, const LxdViewState &before,
-    const QList<LxdItem *> &orderBefore, const QList<Merged> &merged)
+LxdAppendCommand::LxdAppendCommand(
+    LxdDocument *document, const QString &name, std::unique_ptr<LxdMerge> merge)
     : LxdEditCommand(document,
         name.isEmpty() ? CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Append File")) : name)
-    , m_before(orderBefore)
-    , m_after(document->database()->items)
-    , m_merged(merged)
-{
-    setStateBefore(before);
-    const QSet<LxdItem *> old(orderBefore.cbegin(), orderBefore.cend());
-    for (LxdItem *item : std::as_const(m_after)) {
-        if (!old.contains(item))
-            m_adopted.append(item);
-    }
-}
+    , m_merge(std::move(merge))
+{ }
 
-LxdAppendCommand::~LxdAppendCommand()
-{
-    if (isDone())
-        return;
-    qDeleteAll(m_adopted);
-    for (const Merged &merged : std::as_const(m_merged))
-        qDeleteAll(merged.added);
-}
+LxdAppendCommand::~LxdAppendCommand() = default;
 
-void LxdAppendCommand::apply(bool first)
+void LxdAppendCommand::apply(bool)
 {
-    if (first)
-        return; // the database made the append itself
-    db()->restoreItems(m_after, [this] {
-        for (const Merged &merged : std::as_const(m_merged)) {
-            merged.item->sentences.append(merged.added);
-            for (qsizetype k = 0; k < merged.newUsed.size(); ++k)
-                merged.item->sentences.at(k)->setUsed(merged.newUsed.at(k));
-        }
-    });
+    m_merge->apply();
 }
 
 void LxdAppendCommand::revert()
 {
-    db()->restoreItems(m_before, [this] {
-        for (const Merged &merged : std::as_const(m_merged)) {
-            merged.item->sentences.resize(merged.oldCount);
-            for (qsizetype k = 0; k < merged.oldUsed.size(); ++k)
-                merged.item->sentences.at(k)->setUsed(merged.oldUsed.at(k));
-        }
-    });
+    m_merge->revert();
 }

@@ -2,7 +2,6 @@
 #ifndef LXDEDITCOMMANDS_H
 #define LXDEDITCOMMANDS_H
 
-#include "data/lxdmergeplan.h"
 #include "data/samelist.h"
 #include "document/lxddocument.h"
 
@@ -15,6 +14,7 @@
 
 class LxdDatabase;
 class LxdItem;
+class LxdMerge;
 class LxdSentence;
 
 // One undoable edit of the database. The edit is made the first time the stack runs it; the
@@ -238,14 +238,12 @@ private:
     QList<Count> m_counts; // the counts that were not 0
 };
 
-// What an append did, made by the database before the step exists: the first run does nothing.
+// An append, an import or a merge of a changed file: the merge made on every run and taken back.
 class LxdAppendCommand : public LxdEditCommand
 {
 public:
-    using Merged = LxdMergeChanges::Grown;
-
-    LxdAppendCommand(LxdDocument *document, const QString &name, const LxdViewState &before,
-        const QList<LxdItem *> &orderBefore, const QList<Merged> &merged);
+    // `name` empty: "Append File".
+    LxdAppendCommand(LxdDocument *document, const QString &name, std::unique_ptr<LxdMerge> merge);
     ~LxdAppendCommand() override;
 
 protected:
@@ -253,10 +251,7 @@ protected:
     void revert() override;
 
 private:
-    QList<LxdItem *> m_before;
-    QList<LxdItem *> m_after;
-    QList<LxdItem *> m_adopted;
-    QList<Merged> m_merged;
+    std::unique_ptr<LxdMerge> m_merge;
 };
 
 #endif // LXDEDITCOMMANDS_H

@@ -5,6 +5,7 @@
 
 #include "data/brackettext.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -349,6 +350,50 @@ LxdImport::Format LxdImport::formatOf(const QString &fileName, const QByteArray 
     if (head.trimmed().startsWith('<'))
         return Unknown;
     return Csv;
+}
+
+LxdImport::Format LxdImport::formatOfFile(const QString &fileName, QString *error)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = tr("The file cannot be read: %1").arg(file.errorString());
+        return Unknown;
+    }
+    return formatOf(fileName, file.read(4096));
+}
+
+LxdImport::Result LxdImport::readFile(const QString &fileName, Format format, QChar separator,
+    const CsvColumns &columns, const Progress &progress)
+{
+    Result result;
+    if (format == Csv) {
+        if (separator.isNull()) {
+            // Found from the head of the file, as the column dialog finds it.
+            const Head head = readHead(fileName);
+            if (head.error.isEmpty())
+                separator = readTable(head.text, QChar(), !head.whole).separator;
+        }
+        return readCsvFile(fileName, separator, columns, progress);
+    }
+    if (format == Unknown) {
+        result.error = tr("This is not a word list that can be imported.");
+        return result;
+    }
+    QFile file(fileName);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        result.error = tr("The file cannot be read: %1").arg(file.errorString());
+        return result;
+    }
+    const QString title = QFileInfo(fileName).completeBaseName();
+    if (format == Kvtml)
+        return readKvtml(bytes, progress);
+    if (format == JCloze)
+        return readJCloze(bytes, title, progress);
+    return readJMatch(bytes, title, progress);
 }
 
 QString LxdImport::decodeText(const QByteArray &bytes, QString *encoding)

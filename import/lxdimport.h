@@ -102,6 +102,14 @@ public:
 
     // Which reader a file needs, from its name and, when that does not tell, its first bytes.
     static Format formatOf(const QString &fileName, const QByteArray &head);
+    // The same for a file on disk; Unknown, with the reason in `error`, when it cannot be read.
+    static Format formatOfFile(const QString &fileName, QString *error);
+    // Reads a whole file with the reader `format` names: `separator` (null: found from the file) and
+    // `columns` for a spreadsheet; the Hot Potatoes readers name a headword after the file when the
+    // exercise has no title.
+    // LxdImportRun does the same on a thread of its own.
+    static Result readFile(const QString &fileName, Format format, QChar separator, const CsvColumns &columns,
+        const Progress &progress = {});
 
     // Bytes to text: by a byte-order mark, else UTF-8 when they are valid UTF-8, else Windows-1252
     // (ISO 8859-1 with printable characters in 0x80-0x9F, as Excel and Windows write). `encoding`,

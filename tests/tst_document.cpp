@@ -30,10 +30,10 @@ public:
         ++asked;
         return goOn;
     }
-    int chooseMergeOrKeep() override
+    std::optional<LxdMergeMode> chooseMergeOrKeep() override
     {
         ++asked;
-        return mode;
+        return mode < 0 ? std::nullopt : std::optional<LxdMergeMode>(LxdMergeMode(mode));
     }
     bool goOn;
     int mode;
@@ -126,9 +126,9 @@ void TestDocument::append_data()
     const QString held = QStringLiteral("cat&&&{2}The [cat] sat.\ndog&&&{0}A [dog].");
     QTest::addRow("cancel at first") << false << -1 << int(LxdDocument::Cancelled) << held;
     QTest::addRow("cancel at second") << true << -1 << int(LxdDocument::Cancelled) << held;
-    QTest::addRow("merge") << true << int(LxdDatabase::MergeDuplicates) << int(LxdDocument::Done)
+    QTest::addRow("merge") << true << int(LxdMergeMode::Merge) << int(LxdDocument::Done)
                            << "ant\ncat&&&{3}The [cat] sat.&&&{0}A new [cat].\ndog&&&{0}A [dog].";
-    QTest::addRow("keep") << true << int(LxdDatabase::KeepDuplicates) << int(LxdDocument::Done)
+    QTest::addRow("keep") << true << int(LxdMergeMode::Keep) << int(LxdDocument::Done)
                           << "ant\ncat&&&{2}The [cat] sat.\ncat&&&{1}The [cat] sat.&&&{0}A new "
                              "[cat].\ndog&&&{0}A [dog].";
 }
@@ -142,9 +142,8 @@ void TestDocument::append()
     const QString before = content();
     Answers answers(goOn, mode);
 
-    QCOMPARE(
-        int(doc->append(TestUtil::writeFile(dir, QStringLiteral("more.lxv"), Repeats), &answers)), result);
-    doc->endAppend(true);
+    QCOMPARE(int(doc->append(TestUtil::writeFile(dir, QStringLiteral("more.lxv"), Repeats), &answers).result),
+        result);
     QCOMPARE(answers.asked, goOn ? 2 : 1);
     QCOMPARE(content(), expected);
     // Even a cancelled append leaves the database to be saved; a completed one is one step.

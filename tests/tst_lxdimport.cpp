@@ -3,12 +3,15 @@
 // the files that cannot be read, and the text rules they share.
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
+#include "data/lxdmerge.h"
 #include "data/xmllimits.h"
 #include "import/lxdimport.h"
+#include "import/lxdimportrun.h"
 #include "support/testutil.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -79,6 +82,9 @@ private slots:
     void mergedTextsStayAsRead();
     void repeatsFoundAmongFewAndMany();
     void cancelledProgressStopsTheReader();
+    void readsAFileByItsFormat_data();
+    void readsAFileByItsFormat();
+    void cancelledRunLeavesNothing();
     void xmlLimits_data();
     void xmlLimits();
     void fileReaderMatchesWholeText_data();
@@ -420,7 +426,7 @@ void TestLxdImport::mergedTextsStayAsRead()
     QVERIFY(!result.add(QStringLiteral("\uFEFF"), QString(), QStringLiteral("Row 5")));
     QVERIFY(result.add(QStringLiteral("\uFEFF cat"), QString(), QStringLiteral("Row 6")));
     LxdDatabase db;
-    db.applyMerge(result, db.planMerge(result, LxdDatabase::MergeDuplicates));
+    LxdMerge(&db, result, LxdMergeMode::Merge).apply();
     QCOMPARE(db.itemCount(), 1);
     QCOMPARE(db.itemAt(0)->toFileText(3), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]"));
     QCOMPARE(result.skipped.size(), 3);
@@ -444,6 +450,83 @@ void TestLxdImport::cancelledProgressStopsTheReader()
     const LxdImport::Result stopped = LxdImport::readCsv(table, {}, [](int percent) { return percent < 40; });
     QVERIFY(!stopped.ok());
     QVERIFY(stopped.headwords.isEmpty());
+}
+
+void TestLxdImport::readsAFileByItsFormat_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // null: no such file
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("expected"); // the first headword read, or the error
+
+    QTest::addRow("spreadsheet by ending")
+        << "list.txt" << QByteArray("cat\tThe [cat] sat.\n") << int(LxdImport::Csv) << "cat: The [cat] sat.";
+    QTest::addRow("spreadsheet without ending")
+        << "list" << QByteArray("dog,A [dog].\n") << int(LxdImport::Csv) << "dog: A [dog].";
+    QTest::addRow("KVTML by content")
+        << "list.xml" << fixture(QStringLiteral("examples.kvtml")) << int(LxdImport::Kvtml)
+        << "école: Mon [École] est grande. | My [school] is big.";
+    QTest::addRow("JCloze by content")
+        << "passage.htm" << fixture(QStringLiteral("passage.jcl")) << int(LxdImport::JCloze)
+        << "Au café: [Le] garçon boit un [café]. | Il est très [chaud] [aujourd'hui]! | \"Tom & Jerry\" "
+           "n'ont pas de gap.";
+    QTest::addRow("JMatch by ending")
+        << "pairs.jmt" << fixture(QStringLiteral("pairs.jmt")) << int(LxdImport::JMatch)
+        << "Früchte & Obst: apple [Apfel] | pear [Birne] | green fig [grüne Feige]";
+    QTest::addRow("markup of another kind")
+        << "page.html" << QByteArray("<html><body>x</body></html>") << int(LxdImport::Unknown)
+        << "This is not a word list that can be imported.";
+    QTest::addRow("missing file") << "missing.csv" << QByteArray() << int(LxdImport::Unknown)
+                                  << "The file cannot be read: No such file or directory";
+}
+
+// As Import reads a file: the reader chosen by ending or content, run on a thread of its own.
+void TestLxdImport::readsAFileByItsFormat()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, format);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    const QString file = bytes.isNull() ? dir.filePath(name) : TestUtil::writeFile(dir, name, bytes);
+
+    QString error;
+    const LxdImport::Format found = LxdImport::formatOfFile(file, &error);
+    QCOMPARE(int(found), format);
+    LxdImportRun run(file, found, QChar(), LxdImport::CsvColumns());
+    QSignalSpy finished(&run, &LxdImportRun::finished);
+    run.start();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(run.isFinished());
+    QVERIFY(!run.outcome().cancelled);
+    const LxdImport::Result &result = run.outcome().result;
+    QCOMPARE(result.ok() ? summary(result).value(0) : (bytes.isNull() ? error : result.error), expected);
+    if (!bytes.isNull())
+        QCOMPARE(
+            summary(result), summary(LxdImport::readFile(file, found, QChar(), LxdImport::CsvColumns())));
+}
+
+void TestLxdImport::cancelledRunLeavesNothing()
+{
+    QTemporaryDir dir;
+    QByteArray csv;
+    for (int i = 0; i < 100000; ++i)
+        csv += "word" + QByteArray::number(i) + ",The [word" + QByteArray::number(i) + "] here.\n";
+    const QString file = TestUtil::writeFile(dir, QStringLiteral("long.csv"), csv);
+
+    LxdImportRun run(file, LxdImport::Csv, QChar(u','), LxdImport::CsvColumns());
+    QSignalSpy finished(&run, &LxdImportRun::finished);
+    run.start();
+    run.cancel();
+    QVERIFY(finished.wait(20000));
+    QVERIFY(run.outcome().cancelled);
+    QVERIFY(run.outcome().result.headwords.isEmpty());
+
+    // One still running when it goes stops and is waited for.
+    auto *running = new LxdImportRun(file, LxdImport::Csv, QChar(u','), LxdImport::CsvColumns());
+    running->start();
+    delete running;
 }
 
 void TestLxdImport::xmlLimits_data()

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The merge plan that Append, Import and a merge of a changed file share: its results against a plain
+// The merge that Append, Import and a merge of a changed file share: its results against a plain
 // reference written straight from the merge and keep rules, over many random databases and incoming
-// lists; and the document making one undo step of a file merged without questions.
+// lists, taken back and made again; and the document making one undo step of a file merged without
+// questions.
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
+#include "data/lxdmerge.h"
 #include "data/lxdmergeplan.h"
 #include "data/lxdsentence.h"
 #include "document/lxddocument.h"
@@ -54,8 +56,9 @@ private:
 // The rules as they are written, on plain values: keep adds every incoming headword, from the last
 // to the first; merge takes each incoming headword, from the last to the first, into the first
 // headword of the same trimmed text (those added before included), its sentences from the last to
-// the first: a sentence of the same trimmed text there adds its count, any other is appended trimmed.
-Values reference(Values db, const Values &incoming, int mode)
+// the first: a sentence of the same trimmed text there adds its count (versions of one file: keeps the
+// larger one), any other is appended trimmed.
+Values reference(Values db, const Values &incoming, LxdMergeMode mode)
 {
     const auto loaded = [](Headword h) {
         for (Sentence &s : h.sentences) {
@@ -67,7 +70,7 @@ Values reference(Values db, const Values &incoming, int mode)
     for (qsizetype j = incoming.size() - 1; j >= 0; --j) {
         const Headword &in = incoming.at(j);
         qsizetype target = -1;
-        for (qsizetype i = 0; mode == LxdDatabase::MergeDuplicates && i < db.size() && target < 0; ++i) {
+        for (qsizetype i = 0; mode != LxdMergeMode::Keep && i < db.size() && target < 0; ++i) {
             if (db.at(i).headword.trimmed() == in.headword.trimmed())
                 target = i;
         }
@@ -83,6 +86,8 @@ Values reference(Values db, const Values &incoming, int mode)
                 own.begin(), own.end(), [&t](const Sentence &s) { return s.text.trimmed() == t; });
             if (same == own.end()) {
                 own.append({t, u});
+            } else if (mode == LxdMergeMode::Versions) {
+                same->used = std::max(same->used, u);
             } else {
                 const qint64 sum = qint64(same->used) + u;
                 same->used = int(std::clamp<qint64>(
@@ -113,14 +118,20 @@ Values valuesOf(const LxdDatabase &db)
     return values;
 }
 
+QStringList lines(const Values &values)
+{
+    QStringList out;
+    for (const Headword &h : values)
+        out.append(line(h));
+    return out;
+}
+
 // Sorted lines: the database sorts its headwords, and equal ones in no defined order.
 QStringList picture(const Values &values)
 {
-    QStringList lines;
-    for (const Headword &h : values)
-        lines.append(line(h));
-    lines.sort();
-    return lines;
+    QStringList out = lines(values);
+    out.sort();
+    return out;
 }
 
 Values randomValues(QRandomGenerator &random, int maxHeadwords, int maxSentences)
@@ -186,31 +197,44 @@ void TestMergePlan::planAgainstReference()
     for (int run = 0; run < 400; ++run) {
         const Values held = randomValues(random, 6, 6);
         const Values more = randomValues(random, 6, 6);
-        for (int mode : {LxdDatabase::KeepDuplicates, LxdDatabase::MergeDuplicates}) {
+        for (LxdMergeMode mode : {LxdMergeMode::Keep, LxdMergeMode::Merge, LxdMergeMode::Versions}) {
             LxdDatabase db;
             const Incoming start(held);
-            db.applyMerge(start, db.planMerge(start, LxdDatabase::KeepDuplicates));
+            LxdMerge(&db, start, LxdMergeMode::Keep).apply();
             const Values before = valuesOf(db);
-            QCOMPARE(picture(before), picture(reference({}, held, LxdDatabase::KeepDuplicates)));
+            QCOMPARE(picture(before), picture(reference({}, held, LxdMergeMode::Keep)));
+            db.setModified(false);
 
             const Incoming incoming(more);
             const LxdMergePlan plan = db.planMerge(incoming, mode);
-            QCOMPARE(valuesOf(db).size(), before.size()); // planning changes nothing
-            const LxdMergeChanges changes = db.applyMerge(incoming, plan);
+            LxdMerge merge(&db, incoming, mode);
+            QCOMPARE(lines(valuesOf(db)), lines(before)); // planning changes nothing
+            QVERIFY(!db.isModified());
+            merge.apply();
             const Values expected = reference(before, more, mode);
-            const QString what = QStringLiteral("run %1, mode %2").arg(run).arg(mode);
+            const QString what = QStringLiteral("run %1, mode %2").arg(run).arg(int(mode));
             QVERIFY2(picture(valuesOf(db)) == picture(expected), qPrintable(what));
-            // The plan's list says what happened.
-            QCOMPARE(int(changes.addedItems.size()), plan.count(LxdMergePlan::HeadwordAdded));
-            QCOMPARE(db.itemCount(), int(before.size() + changes.addedItems.size()));
+            const QStringList after = lines(valuesOf(db));
+            QVERIFY(db.isModified());
+            // What it says it added is what the plan lists and what the database gained.
+            QCOMPARE(merge.addedHeadwords(), plan.count(LxdMergePlan::HeadwordAdded));
+            QCOMPARE(db.itemCount(), int(before.size()) + merge.addedHeadwords());
             int sentences = 0;
             for (int i = 0; i < db.itemCount(); ++i)
                 sentences += db.sentenceCount(i);
             int sentencesBefore = 0;
             for (const Headword &h : before)
                 sentencesBefore += int(h.sentences.size());
-            QCOMPARE(sentences, sentencesBefore + changes.addedSentences);
-            QVERIFY(db.isModified());
+            QCOMPARE(sentences, sentencesBefore + merge.addedSentences());
+            QCOMPARE(merge.addedHeadwordTexts().size(), merge.addedHeadwords());
+
+            // Taken back and made again, twice, exactly.
+            for (int again = 0; again < 2; ++again) {
+                merge.revert();
+                QVERIFY2(lines(valuesOf(db)) == lines(before), qPrintable(what));
+                merge.apply();
+                QVERIFY2(lines(valuesOf(db)) == after, qPrintable(what));
+            }
         }
     }
 }
@@ -221,14 +245,14 @@ void TestMergePlan::mergeFileIsOneUndoStep()
     LxdDatabase db;
     const Incoming start({{QStringLiteral("cat"), {{QStringLiteral("The [cat] sat."), 2}}},
         {QStringLiteral("dog"), {{QStringLiteral("A [dog]."), 0}}}});
-    db.applyMerge(start, db.planMerge(start, LxdDatabase::KeepDuplicates));
+    LxdMerge(&db, start, LxdMergeMode::Keep).apply();
     db.setModified(false);
     LxdDocument doc(&db);
     const QStringList before = picture(valuesOf(db));
     const QString changed = TestUtil::writeFile(dir, QStringLiteral("changed.lxv"),
         "cat&&&{1}The [cat] sat.&&&{0}A new [cat].\r\nant&&&{0}An [ant].\r\n");
 
-    QCOMPARE(doc.mergeFile(changed, LxdDatabase::MergeDuplicates), LxdDocument::Done);
+    QCOMPARE(doc.mergeFile(changed, LxdMergeMode::Merge), LxdDocument::Done);
     QCOMPARE(picture(valuesOf(db)),
         QStringList({QStringLiteral("ant|An [ant].#0"), QStringLiteral("cat|The [cat] sat.#3|A new [cat].#0"),
             QStringLiteral("dog|A [dog].#0")}));
@@ -240,11 +264,11 @@ void TestMergePlan::mergeFileIsOneUndoStep()
     doc.undoStack()->redo();
     QCOMPARE(db.itemCount(), 3);
 
-    QCOMPARE(doc.mergeFile(changed, LxdDatabase::KeepDuplicates), LxdDocument::Done);
+    QCOMPARE(doc.mergeFile(changed, LxdMergeMode::Keep), LxdDocument::Done);
     QCOMPARE(db.itemCount(), 5);
     QCOMPARE(doc.undoStack()->count(), 2);
-    QCOMPARE(doc.mergeFile(dir.filePath(QStringLiteral("missing.lxv")), LxdDatabase::MergeDuplicates),
-        LxdDocument::Failed);
+    QCOMPARE(
+        doc.mergeFile(dir.filePath(QStringLiteral("missing.lxv")), LxdMergeMode::Merge), LxdDocument::Failed);
     QCOMPARE(doc.undoStack()->count(), 2);
 }
 
@@ -256,7 +280,7 @@ void TestMergePlan::versionsOfOneFileKeepTheLargerCount()
     const Incoming mine({{QStringLiteral("cat"),
         {{QStringLiteral("The [cat] sat."), 3}, {QStringLiteral("A [cat] ran."), 2},
             {QStringLiteral("Mine [cat]."), 1}}}});
-    db.applyMerge(mine, db.planMerge(mine, LxdDatabase::KeepDuplicates));
+    LxdMerge(&db, mine, LxdMergeMode::Keep).apply();
     LxdDocument doc(&db);
     const QString theirs = TestUtil::writeFile(
         dir, QStringLiteral("theirs.lxv"), "cat&&&{2}The [cat] sat.&&&{5}A [cat] ran.&&&{0}Their [cat].\r\n");

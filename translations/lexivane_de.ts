@@ -519,6 +519,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
 <context>
     <name>LxdImport</name>
     <message>
+        <source>This is not a word list that can be imported.</source>
+        <translation>Dies ist keine Wortliste, die importiert werden kann.</translation>
+    </message>
+    <message>
         <source>This is not a text file.</source>
         <translation>Dies ist keine Textdatei.</translation>
     </message>
@@ -1570,10 +1574,6 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>This is not a word list that can be imported.</source>
-        <translation>Dies ist keine Wortliste, die importiert werden kann.</translation>
     </message>
     <message>
         <source>Imported from %1:</source>

@@ -519,6 +519,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
 <context>
     <name>LxdImport</name>
     <message>
+        <source>This is not a word list that can be imported.</source>
+        <translation>Esta no es una lista de palabras que se pueda importar.</translation>
+    </message>
+    <message>
         <source>This is not a text file.</source>
         <translation>Este no es un archivo de texto.</translation>
     </message>
@@ -1570,10 +1574,6 @@ Puede pegarlo en cualquier programa de texto.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>This is not a word list that can be imported.</source>
-        <translation>Esta no es una lista de palabras que se pueda importar.</translation>
     </message>
     <message>
         <source>Imported from %1:</source>

@@ -519,6 +519,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
 <context>
     <name>LxdImport</name>
     <message>
+        <source>This is not a word list that can be imported.</source>
+        <translation>Ce n’est pas une liste de mots importable.</translation>
+    </message>
+    <message>
         <source>This is not a text file.</source>
         <translation>Ce n’est pas un fichier texte.</translation>
     </message>
@@ -1570,10 +1574,6 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>This is not a word list that can be imported.</source>
-        <translation>Ce n’est pas une liste de mots importable.</translation>
     </message>
     <message>
         <source>Imported from %1:</source>

@@ -7,6 +7,7 @@
 
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
+#include "data/lxdmerge.h"
 #include "data/lxdsentence.h"
 #include "import/lxdimport.h"
 
@@ -49,7 +50,7 @@ void checkLoads(const LxdImport::Result &result)
 
     // Alone: every headword and every sentence becomes a record.
     LxdDatabase alone;
-    alone.applyMerge(result, alone.planMerge(result, LxdDatabase::KeepDuplicates));
+    LxdMerge(&alone, result, LxdMergeMode::Keep).apply();
     FuzzInput::check(alone.itemCount() == result.headwords.size(), "every headword taken in");
     FuzzInput::check(sentenceTotal(alone) == result.sentenceCount(), "every sentence taken in");
     FuzzInput::check(pairsOf(alone) == imported, "the texts taken in as read");
@@ -64,8 +65,8 @@ void checkLoads(const LxdImport::Result &result)
 
     // Merged into headwords held already: none of the imported sentences is lost.
     LxdDatabase held;
-    held.applyMerge(result, held.planMerge(result, LxdDatabase::KeepDuplicates));
-    held.applyMerge(result, held.planMerge(result, LxdDatabase::MergeDuplicates));
+    LxdMerge(&held, result, LxdMergeMode::Keep).apply();
+    LxdMerge(&held, result, LxdMergeMode::Merge).apply();
     FuzzInput::check(pairsOf(held) == imported, "a merge loses no sentence and adds none");
 }
 
