@@ -164,12 +164,10 @@ MainWindow::~MainWindow()
     lvWords->selectionModel()->disconnect(this);
     tvSentences->selectionModel()->disconnect(this);
     lwOutput->selectionModel()->disconnect(this);
-    // Nor the output list's model, nor the exercise's fields.
-    session->disconnect(this);
-    session->output()->disconnect(this);
-    ledExerciseTitle->disconnect(this);
-    pteExtraWords->disconnect(this);
-    spbDatabaseWords->disconnect(this);
+    // Nor the session as it goes, nor the exercise's fields.
+    for (QObject *part : std::initializer_list<QObject *> {session, session->output(), doc->undoStack(), db,
+             fileGuard, recovery, ledExerciseTitle, pteExtraWords, spbDatabaseWords})
+        part->disconnect(this);
 
     // The models read the database: they go before it (the views fall back on empty models).
     delete sentenceModel;

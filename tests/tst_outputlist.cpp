@@ -272,7 +272,7 @@ void TestOutputList::clickSentenceRow(int row, Qt::KeyboardModifiers modifiers)
 
 void TestOutputList::fillOutput(const QStringList &texts)
 {
-    lwOutput->addItems(texts);
+    window->lxdSession()->appendOutput(texts, QString());
 }
 
 QStringList TestOutputList::outputTexts() const
