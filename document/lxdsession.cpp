@@ -207,6 +207,11 @@ LxdSession::~LxdSession()
 
 void LxdSession::setFileName(const QString &fileName)
 {
+    // What is still to be kept belongs to the database before.
+    if (m_keep.isActive()) {
+        m_keep.stop();
+        keepExercise();
+    }
     m_fileName = fileName;
     if (fileName.isEmpty())
         m_guard->forget();
