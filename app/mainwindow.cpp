@@ -7,9 +7,6 @@
 #include "dialogs/dlgeditsentence.h"
 #include "dialogs/dlgrandomsentences.h"
 #include "dialogs/zelabout.h"
-#include "document/lxddocument.h"
-#include "document/lxdfileguard.h"
-#include "document/lxdrecovery.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelflowlayout.h"
@@ -22,7 +19,6 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -33,7 +29,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
@@ -116,17 +111,6 @@ QString documentsUserFolder()
         + QLatin1String("/lexivanevoc");
 }
 
-// The check boxes are stored under their own object names; the five documented ones start ticked,
-// the answer key and the shuffled word list start off.
-struct OptionKey
-{
-    const char *key;
-    bool byDefault;
-};
-const OptionKey OptionKeys[]
-    = {{"chkIncludeQNums", true}, {"chkGapWords", true}, {"chkBracketWords", true}, {"chkJumbleOrder", true},
-        {"chkIncludeWordList", true}, {"chkAnswerKey", false}, {"chkShuffleWordList", false}};
-
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -134,21 +118,20 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
-    curFile.clear();
     setWindowIcon(QIcon(QLatin1String(AppIcon)));
 
     aboutBox = new ZelAbout(this);
     dlgEditSentence = new DlgEditSentence(this);
     dlgRandomSentences = new DlgRandomSentences(this);
 
-    domDoc = new QDomDocument;
-    db = new LxdDatabase(domDoc, this);
-    doc = new LxdDocument(db, this);
+    session = new LxdSession(this);
+    session->setObjectName(QStringLiteral("session"));
+    db = session->database();
+    doc = session->document();
+    fileGuard = session->fileGuard();
+    recovery = session->recovery();
     wordModel = new LxdbWordListModel(db, this);
     sentenceModel = new LxdbSentenceTableModel(db, this);
-    doc->setObjectName(QStringLiteral("doc"));
-    fileGuard = new LxdFileGuard(this);
-    fileGuard->setObjectName(QStringLiteral("fileGuard"));
     setupRecovery();
 
     createWidgets();
@@ -157,6 +140,7 @@ MainWindow::MainWindow(QWidget *parent)
     createToolBars();
 
     readSettings();
+    connect(session, &LxdSession::fileNamed, this, &MainWindow::fileNamed);
     setCurrentFile(QString());
 
     lvWords->setModel(wordModel);
@@ -168,7 +152,7 @@ MainWindow::MainWindow(QWidget *parent)
     setupUserDatabase();
     setupHelpClient();
     processCommandLine();
-    if (curFile.isEmpty())
+    if (currentFile().isEmpty())
         recentFileActs[0]->activate(QAction::Trigger);
     offerRecoveryAtStartup();
 }
@@ -180,21 +164,15 @@ MainWindow::~MainWindow()
     lvWords->selectionModel()->disconnect(this);
     tvSentences->selectionModel()->disconnect(this);
     lwOutput->selectionModel()->disconnect(this);
-    // Nor the output list's model, which empties itself as it goes, nor the exercise's fields.
-    lwOutput->model()->disconnect(this);
-    ledExerciseTitle->disconnect(this);
-    pteExtraWords->disconnect(this);
-    spbDatabaseWords->disconnect(this);
+    // Nor the session as it goes, nor the exercise's fields.
+    for (QObject *part : std::initializer_list<QObject *> {session, session->output(), doc->undoStack(), db,
+             fileGuard, recovery, ledExerciseTitle, pteExtraWords, spbDatabaseWords})
+        part->disconnect(this);
 
-    // Ending in good order: the recovery copy goes, before the document it watches.
-    delete recovery;
-    // The undo history holds records taken out of the database: it goes first.
-    delete doc;
     // The models read the database: they go before it (the views fall back on empty models).
     delete sentenceModel;
     delete wordModel;
-    delete db;
-    delete domDoc;
+    delete session;
     delete dlgRandomSentences;
     delete dlgEditSentence;
     delete aboutBox;
@@ -359,101 +337,12 @@ void MainWindow::createBottomPane()
     lblOutput->setObjectName(QStringLiteral("lblOutput"));
     lblOutput->setFont(headingFont());
 
-    // The options scroll in a pane of their own: with large fonts or a low screen the window stays
-    // within the screen, and every option stays reachable.
-    scaOptions = new QScrollArea(wgtBottom);
-    scaOptions->setObjectName(QStringLiteral("scaOptions"));
-    scaOptions->setFrameShape(QFrame::NoFrame);
-    scaOptions->setWidgetResizable(true);
-    scaOptions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    wgtOptions = new QWidget(scaOptions);
-    wgtOptions->setObjectName(QStringLiteral("wgtOptions"));
-    layOptions = new QVBoxLayout;
-    layOptions->setObjectName(QStringLiteral("layOptions"));
-    const auto newOption = [this](const char *name, const QString &text) {
-        auto *box = new QCheckBox(text, wgtOptions);
-        box->setObjectName(QLatin1String(name));
-        box->setChecked(true);
-        layOptions->addWidget(box);
-        return box;
-    };
-    chkIncludeQNums = newOption("chkIncludeQNums", tr("Include &Q #s"));
-    chkGapWords = newOption("chkGapWords", tr("&Gap words"));
-    chkBracketWords = newOption("chkBracketWords", tr("Brac&ket words"));
-    chkJumbleOrder = newOption("chkJumbleOrder", tr("&Jumble order"));
-    chkIncludeWordList = newOption("chkIncludeWordList", tr("Include wo&rd list"));
-    chkAnswerKey = newOption("chkAnswerKey", tr("&Answer key"));
-    chkAnswerKey->setChecked(false);
-    chkShuffleWordList = newOption("chkShuffleWordList", tr("Shuffle word &list"));
-    chkShuffleWordList->setChecked(false);
-    layOptions->addStretch();
-    // The exercise's title, its shuffle and its extra words stand in a column of their own beside the
-    // check boxes, so the pane stays low.
-    auto *layExerciseMore = new QVBoxLayout;
-    layExerciseMore->setObjectName(QStringLiteral("layExerciseMore"));
-    lblExerciseTitle = new QLabel(tr("Exercise &title:"), wgtOptions);
-    lblExerciseTitle->setObjectName(QStringLiteral("lblExerciseTitle"));
-    lblExerciseTitle->setWordWrap(true);
-    ledExerciseTitle = new QLineEdit(wgtOptions);
-    ledExerciseTitle->setObjectName(QStringLiteral("ledExerciseTitle"));
-    ledExerciseTitle->setPlaceholderText(tr("the database's name"));
-    lblExerciseTitle->setBuddy(ledExerciseTitle);
-    layExerciseMore->addWidget(lblExerciseTitle);
-    layExerciseMore->addWidget(ledExerciseTitle);
-    btnNewShuffle = new QPushButton(tr("&New shuffle"), wgtOptions);
-    btnNewShuffle->setObjectName(QStringLiteral("btnNewShuffle"));
-    btnNewShuffle->setStatusTip(tr("Shuffle the questions and the word list anew for the next export."));
-    layExerciseMore->addWidget(btnNewShuffle);
-    lblExtraWords = new QLabel(tr("E&xtra words:"), wgtOptions);
-    lblExtraWords->setObjectName(QStringLiteral("lblExtraWords"));
-    lblExtraWords->setWordWrap(true);
-    pteExtraWords = new QPlainTextEdit(wgtOptions);
-    pteExtraWords->setObjectName(QStringLiteral("pteExtraWords"));
-    pteExtraWords->setTabChangesFocus(true);
-    pteExtraWords->setPlaceholderText(
-        tr("Extra words: words that fill no gap, one a line or separated by commas"));
-    // Room for a few words a line; longer lists scroll in the box.
-    pteExtraWords->setFixedHeight(pteExtraWords->fontMetrics().lineSpacing() * 3 + 10);
-    lblExtraWords->setBuddy(pteExtraWords);
-    pteExtraWords->setAccessibleName(tr("Extra words"));
-    layExerciseMore->addWidget(lblExtraWords);
-    layExerciseMore->addWidget(pteExtraWords);
-    lblDatabaseWords = new QLabel(tr("From the data&base:"), wgtOptions);
-    lblDatabaseWords->setObjectName(QStringLiteral("lblDatabaseWords"));
-    lblDatabaseWords->setWordWrap(true);
-    spbDatabaseWords = new QSpinBox(wgtOptions);
-    spbDatabaseWords->setObjectName(QStringLiteral("spbDatabaseWords"));
-    spbDatabaseWords->setRange(0, 20);
-    spbDatabaseWords->setToolTip(
-        tr("Add N words from the database: key words of other sentences, of a length "
-           "close to the answers', to the word bank and the drop-down lists."));
-    lblDatabaseWords->setBuddy(spbDatabaseWords);
-    layExerciseMore->addWidget(lblDatabaseWords);
-    layExerciseMore->addWidget(spbDatabaseWords);
-    connect(btnNewShuffle, &QPushButton::clicked, this, [this] {
-        keptSeed.reset();
-        statusBar()->showMessage(tr("The next export is shuffled anew."), 2000);
-    });
-    layExerciseMore->addStretch();
-    // Wide enough to read a title, with labels that wrap, so that the output list keeps the width.
-    const int columnWidth = ledExerciseTitle->fontMetrics().averageCharWidth() * 30;
-    for (QWidget *widget : std::initializer_list<QWidget *> {lblExerciseTitle, ledExerciseTitle,
-             btnNewShuffle, lblExtraWords, pteExtraWords, lblDatabaseWords, spbDatabaseWords})
-        widget->setMaximumWidth(columnWidth);
-    ledExerciseTitle->setMinimumWidth(columnWidth);
-    auto *layAllOptions = new QHBoxLayout(wgtOptions);
-    layAllOptions->setObjectName(QStringLiteral("layAllOptions"));
-    layAllOptions->setContentsMargins(0, 0, 0, 0);
-    layAllOptions->addLayout(layOptions);
-    layAllOptions->addLayout(layExerciseMore);
-    scaOptions->setWidget(wgtOptions);
-    // As wide as the options with a scroll bar beside them: they never scroll sideways.
-    scaOptions->setFixedWidth(wgtOptions->sizeHint().width()
-        + scaOptions->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scaOptions));
+    createExerciseOptions();
 
-    lwOutput = new QListWidget(wgtBottom);
+    lwOutput = new QListView(wgtBottom);
     lwOutput->setObjectName(QStringLiteral("lwOutput"));
     lwOutput->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lwOutput->setModel(session->output());
 
     actOutSentenceUp = newAction("actOutSentenceUp", tr("Move &up"),
         QStringLiteral(":/svgIcons/arrow_up.svg"), tr("Move the selected sentence(s) up in the list."));
@@ -865,7 +754,11 @@ void MainWindow::makeConnections()
         connect(sentenceModel, signal, this, &MainWindow::updateSentenceCount);
     }
     connect(wordModel, &QAbstractItemModel::modelReset, this, &MainWindow::updateWordCount);
-    connect(lwOutput->model(), &QAbstractItemModel::dataChanged, this, &MainWindow::updateOutputCount);
+    // The count, the buttons and the exports follow the rows of the output list, also on undo.
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+        connect(session->output(), signal, this, &MainWindow::updateOutputCount);
+        connect(session->output(), signal, this, &MainWindow::setOutputListButtonStates);
+    }
 
     // Moving through the headwords with the keyboard changes the headword selection before the current
     // headword, so the handler above sees the sentences of the previous headword; and the reset that
@@ -989,10 +882,13 @@ void MainWindow::readSettings()
     recentFiles = settings.value(QStringLiteral("recentFiles")).toStringList();
     storedRecentFiles = recentFiles;
 
-    for (const OptionKey &option : OptionKeys) {
-        findChild<QCheckBox *>(QLatin1String(option.key))
-            ->setChecked(settings.value(QLatin1String(option.key), option.byDefault).toBool());
-    }
+    // The exercise's options and title are the session's; the settings hold those of the last run,
+    // under the names of the check boxes.
+    QMap<QString, bool> options = session->exercise().options;
+    for (auto it = options.begin(); it != options.end(); ++it)
+        *it = settings.value(it.key(), *it).toBool();
+    session->setStartingExercise(options, settings.value(QStringLiteral("exerciseTitle")).toString());
+    showExercise();
 
     const QString defaultFolder = documentsUserFolder();
     lastVocFileDir = settings.value(QStringLiteral("lastVocFileDir"), defaultFolder).toString();
@@ -1003,7 +899,6 @@ void MainWindow::readSettings()
     lastJmtFileDir = settings.value(QStringLiteral("lastJmtFileDir"), defaultFolder).toString();
     lastImportFileDir = settings.value(QStringLiteral("lastImportFileDir"), defaultFolder).toString();
     readExportFolders(settings, defaultFolder);
-    ledExerciseTitle->setText(settings.value(QStringLiteral("exerciseTitle")).toString());
 
     updateRecentFileActions();
     settings.endGroup();
@@ -1018,9 +913,9 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("recentFiles"), recentFiles);
     settings.setValue(QStringLiteral("state"), saveState(0));
 
-    for (const OptionKey &option : OptionKeys)
-        settings.setValue(
-            QLatin1String(option.key), findChild<QCheckBox *>(QLatin1String(option.key))->isChecked());
+    const LxdRecoverySession exercise = session->exercise();
+    for (auto it = exercise.options.cbegin(); it != exercise.options.cend(); ++it)
+        settings.setValue(it.key(), it.value());
 
     settings.setValue(QStringLiteral("lastVocFileDir"), lastVocFileDir);
     settings.setValue(QStringLiteral("lastXmlFileDir"), lastXmlFileDir);
@@ -1030,7 +925,7 @@ void MainWindow::writeSettings()
     settings.setValue(QStringLiteral("lastJmtFileDir"), lastJmtFileDir);
     settings.setValue(QStringLiteral("lastImportFileDir"), lastImportFileDir);
     writeExportFolders(settings);
-    settings.setValue(QStringLiteral("exerciseTitle"), ledExerciseTitle->text());
+    settings.setValue(QStringLiteral("exerciseTitle"), exercise.title);
     settings.endGroup();
 }
 
@@ -1038,8 +933,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (okToContinue()) {
         // The changes were saved or given up: a clean quit leaves no recovery copy.
-        sessionEnded = true;
-        recovery->discard();
+        session->end();
         writeSettings();
         fileGuard->forget(); // the database is closed: its lock goes
         event->accept();
@@ -1089,16 +983,11 @@ void MainWindow::setLastFolderForTesting(const QString &settingsKey, const QStri
         exportFolders[settingsKey] = folder;
 }
 
-void MainWindow::setCurrentFile(const QString &fileName)
+void MainWindow::fileNamed(const QString &fileName)
 {
-    curFile = fileName;
-    // No file, no lock and nothing to watch (new, import, a failed open).
-    if (curFile.isEmpty())
-        fileGuard->forget();
-    recovery->setFileName(fileName);
-    if (!curFile.isEmpty()) {
-        recentFiles.removeAll(curFile);
-        recentFiles.prepend(curFile);
+    if (!fileName.isEmpty()) {
+        recentFiles.removeAll(fileName);
+        recentFiles.prepend(fileName);
         updateRecentFileActions();
     }
     updateWindowTitle();
@@ -1106,7 +995,7 @@ void MainWindow::setCurrentFile(const QString &fileName)
 
 void MainWindow::updateWindowTitle()
 {
-    QString shownName = curFile.isEmpty() ? tr("Untitled") : strippedName(curFile);
+    QString shownName = currentFile().isEmpty() ? tr("Untitled") : strippedName(currentFile());
     if (fileGuard && fileGuard->isReadOnly())
         shownName = tr("%1 (read-only)").arg(shownName);
     setWindowTitle(

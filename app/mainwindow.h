@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include "document/lxddocument.h"
+#include "document/lxdsession.h"
 #include "exercise/exercisebuilder.h"
 
 #include <memory>
@@ -62,7 +63,7 @@ class MainWindow;
 // The program's only top-level window: the vocabulary database with its headword list and sentence
 // table, the output list with the exercise options, and every command. The commands live in
 // mainwindow_<group>.cpp by command group; this class only ties them together.
-class MainWindow : public QMainWindow, private LxdAppendQuestions
+class MainWindow : public QMainWindow, private LxdSessionQuestions
 {
     Q_OBJECT
 
@@ -76,7 +77,7 @@ public:
     // The exports read their templates from `folder`; an empty one goes back to the program's own.
     static void setTemplateFolderForTesting(const QString &folder);
     // Names `fileName` as the open file (recent files and title follow) without reading anything.
-    void setCurrentFileForTesting(const QString &fileName) { setCurrentFile(fileName); }
+    void setCurrentFileForTesting(const QString &fileName) { session->setFileName(fileName); }
     // Puts `folder` where the file dialogs kept under `settingsKey` ("lastVocFileDir", ...) start.
     void setLastFolderForTesting(const QString &settingsKey, const QString &folder);
 
@@ -85,10 +86,12 @@ public:
     const LxdDatabase *database() const { return db; }
     // The edits and their history, for the tests.
     const LxdDocument *document() const { return doc; }
+    // The open database, its file and the exercise, which the window shows.
+    LxdSession *lxdSession() const { return session; }
     // The models through which the views show the database.
     LxdbWordListModel *wordListModel() const { return wordModel; }
     LxdbSentenceTableModel *sentenceTableModel() const { return sentenceModel; }
-    QString currentFile() const { return curFile; }
+    QString currentFile() const { return session->fileName(); }
     QStringList recentFileList() const { return recentFiles; }
     // Output list (mainwindow_output.cpp): the texts of the output entries in list order, and the
     // exercise options as checked.
@@ -160,6 +163,7 @@ private:
     void createHeader();
     void createTopPane();
     void createBottomPane();
+    void createExerciseOptions();
     void createFootButtons();
     QPushButton *newButton(
         QDialogButtonBox *box, const char *name, const QString &text, const QString &iconPath, bool enabled);
@@ -179,7 +183,8 @@ private:
     void readSettings();
     void writeSettings();
 
-    void setCurrentFile(const QString &fileName);
+    void setCurrentFile(const QString &fileName) { session->setFileName(fileName); }
+    void fileNamed(const QString &fileName);
     void updateWindowTitle();
     void undoneOrRedone();
     void updateRecentFileActions();
@@ -198,22 +203,20 @@ private:
 
     // Loading helpers (mainwindow_files.cpp).
     enum LoadResult { LoadDone, LoadCancelled, LoadFailed };
-    LoadResult loadDatabaseFile(const QString &fileName, bool append);
+    LoadResult appendDatabaseFile(const QString &fileName);
     void selectFirstHeadword();
+    // The session's questions, with the window's boxes.
     bool confirmRepeatedHeadwords() override;
     std::optional<LxdMergeMode> chooseMergeOrKeep() override;
+    bool readLargeFile(const QString &fileName, qint64 size) override;
+    LockAnswer askAboutLock(const LxdFileLock &lock) override;
+    SaveAnswer askOverwriteChanged(const QString &fileName) override;
     ZelBusyCursor *appendBusy = nullptr; // paused while an append question is open
 
     // File safety (mainwindow_filesafety.cpp): the lock of the open database, and the questions when
     // another program changed or removed it.
-    // The lock for a file about to be opened; false when the teacher cancelled at the question about
-    // another copy holding it.
-    bool lockForOpening(const QString &fileName, LxdFileLock *lock, bool *readOnly);
-    // Just before a save: takes the lock of a new name (refused while another copy holds it), and
-    // asks before writing over a file another program changed; false when nothing may be written.
-    bool readyToSave(const QString &fileName, LxdFileLock *lock);
-    void keepSavedFile(const QString &fileName, LxdFileLock lock);
-    QString lockHolderText(const LxdFileLock &lock) const;
+    QString lockHolderText(const QString &fileName, const LxdFileLock::Holder &holder) const;
+    bool reportFileSafety(const LxdOutcome &outcome);
     void fileChangedOnDisk();
     void fileRemovedFromDisk();
     void reloadFromDisk();
@@ -226,11 +229,7 @@ private:
     RecoveryAnswer askAboutRecovery(const LxdRecoveryCopy &copy);
     void warnRecoveryFailed(const QString &copyFile);
     void connectSession();
-    LxdRecoverySession currentSession() const;
-    void noteSessionChanged();
-    void restoreSession(const LxdRecoverySession &session);
-    bool sessionNotePending = false;
-    bool sessionEnded = false; // closed in good order: nothing more for the recovery copy
+    void showExercise();
     void storeRecentFiles();
     QStringList storedRecentFiles; // the list as the settings hold it
 
@@ -260,31 +259,23 @@ private:
     void writeExportFolders(QSettings &settings) const;
     void addExportHelpPages(QMap<QWidget *, QString> &pages) const;
     ExerciseModel exerciseModel() const;
-    // The seed of the exercise every export makes, kept until the output list or an option changes
-    // or the teacher asks for a new shuffle, so that the sheet, its key and the other files made
-    // from one list are one exercise.
-    mutable std::optional<quint32> keptSeed;
-    mutable QStringList keptEntries;
-    mutable ExerciseOptions keptOptions;
-    mutable QStringList keptDistractorInput;
     void runExport(const ExportKind &kind);
     void printExercise(const ExerciseModel &model);
     void exportOutput(const ExportKind &kind, const ExportFormat &format, const ExerciseModel &model);
     static QString templateFolder;
 
     Ui::MainWindow *ui = nullptr;
-    LxdDatabase *db = nullptr;
-    LxdDocument *doc = nullptr; // the database's edits and their undo history
+    LxdSession *session = nullptr; // the open database, its file and the exercise
+    LxdDatabase *db = nullptr; // the session's, as are the next three
+    LxdDocument *doc = nullptr;
     LxdbWordListModel *wordModel = nullptr; // the headwords, for lvWords
     LxdbSentenceTableModel *sentenceModel = nullptr; // the current headword's sentences, for tvSentences
-    LxdFileGuard *fileGuard = nullptr; // the open file's lock and watch
-    LxdRecovery *recovery = nullptr; // the copy of unsaved changes kept against a crash
-    QDomDocument *domDoc = nullptr;
+    LxdFileGuard *fileGuard = nullptr;
+    LxdRecovery *recovery = nullptr;
     DlgEditSentence *dlgEditSentence = nullptr;
     DlgRandomSentences *dlgRandomSentences = nullptr;
     ZelAbout *aboutBox = nullptr;
 
-    QString curFile;
     QStringList recentFiles;
     QAction *recentFileActs[MaxRecentFiles] = {};
     QAction *recentSeparator = nullptr;
@@ -353,7 +344,7 @@ private:
     QPlainTextEdit *pteExtraWords = nullptr;
     QLabel *lblDatabaseWords = nullptr;
     QSpinBox *spbDatabaseWords = nullptr;
-    QListWidget *lwOutput = nullptr;
+    QListView *lwOutput = nullptr; // shows the session's output list
     QToolBar *tbrOutputUpDown = nullptr;
     QHBoxLayout *layOutputButtons = nullptr;
     QDialogButtonBox *bbxOutputEdit = nullptr;

@@ -315,31 +315,14 @@ void MainWindow::addExportHelpPages(QMap<QWidget *, QString> &pages) const
 
 ExerciseModel MainWindow::exerciseModel() const
 {
-    ExerciseRequest request;
-    request.entries = outputEntries();
-    request.options = exerciseOptions();
-    request.typedTitle = ledExerciseTitle->text();
-    request.databaseFile = curFile;
-    request.extraWords = pteExtraWords->toPlainText();
-    request.databaseWords = spbDatabaseWords->value();
-    const QStringList distractorInput {request.extraWords, QString::number(request.databaseWords)};
-    if (!keptSeed || request.entries != keptEntries || request.options != keptOptions
-        || distractorInput != keptDistractorInput) {
-        keptSeed = RandomSource().seed();
-        keptEntries = request.entries;
-        keptOptions = request.options;
-        keptDistractorInput = distractorInput;
-    }
-    request.seed = *keptSeed;
-    return ExportFormats::exerciseModel(request, db);
+    return ExportFormats::exerciseModel(session->exerciseRequest(), db);
 }
 
 void MainWindow::runExport(const ExportKind &kind)
 {
-    if (kind.writesFile() && lwOutput->count() == 0)
+    if (kind.writesFile() && session->output()->count() == 0)
         return;
     const ExerciseModel model = exerciseModel();
-    noteSessionChanged(); // the seed of the shuffles is kept from the first export on
     // What the pupil does is asked first; the page is made with the choices the dialog keeps.
     if (kind.run == ExportKind::SavePage || kind.run == ExportKind::SavePackage) {
         DlgInteractivePage dialog(this);

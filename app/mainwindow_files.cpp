@@ -27,23 +27,13 @@
 #include <QStatusBar>
 #include <QStringConverter>
 
+#include <optional>
+
 namespace {
 
 QString nativePath(const QString &fileName)
 {
     return QDir::toNativeSeparators(fileName);
-}
-
-// Asks before a file so large that reading it takes long and a great deal of memory; true when the
-// file is small or the user wants it read all the same.
-bool readLargeFile(const QString &fileName)
-{
-    const qint64 size = LargeFile::sizeToAskAbout(fileName);
-    return size == 0
-        || ZelConfirm::ask(MainWindow::tr("Large file"),
-            MainWindow::tr("The file %1 is %2 large. Reading it takes a long time and about ten times as "
-                           "much memory.")
-                .arg(nativePath(fileName), LargeFile::sizeText(size)));
 }
 
 // The line that says why a write failed, under the message that names the file.
@@ -53,6 +43,18 @@ QString withReason(const QString &message, const QString &reason)
 }
 
 } // namespace
+
+// Asks before a file so large that reading it takes long and a great deal of memory; true when the
+// user wants it read all the same.
+bool MainWindow::readLargeFile(const QString &fileName, qint64 size)
+{
+    std::optional<ZelBusyCursor::Pause> pause;
+    if (appendBusy)
+        pause.emplace(*appendBusy);
+    return ZelConfirm::ask(tr("Large file"),
+        tr("The file %1 is %2 large. Reading it takes a long time and about ten times as much memory.")
+            .arg(nativePath(fileName), LargeFile::sizeText(size)));
+}
 
 // --- Unsaved changes, new, quit ---------------------------------------------------------------------
 
@@ -72,10 +74,7 @@ void MainWindow::fileNew()
 {
     if (!okToContinue())
         return;
-    db->clear();
-    setCurrentFile(QString());
-    db->setModified(false);
-    doc->clearHistory();
+    session->newDatabase();
 }
 
 void MainWindow::fileQuit()
@@ -109,50 +108,56 @@ void MainWindow::fileAppend()
     // A file that could not be read has changed nothing, and the database stays as it was. Once the
     // file was read, also when the user then cancelled at the duplicate questions, the database counts
     // as changed and is put in order; all of it is one step to undo.
-    if (loadDatabaseFile(fileName, true) != LoadFailed)
+    if (appendDatabaseFile(fileName) != LoadFailed)
         selectFirstHeadword();
 }
 
 bool MainWindow::loadFile(const QString &fileName, bool append)
 {
-    return loadDatabaseFile(fileName, append) == LoadDone;
+    if (append)
+        return appendDatabaseFile(fileName) == LoadDone;
+    ZelBusyCursor busy;
+    appendBusy = &busy;
+    const LxdOutcome outcome = session->open(fileName, this);
+    appendBusy = nullptr;
+    busy.release();
+    switch (outcome.code) {
+    case LxdOutcome::Done:
+        statusBar()->showMessage(tr("File loaded"), 2000);
+        break;
+    case LxdOutcome::NotDatabase:
+        QMessageBox::warning(this, tr("File open error"),
+            tr("This file is not a vocabulary database:\n%1").arg(nativePath(fileName)));
+        [[fallthrough]];
+    default:
+        statusBar()->showMessage(tr("Loading cancelled."), 2000);
+        return false;
+    }
+    selectFirstHeadword();
+    offerRecovery(fileName);
+    return true;
 }
 
-MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, bool append)
+MainWindow::LoadResult MainWindow::appendDatabaseFile(const QString &fileName)
 {
-    if (!readLargeFile(fileName)) {
-        // Nothing was read: the database stays as it was, also on the append path.
-        statusBar()->showMessage(append ? tr("Appending file cancelled.") : tr("Loading cancelled."), 2000);
+    if (const qint64 size = LargeFile::sizeToAskAbout(fileName); size > 0 && !readLargeFile(fileName, size)) {
+        // Nothing was read: the database stays as it was.
+        statusBar()->showMessage(tr("Appending file cancelled."), 2000);
         return LoadFailed;
-    }
-    LxdFileLock lock;
-    bool readOnly = false;
-    if (!append && !lockForOpening(fileName, &lock, &readOnly)) {
-        statusBar()->showMessage(tr("Loading cancelled."), 2000);
-        return LoadCancelled;
     }
     ZelBusyCursor busy;
     appendBusy = &busy;
-    const LxdDocument::FileResult result = append ? doc->append(fileName, this).result : doc->open(fileName);
+    const LxdDocument::FileResult result = doc->append(fileName, this).result;
     appendBusy = nullptr;
     busy.release();
 
     switch (result) {
     case LxdDocument::NotDatabase:
-        // Nothing was read; when the file was the open one, its lock stays.
-        fileGuard->returnLock(std::move(lock));
         QMessageBox::warning(this, tr("File open error"),
             tr("This file is not a vocabulary database:\n%1").arg(nativePath(fileName)));
-        statusBar()->showMessage(append ? tr("Appending file failed.") : tr("Loading cancelled."), 2000);
-        return LoadFailed;
+        [[fallthrough]];
     case LxdDocument::Failed:
-        if (append) {
-            statusBar()->showMessage(tr("Appending file failed."), 2000);
-        } else {
-            // Left under the old file name, the emptied database could later be saved over that file.
-            setCurrentFile(QString());
-            statusBar()->showMessage(tr("Loading cancelled."), 2000);
-        }
+        statusBar()->showMessage(tr("Appending file failed."), 2000);
         return LoadFailed;
     case LxdDocument::Cancelled:
         statusBar()->showMessage(tr("Appending file cancelled."), 2000);
@@ -161,18 +166,10 @@ MainWindow::LoadResult MainWindow::loadDatabaseFile(const QString &fileName, boo
         statusBar()->showMessage(tr("Appending file failed."), 2000);
         break;
     case LxdDocument::Done:
-        if (append) {
-            statusBar()->showMessage(tr("Appending file completed."), 2000);
-        } else {
-            fileGuard->setFile(fileName, std::move(lock), readOnly);
-            setCurrentFile(fileName);
-            statusBar()->showMessage(tr("File loaded"), 2000);
-        }
+        statusBar()->showMessage(tr("Appending file completed."), 2000);
         break;
     }
     selectFirstHeadword();
-    if (!append && result == LxdDocument::Done)
-        offerRecovery(fileName);
     return LoadDone;
 }
 
@@ -224,8 +221,8 @@ void MainWindow::selectFirstHeadword()
 bool MainWindow::fileSave()
 {
     // A database opened read-only is another copy's to write.
-    if (!curFile.isEmpty() && !fileGuard->isReadOnly())
-        return saveFile(curFile);
+    if (!currentFile().isEmpty() && !session->isReadOnly())
+        return saveFile(currentFile());
     return fileSaveAs();
 }
 
@@ -244,46 +241,42 @@ bool MainWindow::fileSaveAs()
 
 bool MainWindow::saveFile(const QString &fileName)
 {
-    LxdFileLock lock;
-    if (!readyToSave(fileName, &lock)) {
-        statusBar()->showMessage(tr("Save cancelled"), 2000);
-        return false;
-    }
     ZelBusyCursor busy;
-    QString reason;
-    if (!doc->save(fileName, &reason)) {
-        busy.release();
+    appendBusy = &busy;
+    const LxdOutcome outcome = session->save(fileName, this);
+    appendBusy = nullptr;
+    busy.release();
+    if (outcome.merged)
+        selectFirstHeadword();
+    if (!outcome.ok()) {
         statusBar()->showMessage(tr("Save cancelled"), 2000);
-        QMessageBox::warning(this, tr("File save error"),
-            withReason(tr("Unable to save database file: %1").arg(nativePath(fileName)), reason));
+        if (outcome.code == LxdOutcome::WriteFailed)
+            QMessageBox::warning(this, tr("File save error"),
+                withReason(tr("Unable to save database file: %1").arg(nativePath(fileName)), outcome.reason));
+        else
+            reportFileSafety(outcome);
         return false;
     }
-    keepSavedFile(fileName, std::move(lock));
-    setCurrentFile(fileName);
     statusBar()->showMessage(tr("File saved"), 2000);
     return true;
 }
 
 void MainWindow::backupDb()
 {
-    if (curFile.isEmpty()) {
+    if (currentFile().isEmpty()) {
         fileSaveAs();
         return;
     }
-
-    const QString backupName = LxdDocument::backupName(curFile);
     ZelBusyCursor busy;
-    QString reason;
-    const bool written = doc->backup(curFile, &reason);
+    const LxdOutcome outcome = session->backup();
     busy.release();
-
-    if (written) {
+    if (outcome.ok()) {
         QMessageBox::information(
-            this, tr("Backup created"), tr("Your database has been backed up to:\n%1").arg(backupName));
+            this, tr("Backup created"), tr("Your database has been backed up to:\n%1").arg(outcome.fileName));
     } else {
         QMessageBox::warning(this, tr("Backup failed"),
-            withReason(
-                tr("Your database could not be backed up to:\n%1").arg(nativePath(backupName)), reason));
+            withReason(tr("Your database could not be backed up to:\n%1").arg(nativePath(outcome.fileName)),
+                outcome.reason));
     }
 }
 
@@ -330,7 +323,9 @@ void MainWindow::fileImportXml()
     const QString fileName = ZelFileDialog::getOpenFileName(
         this, tr("Import vocabulary database from XML file"), lastXmlFileDir, tr("XML files (*.xml)"));
 
-    if (!fileName.isEmpty() && readLargeFile(fileName)) {
+    if (!fileName.isEmpty()
+        && (LargeFile::sizeToAskAbout(fileName) == 0
+            || readLargeFile(fileName, LargeFile::sizeToAskAbout(fileName)))) {
         ZelBusyCursor busy;
         lastXmlFileDir = QFileInfo(fileName).canonicalPath();
         int brokenTexts = 0;

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <optional>
+
 namespace {
 
 QString nativePath(const QString &fileName)
@@ -31,31 +33,28 @@ QString orUnknown(const QString &text)
 
 } // namespace
 
-QString MainWindow::lockHolderText(const LxdFileLock &lock) const
+QString MainWindow::lockHolderText(const QString &fileName, const LxdFileLock::Holder &holder) const
 {
-    const LxdFileLock::Holder &holder = lock.holder();
     const QString since
         = holder.since.isValid() ? QLocale().toString(holder.since, QLocale::ShortFormat) : QString();
     return tr("The database %1 is open in another copy of %2 (user %3, computer %4) since %5.")
-        .arg(nativePath(lock.fileName()), orUnknown(holder.program), orUnknown(holder.user),
-            orUnknown(holder.host), orUnknown(since));
+        .arg(nativePath(fileName), orUnknown(holder.program), orUnknown(holder.user), orUnknown(holder.host),
+            orUnknown(since));
 }
 
-bool MainWindow::lockForOpening(const QString &fileName, LxdFileLock *lock, bool *readOnly)
+LxdSessionQuestions::LockAnswer MainWindow::askAboutLock(const LxdFileLock &lock)
 {
-    *readOnly = false;
-    *lock = fileGuard->lockFor(fileName);
-    if (lock->state() != LxdFileLock::HeldElsewhere)
-        return true; // held now, or a folder where no lock can be made: opened as ever
-
+    std::optional<ZelBusyCursor::Pause> pause;
+    if (appendBusy)
+        pause.emplace(*appendBusy);
     QMessageBox question(this);
     question.setObjectName(QStringLiteral("databaseInUseQuestion"));
     question.setIcon(QMessageBox::Warning);
     question.setWindowTitle(tr("Database in use"));
-    question.setText(lockHolderText(*lock));
+    question.setText(lockHolderText(lock.fileName(), lock.holder()));
     // Another computer's copy may have ended long ago (switched off, crashed): the teacher, who can
     // go and look, decides whether its lock still counts.
-    const QString whose = lock->holder().otherComputer
+    const QString whose = lock.holder().otherComputer
         ? tr("The lock was made on another computer; whether that copy still runs cannot be told from "
              "here. If it does not, Open anyway removes its lock.")
             + QLatin1Char(' ')
@@ -69,43 +68,16 @@ bool MainWindow::lockForOpening(const QString &fileName, LxdFileLock *lock, bool
     question.addButton(QMessageBox::Cancel);
     question.setDefaultButton(asReadOnly);
     question.exec();
-    if (question.clickedButton() != asReadOnly && question.clickedButton() != anyway)
-        return false;
-    *readOnly = question.clickedButton() == asReadOnly;
-    // Opened anyway, the database is this window's to save: its lock says so to any third copy, and
-    // the other copy learns of it before it saves.
-    if (!*readOnly)
-        lock->takeOver();
-    return true;
+    if (question.clickedButton() == asReadOnly)
+        return OpenReadOnly;
+    return question.clickedButton() == anyway ? OpenAnyway : CancelOpen;
 }
 
-bool MainWindow::readyToSave(const QString &fileName, LxdFileLock *lock)
+LxdSessionQuestions::SaveAnswer MainWindow::askOverwriteChanged(const QString &fileName)
 {
-    const bool sameFile = fileGuard->isFile(fileName);
-    // A new name, or the name of a database opened read-only, needs its lock first.
-    if (!sameFile || fileGuard->isReadOnly()) {
-        *lock = LxdFileLock::take(fileName);
-        if (lock->state() == LxdFileLock::HeldElsewhere) {
-            QMessageBox::warning(this, tr("Database in use"),
-                lockHolderText(*lock) + QLatin1String("\n\n") + tr("The database was not saved."));
-            return false;
-        }
-    } else if (fileGuard->lockLost()) {
-        // The lock file was removed, or another copy opened the database anyway and took it over.
-        *lock = LxdFileLock::take(fileName);
-        if (lock->state() == LxdFileLock::HeldElsewhere) {
-            fileGuard->setReadOnly(true);
-            updateWindowTitle();
-            QMessageBox::warning(this, tr("Database in use"),
-                lockHolderText(*lock) + QLatin1String("\n\n")
-                    + tr("That copy opened the database after this window did. The database was not "
-                         "saved; save it under another name."));
-            return false;
-        }
-    }
-    if (!sameFile || fileGuard->diskChangeBeforeSave() != LxdFileGuard::Changed)
-        return true; // unchanged, or deleted or moved away: written anew
-
+    std::optional<ZelBusyCursor::Pause> pause;
+    if (appendBusy)
+        pause.emplace(*appendBusy);
     QMessageBox question(this);
     question.setObjectName(QStringLiteral("overwriteChangedQuestion"));
     question.setIcon(QMessageBox::Warning);
@@ -120,55 +92,63 @@ bool MainWindow::readyToSave(const QString &fileName, LxdFileLock *lock)
     question.addButton(QMessageBox::Cancel);
     question.setDefaultButton(QMessageBox::Cancel);
     question.exec();
-    fileGuard->noteSeen();
     if (question.clickedButton() == overwrite)
-        return true;
-    return question.clickedButton() == merge && mergeFromDisk();
+        return Overwrite;
+    return question.clickedButton() == merge ? MergeThenSave : CancelSave;
 }
 
-void MainWindow::keepSavedFile(const QString &fileName, LxdFileLock lock)
+// What a file command that ended in a lock or a merge says; false when it said nothing.
+bool MainWindow::reportFileSafety(const LxdOutcome &outcome)
 {
-    if (fileGuard->isFile(fileName) && !fileGuard->isReadOnly()) {
-        fileGuard->returnLock(std::move(lock)); // a lock taken again because the old one was lost
-        fileGuard->remember(); // the program's own save: nothing to ask about
-    } else {
-        fileGuard->setFile(fileName, std::move(lock), false);
+    switch (outcome.code) {
+    case LxdOutcome::LockHeld:
+        QMessageBox::warning(this, tr("Database in use"),
+            lockHolderText(outcome.lockFile, outcome.holder) + QLatin1String("\n\n")
+                + tr("The database was not saved."));
+        return true;
+    case LxdOutcome::LockLost:
+        updateWindowTitle();
+        QMessageBox::warning(this, tr("Database in use"),
+            lockHolderText(outcome.lockFile, outcome.holder) + QLatin1String("\n\n")
+                + tr("That copy opened the database after this window did. The database was not "
+                     "saved; save it under another name."));
+        return true;
+    case LxdOutcome::MergeFailed:
+        selectFirstHeadword();
+        QMessageBox::warning(this, tr("Merge failed"),
+            tr("The database file %1 could not be read; nothing was merged.")
+                .arg(nativePath(outcome.fileName)));
+        return true;
+    default:
+        return false;
     }
 }
 
 bool MainWindow::mergeFromDisk()
 {
     ZelBusyCursor busy;
-    const LxdDocument::FileResult result = doc->mergeFile(curFile);
+    const LxdOutcome outcome = session->mergeFromDisk();
     busy.release();
-    selectFirstHeadword();
-    if (result == LxdDocument::NotDatabase || result == LxdDocument::Failed) {
-        QMessageBox::warning(this, tr("Merge failed"),
-            tr("The database file %1 could not be read; nothing was merged.").arg(nativePath(curFile)));
+    if (reportFileSafety(outcome))
         return false;
-    }
+    selectFirstHeadword();
     statusBar()->showMessage(tr("Changes on disk merged."), 2000);
     return true;
 }
 
 void MainWindow::reloadFromDisk()
 {
-    const QString fileName = curFile;
     ZelBusyCursor busy;
-    const LxdDocument::FileResult result = doc->open(fileName);
+    const LxdOutcome outcome = session->reload();
     busy.release();
-    if (result == LxdDocument::Done) {
-        fileGuard->remember();
+    if (outcome.code == LxdOutcome::Done) {
         statusBar()->showMessage(tr("File reloaded"), 2000);
-    } else if (result == LxdDocument::NotDatabase) {
-        fileGuard->noteSeen(); // nothing was read: the database stays as it was
+    } else if (outcome.code == LxdOutcome::NotDatabase) {
         QMessageBox::warning(this, tr("File open error"),
-            tr("This file is not a vocabulary database:\n%1").arg(nativePath(fileName)));
+            tr("This file is not a vocabulary database:\n%1").arg(nativePath(outcome.fileName)));
     } else {
-        // As after any failed open: the emptied database must not be saved over the file.
-        setCurrentFile(QString());
         QMessageBox::warning(this, tr("File open error"),
-            tr("The database file %1 could not be read.").arg(nativePath(fileName)));
+            tr("The database file %1 could not be read.").arg(nativePath(outcome.fileName)));
     }
     selectFirstHeadword();
 }
@@ -184,7 +164,7 @@ void MainWindow::fileChangedOnDisk()
     question.setObjectName(QStringLiteral("changedOnDiskQuestion"));
     question.setIcon(QMessageBox::Question);
     question.setWindowTitle(tr("Database changed on disk"));
-    question.setText(tr("Another program has changed the database file %1.").arg(nativePath(curFile)));
+    question.setText(tr("Another program has changed the database file %1.").arg(nativePath(currentFile())));
     if (!db->isModified()) {
         question.setInformativeText(tr("Reload it, or keep what this window shows?"));
         QPushButton *reload = question.addButton(tr("Reload"), QMessageBox::AcceptRole);
@@ -234,5 +214,5 @@ void MainWindow::fileRemovedFromDisk()
     }
     QMessageBox::information(this, tr("Database file removed"),
         tr("The database file %1 has been deleted or moved away. Saving writes it anew.")
-            .arg(nativePath(curFile)));
+            .arg(nativePath(currentFile())));
 }

@@ -17,33 +17,136 @@
 #include <QCheckBox>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 // The rows of the selected entries, smallest first.
-QList<int> selectedRows(const QListWidget *list)
+QList<int> selectedRows(const QListView *list)
 {
     QList<int> rows;
-    const QList<QListWidgetItem *> items = list->selectedItems();
-    for (const QListWidgetItem *item : items)
-        rows.append(list->row(item));
+    for (const QModelIndex &index : list->selectionModel()->selectedIndexes())
+        rows.append(index.row());
     std::sort(rows.begin(), rows.end());
     return rows;
 }
 
-void selectRows(QListWidget *list, const QList<int> &rows)
+void selectRows(QListView *list, const QList<int> &rows)
 {
-    list->clearSelection();
+    QItemSelection selection;
     for (int row : rows)
-        list->item(row)->setSelected(true);
+        selection.select(list->model()->index(row, 0), list->model()->index(row, 0));
+    list->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 } // namespace
+
+// The exercise's options beside the output list: the check boxes, and a column with the title, the
+// shuffle and the extra words.
+void MainWindow::createExerciseOptions()
+{
+    // The options scroll in a pane of their own: with large fonts or a low screen the window stays
+    // within the screen, and every option stays reachable.
+    scaOptions = new QScrollArea(wgtBottom);
+    scaOptions->setObjectName(QStringLiteral("scaOptions"));
+    scaOptions->setFrameShape(QFrame::NoFrame);
+    scaOptions->setWidgetResizable(true);
+    scaOptions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    wgtOptions = new QWidget(scaOptions);
+    wgtOptions->setObjectName(QStringLiteral("wgtOptions"));
+    layOptions = new QVBoxLayout;
+    layOptions->setObjectName(QStringLiteral("layOptions"));
+    const auto newOption = [this](const char *name, const QString &text) {
+        auto *box = new QCheckBox(text, wgtOptions);
+        box->setObjectName(QLatin1String(name));
+        box->setChecked(true);
+        layOptions->addWidget(box);
+        return box;
+    };
+    chkIncludeQNums = newOption("chkIncludeQNums", tr("Include &Q #s"));
+    chkGapWords = newOption("chkGapWords", tr("&Gap words"));
+    chkBracketWords = newOption("chkBracketWords", tr("Brac&ket words"));
+    chkJumbleOrder = newOption("chkJumbleOrder", tr("&Jumble order"));
+    chkIncludeWordList = newOption("chkIncludeWordList", tr("Include wo&rd list"));
+    chkAnswerKey = newOption("chkAnswerKey", tr("&Answer key"));
+    chkAnswerKey->setChecked(false);
+    chkShuffleWordList = newOption("chkShuffleWordList", tr("Shuffle word &list"));
+    chkShuffleWordList->setChecked(false);
+    layOptions->addStretch();
+    // The exercise's title, its shuffle and its extra words stand in a column of their own beside the
+    // check boxes, so the pane stays low.
+    auto *layExerciseMore = new QVBoxLayout;
+    layExerciseMore->setObjectName(QStringLiteral("layExerciseMore"));
+    lblExerciseTitle = new QLabel(tr("Exercise &title:"), wgtOptions);
+    lblExerciseTitle->setObjectName(QStringLiteral("lblExerciseTitle"));
+    lblExerciseTitle->setWordWrap(true);
+    ledExerciseTitle = new QLineEdit(wgtOptions);
+    ledExerciseTitle->setObjectName(QStringLiteral("ledExerciseTitle"));
+    ledExerciseTitle->setPlaceholderText(tr("the database's name"));
+    lblExerciseTitle->setBuddy(ledExerciseTitle);
+    layExerciseMore->addWidget(lblExerciseTitle);
+    layExerciseMore->addWidget(ledExerciseTitle);
+    btnNewShuffle = new QPushButton(tr("&New shuffle"), wgtOptions);
+    btnNewShuffle->setObjectName(QStringLiteral("btnNewShuffle"));
+    btnNewShuffle->setStatusTip(tr("Shuffle the questions and the word list anew for the next export."));
+    layExerciseMore->addWidget(btnNewShuffle);
+    lblExtraWords = new QLabel(tr("E&xtra words:"), wgtOptions);
+    lblExtraWords->setObjectName(QStringLiteral("lblExtraWords"));
+    lblExtraWords->setWordWrap(true);
+    pteExtraWords = new QPlainTextEdit(wgtOptions);
+    pteExtraWords->setObjectName(QStringLiteral("pteExtraWords"));
+    pteExtraWords->setTabChangesFocus(true);
+    pteExtraWords->setPlaceholderText(
+        tr("Extra words: words that fill no gap, one a line or separated by commas"));
+    // Room for a few words a line; longer lists scroll in the box.
+    pteExtraWords->setFixedHeight(pteExtraWords->fontMetrics().lineSpacing() * 3 + 10);
+    lblExtraWords->setBuddy(pteExtraWords);
+    pteExtraWords->setAccessibleName(tr("Extra words"));
+    layExerciseMore->addWidget(lblExtraWords);
+    layExerciseMore->addWidget(pteExtraWords);
+    lblDatabaseWords = new QLabel(tr("From the data&base:"), wgtOptions);
+    lblDatabaseWords->setObjectName(QStringLiteral("lblDatabaseWords"));
+    lblDatabaseWords->setWordWrap(true);
+    spbDatabaseWords = new QSpinBox(wgtOptions);
+    spbDatabaseWords->setObjectName(QStringLiteral("spbDatabaseWords"));
+    spbDatabaseWords->setRange(0, 20);
+    spbDatabaseWords->setToolTip(
+        tr("Add N words from the database: key words of other sentences, of a length "
+           "close to the answers', to the word bank and the drop-down lists."));
+    lblDatabaseWords->setBuddy(spbDatabaseWords);
+    layExerciseMore->addWidget(lblDatabaseWords);
+    layExerciseMore->addWidget(spbDatabaseWords);
+    connect(btnNewShuffle, &QPushButton::clicked, this, [this] {
+        session->newShuffle();
+        statusBar()->showMessage(tr("The next export is shuffled anew."), 2000);
+    });
+    layExerciseMore->addStretch();
+    // Wide enough to read a title, with labels that wrap, so that the output list keeps the width.
+    const int columnWidth = ledExerciseTitle->fontMetrics().averageCharWidth() * 30;
+    for (QWidget *widget : std::initializer_list<QWidget *> {lblExerciseTitle, ledExerciseTitle,
+             btnNewShuffle, lblExtraWords, pteExtraWords, lblDatabaseWords, spbDatabaseWords})
+        widget->setMaximumWidth(columnWidth);
+    ledExerciseTitle->setMinimumWidth(columnWidth);
+    auto *layAllOptions = new QHBoxLayout(wgtOptions);
+    layAllOptions->setObjectName(QStringLiteral("layAllOptions"));
+    layAllOptions->setContentsMargins(0, 0, 0, 0);
+    layAllOptions->addLayout(layOptions);
+    layAllOptions->addLayout(layExerciseMore);
+    scaOptions->setWidget(wgtOptions);
+    // As wide as the options with a scroll bar beside them: they never scroll sideways.
+    scaOptions->setFixedWidth(wgtOptions->sizeHint().width()
+        + scaOptions->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scaOptions));
+}
 
 void MainWindow::useSentences()
 {
@@ -56,8 +159,7 @@ void MainWindow::useSentences()
         if (index.column() == 2)
             picked.append({word, index.row()});
     }
-    for (const QString &text : doc->useSentences(picked, tr("Use Sentences")))
-        lwOutput->insertItem(lwOutput->count(), text);
+    session->useSentences(picked, tr("Use Sentences"));
     setOutputListButtonStates();
     updateOutputCount();
 }
@@ -70,7 +172,7 @@ void MainWindow::randomSentences()
         return;
     const RandomDrawOptions options = dlgRandomSentences->options();
 
-    const QStringList entries = options.addToOutput ? outputEntries() : QStringList();
+    const QStringList entries = options.addToOutput ? session->output()->entries() : QStringList();
     const RandomDraw draw(db, options, QSet<QString>(entries.cbegin(), entries.cend()));
     if (!draw.enough()) {
         QMessageBox::warning(this, tr("Not enough sentences"),
@@ -78,53 +180,37 @@ void MainWindow::randomSentences()
                "complete your exercise."));
         return;
     }
-    if (!options.addToOutput && lwOutput->count() > 0
+    if (!options.addToOutput && session->output()->count() > 0
         && !ZelConfirm::ask(tr("Output box will be cleared"),
             tr("This will remove the sentences currently in the output box.")))
         return;
 
-    if (!options.addToOutput)
-        lwOutput->clear();
     RandomSource random;
     QList<QPair<int, int>> picked;
     for (const RandomPick &pick : draw.draw(random))
         picked.append({pick.item, pick.sentence});
-    lwOutput->addItems(doc->useSentences(picked, tr("Random Output")));
+    lwOutput->selectionModel()->clear();
+    session->useSentences(picked, tr("Random Output"), !options.addToOutput);
 
     setOutputListButtonStates();
     updateOutputCount();
 }
 
-// Each selected entry moves one place; one that is already first stays and drops out of the selection.
+// Each selected entry moves one place; one that is already first or last stays and drops out of the
+// selection.
 void MainWindow::outSentenceUp()
 {
-    QList<int> moved;
-    for (int row : selectedRows(lwOutput)) {
-        if (row <= 0)
-            continue;
-        lwOutput->insertItem(row - 1, lwOutput->takeItem(row));
-        moved.append(row - 1);
-    }
-    selectRows(lwOutput, moved);
+    selectRows(lwOutput, session->moveOutput(selectedRows(lwOutput), true));
 }
 
 void MainWindow::outSentenceDown()
 {
-    const QList<int> rows = selectedRows(lwOutput);
-    QList<int> moved;
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-        const int row = *it;
-        if (row >= lwOutput->count() - 1)
-            continue;
-        lwOutput->insertItem(row + 1, lwOutput->takeItem(row));
-        moved.append(row + 1);
-    }
-    selectRows(lwOutput, moved);
+    selectRows(lwOutput, session->moveOutput(selectedRows(lwOutput), false));
 }
 
 void MainWindow::deleteOutputSentences()
 {
-    qDeleteAll(lwOutput->selectedItems());
+    session->removeOutput(selectedRows(lwOutput));
     lwOutput->selectionModel()->clear();
     // Removing rows does not announce a selection change, so the buttons are set here.
     setOutputListButtonStates();
@@ -133,7 +219,7 @@ void MainWindow::deleteOutputSentences()
 
 void MainWindow::lwOutputClear()
 {
-    lwOutput->clear();
+    session->clearOutput();
     lwOutput->selectionModel()->clear();
     setOutputListButtonStates();
     updateOutputCount();
@@ -141,7 +227,7 @@ void MainWindow::lwOutputClear()
 
 void MainWindow::updateOutputCount()
 {
-    const int count = lwOutput->count();
+    const int count = session->output()->count();
     lblOutput->setText(tr("Output") + QLatin1String(" (") + QString::number(count) + QLatin1Char(')'));
 
     const bool any = count > 0;
@@ -154,7 +240,7 @@ void MainWindow::updateOutputCount()
 void MainWindow::setOutputListButtonStates()
 {
     btnDeleteOutputSentence->setEnabled(lwOutput->selectionModel()->hasSelection());
-    btnClearOutputSentences->setEnabled(lwOutput->count() > 0);
+    btnClearOutputSentences->setEnabled(session->output()->count() > 0);
     actDeleteOutputSentences->setEnabled(btnDeleteOutputSentence->isEnabled());
     actClearOutputSentences->setEnabled(btnClearOutputSentences->isEnabled());
     actOutSentenceUp->setEnabled(true);
@@ -163,11 +249,7 @@ void MainWindow::setOutputListButtonStates()
 
 QStringList MainWindow::outputEntries() const
 {
-    QStringList entries;
-    entries.reserve(lwOutput->count());
-    for (int i = 0; i < lwOutput->count(); ++i)
-        entries.append(lwOutput->item(i)->text());
-    return entries;
+    return session->output()->entries();
 }
 
 ExerciseOptions MainWindow::exerciseOptions() const

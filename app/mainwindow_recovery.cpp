@@ -25,96 +25,56 @@
 
 void MainWindow::setupRecovery()
 {
-    recovery = new LxdRecovery(doc, this);
-    recovery->setObjectName(QStringLiteral("recovery"));
-    recovery->setFileGuard(fileGuard);
     connect(recovery, &LxdRecovery::copyWritten, this, [this](bool ok, const QString &error) {
         if (!ok)
             statusBar()->showMessage(tr("The recovery copy could not be written: %1").arg(error), 10000);
     });
-}
-
-// The exercise is unsaved work too: every change of it reaches the recovery copy.
-void MainWindow::connectSession()
-{
-    const auto note = [this] { noteSessionChanged(); };
-    QAbstractItemModel *output = lwOutput->model();
-    connect(output, &QAbstractItemModel::rowsInserted, this, note);
-    connect(output, &QAbstractItemModel::rowsRemoved, this, note);
-    connect(output, &QAbstractItemModel::rowsMoved, this, note);
-    connect(output, &QAbstractItemModel::modelReset, this, note);
-    connect(output, &QAbstractItemModel::dataChanged, this, note);
-    connect(ledExerciseTitle, &QLineEdit::textChanged, this, note);
-    connect(pteExtraWords, &QPlainTextEdit::textChanged, this, note);
-    connect(spbDatabaseWords, &QSpinBox::valueChanged, this, note);
-    connect(btnNewShuffle, &QPushButton::clicked, this, note);
-    for (QCheckBox *box : {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder, chkIncludeWordList,
-             chkAnswerKey, chkShuffleWordList})
-        connect(box, &QCheckBox::toggled, this, note);
-}
-
-LxdRecoverySession MainWindow::currentSession() const
-{
-    LxdRecoverySession session;
-    session.output = outputEntries();
-    session.title = ledExerciseTitle->text();
-    session.extraWords = pteExtraWords->toPlainText();
-    session.databaseWords = spbDatabaseWords->value();
-    for (const QCheckBox *box : {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder,
-             chkIncludeWordList, chkAnswerKey, chkShuffleWordList})
-        session.options.insert(box->objectName(), box->isChecked());
-    // The seed counts while it is the one the next export takes.
-    const QStringList distractorInput {session.extraWords, QString::number(session.databaseWords)};
-    if (keptSeed && keptEntries == session.output && keptOptions == exerciseOptions()
-        && keptDistractorInput == distractorInput)
-        session.seed = keptSeed;
-    return session;
-}
-
-// A burst of changes (a list filled entry by entry) is taken once, when it is over.
-void MainWindow::noteSessionChanged()
-{
-    if (sessionNotePending || sessionEnded)
-        return;
-    sessionNotePending = true;
-    QTimer::singleShot(0, this, [this] {
-        sessionNotePending = false;
-        if (!sessionEnded)
-            recovery->setSession(currentSession());
+    connect(session, &LxdSession::exerciseNotKept, this, [this](const QString &error) {
+        statusBar()->showMessage(tr("The exercise could not be kept: %1").arg(error), 10000);
     });
 }
 
-// The recovered entries join the output list; the title, the extra words and the options are
-// those of the recovered exercise, and so is its shuffle when the list held nothing else.
-void MainWindow::restoreSession(const LxdRecoverySession &session)
+// The exercise's fields are the session's: what the teacher sets there goes to the session, and an
+// exercise the session brings back (kept from last time, or recovered) is shown.
+void MainWindow::connectSession()
 {
-    if (session.isEmpty())
-        return;
-    const bool listWasEmpty = lwOutput->count() == 0;
-    lwOutput->addItems(session.output);
-    ledExerciseTitle->setText(session.title);
-    pteExtraWords->setPlainText(session.extraWords);
-    spbDatabaseWords->setValue(session.databaseWords);
+    const auto options = [this] { session->setOptions(exerciseOptions()); };
     for (QCheckBox *box : {chkIncludeQNums, chkGapWords, chkBracketWords, chkJumbleOrder, chkIncludeWordList,
-             chkAnswerKey, chkShuffleWordList}) {
-        if (session.options.contains(box->objectName()))
-            box->setChecked(session.options.value(box->objectName()));
-    }
-    setOutputListButtonStates();
-    updateOutputCount();
-    if (listWasEmpty && session.seed) {
-        keptSeed = session.seed;
-        keptEntries = outputEntries();
-        keptOptions = exerciseOptions();
-        keptDistractorInput = {pteExtraWords->toPlainText(), QString::number(spbDatabaseWords->value())};
-    }
-    noteSessionChanged();
+             chkAnswerKey, chkShuffleWordList})
+        connect(box, &QCheckBox::toggled, this, options);
+    connect(ledExerciseTitle, &QLineEdit::textChanged, session, &LxdSession::setTitle);
+    connect(pteExtraWords, &QPlainTextEdit::textChanged, this,
+        [this] { session->setExtraWords(pteExtraWords->toPlainText()); });
+    connect(spbDatabaseWords, &QSpinBox::valueChanged, session, &LxdSession::setDatabaseWords);
+    connect(session, &LxdSession::exerciseRestored, this, &MainWindow::showExercise);
+}
+
+void MainWindow::showExercise()
+{
+    const ExerciseOptions options = session->options();
+    chkIncludeQNums->setChecked(options.includeQNums);
+    chkGapWords->setChecked(options.gapWords);
+    chkBracketWords->setChecked(options.bracketWords);
+    chkJumbleOrder->setChecked(options.jumbleOrder);
+    chkIncludeWordList->setChecked(options.includeWordList);
+    chkAnswerKey->setChecked(options.answerKey);
+    chkShuffleWordList->setChecked(options.shuffleWordList);
+    if (ledExerciseTitle->text() != session->title())
+        ledExerciseTitle->setText(session->title());
+    if (pteExtraWords->toPlainText() != session->extraWords())
+        pteExtraWords->setPlainText(session->extraWords());
+    spbDatabaseWords->setValue(session->databaseWords());
 }
 
 // After `databaseFile` was opened: a copy of it that a crashed program left is offered.
 void MainWindow::offerRecovery(const QString &databaseFile)
 {
     for (const LxdRecoveryCopy &copy : LxdRecovery::orphans(databaseFile)) {
+        // An exercise without changes of the database is kept with the database already, and as new.
+        if (!copy.hasChanges && QFile::exists(LxdSession::exerciseFile(databaseFile))) {
+            LxdRecovery::remove(copy);
+            continue;
+        }
         if (askAboutRecovery(copy) == Recovered)
             return;
     }
@@ -125,8 +85,8 @@ void MainWindow::offerRecovery(const QString &databaseFile)
 // database is open opens the copy's database as it is on disk (the copies stay for later).
 void MainWindow::offerRecoveryAtStartup()
 {
-    const QFileInfo opened(curFile);
-    const QString openedFile = curFile;
+    const QFileInfo opened(currentFile());
+    const QString openedFile = currentFile();
     for (const LxdRecoveryCopy &copy : LxdRecovery::orphans()) {
         if (!openedFile.isEmpty() && !copy.databaseFile.isEmpty() && QFileInfo(copy.databaseFile) == opened)
             continue;
@@ -134,8 +94,8 @@ void MainWindow::offerRecoveryAtStartup()
         if (answer == Recovered)
             return;
         // This list holds the locks of all the copies, so opening the database offers none again.
-        if (answer == RecoverLater && curFile.isEmpty() && !db->isModified() && !copy.databaseFile.isEmpty()
-            && QFile::exists(copy.databaseFile))
+        if (answer == RecoverLater && currentFile().isEmpty() && !db->isModified()
+            && !copy.databaseFile.isEmpty() && QFile::exists(copy.databaseFile))
             loadFile(copy.databaseFile, false);
     }
 }
@@ -173,7 +133,7 @@ MainWindow::RecoveryAnswer MainWindow::askAboutRecovery(const LxdRecoveryCopy &c
     if (!copy.hasChanges) {
         // Only the exercise: the database stays as it is.
         recovery->recover(copy);
-        restoreSession(copy.session);
+        session->restoreExercise(copy.session);
         statusBar()->showMessage(tr("Unsaved changes recovered"), 2000);
         return Recovered;
     }
@@ -190,7 +150,7 @@ MainWindow::RecoveryAnswer MainWindow::askAboutRecovery(const LxdRecoveryCopy &c
     // when another copy of the program has it open.
     LxdFileLock lock;
     bool readOnly = false;
-    if (!copy.databaseFile.isEmpty() && !lockForOpening(copy.databaseFile, &lock, &readOnly))
+    if (!copy.databaseFile.isEmpty() && !session->lockForOpening(copy.databaseFile, this, &lock, &readOnly))
         return NotRecovered;
 
     ZelBusyCursor busy;
@@ -208,7 +168,7 @@ MainWindow::RecoveryAnswer MainWindow::askAboutRecovery(const LxdRecoveryCopy &c
         warnRecoveryFailed(copyFile);
         return NotRecovered;
     }
-    restoreSession(copy.session);
+    session->restoreExercise(copy.session);
     statusBar()->showMessage(tr("Unsaved changes recovered"), 2000);
     // Saved again since (by this program after "Later", another copy, a sync client): the same
     // choices as for any change on disk, never a silent overwrite.

@@ -171,12 +171,14 @@ void MainWindow::applySizeOption(const QString &argument)
         tvSentences->selectRow(1);
 
     // Only the databases named before the option have been loaded: take what there is.
+    QStringList texts;
     for (int k = 0; k < SizeOptionHeadwords; ++k) {
         if (const LxdSentence *sentence = db->sentenceAt(k, 0))
-            lwOutput->insertItem(lwOutput->count(), sentence->text());
+            texts.append(sentence->text());
     }
-    if (lwOutput->count() > 1)
-        lwOutput->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+    session->appendOutput(texts, QString());
+    if (session->output()->count() > 1)
+        lwOutput->setCurrentIndex(session->output()->index(1));
     setOutputListButtonStates();
     updateOutputCount();
 

@@ -150,6 +150,20 @@ LxdRecoverySession sessionFromJson(const QJsonObject &object)
 
 } // namespace
 
+QByteArray LxdRecoverySession::toJson() const
+{
+    return QJsonDocument(sessionToJson(*this)).toJson(QJsonDocument::Compact);
+}
+
+LxdRecoverySession LxdRecoverySession::fromJson(const QByteArray &json, bool *ok)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (ok)
+        *ok = error.error == QJsonParseError::NoError && document.isObject();
+    return document.isObject() ? sessionFromJson(document.object()) : LxdRecoverySession();
+}
+
 bool LxdRecoverySession::operator==(const LxdRecoverySession &other) const
 {
     return output == other.output && title == other.title && extraWords == other.extraWords

@@ -50,6 +50,9 @@ struct LxdRecoverySession
     QMap<QString, bool> options; // the exercise options, by the name of their check box
 
     bool isEmpty() const { return output.isEmpty() && title.isEmpty() && extraWords.isEmpty(); }
+    // As JSON, within the same bounds as the description of a copy; reading keeps what is sound.
+    QByteArray toJson() const;
+    static LxdRecoverySession fromJson(const QByteArray &json, bool *ok = nullptr);
     bool operator==(const LxdRecoverySession &other) const;
     bool operator!=(const LxdRecoverySession &other) const { return !(*this == other); }
 };

@@ -21,7 +21,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -737,10 +736,10 @@ void TestEditing::renameByKeyAndContextMenus()
     child<QPushButton>("btnUseSentence")->click();
     clickSentences({0});
     child<QPushButton>("btnUseSentence")->click();
-    auto *output = child<QListWidget>("lwOutput");
-    QCOMPARE(output->count(), 2);
+    auto *output = child<QListView>("lwOutput");
+    QCOMPARE(output->model()->rowCount(), 2);
     output->clearSelection();
-    const QPoint onFirst = output->visualItemRect(output->item(0)).center();
+    const QPoint onFirst = output->visualRect(output->model()->index(0, 0)).center();
     const QStringList outputCommands = openMenu(
         [&] {
             QContextMenuEvent event(

@@ -13,7 +13,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDomDocument>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -218,7 +218,7 @@ void TestExports::cleanup()
 std::unique_ptr<MainWindow> TestExports::window(const QStringList &entries)
 {
     auto w = std::make_unique<MainWindow>();
-    TestUtil::child<QListWidget>(w.get(), "lwOutput")->addItems(entries);
+    w->lxdSession()->appendOutput(entries, QString());
     QMetaObject::invokeMethod(w.get(), "updateOutputCount");
     TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
     return w;
@@ -578,7 +578,7 @@ void TestExports::longerFileReplaced()
     const QByteArray first = TestUtil::readFile(path);
     QVERIFY(!first.contains('x' + QByteArray(50, 'x')));
 
-    delete TestUtil::child<QListWidget>(w.get(), "lwOutput")->takeItem(1);
+    w->lxdSession()->removeOutput({1});
     exportTo(*w, slot, path);
     const QByteArray second = TestUtil::readFile(path);
     QVERIFY(second.size() < first.size());

@@ -18,7 +18,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListView>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -202,7 +201,7 @@ void TestMainWindow::everyControlCarriesItsName_data()
         {"chkIncludeWordList", "QCheckBox"},
         {"chkAnswerKey", "QCheckBox"},
         {"chkShuffleWordList", "QCheckBox"},
-        {"lwOutput", "QListWidget"},
+        {"lwOutput", "QListView"},
         {"tbrOutputUpDown", "QToolBar"},
         {"layOutputButtons", "QHBoxLayout"},
         {"bbxOutputEdit", "QDialogButtonBox"},
@@ -567,21 +566,24 @@ void TestMainWindow::sentenceSelectionEnablesControls()
 void TestMainWindow::outputListEnablesControls()
 {
     auto w = newWindow();
-    auto *lwOutput = w->findChild<QListWidget *>("lwOutput");
+    auto *lwOutput = w->findChild<QListView *>("lwOutput");
     auto *btnDelete = w->findChild<QPushButton *>("btnDeleteOutputSentence");
     auto *btnClear = w->findChild<QPushButton *>("btnClearOutputSentences");
 
-    lwOutput->addItem(QStringLiteral("The [cat] sat."));
-    lwOutput->addItem(QStringLiteral("The [dog] barks."));
-    lwOutput->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+    w->lxdSession()->appendOutput({QStringLiteral("The [cat] sat."), QStringLiteral("The [dog] barks.")},
+        QStringLiteral("Use Sentences"));
+    lwOutput->setCurrentIndex(lwOutput->model()->index(1, 0));
     QVERIFY(btnDelete->isEnabled());
     QVERIFY(btnClear->isEnabled());
     lwOutput->clearSelection();
     QVERIFY(!btnDelete->isEnabled());
     QVERIFY(btnClear->isEnabled());
 
-    // A changed entry goes through the list model's dataChanged to the count and the exports.
-    lwOutput->item(0)->setText(QStringLiteral("A [cat] purrs."));
+    // Undone and redone, the entries reach the count and the exports as any other change.
+    w->findChild<QAction *>("actEditUndo")->trigger();
+    QCOMPARE(w->findChild<QLabel *>("lblOutput")->text(), QStringLiteral("Output (0)"));
+    QVERIFY(!btnClear->isEnabled());
+    w->findChild<QAction *>("actEditRedo")->trigger();
     QCOMPARE(w->findChild<QLabel *>("lblOutput")->text(), QStringLiteral("Output (2)"));
     for (const char *name :
         {"btnExportTextToClipboard", "btnExportXHTML", "btnExportRTF", "btnExportJMatch", "btnExportJCloze"})

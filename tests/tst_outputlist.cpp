@@ -19,7 +19,6 @@
 #include <QDomDocument>
 #include <QLabel>
 #include <QListView>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -172,7 +171,7 @@ private:
     QTemporaryDir dir;
     std::unique_ptr<MainWindow> window;
     LxdDatabase *db = nullptr;
-    QListWidget *lwOutput = nullptr;
+    QListView *lwOutput = nullptr;
     QTableView *tvSentences = nullptr;
     QListView *lvWords = nullptr;
     QLabel *lblOutput = nullptr;
@@ -199,7 +198,7 @@ void TestOutputList::init()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     db = window->findChild<LxdDatabase *>();
     QVERIFY(db);
-    lwOutput = child<QListWidget>("lwOutput");
+    lwOutput = child<QListView>("lwOutput");
     tvSentences = child<QTableView>("tvSentences");
     lvWords = child<QListView>("lvWords");
     lblOutput = child<QLabel>("lblOutput");
@@ -273,14 +272,14 @@ void TestOutputList::clickSentenceRow(int row, Qt::KeyboardModifiers modifiers)
 
 void TestOutputList::fillOutput(const QStringList &texts)
 {
-    lwOutput->addItems(texts);
+    window->lxdSession()->appendOutput(texts, QString());
 }
 
 QStringList TestOutputList::outputTexts() const
 {
     QStringList texts;
-    for (int i = 0; i < lwOutput->count(); ++i)
-        texts << lwOutput->item(i)->text();
+    for (int i = 0; i < lwOutput->model()->rowCount(); ++i)
+        texts << lwOutput->model()->index(i, 0).data().toString();
     return texts;
 }
 
@@ -317,7 +316,7 @@ void TestOutputList::drawAtRandom(int total, bool multiples, bool includeUsed, b
 
 void TestOutputList::startsEmpty()
 {
-    QCOMPARE(lwOutput->count(), 0);
+    QCOMPARE(lwOutput->model()->rowCount(), 0);
     QCOMPARE(lblOutput->text(), QStringLiteral("Output"));
     QVERIFY(exportsEnabled(false));
     QVERIFY(!child<QPushButton>("btnDeleteOutputSentence")->isEnabled());
@@ -419,7 +418,7 @@ void TestOutputList::move()
         QStringLiteral("D"), QStringLiteral("E")};
     fillOutput(entries);
     for (int row : picked) {
-        const QRect rect = lwOutput->visualItemRect(lwOutput->item(row));
+        const QRect rect = lwOutput->visualRect(lwOutput->model()->index(row, 0));
         QTest::mouseClick(lwOutput->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
     }
     QCOMPARE(selectedOutputRows().size(), picked.size());
@@ -438,8 +437,8 @@ void TestOutputList::deleteSelected()
 {
     fillOutput({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
         QStringLiteral("E")});
-    lwOutput->item(1)->setSelected(true);
-    lwOutput->item(3)->setSelected(true);
+    lwOutput->selectionModel()->select(lwOutput->model()->index(1, 0), QItemSelectionModel::Select);
+    lwOutput->selectionModel()->select(lwOutput->model()->index(3, 0), QItemSelectionModel::Select);
     auto *deleteButton = child<QPushButton>("btnDeleteOutputSentence");
     QVERIFY(deleteButton->isEnabled());
     deleteButton->click();
@@ -459,12 +458,12 @@ void TestOutputList::deleteOneByOneDisablesExports()
     clickSentenceRow(0);
     clickSentenceRow(1, Qt::ShiftModifier);
     child<QPushButton>("btnUseSentence")->click();
-    QCOMPARE(lwOutput->count(), 2);
+    QCOMPARE(lwOutput->model()->rowCount(), 2);
     for (int left = 2; left > 0; --left) {
-        const QRect rect = lwOutput->visualItemRect(lwOutput->item(0));
+        const QRect rect = lwOutput->visualRect(lwOutput->model()->index(0, 0));
         QTest::mouseClick(lwOutput->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
         child<QPushButton>("btnDeleteOutputSentence")->click();
-        QCOMPARE(lwOutput->count(), left - 1);
+        QCOMPARE(lwOutput->model()->rowCount(), left - 1);
     }
     QCOMPARE(lblOutput->text(), QStringLiteral("Output (0)"));
     QVERIFY(exportsEnabled(false));
@@ -481,12 +480,12 @@ void TestOutputList::clearKeepsUsedCounts()
     clickSentenceRow(0);
     clickSentenceRow(2, Qt::ShiftModifier);
     child<QPushButton>("btnUseSentence")->click();
-    lwOutput->item(1)->setSelected(true);
+    lwOutput->selectionModel()->select(lwOutput->model()->index(1, 0), QItemSelectionModel::Select);
 
     auto *clear = child<QPushButton>("btnClearOutputSentences");
     QVERIFY(clear->isEnabled());
     clear->click();
-    QCOMPARE(lwOutput->count(), 0);
+    QCOMPARE(lwOutput->model()->rowCount(), 0);
     QCOMPARE(lblOutput->text(), QStringLiteral("Output (0)"));
     QVERIFY(!clear->isEnabled());
     QVERIFY(!child<QPushButton>("btnDeleteOutputSentence")->isEnabled());
@@ -545,7 +544,7 @@ void TestOutputList::randomFillsEmptyList()
 {
     loadDatabase(Layout(12, QList<int>(2, 0)));
     drawAtRandom(10, false, false, false); // no question: the list is empty
-    QCOMPARE(lwOutput->count(), 10);
+    QCOMPARE(lwOutput->model()->rowCount(), 10);
     QCOMPARE(lblOutput->text(), QStringLiteral("Output (10)"));
     QVERIFY(exportsEnabled(true));
     QVERIFY(child<QPushButton>("btnClearOutputSentences")->isEnabled());
@@ -665,7 +664,7 @@ void TestOutputList::randomSettingsKept()
 {
     loadDatabase(Layout(3, QList<int>(3, 0)));
     drawAtRandom(3, true, true, false);
-    QCOMPARE(lwOutput->count(), 3);
+    QCOMPARE(lwOutput->model()->rowCount(), 3);
     window.reset(); // the dialog writes its values as it goes with the window
 
     QSettings settings;
@@ -711,7 +710,7 @@ void TestOutputList::randomAddsToList()
     child<QAction>("actRandomSentences")->trigger();
     QCOMPARE(answers.pending(), 0);
     QVERIFY(answers.seen.last().startsWith(QStringLiteral("Not enough sentences|")));
-    QCOMPARE(lwOutput->count(), 5);
+    QCOMPARE(lwOutput->model()->rowCount(), 5);
 
     // Unticked in the dialog, the draw would replace the list: the question comes after the dialog.
     answers = Answers();
@@ -725,7 +724,7 @@ void TestOutputList::randomAddsToList()
     child<QAction>("actRandomSentences")->trigger();
     QCOMPARE(answerer.pending(), 0);
     QVERIFY(answerer.seen().last().startsWith(QStringLiteral("Output box will be cleared|")));
-    QCOMPARE(lwOutput->count(), 5);
+    QCOMPARE(lwOutput->model()->rowCount(), 5);
     dialog->findChild<QCheckBox *>(QStringLiteral("chkAddToOutput"))->setChecked(true);
 
     window.reset();

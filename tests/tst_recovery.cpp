@@ -17,7 +17,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -88,7 +88,7 @@ int runChild(const QString &database)
             std::fflush(stdout);
         });
     docOf(w)->editSentence(1, 0, EditedText, 7);
-    TestUtil::child<QListWidget>(&w, "lwOutput")->addItems(SessionEntries);
+    w.lxdSession()->appendOutput(SessionEntries, QString());
     TestUtil::child<QLineEdit>(&w, "ledExerciseTitle")->setText(SessionTitle);
     TestUtil::child<QPlainTextEdit>(&w, "pteExtraWords")->setPlainText(SessionExtraWords);
     RandomSource::setSeedOverride(4242u);

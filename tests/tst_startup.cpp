@@ -21,7 +21,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QListView>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -204,8 +203,8 @@ void TestStartup::setFirstRunDone()
 QStringList TestStartup::outputTexts(MainWindow &w)
 {
     QStringList texts;
-    for (int i = 0; i < TestUtil::child<QListWidget>(&w, "lwOutput")->count(); ++i)
-        texts << TestUtil::child<QListWidget>(&w, "lwOutput")->item(i)->text();
+    for (int i = 0; i < TestUtil::child<QListView>(&w, "lwOutput")->model()->rowCount(); ++i)
+        texts << TestUtil::child<QListView>(&w, "lwOutput")->model()->index(i, 0).data().toString();
     return texts;
 }
 
@@ -665,9 +664,9 @@ void TestStartup::sizeOptionAfterDatabase()
     QCOMPARE(outputTexts(*w),
         QStringList({"She [bakes] bread.", "They [climbed] the hill.", "Let's [dance].", "We [eat] at six.",
             "Birds [fly] south."}));
-    QCOMPARE(TestUtil::child<QListWidget>(w.get(), "lwOutput")->currentRow(), 1);
-    QCOMPARE(TestUtil::child<QListWidget>(w.get(), "lwOutput")->selectionModel()->selectedIndexes(),
-        QModelIndexList({TestUtil::child<QListWidget>(w.get(), "lwOutput")->model()->index(1, 0)}));
+    QCOMPARE(TestUtil::child<QListView>(w.get(), "lwOutput")->currentIndex().row(), 1);
+    QCOMPARE(TestUtil::child<QListView>(w.get(), "lwOutput")->selectionModel()->selectedIndexes(),
+        QModelIndexList({TestUtil::child<QListView>(w.get(), "lwOutput")->model()->index(1, 0)}));
     QCOMPARE(TestUtil::child<QLabel>(w.get(), "lblOutput")->text(), QStringLiteral("Output (5)"));
     QVERIFY(TestUtil::child<QPushButton>(w.get(), "btnExportRTF")->isEnabled());
     QVERIFY(TestUtil::child<QPushButton>(w.get(), "btnClearOutputSentences")->isEnabled());
@@ -702,7 +701,7 @@ void TestStartup::sizeOptionBeforeDatabase()
     QCOMPARE(headwordCount(*w), 6);
     QCOMPARE(w->minimumSize(), QSize(640, 480));
     QCOMPARE(w->maximumSize(), QSize(640, 480));
-    QCOMPARE(TestUtil::child<QListWidget>(w.get(), "lwOutput")->count(), 0);
+    QCOMPARE(TestUtil::child<QListView>(w.get(), "lwOutput")->model()->rowCount(), 0);
     QCOMPARE(TestUtil::child<QLabel>(w.get(), "lblOutput")->text(), QStringLiteral("Output (0)"));
     QVERIFY(!TestUtil::child<QPushButton>(w.get(), "btnExportRTF")->isEnabled());
     QVERIFY(!w->styleSheet().isEmpty());
@@ -720,14 +719,14 @@ void TestStartup::sizeOptionTakesWhatThereIs()
     QCOMPARE(w->currentFile(), path);
     QCOMPARE(w->minimumSize(), QSize(800, 600));
     QCOMPARE(outputTexts(*w), QStringList({"An [ant] works.", "The [cow] moos."}));
-    QCOMPARE(TestUtil::child<QListWidget>(w.get(), "lwOutput")->currentRow(), 1);
+    QCOMPARE(TestUtil::child<QListView>(w.get(), "lwOutput")->currentIndex().row(), 1);
     QCOMPARE(TestUtil::child<QLabel>(w.get(), "lblOutput")->text(), QStringLiteral("Output (2)"));
 
     // A single sentence in all: no second row to make current, and none in the sentence table.
     const QString single = makeDatabase(QStringLiteral("single.lxv"), {{"yak", {"A [yak] eats."}}});
     auto other = start({single, QStringLiteral("-size=800x600")});
     QCOMPARE(outputTexts(*other), QStringList({"A [yak] eats."}));
-    QCOMPARE(TestUtil::child<QListWidget>(other.get(), "lwOutput")->currentRow(), -1);
+    QCOMPARE(TestUtil::child<QListView>(other.get(), "lwOutput")->currentIndex().row(), -1);
     QVERIFY(!TestUtil::child<QTableView>(other.get(), "tvSentences")->selectionModel()->hasSelection());
     QCOMPARE(TestUtil::child<QLabel>(other.get(), "lblOutput")->text(), QStringLiteral("Output (1)"));
     QVERIFY(TestUtil::child<QPushButton>(other.get(), "btnClearOutputSentences")->isEnabled());
@@ -761,7 +760,7 @@ void TestStartup::malformedSizeOptionIsIgnored()
     QCOMPARE(w->currentFile(), path);
     QCOMPARE(w->minimumSize(), QSize(0, 0));
     QCOMPARE(w->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
-    QCOMPARE(TestUtil::child<QListWidget>(w.get(), "lwOutput")->count(), 0);
+    QCOMPARE(TestUtil::child<QListView>(w.get(), "lwOutput")->model()->rowCount(), 0);
     QCOMPARE(TestUtil::child<QLabel>(w.get(), "lblOutput")->text(), QStringLiteral("Output"));
     QVERIFY(w->styleSheet().isEmpty());
     QVERIFY(TestUtil::child<QTableView>(w.get(), "tvSentences")->horizontalHeader()->styleSheet().isEmpty());

@@ -20,7 +20,7 @@
 #include <QDialogButtonBox>
 #include <QDomDocument>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
@@ -168,7 +168,7 @@ void TestWorksheets::cleanup()
 std::unique_ptr<MainWindow> TestWorksheets::window(const QStringList &entries)
 {
     auto w = std::make_unique<MainWindow>();
-    TestUtil::child<QListWidget>(w.get(), "lwOutput")->addItems(entries);
+    w->lxdSession()->appendOutput(entries, QString());
     QMetaObject::invokeMethod(w.get(), "updateOutputCount");
     return w;
 }

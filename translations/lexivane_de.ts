@@ -655,6 +655,25 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
 </context>
 <context>
+    <name>LxdSession</name>
+    <message>
+        <source>Delete Output Sentences</source>
+        <translation>Ausgabesätze löschen</translation>
+    </message>
+    <message>
+        <source>Clear Output</source>
+        <translation>Ausgabe leeren</translation>
+    </message>
+    <message>
+        <source>Move Output Up</source>
+        <translation>Ausgabe nach oben</translation>
+    </message>
+    <message>
+        <source>Move Output Down</source>
+        <translation>Ausgabe nach unten</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -2166,6 +2185,10 @@ The program tries again at its next start.</source>
         <translation>Die Arbeitsdatenbank %1 kann nicht aus %2 erstellt werden:
 %3
 Das Programm versucht es beim nächsten Start erneut.</translation>
+    </message>
+    <message>
+        <source>The exercise could not be kept: %1</source>
+        <translation>Die Übung konnte nicht aufbewahrt werden: %1</translation>
     </message>
 </context>
 <context>

@@ -655,6 +655,25 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
 </context>
 <context>
+    <name>LxdSession</name>
+    <message>
+        <source>Delete Output Sentences</source>
+        <translation>Eliminar frases de salida</translation>
+    </message>
+    <message>
+        <source>Clear Output</source>
+        <translation>Vaciar salida</translation>
+    </message>
+    <message>
+        <source>Move Output Up</source>
+        <translation>Subir en la salida</translation>
+    </message>
+    <message>
+        <source>Move Output Down</source>
+        <translation>Bajar en la salida</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -2166,6 +2185,10 @@ The program tries again at its next start.</source>
         <translation>No se puede crear la base de datos de trabajo %1 a partir de %2:
 %3
 El programa lo volverá a intentar en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>The exercise could not be kept: %1</source>
+        <translation>No se pudo conservar el ejercicio: %1</translation>
     </message>
 </context>
 <context>

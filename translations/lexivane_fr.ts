@@ -655,6 +655,25 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
 </context>
 <context>
+    <name>LxdSession</name>
+    <message>
+        <source>Delete Output Sentences</source>
+        <translation>Supprimer les phrases de sortie</translation>
+    </message>
+    <message>
+        <source>Clear Output</source>
+        <translation>Vider la sortie</translation>
+    </message>
+    <message>
+        <source>Move Output Up</source>
+        <translation>Monter dans la sortie</translation>
+    </message>
+    <message>
+        <source>Move Output Down</source>
+        <translation>Descendre dans la sortie</translation>
+    </message>
+</context>
+<context>
     <name>LxdbSentenceTableModel</name>
     <message>
         <source>?</source>
@@ -2166,6 +2185,10 @@ The program tries again at its next start.</source>
         <translation>Impossible de créer la base de données de travail %1 à partir de %2 :
 %3
 Le programme réessaiera au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The exercise could not be kept: %1</source>
+        <translation>L’exercice n’a pas pu être conservé : %1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef LXDSESSION_H
+#define LXDSESSION_H
+
+#include <QAbstractListModel>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include "document/lxddocument.h"
+#include "document/lxdfileguard.h"
+#include "document/lxdrecovery.h"
+#include "exercise/exercisebuilder.h"
+#include "exercise/exportformats.h"
+
+#include <optional>
+
+class LxdDatabase;
+class QDomDocument;
+class QUndoCommand;
+
+// The output list: sentence texts as they were when they were put in, in the order of the exercise.
+// Read-only for views; every change is a step of the session's undo history.
+class LxdOutputModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    const QStringList &entries() const { return m_entries; }
+    int count() const { return int(m_entries.size()); }
+
+    // For the undo steps only.
+    void insertEntries(int row, const QStringList &texts);
+    QStringList removeEntries(int row, int count);
+    void moveEntry(int from, int to);
+
+private:
+    QStringList m_entries;
+};
+
+// The questions the file commands ask on their way; the window answers them with its boxes, tests
+// answer them directly.
+class LxdSessionQuestions : public LxdAppendQuestions
+{
+public:
+    // A file so large that reading it takes long: true to read it all the same.
+    virtual bool readLargeFile(const QString &fileName, qint64 size) = 0;
+    enum LockAnswer { CancelOpen, OpenReadOnly, OpenAnyway };
+    // Another running copy holds the lock of a file about to be opened.
+    virtual LockAnswer askAboutLock(const LxdFileLock &lock) = 0;
+    enum SaveAnswer { CancelSave, Overwrite, MergeThenSave };
+    // Another program changed the file about to be saved over.
+    virtual SaveAnswer askOverwriteChanged(const QString &fileName) = 0;
+};
+
+// What a file command came to, for the window to report.
+struct LxdOutcome
+{
+    enum Code {
+        Done,
+        Cancelled, // a question was answered with Cancel: nothing changed
+        NotDatabase, // no text file: nothing was read
+        ReadFailed, // the file could not be read: the database is empty and untitled
+        LockHeld, // another copy holds the file: nothing written
+        LockLost, // another copy took the open file over: nothing written, now read-only
+        WriteFailed, // the old file is whole; `reason` says why
+        MergeFailed, // the file on disk could not be read for a merge
+    };
+    Code code = Done;
+    QString fileName;
+    QString reason;
+    bool merged = false; // the file on disk was merged in before a save
+    LxdFileLock::Holder holder; // for LockHeld and LockLost
+    QString lockFile; // the database the lock is for
+
+    bool ok() const { return code == Done; }
+};
+
+// One open database and the exercise made from it, without a window: the vocabulary database with
+// its edit history, the file it belongs to with that file's lock and watch, the recovery copy of
+// unsaved changes, the output list and the exercise's options, title, extra words and seed. The
+// exercise is kept in the program's data folder under the database's name, so that it is there again
+// after the program ends or is killed.
+class LxdSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LxdSession(QObject *parent = nullptr);
+    ~LxdSession() override;
+
+    LxdDatabase *database() const { return m_database; }
+    LxdDocument *document() const { return m_document; }
+    LxdFileGuard *fileGuard() const { return m_guard; }
+    LxdRecovery *recovery() const { return m_recovery; }
+    LxdOutputModel *output() const { return m_output; }
+
+    QString fileName() const { return m_fileName; }
+    // Names the open file (empty for none) without reading anything; no file, no lock.
+    void setFileName(const QString &fileName);
+
+    // The lock for a file about to be opened; false when the teacher cancelled at the question about
+    // another copy holding it.
+    bool lockForOpening(
+        const QString &fileName, LxdSessionQuestions *questions, LxdFileLock *lock, bool *readOnly);
+    // The file commands. `questions` may be null, which answers every question with its default.
+    LxdOutcome newDatabase();
+    LxdOutcome open(const QString &fileName, LxdSessionQuestions *questions);
+    LxdOutcome save(const QString &fileName, LxdSessionQuestions *questions);
+    LxdOutcome backup();
+    // Reads the open file again, dropping the unsaved changes.
+    LxdOutcome reload();
+    // Takes the open file's changes on disk into the database, as one step.
+    LxdOutcome mergeFromDisk();
+    // The teacher has a window on the file: a database opened read-only, or taken over.
+    bool isReadOnly() const { return m_guard->isReadOnly(); }
+
+    // The output list. Each call is one step to undo; entries appended without a step name are no
+    // step (a list made for the window's -size option).
+    void appendOutput(const QStringList &texts, const QString &stepName);
+    // Puts the sentences (headword, sentence) into the list and counts them used, as one step;
+    // `replace` empties the list first.
+    QStringList useSentences(
+        const QList<QPair<int, int>> &sentences, const QString &stepName, bool replace = false);
+    void removeOutput(const QList<int> &rows);
+    void clearOutput();
+    // Moves each of `rows` one place, as the move buttons do; returns the rows of the moved ones.
+    QList<int> moveOutput(const QList<int> &rows, bool up);
+
+    // The exercise.
+    ExerciseOptions options() const { return m_options; }
+    void setOptions(const ExerciseOptions &options);
+    QString title() const { return m_title; }
+    void setTitle(const QString &title);
+    QString extraWords() const { return m_extraWords; }
+    void setExtraWords(const QString &words);
+    int databaseWords() const { return m_databaseWords; }
+    void setDatabaseWords(int count);
+    // The options (by the names of their check boxes) and title the program starts with, which are
+    // nothing to keep yet.
+    void setStartingExercise(const QMap<QString, bool> &options, const QString &title);
+    // The next export shuffles anew.
+    void newShuffle();
+    // What an export is made from; the seed is kept until the list or an option changes.
+    ExerciseRequest exerciseRequest();
+    // The exercise as plain values (the seed only while it is the one the next export takes), and
+    // taking one back: its entries join the list, its options replace these.
+    LxdRecoverySession exercise() const;
+    void restoreExercise(const LxdRecoverySession &exercise);
+
+    // Where the exercise of the database `fileName` is kept.
+    static QString exerciseFile(const QString &fileName);
+    // Gives up the recovery copy: the program ends in good order. The exercise stays kept.
+    void end();
+
+signals:
+    // The file was named (again); also after a save under the same name.
+    void fileNamed(const QString &fileName);
+    // The options, title or extra words were set from a kept or recovered exercise.
+    void exerciseRestored();
+    // The kept exercise could not be written.
+    void exerciseNotKept(const QString &error);
+
+private:
+    struct Seed
+    {
+        quint32 value = 0;
+        QStringList entries;
+        ExerciseOptions options;
+        QString extraWords;
+        int databaseWords = 0;
+    };
+    bool seedHolds() const;
+    void exerciseChanged();
+    void keepExercise();
+    void readKeptExercise();
+    void push(QUndoCommand *command);
+
+    QDomDocument *m_domDocument;
+    LxdDatabase *m_database;
+    LxdDocument *m_document;
+    LxdFileGuard *m_guard;
+    LxdRecovery *m_recovery;
+    LxdOutputModel *m_output;
+    QString m_fileName;
+
+    ExerciseOptions m_options;
+    QString m_title;
+    QString m_extraWords;
+    int m_databaseWords = 0;
+    std::optional<Seed> m_seed;
+    QTimer m_keep; // gathers a burst of changes into one write
+    bool m_ended = false;
+};
+
+#endif // LXDSESSION_H
