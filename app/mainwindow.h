@@ -146,11 +146,6 @@ private slots:
     void setOutputListButtonStates();
     void deleteOutputSentences();
     void lwOutputClear();
-    void saveAsRTF();
-    void saveAsXHTML();
-    void saveAsJMatch();
-    void saveAsJCloze();
-    void sentencesToClipboard();
     void backupDb();
 
 private:
@@ -249,8 +244,6 @@ private:
     ImportRead readImportFile(const QString &fileName);
     void showImportReport(
         const QString &fileName, const LxdImport::Result &result, const ImportCounts &counts);
-
-    void buildExercise(QStringList &questions, QStringList &words);
 
     // Editing helpers (mainwindow_editing.cpp).
     void moveSentences(bool up);
