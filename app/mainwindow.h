@@ -149,11 +149,6 @@ private slots:
     void setOutputListButtonStates();
     void deleteOutputSentences();
     void lwOutputClear();
-    void saveAsRTF();
-    void saveAsXHTML();
-    void saveAsJMatch();
-    void saveAsJCloze();
-    void sentencesToClipboard();
     void backupDb();
 
 private:
@@ -237,8 +232,6 @@ private:
     LxdImportRun::Outcome readImportFile(const QString &fileName);
     void showImportReport(
         const QString &fileName, const LxdImport::Result &result, const LxdDocument::MergeOutcome &merged);
-
-    void buildExercise(QStringList &questions, QStringList &words);
 
     // Editing helpers (mainwindow_editing.cpp).
     void moveSentences(bool up);

@@ -456,29 +456,3 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExportFormat &format
         == QMessageBox::Yes)
         ZelUtils::openFile(target, true);
 }
-
-// The slots of the documented commands, each one row of the table.
-void MainWindow::sentencesToClipboard()
-{
-    runExport(exportKind("actSentencesToClipboard"));
-}
-
-void MainWindow::saveAsRTF()
-{
-    runExport(exportKind("actSaveAsRTF"));
-}
-
-void MainWindow::saveAsXHTML()
-{
-    runExport(exportKind("actSaveAsXHTML"));
-}
-
-void MainWindow::saveAsJMatch()
-{
-    runExport(exportKind("actSaveAsJMatch"));
-}
-
-void MainWindow::saveAsJCloze()
-{
-    runExport(exportKind("actSaveAsJCloze"));
-}

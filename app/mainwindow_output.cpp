@@ -264,10 +264,3 @@ ExerciseOptions MainWindow::exerciseOptions() const
     options.shuffleWordList = chkShuffleWordList->isChecked();
     return options;
 }
-
-void MainWindow::buildExercise(QStringList &questions, QStringList &words)
-{
-    const ExerciseModel model = exerciseModel();
-    questions = model.questionTexts(model.options.includeQNums);
-    words = model.sheetWords();
-}

@@ -73,23 +73,6 @@ int LxdSentence::indexOf(const QString &s) const
     return m_text.indexOf(s, 0, Qt::CaseInsensitive);
 }
 
-QString LxdSentence::gapKeyWords(const QString &text, QStringList &words, const QString &gap)
-{
-    QString result;
-    result.reserve(text.size() + gap.size() * 2);
-    for (const BracketSegment &segment : BracketText::tokenize(text)) {
-        if (segment.kind == BracketSegment::Text) {
-            result += segment.text();
-        } else {
-            // A key word left open has its gap but gives no word.
-            result += gap;
-            if (segment.kind == BracketSegment::Gap)
-                words.append(segment.answers.first());
-        }
-    }
-    return result;
-}
-
 void LxdSentence::setItem(LxdItem *item)
 {
     m_item = item;

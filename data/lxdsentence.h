@@ -38,7 +38,6 @@ public:
     void restoreStatus(int status) { m_status = qint8(status); }
 
     int indexOf(const QString &s) const;
-    static QString gapKeyWords(const QString &text, QStringList &words, const QString &gap);
 
     LxdItem *item() const { return m_item; }
     void setItem(LxdItem *item);

@@ -39,21 +39,8 @@ struct Exercise
     QStringList words;
 };
 
-// Turns output entries (sentence texts as stored, key words in brackets) into an exercise. No
-// widgets, no database: the clipboard and the file exports call it with the texts of the output
-// list, the options read from the check boxes and a random source.
-//
-// build() runs, in this order: gapping (the words are always collected), widening every gap to
-// the longest key word when that is longer than ten characters, bracket removal, shuffling,
-// numbering, dropping the word list. An export that numbers by its own markup (a web page's
-// ordered list) passes includeQNums = false; one that shuffles the words as well calls jumble()
-// on them with the same source afterwards, so the draws carry on from the questions' shuffle.
+// The plain-text exercise's helpers, shared by the model and its renderers.
 namespace ExerciseBuilder {
-
-// "[__________]": an opening bracket, ten underscores, a closing bracket.
-QString gapMarker();
-
-Exercise build(const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
 
 // Moves the element at position i to a random position, for i = 0 .. n - 1 in turn.
 template<typename T>

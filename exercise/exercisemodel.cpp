@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/exercisemodel.h"
 
-#include "data/lxdsentence.h"
 #include "exercise/randomsource.h"
 
 #include <QCoreApplication>
@@ -9,17 +8,59 @@
 
 #include <algorithm>
 
+QString ExerciseQuestion::entry() const
+{
+    QString entry;
+    for (const BracketSegment &segment : segments)
+        entry += segment.kind == BracketSegment::Gap ? QLatin1Char('[') + segment.raw + QLatin1Char(']')
+                                                     : segment.raw;
+    return entry;
+}
+
+QStringList ExerciseQuestion::texts() const
+{
+    QStringList texts;
+    for (const BracketSegment &segment : segments) {
+        if (segment.kind == BracketSegment::Text)
+            texts.append(segment.text());
+    }
+    return texts;
+}
+
+QList<BracketSegment> ExerciseQuestion::gaps() const
+{
+    QList<BracketSegment> gaps;
+    for (const BracketSegment &segment : segments) {
+        if (segment.kind == BracketSegment::Gap)
+            gaps.append(segment);
+    }
+    return gaps;
+}
+
+QStringList ExerciseQuestion::answers() const
+{
+    QStringList answers;
+    for (const BracketSegment &segment : segments) {
+        if (segment.kind == BracketSegment::Gap)
+            answers.append(segment.answers.first());
+    }
+    return answers;
+}
+
 QString ExerciseQuestion::solvedText() const
 {
-    QString text = texts.value(0);
-    for (int i = 0; i < answers.size(); ++i)
-        text += answers.at(i) + texts.value(i + 1);
+    QString text;
+    for (const BracketSegment &segment : segments)
+        text += segment.kind == BracketSegment::Gap ? segment.answers.first() : segment.text();
     return text;
 }
 
 QString ExerciseQuestion::gappedText(const QString &gap) const
 {
-    return texts.join(gap);
+    QString text;
+    for (const BracketSegment &segment : segments)
+        text += segment.kind == BracketSegment::Gap ? gap : segment.text();
+    return text;
 }
 
 QStringList ExerciseModel::orderedEntries() const
@@ -27,7 +68,7 @@ QStringList ExerciseModel::orderedEntries() const
     QStringList ordered;
     ordered.reserve(questions.size());
     for (const ExerciseQuestion &question : questions)
-        ordered.append(question.entry);
+        ordered.append(question.entry());
     return ordered;
 }
 
@@ -40,8 +81,8 @@ int gapWidth(const ExerciseModel &model)
 {
     int width = GapWidth;
     for (const ExerciseQuestion &question : model.questions) {
-        for (const ExerciseGap &gap : question.gaps) {
-            for (const QString &answer : gap.answers)
+        for (const BracketSegment &segment : question.segments) {
+            for (const QString &answer : segment.answers)
                 width = qMax(width, int(answer.size()));
         }
     }
@@ -75,14 +116,7 @@ QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, b
                 text += bracketed(segment.answers.first());
             }
             break;
-        case BracketSegment::Open:
-            // A bracket left open: gapped, it still takes a gap (the rest is lost, as it always
-            // was); otherwise it stays text.
-            if (options.gapWords)
-                text += bracketed(QString(width, QLatin1Char('_')));
-            else
-                text += brackets ? QLatin1Char('[') + segment.text()
-                                 : BracketText::withoutBrackets(segment.raw);
+        case BracketSegment::Open: // never in a question
             break;
         }
     }
@@ -110,7 +144,7 @@ QStringList ExerciseModel::entryWords() const
 {
     QStringList words;
     for (const QString &entry : entries)
-        LxdSentence::gapKeyWords(entry, words, QString());
+        words.append(ExerciseModelBuilder::split(entry).answers());
     return words;
 }
 
@@ -139,11 +173,10 @@ QStringList ExerciseModel::sheetWords(bool shuffled) const
 
 QString ExerciseModel::answersText(int i) const
 {
-    const ExerciseQuestion question = questions.value(i);
     QStringList answers;
-    for (int g = 0; g < question.answers.size(); ++g) {
-        QString answer = question.answers.at(g);
-        const QStringList others = question.gaps.value(g).answers.mid(1);
+    for (const BracketSegment &gap : questions.value(i).gaps()) {
+        QString answer = gap.answers.first();
+        const QStringList others = gap.answers.mid(1);
         if (!others.isEmpty())
             answer += QLatin1Char(' ')
                 + QCoreApplication::translate("ExerciseModel", "(also: %1)")
@@ -170,21 +203,13 @@ namespace ExerciseModelBuilder {
 ExerciseQuestion split(const QString &entry)
 {
     ExerciseQuestion question;
-    question.entry = entry;
     question.segments = BracketText::tokenize(entry);
-    for (const BracketSegment &segment : std::as_const(question.segments)) {
-        switch (segment.kind) {
-        case BracketSegment::Text:
-            question.texts.append(segment.text());
-            break;
-        case BracketSegment::Gap:
-            question.answers.append(segment.answers.first());
-            question.gaps.append(ExerciseGap {segment.answers, segment.clue});
-            break;
-        case BracketSegment::Open: // an opening bracket never closed is text
-            question.texts.last() += QLatin1Char('[') + segment.text();
-            break;
-        }
+    // A bracket left open is no key word: it joins the text before it, which the tokenizer always
+    // gives. That text cannot end in a lone backslash (it would have escaped the bracket), so the
+    // joined characters read as they were written.
+    if (question.segments.size() > 1 && question.segments.last().kind == BracketSegment::Open) {
+        const BracketSegment open = question.segments.takeLast();
+        question.segments.last().raw += QLatin1Char('[') + open.raw;
     }
     return question;
 }
@@ -206,7 +231,7 @@ ExerciseModel build(
 
     // Once per gap a word fills, as the sheets' instructions promise.
     for (const ExerciseQuestion &question : std::as_const(model.questions))
-        model.wordBank.append(question.answers);
+        model.wordBank.append(question.answers());
     ExerciseBuilder::jumble(model.wordBank, random);
     return model;
 }
@@ -216,7 +241,7 @@ void addDistractors(ExerciseModel &model, const QStringList &typed, int count, c
     QSet<QString> taken;
     QList<int> lengths;
     for (const ExerciseQuestion &question : std::as_const(model.questions)) {
-        for (const ExerciseGap &gap : question.gaps) {
+        for (const BracketSegment &gap : question.gaps()) {
             for (const QString &answer : gap.answers)
                 taken.insert(answer.toCaseFolded());
             lengths.append(int(gap.answers.value(0).size()));

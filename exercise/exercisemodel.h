@@ -9,26 +9,23 @@
 #include <QString>
 #include <QStringList>
 
-// One gap of a question: the answers it accepts, the first the one shown everywhere, and its clue.
-struct ExerciseGap
-{
-    QStringList answers;
-    QString clue;
-
-    bool operator==(const ExerciseGap &other) const { return answers == other.answers && clue == other.clue; }
-};
-
-// One question of an exercise: an output entry split at its key words by the bracket rules. texts
-// holds the text around the key words as a reader sees it and always has one element more than
-// answers: texts[0], answers[0], texts[1], ... A stray closing bracket, and an opening one that is
-// never closed, stay part of the text around.
+// One question of an exercise: an output entry as the bracket rules read it, as one list of
+// segments: Text, then (Gap, Text) any number of times, a gap holding its answers (the first the
+// one shown everywhere) and its clue. A bracket left open makes no gap: it and the rest of the
+// sentence stay text, exactly as the sentence editor shows them beside its "Unmatched brackets!"
+// warning. Everything else is read from the segments.
 struct ExerciseQuestion
 {
-    QString entry; // the output entry as stored, brackets included
-    QStringList texts;
-    QStringList answers; // the answer each gap shows, in sentence order
-    QList<ExerciseGap> gaps; // one per answer
-    QList<BracketSegment> segments; // the entry as the bracket rules read it
+    QList<BracketSegment> segments;
+
+    // The output entry as stored, brackets included.
+    QString entry() const;
+    // The texts around the gaps as a reader sees them, one more than there are gaps.
+    QStringList texts() const;
+    // The gap segments, in sentence order.
+    QList<BracketSegment> gaps() const;
+    // The answer each gap shows, in sentence order.
+    QStringList answers() const;
 
     // The sentence as a pupil reads it once solved: the texts and answers joined, without brackets.
     QString solvedText() const;
@@ -40,10 +37,7 @@ struct ExerciseQuestion
     // a bracket escaped as text always stays.
     QString shownText(const ExerciseOptions &options, int gapWidth, bool clues = true) const;
 
-    bool operator==(const ExerciseQuestion &other) const
-    {
-        return entry == other.entry && texts == other.texts && answers == other.answers && gaps == other.gaps;
-    }
+    bool operator==(const ExerciseQuestion &other) const { return segments == other.segments; }
 };
 
 // What every export renders: built once per export command from the output entries, the options and

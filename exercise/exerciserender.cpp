@@ -95,9 +95,9 @@ QStringList ExerciseRender::sentencesWithNotation(const ExerciseModel &model)
     QStringList sentences;
     for (int i = 0; i < model.questions.size(); ++i) {
         const ExerciseQuestion &question = model.questions.at(i);
-        for (const ExerciseGap &gap : question.gaps) {
+        for (const BracketSegment &gap : question.gaps()) {
             if (gap.answers.size() > 1 || !gap.clue.isEmpty()) {
-                sentences.append(QString::number(i + 1) + QLatin1String(". ") + question.entry);
+                sentences.append(QString::number(i + 1) + QLatin1String(". ") + question.entry());
                 break;
             }
         }
@@ -111,7 +111,7 @@ QStringList ExerciseRender::textsLosingCharacters(const ExerciseModel &model, bo
     if (!XmlText::isClean(model.title))
         texts.append(XmlText::clean(model.title));
     for (int i = 0; i < model.questions.size(); ++i) {
-        const QString &entry = model.questions.at(i).entry;
+        const QString entry = model.questions.at(i).entry();
         if (!XmlText::isClean(entry))
             texts.append(QString::number(i + 1) + QLatin1String(". ") + XmlText::clean(entry));
     }

@@ -48,7 +48,7 @@ ExportResult fromDocument(const QByteArray &templateBytes, Fill fill, Write writ
         return failed(ExportResult::TemplateNotWellFormed);
     if (!fill(document))
         return failed(ExportResult::TemplateCorrupt);
-    return done(write(document));
+    return done(write(document, templateBytes));
 }
 
 ExportResult archive(const QByteArray &bytes)
@@ -239,7 +239,7 @@ QStringList databaseKeyWords(const LxdDatabase *database, const QStringList &ent
             const QString &text = database->sentenceAt(i, j)->textRef();
             if (!text.contains(QLatin1Char('[')) || used.contains(text))
                 continue;
-            LxdSentence::gapKeyWords(text, words, QString());
+            words.append(ExerciseModelBuilder::split(text).answers());
         }
     }
     words.removeDuplicates();

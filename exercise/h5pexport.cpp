@@ -53,14 +53,14 @@ Planned plan(const ExerciseQuestion &question, H5PExport::Kind kind)
         planned.leftOut = true;
         planned.losses = QStringList {QCoreApplication::translate("H5PExport", "left out: %1").arg(why)};
     };
-    for (const QString &text : question.texts) {
+    for (const QString &text : question.texts()) {
         if (text.contains(QLatin1Char('*'))) {
             leaveOut(QCoreApplication::translate("H5PExport", "the sentence holds \"*\""));
             return planned;
         }
     }
     bool alternativesUnused = false;
-    for (const ExerciseGap &gap : question.gaps) {
+    for (const BracketSegment &gap : question.gaps()) {
         PlannedGap out;
         const QString first = gap.answers.value(0).trimmed();
         if (first.isEmpty()) {
@@ -104,13 +104,14 @@ Planned plan(const ExerciseQuestion &question, H5PExport::Kind kind)
 QString notation(const ExerciseQuestion &question, const Planned &planned, bool asHtml)
 {
     const auto escaped = [asHtml](const QString &text) { return asHtml ? html(text) : text; };
-    QString line = escaped(question.texts.value(0));
+    const QStringList texts = question.texts();
+    QString line = escaped(texts.value(0));
     for (int i = 0; i < planned.gaps.size(); ++i) {
         const PlannedGap &gap = planned.gaps.at(i);
         line += QLatin1Char('*') + escaped(gap.answers.join(QLatin1Char('/')));
         if (!gap.clue.isEmpty())
             line += QLatin1Char(':') + escaped(gap.clue);
-        line += QLatin1Char('*') + escaped(question.texts.value(i + 1));
+        line += QLatin1Char('*') + escaped(texts.value(i + 1));
     }
     return line;
 }
@@ -237,7 +238,7 @@ QStringList problems(const ExerciseModel &model, Kind kind)
         const ExerciseQuestion &question = model.questions.at(i);
         const Planned planned = plan(question, kind);
         if (!planned.losses.isEmpty())
-            lines.append(QString::number(i + 1) + QLatin1String(". ") + question.entry + QLatin1String(" (")
+            lines.append(QString::number(i + 1) + QLatin1String(". ") + question.entry() + QLatin1String(" (")
                 + planned.losses.join(QLatin1String("; ")) + QLatin1Char(')'));
     }
     if (kind == Kind::DragText && model.options.includeWordList) {

@@ -63,8 +63,9 @@ QStringList matchChoices(const ExerciseModel &model)
     QStringList choices;
     QSet<QString> seen;
     for (const ExerciseQuestion &question : model.questions) {
-        const QString right = question.answers.join(QLatin1String(", "));
-        if (!question.answers.isEmpty() && !seen.contains(right)) {
+        const QStringList answers = question.answers();
+        const QString right = answers.join(QLatin1String(", "));
+        if (!answers.isEmpty() && !seen.contains(right)) {
             seen.insert(right);
             choices.append(right);
         }
@@ -90,8 +91,8 @@ QByteArray configJson(const ExerciseModel &model, const InteractivePageSettings 
     if (settings.sameGapWidth && !matching) {
         int longest = 2;
         for (const ExerciseQuestion &question : model.questions) {
-            for (const ExerciseGap &gap : question.gaps) {
-                for (const QString &answer : gap.answers)
+            for (const BracketSegment &segment : question.segments) {
+                for (const QString &answer : segment.answers)
                     longest = qMax(longest, int(answer.toUcs4().size()));
             }
         }
@@ -105,14 +106,14 @@ QByteArray exerciseJson(const ExerciseModel &model, const InteractivePageSetting
     const bool matching = settings.mode == InteractivePageSettings::Mode::Matching;
     QJsonArray questions;
     for (const ExerciseQuestion &question : model.questions) {
-        QJsonObject object {{QStringLiteral("texts"), jsonArray(question.texts)},
-            {QStringLiteral("answers"), jsonArray(question.answers)}};
+        QJsonObject object {{QStringLiteral("texts"), jsonArray(question.texts())},
+            {QStringLiteral("answers"), jsonArray(question.answers())}};
         // Alternatives and clues only where the teacher wrote some, so a page without them stays
         // as it always was.
         QJsonArray accepted;
         QStringList clues;
         bool notation = false;
-        for (const ExerciseGap &gap : question.gaps) {
+        for (const BracketSegment &gap : question.gaps()) {
             accepted.append(jsonArray(gap.answers));
             clues.append(gap.clue);
             notation = notation || gap.answers.size() > 1 || !gap.clue.isEmpty();

@@ -45,16 +45,16 @@ QString htmlText(const QString &text, Markup markup = Markup::Guarded)
 ExerciseQuestion askedQuestion(const ExerciseQuestion &question)
 {
     ExerciseQuestion asked;
-    asked.entry = question.entry;
-    asked.texts.append(question.texts.value(0));
-    for (int i = 0; i < question.answers.size(); ++i) {
-        const QString &answer = question.answers.at(i);
-        if (answer.trimmed().isEmpty()) {
-            asked.texts.last() += answer + question.texts.value(i + 1);
+    bool joinNext = false; // the text after a folded key word joins the text before it
+    for (const BracketSegment &segment : question.segments) {
+        if (segment.kind == BracketSegment::Gap && segment.answers.first().trimmed().isEmpty()) {
+            asked.segments.last().raw += BracketText::escaped(segment.answers.first());
+            joinNext = true;
+        } else if (joinNext) {
+            asked.segments.last().raw += segment.raw;
+            joinNext = false;
         } else {
-            asked.answers.append(answer);
-            asked.gaps.append(question.gaps.value(i, ExerciseGap {{answer}, QString()}));
-            asked.texts.append(question.texts.value(i + 1));
+            asked.segments.append(segment);
         }
     }
     return asked;
@@ -63,7 +63,7 @@ ExerciseQuestion askedQuestion(const ExerciseQuestion &question)
 // What follows gap i in the question text: its clue in parentheses, if it has one.
 QString clueAfter(const ExerciseQuestion &question, int i)
 {
-    const QString clue = question.gaps.value(i).clue;
+    const QString clue = question.gaps().value(i).clue;
     return clue.isEmpty() ? QString() : QLatin1String(" (") + clue + QLatin1Char(')');
 }
 
@@ -97,7 +97,7 @@ QString giftAnswer(const QString &answer)
 
 QString keyWordsJoined(const ExerciseQuestion &question)
 {
-    return question.answers.join(QLatin1String(", "));
+    return question.answers().join(QLatin1String(", "));
 }
 
 // Every text goes in without the characters XML cannot carry (XmlText), so Moodle reads the file.
@@ -199,15 +199,15 @@ QString paragraph(const QString &html)
 
 QString clozeHtml(const ExerciseQuestion &question)
 {
-    QString html = htmlText(question.texts.value(0));
-    for (int i = 0; i < question.answers.size(); ++i) {
+    const QStringList texts = question.texts();
+    const QList<BracketSegment> gaps = question.gaps();
+    QString html = htmlText(texts.value(0));
+    for (int i = 0; i < gaps.size(); ++i) {
         QStringList accepted;
-        for (const QString &answer : question.gaps.value(i).answers)
+        for (const QString &answer : gaps.at(i).answers)
             accepted.append(QLatin1Char('=') + MoodleExport::clozeAnswer(answer));
-        if (accepted.isEmpty())
-            accepted.append(QLatin1Char('=') + MoodleExport::clozeAnswer(question.answers.at(i)));
         html += QLatin1String("{1:SHORTANSWER:") + accepted.join(QLatin1Char('~')) + QLatin1Char('}')
-            + htmlText(clueAfter(question, i) + question.texts.value(i + 1));
+            + htmlText(clueAfter(question, i) + texts.value(i + 1));
     }
     return paragraph(html);
 }
@@ -275,7 +275,9 @@ QByteArray moodleXml(const ExerciseModel &model)
     for (int i = 0; i < count; ++i) {
         const ExerciseQuestion question = askedQuestion(model.questions.at(i));
         const QString name = questionName(i + 1, count, question);
-        if (question.answers.isEmpty()) {
+        const QStringList texts = question.texts();
+        const QStringList answers = question.answers();
+        if (answers.isEmpty()) {
             quiz.startQuestion(
                 QStringLiteral("description"), name, paragraph(htmlText(question.solvedText())));
             quiz.endQuestion();
@@ -283,15 +285,15 @@ QByteArray moodleXml(const ExerciseModel &model)
             quiz.startQuestion(QStringLiteral("cloze"), name, clozeHtml(question));
             quiz.endQuestion();
         } else {
-            QString html = htmlText(question.texts.value(0));
-            for (int a = 0; a < question.answers.size(); ++a) {
-                qsizetype place = choices.indexOf(question.answers.at(a));
+            QString html = htmlText(texts.value(0));
+            for (int a = 0; a < answers.size(); ++a) {
+                qsizetype place = choices.indexOf(answers.at(a));
                 if (place < 0) {
-                    choices.append(question.answers.at(a));
+                    choices.append(answers.at(a));
                     place = choices.size() - 1;
                 }
                 html += QStringLiteral("[[%1]]").arg(place + 1)
-                    + htmlText(clueAfter(question, a) + question.texts.value(a + 1));
+                    + htmlText(clueAfter(question, a) + texts.value(a + 1));
             }
             quiz.startQuestion(QStringLiteral("gapselect"), name, paragraph(html));
             quiz.element(QStringLiteral("shuffleanswers"), QStringLiteral("0"));
@@ -312,7 +314,7 @@ int matchingPairCount(const ExerciseModel &model)
 {
     int pairs = 0;
     for (const ExerciseQuestion &question : model.questions) {
-        if (!askedQuestion(question).answers.isEmpty())
+        if (!askedQuestion(question).answers().isEmpty())
             ++pairs;
     }
     return pairs;
@@ -334,7 +336,7 @@ QByteArray matchingXml(const ExerciseModel &model)
     quiz.element(QStringLiteral("shuffleanswers"), QStringLiteral("true"));
     for (const ExerciseQuestion &entry : model.questions) {
         const ExerciseQuestion question = askedQuestion(entry);
-        if (question.answers.isEmpty())
+        if (question.answers().isEmpty())
             continue;
         quiz.subquestion(
             paragraph(htmlText(question.gappedText(kBlank))), htmlText(keyWordsJoined(question)));
@@ -355,29 +357,32 @@ QByteArray gift(const ExerciseModel &model)
         text += QLatin1String("::") + giftEscaped(questionName(i + 1, count, question))
             + QLatin1String("::[html]");
         const auto html = [](const QString &part) { return giftEscaped(htmlText(part, Markup::Plain)); };
-        if (question.answers.isEmpty()) {
+        const QStringList texts = question.texts();
+        const QStringList answers = question.answers();
+        const QList<BracketSegment> gaps = question.gaps();
+        if (answers.isEmpty()) {
             text += html(question.solvedText()) + QLatin1Char('\n');
             continue;
         }
         // GIFT has one answer block per question, so a sentence with several key words asks one
         // question per key word, the others written in place.
-        for (int k = 0; k < question.answers.size(); ++k) {
+        for (int k = 0; k < answers.size(); ++k) {
             if (k > 0) {
                 text += QLatin1Char('\n');
                 text += QLatin1String("::") + giftEscaped(questionName(i + 1, count, question, k + 1))
                     + QLatin1String("::[html]");
             }
             QStringList marks;
-            for (const QString &answer : question.gaps.value(k).answers)
+            for (const QString &answer : gaps.at(k).answers)
                 marks.append(giftAnswer(answer));
             const QString block = QLatin1Char('{') + marks.join(QLatin1Char(' ')) + QLatin1Char('}');
-            QString before = question.texts.value(0);
+            QString before = texts.value(0);
             for (int g = 0; g < k; ++g)
-                before += question.answers.at(g) + question.texts.value(g + 1);
+                before += answers.at(g) + texts.value(g + 1);
             QString after = clueAfter(question, k);
-            for (int g = k + 1; g < question.answers.size(); ++g)
-                after += question.texts.value(g) + question.answers.at(g);
-            after += question.texts.value(question.answers.size());
+            for (int g = k + 1; g < answers.size(); ++g)
+                after += texts.value(g) + answers.at(g);
+            after += texts.value(answers.size());
             if (!after.isEmpty()) {
                 text += html(before) + block + html(after);
             } else {

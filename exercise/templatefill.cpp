@@ -11,6 +11,9 @@
 #include <QRegularExpression>
 #include <QTextStream>
 #include <QUuid>
+#include <QXmlStreamReader>
+
+#include <algorithm>
 
 namespace {
 
@@ -155,6 +158,97 @@ void writeExactly(QString &out, const QDomNode &node)
     }
 }
 
+// The order of attributes, which a document does not keep: per element name and set of attribute
+// names, the names in the order the template writes them.
+using AttributeOrder = QHash<QString, QStringList>;
+
+QString orderKey(const QString &tag, QStringList names)
+{
+    names.sort();
+    return tag + QLatin1Char(' ') + names.join(QLatin1Char(' '));
+}
+
+AttributeOrder templateOrder(const QByteArray &templateBytes)
+{
+    AttributeOrder order;
+    QXmlStreamReader reader(templateBytes);
+    reader.setNamespaceProcessing(false); // as the document reads it: declarations are attributes
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement || reader.attributes().size() < 2)
+            continue;
+        QStringList names;
+        for (const QXmlStreamAttribute &attribute : reader.attributes())
+            names.append(attribute.qualifiedName().toString());
+        const QString key = orderKey(reader.qualifiedName().toString(), names);
+        if (!order.contains(key))
+            order.insert(key, names);
+    }
+    return order;
+}
+
+// One attribute as the document writes it: a blank, the name, "=" and the value escaped and quoted.
+QByteArray attributeText(const QString &name, const QString &value)
+{
+    QDomDocument one;
+    QDomElement element = one.createElement(QStringLiteral("x"));
+    element.setAttribute(name, value);
+    one.appendChild(element);
+    const QByteArray written = one.toString(-1).trimmed().toUtf8(); // <x name="value"/>
+    return written.mid(2, written.size() - 4);
+}
+
+// A document writes the attributes of an element in an order that changes from run to run; this
+// puts those of every element of `document`, found in `bytes` as written, in the template's order,
+// or in name order where the template has no such element, so that one exercise always makes the
+// same file.
+void orderAttributes(QByteArray &bytes, const QDomNode &node, const AttributeOrder &order, qsizetype &from)
+{
+    for (QDomNode child = node.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        if (!child.isElement())
+            continue;
+        const QDomElement element = child.toElement();
+        const QDomNamedNodeMap attributes = element.attributes();
+        if (attributes.count() > 1) {
+            QStringList names;
+            QHash<QString, QByteArray> texts;
+            for (int i = 0; i < attributes.count(); ++i) {
+                const QDomAttr attribute = attributes.item(i).toAttr();
+                names.append(attribute.name());
+                texts.insert(attribute.name(), attributeText(attribute.name(), attribute.value()));
+            }
+            QStringList wanted = order.value(orderKey(element.tagName(), names));
+            if (wanted.isEmpty()) {
+                wanted = names;
+                wanted.sort();
+            }
+            QByteArray ordered;
+            for (const QString &name : std::as_const(wanted))
+                ordered += texts.value(name);
+            const QByteArray start = '<' + element.tagName().toUtf8();
+            for (qsizetype at = bytes.indexOf(start, from); at >= 0; at = bytes.indexOf(start, at + 1)) {
+                const qsizetype first = at + start.size();
+                qsizetype end = first;
+                QStringList left = names;
+                while (!left.isEmpty()) {
+                    const auto match = std::find_if(left.begin(), left.end(), [&](const QString &name) {
+                        return QByteArrayView(bytes).sliced(end).startsWith(texts.value(name));
+                    });
+                    if (match == left.end())
+                        break;
+                    end += texts.value(*match).size();
+                    left.erase(match);
+                }
+                if (!left.isEmpty())
+                    continue;
+                bytes.replace(first, end - first, ordered);
+                from = first + ordered.size();
+                break;
+            }
+        }
+        orderAttributes(bytes, element, order, from);
+    }
+}
+
 } // namespace
 
 namespace TemplateFill {
@@ -219,34 +313,6 @@ bool fillXhtml(QDomDocument &page, const ExerciseModel &model)
         QDomElement item = page.createElement(QStringLiteral("li"));
         item.appendChild(textNode(page, question));
         list.appendChild(item);
-    }
-    return true;
-}
-
-bool fillXhtml(
-    QDomDocument &page, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
-{
-    // The key words in entry order, before the questions are shuffled.
-    ExerciseModel model;
-    model.options = options;
-    QStringList words;
-    for (const QString &entry : entries) {
-        model.questions.append(ExerciseModelBuilder::split(entry));
-        words.append(model.questions.last().answers);
-    }
-    if (options.jumbleOrder)
-        ExerciseBuilder::jumble(model.questions, random);
-    if (!fillXhtml(page, model))
-        return false;
-
-    // The words are shuffled even when the questions are not, so the list gives nothing away.
-    if (options.includeWordList && !words.isEmpty()) {
-        ExerciseBuilder::jumble(words, random);
-        QDomElement wordList = lastDiv(page, QStringLiteral("wordList"));
-        if (!wordList.isNull()) {
-            for (const QString &word : std::as_const(words))
-                wordList.appendChild(textNode(page, QLatin1String("  ") + word));
-        }
     }
     return true;
 }
@@ -387,15 +453,6 @@ void numberPairs(QList<MatchPair> &pairs, const ExerciseOptions &options)
     }
 }
 
-QList<ExerciseQuestion> splitAll(const QStringList &entries)
-{
-    QList<ExerciseQuestion> questions;
-    questions.reserve(entries.size());
-    for (const QString &entry : entries)
-        questions.append(ExerciseModelBuilder::split(entry));
-    return questions;
-}
-
 } // namespace
 
 QList<MatchPair> matchPairs(
@@ -405,19 +462,6 @@ QList<MatchPair> matchPairs(
     QList<MatchPair> pairs = unnumberedPairs(questions, options, dropped);
     if (leftOut)
         *leftOut = dropped;
-    numberPairs(pairs, options);
-    return pairs;
-}
-
-QList<MatchPair> matchPairs(
-    const QStringList &entries, const ExerciseOptions &options, RandomSource &random, int *leftOut)
-{
-    int dropped = 0;
-    QList<MatchPair> pairs = unnumberedPairs(splitAll(entries), options, dropped);
-    if (leftOut)
-        *leftOut = dropped;
-    if (options.jumbleOrder)
-        ExerciseBuilder::jumble(pairs, random);
     numberPairs(pairs, options);
     return pairs;
 }
@@ -438,14 +482,6 @@ bool fillJMatch(QDomDocument &exercise, const QList<MatchPair> &pairs)
     return true;
 }
 
-bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
-    RandomSource &random, int *leftOut)
-{
-    if (firstElement(exercise, QStringLiteral("matching-exercise")).isNull())
-        return false;
-    return fillJMatch(exercise, matchPairs(entries, options, random, leftOut));
-}
-
 bool fillJCloze(
     QDomDocument &exercise, const QList<ExerciseQuestion> &questions, const ExerciseOptions &options)
 {
@@ -460,13 +496,10 @@ bool fillJCloze(
         = [&](const QString &text) { gapFill.appendChild(textNode(exercise, hotPotatoesShownText(text))); };
     for (const ExerciseQuestion &question : questions) {
         gapFill.appendChild(exercise.createTextNode(QStringLiteral("<li>")));
-        // The key words the other exports gap; the text before each goes in even when empty, and a
-        // key word left open is no key word: its bracket and the rest stay text.
+        // The key words the other exports gap; the text before each goes in even when empty.
         for (const BracketSegment &segment : question.segments) {
             if (segment.kind == BracketSegment::Text) {
                 appendText(segment.text());
-            } else if (segment.kind == BracketSegment::Open) {
-                appendText(QLatin1Char('[') + segment.text());
             } else {
                 if (options.bracketWords)
                     gapFill.appendChild(exercise.createTextNode(QStringLiteral("[")));
@@ -484,16 +517,7 @@ bool fillJCloze(
     return true;
 }
 
-bool fillJCloze(
-    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random)
-{
-    QList<ExerciseQuestion> questions = splitAll(entries);
-    if (options.jumbleOrder)
-        ExerciseBuilder::jumble(questions, random);
-    return fillJCloze(exercise, questions, options);
-}
-
-QByteArray xmlFile(QDomDocument &document)
+QByteArray xmlFile(QDomDocument &document, const QByteArray &templateBytes)
 {
     cleanTree(document);
     // Saving with the stream's encoding would drop the document type declaration, which an XHTML
@@ -511,14 +535,16 @@ QByteArray xmlFile(QDomDocument &document)
     stream.setEncoding(QStringConverter::Utf8);
     document.save(stream, 3, QDomNode::EncodingFromDocument);
     stream.flush();
+    qsizetype from = 0;
+    orderAttributes(bytes, document, templateOrder(templateBytes), from);
     return bytes;
 }
 
-QByteArray jclozeFile(QDomDocument &document)
+QByteArray jclozeFile(QDomDocument &document, const QByteArray &templateBytes)
 {
     QDomElement gapFill = firstElement(document, QStringLiteral("gap-fill"));
     if (gapFill.isNull() || !gapFill.hasChildNodes())
-        return xmlFile(document);
+        return xmlFile(document, templateBytes);
 
     cleanTree(document);
     QString passage;
@@ -535,7 +561,7 @@ QByteArray jclozeFile(QDomDocument &document)
     QDomText standInNode = document.createTextNode(standIn);
     gapFill.appendChild(standInNode);
 
-    QByteArray bytes = xmlFile(document);
+    QByteArray bytes = xmlFile(document, templateBytes);
 
     gapFill.removeChild(standInNode);
     for (const QDomNode &child : std::as_const(children))

@@ -4,7 +4,6 @@
 
 #include "exercise/exercisebuilder.h"
 #include "exercise/exercisemodel.h"
-#include "exercise/randomsource.h"
 
 #include <QByteArray>
 #include <QList>
@@ -16,9 +15,8 @@ class QDomDocument;
 
 // Filling the four exercise templates: an RTF document with two placeholders, and three XML
 // documents (an XHTML page, a JMatch and a JCloze exercise) that receive new nodes. Each filler
-// takes the exercise's questions in their final order and its options; the forms that take the
-// output entries (sentence texts as stored, key words in brackets) and a random source split and
-// shuffle them first, as the exports always did. None knows anything of windows or files.
+// takes the exercise's questions in their final order and its options. None knows anything of
+// windows or files.
 namespace TemplateFill {
 
 // ---- RTF document ----
@@ -39,13 +37,8 @@ QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const Q
 // Each returns false, leaving the document untouched, when the template lacks the element the
 // exercise goes into.
 
-// Appends the questions as an "ol" ("ul" without question numbers) of "li" items to the last
-// div with id "content", and, with the word list included, the shuffled key words as text nodes of
-// two blanks and the word to the last div with id "wordList", if there is one. The questions are
-// the builder's, except that no number is written into them.
-bool fillXhtml(
-    QDomDocument &page, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
-// The questions alone, in the model's order: no word list.
+// Appends the questions, in the model's order and without numbers, as an "ol" ("ul" without question
+// numbers) of "li" items to the last div with id "content". The word list is the renderer's.
 bool fillXhtml(QDomDocument &page, const ExerciseModel &model);
 
 // ---- Hot Potatoes exercises ----
@@ -80,31 +73,22 @@ struct MatchPair
     bool operator==(const MatchPair &other) const { return left == other.left && right == other.right; }
 };
 
-// One pair per entry: the sentence (gapped with ten-underscore gaps when gapping) and that entry's
-// own key words; brackets removed from both sides unless kept, the pairs shuffled whole, then the
-// left texts numbered in their final order. The word-list option does not apply. An entry whose
-// key words leave the right side empty is left out (readers of the format reject such a pair);
-// `leftOut`, when given, learns how many were. The texts are plain, as the teacher typed them.
-QList<MatchPair> matchPairs(
-    const QStringList &entries, const ExerciseOptions &options, RandomSource &random, int *leftOut = nullptr);
-// The same for questions already in their final order.
+// One pair per question, in the order given: the sentence (gapped with ten-underscore gaps when
+// gapping) and that question's own key words; brackets removed from both sides unless kept, then the
+// left texts numbered. The word-list option does not apply. A question whose key words leave the
+// right side empty is left out (readers of the format reject such a pair); `leftOut`, when given,
+// learns how many were. The texts are plain, as the teacher typed them.
 QList<MatchPair> matchPairs(
     const QList<ExerciseQuestion> &questions, const ExerciseOptions &options, int *leftOut = nullptr);
 
-// Appends one "pair" per pair of matchPairs(), its texts as hotPotatoesText(), to the first
-// "matching-exercise" element.
-bool fillJMatch(QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options,
-    RandomSource &random, int *leftOut = nullptr);
+// Appends one "pair" per pair, its texts as hotPotatoesShownText(), to the first "matching-exercise"
+// element.
 bool fillJMatch(QDomDocument &exercise, const QList<MatchPair> &pairs);
 
-// Appends the sentences, shuffled when jumbling, to the first "gap-fill" element as an HTML list
-// written as text ("<ol>" or, without question numbers, "<ul>"). The key words, found by the same
-// bracket rules as every other export, each become a "question-record" whose answer is the word,
-// whether or not the other exports gap them: a cloze file without gaps is no exercise. Every text
-// of an entry goes in as hotPotatoesText().
-bool fillJCloze(
-    QDomDocument &exercise, const QStringList &entries, const ExerciseOptions &options, RandomSource &random);
-// The same for questions already in their final order.
+// Appends the questions to the first "gap-fill" element as an HTML list written as text ("<ol>" or,
+// without question numbers, "<ul>"). The key words, by the same bracket rules as every other
+// export, each become a "question-record" whose answer is the word, whether or not the other
+// exports gap them: a cloze file without gaps is no exercise.
 bool fillJCloze(
     QDomDocument &exercise, const QList<ExerciseQuestion> &questions, const ExerciseOptions &options);
 
@@ -112,15 +96,17 @@ bool fillJCloze(
 
 // The document as a UTF-8 file: an XML declaration naming UTF-8 (whatever the template declared;
 // the document's declaration is set so), the template's document type declaration, and the
-// elements indented by three blanks per level. Every text and attribute value first loses the
-// characters XML cannot carry (XmlText), so the file always reads back.
-QByteArray xmlFile(QDomDocument &document);
+// elements indented by three blanks per level, each element's attributes in the order
+// `templateBytes` (the template the document was read from) writes them, or by name where it has
+// no such element: one exercise always makes the same file. Every text and attribute value first
+// loses the characters XML cannot carry (XmlText), so the file always reads back.
+QByteArray xmlFile(QDomDocument &document, const QByteArray &templateBytes = QByteArray());
 
 // As xmlFile(), except that the content of the first "gap-fill" element is written exactly as it
 // stands, with no indentation or line break added (line breaks there are part of the passage), and
 // with ">" escaped like "<", since readers of the format take any bare angle bracket in the passage
 // for markup.
-QByteArray jclozeFile(QDomDocument &document);
+QByteArray jclozeFile(QDomDocument &document, const QByteArray &templateBytes = QByteArray());
 
 } // namespace TemplateFill
 

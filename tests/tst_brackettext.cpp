@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/brackettext.h"
+#include "exercise/exercisemodel.h"
 
 #include <QtTest>
 
@@ -13,6 +14,8 @@ private slots:
     void tokenize_data();
     void tokenize();
     void withoutBrackets();
+    void unclosedBracketIsText_data();
+    void unclosedBracketIsText();
 };
 
 static QString shortForm(const QList<BracketSegment> &segments)
@@ -106,6 +109,40 @@ void TestBracketText::withoutBrackets()
 {
     QCOMPARE(BracketText::withoutBrackets(u"a] \\[b\\] [c"), QStringLiteral("a [b] c"));
     QCOMPARE(BracketText::unescaped(u"\\\\ \\x \\]"), QStringLiteral("\\ \\x ]"));
+}
+
+// The one rule for a bracket left open, in every export: it opens no key word. The sentence editor
+// warns of it ("Unmatched brackets!", status 3) and shows the text as typed; an exercise question
+// reads the bracket and the rest of the sentence as text, as the editor shows them, with no gap and
+// no answer for them.
+void TestBracketText::unclosedBracketIsText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("question");
+
+    QTest::addRow("alone") << "The [cat sat."
+                           << "t:The [cat sat.";
+    QTest::addRow("after a key word") << "[a] and [b c"
+                                      << "t: / g:a=a / t: and [b c";
+    QTest::addRow("at the end") << "]a["
+                                << "t:]a[";
+    QTest::addRow("holding another opening") << "x [y [z"
+                                             << "t:x [y [z";
+    QTest::addRow("after a literal bracket") << "\\[a [b"
+                                             << "t:[a [b";
+    QTest::addRow("after an escaped backslash") << "a\\\\[b"
+                                                << "t:a\\[b";
+}
+
+void TestBracketText::unclosedBracketIsText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, question);
+
+    QCOMPARE(BracketText::status(text), 3);
+    const ExerciseQuestion split = ExerciseModelBuilder::split(text);
+    QCOMPARE(shortForm(split.segments), question);
+    QCOMPARE(split.entry(), text);
 }
 
 QTEST_GUILESS_MAIN(TestBracketText)

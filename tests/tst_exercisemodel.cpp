@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercise/exercisebuilder.h"
 #include "exercise/exercisemodel.h"
-#include "exercise/randomsource.h"
 
 #include <QtTest>
 
@@ -12,7 +10,7 @@ class TestExerciseModel : public QObject
 private slots:
     void split_data();
     void split();
-    void orderFollowsTheDocumentedShuffle();
+    void titleAndWordBank();
     void gapsCarryAlternativesAndClues();
     void questionTexts_data();
     void questionTexts();
@@ -31,6 +29,11 @@ void TestExerciseModel::split_data()
     QTest::addRow("at both ends") << "[a] b [c]" << QStringList {"", " b ", ""} << QStringList {"a", "c"};
     QTest::addRow("stray closing") << "x] [y]" << QStringList {"x] ", ""} << QStringList {"y"};
     QTest::addRow("never closed") << "[a] and [b c" << QStringList {"", " and [b c"} << QStringList {"a"};
+    QTest::addRow("never closed, after an escaped backslash")
+        << "a\\\\[b" << QStringList {"a\\[b"} << QStringList {};
+    QTest::addRow("escapes, alternatives and clue")
+        << "\\[sic\\] [colour|color::a shade]" << QStringList {"[sic] ", ""} << QStringList {"colour"};
+    QTest::addRow("two empty key words") << "[][x]" << QStringList {"", "", ""} << QStringList {"", "x"};
     QTest::addRow("nested opening") << "[a [b] c]" << QStringList {"", " c]"} << QStringList {"a [b"};
     QTest::addRow("empty key word") << "x [] y" << QStringList {"x ", " y"} << QStringList {""};
     QTest::addRow("markup and emoji") << "<b>&amp; [\u00e9\u0416\U0001F600]" << QStringList {"<b>&amp; ", ""}
@@ -44,26 +47,18 @@ void TestExerciseModel::split()
     QFETCH(QStringList, answers);
 
     const ExerciseQuestion question = ExerciseModelBuilder::split(entry);
-    QCOMPARE(question.texts, texts);
-    QCOMPARE(question.answers, answers);
+    QCOMPARE(question.texts(), texts);
+    QCOMPARE(question.answers(), answers);
     QCOMPARE(question.gappedText(QStringLiteral("\u2017")).count(QChar(0x2017)), answers.size());
+    QCOMPARE(question.entry(), entry); // the segments hold the whole entry
 }
 
-void TestExerciseModel::orderFollowsTheDocumentedShuffle()
+void TestExerciseModel::titleAndWordBank()
 {
     const QStringList entries {"[a] 1", "[b] 2", "[a] 3 [c]", "4", "[d] 5"};
     ExerciseOptions options;
-    options.gapWords = false;
-    options.bracketWords = true;
-    options.includeQNums = false;
-    RandomSource random(77);
-    const Exercise plain = ExerciseBuilder::build(entries, options, random);
-
     const ExerciseModel model = ExerciseModelBuilder::build(entries, options, 77, QStringLiteral("db"));
-    QStringList order;
-    for (const ExerciseQuestion &question : model.questions)
-        order.append(question.entry);
-    QCOMPARE(order, plain.questions);
+    QStringList order = model.orderedEntries();
     QCOMPARE(model.title, QStringLiteral("db"));
     QCOMPARE(model.questions.at(order.indexOf("[a] 3 [c]")).solvedText(), QStringLiteral("a 3 c"));
 
@@ -76,13 +71,14 @@ void TestExerciseModel::gapsCarryAlternativesAndClues()
 {
     const ExerciseQuestion question
         = ExerciseModelBuilder::split(QStringLiteral("\\[sic\\] [colour | color::a shade] and [went::go]"));
-    QCOMPARE(question.texts, (QStringList {"[sic] ", " and ", ""}));
-    QCOMPARE(question.answers, (QStringList {"colour", "went"}));
-    QCOMPARE(question.gaps.size(), 2);
-    QCOMPARE(question.gaps.at(0).answers, (QStringList {"colour", "color"}));
-    QCOMPARE(question.gaps.at(0).clue, QStringLiteral("a shade"));
-    QCOMPARE(question.gaps.at(1).answers, QStringList {"went"});
-    QCOMPARE(question.gaps.at(1).clue, QStringLiteral("go"));
+    QCOMPARE(question.texts(), (QStringList {"[sic] ", " and ", ""}));
+    QCOMPARE(question.answers(), (QStringList {"colour", "went"}));
+    const QList<BracketSegment> gaps = question.gaps();
+    QCOMPARE(gaps.size(), 2);
+    QCOMPARE(gaps.at(0).answers, (QStringList {"colour", "color"}));
+    QCOMPARE(gaps.at(0).clue, QStringLiteral("a shade"));
+    QCOMPARE(gaps.at(1).answers, QStringList {"went"});
+    QCOMPARE(gaps.at(1).clue, QStringLiteral("go"));
 }
 
 // The sheets' question texts, for every combination of gapping and brackets.

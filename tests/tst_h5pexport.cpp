@@ -207,11 +207,12 @@ void TestH5PExport::blanksKeepTrickyTextsAsTyped()
         QVERIFY(html.startsWith(QLatin1String("<p>")) && html.endsWith(QLatin1String("</p>")));
         const ReadLine read = readNotation(html.mid(3, html.size() - 7));
         const ExerciseQuestion &question = model.questions.at(i);
-        QCOMPARE(read.text, question.texts.join(QLatin1Char('_')));
-        QCOMPARE(read.answers.size(), question.gaps.size());
-        for (int g = 0; g < question.gaps.size(); ++g) {
-            QCOMPARE(read.answers.at(g), question.gaps.at(g).answers);
-            QCOMPARE(read.tips.at(g), question.gaps.at(g).clue);
+        QCOMPARE(read.text, question.texts().join(QLatin1Char('_')));
+        const QList<BracketSegment> gaps = question.gaps();
+        QCOMPARE(read.answers.size(), gaps.size());
+        for (int g = 0; g < gaps.size(); ++g) {
+            QCOMPARE(read.answers.at(g), gaps.at(g).answers);
+            QCOMPARE(read.tips.at(g), gaps.at(g).clue);
         }
     }
     QCOMPARE(H5PExport::problems(model, H5PExport::Kind::Blanks), QStringList());

@@ -19,8 +19,6 @@ private slots:
     void setText();
     void usedCounter_data();
     void usedCounter();
-    void gapKeyWords_data();
-    void gapKeyWords();
     void xmlFormKeepsEscapes();
     void modifiedRises_data();
     void modifiedRises();
@@ -120,35 +118,6 @@ void TestLxdSentence::usedCounter()
         s.addUsed(arg);
     QCOMPARE(s.used(), used);
     QCOMPARE(s.isModified(), modified);
-}
-
-void TestLxdSentence::gapKeyWords_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("gapped");
-    QTest::addColumn<QStringList>("words");
-    QTest::addRow("two key words") << "The [cat] sat on the [mat]."
-                                   << "The ___ sat on the ___." << QStringList {"cat", "mat"};
-    QTest::addRow("opener inside a key word") << "a [b [c] d"
-                                              << "a ___ d" << QStringList {"b [c"};
-    QTest::addRow("open key word dropped") << "x [y"
-                                           << "x ___" << QStringList();
-    QTest::addRow("stray closer kept") << "a ] b [c]"
-                                       << "a ] b ___" << QStringList {"c"};
-    QTest::addRow("empty key word") << "[][x]"
-                                    << "______" << QStringList {"", "x"};
-    QTest::addRow("first alternative, escapes resolved") << "\\[sic\\] [colour|color::a shade]"
-                                                         << "[sic] ___" << QStringList {"colour"};
-}
-
-void TestLxdSentence::gapKeyWords()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, gapped);
-    QFETCH(QStringList, words);
-    QStringList found {QStringLiteral("earlier")}; // the list is added to, not replaced
-    QCOMPARE(LxdSentence::gapKeyWords(text, found, QStringLiteral("___")), gapped);
-    QCOMPARE(found, QStringList {"earlier"} + words);
 }
 
 void TestLxdSentence::xmlFormKeepsEscapes()

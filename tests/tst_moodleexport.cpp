@@ -37,7 +37,7 @@ ExerciseModel modelOf(
     model.options.includeWordList = wordList;
     for (const QString &entry : entries) {
         model.questions.append(ExerciseModelBuilder::split(entry));
-        for (const QString &answer : model.questions.last().answers) {
+        for (const QString &answer : model.questions.last().answers()) {
             if (!model.wordBank.contains(answer))
                 model.wordBank.prepend(answer); // an order unlike the sentences'
         }
@@ -470,10 +470,10 @@ void TestMoodleExport::readBack()
         QStringList texts;
         QStringList answers;
         for (const ExerciseQuestion &question : model.questions) {
-            if (question.answers.isEmpty())
+            if (question.answers().isEmpty())
                 continue;
             texts.append(question.gappedText(QStringLiteral("_____")));
-            answers.append(question.answers.join(QLatin1String(", ")));
+            answers.append(question.answers().join(QLatin1String(", ")));
         }
         QCOMPARE(read.first().type, QStringLiteral("matching"));
         QCOMPARE(read.first().text, texts.join(QLatin1Char('\n')) + QLatin1Char('\n'));
@@ -484,26 +484,28 @@ void TestMoodleExport::readBack()
     QSet<QString> names;
     int r = 0;
     for (const ExerciseQuestion &question : model.questions) {
+        const QStringList texts = question.texts();
+        const QStringList answers = question.answers();
         // GIFT asks one question per key word, the others written in place.
-        const int asked = kind == QLatin1String("gift") ? qMax(1, int(question.answers.size())) : 1;
+        const int asked = kind == QLatin1String("gift") ? qMax(1, int(answers.size())) : 1;
         for (int k = 0; k < asked; ++k) {
             QVERIFY(r < read.size());
             const ReadQuestion &back = read.at(r++);
             QVERIFY2(!names.contains(back.name) && back.name.size() <= 45, qPrintable(back.name));
             names.insert(back.name);
-            if (question.answers.isEmpty()) {
+            if (answers.isEmpty()) {
                 QCOMPARE(back.type, QStringLiteral("description"));
-                QCOMPARE(back.text, question.entry);
+                QCOMPARE(back.text, question.entry());
             } else if (kind != QLatin1String("gift")) {
                 QCOMPARE(back.type, kind);
-                QCOMPARE(back.answers, question.answers);
+                QCOMPARE(back.answers, answers);
                 QCOMPARE(back.text, question.solvedText());
             } else {
-                QString before = question.texts.at(0);
+                QString before = texts.at(0);
                 for (int g = 0; g < k; ++g)
-                    before += question.answers.at(g) + question.texts.at(g + 1);
-                const bool last = k + 1 == question.answers.size() && question.texts.at(k + 1).isEmpty();
-                QCOMPARE(back.answers, QStringList {question.answers.at(k)});
+                    before += answers.at(g) + texts.at(g + 1);
+                const bool last = k + 1 == answers.size() && texts.at(k + 1).isEmpty();
+                QCOMPARE(back.answers, QStringList {answers.at(k)});
                 QCOMPARE(back.type, last ? QStringLiteral("shortanswer") : QStringLiteral("missingword"));
                 QCOMPARE(
                     back.text, last ? (before + QLatin1String("_____")).trimmed() : question.solvedText());

@@ -13,6 +13,7 @@
 #include "support/testutil.h"
 #include "util/zelutils.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -94,7 +95,8 @@ int runChild(const QString &database)
     RandomSource::setSeedOverride(4242u);
     TestUtil::BoxAnswerer copied;
     copied.press(QMessageBox::Ok);
-    TestUtil::runCommand(w, "sentencesToClipboard");
+    QMetaObject::invokeMethod(&w, "updateOutputCount");
+    TestUtil::child<QAction>(&w, "actSentencesToClipboard")->trigger();
     RandomSource::setSeedOverride(std::nullopt);
     QFile clip(clipboardFile(database));
     if (!clip.open(QIODevice::WriteOnly) || clip.write(QApplication::clipboard()->text().toUtf8()) < 0)
@@ -243,7 +245,8 @@ void TestRecovery::crashedCopyIsOfferedAndRecovered()
     QCOMPARE(TestUtil::child<QPlainTextEdit>(w.get(), "pteExtraWords")->toPlainText(), SessionExtraWords);
     RandomSource::setSeedOverride(7u);
     answerer->press(QMessageBox::Ok);
-    QVERIFY(TestUtil::runCommand(*w, "sentencesToClipboard"));
+    QMetaObject::invokeMethod(w.get(), "updateOutputCount");
+    TestUtil::child<QAction>(w.get(), "actSentencesToClipboard")->trigger();
     QCOMPARE(QApplication::clipboard()->text().toUtf8(), TestUtil::readFile(clipboardFile(database)));
 
     // The copy is this window's now: a later window does not offer it, and quitting without saving

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/templatefill.h"
 
+#include "exercise/exerciserender.h"
+
 #include "support/testutil.h"
 
 #include <QDomDocument>
@@ -381,8 +383,7 @@ void TestTemplateFill::xhtml()
 
     QDomDocument page = shippedTemplate(QStringLiteral("xhtml_exercise.htm"));
     QVERIFY(!page.isNull());
-    RandomSource random(7);
-    QVERIFY(TemplateFill::fillXhtml(page, entries, options, random));
+    QVERIFY(ExerciseRender::xhtml(page, ExerciseModelBuilder::build(entries, options, 7)));
 
     // Checked on the page as written and read back, so escaping is covered too.
     const QByteArray bytes = TemplateFill::xmlFile(page);
@@ -435,8 +436,8 @@ void TestTemplateFill::xhtmlWordsShuffledAfterQuestions()
     const quint32 seed = 2024;
 
     QDomDocument page = shippedTemplate(QStringLiteral("xhtml_exercise.htm"));
-    RandomSource random(seed);
-    QVERIFY(TemplateFill::fillXhtml(page, entries, options(false, true, true, jumble, true), random));
+    QVERIFY(ExerciseRender::xhtml(
+        page, ExerciseModelBuilder::build(entries, options(false, true, true, jumble, true), seed)));
 
     // The words are always shuffled, by the same source that shuffled the questions (if it did).
     RandomSource expectedRandom(seed);
@@ -470,8 +471,8 @@ void TestTemplateFill::xhtmlWithoutWordList()
     QDomDocument page;
     QVERIFY(page.setContent(QByteArray("<html><body><div id=\"content\"><p>Intro</p></div>"
                                        "<div id=\"other\"/></body></html>")));
-    RandomSource random(1);
-    QVERIFY(TemplateFill::fillXhtml(page, {QStringLiteral("He [went] home.")}, inOrder(), random));
+    QVERIFY(ExerciseRender::xhtml(
+        page, ExerciseModelBuilder::build({QStringLiteral("He [went] home.")}, inOrder(), 1)));
     const QDomElement content = divWithId(page, QStringLiteral("content"));
     QCOMPARE(childTexts(content),
         (QStringList {QStringLiteral("Intro"), QStringLiteral("He %1 home.").arg(gap())}));
@@ -486,8 +487,8 @@ void TestTemplateFill::xhtmlWithoutContent()
     QVERIFY(page.setContent(
         QByteArray("<html><body><div id=\"wordList\">x</div><p id=\"content\"/></body></html>")));
     const QString before = page.toString();
-    RandomSource random(1);
-    QVERIFY(!TemplateFill::fillXhtml(page, {QStringLiteral("He [went] home.")}, inOrder(), random));
+    QVERIFY(!ExerciseRender::xhtml(
+        page, ExerciseModelBuilder::build({QStringLiteral("He [went] home.")}, inOrder(), 1)));
     QCOMPARE(page.toString(), before);
 }
 
@@ -497,9 +498,9 @@ void TestTemplateFill::xhtmlFile()
     // A template that declares another encoding is still written, and declared, as UTF-8.
     page.firstChild().toProcessingInstruction().setData(
         QStringLiteral("version=\"1.0\" encoding=\"ISO-8859-1\""));
-    RandomSource random(3);
     const QString sentence = QString::fromUcs4(U"Caf\u00e9 \u041f [\U0001F600] \u20ac.");
-    QVERIFY(TemplateFill::fillXhtml(page, {sentence}, options(true, false, true, false, true), random));
+    QVERIFY(ExerciseRender::xhtml(
+        page, ExerciseModelBuilder::build({sentence}, options(true, false, true, false, true), 3)));
 
     const QByteArray bytes = TemplateFill::xmlFile(page);
     QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE html PUBLIC "));
@@ -570,9 +571,10 @@ void TestTemplateFill::matchPairs()
     QFETCH(QStringList, entries);
     QFETCH(ExerciseOptions, options);
     QFETCH(QList<MatchPair>, pairs);
-    RandomSource random(11);
     int leftOut = -1;
-    QCOMPARE(TemplateFill::matchPairs(entries, options, random, &leftOut), pairs);
+    QCOMPARE(TemplateFill::matchPairs(
+                 ExerciseModelBuilder::build(entries, options, 11).questions, options, &leftOut),
+        pairs);
     QCOMPARE(leftOut, entries.size() - pairs.size());
 }
 
@@ -582,9 +584,9 @@ void TestTemplateFill::matchPairsJumbledThenNumbered()
     for (int i = 0; i < 8; ++i)
         entries.append(QStringLiteral("Sentence %1 with [word%1] and [more%1].").arg(i));
     const quint32 seed = 99;
-    RandomSource random(seed);
+    const ExerciseOptions o = options(true, true, true, true, true);
     const QList<MatchPair> pairs
-        = TemplateFill::matchPairs(entries, options(true, true, true, true, true), random);
+        = TemplateFill::matchPairs(ExerciseModelBuilder::build(entries, o, seed).questions, o);
 
     const QList<int> order = shuffledPositions(entries.size(), seed);
     QVERIFY(order != shuffledPositions(entries.size(), seed + 1));
@@ -603,8 +605,7 @@ void TestTemplateFill::jmatchDocument()
     QVERIFY(!exercise.isNull());
     const QStringList entries {
         QStringLiteral("He [went] home."), QStringLiteral("Tom & [Jerry] \u00e9t\u00e9.")};
-    RandomSource random(5);
-    QVERIFY(TemplateFill::fillJMatch(exercise, entries, inOrder(), random));
+    QVERIFY(ExerciseRender::jmatch(exercise, ExerciseModelBuilder::build(entries, inOrder(), 5)));
 
     const QByteArray bytes = TemplateFill::xmlFile(exercise);
     QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<hotpot-jmatch-file>\n"));
@@ -641,8 +642,8 @@ void TestTemplateFill::jmatchWithoutExercise()
     QVERIFY(
         exercise.setContent(QByteArray("<hotpot-jmatch-file><data><matching/></data></hotpot-jmatch-file>")));
     const QString before = exercise.toString();
-    RandomSource random(5);
-    QVERIFY(!TemplateFill::fillJMatch(exercise, {QStringLiteral("[a]")}, inOrder(), random));
+    QVERIFY(!ExerciseRender::jmatch(
+        exercise, ExerciseModelBuilder::build({QStringLiteral("[a]")}, inOrder(), 5)));
     QCOMPARE(exercise.toString(), before);
 }
 
@@ -665,10 +666,9 @@ void TestTemplateFill::hotPotatoesShowWhatWasTyped()
     QFETCH(QString, typed);
     const QString entry = typed + QLatin1String(" [") + typed + QLatin1String("] ") + typed;
     const ExerciseOptions o = options(false, false, false, false, false);
-    RandomSource random(3);
 
     QDomDocument match = shippedTemplate(QStringLiteral("jmatch_exercise.jmt"));
-    QVERIFY(TemplateFill::fillJMatch(match, {entry}, o, random));
+    QVERIFY(ExerciseRender::jmatch(match, ExerciseModelBuilder::build({entry}, o, 3)));
     const QByteArray matchBytes = TemplateFill::xmlFile(match);
     const QDomElement pair = element(reparsed(matchBytes), QStringLiteral("pair"));
     QCOMPARE(shownAsHtml(pair.firstChildElement(QStringLiteral("left-item")).firstChildElement().text()),
@@ -677,7 +677,7 @@ void TestTemplateFill::hotPotatoesShowWhatWasTyped()
         shownAsHtml(pair.firstChildElement(QStringLiteral("right-item")).firstChildElement().text()), typed);
 
     QDomDocument cloze = shippedTemplate(QStringLiteral("jcloze_exercise.jcl"));
-    QVERIFY(TemplateFill::fillJCloze(cloze, {entry}, o, random));
+    QVERIFY(ExerciseRender::jcloze(cloze, ExerciseModelBuilder::build({entry}, o, 3)));
     const QByteArray clozeBytes = TemplateFill::jclozeFile(cloze);
     const QDomElement gapFill = element(reparsed(clozeBytes), QStringLiteral("gap-fill"));
     QStringList shown;
@@ -735,7 +735,7 @@ void TestTemplateFill::jcloze_data()
     // The gaps are the key words of the bracket rules every other export follows.
     QTest::addRow("bracket left open stays text")
         << QStringList {QStringLiteral("a [b c")} << options(true, true, false, false, true)
-        << QStringList {ol, li, QStringLiteral("a "), QStringLiteral("[b c"), endLi, endOl};
+        << QStringList {ol, li, QStringLiteral("a [b c"), endLi, endOl};
     QTest::addRow("stray closing bracket before a key word")
         << QStringList {QStringLiteral("a] b [c]")} << inOrder()
         << QStringList {ol, li, QStringLiteral("a] b "), QStringLiteral("["), QStringLiteral("{c}"),
@@ -778,8 +778,7 @@ void TestTemplateFill::jcloze()
 
     QDomDocument exercise = shippedTemplate(QStringLiteral("jcloze_exercise.jcl"));
     QVERIFY(!exercise.isNull());
-    RandomSource random(5);
-    QVERIFY(TemplateFill::fillJCloze(exercise, entries, options, random));
+    QVERIFY(ExerciseRender::jcloze(exercise, ExerciseModelBuilder::build(entries, options, 5)));
     const QDomElement gapFill = element(exercise, QStringLiteral("gap-fill"));
     QCOMPARE(describeCloze(gapFill), children);
 }
@@ -791,8 +790,8 @@ void TestTemplateFill::jclozeJumbled()
         entries.append(QStringLiteral("S%1 [w%1]").arg(i));
     const quint32 seed = 4242;
     QDomDocument exercise = shippedTemplate(QStringLiteral("jcloze_exercise.jcl"));
-    RandomSource random(seed);
-    QVERIFY(TemplateFill::fillJCloze(exercise, entries, options(true, true, false, true, true), random));
+    QVERIFY(ExerciseRender::jcloze(
+        exercise, ExerciseModelBuilder::build(entries, options(true, true, false, true, true), seed)));
 
     QStringList expected {QStringLiteral("<ol>\n")};
     for (int from : shuffledPositions(entries.size(), seed))
@@ -808,8 +807,8 @@ void TestTemplateFill::jclozeWithoutGapFill()
     QVERIFY(
         exercise.setContent(QByteArray("<hotpot-jcloze-file><data><gapfill/></data></hotpot-jcloze-file>")));
     const QString before = exercise.toString();
-    RandomSource random(5);
-    QVERIFY(!TemplateFill::fillJCloze(exercise, {QStringLiteral("[a]")}, inOrder(), random));
+    QVERIFY(!ExerciseRender::jcloze(
+        exercise, ExerciseModelBuilder::build({QStringLiteral("[a]")}, inOrder(), 5)));
     QCOMPARE(exercise.toString(), before);
 }
 
@@ -817,8 +816,7 @@ void TestTemplateFill::jclozeFile()
 {
     QDomDocument exercise = shippedTemplate(QStringLiteral("jcloze_exercise.jcl"));
     const QStringList entries {QStringLiteral("She [ate] an [apple]."), QStringLiteral("3 > 2 & [x]\u00e9")};
-    RandomSource random(5);
-    QVERIFY(TemplateFill::fillJCloze(exercise, entries, inOrder(), random));
+    QVERIFY(ExerciseRender::jcloze(exercise, ExerciseModelBuilder::build(entries, inOrder(), 5)));
     const QStringList before = describeCloze(element(exercise, QStringLiteral("gap-fill")));
 
     const QByteArray bytes = TemplateFill::jclozeFile(exercise);
@@ -880,19 +878,19 @@ void TestTemplateFill::filesStayWellFormed()
     QFETCH(QString, sentence);
     const QStringList entries {sentence, QStringLiteral("He [went] home.")};
     for (bool gapWords : {true, false}) {
-        const ExerciseOptions o = options(true, gapWords, true, true, true);
-        RandomSource random(1);
+        const ExerciseModel model
+            = ExerciseModelBuilder::build(entries, options(true, gapWords, true, true, true), 1);
 
         QDomDocument page = shippedTemplate(QStringLiteral("xhtml_exercise.htm"));
-        QVERIFY(TemplateFill::fillXhtml(page, entries, o, random));
+        QVERIFY(ExerciseRender::xhtml(page, model));
         QCOMPARE(xmlError(TemplateFill::xmlFile(page)), QString());
 
         QDomDocument match = shippedTemplate(QStringLiteral("jmatch_exercise.jmt"));
-        QVERIFY(TemplateFill::fillJMatch(match, entries, o, random));
+        QVERIFY(ExerciseRender::jmatch(match, model));
         QCOMPARE(xmlError(TemplateFill::xmlFile(match)), QString());
 
         QDomDocument cloze = shippedTemplate(QStringLiteral("jcloze_exercise.jcl"));
-        QVERIFY(TemplateFill::fillJCloze(cloze, entries, o, random));
+        QVERIFY(ExerciseRender::jcloze(cloze, model));
         const QByteArray clozeBytes = TemplateFill::jclozeFile(cloze);
         QCOMPARE(xmlError(clozeBytes), QString());
         const QByteArray passage = clozeBytes.mid(clozeBytes.indexOf("<gap-fill>"));

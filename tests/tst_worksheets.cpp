@@ -110,8 +110,6 @@ private slots:
     void init();
     void cleanup();
 
-    void documentedOutputsUnchanged_data();
-    void documentedOutputsUnchanged();
     void pageSizeFollowsTheLocale_data();
     void pageSizeFollowsTheLocale();
     void clipboardKeyAndSharedWordBank();
@@ -189,66 +187,6 @@ QString TestWorksheets::exportText(MainWindow &w, const QString &button, const Q
     if (file.endsWith(QLatin1String(".pdf")))
         return pdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     return QString::fromUtf8(TestUtil::readFile(path));
-}
-
-void TestWorksheets::documentedOutputsUnchanged_data()
-{
-    QTest::addColumn<int>("flags");
-    for (int flags = 0; flags < 32; ++flags)
-        QTest::addRow("options %d", flags) << flags;
-}
-
-// With the answer key and the shuffled word list off, each renderer of the model writes exactly what
-// the exports wrote before there was a model: the fillers called on the output entries with a source
-// of the same seed.
-void TestWorksheets::documentedOutputsUnchanged()
-{
-    QFETCH(int, flags);
-    const ExerciseOptions options = TestUtil::options(flags & 1, flags & 2, flags & 4, flags & 8, flags & 16);
-    const QStringList entries {QStringLiteral("He [went] home."), QStringLiteral("She [ate] an [apple]."),
-        QStringLiteral("No key word."), QStringLiteral("[a] and [b c"), QStringLiteral("x] [a [b] c]"),
-        QStringLiteral("A [superlongkeyword] & <b> {x} \\ \u00e9 \U0001F600."),
-        QStringLiteral("They [went] out."), QStringLiteral("[]")};
-    const QByteArray rtfTemplate
-        = TestUtil::readFile(ZelUtils::dataPath(QStringLiteral("templates/rtf_exercise.rtf")));
-    const auto readTemplate = [](const QString &name) {
-        QDomDocument document;
-        document.setContent(TestUtil::readFile(ZelUtils::dataPath(QStringLiteral("templates/") + name)));
-        return document;
-    };
-    for (quint32 seed : {1u, 77u, 31337u}) {
-        const ExerciseModel model = ExerciseModelBuilder::build(entries, options, seed);
-
-        RandomSource random(seed);
-        const Exercise plain = ExerciseBuilder::build(entries, options, random);
-        QCOMPARE(ExerciseRender::clipboardText(model), ExerciseBuilder::clipboardText(plain));
-        QCOMPARE(ExerciseRender::rtf(rtfTemplate, model, QPageSize::Letter),
-            TemplateFill::fillRtf(rtfTemplate, plain.questions, plain.words));
-
-        QDomDocument page = readTemplate(QStringLiteral("xhtml_exercise.htm"));
-        QDomDocument reference = readTemplate(QStringLiteral("xhtml_exercise.htm"));
-        RandomSource pageRandom(seed);
-        QVERIFY(ExerciseRender::xhtml(page, model));
-        QVERIFY(TemplateFill::fillXhtml(reference, entries, options, pageRandom));
-        QCOMPARE(TemplateFill::xmlFile(page), TemplateFill::xmlFile(reference));
-
-        // Entries without a key word are left out of the pairs; the others keep the model's order, so
-        // the comparison takes entries that all make a pair.
-        const QStringList paired = entries.filter(QRegularExpression(QStringLiteral("\\[[^\\]]+\\]")));
-        QDomDocument match = readTemplate(QStringLiteral("jmatch_exercise.jmt"));
-        reference = readTemplate(QStringLiteral("jmatch_exercise.jmt"));
-        RandomSource matchRandom(seed);
-        QVERIFY(ExerciseRender::jmatch(match, ExerciseModelBuilder::build(paired, options, seed)));
-        QVERIFY(TemplateFill::fillJMatch(reference, paired, options, matchRandom));
-        QCOMPARE(TemplateFill::xmlFile(match), TemplateFill::xmlFile(reference));
-
-        QDomDocument cloze = readTemplate(QStringLiteral("jcloze_exercise.jcl"));
-        reference = readTemplate(QStringLiteral("jcloze_exercise.jcl"));
-        RandomSource clozeRandom(seed);
-        QVERIFY(ExerciseRender::jcloze(cloze, model));
-        QVERIFY(TemplateFill::fillJCloze(reference, entries, options, clozeRandom));
-        QCOMPARE(TemplateFill::jclozeFile(cloze), TemplateFill::jclozeFile(reference));
-    }
 }
 
 void TestWorksheets::pageSizeFollowsTheLocale_data()

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The four template fillers with a fuzzed template and fuzzed output entries: every XML file they
-// write is well-formed, and the RTF filler copes with any bytes.
+// The four template renderers with a fuzzed template and fuzzed output entries: every XML file they
+// write is well-formed, attributes in the template's order, and the RTF filler copes with any bytes.
 #include "fuzzinput.h"
 
+#include "exercise/exerciserender.h"
 #include "exercise/templatefill.h"
 
 #include <QDomDocument>
@@ -41,20 +42,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             QStringLiteral("a] b [c [d] e"), QStringLiteral("no key"), QStringLiteral("[]")}
         : QString::fromUtf8(rest.mid(zero + 1)).split(QLatin1Char('\n'));
 
-    RandomSource random(bits);
+    const ExerciseModel model = ExerciseModelBuilder::build(entries, options, bits);
     TemplateFill::fillRtf(templateBytes, entries, entries);
 
     QDomDocument document;
     if (!document.setContent(templateBytes))
         return 0;
     const QDomDocument original = document.cloneNode(true).toDocument();
-    if (TemplateFill::fillXhtml(document, entries, options, random))
-        FuzzInput::check(wellFormed(TemplateFill::xmlFile(document)), "the page is well-formed");
+    if (ExerciseRender::xhtml(document, model))
+        FuzzInput::check(
+            wellFormed(TemplateFill::xmlFile(document, templateBytes)), "the page is well-formed");
     document = original.cloneNode(true).toDocument();
-    if (TemplateFill::fillJMatch(document, entries, options, random))
-        FuzzInput::check(wellFormed(TemplateFill::xmlFile(document)), "the JMatch file is well-formed");
+    if (ExerciseRender::jmatch(document, model))
+        FuzzInput::check(
+            wellFormed(TemplateFill::xmlFile(document, templateBytes)), "the JMatch file is well-formed");
     document = original.cloneNode(true).toDocument();
-    if (TemplateFill::fillJCloze(document, entries, options, random))
-        FuzzInput::check(wellFormed(TemplateFill::jclozeFile(document)), "the JCloze file is well-formed");
+    if (ExerciseRender::jcloze(document, model))
+        FuzzInput::check(
+            wellFormed(TemplateFill::jclozeFile(document, templateBytes)), "the JCloze file is well-formed");
     return 0;
 }
