@@ -22,7 +22,6 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
@@ -141,8 +140,7 @@ MainWindow::MainWindow(QWidget *parent)
     dlgEditSentence = new DlgEditSentence(this);
     dlgRandomSentences = new DlgRandomSentences(this);
 
-    domDoc = new QDomDocument;
-    db = new LxdDatabase(domDoc, this);
+    db = new LxdDatabase(this);
     doc = new LxdDocument(db, this);
     wordModel = new LxdbWordListModel(db, this);
     sentenceModel = new LxdbSentenceTableModel(db, this);
@@ -194,7 +192,6 @@ MainWindow::~MainWindow()
     delete sentenceModel;
     delete wordModel;
     delete db;
-    delete domDoc;
     delete dlgRandomSentences;
     delete dlgEditSentence;
     delete aboutBox;

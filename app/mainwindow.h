@@ -21,7 +21,6 @@ class QAbstractItemView;
 class QAction;
 class QCheckBox;
 class QDialogButtonBox;
-class QDomDocument;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
@@ -290,7 +289,6 @@ private:
     LxdbSentenceTableModel *sentenceModel = nullptr; // the current headword's sentences, for tvSentences
     LxdFileGuard *fileGuard = nullptr; // the open file's lock and watch
     LxdRecovery *recovery = nullptr; // the copy of unsaved changes kept against a crash
-    QDomDocument *domDoc = nullptr;
     DlgEditSentence *dlgEditSentence = nullptr;
     DlgRandomSentences *dlgRandomSentences = nullptr;
     ZelAbout *aboutBox = nullptr;

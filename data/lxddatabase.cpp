@@ -29,12 +29,6 @@ static inline QStringView trimmedText(QStringView text)
     return text.trimmed();
 }
 
-LxdDatabase::LxdDatabase(QDomDocument *document, QObject *parent)
-    : QObject(parent)
-{
-    this->document = document;
-}
-
 LxdDatabase::LxdDatabase(QObject *parent)
     : QObject(parent)
 { }
@@ -69,7 +63,7 @@ int LxdDatabase::sentenceCount(int i) const
 
 LxdSentence *LxdDatabase::sentenceAt(int i, int j) const
 {
-    const LxdItem *item = itemAt(i);
+    LxdItem *item = itemAt(i);
     return item ? item->sentenceAt(j) : nullptr;
 }
 
@@ -79,14 +73,14 @@ bool LxdDatabase::hasUsedSentences(int i) const
     if (!item)
         return false;
     return std::any_of(
-        item->sentences.cbegin(), item->sentences.cend(), [](const LxdSentence *s) { return s->used() > 0; });
+        item->sentences.cbegin(), item->sentences.cend(), [](const LxdSentence &s) { return s.used() > 0; });
 }
 
 LxdItem *LxdDatabase::addItem()
 {
     const int n = itemCount();
     emit headwordsAboutToBeInserted(n, n);
-    auto *item = new LxdItem(document, this, nullptr);
+    auto *item = new LxdItem(this);
     items.append(item);
     emit headwordsInserted(n, n);
     noteInserted(n);
@@ -117,7 +111,7 @@ int LxdDatabase::setHeadword(int i, const QString &h)
             sortItems();
         });
     }
-    item->setModified(true);
+    setModified(true);
     return indexOfHeadword(h);
 }
 
@@ -281,17 +275,18 @@ LxdSentence *LxdDatabase::addSentence(int i)
         return nullptr;
     const int n = item->sentenceCount();
     emit sentencesAboutToBeInserted(i, n, n);
-    auto *sentence = new LxdSentence(document, item);
-    item->sentences.append(sentence);
+    item->sentences.append(LxdSentence());
     emit sentencesInserted(i, n, n);
-    return sentence;
+    setModified(true);
+    return &item->sentences.last();
 }
 
 bool LxdDatabase::deleteSentence(int i, int j)
 {
-    LxdSentence *sentence = takeSentence(i, j);
-    delete sentence;
-    return sentence != nullptr;
+    if (j < 0 || j >= sentenceCount(i))
+        return false;
+    takeSentence(i, j);
+    return true;
 }
 
 bool LxdDatabase::moveSentence(int i, int from, int to)
@@ -305,9 +300,12 @@ bool LxdDatabase::moveSentence(int i, int from, int to)
 
 void LxdDatabase::zeroUsed()
 {
+    // Only the headwords that had a count to clear are announced: most hold none.
     for (int i = 0; i < itemCount(); ++i) {
-        items.at(i)->zeroUsed();
-        announceSentences(i);
+        if (items.at(i)->zeroUsed()) {
+            setModified(true);
+            announceSentences(i);
+        }
     }
 }
 
@@ -329,9 +327,9 @@ bool LxdDatabase::findText(
     // The case of the text is folded once for the whole search, not once per sentence.
     const TextMatcher matcher(s);
     const auto findSentence = [&matcher](const LxdItem *item, int after) {
-        const QList<LxdSentence *> &list = item->sentences;
+        const QList<LxdSentence> &list = item->sentences;
         for (qsizetype k = qMax(after + 1, 0); k < list.size(); ++k) {
-            if (matcher.isIn(list.at(k)->textRef()))
+            if (matcher.isIn(list.at(k).textRef()))
                 return int(k);
         }
         return -1;
@@ -392,15 +390,13 @@ void LxdDatabase::clear()
 
 LxdItem *LxdDatabase::adoptIncoming(const LxdIncoming &incoming, qsizetype j)
 {
-    auto *item = new LxdItem(document, this, nullptr);
+    auto *item = new LxdItem(this);
     item->m_headword = incoming.headword(j).toString();
     const qsizetype count = incoming.sentenceCount(j);
     item->sentences.reserve(count);
     for (qsizetype k = 0; k < count; ++k) {
         const LxdIncoming::Sentence s = incoming.sentence(j, k);
-        auto *sentence = new LxdSentence(document, item);
-        sentence->setLoaded(s.stored ? s.text.toString() : QString(), s.used);
-        item->sentences.append(sentence);
+        item->sentences.emplace_back().setLoaded(s.stored ? s.text.toString() : QString(), s.used);
     }
     items.append(item);
     m_order = Order::Unknown;
@@ -520,15 +516,14 @@ public:
     SentenceLookup(const LxdItem *target, const QList<QStringView> *more)
     {
         if (target) {
-            const QList<LxdSentence *> &list = target->sentences;
-            // The lengths are gathered in one pass without decisions in between, so that the records,
-            // scattered over the heap, are fetched from memory all at once instead of one after another.
+            const QList<LxdSentence> &list = target->sentences;
+            // The lengths are gathered in one pass without decisions in between.
             m_texts.resize(list.size());
             m_lengths.resize(list.size());
             for (qsizetype k = 0; k < list.size(); ++k) {
-                const LxdSentence *s = list.at(k);
-                m_texts[k] = s->textRef();
-                m_lengths[k] = s->hasOuterSpace() ? -s->textRef().size() : s->textRef().size();
+                const LxdSentence &s = list.at(k);
+                m_texts[k] = s.textRef();
+                m_lengths[k] = s.hasOuterSpace() ? -s.textRef().size() : s.textRef().size();
             }
         }
         if (more) {
@@ -603,7 +598,7 @@ QList<int> usedCounts(const LxdItem *item, qsizetype count)
     QList<int> used;
     used.reserve(count);
     for (qsizetype k = 0; k < count; ++k)
-        used.append(item->sentences.at(k)->used());
+        used.append(item->sentences.at(k).used());
     return used;
 }
 
@@ -753,15 +748,13 @@ void LxdDatabase::applyMerge(const LxdIncoming &incoming, const LxdMergePlan &pl
         }
         const LxdIncoming::Sentence s = incoming.sentence(change.headword, change.sentence);
         if (change.kind == LxdMergePlan::UsedAdded) {
-            LxdSentence *same = target->sentences.at(change.targetSentence);
+            LxdSentence *same = &target->sentences[change.targetSentence];
             same->setUsed(plan.mode == MergeVersions ? std::max(same->used(), s.used)
                                                      : addedUsed(same->used(), s.used));
             continue;
         }
-        auto *sentence = new LxdSentence(document, target);
-        target->sentences.append(sentence);
-        sentence->setUsed(s.used);
-        sentence->setText((s.stored ? trimmedText(s.text) : QStringView(u"")).toString());
+        target->sentences.append(
+            LxdSentence((s.stored ? trimmedText(s.text) : QStringView(u"")).toString(), s.used));
     }
     if (done) {
         for (LxdMergeChanges::Grown &grown : done->grown) {
@@ -785,10 +778,6 @@ void LxdDatabase::setModified(bool m)
     modified = m;
     if (was != m)
         emit modifiedChanged(m);
-    if (!m) {
-        for (LxdItem *item : std::as_const(items))
-            item->setModified(false);
-    }
 }
 
 bool LxdDatabase::isModified() const

@@ -6,7 +6,7 @@
 #include <QStringView>
 
 class LxdItem;
-class LxdSentence;
+#include "data/lxdsentence.h"
 
 // Headwords that come into the database from elsewhere, as plain texts and counts: a database file
 // read for an append, or what an import reader found. Nothing here is a record yet; only what a
@@ -71,7 +71,7 @@ struct LxdMergeChanges
         qsizetype oldCount;
         QList<int> oldUsed;
         QList<int> newUsed; // of the sentences held before
-        QList<LxdSentence *> added;
+        QList<LxdSentence> added;
     };
 
     bool applied = false;

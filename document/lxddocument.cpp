@@ -39,9 +39,16 @@ LxdDocument::LxdDocument(LxdDatabase *database, QObject *parent)
 {
     m_undoStack->setObjectName(QStringLiteral("undoStack"));
     // Undoing back to the state of the file on disk leaves nothing to save.
+    // Modified means the history is away from the state of the file, or something changed outside
+    // the history (an append the teacher cancelled, a recovered copy): one flag of the database's,
+    // kept in step here, and no flag on any record.
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (clean && !m_clearing)
             m_database->setModified(false);
+    });
+    connect(m_undoStack, &QUndoStack::indexChanged, this, [this] {
+        if (!m_clearing && !m_undoStack->isClean())
+            m_database->setModified(true);
     });
 }
 
@@ -178,13 +185,12 @@ bool LxdDocument::sortHeadwords()
 
 // --- Sentences -------------------------------------------------------------------------------------
 
-LxdSentence *LxdDocument::addSentence(int item, const QString &text, int used)
+bool LxdDocument::addSentence(int item, const QString &text, int used)
 {
     if (!m_database->itemAt(item))
-        return nullptr;
-    auto *command = new LxdAddSentenceCommand(this, item, text, used);
-    m_undoStack->push(command);
-    return command->sentence();
+        return false;
+    m_undoStack->push(new LxdAddSentenceCommand(this, item, text, used));
+    return true;
 }
 
 bool LxdDocument::editSentence(int item, int row, const QString &text, int used)

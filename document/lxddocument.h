@@ -73,7 +73,8 @@ public:
     bool sortHeadwords();
 
     // Sentences of headword `item`.
-    LxdSentence *addSentence(int item, const QString &text, int used);
+    // False when there is no headword `item`.
+    bool addSentence(int item, const QString &text, int used);
     bool editSentence(int item, int row, const QString &text, int used);
     void deleteSentences(int item, const QList<int> &rows);
     // Moves each of `rows` one place, as the move buttons do; returns the rows of the moved ones.
