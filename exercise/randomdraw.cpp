@@ -143,5 +143,8 @@ QStringList RandomDraw::take(LxdDatabase *database, const QList<RandomPick> &pic
         texts.append(sentence->text());
         sentence->addUsed(1);
     }
+    // The counts are the database's own: the change counts as unsaved.
+    if (!texts.isEmpty())
+        database->setModified(true);
     return texts;
 }

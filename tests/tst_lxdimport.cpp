@@ -5,6 +5,7 @@
 #include "data/lxditem.h"
 #include "data/xmllimits.h"
 #include "import/lxdimport.h"
+#include "support/dbfixtures.h"
 #include "support/testutil.h"
 
 #include <QFileInfo>
@@ -422,7 +423,7 @@ void TestLxdImport::mergedTextsStayAsRead()
     LxdDatabase db;
     db.applyMerge(result, db.planMerge(result, LxdDatabase::MergeDuplicates));
     QCOMPARE(db.itemCount(), 1);
-    QCOMPARE(db.itemAt(0)->toFileText(3), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]"));
+    QCOMPARE(DbFixtures::fileLine(*db.itemAt(0)), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]"));
     QCOMPARE(result.skipped.size(), 3);
     QVERIFY(result.skipped.at(0).startsWith(QLatin1String("Row 3: ")));
     QVERIFY(result.skipped.at(1).startsWith(QLatin1String("Row 4: ")));
