@@ -283,14 +283,19 @@ bool TestFileCommands::run(MainWindow &w, const char *slot)
     return TestUtil::runCommand(w, slot);
 }
 
+// An edit as the teacher makes one, through the document's history.
 void TestFileCommands::edit(MainWindow &w)
 {
+    auto *doc = TestUtil::child<LxdDocument>(&w, "doc");
     if (dbOf(w)->itemCount() == 0)
-        dbOf(w)->addItem()->setHeadword(QStringLiteral("yak"));
-    else if (dbOf(w)->sentenceCount(0) > 0)
-        dbOf(w)->sentenceAt(0, 0)->setText(QStringLiteral("An edited [sentence]."));
-    else
-        dbOf(w)->itemAt(0)->setHeadword(QStringLiteral("edited"));
+        doc->addHeadword(QStringLiteral("yak"));
+    else if (dbOf(w)->sentenceCount(0) > 0) {
+        const LxdSentence *s = dbOf(w)->sentenceAt(0, 0);
+        const QString edited = QStringLiteral("An edited [sentence].");
+        doc->editSentence(
+            0, 0, s->textRef() == edited ? edited + QLatin1String(" Again.") : edited, s->used());
+    } else
+        doc->renameHeadword(0, QStringLiteral("edited"));
     QVERIFY(dbOf(w)->isModified());
 }
 
