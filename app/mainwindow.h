@@ -22,7 +22,6 @@ class QAbstractItemView;
 class QAction;
 class QCheckBox;
 class QDialogButtonBox;
-class QDomDocument;
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
@@ -263,8 +262,8 @@ private:
     LxdDocument *doc = nullptr;
     LxdbWordListModel *wordModel = nullptr; // the headwords, for lvWords
     LxdbSentenceTableModel *sentenceModel = nullptr; // the current headword's sentences, for tvSentences
-    LxdFileGuard *fileGuard = nullptr;
-    LxdRecovery *recovery = nullptr;
+    LxdFileGuard *fileGuard = nullptr; // the open file's lock and watch
+    LxdRecovery *recovery = nullptr; // the copy of unsaved changes kept against a crash
     DlgEditSentence *dlgEditSentence = nullptr;
     DlgRandomSentences *dlgRandomSentences = nullptr;
     ZelAbout *aboutBox = nullptr;

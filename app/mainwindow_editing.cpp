@@ -200,18 +200,23 @@ void MainWindow::editSentence(const QModelIndex &index)
 {
     LxdbSentenceTableModel *model = sentenceModel;
     const int row = index.row();
-    LxdSentence *sentence = db->sentenceAt(model->currentItem(), row);
+    // Read before the dialog runs: a sentence is a value in its headword's list, and the list may
+    // move while the dialog is open.
+    const LxdSentence *sentence = db->sentenceAt(model->currentItem(), row);
     if (!sentence)
         return;
+    const int oldUsed = sentence->used();
+    const QString oldText = sentence->text();
+    sentence = nullptr;
 
-    dlgEditSentence->setUsed(sentence->used());
+    dlgEditSentence->setUsed(oldUsed);
     // The counter shows at most 100; a higher count is written back only when the teacher changed it.
     const int shownUsed = dlgEditSentence->used();
-    dlgEditSentence->setSentence(sentence->text());
+    dlgEditSentence->setSentence(oldText);
     if (dlgEditSentence->exec() != QDialog::Accepted)
         return;
 
-    const int used = dlgEditSentence->used() != shownUsed ? dlgEditSentence->used() : sentence->used();
+    const int used = dlgEditSentence->used() != shownUsed ? dlgEditSentence->used() : oldUsed;
     if (doc->editSentence(model->currentItem(), row, dlgEditSentence->sentence(), used))
         tvSentences->resizeRowsToContents();
 }

@@ -11,7 +11,6 @@
 #include "models/lxdbwordlistmodel.h"
 
 #include <QApplication>
-#include <QDomDocument>
 #include <QListView>
 #include <QTableView>
 #include <QUndoStack>
@@ -208,7 +207,6 @@ QList<CommandTiming> benchCommands(LxdDatabase &db, int runs, QStringList *failu
 QList<CommandTiming> benchBuilding(const BenchData &data, int runs, QStringList *failures)
 {
     QList<CommandTiming> rows;
-    QDomDocument dom;
     qint64 total = 0;
     // Made before the clock starts: the generator is not what is measured.
     QList<BenchHeadword> headwords;
@@ -221,7 +219,7 @@ QList<CommandTiming> benchBuilding(const BenchData &data, int runs, QStringList 
     std::unique_ptr<LxdDocument> document;
     const auto fresh = [&] {
         document.reset();
-        db = std::make_unique<LxdDatabase>(&dom, nullptr);
+        db = std::make_unique<LxdDatabase>();
         document = std::make_unique<LxdDocument>(db.get());
     };
     const auto build = [&](bool commands) {

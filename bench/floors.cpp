@@ -5,7 +5,6 @@
 #include "data/lxditem.h"
 
 #include <QCoreApplication>
-#include <QDomDocument>
 #include <QFile>
 #include <QProcess>
 #include <QTextStream>
@@ -190,7 +189,6 @@ int runObjectFloorChild(const QString &fileName, int runs)
 
 int runLoadTextChild(const QString &fileName, int runs)
 {
-    QDomDocument document;
     LxdDatabase *database = nullptr;
     qint64 before = -1;
     qint64 after = -1;
@@ -200,7 +198,7 @@ int runLoadTextChild(const QString &fileName, int runs)
         runs,
         [&] {
             delete database;
-            database = new LxdDatabase(&document, nullptr);
+            database = new LxdDatabase();
             if (run++ == 0) {
                 releaseFreeMemory();
                 before = residentBytes();
@@ -228,8 +226,7 @@ int runLoadTextChild(const QString &fileName, int runs)
 
 int runXmlMemoryChild(const QString &mode, const QString &lineFile, const QString &xmlFile)
 {
-    QDomDocument document;
-    LxdDatabase database(&document, nullptr);
+    LxdDatabase database;
     releaseFreeMemory();
     const qint64 before = residentBytes();
     bool ok = false;

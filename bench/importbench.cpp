@@ -7,7 +7,6 @@
 #include "data/lxdmerge.h"
 #include "import/lxdimport.h"
 
-#include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStringList>
@@ -62,8 +61,7 @@ bool writeCsv(const QString &fileName, qint64 bytes, qint64 *rows)
 
 int runImportChild(const QString &csvFile, const QString &databaseFile)
 {
-    QDomDocument document;
-    LxdDatabase database(&document, nullptr);
+    LxdDatabase database;
 #ifdef __GLIBC__
     malloc_trim(0);
 #endif

@@ -17,7 +17,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QDomDocument>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -76,8 +75,8 @@ qint64 usedTotal(const LxdDatabase &db)
 {
     qint64 n = 0;
     for (const LxdItem *item : db.items) {
-        for (const LxdSentence *s : item->sentences)
-            n += s->used();
+        for (const LxdSentence &s : item->sentences)
+            n += s.used();
     }
     return n;
 }
@@ -123,8 +122,8 @@ QString compareDatabases(const LxdDatabase &a, const LxdDatabase &b)
                 .arg(i)
                 .arg(y->headword(), x->headword());
         QList<BenchSentence> expected;
-        for (const LxdSentence *s : x->sentences)
-            expected.append({s->text(), s->used()});
+        for (const LxdSentence &s : x->sentences)
+            expected.append({s.text(), s.used()});
         const QString diff = compareSentences(y, expected);
         if (!diff.isEmpty())
             return QStringLiteral("headword \"%1\": %2").arg(x->headword(), diff);
@@ -341,8 +340,7 @@ int Bench::run()
         startup.bareWindow.wall + firstLoad.wall * 6 / 5, startup.bareWindow.cpu + firstLoad.cpu * 6 / 5};
 
     progress(QStringLiteral("Loading in this process and checking"));
-    QDomDocument document;
-    auto db = std::make_unique<LxdDatabase>(&document, nullptr);
+    auto db = std::make_unique<LxdDatabase>();
     check(db->loadText(first), QStringLiteral("loadText failed"));
     verifyLoaded(*db);
 
@@ -395,7 +393,6 @@ int Bench::run()
     bool xmlOk = true;
     const Timing saveXml = bestOf(runs, nothing, [&] { xmlOk = db->saveXml(exported, 3); });
     check(xmlOk, QStringLiteral("saveXml failed"));
-    document.clear();
 
     progress(QStringLiteral("loadXml"));
     Timing loadXml;
@@ -403,10 +400,9 @@ int Bench::run()
         // Into an empty database each time, as loadText is timed: not the deleting of the last run's records.
         std::unique_ptr<LxdDatabase> imported;
         loadXml = bestOf(
-            runs, [&] { imported = std::make_unique<LxdDatabase>(&document, nullptr); },
+            runs, [&] { imported = std::make_unique<LxdDatabase>(); },
             [&] { xmlOk = imported->loadXml(exported) && xmlOk; });
         check(xmlOk, QStringLiteral("loadXml failed"));
-        document.clear();
         const QString diff = compareDatabases(*db, *imported);
         check(diff.isEmpty(), QStringLiteral("XML round trip: ") + diff);
     }
@@ -452,7 +448,7 @@ int Bench::run()
     std::unique_ptr<LxdDatabase> other;
     bool otherOk = true;
     const Timing loadSecond = bestOf(
-        runs, [&] { other = std::make_unique<LxdDatabase>(&document, nullptr); },
+        runs, [&] { other = std::make_unique<LxdDatabase>(); },
         [&] { otherOk = other->loadText(second) && otherOk; });
     check(otherOk && other->itemCount() == data.words() && sentenceTotal(*other) == total,
         QStringLiteral("loadText of the appended file: %1 headwords, %2 sentences")
@@ -478,7 +474,7 @@ int Bench::run()
     std::unique_ptr<LxdDatabase> single;
     bool singleOk = true;
     const Timing loadLong = bestOf(
-        runs, [&] { single = std::make_unique<LxdDatabase>(&document, nullptr); },
+        runs, [&] { single = std::make_unique<LxdDatabase>(); },
         [&] { singleOk = single->loadText(longLine) && singleOk; });
     check(singleOk && single->itemCount() == 1 && single->sentenceCount(0) >= total,
         QStringLiteral("loadText of one long line: %1 headwords, %2 sentences")
@@ -495,7 +491,7 @@ int Bench::run()
         runs,
         [&] {
             db.reset();
-            db = std::make_unique<LxdDatabase>(&document, nullptr);
+            db = std::make_unique<LxdDatabase>();
             loadedOk = db->loadText(first) && loadedOk;
         },
         [&] {

@@ -30,12 +30,6 @@ static inline QStringView trimmedText(QStringView text)
     return text.trimmed();
 }
 
-LxdDatabase::LxdDatabase(QDomDocument *document, QObject *parent)
-    : QObject(parent)
-{
-    this->document = document;
-}
-
 LxdDatabase::LxdDatabase(QObject *parent)
     : QObject(parent)
 { }
@@ -70,7 +64,7 @@ int LxdDatabase::sentenceCount(int i) const
 
 LxdSentence *LxdDatabase::sentenceAt(int i, int j) const
 {
-    const LxdItem *item = itemAt(i);
+    LxdItem *item = itemAt(i);
     return item ? item->sentenceAt(j) : nullptr;
 }
 
@@ -80,14 +74,14 @@ bool LxdDatabase::hasUsedSentences(int i) const
     if (!item)
         return false;
     return std::any_of(
-        item->sentences.cbegin(), item->sentences.cend(), [](const LxdSentence *s) { return s->used() > 0; });
+        item->sentences.cbegin(), item->sentences.cend(), [](const LxdSentence &s) { return s.used() > 0; });
 }
 
 LxdItem *LxdDatabase::addItem()
 {
     const int n = itemCount();
     emit headwordsAboutToBeInserted(n, n);
-    auto *item = new LxdItem(document, this, nullptr);
+    auto *item = new LxdItem(this);
     items.append(item);
     emit headwordsInserted(n, n);
     noteInserted(n);
@@ -118,7 +112,7 @@ int LxdDatabase::setHeadword(int i, const QString &h)
             sortItems();
         });
     }
-    item->setModified(true);
+    setModified(true);
     return indexOfHeadword(h);
 }
 
@@ -282,17 +276,18 @@ LxdSentence *LxdDatabase::addSentence(int i)
         return nullptr;
     const int n = item->sentenceCount();
     emit sentencesAboutToBeInserted(i, n, n);
-    auto *sentence = new LxdSentence(document, item);
-    item->sentences.append(sentence);
+    item->sentences.append(LxdSentence());
     emit sentencesInserted(i, n, n);
-    return sentence;
+    setModified(true);
+    return &item->sentences.last();
 }
 
 bool LxdDatabase::deleteSentence(int i, int j)
 {
-    LxdSentence *sentence = takeSentence(i, j);
-    delete sentence;
-    return sentence != nullptr;
+    if (j < 0 || j >= sentenceCount(i))
+        return false;
+    takeSentence(i, j);
+    return true;
 }
 
 bool LxdDatabase::moveSentence(int i, int from, int to)
@@ -306,9 +301,12 @@ bool LxdDatabase::moveSentence(int i, int from, int to)
 
 void LxdDatabase::zeroUsed()
 {
+    // Only the headwords that had a count to clear are announced: most hold none.
     for (int i = 0; i < itemCount(); ++i) {
-        items.at(i)->zeroUsed();
-        announceSentences(i);
+        if (items.at(i)->zeroUsed()) {
+            setModified(true);
+            announceSentences(i);
+        }
     }
 }
 
@@ -330,9 +328,9 @@ bool LxdDatabase::findText(
     // The case of the text is folded once for the whole search, not once per sentence.
     const TextMatcher matcher(s);
     const auto findSentence = [&matcher](const LxdItem *item, int after) {
-        const QList<LxdSentence *> &list = item->sentences;
+        const QList<LxdSentence> &list = item->sentences;
         for (qsizetype k = qMax(after + 1, 0); k < list.size(); ++k) {
-            if (matcher.isIn(list.at(k)->textRef()))
+            if (matcher.isIn(list.at(k).textRef()))
                 return int(k);
         }
         return -1;
@@ -496,15 +494,14 @@ public:
     SentenceLookup(const LxdItem *target, const QList<QStringView> *more)
     {
         if (target) {
-            const QList<LxdSentence *> &list = target->sentences;
-            // The lengths are gathered in one pass without decisions in between, so that the records,
-            // scattered over the heap, are fetched from memory all at once instead of one after another.
+            const QList<LxdSentence> &list = target->sentences;
+            // The lengths are gathered in one pass without decisions in between.
             m_texts.resize(list.size());
             m_lengths.resize(list.size());
             for (qsizetype k = 0; k < list.size(); ++k) {
-                const LxdSentence *s = list.at(k);
-                m_texts[k] = s->textRef();
-                m_lengths[k] = s->hasOuterSpace() ? -s->textRef().size() : s->textRef().size();
+                const LxdSentence &s = list.at(k);
+                m_texts[k] = s.textRef();
+                m_lengths[k] = s.hasOuterSpace() ? -s.textRef().size() : s.textRef().size();
             }
         }
         if (more) {
@@ -681,10 +678,6 @@ void LxdDatabase::setModified(bool m)
     modified = m;
     if (was != m)
         emit modifiedChanged(m);
-    if (!m) {
-        for (LxdItem *item : std::as_const(items))
-            item->setModified(false);
-    }
 }
 
 bool LxdDatabase::isModified() const

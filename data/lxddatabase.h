@@ -3,7 +3,6 @@
 #define LXDDATABASE_H
 
 #include "data/lxdmergeplan.h"
-#include "data/zelelement.h"
 
 #include <QList>
 #include <QObject>
@@ -14,11 +13,12 @@
 class LxdItem;
 class LxdPendingAppend;
 class LxdSentence;
+class QDomDocument;
 
 // The whole vocabulary in memory: the ordered headwords and the database-wide modified flag.
 // Every change it makes to the list of headwords, or to the sentences of one, is announced by a
 // signal before and after it, so that whoever shows the data (the item models) can follow.
-class LxdDatabase : public QObject, public ZelElement
+class LxdDatabase : public QObject
 {
     Q_OBJECT
 
@@ -27,7 +27,6 @@ public:
     // The answers resolveAppend takes (LxdMergeMode::Keep and Merge).
     enum AppendMode { KeepDuplicates = 0, MergeDuplicates = 1 };
 
-    LxdDatabase(QDomDocument *document, QObject *parent);
     explicit LxdDatabase(QObject *parent = nullptr);
     ~LxdDatabase() override;
 
@@ -78,10 +77,13 @@ public:
     void setItems(const QList<LxdItem *> &records); // the records in a new order, or another set
     // As setItems, with `change` made to the records in the same reset of the models.
     void restoreItems(const QList<LxdItem *> &records, const std::function<void()> &change);
-    void insertSentence(int i, int j, LxdSentence *sentence);
-    LxdSentence *takeSentence(int i, int j);
+    void insertSentence(int i, int j, const LxdSentence &sentence);
+    // An empty sentence when there is none at (i, j).
+    LxdSentence takeSentence(int i, int j);
     // Moves (from, to) in turn, each as QList::move; one layout change for them all.
     void moveSentences(int i, const QList<QPair<int, int>> &moves);
+    // Between sentencesAboutToBeReordered and sentencesReordered: the moves being made.
+    const QList<QPair<int, int>> &sentenceMoves() const { return m_sentenceMoves; }
     void setSentence(int i, int j, const QString &text, int used);
     // The texts or counts of the sentences of headword i were changed in place, on the records
     // themselves: announces it.
@@ -109,8 +111,9 @@ public:
     using HeadwordHash = size_t (*)(QStringView text);
     static void setHeadwordHash(HeadwordHash hash);
 
-    void setModified(bool m) override;
-    bool isModified() const override;
+    // One flag for the whole database; the document keeps it in step with its undo history.
+    void setModified(bool m);
+    bool isModified() const;
 
     // Database file (line format). A write that fails leaves the old file whole and, when `error` is
     // given, says why.
@@ -118,9 +121,6 @@ public:
     bool loadText(const QString &fileName);
 
     // XML exchange document.
-    QDomElement toDomElement(int version);
-    QDomElement toDomElement() override;
-    void fromDomElement(const QDomElement &root) override;
     bool saveXml(const QString &fileName, int version, QString *error = nullptr);
     bool saveXml(const QString &fileName);
     // `brokenTexts`, when given, learns how many texts held "&&&" and were broken up ("& & &"), as
@@ -170,7 +170,8 @@ public:
 private:
     enum class Order { Unknown, Sorted, SortedBut, Unsorted };
 
-    void adoptRead(const QList<LxdItem *> &read);
+    // The records read take the place of everything held; how many texts had "&&&" broken up.
+    int adoptRead(const QList<LxdItem *> &read);
     void indexHeadwords(HeadwordIndex &index) const;
     int firstHeadword(const HeadwordIndex &index, QStringView key) const;
     bool repeatsHeadwords(const LxdIncoming &incoming, HeadwordIndex &index) const;
@@ -203,7 +204,8 @@ private:
     void noteChangedAt(qsizetype row);
     void moveRow(int from, int to);
     void changeHeadword(int i, const QString &h);
-    int m_brokenTexts = 0; // by the last fromDomElement
+    QList<QPair<int, int>> m_sentenceMoves;
+    bool modified = false;
     bool m_vocabularyDocument = false;
 };
 

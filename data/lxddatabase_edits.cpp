@@ -78,7 +78,6 @@ void LxdDatabase::insertItems(const QList<int> &rows, const QList<LxdItem *> &re
         for (qsizetype k = begin; k < end; ++k) {
             LxdItem *item = records.at(k);
             item->m_database = this;
-            item->setParent(nullptr);
             items[first + (k - begin)] = item;
         }
         emit headwordsInserted(first, last);
@@ -139,7 +138,7 @@ bool LxdDatabase::renameItem(int i, const QString &h)
         return false;
     changeHeadword(i, h);
     noteChangedAt(i);
-    item->setModified(true);
+    setModified(true);
     return true;
 }
 
@@ -177,37 +176,34 @@ void LxdDatabase::restoreItems(const QList<LxdItem *> &records, const std::funct
     if (change)
         change();
     items = records;
-    for (LxdItem *item : records) {
+    for (LxdItem *item : records)
         item->m_database = this;
-        item->setParent(nullptr);
-    }
     m_order = Order::Unknown;
     endReset();
     setModified(true);
 }
 
-void LxdDatabase::insertSentence(int i, int j, LxdSentence *sentence)
+void LxdDatabase::insertSentence(int i, int j, const LxdSentence &sentence)
 {
     LxdItem *item = itemAt(i);
-    if (!item || !sentence)
+    if (!item)
         return;
     j = qBound(0, j, item->sentenceCount());
     emit sentencesAboutToBeInserted(i, j, j);
-    sentence->setItem(item);
     item->sentences.insert(j, sentence);
     emit sentencesInserted(i, j, j);
-    item->setModified(true);
+    setModified(true);
 }
 
-LxdSentence *LxdDatabase::takeSentence(int i, int j)
+LxdSentence LxdDatabase::takeSentence(int i, int j)
 {
     LxdItem *item = itemAt(i);
     if (!item || j < 0 || j >= item->sentenceCount())
-        return nullptr;
+        return LxdSentence();
     emit sentencesAboutToBeRemoved(i, j, j);
-    LxdSentence *sentence = item->sentences.takeAt(j);
+    LxdSentence sentence = item->sentences.takeAt(j);
     emit sentencesRemoved(i, j, j);
-    item->setModified(true);
+    setModified(true);
     return sentence;
 }
 
@@ -216,11 +212,14 @@ void LxdDatabase::moveSentences(int i, const QList<QPair<int, int>> &moves)
     LxdItem *item = itemAt(i);
     if (!item)
         return;
-    // Announced even when nothing moved, so that the views measure the rows again either way.
+    // Announced even when nothing moved, so that the views measure the rows again either way. The
+    // models learn from the moves themselves where each sentence went.
+    m_sentenceMoves = moves;
     emit sentencesAboutToBeReordered(i);
     for (const auto &move : moves)
         item->moveSentence(move.first, move.second);
     emit sentencesReordered(i);
+    m_sentenceMoves.clear();
 }
 
 void LxdDatabase::setSentence(int i, int j, const QString &text, int used)
@@ -228,10 +227,17 @@ void LxdDatabase::setSentence(int i, int j, const QString &text, int used)
     LxdSentence *sentence = sentenceAt(i, j);
     if (!sentence)
         return;
-    if (used != sentence->used())
+    bool changed = false;
+    if (used != sentence->used()) {
         sentence->setUsed(used);
-    if (text != sentence->text())
+        changed = true;
+    }
+    if (text != sentence->textRef()) {
         sentence->setText(text);
+        changed = true;
+    }
+    if (changed)
+        setModified(true);
     emit sentencesChanged(i, j, j);
 }
 

@@ -6,6 +6,7 @@
 #include "data/linefile.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
+#include "data/xmldom.h"
 #include "data/xmlexport.h"
 #include "data/xmlfastreader.h"
 #include "data/xmllimits.h"
@@ -60,7 +61,7 @@ bool LxdDatabase::loadText(const QString &fileName)
         // Blank lines carry nothing; any other line is a headword, however short.
         if (line.trimmed().isEmpty())
             return;
-        auto *item = new LxdItem(document, this, nullptr);
+        auto *item = new LxdItem(this);
         items.append(item);
         item->readFileLine(line);
     });
@@ -71,52 +72,12 @@ bool LxdDatabase::loadText(const QString &fileName)
         return false;
     }
     endReset();
-    // The new records were built unmarked; only those held before need clearing.
-    const bool was = modified;
-    modified = false;
-    for (qsizetype i = 0; i < firstNew; ++i)
-        items.at(i)->setModified(false);
-    if (was)
-        emit modifiedChanged(false);
+    setModified(false);
     return true;
 }
 
-QDomElement LxdDatabase::toDomElement(int version)
-{
-    if (!document)
-        return QDomElement();
-    QDomElement itemsElement = document->createElement(QStringLiteral("items"));
-    for (LxdItem *item : std::as_const(items))
-        itemsElement.appendChild(item->toDomElement());
-    QDomElement root = document->createElement(QStringLiteral("lexivane-vocabulary-database"));
-    root.setAttribute(QStringLiteral("version"), QString::number(version));
-    root.appendChild(itemsElement);
-    return root;
-}
-
-QDomElement LxdDatabase::toDomElement()
-{
-    return toDomElement(applicationFormatVersion());
-}
-
-void LxdDatabase::fromDomElement(const QDomElement &root)
-{
-    QList<LxdItem *> read;
-    m_vocabularyDocument = root.tagName() == QLatin1String("lexivane-vocabulary-database");
-    if (m_vocabularyDocument) {
-        const QDomElement itemsElement = root.firstChildElement(QStringLiteral("items"));
-        for (QDomElement e = itemsElement.firstChildElement(QStringLiteral("item")); !e.isNull();
-             e = e.nextSiblingElement(QStringLiteral("item"))) {
-            auto *item = new LxdItem(document, nullptr, nullptr);
-            item->fromDomElement(e);
-            read.append(item);
-        }
-    }
-    adoptRead(read);
-}
-
 // The records read from an exchange document take the place of everything held.
-void LxdDatabase::adoptRead(const QList<LxdItem *> &read)
+int LxdDatabase::adoptRead(const QList<LxdItem *> &read)
 {
     setModified(true);
     beginReset();
@@ -129,27 +90,26 @@ void LxdDatabase::adoptRead(const QList<LxdItem *> &read)
     // The database file would split a text holding "&&&" on reading; it is broken up instead.
     // (A run of three or more is looked for by its single ampersands, far quicker on a million texts.)
     const auto holdsSeparator = [](const QString &text) { return LineFile::findSeparator(text, 0) >= 0; };
-    m_brokenTexts = 0;
+    int brokenTexts = 0;
     for (LxdItem *item : std::as_const(items)) {
         if (holdsSeparator(item->m_headword)) {
             item->m_headword = LineFile::breakSeparators(item->m_headword);
-            ++m_brokenTexts;
+            ++brokenTexts;
         }
-        for (LxdSentence *sentence : std::as_const(item->sentences)) {
-            if (holdsSeparator(sentence->textRef())) {
-                sentence->setText(LineFile::breakSeparators(sentence->text()));
-                ++m_brokenTexts;
+        for (qsizetype k = 0; k < item->sentences.size(); ++k) {
+            if (holdsSeparator(item->sentences.at(k).textRef())) {
+                LxdSentence &sentence = item->sentences[k];
+                sentence.setText(LineFile::breakSeparators(sentence.text()));
+                ++brokenTexts;
             }
         }
     }
     endReset();
+    return brokenTexts;
 }
 
 bool LxdDatabase::saveXml(const QString &fileName, int version, QString *error)
 {
-    if (!document)
-        return false;
-    document->clear();
     if (version >= 3) {
         // Streamed record by record: the same bytes as the tree below, without the tree.
         return CheckedWrite::writeFile(
@@ -157,14 +117,15 @@ bool LxdDatabase::saveXml(const QString &fileName, int version, QString *error)
             [this, version](QIODevice &file, QString *) { return XmlExport::write(file, items, version); },
             error);
     }
-    document->appendChild(toDomElement(version));
+    QDomDocument document;
+    document.appendChild(XmlDom::databaseElement(document, items, version));
 
     return CheckedWrite::writeFile(
         fileName,
         [&](QIODevice &file, QString *) {
             QTextStream stream(&file);
             stream.setEncoding(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
-            document->save(stream, 3, QDomNode::EncodingFromTextStream);
+            document.save(stream, 3, QDomNode::EncodingFromTextStream);
             stream.flush();
             return stream.status() == QTextStream::Ok;
         },
@@ -187,9 +148,7 @@ namespace {
 class XmlRecordBuilder
 {
 public:
-    explicit XmlRecordBuilder(QDomDocument *document)
-        : m_document(document)
-    { }
+    XmlRecordBuilder() = default;
     ~XmlRecordBuilder() { qDeleteAll(m_items); }
 
     template<typename Name>
@@ -204,7 +163,6 @@ public:
 private:
     enum class Role { Other, Root, Items, Item, HeadWord, Sentence, Gap, Used };
 
-    QDomDocument *m_document;
     QList<Role> m_open; // the role of each open element
     bool m_itemsTaken = false;
     bool m_vocabulary = false;
@@ -231,8 +189,7 @@ void XmlRecordBuilder::start(Name name)
         m_itemsTaken = true;
     } else if (parent == Role::Items && name == QLatin1String("item")) {
         role = Role::Item;
-        m_item = new LxdItem(m_document, nullptr, nullptr);
-        m_item->setModified(true);
+        m_item = new LxdItem();
         m_items.append(m_item);
         m_headword = QString();
     } else if (parent == Role::Item && name == QLatin1String("head-word")) {
@@ -279,11 +236,8 @@ void XmlRecordBuilder::end()
         m_item->setHeadword(m_headword);
         break;
     case Role::Sentence: {
-        auto *sentence = new LxdSentence(m_document, m_item);
-        sentence->setUsed(m_used);
         // A copy of its own size: the text being built has room to spare, and is built again.
-        sentence->setText(QStringView(m_sentence).toString());
-        m_item->sentences.append(sentence);
+        m_item->sentences.append(LxdSentence(QStringView(m_sentence).toString(), m_used));
         break;
     }
     default:
@@ -363,13 +317,11 @@ bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts, QString *re
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    if (document)
-        document->clear();
-    auto builder = std::make_unique<XmlRecordBuilder>(document);
+    auto builder = std::make_unique<XmlRecordBuilder>();
     FastSink sink(*builder);
     if (XmlFastReader::read(file, sink, XmlLimits::Depth) == XmlFastReader::Result::Uncertain) {
         // Read again from the start by the general parser, which knows every form and fault.
-        builder = std::make_unique<XmlRecordBuilder>(document);
+        builder = std::make_unique<XmlRecordBuilder>();
         XmlLimits::Refusal refused = XmlLimits::None;
         if (!file.seek(0) || !readWithStreamReader(&file, *builder, &refused)) {
             if (refusal)
@@ -378,9 +330,9 @@ bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts, QString *re
         }
     }
     file.close();
-    adoptRead(builder->take());
+    const int broken = adoptRead(builder->take());
     m_vocabularyDocument = builder->isVocabulary();
     if (brokenTexts)
-        *brokenTexts = m_brokenTexts;
+        *brokenTexts = broken;
     return true;
 }

@@ -2,61 +2,56 @@
 #ifndef LXDITEM_H
 #define LXDITEM_H
 
-#include "data/zelelement.h"
+#include "data/lxdsentence.h"
 
 #include <QList>
-#include <QObject>
 #include <QString>
 
 class LxdDatabase;
-class LxdSentence;
 
-// One headword with its sentences in the teacher's order. The item owns its sentences.
-class LxdItem : public QObject, public ZelElement
+// One headword with its sentences in the teacher's order. A plain record: the sentences are values
+// in one list, and the database owns the headword.
+class LxdItem
 {
-    Q_OBJECT
-
 public:
-    LxdItem(QDomDocument *document, LxdDatabase *database, QObject *parent);
-    explicit LxdItem(QObject *parent = nullptr);
-    ~LxdItem() override;
+    explicit LxdItem(LxdDatabase *database = nullptr);
+    LxdItem(const LxdItem &) = delete;
+    LxdItem &operator=(const LxdItem &) = delete;
 
     QString headword() const { return m_headword; }
     const QString &headwordRef() const { return m_headword; }
     bool setHeadword(const QString &h);
 
     int sentenceCount() const { return int(sentences.size()); }
-    LxdSentence *sentenceAt(int i) const;
+    // Null when out of range. The pointer is good until the item's sentences next change.
+    LxdSentence *sentenceAt(int i);
+    const LxdSentence *sentenceAt(int i) const;
     LxdSentence *addSentence();
     bool moveSentence(int from, int to);
     bool deleteSentence(int i);
     void clearSentences();
     void clear();
-    void zeroUsed();
+    // Whether some count was not 0 already.
+    bool zeroUsed();
     int findText(const QString &s, int after) const;
 
     LxdDatabase *database() const { return m_database; }
 
-    void setModified(bool m) override;
-    bool isModified() const override;
-    QDomElement toDomElement() override;
-    void fromDomElement(const QDomElement &element) override;
-
-    QString toFileText(int version) const;
     void appendFileText(QString &out, int version) const;
-    void fromFileText(QStringView line);
-    // The same reading for a record that is being built by a loader, which clears every flag
-    // afterwards anyway: nothing is marked on the way.
+    // Reads a database-file line into this record, which a loader is building.
     void readFileLine(QStringView line);
 
     // The sentences in display order. The database's merge and the sentence model append to it
-    // directly; whoever adds a sentence hands it over: the item deletes it.
-    QList<LxdSentence *> sentences;
+    // directly.
+    QList<LxdSentence> sentences;
 
 private:
     friend class LxdDatabase;
 
-    QString m_headword;
+    // A change that the database, when there is one, counts as unsaved.
+    void touch();
+
+    QString m_headword = QString(QLatin1String(""));
     LxdDatabase *m_database = nullptr; // not owned
 };
 

@@ -29,26 +29,21 @@ bool headwordLess(const LxdItem *a, const LxdItem *b)
 
 // A sentence for the end of a headword; it joins the headword when the merge is applied, so that
 // nothing held is marked before.
-LxdSentence *newSentence(QDomDocument *document, const LxdIncoming::Sentence &s)
+LxdSentence newSentence(const LxdIncoming::Sentence &s)
 {
-    auto *sentence = new LxdSentence(document, nullptr);
-    sentence->setUsed(s.used);
-    sentence->setText(s.stored ? s.text.trimmed().toString() : QString(QLatin1String("")));
-    return sentence;
+    return LxdSentence(s.stored ? s.text.trimmed().toString() : QString(QLatin1String("")), s.used);
 }
 
 // An incoming headword with its sentences as they came.
-LxdItem *newItem(QDomDocument *document, const LxdIncoming &incoming, qsizetype j)
+LxdItem *newItem(const LxdIncoming &incoming, qsizetype j)
 {
-    auto *item = new LxdItem(document, nullptr, nullptr);
+    auto *item = new LxdItem();
     item->setHeadword(incoming.headword(j).toString());
     const qsizetype count = incoming.sentenceCount(j);
     item->sentences.reserve(count);
     for (qsizetype k = 0; k < count; ++k) {
         const LxdIncoming::Sentence s = incoming.sentence(j, k);
-        auto *sentence = new LxdSentence(document, item);
-        sentence->setLoaded(s.stored ? s.text.toString() : QString(), s.used);
-        item->sentences.append(sentence);
+        item->sentences.emplace_back().setLoaded(s.stored ? s.text.toString() : QString(), s.used);
     }
     return item;
 }
@@ -61,7 +56,6 @@ LxdMerge::LxdMerge(
     , m_before(database->items)
 {
     const LxdMergePlan plan = database->planMerge(incoming, mode, index);
-    QDomDocument *document = database->domDocument();
     const int held = plan.headwordsBefore;
     const auto combined = [mode](int own, int more) {
         return mode == LxdMergeMode::Versions ? std::max(own, more) : addedUsed(own, more);
@@ -71,7 +65,7 @@ LxdMerge::LxdMerge(
 
     for (const LxdMergePlan::Change &change : plan.changes) {
         if (change.kind == LxdMergePlan::HeadwordAdded) {
-            m_added.append(newItem(document, incoming, change.headword));
+            m_added.append(newItem(incoming, change.headword));
             continue;
         }
         const LxdIncoming::Sentence s = incoming.sentence(change.headword, change.sentence);
@@ -79,12 +73,10 @@ LxdMerge::LxdMerge(
             // A headword this merge adds is its own until applied: it is changed here and now.
             LxdItem *target = m_added.at(change.target - held);
             if (change.kind == LxdMergePlan::SentenceAdded) {
-                LxdSentence *sentence = newSentence(document, s);
-                sentence->setItem(target);
-                target->sentences.append(sentence);
+                target->sentences.append(newSentence(s));
             } else {
-                LxdSentence *same = target->sentences.at(change.targetSentence);
-                same->setUsed(combined(same->used(), s.used));
+                LxdSentence &same = target->sentences[change.targetSentence];
+                same.setUsed(combined(same.used(), s.used));
             }
             continue;
         }
@@ -97,12 +89,12 @@ LxdMerge::LxdMerge(
         }
         Grown &grown = m_grown[at];
         if (change.kind == LxdMergePlan::SentenceAdded) {
-            grown.added.append(newSentence(document, s));
+            grown.added.append(newSentence(s));
             continue;
         }
         if (change.targetSentence >= grown.oldCount) {
-            LxdSentence *same = grown.added.at(change.targetSentence - grown.oldCount);
-            same->setUsed(combined(same->used(), s.used));
+            LxdSentence &same = grown.added[change.targetSentence - grown.oldCount];
+            same.setUsed(combined(same.used(), s.used));
             continue;
         }
         QHash<int, int> &rows = rowAt[size_t(at)];
@@ -112,7 +104,7 @@ LxdMerge::LxdMerge(
             used = combined(used, s.used);
             continue;
         }
-        const int used = grown.item->sentences.at(change.targetSentence)->used();
+        const int used = grown.item->sentences.at(change.targetSentence).used();
         rows.insert(change.targetSentence, int(grown.rows.size()));
         grown.rows.append(change.targetSentence);
         grown.oldUsed.append(used);
@@ -135,8 +127,6 @@ LxdMerge::~LxdMerge()
     if (m_applied)
         return; // the database holds what was added
     qDeleteAll(m_added);
-    for (const Grown &grown : std::as_const(m_grown))
-        qDeleteAll(grown.added);
 }
 
 bool LxdMerge::changesAnything() const
@@ -160,17 +150,15 @@ void LxdMerge::change(bool forward)
 {
     m_database->restoreItems(forward ? m_after : m_before, [this, forward] {
         for (const Grown &grown : std::as_const(m_grown)) {
-            QList<LxdSentence *> &sentences = grown.item->sentences;
+            QList<LxdSentence> &sentences = grown.item->sentences;
             if (forward) {
-                for (LxdSentence *sentence : grown.added)
-                    sentence->setItem(grown.item);
                 sentences.append(grown.added);
             } else {
                 sentences.resize(grown.oldCount);
             }
             const QList<int> &used = forward ? grown.newUsed : grown.oldUsed;
             for (qsizetype r = 0; r < grown.rows.size(); ++r)
-                sentences.at(grown.rows.at(r))->setUsed(used.at(r));
+                sentences[grown.rows.at(r)].setUsed(used.at(r));
         }
     });
     m_applied = forward;

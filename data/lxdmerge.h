@@ -4,12 +4,12 @@
 
 #include "data/lxddatabase.h"
 #include "data/lxdmergeplan.h"
+#include "data/lxdsentence.h"
 
 #include <QList>
 #include <QStringList>
 
 class LxdItem;
-class LxdSentence;
 
 // Incoming headwords taken into a database: Append, Import and a merge of the file changed on disk.
 // Made from the database as it stands, it plans the merge and makes the records the plan adds, then
@@ -46,7 +46,7 @@ private:
     {
         LxdItem *item;
         qsizetype oldCount;
-        QList<LxdSentence *> added;
+        QList<LxdSentence> added;
         QList<int> rows; // the held sentences whose counts change
         QList<int> oldUsed;
         QList<int> newUsed;

@@ -3,23 +3,17 @@
 
 #include "data/brackettext.h"
 #include "data/linefile.h"
-#include "data/lxditem.h"
-#include "data/xmltext.h"
 
-#include <QDomDocument>
-
-#if QT_POINTER_SIZE == 8 && !defined(_MSC_VER)
-// A field more, or one out of place, costs a million sentences a larger heap block each.
-static_assert(sizeof(LxdSentence) <= 56, "LxdSentence no longer fits a 64-byte heap block");
+#if QT_POINTER_SIZE == 8
+// A field more, or one out of place, costs a million sentences eight bytes each.
+static_assert(sizeof(LxdSentence) <= 32, "LxdSentence grew beyond its text and two small fields");
 #endif
 
-LxdSentence::LxdSentence(QDomDocument *document, LxdItem *item)
-    : m_item(item)
+LxdSentence::LxdSentence(const QString &text, int used)
+    : m_used(used)
 {
-    this->document = document;
+    setText(text);
 }
-
-LxdSentence::LxdSentence() = default;
 
 int LxdSentence::checkBrackets(QStringView s)
 {
@@ -39,65 +33,13 @@ int LxdSentence::setText(const QString &t)
     const int s = checkBrackets(t);
     if (m_text != t)
         assignText(t);
-    setModified(true);
     m_status = qint8(s);
     return s;
-}
-
-void LxdSentence::setUsed(int n)
-{
-    if (n == m_used)
-        return;
-    m_used = n;
-    setModified(true);
-}
-
-void LxdSentence::zeroUsed()
-{
-    if (m_used == 0)
-        return;
-    m_used = 0;
-    setModified(true);
-}
-
-void LxdSentence::addUsed(int n)
-{
-    if (n == 0)
-        return;
-    m_used += n;
-    setModified(true);
 }
 
 int LxdSentence::indexOf(const QString &s) const
 {
     return m_text.indexOf(s, 0, Qt::CaseInsensitive);
-}
-
-void LxdSentence::setItem(LxdItem *item)
-{
-    m_item = item;
-    // A changed sentence always marks its headword; one that joins a headword keeps that true.
-    if (modified && m_item)
-        m_item->setModified(true);
-}
-
-void LxdSentence::setModified(bool m)
-{
-    modified = m;
-    if (m && m_item)
-        m_item->setModified(true);
-}
-
-bool LxdSentence::isModified() const
-{
-    return modified;
-}
-
-QString LxdSentence::toFileText(int version) const
-{
-    QString out;
-    appendFileText(out, version);
-    return out;
 }
 
 void LxdSentence::appendFileText(QString &out, int version) const
@@ -153,21 +95,14 @@ static bool splitField(QStringView &field, int *used)
     return true;
 }
 
-void LxdSentence::fromFileText(QStringView field)
-{
-    setModified(true);
-    m_used = 0;
-    assignText(QString(QLatin1String("")));
-    if (splitField(field, &m_used))
-        setText(field.toString());
-}
-
-void LxdSentence::readFileField(QStringView field)
+LxdSentence LxdSentence::fromFileField(QStringView field)
 {
     QStringView text;
     int used = 0;
     const bool stored = parseFileField(field, &text, &used);
-    setLoaded(stored ? text.toString() : QString(), used);
+    LxdSentence sentence;
+    sentence.setLoaded(stored ? text.toString() : QString(), used);
+    return sentence;
 }
 
 bool LxdSentence::parseFileField(QStringView field, QStringView *text, int *used)
@@ -190,60 +125,4 @@ void LxdSentence::setLoaded(const QString &text, int used)
     }
     assignText(text);
     m_status = qint8(checkBrackets(m_text));
-}
-
-QDomElement LxdSentence::toDomElement()
-{
-    if (!document)
-        return QDomElement();
-
-    QDomElement sentence = document->createElement(QStringLiteral("sentence"));
-    QDomElement usedElement = document->createElement(QStringLiteral("used"));
-    usedElement.appendChild(document->createTextNode(QString::number(m_used)));
-    sentence.appendChild(usedElement);
-
-    // The pieces keep their escapes, so the text reads back exactly as it was. The text before
-    // each key word goes in even when empty; a bracket left open goes in as text with its bracket.
-    const QList<BracketSegment> segments = BracketText::tokenize(m_text);
-    for (qsizetype i = 0; i < segments.size(); ++i) {
-        const BracketSegment &segment = segments.at(i);
-        if (segment.kind == BracketSegment::Gap) {
-            QDomElement gap = document->createElement(QStringLiteral("gap"));
-            gap.appendChild(document->createTextNode(XmlText::clean(segment.raw)));
-            sentence.appendChild(gap);
-        } else if (segment.kind == BracketSegment::Open) {
-            sentence.appendChild(document->createTextNode(XmlText::clean(QLatin1Char('[') + segment.raw)));
-        } else if (i + 1 < segments.size() || !segment.raw.isEmpty()) {
-            sentence.appendChild(document->createTextNode(XmlText::clean(segment.raw)));
-        }
-    }
-    return sentence;
-}
-
-void LxdSentence::fromDomElement(const QDomElement &element)
-{
-    setModified(true);
-    m_used = 0;
-    assignText(QString(QLatin1String("")));
-    if (element.tagName() != QLatin1String("sentence"))
-        return;
-
-    QString buffer;
-    for (QDomNode node = element.firstChild(); !node.isNull(); node = node.nextSibling()) {
-        if (node.isElement()) {
-            const QDomElement child = node.toElement();
-            if (child.tagName() == QLatin1String("gap")) {
-                buffer += QLatin1Char('[');
-                buffer += child.text();
-                buffer += QLatin1Char(']');
-            } else if (child.tagName() == QLatin1String("used")) {
-                bool ok = false;
-                const int n = child.text().trimmed().toInt(&ok, 10);
-                m_used = ok ? n : 0;
-            }
-        } else if (node.isText()) { // CDATA sections are text nodes too
-            buffer += node.toText().data();
-        }
-    }
-    setText(buffer);
 }

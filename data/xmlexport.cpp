@@ -185,7 +185,7 @@ struct Part
     QStringView value;
 };
 
-// The children that LxdSentence::toDomElement makes, as the bracket tokenizer splits the text
+// The children that XmlDom::sentenceElement makes, as the bracket tokenizer splits the text
 // (an escaped bracket or backslash counts as one character), without copying any of it.
 void splitSentence(QStringView text, QVarLengthArray<Part, 16> &parts)
 {
@@ -259,8 +259,8 @@ bool XmlExport::write(QIODevice &device, const QList<LxdItem *> &items, int vers
             out.indent(2);
             out.append(QLatin1String("<item>\n"));
             out.leaf(QLatin1String("head-word"), item->headwordRef(), 3, false, false);
-            for (const LxdSentence *sentence : item->sentences)
-                writeSentence(out, *sentence, parts);
+            for (const LxdSentence &sentence : item->sentences)
+                writeSentence(out, sentence, parts);
             out.indent(2);
             out.append(QLatin1String("</item>\n"));
             if (!out.pass())
@@ -284,8 +284,8 @@ int XmlExport::changedTexts(const QList<LxdItem *> &items, QString *first)
     };
     for (const LxdItem *item : items) {
         count(item->headwordRef());
-        for (const LxdSentence *sentence : item->sentences)
-            count(sentence->textRef());
+        for (const LxdSentence &sentence : item->sentences)
+            count(sentence.textRef());
     }
     return changed;
 }

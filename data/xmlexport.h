@@ -11,8 +11,8 @@ class QIODevice;
 namespace XmlExport {
 
 // Writes the exchange document of `items` in UTF-8 straight into `device`, record by record, with
-// the very bytes that saving the tree of LxdDatabase::toDomElement(version) with an indent of 3
-// gives, without building that tree. False when the device takes fewer bytes than it is given.
+// the very bytes that saving the tree of XmlDom::databaseElement(document, items, version) with an indent of
+// 3 gives, without building that tree. False when the device takes fewer bytes than it is given.
 bool write(QIODevice &device, const QList<LxdItem *> &items, int version);
 
 // How many headwords and sentences of `items` lose characters in the document because XML cannot

@@ -31,10 +31,38 @@ LxdDocument::LxdDocument(LxdDatabase *database, QObject *parent)
 {
     m_undoStack->setObjectName(QStringLiteral("undoStack"));
     // Undoing back to the state of the file on disk leaves nothing to save.
+    // Modified means the history is away from the state of the file, or something changed outside
+    // the history (an append the teacher cancelled, a recovered copy): one flag of the database's,
+    // kept in step here, and no flag on any record.
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (clean && !m_clearing)
             m_database->setModified(false);
     });
+    // The output list's steps share the history but leave the file as it is.
+    connect(m_undoStack, &QUndoStack::indexChanged, this, [this](int index) {
+        const int from = std::min(index, m_lastIndex), to = std::max(index, m_lastIndex);
+        m_lastIndex = index;
+        if (m_clearing || m_undoStack->isClean())
+            return;
+        for (int i = from; i < to; ++i) {
+            if (changesDatabase(m_undoStack->command(i))) {
+                m_database->setModified(true);
+                return;
+            }
+        }
+    });
+}
+
+// A step of the database's own, or a macro that holds one.
+bool LxdDocument::changesDatabase(const QUndoCommand *command)
+{
+    if (!command || dynamic_cast<const LxdEditCommand *>(command))
+        return true;
+    for (int i = 0; i < command->childCount(); ++i) {
+        if (changesDatabase(command->child(i)))
+            return true;
+    }
+    return false;
 }
 
 LxdDocument::~LxdDocument()
@@ -169,13 +197,12 @@ bool LxdDocument::sortHeadwords()
 
 // --- Sentences -------------------------------------------------------------------------------------
 
-LxdSentence *LxdDocument::addSentence(int item, const QString &text, int used)
+bool LxdDocument::addSentence(int item, const QString &text, int used)
 {
     if (!m_database->itemAt(item))
-        return nullptr;
-    auto *command = new LxdAddSentenceCommand(this, item, text, used);
-    m_undoStack->push(command);
-    return command->sentence();
+        return false;
+    m_undoStack->push(new LxdAddSentenceCommand(this, item, text, used));
+    return true;
 }
 
 bool LxdDocument::editSentence(int item, int row, const QString &text, int used)

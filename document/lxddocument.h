@@ -19,6 +19,7 @@ class LxdItem;
 class LxdMerge;
 class LxdSentence;
 class QItemSelectionModel;
+class QUndoCommand;
 class QUndoStack;
 
 // What the two lists showed: the current headword, the selected headwords, the current and the
@@ -78,7 +79,8 @@ public:
     bool sortHeadwords();
 
     // Sentences of headword `item`.
-    LxdSentence *addSentence(int item, const QString &text, int used);
+    // False when there is no headword `item`.
+    bool addSentence(int item, const QString &text, int used);
     bool editSentence(int item, int row, const QString &text, int used);
     void deleteSentences(int item, const QList<int> &rows);
     // Moves each of `rows` one place, as the move buttons do; returns the rows of the moved ones.
@@ -137,6 +139,7 @@ public:
     bool isModified() const;
 
 private:
+    static bool changesDatabase(const QUndoCommand *command);
     // Reads a database file for an append or a merge; null when it is not one or cannot be read.
     static std::unique_ptr<LxdIncoming> readDatabaseFile(const QString &fileName, FileResult *result);
     // Takes `incoming` in, by `mode` where it repeats headwords held already (asked of `questions`
@@ -152,6 +155,7 @@ private:
     QItemSelectionModel *m_words = nullptr; // not owned
     QItemSelectionModel *m_sentences = nullptr; // not owned
     bool m_clearing = false;
+    int m_lastIndex = 0; // of the history, when it last moved
 };
 
 #endif // LXDDOCUMENT_H

@@ -217,22 +217,10 @@ bool LxdDocument::backup(const QString &fileName, QString *error)
     return written;
 }
 
-// Once written or read, the document tree is of no further use; for a large database it takes more
-// memory than the database itself.
-static void releaseXmlTree(LxdDatabase *database)
-{
-    guarded([&] {
-        if (QDomDocument *tree = database->domDocument())
-            tree->clear();
-        return true;
-    });
-}
-
 bool LxdDocument::exportXml(const QString &fileName, QString *error)
 {
     const bool saved = guardedWrite(
         error, [&] { return m_database->saveXml(fileName, LxdDatabase::applicationFormatVersion(), error); });
-    releaseXmlTree(m_database);
     return saved;
 }
 
@@ -242,11 +230,10 @@ bool LxdDocument::importXml(const QString &fileName, int *brokenTexts, QString *
     // file was read: a file that cannot be read, or is XML of another kind (a well-formed file of
     // another kind would import as an empty database without a word), leaves the open database as it
     // was.
-    LxdDatabase incoming(m_database->domDocument(), nullptr);
+    LxdDatabase incoming;
     const bool imported = guarded([&] {
         return incoming.loadXml(fileName, brokenTexts, refusal) && incoming.readVocabularyDocument();
     });
-    releaseXmlTree(&incoming);
     if (!imported)
         return false;
 

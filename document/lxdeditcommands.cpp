@@ -137,7 +137,7 @@ LxdAddHeadwordCommand::~LxdAddHeadwordCommand()
 void LxdAddHeadwordCommand::apply(bool first)
 {
     if (first) {
-        m_record = new LxdItem(db()->domDocument(), nullptr, nullptr);
+        m_record = new LxdItem();
         m_record->setHeadword(m_headword);
         if (db()->isInOrder()) {
             m_row = db()->sortedRow(m_headword);
@@ -239,33 +239,24 @@ LxdAddSentenceCommand::LxdAddSentenceCommand(LxdDocument *document, int item, co
     : LxdEditCommand(document, CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Add Sentence")))
     , m_item(item)
 {
-    // Made once, here, and kept by the command while it is undone: the command stores no copy of
-    // the text besides.
-    if (document->database()->itemAt(item)) {
-        m_sentence = new LxdSentence(document->database()->domDocument(), nullptr);
-        m_sentence->setUsed(used);
-        m_sentence->setText(text);
-    }
-}
-
-LxdAddSentenceCommand::~LxdAddSentenceCommand()
-{
-    if (!isDone())
-        delete m_sentence;
+    // Made once, here: the database and the command share its text.
+    m_valid = document->database()->itemAt(item) != nullptr;
+    if (m_valid)
+        m_sentence = LxdSentence(text, used);
 }
 
 void LxdAddSentenceCommand::apply(bool first)
 {
     // Put in at the end by the same call on every run.
-    if (first && m_sentence)
+    if (first && m_valid)
         m_row = db()->sentenceCount(m_item);
-    if (m_sentence)
+    if (m_valid)
         db()->insertSentence(m_item, m_row, m_sentence);
 }
 
 void LxdAddSentenceCommand::revert()
 {
-    if (m_sentence)
+    if (m_valid)
         db()->takeSentence(m_item, m_row);
 }
 
@@ -303,12 +294,6 @@ LxdDeleteSentencesCommand::LxdDeleteSentencesCommand(LxdDocument *document, int 
     , m_item(item)
     , m_rows(rows)
 { }
-
-LxdDeleteSentencesCommand::~LxdDeleteSentencesCommand()
-{
-    if (isDone())
-        qDeleteAll(m_taken);
-}
 
 void LxdDeleteSentencesCommand::apply(bool)
 {
@@ -377,11 +362,13 @@ void LxdUseSentencesCommand::revert()
 
 void LxdUseSentencesCommand::announce()
 {
+    // Each headword once, however many of its sentences were used.
     QList<int> items;
-    for (const auto &pick : std::as_const(m_sentences)) {
-        if (!items.contains(pick.first))
-            items.append(pick.first);
-    }
+    items.reserve(m_sentences.size());
+    for (const auto &pick : std::as_const(m_sentences))
+        items.append(pick.first);
+    std::sort(items.begin(), items.end());
+    items.erase(std::unique(items.begin(), items.end()), items.end());
     for (int item : std::as_const(items))
         db()->announceSentences(item);
 }
@@ -392,32 +379,31 @@ LxdZeroUsedCommand::LxdZeroUsedCommand(LxdDocument *document)
 
 void LxdZeroUsedCommand::apply(bool)
 {
-    // One pass on every run: each count that is not 0 is noted and cleared where it is read, so
-    // that a million sentences are walked once, not once to note and once more to clear.
+    // On every run: each count that is not 0 is noted, then its headword's counts are cleared.
+    // The sentences of a headword lie side by side, so a million of them are read in one sweep,
+    // and only the headwords that held a count are written to and announced.
     m_counts.clear();
     LxdDatabase *database = db();
     const int count = database->itemCount();
     for (int i = 0; i < count; ++i) {
-        const LxdItem *item = database->itemAt(i);
-        const int size = item->sentenceCount();
-        bool changed = false;
-        for (int j = 0; j < size; ++j) {
-            LxdSentence *sentence = item->sentenceAt(j);
-            if (const int used = sentence->used()) {
-                m_counts.append({i, j, used});
-                sentence->setUsed(0);
-                changed = true;
-            }
+        LxdItem *item = database->itemAt(i);
+        const QList<LxdSentence> &list = std::as_const(item->sentences);
+        const qsizetype noted = m_counts.size();
+        for (qsizetype j = 0; j < list.size(); ++j) {
+            if (const int used = list.at(j).used())
+                m_counts.append({i, int(j), used});
         }
-        if (changed)
+        if (m_counts.size() != noted) {
+            item->zeroUsed();
             database->announceSentences(i);
+        }
     }
 }
 
 void LxdZeroUsedCommand::revert()
 {
     LxdDatabase *database = db();
-    const LxdItem *item = nullptr;
+    LxdItem *item = nullptr;
     int itemRow = -1;
     for (const Count &count : std::as_const(m_counts)) {
         if (count.item != itemRow) {

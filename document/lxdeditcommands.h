@@ -2,6 +2,7 @@
 #ifndef LXDEDITCOMMANDS_H
 #define LXDEDITCOMMANDS_H
 
+#include "data/lxdsentence.h"
 #include "data/samelist.h"
 #include "document/lxddocument.h"
 
@@ -15,7 +16,6 @@
 class LxdDatabase;
 class LxdItem;
 class LxdMerge;
-class LxdSentence;
 
 // One undoable edit of the database. The edit is made the first time the stack runs it; the
 // window has already put the lists as they should be, and that is taken for the state after it
@@ -139,8 +139,6 @@ class LxdAddSentenceCommand : public LxdEditCommand
 {
 public:
     LxdAddSentenceCommand(LxdDocument *document, int item, const QString &text, int used);
-    ~LxdAddSentenceCommand() override;
-    LxdSentence *sentence() const { return m_sentence; }
 
 protected:
     void apply(bool first) override;
@@ -149,7 +147,8 @@ protected:
 private:
     int m_item;
     int m_row = -1;
-    LxdSentence *m_sentence = nullptr;
+    bool m_valid = false;
+    LxdSentence m_sentence;
 };
 
 class LxdEditSentenceCommand : public LxdEditCommand
@@ -175,7 +174,6 @@ class LxdDeleteSentencesCommand : public LxdEditCommand
 {
 public:
     LxdDeleteSentencesCommand(LxdDocument *document, int item, const QList<int> &rows);
-    ~LxdDeleteSentencesCommand() override;
 
 protected:
     void apply(bool first) override;
@@ -184,7 +182,7 @@ protected:
 private:
     int m_item;
     QList<int> m_rows; // ascending
-    QList<LxdSentence *> m_taken;
+    QList<LxdSentence> m_taken;
 };
 
 class LxdMoveSentencesCommand : public LxdEditCommand

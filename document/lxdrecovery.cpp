@@ -239,9 +239,9 @@ bool LxdRecoverySnapshot::takeFrom(const LxdDatabase &database, qsizetype *next,
     for (; i < items.size() && taken < budget; ++i) {
         const LxdItem *item = items.at(i);
         headwords.append(item->headwordRef());
-        for (const LxdSentence *sentence : item->sentences) {
-            texts.append(sentence->textRef());
-            used.append(sentence->used());
+        for (const LxdSentence &sentence : item->sentences) {
+            texts.append(sentence.textRef());
+            used.append(sentence.used());
         }
         sentenceEnds.append(texts.size());
         taken += item->sentences.size() + 1;

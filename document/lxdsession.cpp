@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -171,8 +170,7 @@ void LxdOutputModel::moveEntry(int from, int to)
 
 LxdSession::LxdSession(QObject *parent)
     : QObject(parent)
-    , m_domDocument(new QDomDocument)
-    , m_database(new LxdDatabase(m_domDocument, this))
+    , m_database(new LxdDatabase(this))
     , m_document(new LxdDocument(m_database, this))
     , m_guard(new LxdFileGuard(this))
     , m_recovery(new LxdRecovery(m_document, this))
@@ -202,7 +200,6 @@ LxdSession::~LxdSession()
     delete m_document;
     delete m_output;
     delete m_database;
-    delete m_domDocument;
 }
 
 void LxdSession::setFileName(const QString &fileName)

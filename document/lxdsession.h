@@ -17,7 +17,6 @@
 #include <optional>
 
 class LxdDatabase;
-class QDomDocument;
 class QUndoCommand;
 
 // The output list: sentence texts as they were when they were put in, in the order of the exercise.
@@ -183,7 +182,6 @@ private:
     void readKeptExercise();
     void push(QUndoCommand *command);
 
-    QDomDocument *m_domDocument;
     LxdDatabase *m_database;
     LxdDocument *m_document;
     LxdFileGuard *m_guard;

@@ -187,35 +187,40 @@ void LxdbSentenceTableModel::showItem(int row)
     endResetModel();
 }
 
-// Selections and current indexes stay with their sentences across a new order.
+// Selections and current indexes stay with their sentences across a new order: the rows follow
+// the moves the database makes, as the sentences themselves do.
 void LxdbSentenceTableModel::beginReorder(int item)
 {
     if (item != m_currentItem)
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     m_before = persistentIndexList();
-    m_records.clear();
-    m_records.reserve(m_before.size());
-    for (const QModelIndex &cell : std::as_const(m_before))
-        m_records.append(database->sentenceAt(m_currentItem, cell.row()));
 }
 
 void LxdbSentenceTableModel::endReorder(int item)
 {
     if (item != m_currentItem)
         return;
-    const LxdItem *record = database->itemAt(item);
+    // order[r] is the row before the moves of the sentence now at row r.
+    QList<int> order(database->sentenceCount(item));
+    for (qsizetype r = 0; r < order.size(); ++r)
+        order[r] = int(r);
+    for (const auto &move : database->sentenceMoves()) {
+        if (move.first >= 0 && move.first < order.size() && move.second >= 0 && move.second < order.size())
+            order.move(move.first, move.second);
+    }
+    QList<int> rowAfter(order.size());
+    for (qsizetype r = 0; r < order.size(); ++r)
+        rowAfter[order.at(r)] = int(r);
     QModelIndexList after;
     after.reserve(m_before.size());
-    for (qsizetype k = 0; k < m_before.size(); ++k) {
-        const qsizetype row = m_records.at(k) && record
-            ? record->sentences.indexOf(const_cast<LxdSentence *>(m_records.at(k)))
-            : -1;
-        after.append(row < 0 ? QModelIndex() : index(int(row), m_before.at(k).column()));
+    for (const QModelIndex &cell : std::as_const(m_before)) {
+        const int row = cell.row();
+        after.append(
+            row >= 0 && row < rowAfter.size() ? index(rowAfter.at(row), cell.column()) : QModelIndex());
     }
     changePersistentIndexList(m_before, after);
     m_before.clear();
-    m_records.clear();
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 

@@ -6,7 +6,6 @@
 
 class LxdDatabase;
 class LxdItem;
-class LxdSentence;
 
 // The sentences of the current headword as a table: status mark, used count, text. It keeps track
 // of its headword itself while the database announces changes to the list of headwords, and shows
@@ -39,10 +38,8 @@ private:
     int m_currentItem = -1;
     // The record on show, kept while the headwords are reordered or reset.
     const LxdItem *m_shown = nullptr;
-    // Between the two halves of a new order of the shown sentences: the persistent indexes and
-    // their records.
+    // Between the two halves of a new order of the shown sentences: the persistent indexes.
     QModelIndexList m_before;
-    QList<const LxdSentence *> m_records;
 };
 
 #endif // LXDBSENTENCETABLEMODEL_H

@@ -4,6 +4,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "document/lxddocument.h"
+#include "support/dbfixtures.h"
 
 #include "support/testutil.h"
 
@@ -71,13 +72,13 @@ QString TestDocument::content() const
 {
     QStringList lines;
     for (int i = 0; i < db->itemCount(); ++i)
-        lines << db->itemAt(i)->toFileText(3);
+        lines << DbFixtures::fileLine(*db->itemAt(i));
     return lines.join(QLatin1Char('\n'));
 }
 
 void TestDocument::init()
 {
-    db = new LxdDatabase(&dom, nullptr);
+    db = new LxdDatabase();
     doc = new LxdDocument(db);
     QCOMPARE(doc->open(TestUtil::writeFile(dir, QStringLiteral("held.lxv"), Held)), LxdDocument::Done);
 }

@@ -11,6 +11,7 @@
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "support/boxanswerer.h"
+#include "support/dbfixtures.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "util/zelfiledialog.h"
@@ -247,7 +248,7 @@ QStringList TestFileCommands::content(const MainWindow &w)
 {
     QStringList lines;
     for (int i = 0; i < dbOf(w)->itemCount(); ++i)
-        lines.append(dbOf(w)->itemAt(i)->toFileText(3));
+        lines.append(DbFixtures::fileLine(*dbOf(w)->itemAt(i)));
     return lines;
 }
 
@@ -281,14 +282,19 @@ bool TestFileCommands::run(MainWindow &w, const char *slot)
     return TestUtil::runCommand(w, slot);
 }
 
+// An edit as the teacher makes one, through the document's history.
 void TestFileCommands::edit(MainWindow &w)
 {
+    auto *doc = TestUtil::child<LxdDocument>(&w, "doc");
     if (dbOf(w)->itemCount() == 0)
-        dbOf(w)->addItem()->setHeadword(QStringLiteral("yak"));
-    else if (dbOf(w)->sentenceCount(0) > 0)
-        dbOf(w)->sentenceAt(0, 0)->setText(QStringLiteral("An edited [sentence]."));
-    else
-        dbOf(w)->itemAt(0)->setHeadword(QStringLiteral("edited"));
+        doc->addHeadword(QStringLiteral("yak"));
+    else if (dbOf(w)->sentenceCount(0) > 0) {
+        const LxdSentence *s = dbOf(w)->sentenceAt(0, 0);
+        const QString edited = QStringLiteral("An edited [sentence].");
+        doc->editSentence(
+            0, 0, s->textRef() == edited ? edited + QLatin1String(" Again.") : edited, s->used());
+    } else
+        doc->renameHeadword(0, QStringLiteral("edited"));
     QVERIFY(dbOf(w)->isModified());
 }
 
@@ -382,7 +388,7 @@ void TestFileCommands::unsavedChangesGuard()
         const QString target = titled ? words : saveAsName;
         LxdDatabase check;
         QVERIFY(check.loadText(target));
-        QCOMPARE(check.itemAt(0)->toFileText(3), edited.first());
+        QCOMPARE(DbFixtures::fileLine(*check.itemAt(0)), edited.first());
     } else {
         QCOMPARE(TestUtil::readFile(words), WordsFile);
         QVERIFY(!QFile::exists(saveAsName));
@@ -801,7 +807,6 @@ void TestFileCommands::saveOnTitledWritesWithoutDialog()
               "black.\r\n");
     QCOMPARE(status(*w), QStringLiteral("File saved"));
     QVERIFY(!dbOf(*w)->isModified());
-    QVERIFY(!dbOf(*w)->itemAt(0)->isModified());
 }
 
 void TestFileCommands::saveAsCompletesSuffix_data()
@@ -977,7 +982,7 @@ void TestFileCommands::backupWritesBesideAndKeepsFlag()
     QVERIFY(QFile::exists(backup));
     LxdDatabase check;
     QVERIFY(check.loadText(backup));
-    QCOMPARE(check.itemAt(0)->toFileText(3), content(*w).first());
+    QCOMPARE(DbFixtures::fileLine(*check.itemAt(0)), content(*w).first());
     QCOMPARE(TestUtil::readFile(words), WordsFile);
     QCOMPARE(w->currentFile(), words);
     QCOMPARE(shownTitle(*w), title(QStringLiteral("words.lxv")));
@@ -1006,7 +1011,7 @@ void TestFileCommands::secondBackupReplacesFirst()
         QStringList({QStringLiteral("words.lxv"), QStringLiteral("words.lxv.bak")}));
     LxdDatabase check;
     QVERIFY(check.loadText(words + QStringLiteral(".bak")));
-    QCOMPARE(check.itemAt(0)->toFileText(3), QStringLiteral("dog&&&{1}An edited [sentence]."));
+    QCOMPARE(DbFixtures::fileLine(*check.itemAt(0)), QStringLiteral("dog&&&{1}An edited [sentence]."));
 }
 
 void TestFileCommands::failedBackupIsReported()

@@ -7,6 +7,7 @@
 #include "data/lxdsentence.h"
 #include "dialogs/dlgimportcsv.h"
 #include "document/lxddocument.h"
+#include "support/dbfixtures.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "util/zelfiledialog.h"
@@ -131,7 +132,7 @@ QStringList TestFileImport::content(const MainWindow &w)
 {
     QStringList lines;
     for (int i = 0; i < w.database()->itemCount(); ++i)
-        lines.append(w.database()->itemAt(i)->toFileText(3));
+        lines.append(DbFixtures::fileLine(*w.database()->itemAt(i)));
     return lines;
 }
 

@@ -64,11 +64,11 @@ void TestHeadwordOrder::dataLayerAgainstFullSort()
     for (quint32 seed = 1; seed <= 40; ++seed) {
         QRandomGenerator random(seed);
         QDomDocument dom;
-        LxdDatabase db(&dom, nullptr);
+        LxdDatabase db;
         // Some rounds begin with a list out of order, as a file may hold it.
         const bool unsorted = seed % 3 == 0;
         for (int k = 0; k < 30 && unsorted; ++k) {
-            auto *item = new LxdItem(&dom, nullptr, nullptr);
+            auto *item = new LxdItem();
             item->setHeadword(randomHeadword(random));
             db.insertItem(random.bounded(db.itemCount() + 1), item);
         }
@@ -111,9 +111,9 @@ void TestHeadwordOrder::commandsAgainstFullSortAndUndo()
     for (quint32 seed = 1; seed <= 20; ++seed) {
         QRandomGenerator random(seed);
         QDomDocument dom;
-        LxdDatabase db(&dom, nullptr);
+        LxdDatabase db;
         for (int k = 0; k < 20; ++k) {
-            auto *item = new LxdItem(&dom, nullptr, nullptr);
+            auto *item = new LxdItem();
             item->setHeadword(randomHeadword(random));
             db.insertItem(seed % 2 ? db.itemCount() : random.bounded(db.itemCount() + 1), item);
         }

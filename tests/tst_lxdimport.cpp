@@ -7,6 +7,7 @@
 #include "data/xmllimits.h"
 #include "import/lxdimport.h"
 #include "import/lxdimportrun.h"
+#include "support/dbfixtures.h"
 #include "support/testutil.h"
 
 #include <QFileInfo>
@@ -428,7 +429,7 @@ void TestLxdImport::mergedTextsStayAsRead()
     LxdDatabase db;
     LxdMerge(&db, result, LxdMergeMode::Merge).apply();
     QCOMPARE(db.itemCount(), 1);
-    QCOMPARE(db.itemAt(0)->toFileText(3), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]"));
+    QCOMPARE(DbFixtures::fileLine(*db.itemAt(0)), QStringLiteral("cat&&&{0}{3} A [cat].&&&{0}*Star [cat]"));
     QCOMPARE(result.skipped.size(), 3);
     QVERIFY(result.skipped.at(0).startsWith(QLatin1String("Row 3: ")));
     QVERIFY(result.skipped.at(1).startsWith(QLatin1String("Row 4: ")));

@@ -94,7 +94,7 @@ void TestModels::init()
 
 void TestModels::wordListRowsAndRoles()
 {
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db, false);
     LxdbWordListModel *words = &models.words;
     QCOMPARE(words->rowCount(), 0);
@@ -125,7 +125,7 @@ void TestModels::sentenceTableFollowsTheSelection()
     QFETCH(int, row);
     QFETCH(int, current);
     QFETCH(int, rows);
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db);
     LxdbSentenceTableModel *table = &models.table;
 
@@ -158,7 +158,7 @@ void TestModels::statusMarksAndColours()
     QFETCH(QString, mark);
     QFETCH(QString, text);
     QFETCH(QColor, background);
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db);
     LxdbSentenceTableModel *table = &models.table;
 
@@ -174,7 +174,7 @@ void TestModels::statusMarksAndColours()
 
 void TestModels::tintsForNoKeyWordAndOpenBracket()
 {
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db);
     LxdbSentenceTableModel *table = &models.table;
     const QColor noKeyWord = table->data(table->index(1, 2), Qt::BackgroundRole).value<QColor>();
@@ -187,7 +187,7 @@ void TestModels::tintsForNoKeyWordAndOpenBracket()
 
 void TestModels::countAndTextCells()
 {
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db);
     LxdbSentenceTableModel *table = &models.table;
 
@@ -212,7 +212,7 @@ void TestModels::countAndTextCells()
 
 void TestModels::headers()
 {
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db);
     LxdbSentenceTableModel *table = &models.table;
     QCOMPARE(table->headerData(0, Qt::Horizontal).toString(), checkMark);
@@ -228,7 +228,7 @@ void TestModels::headers()
 // A view may ask for any cell it built an index for.
 void TestModels::rowsBeyondTheCountGiveNothing()
 {
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db);
     LxdbSentenceTableModel *table = &models.table;
     const QModelIndex cell = table->cellIndex(4, 2);
@@ -241,7 +241,7 @@ void TestModels::rowsBeyondTheCountGiveNothing()
 
 void TestModels::addItemAndSentenceAnnounceRows()
 {
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db);
     QSignalSpy wordRows(&models.words, &QAbstractItemModel::rowsInserted);
     QSignalSpy sentenceRows(&models.table, &QAbstractItemModel::rowsInserted);
@@ -288,7 +288,7 @@ void TestModels::bulkChangesResetBothModels()
     const QString xml = TestUtil::writeFile(*m_dir, "db.xml",
         "<lexivane-vocabulary-database><items><item><head-word>yak</head-word>"
         "</item></items></lexivane-vocabulary-database>");
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db);
     if (op == QLatin1String("keep") || op == QLatin1String("merge"))
         QCOMPARE(db.appendFile(lines), int(LxdDatabase::AppendHasDuplicates));
@@ -336,7 +336,7 @@ void TestModels::tableFollowsItsHeadword()
     QFETCH(QString, op);
     QFETCH(int, shown);
     QFETCH(int, current);
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db);
     models.table.wordSelectionChanged(models.words.index(shown, 0));
     const LxdItem *record = db.itemAt(shown);
@@ -397,7 +397,7 @@ void TestModels::editsReachTheViews()
     QFETCH(QString, signal);
     QFETCH(int, first);
     QFETCH(int, last);
-    LxdDatabase db(&m_doc, nullptr);
+    LxdDatabase db;
     Models models(db);
     LxdbSentenceTableModel *table = &models.table;
     const QPersistentModelIndex catSat(table->index(0, 2));

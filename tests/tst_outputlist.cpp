@@ -228,7 +228,7 @@ void TestOutputList::loadDatabase(const Layout &layout)
 void TestOutputList::loadTexts(const QList<QStringList> &headwords)
 {
     QDomDocument document;
-    LxdDatabase source(&document, nullptr);
+    LxdDatabase source;
     const QRegularExpression usedPrefix(QStringLiteral("^\\{(-?\\d+)\\}"));
     for (int i = 0; i < headwords.size(); ++i) {
         source.addItem()->setHeadword(QStringLiteral("word%1").arg(i, 3, 10, QLatin1Char('0')));

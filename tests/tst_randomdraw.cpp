@@ -5,7 +5,6 @@
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
 
-#include <QDomDocument>
 #include <QSet>
 #include <QTest>
 
@@ -16,9 +15,9 @@
 namespace {
 using Layout = QList<QList<int>>; // per headword, the used counts of its sentences
 
-std::unique_ptr<LxdDatabase> makeDatabase(QDomDocument *document, const Layout &layout)
+std::unique_ptr<LxdDatabase> makeDatabase(const Layout &layout)
 {
-    auto db = std::make_unique<LxdDatabase>(document, nullptr);
+    auto db = std::make_unique<LxdDatabase>();
     for (int i = 0; i < layout.size(); ++i) {
         LxdItem *item = db->addItem();
         item->setHeadword(QStringLiteral("word%1").arg(i, 3, 10, QLatin1Char('0')));
@@ -95,7 +94,6 @@ private slots:
     void missingDatabase();
 
 private:
-    QDomDocument document;
 };
 
 void TestRandomDraw::randomSource()
@@ -179,7 +177,7 @@ void TestRandomDraw::draw()
     QFETCH(RandomDrawOptions, options);
     QFETCH(int, available);
 
-    const auto db = makeDatabase(&document, layout);
+    const auto db = makeDatabase(layout);
     const RandomDraw randomDraw(db.get(), options);
     QCOMPARE(randomDraw.available(), available);
     QCOMPARE(randomDraw.enough(), available >= options.total);
@@ -209,7 +207,7 @@ void TestRandomDraw::draw()
 // A single pick over many seeds reaches every headword that has candidates, and only those.
 void TestRandomDraw::everyCandidateCanComeUp()
 {
-    const auto db = makeDatabase(&document, Layout {{0}, {3}, {0, 0}, {}, {1, 0}});
+    const auto db = makeDatabase(Layout {{0}, {3}, {0, 0}, {}, {1, 0}});
     const RandomDraw randomDraw(db.get(), drawOptions(1, false, false, false));
     QSet<QPair<int, int>> seen;
     for (quint32 seed = 0; seed < 200; ++seed) {
@@ -234,7 +232,7 @@ void TestRandomDraw::drawMatchesPlainDraw()
             u = int(generator() % 3);
         layout.append(used);
     }
-    const auto db = makeDatabase(&document, layout);
+    const auto db = makeDatabase(layout);
     for (int flags = 0; flags < 8; ++flags) {
         for (int total : {1, 25, 1000}) {
             const RandomDrawOptions options = drawOptions(total, flags & 1, flags & 2, flags & 4);
@@ -250,7 +248,7 @@ void TestRandomDraw::drawMatchesPlainDraw()
 
 void TestRandomDraw::takeRaisesUsedCounts()
 {
-    const auto db = makeDatabase(&document, Layout {{0, 0}, {4}});
+    const auto db = makeDatabase(Layout {{0, 0}, {4}});
     const QList<RandomPick> picks {{1, 0}, {0, 1}, {7, 0}};
     const QStringList texts = RandomDraw::take(db.get(), picks);
     QCOMPARE(texts,
@@ -266,7 +264,7 @@ void TestRandomDraw::takeRaisesUsedCounts()
 // draw only the ten sentences still unused.
 void TestRandomDraw::secondDrawTakesOnlyUnused()
 {
-    const auto db = makeDatabase(&document, uniform(10, 2));
+    const auto db = makeDatabase(uniform(10, 2));
     const RandomDrawOptions options = drawOptions(10, false, false, false);
     RandomSource random(2024);
 

@@ -10,6 +10,7 @@
 #include "document/lxdrecovery.h"
 #include "exercise/randomsource.h"
 #include "support/boxanswerer.h"
+#include "support/dbfixtures.h"
 #include "support/testutil.h"
 #include "util/zelutils.h"
 
@@ -64,7 +65,7 @@ QStringList content(const MainWindow &w)
 {
     QStringList lines;
     for (int i = 0; i < w.database()->itemCount(); ++i)
-        lines.append(w.database()->itemAt(i)->toFileText(3));
+        lines.append(DbFixtures::fileLine(*w.database()->itemAt(i)));
     return lines;
 }
 

@@ -64,7 +64,7 @@ void TestTextMatcher::findTextAgainstPlainWalk()
 {
     QRandomGenerator random(11);
     QDomDocument dom;
-    LxdDatabase db(&dom, nullptr);
+    LxdDatabase db;
     for (int i = 0; i < 60; ++i) {
         LxdItem *item = db.addItem();
         item->setHeadword(randomText(random, 6) + QString::number(i));

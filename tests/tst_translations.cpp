@@ -192,7 +192,7 @@ void TestTranslations::localePicksTranslation()
     // An undo step is named in the language installed last, though the names are not looked up anew
     // for every step.
     QDomDocument dom;
-    LxdDatabase db(&dom, nullptr);
+    LxdDatabase db;
     LxdDocument doc(&db);
     doc.addHeadword(QStringLiteral("Zebra"));
     QCOMPARE(doc.undoStack()->undoText(), QCoreApplication::translate("LxdEditCommand", "Add Headword"));

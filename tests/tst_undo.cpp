@@ -79,8 +79,8 @@ QString TestUndo::state() const
     QStringList lines;
     for (int i = 0; i < db->itemCount(); ++i) {
         QString line = db->headword(i);
-        for (const LxdSentence *s : db->itemAt(i)->sentences)
-            line += QStringLiteral("|%1#%2").arg(s->text()).arg(s->used());
+        for (const LxdSentence &s : db->itemAt(i)->sentences)
+            line += QStringLiteral("|%1#%2").arg(s.text()).arg(s.used());
         lines << line;
     }
     auto rows = [](const QModelIndexList &indexes) {
@@ -279,7 +279,7 @@ void TestUndo::deleteKeyInOutputList()
 void TestUndo::historyWithoutWindow()
 {
     QDomDocument dom;
-    LxdDatabase database(&dom, nullptr);
+    LxdDatabase database;
     QVERIFY(database.loadText(TestUtil::writeFile(dir, QStringLiteral("plain.lxv"), QByteArray(Fixture))));
     LxdDocument document(&database);
     QUndoStack *stack = document.undoStack();
@@ -318,7 +318,7 @@ void TestUndo::historyWithoutWindow()
     QCOMPARE(database.headword(0), QStringLiteral("dog"));
 
     // An edit of a field too short to read, undone, leaves it unchecked as it was read.
-    LxdDatabase shortField(&dom, nullptr);
+    LxdDatabase shortField;
     QVERIFY(shortField.loadText(TestUtil::writeFile(
         dir, QStringLiteral("short.lxv"), "cat&&&{0}A [cat].&&&x  &&&{0}[Cats] nap.\r\n")));
     LxdDocument edited(&shortField);

@@ -7,6 +7,8 @@
 #include "data/xmlexport.h"
 #include "data/xmlfastreader.h"
 #include "data/xmltext.h"
+#include "support/dbfixtures.h"
+#include "support/domcodec.h"
 #include "support/testutil.h"
 
 #include <QBuffer>
@@ -24,8 +26,8 @@ QStringList describe(const LxdDatabase &db)
     QStringList lines;
     for (const LxdItem *item : db.items) {
         QString line = item->headword();
-        for (const LxdSentence *s : item->sentences)
-            line += QStringLiteral("|%1#%2#%3").arg(s->text()).arg(s->used()).arg(s->bracketStatus());
+        for (const LxdSentence &s : item->sentences)
+            line += QStringLiteral("|%1#%2#%3").arg(s.text()).arg(s.used()).arg(s.bracketStatus());
         lines << line;
     }
     return lines;
@@ -60,7 +62,7 @@ void TestXmlExchange::exportMatchesTheTree()
         QString(QChar(0xD83D)) + QStringLiteral("x[") + QChar(0xDE00) + QStringLiteral("]") + QChar(0xD83D)};
     QDomDocument dom;
     for (int variant = 0; variant < 4; ++variant) {
-        LxdDatabase db(&dom, nullptr);
+        LxdDatabase db;
         // An empty database, one headword without sentences, every text in every place, and
         // enough of them to go past the writer's block, and one record larger than it.
         const int count = variant == 0 ? 0 : variant == 3 ? 60 * int(texts.size()) : int(texts.size());
@@ -76,7 +78,7 @@ void TestXmlExchange::exportMatchesTheTree()
         if (variant == 3) // one record larger than the block
             db.addItem()->addSentence()->setText(QStringLiteral("x [k]&").repeated(100000));
         dom.clear();
-        dom.appendChild(db.toDomElement(3));
+        dom.appendChild(DomCodec::write(dom, db, 3));
         QByteArray tree;
         {
             QTextStream stream(&tree);
@@ -137,13 +139,13 @@ void TestXmlExchange::importMatchesTheTree()
     const QString file = TestUtil::writeFile(dir, QStringLiteral("in.xml"), xml);
 
     QDomDocument dom;
-    LxdDatabase byTree(&dom, nullptr);
+    LxdDatabase byTree;
     QDomDocument parsed;
     const bool wellFormed = bool(parsed.setContent(xml));
     if (wellFormed)
-        byTree.fromDomElement(parsed.documentElement());
+        DomCodec::read(parsed.documentElement(), byTree);
 
-    LxdDatabase streamed(&dom, nullptr);
+    LxdDatabase streamed;
     int broken = -1;
     QCOMPARE(streamed.loadXml(file, &broken), wellFormed);
     QCOMPARE(describe(streamed), describe(byTree));
@@ -212,7 +214,7 @@ void TestXmlExchange::fastReaderMatchesStreamReader_data()
     // A large document of the program's own, past the reader's block, one sentence longer than a
     // block and one text longer than several.
     QDomDocument dom;
-    LxdDatabase db(&dom, nullptr);
+    LxdDatabase db;
     const QString texts[]
         = {QStringLiteral("The [cat] sat on the [mat]."), QStringLiteral("[a] [b] & <c> \r\n"),
             QString::fromUtf8("\xc3\xa4 \xf0\x9f\x98\x80 [\xe2\x80\x94] "), QStringLiteral("last [gap]")};
@@ -255,12 +257,12 @@ void TestXmlExchange::fastReaderMatchesStreamReader()
     QStringList results[2];
     for (int pass = 0; pass < 2; ++pass) {
         XmlFastReader::setEnabledForTesting(pass == 1);
-        LxdDatabase db(&dom, nullptr);
+        LxdDatabase db;
         int broken = -1;
         const bool read = db.loadXml(file, &broken);
         QStringList lines;
         for (const LxdItem *item : db.items)
-            lines << item->toFileText(3);
+            lines << DbFixtures::fileLine(*item);
         results[pass] << QString::number(read) << QString::number(broken) << QString::number(db.isModified())
                       << QString::number(db.readVocabularyDocument()) << describe(db) << lines;
     }
@@ -276,8 +278,8 @@ void TestXmlExchange::exportLeavesOutWhatXmlCannotCarry()
     const QStringList texts {QStringLiteral("cat%1").arg(bad), QStringLiteral("The [c%1at] sat.").arg(bad),
         QStringLiteral("%1[cat]\t\U0001F600 ok").arg(bad), QStringLiteral("clean [cat] \U0001F600")};
     QDomDocument dom;
-    LxdDatabase db(&dom, nullptr);
-    LxdDatabase cleaned(&dom, nullptr);
+    LxdDatabase db;
+    LxdDatabase cleaned;
     for (LxdDatabase *target : {&db, &cleaned}) {
         const auto text = [&](const QString &t) { return target == &db ? t : XmlText::clean(t); };
         LxdItem *item = target->addItem();
@@ -296,7 +298,7 @@ void TestXmlExchange::exportLeavesOutWhatXmlCannotCarry()
     QVERIFY(lint.waitForFinished());
     QVERIFY2(lint.exitCode() == 0, lint.readAllStandardError().constData());
 
-    LxdDatabase back(&dom, nullptr);
+    LxdDatabase back;
     QVERIFY(back.loadXml(file));
     QCOMPARE(describe(back), describe(cleaned));
 }

@@ -10,15 +10,15 @@
 #include "data/lxdsentence.h"
 #include "data/xmlfastreader.h"
 
-#include <QDomDocument>
-
 static QStringList describe(const LxdDatabase &db)
 {
     QStringList lines;
     for (const LxdItem *item : db.items) {
-        lines << item->toFileText(3);
-        for (const LxdSentence *s : item->sentences)
-            lines << QString::number(s->bracketStatus());
+        QString line;
+        item->appendFileText(line, 3);
+        lines << line;
+        for (const LxdSentence &s : item->sentences)
+            lines << QString::number(s.bracketStatus());
     }
     return lines;
 }
@@ -26,11 +26,10 @@ static QStringList describe(const LxdDatabase &db)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    QDomDocument document;
-    LxdDatabase db(&document, nullptr);
+    LxdDatabase db;
     const QString in = FuzzInput::write(QStringLiteral("in.xml"), bytes);
     XmlFastReader::setEnabledForTesting(false);
-    LxdDatabase general(&document, nullptr);
+    LxdDatabase general;
     int generalBroken = 0;
     const bool generalRead = general.loadXml(in, &generalBroken);
     XmlFastReader::setEnabledForTesting(true);
@@ -47,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray exports[2];
     QString previous = first;
     for (QByteArray &bytes : exports) {
-        LxdDatabase again(&document, nullptr);
+        LxdDatabase again;
         FuzzInput::check(again.loadXml(previous), "the exported file imports");
         previous = FuzzInput::write(QStringLiteral("again.xml"), QByteArray());
         FuzzInput::check(again.saveXml(previous, 3), "the database exports again");

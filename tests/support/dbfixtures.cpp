@@ -47,17 +47,20 @@ QByteArray crlfLines(const QList<QByteArray> &lines)
     return out;
 }
 
-int CountedSentence::live = 0;
+WatchedText::WatchedText(const QString &text)
+    : m_text(text.constData(), text.size())
+{ }
 
-CountedSentence::CountedSentence(LxdItem *item)
-    : LxdSentence(nullptr, item)
+LxdSentence WatchedText::sentence(int used) const
 {
-    ++live;
+    return LxdSentence(m_text, used);
 }
 
-CountedSentence::~CountedSentence()
+QString fileLine(const LxdItem &item, int version)
 {
-    --live;
+    QString line;
+    item.appendFileText(line, version);
+    return line;
 }
 
 } // namespace DbFixtures

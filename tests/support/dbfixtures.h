@@ -28,15 +28,22 @@ LxdItem *addHeadword(LxdDatabase &db, const QString &headword, const QList<Sente
 QString describe(const LxdItem &item);
 QString describe(const LxdDatabase &db);
 
-// A sentence that counts how many of its kind are alive, to show that the record owning it deleted
-// it (a sentence is no QObject that a QPointer could watch).
-class CountedSentence : public LxdSentence
+// A sentence text with storage of its own, which the sentences made from it share: released()
+// once no record holds it any more, which shows that whatever owned those sentences let them go.
+class WatchedText
 {
 public:
-    explicit CountedSentence(LxdItem *item);
-    ~CountedSentence() override;
-    static int live;
+    explicit WatchedText(const QString &text);
+    LxdSentence sentence(int used = 0) const;
+    const QString &text() const { return m_text; }
+    bool released() const { return m_text.isDetached(); }
+
+private:
+    QString m_text;
 };
+
+// A headword's line of the database file in the given format version, without its line end.
+QString fileLine(const LxdItem &item, int version = 3);
 
 // Lines as a database file holds them: each one followed by CR LF.
 QByteArray crlfLines(const QList<QByteArray> &lines);
