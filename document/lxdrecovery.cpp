@@ -192,7 +192,8 @@ QByteArray LxdRecoveryCopy::description() const
             state.insert(QLatin1String("sha1"), QString::fromLatin1(base.checksum.toHex()));
         object.insert(QLatin1String("base"), state);
     }
-    if (!session.isEmpty())
+    // Options, seed or words from the database alone are an exercise too.
+    if (session != LxdRecoverySession())
         object.insert(QLatin1String("session"), sessionToJson(session));
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
