@@ -131,9 +131,7 @@ int LxdDatabase::indexOfItem(LxdItem *record) const
     return record ? int(items.indexOf(record)) : -1;
 }
 
-// Plain UTF-16 order, as the headword list has always been shown: capitals first, letters with
-// diacritics last.
-static bool headwordLess(const LxdItem *a, const LxdItem *b)
+bool LxdDatabase::headwordLess(const LxdItem *a, const LxdItem *b)
 {
     return a->headwordRef() < b->headwordRef();
 }

@@ -110,6 +110,9 @@ public:
     // different headwords share a hash; null restores the real one.
     using HeadwordHash = size_t (*)(QStringView text);
     static void setHeadwordHash(HeadwordHash hash);
+    // Plain UTF-16 order, as the headword list has always been shown: capitals first, letters with
+    // diacritics last.
+    static bool headwordLess(const LxdItem *a, const LxdItem *b);
 
     // One flag for the whole database; the document keeps it in step with its undo history.
     void setModified(bool m);

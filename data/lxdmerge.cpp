@@ -21,12 +21,6 @@ int addedUsed(int own, int more)
     return int(qBound(qint64(std::numeric_limits<int>::min()), sum, qint64(std::numeric_limits<int>::max())));
 }
 
-// Plain UTF-16 order, as the database sorts its headwords.
-bool headwordLess(const LxdItem *a, const LxdItem *b)
-{
-    return a->headwordRef() < b->headwordRef();
-}
-
 // A sentence for the end of a headword; it joins the headword when the merge is applied, so that
 // nothing held is marked before.
 LxdSentence newSentence(const LxdIncoming::Sentence &s)
@@ -114,8 +108,8 @@ LxdMerge::LxdMerge(
     // The headwords are put in order once all is in, also when none came: the database may have
     // been read out of order.
     m_after = m_before + m_added;
-    if (!std::is_sorted(m_after.cbegin(), m_after.cend(), headwordLess))
-        std::sort(m_after.begin(), m_after.end(), headwordLess);
+    if (!std::is_sorted(m_after.cbegin(), m_after.cend(), LxdDatabase::headwordLess))
+        std::sort(m_after.begin(), m_after.end(), LxdDatabase::headwordLess);
     for (const Grown &grown : std::as_const(m_grown))
         m_addedSentences += int(grown.added.size());
     for (const LxdItem *item : std::as_const(m_added))
