@@ -308,6 +308,19 @@ void LxdDatabase::zeroUsed()
     }
 }
 
+namespace {
+
+inline void prefetch(const void *address)
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    Q_UNUSED(address);
+#endif
+}
+
+} // namespace
+
 bool LxdDatabase::findText(
     const QString &s, int *itemOut, int *sentenceOut, int startItem, int startSentence) const
 {
@@ -325,9 +338,18 @@ bool LxdDatabase::findText(
     };
     // The case of the text is folded once for the whole search, not once per sentence.
     const TextMatcher matcher(s);
-    const auto findSentence = [&matcher](const LxdItem *item, int after) {
+    // The texts lie apart from their sentences and the sentences apart from their headwords, so
+    // each is asked for ahead of its turn (a text two sentences ahead, a headword's sentences two
+    // headwords ahead): the search then seldom waits for memory.
+    const auto prefetchText = [](const QList<LxdSentence> &list, qsizetype k) {
+        if (k < list.size())
+            prefetch(list.at(k).textRef().constData());
+    };
+    const auto findSentence = [&](const LxdItem *item, int after) {
         const QList<LxdSentence> &list = item->sentences;
         for (qsizetype k = qMax(after + 1, 0); k < list.size(); ++k) {
+            prefetchText(list, k + 1);
+            prefetchText(list, k + 2);
             if (matcher.isIn(list.at(k).textRef()))
                 return int(k);
         }
@@ -335,6 +357,12 @@ bool LxdDatabase::findText(
     };
     auto searchItem = [&](int i, int *k) {
         const LxdItem *item = items.at(i);
+        if (i + 3 < count)
+            prefetch(items.at(i + 3));
+        if (i + 2 < count)
+            prefetch(items.at(i + 2)->sentences.constData());
+        if (i + 1 < count)
+            prefetchText(items.at(i + 1)->sentences, 0);
         if (matcher.isIn(item->headwordRef())) {
             *k = -1;
             return true;

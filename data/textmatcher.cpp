@@ -41,6 +41,12 @@ TextMatcher::TextMatcher(const QString &needle)
     m_plain = m_firstCount == 0;
     if (!m_plain && needle.size() > 1 && !needle.at(1).isSurrogate())
         m_testSecond = foldsAlike(needle.at(1).unicode(), &m_seconds) > 0;
+    for (size_t k = 0; k < 4; ++k) {
+        m_blocks[k].fill(m_firsts[k]);
+        m_blocks[4 + k].fill(m_seconds[k]);
+    }
+    m_blocks[8].fill(0xf800);
+    m_blocks[9].fill(0xd800);
 }
 
 qsizetype TextMatcher::scan(QStringView haystack) const
@@ -60,33 +66,29 @@ qsizetype TextMatcher::scan(QStringView haystack) const
         return haystack.sliced(at, m_needle.size()).compare(m_needle, Qt::CaseInsensitive) == 0;
     };
 #if defined(__SSE2__)
-    const __m128i a = _mm_set1_epi16(short(m_firsts[0]));
-    const __m128i b = _mm_set1_epi16(short(m_firsts[1]));
-    const __m128i c = _mm_set1_epi16(short(m_firsts[2]));
-    const __m128i d = _mm_set1_epi16(short(m_firsts[3]));
+    const auto block
+        = [this](size_t k) { return _mm_load_si128(reinterpret_cast<const __m128i *>(m_blocks[k].data())); };
     // The units after each place are tested in the same block, so that a common first letter
     // seldom leaves the block for a comparison that fails at once. A surrogate there passes, as
-    // in matchesAt. A match can begin no later than `last`, so with a second unit to test the
-    // block of units after it ends within the text.
-    const __m128i e = _mm_set1_epi16(short(m_seconds[0]));
-    const __m128i f = _mm_set1_epi16(short(m_seconds[1]));
-    const __m128i g = _mm_set1_epi16(short(m_seconds[2]));
-    const __m128i h = _mm_set1_epi16(short(m_seconds[3]));
-    const __m128i surrogateBits = _mm_set1_epi16(short(0xf800));
-    const __m128i surrogate = _mm_set1_epi16(short(0xd800));
-    for (; i + 8 <= last + 1; i += 8) {
+    // in matchesAt. A block's two loads end within the text; its places after `last`, where no
+    // match can begin, are masked off, so that with a long needle almost nothing is left to the
+    // loop below.
+    for (; i <= last && i + 9 <= size; i += 8) {
         const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, a), _mm_cmpeq_epi16(units, b)),
-            _mm_or_si128(_mm_cmpeq_epi16(units, c), _mm_cmpeq_epi16(units, d)));
+        __m128i hits
+            = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(units, block(0)), _mm_cmpeq_epi16(units, block(1))),
+                _mm_or_si128(_mm_cmpeq_epi16(units, block(2)), _mm_cmpeq_epi16(units, block(3))));
         if (m_testSecond) {
             const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i + 1));
-            const __m128i seconds
-                = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(next, e), _mm_cmpeq_epi16(next, f)),
-                    _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(next, g), _mm_cmpeq_epi16(next, h)),
-                        _mm_cmpeq_epi16(_mm_and_si128(next, surrogateBits), surrogate)));
+            const __m128i seconds = _mm_or_si128(
+                _mm_or_si128(_mm_cmpeq_epi16(next, block(4)), _mm_cmpeq_epi16(next, block(5))),
+                _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(next, block(6)), _mm_cmpeq_epi16(next, block(7))),
+                    _mm_cmpeq_epi16(_mm_and_si128(next, block(8)), block(9))));
             hits = _mm_and_si128(hits, seconds);
         }
         unsigned mask = unsigned(_mm_movemask_epi8(hits));
+        if (last - i < 7)
+            mask &= (1u << (2 * (last - i + 1))) - 1;
         while (mask) {
             const qsizetype at = i + qCountTrailingZeroBits(mask) / 2;
             if (matchesAt(at))

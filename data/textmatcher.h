@@ -31,6 +31,11 @@ private:
     // needle has no second unit, it is a surrogate, or more units fold to it than fit.
     std::array<char16_t, 4> m_seconds {};
     bool m_testSecond = false;
+    // The same units, each repeated across a block of eight, for the block-wise scan: made once
+    // here rather than on every text searched, which for short texts cost more than the search.
+    // The first four blocks hold the first units, the next four the second, the last two the
+    // mask and the value of a surrogate.
+    alignas(16) std::array<std::array<char16_t, 8>, 10> m_blocks {};
 
     bool m_plain = true;
 };
