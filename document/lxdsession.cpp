@@ -5,6 +5,7 @@
 #include "data/largefile.h"
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
+#include "exercise/randomdraw.h"
 #include "exercise/randomsource.h"
 
 #include <QCoreApplication>
@@ -169,6 +170,10 @@ void LxdOutputModel::moveEntry(int from, int to)
 // --- The session -----------------------------------------------------------------------------------
 
 LxdSession::LxdSession(QObject *parent)
+    : LxdSession(Keeping::Everything, parent)
+{ }
+
+LxdSession::LxdSession(Keeping keeping, QObject *parent)
     : QObject(parent)
     , m_database(new LxdDatabase(this))
     , m_document(new LxdDocument(m_database, this))
@@ -187,6 +192,12 @@ LxdSession::LxdSession(QObject *parent)
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(m_output, signal, this, &LxdSession::exerciseChanged);
     connect(m_output, &QAbstractItemModel::rowsMoved, this, &LxdSession::exerciseChanged);
+    m_keeping = keeping;
+    // The recovery copy learns of the database's changes by these alone.
+    if (keepsNothing()) {
+        disconnect(m_database, nullptr, m_recovery, nullptr);
+        disconnect(m_document->undoStack(), nullptr, m_recovery, nullptr);
+    }
 }
 
 LxdSession::~LxdSession()
@@ -248,6 +259,11 @@ bool LxdSession::lockForOpening(
 
 LxdOutcome LxdSession::open(const QString &fileName, LxdSessionQuestions *questions)
 {
+    return open(fileName, questions, OpenMode::Editing);
+}
+
+LxdOutcome LxdSession::open(const QString &fileName, LxdSessionQuestions *questions, OpenMode mode)
+{
     LxdOutcome outcome;
     outcome.fileName = fileName;
     if (const qint64 size = LargeFile::sizeToAskAbout(fileName);
@@ -255,6 +271,8 @@ LxdOutcome LxdSession::open(const QString &fileName, LxdSessionQuestions *questi
         outcome.code = LxdOutcome::Cancelled;
         return outcome;
     }
+    if (mode == OpenMode::Reading)
+        return openForReading(fileName);
     LxdFileLock lock;
     bool readOnly = false;
     if (!lockForOpening(fileName, questions, &lock, &readOnly)) {
@@ -278,6 +296,28 @@ LxdOutcome LxdSession::open(const QString &fileName, LxdSessionQuestions *questi
         return outcome;
     default:
         // Left under the old file name, the emptied database could later be saved over that file.
+        setFileName(QString());
+        outcome.code = LxdOutcome::ReadFailed;
+        return outcome;
+    }
+}
+
+LxdOutcome LxdSession::openForReading(const QString &fileName)
+{
+    LxdOutcome outcome;
+    outcome.fileName = fileName;
+    switch (m_document->open(fileName)) {
+    case LxdDocument::NotDatabase:
+        outcome.code = LxdOutcome::NotDatabase;
+        return outcome;
+    case LxdDocument::Done:
+        // The file open before, with its lock and watch, is given up.
+        m_guard->forget();
+        setFileName(fileName);
+        if (m_output->count() == 0)
+            readKeptExercise();
+        return outcome;
+    default:
         setFileName(QString());
         outcome.code = LxdOutcome::ReadFailed;
         return outcome;
@@ -409,6 +449,22 @@ QStringList LxdSession::useSentences(
     return texts;
 }
 
+bool LxdSession::randomOutput(
+    const RandomDrawOptions &options, RandomSource &random, const QString &stepName, int *available)
+{
+    const QStringList entries = options.addToOutput ? m_output->entries() : QStringList();
+    const RandomDraw draw(m_database, options, QSet<QString>(entries.cbegin(), entries.cend()));
+    if (available)
+        *available = draw.available();
+    if (!draw.enough())
+        return false;
+    QList<QPair<int, int>> picked;
+    for (const RandomPick &pick : draw.draw(random))
+        picked.append({pick.item, pick.sentence});
+    useSentences(picked, stepName, !options.addToOutput);
+    return true;
+}
+
 void LxdSession::removeOutput(const QList<int> &rows)
 {
     QList<int> valid;
@@ -501,6 +557,12 @@ void LxdSession::newShuffle()
     exerciseChanged();
 }
 
+void LxdSession::setSeed(quint32 seed)
+{
+    m_seed = Seed {seed, m_output->entries(), m_options, m_extraWords, m_databaseWords};
+    exerciseChanged();
+}
+
 bool LxdSession::seedHolds() const
 {
     return m_seed && m_seed->entries == m_output->entries() && m_seed->options == m_options
@@ -582,11 +644,14 @@ QString LxdSession::exerciseFile(const QString &fileName)
 
 void LxdSession::exerciseChanged()
 {
-    m_keep.start();
+    if (!keepsNothing())
+        m_keep.start();
 }
 
 void LxdSession::keepExercise()
 {
+    if (keepsNothing())
+        return;
     const LxdRecoverySession now = exercise();
     if (!m_ended)
         m_recovery->setSession(now);
@@ -603,6 +668,8 @@ void LxdSession::keepExercise()
 // A kept exercise that cannot be read, or is no exercise, is left alone: the list stays empty.
 void LxdSession::readKeptExercise()
 {
+    if (keepsNothing())
+        return;
     QFile file(exerciseFile(m_fileName));
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxExerciseFileBytes)
         return;

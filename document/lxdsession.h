@@ -18,6 +18,8 @@
 
 class LxdDatabase;
 class QUndoCommand;
+class RandomSource;
+struct RandomDrawOptions;
 
 // The output list: sentence texts as they were when they were put in, in the order of the exercise.
 // Read-only for views; every change is a step of the session's undo history.
@@ -93,7 +95,16 @@ class LxdSession : public QObject
 
 public:
     explicit LxdSession(QObject *parent = nullptr);
+    // What the session keeps of its own beside the database file.
+    enum class Keeping {
+        Everything, // the exercise in the data folder, and a recovery copy of unsaved changes
+        // Nothing: the kept exercise of its database is neither read nor written, and no recovery
+        // copy is made. The command line's, whose runs leave what the window brings back as it was.
+        Nothing,
+    };
+    explicit LxdSession(Keeping keeping, QObject *parent = nullptr);
     ~LxdSession() override;
+    bool keepsNothing() const { return m_keeping == Keeping::Nothing; }
 
     LxdDatabase *database() const { return m_database; }
     LxdDocument *document() const { return m_document; }
@@ -112,6 +123,14 @@ public:
     // The file commands. `questions` may be null, which answers every question with its default.
     LxdOutcome newDatabase();
     LxdOutcome open(const QString &fileName, LxdSessionQuestions *questions);
+    enum class OpenMode {
+        Editing, // as open() above: the file's lock (or the question about it) and a watch on it
+        // The file is read and named, and that is all: no lock is taken or asked about and no watch
+        // is started, so a database another copy is editing reads as well. Saving it is as saving
+        // under a new name: the lock is taken then, and the file replaced as it is on disk.
+        Reading,
+    };
+    LxdOutcome open(const QString &fileName, LxdSessionQuestions *questions, OpenMode mode);
     LxdOutcome save(const QString &fileName, LxdSessionQuestions *questions);
     LxdOutcome backup();
     // Reads the open file again, dropping the unsaved changes.
@@ -132,6 +151,12 @@ public:
     void clearOutput();
     // Moves each of `rows` one place, as the move buttons do; returns the rows of the moved ones.
     QList<int> moveOutput(const QList<int> &rows, bool up);
+    // Output > Random output: draws sentences with `random` as `options` say and puts them into the
+    // list, in place of what it held unless the options add them to it (the sentences in it are then
+    // not drawn again), counting them used, as one step. Nothing changes when fewer than
+    // `options.total` can be drawn: false, and `available` says how many can.
+    bool randomOutput(const RandomDrawOptions &options, RandomSource &random, const QString &stepName,
+        int *available = nullptr);
 
     // The exercise.
     ExerciseOptions options() const { return m_options; }
@@ -147,6 +172,9 @@ public:
     void setStartingExercise(const QMap<QString, bool> &options, const QString &title);
     // The next export shuffles anew.
     void newShuffle();
+    // The next export shuffles with `seed`, which holds as any seed does: until the list or an option
+    // changes. So it is set last.
+    void setSeed(quint32 seed);
     // What an export is made from; the seed is kept until the list or an option changes.
     ExerciseRequest exerciseRequest();
     // The exercise as plain values (the seed only while it is the one the next export takes), and
@@ -180,6 +208,7 @@ private:
     void exerciseChanged();
     void keepExercise();
     void readKeptExercise();
+    LxdOutcome openForReading(const QString &fileName);
     void push(QUndoCommand *command);
 
     LxdDatabase *m_database;
@@ -195,6 +224,7 @@ private:
     int m_databaseWords = 0;
     std::optional<Seed> m_seed;
     QTimer m_keep; // gathers a burst of changes into one write
+    Keeping m_keeping = Keeping::Everything;
     bool m_ended = false;
 };
 

@@ -4,6 +4,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "document/lxdsession.h"
+#include "exercise/randomdraw.h"
 
 #include "support/testutil.h"
 
@@ -59,6 +60,9 @@ private slots:
     void unreadableExerciseIgnored_data();
     void unreadableExerciseIgnored();
     void openKeepsAListThatIsThere();
+    void keepingNothing();
+    void openForReading();
+    void randomOutput();
 };
 
 std::unique_ptr<LxdSession> TestSession::openSession(const QString &fileName, Answers *answers)
@@ -220,6 +224,99 @@ void TestSession::openKeepsAListThatIsThere()
     // What was still to be written for the database before is not written over the other's.
     Answers answers;
     QCOMPARE(openSession(other, &answers)->output()->entries(), QStringList {"kept"});
+}
+
+// The command line's session: the window's kept exercise is neither taken in nor written over, and
+// no recovery copy is made of its changes.
+void TestSession::keepingNothing()
+{
+    openSession(words)->setTitle(QStringLiteral("Pets"));
+    const QByteArray kept = TestUtil::readFile(LxdSession::exerciseFile(words));
+    QVERIFY(kept.contains("Pets"));
+
+    LxdRecovery::setDelaysForTesting(0, 0);
+    {
+        LxdSession session(LxdSession::Keeping::Nothing);
+        QVERIFY(session.keepsNothing());
+        QVERIFY(session.open(words, nullptr).ok());
+        QCOMPARE(session.title(), QString());
+        session.useSentences({{0, 0}}, QStringLiteral("Use Sentences"));
+        session.setTitle(QStringLiteral("Other"));
+        session.exerciseRequest();
+        QCoreApplication::processEvents();
+        // A copy would be under way by now, or written.
+        QVERIFY(!session.recovery()->isWriting());
+        QVERIFY(!QFile::exists(session.recovery()->copyFile()));
+    }
+    LxdRecovery::setDelaysForTesting(3000, 2 * 60 * 1000);
+    QCOMPARE(TestUtil::readFile(LxdSession::exerciseFile(words)), kept);
+}
+
+// Read without its lock: another copy holding the file is not asked about, nothing watches it, and a
+// save takes the lock then, which that copy's lock refuses.
+void TestSession::openForReading()
+{
+    Answers answers;
+    LxdSession session(LxdSession::Keeping::Nothing);
+    QVERIFY(session.open(words, &answers, LxdSession::OpenMode::Reading).ok());
+    QVERIFY(!QFile::exists(LxdFileLock::lockFileName(words)));
+    QVERIFY(session.fileGuard()->fileName().isEmpty());
+
+    LxdFileLock other = LxdFileLock::take(words);
+    QVERIFY(other.isHeld());
+    QVERIFY(session.open(words, &answers, LxdSession::OpenMode::Reading).ok());
+    QCOMPARE(answers.lockAsked, 0);
+    QCOMPARE(session.fileName(), words);
+    QCOMPARE(session.database()->itemCount(), 2);
+    const LxdOutcome refused = session.save(words, &answers);
+    QCOMPARE(refused.code, LxdOutcome::LockHeld);
+    QCOMPARE(refused.holder.pid, QCoreApplication::applicationPid());
+    other.release();
+    QVERIFY(session.save(words, &answers).ok());
+    QVERIFY(session.fileGuard()->holdsLock());
+}
+
+// Output > Random output: all it asks for or nothing; added to the list, what is in it is not drawn
+// again; the counts and the list are one step; the seed set last is the export's.
+void TestSession::randomOutput()
+{
+    auto session = openSession(words);
+    QUndoStack *stack = session->document()->undoStack();
+    session->appendOutput({QStringLiteral("A [dog] barks.")}, QString());
+    RandomDrawOptions options;
+    options.total = 3;
+    options.allowMultiples = true;
+    options.includeUsed = true;
+    options.addToOutput = true;
+    RandomSource random(7);
+    int available = -1;
+    QVERIFY(!session->randomOutput(options, random, QStringLiteral("Random Output"), &available));
+    QCOMPARE(available, 2);
+    QCOMPARE(session->output()->count(), 1);
+    QCOMPARE(stack->count(), 0);
+
+    options.total = 2;
+    QVERIFY(session->randomOutput(options, random, QStringLiteral("Random Output")));
+    QStringList entries = session->output()->entries();
+    QCOMPARE(entries.takeFirst(), QStringLiteral("A [dog] barks."));
+    entries.sort();
+    QCOMPARE(entries, (QStringList {"A [cat] naps.", "The [cat] sat."}));
+    QCOMPARE(session->database()->sentenceAt(0, 1)->used(), 4);
+    QCOMPARE(session->database()->sentenceAt(1, 0)->used(), 0);
+
+    options.addToOutput = false;
+    options.total = 3;
+    QVERIFY(session->randomOutput(options, random, QStringLiteral("Random Output")));
+    QCOMPARE(session->output()->count(), 3);
+    QCOMPARE(session->database()->sentenceAt(1, 0)->used(), 1);
+    QCOMPARE(stack->count(), 2);
+    stack->undo();
+    QCOMPARE(session->output()->count(), 3);
+    QCOMPARE(session->database()->sentenceAt(1, 0)->used(), 0);
+
+    session->setSeed(42);
+    QCOMPARE(session->exerciseRequest().seed, 42u);
+    QCOMPARE(session->exercise().seed, std::optional<quint32>(42));
 }
 
 QTEST_GUILESS_MAIN(TestSession)
