@@ -3,9 +3,9 @@
 
 #include "data/checkedwrite.h"
 #include "data/linefile.h"
-#include "data/lxddatabase.h"
 #include "document/lxddocument.h"
 #include "document/lxdfileguard.h"
+#include "document/lxdsession.h"
 #include "exercise/exerciserender.h"
 #include "exercise/exportformats.h"
 #include "exercise/randomdraw.h"
@@ -145,18 +145,15 @@ std::optional<Stop> readList(const QString &fileName, QStringList *entries)
     return std::nullopt;
 }
 
-std::optional<Stop> readDatabase(const QString &fileName, LxdDatabase *database)
+// Why the session could not read the database.
+Stop unreadable(const QString &fileName)
 {
     if (QFileInfo(fileName).isDir())
         return failure(QStringLiteral("cannot read %1: it is a folder").arg(native(fileName)));
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return failure(QStringLiteral("cannot read %1: %2").arg(native(fileName), file.errorString()));
-    file.close();
-    if (LxdDocument::isBinaryFile(fileName) || !database->loadText(fileName))
-        return failure(
-            QStringLiteral("%1 is not a vocabulary database that can be read").arg(native(fileName)));
-    return std::nullopt;
+    return failure(QStringLiteral("%1 is not a vocabulary database that can be read").arg(native(fileName)));
 }
 
 QString holderText(const LxdFileLock::Holder &holder)
@@ -173,6 +170,24 @@ QString holderText(const LxdFileLock::Holder &holder)
     return text + QLatin1Char(')');
 }
 
+// Nobody is there to answer: a file of any size is read, and a database another copy holds is not
+// opened for writing (who holds it is noted for the message).
+class Answers : public LxdSessionQuestions
+{
+public:
+    bool confirmRepeatedHeadwords() override { return false; }
+    std::optional<LxdMergeMode> chooseMergeOrKeep() override { return std::nullopt; }
+    bool readLargeFile(const QString &, qint64) override { return true; }
+    LockAnswer askAboutLock(const LxdFileLock &lock) override
+    {
+        holder = lock.holder();
+        return CancelOpen;
+    }
+    SaveAnswer askOverwriteChanged(const QString &) override { return CancelSave; }
+
+    std::optional<LxdFileLock::Holder> holder;
+};
+
 class Command
 {
 public:
@@ -187,8 +202,10 @@ private:
     std::optional<Stop> parse();
     std::optional<Stop> readExerciseOptions();
     std::optional<Stop> readPageSettings();
+    std::optional<Stop> openDatabase();
     std::optional<Stop> takeSentences();
     std::optional<Stop> exportFile();
+    std::optional<Stop> saveUsedCounts();
 
     const QStringList arguments;
     const ExportCommand::DataPath dataPath;
@@ -200,10 +217,13 @@ private:
     const ExportFormat *format = nullptr;
     quint32 seed = 0;
     RandomDrawOptions draw;
-    ExerciseRequest request;
+    ExerciseOptions options;
+    int databaseWords = 0;
     ExportSettings settings;
-    LxdDatabase database;
-    LxdFileLock lock;
+    // The window's session, keeping nothing: a run leaves the exercise the window brings back for
+    // this database as it was, and makes no recovery copy.
+    LxdSession session {LxdSession::Keeping::Nothing};
+    Answers answers;
 };
 
 std::optional<Stop> Command::parse()
@@ -263,7 +283,6 @@ std::optional<Stop> Command::parse()
 
 std::optional<Stop> Command::readExerciseOptions()
 {
-    ExerciseOptions &options = request.options;
     options.includeQNums = !parser.isSet(o.noNumbers);
     options.gapWords = !parser.isSet(o.noGaps);
     options.bracketWords = !parser.isSet(o.noBrackets);
@@ -271,15 +290,11 @@ std::optional<Stop> Command::readExerciseOptions()
     options.includeWordList = !parser.isSet(o.noWordList);
     options.answerKey = parser.isSet(o.key);
     options.shuffleWordList = parser.isSet(o.shuffleWords);
-    request.seed = seed;
-    request.typedTitle = parser.value(o.title);
-    request.databaseFile = databaseFile;
-    request.extraWords = parser.value(o.extraWords);
     qint64 words = 0;
     // As many as the window's spin box offers.
     if (auto stop = readNumber(parser, o.databaseWords, 0, 20, &words))
         return stop;
-    request.databaseWords = int(words);
+    databaseWords = int(words);
 
     settings.paper = ExerciseRender::pageSizeFor(QLocale());
     if (parser.isSet(o.paper)) {
@@ -327,26 +342,51 @@ std::optional<Stop> Command::readPageSettings()
     return std::nullopt;
 }
 
+// Reading alone takes no lock, so a database open in a window reads as well. Counting the use writes
+// the database: then it is opened as the window opens it, with its lock, before anything is read,
+// so that no window can save the database between this read and this write.
+std::optional<Stop> Command::openDatabase()
+{
+    const bool counting = parser.isSet(o.countUse);
+    const LxdOutcome outcome = session.open(
+        databaseFile, &answers, counting ? LxdSession::OpenMode::Editing : LxdSession::OpenMode::Reading);
+    if (outcome.ok())
+        return std::nullopt;
+    if (outcome.code == LxdOutcome::Cancelled && answers.holder)
+        return failure(QStringLiteral("%1 is open in %2; close it there to count the use, or leave out "
+                                      "--count-use")
+                           .arg(native(databaseFile), holderText(*answers.holder)));
+    return unreadable(databaseFile);
+}
+
 std::optional<Stop> Command::takeSentences()
 {
-    if (parser.isSet(o.list))
-        return readList(parser.value(o.list), &request.entries);
-
-    const RandomDraw candidates(&database, draw);
-    if (!candidates.enough())
+    if (parser.isSet(o.list)) {
+        QStringList entries;
+        if (auto stop = readList(parser.value(o.list), &entries))
+            return stop;
+        session.appendOutput(entries, QString());
+        return std::nullopt;
+    }
+    RandomSource random(seed);
+    int available = 0;
+    if (!session.randomOutput(draw, random, QStringLiteral("Random Output"), &available))
         return failure(
             QStringLiteral("not enough sentences in %1 for the draw: %2 asked for, %3 can be drawn")
                 .arg(native(databaseFile))
                 .arg(draw.total)
-                .arg(candidates.available()));
-    RandomSource random(seed);
-    request.entries = RandomDraw::take(&database, candidates.draw(random));
+                .arg(available));
     return std::nullopt;
 }
 
 std::optional<Stop> Command::exportFile()
 {
-    const ExerciseModel model = ExportFormats::exerciseModel(request, &database);
+    session.setOptions(options);
+    session.setTitle(parser.value(o.title));
+    session.setExtraWords(parser.value(o.extraWords));
+    session.setDatabaseWords(databaseWords);
+    session.setSeed(seed);
+    const ExerciseModel model = ExportFormats::exerciseModel(session.exerciseRequest(), session.database());
     if (const std::optional<ExportNote> refusal = ExportFormats::refusal(*format, model))
         return failure(refusal->text);
     for (const ExportNote &note : ExportFormats::notes(*format, model))
@@ -379,6 +419,20 @@ std::optional<Stop> Command::exportFile()
     return std::nullopt;
 }
 
+std::optional<Stop> Command::saveUsedCounts()
+{
+    const LxdOutcome outcome = session.save(databaseFile, &answers);
+    if (outcome.ok())
+        return std::nullopt;
+    QString reason = outcome.reason;
+    if (outcome.code == LxdOutcome::LockLost || outcome.code == LxdOutcome::LockHeld)
+        reason = QStringLiteral("another copy of Lexivane took it over: ") + holderText(outcome.holder);
+    else if (outcome.code == LxdOutcome::Cancelled)
+        reason = QStringLiteral("another program changed it in the meantime");
+    return failure(QStringLiteral("%1 was written, but the used counts could not be saved in %2: %3")
+                       .arg(native(outputFile), native(databaseFile), reason));
+}
+
 int Command::run()
 {
     std::optional<Stop> stop = parse();
@@ -391,26 +445,14 @@ int Command::run()
         if (output.exists() && output.canonicalFilePath() == QFileInfo(databaseFile).canonicalFilePath())
             stop = usage(QStringLiteral("the output file is the database"));
     }
-    if (!stop && parser.isSet(o.countUse)) {
-        // Counting writes the database, which a window may hold; reading alone never takes the lock.
-        lock = LxdFileLock::take(databaseFile);
-        if (lock.state() == LxdFileLock::HeldElsewhere)
-            stop = failure(QStringLiteral("%1 is open in %2; close it there to count the use, or leave out "
-                                          "--count-use")
-                               .arg(native(databaseFile), holderText(lock.holder())));
-    }
     if (!stop)
-        stop = readDatabase(databaseFile, &database);
+        stop = openDatabase();
     if (!stop)
         stop = takeSentences();
     if (!stop)
         stop = exportFile();
-    if (!stop && parser.isSet(o.countUse)) {
-        QString reason;
-        if (!database.saveText(databaseFile, LxdDatabase::applicationFormatVersion(), &reason))
-            stop = failure(QStringLiteral("%1 was written, but the used counts could not be saved in %2: %3")
-                               .arg(native(outputFile), native(databaseFile), reason));
-    }
+    if (!stop && parser.isSet(o.countUse))
+        stop = saveUsedCounts();
     if (stop) {
         tell(stop->message);
         return stop->status;

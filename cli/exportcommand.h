@@ -9,9 +9,10 @@
 
 // `lexivane export DATABASE --format FORMAT -o OUT ...`: one exercise file made from a database
 // without a window, byte for byte the file the window's export writes for the same sentences, options
-// and seed (a PDF file differs only in its creation date). It draws the sentences at random as
-// Output > Random output does, or takes them from a list file. The database is only read, without
-// its lock, unless --count-use asks for the used counts to be written back.
+// and seed (a PDF file differs only in its creation date). It runs the window's session without a
+// window: the session reads the database, draws the sentences at random as Output > Random output
+// does (or takes them from a list file) and holds the exercise the export is made from. The database
+// is only read, without its lock, unless --count-use asks for the used counts to be written back.
 //
 // The command line is the program's interface for scripts, so its help and messages are English and
 // not translated; the exercise itself is made in the user's language, as the window makes it.

@@ -4,6 +4,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "document/lxdfileguard.h"
+#include "document/lxdsession.h"
 #include "exercise/randomsource.h"
 #include "support/testutil.h"
 #include "util/zelfiledialog.h"
@@ -322,9 +323,16 @@ void TestExportCommand::commandLineMistakes()
 
 // Without --count-use the database is read, also while a window holds its lock, and left byte for
 // byte; with it the command waits for no window: it takes the lock or says who holds it, and then
-// writes the counts back.
+// writes the counts back. Either way the exercise the window keeps for the database stays as it was.
 void TestExportCommand::usedCountsOnlyWhenAsked()
 {
+    {
+        LxdSession window;
+        QVERIFY(window.open(database, nullptr).ok());
+        window.appendOutput({QStringLiteral("The [kept] one.")}, QStringLiteral("Use Sentences"));
+    }
+    const QByteArray kept = TestUtil::readFile(LxdSession::exerciseFile(database));
+    QVERIFY(kept.contains("kept"));
     const QByteArray before = TestUtil::readFile(database);
     const QString target = dir->filePath(QStringLiteral("sheet.rtf"));
     {
@@ -353,6 +361,7 @@ void TestExportCommand::usedCountsOnlyWhenAsked()
     }
     QCOMPARE(used, 2 + 5);
     QVERIFY(!QFileInfo::exists(LxdFileLock::lockFileName(database)));
+    QCOMPARE(TestUtil::readFile(LxdSession::exerciseFile(database)), kept);
 }
 
 QTEST_MAIN(TestExportCommand)
