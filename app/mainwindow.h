@@ -13,7 +13,7 @@
 
 #include "document/lxddocument.h"
 #include "document/lxdsession.h"
-#include "exercise/exercisebuilder.h"
+#include "exercise/exerciseoptions.h"
 
 #include <memory>
 #include <optional>

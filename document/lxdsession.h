@@ -11,7 +11,7 @@
 #include "document/lxddocument.h"
 #include "document/lxdfileguard.h"
 #include "document/lxdrecovery.h"
-#include "exercise/exercisebuilder.h"
+#include "exercise/exerciseoptions.h"
 #include "exercise/exportformats.h"
 
 #include <optional>

@@ -3,7 +3,7 @@
 #define EXERCISEMODEL_H
 
 #include "data/brackettext.h"
-#include "exercise/exercisebuilder.h"
+#include "exercise/exerciseoptions.h"
 
 #include <QList>
 #include <QString>

@@ -2,7 +2,7 @@
 #include "exercise/exerciserender.h"
 
 #include "data/xmltext.h"
-#include "exercise/exercisebuilder.h"
+#include "exercise/exerciseoptions.h"
 #include "exercise/templatefill.h"
 
 #include <QBuffer>

@@ -2,8 +2,8 @@
 #ifndef TEMPLATEFILL_H
 #define TEMPLATEFILL_H
 
-#include "exercise/exercisebuilder.h"
 #include "exercise/exercisemodel.h"
+#include "exercise/exerciseoptions.h"
 
 #include <QByteArray>
 #include <QList>

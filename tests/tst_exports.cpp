@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
-#include "exercise/exercisebuilder.h"
+#include "exercise/exerciseoptions.h"
 #include "exercise/randomsource.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"

@@ -5,7 +5,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
-#include "exercise/exercisebuilder.h"
+#include "exercise/exerciseoptions.h"
 #include "exercise/randomsource.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"

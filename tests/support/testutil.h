@@ -2,7 +2,7 @@
 #ifndef TESTUTIL_H
 #define TESTUTIL_H
 
-#include "exercise/exercisebuilder.h"
+#include "exercise/exerciseoptions.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "exercise/exercisebuilder.h"
+#include "exercise/exerciseoptions.h"
 
 namespace ExerciseBuilder {
 

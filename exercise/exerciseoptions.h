@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#ifndef EXERCISEBUILDER_H
-#define EXERCISEBUILDER_H
+#ifndef EXERCISEOPTIONS_H
+#define EXERCISEOPTIONS_H
 
 #include "exercise/randomsource.h"
 
@@ -60,4 +60,4 @@ QString clipboardText(const Exercise &exercise);
 
 } // namespace ExerciseBuilder
 
-#endif // EXERCISEBUILDER_H
+#endif // EXERCISEOPTIONS_H
