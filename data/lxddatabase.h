@@ -75,8 +75,10 @@ public:
     bool moveItem(int from, int to);
     bool renameItem(int i, const QString &h); // unlike setHeadword, keeps the record where it is
     void setItems(const QList<LxdItem *> &records); // the records in a new order, or another set
-    // As setItems, with `change` made to the records in the same reset of the models.
-    void restoreItems(const QList<LxdItem *> &records, const std::function<void()> &change);
+    // As setItems, with `change` made to the records in the same reset of the models. `inOrder`: the
+    // caller has just put the records in order (a merge), so the order need not be looked at again.
+    void restoreItems(
+        const QList<LxdItem *> &records, const std::function<void()> &change, bool inOrder = false);
     void insertSentence(int i, int j, const LxdSentence &sentence);
     // An empty sentence when there is none at (i, j).
     LxdSentence takeSentence(int i, int j);

@@ -170,7 +170,8 @@ void LxdDatabase::setItems(const QList<LxdItem *> &records)
     restoreItems(records, {});
 }
 
-void LxdDatabase::restoreItems(const QList<LxdItem *> &records, const std::function<void()> &change)
+void LxdDatabase::restoreItems(
+    const QList<LxdItem *> &records, const std::function<void()> &change, bool inOrder)
 {
     beginReset();
     if (change)
@@ -178,7 +179,12 @@ void LxdDatabase::restoreItems(const QList<LxdItem *> &records, const std::funct
     items = records;
     for (LxdItem *item : records)
         item->m_database = this;
-    m_order = Order::Unknown;
+    // A wrong "in order" would make lookups miss headwords; debug builds check it.
+    Q_ASSERT(!inOrder || std::is_sorted(items.cbegin(), items.cend(), headwordLess));
+    if (inOrder)
+        setOrder(Order::Sorted);
+    else
+        m_order = Order::Unknown;
     endReset();
     setModified(true);
 }

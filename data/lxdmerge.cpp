@@ -106,10 +106,15 @@ LxdMerge::LxdMerge(
     }
 
     // The headwords are put in order once all is in, also when none came: the database may have
-    // been read out of order.
+    // been read out of order. The order of the list before is learnt on the way, so that applying
+    // and reverting the merge leave the database knowing its order, and the next lookup or sort need
+    // not look at every headword again.
     m_after = m_before + m_added;
-    if (!std::is_sorted(m_after.cbegin(), m_after.cend(), LxdDatabase::headwordLess))
+    m_beforeInOrder = std::is_sorted(m_after.cbegin(), m_after.cend(), LxdDatabase::headwordLess);
+    if (!m_beforeInOrder) {
+        m_beforeInOrder = std::is_sorted(m_before.cbegin(), m_before.cend(), LxdDatabase::headwordLess);
         std::sort(m_after.begin(), m_after.end(), LxdDatabase::headwordLess);
+    }
     for (const Grown &grown : std::as_const(m_grown))
         m_addedSentences += int(grown.added.size());
     for (const LxdItem *item : std::as_const(m_added))
@@ -142,7 +147,7 @@ void LxdMerge::revert()
 
 void LxdMerge::change(bool forward)
 {
-    m_database->restoreItems(forward ? m_after : m_before, [this, forward] {
+    const auto changeSentences = [this, forward] {
         for (const Grown &grown : std::as_const(m_grown)) {
             QList<LxdSentence> &sentences = grown.item->sentences;
             if (forward) {
@@ -154,7 +159,8 @@ void LxdMerge::change(bool forward)
             for (qsizetype r = 0; r < grown.rows.size(); ++r)
                 sentences[grown.rows.at(r)].setUsed(used.at(r));
         }
-    });
+    };
+    m_database->restoreItems(forward ? m_after : m_before, changeSentences, forward || m_beforeInOrder);
     m_applied = forward;
 }
 

@@ -59,6 +59,7 @@ private:
     QList<LxdItem *> m_after;
     QList<LxdItem *> m_added;
     QList<Grown> m_grown;
+    bool m_beforeInOrder = false; // m_after is always in order
     int m_addedSentences = 0;
     bool m_applied = false;
 };

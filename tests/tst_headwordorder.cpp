@@ -4,6 +4,7 @@
 // undoable commands of the document.
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
+#include "data/lxdmerge.h"
 #include "document/lxddocument.h"
 
 #include <QDomDocument>
@@ -48,6 +49,28 @@ void checkLookups(const LxdDatabase &db, QRandomGenerator &random)
     }
 }
 
+// Whether the database vouches for its order without looking: with two headwords swapped behind its
+// back, one that vouches searches by halves and misses the one moved to the end; one that does not
+// know looks at the whole list. Leaves the list as it was.
+bool vouchesForOrder(LxdDatabase &db)
+{
+    const int last = db.itemCount() - 1;
+    std::swap(db.items[0], db.items[last]);
+    const bool vouches = db.indexOfHeadword(db.itemAt(last)->headword()) != last;
+    std::swap(db.items[0], db.items[last]);
+    return vouches;
+}
+
+// Incoming headwords without sentences.
+struct Headwords : LxdIncoming
+{
+    QStringList texts;
+    qsizetype headwordCount() const override { return texts.size(); }
+    QStringView headword(qsizetype j) const override { return texts.at(j); }
+    qsizetype sentenceCount(qsizetype) const override { return 0; }
+    Sentence sentence(qsizetype, qsizetype) const override { return {}; }
+};
+
 } // namespace
 
 class TestHeadwordOrder : public QObject
@@ -57,6 +80,7 @@ class TestHeadwordOrder : public QObject
 private slots:
     void dataLayerAgainstFullSort();
     void commandsAgainstFullSortAndUndo();
+    void mergeKeepsOrderKnown();
 };
 
 void TestHeadwordOrder::dataLayerAgainstFullSort()
@@ -158,6 +182,34 @@ void TestHeadwordOrder::commandsAgainstFullSortAndUndo()
         for (qsizetype k = 1; k < steps; ++k) {
             stack->redo();
             QCOMPARE(texts(db), seen.at(k));
+        }
+    }
+}
+
+// A merge has just put the headwords in order, so applying it leaves the order known; reverting it
+// leaves it known only when the list was in order before, and lookups right either way.
+void TestHeadwordOrder::mergeKeepsOrderKnown()
+{
+    for (const bool inOrderBefore : {true, false}) {
+        LxdDatabase db;
+        for (const char *text : {"b", "d", "f"}) {
+            auto *item = new LxdItem();
+            item->setHeadword(QLatin1String(text));
+            db.insertItem(inOrderBefore ? db.itemCount() : 0, item);
+        }
+        const QStringList before = texts(db);
+        Headwords incoming;
+        incoming.texts = QStringList {"e", "a", "c"};
+        LxdMerge merge(&db, incoming, LxdMergeMode::Merge);
+        for (int round = 0; round < 2; ++round) {
+            merge.apply();
+            QCOMPARE(texts(db), (QStringList {"a", "b", "c", "d", "e", "f"}));
+            QVERIFY(vouchesForOrder(db));
+            merge.revert();
+            QCOMPARE(texts(db), before);
+            for (const QString &text : before)
+                QCOMPARE(db.indexOfHeadword(text), before.indexOf(text));
+            QCOMPARE(vouchesForOrder(db), inOrderBefore);
         }
     }
 }
