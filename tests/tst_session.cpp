@@ -277,7 +277,7 @@ void TestSession::openForReading()
 }
 
 // Output > Random output: all it asks for or nothing; added to the list, what is in it is not drawn
-// again; the counts and the list are one step; the seed set last is the export's.
+// again; each draw is one step; the seed set last is the export's.
 void TestSession::randomOutput()
 {
     auto session = openSession(words);
@@ -310,9 +310,6 @@ void TestSession::randomOutput()
     QCOMPARE(session->output()->count(), 3);
     QCOMPARE(session->database()->sentenceAt(1, 0)->used(), 1);
     QCOMPARE(stack->count(), 2);
-    stack->undo();
-    QCOMPARE(session->output()->count(), 3);
-    QCOMPARE(session->database()->sentenceAt(1, 0)->used(), 0);
 
     session->setSeed(42);
     QCOMPARE(session->exerciseRequest().seed, 42u);
