@@ -172,25 +172,23 @@ void MainWindow::randomSentences()
         return;
     const RandomDrawOptions options = dlgRandomSentences->options();
 
-    const QStringList entries = options.addToOutput ? session->output()->entries() : QStringList();
-    const RandomDraw draw(db, options, QSet<QString>(entries.cbegin(), entries.cend()));
-    if (!draw.enough()) {
-        QMessageBox::warning(this, tr("Not enough sentences"),
-            tr("There aren't enough sentences in the\ndatabase matching your criteria to\n"
-               "complete your exercise."));
+    RandomSource random;
+    int available = 0;
+    const auto beforeChange = [&] {
+        if (!options.addToOutput && session->output()->count() > 0
+            && !ZelConfirm::ask(tr("Output box will be cleared"),
+                tr("This will remove the sentences currently in the output box.")))
+            return false;
+        lwOutput->selectionModel()->clear();
+        return true;
+    };
+    if (!session->randomOutput(options, random, tr("Random Output"), &available, beforeChange)) {
+        if (available < options.total)
+            QMessageBox::warning(this, tr("Not enough sentences"),
+                tr("There aren't enough sentences in the\ndatabase matching your criteria to\n"
+                   "complete your exercise."));
         return;
     }
-    if (!options.addToOutput && session->output()->count() > 0
-        && !ZelConfirm::ask(tr("Output box will be cleared"),
-            tr("This will remove the sentences currently in the output box.")))
-        return;
-
-    RandomSource random;
-    QList<QPair<int, int>> picked;
-    for (const RandomPick &pick : draw.draw(random))
-        picked.append({pick.item, pick.sentence});
-    lwOutput->selectionModel()->clear();
-    session->useSentences(picked, tr("Random Output"), !options.addToOutput);
 
     setOutputListButtonStates();
     updateOutputCount();

@@ -449,14 +449,14 @@ QStringList LxdSession::useSentences(
     return texts;
 }
 
-bool LxdSession::randomOutput(
-    const RandomDrawOptions &options, RandomSource &random, const QString &stepName, int *available)
+bool LxdSession::randomOutput(const RandomDrawOptions &options, RandomSource &random, const QString &stepName,
+    int *available, const std::function<bool()> &beforeChange)
 {
     const QStringList entries = options.addToOutput ? m_output->entries() : QStringList();
     const RandomDraw draw(m_database, options, QSet<QString>(entries.cbegin(), entries.cend()));
     if (available)
         *available = draw.available();
-    if (!draw.enough())
+    if (!draw.enough() || (beforeChange && !beforeChange()))
         return false;
     QList<QPair<int, int>> picked;
     for (const RandomPick &pick : draw.draw(random))

@@ -14,6 +14,7 @@
 #include "exercise/exerciseoptions.h"
 #include "exercise/exportformats.h"
 
+#include <functional>
 #include <optional>
 
 class LxdDatabase;
@@ -154,9 +155,11 @@ public:
     // Output > Random output: draws sentences with `random` as `options` say and puts them into the
     // list, in place of what it held unless the options add them to it (the sentences in it are then
     // not drawn again), counting them used, as one step. Nothing changes when fewer than
-    // `options.total` can be drawn: false, and `available` says how many can.
+    // `options.total` can be drawn: false, and `available` says how many can. `beforeChange`, when
+    // given, is asked once the draw is certain, before the list changes; false from it changes
+    // nothing either (the window asks there before it replaces a list).
     bool randomOutput(const RandomDrawOptions &options, RandomSource &random, const QString &stepName,
-        int *available = nullptr);
+        int *available = nullptr, const std::function<bool()> &beforeChange = {});
 
     // The exercise.
     ExerciseOptions options() const { return m_options; }
