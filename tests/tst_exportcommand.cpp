@@ -6,6 +6,7 @@
 #include "document/lxdfileguard.h"
 #include "exercise/randomsource.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
 #include "util/zelutils.h"
 
@@ -90,9 +91,9 @@ class TestExportCommand : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { fx.initTestCase(); }
     void init();
-    void cleanup();
+    void cleanup() { fx.cleanup(); }
 
     void sameFileAsTheWindow_data();
     void sameFileAsTheWindow();
@@ -103,26 +104,13 @@ private slots:
 private:
     QStringList exportArguments(const QString &format, const QString &target) const;
 
-    std::unique_ptr<QTemporaryDir> dir;
+    TestUtil::WindowFixture fx;
     QString database;
 };
 
-void TestExportCommand::initTestCase()
-{
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    ZelUtils::setUrlOpener([](const QUrl &) { return true; });
-}
-
 void TestExportCommand::init()
 {
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("application/firstRun"), false);
-    settings.sync();
-    TestUtil::resetHooks();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
+    fx.init();
     // Twelve headwords of two sentences each, one sentence used already, so that the draw, the word
     // bank drawn from the database and every format have something to choose from.
     QByteArray lines;
@@ -138,13 +126,7 @@ void TestExportCommand::init()
                   .arg(w, w))
                      .toUtf8();
     }
-    database = TestUtil::writeFile(*dir, QStringLiteral("Week words.lxv"), "\xEF\xBB\xBF" + lines);
-}
-
-void TestExportCommand::cleanup()
-{
-    TestUtil::resetHooks();
-    dir.reset();
+    database = TestUtil::writeFile(*fx.dir, QStringLiteral("Week words.lxv"), "\xEF\xBB\xBF" + lines);
 }
 
 QStringList TestExportCommand::exportArguments(const QString &format, const QString &target) const
@@ -240,8 +222,9 @@ void TestExportCommand::sameFileAsTheWindow()
     TestUtil::child<QLineEdit>(w.get(), "ledExerciseTitle")->setText(QStringLiteral("Week 3"));
     TestUtil::child<QPlainTextEdit>(w.get(), "pteExtraWords")->setPlainText(QStringLiteral("alpha, beta"));
     TestUtil::child<QSpinBox>(w.get(), "spbDatabaseWords")->setValue(2);
-    const QString windowFile = dir->filePath(QStringLiteral("window") + ending);
-    ZelFileDialog::setNextFileName(windowFile);
+    const QString windowFile = fx.dir->filePath(QStringLiteral("window") + ending);
+    if (!ending.isEmpty()) // the clipboard asks for no file
+        ZelFileDialog::setNextFileName(windowFile);
     TestUtil::child<QAction>(w.get(), qPrintable(action))->trigger();
     answerer.stop();
     const QByteArray expected
@@ -250,7 +233,7 @@ void TestExportCommand::sameFileAsTheWindow()
 
     // The window holds the database's lock all the while: the command line only reads it.
     const QString cliFile
-        = dir->filePath(QStringLiteral("cli") + (ending.isEmpty() ? QStringLiteral(".txt") : ending));
+        = fx.dir->filePath(QStringLiteral("cli") + (ending.isEmpty() ? QStringLiteral(".txt") : ending));
     QStringList arguments = exportArguments(format, cliFile);
     arguments << QStringLiteral("--key") << QStringLiteral("--title") << QStringLiteral("Week 3")
               << QStringLiteral("--extra-words") << QStringLiteral("alpha, beta")
@@ -305,11 +288,11 @@ void TestExportCommand::commandLineMistakes()
     // The last row names a database that is not there (the option itself is only a marker).
     if (arguments.contains(QStringLiteral("--database"))) {
         arguments = arguments.mid(0, arguments.indexOf(QStringLiteral("--database")));
-        named = dir->filePath(QStringLiteral("none.lxv"));
+        named = fx.dir->filePath(QStringLiteral("none.lxv"));
     }
     for (QString &argument : arguments) {
         if (argument.contains(QLatin1Char('.')))
-            argument = dir->filePath(argument);
+            argument = fx.dir->filePath(argument);
     }
     const Run run = runProgram(QStringList {QStringLiteral("export"), named} + arguments);
     QCOMPARE(run.status, status);
@@ -317,7 +300,7 @@ void TestExportCommand::commandLineMistakes()
     QVERIFY2(shown.contains(message), qPrintable(shown));
     if (status != 0)
         QVERIFY(run.out.isEmpty());
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList {QStringLiteral("Week words.lxv")});
+    QCOMPARE(QDir(fx.dir->path()).entryList(QDir::Files), QStringList {QStringLiteral("Week words.lxv")});
 }
 
 // Without --count-use the database is read, also while a window holds its lock, and left byte for
@@ -326,7 +309,7 @@ void TestExportCommand::commandLineMistakes()
 void TestExportCommand::usedCountsOnlyWhenAsked()
 {
     const QByteArray before = TestUtil::readFile(database);
-    const QString target = dir->filePath(QStringLiteral("sheet.rtf"));
+    const QString target = fx.dir->filePath(QStringLiteral("sheet.rtf"));
     {
         LxdFileLock window = LxdFileLock::take(database);
         QVERIFY(window.isHeld());
