@@ -98,4 +98,12 @@ ModalAnswerer &WindowFixture::dialogs()
     return *m_dialogs;
 }
 
+ModalAnswerer &WindowFixture::nextDialogs()
+{
+    if (m_dialogs && (!m_dialogs->unexpected().isEmpty() || m_dialogs->pending() > 0))
+        QTest::qFail("a dialog came unexpected, or an expected one did not come", __FILE__, __LINE__);
+    m_dialogs.reset();
+    return dialogs();
+}
+
 } // namespace TestUtil

@@ -42,6 +42,8 @@ public:
     // The answerers for message boxes and other dialogs, made on first use: a test uses one of them.
     BoxAnswerer &boxes();
     ModalAnswerer &dialogs();
+    // A fresh answerer for the dialogs to come, once the one before has answered all it was to.
+    ModalAnswerer &nextDialogs();
 
     std::unique_ptr<QTemporaryDir> dir;
     QList<QUrl> opened;
