@@ -106,4 +106,12 @@ ModalAnswerer &WindowFixture::nextDialogs()
     return dialogs();
 }
 
+BoxAnswerer &WindowFixture::nextBoxes()
+{
+    if (m_boxes && (!m_boxes->unexpected().isEmpty() || m_boxes->pending() > 0))
+        QTest::qFail("a box came unexpected, or an expected one did not come", __FILE__, __LINE__);
+    m_boxes.reset();
+    return boxes();
+}
+
 } // namespace TestUtil

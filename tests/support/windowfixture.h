@@ -44,6 +44,7 @@ public:
     ModalAnswerer &dialogs();
     // A fresh answerer for the dialogs to come, once the one before has answered all it was to.
     ModalAnswerer &nextDialogs();
+    BoxAnswerer &nextBoxes();
 
     std::unique_ptr<QTemporaryDir> dir;
     QList<QUrl> opened;
