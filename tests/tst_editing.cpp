@@ -7,7 +7,6 @@
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelconfirm.h"
-#include "util/zelutils.h"
 
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
@@ -26,13 +25,10 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResource>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <QTimer>

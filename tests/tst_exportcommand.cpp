@@ -8,7 +8,6 @@
 #include "support/testutil.h"
 #include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
-#include "util/zelutils.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,13 +19,9 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
-#include <QResource>
-#include <QSettings>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 
 #include <memory>
 

@@ -27,7 +27,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
 #include <QTest>
 #include <QUndoStack>

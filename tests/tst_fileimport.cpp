@@ -8,7 +8,6 @@
 #include "dialogs/dlgimportcsv.h"
 #include "document/lxddocument.h"
 #include "support/dbfixtures.h"
-#include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
@@ -25,11 +24,9 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QResource>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>

@@ -23,10 +23,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QResource>
-#include <QSettings>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>

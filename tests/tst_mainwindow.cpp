@@ -22,12 +22,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QResource>
 #include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>

@@ -7,7 +7,6 @@
 #include "support/testutil.h"
 #include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
-#include "util/zelutils.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,8 +19,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QResource>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>

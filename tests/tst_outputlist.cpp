@@ -10,7 +10,6 @@
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
 #include "support/windowfixture.h"
-#include "util/zelutils.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,11 +22,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QResource>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>

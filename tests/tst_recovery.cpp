@@ -28,7 +28,6 @@
 #include <QResource>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 

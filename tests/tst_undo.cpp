@@ -7,7 +7,6 @@
 #include "document/lxddocument.h"
 #include "util/zelconfirm.h"
 #include "util/zelfiledialog.h"
-#include "util/zelutils.h"
 
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
@@ -21,11 +20,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResource>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <QUndoStack>

@@ -29,11 +29,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QResource>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
