@@ -8,6 +8,7 @@
 #include "data/lxditem.h"
 #include "document/lxddocument.h"
 #include "document/lxdrecovery.h"
+#include "document/lxdsession.h"
 #include "exercise/randomsource.h"
 #include "support/boxanswerer.h"
 #include "support/dbfixtures.h"
@@ -124,7 +125,7 @@ private slots:
     void recoverAfterLaterWorkAsksAndMerges();
     void discardRemovesCrashedCopy();
     void unreadableCopyLeavesTheWindowAsItWas();
-    void saveAndQuitRemoveTheCopy();
+    void saveAndEndRemoveTheCopy();
     void descriptionIsReadSafely();
 
 private:
@@ -340,31 +341,29 @@ void TestRecovery::discardRemovesCrashedCopy()
     QVERIFY(!w->database()->isModified());
 }
 
-void TestRecovery::saveAndQuitRemoveTheCopy()
+// Edits that go on without a pause still reach the copy once the longest delay is up; the snapshot is
+// taken a headword at a time, as a large database's is. The copy is byte for byte what a save writes,
+// and goes once the database is saved or the program ends in good order.
+void TestRecovery::saveAndEndRemoveTheCopy()
 {
-    // Edits that go on without a pause still reach the copy once the longest delay is up; the
-    // snapshot is taken a headword at a time, as a large database's is.
     LxdRecovery::setDelaysForTesting(60 * 1000, 100, 1);
-    auto w = newWindow(database);
-    auto *recovery = TestUtil::child<LxdRecovery>(w.get(), "recovery");
+    LxdSession session;
+    QVERIFY(session.open(database, nullptr).ok());
+    LxdRecovery *recovery = session.recovery();
     QVERIFY(!QFile::exists(recovery->copyFile()));
-    docOf(*w)->editSentence(1, 0, EditedText, -3);
-    docOf(*w)->addSentence(0, QStringLiteral("A [cat]\nsleeps."), 12);
+    session.document()->editSentence(1, 0, EditedText, -3);
+    session.document()->addSentence(0, QStringLiteral("A [cat]\nsleeps."), 12);
     QTRY_VERIFY(QFile::exists(recovery->copyFile()) && !recovery->isWriting());
     QVERIFY(!recovery->copyFile().startsWith(fx.dir->path()));
     const QByteArray copied = TestUtil::readFile(recovery->copyFile());
 
-    // The copy is byte for byte what Save writes; once saved there is no copy.
-    QVERIFY(QMetaObject::invokeMethod(w.get(), "fileSave"));
-    QVERIFY(!w->database()->isModified());
+    QVERIFY(session.save(database, nullptr).ok());
     QCOMPARE(TestUtil::readFile(database), copied);
     QCOMPARE(leftInFolder(), QStringList());
 
-    // A clean quit after Yes (save) or No (give up) leaves none either.
-    docOf(*w)->editSentence(1, 0, QStringLiteral("The [dog] slept."), 0);
+    session.document()->editSentence(1, 0, QStringLiteral("The [dog] slept."), 0);
     QTRY_VERIFY(QFile::exists(recovery->copyFile()) && !recovery->isWriting());
-    fx.boxes().press(QMessageBox::No);
-    QVERIFY(w->close());
+    session.end();
     QCOMPARE(leftInFolder(), QStringList());
     QCOMPARE(TestUtil::readFile(database), copied);
 }
