@@ -7,10 +7,10 @@
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelconfirm.h"
-#include "util/zelutils.h"
 
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,15 +25,14 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResource>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
+
 #include <QTimer>
+#include <memory>
 
 using TestUtil::ModalAnswerer;
 
@@ -82,14 +81,15 @@ private:
     // counter (when not negative), presses OK.
     static ModalAnswerer::Handler editorAnswer(const QString &text, int used = -1);
 
-    QTemporaryDir dir;
+    TestUtil::WindowFixture fx;
+    std::unique_ptr<MainWindow> owned;
     MainWindow *window = nullptr;
     LxdDatabase *db = nullptr;
     QListView *lvWords = nullptr;
     QTableView *tvSentences = nullptr;
 
 private slots:
-    void initTestCase();
+    void initTestCase() { fx.initTestCase(); }
     void init();
     void cleanup();
 
@@ -236,39 +236,23 @@ ModalAnswerer::Handler TestEditing::editorAnswer(const QString &text, int used)
 
 // --- Set-up ----------------------------------------------------------------------------------------
 
-void TestEditing::initTestCase()
-{
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    ZelUtils::setApplicationIdentity();
-    QVERIFY(dir.isValid());
-    // Never the real user's settings: the test runs in a home folder of its own.
-    QVERIFY(QDir::homePath().startsWith(QDir::tempPath()));
-    // Keep the first-start set-up and its spelling question out of these tests.
-    QSettings().setValue(QStringLiteral("application/firstRun"), false);
-}
-
 void TestEditing::init()
 {
-    window = new MainWindow;
+    fx.init();
+    owned = fx.window(true, fx.write(QStringLiteral("fixture.lxv"), QByteArray(Fixture)));
+    window = owned.get();
     db = window->findChild<LxdDatabase *>();
-    QVERIFY(db);
+    QCOMPARE(db->itemCount(), 5);
     lvWords = child<QListView>("lvWords");
     tvSentences = child<QTableView>("tvSentences");
-    QVERIFY(db->loadText(TestUtil::writeFile(dir, QStringLiteral("fixture.lxv"), QByteArray(Fixture))));
-    QCOMPARE(db->itemCount(), 5);
-    window->resize(1100, 800);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
 }
 
 void TestEditing::cleanup()
 {
-    TestUtil::resetHooks();
     // Nothing is to be saved: the window goes without asking.
     db->setModified(false);
-    delete window;
-    window = nullptr;
-    QVERIFY(!QApplication::activeModalWidget());
+    owned.reset();
+    fx.cleanup();
 }
 
 // --- The confirmation box --------------------------------------------------------------------------
@@ -640,7 +624,7 @@ void TestEditing::deleteManyWordsNamesTheFirstTen()
     QByteArray file;
     for (int i = 0; i < 25; ++i)
         file += QStringLiteral("word%1\r\n").arg(i, 2, 10, QLatin1Char('0')).toUtf8();
-    QVERIFY(db->loadText(TestUtil::writeFile(dir, QStringLiteral("many.lxv"), file)));
+    QVERIFY(db->loadText(fx.write(QStringLiteral("many.lxv"), file)));
     QList<int> rows;
     for (int row = 24; row >= 0; --row)
         rows << row;
@@ -1261,7 +1245,7 @@ void TestEditing::savedDatabaseHoldsTheEdits()
     QVERIFY(answers.unexpected().isEmpty());
     QVERIFY(db->isModified());
 
-    const QString path = dir.filePath(QStringLiteral("saved.lxv"));
+    const QString path = fx.path(QStringLiteral("saved.lxv"));
     QVERIFY(db->saveText(path, 3));
     const QByteArray expected
         = "\xEF\xBB\xBF"

@@ -7,8 +7,8 @@
 #include "document/lxdsession.h"
 #include "exercise/randomsource.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
-#include "util/zelutils.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,13 +20,9 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
-#include <QResource>
-#include <QSettings>
 #include <QSpinBox>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 
 #include <memory>
 
@@ -91,9 +87,9 @@ class TestExportCommand : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { fx.initTestCase(); }
     void init();
-    void cleanup();
+    void cleanup() { fx.cleanup(); }
 
     void sameFileAsTheWindow_data();
     void sameFileAsTheWindow();
@@ -104,26 +100,13 @@ private slots:
 private:
     QStringList exportArguments(const QString &format, const QString &target) const;
 
-    std::unique_ptr<QTemporaryDir> dir;
+    TestUtil::WindowFixture fx;
     QString database;
 };
 
-void TestExportCommand::initTestCase()
-{
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    ZelUtils::setUrlOpener([](const QUrl &) { return true; });
-}
-
 void TestExportCommand::init()
 {
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("application/firstRun"), false);
-    settings.sync();
-    TestUtil::resetHooks();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
+    fx.init();
     // Twelve headwords of two sentences each, one sentence used already, so that the draw, the word
     // bank drawn from the database and every format have something to choose from.
     QByteArray lines;
@@ -139,13 +122,7 @@ void TestExportCommand::init()
                   .arg(w, w))
                      .toUtf8();
     }
-    database = TestUtil::writeFile(*dir, QStringLiteral("Week words.lxv"), "\xEF\xBB\xBF" + lines);
-}
-
-void TestExportCommand::cleanup()
-{
-    TestUtil::resetHooks();
-    dir.reset();
+    database = TestUtil::writeFile(*fx.dir, QStringLiteral("Week words.lxv"), "\xEF\xBB\xBF" + lines);
 }
 
 QStringList TestExportCommand::exportArguments(const QString &format, const QString &target) const
@@ -241,8 +218,9 @@ void TestExportCommand::sameFileAsTheWindow()
     TestUtil::child<QLineEdit>(w.get(), "ledExerciseTitle")->setText(QStringLiteral("Week 3"));
     TestUtil::child<QPlainTextEdit>(w.get(), "pteExtraWords")->setPlainText(QStringLiteral("alpha, beta"));
     TestUtil::child<QSpinBox>(w.get(), "spbDatabaseWords")->setValue(2);
-    const QString windowFile = dir->filePath(QStringLiteral("window") + ending);
-    ZelFileDialog::setNextFileName(windowFile);
+    const QString windowFile = fx.dir->filePath(QStringLiteral("window") + ending);
+    if (!ending.isEmpty()) // the clipboard asks for no file
+        ZelFileDialog::setNextFileName(windowFile);
     TestUtil::child<QAction>(w.get(), qPrintable(action))->trigger();
     answerer.stop();
     const QByteArray expected
@@ -251,7 +229,7 @@ void TestExportCommand::sameFileAsTheWindow()
 
     // The window holds the database's lock all the while: the command line only reads it.
     const QString cliFile
-        = dir->filePath(QStringLiteral("cli") + (ending.isEmpty() ? QStringLiteral(".txt") : ending));
+        = fx.dir->filePath(QStringLiteral("cli") + (ending.isEmpty() ? QStringLiteral(".txt") : ending));
     QStringList arguments = exportArguments(format, cliFile);
     arguments << QStringLiteral("--key") << QStringLiteral("--title") << QStringLiteral("Week 3")
               << QStringLiteral("--extra-words") << QStringLiteral("alpha, beta")
@@ -306,11 +284,11 @@ void TestExportCommand::commandLineMistakes()
     // The last row names a database that is not there (the option itself is only a marker).
     if (arguments.contains(QStringLiteral("--database"))) {
         arguments = arguments.mid(0, arguments.indexOf(QStringLiteral("--database")));
-        named = dir->filePath(QStringLiteral("none.lxv"));
+        named = fx.dir->filePath(QStringLiteral("none.lxv"));
     }
     for (QString &argument : arguments) {
         if (argument.contains(QLatin1Char('.')))
-            argument = dir->filePath(argument);
+            argument = fx.dir->filePath(argument);
     }
     const Run run = runProgram(QStringList {QStringLiteral("export"), named} + arguments);
     QCOMPARE(run.status, status);
@@ -318,7 +296,7 @@ void TestExportCommand::commandLineMistakes()
     QVERIFY2(shown.contains(message), qPrintable(shown));
     if (status != 0)
         QVERIFY(run.out.isEmpty());
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList {QStringLiteral("Week words.lxv")});
+    QCOMPARE(QDir(fx.dir->path()).entryList(QDir::Files), QStringList {QStringLiteral("Week words.lxv")});
 }
 
 // Without --count-use the database is read, also while a window holds its lock, and left byte for
@@ -334,7 +312,7 @@ void TestExportCommand::usedCountsOnlyWhenAsked()
     const QByteArray kept = TestUtil::readFile(LxdSession::exerciseFile(database));
     QVERIFY(kept.contains("kept"));
     const QByteArray before = TestUtil::readFile(database);
-    const QString target = dir->filePath(QStringLiteral("sheet.rtf"));
+    const QString target = fx.dir->filePath(QStringLiteral("sheet.rtf"));
     {
         LxdFileLock window = LxdFileLock::take(database);
         QVERIFY(window.isHeld());

@@ -4,6 +4,7 @@
 #include "exercise/randomsource.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
 #include "util/zelutils.h"
 
@@ -18,11 +19,7 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QResource>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QStatusBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QXmlStreamReader>
@@ -80,9 +77,9 @@ class TestExports : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { fx.initTestCase(); }
+    void init() { fx.init(); }
+    void cleanup() { fx.cleanup(); }
 
     void dialogEndingsAndOpenQuestion_data();
     void dialogEndingsAndOpenQuestion();
@@ -133,8 +130,9 @@ private:
 
     // The message boxes of the last export, as the user saw them.
     QList<SeenBox> seen;
-    QList<QUrl> opened;
-    std::unique_ptr<QTemporaryDir> dir;
+    TestUtil::WindowFixture fx;
+    // No word processor or browser is ever started: the desktop opener only records.
+    const QList<QUrl> &opened = fx.opened;
     QStringList twoEntries {QStringLiteral("He [went] home."), QStringLiteral("She [ate] an [apple].")};
 };
 
@@ -181,43 +179,9 @@ void TestExports::addExportRows(bool withRtf)
     }
 }
 
-void TestExports::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    // No word processor or browser is ever started: the desktop opener only records.
-    ZelUtils::setUrlOpener([this](const QUrl &url) {
-        opened.append(url);
-        return true;
-    });
-}
-
-void TestExports::init()
-{
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("application/firstRun"), false);
-    settings.sync();
-    opened.clear();
-    TestUtil::resetHooks();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
-}
-
-void TestExports::cleanup()
-{
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
-    TestUtil::resetHooks();
-    dir.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
-}
-
 std::unique_ptr<MainWindow> TestExports::window(const QStringList &entries)
 {
-    auto w = std::make_unique<MainWindow>();
+    auto w = fx.window(false);
     w->lxdSession()->appendOutput(entries, QString());
     QMetaObject::invokeMethod(w.get(), "updateOutputCount");
     TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
@@ -321,8 +285,8 @@ void TestExports::dialogEndingsAndOpenQuestion()
     auto w = window(twoEntries);
     const QString startFolder = w->lastExportFolder(kind.action);
     QVERIFY(!startFolder.isEmpty());
-    QVERIFY(QDir().mkpath(dir->filePath(QStringLiteral("out"))));
-    runExport(*w, kind, dir->filePath(QStringLiteral("out/") + typed), {QMessageBox::No});
+    QVERIFY(QDir().mkpath(fx.dir->filePath(QStringLiteral("out"))));
+    runExport(*w, kind, fx.dir->filePath(QStringLiteral("out/") + typed), {QMessageBox::No});
 
     const ZelFileDialog::Request request = ZelFileDialog::lastRequest();
     QCOMPARE(request.dir, startFolder);
@@ -330,8 +294,8 @@ void TestExports::dialogEndingsAndOpenQuestion()
 
     // The file is written under its settled name only, and the one box is the offer to open it,
     // shown without the busy cursor, Yes by default.
-    QVERIFY(QFileInfo(dir->filePath(QStringLiteral("out/") + written)).size() > 0);
-    QCOMPARE(QDir(dir->filePath(QStringLiteral("out"))).entryList(QDir::Files), QStringList {written});
+    QVERIFY(QFileInfo(fx.dir->filePath(QStringLiteral("out/") + written)).size() > 0);
+    QCOMPARE(QDir(fx.dir->filePath(QStringLiteral("out"))).entryList(QDir::Files), QStringList {written});
     QCOMPARE(seen.size(), 1);
     const SeenBox box = seen.first();
     QCOMPARE(box.title, kind.openTitle);
@@ -342,7 +306,7 @@ void TestExports::dialogEndingsAndOpenQuestion()
     QVERIFY(opened.isEmpty());
 
     // The next dialog of this export starts in the folder of the file just written.
-    const QString outFolder = QFileInfo(dir->filePath(QStringLiteral("out"))).absoluteFilePath();
+    const QString outFolder = QFileInfo(fx.dir->filePath(QStringLiteral("out"))).absoluteFilePath();
     QCOMPARE(w->lastExportFolder(kind.action), outFolder);
     runExport(*w, kind, QString());
     QCOMPARE(ZelFileDialog::lastRequest().dir, outFolder);
@@ -359,7 +323,7 @@ void TestExports::actionsRunTheExports()
     QFETCH(QString, slot);
     const ExportCase kind = exportCase(slot);
     auto w = window(twoEntries);
-    const QString target = dir->filePath(QStringLiteral("viaMenu") + kind.ending);
+    const QString target = fx.dir->filePath(QStringLiteral("viaMenu") + kind.ending);
     ZelFileDialog::setNextFileName(target);
     QAction *action = TestUtil::child<QAction>(w.get(), kind.action);
     QVERIFY(action->isEnabled());
@@ -390,9 +354,9 @@ void TestExports::overwriteQuestion()
     const ExportCase kind = exportCase(slot);
 
     const QByteArray old = "the old file";
-    const QString path = TestUtil::writeFile(*dir, QStringLiteral("exercise") + kind.ending, old);
+    const QString path = TestUtil::writeFile(*fx.dir, QStringLiteral("exercise") + kind.ending, old);
     auto w = window(twoEntries);
-    const QString typed = typedWithEnding ? path : dir->filePath(QStringLiteral("exercise"));
+    const QString typed = typedWithEnding ? path : fx.dir->filePath(QStringLiteral("exercise"));
     const QList<QMessageBox::StandardButton> answers = typedWithEnding ? QList {QMessageBox::No}
         : overwrite ? QList {QMessageBox::Yes, QMessageBox::No}
                     : QList {QMessageBox::No};
@@ -414,7 +378,7 @@ void TestExports::overwriteQuestion()
         QCOMPARE(titles.size(), overwrite ? 2 : 1);
     }
     QCOMPARE(TestUtil::readFile(path) == old, !overwrite);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 1);
+    QCOMPARE(QDir(fx.dir->path()).entryList(QDir::Files).size(), 1);
 }
 
 void TestExports::nothingWithoutOutputOrName_data()
@@ -441,7 +405,7 @@ void TestExports::nothingWithoutOutputOrName()
     QCOMPARE(ZelFileDialog::requestCount(), withOutput ? 1 : 0);
     QVERIFY(seen.isEmpty());
     QCOMPARE(w->lastExportFolder(kind.action), folder);
-    QVERIFY(QDir(dir->path()).isEmpty());
+    QVERIFY(QDir(fx.dir->path()).isEmpty());
 }
 
 void TestExports::templateMissing_data()
@@ -453,23 +417,23 @@ void TestExports::templateMissing()
 {
     QFETCH(QString, slot);
     const ExportCase kind = exportCase(slot);
-    QVERIFY(QDir().mkpath(dir->filePath(QStringLiteral("noTemplates"))));
-    MainWindow::setTemplateFolderForTesting(dir->filePath(QStringLiteral("noTemplates")));
+    QVERIFY(QDir().mkpath(fx.dir->filePath(QStringLiteral("noTemplates"))));
+    MainWindow::setTemplateFolderForTesting(fx.dir->filePath(QStringLiteral("noTemplates")));
 
     auto w = window(twoEntries);
-    const QString target = dir->filePath(QStringLiteral("exercise") + kind.ending);
+    const QString target = fx.dir->filePath(QStringLiteral("exercise") + kind.ending);
     runExport(*w, kind, target, {QMessageBox::Ok});
 
     QCOMPARE(seen.size(), 1);
     QCOMPARE(seen.first().title, QStringLiteral("Template file missing"));
     QCOMPARE(seen.first().text,
         QStringLiteral("Unable to load the template file from \n")
-            + dir->filePath(QStringLiteral("noTemplates/")) + kind.templateName);
+            + fx.dir->filePath(QStringLiteral("noTemplates/")) + kind.templateName);
     QCOMPARE(seen.first().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QVERIFY(!seen.first().busyCursor);
     QVERIFY(!QFileInfo::exists(target));
     // The folder was taken before the template failed.
-    QCOMPARE(w->lastExportFolder(kind.action), QFileInfo(dir->path()).absoluteFilePath());
+    QCOMPARE(w->lastExportFolder(kind.action), QFileInfo(fx.dir->path()).absoluteFilePath());
 }
 
 void TestExports::templateNotWellFormed_data()
@@ -481,12 +445,12 @@ void TestExports::templateNotWellFormed()
 {
     QFETCH(QString, slot);
     const ExportCase kind = exportCase(slot);
-    MainWindow::setTemplateFolderForTesting(dir->path());
+    MainWindow::setTemplateFolderForTesting(fx.dir->path());
     const QString templatePath = TestUtil::writeFile(
-        *dir, kind.templateName, "<html><body><div id=\"content\"><matching-exercise><gap-fill></body>");
+        *fx.dir, kind.templateName, "<html><body><div id=\"content\"><matching-exercise><gap-fill></body>");
 
     auto w = window(twoEntries);
-    const QString target = dir->filePath(QStringLiteral("exercise") + kind.ending);
+    const QString target = fx.dir->filePath(QStringLiteral("exercise") + kind.ending);
     runExport(*w, kind, target, {QMessageBox::Ok});
 
     QCOMPARE(seen.size(), 1);
@@ -505,7 +469,7 @@ void TestExports::requiredElementMissing()
 {
     QFETCH(QString, slot);
     const ExportCase kind = exportCase(slot);
-    MainWindow::setTemplateFolderForTesting(dir->path());
+    MainWindow::setTemplateFolderForTesting(fx.dir->path());
     // Well-formed, and holding every element but the one this export needs.
     QByteArray content = "<root><div id=\"content\"/><matching-exercise/><gap-fill/></root>";
     if (slot == QLatin1String("XHTML"))
@@ -514,10 +478,10 @@ void TestExports::requiredElementMissing()
         content.replace("<matching-exercise/>", "<matching/>");
     else
         content.replace("<gap-fill/>", "<gapfill/>");
-    const QString templatePath = TestUtil::writeFile(*dir, kind.templateName, content);
+    const QString templatePath = TestUtil::writeFile(*fx.dir, kind.templateName, content);
 
     auto w = window(twoEntries);
-    const QString target = dir->filePath(QStringLiteral("exercise") + kind.ending);
+    const QString target = fx.dir->filePath(QStringLiteral("exercise") + kind.ending);
     runExport(*w, kind, target, {QMessageBox::Ok});
 
     QCOMPARE(seen.size(), 1);
@@ -543,8 +507,8 @@ void TestExports::targetNotWritable()
     QFETCH(QString, slot);
     QFETCH(bool, folderMissing);
     const ExportCase kind = exportCase(slot);
-    const QString target = folderMissing ? dir->filePath(QStringLiteral("missing/exercise") + kind.ending)
-                                         : dir->filePath(QStringLiteral("taken") + kind.ending);
+    const QString target = folderMissing ? fx.dir->filePath(QStringLiteral("missing/exercise") + kind.ending)
+                                         : fx.dir->filePath(QStringLiteral("taken") + kind.ending);
     if (!folderMissing)
         QVERIFY(QDir().mkpath(target));
 
@@ -571,7 +535,7 @@ void TestExports::longerFileReplaced()
     QFETCH(QString, slot);
     const ExportCase kind = exportCase(slot);
     const QByteArray old(200000, 'x');
-    const QString path = TestUtil::writeFile(*dir, QStringLiteral("exercise") + kind.ending, old);
+    const QString path = TestUtil::writeFile(*fx.dir, QStringLiteral("exercise") + kind.ending, old);
 
     auto w = window(twoEntries);
     exportTo(*w, slot, path);
@@ -596,8 +560,8 @@ void TestExports::openAnsweredYes()
     QFETCH(QString, slot);
     const ExportCase kind = exportCase(slot);
     auto w = window(twoEntries);
-    runExport(*w, kind, dir->filePath(QStringLiteral("exercise")), {QMessageBox::Yes});
-    const QString written = dir->filePath(QStringLiteral("exercise") + kind.ending);
+    runExport(*w, kind, fx.dir->filePath(QStringLiteral("exercise")), {QMessageBox::Yes});
+    const QString written = fx.dir->filePath(QStringLiteral("exercise") + kind.ending);
     QVERIFY(QFileInfo::exists(written));
     QCOMPARE(opened.size(), 1);
     QCOMPARE(opened.first().toLocalFile(), written);
@@ -607,7 +571,7 @@ void TestExports::rtfContent()
 {
     auto w = window({QStringLiteral("He [went] home."), QStringLiteral("She [ate] an [apple]."),
         QStringLiteral("\u00c7a [co\u00fbte] {5} \u20ac \\ \U0001F600.")});
-    const QString path = dir->filePath(QStringLiteral("exercise.rtf"));
+    const QString path = fx.dir->filePath(QStringLiteral("exercise.rtf"));
     exportTo(*w, QStringLiteral("RTF"), path);
 
     const QByteArray rtf = TestUtil::readFile(path);
@@ -629,7 +593,7 @@ void TestExports::rtfWithoutWordList()
     TestUtil::child<QCheckBox>(w.get(), "chkIncludeWordList")->setChecked(false);
     TestUtil::child<QCheckBox>(w.get(), "chkGapWords")->setChecked(false);
     TestUtil::child<QCheckBox>(w.get(), "chkIncludeQNums")->setChecked(false);
-    const QString path = dir->filePath(QStringLiteral("exercise.rtf"));
+    const QString path = fx.dir->filePath(QStringLiteral("exercise.rtf"));
     exportTo(*w, QStringLiteral("RTF"), path);
     const QByteArray rtf = TestUtil::readFile(path);
     const QByteArray rtfTemplate
@@ -644,7 +608,7 @@ void TestExports::xhtmlContent()
 {
     auto w = window({QStringLiteral("He [went] home."), QStringLiteral("Tom & [Jerry] <3")});
     TestUtil::child<QCheckBox>(w.get(), "chkIncludeQNums")->setChecked(false);
-    const QString path = dir->filePath(QStringLiteral("page.html"));
+    const QString path = fx.dir->filePath(QStringLiteral("page.html"));
     exportTo(*w, QStringLiteral("XHTML"), path);
 
     const QByteArray bytes = TestUtil::readFile(path);
@@ -674,7 +638,7 @@ void TestExports::xhtmlContent()
 void TestExports::jmatchContent()
 {
     auto w = window(twoEntries);
-    const QString path = dir->filePath(QStringLiteral("match.jmt"));
+    const QString path = fx.dir->filePath(QStringLiteral("match.jmt"));
     exportTo(*w, QStringLiteral("JMatch"), path);
 
     const QByteArray bytes = TestUtil::readFile(path);
@@ -707,7 +671,7 @@ void TestExports::jmatchJumbledWithFixedSeed()
     RandomSource::setSeedOverride(seed);
     auto w = window(entries);
     TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(true);
-    const QString path = dir->filePath(QStringLiteral("match.jmt"));
+    const QString path = fx.dir->filePath(QStringLiteral("match.jmt"));
     exportTo(*w, QStringLiteral("JMatch"), path);
 
     QList<int> order {0, 1, 2, 3, 4, 5};
@@ -752,7 +716,7 @@ void TestExports::jmatchEntriesWithoutKeyWord()
     QFETCH(int, pairs);
     QFETCH(QString, status);
     auto w = window(entries);
-    const QString path = dir->filePath(QStringLiteral("match.jmt"));
+    const QString path = fx.dir->filePath(QStringLiteral("match.jmt"));
     if (pairs > 0) {
         exportTo(*w, QStringLiteral("JMatch"), path);
         QCOMPARE(parsed(path).elementsByTagName(QStringLiteral("pair")).size(), pairs);
@@ -771,7 +735,7 @@ void TestExports::jclozeContent()
 {
     auto w = window({QStringLiteral("She [ate] an [apple]."), QStringLiteral("3 > 2")});
     TestUtil::child<QCheckBox>(w.get(), "chkBracketWords")->setChecked(false);
-    const QString path = dir->filePath(QStringLiteral("cloze.jcl"));
+    const QString path = fx.dir->filePath(QStringLiteral("cloze.jcl"));
     exportTo(*w, QStringLiteral("JCloze"), path);
 
     const QByteArray bytes = TestUtil::readFile(path);
@@ -818,7 +782,7 @@ void TestExports::interactivePageFromTheWindow()
         dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
     });
     answerer.press(QMessageBox::No);
-    ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("page")));
+    ZelFileDialog::setNextFileName(fx.dir->filePath(QStringLiteral("page")));
     w->findChild<QPushButton *>(QStringLiteral("btnExportInteractive"))->click();
     QCOMPARE(answerer.unexpected(), QStringList());
     QCOMPARE(answerer.pending(), 0);
@@ -827,9 +791,9 @@ void TestExports::interactivePageFromTheWindow()
     QCOMPARE(ZelFileDialog::lastRequest().filter, QStringLiteral("Web page files (*.html *.htm)"));
     QCOMPARE(answerer.seen().last(),
         QStringLiteral("Open interactive web page|") + OpenQuestion + QLatin1Char('|'));
-    QCOMPARE(w->lastExportFolder("actSaveAsInteractive"), dir->path());
+    QCOMPARE(w->lastExportFolder("actSaveAsInteractive"), fx.dir->path());
 
-    const QByteArray page = TestUtil::readFile(dir->filePath(QStringLiteral("page.html")));
+    const QByteArray page = TestUtil::readFile(fx.dir->filePath(QStringLiteral("page.html")));
     QVERIFY(page.startsWith("<!DOCTYPE html>"));
     QVERIFY(page.contains("\"mode\": \"matching\""));
     QVERIFY(page.contains(arabic.mid(5, 5).toUtf8()));
@@ -849,14 +813,14 @@ void TestExports::interactivePageFromTheWindow()
 
 void TestExports::interactivePageTemplateWithoutExercise()
 {
-    MainWindow::setTemplateFolderForTesting(dir->path());
+    MainWindow::setTemplateFolderForTesting(fx.dir->path());
     const QString templatePath
-        = TestUtil::writeFile(*dir, QStringLiteral("interactive_exercise.html"), "<p>[strTitle]</p>");
+        = TestUtil::writeFile(*fx.dir, QStringLiteral("interactive_exercise.html"), "<p>[strTitle]</p>");
     auto w = window(twoEntries);
     TestUtil::ModalAnswerer answerer;
     answerer.then([](QWidget *dialog) { qobject_cast<QDialog *>(dialog)->accept(); });
     answerer.press(QMessageBox::Ok);
-    const QString target = dir->filePath(QStringLiteral("page.htm"));
+    const QString target = fx.dir->filePath(QStringLiteral("page.htm"));
     ZelFileDialog::setNextFileName(target);
     w->findChild<QPushButton *>(QStringLiteral("btnExportInteractive"))->click();
     QCOMPARE(answerer.pending(), 0);

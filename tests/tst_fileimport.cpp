@@ -8,8 +8,8 @@
 #include "dialogs/dlgimportcsv.h"
 #include "document/lxddocument.h"
 #include "support/dbfixtures.h"
-#include "support/modalanswerer.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
 #include "util/zelutils.h"
 
@@ -24,11 +24,9 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QResource>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QUndoStack>
@@ -54,9 +52,9 @@ class TestFileImport : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { fx.initTestCase(); }
     void init();
-    void cleanup();
+    void cleanup() { fx.cleanup(); }
 
     void importsEachFormat_data();
     void importsEachFormat();
@@ -78,52 +76,26 @@ private:
     // Answers the spreadsheet dialog: `choice` is "header", "none" (no sentence column), both or empty.
     void answerCsvDialog(const QString &choice);
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TestUtil::ModalAnswerer> answers;
+    TestUtil::WindowFixture fx;
     QString previewFirstCell;
     bool headerGuessed = false; // the header box as the dialog opened
     QStringList temporaryFiles; // in the temporary folder while the report was open
 };
 
-void TestFileImport::initTestCase()
-{
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-}
-
 void TestFileImport::init()
 {
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("application/firstRun"), false);
-    settings.sync();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
-    ZelFileDialog::reset();
-    answers = std::make_unique<TestUtil::ModalAnswerer>();
+    fx.init();
     previewFirstCell.clear();
     // A temporary folder of the test's own, to see that an import leaves nothing there.
-    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("tmp")));
-    qputenv("TMPDIR", dir->filePath(QStringLiteral("tmp")).toLocal8Bit());
+    QVERIFY(QDir(fx.dir->path()).mkdir(QStringLiteral("tmp")));
+    qputenv("TMPDIR", fx.path(QStringLiteral("tmp")).toLocal8Bit());
     temporaryFiles.clear();
-}
-
-void TestFileImport::cleanup()
-{
-    QVERIFY2(answers->unexpected().isEmpty(), qPrintable(answers->unexpected().join(QLatin1String("; "))));
-    QCOMPARE(answers->pending(), 0);
-    QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
-    QVERIFY2(!QApplication::overrideCursor(), "the busy cursor was left on");
-    answers.reset();
-    ZelFileDialog::reset();
-    dir.reset();
 }
 
 std::unique_ptr<MainWindow> TestFileImport::newWindow()
 {
-    auto w = std::make_unique<MainWindow>();
-    w->show();
-    ZelFileDialog::setNextFileName(TestUtil::writeFile(*dir, QStringLiteral("start.lxv"), StartDatabase));
+    auto w = fx.window();
+    ZelFileDialog::setNextFileName(fx.write(QStringLiteral("start.lxv"), StartDatabase));
     TestUtil::child<QAction>(w.get(), "actFileOpen")->trigger();
     return w;
 }
@@ -146,7 +118,7 @@ int TestFileImport::sentenceTotal(const MainWindow &w)
 
 void TestFileImport::answerCsvDialog(const QString &choice)
 {
-    answers->then([this, choice](QWidget *dialog) {
+    fx.dialogs().then([this, choice](QWidget *dialog) {
         auto *dlg = qobject_cast<DlgImportCsv *>(dialog);
         if (!dlg) {
             dialog->close();
@@ -243,8 +215,8 @@ void TestFileImport::importsEachFormat()
     if (!csvChoice.isEmpty())
         answerCsvDialog(csvChoice);
     if (!duplicates.isEmpty()) {
-        answers->press(QMessageBox::Yes);
-        answers->then([duplicates](QWidget *dialog) {
+        fx.dialogs().press(QMessageBox::Yes);
+        fx.dialogs().then([duplicates](QWidget *dialog) {
             auto *box = qobject_cast<QMessageBox *>(dialog);
             const QString wanted
                 = duplicates == QLatin1String("merge") ? QStringLiteral("&Merge") : QStringLiteral("&Keep");
@@ -254,17 +226,17 @@ void TestFileImport::importsEachFormat()
             }
         });
     }
-    answers->then([this](QWidget *dialog) {
+    fx.dialogs().then([this](QWidget *dialog) {
         temporaryFiles = QDir(QDir::tempPath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         qobject_cast<QMessageBox *>(dialog)->button(QMessageBox::Ok)->click();
     });
     ZelFileDialog::setNextFileName(fixture(file));
     TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
 
-    QCOMPARE(answers->pending(), 0);
+    QCOMPARE(fx.dialogs().pending(), 0);
     // The words went in from memory: no file was written on the way, so none was asked about.
     QCOMPARE(temporaryFiles, QStringList());
-    const QStringList seen = answers->seen();
+    const QStringList seen = fx.dialogs().seen();
     const QString expected = QStringLiteral("Import complete|Imported from %1:\n"
                                             "Headwords: %2 (%3 new, %4 merged into headwords already there)\n"
                                             "Sentences: %5 (%6 new, %7 already there)\n"
@@ -322,17 +294,17 @@ void TestFileImport::unreadableFileChangesNothing()
     QFETCH(QString, reason);
 
     if (file == QLatin1String("empty.csv"))
-        file = TestUtil::writeFile(*dir, file, ",\n,\n");
+        file = fx.write(file, ",\n,\n");
     auto w = newWindow();
     const QStringList before = content(*w);
     if (file.endsWith(QLatin1String("empty.csv")))
         answerCsvDialog(QString());
-    answers->press(QMessageBox::Ok);
+    fx.dialogs().press(QMessageBox::Ok);
     ZelFileDialog::setNextFileName(file);
     TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
 
-    QCOMPARE(answers->pending(), 0);
-    const QString box = answers->seen().last();
+    QCOMPARE(fx.dialogs().pending(), 0);
+    const QString box = fx.dialogs().seen().last();
     QVERIFY2(box.startsWith(QLatin1String("Import failed|Nothing was imported from ")), qPrintable(box));
     QVERIFY2(box.contains(reason), qPrintable(box));
     QCOMPARE(content(*w), before);
@@ -355,17 +327,17 @@ void TestFileImport::cancellingChangesNothing()
     auto w = newWindow();
     const QStringList before = content(*w);
     if (where == QLatin1String("csv")) {
-        answers->reject();
+        fx.dialogs().reject();
     } else if (where != QLatin1String("file")) {
         answerCsvDialog(QString());
         if (where == QLatin1String("second"))
-            answers->press(QMessageBox::Yes);
-        answers->press(QMessageBox::Cancel);
+            fx.dialogs().press(QMessageBox::Yes);
+        fx.dialogs().press(QMessageBox::Cancel);
     }
     ZelFileDialog::setNextFileName(where == QLatin1String("file") ? QString() : fixture("words.tsv"));
     TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
 
-    QCOMPARE(answers->pending(), 0);
+    QCOMPARE(fx.dialogs().pending(), 0);
     QCOMPARE(content(*w), before);
     QVERIFY(!w->database()->isModified());
 }
@@ -374,11 +346,11 @@ void TestFileImport::remembersTheFolder()
 {
     {
         auto w = newWindow();
-        answers->press(QMessageBox::Ok);
+        fx.dialogs().press(QMessageBox::Ok);
         ZelFileDialog::setNextFileName(fixture("pairs.jmt"));
         TestUtil::child<QAction>(w.get(), "actFileImport")->trigger();
         QCOMPARE(ZelFileDialog::lastRequest().caption, QStringLiteral("Import word list"));
-        answers->press(QMessageBox::No); // the unsaved import
+        fx.dialogs().press(QMessageBox::No); // the unsaved import
         w->close();
     }
     const QString folder = QFileInfo(fixture("pairs.jmt")).canonicalPath();
@@ -408,11 +380,7 @@ void TestFileImport::csvDialogLeavesOutTheTagsColumn()
 
 void TestFileImport::csvDialogHelpOpensItsPage()
 {
-    QList<QUrl> opened;
-    ZelUtils::setUrlOpener([&opened](const QUrl &url) {
-        opened += url;
-        return true;
-    });
+    const QList<QUrl> &opened = fx.opened;
     DlgImportCsv dialog(QStringLiteral("cat,The cat.\n"));
     dialog.show();
     dialog.findChild<QDialogButtonBox *>(QStringLiteral("bbxButtons"))
@@ -420,7 +388,6 @@ void TestFileImport::csvDialogHelpOpensItsPage()
         ->click();
     dialog.findChild<QComboBox *>(QStringLiteral("cboHeadword"))->setFocus();
     QTest::keyClick(&dialog, Qt::Key_F1);
-    ZelUtils::setUrlOpener({});
 
     QCOMPARE(opened.size(), 2);
     for (const QUrl &url : std::as_const(opened)) {
@@ -448,7 +415,7 @@ void TestFileImport::cancellingTheProgressChangesNothing()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
-    const QString file = TestUtil::writeFile(*dir, name, bytes);
+    const QString file = fx.write(name, bytes);
     auto w = newWindow();
     const QStringList before = content(*w);
     if (name.endsWith(QLatin1String(".csv")))
@@ -486,7 +453,7 @@ void TestFileImport::csvDialogPreviewsTheHeadOfALongFile()
     bytes += "split;\"begins before the cut\n" + QByteArray(2000, 'x') + "\"\n";
     for (int i = 0; i < 20000; ++i)
         bytes += "more" + QByteArray::number(i) + ";A sentence.\n";
-    const QString file = TestUtil::writeFile(*dir, QStringLiteral("long.csv"), bytes);
+    const QString file = fx.write(QStringLiteral("long.csv"), bytes);
 
     const LxdImport::Head head = LxdImport::readHead(file);
     QVERIFY(!head.whole);

@@ -1,23 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The open database is locked against a second copy, and what another program wrote to it is never
-// overwritten unseen: the window's questions on real files, with real locks and a real watch.
+// overwritten unseen: the session's rules on real files with real locks, and the window's questions
+// and its watch.
 #include "app/mainwindow.h"
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "document/lxddocument.h"
 #include "document/lxdfileguard.h"
-#include "support/boxanswerer.h"
+#include "document/lxdsession.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
-#include "util/zelutils.h"
 
 #include <QLockFile>
 #include <QMessageBox>
 #include <QProcess>
-#include <QResource>
-#include <QSettings>
 #include <QSysInfo>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 #include <QWindow>
@@ -52,6 +50,37 @@ bool lockedElsewhere(const QString &fileName)
     return !probe.tryLock(0);
 }
 
+// Answers the questions as told, and notes who held the locks asked about.
+class Answers : public LxdSessionQuestions
+{
+public:
+    bool confirmRepeatedHeadwords() override { return false; }
+    std::optional<LxdMergeMode> chooseMergeOrKeep() override { return std::nullopt; }
+    bool readLargeFile(const QString &, qint64) override { return true; }
+    LockAnswer askAboutLock(const LxdFileLock &lock) override
+    {
+        holders.append(lock.holder());
+        return lock_;
+    }
+    SaveAnswer askOverwriteChanged(const QString &) override
+    {
+        ++saveAsked;
+        return save_;
+    }
+    LockAnswer lock_ = CancelOpen;
+    SaveAnswer save_ = CancelSave;
+    QList<LxdFileLock::Holder> holders;
+    int saveAsked = 0;
+};
+
+QStringList headwords(const LxdDatabase &db)
+{
+    QStringList words;
+    for (int i = 0; i < db.itemCount(); ++i)
+        words.append(db.itemAt(i)->headword());
+    return words;
+}
+
 } // namespace
 
 class TestFileSafety : public QObject
@@ -59,10 +88,11 @@ class TestFileSafety : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase() { fx.initTestCase(); }
+    void init() { fx.init(); }
     void cleanup();
 
+    // The session.
     void databaseHeldByAnotherCopy_data();
     void databaseHeldByAnotherCopy();
     void lockOfCrashedCopyIsTakenOver();
@@ -71,21 +101,18 @@ private slots:
     void lockMadeOnAnotherComputer();
     void lockLostIsNoticedAtSave();
     void lockBelongsToTheFileItself();
-
     void changeOnDiskBeforeSave_data();
     void changeOnDiskBeforeSave();
-    void changeOnDiskWhileUnmodified_data();
-    void changeOnDiskWhileUnmodified();
-    void changeOnDiskWithUnsavedChanges_data();
-    void changeOnDiskWithUnsavedChanges();
+
+    // The window.
+    void questionsThroughTheWindow();
+    void changeOnDiskWhileOpen_data();
+    void changeOnDiskWhileOpen();
     void ownSaveAsksNothingAndRemovalIsToldOnce();
 
 private:
     std::unique_ptr<MainWindow> openWindow(const QString &fileName);
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        return TestUtil::writeFile(*dir, name, bytes);
-    }
+    std::unique_ptr<LxdSession> openSession(const QString &fileName, Answers *answers = nullptr);
     static void open(MainWindow &w, const QString &fileName)
     {
         ZelFileDialog::setNextFileName(fileName);
@@ -96,64 +123,37 @@ private:
     void answer(const QString &text)
     {
         if (text == QLatin1String("Cancel"))
-            answers->press(QMessageBox::Cancel);
+            fx.boxes().press(QMessageBox::Cancel);
         else
-            answers->pressText(text);
+            fx.boxes().pressText(text);
     }
     static LxdDocument *docOf(const MainWindow &w) { return TestUtil::child<LxdDocument>(&w, "doc"); }
-    static QStringList headwords(const MainWindow &w);
     static QStringList headwordsIn(const QString &fileName);
     static QString title(const MainWindow &w) { return w.windowHandle()->title(); }
     // Lets the watch see what there is to see: any question it asks is answered or reported.
     static void settle() { QTest::qWait(600); }
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TestUtil::BoxAnswerer> answers;
+    TestUtil::WindowFixture fx;
 };
-
-void TestFileSafety::initTestCase()
-{
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-}
-
-void TestFileSafety::init()
-{
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("application/firstRun"), false);
-    settings.sync();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
-    answers = std::make_unique<TestUtil::BoxAnswerer>();
-}
 
 void TestFileSafety::cleanup()
 {
-    QVERIFY2(answers->unexpected().isEmpty(), qPrintable(answers->unexpected().join(QLatin1String("; "))));
-    QCOMPARE(answers->pending(), 0);
-    QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
-    QVERIFY2(!answers->busyDuringBox.contains(true), "a question was asked under the busy cursor");
-    QVERIFY2(!QApplication::overrideCursor(), "the busy cursor was left on");
-    answers.reset();
-    TestUtil::resetHooks();
-    dir.reset();
+    QVERIFY2(!fx.boxes().busyDuringBox.contains(true), "a question was asked under the busy cursor");
+    fx.cleanup();
 }
 
 std::unique_ptr<MainWindow> TestFileSafety::openWindow(const QString &fileName)
 {
-    auto w = std::make_unique<MainWindow>();
-    w->show();
+    auto w = fx.window();
     open(*w, fileName);
     return w;
 }
 
-QStringList TestFileSafety::headwords(const MainWindow &w)
+std::unique_ptr<LxdSession> TestFileSafety::openSession(const QString &fileName, Answers *answers)
 {
-    QStringList words;
-    for (int i = 0; i < w.database()->itemCount(); ++i)
-        words.append(w.database()->itemAt(i)->headword());
-    return words;
+    auto session = std::make_unique<LxdSession>();
+    session->open(fileName, answers);
+    return session;
 }
 
 QStringList TestFileSafety::headwordsIn(const QString &fileName)
@@ -167,72 +167,66 @@ QStringList TestFileSafety::headwordsIn(const QString &fileName)
     return words;
 }
 
-// --- The lock ------------------------------------------------------------------------------------------
+// --- The session: the lock -----------------------------------------------------------------------
 
 void TestFileSafety::databaseHeldByAnotherCopy_data()
 {
-    QTest::addColumn<QString>("answer");
-    QTest::addRow("cancel") << QStringLiteral("Cancel");
-    QTest::addRow("read-only") << QStringLiteral("Open read-only");
-    QTest::addRow("anyway") << QStringLiteral("Open anyway");
+    QTest::addColumn<int>("answer");
+    QTest::addRow("cancel") << int(LxdSessionQuestions::CancelOpen);
+    QTest::addRow("read-only") << int(LxdSessionQuestions::OpenReadOnly);
+    QTest::addRow("anyway") << int(LxdSessionQuestions::OpenAnyway);
 }
 
 void TestFileSafety::databaseHeldByAnotherCopy()
 {
-    QFETCH(QString, answer);
-    const QString mine = write(QStringLiteral("mine.lxv"), OtherFile);
-    const QString theirs = write(QStringLiteral("theirs.lxv"), WordsFile);
-    auto w = openWindow(mine);
+    QFETCH(int, answer);
+    const QString mine = fx.write(QStringLiteral("mine.lxv"), OtherFile);
+    const QString theirs = fx.write(QStringLiteral("theirs.lxv"), WordsFile);
+    auto session = openSession(mine);
     QLockFile other(LxdFileLock::lockFileName(theirs));
     QVERIFY(other.tryLock(0));
+    Answers answers;
+    answers.lock_ = LxdSessionQuestions::LockAnswer(answer);
 
-    this->answer(answer);
-    open(*w, theirs);
-    QCOMPARE(answers->pending(), 0);
-    const QString question = answers->seen().value(0);
-    QVERIFY2(question.startsWith(QLatin1String("Database in use|"))
-            && question.contains(QDir::toNativeSeparators(theirs))
-            && question.contains(QSysInfo::machineHostName()),
-        qPrintable(question));
-
-    if (answer == QLatin1String("Cancel")) {
-        QCOMPARE(w->currentFile(), mine);
-        QCOMPARE(headwords(*w), QStringList {QStringLiteral("ant")});
+    const LxdOutcome opened = session->open(theirs, &answers);
+    QCOMPARE(answers.holders.size(), 1);
+    QCOMPARE(answers.holders.first().host, QSysInfo::machineHostName());
+    QVERIFY(!answers.holders.first().otherComputer);
+    if (answer == LxdSessionQuestions::CancelOpen) {
+        QCOMPARE(opened.code, LxdOutcome::Cancelled);
+        QCOMPARE(session->fileName(), mine);
+        QCOMPARE(headwords(*session->database()), QStringList {QStringLiteral("ant")});
         QVERIFY(lockedElsewhere(mine));
         return;
     }
-    QCOMPARE(w->currentFile(), theirs);
-    QCOMPARE(headwords(*w), (QStringList {QStringLiteral("cat"), QStringLiteral("dog")}));
+    QVERIFY(opened.ok());
+    QCOMPARE(session->fileName(), theirs);
+    QCOMPARE(headwords(*session->database()), (QStringList {"cat", "dog"}));
     QVERIFY(!lockedElsewhere(mine));
-    docOf(*w)->addHeadword(QStringLiteral("yak"));
+    session->document()->addHeadword(QStringLiteral("yak"));
+    QCOMPARE(session->isReadOnly(), answer == LxdSessionQuestions::OpenReadOnly);
 
-    if (answer == QLatin1String("Open anyway")) {
-        QVERIFY(!title(*w).contains(QLatin1String("read-only")));
-        QVERIFY(save(*w));
+    if (answer == LxdSessionQuestions::OpenAnyway) {
+        QVERIFY(session->save(theirs, &answers).ok());
         QCOMPARE(headwordsIn(theirs).size(), 3);
         return;
     }
-
-    // Read-only: Save asks for a name, refuses the one the other copy holds, takes a free one.
-    QVERIFY2(title(*w).contains(QLatin1String("theirs.lxv (read-only)")), qPrintable(title(*w)));
-    ZelFileDialog::setNextFileName(theirs);
-    answers->press(QMessageBox::Ok);
-    QVERIFY(!save(*w));
-    QVERIFY(answers->seen().value(1).startsWith(QLatin1String("Database in use|")));
+    // Read-only: the name the other copy holds is refused, a free one is taken.
+    const LxdOutcome refused = session->save(theirs, &answers);
+    QCOMPARE(refused.code, LxdOutcome::LockHeld);
+    QCOMPARE(refused.lockFile, theirs);
     QCOMPARE(TestUtil::readFile(theirs), WordsFile);
-
-    const QString copy = dir->filePath(QStringLiteral("copy.lxv"));
-    ZelFileDialog::setNextFileName(copy);
-    QVERIFY(save(*w));
+    const QString copy = fx.path(QStringLiteral("copy.lxv"));
+    QVERIFY(session->save(copy, &answers).ok());
     QCOMPARE(headwordsIn(copy).size(), 3);
-    QCOMPARE(w->currentFile(), copy);
-    QVERIFY(!title(*w).contains(QLatin1String("read-only")));
+    QCOMPARE(session->fileName(), copy);
+    QVERIFY(!session->isReadOnly());
     QVERIFY(lockedElsewhere(copy));
 }
 
 void TestFileSafety::lockOfCrashedCopyIsTakenOver()
 {
-    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString fileName = fx.write(QStringLiteral("words.lxv"), WordsFile);
     const QString lockName = LxdFileLock::lockFileName(fileName);
     // A lock as a copy on this computer leaves it, naming a process that has ended.
     QLockFile model(lockName);
@@ -245,10 +239,12 @@ void TestFileSafety::lockOfCrashedCopyIsTakenOver()
     const qint64 deadPid = ended.processId();
     QVERIFY(ended.waitForFinished());
     content = QByteArray::number(deadPid) + content.mid(content.indexOf('\n'));
-    QCOMPARE(TestUtil::writeFile(*dir, QFileInfo(lockName).fileName(), content), lockName);
+    QCOMPARE(fx.write(QFileInfo(lockName).fileName(), content), lockName);
 
-    auto w = openWindow(fileName); // any question would be reported as unexpected
-    QCOMPARE(w->currentFile(), fileName);
+    Answers answers;
+    auto session = openSession(fileName, &answers);
+    QVERIFY(answers.holders.isEmpty());
+    QCOMPARE(session->fileName(), fileName);
     QLockFile probe(lockName);
     qint64 pid = 0;
     QString host, program;
@@ -258,22 +254,21 @@ void TestFileSafety::lockOfCrashedCopyIsTakenOver()
 
 void TestFileSafety::lockGoesWithTheDatabase()
 {
-    const QString first = write(QStringLiteral("first.lxv"), WordsFile);
-    const QString second = write(QStringLiteral("second.lxv"), OtherFile);
-    auto w = openWindow(first);
+    const QString first = fx.write(QStringLiteral("first.lxv"), WordsFile);
+    const QString second = fx.write(QStringLiteral("second.lxv"), OtherFile);
+    Answers answers;
+    auto session = openSession(first, &answers);
     QVERIFY(lockedElsewhere(first));
-
-    TestUtil::runCommand(*w, "fileNew");
+    QVERIFY(session->newDatabase().ok());
     QVERIFY(!lockedElsewhere(first));
 
-    open(*w, first);
-    open(*w, first); // opened again: the window's own lock is no other copy's
-    QCOMPARE(answers->seen(), QStringList());
-    open(*w, second);
+    QVERIFY(session->open(first, &answers).ok());
+    QVERIFY(session->open(first, &answers).ok()); // opened again: its own lock is no other copy's
+    QVERIFY(answers.holders.isEmpty());
+    QVERIFY(session->open(second, &answers).ok());
     QVERIFY(!lockedElsewhere(first));
     QVERIFY(lockedElsewhere(second));
-
-    QVERIFY(w->close());
+    session.reset();
     QVERIFY(!lockedElsewhere(second));
 }
 
@@ -284,35 +279,34 @@ void TestFileSafety::lockMadeOnAnotherComputer_data()
     const QByteArray machine = QSysInfo::machineUniqueId();
     const QByteArray host = QSysInfo::machineHostName().toUtf8();
     QTest::addColumn<QByteArray>("lock");
-    QTest::addColumn<QString>("answer");
-    QTest::addRow("another computer, opened anyway") << lockFrom("lab-pc-2", "other-id") << "Open anyway";
-    QTest::addRow("cloned computer") << lockFrom("lab-pc-2", machine) << "Cancel";
-    QTest::addRow("same name, another machine id") << lockFrom(host, "other-id") << "Cancel";
+    QTest::addColumn<bool>("anyway");
+    QTest::addRow("another computer, opened anyway") << lockFrom("lab-pc-2", "other-id") << true;
+    QTest::addRow("cloned computer") << lockFrom("lab-pc-2", machine) << false;
+    QTest::addRow("same name, another machine id") << lockFrom(host, "other-id") << false;
 }
 
 void TestFileSafety::lockMadeOnAnotherComputer()
 {
     QFETCH(QByteArray, lock);
-    QFETCH(QString, answer);
-    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
-    const QString lockName = write(QFileInfo(LxdFileLock::lockFileName(fileName)).fileName(), lock);
+    QFETCH(bool, anyway);
+    const QString fileName = fx.write(QStringLiteral("words.lxv"), WordsFile);
+    const QString lockName = fx.write(QFileInfo(LxdFileLock::lockFileName(fileName)).fileName(), lock);
+    Answers answers;
+    answers.lock_ = anyway ? LxdSessionQuestions::OpenAnyway : LxdSessionQuestions::CancelOpen;
 
-    this->answer(answer);
-    auto w = openWindow(fileName);
-    const QString question = answers->seen().value(0);
-    QVERIFY2(question.startsWith(QLatin1String("Database in use|"))
-            && question.contains(QString::fromUtf8(lock.split('\n').at(2)))
-            && question.contains(QLatin1String("another computer")),
-        qPrintable(question));
-    if (answer == QLatin1String("Cancel")) {
-        QVERIFY(w->currentFile().isEmpty());
+    auto session = openSession(fileName, &answers);
+    QCOMPARE(answers.holders.size(), 1);
+    QCOMPARE(answers.holders.first().host, QString::fromUtf8(lock.split('\n').at(2)));
+    QVERIFY(answers.holders.first().otherComputer);
+    if (!anyway) {
+        QVERIFY(session->fileName().isEmpty());
         QCOMPARE(TestUtil::readFile(lockName), lock);
         return;
     }
-    QCOMPARE(w->currentFile(), fileName);
+    QCOMPARE(session->fileName(), fileName);
     QCOMPARE(TestUtil::readFile(lockName).split('\n').value(0),
         QByteArray::number(QCoreApplication::applicationPid()));
-    QVERIFY(w->close());
+    session.reset();
     QVERIFY(!QFile::exists(lockName));
 }
 
@@ -320,195 +314,245 @@ void TestFileSafety::lockMadeOnAnotherComputer()
 // the database anyway) stops the save, and the database is saved only under another name from then on.
 void TestFileSafety::lockLostIsNoticedAtSave()
 {
-    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
-    auto w = openWindow(fileName);
+    const QString fileName = fx.write(QStringLiteral("words.lxv"), WordsFile);
+    auto session = openSession(fileName);
     const QString lockName = LxdFileLock::lockFileName(fileName);
     QVERIFY(QFile::remove(lockName));
-    docOf(*w)->addHeadword(QStringLiteral("yak"));
-    QVERIFY(save(*w));
+    session->document()->addHeadword(QStringLiteral("yak"));
+    QVERIFY(session->save(fileName, nullptr).ok());
     QVERIFY(lockedElsewhere(fileName));
 
     QVERIFY(QFile::remove(lockName));
     const QByteArray theirs = lockFrom("lab-pc-2", "other-id");
-    write(QFileInfo(lockName).fileName(), theirs);
-    docOf(*w)->addHeadword(QStringLiteral("zebu"));
-    answers->press(QMessageBox::Ok);
-    QVERIFY(!save(*w));
-    QVERIFY(answers->seen().value(0).startsWith(QLatin1String("Database in use|")));
+    fx.write(QFileInfo(lockName).fileName(), theirs);
+    session->document()->addHeadword(QStringLiteral("zebu"));
+    const LxdOutcome lost = session->save(fileName, nullptr);
+    QCOMPARE(lost.code, LxdOutcome::LockLost);
+    QCOMPARE(lost.holder.host, QStringLiteral("lab-pc-2"));
+    QVERIFY(session->isReadOnly());
     QCOMPARE(headwordsIn(fileName), (QStringList {"cat", "dog", "yak"}));
-    QVERIFY2(title(*w).contains(QLatin1String("(read-only)")), qPrintable(title(*w)));
 
-    const QString copy = dir->filePath(QStringLiteral("copy.lxv"));
-    ZelFileDialog::setNextFileName(copy);
-    QVERIFY(save(*w));
+    const QString copy = fx.path(QStringLiteral("copy.lxv"));
+    QVERIFY(session->save(copy, nullptr).ok());
     QCOMPARE(headwordsIn(copy), (QStringList {"cat", "dog", "yak", "zebu"}));
-    w.reset();
+    session.reset();
     QCOMPARE(TestUtil::readFile(lockName), theirs);
 }
 
-// Every way to a database finds the same lock: the one beside the file a symbolic link names. Save As
-// takes the lock of its name also after the open file has vanished.
+// Every way to a database finds the same lock: the one beside the file a symbolic link names. A save
+// under another name takes the lock of that name also after the open file has vanished.
 void TestFileSafety::lockBelongsToTheFileItself()
 {
-    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
-    const QString link = dir->filePath(QStringLiteral("alias.lxv"));
+    const QString fileName = fx.write(QStringLiteral("words.lxv"), WordsFile);
+    const QString link = fx.path(QStringLiteral("alias.lxv"));
     QVERIFY(QFile::link(fileName, link));
-    auto w = openWindow(link);
-    QVERIFY(QFile::exists(dir->filePath(QStringLiteral(".words.lxv.lock"))));
-    QVERIFY(!QFile::exists(dir->filePath(QStringLiteral(".alias.lxv.lock"))));
-    docOf(*w)->addHeadword(QStringLiteral("yak"));
-    QVERIFY(save(*w));
+    Answers answers;
+    auto session = openSession(link, &answers);
+    QVERIFY(QFile::exists(fx.path(QStringLiteral(".words.lxv.lock"))));
+    QVERIFY(!QFile::exists(fx.path(QStringLiteral(".alias.lxv.lock"))));
+    session->document()->addHeadword(QStringLiteral("yak"));
+    QVERIFY(session->save(link, &answers).ok());
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(headwordsIn(fileName), (QStringList {"cat", "dog", "yak"}));
-    open(*w, fileName); // the same database: the window's own lock is no other copy's
-    QCOMPARE(answers->seen(), QStringList());
+    QVERIFY(session->open(fileName, &answers).ok()); // the same database: its own lock
+    QVERIFY(answers.holders.isEmpty());
 
-    answers->press(QMessageBox::Ok);
     QVERIFY(QFile::remove(fileName));
-    QTRY_COMPARE(answers->pending(), 0);
-    const QString copy = dir->filePath(QStringLiteral("copy.lxv"));
-    ZelFileDialog::setNextFileName(copy);
-    QVERIFY(TestUtil::runCommand(*w, "fileSaveAs"));
+    const QString copy = fx.path(QStringLiteral("copy.lxv"));
+    QVERIFY(session->save(copy, &answers).ok());
     QVERIFY(lockedElsewhere(copy));
-    QVERIFY(!QFile::exists(dir->filePath(QStringLiteral(".words.lxv.lock"))));
+    QVERIFY(!QFile::exists(fx.path(QStringLiteral(".words.lxv.lock"))));
 }
 
-// --- Changes on disk ---------------------------------------------------------------------------------
+// --- The session: changes on disk before a save ------------------------------------------------------
 
 void TestFileSafety::changeOnDiskBeforeSave_data()
 {
-    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("answer");
     QTest::addColumn<QStringList>("written");
     QTest::addColumn<bool>("sameStamp");
-    QTest::addRow("cancel") << QStringLiteral("Cancel") << QStringList {"cat", "dog", "emu"} << false;
-    QTest::addRow("overwrite") << QStringLiteral("Overwrite") << QStringList {"cat", "dog", "yak"} << false;
-    QTest::addRow("merge") << QStringLiteral("Merge") << QStringList {"cat", "dog", "emu", "yak"} << false;
+    QTest::addRow("cancel") << int(LxdSessionQuestions::CancelSave) << QStringList {"cat", "dog", "emu"}
+                            << false;
+    QTest::addRow("overwrite") << int(LxdSessionQuestions::Overwrite) << QStringList {"cat", "dog", "yak"}
+                               << false;
+    QTest::addRow("merge") << int(LxdSessionQuestions::MergeThenSave)
+                           << QStringList {"cat", "dog", "emu", "yak"} << false;
     // Same size, time put back (cp -p, FAT's two-second times): only the content tells.
     QTest::addRow("cancel, same size and time")
-        << QStringLiteral("Cancel") << QStringList {"cow", "dog"} << true;
+        << int(LxdSessionQuestions::CancelSave) << QStringList {"cow", "dog"} << true;
 }
 
 void TestFileSafety::changeOnDiskBeforeSave()
 {
-    QFETCH(QString, answer);
+    QFETCH(int, answer);
     QFETCH(QStringList, written);
     QFETCH(bool, sameStamp);
-    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
-    auto w = openWindow(fileName);
-    docOf(*w)->addHeadword(QStringLiteral("yak"));
-    // The window has long read the file in the background by the time a teacher has edited it.
-    TestUtil::child<LxdFileGuard>(w.get(), "fileGuard")->diskChange();
+    const QString fileName = fx.write(QStringLiteral("words.lxv"), WordsFile);
+    auto session = openSession(fileName);
+    session->document()->addHeadword(QStringLiteral("yak"));
+    // The file has long been read in the background by the time a teacher has edited it.
+    session->fileGuard()->diskChange();
     const QDateTime stamp = QFileInfo(fileName).lastModified();
     const QByteArray theirs = sameStamp ? SameSizeFile : ChangedFile;
-    write(QStringLiteral("words.lxv"), theirs); // before the watch has had a chance to see it
+    fx.write(QStringLiteral("words.lxv"), theirs);
     if (sameStamp) {
         QFile file(fileName);
         QVERIFY(
             file.open(QIODevice::ReadWrite) && file.setFileTime(stamp, QFileDevice::FileModificationTime));
     }
+    Answers answers;
+    answers.save_ = LxdSessionQuestions::SaveAnswer(answer);
 
-    this->answer(answer);
-    QCOMPARE(save(*w), answer != QLatin1String("Cancel"));
-    QVERIFY(answers->seen().value(0).startsWith(QLatin1String("Database changed on disk|")));
+    const LxdOutcome outcome = session->save(fileName, &answers);
+    QCOMPARE(answers.saveAsked, 1);
+    QCOMPARE(outcome.ok(), answer != LxdSessionQuestions::CancelSave);
+    QCOMPARE(outcome.merged, answer == LxdSessionQuestions::MergeThenSave);
     QCOMPARE(headwordsIn(fileName), written);
-    if (answer == QLatin1String("Cancel"))
+    if (answer == LxdSessionQuestions::CancelSave)
         QCOMPARE(TestUtil::readFile(fileName), theirs);
+    // Answered once: the next save asks no more.
+    else
+        QVERIFY(session->save(fileName, &answers).ok() && answers.saveAsked == 1);
+}
+
+// --- The window ----------------------------------------------------------------------------------
+
+// The questions about a lock name the file and the computer, and their buttons reach the session: a
+// database opened read-only says so in the title, and a save under the name another copy holds is
+// refused with a box; the question about a change on disk before a save merges when told to.
+void TestFileSafety::questionsThroughTheWindow()
+{
+    const QString theirs = fx.write(QStringLiteral("theirs.lxv"), WordsFile);
+    const QString remote = fx.write(QStringLiteral("remote.lxv"), WordsFile);
+    fx.write(QFileInfo(LxdFileLock::lockFileName(remote)).fileName(), lockFrom("lab-pc-2", "other-id"));
+    QLockFile other(LxdFileLock::lockFileName(theirs));
+    QVERIFY(other.tryLock(0));
+
+    answer(QStringLiteral("Cancel"));
+    auto w = openWindow(remote);
+    QVERIFY(w->currentFile().isEmpty());
+    answer(QStringLiteral("Open read-only"));
+    open(*w, theirs);
+    QCOMPARE(fx.boxes().seen().size(), 2);
+    const QString foreign = fx.boxes().seen().at(0);
+    QVERIFY2(foreign.startsWith(QLatin1String("Database in use|"))
+            && foreign.contains(QLatin1String("lab-pc-2"))
+            && foreign.contains(QLatin1String("another computer")),
+        qPrintable(foreign));
+    const QString question = fx.boxes().seen().at(1);
+    QVERIFY2(question.startsWith(QLatin1String("Database in use|"))
+            && question.contains(QDir::toNativeSeparators(theirs))
+            && question.contains(QSysInfo::machineHostName()),
+        qPrintable(question));
+    QCOMPARE(w->currentFile(), theirs);
+    QVERIFY2(title(*w).contains(QLatin1String("theirs.lxv (read-only)")), qPrintable(title(*w)));
+
+    // Save asks for a name, refuses the one the other copy holds, takes a free one.
+    docOf(*w)->addHeadword(QStringLiteral("yak"));
+    ZelFileDialog::setNextFileName(theirs);
+    fx.boxes().press(QMessageBox::Ok);
+    QVERIFY(!save(*w));
+    QVERIFY(fx.boxes().seen().value(2).startsWith(QLatin1String("Database in use|")));
+    const QString copy = fx.path(QStringLiteral("copy.lxv"));
+    ZelFileDialog::setNextFileName(copy);
+    QVERIFY(save(*w));
+    QVERIFY(!title(*w).contains(QLatin1String("read-only")));
+
+    docOf(*w)->addHeadword(QStringLiteral("zebu"));
+    TestUtil::child<LxdFileGuard>(w.get(), "fileGuard")->diskChange();
+    fx.write(QStringLiteral("copy.lxv"), ChangedFile); // before the watch has had a chance to see it
+    answer(QStringLiteral("Merge"));
+    QVERIFY(save(*w));
+    QVERIFY(fx.boxes().seen().value(3).startsWith(QLatin1String("Database changed on disk|")));
+    QCOMPARE(headwordsIn(copy), (QStringList {"cat", "dog", "emu", "yak", "zebu"}));
     settle(); // the watch asks nothing more about what the teacher has just answered
+    QCOMPARE(fx.boxes().seen().size(), 4);
 }
 
-void TestFileSafety::changeOnDiskWhileUnmodified_data()
+void TestFileSafety::changeOnDiskWhileOpen_data()
 {
+    QTest::addColumn<bool>("modified");
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QStringList>("shown");
-    QTest::addRow("reload") << QStringLiteral("Reload") << QStringList {"cat", "dog", "emu"};
-    QTest::addRow("keep") << QStringLiteral("Keep what is shown") << QStringList {"cat", "dog"};
+    QTest::addRow("unmodified, reload")
+        << false << QStringLiteral("Reload") << QStringList {"cat", "dog", "emu"};
+    QTest::addRow("unmodified, keep")
+        << false << QStringLiteral("Keep what is shown") << QStringList {"cat", "dog"};
+    QTest::addRow("modified, merge") << true << QStringLiteral("Merge")
+                                     << QStringList {"cat", "dog", "emu", "yak"};
+    QTest::addRow("modified, reload")
+        << true << QStringLiteral("Reload") << QStringList {"cat", "dog", "emu"};
+    QTest::addRow("modified, keep mine")
+        << true << QStringLiteral("Keep mine") << QStringList {"cat", "dog", "yak"};
 }
 
-void TestFileSafety::changeOnDiskWhileUnmodified()
+// The watch asks once about a change another program made; the answer is carried out, and neither
+// the watch nor the next save asks again.
+void TestFileSafety::changeOnDiskWhileOpen()
 {
+    QFETCH(bool, modified);
     QFETCH(QString, answer);
     QFETCH(QStringList, shown);
-    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
-    auto w = openWindow(fileName);
-
-    answers->pressText(answer);
-    write(QStringLiteral("words.lxv"), ChangedFile);
-    QTRY_COMPARE(answers->pending(), 0);
-    QCOMPARE(headwords(*w), shown);
-    QVERIFY(!w->database()->isModified());
-    // The same content written again is no news, once the file just read has been read in the
-    // background too (a write in the middle of that read counts as a change, rightly).
-    TestUtil::child<LxdFileGuard>(w.get(), "fileGuard")->known().checksum.waitForFinished();
-    write(QStringLiteral("words.lxv"), ChangedFile);
-    settle();
-    QCOMPARE(answers->seen().size(), 1);
-}
-
-void TestFileSafety::changeOnDiskWithUnsavedChanges_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QStringList>("shown");
-    QTest::addRow("merge") << QStringLiteral("Merge") << QStringList {"cat", "dog", "emu", "yak"};
-    QTest::addRow("reload") << QStringLiteral("Reload") << QStringList {"cat", "dog", "emu"};
-    QTest::addRow("keep mine") << QStringLiteral("Keep mine") << QStringList {"cat", "dog", "yak"};
-}
-
-void TestFileSafety::changeOnDiskWithUnsavedChanges()
-{
-    QFETCH(QString, answer);
-    QFETCH(QStringList, shown);
-    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString fileName = fx.write(QStringLiteral("words.lxv"), WordsFile);
     auto w = openWindow(fileName);
     QUndoStack *history = docOf(*w)->undoStack();
-    docOf(*w)->addHeadword(QStringLiteral("yak"));
+    if (modified)
+        docOf(*w)->addHeadword(QStringLiteral("yak"));
     const int steps = history->count();
 
-    answers->pressText(answer);
-    if (answer == QLatin1String("Reload"))
-        answers->press(QMessageBox::Yes); // the window's changes are really to go
-    write(QStringLiteral("words.lxv"), ChangedFile);
-    QTRY_COMPARE(answers->pending(), 0);
-    QCOMPARE(headwords(*w), shown);
+    fx.boxes().pressText(answer);
+    if (modified && answer == QLatin1String("Reload"))
+        fx.boxes().press(QMessageBox::Yes); // the window's changes are really to go
+    fx.write(QStringLiteral("words.lxv"), ChangedFile);
+    QTRY_COMPARE(fx.boxes().pending(), 0);
+    QCOMPARE(headwords(*w->database()), shown);
 
     if (answer == QLatin1String("Merge")) {
         QCOMPARE(w->database()->sentenceCount(0), 2); // "A [cat] purrs." came too
         QCOMPARE(history->count(), steps + 1);
         history->undo();
-        QCOMPARE(headwords(*w), (QStringList {"cat", "dog", "yak"}));
+        QCOMPARE(headwords(*w->database()), (QStringList {"cat", "dog", "yak"}));
         history->redo();
     }
-    if (answer == QLatin1String("Reload")) {
+    if (!modified) {
         QVERIFY(!w->database()->isModified());
-        return;
+        // The same content written again is no news, once the file just read has been read in the
+        // background too (a write in the middle of that read counts as a change, rightly).
+        TestUtil::child<LxdFileGuard>(w.get(), "fileGuard")->known().checksum.waitForFinished();
+        fx.write(QStringLiteral("words.lxv"), ChangedFile);
+        settle();
+    } else if (answer == QLatin1String("Reload")) {
+        QVERIFY(!w->database()->isModified());
+    } else {
+        // Merged or kept: the teacher has chosen, and Save writes without asking again.
+        QVERIFY(save(*w));
+        QCOMPARE(headwordsIn(fileName), shown);
     }
-    // Merged or kept: the teacher has chosen, and Save writes without asking again.
-    QVERIFY(save(*w));
-    QCOMPARE(headwordsIn(fileName), shown);
-    QCOMPARE(answers->seen().size(), 1);
+    QCOMPARE(fx.boxes().seen().size(), modified && answer == QLatin1String("Reload") ? 2 : 1);
 }
 
 void TestFileSafety::ownSaveAsksNothingAndRemovalIsToldOnce()
 {
-    const QString fileName = write(QStringLiteral("words.lxv"), WordsFile);
+    const QString fileName = fx.write(QStringLiteral("words.lxv"), WordsFile);
     auto w = openWindow(fileName);
     docOf(*w)->addHeadword(QStringLiteral("yak"));
     QVERIFY(save(*w));
     docOf(*w)->addHeadword(QStringLiteral("zebu"));
     QVERIFY(save(*w));
     settle();
-    QCOMPARE(answers->seen(), QStringList());
+    QCOMPARE(fx.boxes().seen(), QStringList());
 
-    answers->press(QMessageBox::Ok);
+    fx.boxes().press(QMessageBox::Ok);
     QVERIFY(QFile::remove(fileName));
-    QTRY_COMPARE(answers->pending(), 0);
-    QVERIFY(answers->seen().value(0).startsWith(QLatin1String("Database file removed|")));
+    QTRY_COMPARE(fx.boxes().pending(), 0);
+    QVERIFY(fx.boxes().seen().value(0).startsWith(QLatin1String("Database file removed|")));
     settle();
-    QCOMPARE(answers->seen().size(), 1);
+    QCOMPARE(fx.boxes().seen().size(), 1);
 
     QVERIFY(save(*w));
     QCOMPARE(headwordsIn(fileName), (QStringList {"cat", "dog", "yak", "zebu"}));
     settle();
-    QCOMPARE(answers->seen().size(), 1);
+    QCOMPARE(fx.boxes().seen().size(), 1);
 }
 
 QTEST_MAIN(TestFileSafety)

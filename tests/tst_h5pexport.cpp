@@ -8,6 +8,7 @@
 #include "exercise/scormpackage.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
 #include "util/zelutils.h"
 
@@ -22,10 +23,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
-#include <QResource>
-#include <QSettings>
 #include <QSpinBox>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -109,29 +107,19 @@ class TestH5PExport : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
+    void initTestCase() { fx.initTestCase(); }
+    void init() { fx.init(); }
+    void cleanup() { fx.cleanup(); }
     void packagesHoldWhatTheContentTypesRead_data();
     void packagesHoldWhatTheContentTypesRead();
     void blanksKeepTrickyTextsAsTyped();
     void whatH5PCannotHoldIsLeftOutAndNamed();
     void scormRuntimeOnlyInThePackage();
     void windowWritesEachKind();
+
+private:
+    TestUtil::WindowFixture fx;
 };
-
-void TestH5PExport::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    ZelUtils::setUrlOpener([](const QUrl &) { return true; });
-}
-
-void TestH5PExport::init()
-{
-    QSettings().clear();
-    ZelFileDialog::reset();
-}
 
 void TestH5PExport::packagesHoldWhatTheContentTypesRead_data()
 {
@@ -281,12 +269,10 @@ void TestH5PExport::scormRuntimeOnlyInThePackage()
 // chosen; the SCORM dialog asks the pass mark; every package opens in a ZIP reader.
 void TestH5PExport::windowWritesEachKind()
 {
-    QTemporaryDir dir;
-    QSettings().setValue(QStringLiteral("application/firstRun"), false);
-    auto w = std::make_unique<MainWindow>();
-    w->show();
-    ZelFileDialog::setNextFileName(TestUtil::writeFile(dir, QStringLiteral("Tiere.lxv"),
-        "\xEF\xBB\xBFTiere&&&{0}Die [Katze] schl\u00e4ft.&&&{0}A [x*y] b.\r\n"));
+    const QTemporaryDir &dir = *fx.dir;
+    auto w = fx.window();
+    ZelFileDialog::setNextFileName(fx.write(
+        QStringLiteral("Tiere.lxv"), "\xEF\xBB\xBFTiere&&&{0}Die [Katze] schl\u00e4ft.&&&{0}A [x*y] b.\r\n"));
     TestUtil::child<QAction>(w.get(), "actFileOpen")->trigger();
     auto *words = TestUtil::child<QListView>(w.get(), "lvWords");
     words->setCurrentIndex(words->model()->index(0, 0));

@@ -6,6 +6,7 @@
 #include "models/lxdbwordlistmodel.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelutils.h"
 
 #include <QAction>
@@ -21,12 +22,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QResource>
 #include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QUrl>
@@ -39,9 +38,9 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { fx.initTestCase(); }
+    void init() { fx.init(); }
+    void cleanup() { fx.cleanup(); }
 
     void everyControlCarriesItsName_data();
     void everyControlCarriesItsName();
@@ -82,40 +81,9 @@ private:
     static void fillDatabase(MainWindow &w);
     QStringList makeFiles(const QStringList &names);
 
-    QList<QUrl> opened;
-    std::unique_ptr<QTemporaryDir> files;
+    TestUtil::WindowFixture fx;
+    QList<QUrl> &opened = fx.opened;
 };
-
-void TestMainWindow::initTestCase()
-{
-    // The settings store lands below the test's own home folder even if run by hand.
-    QStandardPaths::setTestModeEnabled(true);
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    ZelUtils::setUrlOpener([this](const QUrl &url) {
-        opened.append(url);
-        return true;
-    });
-}
-
-void TestMainWindow::init()
-{
-    QSettings settings;
-    settings.clear();
-    // Keep the first-run set-up and its dialog out of these tests.
-    settings.setValue(QStringLiteral("application/firstRun"), false);
-    settings.sync();
-    opened.clear();
-    files = std::make_unique<QTemporaryDir>();
-    QVERIFY(files->isValid());
-}
-
-void TestMainWindow::cleanup()
-{
-    files.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
-}
 
 std::unique_ptr<MainWindow> TestMainWindow::shownWindow()
 {
@@ -150,7 +118,7 @@ QStringList TestMainWindow::makeFiles(const QStringList &names)
 {
     QStringList paths;
     for (const QString &name : names) {
-        const QString path = files->filePath(name);
+        const QString path = fx.dir->filePath(name);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             qWarning("cannot create %s", qPrintable(path));
@@ -770,7 +738,7 @@ void TestMainWindow::pathsDifferingInCaseAreTwoEntries()
 void TestMainWindow::missingFilesAreDroppedAndFiveShown()
 {
     const QStringList paths = makeFiles({"1.lxv", "2.lxv", "3.lxv", "4.lxv", "5.lxv", "6.lxv"});
-    const QString gone = files->filePath(QStringLiteral("gone.lxv"));
+    const QString gone = fx.dir->filePath(QStringLiteral("gone.lxv"));
     QSettings().setValue(QStringLiteral("mainWindow/recentFiles"), QStringList(paths) << gone);
 
     auto w = newWindow();

@@ -5,8 +5,8 @@
 #include "exercise/moodleexport.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
-#include "util/zelutils.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,8 +19,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QResource>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -312,9 +310,9 @@ class TestMoodleExport : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { fx.initTestCase(); }
+    void init() { fx.init(); }
+    void cleanup() { fx.cleanup(); }
 
     void clozeAnswerEscapes_data();
     void clozeAnswerEscapes();
@@ -334,27 +332,9 @@ private slots:
 private:
     // A window with the database "Tiere.lxv" open and every sentence of its one headword used.
     std::unique_ptr<MainWindow> windowWithOutput(const QTemporaryDir &dir, const QStringList &sentences);
+
+    TestUtil::WindowFixture fx;
 };
-
-void TestMoodleExport::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    ZelUtils::setUrlOpener([](const QUrl &) { return true; });
-}
-
-void TestMoodleExport::init()
-{
-    QSettings().clear();
-    ZelFileDialog::reset();
-}
-
-void TestMoodleExport::cleanup()
-{
-    QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-}
 
 void TestMoodleExport::clozeAnswerEscapes_data()
 {
@@ -582,9 +562,7 @@ void TestMoodleExport::wellFormedForXmllint()
 std::unique_ptr<MainWindow> TestMoodleExport::windowWithOutput(
     const QTemporaryDir &dir, const QStringList &sentences)
 {
-    QSettings().setValue(QStringLiteral("application/firstRun"), false);
-    auto w = std::make_unique<MainWindow>();
-    w->show();
+    auto w = fx.window();
     QByteArray line = "\xEF\xBB\xBFTiere";
     for (const QString &sentence : sentences)
         line += "&&&{0}" + sentence.toUtf8();
@@ -657,11 +635,7 @@ void TestMoodleExport::windowExports()
     QVERIFY(button->isEnabled());
     QVERIFY(button->menu()->actions().contains(command));
 
-    QList<QUrl> opened;
-    ZelUtils::setUrlOpener([&opened](const QUrl &url) {
-        opened << url;
-        return true;
-    });
+    const QList<QUrl> &opened = fx.opened;
     for (int run = 0; run < 2; ++run) {
         // The second time with the name as written, which the dialog itself confirmed.
         ZelFileDialog::setNextFileName(dir.filePath(run == 0 ? typed : written));
@@ -680,7 +654,6 @@ void TestMoodleExport::windowExports()
             QCOMPARE(QDir(ZelFileDialog::lastRequest().dir), QDir(dir.path()));
     }
 
-    ZelUtils::setUrlOpener([](const QUrl &) { return true; });
     QCOMPARE(opened.size(), 1);
     QCOMPARE(QDir(opened.first().toLocalFile()), QDir(dir.path()));
 

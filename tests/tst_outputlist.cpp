@@ -9,7 +9,7 @@
 #include "exercise/randomsource.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
-#include "util/zelutils.h"
+#include "support/windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,11 +22,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QResource>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -120,7 +118,7 @@ class TestOutputList : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { fx.initTestCase(); }
     void init();
     void cleanup();
 
@@ -168,7 +166,7 @@ private:
         return TestUtil::child<T>(window.get(), name);
     }
 
-    QTemporaryDir dir;
+    TestUtil::WindowFixture fx;
     std::unique_ptr<MainWindow> window;
     LxdDatabase *db = nullptr;
     QListView *lwOutput = nullptr;
@@ -177,25 +175,11 @@ private:
     QLabel *lblOutput = nullptr;
 };
 
-void TestOutputList::initTestCase()
-{
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    QVERIFY(dir.isValid());
-}
-
 void TestOutputList::init()
 {
     // No first-run set-up: the window opens with an empty database and no question.
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("application/firstRun"), false);
-    settings.sync();
-    RandomSource::setSeedOverride(std::nullopt);
-
-    window = std::make_unique<MainWindow>();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    fx.init();
+    window = fx.window();
     db = window->findChild<LxdDatabase *>();
     QVERIFY(db);
     lwOutput = child<QListView>("lwOutput");
@@ -206,10 +190,8 @@ void TestOutputList::init()
 
 void TestOutputList::cleanup()
 {
-    TestUtil::resetHooks();
     window.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
+    fx.cleanup();
 }
 
 void TestOutputList::loadDatabase(const Layout &layout)
@@ -242,7 +224,7 @@ void TestOutputList::loadTexts(const QList<QStringList> &headwords)
             sentence->setText(text);
         }
     }
-    const QString path = dir.filePath(QStringLiteral("test.lxv"));
+    const QString path = fx.path(QStringLiteral("test.lxv"));
     QVERIFY(source.saveText(path, LxdDatabase::applicationFormatVersion()));
     QVERIFY(db->loadText(path));
     db->setModified(false);

@@ -8,10 +8,12 @@
 #include "data/lxditem.h"
 #include "document/lxddocument.h"
 #include "document/lxdrecovery.h"
+#include "document/lxdsession.h"
 #include "exercise/randomsource.h"
 #include "support/boxanswerer.h"
 #include "support/dbfixtures.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelutils.h"
 
 #include <QAction>
@@ -26,7 +28,7 @@
 #include <QPushButton>
 #include <QResource>
 #include <QSettings>
-#include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QTest>
 #include <QUndoStack>
 
@@ -78,6 +80,8 @@ QStringList leftInFolder()
 // The crashing program: opens `database`, edits it, says when the copy is on disk and waits to be killed.
 int runChild(const QString &database)
 {
+    // Settings and copies where the test program looks for them.
+    QStandardPaths::setTestModeEnabled(true);
     ZelUtils::setApplicationIdentity();
     QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
     LxdRecovery::setDelaysForTesting(50, 1000);
@@ -121,7 +125,7 @@ private slots:
     void recoverAfterLaterWorkAsksAndMerges();
     void discardRemovesCrashedCopy();
     void unreadableCopyLeavesTheWindowAsItWas();
-    void saveAndQuitRemoveTheCopy();
+    void saveAndEndRemoveTheCopy();
     void descriptionIsReadSafely();
 
 private:
@@ -129,48 +133,34 @@ private:
     void crash(const QString &database);
     std::unique_ptr<MainWindow> newWindow(const QString &database);
 
-    std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<TestUtil::BoxAnswerer> answerer;
+    TestUtil::WindowFixture fx;
     QString database;
 };
 
 void TestRecovery::initTestCase()
 {
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
+    fx.initTestCase();
     // The copies live in the test's own home (run-isolated.sh), never in the user's.
     QVERIFY(LxdRecovery::folder().startsWith(QDir::homePath() + QLatin1Char('/')));
 }
 
 void TestRecovery::init()
 {
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("application/firstRun"), false);
-    settings.sync();
+    fx.init();
     QDir(LxdRecovery::folder()).removeRecursively();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
-    database = TestUtil::writeFile(*dir, QStringLiteral("words.lxv"), WordsFile);
-    answerer = std::make_unique<TestUtil::BoxAnswerer>();
+    database = fx.write(QStringLiteral("words.lxv"), WordsFile);
 }
 
 void TestRecovery::cleanup()
 {
-    QVERIFY2(answerer->unexpected().isEmpty(), qPrintable(answerer->unexpected().join(QLatin1String("; "))));
-    QCOMPARE(answerer->pending(), 0);
-    answerer.reset();
-    TestUtil::resetHooks();
     LxdRecovery::setDelaysForTesting(3000, 2 * 60 * 1000);
-    dir.reset();
+    fx.cleanup();
 }
 
 std::unique_ptr<MainWindow> TestRecovery::newWindow(const QString &file)
 {
     MainWindow::setCommandLineForTesting({QCoreApplication::applicationFilePath(), file});
-    auto w = std::make_unique<MainWindow>();
-    w->show();
-    return w;
+    return fx.window();
 }
 
 void TestRecovery::crash(const QString &file)
@@ -193,13 +183,13 @@ void TestRecovery::crash(const QString &file)
     // While the other program runs, its copy is its own: opening the database offers nothing (the
     // database itself is in use by that program, and opens read-only here).
     {
-        answerer->pressText(QStringLiteral("Open read-only"));
+        fx.boxes().pressText(QStringLiteral("Open read-only"));
         auto w = newWindow(file);
         QCOMPARE(w->currentFile(), file);
         QVERIFY(!w->database()->isModified());
     }
-    QVERIFY(answerer->seen().value(0).startsWith(QLatin1String("Database in use|")));
-    answerer = std::make_unique<TestUtil::BoxAnswerer>();
+    QVERIFY(fx.boxes().seen().value(0).startsWith(QLatin1String("Database in use|")));
+    fx.nextBoxes();
 
     child.kill(); // SIGKILL: nothing of the program's own runs any more
     QVERIFY(child.waitForFinished());
@@ -217,23 +207,23 @@ void TestRecovery::crashedCopyIsOfferedAndRecovered()
             QStringLiteral("dog&&&{1}The [dog] barked.")};
 
     // Later keeps the copy and the database as read from its file.
-    answerer->escape();
+    fx.boxes().escape();
     {
         auto w = newWindow(database);
-        QCOMPARE(answerer->pending(), 0);
+        QCOMPARE(fx.boxes().pending(), 0);
         QCOMPARE(content(*w), original);
         QVERIFY(!w->database()->isModified());
     }
-    QCOMPARE(answerer->seen().size(), 1);
-    QVERIFY2(answerer->seen().at(0).contains(
+    QCOMPARE(fx.boxes().seen().size(), 1);
+    QVERIFY2(fx.boxes().seen().at(0).contains(
                  QStringLiteral("Unsaved changes to %1 from ").arg(QDir::toNativeSeparators(database))),
-        qPrintable(answerer->seen().at(0)));
+        qPrintable(fx.boxes().seen().at(0)));
     QCOMPARE(leftInFolder().size(), 2);
 
     // Recover: the edit, unsaved, under the database's own name, with nothing to undo.
-    answerer->pressText(QStringLiteral("Recover"));
+    fx.boxes().pressText(QStringLiteral("Recover"));
     auto w = newWindow(database);
-    QCOMPARE(answerer->pending(), 0);
+    QCOMPARE(fx.boxes().pending(), 0);
     QCOMPARE(content(*w), QStringList({original.at(0), QStringLiteral("dog&&&{7}") + EditedText}));
     QVERIFY(w->database()->isModified());
     QVERIFY(w->isWindowModified());
@@ -245,7 +235,7 @@ void TestRecovery::crashedCopyIsOfferedAndRecovered()
     QCOMPARE(TestUtil::child<QLineEdit>(w.get(), "ledExerciseTitle")->text(), SessionTitle);
     QCOMPARE(TestUtil::child<QPlainTextEdit>(w.get(), "pteExtraWords")->toPlainText(), SessionExtraWords);
     RandomSource::setSeedOverride(7u);
-    answerer->press(QMessageBox::Ok);
+    fx.boxes().press(QMessageBox::Ok);
     QMetaObject::invokeMethod(w.get(), "updateOutputCount");
     TestUtil::child<QAction>(w.get(), "actSentencesToClipboard")->trigger();
     QCOMPARE(QApplication::clipboard()->text().toUtf8(), TestUtil::readFile(clipboardFile(database)));
@@ -253,13 +243,13 @@ void TestRecovery::crashedCopyIsOfferedAndRecovered()
     // The copy is this window's now: a later window does not offer it, and quitting without saving
     // removes it.
     {
-        answerer->pressText(QStringLiteral("Open read-only")); // the database is this window's too
+        fx.boxes().pressText(QStringLiteral("Open read-only")); // the database is this window's too
         auto other = newWindow(database);
-        QCOMPARE(answerer->seen().size(), 4);
-        QVERIFY(answerer->seen().at(3).startsWith(QLatin1String("Database in use|")));
+        QCOMPARE(fx.boxes().seen().size(), 4);
+        QVERIFY(fx.boxes().seen().at(3).startsWith(QLatin1String("Database in use|")));
     }
     QCOMPARE(leftInFolder().size(), 2);
-    answerer->press(QMessageBox::No);
+    fx.boxes().press(QMessageBox::No);
     QVERIFY(w->close());
     QCOMPARE(leftInFolder(), QStringList());
     QCOMPARE(TestUtil::readFile(database), WordsFile);
@@ -271,7 +261,7 @@ void TestRecovery::recoverAfterLaterWorkAsksAndMerges()
     if (QTest::currentTestFailed())
         return;
     // "Later", then new work saved over the database the copy's changes were made to.
-    answerer->escape();
+    fx.boxes().escape();
     {
         auto w = newWindow(database);
         QVERIFY(docOf(*w)->addSentence(0, QStringLiteral("Later [work]."), 0));
@@ -280,11 +270,11 @@ void TestRecovery::recoverAfterLaterWorkAsksAndMerges()
     QVERIFY(TestUtil::readFile(database).contains("Later [work]."));
 
     // Recover asks as about any change on disk; Merge keeps both, and Save then asks nothing.
-    answerer->pressText(QStringLiteral("Recover")).pressText(QStringLiteral("Merge"));
+    fx.boxes().pressText(QStringLiteral("Recover")).pressText(QStringLiteral("Merge"));
     auto w = newWindow(database);
-    QCOMPARE(answerer->pending(), 0);
-    QVERIFY2(answerer->seen().value(2).startsWith(QLatin1String("Database changed on disk|")),
-        qPrintable(answerer->seen().join(QLatin1String("; "))));
+    QCOMPARE(fx.boxes().pending(), 0);
+    QVERIFY2(fx.boxes().seen().value(2).startsWith(QLatin1String("Database changed on disk|")),
+        qPrintable(fx.boxes().seen().join(QLatin1String("; "))));
     QVERIFY(TestUtil::runCommand(*w, "fileSave"));
     const QByteArray saved = TestUtil::readFile(database);
     QVERIFY2(saved.contains("Later [work].") && saved.contains(EditedText.toUtf8()), saved.constData());
@@ -307,9 +297,9 @@ void TestRecovery::unreadableCopyLeavesTheWindowAsItWas()
         QVERIFY(file.write(binary) == binary.size());
     }
 
-    answerer->pressText(QStringLiteral("Recover")).press(QMessageBox::Ok);
+    fx.boxes().pressText(QStringLiteral("Recover")).press(QMessageBox::Ok);
     auto w = newWindow(database);
-    QCOMPARE(answerer->seen().value(1),
+    QCOMPARE(fx.boxes().seen().value(1),
         QStringLiteral("Recovery failed|The recovery copy %1 cannot be read.|")
             .arg(QDir::toNativeSeparators(copy)));
     QCOMPARE(w->currentFile(), database);
@@ -327,55 +317,53 @@ void TestRecovery::discardRemovesCrashedCopy()
     // copy's database as it is on disk.
     const auto forgetRecentFiles = [] { QSettings().remove(QStringLiteral("mainWindow/recentFiles")); };
     forgetRecentFiles();
-    answerer->escape();
+    fx.boxes().escape();
     {
         auto w = newWindow(QString());
-        QCOMPARE(answerer->pending(), 0);
+        QCOMPARE(fx.boxes().pending(), 0);
         QCOMPARE(w->currentFile(), database);
         QCOMPARE(w->database()->itemCount(), 2);
         QVERIFY(!w->database()->isModified());
     }
-    QCOMPARE(answerer->seen().size(), 1);
+    QCOMPARE(fx.boxes().seen().size(), 1);
     QCOMPARE(leftInFolder().size(), 2);
     forgetRecentFiles();
-    answerer->pressText(QStringLiteral("Discard"));
+    fx.boxes().pressText(QStringLiteral("Discard"));
     {
         auto w = newWindow(QString());
-        QCOMPARE(answerer->pending(), 0);
+        QCOMPARE(fx.boxes().pending(), 0);
         QVERIFY(w->currentFile().isEmpty());
         QCOMPARE(w->database()->itemCount(), 0);
     }
     QCOMPARE(leftInFolder(), QStringList());
     auto w = newWindow(database);
-    QCOMPARE(answerer->seen().size(), 2);
+    QCOMPARE(fx.boxes().seen().size(), 2);
     QVERIFY(!w->database()->isModified());
 }
 
-void TestRecovery::saveAndQuitRemoveTheCopy()
+// Edits that go on without a pause still reach the copy once the longest delay is up; the snapshot is
+// taken a headword at a time, as a large database's is. The copy is byte for byte what a save writes,
+// and goes once the database is saved or the program ends in good order.
+void TestRecovery::saveAndEndRemoveTheCopy()
 {
-    // Edits that go on without a pause still reach the copy once the longest delay is up; the
-    // snapshot is taken a headword at a time, as a large database's is.
     LxdRecovery::setDelaysForTesting(60 * 1000, 100, 1);
-    auto w = newWindow(database);
-    auto *recovery = TestUtil::child<LxdRecovery>(w.get(), "recovery");
+    LxdSession session;
+    QVERIFY(session.open(database, nullptr).ok());
+    LxdRecovery *recovery = session.recovery();
     QVERIFY(!QFile::exists(recovery->copyFile()));
-    docOf(*w)->editSentence(1, 0, EditedText, -3);
-    docOf(*w)->addSentence(0, QStringLiteral("A [cat]\nsleeps."), 12);
+    session.document()->editSentence(1, 0, EditedText, -3);
+    session.document()->addSentence(0, QStringLiteral("A [cat]\nsleeps."), 12);
     QTRY_VERIFY(QFile::exists(recovery->copyFile()) && !recovery->isWriting());
-    QVERIFY(!recovery->copyFile().startsWith(dir->path()));
+    QVERIFY(!recovery->copyFile().startsWith(fx.dir->path()));
     const QByteArray copied = TestUtil::readFile(recovery->copyFile());
 
-    // The copy is byte for byte what Save writes; once saved there is no copy.
-    QVERIFY(QMetaObject::invokeMethod(w.get(), "fileSave"));
-    QVERIFY(!w->database()->isModified());
+    QVERIFY(session.save(database, nullptr).ok());
     QCOMPARE(TestUtil::readFile(database), copied);
     QCOMPARE(leftInFolder(), QStringList());
 
-    // A clean quit after Yes (save) or No (give up) leaves none either.
-    docOf(*w)->editSentence(1, 0, QStringLiteral("The [dog] slept."), 0);
+    session.document()->editSentence(1, 0, QStringLiteral("The [dog] slept."), 0);
     QTRY_VERIFY(QFile::exists(recovery->copyFile()) && !recovery->isWriting());
-    answerer->press(QMessageBox::No);
-    QVERIFY(w->close());
+    session.end();
     QCOMPARE(leftInFolder(), QStringList());
     QCOMPARE(TestUtil::readFile(database), copied);
 }

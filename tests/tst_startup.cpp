@@ -8,6 +8,7 @@
 #include "dialogs/dlgchoosedblang.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelutils.h"
 
 #include <QAbstractButton>
@@ -117,7 +118,7 @@ public:
 
 private slots:
     void init();
-    void cleanup();
+    void cleanup() { fx.cleanup(); }
 
     void chooseDialog();
     void preselectionFollowsLocale_data();
@@ -160,33 +161,15 @@ private:
     static QString failedWorkingCopy(int variant, const QString &reason);
     static QStringList choiceThenEveryCopyFailed(const QString &reason);
 
-    std::unique_ptr<TestUtil::ModalAnswerer> answerer;
-    std::unique_ptr<QTemporaryDir> files;
+    TestUtil::WindowFixture fx;
 };
 
 Q_DECLARE_METATYPE(TestStartup::CloseBy)
 
 void TestStartup::init()
 {
-    QSettings settings;
-    settings.clear();
-    settings.sync();
+    fx.init(true);
     QVERIFY(QDir(documentsFolder()).removeRecursively());
-    files = std::make_unique<QTemporaryDir>();
-    QVERIFY(files->isValid());
-    answerer = std::make_unique<TestUtil::ModalAnswerer>();
-}
-
-void TestStartup::cleanup()
-{
-    TestUtil::resetHooks();
-    // Every dialog that came up was one the test expected, and every expected one came.
-    QCOMPARE(answerer->unexpected(), QStringList());
-    QCOMPARE(answerer->pending(), 0);
-    answerer.reset();
-    files.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
 }
 
 std::unique_ptr<MainWindow> TestStartup::start(const QStringList &arguments)
@@ -210,7 +193,7 @@ QStringList TestStartup::outputTexts(MainWindow &w)
 
 QString TestStartup::makeDatabase(const QString &name, const Content &content)
 {
-    const QString path = files->filePath(name);
+    const QString path = fx.dir->filePath(name);
     if (!writeBytes(path, databaseBytes(content)))
         qWarning("cannot write %s", qPrintable(path));
     return path;
@@ -383,11 +366,11 @@ void TestStartup::firstStartCopiesAndOpensChosenVariant()
     QFETCH(int, expected);
 
     QRect geometry;
-    answerer->then(choose(click, closeBy, &geometry));
+    fx.dialogs().then(choose(click, closeBy, &geometry));
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
 
-    QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
+    QCOMPARE(fx.dialogs().seen(), QStringList(ChooseTitle));
     // The window is not shown yet; the question stands in the middle of the screen.
     const QRect screen = w->screen()->availableGeometry();
     QVERIFY(screen.contains(geometry));
@@ -418,10 +401,10 @@ void TestStartup::firstStartKeepsExistingFiles()
     QVERIFY(writeBytes(currentDbPath(), mine));
     QVERIFY(writeBytes(copiedPath(1), edited));
 
-    answerer->then(choose(1, OkButton));
+    fx.dialogs().then(choose(1, OkButton));
     auto w = start();
 
-    QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
+    QCOMPARE(fx.dialogs().seen(), QStringList(ChooseTitle));
     QCOMPARE(TestUtil::readFile(currentDbPath()), mine);
     QCOMPARE(TestUtil::readFile(copiedPath(1)), edited);
     QCOMPARE(TestUtil::readFile(copiedPath(0)), TestUtil::readFile(shippedPath(0)));
@@ -439,12 +422,16 @@ void TestStartup::firstStartReportsEachFailedCopy()
     QVERIFY(QDir().mkpath(documentsFolder()));
     QVERIFY(writeBytes(documentsFolder() + QStringLiteral("/lexivanevoc"), "not a folder"));
 
-    answerer->then(choose(-1, OkButton)).press(QMessageBox::Ok).press(QMessageBox::Ok).press(QMessageBox::Ok);
-    answerer->press(QMessageBox::Ok);
+    fx.dialogs()
+        .then(choose(-1, OkButton))
+        .press(QMessageBox::Ok)
+        .press(QMessageBox::Ok)
+        .press(QMessageBox::Ok);
+    fx.dialogs().press(QMessageBox::Ok);
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     {
         auto w = start();
-        QCOMPARE(answerer->seen(), choiceThenEveryCopyFailed(QStringLiteral("Not a directory")));
+        QCOMPARE(fx.dialogs().seen(), choiceThenEveryCopyFailed(QStringLiteral("Not a directory")));
         QVERIFY(!QFile::exists(currentDbPath()));
         QVERIFY(w->recentFileList().isEmpty());
         checkFirstRunDone(false);
@@ -454,11 +441,11 @@ void TestStartup::firstStartReportsEachFailedCopy()
 
     // Once the folder can be made, the next start asks again and makes the working database.
     QVERIFY(QFile::remove(documentsFolder() + QStringLiteral("/lexivanevoc")));
-    answerer = std::make_unique<TestUtil::ModalAnswerer>();
-    answerer->then(choose(-1, OkButton));
+    fx.nextDialogs();
+    fx.dialogs().then(choose(-1, OkButton));
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
-    QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
+    QCOMPARE(fx.dialogs().seen(), QStringList(ChooseTitle));
     checkFirstRunDone();
     QCOMPARE(w->currentFile(), currentDbPath());
 }
@@ -468,12 +455,16 @@ void TestStartup::firstStartOnAFullDiskLeavesNoPartialCopy()
 {
     CheckedWrite::setFailAfterForTesting(1000);
     const auto realWrites = qScopeGuard([] { CheckedWrite::setFailAfterForTesting(-1); });
-    answerer->then(choose(-1, OkButton)).press(QMessageBox::Ok).press(QMessageBox::Ok).press(QMessageBox::Ok);
-    answerer->press(QMessageBox::Ok);
+    fx.dialogs()
+        .then(choose(-1, OkButton))
+        .press(QMessageBox::Ok)
+        .press(QMessageBox::Ok)
+        .press(QMessageBox::Ok);
+    fx.dialogs().press(QMessageBox::Ok);
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
 
-    QCOMPARE(answerer->seen(), choiceThenEveryCopyFailed(QStringLiteral("No such file or directory")));
+    QCOMPARE(fx.dialogs().seen(), choiceThenEveryCopyFailed(QStringLiteral("No such file or directory")));
     QCOMPARE(QDir(userDbDir()).entryList(QDir::Files | QDir::Hidden), QStringList());
     checkUntitledAfterFailedOpen(*w);
 }
@@ -486,11 +477,11 @@ void TestStartup::missingStarterChild()
     QVERIFY(!QFile::exists(missing));
     QCOMPARE(ZelUtils::dataPath(QStringLiteral("db/BritishDB.lxv")), missing);
 
-    answerer->then(choose(1, OkButton)).press(QMessageBox::Ok).press(QMessageBox::Ok);
+    fx.dialogs().then(choose(1, OkButton)).press(QMessageBox::Ok).press(QMessageBox::Ok);
     QTest::ignoreMessage(QtDebugMsg, "User dir does not exist.");
     auto w = start();
 
-    QCOMPARE(answerer->seen(),
+    QCOMPARE(fx.dialogs().seen(),
         QStringList({ChooseTitle, failedCopy(missing, copiedPath(1)),
             failedWorkingCopy(1, QStringLiteral("No such file or directory"))}));
     QCOMPARE(TestUtil::readFile(copiedPath(0)), TestUtil::readFile(shippedPath(0)));
@@ -547,10 +538,10 @@ void TestStartup::firstStartReportsMissingStarterFile()
 void TestStartup::firstStartWithDatabaseArgument()
 {
     const QString named = makeDatabase(QStringLiteral("named.lxv"), {{"ox", {"An [ox] pulls."}}});
-    answerer->then(choose(-1, OkButton));
+    fx.dialogs().then(choose(-1, OkButton));
     auto w = start({named});
 
-    QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
+    QCOMPARE(fx.dialogs().seen(), QStringList(ChooseTitle));
     QVERIFY(QFile::exists(currentDbPath()));
     QCOMPARE(w->currentFile(), named);
     QCOMPARE(w->recentFileList(), QStringList({named, currentDbPath()}));
@@ -559,20 +550,20 @@ void TestStartup::firstStartWithDatabaseArgument()
 
 void TestStartup::secondStartAsksNothingAndCopiesNothing()
 {
-    answerer->then(choose(-1, OkButton));
+    fx.dialogs().then(choose(-1, OkButton));
     {
         auto w = start();
-        QCOMPARE(answerer->seen(), QStringList(ChooseTitle));
+        QCOMPARE(fx.dialogs().seen(), QStringList(ChooseTitle));
         w->close();
     }
     const QDateTime copied = QFileInfo(currentDbPath()).lastModified();
     const QStringList entries = QDir(userDbDir()).entryList(QDir::Files);
 
     // The next start opens the working database by itself, asking nothing.
-    answerer = std::make_unique<TestUtil::ModalAnswerer>();
+    fx.nextDialogs();
     {
         auto w = start();
-        QVERIFY(answerer->seen().isEmpty());
+        QVERIFY(fx.dialogs().seen().isEmpty());
         QCOMPARE(w->currentFile(), currentDbPath());
         QVERIFY(headwordCount(*w) >= 300);
         w->close();
@@ -583,7 +574,7 @@ void TestStartup::secondStartAsksNothingAndCopiesNothing()
     // Not even when the user folder has gone since.
     QVERIFY(QDir(documentsFolder() + QStringLiteral("/lexivanevoc")).removeRecursively());
     auto w = start();
-    QVERIFY(answerer->seen().isEmpty());
+    QVERIFY(fx.dialogs().seen().isEmpty());
     QVERIFY(!QFileInfo::exists(documentsFolder() + QStringLiteral("/lexivanevoc")));
     QVERIFY(w->recentFileList().isEmpty());
     checkUntitledAfterFailedOpen(*w);
@@ -624,7 +615,7 @@ void TestStartup::commandLineOpensDatabases()
     makeDatabase(QStringLiteral("three.lxvx"), {{"three", {"[Three] dogs."}}});
     makeDatabase(QStringLiteral("four"), {{"four", {"[Four] birds."}}});
     const auto inFiles = [this](const QString &name) {
-        return name.startsWith(QLatin1Char('-')) ? name : files->filePath(name);
+        return name.startsWith(QLatin1Char('-')) ? name : fx.dir->filePath(name);
     };
     QStringList paths;
     for (const QString &argument : std::as_const(arguments))
@@ -634,7 +625,7 @@ void TestStartup::commandLineOpensDatabases()
         recentPaths << inFiles(name);
 
     auto w = start(paths);
-    QVERIFY(answerer->seen().isEmpty());
+    QVERIFY(fx.dialogs().seen().isEmpty());
     QCOMPARE(w->recentFileList(), recentPaths);
     if (opened.isEmpty()) {
         checkUntitledAfterFailedOpen(*w);
@@ -774,11 +765,11 @@ void TestStartup::automaticOpenTakesMostRecentFile()
     setFirstRunDone();
     const QString older = makeDatabase(QStringLiteral("older.lxv"), {{"old", {"An [old] map."}}});
     const QString newer = makeDatabase(QStringLiteral("newer.lxv"), {{"new", {"A [new] map."}}});
-    const QString gone = files->filePath(QStringLiteral("gone.lxv"));
+    const QString gone = fx.dir->filePath(QStringLiteral("gone.lxv"));
     QSettings().setValue(QStringLiteral("mainWindow/recentFiles"), QStringList({gone, newer, older}));
 
     auto w = start();
-    QVERIFY(answerer->seen().isEmpty());
+    QVERIFY(fx.dialogs().seen().isEmpty());
     QCOMPARE(w->currentFile(), newer);
     QCOMPARE(w->database()->headword(0), QStringLiteral("new"));
     QCOMPARE(w->recentFileList(), QStringList({newer, older}));
@@ -789,7 +780,7 @@ void TestStartup::automaticOpenWithEmptyRecentList()
 {
     setFirstRunDone();
     auto w = start();
-    QVERIFY(answerer->seen().isEmpty());
+    QVERIFY(fx.dialogs().seen().isEmpty());
     QVERIFY(w->recentFileList().isEmpty());
     checkUntitledAfterFailedOpen(*w);
 }

@@ -6,6 +6,7 @@
 #include "exercise/exercisemodel.h"
 #include "exercise/interactivepage.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelconfirm.h"
 #include "util/zelutils.h"
 
@@ -18,7 +19,9 @@ class TestTranslations : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { fx.initTestCase(); }
+    void init() { fx.init(); }
+    void cleanup() { fx.cleanup(); }
     void cleanupTestCase();
 
     void windowSpeaksTheDesktopsLanguage();
@@ -30,6 +33,9 @@ private slots:
     void windowFitsLaptopScreens();
     void translationsKeepMarkersAndLayout_data();
     void translationsKeepMarkersAndLayout();
+
+private:
+    TestUtil::WindowFixture fx;
 };
 
 namespace {
@@ -96,15 +102,6 @@ QString markers(const QString &text)
 }
 
 } // namespace
-
-void TestTranslations::initTestCase()
-{
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("application/firstRun"), false);
-}
 
 void TestTranslations::cleanupTestCase()
 {

@@ -7,10 +7,10 @@
 #include "document/lxddocument.h"
 #include "util/zelconfirm.h"
 #include "util/zelfiledialog.h"
-#include "util/zelutils.h"
 
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,13 +20,12 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResource>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
+
 #include <QUndoStack>
+#include <memory>
 
 using TestUtil::ModalAnswerer;
 
@@ -59,12 +58,13 @@ private:
     QString state() const;
     void click(QAbstractItemView *view, const QList<int> &rows, int column);
 
-    QTemporaryDir dir;
+    TestUtil::WindowFixture fx;
+    std::unique_ptr<MainWindow> owned;
     MainWindow *window = nullptr;
     LxdDatabase *db = nullptr;
 
 private slots:
-    void initTestCase();
+    void initTestCase() { fx.initTestCase(); }
     void init();
     void cleanup();
 
@@ -111,32 +111,21 @@ void TestUndo::click(QAbstractItemView *view, const QList<int> &rows, int column
     }
 }
 
-void TestUndo::initTestCase()
-{
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    ZelUtils::setApplicationIdentity();
-    QVERIFY(QDir::homePath().startsWith(QDir::tempPath()));
-    QSettings().setValue(QStringLiteral("application/firstRun"), false);
-}
-
 void TestUndo::init()
 {
-    window = new MainWindow;
+    fx.init();
+    owned = fx.window(true, fx.write(QStringLiteral("fixture.lxv"), QByteArray(Fixture)));
+    window = owned.get();
     db = window->findChild<LxdDatabase *>();
-    QVERIFY(db->loadText(TestUtil::writeFile(dir, QStringLiteral("fixture.lxv"), QByteArray(Fixture))));
-    window->resize(1100, 800);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
     ZelConfirm::setRunner([](QMessageBox &) { return int(QMessageBox::Yes); });
 }
 
 void TestUndo::cleanup()
 {
-    TestUtil::resetHooks();
+    // Nothing is to be saved: the window goes without asking.
     db->setModified(false);
-    delete window;
-    window = nullptr;
-    QVERIFY(!QApplication::activeModalWidget());
+    owned.reset();
+    fx.cleanup();
 }
 
 void TestUndo::everyEditUndoesAndRedoes_data()
@@ -224,7 +213,7 @@ void TestUndo::everyEditUndoesAndRedoes()
     } else if (edit == QLatin1String("zeroUsed")) {
         child<QAction>("actZeroUsed")->trigger();
     } else if (edit == QLatin1String("appendMerge")) {
-        ZelFileDialog::setNextFileName(TestUtil::writeFile(dir, QStringLiteral("more.lxv"), AppendFile));
+        ZelFileDialog::setNextFileName(fx.write(QStringLiteral("more.lxv"), AppendFile));
         answer.then([](QWidget *box) {
             for (QAbstractButton *b : box->findChildren<QAbstractButton *>()) {
                 if (b->text() == QLatin1String("&Merge"))
@@ -280,7 +269,7 @@ void TestUndo::historyWithoutWindow()
 {
     QDomDocument dom;
     LxdDatabase database;
-    QVERIFY(database.loadText(TestUtil::writeFile(dir, QStringLiteral("plain.lxv"), QByteArray(Fixture))));
+    QVERIFY(database.loadText(fx.write(QStringLiteral("plain.lxv"), QByteArray(Fixture))));
     LxdDocument document(&database);
     QUndoStack *stack = document.undoStack();
 
@@ -319,8 +308,8 @@ void TestUndo::historyWithoutWindow()
 
     // An edit of a field too short to read, undone, leaves it unchecked as it was read.
     LxdDatabase shortField;
-    QVERIFY(shortField.loadText(TestUtil::writeFile(
-        dir, QStringLiteral("short.lxv"), "cat&&&{0}A [cat].&&&x  &&&{0}[Cats] nap.\r\n")));
+    QVERIFY(shortField.loadText(
+        fx.write(QStringLiteral("short.lxv"), "cat&&&{0}A [cat].&&&x  &&&{0}[Cats] nap.\r\n")));
     LxdDocument edited(&shortField);
     QCOMPARE(shortField.sentenceAt(0, 1)->bracketStatus(), int(LxdSentence::Unchecked));
     QVERIFY(edited.editSentence(0, 1, QStringLiteral("A [kitten]."), 0));

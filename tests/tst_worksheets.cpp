@@ -10,6 +10,7 @@
 #include "support/dbfixtures.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 #include "util/zelfiledialog.h"
 #include "util/zelutils.h"
 
@@ -28,11 +29,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QResource>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -106,7 +105,7 @@ class TestWorksheets : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { fx.initTestCase(); }
     void init();
     void cleanup();
 
@@ -131,41 +130,24 @@ private:
     std::unique_ptr<MainWindow> window(const QStringList &entries);
     QString exportText(MainWindow &w, const QString &button, const QString &file);
 
-    std::unique_ptr<QTemporaryDir> dir;
+    TestUtil::WindowFixture fx;
 };
-
-void TestWorksheets::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    ZelUtils::setApplicationIdentity();
-    QResource::registerResource(ZelUtils::dataPath(QStringLiteral("svgIcons.rcc")));
-    ZelUtils::setUrlOpener([](const QUrl &) { return true; });
-}
 
 void TestWorksheets::init()
 {
-    QSettings settings;
-    settings.clear();
-    settings.setValue(QStringLiteral("application/firstRun"), false);
-    settings.sync();
-    ZelFileDialog::reset();
+    fx.init();
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    dir = std::make_unique<QTemporaryDir>();
 }
 
 void TestWorksheets::cleanup()
 {
-    RandomSource::setSeedOverride(std::nullopt);
     QLocale::setDefault(QLocale::system());
-    QCOMPARE(ZelFileDialog::pendingFileNames(), 0);
-    dir.reset();
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        QVERIFY2(!widget->isVisible(), widget->metaObject()->className());
+    fx.cleanup();
 }
 
 std::unique_ptr<MainWindow> TestWorksheets::window(const QStringList &entries)
 {
-    auto w = std::make_unique<MainWindow>();
+    auto w = fx.window(false);
     w->lxdSession()->appendOutput(entries, QString());
     QMetaObject::invokeMethod(w.get(), "updateOutputCount");
     return w;
@@ -176,7 +158,7 @@ QString TestWorksheets::exportText(MainWindow &w, const QString &button, const Q
 {
     TestUtil::ModalAnswerer answerer;
     answerer.press(file.isEmpty() ? QMessageBox::Ok : QMessageBox::No);
-    const QString path = dir->filePath(file);
+    const QString path = fx.dir->filePath(file);
     if (!file.isEmpty())
         ZelFileDialog::setNextFileName(path);
     w.findChild<QPushButton *>(button)->click();
@@ -334,7 +316,7 @@ void TestWorksheets::pdfReadsBackOnItsPage()
     auto w = window({QStringLiteral("He [went] home."), longSentence, Mixed});
     TestUtil::child<QCheckBox>(w.get(), "chkJumbleOrder")->setChecked(false);
     TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
-    const QString path = dir->filePath(QStringLiteral("sheet.pdf"));
+    const QString path = fx.dir->filePath(QStringLiteral("sheet.pdf"));
     exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("sheet.pdf"));
 
     const QString info = pdfTool(QStringLiteral("pdfinfo"), {path});
@@ -465,7 +447,7 @@ void TestWorksheets::readersTakeTheFiles()
         QProcess lint;
         lint.start(xmllint,
             {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--valid"),
-                dir->filePath(QStringLiteral("page.htm"))});
+                fx.dir->filePath(QStringLiteral("page.htm"))});
         QVERIFY(lint.waitForFinished());
         const QByteArray errors = lint.readAllStandardError();
         QVERIFY2(lint.exitCode() == 0 && errors.isEmpty(), errors.constData());
@@ -476,12 +458,12 @@ void TestWorksheets::readersTakeTheFiles()
     office.start(soffice,
         {QStringLiteral("-env:UserInstallation=")
                 + QString::fromLatin1(
-                    QUrl::fromLocalFile(dir->filePath(QStringLiteral("office"))).toEncoded()),
+                    QUrl::fromLocalFile(fx.dir->filePath(QStringLiteral("office"))).toEncoded()),
             QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
-            QStringLiteral("pdf"), QStringLiteral("--outdir"), dir->path(),
-            dir->filePath(QStringLiteral("sheet.rtf"))});
+            QStringLiteral("pdf"), QStringLiteral("--outdir"), fx.dir->path(),
+            fx.dir->filePath(QStringLiteral("sheet.rtf"))});
     QVERIFY(office.waitForFinished(180000));
-    const QString pdf = dir->filePath(QStringLiteral("sheet.pdf"));
+    const QString pdf = fx.dir->filePath(QStringLiteral("sheet.pdf"));
     QVERIFY2(QFile::exists(pdf), office.readAllStandardError().constData());
     const QStringList pages
         = pdfTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")}).split(QLatin1Char('\f'));
@@ -555,7 +537,7 @@ void TestWorksheets::alternativesAndCluesInEveryFile()
 
     TestUtil::ModalAnswerer answerer;
     answerer.press(QMessageBox::Ok).press(QMessageBox::Ok).press(QMessageBox::No);
-    ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("m.jmt")));
+    ZelFileDialog::setNextFileName(fx.dir->filePath(QStringLiteral("m.jmt")));
     w->findChild<QPushButton *>(QStringLiteral("btnExportJMatch"))->click();
     QCOMPARE(answerer.pending(), 0);
     QCOMPARE(answerer.seen().size(), 3);
@@ -568,7 +550,7 @@ void TestWorksheets::alternativesAndCluesInEveryFile()
     QVERIFY(note.contains(QLatin1String("1. She [went::go] home.")));
     QVERIFY(note.contains(QLatin1String("2. A [colour | color]")));
     QVERIFY(!note.contains(QLatin1String("notation")));
-    const QString jmatch = QString::fromUtf8(TestUtil::readFile(dir->filePath(QStringLiteral("m.jmt"))));
+    const QString jmatch = QString::fromUtf8(TestUtil::readFile(fx.dir->filePath(QStringLiteral("m.jmt"))));
     QVERIFY(jmatch.contains(QLatin1String("<text>went</text>")));
     QVERIFY(jmatch.contains(QLatin1String("<text>colour</text>")));
     QVERIFY(!jmatch.contains(QLatin1String("go)")));
@@ -598,7 +580,7 @@ void TestWorksheets::oneExerciseUntilItChanges()
 
     const auto pdfTitle = [this, &w]() {
         exportText(*w, QStringLiteral("btnExportPDF"), QStringLiteral("t.pdf"));
-        const QString info = pdfTool(QStringLiteral("pdfinfo"), {dir->filePath(QStringLiteral("t.pdf"))});
+        const QString info = pdfTool(QStringLiteral("pdfinfo"), {fx.dir->filePath(QStringLiteral("t.pdf"))});
         const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Title:\\s*(.*)")).match(info);
         return m.captured(1).trimmed();
     };
@@ -642,7 +624,7 @@ void TestWorksheets::extraWordsInTheWordBank()
     {
         TestUtil::ModalAnswerer answerer;
         answerer.press(QMessageBox::Ok).press(QMessageBox::No);
-        ZelFileDialog::setNextFileName(dir->filePath(QStringLiteral("d.jcl")));
+        ZelFileDialog::setNextFileName(fx.dir->filePath(QStringLiteral("d.jcl")));
         w->findChild<QPushButton *>(QStringLiteral("btnExportJCloze"))->click();
         QCOMPARE(answerer.pending(), 0);
         QVERIFY2(answerer.seen().value(0).startsWith(QLatin1String("Extra words left out|")),
@@ -716,7 +698,7 @@ void TestWorksheets::xmlFilesLeaveOutWhatXmlCannotCarry()
                 dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         });
     }
-    const QString path = dir->filePath(file);
+    const QString path = fx.dir->filePath(file);
     ZelFileDialog::setNextFileName(path);
     TestUtil::child<QAction>(w.get(), action.toLatin1().constData())->trigger();
     QString xml = path;
@@ -726,9 +708,9 @@ void TestWorksheets::xmlFilesLeaveOutWhatXmlCannotCarry()
             {QStringLiteral("-c"),
                 QStringLiteral("import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extract('imsmanifest.xml', "
                                "sys.argv[2])"),
-                path, dir->path()});
+                path, fx.dir->path()});
         QVERIFY(unzip.waitForFinished() && unzip.exitCode() == 0);
-        xml = dir->filePath(QStringLiteral("imsmanifest.xml"));
+        xml = fx.dir->filePath(QStringLiteral("imsmanifest.xml"));
     }
     QStringList arguments {QStringLiteral("--noout"), QStringLiteral("--nonet"), xml};
     if (file.endsWith(QLatin1String(".htm")))
