@@ -85,8 +85,8 @@ bool LxdDatabase::loadText(const QString &fileName)
             auto item = std::make_unique<LxdItem>(db);
             const qsizetype taken = item->readFileLinePiece(piece, true);
             if (taken > 0) {
+                db->items.append(item.get());
                 reading = item.release();
-                db->items.append(reading);
             }
             return taken;
         }
