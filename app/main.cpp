@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainwindow.h"
 #include "cli/exportcommand.h"
+#include "data/heappolicy.h"
 #include "data/lxddatabase.h"
 #include "util/zelutils.h"
 
@@ -32,6 +33,7 @@ int exportWithoutWindow(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    HeapPolicy::keepFreedMemory();
     if (argc > 1 && qstrcmp(argv[1], "export") == 0)
         return exportWithoutWindow(argc, argv);
 

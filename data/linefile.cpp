@@ -41,6 +41,10 @@ bool readLines(QFile &file, QStringDecoder &decoder, bool strict, LineFile::Line
     QString text;
     qsizetype carried = 0;
     qint64 lastGot = 0;
+    // A line that outgrows a block is offered to the sink piece by piece; while it takes nothing,
+    // the offer comes again only once the line has doubled, so that it is not read again and again.
+    bool partial = false; // the sink took some of the unfinished line
+    qsizetype offerAt = blockSize;
     for (;;) {
         const qint64 got = file.read(block.data(), blockSize);
         if (got < 0)
@@ -73,8 +77,12 @@ bool readLines(QFile &file, QStringDecoder &decoder, bool strict, LineFile::Line
             qsizetype lineEnd = end;
             if (lineEnd > start && begin[lineEnd - 1] == QLatin1Char('\r'))
                 --lineEnd;
-            if (start < size)
+            if (partial)
+                sink.lineEnd(QStringView(begin + start, lineEnd - start));
+            else if (start < size)
                 handLine(sink, QStringView(begin + start, lineEnd - start));
+            partial = false;
+            offerAt = blockSize;
             start = end + 1;
             searchFrom = start;
             if (start > size)
@@ -82,6 +90,18 @@ bool readLines(QFile &file, QStringDecoder &decoder, bool strict, LineFile::Line
         }
         if (atEnd)
             return true;
+        if (size - start >= offerAt) {
+            QStringView piece(begin + start, size - start);
+            const qsizetype mark = !partial && piece.front() == QChar(0xFEFF) ? 1 : 0;
+            const qsizetype taken = sink.linePiece(piece.sliced(mark), !partial);
+            if (taken > 0) {
+                start += mark + taken;
+                partial = true;
+                offerAt = blockSize;
+            } else {
+                offerAt = 2 * (size - start);
+            }
+        }
         // The unfinished last line moves to the front and waits for the next block.
         carried = size - start;
         if (carried > 0 && start > 0)

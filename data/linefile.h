@@ -97,6 +97,18 @@ public:
     virtual ~LineSink() = default;
     virtual void restart() = 0;
     virtual void line(QStringView line) = 0;
+    // A line longer than a block may be taken in piece by piece, so that it is never held whole:
+    // `piece` is what has come of the line and was not taken yet (`first`: from the line's start,
+    // without its byte-order mark). Returns how much of its front the sink took; once it took
+    // something, the rest of the line comes to lineEnd() instead of line(). By default nothing is
+    // taken.
+    virtual qsizetype linePiece(QStringView piece, bool first)
+    {
+        Q_UNUSED(piece);
+        Q_UNUSED(first);
+        return 0;
+    }
+    virtual void lineEnd(QStringView rest) { Q_UNUSED(rest); }
 };
 bool readFile(QFile &file, LineSink &sink);
 
@@ -140,6 +152,27 @@ QStringView splitRecord(QStringView line, Expect expect, SentencePart sentencePa
             sentencePart(part);
     }
     return head;
+}
+
+// The parts of a piece of a line that a separator closes, as splitRecord finds them in the whole
+// line: each is handed to `part`. A run of ampersands that reaches the end of the piece may go on
+// in the next one and so move its separators; it closes nothing yet. Returns where the first part
+// not closed starts, 0 when none was closed.
+template<typename Part>
+qsizetype splitClosedParts(QStringView piece, Part part)
+{
+    const qsizetype size = piece.size();
+    qsizetype start = 0;
+    for (qsizetype sep = findSeparator(piece, 0); sep >= 0; sep = findSeparator(piece, start)) {
+        qsizetype runEnd = sep + separatorSize;
+        while (runEnd < size && piece[runEnd] == QLatin1Char('&'))
+            ++runEnd;
+        if (runEnd >= size)
+            break;
+        part(piece.sliced(start, sep - start));
+        start = sep + separatorSize;
+    }
+    return start;
 }
 
 } // namespace LineFile

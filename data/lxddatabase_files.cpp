@@ -57,14 +57,44 @@ bool LxdDatabase::loadText(const QString &fileName)
             delete items.at(i);
         items.resize(firstNew);
     };
-    const bool ok = LineFile::readFile(file, dropNew, [this](QStringView line) {
-        // Blank lines carry nothing; any other line is a headword, however short.
-        if (line.trimmed().isEmpty())
-            return;
-        auto *item = new LxdItem(this);
-        items.append(item);
-        item->readFileLine(line);
-    });
+    struct Sink : LineFile::LineSink
+    {
+        LxdDatabase *db;
+        const std::function<void()> &dropNew;
+        LxdItem *reading = nullptr; // the record of a line that comes in pieces
+
+        Sink(LxdDatabase *db, const std::function<void()> &dropNew)
+            : db(db)
+            , dropNew(dropNew)
+        { }
+        void restart() override { dropNew(); }
+        void line(QStringView line) override
+        {
+            // Blank lines carry nothing; any other line is a headword, however short.
+            if (line.trimmed().isEmpty())
+                return;
+            auto *item = new LxdItem(db);
+            db->items.append(item);
+            item->readFileLine(line);
+        }
+        // A very long line is read as it comes, not held whole first.
+        qsizetype linePiece(QStringView piece, bool first) override
+        {
+            if (!first)
+                return reading->readFileLinePiece(piece, false);
+            auto item = std::make_unique<LxdItem>(db);
+            const qsizetype taken = item->readFileLinePiece(piece, true);
+            if (taken > 0) {
+                db->items.append(item.get());
+                reading = item.release();
+            }
+            return taken;
+        }
+        void lineEnd(QStringView rest) override { reading->readFileLineEnd(rest); }
+    };
+    const std::function<void()> drop = dropNew;
+    Sink sink(this, drop);
+    const bool ok = LineFile::readFile(file, sink);
     if (!ok) {
         // Unreadable, or a read error part way: nothing half-loaded stays.
         dropNew();

@@ -125,3 +125,44 @@ void LxdItem::readFileLine(QStringView line)
     if (m_database)
         m_database->forgetOrder();
 }
+
+qsizetype LxdItem::readFileLinePiece(QStringView piece, bool first)
+{
+    // The line is trimmed as a whole: white space at its start goes with the headword.
+    qsizetype from = 0;
+    if (first) {
+        while (from < piece.size() && piece[from].isSpace())
+            ++from;
+    }
+    bool headword = first;
+    const qsizetype taken
+        = LineFile::splitClosedParts(piece.sliced(from), [this, &headword](QStringView part) {
+              if (headword)
+                  m_headword = part.toString();
+              else if (part.size() > 2)
+                  sentences.append(LxdSentence::fromFileField(part));
+              headword = false;
+          });
+    return taken > 0 ? from + taken : 0;
+}
+
+void LxdItem::readFileLineEnd(QStringView rest)
+{
+    // What follows the last separator read is a sentence part; the line's end is trimmed.
+    qsizetype end = rest.size();
+    while (end > 0 && rest[end - 1].isSpace())
+        --end;
+    rest = rest.first(end);
+    for (qsizetype start = 0;;) {
+        const qsizetype sep = LineFile::findSeparator(rest, start);
+        const QStringView part = sep < 0 ? rest.sliced(start) : rest.sliced(start, sep - start);
+        if (part.size() > 2)
+            sentences.append(LxdSentence::fromFileField(part));
+        if (sep < 0)
+            break;
+        start = sep + LineFile::separatorSize;
+    }
+    sentences.squeeze();
+    if (m_database)
+        m_database->forgetOrder();
+}

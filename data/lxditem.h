@@ -40,6 +40,11 @@ public:
     void appendFileText(QString &out, int version) const;
     // Reads a database-file line into this record, which a loader is building.
     void readFileLine(QStringView line);
+    // The same for a line that comes in pieces (LineFile::LineSink::linePiece): returns how much of
+    // the piece was read, 0 when it closes no part yet; the rest of the line goes to
+    // readFileLineEnd().
+    qsizetype readFileLinePiece(QStringView piece, bool first);
+    void readFileLineEnd(QStringView rest);
 
     // The sentences in display order. The database's merge and the sentence model append to it
     // directly.

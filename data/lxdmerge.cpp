@@ -54,8 +54,27 @@ LxdMerge::LxdMerge(
     const auto combined = [mode](int own, int more) {
         return mode == LxdMergeMode::Versions ? std::max(own, more) : addedUsed(own, more);
     };
-    std::vector<int> grownAt(size_t(held), -1); // headword held before -> its place in m_grown
-    std::vector<QHash<int, int>> rowAt; // beside m_grown: held sentence -> its place in rows
+    // Headword held before -> its place in m_grown; before that, how many sentences it gains, so
+    // that each list is made once at its size. Each grown headword has a slice of `countAt`, one
+    // place per sentence it held, that finds the count change of a held sentence.
+    std::vector<int> grownAt(size_t(held), -1);
+    std::vector<qsizetype> countsFrom; // beside m_grown: where its slice of countAt starts
+    std::vector<int> countAt; // held sentence -> its place in m_counts, or -1
+    qsizetype grownCount = 0;
+    for (const LxdMergePlan::Change &change : plan.changes) {
+        if (change.kind == LxdMergePlan::HeadwordAdded || change.target >= held)
+            continue;
+        int &gains = grownAt[size_t(change.target)];
+        if (gains < 0) {
+            gains = 0;
+            ++grownCount;
+        }
+        if (change.kind == LxdMergePlan::SentenceAdded)
+            ++gains;
+    }
+    m_grown.reserve(size_t(grownCount));
+    countsFrom.reserve(size_t(grownCount));
+    std::vector<bool> isGrown(size_t(held), false);
 
     for (const LxdMergePlan::Change &change : plan.changes) {
         if (change.kind == LxdMergePlan::HeadwordAdded) {
@@ -75,13 +94,18 @@ LxdMerge::LxdMerge(
             continue;
         }
         int &at = grownAt[size_t(change.target)];
-        if (at < 0) {
+        if (!isGrown[size_t(change.target)]) {
+            isGrown[size_t(change.target)] = true;
+            const int gains = at;
             at = int(m_grown.size());
             LxdItem *target = m_before.at(change.target);
-            m_grown.append({target, target->sentences.size(), {}, {}, {}, {}});
-            rowAt.emplace_back();
+            m_grown.push_back({target, target->sentences.size(), {}});
+            if (gains > 0)
+                m_grown.back().added.reserve(gains);
+            countsFrom.push_back(qsizetype(countAt.size()));
+            countAt.resize(countAt.size() + size_t(target->sentences.size()), -1);
         }
-        Grown &grown = m_grown[at];
+        Grown &grown = m_grown[size_t(at)];
         if (change.kind == LxdMergePlan::SentenceAdded) {
             grown.added.append(newSentence(s));
             continue;
@@ -91,18 +115,15 @@ LxdMerge::LxdMerge(
             same.setUsed(combined(same.used(), s.used));
             continue;
         }
-        QHash<int, int> &rows = rowAt[size_t(at)];
-        const auto found = rows.constFind(change.targetSentence);
-        if (found != rows.constEnd()) {
-            int &used = grown.newUsed[found.value()];
+        int &counted = countAt[size_t(countsFrom[size_t(at)] + change.targetSentence)];
+        if (counted >= 0) {
+            int &used = m_counts[counted].newUsed;
             used = combined(used, s.used);
             continue;
         }
         const int used = grown.item->sentences.at(change.targetSentence).used();
-        rows.insert(change.targetSentence, int(grown.rows.size()));
-        grown.rows.append(change.targetSentence);
-        grown.oldUsed.append(used);
-        grown.newUsed.append(combined(used, s.used));
+        counted = int(m_counts.size());
+        m_counts.append({at, change.targetSentence, used, combined(used, s.used)});
     }
 
     // The headwords are put in order once all is in, also when none came: the database may have
@@ -115,7 +136,7 @@ LxdMerge::LxdMerge(
         m_beforeInOrder = std::is_sorted(m_before.cbegin(), m_before.cend(), LxdDatabase::headwordLess);
         std::sort(m_after.begin(), m_after.end(), LxdDatabase::headwordLess);
     }
-    for (const Grown &grown : std::as_const(m_grown))
+    for (const Grown &grown : m_grown)
         m_addedSentences += int(grown.added.size());
     for (const LxdItem *item : std::as_const(m_added))
         m_addedSentences += item->sentenceCount();
@@ -130,7 +151,7 @@ LxdMerge::~LxdMerge()
 
 bool LxdMerge::changesAnything() const
 {
-    return !m_added.isEmpty() || !m_grown.isEmpty() || m_after != m_before;
+    return !m_added.isEmpty() || !m_grown.empty() || m_after != m_before;
 }
 
 void LxdMerge::apply()
@@ -148,16 +169,16 @@ void LxdMerge::revert()
 void LxdMerge::change(bool forward)
 {
     const auto changeSentences = [this, forward] {
-        for (const Grown &grown : std::as_const(m_grown)) {
+        for (const Grown &grown : m_grown) {
             QList<LxdSentence> &sentences = grown.item->sentences;
-            if (forward) {
+            if (forward)
                 sentences.append(grown.added);
-            } else {
+            else
                 sentences.resize(grown.oldCount);
-            }
-            const QList<int> &used = forward ? grown.newUsed : grown.oldUsed;
-            for (qsizetype r = 0; r < grown.rows.size(); ++r)
-                sentences[grown.rows.at(r)].setUsed(used.at(r));
+        }
+        for (const Count &count : std::as_const(m_counts)) {
+            m_grown[size_t(count.grown)].item->sentences[count.row].setUsed(
+                forward ? count.newUsed : count.oldUsed);
         }
     };
     m_database->restoreItems(forward ? m_after : m_before, changeSentences, forward || m_beforeInOrder);

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <vector>
+
 class LxdItem;
 
 // Incoming headwords taken into a database: Append, Import and a merge of the file changed on disk.
@@ -41,15 +43,21 @@ public:
     QStringList addedHeadwordTexts() const;
 
 private:
-    // A headword held before that gains sentences or counts.
+    // A headword held before that gains sentences or counts. An append touches most headwords of
+    // a large database, so each costs one list at most: the count changes of all lie in one list.
     struct Grown
     {
         LxdItem *item;
         qsizetype oldCount;
         QList<LxdSentence> added;
-        QList<int> rows; // the held sentences whose counts change
-        QList<int> oldUsed;
-        QList<int> newUsed;
+    };
+    // A held sentence whose count changes.
+    struct Count
+    {
+        int grown; // in m_grown
+        int row;
+        int oldUsed;
+        int newUsed;
     };
 
     void change(bool forward);
@@ -58,7 +66,8 @@ private:
     QList<LxdItem *> m_before;
     QList<LxdItem *> m_after;
     QList<LxdItem *> m_added;
-    QList<Grown> m_grown;
+    std::vector<Grown> m_grown;
+    QList<Count> m_counts;
     bool m_beforeInOrder = false; // m_after is always in order
     int m_addedSentences = 0;
     bool m_applied = false;

@@ -10,7 +10,7 @@ void LxdPendingAppend::clear()
 {
     items.clear();
     sentences.clear();
-    text.clear();
+    lines.clear();
 }
 
 bool LxdPendingAppend::read(const QString &fileName)
@@ -19,20 +19,16 @@ bool LxdPendingAppend::read(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    // Each line is kept trimmed, one after another, in one text; the records point into it by
-    // position, as the text may move while it grows.
-    text.reserve(file.size());
+    // Each line is kept trimmed; the records point into it by position.
     const bool read = LineFile::readFile(
         file, [this] { clear(); },
         [this](QStringView line) {
             line = line.trimmed();
             if (line.isEmpty())
                 return;
-            const qsizetype base = text.size();
-            text.append(line);
-            const QStringView stored = QStringView(text).sliced(base);
-            const auto span = [base, origin = stored.data()](QStringView view) {
-                return Span {base + (view.data() - origin), view.size()};
+            const QString &stored = lines.emplace_back(line.toString());
+            const auto span = [origin = stored.constData()](QStringView view) {
+                return Span {view.data() - origin, view.size()};
             };
             Item item;
             item.firstSentence = sentences.size();

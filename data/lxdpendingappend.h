@@ -27,12 +27,12 @@ public:
     bool read(const QString &fileName);
 
     qsizetype headwordCount() const override { return items.size(); }
-    QStringView headword(qsizetype j) const override { return view(items.at(j).headword); }
+    QStringView headword(qsizetype j) const override { return view(j, items.at(j).headword); }
     qsizetype sentenceCount(qsizetype j) const override { return items.at(j).sentenceCount; }
     LxdIncoming::Sentence sentence(qsizetype j, qsizetype k) const override
     {
         const Sentence &s = sentences.at(items.at(j).firstSentence + k);
-        return {s.stored ? view(s.text) : QStringView(), s.used, s.stored};
+        return {s.stored ? view(j, s.text) : QStringView(), s.used, s.stored};
     }
 
     // The database's headwords as found by the test for repeats, so that the plan need not look
@@ -40,7 +40,7 @@ public:
     LxdDatabase::HeadwordIndex index;
 
 private:
-    struct Span // a piece of `text`
+    struct Span // a piece of one of `lines`
     {
         qsizetype begin = 0;
         qsizetype size = 0;
@@ -58,10 +58,16 @@ private:
         qsizetype sentenceCount = 0;
     };
 
-    QStringView view(Span span) const { return QStringView(text).sliced(span.begin, span.size); }
+    QStringView view(qsizetype j, Span span) const
+    {
+        return QStringView(lines.at(j)).sliced(span.begin, span.size);
+    }
     void clear();
 
-    QString text; // the file's lines, trimmed, one after another
+    // The file's lines, trimmed, one text each beside `items`: a heap block the size of a line is
+    // likely one freed before, where one text of the whole file would be memory the system must
+    // hand out anew, page by page.
+    QList<QString> lines;
     QList<Item> items;
     QList<Sentence> sentences;
 };

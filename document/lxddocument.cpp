@@ -42,7 +42,9 @@ LxdDocument::LxdDocument(LxdDatabase *database, QObject *parent)
     connect(m_undoStack, &QUndoStack::indexChanged, this, [this](int index) {
         const int from = std::min(index, m_lastIndex), to = std::max(index, m_lastIndex);
         m_lastIndex = index;
-        if (m_clearing || m_undoStack->isClean())
+        // Already marked (the usual case while a database is being built step by step): no step
+        // need be looked at.
+        if (m_clearing || m_undoStack->isClean() || m_database->isModified())
             return;
         for (int i = from; i < to; ++i) {
             if (changesDatabase(m_undoStack->command(i))) {

@@ -312,6 +312,8 @@ private slots:
     void generated();
     void sequenceCutAtBlockEnd_data();
     void sequenceCutAtBlockEnd();
+    void longLineReadInPieces_data();
+    void longLineReadInPieces();
 
 private:
     QString write(const QByteArray &bytes);
@@ -436,6 +438,51 @@ void TestLineFile::sequenceCutAtBlockEnd()
     QCOMPARE(db.headword(at), headword);
     QCOMPARE(db.sentenceCount(at), 1);
     QCOMPARE(db.sentenceAt(at, 0)->used(), 3);
+}
+
+void TestLineFile::longLineReadInPieces_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QByteArray>("after");
+    const QByteArray longHead(1500000, 'h');
+    const QByteArray blank(1500000, ' ');
+    QTest::addRow("after a line") << 1u << QByteArray("cat&&&{1}A [x]\r\n") << QByteArray("dog")
+                                  << QByteArray("\r\nemu&&&{0}E [x]\r\n");
+    QTest::addRow("first, with a mark and white space, no line end")
+        << 2u << QByteArray("\xEF\xBB\xBF") << QByteArray(" \t dog ") << QByteArray();
+    QTest::addRow("mark of a joined file")
+        << 3u << QByteArray("cat\r\n\xEF\xBB\xBF") << QByteArray("  dog") << QByteArray("  \r\n");
+    QTest::addRow("headword longer than a block, blank long line") << 4u << blank + "\r\n"
+                                                                   << longHead << QByteArray("\r\n") + blank;
+    QTest::addRow("not UTF-8 after all")
+        << 5u << QByteArray() << QByteArray("dog") << QByteArray("\r\n\xE9&&&{1}x\r\n");
+}
+
+// A line of more than two blocks is read as it comes, piece by piece, and gives what the whole line
+// gives: runs of ampersands of every length fall across the ends of the pieces.
+void TestLineFile::longLineReadInPieces()
+{
+    QFETCH(quint32, seed);
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, after);
+    QRandomGenerator random(seed);
+    static const char alphabet[] = "&&&&&&a [x]{1} ";
+    QByteArray line = start + "&&&";
+    while (line.size() < 2300000)
+        line += alphabet[random.bounded(int(sizeof alphabet) - 1)];
+    QByteArray bytes = before + line + after;
+    // Where the reader's blocks end, a run of three to seven ampersands goes on into the next block.
+    const int run = 3 + int(seed % 5);
+    for (qsizetype end = 1 << 20; end + run < before.size() + line.size(); end += 1 << 20) {
+        if (end - run - 1 < before.size() + start.size() + 3)
+            continue;
+        const qsizetype from = end - 1 - qsizetype(seed % quint32(run - 1));
+        bytes.replace(from - 1, run + 2, "x" + QByteArray(run, '&') + "y");
+    }
+    compareLoad(bytes);
 }
 
 QTEST_GUILESS_MAIN(TestLineFile)
