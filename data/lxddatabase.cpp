@@ -339,8 +339,8 @@ bool LxdDatabase::findText(
     // The case of the text is folded once for the whole search, not once per sentence.
     const TextMatcher matcher(s);
     // The texts lie apart from their sentences and the sentences apart from their headwords, so
-    // each is asked for ahead of its turn (a text two sentences ahead, a headword's sentences two
-    // headwords ahead): the search then seldom waits for memory.
+    // each is asked for ahead of its turn (the next two texts, the next headword's sentences and
+    // first text, the headword after it): the search then seldom waits for memory.
     const auto prefetchText = [](const QList<LxdSentence> &list, qsizetype k) {
         if (k < list.size())
             prefetch(list.at(k).textRef().constData());
@@ -357,12 +357,13 @@ bool LxdDatabase::findText(
     };
     auto searchItem = [&](int i, int *k) {
         const LxdItem *item = items.at(i);
-        if (i + 3 < count)
-            prefetch(items.at(i + 3));
         if (i + 2 < count)
-            prefetch(items.at(i + 2)->sentences.constData());
-        if (i + 1 < count)
-            prefetchText(items.at(i + 1)->sentences, 0);
+            prefetch(items.at(i + 2));
+        if (i + 1 < count) {
+            const QList<LxdSentence> &next = items.at(i + 1)->sentences;
+            prefetch(next.constData());
+            prefetchText(next, 0);
+        }
         if (matcher.isIn(item->headwordRef())) {
             *k = -1;
             return true;
