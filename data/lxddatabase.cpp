@@ -12,10 +12,13 @@
 #include <QHash>
 #include <QSet>
 #include <QVarLengthArray>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
 #include <limits>
+#include <numeric>
 #include <vector>
 
 // Trimming that skips the library call for the common text with no space at either end.
@@ -377,15 +380,41 @@ bool LxdDatabase::findText(
         if (k != -1)
             return hit(startItem, k);
     }
-    for (int i = startItem + 1; i < count; ++i) {
-        int k;
-        if (searchItem(i, &k))
-            return hit(i, k);
-    }
-    for (int i = 0; i <= startItem; ++i) {
-        int k;
-        if (searchItem(i, &k))
-            return hit(i, k);
+    // Then every headword in turn from the one after the start, round to the start itself (its
+    // sentences before the start were not searched yet): the n-th of them is at(n).
+    const auto at = [&](int n) { return (startItem + 1 + n) % count; };
+    if (count < findInPartsFrom) {
+        for (int n = 0; n < count; ++n) {
+            int k;
+            if (searchItem(at(n), &k))
+                return hit(at(n), k);
+        }
+    } else {
+        // A large database is searched in parts side by side, each part for its first hit; the hit
+        // of the earliest part with one is the first. A part gives up once an earlier part has
+        // found one.
+        const int parts = findParts;
+        std::vector<QPair<int, int>> found(size_t(parts), {-1, -1});
+        std::atomic<int> firstPart {parts};
+        QList<int> ids(parts);
+        std::iota(ids.begin(), ids.end(), 0);
+        QtConcurrent::blockingMap(ids, [&](int part) {
+            const int from = int(qint64(count) * part / parts), to = int(qint64(count) * (part + 1) / parts);
+            for (int n = from; n < to; ++n) {
+                if (n % 64 == 0 && firstPart.load(std::memory_order_relaxed) < part)
+                    return;
+                int k;
+                if (searchItem(at(n), &k)) {
+                    found[size_t(part)] = {at(n), k};
+                    int first = firstPart.load();
+                    while (part < first && !firstPart.compare_exchange_weak(first, part)) { }
+                    return;
+                }
+            }
+        });
+        const int first = firstPart.load();
+        if (first < parts)
+            return hit(found[size_t(first)].first, found[size_t(first)].second);
     }
     if (itemOut)
         *itemOut = -1;

@@ -91,7 +91,12 @@ public:
     // themselves: announces it.
     void announceSentences(int i);
 
+    // The first headword or sentence after (startItem, startSentence) that holds `s`, whatever its
+    // case, going round to the top; -1 for a start from the top.
     bool findText(const QString &s, int *itemOut, int *sentenceOut, int startItem, int startSentence) const;
+    // From this many headwords on, Find searches in parts on the thread pool.
+    static constexpr int findInPartsFrom = 20000;
+    static constexpr int findParts = 16;
     void clear();
 
     // An append in two stages, without a history: the file is read and, when it repeats no headword

@@ -35,6 +35,7 @@ class TestTextMatcher : public QObject
 
 private slots:
     void againstIndexOf();
+    void findTextAgainstPlainWalk_data();
     void findTextAgainstPlainWalk();
 };
 
@@ -65,14 +66,28 @@ void TestTextMatcher::againstIndexOf()
     QVERIFY(found > 500); // the rounds do test hits, not only misses
 }
 
+void TestTextMatcher::findTextAgainstPlainWalk_data()
+{
+    QTest::addColumn<int>("headwords");
+    QTest::addColumn<int>("rounds");
+    QTest::addColumn<int>("needleLength");
+    QTest::addRow("small") << 60 << 300 << 2;
+    // Searched in parts side by side; longer needles, so that hits fall in every part and some
+    // searches find nothing.
+    QTest::addRow("in parts") << LxdDatabase::findInPartsFrom + 1000 << 40 << 6;
+}
+
 void TestTextMatcher::findTextAgainstPlainWalk()
 {
+    QFETCH(int, headwords);
+    QFETCH(int, rounds);
+    QFETCH(int, needleLength);
     QRandomGenerator random(11);
-    QDomDocument dom;
     LxdDatabase db;
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0; i < headwords; ++i) {
         LxdItem *item = db.addItem();
-        item->setHeadword(randomText(random, 6) + QString::number(i));
+        // Numbered in order: each headword joins the list at its place, as a file's would.
+        item->setHeadword(QString::number(i).rightJustified(6, u'0') + randomText(random, 6));
         for (int k = random.bounded(4); k > 0; --k)
             item->addSentence()->setText(randomText(random, 30));
     }
@@ -86,8 +101,9 @@ void TestTextMatcher::findTextAgainstPlainWalk()
     const auto textAt = [&db](const QPair<int, int> &at) {
         return at.second < 0 ? db.headword(at.first) : db.sentenceAt(at.first, at.second)->text();
     };
-    for (int round = 0; round < 300; ++round) {
-        const QString needle = randomText(random, 2);
+    int hits = 0;
+    for (int round = 0; round < rounds; ++round) {
+        const QString needle = randomText(random, needleLength);
         const int start = random.bounded(int(order.size()) + 1) - 1;
         const QPair<int, int> from = start < 0 ? qMakePair(-1, -1) : order.at(start);
         // Plain walk: every place after the start to the end, then from the top round to the last
@@ -111,7 +127,9 @@ void TestTextMatcher::findTextAgainstPlainWalk()
         int sentence = -2;
         db.findText(needle, &item, &sentence, from.first, from.first < 0 ? -1 : from.second);
         QCOMPARE(qMakePair(item, sentence), expected);
+        hits += expected.first >= 0;
     }
+    QVERIFY(hits > 0 && hits < rounds); // hits and misses both
 }
 
 QTEST_GUILESS_MAIN(TestTextMatcher)
