@@ -271,11 +271,11 @@ LxdOutcome LxdSession::open(const QString &fileName, LxdSessionQuestions *questi
         outcome.code = LxdOutcome::Cancelled;
         return outcome;
     }
-    if (mode == OpenMode::Reading)
-        return openForReading(fileName);
+    // Read only, the file is opened without its lock or a watch.
+    const bool editing = mode == OpenMode::Editing;
     LxdFileLock lock;
     bool readOnly = false;
-    if (!lockForOpening(fileName, questions, &lock, &readOnly)) {
+    if (editing && !lockForOpening(fileName, questions, &lock, &readOnly)) {
         outcome.code = LxdOutcome::Cancelled;
         return outcome;
     }
@@ -283,11 +283,16 @@ LxdOutcome LxdSession::open(const QString &fileName, LxdSessionQuestions *questi
     switch (m_document->open(fileName)) {
     case LxdDocument::NotDatabase:
         // Nothing was read; when the file was the open one, its lock stays.
-        m_guard->returnLock(std::move(lock));
+        if (editing)
+            m_guard->returnLock(std::move(lock));
         outcome.code = LxdOutcome::NotDatabase;
         return outcome;
     case LxdDocument::Done:
-        m_guard->setFile(fileName, std::move(lock), readOnly);
+        // Read only, the file open before gives up its lock and watch.
+        if (editing)
+            m_guard->setFile(fileName, std::move(lock), readOnly);
+        else
+            m_guard->forget();
         setFileName(fileName);
         // The list is kept when another database is opened; an empty one takes the exercise made
         // from this database last time.
@@ -296,28 +301,6 @@ LxdOutcome LxdSession::open(const QString &fileName, LxdSessionQuestions *questi
         return outcome;
     default:
         // Left under the old file name, the emptied database could later be saved over that file.
-        setFileName(QString());
-        outcome.code = LxdOutcome::ReadFailed;
-        return outcome;
-    }
-}
-
-LxdOutcome LxdSession::openForReading(const QString &fileName)
-{
-    LxdOutcome outcome;
-    outcome.fileName = fileName;
-    switch (m_document->open(fileName)) {
-    case LxdDocument::NotDatabase:
-        outcome.code = LxdOutcome::NotDatabase;
-        return outcome;
-    case LxdDocument::Done:
-        // The file open before, with its lock and watch, is given up.
-        m_guard->forget();
-        setFileName(fileName);
-        if (m_output->count() == 0)
-            readKeptExercise();
-        return outcome;
-    default:
         setFileName(QString());
         outcome.code = LxdOutcome::ReadFailed;
         return outcome;

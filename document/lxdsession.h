@@ -211,7 +211,6 @@ private:
     void exerciseChanged();
     void keepExercise();
     void readKeptExercise();
-    LxdOutcome openForReading(const QString &fileName);
     void push(QUndoCommand *command);
 
     LxdDatabase *m_database;
