@@ -129,6 +129,22 @@ bool readFile(QFile &file, Restart restart, Line line)
     return readFile(file, static_cast<LineSink &>(sink));
 }
 
+// Hands each sentence part of `parts` (the fields after a headword, apart by separators) to
+// `sentencePart`; parts of two characters or fewer hold no sentence and are passed over.
+template<typename SentencePart>
+void splitParts(QStringView parts, SentencePart sentencePart)
+{
+    for (qsizetype start = 0;;) {
+        const qsizetype sep = findSeparator(parts, start);
+        const QStringView part = sep < 0 ? parts.sliced(start) : parts.sliced(start, sep - start);
+        if (part.size() > 2)
+            sentencePart(part);
+        if (sep < 0)
+            return;
+        start = sep + separatorSize;
+    }
+}
+
 // Splits a headword line: trims it, returns the headword part and hands each sentence part to
 // `sentencePart` (parts of two characters or fewer hold no sentence and are passed over).
 // `expect` learns first how many parts there are, so that a list can be sized once.
@@ -144,13 +160,7 @@ QStringView splitRecord(QStringView line, Expect expect, SentencePart sentencePa
     for (qsizetype s = sep; s >= 0; s = findSeparator(line, s + separatorSize))
         ++parts;
     expect(parts);
-    while (sep >= 0) {
-        const qsizetype start = sep + separatorSize;
-        sep = findSeparator(line, start);
-        const QStringView part = sep < 0 ? line.sliced(start) : line.sliced(start, sep - start);
-        if (part.size() > 2)
-            sentencePart(part);
-    }
+    splitParts(line.sliced(sep + separatorSize), sentencePart);
     return head;
 }
 

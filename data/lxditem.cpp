@@ -152,16 +152,8 @@ void LxdItem::readFileLineEnd(QStringView rest)
     qsizetype end = rest.size();
     while (end > 0 && rest[end - 1].isSpace())
         --end;
-    rest = rest.first(end);
-    for (qsizetype start = 0;;) {
-        const qsizetype sep = LineFile::findSeparator(rest, start);
-        const QStringView part = sep < 0 ? rest.sliced(start) : rest.sliced(start, sep - start);
-        if (part.size() > 2)
-            sentences.append(LxdSentence::fromFileField(part));
-        if (sep < 0)
-            break;
-        start = sep + LineFile::separatorSize;
-    }
+    LineFile::splitParts(
+        rest.first(end), [this](QStringView part) { sentences.append(LxdSentence::fromFileField(part)); });
     sentences.squeeze();
     if (m_database)
         m_database->forgetOrder();
