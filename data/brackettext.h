@@ -23,13 +23,16 @@ struct BracketSegment
     // nothing to accept holds one empty answer).
     QStringList answers;
     QString clue; // a gap's clue, or empty
+    // A gap's wrong choices, for this gap only ("[went~goes~gone]" holds goes and gone), or empty.
+    QStringList choices;
 
     // The raw characters with the escapes resolved: what a reader sees.
     QString text() const;
 
     bool operator==(const BracketSegment &other) const
     {
-        return kind == other.kind && raw == other.raw && answers == other.answers && clue == other.clue;
+        return kind == other.kind && raw == other.raw && answers == other.answers && clue == other.clue
+            && choices == other.choices;
     }
 };
 

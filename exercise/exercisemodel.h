@@ -50,6 +50,9 @@ struct ExerciseModel
     // Whether `title` is one the teacher typed: only then does it replace the fixed heading that the
     // RTF, XHTML and Hot Potatoes templates carry.
     bool titleTyped = false;
+    // The letter of this version ("A", "B", ...) when the exercise is one of several versions of one
+    // test, shown under the title of the sheet and of its key; empty for an exercise on its own.
+    QString version;
 
     QList<ExerciseQuestion> questions; // in their final order; a question's number is its position + 1
     QStringList wordBank; // each gap's first answer, once per gap, shuffled with the same seed

@@ -20,13 +20,20 @@ struct ExerciseOptions
     // every export writes exactly what it always wrote.
     bool answerKey = false; // the exercise ends with, or is followed by, its answers
     bool shuffleWordList = false; // the word list holds each distinct key word once, shuffled
+    // What a gap shows of its answer besides its width; off in a new window.
+    enum class Hints {
+        None,
+        FirstLetter, // the first letter, then the rest of the gap ("w________")
+        LetterCount, // how many letters, and nothing of which
+    };
+    Hints hints = Hints::None;
 
     bool operator==(const ExerciseOptions &other) const
     {
         return includeQNums == other.includeQNums && gapWords == other.gapWords
             && bracketWords == other.bracketWords && jumbleOrder == other.jumbleOrder
             && includeWordList == other.includeWordList && answerKey == other.answerKey
-            && shuffleWordList == other.shuffleWordList;
+            && shuffleWordList == other.shuffleWordList && hints == other.hints;
     }
     bool operator!=(const ExerciseOptions &other) const { return !(*this == other); }
 };
