@@ -38,11 +38,19 @@ struct BracketSegment
 
 // The bracket grammar of a sentence, in one place. A key word stands in square brackets; an opening
 // bracket inside an open key word is part of the word, a closing one outside any key word is text.
-// Inside the brackets "|" separates accepted alternatives and "::" starts the clue shown beside the
-// gap ("[colour|color::a shade]"), blanks around them trimmed and empty alternatives ignored; a key
-// word without either is taken exactly as written. Outside and inside, "\[" and "\]" stand for a
-// bracket that opens or closes nothing and "\\" for a backslash; any other backslash is itself. A
-// text without a backslash reads exactly as it did before the escapes existed.
+// Inside the brackets:
+//
+//   key word  = answers { "~" choice } [ "::" clue ]
+//   answers   = answer { "|" answer }        accepted alternatives, the first the one shown
+//   choice    = a wrong answer offered for this gap only ("[went~goes~gone]")
+//   clue      = shown beside the gap; everything after the first "::", a "~" in it included
+//
+// Blanks around answers, choices and the clue are trimmed and empty ones ignored; a key word without
+// "|", "~" or "::" is taken exactly as written. Outside and inside, "\[" and "\]" stand for a bracket
+// that opens or closes nothing and "\\" for a backslash; inside a key word "\~" stands for a tilde
+// that separates nothing. Any other backslash is itself (so "\~" outside a key word stays as typed).
+// A text without a backslash reads exactly as it did before the escapes existed, and one without a
+// "~" in a key word as it did before choices existed.
 namespace BracketText {
 
 // The text as segments: Text, then (Gap, Text) any number of times, then an Open segment when a
@@ -50,8 +58,34 @@ namespace BracketText {
 QList<BracketSegment> tokenize(QStringView text);
 
 // The bracket status: 1 at least one complete key word and none left open, 2 no key word, 3 a
-// bracket left open at the end.
+// bracket left open at the end, 4 as 1 but the notation inside a key word looks mistyped (see
+// problems()).
+enum Status { Valid = 1, NoKeyWord = 2, Unmatched = 3, Doubtful = 4 };
 int status(QStringView text);
+// Whether a status means the text has key words and none left open.
+inline bool complete(int status)
+{
+    return status == Valid || status == Doubtful;
+}
+
+// A slip in the notation of one key word: the text still reads, but likely not as meant.
+struct GapProblem
+{
+    enum Kind {
+        SingleColon, // "[went:go]": a clue needs "::"
+        EmptyAlternative, // "[went|]"
+        EmptyChoice, // "[went~~gone]"
+        ClueIsAnswer, // the clue gives the answer away
+        ChoiceIsAnswer, // a wrong choice that is an accepted answer
+    };
+    Kind kind;
+    int gap; // 0-based, in sentence order
+    QString detail; // the clue or choice concerned, where there is one
+};
+QList<GapProblem> problems(QStringView text);
+// A problem as the teacher reads it, naming its gap ("Gap 2: a single \":\" ..."), translated.
+QString problemText(const GapProblem &problem);
+QStringList problemTexts(QStringView text);
 
 // `raw` with its escapes resolved.
 QString unescaped(QStringView raw);
@@ -63,8 +97,8 @@ QString withoutBrackets(QStringView raw);
 // would start an escape doubled (also one at the end, which the next piece could otherwise join).
 QString escaped(QStringView plain);
 
-// The accepted answers and the clue of a key word as written between its brackets.
-void readGap(QStringView raw, QStringList *answers, QString *clue);
+// The accepted answers, the clue and the wrong choices of a key word as written between its brackets.
+void readGap(QStringView raw, QStringList *answers, QString *clue, QStringList *choices = nullptr);
 
 } // namespace BracketText
 

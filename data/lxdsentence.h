@@ -13,7 +13,8 @@
 class LxdSentence
 {
 public:
-    enum BracketStatus { Unchecked = 0, Valid = 1, NoKeyWord = 2, Unmatched = 3 };
+    // Doubtful: complete key words, but the notation inside one looks mistyped ("[went:go]").
+    enum BracketStatus { Unchecked = 0, Valid = 1, NoKeyWord = 2, Unmatched = 3, Doubtful = 4 };
 
     LxdSentence() = default;
     // A sentence with its bracket status checked.

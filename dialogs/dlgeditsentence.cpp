@@ -9,10 +9,12 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTextCursor>
 
 DlgEditSentence::DlgEditSentence(QWidget *parent)
@@ -54,16 +56,16 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
     lblStatus->setFont(statusFont);
     grdMain->addWidget(lblStatus, 2, 1, 1, 2);
 
-    lblGaps = new QLabel(this);
-    lblGaps->setObjectName(QStringLiteral("lblGaps"));
-    lblGaps->setWordWrap(true);
-    lblGaps->setTextFormat(Qt::PlainText);
-    // The status texts and the reading of the gaps change with every key: lines of a fixed height
-    // keep the dialog from growing and moving under the teacher's pointer. A long reading is cut
-    // at two lines; its tooltip holds it whole.
-    lblGaps->setFixedHeight(lblGaps->fontMetrics().lineSpacing() * 2);
-    lblGaps->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-    grdMain->addWidget(lblGaps, 3, 1, 1, 2);
+    lwGaps = new QListWidget(this);
+    lwGaps->setObjectName(QStringLiteral("lwGaps"));
+    lwGaps->setSelectionMode(QAbstractItemView::NoSelection);
+    lwGaps->setFocusPolicy(Qt::NoFocus);
+    lwGaps->setWordWrap(true);
+    // The reading of the gaps changes with every key: a list of a fixed height keeps the dialog from
+    // growing and moving under the teacher's pointer, and scrolls to show every gap.
+    lwGaps->setFixedHeight(lwGaps->fontMetrics().lineSpacing() * 4 + 2 * lwGaps->frameWidth() + 4);
+    lwGaps->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    grdMain->addWidget(lwGaps, 3, 1, 1, 2);
 
     bbxButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
     bbxButtons->setObjectName(QStringLiteral("bbxButtons"));
@@ -73,7 +75,8 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
     grdMain->setColumnStretch(2, 1);
     grdMain->setRowStretch(1, 1);
 
-    statusTexts << QString() << QString(QChar(0x2713)) << tr("No gapped word.") << tr("Unmatched brackets!");
+    statusTexts << QString() << QString(QChar(0x2713)) << tr("No gapped word.") << tr("Unmatched brackets!")
+                << QString(QChar(0x26A0)) + QLatin1Char(' ') + tr("Check the gaps below.");
     int statusHeight = lblStatus->fontMetrics().lineSpacing();
     for (const QString &text : std::as_const(statusTexts))
         statusHeight = qMax(statusHeight, lblStatus->fontMetrics().boundingRect(text).height());
@@ -139,7 +142,7 @@ QString DlgEditSentence::normalised(const QString &text)
     return result.trimmed();
 }
 
-QString DlgEditSentence::gapsReading(const QString &text)
+QStringList DlgEditSentence::gapsReading(const QString &text)
 {
     QStringList gaps;
     for (const BracketSegment &segment : BracketText::tokenize(text)) {
@@ -148,18 +151,29 @@ QString DlgEditSentence::gapsReading(const QString &text)
         QString gap = tr("Gap %1: %2").arg(gaps.size() + 1).arg(segment.answers.first());
         if (segment.answers.size() > 1)
             gap += QLatin1Char(' ') + tr("(also %1)").arg(segment.answers.mid(1).join(QLatin1String(", ")));
+        if (!segment.choices.isEmpty())
+            gap += QLatin1String(", ") + tr("choices: %1").arg(segment.choices.join(QLatin1String(", ")));
         if (!segment.clue.isEmpty())
             gap += QLatin1String(", ") + tr("clue: %1").arg(segment.clue);
         gaps.append(gap);
     }
-    return gaps.join(QLatin1String("; "));
+    return gaps;
 }
 
 void DlgEditSentence::showSentenceStatus()
 {
     const QString text = pteSentence->toPlainText();
-    lblGaps->setText(gapsReading(text));
-    lblGaps->setToolTip(lblGaps->text());
+    lwGaps->clear();
+    // What looks mistyped comes first, where the teacher sees it without scrolling.
+    const int status = LxdSentence::checkBrackets(text);
+    if (status == LxdSentence::Doubtful) {
+        const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        for (const QString &problem : BracketText::problemTexts(text)) {
+            auto *item = new QListWidgetItem(warning, problem, lwGaps);
+            item->setForeground(QColor(150, 40, 0));
+        }
+    }
+    lwGaps->addItems(gapsReading(text));
     // The one text the database file cannot store: it would come back split in two.
     const bool storable = !LineFile::holdsSeparator(text);
     bbxButtons->button(QDialogButtonBox::Ok)->setEnabled(storable);
@@ -167,5 +181,5 @@ void DlgEditSentence::showSentenceStatus()
         lblStatus->setText(tr("A sentence cannot hold \"&&&\"."));
         return;
     }
-    lblStatus->setText(statusTexts.value(LxdSentence::checkBrackets(text)));
+    lblStatus->setText(statusTexts.value(status));
 }

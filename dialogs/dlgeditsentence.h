@@ -8,14 +8,16 @@
 class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
+class QListWidget;
 class QPlainTextEdit;
 class QSpinBox;
 
 // The sentence editor: one sentence with its "times used" counter. While the teacher types, the
-// status line says whether the sentence has a key word in brackets and whether every bracket is
-// closed; it only warns, except for a text holding "&&&", which the database file cannot store: then
-// it says so and OK is disabled. The window keeps one instance and reuses it, so
-// every caller sets both the counter and the text before exec().
+// status line says whether the sentence has a key word in brackets, whether every bracket is closed
+// and whether the notation inside a key word looks mistyped, and the list under it shows how each
+// gap reads and what looks wrong; it only warns, except for a text holding "&&&", which the database file
+// cannot store: then it says so and OK is disabled. The window keeps one instance and reuses it, so every
+// caller sets both the counter and the text before exec().
 class DlgEditSentence : public QDialog
 {
     Q_OBJECT
@@ -39,9 +41,10 @@ public:
 
     static constexpr int MaxUsed = 100;
 
-    // How the bracket rules read the gaps of `text`, for the line under the editor: "Gap 1: colour
-    // (also color); Gap 2: went, clue: go"; empty without a key word.
-    static QString gapsReading(const QString &text);
+    // How the bracket rules read the gaps of `text`, one line per gap, for the list under the editor:
+    // "Gap 1: colour (also color)", "Gap 2: went, choices: goes, gone, clue: go"; empty without a
+    // key word.
+    static QStringList gapsReading(const QString &text);
 
 public slots:
     void showSentenceStatus();
@@ -57,7 +60,7 @@ private:
     QPlainTextEdit *pteSentence = nullptr;
     QLabel *lblStatusCaption = nullptr;
     QLabel *lblStatus = nullptr;
-    QLabel *lblGaps = nullptr;
+    QListWidget *lwGaps = nullptr; // every gap, then what looks mistyped
     QDialogButtonBox *bbxButtons = nullptr;
     // Indexed by the result of LxdSentence::checkBrackets.
     QStringList statusTexts;

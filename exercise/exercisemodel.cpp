@@ -47,6 +47,16 @@ QStringList ExerciseQuestion::answers() const
     return answers;
 }
 
+QStringList ExerciseQuestion::offered(int gap) const
+{
+    const QStringList drawn = choiceOrder.value(gap);
+    if (!drawn.isEmpty())
+        return drawn;
+    const BracketSegment segment = gaps().value(gap);
+    return segment.choices.isEmpty() ? QStringList()
+                                     : QStringList {segment.answers.first()} + segment.choices;
+}
+
 QString ExerciseQuestion::solvedText() const
 {
     QString text;
@@ -98,6 +108,7 @@ QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, b
         return brackets ? QLatin1Char('[') + inside + QLatin1Char(']') : inside;
     };
     QString text;
+    int gap = 0;
     for (const BracketSegment &segment : segments) {
         switch (segment.kind) {
         case BracketSegment::Text:
@@ -108,7 +119,10 @@ QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, b
                 text += bracketed(QString(width, QLatin1Char('_')));
                 if (clues && !segment.clue.isEmpty())
                     text += QLatin1String(" (") + segment.clue + QLatin1Char(')');
-            } else if (!segment.raw.contains(u'|') && !segment.raw.contains(QLatin1String("::"))) {
+                if (clues && !segment.choices.isEmpty())
+                    text += QLatin1String(" (") + offered(gap).join(QLatin1String(" / ")) + QLatin1Char(')');
+            } else if (!segment.raw.contains(u'|') && !segment.raw.contains(QLatin1String("::"))
+                && !segment.raw.contains(u'~')) {
                 // A key word as written, brackets inside it going with the others.
                 text += brackets ? QLatin1Char('[') + segment.text() + QLatin1Char(']')
                                  : BracketText::withoutBrackets(segment.raw);
@@ -119,6 +133,8 @@ QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, b
         case BracketSegment::Open: // never in a question
             break;
         }
+        if (segment.kind == BracketSegment::Gap)
+            ++gap;
     }
     return text;
 }
@@ -233,6 +249,19 @@ ExerciseModel build(
     for (const ExerciseQuestion &question : std::as_const(model.questions))
         model.wordBank.append(question.answers());
     ExerciseBuilder::jumble(model.wordBank, random);
+
+    // A gap's choices are shown in an order of their own draw, so no other draw of the seed moves.
+    RandomSource choiceRandom(seed ^ 0x2545f491u);
+    for (ExerciseQuestion &question : model.questions) {
+        for (const BracketSegment &gap : question.gaps()) {
+            QStringList offered;
+            if (!gap.choices.isEmpty()) {
+                offered = QStringList {gap.answers.first()} + gap.choices;
+                ExerciseBuilder::jumble(offered, choiceRandom);
+            }
+            question.choiceOrder.append(offered);
+        }
+    }
     return model;
 }
 

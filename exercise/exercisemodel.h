@@ -17,6 +17,13 @@
 struct ExerciseQuestion
 {
     QList<BracketSegment> segments;
+    // Per gap, what a gap with wrong choices offers: its answer and its choices in the order the
+    // exercise shows them (drawn when the model is built); empty for a gap without choices.
+    QList<QStringList> choiceOrder;
+
+    // What gap i offers to choose from: choiceOrder's, or, for a question split on its own, the
+    // answer then the choices; empty for a gap without choices.
+    QStringList offered(int gap) const;
 
     // The output entry as stored, brackets included.
     QString entry() const;
@@ -32,9 +39,9 @@ struct ExerciseQuestion
     // The texts joined by gap, one gap per key word.
     QString gappedText(const QString &gap) const;
     // The question as a sheet prints it: with gapping, each gap as `gapWidth` underscores followed,
-    // when `clues`, by its clue in parentheses; without, each key word as its first answer (one
-    // without alternatives or clue exactly as written). Brackets kept or removed as the options say;
-    // a bracket escaped as text always stays.
+    // when `clues`, by its clue in parentheses and its choices ("(goes / went / gone)"); without, each key
+    // word as its first answer (one without alternatives or clue exactly as written). Brackets kept or
+    // removed as the options say; a bracket escaped as text always stays.
     QString shownText(const ExerciseOptions &options, int gapWidth, bool clues = true) const;
 
     bool operator==(const ExerciseQuestion &other) const { return segments == other.segments; }

@@ -192,28 +192,28 @@ const QList<ExportFormat> &table()
         // name, file filter, endings, template,
         //     renderer, refusal, problems, flags
         {"text", nullptr, ".txt", nullptr,
-            &text, nullptr, nullptr, F::CarriesDistractors},
+            &text, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices},
         {"xhtml", QT_TRANSLATE_NOOP("MainWindow", "Web page files (*.htm *.html *.xhtml)"),
             ".htm .html .xhtml", "xhtml_exercise.htm",
-            &xhtml, nullptr, nullptr, F::CarriesDistractors | F::Xml},
+            &xhtml, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::Xml},
         {"rtf", QT_TRANSLATE_NOOP("MainWindow", "RTF files (*.rtf)"), ".rtf", "rtf_exercise.rtf",
-            &rtf, nullptr, nullptr, F::CarriesDistractors},
+            &rtf, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices},
         {"jmatch", QT_TRANSLATE_NOOP("MainWindow", "JMatch files (*.jmt)"), ".jmt", "jmatch_exercise.jmt",
             &jmatch, &noPairs, nullptr, F::FirstAnswersOnly | F::HotPotatoesMatching | F::Xml},
         {"jcloze", QT_TRANSLATE_NOOP("MainWindow", "JCloze files (*.jcl)"), ".jcl", "jcloze_exercise.jcl",
             &jcloze, nullptr, nullptr, F::HotPotatoesGapFill | F::Xml},
         {"pdf", QT_TRANSLATE_NOOP("MainWindow", "PDF documents (*.pdf)"), ".pdf", nullptr,
-            &pdf, nullptr, nullptr, F::CarriesDistractors},
+            &pdf, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices},
         {"interactive", QT_TRANSLATE_NOOP("MainWindow", "Web page files (*.html *.htm)"), ".html .htm",
             "interactive_exercise.html",
-            &interactive, nullptr, nullptr, F::CarriesDistractors},
+            &interactive, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices},
         {"moodle-xml", QT_TRANSLATE_NOOP("MainWindow", "Moodle XML files (*.xml)"), ".xml", nullptr,
-            &moodleXml, nullptr, nullptr, F::CarriesDistractors | F::Xml},
+            &moodleXml, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::Xml},
         {"moodle-matching", QT_TRANSLATE_NOOP("MainWindow", "Moodle XML files (*.xml)"), ".xml", nullptr,
             &moodleMatching, &tooFewMatchingPairs, nullptr, F::FirstAnswersOnly | F::Xml},
         // Moodle's GIFT import offers to read text files, and writes its own GIFT as .txt.
         {"gift", QT_TRANSLATE_NOOP("MainWindow", "GIFT files (*.txt *.gift)"), ".txt .gift", nullptr,
-            &gift, nullptr, nullptr, 0},
+            &gift, nullptr, nullptr, F::CarriesChoices},
         {"h5p-blanks", QT_TRANSLATE_NOOP("MainWindow", "H5P files (*.h5p)"), ".h5p", nullptr,
             &h5p<H::Blanks>, &noH5pGaps<H::Blanks>, &h5pProblems<H::Blanks>, F::Archive},
         {"h5p-drag", QT_TRANSLATE_NOOP("MainWindow", "H5P files (*.h5p)"), ".h5p", nullptr,
@@ -221,10 +221,26 @@ const QList<ExportFormat> &table()
             F::CarriesDistractors | F::Archive},
         {"scorm", QT_TRANSLATE_NOOP("MainWindow", "SCORM packages (*.zip)"), ".zip",
             "interactive_exercise.html",
-            &scorm, nullptr, nullptr, F::CarriesDistractors | F::Archive | F::Xml}, // Xml: the manifest
+            &scorm, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::Archive | F::Xml}, // Xml: the manifest
     };
     // clang-format on
     return formats;
+}
+
+// The questions, numbered in their final order, that have a gap with wrong choices.
+QStringList sentencesWithChoices(const ExerciseModel &model)
+{
+    QStringList sentences;
+    for (int i = 0; i < model.questions.size(); ++i) {
+        const ExerciseQuestion &question = model.questions.at(i);
+        for (const BracketSegment &gap : question.gaps()) {
+            if (!gap.choices.isEmpty()) {
+                sentences.append(QString::number(i + 1) + QLatin1String(". ") + question.entry());
+                break;
+            }
+        }
+    }
+    return sentences;
 }
 
 // The first answers of the key words of every sentence of the database that is not in the exercise.
@@ -333,6 +349,16 @@ QList<ExportNote> ExportFormats::notes(const ExportFormat &format, const Exercis
                     "This format shows only the first answer of each gap and no clue. In these "
                     "sentences the other answers and the clues are left out:"))
                     + QLatin1String("\n\n") + sentences.join(QLatin1Char('\n'))});
+    }
+    if (!format.has(ExportFormat::CarriesChoices)) {
+        const QStringList sentences = sentencesWithChoices(model);
+        if (!sentences.isEmpty())
+            notes.append(
+                {ExportNote::Information, windowText(QT_TRANSLATE_NOOP("MainWindow", "Choices left out")),
+                    windowText(QT_TRANSLATE_NOOP("MainWindow",
+                        "This format cannot offer a gap its own choices. In these sentences the wrong "
+                        "choices are left out and only the answers kept:"))
+                        + QLatin1String("\n\n") + sentences.join(QLatin1Char('\n'))});
     }
     if (!model.distractors.isEmpty()
         && !(format.has(ExportFormat::CarriesDistractors) && model.options.includeWordList))

@@ -70,6 +70,7 @@ struct ExportFormat
         // XML or XHTML (or holds such a file), which cannot carry every character: the teacher is told
         // which texts lost some.
         Xml = 32,
+        CarriesChoices = 64, // offers a gap's own wrong choices ("[went~goes~gone]")
     };
 
     const char *name; // on the command line: text, rtf, xhtml, ...

@@ -122,6 +122,16 @@ QByteArray exerciseJson(const ExerciseModel &model, const InteractivePageSetting
             object.insert(QStringLiteral("accepted"), accepted);
             object.insert(QStringLiteral("clues"), jsonArray(clues));
         }
+        // A gap with wrong choices of its own is a drop-down of its answer and those choices.
+        QJsonArray offered;
+        bool choices = false;
+        for (int g = 0; g < accepted.size(); ++g) {
+            const QStringList list = question.offered(g);
+            offered.append(jsonArray(list));
+            choices = choices || !list.isEmpty();
+        }
+        if (choices)
+            object.insert(QStringLiteral("options"), offered);
         questions.append(object);
     }
 

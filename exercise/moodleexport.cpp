@@ -197,19 +197,57 @@ QString paragraph(const QString &html)
     return QLatin1String("<p>") + html + QLatin1String("</p>");
 }
 
-QString clozeHtml(const ExerciseQuestion &question)
+// A drop-down's entry as Moodle reads it back: as a short-answer box's text, but "*" is no wildcard
+// there and its backslash would be shown, so it goes in as a character reference.
+QString clozeChoice(const QString &choice)
+{
+    return MoodleExport::clozeAnswer(choice).replace(QLatin1String("\\*"), QLatin1String("&#42;"));
+}
+
+// A cloze drop-down of `offered`, `answer` the right one.
+QString multichoice(const QStringList &offered, const QString &answer)
+{
+    QStringList entries;
+    for (const QString &entry : offered)
+        entries.append((entry == answer ? QStringLiteral("=") : QString()) + clozeChoice(entry));
+    return QLatin1String("{1:MULTICHOICE:") + entries.join(QLatin1Char('~')) + QLatin1Char('}');
+}
+
+// The embedded answers of a question: a short-answer box per gap, or, where a gap has choices of its
+// own, a drop-down of its answer and those choices. With `wordList` the other gaps are drop-downs of
+// the word list, as the select-missing-words question offers it.
+QString clozeHtml(const ExerciseQuestion &question, const QStringList *wordList = nullptr)
 {
     const QStringList texts = question.texts();
     const QList<BracketSegment> gaps = question.gaps();
     QString html = htmlText(texts.value(0));
     for (int i = 0; i < gaps.size(); ++i) {
-        QStringList accepted;
-        for (const QString &answer : gaps.at(i).answers)
-            accepted.append(QLatin1Char('=') + MoodleExport::clozeAnswer(answer));
-        html += QLatin1String("{1:SHORTANSWER:") + accepted.join(QLatin1Char('~')) + QLatin1Char('}')
-            + htmlText(clueAfter(question, i) + texts.value(i + 1));
+        const QString answer = gaps.at(i).answers.first();
+        if (!gaps.at(i).choices.isEmpty()) {
+            html += multichoice(question.offered(i), answer);
+        } else if (wordList) {
+            QStringList offered = *wordList;
+            if (!offered.contains(answer))
+                offered.append(answer);
+            html += multichoice(offered, answer);
+        } else {
+            QStringList accepted;
+            for (const QString &answer : gaps.at(i).answers)
+                accepted.append(QLatin1Char('=') + MoodleExport::clozeAnswer(answer));
+            html += QLatin1String("{1:SHORTANSWER:") + accepted.join(QLatin1Char('~')) + QLatin1Char('}');
+        }
+        html += htmlText(clueAfter(question, i) + texts.value(i + 1));
     }
     return paragraph(html);
+}
+
+bool hasChoices(const ExerciseQuestion &question)
+{
+    for (const BracketSegment &gap : question.gaps()) {
+        if (!gap.choices.isEmpty())
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -281,8 +319,11 @@ QByteArray moodleXml(const ExerciseModel &model)
             quiz.startQuestion(
                 QStringLiteral("description"), name, paragraph(htmlText(question.solvedText())));
             quiz.endQuestion();
-        } else if (!select) {
-            quiz.startQuestion(QStringLiteral("cloze"), name, clozeHtml(question));
+        } else if (!select || hasChoices(question)) {
+            // A select-missing-words question offers one list to every gap, so a sentence whose gaps
+            // have choices of their own is a cloze question.
+            quiz.startQuestion(
+                QStringLiteral("cloze"), name, clozeHtml(question, select ? &choices : nullptr));
             quiz.endQuestion();
         } else {
             QString html = htmlText(texts.value(0));
@@ -365,7 +406,7 @@ QByteArray gift(const ExerciseModel &model)
             continue;
         }
         // GIFT has one answer block per question, so a sentence with several key words asks one
-        // question per key word, the others written in place.
+        // question per key word, the others shown as blanks: no question gives another's answer.
         for (int k = 0; k < answers.size(); ++k) {
             if (k > 0) {
                 text += QLatin1Char('\n');
@@ -373,15 +414,24 @@ QByteArray gift(const ExerciseModel &model)
                     + QLatin1String("::[html]");
             }
             QStringList marks;
-            for (const QString &answer : gaps.at(k).answers)
-                marks.append(giftAnswer(answer));
+            if (gaps.at(k).choices.isEmpty()) {
+                for (const QString &answer : gaps.at(k).answers)
+                    marks.append(giftAnswer(answer));
+            } else {
+                // A multiple-choice question: its answer and its wrong choices.
+                for (const QString &entry : question.offered(k))
+                    marks.append(entry == answers.at(k) ? giftAnswer(entry)
+                            : entry.startsWith(QLatin1Char('%')) // not to be read as a weight
+                            ? QLatin1String("~%0%") + giftEscaped(entry)
+                            : QLatin1Char('~') + giftEscaped(entry));
+            }
             const QString block = QLatin1Char('{') + marks.join(QLatin1Char(' ')) + QLatin1Char('}');
             QString before = texts.value(0);
             for (int g = 0; g < k; ++g)
-                before += answers.at(g) + texts.value(g + 1);
+                before += kBlank + texts.value(g + 1);
             QString after = clueAfter(question, k);
             for (int g = k + 1; g < answers.size(); ++g)
-                after += texts.value(g) + answers.at(g);
+                after += texts.value(g) + kBlank;
             after += texts.value(answers.size());
             if (!after.isEmpty()) {
                 text += html(before) + block + html(after);

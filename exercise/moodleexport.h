@@ -19,7 +19,9 @@ namespace MoodleExport {
 
 // One question per entry. With the word list included each entry becomes a "Select missing words"
 // question whose drop-down lists offer the whole word list; without it an "Embedded answers" (cloze)
-// question with a case-insensitive short-answer box per key word.
+// question with a case-insensitive short-answer box per key word. A key word with wrong choices of
+// its own ("[went~goes~gone]") is a drop-down of its answer and those choices, and its sentence a
+// cloze question either way (the other gaps then drop-downs of the word list when it is included).
 QByteArray moodleXml(const ExerciseModel &model);
 
 // The whole list as one matching question: each sentence, its key words gapped, against its key
@@ -27,8 +29,9 @@ QByteArray moodleXml(const ExerciseModel &model);
 QByteArray matchingXml(const ExerciseModel &model);
 int matchingPairCount(const ExerciseModel &model);
 
-// One question per entry: a missing-word question for one key word, a short-answer question for
-// several, the pupil typing the key words in order joined with ", ".
+// One question per key word (GIFT has one answer block per question): a missing-word or short-answer
+// question, or a multiple-choice one for a key word with wrong choices of its own. The sentence's
+// other key words are shown as blanks, so no question gives another's answer away.
 QByteArray gift(const ExerciseModel &model);
 
 // The category the questions are imported into: the model's title, or "Lexivane" when untitled.

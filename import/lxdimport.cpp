@@ -283,7 +283,7 @@ bool LxdImport::Result::add(
     if (!seen.isEmpty())
         seen.insert(text);
     sentences.append(text);
-    if (BracketText::status(text) != 1)
+    if (!BracketText::complete(BracketText::status(text)))
         withoutKeyWord += where;
     return true;
 }

@@ -198,7 +198,7 @@ LxdImport::Result LxdImport::readKvtml(const QByteArray &bytes, const Progress &
              t = t.nextSiblingElement(QStringLiteral("translation"))) {
             Translation translation;
             translation.text = t.firstChildElement(QStringLiteral("text")).text().simplified();
-            translation.gapped = BracketText::status(translation.text) == 1;
+            translation.gapped = BracketText::complete(BracketText::status(translation.text));
             for (QDomElement e = t.firstChildElement(QStringLiteral("example")); !e.isNull();
                  e = e.nextSiblingElement(QStringLiteral("example")))
                 translation.examples += e.text();

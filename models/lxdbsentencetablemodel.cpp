@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "models/lxdbsentencetablemodel.h"
 
+#include "data/brackettext.h"
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
@@ -101,6 +102,8 @@ static QVariant statusMark(int status)
         return QString(QChar(0x2713));
     case LxdSentence::Unmatched:
         return QString(QChar(0x2717));
+    case LxdSentence::Doubtful:
+        return QString(QChar(0x26A0)); // a warning sign: usable, but the notation looks mistyped
     case LxdSentence::Unchecked:
     case LxdSentence::NoKeyWord:
         return LxdbSentenceTableModel::tr("?");
@@ -120,6 +123,8 @@ static QColor sentenceBackground(int status)
         return QColor(214, 222, 255, 255);
     case LxdSentence::Unmatched:
         return QColor(255, 205, 205, 255);
+    case LxdSentence::Doubtful:
+        return QColor(255, 236, 179, 255);
     default:
         return QColor(255, 255, 255, 255);
     }
@@ -151,6 +156,9 @@ QVariant LxdbSentenceTableModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         if (index.column() == 2)
             return sentence->text();
+        // What looks mistyped, in the words the sentence editor uses.
+        if (index.column() == 0 && sentence->bracketStatus() == LxdSentence::Doubtful)
+            return BracketText::problemTexts(sentence->textRef()).join(QLatin1Char('\n'));
         break;
     case Qt::BackgroundRole:
         if (index.column() == 2)

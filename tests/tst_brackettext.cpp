@@ -5,7 +5,7 @@
 #include <QtTest>
 
 // The bracket grammar, written down as cases: each text with the segments it reads as, in a short
-// form. "t:..." is a text, "g:raw=answer|answer::clue" a key word, "o:..." a bracket left open.
+// form. "t:..." is a text, "g:raw=answer|answer~choice::clue" a key word, "o:..." a bracket left open.
 class TestBracketText : public QObject
 {
     Q_OBJECT
@@ -14,6 +14,8 @@ private slots:
     void tokenize_data();
     void tokenize();
     void withoutBrackets();
+    void typos_data();
+    void typos();
     void unclosedBracketIsText_data();
     void unclosedBracketIsText();
 };
@@ -32,6 +34,8 @@ static QString shortForm(const QList<BracketSegment> &segments)
         case BracketSegment::Gap:
             parts.append(QLatin1String("g:") + segment.raw + QLatin1Char('=')
                 + segment.answers.join(QLatin1Char('|'))
+                + (segment.choices.isEmpty() ? QString()
+                                             : QLatin1Char('~') + segment.choices.join(QLatin1Char('~')))
                 + (segment.clue.isEmpty() ? QString() : QLatin1String("::") + segment.clue));
             break;
         }
@@ -72,8 +76,8 @@ void TestBracketText::tokenize_data()
     QTest::addRow("both, blanks trimmed")
         << "[ colour | color :: a shade ]"
         << "t: / g: colour | color :: a shade =colour|color::a shade / t:" << 1;
-    QTest::addRow("empty alternatives ignored") << "[|a||b|]"
-                                                << "t: / g:|a||b|=a|b / t:" << 1;
+    QTest::addRow("empty alternatives ignored, but warned of") << "[|a||b|]"
+                                                               << "t: / g:|a||b|=a|b / t:" << 4;
     QTest::addRow("only a clue") << "[::go]"
                                  << "t: / g:::go=::go / t:" << 1;
     QTest::addRow("clue keeps later colons") << "[a::b::c]"
@@ -93,6 +97,24 @@ void TestBracketText::tokenize_data()
                                                  << "t:[a" << 2;
     QTest::addRow("trailing backslash") << "[a] \\"
                                         << "t: / g:a=a / t: \\" << 1;
+    // Choices: wrong answers for this gap only, after the answers and before the clue.
+    QTest::addRow("choices") << "She [went~goes~gone] home."
+                             << "t:She  / g:went~goes~gone=went~goes~gone / t: home." << 1;
+    QTest::addRow("choices, blanks trimmed, clue")
+        << "[ went | gone ~ goes ~ go :: to go ]"
+        << "t: / g: went | gone ~ goes ~ go :: to go =went|gone~goes~go::to go / t:" << 1;
+    QTest::addRow("a tilde in the clue is the clue's") << "[a~b::c~d]"
+                                                       << "t: / g:a~b::c~d=a~b::c~d / t:" << 1;
+    QTest::addRow("escaped tilde") << "[a\\~b]"
+                                   << "t: / g:a\\~b=a~b / t:" << 1;
+    QTest::addRow("escaped tilde beside a choice") << "[x\\~y~z]"
+                                                   << "t: / g:x\\~y~z=x~y~z / t:" << 1;
+    QTest::addRow("escaped backslash, then a choice") << "[a\\\\~b]"
+                                                      << "t: / g:a\\\\~b=a\\~b / t:" << 1;
+    QTest::addRow("tilde outside a key word stays") << "a~b \\~ [c]"
+                                                    << "t:a~b \\~  / g:c=c / t:" << 1;
+    QTest::addRow("a time is no typo") << "at [10:30]"
+                                       << "t:at  / g:10:30=10:30 / t:" << 1;
 }
 
 void TestBracketText::tokenize()
@@ -109,6 +131,44 @@ void TestBracketText::withoutBrackets()
 {
     QCOMPARE(BracketText::withoutBrackets(u"a] \\[b\\] [c"), QStringLiteral("a [b] c"));
     QCOMPARE(BracketText::unescaped(u"\\\\ \\x \\]"), QStringLiteral("\\ \\x ]"));
+}
+
+// Slips in the notation: the text still reads, but the status warns (4) and the problem names its gap.
+void TestBracketText::typos_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("problems");
+
+    QTest::addRow("single colon") << "She [went:go] home."
+                                  << QStringList {
+                                         "Gap 1: a single \":\"; a clue needs two, as in [went::go]"};
+    QTest::addRow("single colon after a letter, in the second gap")
+        << "[a] and [b: c]" << QStringList {"Gap 2: a single \":\"; a clue needs two, as in [went::go]"};
+    QTest::addRow("empty alternative after")
+        << "[went|]" << QStringList {"Gap 1: an empty answer beside \"|\""};
+    QTest::addRow("empty alternative before")
+        << "[ | went]" << QStringList {"Gap 1: an empty answer beside \"|\""};
+    QTest::addRow("empty choice") << "[went~~gone]" << QStringList {"Gap 1: an empty choice beside \"~\""};
+    QTest::addRow("empty last choice") << "[went~ ]" << QStringList {"Gap 1: an empty choice beside \"~\""};
+    QTest::addRow("clue is the answer")
+        << "[Went Away::went  away]" << QStringList {"Gap 1: the clue \"went  away\" gives the answer away"};
+    QTest::addRow("choice is an alternative")
+        << "[went|gone~GONE]" << QStringList {"Gap 1: the choice \"GONE\" is an accepted answer"};
+    QTest::addRow("two at once") << "[a:b~] [c]"
+                                 << QStringList {"Gap 1: a single \":\"; a clue needs two, as in [went::go]",
+                                        "Gap 1: an empty choice beside \"~\""};
+    // None of these is a slip.
+    QTest::addRow("clean notation") << "[went|gone~goes::go] [a::b:c] [10:30] [a\\~] [x]" << QStringList();
+    QTest::addRow("colon outside a key word") << "Note: [x]" << QStringList();
+}
+
+void TestBracketText::typos()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, problems);
+
+    QCOMPARE(BracketText::problemTexts(text), problems);
+    QCOMPARE(BracketText::status(text), problems.isEmpty() ? 1 : 4);
 }
 
 // The one rule for a bracket left open, in every export: it opens no key word. The sentence editor

@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -41,6 +42,7 @@ private slots:
     void statusOfText();
     void statusFollowsTyping();
     void gapsReadingFollowsTyping();
+    void typoWarningAndEveryGap();
     void clampsUsed_data();
     void clampsUsed();
     void normalisesSentence_data();
@@ -138,15 +140,57 @@ void TestDlgEditSentence::statusFollowsTyping()
     QCOMPARE(status(dlg)->text(), Unmatched);
 }
 
+static QStringList rows(DlgEditSentence &dlg)
+{
+    QStringList rows;
+    auto *gaps = dlg.findChild<QListWidget *>(QStringLiteral("lwGaps"));
+    for (int i = 0; gaps && i < gaps->count(); ++i)
+        rows.append(gaps->item(i)->text());
+    return rows;
+}
+
 void TestDlgEditSentence::gapsReadingFollowsTyping()
 {
     DlgEditSentence dlg;
-    auto *gaps = dlg.findChild<QLabel *>(QStringLiteral("lblGaps"));
-    QVERIFY(gaps);
-    QCOMPARE(gaps->text(), QString());
+    QCOMPARE(rows(dlg), QStringList());
     QTest::keyClicks(editor(dlg), QStringLiteral("A [colour | color] she [went::go] \\[sic\\]"));
-    QCOMPARE(gaps->text(), QStringLiteral("Gap 1: colour (also color); Gap 2: went, clue: go"));
+    QCOMPARE(rows(dlg), (QStringList {"Gap 1: colour (also color)", "Gap 2: went, clue: go"}));
     QCOMPARE(status(dlg)->text(), CheckMark);
+}
+
+// A slip in the notation: a warning instead of the tick, what is wrong under the gaps it names, and
+// every gap in the list however many there are, with its choices.
+void TestDlgEditSentence::typoWarningAndEveryGap()
+{
+    DlgEditSentence dlg;
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QTest::keyClicks(editor(dlg),
+        QStringLiteral(
+            "Yesterday I [woke up] at 7, [had] breakfast, [took] the bus, [met] Ana, [saw] a film, "
+            "[bought] bread. She [went:go] home and [ran~runs~ran]."));
+    QVERIFY(status(dlg)->text().contains(QLatin1String("Check the gaps below.")));
+    const QStringList shown = rows(dlg);
+    QCOMPARE(shown.size(), 10);
+    QCOMPARE(shown.mid(0, 2),
+        (QStringList {"Gap 7: a single \":\"; a clue needs two, as in [went::go]",
+            "Gap 8: the choice \"ran\" is an accepted answer"}));
+    QCOMPARE(
+        shown.mid(7), (QStringList {"Gap 6: bought", "Gap 7: went:go", "Gap 8: ran, choices: runs, ran"}));
+    // OK still accepts a doubtful sentence: the status only warns.
+    QVERIFY(dlg.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+    // For the help page's picture: LEXIVANE_EDITOR_PICTURE names the PNG to write.
+    if (qEnvironmentVariableIsSet("LEXIVANE_EDITOR_PICTURE"))
+        QVERIFY(dlg.grab().save(qEnvironmentVariable("LEXIVANE_EDITOR_PICTURE")));
+    // The list scrolls to its last row rather than cutting the reading off.
+    auto *gaps = dlg.findChild<QListWidget *>(QStringLiteral("lwGaps"));
+    gaps->scrollToItem(gaps->item(9));
+    QVERIFY(gaps->viewport()->rect().intersects(gaps->visualItemRect(gaps->item(9))));
+    QVERIFY(!gaps->viewport()->rect().contains(gaps->visualItemRect(gaps->item(0))));
+
+    editor(dlg)->setPlainText(QStringLiteral("She [went::go]."));
+    QCOMPARE(status(dlg)->text(), CheckMark);
+    QCOMPARE(rows(dlg), QStringList {"Gap 1: went, clue: go"});
 }
 
 void TestDlgEditSentence::clampsUsed_data()

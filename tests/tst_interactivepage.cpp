@@ -44,6 +44,7 @@ private slots:
     void placeholdersAreFilledOnce();
     void settingsReachTheConfigBlock();
     void templateWithoutExercisePlaceholder();
+    void choicesPerGap();
 };
 
 void TestInteractivePage::teacherTextsArriveExactly_data()

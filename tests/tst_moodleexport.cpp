@@ -2,6 +2,7 @@
 // The Moodle question files, read back by small readers written here from Moodle's documented
 // grammar (not from the writer), so that what Moodle would import is checked, not what we wrote.
 #include "app/mainwindow.h"
+#include "exercise/exportformats.h"
 #include "exercise/moodleexport.h"
 #include "support/modalanswerer.h"
 #include "support/testutil.h"
@@ -82,14 +83,17 @@ struct ReadQuestion
     QString text;
     QStringList answers;
     QStringList alsoAccepted; // the right answers after each gap's first, all gaps together
+    QStringList wrong; // the wrong choices of drop-downs and multiple-choice blocks, all together
+    QList<QStringList> offered; // per drop-down or multiple-choice block, its entries in order
 };
 
-// Embedded answers: "{" grade ":" type ":" then "=" and the answer, which ends at the first "~",
-// "#" or "}" not preceded by "\" or "&"; the answer is then HTML-decoded, "\}" and "\#" are
-// unescaped, and in a short answer "\*" is a plain star while a bare "*" is a wildcard.
+// Embedded answers: "{" grade ":" type ":" then entries apart by "~", each "=" and a right answer
+// or, in a drop-down (MULTICHOICE), a wrong one without "="; an entry ends at the first "~", "#" or
+// "}" not preceded by "\" or "&"; it is then HTML-decoded and "\}" and "\#" are unescaped; in a
+// short answer "\*" is a plain star while a bare "*" is a wildcard, and no wrong answer is wanted.
 ReadQuestion readCloze(const QString &html)
 {
-    static const QRegularExpression start(QStringLiteral("\\{([0-9]*):(SHORTANSWER|SA|MW):="));
+    static const QRegularExpression start(QStringLiteral("\\{([0-9]*):(SHORTANSWER|SA|MW|MULTICHOICE|MC):"));
     ReadQuestion read;
     const QString body = withoutParagraph(html);
     qsizetype at = 0;
@@ -101,46 +105,54 @@ ReadQuestion readCloze(const QString &html)
         read.text += decodeHtml(textPart);
         if (!m.hasMatch())
             break;
-        qsizetype end = m.capturedEnd();
-        for (; end < body.size(); ++end) {
-            const QChar c = body.at(end);
-            const QString before = body.mid(m.capturedEnd(), end - m.capturedEnd());
-            if ((c == '~' || c == '#' || c == '}') && !before.endsWith('\\') && !before.endsWith('&')
-                && !before.endsWith(QLatin1String("&amp;")))
-                break;
-        }
-        if (end >= body.size() || (body.at(end) != QLatin1Char('}') && body.at(end) != QLatin1Char('~')))
-            return {QStringLiteral("unreadable cloze"), {}, body, {}, {}};
-        // "~=" starts another right answer.
-        QStringList raws {body.mid(m.capturedEnd(), end - m.capturedEnd())};
-        while (body.at(end) == QLatin1Char('~')) {
-            if (body.mid(end + 1, 1) != QLatin1String("="))
-                return {QStringLiteral("wrong answer in cloze"), {}, body, {}, {}};
-            const qsizetype from = end + 2;
-            for (end = from; end < body.size(); ++end) {
+        const bool choice = m.captured(2).startsWith(QLatin1Char('M'));
+        QStringList raws;
+        QList<bool> right;
+        qsizetype from = m.capturedEnd();
+        for (;;) {
+            const bool isRight = body.mid(from, 1) == QLatin1String("=");
+            from += isRight ? 1 : 0;
+            qsizetype end = from;
+            for (; end < body.size(); ++end) {
                 const QChar c = body.at(end);
                 const QString before = body.mid(from, end - from);
                 if ((c == '~' || c == '#' || c == '}') && !before.endsWith('\\') && !before.endsWith('&'))
                     break;
             }
-            if (end >= body.size())
+            if (end >= body.size() || body.at(end) == QLatin1Char('#'))
                 return {QStringLiteral("unreadable cloze"), {}, body, {}, {}};
             raws.append(body.mid(from, end - from));
+            right.append(isRight);
+            from = end + 1;
+            if (body.at(end) == QLatin1Char('}'))
+                break;
         }
-        for (const QString &raw : std::as_const(raws)) {
-            if (QRegularExpression(QStringLiteral("(^|[^\\\\])\\*")).match(raw).hasMatch())
+        if (!right.contains(true) || (!choice && right.contains(false)))
+            return {QStringLiteral("wrong answer in cloze"), {}, body, {}, {}};
+        QStringList offered;
+        bool first = true;
+        for (int r = 0; r < raws.size(); ++r) {
+            const QString &raw = raws.at(r);
+            if (!choice && QRegularExpression(QStringLiteral("(^|[^\\\\])\\*")).match(raw).hasMatch())
                 return {QStringLiteral("wildcard in answer"), {}, raw, {}, {}};
             QString answer = decodeHtml(raw).replace(QLatin1String("\\}"), QLatin1String("}"));
-            answer.replace(QLatin1String("\\#"), QLatin1String("#"))
-                .replace(QLatin1String("\\*"), QLatin1String("*"));
-            if (raw == raws.first()) {
+            answer.replace(QLatin1String("\\#"), QLatin1String("#"));
+            if (!choice)
+                answer.replace(QLatin1String("\\*"), QLatin1String("*"));
+            offered.append(answer);
+            if (!right.at(r)) {
+                read.wrong.append(answer);
+            } else if (first) {
                 read.answers.append(answer);
                 read.text += answer;
+                first = false;
             } else {
                 read.alsoAccepted.append(answer);
             }
         }
-        at = end + 1;
+        if (choice)
+            read.offered.append(offered);
+        at = from;
     }
     return read;
 }
@@ -256,6 +268,26 @@ QList<ReadQuestion> readGift(const QByteArray &bytes)
             continue;
         }
         QString answer = text.mid(open + 1, close - open - 1).trimmed();
+        const QString before = decodeHtml(plain(text.left(open)));
+        const QString after = decodeHtml(plain(text.mid(close + 1)));
+        if (answer.contains(QLatin1Char('~'))) {
+            // Multiple choice: entries each starting "=" (right) or "~" (wrong, maybe with a weight).
+            static const QRegularExpression entry(QStringLiteral("([=~])(%-?[0-9.]+%)?([^=~]*)"));
+            QStringList offered;
+            for (auto it = entry.globalMatch(answer); it.hasNext();) {
+                const QRegularExpressionMatch e = it.next();
+                const QString value = plain(e.captured(3)).trimmed();
+                offered.append(value);
+                const bool right
+                    = e.captured(1) == QLatin1String("=") || e.captured(2) == QLatin1String("%100%");
+                (right ? read.answers : read.wrong).append(value);
+            }
+            read.type = QStringLiteral("multichoice");
+            read.offered.append(offered);
+            read.text = after.trimmed().isEmpty() ? before.trimmed() : before + read.answers.value(0) + after;
+            questions.append(read);
+            continue;
+        }
         // More right answers, each after a blank and "=".
         QStringList more = answer.split(QLatin1String(" ="));
         answer = more.takeFirst();
@@ -275,8 +307,6 @@ QList<ReadQuestion> readGift(const QByteArray &bytes)
             }
             read.answers.append(plain(answer).trimmed());
         }
-        const QString before = decodeHtml(plain(text.left(open)));
-        const QString after = decodeHtml(plain(text.mid(close + 1)));
         if (read.type.isEmpty())
             read.type
                 = after.trimmed().isEmpty() ? QStringLiteral("shortanswer") : QStringLiteral("missingword");
@@ -293,7 +323,7 @@ const QStringList kTrickyEntries {
     QStringLiteral("\u6211[\u559c\u6b22]\u5b66\u4e60[\u4e2d\u6587]\u3002"),
     QStringLiteral("<b>&amp;</b> 1 < 2 & [x<y&z] \"q\" 'a'"),
     QStringLiteral("{1:SHORTANSWER:=no} [[1]] {c} [a}b] and [{d}]"),
-    QStringLiteral("a = b ~ c # d : e [=~#:] f"),
+    QStringLiteral("a = b ~ c # d : e [=\\~#:] f"),
     QStringLiteral("C:\\dir\\ [back\\\\] slash [\\}] and [\\#] \\n"),
     QStringLiteral("[5*3] star, [100%] sure, [%50%x] weight"),
     QStringLiteral("[a->b] arrow and [R&] amp, [&amp;] [/x/] [&#126;]"),
@@ -322,6 +352,7 @@ private slots:
     void readBack_data();
     void readBack();
     void alternativesAndClues();
+    void choices();
     void matchingNeedsTwoPairs();
     void wellFormedForXmllint();
 
@@ -410,8 +441,8 @@ void TestMoodleExport::documentedGift()
     QCOMPARE(QString::fromUtf8(MoodleExport::gift(modelOf(entries, false, QStringLiteral("My words")))),
         QStringLiteral("$CATEGORY: $course$/My words\n"
                        "\n::1 He ___ home.::[html]He {=went} home.\n"
-                       "\n::2 She ___ an ___.::[html]She {=ate} an apple.\n"
-                       "\n::2.2 She ___ an ___.::[html]She ate an {=apple}.\n"
+                       "\n::2 She ___ an ___.::[html]She {=ate} an _____.\n"
+                       "\n::2.2 She ___ an ___.::[html]She _____ an {=apple}.\n"
                        "\n::3 I like ___::[html]I like _____ {=cats}\n"
                        "\n::4 Just \\{text\\}\\: a\\=b.::[html]Just \\{text\\}\\: a\\=b.\n"));
 }
@@ -481,14 +512,15 @@ void TestMoodleExport::readBack()
                 QCOMPARE(back.answers, answers);
                 QCOMPARE(back.text, question.solvedText());
             } else {
-                QString before = texts.at(0);
-                for (int g = 0; g < k; ++g)
-                    before += answers.at(g) + texts.at(g + 1);
+                // The key word asked, the others blanks: no question gives another's answer.
+                QString asked = texts.at(0);
+                for (int g = 0; g < answers.size(); ++g)
+                    asked += (g == k ? answers.at(g) : QStringLiteral("_____")) + texts.at(g + 1);
                 const bool last = k + 1 == answers.size() && texts.at(k + 1).isEmpty();
                 QCOMPARE(back.answers, QStringList {answers.at(k)});
                 QCOMPARE(back.type, last ? QStringLiteral("shortanswer") : QStringLiteral("missingword"));
-                QCOMPARE(
-                    back.text, last ? (before + QLatin1String("_____")).trimmed() : question.solvedText());
+                QCOMPARE(back.text,
+                    last ? (asked.chopped(answers.at(k).size()) + QLatin1String("_____")).trimmed() : asked);
             }
         }
     }
@@ -500,7 +532,7 @@ void TestMoodleExport::readBack()
 void TestMoodleExport::alternativesAndClues()
 {
     const ExerciseModel model = modelOf(
-        {QStringLiteral("She [went::go] home."), QStringLiteral("A [colour | color|colour~ed] and [b].")},
+        {QStringLiteral("She [went::go] home."), QStringLiteral("A [colour | color|colour\\~ed] and [b].")},
         false);
     QList<ReadQuestion> cloze = readMoodleXml(MoodleExport::moodleXml(model));
     QCOMPARE(cloze.size(), 3);
@@ -515,8 +547,9 @@ void TestMoodleExport::alternativesAndClues()
     QCOMPARE(gift.at(1).text, QStringLiteral("She went (go) home."));
     QCOMPARE(gift.at(2).answers, QStringList {"colour"});
     QCOMPARE(gift.at(2).alsoAccepted, (QStringList {"color", "colour~ed"}));
-    QCOMPARE(gift.at(2).text, QStringLiteral("A colour and b."));
+    QCOMPARE(gift.at(2).text, QStringLiteral("A colour and _____."));
     QCOMPARE(gift.at(3).answers, QStringList {"b"});
+    QCOMPARE(gift.at(3).text, QStringLiteral("A _____ and b."));
     QCOMPARE(gift.at(3).alsoAccepted, QStringList());
     QCOMPARE(gift.at(3).type, QStringLiteral("missingword"));
 
@@ -526,6 +559,70 @@ void TestMoodleExport::alternativesAndClues()
     const QByteArray xml = MoodleExport::moodleXml(select);
     QVERIFY(xml.contains("<text><![CDATA[flew]]></text>"));
     QCOMPARE(readMoodleXml(xml).at(1).answers, QStringList {"went"});
+}
+
+// A gap's own choices: a drop-down in Moodle XML, a multiple-choice question in GIFT, both offering
+// exactly the answer and the choices in the exercise's order; formats without them say so.
+void TestMoodleExport::choices()
+{
+    const QStringList entries {QStringLiteral("She [went~goes~gone::go] home and [ate] an [apple ~ pear]."),
+        QStringLiteral("[5*3~15] stars, [a\\~b~a}b~#c] tilde.")};
+    ExerciseOptions options;
+    options.jumbleOrder = false;
+    for (const bool wordList : {false, true}) {
+        options.includeWordList = wordList;
+        const ExerciseModel model = ExerciseModelBuilder::build(entries, options, 7);
+        const ExerciseQuestion &first = model.questions.at(0);
+        QCOMPARE(QSet<QString>(first.offered(0).begin(), first.offered(0).end()),
+            (QSet<QString> {"went", "goes", "gone"}));
+
+        const QList<ReadQuestion> xml = readMoodleXml(MoodleExport::moodleXml(model));
+        QCOMPARE(xml.size(), 3);
+        QCOMPARE(xml.at(1).type, QStringLiteral("cloze"));
+        QCOMPARE(xml.at(1).answers, (QStringList {"went", "ate", "apple"}));
+        QCOMPARE(xml.at(1).text, QStringLiteral("She went (go) home and ate an apple."));
+        QCOMPARE(xml.at(1).offered.first(), first.offered(0));
+        QCOMPARE(xml.at(1).offered.last(), first.offered(2));
+        // With the word list the other gap is a drop-down of it; without, a box to type in.
+        QCOMPARE(xml.at(1).offered.size(), wordList ? 3 : 2);
+        QCOMPARE(xml.at(2).answers, (QStringList {"5*3", "a~b"}));
+        QCOMPARE(xml.at(2).offered.first(), model.questions.at(1).offered(0));
+        QCOMPARE(xml.at(2).offered.last(), model.questions.at(1).offered(1));
+    }
+
+    const ExerciseModel model = ExerciseModelBuilder::build(entries, options, 7);
+    const QList<ReadQuestion> gift = readGift(MoodleExport::gift(model));
+    QCOMPARE(gift.size(), 6);
+    QCOMPARE(gift.at(1).type, QStringLiteral("multichoice"));
+    QCOMPARE(gift.at(1).answers, QStringList {"went"});
+    QCOMPARE(gift.at(1).offered.first(), model.questions.at(0).offered(0));
+    QCOMPARE(gift.at(1).text, QStringLiteral("She went (go) home and _____ an _____."));
+    QCOMPARE(gift.at(2).type, QStringLiteral("missingword"));
+    QCOMPARE(gift.at(3).offered.first(), model.questions.at(0).offered(2));
+    QCOMPARE(gift.at(5).wrong.size(), 2);
+    QCOMPARE(gift.at(5).answers, QStringList {"a~b"});
+    // No question shows the answer of another gap of its sentence.
+    for (int q = 1; q <= 3; ++q) {
+        for (const QString &other : QStringList {"went", "ate", "apple"}) {
+            if (other != gift.at(q).answers.value(0))
+                QVERIFY2(!gift.at(q).text.contains(other), qPrintable(gift.at(q).text));
+        }
+    }
+
+    // A format that cannot offer them says so before the file is written; these two can.
+    const auto noted = [&model](const char *name) {
+        for (const ExportNote &note :
+            ExportFormats::notes(*ExportFormats::find(QLatin1String(name)), model)) {
+            if (note.title == QLatin1String("Choices left out"))
+                return note.text.contains(QLatin1String("1. She [went~goes~gone::go]"));
+        }
+        return false;
+    };
+    QVERIFY(noted("moodle-matching"));
+    QVERIFY(noted("jcloze"));
+    QVERIFY(noted("h5p-blanks"));
+    QVERIFY(!noted("moodle-xml"));
+    QVERIFY(!noted("gift"));
 }
 
 void TestMoodleExport::matchingNeedsTwoPairs()
@@ -623,7 +720,7 @@ void TestMoodleExport::windowExports()
 
     QTemporaryDir dir;
     const QStringList sentences {QStringLiteral("Die [Katze] schl\u00e4ft & tr\u00e4umt {~=#}."),
-        QStringLiteral("\u0397 [\u03b3\u03ac\u03c4\u03b1] und der [Hund}#~]."),
+        QStringLiteral("\u0397 [\u03b3\u03ac\u03c4\u03b1] und der [Hund}#\\~]."),
         QStringLiteral("\u732b[\u304c]\u597d\u304d")};
     auto w = windowWithOutput(dir, sentences);
     w->findChild<QCheckBox *>(QStringLiteral("chkIncludeWordList"))->setChecked(wordList);

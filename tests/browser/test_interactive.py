@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Drives self-checking web pages written by the program's renderer in headless chromium.
 
-Usage: test_interactive.py --pagegen PROGRAM --template FILE [--screenshot PNG] [unittest args]
+Usage: test_interactive.py --pagegen PROGRAM --template FILE [--screenshot PNG]
+                           [--choices-screenshot PNG] [unittest args]
 """
 
 import argparse
@@ -196,6 +197,32 @@ class InteractivePageTest(unittest.TestCase):
         self.assertEqual(self.score(), "Score: 1 of 5 (20%)")
         self.assertEqual(self.driver.find_elements(By.ID, "hint"), [])
 
+    def test_a_gap_with_choices_is_its_own_drop_down(self):
+        entries = ["She [went~goes~gone] home and [ate] an [apple]."]
+        for mode in ((), ("--drop-downs",)):
+            self.open(self.page("choices", *mode, entries=entries))
+            gaps = self.gaps()
+            self.assertEqual([gap.tag_name for gap in gaps], ["select"] + (["select"] * 2 if mode else ["input"] * 2))
+            offered = [option.get_attribute("value") for option in Select(gaps[0]).options[1:]]
+            self.assertEqual(sorted(offered), ["gone", "goes", "went"], mode)
+            Select(gaps[0]).select_by_value("goes")
+            self.press("check")
+            self.assertEqual(self.score(), "Score: 0 of 3 (0%)")
+            Select(gaps[0]).select_by_value("went")
+            self.press("check")
+            self.assertEqual(self.score(), "Score: 1 of 3 (33%)")
+            self.assertEqual(gaps[0].get_attribute("class"), "gap right")
+            self.press("show-answers")
+            self.assertEqual(Select(gaps[0]).first_selected_option.text, "went")
+        if ARGS.choices_screenshot:
+            self.driver.set_window_size(640, 300)
+            self.open(self.page("choices-shot", "--no-numbers", entries=entries))
+            Select(self.gaps()[0]).select_by_value("went")
+            self.gaps()[1].send_keys("ate")
+            self.press("check")
+            self.driver.save_screenshot(ARGS.choices_screenshot)
+            self.driver.set_window_size(1000, 900)
+
     def test_matching_offers_each_sentences_key_words(self):
         self.open(self.page("matching", "--matching"))
         gaps = self.gaps()
@@ -270,6 +297,7 @@ def main():
     parser.add_argument("--pagegen", required=True)
     parser.add_argument("--template", required=True)
     parser.add_argument("--screenshot")
+    parser.add_argument("--choices-screenshot")
     ARGS, rest = parser.parse_known_args()
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
