@@ -61,6 +61,8 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
     lwGaps->setSelectionMode(QAbstractItemView::NoSelection);
     lwGaps->setFocusPolicy(Qt::NoFocus);
     lwGaps->setWordWrap(true);
+    const int lineHeight = lwGaps->fontMetrics().height();
+    lwGaps->setIconSize(QSize(lineHeight, lineHeight));
     // The reading of the gaps changes with every key: a list of a fixed height keeps the dialog from
     // growing and moving under the teacher's pointer, and scrolls to show every gap.
     lwGaps->setFixedHeight(lwGaps->fontMetrics().lineSpacing() * 4 + 2 * lwGaps->frameWidth() + 4);

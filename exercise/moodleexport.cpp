@@ -46,8 +46,10 @@ ExerciseQuestion askedQuestion(const ExerciseQuestion &question)
 {
     ExerciseQuestion asked;
     bool joinNext = false; // the text after a folded key word joins the text before it
+    int gap = 0;
     for (const BracketSegment &segment : question.segments) {
-        if (segment.kind == BracketSegment::Gap && segment.answers.first().trimmed().isEmpty()) {
+        const bool isGap = segment.kind == BracketSegment::Gap;
+        if (isGap && segment.answers.first().trimmed().isEmpty()) {
             asked.segments.last().raw += BracketText::escaped(segment.answers.first());
             joinNext = true;
         } else if (joinNext) {
@@ -55,7 +57,10 @@ ExerciseQuestion askedQuestion(const ExerciseQuestion &question)
             joinNext = false;
         } else {
             asked.segments.append(segment);
+            if (isGap)
+                asked.choiceOrder.append(question.offered(gap));
         }
+        gap += isGap ? 1 : 0;
     }
     return asked;
 }

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QtTest>
 
 namespace {
@@ -150,6 +151,41 @@ void TestInteractivePage::templateWithoutExercisePlaceholder()
     const ExerciseModel model = ExerciseModelBuilder::build({"[a]"}, ExerciseOptions(), 1);
     QVERIFY(
         !InteractivePage::render(model, InteractivePageSettings(), "<html>[strTitle]</html>").has_value());
+}
+
+// A gap with choices of its own: the page gets its answer and choices in one drawn order, the printed
+// sheet shows them after the gap in that same order, and a question without choices is untouched.
+void TestInteractivePage::choicesPerGap()
+{
+    ExerciseOptions options;
+    options.jumbleOrder = false;
+    const QStringList entries {
+        QStringLiteral("She [went~goes~gone] home and [ate]."), QStringLiteral("The [cat] sat.")};
+    const ExerciseModel model = ExerciseModelBuilder::build(entries, options, 7);
+    const QStringList offered = model.questions.at(0).offered(0);
+    QCOMPARE(QSet<QString>(offered.begin(), offered.end()), (QSet<QString> {"went", "goes", "gone"}));
+
+    const QJsonArray questions = block(
+        InteractivePage::render(model, {}, pageTemplate()).value_or(QByteArray()), "lexivane-exercise")
+                                     .value("questions")
+                                     .toArray();
+    const QJsonArray gaps = questions.at(0).toObject().value("options").toArray();
+    QCOMPARE(gaps.size(), 2);
+    QCOMPARE(gaps.at(0).toVariant().toStringList(), offered);
+    QCOMPARE(gaps.at(1).toVariant().toStringList(), QStringList());
+    QVERIFY(!questions.at(1).toObject().contains("options"));
+
+    const QString shown = QLatin1String(" (") + offered.join(QLatin1String(" / ")) + QLatin1Char(')');
+    QCOMPARE(model.questionTexts(true),
+        (QStringList {
+            "1. She [__________]" + shown + " home and [__________].", "2. The [__________] sat."}));
+    // The order is a draw of its own: the seed's other draws stay where they were.
+    const ExerciseModel plain
+        = ExerciseModelBuilder::build({"[a] [b] [c] [d]", "[e]", "[f]"}, ExerciseOptions(), 7);
+    const ExerciseModel mixed
+        = ExerciseModelBuilder::build({"[a] [b] [c] [d]", "[e~x~y]", "[f]"}, ExerciseOptions(), 7);
+    QCOMPARE(mixed.wordBank, plain.wordBank);
+    QCOMPARE(mixed.orderedEntries().indexOf("[f]"), plain.orderedEntries().indexOf("[f]"));
 }
 
 QTEST_GUILESS_MAIN(TestInteractivePage)

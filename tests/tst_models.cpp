@@ -69,6 +69,7 @@ private slots:
     void statusMarksAndColours_data();
     void statusMarksAndColours();
     void tintsForNoKeyWordAndOpenBracket();
+    void warnsOfSlipsInTheNotation();
     void countAndTextCells();
     void headers();
     void rowsBeyondTheCountGiveNothing();
@@ -183,6 +184,25 @@ void TestModels::tintsForNoKeyWordAndOpenBracket()
     QVERIFY(noKeyWord.rgb() != QColor(Qt::white).rgb());
     QVERIFY(open.rgb() != QColor(Qt::white).rgb());
     QVERIFY(noKeyWord.rgb() != open.rgb());
+}
+
+// A sentence whose brackets are fine but whose notation looks mistyped: a warning sign, its own tint
+// and, on the sign, what is wrong.
+void TestModels::warnsOfSlipsInTheNotation()
+{
+    LxdDatabase db;
+    Models models(db, false);
+    addHeadword(db, QStringLiteral("go"),
+        {{QStringLiteral("She [went:go] home."), 0}, {QStringLiteral("[went::go]"), 0}});
+    LxdbSentenceTableModel *table = &models.table;
+    table->wordSelectionChanged(models.words.index(0, 0));
+    QCOMPARE(table->data(table->index(0, 0)).toString(), QString(QChar(0x26A0)));
+    QCOMPARE(table->data(table->index(0, 0), Qt::ToolTipRole).toString(),
+        QStringLiteral("Gap 1: a single \":\"; a clue needs two, as in [went::go]"));
+    const QColor doubtful = table->data(table->index(0, 2), Qt::BackgroundRole).value<QColor>();
+    QVERIFY(doubtful.rgb() != QColor(Qt::white).rgb());
+    QCOMPARE(table->data(table->index(1, 0)).toString(), checkMark);
+    QVERIFY(!table->data(table->index(1, 0), Qt::ToolTipRole).isValid());
 }
 
 void TestModels::countAndTextCells()

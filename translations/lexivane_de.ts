@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BracketText</name>
+    <message>
+        <source>a single &quot;:&quot;; a clue needs two, as in [went::go]</source>
+        <translation>ein einzelner &quot;:&quot;; ein Hinweis braucht zwei, wie in [went::go]</translation>
+    </message>
+    <message>
+        <source>an empty answer beside &quot;|&quot;</source>
+        <translation>eine leere Antwort neben &quot;|&quot;</translation>
+    </message>
+    <message>
+        <source>an empty choice beside &quot;~&quot;</source>
+        <translation>eine leere Auswahl neben &quot;~&quot;</translation>
+    </message>
+    <message>
+        <source>the clue &quot;%1&quot; gives the answer away</source>
+        <translation>der Hinweis &quot;%1&quot; verrät die Antwort</translation>
+    </message>
+    <message>
+        <source>the choice &quot;%1&quot; is an accepted answer</source>
+        <translation>die Auswahl &quot;%1&quot; ist eine richtige Antwort</translation>
+    </message>
+    <message>
+        <source>Gap %1: %2</source>
+        <translation>Lücke %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CheckedWrite</name>
     <message>
         <source>The file could not be written.</source>
@@ -74,6 +101,14 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>clue: %1</source>
         <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>Check the gaps below.</source>
+        <translation>Prüfen Sie die Lücken unten.</translation>
+    </message>
+    <message>
+        <source>choices: %1</source>
+        <translation>Auswahl: %1</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2224,14 @@ Das Programm versucht es beim nächsten Start erneut.</translation>
     <message>
         <source>The exercise could not be kept: %1</source>
         <translation>Die Übung konnte nicht aufbewahrt werden: %1</translation>
+    </message>
+    <message>
+        <source>Choices left out</source>
+        <translation>Auswahl weggelassen</translation>
+    </message>
+    <message>
+        <source>This format cannot offer a gap its own choices. In these sentences the wrong choices are left out and only the answers kept:</source>
+        <translation>Dieses Format kann einer Lücke keine eigene Auswahl anbieten. In diesen Sätzen wird die falsche Auswahl weggelassen, nur die Antworten bleiben:</translation>
     </message>
 </context>
 <context>

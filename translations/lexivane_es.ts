@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BracketText</name>
+    <message>
+        <source>a single &quot;:&quot;; a clue needs two, as in [went::go]</source>
+        <translation>un solo &quot;:&quot;; una pista necesita dos, como en [went::go]</translation>
+    </message>
+    <message>
+        <source>an empty answer beside &quot;|&quot;</source>
+        <translation>una respuesta vacía junto a &quot;|&quot;</translation>
+    </message>
+    <message>
+        <source>an empty choice beside &quot;~&quot;</source>
+        <translation>una opción vacía junto a &quot;~&quot;</translation>
+    </message>
+    <message>
+        <source>the clue &quot;%1&quot; gives the answer away</source>
+        <translation>la pista &quot;%1&quot; revela la respuesta</translation>
+    </message>
+    <message>
+        <source>the choice &quot;%1&quot; is an accepted answer</source>
+        <translation>la opción &quot;%1&quot; es una respuesta aceptada</translation>
+    </message>
+    <message>
+        <source>Gap %1: %2</source>
+        <translation>Hueco %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CheckedWrite</name>
     <message>
         <source>The file could not be written.</source>
@@ -74,6 +101,14 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>clue: %1</source>
         <translation>pista: %1</translation>
+    </message>
+    <message>
+        <source>Check the gaps below.</source>
+        <translation>Revise los huecos de abajo.</translation>
+    </message>
+    <message>
+        <source>choices: %1</source>
+        <translation>opciones: %1</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2224,14 @@ El programa lo volverá a intentar en el próximo inicio.</translation>
     <message>
         <source>The exercise could not be kept: %1</source>
         <translation>No se pudo conservar el ejercicio: %1</translation>
+    </message>
+    <message>
+        <source>Choices left out</source>
+        <translation>Opciones omitidas</translation>
+    </message>
+    <message>
+        <source>This format cannot offer a gap its own choices. In these sentences the wrong choices are left out and only the answers kept:</source>
+        <translation>Este formato no puede ofrecer opciones propias para un hueco. En estas frases se omiten las opciones incorrectas y solo quedan las respuestas:</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BracketText</name>
+    <message>
+        <source>a single &quot;:&quot;; a clue needs two, as in [went::go]</source>
+        <translation>un seul &quot;:&quot; ; un indice en demande deux, comme dans [went::go]</translation>
+    </message>
+    <message>
+        <source>an empty answer beside &quot;|&quot;</source>
+        <translation>une réponse vide à côté de &quot;|&quot;</translation>
+    </message>
+    <message>
+        <source>an empty choice beside &quot;~&quot;</source>
+        <translation>un choix vide à côté de &quot;~&quot;</translation>
+    </message>
+    <message>
+        <source>the clue &quot;%1&quot; gives the answer away</source>
+        <translation>l’indice &quot;%1&quot; donne la réponse</translation>
+    </message>
+    <message>
+        <source>the choice &quot;%1&quot; is an accepted answer</source>
+        <translation>le choix &quot;%1&quot; est une réponse acceptée</translation>
+    </message>
+    <message>
+        <source>Gap %1: %2</source>
+        <translation>Trou %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>CheckedWrite</name>
     <message>
         <source>The file could not be written.</source>
@@ -74,6 +101,14 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>clue: %1</source>
         <translation>indice : %1</translation>
+    </message>
+    <message>
+        <source>Check the gaps below.</source>
+        <translation>Vérifiez les trous ci-dessous.</translation>
+    </message>
+    <message>
+        <source>choices: %1</source>
+        <translation>choix : %1</translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2224,14 @@ Le programme réessaiera au prochain démarrage.</translation>
     <message>
         <source>The exercise could not be kept: %1</source>
         <translation>L’exercice n’a pas pu être conservé : %1</translation>
+    </message>
+    <message>
+        <source>Choices left out</source>
+        <translation>Choix omis</translation>
+    </message>
+    <message>
+        <source>This format cannot offer a gap its own choices. In these sentences the wrong choices are left out and only the answers kept:</source>
+        <translation>Ce format ne peut pas proposer de choix propres à un trou. Dans ces phrases, les mauvais choix sont omis et seules les réponses restent :</translation>
     </message>
 </context>
 <context>

@@ -204,7 +204,7 @@ class InteractivePageTest(unittest.TestCase):
             gaps = self.gaps()
             self.assertEqual([gap.tag_name for gap in gaps], ["select"] + (["select"] * 2 if mode else ["input"] * 2))
             offered = [option.get_attribute("value") for option in Select(gaps[0]).options[1:]]
-            self.assertEqual(sorted(offered), ["gone", "goes", "went"], mode)
+            self.assertEqual(sorted(offered), sorted(["went", "goes", "gone"]), mode)
             Select(gaps[0]).select_by_value("goes")
             self.press("check")
             self.assertEqual(self.score(), "Score: 0 of 3 (0%)")
