@@ -237,8 +237,8 @@ QString clozeHtml(const ExerciseQuestion &question, const QStringList *wordList 
             html += multichoice(offered, answer);
         } else {
             QStringList accepted;
-            for (const QString &answer : gaps.at(i).answers)
-                accepted.append(QLatin1Char('=') + MoodleExport::clozeAnswer(answer));
+            for (const QString &right : gaps.at(i).answers)
+                accepted.append(QLatin1Char('=') + MoodleExport::clozeAnswer(right));
             html += QLatin1String("{1:SHORTANSWER:") + accepted.join(QLatin1Char('~')) + QLatin1Char('}');
         }
         html += htmlText(clueAfter(question, i) + texts.value(i + 1));
