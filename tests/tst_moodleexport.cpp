@@ -597,18 +597,10 @@ void TestMoodleExport::choices()
     QCOMPARE(gift.at(1).answers, QStringList {"went"});
     QCOMPARE(gift.at(1).offered.first(), model.questions.at(0).offered(0));
     QCOMPARE(gift.at(1).text, QStringLiteral("She went (go) home and _____ an _____."));
-    QCOMPARE(gift.at(2).type, QStringLiteral("missingword"));
+    QCOMPARE(gift.at(2).text, QStringLiteral("She _____ home and ate an _____."));
     QCOMPARE(gift.at(3).offered.first(), model.questions.at(0).offered(2));
     QCOMPARE(gift.at(5).wrong.size(), 2);
     QCOMPARE(gift.at(5).answers, QStringList {"a~b"});
-    // No question shows the answer of another gap of its sentence.
-    for (int q = 1; q <= 3; ++q) {
-        for (const QString &other : QStringList {"went", "ate", "apple"}) {
-            if (other != gift.at(q).answers.value(0))
-                QVERIFY2(!gift.at(q).text.contains(other), qPrintable(gift.at(q).text));
-        }
-    }
-
     // A format that cannot offer them says so before the file is written; these two can.
     const auto noted = [&model](const char *name) {
         for (const ExportNote &note :
