@@ -462,7 +462,7 @@ void MainWindow::exportOutput(
     const QString openTitle = tr(kind.openTitle);
     if (kind.run == ExportKind::SaveFileToImport || files.size() > 1) {
         const QString question = files.size() > 1
-            ? tr("%n files were saved. Do you want to show them in their folder?", nullptr, int(files.size()))
+            ? tr("%1 files were saved. Do you want to show them in their folder?").arg(files.size())
             : tr("Do you want to show the saved file in its folder?");
         if (QMessageBox::question(
                 this, openTitle, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)

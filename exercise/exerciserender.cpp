@@ -398,7 +398,6 @@ namespace {
 // the name line, the instructions, the word bank and the questions.
 QString sheetHtml(const ExerciseModel &model, bool newPage)
 {
-    using R = ExerciseRender;
     const QStringList words = model.sheetWords();
     const QStringList questions = model.questionTexts(model.options.includeQNums);
     QString html = newPage ? QLatin1String("<h1 align=\"center\" style=\"page-break-before: always\">")
@@ -407,18 +406,21 @@ QString sheetHtml(const ExerciseModel &model, bool newPage)
     if (!model.version.isEmpty())
         html += QLatin1String("<p align=\"center\"><b>") + escaped(versionLine(model))
             + QLatin1String("</b></p>");
-    html += QLatin1String("<p>") + escaped(R::tr("Name:")) + QLatin1String(" ______________________________ ")
-        + escaped(R::tr("Date:")) + QLatin1String(" ______________</p>");
-    QString instructions = R::tr("Read each sentence and write the missing word in the gap.");
+    html += QLatin1String("<p>") + escaped(ExerciseRender::tr("Name:"))
+        + QLatin1String(" ______________________________ ") + escaped(ExerciseRender::tr("Date:"))
+        + QLatin1String(" ______________</p>");
+    QString instructions = ExerciseRender::tr("Read each sentence and write the missing word in the gap.");
     if (!words.isEmpty())
         instructions += QLatin1Char(' ')
             + (model.distractors.isEmpty()
-                    ? R::tr("Choose your answers from the word bank: each word in it fills one gap.")
-                    : R::tr("Choose your answers from the word bank: each word in it fills one gap, and some "
-                            "words are not needed."));
+                    ? ExerciseRender::tr(
+                        "Choose your answers from the word bank: each word in it fills one gap.")
+                    : ExerciseRender::tr(
+                        "Choose your answers from the word bank: each word in it fills one gap, and some "
+                        "words are not needed."));
     html += QLatin1String("<p><i>") + escaped(instructions) + QLatin1String("</i></p>");
     if (!words.isEmpty()) {
-        html += QLatin1String("<h2>") + escaped(R::tr("Word bank")) + QLatin1String("</h2>");
+        html += QLatin1String("<h2>") + escaped(ExerciseRender::tr("Word bank")) + QLatin1String("</h2>");
         QStringList cells;
         for (const QString &word : words)
             cells.append(escaped(word));
@@ -426,7 +428,7 @@ QString sheetHtml(const ExerciseModel &model, bool newPage)
                               "<td align=\"center\">")
             + cells.join(QLatin1String("&nbsp;&nbsp;&nbsp; ")) + QLatin1String("</td></tr></table>");
     }
-    html += QLatin1String("<h2>") + escaped(R::tr("Sentences")) + QLatin1String("</h2>");
+    html += QLatin1String("<h2>") + escaped(ExerciseRender::tr("Sentences")) + QLatin1String("</h2>");
     for (const QString &question : questions)
         html
             += QLatin1String("<p style=\"margin-bottom: 10px\">") + escaped(question) + QLatin1String("</p>");

@@ -61,6 +61,7 @@ ExerciseModel reorderedVersion(
 {
     ExerciseRequest version = request;
     version.options.jumbleOrder = true; // another order is what a reordered version is
+    version.options.shuffleWordList = true; // and the word bank in another order too
     version.extraWords.clear();
     version.databaseWords = 0;
     ExerciseModel chosen;
@@ -179,6 +180,7 @@ ExerciseSheets build(const ExerciseRequest &request, const LxdDatabase *database
             ExerciseRequest version = request;
             version.entries = entries;
             version.seed = versionSeed(request.seed, index);
+            version.options.shuffleWordList = true; // not in the order of the sentences of version A
             versions.append(ExportFormats::exerciseModel(version, database));
             kept.removeDuplicates();
             result.kept.append({letter(index), kept});
