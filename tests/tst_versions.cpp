@@ -221,6 +221,21 @@ void TestVersions::reorderedVersions()
                  .sheets.last()
                  .model.orderedEntries(),
         orders.last());
+    QVERIFY(sheets.sheets.at(1).model.sheetWords() != sheets.sheets.at(0).model.sheetWords());
+
+    // A version's page, its letter under the title and on its key, is still XHTML 1.0 Strict.
+    const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+    if (!xmllint.isEmpty()) {
+        const ExportResult page
+            = ExportFormats::render(*ExportFormats::find(QStringLiteral("xhtml")), sheets.sheets.at(1).model,
+                ExportSettings(), TestUtil::sourcePath(QStringLiteral("share/templates/xhtml_exercise.htm")));
+        const QString path = TestUtil::writeFile(*fx.dir, QStringLiteral("b.htm"), page.bytes);
+        QCOMPARE(QString::fromUtf8(page.bytes).count(QLatin1String("Version B")), 2);
+        int status = -1;
+        const QString said = run(xmllint, {"--noout", "--nonet", "--valid", path}, &status);
+        QVERIFY2(status == 0 && said.isEmpty(), qPrintable(said));
+    }
+
     // One version is the exercise itself, without a letter.
     const ExerciseSheets one = ExerciseSheetsBuilder::build(r, nullptr, {});
     QVERIFY(one.isSingle());
@@ -409,6 +424,7 @@ void TestVersions::commandLineVersionsInLibreOffice()
         TestUtil::readFile(fx.path(QStringLiteral("plain-A.rtf")))
             .replace("\n{\\pard\\plain\\qc\\keepn\\widctlpar\\sa120\\f0\\fs28\\b Version A\\par}", ""));
     QVERIFY(exportTo(QStringLiteral("bad.rtf"), {"--versions", "7"}).contains(QLatin1String("2 to 6")));
+    QVERIFY(exportTo(QStringLiteral("bad.rtf"), {"--parallel"}).contains(QLatin1String("several versions")));
 
     QProcess office;
     office.start(soffice,
