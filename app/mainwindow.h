@@ -254,7 +254,6 @@ private:
     void readExportFolders(const QSettings &settings, const QString &defaultFolder);
     void writeExportFolders(QSettings &settings) const;
     void addExportHelpPages(QMap<QWidget *, QString> &pages) const;
-    ExerciseModel exerciseModel() const;
     void runExport(const ExportKind &kind);
     void printExercise(const ExerciseSheets &sheets);
     void exportOutput(const ExportKind &kind, const ExportFormat &format, const ExerciseSheets &sheets);

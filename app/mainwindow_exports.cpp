@@ -313,11 +313,6 @@ void MainWindow::addExportHelpPages(QMap<QWidget *, QString> &pages) const
         pages.insert(exportButtons.at(i), QLatin1String(exportKinds().at(i).helpPage));
 }
 
-ExerciseModel MainWindow::exerciseModel() const
-{
-    return ExportFormats::exerciseModel(session->exerciseRequest(), db);
-}
-
 void MainWindow::runExport(const ExportKind &kind)
 {
     if (kind.writesFile() && session->output()->count() == 0)

@@ -78,6 +78,58 @@ ExerciseModel reorderedVersion(
     return chosen;
 }
 
+// Versions 1 .. count - 1 of parallel sentences: for each entry another sentence of its headword, one
+// that no version has shown before where there is one, never one in the list or twice in a version.
+// `kept` learns, per version, the headwords (or the entries not in the database) that gave none.
+QList<ExerciseModel> parallelVersions(const ExerciseRequest &request, const LxdDatabase *database, int count,
+    QList<QPair<QString, QStringList>> *kept)
+{
+    QList<ExerciseModel> versions;
+    const QHash<QString, int> headwords = headwordsOfSentences(database);
+    const QSet<QString> inList(request.entries.cbegin(), request.entries.cend());
+    QHash<int, QSet<QString>> taken; // per headword, the sentences some version has shown
+    for (const QString &entry : request.entries) {
+        if (headwords.contains(entry))
+            taken[headwords.value(entry)].insert(entry);
+    }
+    for (int index = 1; index < count; ++index) {
+        RandomSource random(ExerciseSheetsBuilder::versionSeed(request.seed, index));
+        QHash<int, QSet<QString>> takenNow; // in this version
+        QStringList entries;
+        QStringList same;
+        for (const QString &entry : request.entries) {
+            const int item = headwords.value(entry, -1);
+            QStringList fresh;
+            QStringList again;
+            if (item >= 0) {
+                for (const QString &text : gappedSentences(database, item)) {
+                    if (text == entry || inList.contains(text) || takenNow.value(item).contains(text))
+                        continue;
+                    (taken.value(item).contains(text) ? again : fresh).append(text);
+                }
+            }
+            const QStringList &choices = fresh.isEmpty() ? again : fresh;
+            if (choices.isEmpty()) {
+                entries.append(entry);
+                same.append(item >= 0 ? database->itemAt(item)->headword() : entry);
+                continue;
+            }
+            const QString chosen = choices.at(random.bounded(int(choices.size())));
+            entries.append(chosen);
+            takenNow[item].insert(chosen);
+            taken[item].insert(chosen);
+        }
+        ExerciseRequest version = request;
+        version.entries = entries;
+        version.seed = ExerciseSheetsBuilder::versionSeed(request.seed, index);
+        version.options.shuffleWordList = true; // not in the order of the sentences of version A
+        versions.append(ExportFormats::exerciseModel(version, database));
+        same.removeDuplicates();
+        kept->append({ExerciseSheetsBuilder::letter(index), same});
+    }
+    return versions;
+}
+
 } // namespace
 
 QString ExerciseSheets::keptNote() const
@@ -143,48 +195,7 @@ ExerciseSheets build(const ExerciseRequest &request, const LxdDatabase *database
             orders.append(versions.last().orderedEntries());
         }
     } else if (count > 1) {
-        const QHash<QString, int> headwords = headwordsOfSentences(database);
-        const QSet<QString> inList(request.entries.cbegin(), request.entries.cend());
-        QHash<int, QSet<QString>> taken; // per headword, the sentences some version has shown
-        for (const QString &entry : request.entries) {
-            if (headwords.contains(entry))
-                taken[headwords.value(entry)].insert(entry);
-        }
-        for (int index = 1; index < count; ++index) {
-            RandomSource random(versionSeed(request.seed, index));
-            QHash<int, QSet<QString>> takenNow; // in this version
-            QStringList entries;
-            QStringList kept;
-            for (const QString &entry : request.entries) {
-                const int item = headwords.value(entry, -1);
-                QStringList fresh;
-                QStringList again;
-                if (item >= 0) {
-                    for (const QString &text : gappedSentences(database, item)) {
-                        if (text == entry || inList.contains(text) || takenNow.value(item).contains(text))
-                            continue;
-                        (taken.value(item).contains(text) ? again : fresh).append(text);
-                    }
-                }
-                const QStringList &choices = fresh.isEmpty() ? again : fresh;
-                if (choices.isEmpty()) {
-                    entries.append(entry);
-                    kept.append(item >= 0 ? database->itemAt(item)->headword() : entry);
-                    continue;
-                }
-                const QString chosen = choices.at(random.bounded(int(choices.size())));
-                entries.append(chosen);
-                takenNow[item].insert(chosen);
-                taken[item].insert(chosen);
-            }
-            ExerciseRequest version = request;
-            version.entries = entries;
-            version.seed = versionSeed(request.seed, index);
-            version.options.shuffleWordList = true; // not in the order of the sentences of version A
-            versions.append(ExportFormats::exerciseModel(version, database));
-            kept.removeDuplicates();
-            result.kept.append({letter(index), kept});
-        }
+        versions.append(parallelVersions(request, database, count, &result.kept));
     }
 
     for (int index = 0; index < versions.size(); ++index) {
