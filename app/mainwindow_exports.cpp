@@ -377,7 +377,6 @@ void MainWindow::printExercise(const ExerciseSheets &sheets)
 void MainWindow::exportOutput(
     const ExportKind &kind, const ExportFormat &format, const ExerciseSheets &sheets)
 {
-    const ExerciseModel &model = sheets.sheets.first().model;
     QString &lastFolder = exportFolder(kind);
     QString target
         = ZelFileDialog::getSaveFileName(this, tr(kind.dialogTitle), lastFolder, format.filterText());
@@ -452,7 +451,7 @@ void MainWindow::exportOutput(
     }
 
     busy.release();
-    if (const std::optional<ExportNote> note = ExportFormats::noteAfterWriting(format, model))
+    if (const std::optional<ExportNote> note = ExerciseSheetsBuilder::noteAfterWriting(format, sheets))
         QMessageBox::information(this, note->title, note->text);
     const QString openTitle = tr(kind.openTitle);
     if (kind.run == ExportKind::SaveFileToImport || files.size() > 1) {

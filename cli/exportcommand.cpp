@@ -447,8 +447,7 @@ std::optional<Stop> Command::exportFile()
         if (!CheckedWrite::writeFile(file.fileName, file.result.bytes, &reason))
             return failure(QStringLiteral("cannot write %1: %2").arg(native(file.fileName), reason));
     }
-    if (const std::optional<ExportNote> note
-        = ExportFormats::noteAfterWriting(*format, made.sheets.first().model))
+    if (const std::optional<ExportNote> note = ExerciseSheetsBuilder::noteAfterWriting(*format, made))
         tell(note->text);
     return std::nullopt;
 }

@@ -270,4 +270,13 @@ std::optional<ExportNote> refusal(const ExportFormat &format, const ExerciseShee
     return std::nullopt;
 }
 
+std::optional<ExportNote> noteAfterWriting(const ExportFormat &format, const ExerciseSheets &sheets)
+{
+    for (const ExerciseSheet &sheet : sheets.sheets) {
+        if (std::optional<ExportNote> note = ExportFormats::noteAfterWriting(format, sheet.model))
+            return note;
+    }
+    return std::nullopt;
+}
+
 } // namespace ExerciseSheetsBuilder

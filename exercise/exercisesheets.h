@@ -91,6 +91,8 @@ QList<SheetFile> renderFiles(const ExportFormat &format, const ExerciseSheets &s
 // The notes of every sheet, each text once, and the first refusal.
 QList<ExportNote> notes(const ExportFormat &format, const ExerciseSheets &sheets);
 std::optional<ExportNote> refusal(const ExportFormat &format, const ExerciseSheets &sheets);
+// What to tell once the files are written: the first sheet's note of texts that lost characters.
+std::optional<ExportNote> noteAfterWriting(const ExportFormat &format, const ExerciseSheets &sheets);
 
 } // namespace ExerciseSheetsBuilder
 
