@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -369,6 +370,18 @@ void TestVersions::windowControlsReachTheExport()
     TestUtil::child<QComboBox>(w.get(), "cmbHints")->setCurrentIndex(1);
     QCOMPARE(w->lxdSession()->options().hints, ExerciseOptions::Hints::FirstLetter);
     QCOMPARE(w->lxdSession()->sheetOptions().versions, 2);
+    {
+        // The print preview shows both versions and both keys, each on pages of its own.
+        int pages = 0;
+        TestUtil::ModalAnswerer preview;
+        preview.then([&pages](QWidget *dialog) {
+            pages = dialog->findChild<QPrintPreviewWidget *>()->pageCount();
+            qobject_cast<QDialog *>(dialog)->reject();
+        });
+        w->findChild<QPushButton *>(QStringLiteral("btnPrint"))->click();
+        QCOMPARE(preview.pending(), 0);
+        QCOMPARE(pages, 4);
+    }
 
     const QString old = TestUtil::writeFile(*fx.dir, QStringLiteral("test-B.rtf"), "old");
     ZelFileDialog::setNextFileName(fx.path(QStringLiteral("test.rtf")));
