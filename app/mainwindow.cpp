@@ -16,6 +16,7 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -166,7 +167,8 @@ MainWindow::~MainWindow()
     lwOutput->selectionModel()->disconnect(this);
     // Nor the session as it goes, nor the exercise's fields.
     for (QObject *part : std::initializer_list<QObject *> {session, session->output(), doc->undoStack(), db,
-             fileGuard, recovery, ledExerciseTitle, pteExtraWords, spbDatabaseWords})
+             fileGuard, recovery, ledExerciseTitle, pteExtraWords, spbDatabaseWords, spbVersions, cmbHints,
+             cmbVersionKind})
         part->disconnect(this);
 
     // The models read the database: they go before it (the views fall back on empty models).
@@ -1098,6 +1100,9 @@ void MainWindow::setupHelpClient()
     pages.insert(chkIncludeWordList, QStringLiteral("lxv_main_includeWordList.htm"));
     pages.insert(chkAnswerKey, QStringLiteral("lxv_main_answerKey.htm"));
     pages.insert(chkShuffleWordList, QStringLiteral("lxv_main_shuffleWordList.htm"));
+    for (QWidget *control : std::initializer_list<QWidget *> {
+             chkDifferentiated, spbVersions, cmbVersionKind, chkKeysAtEnd, cmbHints})
+        pages.insert(control, QStringLiteral("lxv_main_versions.htm"));
     pages.insert(lwOutput, QStringLiteral("lxv_main_lwOutput.htm"));
     pages.insert(btnDeleteOutputSentence, QStringLiteral("lxv_main_deleteOutputSentence.htm"));
     pages.insert(btnClearOutputSentences, QStringLiteral("lxv_main_clearOutputSentences.htm"));

@@ -21,6 +21,7 @@
 class QAbstractItemView;
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QDialogButtonBox;
 class QGridLayout;
 class QHBoxLayout;
@@ -38,6 +39,7 @@ class QSplitter;
 class QTableView;
 class QToolBar;
 class QVBoxLayout;
+class ZelBusyCursor;
 
 class DlgEditSentence;
 class DlgRandomSentences;
@@ -96,6 +98,7 @@ public:
     // exercise options as checked.
     QStringList outputEntries() const;
     ExerciseOptions exerciseOptions() const;
+    SheetOptions sheetOptions() const;
     // The folder the export run by the action named `actionName` offers next (the last one saved to),
     // and the one the file dialogs kept under `settingsKey` in the settings ("lastVocFileDir", ...) do.
     QString lastExportFolder(const char *actionName) const;
@@ -222,6 +225,7 @@ private:
     enum RecoveryAnswer { Recovered, NotRecovered, RecoverLater };
     RecoveryAnswer askAboutRecovery(const LxdRecoveryCopy &copy);
     void warnRecoveryFailed(const QString &copyFile);
+    void createSheetOptions();
     void connectSession();
     void showExercise();
     void storeRecentFiles();
@@ -250,10 +254,12 @@ private:
     void readExportFolders(const QSettings &settings, const QString &defaultFolder);
     void writeExportFolders(QSettings &settings) const;
     void addExportHelpPages(QMap<QWidget *, QString> &pages) const;
-    ExerciseModel exerciseModel() const;
     void runExport(const ExportKind &kind);
-    void printExercise(const ExerciseModel &model);
-    void exportOutput(const ExportKind &kind, const ExportFormat &format, const ExerciseModel &model);
+    void printExercise(const ExerciseSheets &sheets);
+    void exportOutput(const ExportKind &kind, const ExportFormat &format, const ExerciseSheets &sheets);
+    // Several files of one export: asks before any existing one is replaced, writes them in order and
+    // says which one failed; false when nothing more is to be said.
+    bool writeSheetFiles(const ExportKind &kind, const QList<SheetFile> &files, ZelBusyCursor &busy);
     static QString templateFolder;
 
     Ui::MainWindow *ui = nullptr;
@@ -329,6 +335,14 @@ private:
     QCheckBox *chkIncludeWordList = nullptr;
     QCheckBox *chkAnswerKey = nullptr;
     QCheckBox *chkShuffleWordList = nullptr;
+    // The sheets an export makes, and the hints on the gaps.
+    QCheckBox *chkDifferentiated = nullptr;
+    QLabel *lblHints = nullptr;
+    QComboBox *cmbHints = nullptr;
+    QLabel *lblVersions = nullptr;
+    QSpinBox *spbVersions = nullptr;
+    QComboBox *cmbVersionKind = nullptr;
+    QCheckBox *chkKeysAtEnd = nullptr;
     QLabel *lblExerciseTitle = nullptr;
     QLineEdit *ledExerciseTitle = nullptr;
     QPushButton *btnNewShuffle = nullptr;

@@ -313,16 +313,13 @@ void MainWindow::addExportHelpPages(QMap<QWidget *, QString> &pages) const
         pages.insert(exportButtons.at(i), QLatin1String(exportKinds().at(i).helpPage));
 }
 
-ExerciseModel MainWindow::exerciseModel() const
-{
-    return ExportFormats::exerciseModel(session->exerciseRequest(), db);
-}
-
 void MainWindow::runExport(const ExportKind &kind)
 {
     if (kind.writesFile() && session->output()->count() == 0)
         return;
-    const ExerciseModel model = exerciseModel();
+    // One sheet, the exercise as it always was, or several: versions, differentiated sheets.
+    const ExerciseSheets sheets = session->exerciseSheets();
+    const ExerciseModel &model = sheets.sheets.first().model;
     // What the pupil does is asked first; the page is made with the choices the dialog keeps.
     if (kind.run == ExportKind::SavePage || kind.run == ExportKind::SavePackage) {
         DlgInteractivePage dialog(this);
@@ -332,40 +329,43 @@ void MainWindow::runExport(const ExportKind &kind)
             return;
     }
     const ExportFormat &format = *ExportFormats::find(QLatin1String(kind.format));
-    if (const std::optional<ExportNote> refusal = ExportFormats::refusal(format, model)) {
+    if (const std::optional<ExportNote> refusal = ExerciseSheetsBuilder::refusal(format, sheets)) {
         QMessageBox::warning(this, refusal->title, refusal->text);
         return;
     }
-    for (const ExportNote &note : ExportFormats::notes(format, model)) {
+    for (const ExportNote &note : ExerciseSheetsBuilder::notes(format, sheets)) {
         if (note.kind == ExportNote::Warning)
             QMessageBox::warning(this, note.title, note.text);
         else
             QMessageBox::information(this, note.title, note.text);
     }
+    if (const QString kept = sheets.keptNote(); !kept.isEmpty())
+        QMessageBox::information(this, tr("Sentences kept"), kept);
     switch (kind.run) {
     case ExportKind::ToClipboard:
-        QGuiApplication::clipboard()->setText(ExerciseRender::clipboardText(model), QClipboard::Clipboard);
+        QGuiApplication::clipboard()->setText(ExerciseRender::clipboardText(sheets), QClipboard::Clipboard);
         QMessageBox::information(this, tr("Text copied to clipboard"),
             tr("Your exercise has been copied to the clipboard.\n"
                "You can paste it into any text application."));
         break;
     case ExportKind::ToPrinter:
-        printExercise(model);
+        printExercise(sheets);
         break;
     default:
-        exportOutput(kind, format, model);
+        exportOutput(kind, format, sheets);
     }
 }
 
-void MainWindow::printExercise(const ExerciseModel &model)
+void MainWindow::printExercise(const ExerciseSheets &sheets)
 {
+    const ExerciseModel &model = sheets.sheets.first().model;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(ExerciseRender::pageSizeFor(QLocale())));
     printer.setDocName(model.title.isEmpty() ? tr("Exercise") : model.title);
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("dlgPrintPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-        [&model](QPrinter *target) { ExerciseRender::print(model, target); });
+        [&sheets](QPrinter *target) { ExerciseRender::print(sheets, target); });
     // A whole page in the dialog's first size is too small to read: open at the page's width, in a
     // dialog that takes most of the screen.
     if (auto *fitWidth = preview.findChild<QAction *>(QStringLiteral("fitWidthAction")))
@@ -374,7 +374,8 @@ void MainWindow::printExercise(const ExerciseModel &model)
     preview.exec();
 }
 
-void MainWindow::exportOutput(const ExportKind &kind, const ExportFormat &format, const ExerciseModel &model)
+void MainWindow::exportOutput(
+    const ExportKind &kind, const ExportFormat &format, const ExerciseSheets &sheets)
 {
     QString &lastFolder = exportFolder(kind);
     QString target
@@ -393,6 +394,7 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExportFormat &format
     const QString targetName = QDir::toNativeSeparators(target);
     const QString saveFailureTitle = tr(kind.saveFailureTitle);
     const QString saveFailure = tr(kind.saveFailureText) + targetName;
+    QList<SheetFile> files;
 
     try {
         lastFolder = QFileInfo(target).absolutePath();
@@ -405,7 +407,9 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExportFormat &format
         ExportSettings settings;
         settings.page = DlgInteractivePage::storedSettings();
         settings.paper = ExerciseRender::pageSizeFor(QLocale());
-        const ExportResult result = ExportFormats::render(format, model, settings, templatePath);
+        // Every file is made before the first is written, so a template fault writes none.
+        files = ExerciseSheetsBuilder::renderFiles(format, sheets, settings, templatePath, target);
+        const ExportResult &result = files.last().result;
         switch (result.status) {
         case ExportResult::Done:
             break;
@@ -421,19 +425,25 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExportFormat &format
                 tr("This template file appears to be corrupted: \n") + templateName);
             return;
         case ExportResult::ArchiveFailed:
-            warn(
-                saveFailureTitle, saveFailure + QLatin1Char('\n') + tr("The ZIP archive could not be made."));
+            warn(saveFailureTitle,
+                tr(kind.saveFailureText) + QDir::toNativeSeparators(files.last().fileName) + QLatin1Char('\n')
+                    + tr("The ZIP archive could not be made."));
             return;
         }
         if (!result.remark.isEmpty())
             statusBar()->showMessage(result.remark, 2000);
 
-        // Written aside and put in place only once it is on disk, so a failed export never leaves
-        // half a file, nor an empty one.
-        QString reason;
-        if (!CheckedWrite::writeFile(target, result.bytes, &reason)) {
-            warn(saveFailureTitle, saveFailure + QLatin1Char('\n') + reason);
-            return;
+        if (files.size() > 1) {
+            if (!writeSheetFiles(kind, files, busy))
+                return;
+        } else {
+            // Written aside and put in place only once it is on disk, so a failed export never leaves
+            // half a file, nor an empty one.
+            QString reason;
+            if (!CheckedWrite::writeFile(target, result.bytes, &reason)) {
+                warn(saveFailureTitle, saveFailure + QLatin1Char('\n') + reason);
+                return;
+            }
         }
     } catch (...) {
         warn(saveFailureTitle, saveFailure);
@@ -441,12 +451,15 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExportFormat &format
     }
 
     busy.release();
-    if (const std::optional<ExportNote> note = ExportFormats::noteAfterWriting(format, model))
+    if (const std::optional<ExportNote> note = ExerciseSheetsBuilder::noteAfterWriting(format, sheets))
         QMessageBox::information(this, note->title, note->text);
     const QString openTitle = tr(kind.openTitle);
-    if (kind.run == ExportKind::SaveFileToImport) {
-        if (QMessageBox::question(this, openTitle, tr("Do you want to show the saved file in its folder?"),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+    if (kind.run == ExportKind::SaveFileToImport || files.size() > 1) {
+        const QString question = files.size() > 1
+            ? tr("%1 files were saved. Do you want to show them in their folder?").arg(files.size())
+            : tr("Do you want to show the saved file in its folder?");
+        if (QMessageBox::question(
+                this, openTitle, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
             == QMessageBox::Yes)
             ZelUtils::openFile(QFileInfo(target).absolutePath(), true);
         return;
@@ -455,4 +468,43 @@ void MainWindow::exportOutput(const ExportKind &kind, const ExportFormat &format
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
         == QMessageBox::Yes)
         ZelUtils::openFile(target, true);
+}
+
+bool MainWindow::writeSheetFiles(const ExportKind &kind, const QList<SheetFile> &files, ZelBusyCursor &busy)
+{
+    QStringList existing;
+    for (const SheetFile &file : files) {
+        if (QFileInfo::exists(file.fileName))
+            existing.append(QDir::toNativeSeparators(file.fileName));
+    }
+    if (!existing.isEmpty()) {
+        busy.release();
+        if (QMessageBox::question(this, tr("Overwrite files?"),
+                tr("These files already exist:\n%1\nAre you sure you want to overwrite them?")
+                    .arg(existing.join(QLatin1Char('\n'))),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            != QMessageBox::Yes)
+            return false;
+        busy.resume();
+    }
+    // Each file is replaced whole or not at all; a failure names the file, and those before it stay
+    // written.
+    for (int i = 0; i < files.size(); ++i) {
+        QString reason;
+        if (CheckedWrite::writeFile(files.at(i).fileName, files.at(i).result.bytes, &reason))
+            continue;
+        QString text = tr(kind.saveFailureText) + QDir::toNativeSeparators(files.at(i).fileName)
+            + QLatin1Char('\n') + reason;
+        if (i > 0) {
+            QStringList written;
+            for (int j = 0; j < i; ++j)
+                written.append(QDir::toNativeSeparators(files.at(j).fileName));
+            text += QLatin1String("\n\n") + tr("Written before it:") + QLatin1Char('\n')
+                + written.join(QLatin1Char('\n'));
+        }
+        busy.release();
+        QMessageBox::warning(this, tr(kind.saveFailureTitle), text);
+        return false;
+    }
+    return true;
 }

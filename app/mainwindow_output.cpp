@@ -15,6 +15,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +84,7 @@ void MainWindow::createExerciseOptions()
     chkAnswerKey->setChecked(false);
     chkShuffleWordList = newOption("chkShuffleWordList", tr("Shuffle word &list"));
     chkShuffleWordList->setChecked(false);
+    createSheetOptions();
     layOptions->addStretch();
     // The exercise's title, its shuffle and its extra words stand in a column of their own beside the
     // check boxes, so the pane stays low.
@@ -146,6 +149,69 @@ void MainWindow::createExerciseOptions()
     // As wide as the options with a scroll bar beside them: they never scroll sideways.
     scaOptions->setFixedWidth(wgtOptions->sizeHint().width()
         + scaOptions->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scaOptions));
+}
+
+// Under the check boxes: the differentiated sheets, the hints on the gaps, and the versions with
+// their kind and where their keys go, in a small grid of labels and lists.
+void MainWindow::createSheetOptions()
+{
+    chkDifferentiated = new QCheckBox(tr("&Differentiated sheets"), wgtOptions);
+    chkDifferentiated->setObjectName(QStringLiteral("chkDifferentiated"));
+    chkDifferentiated->setToolTip(tr("Three sheets of one exercise in one order, so one key serves them all: "
+                                     "with the word bank, with the first letter of each answer, and plain."));
+    layOptions->addWidget(chkDifferentiated);
+
+    auto *grdSheets = new QGridLayout;
+    grdSheets->setObjectName(QStringLiteral("grdSheets"));
+    grdSheets->setContentsMargins(0, 0, 0, 0);
+    lblHints = new QLabel(tr("H&ints:"), wgtOptions);
+    lblHints->setObjectName(QStringLiteral("lblHints"));
+    cmbHints = new QComboBox(wgtOptions);
+    cmbHints->setObjectName(QStringLiteral("cmbHints"));
+    // In the order of ExerciseOptions::Hints.
+    cmbHints->addItems({tr("None"), tr("First letter"), tr("Letter count")});
+    cmbHints->setToolTip(tr("What each gap shows of its answer."));
+    lblHints->setBuddy(cmbHints);
+    lblVersions = new QLabel(tr("&Versions:"), wgtOptions);
+    lblVersions->setObjectName(QStringLiteral("lblVersions"));
+    spbVersions = new QSpinBox(wgtOptions);
+    spbVersions->setObjectName(QStringLiteral("spbVersions"));
+    spbVersions->setRange(1, SheetOptions::MaxVersions);
+    spbVersions->setToolTip(tr("Versions A, B, C... of the exercise, each with its own key."));
+    lblVersions->setBuddy(spbVersions);
+    cmbVersionKind = new QComboBox(wgtOptions);
+    cmbVersionKind->setObjectName(QStringLiteral("cmbVersionKind"));
+    cmbVersionKind->addItems({tr("Reordered"), tr("Parallel")});
+    cmbVersionKind->setAccessibleName(tr("Kind of versions"));
+    cmbVersionKind->setToolTip(tr("Reordered: the same sentences in another order. Parallel: other sentences "
+                                  "of the same headwords."));
+    chkKeysAtEnd = new QCheckBox(tr("Ke&ys at the end"), wgtOptions);
+    chkKeysAtEnd->setObjectName(QStringLiteral("chkKeysAtEnd"));
+    chkKeysAtEnd->setToolTip(tr("In a PDF document or a print: all the keys after all the versions."));
+    grdSheets->addWidget(lblHints, 0, 0);
+    grdSheets->addWidget(cmbHints, 0, 1);
+    grdSheets->addWidget(lblVersions, 1, 0);
+    grdSheets->addWidget(spbVersions, 1, 1);
+    grdSheets->addWidget(cmbVersionKind, 2, 0, 1, 2);
+    grdSheets->addWidget(chkKeysAtEnd, 3, 0, 1, 2);
+    layOptions->addLayout(grdSheets);
+
+    const auto versionsChosen = [this](int versions) {
+        cmbVersionKind->setEnabled(versions > 1);
+        chkKeysAtEnd->setEnabled(versions > 1);
+    };
+    connect(spbVersions, &QSpinBox::valueChanged, this, versionsChosen);
+    versionsChosen(spbVersions->value());
+}
+
+SheetOptions MainWindow::sheetOptions() const
+{
+    SheetOptions options;
+    options.versions = spbVersions->value();
+    options.parallel = cmbVersionKind->currentIndex() == 1;
+    options.keysAtEnd = chkKeysAtEnd->isChecked();
+    options.differentiated = chkDifferentiated->isChecked();
+    return options;
 }
 
 void MainWindow::useSentences()
@@ -260,5 +326,6 @@ ExerciseOptions MainWindow::exerciseOptions() const
     options.includeWordList = chkIncludeWordList->isChecked();
     options.answerKey = chkAnswerKey->isChecked();
     options.shuffleWordList = chkShuffleWordList->isChecked();
+    options.hints = ExerciseOptions::Hints(cmbHints->currentIndex());
     return options;
 }

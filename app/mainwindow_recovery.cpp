@@ -10,6 +10,7 @@
 #include "util/zelbusycursor.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,12 +47,20 @@ void MainWindow::connectSession()
     connect(pteExtraWords, &QPlainTextEdit::textChanged, this,
         [this] { session->setExtraWords(pteExtraWords->toPlainText()); });
     connect(spbDatabaseWords, &QSpinBox::valueChanged, session, &LxdSession::setDatabaseWords);
+    connect(cmbHints, &QComboBox::currentIndexChanged, this, options);
+    const auto sheets = [this] { session->setSheetOptions(sheetOptions()); };
+    connect(spbVersions, &QSpinBox::valueChanged, this, sheets);
+    connect(cmbVersionKind, &QComboBox::currentIndexChanged, this, sheets);
+    connect(chkKeysAtEnd, &QCheckBox::toggled, this, sheets);
+    connect(chkDifferentiated, &QCheckBox::toggled, this, sheets);
     connect(session, &LxdSession::exerciseRestored, this, &MainWindow::showExercise);
 }
 
 void MainWindow::showExercise()
 {
+    // Read first: each control set below tells the session at once, with the others not yet set.
     const ExerciseOptions options = session->options();
+    const SheetOptions sheets = session->sheetOptions();
     chkIncludeQNums->setChecked(options.includeQNums);
     chkGapWords->setChecked(options.gapWords);
     chkBracketWords->setChecked(options.bracketWords);
@@ -64,6 +73,11 @@ void MainWindow::showExercise()
     if (pteExtraWords->toPlainText() != session->extraWords())
         pteExtraWords->setPlainText(session->extraWords());
     spbDatabaseWords->setValue(session->databaseWords());
+    cmbHints->setCurrentIndex(int(options.hints));
+    spbVersions->setValue(sheets.versions);
+    cmbVersionKind->setCurrentIndex(sheets.parallel ? 1 : 0);
+    chkKeysAtEnd->setChecked(sheets.keysAtEnd);
+    chkDifferentiated->setChecked(sheets.differentiated);
 }
 
 // After `databaseFile` was opened: a copy of it that a crashed program left is offered.

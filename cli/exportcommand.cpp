@@ -7,6 +7,7 @@
 #include "document/lxdfileguard.h"
 #include "document/lxdsession.h"
 #include "exercise/exerciserender.h"
+#include "exercise/exercisesheets.h"
 #include "exercise/exportformats.h"
 #include "exercise/randomdraw.h"
 #include "exercise/randomsource.h"
@@ -90,13 +91,17 @@ struct Options
     QCommandLineOption passMark {QStringLiteral("pass-mark"), QString(), QStringLiteral("N")};
     QCommandLineOption bestScore {QStringLiteral("best-score")};
     QCommandLineOption hintPenalty {QStringLiteral("hint-penalty"), QString(), QStringLiteral("N")};
+    QCommandLineOption versions {QStringLiteral("versions"), QString(), QStringLiteral("N")};
+    QCommandLineOption parallel {QStringLiteral("parallel")};
+    QCommandLineOption keysAtEnd {QStringLiteral("keys-at-end")};
+    QCommandLineOption differentiated {QStringLiteral("differentiated")};
 
     QList<QCommandLineOption> all() const
     {
         return {help, format, output, sentences, allowMultiples, includeUsed, selectFromUsed, list, countUse,
             seed, title, noNumbers, noGaps, noBrackets, noJumble, noWordList, key, shuffleWords, extraWords,
             databaseWords, paper, mode, dropDowns, caseSensitive, ignoreAccents, noHints, noShowAnswers,
-            sameGapWidth, passMark, bestScore, hintPenalty};
+            sameGapWidth, passMark, bestScore, hintPenalty, versions, parallel, keysAtEnd, differentiated};
     }
 };
 
@@ -218,6 +223,7 @@ private:
     quint32 seed = 0;
     RandomDrawOptions draw;
     ExerciseOptions options;
+    SheetOptions sheets;
     int databaseWords = 0;
     ExportSettings settings;
     // The window's session, keeping nothing: a run leaves the exercise the window brings back for
@@ -295,6 +301,20 @@ std::optional<Stop> Command::readExerciseOptions()
     if (auto stop = readNumber(parser, o.databaseWords, 0, 20, &words))
         return stop;
     databaseWords = int(words);
+    qint64 versions = 1;
+    if (parser.isSet(o.versions)) {
+        if (auto stop = readNumber(parser, o.versions, 2, SheetOptions::MaxVersions, &versions))
+            return stop;
+    }
+    for (const QCommandLineOption *versionOption : {&o.parallel, &o.keysAtEnd}) {
+        if (parser.isSet(*versionOption) && versions < 2)
+            return usage(QStringLiteral("--%1 is for several versions (--versions N)")
+                             .arg(versionOption->names().last()));
+    }
+    sheets.versions = int(versions);
+    sheets.parallel = parser.isSet(o.parallel);
+    sheets.keysAtEnd = parser.isSet(o.keysAtEnd);
+    sheets.differentiated = parser.isSet(o.differentiated);
 
     settings.paper = ExerciseRender::pageSizeFor(QLocale());
     if (parser.isSet(o.paper)) {
@@ -385,17 +405,22 @@ std::optional<Stop> Command::exportFile()
     session.setTitle(parser.value(o.title));
     session.setExtraWords(parser.value(o.extraWords));
     session.setDatabaseWords(databaseWords);
+    session.setSheetOptions(sheets);
     session.setSeed(seed);
-    const ExerciseModel model = ExportFormats::exerciseModel(session.exerciseRequest(), session.database());
-    if (const std::optional<ExportNote> refusal = ExportFormats::refusal(*format, model))
+    const ExerciseSheets made = session.exerciseSheets();
+    if (const std::optional<ExportNote> refusal = ExerciseSheetsBuilder::refusal(*format, made))
         return failure(refusal->text);
-    for (const ExportNote &note : ExportFormats::notes(*format, model))
+    for (const ExportNote &note : ExerciseSheetsBuilder::notes(*format, made))
         tell(note.text);
+    if (const QString kept = made.keptNote(); !kept.isEmpty())
+        tell(kept);
 
     const QString templatePath = format->templateName
         ? dataPath(QLatin1String("templates/") + QLatin1String(format->templateName))
         : QString();
-    const ExportResult result = ExportFormats::render(*format, model, settings, templatePath);
+    const QList<SheetFile> files
+        = ExerciseSheetsBuilder::renderFiles(*format, made, settings, templatePath, outputFile);
+    const ExportResult &result = files.last().result;
     switch (result.status) {
     case ExportResult::Done:
         break;
@@ -405,16 +430,24 @@ std::optional<Stop> Command::exportFile()
     case ExportResult::TemplateCorrupt:
         return failure(QStringLiteral("the template %1 appears to be corrupted").arg(native(templatePath)));
     case ExportResult::ArchiveFailed:
-        return failure(
-            QStringLiteral("cannot write %1: the ZIP archive could not be made").arg(native(outputFile)));
+        return failure(QStringLiteral("cannot write %1: the ZIP archive could not be made")
+                           .arg(native(files.last().fileName)));
     }
     if (!result.remark.isEmpty())
         tell(result.remark);
 
-    QString reason;
-    if (!CheckedWrite::writeFile(outputFile, result.bytes, &reason))
-        return failure(QStringLiteral("cannot write %1: %2").arg(native(outputFile), reason));
-    if (const std::optional<ExportNote> note = ExportFormats::noteAfterWriting(*format, model))
+    const QString database = QFileInfo(databaseFile).canonicalFilePath();
+    for (const SheetFile &file : files) {
+        if (files.size() > 1 && QFileInfo(file.fileName).canonicalFilePath() == database)
+            return usage(QStringLiteral("the output file %1 is the database").arg(native(file.fileName)));
+    }
+    // Each file is replaced whole or not at all; a failure names the file.
+    for (const SheetFile &file : files) {
+        QString reason;
+        if (!CheckedWrite::writeFile(file.fileName, file.result.bytes, &reason))
+            return failure(QStringLiteral("cannot write %1: %2").arg(native(file.fileName), reason));
+    }
+    if (const std::optional<ExportNote> note = ExerciseSheetsBuilder::noteAfterWriting(*format, made))
         tell(note->text);
     return std::nullopt;
 }
@@ -505,6 +538,17 @@ QString ExportCommand::helpText()
                           "  --extra-words LIST   extra words for the word bank, separated by commas\n"
                           "  --database-words N   add N key words of other sentences (0 to 20)\n"
                           "  --paper SIZE         a4 or letter, for rtf and pdf (default: your region's)\n"
+                          "\n"
+                          "Versions and sheets (a pdf holds them all; any other format writes one file\n"
+                          "each, OUT with -A, -B ... or the sheet's name before its ending):\n"
+                          "  --versions N         N versions of the exercise (2 to 6), letters A, B ...,\n"
+                          "                       each with its own key; A is the exercise itself\n"
+                          "  --parallel           versions take other sentences of the same headwords\n"
+                          "                       instead of reordering the same sentences\n"
+                          "  --keys-at-end        pdf: all keys after all versions, not each after its own\n"
+                          "  --differentiated     each version as three sheets in one order, one key for\n"
+                          "                       them all: -wordbank (with the word bank), -letters (first\n"
+                          "                       letters shown), -plain (neither)\n"
                           "\n"
                           "Interactive page and SCORM package (the marking also for h5p-blanks):\n"
                           "  --mode MODE          gap-fill (default) or matching\n"

@@ -47,6 +47,7 @@ constexpr qsizetype MaxExtraWordsChars = 256 * 1024;
 constexpr qsizetype MaxOptions = 64;
 constexpr qsizetype MaxNameChars = 64;
 constexpr int MaxDatabaseWords = 1000;
+constexpr int MaxChoiceValue = 1000; // a choice of the exercise: a count or a position in a list
 
 QString pathIn(const QString &name, const char *ending)
 {
@@ -119,6 +120,14 @@ QJsonObject sessionToJson(const LxdRecoverySession &session)
     if (session.seed)
         object.insert(QLatin1String("seed"), static_cast<double>(*session.seed));
     object.insert(QLatin1String("options"), options);
+    // Written only when there are any, so that an exercise without them is the file it always was.
+    QJsonObject values;
+    for (auto it = session.values.cbegin(); it != session.values.cend() && values.size() < MaxOptions; ++it) {
+        if (it.key().size() <= MaxNameChars)
+            values.insert(it.key(), std::clamp(it.value(), 0, MaxChoiceValue));
+    }
+    if (!values.isEmpty())
+        object.insert(QLatin1String("values"), values);
     return object;
 }
 
@@ -145,6 +154,12 @@ LxdRecoverySession sessionFromJson(const QJsonObject &object)
         if (it.value().isBool() && it.key().size() <= MaxNameChars)
             session.options.insert(it.key(), it.value().toBool());
     }
+    const QJsonObject values = object.value(QLatin1String("values")).toObject();
+    for (auto it = values.constBegin(); it != values.constEnd() && session.values.size() < MaxOptions; ++it) {
+        const qint64 value = wholeNumber(it.value(), MaxChoiceValue);
+        if (value >= 0 && it.key().size() <= MaxNameChars)
+            session.values.insert(it.key(), static_cast<int>(value));
+    }
     return session;
 }
 
@@ -167,7 +182,8 @@ LxdRecoverySession LxdRecoverySession::fromJson(const QByteArray &json, bool *ok
 bool LxdRecoverySession::operator==(const LxdRecoverySession &other) const
 {
     return output == other.output && title == other.title && extraWords == other.extraWords
-        && databaseWords == other.databaseWords && seed == other.seed && options == other.options;
+        && databaseWords == other.databaseWords && seed == other.seed && options == other.options
+        && values == other.values;
 }
 
 // --- The description beside a copy -------------------------------------------------------------------
@@ -175,8 +191,8 @@ bool LxdRecoverySession::operator==(const LxdRecoverySession &other) const
 // {"database": path, "edited": ISO time, "changes": whether the copy file holds database changes,
 //  "base": {"size": bytes, "modified": ISO time, "sha1": hex} of the database file the changes were
 //  made to, "session": {"output": [texts], "title": text, "extraWords": text, "databaseWords": n,
-//  "seed": n, "options": {check box name: bool}}}. A description of an older version has only
-//  "database" and "edited": its copy holds changes of a base that is not known.
+//  "seed": n, "options": {check box name: bool}, "values": {control name: n}}}. A description of an older
+//  version has only "database" and "edited": its copy holds changes of a base that is not known.
 
 QByteArray LxdRecoveryCopy::description() const
 {

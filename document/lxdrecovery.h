@@ -48,6 +48,9 @@ struct LxdRecoverySession
     int databaseWords = 0;
     std::optional<quint32> seed;
     QMap<QString, bool> options; // the exercise options, by the name of their check box
+    // The exercise's choices that are no check box of the options, by the name of their control:
+    // the hints and the sheets an export makes. Absent from a file of an older version.
+    QMap<QString, int> values;
 
     bool isEmpty() const { return output.isEmpty() && title.isEmpty() && extraWords.isEmpty(); }
     // As JSON, within the same bounds as the description of a copy; reading keeps what is sound.

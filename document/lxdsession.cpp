@@ -542,20 +542,33 @@ void LxdSession::newShuffle()
 
 void LxdSession::setSeed(quint32 seed)
 {
-    m_seed = Seed {seed, m_output->entries(), m_options, m_extraWords, m_databaseWords};
+    m_seed = seedNow(seed);
+    exerciseChanged();
+}
+
+LxdSession::Seed LxdSession::seedNow(quint32 value) const
+{
+    return Seed {value, m_output->entries(), drawKey(m_options), m_extraWords, m_databaseWords};
+}
+
+void LxdSession::setSheetOptions(const SheetOptions &options)
+{
+    if (options == m_sheetOptions)
+        return;
+    m_sheetOptions = options;
     exerciseChanged();
 }
 
 bool LxdSession::seedHolds() const
 {
-    return m_seed && m_seed->entries == m_output->entries() && m_seed->options == m_options
+    return m_seed && m_seed->entries == m_output->entries() && m_seed->options == drawKey(m_options)
         && m_seed->extraWords == m_extraWords && m_seed->databaseWords == m_databaseWords;
 }
 
 ExerciseRequest LxdSession::exerciseRequest()
 {
     if (!seedHolds()) {
-        m_seed = Seed {RandomSource().seed(), m_output->entries(), m_options, m_extraWords, m_databaseWords};
+        m_seed = seedNow(RandomSource().seed());
         exerciseChanged(); // the seed of the shuffles is kept from the first export on
     }
     ExerciseRequest request;
@@ -569,6 +582,11 @@ ExerciseRequest LxdSession::exerciseRequest()
     return request;
 }
 
+ExerciseSheets LxdSession::exerciseSheets()
+{
+    return ExerciseSheetsBuilder::build(exerciseRequest(), m_database, m_sheetOptions);
+}
+
 LxdRecoverySession LxdSession::exercise() const
 {
     LxdRecoverySession exercise;
@@ -580,6 +598,20 @@ LxdRecoverySession LxdSession::exercise() const
         exercise.options.insert(QLatin1String(option.name), m_options.*option.member);
     if (seedHolds())
         exercise.seed = m_seed->value;
+    // Only what differs from a new window, so that an exercise without them is kept as it always was.
+    const SheetOptions sheets = m_sheetOptions;
+    const struct
+    {
+        const char *name;
+        int value;
+        int otherwise;
+    } values[] = {{"cmbHints", int(m_options.hints), 0}, {"spbVersions", sheets.versions, 1},
+        {"cmbVersionKind", sheets.parallel ? 1 : 0, 0}, {"chkKeysAtEnd", sheets.keysAtEnd ? 1 : 0, 0},
+        {"chkDifferentiated", sheets.differentiated ? 1 : 0, 0}};
+    for (const auto &value : values) {
+        if (value.value != value.otherwise)
+            exercise.values.insert(QLatin1String(value.name), value.value);
+    }
     return exercise;
 }
 
@@ -601,8 +633,16 @@ void LxdSession::restoreExercise(const LxdRecoverySession &exercise)
         if (exercise.options.contains(name))
             m_options.*option.member = exercise.options.value(name);
     }
+    const auto value = [&exercise](const char *name, int low, int high, int otherwise) {
+        return qBound(low, exercise.values.value(QLatin1String(name), otherwise), high);
+    };
+    m_options.hints = ExerciseOptions::Hints(value("cmbHints", 0, 2, 0));
+    m_sheetOptions.versions = value("spbVersions", 1, SheetOptions::MaxVersions, 1);
+    m_sheetOptions.parallel = value("cmbVersionKind", 0, 1, 0) == 1;
+    m_sheetOptions.keysAtEnd = value("chkKeysAtEnd", 0, 1, 0) == 1;
+    m_sheetOptions.differentiated = value("chkDifferentiated", 0, 1, 0) == 1;
     if (listWasEmpty && exercise.seed)
-        m_seed = Seed {*exercise.seed, m_output->entries(), m_options, m_extraWords, m_databaseWords};
+        m_seed = seedNow(*exercise.seed);
     emit exerciseRestored();
     exerciseChanged();
 }

@@ -12,6 +12,7 @@
 #include "document/lxdfileguard.h"
 #include "document/lxdrecovery.h"
 #include "exercise/exerciseoptions.h"
+#include "exercise/exercisesheets.h"
 #include "exercise/exportformats.h"
 
 #include <functional>
@@ -170,16 +171,24 @@ public:
     void setExtraWords(const QString &words);
     int databaseWords() const { return m_databaseWords; }
     void setDatabaseWords(int count);
+    // How many sheets an export makes: versions, and the differentiated sheets. Never a reshuffle:
+    // the versions are made from the exercise's seed.
+    SheetOptions sheetOptions() const { return m_sheetOptions; }
+    void setSheetOptions(const SheetOptions &options);
     // The options (by the names of their check boxes) and title the program starts with, which are
     // nothing to keep yet.
     void setStartingExercise(const QMap<QString, bool> &options, const QString &title);
     // The next export shuffles anew.
     void newShuffle();
-    // The next export shuffles with `seed`, which holds as any seed does: until the list or an option
-    // changes. So it is set last.
+    // The next export shuffles with `seed`, which holds as any seed does: until the questions
+    // change. So it is set last.
     void setSeed(quint32 seed);
-    // What an export is made from; the seed is kept until the list or an option changes.
+    // What an export is made from. The seed is kept until the questions change: the list, the extra
+    // words, or an option that changes what is drawn (see drawKey()); options that change only the look
+    // (the key, numbers, brackets, gaps shown, the title) keep it, so a key made later matches its sheet.
     ExerciseRequest exerciseRequest();
+    // The sheets of the next export, made from exerciseRequest() and the sheet options.
+    ExerciseSheets exerciseSheets();
     // The exercise as plain values (the seed only while it is the one the next export takes), and
     // taking one back: its entries join the list, its options replace these.
     LxdRecoverySession exercise() const;
@@ -199,14 +208,26 @@ signals:
     void exerciseNotKept(const QString &error);
 
 private:
+    // The options as far as they change what the shuffles draw or what they are drawn for.
+    struct DrawKey
+    {
+        bool jumbleOrder = true;
+        ExerciseOptions::Hints hints = ExerciseOptions::Hints::None;
+        bool operator==(const DrawKey &other) const
+        {
+            return jumbleOrder == other.jumbleOrder && hints == other.hints;
+        }
+    };
+    static DrawKey drawKey(const ExerciseOptions &options) { return {options.jumbleOrder, options.hints}; }
     struct Seed
     {
         quint32 value = 0;
         QStringList entries;
-        ExerciseOptions options;
+        DrawKey options;
         QString extraWords;
         int databaseWords = 0;
     };
+    Seed seedNow(quint32 value) const;
     bool seedHolds() const;
     void exerciseChanged();
     void keepExercise();
@@ -224,6 +245,7 @@ private:
     QString m_title;
     QString m_extraWords;
     int m_databaseWords = 0;
+    SheetOptions m_sheetOptions;
     std::optional<Seed> m_seed;
     QTimer m_keep; // gathers a burst of changes into one write
     Keeping m_keeping = Keeping::Everything;

@@ -54,6 +54,18 @@ QString escaped(const QString &text)
     return text.toHtmlEscaped();
 }
 
+// The line under the title of a version's sheet and key.
+QString versionLine(const ExerciseModel &model)
+{
+    return ExerciseRender::tr("Version %1").arg(model.version);
+}
+
+// The title a printed sheet shows.
+QString sheetTitle(const ExerciseModel &model)
+{
+    return model.title.isEmpty() ? ExerciseRender::tr("Gap-fill exercise") : model.title;
+}
+
 } // namespace
 
 QPageSize::PageSizeId ExerciseRender::pageSizeFor(const QLocale &locale)
@@ -141,6 +153,29 @@ QByteArray withTitle(QByteArray rtf, const ExerciseModel &model)
     return rtf;
 }
 
+// The title as the RTF document shows it: the typed one, or the template's own.
+QByteArray rtfTitle(const ExerciseModel &model)
+{
+    return model.titleTyped ? TemplateFill::rtfText(model.title) : QByteArray("Gap-fill exercise");
+}
+
+// A version's letter in a paragraph of its own under the title paragraph (a template without the
+// shipped title paragraph gets it before the questions).
+QByteArray withVersion(QByteArray rtf, const ExerciseModel &model)
+{
+    if (model.version.isEmpty())
+        return rtf;
+    const QByteArray line = TemplateFill::rtfText(versionLine(model));
+    const QByteArray titleEnd = "\\b " + rtfTitle(model) + "\\par}";
+    const qsizetype at = rtf.indexOf(titleEnd);
+    if (at >= 0)
+        rtf.insert(at + titleEnd.size(),
+            "\n{\\pard\\plain\\qc\\keepn\\widctlpar\\sa120\\f0\\fs28\\b " + line + "\\par}");
+    else
+        rtf.replace("[strQuestions]", "\\par " + line + "[strQuestions]");
+    return rtf;
+}
+
 // Puts `text` in place of what the first `tag` element of `document` holds.
 void setFirstElementText(QDomDocument &document, const QString &tag, const QString &text)
 {
@@ -162,26 +197,71 @@ void setHotPotatoesTitle(QDomDocument &exercise, const ExerciseModel &model)
     setFirstElementText(exercise, QStringLiteral("dc:title"), model.title);
 }
 
+// The plain-text key: a separator line, the title when there is one, the version, then the key.
+QString clipboardKey(const ExerciseModel &model, const QStringList &words)
+{
+    QStringList lines;
+    if (!model.title.isEmpty())
+        lines.append(model.title);
+    if (!model.version.isEmpty())
+        lines.append(versionLine(model));
+    lines.append(ExerciseRender::keyText(model, words));
+    return QString(40, QLatin1Char('-')) + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+}
+
+// The plain-text sheet without its key: the title and version first when it is one of several.
+QString clipboardSheet(const ExerciseModel &model, const QStringList &words)
+{
+    Exercise exercise;
+    exercise.questions = model.questionTexts(model.options.includeQNums);
+    exercise.words = words;
+    QString heading;
+    if (!model.version.isEmpty())
+        heading = (model.title.isEmpty() ? QString() : model.title + QLatin1Char('\n')) + versionLine(model)
+            + QLatin1Char('\n');
+    return heading + ExerciseBuilder::clipboardText(exercise);
+}
+
 } // namespace
 
 QString ExerciseRender::clipboardText(const ExerciseModel &model)
 {
-    Exercise exercise;
-    exercise.questions = model.questionTexts(model.options.includeQNums);
-    exercise.words = model.sheetWords();
-    QString text = ExerciseBuilder::clipboardText(exercise);
-    if (model.options.answerKey) {
-        text += QLatin1String("\n\n") + QString(40, QLatin1Char('-')) + QLatin1Char('\n')
-            + keyText(model, exercise.words).join(QLatin1Char('\n'));
-    }
+    const QStringList words = model.sheetWords();
+    QString text = clipboardSheet(model, words);
+    if (model.options.answerKey)
+        text += QLatin1String("\n\n") + clipboardKey(model, words);
     return text;
+}
+
+QString ExerciseRender::clipboardText(const ExerciseSheets &sheets)
+{
+    if (sheets.isSingle())
+        return clipboardText(sheets.sheets.first().model);
+    // One sheet after the other, as they are printed; each version's key after its last sheet, or
+    // all of them at the end.
+    const QString separator = QLatin1String("\n\n") + QString(40, QLatin1Char('=')) + QLatin1Char('\n');
+    QStringList parts;
+    QStringList keys;
+    for (const ExerciseSheet &sheet : sheets.sheets) {
+        const QStringList words = sheet.model.sheetWords();
+        QString text = clipboardSheet(sheet.model, words);
+        if (sheet.lastOfVersion && sheet.model.options.answerKey) {
+            const QString key = clipboardKey(sheet.model, words);
+            if (sheets.keysAtEnd)
+                keys.append(key);
+            else
+                text += QLatin1String("\n\n") + key;
+        }
+        parts.append(text);
+    }
+    return (parts + keys).join(separator);
 }
 
 QByteArray ExerciseRender::rtf(
     const QByteArray &givenTemplate, const ExerciseModel &model, QPageSize::PageSizeId page)
 {
     const QStringList words = model.sheetWords();
-    QByteArray rtfTemplate = withTitle(givenTemplate, model);
+    QByteArray rtfTemplate = withVersion(withTitle(givenTemplate, model), model);
     if (!model.distractors.isEmpty() && !words.isEmpty())
         rtfTemplate.replace(TemplateInstruction, DistractorInstruction);
     const QStringList questions = model.questionTexts(model.options.includeQNums);
@@ -193,7 +273,9 @@ QByteArray ExerciseRender::rtf(
     const QByteArray keyMark("{\\*\\lexivanekey}");
     QByteArray keyTemplate = withPaper(rtfTemplate, page);
     keyTemplate.replace("[strQuestions]", "[strQuestions]" + keyMark);
-    QByteArray key = "\\par\\page\n";
+    QByteArray key = "\\par\\page\n{\\b\\fs30 " + rtfTitle(model) + "}\\par\n";
+    if (!model.version.isEmpty())
+        key += "{\\b " + TemplateFill::rtfText(versionLine(model)) + "}\\par\n";
     const QStringList lines = keyText(model, words);
     for (int i = 0; i < lines.size(); ++i) {
         if (i == 0)
@@ -228,6 +310,21 @@ bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
         setFirstElementText(page, QStringLiteral("title"), model.title);
         setFirstElementText(page, QStringLiteral("h1"), model.title);
     }
+    const QDomElement heading = page.elementsByTagName(QStringLiteral("h1")).item(0).toElement();
+    const auto paragraph = [&page](const QString &text, const QString &style) {
+        QDomElement element = page.createElement(QStringLiteral("p"));
+        element.setAttribute(QStringLiteral("style"), style);
+        element.appendChild(page.createTextNode(text));
+        return element;
+    };
+    const QString versionStyle = QStringLiteral("text-align: center; font-weight: bold");
+    if (!model.version.isEmpty()) {
+        const QDomElement line = paragraph(versionLine(model), versionStyle);
+        if (!heading.isNull())
+            heading.parentNode().insertAfter(line, heading);
+        else
+            content.parentNode().insertBefore(line, content);
+    }
     const QStringList words = model.sheetWords(true);
     if (!model.distractors.isEmpty() && !words.isEmpty()) {
         const QDomNodeList paragraphs = page.elementsByTagName(QStringLiteral("p"));
@@ -252,9 +349,14 @@ bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
         key.setAttribute(QStringLiteral("id"), QStringLiteral("answerKey"));
         key.setAttribute(QStringLiteral("style"), QStringLiteral("page-break-before: always"));
         const QStringList lines = keyText(model, words);
-        QDomElement heading = page.createElement(QStringLiteral("h2"));
-        heading.appendChild(page.createTextNode(lines.first()));
-        key.appendChild(heading);
+        // The title the sheet shows, and its version, head the key's page too.
+        key.appendChild(paragraph(heading.isNull() ? sheetTitle(model) : heading.text(),
+            QStringLiteral("font-size: 1.4em; font-weight: bold")));
+        if (!model.version.isEmpty())
+            key.appendChild(paragraph(versionLine(model), QStringLiteral("font-weight: bold")));
+        QDomElement keyHeading = page.createElement(QStringLiteral("h2"));
+        keyHeading.appendChild(page.createTextNode(lines.first()));
+        key.appendChild(keyHeading);
         if (!words.isEmpty()) {
             QDomElement bank = page.createElement(QStringLiteral("p"));
             bank.appendChild(page.createTextNode(lines.at(1)));
@@ -290,26 +392,35 @@ bool ExerciseRender::jcloze(QDomDocument &exercise, const ExerciseModel &model)
     return TemplateFill::fillJCloze(exercise, model.questions, model.options);
 }
 
-void ExerciseRender::sheetDocument(QTextDocument &document, const ExerciseModel &model)
+namespace {
+
+// A printed sheet's body: the heading (on a new page unless it is the first), the version under it,
+// the name line, the instructions, the word bank and the questions.
+QString sheetHtml(const ExerciseModel &model, bool newPage)
 {
     const QStringList words = model.sheetWords();
     const QStringList questions = model.questionTexts(model.options.includeQNums);
-
-    QString html = QLatin1String("<html><body>");
-    html += QLatin1String("<h1 align=\"center\">")
-        + escaped(model.title.isEmpty() ? tr("Gap-fill exercise") : model.title) + QLatin1String("</h1>");
-    html += QLatin1String("<p>") + escaped(tr("Name:")) + QLatin1String(" ______________________________ ")
-        + escaped(tr("Date:")) + QLatin1String(" ______________</p>");
-    QString instructions = tr("Read each sentence and write the missing word in the gap.");
+    QString html = newPage ? QLatin1String("<h1 align=\"center\" style=\"page-break-before: always\">")
+                           : QLatin1String("<h1 align=\"center\">");
+    html += escaped(sheetTitle(model)) + QLatin1String("</h1>");
+    if (!model.version.isEmpty())
+        html += QLatin1String("<p align=\"center\"><b>") + escaped(versionLine(model))
+            + QLatin1String("</b></p>");
+    html += QLatin1String("<p>") + escaped(ExerciseRender::tr("Name:"))
+        + QLatin1String(" ______________________________ ") + escaped(ExerciseRender::tr("Date:"))
+        + QLatin1String(" ______________</p>");
+    QString instructions = ExerciseRender::tr("Read each sentence and write the missing word in the gap.");
     if (!words.isEmpty())
         instructions += QLatin1Char(' ')
             + (model.distractors.isEmpty()
-                    ? tr("Choose your answers from the word bank: each word in it fills one gap.")
-                    : tr("Choose your answers from the word bank: each word in it fills one gap, and some "
-                         "words are not needed."));
+                    ? ExerciseRender::tr(
+                        "Choose your answers from the word bank: each word in it fills one gap.")
+                    : ExerciseRender::tr(
+                        "Choose your answers from the word bank: each word in it fills one gap, and some "
+                        "words are not needed."));
     html += QLatin1String("<p><i>") + escaped(instructions) + QLatin1String("</i></p>");
     if (!words.isEmpty()) {
-        html += QLatin1String("<h2>") + escaped(tr("Word bank")) + QLatin1String("</h2>");
+        html += QLatin1String("<h2>") + escaped(ExerciseRender::tr("Word bank")) + QLatin1String("</h2>");
         QStringList cells;
         for (const QString &word : words)
             cells.append(escaped(word));
@@ -317,30 +428,66 @@ void ExerciseRender::sheetDocument(QTextDocument &document, const ExerciseModel 
                               "<td align=\"center\">")
             + cells.join(QLatin1String("&nbsp;&nbsp;&nbsp; ")) + QLatin1String("</td></tr></table>");
     }
-    html += QLatin1String("<h2>") + escaped(tr("Sentences")) + QLatin1String("</h2>");
+    html += QLatin1String("<h2>") + escaped(ExerciseRender::tr("Sentences")) + QLatin1String("</h2>");
     for (const QString &question : questions)
         html
             += QLatin1String("<p style=\"margin-bottom: 10px\">") + escaped(question) + QLatin1String("</p>");
+    return html;
+}
 
-    if (model.options.answerKey) {
-        const QStringList lines = keyText(model, words);
-        html += QLatin1String("<h2 style=\"page-break-before: always\">") + escaped(lines.first())
-            + QLatin1String("</h2>");
-        for (int i = 1; i < lines.size(); ++i)
-            html += QLatin1String("<p style=\"white-space: pre-wrap\">") + escaped(lines.at(i))
-                + QLatin1String("</p>");
-    }
-    html += QLatin1String("</body></html>");
+// A key on a page of its own, headed by the sheet's title and version.
+QString keyHtml(const ExerciseModel &model)
+{
+    const QStringList lines = ExerciseRender::keyText(model, model.sheetWords());
+    QString html = QLatin1String("<h1 align=\"center\" style=\"page-break-before: always\">")
+        + escaped(sheetTitle(model)) + QLatin1String("</h1>");
+    if (!model.version.isEmpty())
+        html += QLatin1String("<p align=\"center\"><b>") + escaped(versionLine(model))
+            + QLatin1String("</b></p>");
+    html += QLatin1String("<h2>") + escaped(lines.first()) + QLatin1String("</h2>");
+    for (int i = 1; i < lines.size(); ++i)
+        html += QLatin1String("<p style=\"white-space: pre-wrap\">") + escaped(lines.at(i))
+            + QLatin1String("</p>");
+    return html;
+}
 
+void setSheetHtml(QTextDocument &document, const QString &body, const QString &title)
+{
     QFont font = document.defaultFont();
     font.setPointSize(12);
     document.setDefaultFont(font);
     QTextOption option = document.defaultTextOption();
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     document.setDefaultTextOption(option);
-    document.setHtml(html);
-    document.setMetaInformation(
-        QTextDocument::DocumentTitle, model.title.isEmpty() ? tr("Gap-fill exercise") : model.title);
+    document.setHtml(QLatin1String("<html><body>") + body + QLatin1String("</body></html>"));
+    document.setMetaInformation(QTextDocument::DocumentTitle, title);
+}
+
+} // namespace
+
+void ExerciseRender::sheetDocument(QTextDocument &document, const ExerciseModel &model)
+{
+    QString html = sheetHtml(model, false);
+    if (model.options.answerKey)
+        html += keyHtml(model);
+    setSheetHtml(document, html, sheetTitle(model));
+}
+
+void ExerciseRender::sheetDocument(QTextDocument &document, const ExerciseSheets &sheets)
+{
+    if (sheets.isSingle()) {
+        sheetDocument(document, sheets.sheets.first().model);
+        return;
+    }
+    QString html;
+    QString keys;
+    for (int i = 0; i < sheets.sheets.size(); ++i) {
+        const ExerciseSheet &sheet = sheets.sheets.at(i);
+        html += sheetHtml(sheet.model, i > 0);
+        if (sheet.lastOfVersion && sheet.model.options.answerKey)
+            (sheets.keysAtEnd ? keys : html) += keyHtml(sheet.model);
+    }
+    setSheetHtml(document, html + keys, sheetTitle(sheets.sheets.first().model));
 }
 
 void ExerciseRender::print(const ExerciseModel &model, QPagedPaintDevice *device)
@@ -350,7 +497,17 @@ void ExerciseRender::print(const ExerciseModel &model, QPagedPaintDevice *device
     document.print(device);
 }
 
-QByteArray ExerciseRender::pdf(const ExerciseModel &model, QPageSize::PageSizeId page)
+void ExerciseRender::print(const ExerciseSheets &sheets, QPagedPaintDevice *device)
+{
+    QTextDocument document;
+    sheetDocument(document, sheets);
+    document.print(device);
+}
+
+namespace {
+
+template<typename Sheets>
+QByteArray pdfOf(const Sheets &sheets, const QString &title, QPageSize::PageSizeId page)
 {
     QByteArray bytes;
     {
@@ -358,9 +515,21 @@ QByteArray ExerciseRender::pdf(const ExerciseModel &model, QPageSize::PageSizeId
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setPageLayout(QPageLayout(QPageSize(page), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        writer.setTitle(model.title.isEmpty() ? tr("Gap-fill exercise") : model.title);
+        writer.setTitle(title);
         writer.setCreator(QCoreApplication::applicationName());
-        print(model, &writer);
+        ExerciseRender::print(sheets, &writer);
     }
     return bytes;
+}
+
+} // namespace
+
+QByteArray ExerciseRender::pdf(const ExerciseModel &model, QPageSize::PageSizeId page)
+{
+    return pdfOf(model, sheetTitle(model), page);
+}
+
+QByteArray ExerciseRender::pdf(const ExerciseSheets &sheets, QPageSize::PageSizeId page)
+{
+    return pdfOf(sheets, sheetTitle(sheets.sheets.first().model), page);
 }

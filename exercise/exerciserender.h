@@ -3,6 +3,7 @@
 #define EXERCISERENDER_H
 
 #include "exercise/exercisemodel.h"
+#include "exercise/exercisesheets.h"
 #include "exercise/templatefill.h"
 
 #include <QByteArray>
@@ -33,7 +34,12 @@ public:
 
     // A line feed, the words joined by three blanks, two line feeds, the questions one per line;
     // with the answer key, a blank line, a separator line and the key.
+    // A version's sheet starts with the title (when there is one) and "Version A"; its key carries
+    // them too.
     static QString clipboardText(const ExerciseModel &model);
+    // Several sheets one after the other, separated by a line of equals signs, each version's key
+    // after its last sheet or all keys at the end.
+    static QString clipboardText(const ExerciseSheets &sheets);
 
     // The template with its placeholders filled (see TemplateFill::fillRtf) and its paper size set to
     // `page`; with the answer key, the key follows the questions on a page of its own.
@@ -53,13 +59,18 @@ public:
     // The sheet as a rich-text document for a printer or a PDF file: a heading, the word bank, the
     // questions as the clipboard numbers them, and with the answer key the key on a page of its own.
     // Long sentences wrap, and a word longer than a line is broken rather than cut off.
+    // A version shows its letter under the title; the key's page carries the title and the letter.
     static void sheetDocument(QTextDocument &document, const ExerciseModel &model);
+    // Several sheets in one document, each on new pages, with the keys as the sheets say.
+    static void sheetDocument(QTextDocument &document, const ExerciseSheets &sheets);
 
     // Prints the sheet on `device` (a printer or a PDF writer) as laid out for its page.
     static void print(const ExerciseModel &model, QPagedPaintDevice *device);
+    static void print(const ExerciseSheets &sheets, QPagedPaintDevice *device);
 
     // The sheet as a PDF file on a page of the given size.
     static QByteArray pdf(const ExerciseModel &model, QPageSize::PageSizeId page);
+    static QByteArray pdf(const ExerciseSheets &sheets, QPageSize::PageSizeId page);
 
     // The questions, numbered in their final order, whose gaps accept alternatives or carry clues:
     // what a format that cannot carry them names before it is written.

@@ -438,13 +438,13 @@ void TestMainWindow::optionsMirrorTheirActions()
     QVERIFY(act->isChecked());
     QVERIFY(check->isChecked());
 
-    // Only the box under the output list changed: the other options keep their state (the answer key
-    // and the shuffled word list start off).
+    // Only the box under the output list changed: the other options keep their state (the answer key,
+    // the shuffled word list, the differentiated sheets and the keys at the end start off).
     act->trigger();
     int unchecked = 0;
     for (QCheckBox *other : w->findChild<QWidget *>("wgtBottom")->findChildren<QCheckBox *>())
         unchecked += other->isChecked() ? 0 : 1;
-    QCOMPARE(unchecked, 3);
+    QCOMPARE(unchecked, 5);
 }
 
 // --- Connections ---------------------------------------------------------------------------------------

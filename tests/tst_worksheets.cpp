@@ -209,6 +209,7 @@ void TestWorksheets::clipboardKeyAndSharedWordBank()
     // key.
     RandomSource::setSeedOverride(99u);
     TestUtil::child<QCheckBox>(w.get(), "chkShuffleWordList")->setChecked(true);
+    w->findChild<QPushButton *>(QStringLiteral("btnNewShuffle"))->click();
     const QStringList lines
         = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString()).split('\n');
     const QStringList bank = lines.at(1).split(QStringLiteral("   "));
@@ -387,7 +388,8 @@ void TestWorksheets::rtfKeyAndPaper()
     TestUtil::child<QCheckBox>(w.get(), "chkAnswerKey")->setChecked(true);
     rtf = exportText(*w, QStringLiteral("btnExportRTF"), QStringLiteral("key.rtf"));
     const QString sheetEnd
-        = QStringLiteral("[__________].\\par\\page\n{\\b\\fs26 Answer key}\\par\\par\n"
+        = QStringLiteral("[__________].\\par\\page\n{\\b\\fs30 Gap-fill exercise}\\par\n"
+                         "{\\b\\fs26 Answer key}\\par\\par\n"
                          "Word bank: went   co\\u251?te   \\u1605?\\u1585?\\u1581?\\u1576?\\u1575?");
     const QString keyLines = QStringLiteral("\\par\\par\n1. went\\par\\par\n2. co\\u251?te, "
                                             "\\u1605?\\u1585?\\u1581?\\u1576?\\u1575?\\par}");
@@ -574,7 +576,11 @@ void TestWorksheets::oneExerciseUntilItChanges()
     w->findChild<QPushButton *>(QStringLiteral("btnNewShuffle"))->click();
     const QString second = exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString());
     QVERIFY(rowOrder(second, 12) != rowOrder(first, 12));
+    // An option that changes only the look keeps the order; a changed list makes another.
     TestUtil::child<QCheckBox>(w.get(), "chkIncludeQNums")->setChecked(false);
+    QCOMPARE(rowOrder(exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString()), 12),
+        rowOrder(second, 12));
+    w->lxdSession()->appendOutput({QStringLiteral("Row12 holds [k12].")}, QString());
     QVERIFY(rowOrder(exportText(*w, QStringLiteral("btnExportTextToClipboard"), QString()), 12)
         != rowOrder(second, 12));
 

@@ -357,6 +357,21 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Choose your answers from the word bank: each word in it fills one gap, and some words are not needed.</source>
         <translation>Wähle deine Antworten aus dem Wortspeicher: Jedes Wort darin füllt eine Lücke, und einige Wörter werden nicht gebraucht.</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheets</name>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Version %1: %2</translation>
+    </message>
+    <message>
+        <source>The database has no other sentence for these headwords, so their sentences stand in these versions as in version A:</source>
+        <translation>Die Datenbank hat zu diesen Stichwörtern keinen anderen Satz, deshalb stehen ihre Sätze in diesen Versionen wie in Version A:</translation>
+    </message>
 </context>
 <context>
     <name>H5PExport</name>
@@ -1618,10 +1633,6 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
         <translation>Import abgeschlossen.</translation>
     </message>
     <message>
-        <source>The file cannot be read: %1</source>
-        <translation>Die Datei kann nicht gelesen werden: %1</translation>
-    </message>
-    <message>
         <source>Reading %1...</source>
         <translation>%1 wird gelesen...</translation>
     </message>
@@ -2232,6 +2243,90 @@ Das Programm versucht es beim nächsten Start erneut.</translation>
     <message>
         <source>This format cannot offer a gap its own choices. In these sentences the wrong choices are left out and only the answers kept:</source>
         <translation>Dieses Format kann einer Lücke keine eigene Auswahl anbieten. In diesen Sätzen wird die falsche Auswahl weggelassen, nur die Antworten bleiben:</translation>
+    </message>
+    <message>
+        <source>Sentences kept</source>
+        <translation>Sätze beibehalten</translation>
+    </message>
+    <message>
+        <source>%1 files were saved. Do you want to show them in their folder?</source>
+        <translation>%1 Dateien wurden gespeichert. Möchten Sie ihren Ordner öffnen?</translation>
+    </message>
+    <message>
+        <source>Overwrite files?</source>
+        <translation>Dateien überschreiben?</translation>
+    </message>
+    <message>
+        <source>These files already exist:
+%1
+Are you sure you want to overwrite them?</source>
+        <translation>Diese Dateien existieren bereits:
+%1
+Möchten Sie sie wirklich überschreiben?</translation>
+    </message>
+    <message>
+        <source>Written before it:</source>
+        <translation>Davor geschrieben:</translation>
+    </message>
+    <message>
+        <source>&amp;Differentiated sheets</source>
+        <translation>D&amp;ifferenzierte Blätter</translation>
+    </message>
+    <message>
+        <source>Three sheets of one exercise in one order, so one key serves them all: with the word bank, with the first letter of each answer, and plain.</source>
+        <translation>Drei Blätter einer Übung in einer Reihenfolge, sodass eine Lösung für alle gilt: mit Wortspeicher, mit dem ersten Buchstaben jeder Antwort und ohne beides.</translation>
+    </message>
+    <message>
+        <source>H&amp;ints:</source>
+        <translation>Ti&amp;pps:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>First letter</source>
+        <translation>Erster Buchstabe</translation>
+    </message>
+    <message>
+        <source>Letter count</source>
+        <translation>Buchstabenzahl</translation>
+    </message>
+    <message>
+        <source>What each gap shows of its answer.</source>
+        <translation>Was jede Lücke von ihrer Antwort zeigt.</translation>
+    </message>
+    <message>
+        <source>&amp;Versions:</source>
+        <translation>&amp;Versionen:</translation>
+    </message>
+    <message>
+        <source>Versions A, B, C... of the exercise, each with its own key.</source>
+        <translation>Versionen A, B, C … der Übung, jede mit ihrer eigenen Lösung.</translation>
+    </message>
+    <message>
+        <source>Reordered</source>
+        <translation>Umgestellt</translation>
+    </message>
+    <message>
+        <source>Parallel</source>
+        <translation>Parallel</translation>
+    </message>
+    <message>
+        <source>Kind of versions</source>
+        <translation>Art der Versionen</translation>
+    </message>
+    <message>
+        <source>Reordered: the same sentences in another order. Parallel: other sentences of the same headwords.</source>
+        <translation>Umgestellt: dieselben Sätze in anderer Reihenfolge. Parallel: andere Sätze derselben Stichwörter.</translation>
+    </message>
+    <message>
+        <source>Ke&amp;ys at the end</source>
+        <translation>Lö&amp;sungen am Ende</translation>
+    </message>
+    <message>
+        <source>In a PDF document or a print: all the keys after all the versions.</source>
+        <translation>In einem PDF-Dokument oder Ausdruck: alle Lösungen nach allen Versionen.</translation>
     </message>
 </context>
 <context>

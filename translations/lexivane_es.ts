@@ -357,6 +357,21 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Choose your answers from the word bank: each word in it fills one gap, and some words are not needed.</source>
         <translation>Elige tus respuestas del banco de palabras: cada palabra llena un hueco, y algunas palabras sobran.</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheets</name>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Versión %1: %2</translation>
+    </message>
+    <message>
+        <source>The database has no other sentence for these headwords, so their sentences stand in these versions as in version A:</source>
+        <translation>La base de datos no tiene otra frase para estas entradas, así que sus frases quedan en estas versiones como en la versión A:</translation>
+    </message>
 </context>
 <context>
     <name>H5PExport</name>
@@ -1618,10 +1633,6 @@ Puede pegarlo en cualquier programa de texto.</translation>
         <translation>Importación terminada.</translation>
     </message>
     <message>
-        <source>The file cannot be read: %1</source>
-        <translation>No se puede leer el archivo: %1</translation>
-    </message>
-    <message>
         <source>Reading %1...</source>
         <translation>Leyendo %1...</translation>
     </message>
@@ -2232,6 +2243,90 @@ El programa lo volverá a intentar en el próximo inicio.</translation>
     <message>
         <source>This format cannot offer a gap its own choices. In these sentences the wrong choices are left out and only the answers kept:</source>
         <translation>Este formato no puede ofrecer opciones propias para un hueco. En estas frases se omiten las opciones incorrectas y solo quedan las respuestas:</translation>
+    </message>
+    <message>
+        <source>Sentences kept</source>
+        <translation>Frases conservadas</translation>
+    </message>
+    <message>
+        <source>%1 files were saved. Do you want to show them in their folder?</source>
+        <translation>Se han guardado %1 archivos. ¿Quiere mostrarlos en su carpeta?</translation>
+    </message>
+    <message>
+        <source>Overwrite files?</source>
+        <translation>¿Sobrescribir los archivos?</translation>
+    </message>
+    <message>
+        <source>These files already exist:
+%1
+Are you sure you want to overwrite them?</source>
+        <translation>Estos archivos ya existen:
+%1
+¿Seguro que desea sobrescribirlos?</translation>
+    </message>
+    <message>
+        <source>Written before it:</source>
+        <translation>Escritos antes:</translation>
+    </message>
+    <message>
+        <source>&amp;Differentiated sheets</source>
+        <translation>Hojas &amp;diferenciadas</translation>
+    </message>
+    <message>
+        <source>Three sheets of one exercise in one order, so one key serves them all: with the word bank, with the first letter of each answer, and plain.</source>
+        <translation>Tres hojas de un ejercicio en el mismo orden, para que una sola clave sirva para todas: con el banco de palabras, con la primera letra de cada respuesta y sin ayuda.</translation>
+    </message>
+    <message>
+        <source>H&amp;ints:</source>
+        <translation>P&amp;istas:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguna</translation>
+    </message>
+    <message>
+        <source>First letter</source>
+        <translation>Primera letra</translation>
+    </message>
+    <message>
+        <source>Letter count</source>
+        <translation>Número de letras</translation>
+    </message>
+    <message>
+        <source>What each gap shows of its answer.</source>
+        <translation>Lo que cada hueco muestra de su respuesta.</translation>
+    </message>
+    <message>
+        <source>&amp;Versions:</source>
+        <translation>&amp;Versiones:</translation>
+    </message>
+    <message>
+        <source>Versions A, B, C... of the exercise, each with its own key.</source>
+        <translation>Versiones A, B, C… del ejercicio, cada una con su propia clave.</translation>
+    </message>
+    <message>
+        <source>Reordered</source>
+        <translation>Reordenadas</translation>
+    </message>
+    <message>
+        <source>Parallel</source>
+        <translation>Paralelas</translation>
+    </message>
+    <message>
+        <source>Kind of versions</source>
+        <translation>Tipo de versiones</translation>
+    </message>
+    <message>
+        <source>Reordered: the same sentences in another order. Parallel: other sentences of the same headwords.</source>
+        <translation>Reordenadas: las mismas frases en otro orden. Paralelas: otras frases de las mismas entradas.</translation>
+    </message>
+    <message>
+        <source>Ke&amp;ys at the end</source>
+        <translation>S&amp;oluciones al final</translation>
+    </message>
+    <message>
+        <source>In a PDF document or a print: all the keys after all the versions.</source>
+        <translation>En un documento PDF o una impresión: todas las soluciones después de todas las versiones.</translation>
     </message>
 </context>
 <context>

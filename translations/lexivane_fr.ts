@@ -357,6 +357,21 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Choose your answers from the word bank: each word in it fills one gap, and some words are not needed.</source>
         <translation>Choisis tes réponses dans la banque de mots : chaque mot remplit un trou, et certains mots ne servent pas.</translation>
     </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseSheets</name>
+    <message>
+        <source>Version %1: %2</source>
+        <translation>Version %1 : %2</translation>
+    </message>
+    <message>
+        <source>The database has no other sentence for these headwords, so their sentences stand in these versions as in version A:</source>
+        <translation>La base de données n&apos;a pas d&apos;autre phrase pour ces entrées ; leurs phrases restent donc dans ces versions comme dans la version A :</translation>
+    </message>
 </context>
 <context>
     <name>H5PExport</name>
@@ -1618,10 +1633,6 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
         <translation>Importation terminée.</translation>
     </message>
     <message>
-        <source>The file cannot be read: %1</source>
-        <translation>Le fichier ne peut pas être lu : %1</translation>
-    </message>
-    <message>
         <source>Reading %1...</source>
         <translation>Lecture de %1...</translation>
     </message>
@@ -2232,6 +2243,90 @@ Le programme réessaiera au prochain démarrage.</translation>
     <message>
         <source>This format cannot offer a gap its own choices. In these sentences the wrong choices are left out and only the answers kept:</source>
         <translation>Ce format ne peut pas proposer de choix propres à un trou. Dans ces phrases, les mauvais choix sont omis et seules les réponses restent :</translation>
+    </message>
+    <message>
+        <source>Sentences kept</source>
+        <translation>Phrases conservées</translation>
+    </message>
+    <message>
+        <source>%1 files were saved. Do you want to show them in their folder?</source>
+        <translation>%1 fichiers ont été enregistrés. Voulez-vous les afficher dans leur dossier ?</translation>
+    </message>
+    <message>
+        <source>Overwrite files?</source>
+        <translation>Écraser les fichiers ?</translation>
+    </message>
+    <message>
+        <source>These files already exist:
+%1
+Are you sure you want to overwrite them?</source>
+        <translation>Ces fichiers existent déjà :
+%1
+Voulez-vous vraiment les écraser ?</translation>
+    </message>
+    <message>
+        <source>Written before it:</source>
+        <translation>Écrits avant lui :</translation>
+    </message>
+    <message>
+        <source>&amp;Differentiated sheets</source>
+        <translation>Fiches &amp;différenciées</translation>
+    </message>
+    <message>
+        <source>Three sheets of one exercise in one order, so one key serves them all: with the word bank, with the first letter of each answer, and plain.</source>
+        <translation>Trois fiches d&apos;un exercice dans le même ordre, pour qu&apos;un seul corrigé serve à toutes : avec la banque de mots, avec la première lettre de chaque réponse, et sans aide.</translation>
+    </message>
+    <message>
+        <source>H&amp;ints:</source>
+        <translation>&amp;Indices :</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>First letter</source>
+        <translation>Première lettre</translation>
+    </message>
+    <message>
+        <source>Letter count</source>
+        <translation>Nombre de lettres</translation>
+    </message>
+    <message>
+        <source>What each gap shows of its answer.</source>
+        <translation>Ce que chaque trou montre de sa réponse.</translation>
+    </message>
+    <message>
+        <source>&amp;Versions:</source>
+        <translation>&amp;Versions :</translation>
+    </message>
+    <message>
+        <source>Versions A, B, C... of the exercise, each with its own key.</source>
+        <translation>Versions A, B, C… de l&apos;exercice, chacune avec son corrigé.</translation>
+    </message>
+    <message>
+        <source>Reordered</source>
+        <translation>Réordonnées</translation>
+    </message>
+    <message>
+        <source>Parallel</source>
+        <translation>Parallèles</translation>
+    </message>
+    <message>
+        <source>Kind of versions</source>
+        <translation>Type de versions</translation>
+    </message>
+    <message>
+        <source>Reordered: the same sentences in another order. Parallel: other sentences of the same headwords.</source>
+        <translation>Réordonnées : les mêmes phrases dans un autre ordre. Parallèles : d&apos;autres phrases des mêmes entrées.</translation>
+    </message>
+    <message>
+        <source>Ke&amp;ys at the end</source>
+        <translation>Corri&amp;gés à la fin</translation>
+    </message>
+    <message>
+        <source>In a PDF document or a print: all the keys after all the versions.</source>
+        <translation>Dans un document PDF ou une impression : tous les corrigés après toutes les versions.</translation>
     </message>
 </context>
 <context>
