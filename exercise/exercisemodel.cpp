@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QSet>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -91,6 +92,56 @@ int gapWidth(const ExerciseModel &model)
 
 } // namespace
 
+namespace GapHints {
+
+namespace {
+
+int graphemes(const QString &word)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, word);
+    int count = 0;
+    while (finder.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
+} // namespace
+
+QString firstLetter(const QString &answer)
+{
+    const QString trimmed = answer.trimmed();
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, trimmed);
+    const qsizetype end = finder.toNextBoundary();
+    return end > 0 ? trimmed.left(end) : QString();
+}
+
+QString letterCount(const QString &answer)
+{
+    QStringList counts;
+    for (const QString &word : answer.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        counts.append(QString::number(graphemes(word)));
+    return counts.join(QLatin1Char(' '));
+}
+
+QString text(const QString &answer, ExerciseOptions::Hints hints)
+{
+    switch (hints) {
+    case ExerciseOptions::Hints::FirstLetter: {
+        const QString letter = firstLetter(answer);
+        return letter.isEmpty() ? QString() : letter + QChar(0x2026);
+    }
+    case ExerciseOptions::Hints::LetterCount: {
+        const QString count = letterCount(answer);
+        return count.isEmpty() ? QString() : QLatin1Char('(') + count + QLatin1Char(')');
+    }
+    case ExerciseOptions::Hints::None:
+        break;
+    }
+    return QString();
+}
+
+} // namespace GapHints
+
 QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, bool clues) const
 {
     const bool brackets = options.bracketWords;
@@ -105,7 +156,15 @@ QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, b
             break;
         case BracketSegment::Gap:
             if (options.gapWords) {
-                text += bracketed(QString(width, QLatin1Char('_')));
+                const QString &answer = segment.answers.first();
+                const QString letter = options.hints == ExerciseOptions::Hints::FirstLetter
+                    ? GapHints::firstLetter(answer)
+                    : QString();
+                // The letter takes the place of one underscore, so the gap keeps its width.
+                text += bracketed(letter.isEmpty() ? QString(width, QLatin1Char('_'))
+                                                   : letter + QString(qMax(1, width - 1), QLatin1Char('_')));
+                if (options.hints == ExerciseOptions::Hints::LetterCount && !answer.trimmed().isEmpty())
+                    text += QLatin1Char(' ') + GapHints::text(answer, options.hints);
                 if (clues && !segment.clue.isEmpty())
                     text += QLatin1String(" (") + segment.clue + QLatin1Char(')');
             } else if (!segment.raw.contains(u'|') && !segment.raw.contains(QLatin1String("::"))) {

@@ -4,6 +4,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "exercise/exerciserender.h"
+#include "exercise/flashcardexport.h"
 #include "exercise/h5pexport.h"
 #include "exercise/moodleexport.h"
 #include "exercise/scormpackage.h"
@@ -137,6 +138,32 @@ ExportResult scorm(const ExerciseModel &model, const ExportSettings &settings, c
     return bytes ? archive(*bytes) : failed(ExportResult::TemplateCorrupt);
 }
 
+// Entries without a key word make no card; the teacher hears how many were left out.
+ExportResult flashcards(const ExerciseModel &model, QByteArray (*write)(const ExerciseModel &))
+{
+    int leftOut = 0;
+    FlashcardExport::cards(model, &leftOut);
+    ExportResult result = done(write(model));
+    if (leftOut == 1)
+        result.remark = windowText(
+            QT_TRANSLATE_NOOP("MainWindow", "1 entry without a key word was left out of the cards."));
+    else if (leftOut > 1)
+        result.remark = windowText(
+            QT_TRANSLATE_NOOP("MainWindow", "%1 entries without a key word were left out of the cards."))
+                            .arg(leftOut);
+    return result;
+}
+
+ExportResult anki(const ExerciseModel &model, const ExportSettings &, const QByteArray &)
+{
+    return flashcards(model, &FlashcardExport::anki);
+}
+
+ExportResult quizlet(const ExerciseModel &model, const ExportSettings &, const QByteArray &)
+{
+    return flashcards(model, &FlashcardExport::quizlet);
+}
+
 // ---- What a format refuses, and what it loses ----
 
 std::optional<ExportNote> warning(const char *title, const char *text)
@@ -153,6 +180,17 @@ std::optional<ExportNote> noPairs(const ExerciseModel &model)
         QT_TRANSLATE_NOOP("MainWindow",
             "None of the output entries has a key word, so a JMatch exercise would have no pairs. "
             "No file was written."));
+}
+
+// A card asks for a key word; a file of no cards is not worth writing.
+std::optional<ExportNote> noCards(const ExerciseModel &model)
+{
+    if (!FlashcardExport::cards(model).isEmpty())
+        return std::nullopt;
+    return warning(QT_TRANSLATE_NOOP("MainWindow", "Nothing to practise"),
+        QT_TRANSLATE_NOOP("MainWindow",
+            "None of the output entries has a key word, so there would be no flash cards. No file was "
+            "written."));
 }
 
 // Moodle takes no matching question of fewer than two pairs.
@@ -192,21 +230,24 @@ const QList<ExportFormat> &table()
         // name, file filter, endings, template,
         //     renderer, refusal, problems, flags
         {"text", nullptr, ".txt", nullptr,
-            &text, nullptr, nullptr, F::CarriesDistractors},
+            &text, nullptr, nullptr, F::CarriesDistractors | F::CarriesHints},
         {"xhtml", QT_TRANSLATE_NOOP("MainWindow", "Web page files (*.htm *.html *.xhtml)"),
             ".htm .html .xhtml", "xhtml_exercise.htm",
-            &xhtml, nullptr, nullptr, F::CarriesDistractors | F::Xml},
+            &xhtml, nullptr, nullptr, F::CarriesDistractors | F::Xml | F::CarriesHints},
         {"rtf", QT_TRANSLATE_NOOP("MainWindow", "RTF files (*.rtf)"), ".rtf", "rtf_exercise.rtf",
-            &rtf, nullptr, nullptr, F::CarriesDistractors},
+            &rtf, nullptr, nullptr, F::CarriesDistractors | F::CarriesHints},
+        // The left side of a pair is the sentence as the sheet shows it, hint and all.
         {"jmatch", QT_TRANSLATE_NOOP("MainWindow", "JMatch files (*.jmt)"), ".jmt", "jmatch_exercise.jmt",
-            &jmatch, &noPairs, nullptr, F::FirstAnswersOnly | F::HotPotatoesMatching | F::Xml},
+            &jmatch, &noPairs, nullptr,
+            F::FirstAnswersOnly | F::HotPotatoesMatching | F::Xml | F::CarriesHints},
         {"jcloze", QT_TRANSLATE_NOOP("MainWindow", "JCloze files (*.jcl)"), ".jcl", "jcloze_exercise.jcl",
             &jcloze, nullptr, nullptr, F::HotPotatoesGapFill | F::Xml},
         {"pdf", QT_TRANSLATE_NOOP("MainWindow", "PDF documents (*.pdf)"), ".pdf", nullptr,
-            &pdf, nullptr, nullptr, F::CarriesDistractors},
+            &pdf, nullptr, nullptr, F::CarriesDistractors | F::CarriesHints},
+        // The hint stands in each typed box until the pupil types.
         {"interactive", QT_TRANSLATE_NOOP("MainWindow", "Web page files (*.html *.htm)"), ".html .htm",
             "interactive_exercise.html",
-            &interactive, nullptr, nullptr, F::CarriesDistractors},
+            &interactive, nullptr, nullptr, F::CarriesDistractors | F::CarriesHints},
         {"moodle-xml", QT_TRANSLATE_NOOP("MainWindow", "Moodle XML files (*.xml)"), ".xml", nullptr,
             &moodleXml, nullptr, nullptr, F::CarriesDistractors | F::Xml},
         {"moodle-matching", QT_TRANSLATE_NOOP("MainWindow", "Moodle XML files (*.xml)"), ".xml", nullptr,
@@ -221,7 +262,13 @@ const QList<ExportFormat> &table()
             F::CarriesDistractors | F::Archive},
         {"scorm", QT_TRANSLATE_NOOP("MainWindow", "SCORM packages (*.zip)"), ".zip",
             "interactive_exercise.html",
-            &scorm, nullptr, nullptr, F::CarriesDistractors | F::Archive | F::Xml}, // Xml: the manifest
+            &scorm, nullptr, nullptr,
+            F::CarriesDistractors | F::Archive | F::Xml | F::CarriesHints}, // Xml: the manifest
+        // Practice at home. Anki's import reads any text file; Quizlet's takes the text pasted in.
+        {"anki", QT_TRANSLATE_NOOP("MainWindow", "Anki text files (*.txt)"), ".txt", nullptr,
+            &anki, &noCards, nullptr, F::CarriesHints | F::Flashcards},
+        {"quizlet", QT_TRANSLATE_NOOP("MainWindow", "Quizlet text files (*.txt)"), ".txt", nullptr,
+            &quizlet, &noCards, nullptr, F::CarriesHints | F::Flashcards},
     };
     // clang-format on
     return formats;
@@ -333,6 +380,21 @@ QList<ExportNote> ExportFormats::notes(const ExportFormat &format, const Exercis
                     "This format shows only the first answer of each gap and no clue. In these "
                     "sentences the other answers and the clues are left out:"))
                     + QLatin1String("\n\n") + sentences.join(QLatin1Char('\n'))});
+    }
+    if (model.options.hints != ExerciseOptions::Hints::None && model.options.gapWords
+        && !format.has(ExportFormat::CarriesHints))
+        notes.append({ExportNote::Information, windowText(QT_TRANSLATE_NOOP("MainWindow", "Hints left out")),
+            windowText(QT_TRANSLATE_NOOP("MainWindow",
+                "This format has no place for a hint beside a gap; its gaps are made without hints."))});
+    if (format.has(ExportFormat::Flashcards)) {
+        const QStringList sentences = FlashcardExport::sentencesWithChoices(model);
+        if (!sentences.isEmpty())
+            notes.append(
+                {ExportNote::Information, windowText(QT_TRANSLATE_NOOP("MainWindow", "Choices left out")),
+                    windowText(QT_TRANSLATE_NOOP("MainWindow",
+                        "Flash cards ask for the answer and cannot offer choices. In these sentences the "
+                        "choices are left out:"))
+                        + QLatin1String("\n\n") + sentences.join(QLatin1Char('\n'))});
     }
     if (!model.distractors.isEmpty()
         && !(format.has(ExportFormat::CarriesDistractors) && model.options.includeWordList))

@@ -70,6 +70,10 @@ struct ExportFormat
         // XML or XHTML (or holds such a file), which cannot carry every character: the teacher is told
         // which texts lost some.
         Xml = 32,
+        // Shows the hint the options ask for (first letter, letter count) with each gap.
+        CarriesHints = 128,
+        // Flash cards, which have no place for a gap's wrong choices.
+        Flashcards = 256,
     };
 
     const char *name; // on the command line: text, rtf, xhtml, ...
