@@ -800,6 +800,7 @@ void TestMainWindow::contextHelpOpensPageOfFocusedControl_data()
         {"btnExportJCloze", "lxv_main_exportJCloze.htm"},
         {"btnExportInteractive", "lxv_main_exportInteractive.htm"},
         {"btnExportMoodle", "lxv_main_exportMoodle.htm"},
+        {"btnExportFlashcards", "lxv_main_exportFlashcards.htm"},
         {"tbrOutputUpDown", "lxv_main_outputUpDown.htm"},
         {"btnBackupDb", "lxv_main_backupDb.htm"},
         {"btnQuit", "lxv_main_quit.htm"},
