@@ -140,6 +140,20 @@ QString text(const QString &answer, ExerciseOptions::Hints hints)
     return QString();
 }
 
+QString blank(const QString &answer, ExerciseOptions::Hints hints, int width)
+{
+    const QString letter = hints == ExerciseOptions::Hints::FirstLetter ? firstLetter(answer) : QString();
+    return letter.isEmpty() ? QString(width, QLatin1Char('_'))
+                            : letter + QString(qMax(1, width - 1), QLatin1Char('_'));
+}
+
+QString afterBlank(const QString &answer, ExerciseOptions::Hints hints)
+{
+    return hints == ExerciseOptions::Hints::LetterCount && !answer.trimmed().isEmpty()
+        ? QLatin1Char(' ') + text(answer, hints)
+        : QString();
+}
+
 } // namespace GapHints
 
 QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, bool clues) const
@@ -157,14 +171,8 @@ QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, b
         case BracketSegment::Gap:
             if (options.gapWords) {
                 const QString &answer = segment.answers.first();
-                const QString letter = options.hints == ExerciseOptions::Hints::FirstLetter
-                    ? GapHints::firstLetter(answer)
-                    : QString();
-                // The letter takes the place of one underscore, so the gap keeps its width.
-                text += bracketed(letter.isEmpty() ? QString(width, QLatin1Char('_'))
-                                                   : letter + QString(qMax(1, width - 1), QLatin1Char('_')));
-                if (options.hints == ExerciseOptions::Hints::LetterCount && !answer.trimmed().isEmpty())
-                    text += QLatin1Char(' ') + GapHints::text(answer, options.hints);
+                text += bracketed(GapHints::blank(answer, options.hints, width))
+                    + GapHints::afterBlank(answer, options.hints);
                 if (clues && !segment.clue.isEmpty())
                     text += QLatin1String(" (") + segment.clue + QLatin1Char(')');
             } else if (!segment.raw.contains(u'|') && !segment.raw.contains(QLatin1String("::"))) {

@@ -100,6 +100,10 @@ QString firstLetter(const QString &answer);
 QString letterCount(const QString &answer);
 // The hint as a box or a card shows it where the answer goes: "w…" or "(4)"; empty without a hint.
 QString text(const QString &answer, ExerciseOptions::Hints hints);
+// A printed gap of `width` underscores, the first letter taking the place of the first of them.
+QString blank(const QString &answer, ExerciseOptions::Hints hints, int width);
+// What follows a printed gap: " (4)" for the letter count, else nothing.
+QString afterBlank(const QString &answer, ExerciseOptions::Hints hints);
 
 } // namespace GapHints
 

@@ -161,15 +161,26 @@ QByteArray anki(const ExerciseModel &model)
 
 QByteArray quizlet(const ExerciseModel &model)
 {
-    // The sheet's gap, without brackets, narrower: the term is read on a card, not written on.
-    ExerciseOptions options = model.options;
-    options.gapWords = true;
-    options.bracketWords = false;
+    // The sheet's gap without brackets, narrower: the term is read on a card, not written on. The text
+    // around it is kept as written, a bracket left open included.
     constexpr int GapWidth = 5;
     QString file;
-    for (const ExerciseQuestion &question : cards(model))
-        file += quizletField(question.shownText(options, GapWidth)) + QLatin1Char('\t')
-            + quizletField(answersOf(question)) + QLatin1Char('\n');
+    for (const ExerciseQuestion &question : cards(model)) {
+        QString term;
+        for (const BracketSegment &segment : question.segments) {
+            if (segment.kind != BracketSegment::Gap) {
+                term += segment.text();
+                continue;
+            }
+            const QString &answer = segment.answers.first();
+            term += GapHints::blank(answer, model.options.hints, GapWidth)
+                + GapHints::afterBlank(answer, model.options.hints);
+            if (!segment.clue.isEmpty())
+                term += QLatin1String(" (") + segment.clue + QLatin1Char(')');
+        }
+        file
+            += quizletField(term) + QLatin1Char('\t') + quizletField(answersOf(question)) + QLatin1Char('\n');
+    }
     return file.toUtf8();
 }
 
