@@ -154,6 +154,34 @@ QString afterBlank(const QString &answer, ExerciseOptions::Hints hints)
         : QString();
 }
 
+QString letterSlots(const QString &answer)
+{
+    QStringList words;
+    for (const QString &word : answer.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QStringList marks;
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, word);
+        qsizetype start = 0;
+        for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
+            const QString character = word.mid(start, end - start);
+            marks.append(character.front().isLetterOrNumber() ? QStringLiteral("_") : character);
+            start = end;
+        }
+        words.append(marks.join(QLatin1Char(' ')));
+    }
+    // An em space, which HTML does not fold into the blanks around it.
+    return words.join(QChar(0x2003));
+}
+
+QString withClue(const BracketSegment &gap, ExerciseOptions::Hints hints)
+{
+    const QString &answer = gap.answers.value(0);
+    const QString hint
+        = hints == ExerciseOptions::Hints::LetterCount ? letterSlots(answer) : text(answer, hints);
+    if (hint.isEmpty())
+        return gap.clue;
+    return gap.clue.isEmpty() ? hint : gap.clue + QLatin1String("; ") + hint;
+}
+
 } // namespace GapHints
 
 QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, bool clues) const

@@ -104,6 +104,13 @@ QString text(const QString &answer, ExerciseOptions::Hints hints);
 QString blank(const QString &answer, ExerciseOptions::Hints hints, int width);
 // What follows a printed gap: " (4)" for the letter count, else nothing.
 QString afterBlank(const QString &answer, ExerciseOptions::Hints hints);
+// One underscore per letter, blank-separated, words apart by an em space; anything else that is
+// not a letter or a digit (an apostrophe, a hyphen) shown as itself: "_ _ _ ' _" for "don't".
+QString letterSlots(const QString &answer);
+// The gap's clue and the hint (from its first answer) in one text, "go; w…" or "go; _ _ _", for a
+// place that holds one text beside a gap, often in brackets of its own; the clue alone without a
+// hint.
+QString withClue(const BracketSegment &gap, ExerciseOptions::Hints hints);
 
 } // namespace GapHints
 

@@ -92,8 +92,26 @@ ExportResult jmatch(const ExerciseModel &model, const ExportSettings &, const QB
     return result;
 }
 
-ExportResult jcloze(const ExerciseModel &model, const ExportSettings &, const QByteArray &exercise)
+// For the formats whose one place beside a gap is its clue (JCloze's clue button, the text after a
+// Moodle or GIFT gap, H5P's tip): the hint the options ask for joins each gap's clue there. Without
+// hints the model is the one given.
+ExerciseModel hintsInClues(const ExerciseModel &model)
 {
+    if (model.options.hints == ExerciseOptions::Hints::None || !model.options.gapWords)
+        return model;
+    ExerciseModel hinted = model;
+    for (ExerciseQuestion &question : hinted.questions) {
+        for (BracketSegment &segment : question.segments) {
+            if (segment.kind == BracketSegment::Gap)
+                segment.clue = GapHints::withClue(segment, model.options.hints);
+        }
+    }
+    return hinted;
+}
+
+ExportResult jcloze(const ExerciseModel &given, const ExportSettings &, const QByteArray &exercise)
+{
+    const ExerciseModel model = hintsInClues(given);
     return fromDocument(
         exercise, [&model](QDomDocument &document) { return ExerciseRender::jcloze(document, model); },
         &TemplateFill::jclozeFile);
@@ -112,7 +130,7 @@ ExportResult interactive(const ExerciseModel &model, const ExportSettings &setti
 
 ExportResult moodleXml(const ExerciseModel &model, const ExportSettings &, const QByteArray &)
 {
-    return done(MoodleExport::moodleXml(model));
+    return done(MoodleExport::moodleXml(hintsInClues(model)));
 }
 
 ExportResult moodleMatching(const ExerciseModel &model, const ExportSettings &, const QByteArray &)
@@ -122,14 +140,14 @@ ExportResult moodleMatching(const ExerciseModel &model, const ExportSettings &, 
 
 ExportResult gift(const ExerciseModel &model, const ExportSettings &, const QByteArray &)
 {
-    return done(MoodleExport::gift(model));
+    return done(MoodleExport::gift(hintsInClues(model)));
 }
 
 template<H5PExport::Kind kind>
 ExportResult h5p(const ExerciseModel &model, const ExportSettings &settings, const QByteArray &)
 {
-    return archive(H5PExport::package(
-        model, kind, H5PExport::Marking {settings.page.caseSensitive, settings.page.accentsRequired}));
+    return archive(H5PExport::package(hintsInClues(model), kind,
+        H5PExport::Marking {settings.page.caseSensitive, settings.page.accentsRequired}));
 }
 
 ExportResult scorm(const ExerciseModel &model, const ExportSettings &settings, const QByteArray &page)
@@ -218,7 +236,8 @@ std::optional<ExportNote> noH5pGaps(const ExerciseModel &model)
 template<H5PExport::Kind kind>
 QStringList h5pProblems(const ExerciseModel &model)
 {
-    return H5PExport::problems(model, kind);
+    // Planned as the package is written, so the warning and the file agree.
+    return H5PExport::problems(hintsInClues(model), kind);
 }
 
 const QList<ExportFormat> &table()
@@ -241,7 +260,7 @@ const QList<ExportFormat> &table()
             &jmatch, &noPairs, nullptr,
             F::FirstAnswersOnly | F::HotPotatoesMatching | F::Xml | F::CarriesHints},
         {"jcloze", QT_TRANSLATE_NOOP("MainWindow", "JCloze files (*.jcl)"), ".jcl", "jcloze_exercise.jcl",
-            &jcloze, nullptr, nullptr, F::HotPotatoesGapFill | F::Xml},
+            &jcloze, nullptr, nullptr, F::HotPotatoesGapFill | F::Xml | F::CarriesHints},
         {"pdf", QT_TRANSLATE_NOOP("MainWindow", "PDF documents (*.pdf)"), ".pdf", nullptr,
             &pdf, nullptr, nullptr, F::CarriesDistractors | F::CarriesHints},
         // The hint stands in each typed box until the pupil types.
@@ -249,17 +268,17 @@ const QList<ExportFormat> &table()
             "interactive_exercise.html",
             &interactive, nullptr, nullptr, F::CarriesDistractors | F::CarriesHints},
         {"moodle-xml", QT_TRANSLATE_NOOP("MainWindow", "Moodle XML files (*.xml)"), ".xml", nullptr,
-            &moodleXml, nullptr, nullptr, F::CarriesDistractors | F::Xml},
+            &moodleXml, nullptr, nullptr, F::CarriesDistractors | F::Xml | F::CarriesHints},
         {"moodle-matching", QT_TRANSLATE_NOOP("MainWindow", "Moodle XML files (*.xml)"), ".xml", nullptr,
             &moodleMatching, &tooFewMatchingPairs, nullptr, F::FirstAnswersOnly | F::Xml},
         // Moodle's GIFT import offers to read text files, and writes its own GIFT as .txt.
         {"gift", QT_TRANSLATE_NOOP("MainWindow", "GIFT files (*.txt *.gift)"), ".txt .gift", nullptr,
-            &gift, nullptr, nullptr, 0},
+            &gift, nullptr, nullptr, F::CarriesHints},
         {"h5p-blanks", QT_TRANSLATE_NOOP("MainWindow", "H5P files (*.h5p)"), ".h5p", nullptr,
-            &h5p<H::Blanks>, &noH5pGaps<H::Blanks>, &h5pProblems<H::Blanks>, F::Archive},
+            &h5p<H::Blanks>, &noH5pGaps<H::Blanks>, &h5pProblems<H::Blanks>, F::Archive | F::CarriesHints},
         {"h5p-drag", QT_TRANSLATE_NOOP("MainWindow", "H5P files (*.h5p)"), ".h5p", nullptr,
             &h5p<H::DragText>, &noH5pGaps<H::DragText>, &h5pProblems<H::DragText>,
-            F::CarriesDistractors | F::Archive},
+            F::CarriesDistractors | F::Archive | F::CarriesHints},
         {"scorm", QT_TRANSLATE_NOOP("MainWindow", "SCORM packages (*.zip)"), ".zip",
             "interactive_exercise.html",
             &scorm, nullptr, nullptr,

@@ -52,18 +52,6 @@ QString ankiHtml(const QString &text, bool insideCloze)
     return html;
 }
 
-// What a card shows beside a gap: the teacher's clue, then the hint the options ask for.
-QString clozeHint(const BracketSegment &gap, ExerciseOptions::Hints hints)
-{
-    QStringList parts;
-    if (!gap.clue.isEmpty())
-        parts.append(gap.clue);
-    const QString hint = GapHints::text(gap.answers.first(), hints);
-    if (!hint.isEmpty())
-        parts.append(hint);
-    return parts.join(QLatin1String("; "));
-}
-
 // The answers of a card as the answer key lists them ("went (also: goes)").
 QString answersOf(const ExerciseQuestion &question)
 {
@@ -145,7 +133,7 @@ QByteArray anki(const ExerciseModel &model)
             }
             text += QLatin1String("{{c") + QString::number(++number) + QLatin1String("::")
                 + ankiHtml(segment.answers.first(), true);
-            const QString hint = clozeHint(segment, model.options.hints);
+            const QString hint = GapHints::withClue(segment, model.options.hints);
             if (!hint.isEmpty())
                 text += QLatin1String("::") + ankiHtml(hint, true);
             text += QLatin1String("}}");

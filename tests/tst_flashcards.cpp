@@ -54,6 +54,8 @@ private slots:
     void hintsOnPaper_data();
     void hintsOnPaper();
     void hintsInPdfAndPage();
+    void hintsBesideTheClue_data();
+    void hintsBesideTheClue();
     void formatsSayWhatTheyLeaveOut();
     void ankiReadsBack();
     void ankiGuids();
@@ -142,13 +144,63 @@ void TestFlashcards::hintsInPdfAndPage()
     QVERIFY2(text.contains(QLatin1String("We [a_________] an [a_________].")), qPrintable(text));
 }
 
+void TestFlashcards::hintsBesideTheClue_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("templateName");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("jcloze") << "jcloze"
+                            << "jcloze_exercise.jcl"
+                            << QStringList {"<clue>_ _ _ _</clue>", "<clue>go; _ _ _</clue>"};
+    QTest::newRow("moodle-xml") << "moodle-xml"
+                                << "" << QStringList {" (_ _ _ _) home.", " (go; _ _ _) an"};
+    QTest::newRow("gift") << "gift"
+                          << "" << QStringList {" (_ _ _ _) home.", " (go; _ _ _) an"};
+    QTest::newRow("h5p-blanks") << "h5p-blanks"
+                                << "" << QStringList {"*went:_ _ _ _*", "*ate:go; _ _ _*"};
+}
+
+// The formats whose one place beside a gap is its clue put the hint there, after the teacher's clue;
+// the H5P package is read as H5P reads it, its content.json out of the archive.
+void TestFlashcards::hintsBesideTheClue()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, templateName);
+    QFETCH(QStringList, expected);
+    const QStringList entries {QStringLiteral("He [went] home."), QStringLiteral("We [ate::go] an apple.")};
+    const QString templatePath = templateName.isEmpty()
+        ? QString()
+        : TestUtil::sourcePath(QStringLiteral("share/templates/") + templateName);
+    QByteArray bytes = rendered(qPrintable(format), entries, hinted(Hints::LetterCount), 1, templatePath);
+    QVERIFY(!bytes.isEmpty());
+    QCOMPARE(
+        rendered(qPrintable(format), entries, hinted(Hints::None), 1, templatePath).contains("_ _ _"), false);
+    if (format.startsWith(QLatin1String("h5p"))) {
+        QTemporaryDir dir;
+        QProcess python;
+        python.start(QStringLiteral("python3"),
+            {QStringLiteral("-c"),
+                QStringLiteral("import sys, zipfile; sys.stdout.write(zipfile.ZipFile(sys.argv[1]).read("
+                               "'content/content.json').decode())"),
+                TestUtil::writeFile(dir, QStringLiteral("x.h5p"), bytes)});
+        QVERIFY(python.waitForFinished(30000));
+        bytes = python.readAllStandardOutput();
+    }
+    for (const QString &text : expected)
+        QVERIFY2(bytes.contains(text.toUtf8()), bytes.constData());
+    // Words apart by an em space, which no HTML folds; an apostrophe or a hyphen shown as itself.
+    QCOMPARE(GapHints::letterSlots(QStringLiteral("ice-cream don't")),
+        QString::fromUtf8("_ _ _ - _ _ _ _ _\u2003_ _ _ ' _"));
+}
+
 void TestFlashcards::formatsSayWhatTheyLeaveOut()
 {
     ExerciseModel model = ExerciseModelBuilder::build(
         {QStringLiteral("He [went] home."), QStringLiteral("No key word.")}, hinted(Hints::FirstLetter), 1);
     // Told before the file is written: a format with no place for hints, and none that has one.
-    QVERIFY(noteTitles("gift", model).contains(QLatin1String("Hints left out")));
-    for (const char *format : {"text", "rtf", "pdf", "xhtml", "interactive", "anki", "quizlet"})
+    QVERIFY(noteTitles("moodle-matching", model).contains(QLatin1String("Hints left out")));
+    for (const char *format : {"text", "rtf", "pdf", "xhtml", "interactive", "anki", "quizlet", "gift",
+             "jcloze", "moodle-xml", "h5p-blanks"})
         QVERIFY2(!noteTitles(format, model).contains(QLatin1String("Hints left out")), format);
     QVERIFY(!noteTitles("anki", model).contains(QLatin1String("Choices left out")));
 
