@@ -98,7 +98,7 @@ namespace GapHints {
 QString firstLetter(const QString &answer);
 // The characters of each word of `answer` counted, "4" or "4 2"; empty for an empty answer.
 QString letterCount(const QString &answer);
-// The hint as a box or a card shows it where the answer goes: "w…" or "(4)"; empty without a hint.
+// The hint as the page shows it in a typed box: "w…" or "(4)"; empty without a hint.
 QString text(const QString &answer, ExerciseOptions::Hints hints);
 // A printed gap of `width` underscores, the first letter taking the place of the first of them.
 QString blank(const QString &answer, ExerciseOptions::Hints hints, int width);
