@@ -226,6 +226,24 @@ const QList<MainWindow::ExportKind> &MainWindow::exportKinds()
             "lxv_main_exportScorm.htm",
             QT_TR_NOOP("Save SCORM package"), "lastScormFileDir", QT_TR_NOOP("Problem saving SCORM package"),
             QT_TR_NOOP("Unable to save the SCORM package to \n"), QT_TR_NOOP("Open SCORM package")},
+        // Practice at home: one button for the two flash-card programs' files, which share their help
+        // page.
+        {"anki", K::SaveFileToImport,
+            "actSaveAsAnki", QT_TR_NOOP("&Anki flash cards"), nullptr,
+            "btnExportFlashcards", QT_TR_NOOP("Cards"), nullptr, "mnuExportFlashcards",
+            ":/svgIcons/doc_quiz.svg",
+            QT_TR_NOOP("Export the current output sentences as cloze flash cards for Anki."),
+            "lxv_main_exportFlashcards.htm",
+            QT_TR_NOOP("Save Anki file"), "lastFlashcardFileDir", QT_TR_NOOP("Problem saving Anki file"),
+            QT_TR_NOOP("Unable to save the Anki file to \n"), QT_TR_NOOP("Anki file saved")},
+        {"quizlet", K::SaveFileToImport,
+            "actSaveAsQuizlet", QT_TR_NOOP("&Quizlet flash cards"), nullptr,
+            "btnExportFlashcards", QT_TR_NOOP("Cards"), nullptr, "mnuExportFlashcards",
+            ":/svgIcons/doc_quiz.svg",
+            QT_TR_NOOP("Export the current output sentences as flash cards to import into Quizlet."),
+            "lxv_main_exportFlashcards.htm",
+            QT_TR_NOOP("Save Quizlet file"), "lastFlashcardFileDir", QT_TR_NOOP("Problem saving Quizlet file"),
+            QT_TR_NOOP("Unable to save the Quizlet file to \n"), QT_TR_NOOP("Quizlet file saved")},
     };
     // clang-format on
     return kinds;

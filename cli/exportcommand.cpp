@@ -78,6 +78,7 @@ struct Options
     QCommandLineOption noWordList {QStringLiteral("no-word-list")};
     QCommandLineOption key {QStringLiteral("key")};
     QCommandLineOption shuffleWords {QStringLiteral("shuffle-words")};
+    QCommandLineOption gapHints {QStringLiteral("hints"), QString(), QStringLiteral("HINT")};
     QCommandLineOption extraWords {QStringLiteral("extra-words"), QString(), QStringLiteral("LIST")};
     QCommandLineOption databaseWords {QStringLiteral("database-words"), QString(), QStringLiteral("N")};
     QCommandLineOption paper {QStringLiteral("paper"), QString(), QStringLiteral("SIZE")};
@@ -101,7 +102,8 @@ struct Options
         return {help, format, output, sentences, allowMultiples, includeUsed, selectFromUsed, list, countUse,
             seed, title, noNumbers, noGaps, noBrackets, noJumble, noWordList, key, shuffleWords, extraWords,
             databaseWords, paper, mode, dropDowns, caseSensitive, ignoreAccents, noHints, noShowAnswers,
-            sameGapWidth, passMark, bestScore, hintPenalty, versions, parallel, keysAtEnd, differentiated};
+            sameGapWidth, passMark, bestScore, hintPenalty, versions, parallel, keysAtEnd, differentiated,
+            gapHints};
     }
 };
 
@@ -296,6 +298,16 @@ std::optional<Stop> Command::readExerciseOptions()
     options.includeWordList = !parser.isSet(o.noWordList);
     options.answerKey = parser.isSet(o.key);
     options.shuffleWordList = parser.isSet(o.shuffleWords);
+    if (parser.isSet(o.gapHints)) {
+        const QString hints = parser.value(o.gapHints);
+        if (hints == QLatin1String("first-letter"))
+            options.hints = ExerciseOptions::Hints::FirstLetter;
+        else if (hints == QLatin1String("letter-count"))
+            options.hints = ExerciseOptions::Hints::LetterCount;
+        else if (hints != QLatin1String("none"))
+            return usage(
+                QStringLiteral("--hints is first-letter, letter-count or none, not '%1'").arg(hints));
+    }
     qint64 words = 0;
     // As many as the window's spin box offers.
     if (auto stop = readNumber(parser, o.databaseWords, 0, 20, &words))
@@ -509,8 +521,8 @@ QString ExportCommand::helpText()
                           "seed. DATABASE is only read, also while a window has it open.\n"
                           "\n"
                           "  --format FORMAT      text, xhtml, rtf, jmatch, jcloze, pdf, interactive,\n"
-                          "                       moodle-xml, moodle-matching, gift, h5p-blanks, h5p-drag\n"
-                          "                       or scorm\n"
+                          "                       moodle-xml, moodle-matching, gift, h5p-blanks, h5p-drag,\n"
+                          "                       scorm, anki or quizlet\n"
                           "  -o, --output OUT     the file to write; an old file is replaced only once the\n"
                           "                       new one is complete\n"
                           "\n"
@@ -534,6 +546,9 @@ QString ExportCommand::helpText()
                           "  --no-word-list       no word list (\"Include word list\" off)\n"
                           "  --key                an answer key (\"Answer key\")\n"
                           "  --shuffle-words      each key word once, shuffled (\"Shuffle word list\")\n"
+                          "  --hints HINT         what each gap shows of its answer: first-letter\n"
+                          "                       (\"w________\"), letter-count (\"(4)\" after the gap) or\n"
+                          "                       none (default)\n"
                           "  --title T            the exercise title (default: the database's file name)\n"
                           "  --extra-words LIST   extra words for the word bank, separated by commas\n"
                           "  --database-words N   add N key words of other sentences (0 to 20)\n"

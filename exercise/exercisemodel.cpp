@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QSet>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -101,6 +102,98 @@ int gapWidth(const ExerciseModel &model)
 
 } // namespace
 
+namespace GapHints {
+
+namespace {
+
+int graphemes(const QString &word)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, word);
+    int count = 0;
+    while (finder.toNextBoundary() > 0)
+        ++count;
+    return count;
+}
+
+} // namespace
+
+QString firstLetter(const QString &answer)
+{
+    const QString trimmed = answer.trimmed();
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, trimmed);
+    const qsizetype end = finder.toNextBoundary();
+    return end > 0 ? trimmed.left(end) : QString();
+}
+
+QString letterCount(const QString &answer)
+{
+    QStringList counts;
+    for (const QString &word : answer.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        counts.append(QString::number(graphemes(word)));
+    return counts.join(QLatin1Char(' '));
+}
+
+QString text(const QString &answer, ExerciseOptions::Hints hints)
+{
+    switch (hints) {
+    case ExerciseOptions::Hints::FirstLetter: {
+        const QString letter = firstLetter(answer);
+        return letter.isEmpty() ? QString() : letter + QChar(0x2026);
+    }
+    case ExerciseOptions::Hints::LetterCount: {
+        const QString count = letterCount(answer);
+        return count.isEmpty() ? QString() : QLatin1Char('(') + count + QLatin1Char(')');
+    }
+    case ExerciseOptions::Hints::None:
+        break;
+    }
+    return QString();
+}
+
+QString blank(const QString &answer, ExerciseOptions::Hints hints, int width)
+{
+    const QString letter = hints == ExerciseOptions::Hints::FirstLetter ? firstLetter(answer) : QString();
+    return letter.isEmpty() ? QString(width, QLatin1Char('_'))
+                            : letter + QString(qMax(1, width - 1), QLatin1Char('_'));
+}
+
+QString afterBlank(const QString &answer, ExerciseOptions::Hints hints)
+{
+    return hints == ExerciseOptions::Hints::LetterCount && !answer.trimmed().isEmpty()
+        ? QLatin1Char(' ') + text(answer, hints)
+        : QString();
+}
+
+QString letterSlots(const QString &answer)
+{
+    QStringList words;
+    for (const QString &word : answer.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QStringList marks;
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, word);
+        qsizetype start = 0;
+        for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
+            const QString character = word.mid(start, end - start);
+            marks.append(character.front().isLetterOrNumber() ? QStringLiteral("_") : character);
+            start = end;
+        }
+        words.append(marks.join(QLatin1Char(' ')));
+    }
+    // An em space, which HTML does not fold into the blanks around it.
+    return words.join(QChar(0x2003));
+}
+
+QString withClue(const BracketSegment &gap, ExerciseOptions::Hints hints)
+{
+    const QString &answer = gap.answers.value(0);
+    const QString hint
+        = hints == ExerciseOptions::Hints::LetterCount ? letterSlots(answer) : text(answer, hints);
+    if (hint.isEmpty())
+        return gap.clue;
+    return gap.clue.isEmpty() ? hint : gap.clue + QLatin1String("; ") + hint;
+}
+
+} // namespace GapHints
+
 QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, bool clues) const
 {
     const bool brackets = options.bracketWords;
@@ -116,7 +209,9 @@ QString ExerciseQuestion::shownText(const ExerciseOptions &options, int width, b
             break;
         case BracketSegment::Gap:
             if (options.gapWords) {
-                text += bracketed(QString(width, QLatin1Char('_')));
+                const QString &answer = segment.answers.first();
+                text += bracketed(GapHints::blank(answer, options.hints, width))
+                    + GapHints::afterBlank(answer, options.hints);
                 if (clues && !segment.clue.isEmpty())
                     text += QLatin1String(" (") + segment.clue + QLatin1Char(')');
                 if (clues && !segment.choices.isEmpty())

@@ -41,7 +41,9 @@ struct ExerciseQuestion
     // The question as a sheet prints it: with gapping, each gap as `gapWidth` underscores followed,
     // when `clues`, by its clue in parentheses and its choices ("(goes / went / gone)"); without, each key
     // word as its first answer (one without alternatives or clue exactly as written). Brackets kept or
-    // removed as the options say; a bracket escaped as text always stays.
+    // removed as the options say; a bracket escaped as text always stays. A hint the options ask for
+    // comes from the first answer: its first letter begins the gap ("w_________"), or its letters
+    // counted follow the gap ("(4)").
     QString shownText(const ExerciseOptions &options, int gapWidth, bool clues = true) const;
 
     bool operator==(const ExerciseQuestion &other) const { return segments == other.segments; }
@@ -94,6 +96,31 @@ struct ExerciseModel
     // The answer key: per question number, the answers in order ("1. went", "2. ate, apple").
     QStringList keyLines() const;
 };
+
+// What a gap tells of its answer, besides its width. A hint never gives more than was asked for:
+// the first letter alone, or how many characters each word of the answer has (blank-separated words,
+// apostrophes and hyphens counted as characters of their word, a letter with its accents as one).
+namespace GapHints {
+
+// The first letter of `answer` (one character as a reader sees it); empty when there is none.
+QString firstLetter(const QString &answer);
+// The characters of each word of `answer` counted, "4" or "4 2"; empty for an empty answer.
+QString letterCount(const QString &answer);
+// The hint as the page shows it in a typed box: "w…" or "(4)"; empty without a hint.
+QString text(const QString &answer, ExerciseOptions::Hints hints);
+// A printed gap of `width` underscores, the first letter taking the place of the first of them.
+QString blank(const QString &answer, ExerciseOptions::Hints hints, int width);
+// What follows a printed gap: " (4)" for the letter count, else nothing.
+QString afterBlank(const QString &answer, ExerciseOptions::Hints hints);
+// One underscore per letter, blank-separated, words apart by an em space; anything else that is
+// not a letter or a digit (an apostrophe, a hyphen) shown as itself: "_ _ _ ' _" for "don't".
+QString letterSlots(const QString &answer);
+// The gap's clue and the hint (from its first answer) in one text, "go; w…" or "go; _ _ _", for a
+// place that holds one text beside a gap, often in brackets of its own; the clue alone without a
+// hint.
+QString withClue(const BracketSegment &gap, ExerciseOptions::Hints hints);
+
+} // namespace GapHints
 
 namespace ExerciseModelBuilder {
 

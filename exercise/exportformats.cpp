@@ -4,6 +4,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "exercise/exerciserender.h"
+#include "exercise/flashcardexport.h"
 #include "exercise/h5pexport.h"
 #include "exercise/moodleexport.h"
 #include "exercise/scormpackage.h"
@@ -91,8 +92,26 @@ ExportResult jmatch(const ExerciseModel &model, const ExportSettings &, const QB
     return result;
 }
 
-ExportResult jcloze(const ExerciseModel &model, const ExportSettings &, const QByteArray &exercise)
+// For the formats whose one place beside a gap is its clue (JCloze's clue button, the text after a
+// Moodle or GIFT gap, H5P's tip): the hint the options ask for joins each gap's clue there. Without
+// hints the model is the one given.
+ExerciseModel hintsInClues(const ExerciseModel &model)
 {
+    if (model.options.hints == ExerciseOptions::Hints::None || !model.options.gapWords)
+        return model;
+    ExerciseModel hinted = model;
+    for (ExerciseQuestion &question : hinted.questions) {
+        for (BracketSegment &segment : question.segments) {
+            if (segment.kind == BracketSegment::Gap)
+                segment.clue = GapHints::withClue(segment, model.options.hints);
+        }
+    }
+    return hinted;
+}
+
+ExportResult jcloze(const ExerciseModel &given, const ExportSettings &, const QByteArray &exercise)
+{
+    const ExerciseModel model = hintsInClues(given);
     return fromDocument(
         exercise, [&model](QDomDocument &document) { return ExerciseRender::jcloze(document, model); },
         &TemplateFill::jclozeFile);
@@ -111,7 +130,7 @@ ExportResult interactive(const ExerciseModel &model, const ExportSettings &setti
 
 ExportResult moodleXml(const ExerciseModel &model, const ExportSettings &, const QByteArray &)
 {
-    return done(MoodleExport::moodleXml(model));
+    return done(MoodleExport::moodleXml(hintsInClues(model)));
 }
 
 ExportResult moodleMatching(const ExerciseModel &model, const ExportSettings &, const QByteArray &)
@@ -121,20 +140,46 @@ ExportResult moodleMatching(const ExerciseModel &model, const ExportSettings &, 
 
 ExportResult gift(const ExerciseModel &model, const ExportSettings &, const QByteArray &)
 {
-    return done(MoodleExport::gift(model));
+    return done(MoodleExport::gift(hintsInClues(model)));
 }
 
 template<H5PExport::Kind kind>
 ExportResult h5p(const ExerciseModel &model, const ExportSettings &settings, const QByteArray &)
 {
-    return archive(H5PExport::package(
-        model, kind, H5PExport::Marking {settings.page.caseSensitive, settings.page.accentsRequired}));
+    return archive(H5PExport::package(hintsInClues(model), kind,
+        H5PExport::Marking {settings.page.caseSensitive, settings.page.accentsRequired}));
 }
 
 ExportResult scorm(const ExerciseModel &model, const ExportSettings &settings, const QByteArray &page)
 {
     const std::optional<QByteArray> bytes = ScormPackage::package(model, settings.page, page);
     return bytes ? archive(*bytes) : failed(ExportResult::TemplateCorrupt);
+}
+
+// Entries without a key word make no card; the teacher hears how many were left out.
+ExportResult flashcards(const ExerciseModel &model, QByteArray (*write)(const ExerciseModel &))
+{
+    int leftOut = 0;
+    FlashcardExport::cards(model, &leftOut);
+    ExportResult result = done(write(model));
+    if (leftOut == 1)
+        result.remark = windowText(
+            QT_TRANSLATE_NOOP("MainWindow", "1 entry without a key word was left out of the cards."));
+    else if (leftOut > 1)
+        result.remark = windowText(
+            QT_TRANSLATE_NOOP("MainWindow", "%1 entries without a key word were left out of the cards."))
+                            .arg(leftOut);
+    return result;
+}
+
+ExportResult anki(const ExerciseModel &model, const ExportSettings &, const QByteArray &)
+{
+    return flashcards(model, &FlashcardExport::anki);
+}
+
+ExportResult quizlet(const ExerciseModel &model, const ExportSettings &, const QByteArray &)
+{
+    return flashcards(model, &FlashcardExport::quizlet);
 }
 
 // ---- What a format refuses, and what it loses ----
@@ -153,6 +198,17 @@ std::optional<ExportNote> noPairs(const ExerciseModel &model)
         QT_TRANSLATE_NOOP("MainWindow",
             "None of the output entries has a key word, so a JMatch exercise would have no pairs. "
             "No file was written."));
+}
+
+// A card asks for a key word; a file of no cards is not worth writing.
+std::optional<ExportNote> noCards(const ExerciseModel &model)
+{
+    if (!FlashcardExport::cards(model).isEmpty())
+        return std::nullopt;
+    return warning(QT_TRANSLATE_NOOP("MainWindow", "Nothing to practise"),
+        QT_TRANSLATE_NOOP("MainWindow",
+            "None of the output entries has a key word, so there would be no flash cards. No file was "
+            "written."));
 }
 
 // Moodle takes no matching question of fewer than two pairs.
@@ -180,7 +236,8 @@ std::optional<ExportNote> noH5pGaps(const ExerciseModel &model)
 template<H5PExport::Kind kind>
 QStringList h5pProblems(const ExerciseModel &model)
 {
-    return H5PExport::problems(model, kind);
+    // Planned as the package is written, so the warning and the file agree.
+    return H5PExport::problems(hintsInClues(model), kind);
 }
 
 const QList<ExportFormat> &table()
@@ -192,36 +249,45 @@ const QList<ExportFormat> &table()
         // name, file filter, endings, template,
         //     renderer, refusal, problems, flags
         {"text", nullptr, ".txt", nullptr,
-            &text, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices},
+            &text, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::CarriesHints},
         {"xhtml", QT_TRANSLATE_NOOP("MainWindow", "Web page files (*.htm *.html *.xhtml)"),
             ".htm .html .xhtml", "xhtml_exercise.htm",
-            &xhtml, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::Xml},
+            &xhtml, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::Xml | F::CarriesHints},
         {"rtf", QT_TRANSLATE_NOOP("MainWindow", "RTF files (*.rtf)"), ".rtf", "rtf_exercise.rtf",
-            &rtf, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices},
+            &rtf, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::CarriesHints},
+        // The left side of a pair is the sentence as the sheet shows it, hint and all.
         {"jmatch", QT_TRANSLATE_NOOP("MainWindow", "JMatch files (*.jmt)"), ".jmt", "jmatch_exercise.jmt",
-            &jmatch, &noPairs, nullptr, F::FirstAnswersOnly | F::HotPotatoesMatching | F::Xml},
+            &jmatch, &noPairs, nullptr,
+            F::FirstAnswersOnly | F::HotPotatoesMatching | F::Xml | F::CarriesHints},
         {"jcloze", QT_TRANSLATE_NOOP("MainWindow", "JCloze files (*.jcl)"), ".jcl", "jcloze_exercise.jcl",
-            &jcloze, nullptr, nullptr, F::HotPotatoesGapFill | F::Xml},
+            &jcloze, nullptr, nullptr, F::HotPotatoesGapFill | F::Xml | F::CarriesHints},
         {"pdf", QT_TRANSLATE_NOOP("MainWindow", "PDF documents (*.pdf)"), ".pdf", nullptr,
-            &pdf, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices},
+            &pdf, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::CarriesHints},
+        // The hint stands in each typed box until the pupil types.
         {"interactive", QT_TRANSLATE_NOOP("MainWindow", "Web page files (*.html *.htm)"), ".html .htm",
             "interactive_exercise.html",
-            &interactive, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices},
+            &interactive, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::CarriesHints},
         {"moodle-xml", QT_TRANSLATE_NOOP("MainWindow", "Moodle XML files (*.xml)"), ".xml", nullptr,
-            &moodleXml, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::Xml},
+            &moodleXml, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::Xml | F::CarriesHints},
         {"moodle-matching", QT_TRANSLATE_NOOP("MainWindow", "Moodle XML files (*.xml)"), ".xml", nullptr,
             &moodleMatching, &tooFewMatchingPairs, nullptr, F::FirstAnswersOnly | F::Xml},
         // Moodle's GIFT import offers to read text files, and writes its own GIFT as .txt.
         {"gift", QT_TRANSLATE_NOOP("MainWindow", "GIFT files (*.txt *.gift)"), ".txt .gift", nullptr,
-            &gift, nullptr, nullptr, F::CarriesChoices},
+            &gift, nullptr, nullptr, F::CarriesChoices | F::CarriesHints},
         {"h5p-blanks", QT_TRANSLATE_NOOP("MainWindow", "H5P files (*.h5p)"), ".h5p", nullptr,
-            &h5p<H::Blanks>, &noH5pGaps<H::Blanks>, &h5pProblems<H::Blanks>, F::Archive},
+            &h5p<H::Blanks>, &noH5pGaps<H::Blanks>, &h5pProblems<H::Blanks>, F::Archive | F::CarriesHints},
         {"h5p-drag", QT_TRANSLATE_NOOP("MainWindow", "H5P files (*.h5p)"), ".h5p", nullptr,
             &h5p<H::DragText>, &noH5pGaps<H::DragText>, &h5pProblems<H::DragText>,
-            F::CarriesDistractors | F::Archive},
+            F::CarriesDistractors | F::Archive | F::CarriesHints},
         {"scorm", QT_TRANSLATE_NOOP("MainWindow", "SCORM packages (*.zip)"), ".zip",
             "interactive_exercise.html",
-            &scorm, nullptr, nullptr, F::CarriesDistractors | F::CarriesChoices | F::Archive | F::Xml}, // Xml: the manifest
+            &scorm, nullptr, nullptr,
+            F::CarriesDistractors | F::CarriesChoices | F::Archive | F::Xml | F::CarriesHints}, // Xml: the manifest
+        // Practice at home. Anki's import reads any text file; Quizlet's takes the text pasted in.
+        {"anki", QT_TRANSLATE_NOOP("MainWindow", "Anki text files (*.txt)"), ".txt", nullptr,
+            &anki, &noCards, nullptr, F::CarriesHints},
+        {"quizlet", QT_TRANSLATE_NOOP("MainWindow", "Quizlet text files (*.txt)"), ".txt", nullptr,
+            &quizlet, &noCards, nullptr, F::CarriesHints},
     };
     // clang-format on
     return formats;
@@ -350,6 +416,11 @@ QList<ExportNote> ExportFormats::notes(const ExportFormat &format, const Exercis
                     "sentences the other answers and the clues are left out:"))
                     + QLatin1String("\n\n") + sentences.join(QLatin1Char('\n'))});
     }
+    if (model.options.hints != ExerciseOptions::Hints::None && model.options.gapWords
+        && !format.has(ExportFormat::CarriesHints))
+        notes.append({ExportNote::Information, windowText(QT_TRANSLATE_NOOP("MainWindow", "Hints left out")),
+            windowText(QT_TRANSLATE_NOOP("MainWindow",
+                "This format has no place for a hint beside a gap; its gaps are made without hints."))});
     if (!format.has(ExportFormat::CarriesChoices)) {
         const QStringList sentences = sentencesWithChoices(model);
         if (!sentences.isEmpty())

@@ -71,6 +71,8 @@ struct ExportFormat
         // which texts lost some.
         Xml = 32,
         CarriesChoices = 64, // offers a gap's own wrong choices ("[went~goes~gone]")
+        // Shows the hint the options ask for (first letter, letter count) with each gap.
+        CarriesHints = 128,
     };
 
     const char *name; // on the command line: text, rtf, xhtml, ...

@@ -132,6 +132,13 @@ QByteArray exerciseJson(const ExerciseModel &model, const InteractivePageSetting
         }
         if (choices)
             object.insert(QStringLiteral("options"), offered);
+        // The hint the teacher chose stands in each typed box until the pupil types.
+        if (model.options.hints != ExerciseOptions::Hints::None && !matching) {
+            QStringList placeholders;
+            for (const QString &answer : question.answers())
+                placeholders.append(GapHints::text(answer, model.options.hints));
+            object.insert(QStringLiteral("placeholders"), jsonArray(placeholders));
+        }
         questions.append(object);
     }
 

@@ -2,6 +2,8 @@
 // Spreadsheet text: CSV and TSV as spreadsheets, flash-card programs and word-list sites export it.
 #include "import/lxdimport.h"
 
+#include "data/brackettext.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
@@ -150,6 +152,36 @@ QString unclosedQuote(int line)
     return LxdImport::tr("The quoted field that begins in line %1 is never closed.").arg(line);
 }
 
+// A field of Anki's Cloze note type: each cloze deletion ("{{c1::went}}", "{{c2::went::go}}") is a key
+// word, its answer in brackets and its hint as the clue; the text around it stays text, a bracket in
+// it escaped. Every piece is read as `html` says before the brackets go in; a field without a cloze
+// deletion comes back as it is.
+QString fromCloze(const QString &field, bool html)
+{
+    static const QRegularExpression cloze(
+        QStringLiteral("\\{\\{c\\d+::(.*?)\\}\\}"), QRegularExpression::DotMatchesEverythingOption);
+    const auto plain = [html](const QString &piece) {
+        return html ? LxdImport::decodeHtml(piece).replace(QChar::Nbsp, QLatin1Char(' ')) : piece;
+    };
+    QString text;
+    qsizetype at = 0;
+    for (auto it = cloze.globalMatch(field); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        text += BracketText::escaped(plain(field.mid(at, match.capturedStart() - at)));
+        const QString inside = match.captured(1);
+        const qsizetype hintAt = inside.indexOf(QLatin1String("::"));
+        const QString hint = hintAt < 0 ? QString() : plain(inside.mid(hintAt + 2)).trimmed();
+        text += QLatin1Char('[') + BracketText::escaped(plain(hintAt < 0 ? inside : inside.left(hintAt)))
+            + (hint.isEmpty() ? QString() : QLatin1String("::") + BracketText::escaped(hint))
+            + QLatin1Char(']');
+        at = match.capturedEnd();
+    }
+    if (at == 0)
+        return field;
+    text += BracketText::escaped(plain(field.mid(at)));
+    return html ? text.simplified() : text;
+}
+
 // One row into the result, its fields as plain text when the file says they are HTML or they hold
 // markup. Counts the fields so converted.
 void addRow(LxdImport::Result &result, const QStringList &row, const LxdImport::CsvColumns &columns,
@@ -157,6 +189,11 @@ void addRow(LxdImport::Result &result, const QStringList &row, const LxdImport::
 {
     const auto field = [&](int column) {
         const QString text = row.value(column);
+        if (column >= 0 && text.contains(QLatin1String("{{c"))) {
+            const QString words = fromCloze(text, html || LxdImport::looksLikeHtml(text));
+            if (words != text)
+                return words;
+        }
         if (column < 0 || (!html && !LxdImport::looksLikeHtml(text)))
             return column < 0 ? QString() : text;
         const QString plain = LxdImport::htmlField(text);

@@ -177,6 +177,12 @@ void TestExportCommand::sameFileAsTheWindow_data()
     QTest::newRow("scorm") << "scorm"
                            << "actSaveAsScorm"
                            << ".zip" << false;
+    QTest::newRow("anki") << "anki"
+                          << "actSaveAsAnki"
+                          << ".txt" << false;
+    QTest::newRow("quizlet") << "quizlet"
+                             << "actSaveAsQuizlet"
+                             << ".txt" << false;
 }
 
 // The window draws ten sentences at random with the dialog's defaults and exports them with a typed
@@ -271,6 +277,8 @@ void TestExportCommand::commandLineMistakes_data()
         << QStringList {"--format", "rtf", "-o", "no/such/folder/out.rtf"} << 1 << "cannot write";
     QTest::newRow("missing database")
         << QStringList {"--format", "rtf", "-o", "out.rtf", "--database", ""} << 1 << "cannot read";
+    QTest::newRow("bad hints") << QStringList {"--format", "rtf", "-o", "out.rtf", "--hints", "first"} << 2
+                               << "--hints is first-letter, letter-count or none, not 'first'";
     QTest::newRow("help") << QStringList {"--help"} << 0 << "Usage: lexivane export DATABASE";
 }
 

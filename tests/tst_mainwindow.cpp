@@ -297,8 +297,8 @@ void TestMainWindow::actions()
         "actDeleteSentences", "actEditSentence", "actUseSentences", "actSentencesToClipboard",
         "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint",
         "actSaveAsInteractive", "actSaveAsMoodleXml", "actSaveAsMoodleMatching", "actSaveAsMoodleGift",
-        "actSaveAsH5pBlanks", "actSaveAsH5pDragText", "actSaveAsScorm", "actRandomSentences", "actRenameWord",
-        "actDeleteOutputSentences", "actClearOutputSentences"};
+        "actSaveAsH5pBlanks", "actSaveAsH5pDragText", "actSaveAsScorm", "actSaveAsAnki", "actSaveAsQuizlet",
+        "actRandomSentences", "actRenameWord", "actDeleteOutputSentences", "actClearOutputSentences"};
     const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
         "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
 
@@ -314,7 +314,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 52);
+    QCOMPARE(commands, 54);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -368,7 +368,7 @@ void TestMainWindow::menus()
         QStringList({"actSentencesToClipboard", "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch",
             "actSaveAsJCloze", "actSaveAsPDF", "actPrint", "actSaveAsInteractive", "actSaveAsMoodleXml",
             "actSaveAsMoodleMatching", "actSaveAsMoodleGift", "actSaveAsH5pBlanks", "actSaveAsH5pDragText",
-            "actSaveAsScorm"}));
+            "actSaveAsScorm", "actSaveAsAnki", "actSaveAsQuizlet"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuHelp")->actions()),
         QStringList({"actHelpHelp", "actHelpGettingStarted", "-", "actShowAboutBox"}));
 }
@@ -800,6 +800,7 @@ void TestMainWindow::contextHelpOpensPageOfFocusedControl_data()
         {"btnExportJCloze", "lxv_main_exportJCloze.htm"},
         {"btnExportInteractive", "lxv_main_exportInteractive.htm"},
         {"btnExportMoodle", "lxv_main_exportMoodle.htm"},
+        {"btnExportFlashcards", "lxv_main_exportFlashcards.htm"},
         {"tbrOutputUpDown", "lxv_main_outputUpDown.htm"},
         {"btnBackupDb", "lxv_main_backupDb.htm"},
         {"btnQuit", "lxv_main_quit.htm"},

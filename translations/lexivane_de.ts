@@ -2328,6 +2328,98 @@ Möchten Sie sie wirklich überschreiben?</translation>
         <source>In a PDF document or a print: all the keys after all the versions.</source>
         <translation>In einem PDF-Dokument oder Ausdruck: alle Lösungen nach allen Versionen.</translation>
     </message>
+    <message>
+        <source>1 entry without a key word was left out of the cards.</source>
+        <translation>1 Eintrag ohne Schlüsselwort wurde bei den Karten weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 entries without a key word were left out of the cards.</source>
+        <translation>%1 Einträge ohne Schlüsselwort wurden bei den Karten weggelassen.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise</source>
+        <translation>Nichts zu üben</translation>
+    </message>
+    <message>
+        <source>None of the output entries has a key word, so there would be no flash cards. No file was written.</source>
+        <translation>Keiner der Ausgabesätze hat ein Schlüsselwort, also gäbe es keine Lernkarten. Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Anki text files (*.txt)</source>
+        <translation>Anki-Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Quizlet text files (*.txt)</source>
+        <translation>Quizlet-Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Hints left out</source>
+        <translation>Tipps weggelassen</translation>
+    </message>
+    <message>
+        <source>This format has no place for a hint beside a gap; its gaps are made without hints.</source>
+        <translation>Dieses Format hat keinen Platz für einen Tipp neben einer Lücke; seine Lücken werden ohne Tipps erstellt.</translation>
+    </message>
+    <message>
+        <source>Choices left out</source>
+        <translation>Auswahlwörter weggelassen</translation>
+    </message>
+    <message>
+        <source>&amp;Anki flash cards</source>
+        <translation>&amp;Anki-Lernkarten</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as cloze flash cards for Anki.</source>
+        <translation>Die aktuellen Ausgabesätze als Lückentext-Lernkarten für Anki exportieren.</translation>
+    </message>
+    <message>
+        <source>Save Anki file</source>
+        <translation>Anki-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Problem saving Anki file</source>
+        <translation>Problem beim Speichern der Anki-Datei</translation>
+    </message>
+    <message>
+        <source>Unable to save the Anki file to 
+</source>
+        <translation>Die Anki-Datei kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Anki file saved</source>
+        <translation>Anki-Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>&amp;Quizlet flash cards</source>
+        <translation>&amp;Quizlet-Lernkarten</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as flash cards to import into Quizlet.</source>
+        <translation>Die aktuellen Ausgabesätze als Lernkarten zum Import in Quizlet exportieren.</translation>
+    </message>
+    <message>
+        <source>Save Quizlet file</source>
+        <translation>Quizlet-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Problem saving Quizlet file</source>
+        <translation>Problem beim Speichern der Quizlet-Datei</translation>
+    </message>
+    <message>
+        <source>Unable to save the Quizlet file to 
+</source>
+        <translation>Die Quizlet-Datei kann nicht gespeichert werden unter 
+</translation>
+    </message>
+    <message>
+        <source>Quizlet file saved</source>
+        <translation>Quizlet-Datei gespeichert</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

@@ -2237,6 +2237,38 @@ El programa lo volverá a intentar en el próximo inicio.</translation>
         <translation>No se pudo conservar el ejercicio: %1</translation>
     </message>
     <message>
+        <source>1 entry without a key word was left out of the cards.</source>
+        <translation>Se ha omitido de las tarjetas 1 entrada sin palabra clave.</translation>
+    </message>
+    <message>
+        <source>%1 entries without a key word were left out of the cards.</source>
+        <translation>Se han omitido de las tarjetas %1 entradas sin palabra clave.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise</source>
+        <translation>Nada que practicar</translation>
+    </message>
+    <message>
+        <source>None of the output entries has a key word, so there would be no flash cards. No file was written.</source>
+        <translation>Ninguna de las frases de salida tiene palabra clave, así que no habría tarjetas. No se ha escrito ningún archivo.</translation>
+    </message>
+    <message>
+        <source>Anki text files (*.txt)</source>
+        <translation>Archivos de texto de Anki (*.txt)</translation>
+    </message>
+    <message>
+        <source>Quizlet text files (*.txt)</source>
+        <translation>Archivos de texto de Quizlet (*.txt)</translation>
+    </message>
+    <message>
+        <source>Hints left out</source>
+        <translation>Pistas omitidas</translation>
+    </message>
+    <message>
+        <source>This format has no place for a hint beside a gap; its gaps are made without hints.</source>
+        <translation>Este formato no tiene sitio para una pista junto a un hueco; sus huecos se hacen sin pistas.</translation>
+    </message>
+    <message>
         <source>Choices left out</source>
         <translation>Opciones omitidas</translation>
     </message>
@@ -2327,6 +2359,62 @@ Are you sure you want to overwrite them?</source>
     <message>
         <source>In a PDF document or a print: all the keys after all the versions.</source>
         <translation>En un documento PDF o una impresión: todas las soluciones después de todas las versiones.</translation>
+    </message>
+    <message>
+        <source>&amp;Anki flash cards</source>
+        <translation>Tarjetas de &amp;Anki</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as cloze flash cards for Anki.</source>
+        <translation>Exportar las frases de salida actuales como tarjetas de huecos para Anki.</translation>
+    </message>
+    <message>
+        <source>Save Anki file</source>
+        <translation>Guardar archivo de Anki</translation>
+    </message>
+    <message>
+        <source>Problem saving Anki file</source>
+        <translation>Problema al guardar el archivo de Anki</translation>
+    </message>
+    <message>
+        <source>Unable to save the Anki file to 
+</source>
+        <translation>No se puede guardar el archivo de Anki en 
+</translation>
+    </message>
+    <message>
+        <source>Anki file saved</source>
+        <translation>Archivo de Anki guardado</translation>
+    </message>
+    <message>
+        <source>&amp;Quizlet flash cards</source>
+        <translation>Tarjetas de &amp;Quizlet</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as flash cards to import into Quizlet.</source>
+        <translation>Exportar las frases de salida actuales como tarjetas para importarlas en Quizlet.</translation>
+    </message>
+    <message>
+        <source>Save Quizlet file</source>
+        <translation>Guardar archivo de Quizlet</translation>
+    </message>
+    <message>
+        <source>Problem saving Quizlet file</source>
+        <translation>Problema al guardar el archivo de Quizlet</translation>
+    </message>
+    <message>
+        <source>Unable to save the Quizlet file to 
+</source>
+        <translation>No se puede guardar el archivo de Quizlet en 
+</translation>
+    </message>
+    <message>
+        <source>Quizlet file saved</source>
+        <translation>Archivo de Quizlet guardado</translation>
     </message>
 </context>
 <context>

@@ -2328,6 +2328,98 @@ Voulez-vous vraiment les écraser ?</translation>
         <source>In a PDF document or a print: all the keys after all the versions.</source>
         <translation>Dans un document PDF ou une impression : tous les corrigés après toutes les versions.</translation>
     </message>
+    <message>
+        <source>1 entry without a key word was left out of the cards.</source>
+        <translation>1 entrée sans mot clé a été laissée de côté dans les cartes.</translation>
+    </message>
+    <message>
+        <source>%1 entries without a key word were left out of the cards.</source>
+        <translation>%1 entrées sans mot clé ont été laissées de côté dans les cartes.</translation>
+    </message>
+    <message>
+        <source>Nothing to practise</source>
+        <translation>Rien à réviser</translation>
+    </message>
+    <message>
+        <source>None of the output entries has a key word, so there would be no flash cards. No file was written.</source>
+        <translation>Aucune des phrases de sortie n&apos;a de mot clé : il n&apos;y aurait aucune carte. Aucun fichier n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>Anki text files (*.txt)</source>
+        <translation>Fichiers texte Anki (*.txt)</translation>
+    </message>
+    <message>
+        <source>Quizlet text files (*.txt)</source>
+        <translation>Fichiers texte Quizlet (*.txt)</translation>
+    </message>
+    <message>
+        <source>Hints left out</source>
+        <translation>Indices laissés de côté</translation>
+    </message>
+    <message>
+        <source>This format has no place for a hint beside a gap; its gaps are made without hints.</source>
+        <translation>Ce format n&apos;a pas de place pour un indice à côté d&apos;un trou ; ses trous sont faits sans indice.</translation>
+    </message>
+    <message>
+        <source>Choices left out</source>
+        <translation>Choix laissés de côté</translation>
+    </message>
+    <message>
+        <source>&amp;Anki flash cards</source>
+        <translation>Cartes &amp;Anki</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartes</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as cloze flash cards for Anki.</source>
+        <translation>Exporter les phrases de sortie actuelles comme cartes à trous pour Anki.</translation>
+    </message>
+    <message>
+        <source>Save Anki file</source>
+        <translation>Enregistrer le fichier Anki</translation>
+    </message>
+    <message>
+        <source>Problem saving Anki file</source>
+        <translation>Problème lors de l&apos;enregistrement du fichier Anki</translation>
+    </message>
+    <message>
+        <source>Unable to save the Anki file to 
+</source>
+        <translation>Impossible d&apos;enregistrer le fichier Anki dans 
+</translation>
+    </message>
+    <message>
+        <source>Anki file saved</source>
+        <translation>Fichier Anki enregistré</translation>
+    </message>
+    <message>
+        <source>&amp;Quizlet flash cards</source>
+        <translation>Cartes &amp;Quizlet</translation>
+    </message>
+    <message>
+        <source>Export the current output sentences as flash cards to import into Quizlet.</source>
+        <translation>Exporter les phrases de sortie actuelles comme cartes à importer dans Quizlet.</translation>
+    </message>
+    <message>
+        <source>Save Quizlet file</source>
+        <translation>Enregistrer le fichier Quizlet</translation>
+    </message>
+    <message>
+        <source>Problem saving Quizlet file</source>
+        <translation>Problème lors de l&apos;enregistrement du fichier Quizlet</translation>
+    </message>
+    <message>
+        <source>Unable to save the Quizlet file to 
+</source>
+        <translation>Impossible d&apos;enregistrer le fichier Quizlet dans 
+</translation>
+    </message>
+    <message>
+        <source>Quizlet file saved</source>
+        <translation>Fichier Quizlet enregistré</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

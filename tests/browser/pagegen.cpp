@@ -37,8 +37,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption best(QStringLiteral("best"), QStringLiteral("SCORM: keep the best check"));
     const QCommandLineOption hintPenalty(QStringLiteral("hint-penalty"),
         QStringLiteral("SCORM: percent of a gap each hint costs"), QStringLiteral("percent"));
+    const QCommandLineOption gapHints(QStringLiteral("gap-hints"),
+        QStringLiteral("first-letter or letter-count in each gap"), QStringLiteral("hint"));
     parser.addOptions({matching, dropDowns, caseSensitive, accentsOptional, noNumbers, noWordList, jumble,
-        title, noShowAnswers, sameWidth, scorm, best, hintPenalty});
+        title, noShowAnswers, sameWidth, scorm, best, hintPenalty, gapHints});
     parser.process(app);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() < 3) {
@@ -50,6 +52,10 @@ int main(int argc, char *argv[])
     options.includeQNums = !parser.isSet(noNumbers);
     options.includeWordList = !parser.isSet(noWordList);
     options.jumbleOrder = parser.isSet(jumble);
+    if (parser.value(gapHints) == QLatin1String("first-letter"))
+        options.hints = ExerciseOptions::Hints::FirstLetter;
+    else if (parser.value(gapHints) == QLatin1String("letter-count"))
+        options.hints = ExerciseOptions::Hints::LetterCount;
     InteractivePageSettings settings;
     settings.mode = parser.isSet(matching) ? InteractivePageSettings::Mode::Matching
                                            : InteractivePageSettings::Mode::GapFill;

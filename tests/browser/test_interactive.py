@@ -142,6 +142,18 @@ class InteractivePageTest(unittest.TestCase):
         self.press("check")
         self.assertEqual(self.score(), "Score: 1 of 5 (20%)")
 
+    def test_hint_the_teacher_chose_stands_in_each_box(self):
+        entries = ["He [went] home.", "We [ate::eat] an [ice cream]."]
+        self.open(self.page("first-letter", "--gap-hints", "first-letter", entries=entries))
+        self.assertEqual([gap.get_attribute("placeholder") for gap in self.gaps()], ["w\u2026", "a\u2026", "i\u2026"])
+        self.open(self.page("letter-count", "--gap-hints", "letter-count", entries=entries))
+        self.assertEqual([gap.get_attribute("placeholder") for gap in self.gaps()], ["(4)", "(3)", "(3 5)"])
+        self.gaps()[0].send_keys("went")
+        self.press("check")
+        self.assertEqual(self.score(), "Score: 1 of 3 (33%)")
+        self.open(self.page("no-hint", entries=entries))
+        self.assertEqual({gap.get_attribute("placeholder") for gap in self.gaps()}, {""})
+
     def test_keyboard_alone_fills_and_checks(self):
         self.open(self.page("keyboard"))
         gaps = self.gaps()
