@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Drives self-checking web pages written by the program's renderer in headless chromium.
 
-Usage: test_interactive.py --pagegen PROGRAM --template FILE [--screenshot PNG]
+Usage: test_interactive.py --pagegen PROGRAM --template FILE [--axe axe.min.js] [--screenshot PNG]
                            [--choices-screenshot PNG] [unittest args]
 """
 
@@ -16,11 +16,14 @@ import tempfile
 import unittest
 
 from selenium import webdriver
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import Select, WebDriverWait
+
+import axecheck
 
 ARGS = None
 
@@ -28,6 +31,11 @@ ARABIC = "\u0630\u0647\u0628 [\u0627\u0644\u0648\u0644\u062f] \u0625\u0644\u0649
 TRICKY = 'Tom wrote <b> & "quotes" \'too\' a\\b </script> <!-- \U0001F389 in the [caf\u00e9].'
 ENTRIES = ["He [went] home.", "She [ate] an [apple].", ARABIC, TRICKY]
 TITLE = "Unit 5 & <friends> </script>"
+CHOICE = "They [came~come~coming] late."
+# Every kind of page a pupil gets: typed gaps (with a gap of its own choices and the teacher's hint),
+# the word list as drop-downs, matching, and a bare page without numbers or word list.
+MODES = [("typed", ("--gap-hints", "first-letter")), ("drop-downs", ("--drop-downs",)),
+         ("matching", ("--matching",)), ("bare", ("--no-numbers", "--no-word-list"))]
 
 
 def which(name):
@@ -274,14 +282,23 @@ class InteractivePageTest(unittest.TestCase):
             self.driver.save_screenshot(ARGS.screenshot)
 
     def test_narrow_window_and_print_layout(self):
-        self.open(self.page("layout", "--no-numbers"))
-        # A phone, or a 640-pixel window at 200% zoom: nothing reaches past the right edge.
+        # A phone, or a 640-pixel window at 200% zoom: nothing reaches past the right edge, and every
+        # control is at least 24 by 24 pixels, checked or not.
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                                     {"width": 320, "height": 640, "deviceScaleFactor": 2, "mobile": True})
         try:
-            overflow = self.driver.execute_script(
-                "return document.documentElement.scrollWidth - document.documentElement.clientWidth;")
-            self.assertLessEqual(overflow, 0)
+            for name, options in MODES + [("layout", ("--no-numbers",))]:
+                self.open(self.page("narrow-" + name, *options, entries=ENTRIES + [CHOICE]))
+                for state in ("unchecked", "checked"):
+                    overflow = self.driver.execute_script(
+                        "return document.documentElement.scrollWidth - document.documentElement.clientWidth;")
+                    self.assertLessEqual(overflow, 0, (name, state))
+                    small = self.driver.execute_script(
+                        "return Array.from(document.querySelectorAll('button, input, select'), c => {"
+                        "  var r = c.getBoundingClientRect(); return [c.id || c.getAttribute('aria-label'),"
+                        "  Math.round(r.width), Math.round(r.height)]; }).filter(s => s[1] < 24 || s[2] < 24);")
+                    self.assertEqual(small, [], (name, state))
+                    self.press("check")
         finally:
             self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
         self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": "print"})
@@ -291,6 +308,42 @@ class InteractivePageTest(unittest.TestCase):
             self.assertTrue(self.gaps()[0].is_displayed())
         finally:
             self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
+
+    def test_every_mode_passes_axe_before_and_after_check(self):
+        if not ARGS.axe or not os.path.exists(ARGS.axe):
+            self.skipTest("axe-core is not installed: run the browser_scorm_runtime test first")
+        with open(ARGS.axe, encoding="utf-8") as script:
+            source = script.read()
+        found = []
+        for name, options in MODES:
+            self.open(self.page("axe-" + name, *options, entries=ENTRIES + [CHOICE]))
+            found += [name + " unchecked: " + line for line in axecheck.violations(self.driver, source)]
+            self.gaps()[0].send_keys("x")
+            self.press("check")
+            found += [name + " checked: " + line for line in axecheck.violations(self.driver, source)]
+            self.press("show-answers")
+            found += [name + " shown: " + line for line in axecheck.violations(self.driver, source)]
+        self.assertEqual(found, [], "\n".join(found))
+
+    def test_every_mode_reaches_a_full_score_by_keyboard_and_announces_it(self):
+        answers = ["went", "ate", "apple", "\u0627\u0644\u0648\u0644\u062f", "caf\u00e9", "came"]
+        for name, options in MODES:
+            self.open(self.page("keys-" + name, *options, entries=ENTRIES + [CHOICE]))
+            score = self.driver.find_element(By.ID, "score")
+            self.assertEqual((score.get_attribute("aria-live"), score.text), ("polite", ""), name)
+            gaps = self.gaps()
+            wanted = iter(["went", "ate, apple", answers[3], "caf\u00e9", "came"] if name == "matching" else answers)
+            keys = ActionChains(self.driver)
+            for gap in gaps:
+                keys.send_keys(Keys.TAB)
+                answer = next(wanted)
+                if gap.tag_name == "select":
+                    values = [option.get_attribute("value") for option in Select(gap).options]
+                    keys.send_keys(Keys.ARROW_DOWN * values.index(answer))
+                else:
+                    keys.send_keys(answer)
+            keys.send_keys(Keys.ENTER).perform()
+            self.assertEqual(score.text, "Score: %d of %d (100%%)" % (len(gaps), len(gaps)), name)
 
     def test_page_is_valid_html5_and_self_contained(self):
         tidy = which("tidy")
@@ -308,9 +361,14 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--pagegen", required=True)
     parser.add_argument("--template", required=True)
+    # Where the build's npm folder has it, unless given.
+    parser.add_argument("--axe")
     parser.add_argument("--screenshot")
     parser.add_argument("--choices-screenshot")
     ARGS, rest = parser.parse_known_args()
+    if not ARGS.axe:
+        build = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(ARGS.template))))
+        ARGS.axe = axecheck.default_path(os.path.join(build, "tests", "npm"))
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
 

@@ -3,7 +3,8 @@
 """Drives the page of a SCORM package in headless chromium, inside a frame whose parent runs a real
 SCORM 1.2 runtime (scorm-again from the npm registry), and from a file with no runtime around it.
 
-Usage: test_scorm.py --pagegen PROGRAM --template FILE --runtime scorm12.js [unittest args]
+Usage: test_scorm.py --pagegen PROGRAM --template FILE --runtime scorm12.js [--axe axe.min.js]
+                    [unittest args]
 """
 
 import argparse
@@ -24,6 +25,8 @@ from selenium.webdriver.chrome.options import Options
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import Select, WebDriverWait
+
+import axecheck
 
 ARGS = None
 ENTRIES = ["He [went] home.", "She [ate] an [apple].", "Tom & <Jerry> like [caf\u00e9]."]
@@ -265,6 +268,29 @@ class ScormPackageTest(unittest.TestCase):
         self.assertEqual(interaction["result"], "wrong")
         self.assertEqual(self.runtime("window.parent.refused"), [])
 
+    def test_every_mode_passes_axe_in_the_platform(self):
+        if not os.path.exists(ARGS.axe):
+            self.skipTest("axe-core is not installed: run the browser_scorm_runtime test first")
+        with open(ARGS.axe, encoding="utf-8") as script:
+            source = script.read()
+        found = []
+        for name, options in (("typed", ()), ("drop-downs", ("--drop-downs",)), ("matching", ("--matching",))):
+            self.package("axe-" + name, 80, *options)
+            self.open_in_platform("axe-" + name)
+            found += [name + " unchecked: " + line for line in axecheck.violations(self.driver, source)]
+            self.click("check")  # incomplete: the page says so
+            found += [name + " incomplete: " + line for line in axecheck.violations(self.driver, source)]
+            if name == "typed":
+                self.retype(["went", "ate", "pear", "x"])
+            else:
+                for select in self.driver.find_elements(By.CSS_SELECTOR, "select.gap"):
+                    Select(select).select_by_index(1)
+                self.click("check")
+            found += [name + " checked: " + line for line in axecheck.violations(self.driver, source)]
+            self.click("show-answers")
+            found += [name + " shown: " + line for line in axecheck.violations(self.driver, source)]
+        self.assertEqual(found, [], "\n".join(found))
+
     def test_from_a_file_without_runtime_the_page_works_alone(self):
         self.package("alone", 80)
         self.driver.get_log("browser")  # what earlier pages logged
@@ -280,5 +306,9 @@ if __name__ == "__main__":
     parser.add_argument("--pagegen", required=True)
     parser.add_argument("--template", required=True)
     parser.add_argument("--runtime", required=True)
+    parser.add_argument("--axe")  # beside the runtime in the npm folder, unless given
     ARGS, rest = parser.parse_known_args()
+    if not ARGS.axe:
+        modules = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(ARGS.runtime))))
+        ARGS.axe = axecheck.default_path(os.path.dirname(modules))
     unittest.main(argv=[sys.argv[0]] + rest)
