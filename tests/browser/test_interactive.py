@@ -32,10 +32,21 @@ TRICKY = 'Tom wrote <b> & "quotes" \'too\' a\\b </script> <!-- \U0001F389 in the
 ENTRIES = ["He [went] home.", "She [ate] an [apple].", ARABIC, TRICKY]
 TITLE = "Unit 5 & <friends> </script>"
 CHOICE = "They [came~come~coming] late."
+LONG = "Sie ist [Donaudampfschifffahrtsgesellschaftskapit\u00e4nswitwe] geworden."
 # Every kind of page a pupil gets: typed gaps (with a gap of its own choices and the teacher's hint),
 # the word list as drop-downs, matching, and a bare page without numbers or word list.
 MODES = [("typed", ("--gap-hints", "first-letter")), ("drop-downs", ("--drop-downs",)),
          ("matching", ("--matching",)), ("bare", ("--no-numbers", "--no-word-list"))]
+
+
+def contrast(first, second):
+    """The WCAG contrast ratio of two CSS rgb() colours."""
+    def luminance(colour):
+        channels = [int(c) / 255 for c in re.findall(r"\d+", colour)[:3]]
+        r, g, b = [c / 12.92 if c <= 0.03928 else ((c + 0.055) / 1.055) ** 2.4 for c in channels]
+        return 0.2126 * r + 0.7152 * g + 0.0722 * b
+    lighter, darker = sorted((luminance(first), luminance(second)), reverse=True)
+    return (lighter + 0.05) / (darker + 0.05)
 
 
 def which(name):
@@ -97,6 +108,14 @@ class InteractivePageTest(unittest.TestCase):
     def score(self):
         return self.driver.find_element(By.ID, "score").text
 
+    def description(self, index):
+        """The gap's description in the browser's own accessibility tree, as a screen reader gets it."""
+        root = self.driver.execute_cdp_cmd("DOM.getDocument", {})["root"]["nodeId"]
+        gaps = self.driver.execute_cdp_cmd("DOM.querySelectorAll", {"nodeId": root, "selector": ".gap"})
+        tree = self.driver.execute_cdp_cmd("Accessibility.getPartialAXTree",
+                                           {"nodeId": gaps["nodeIds"][index], "fetchRelatives": False})
+        return tree["nodes"][0].get("description", {}).get("value", "")
+
     def test_typed_answers_are_marked_and_scored(self):
         self.open(self.page("gapfill"))
         gaps = self.gaps()
@@ -130,8 +149,10 @@ class InteractivePageTest(unittest.TestCase):
         self.assertEqual(clues, ["(go)"])
         gaps[0].send_keys("COLOR")
         gaps[1].send_keys("go")
+        self.assertEqual([self.description(0), self.description(1)], ["", "(go)"])
         self.press("check")
         self.assertEqual(self.score(), "Score: 1 of 2 (50%)")
+        self.assertEqual([self.description(0), self.description(1)], ["right", "wrong (go)"])
         self.press("show-answers")
         self.assertEqual([gap.get_attribute("value") for gap in gaps], ["colour", "went"])
 
@@ -159,6 +180,12 @@ class InteractivePageTest(unittest.TestCase):
         self.gaps()[0].send_keys("went")
         self.press("check")
         self.assertEqual(self.score(), "Score: 1 of 3 (33%)")
+        # The hint in a box left empty stays readable on a checked gap's colours.
+        for gap in self.gaps()[1:]:
+            colours = self.driver.execute_script(
+                "var s = getComputedStyle(arguments[0], '::placeholder');"
+                "return [s.color, getComputedStyle(arguments[0]).backgroundColor];", gap)
+            self.assertGreaterEqual(contrast(*colours), 4.5, colours)
         self.open(self.page("no-hint", entries=entries))
         self.assertEqual({gap.get_attribute("placeholder") for gap in self.gaps()}, {""})
 
@@ -288,7 +315,7 @@ class InteractivePageTest(unittest.TestCase):
                                     {"width": 320, "height": 640, "deviceScaleFactor": 2, "mobile": True})
         try:
             for name, options in MODES + [("layout", ("--no-numbers",))]:
-                self.open(self.page("narrow-" + name, *options, entries=ENTRIES + [CHOICE]))
+                self.open(self.page("narrow-" + name, *options, entries=ENTRIES + [CHOICE, LONG]))
                 for state in ("unchecked", "checked"):
                     overflow = self.driver.execute_script(
                         "return document.documentElement.scrollWidth - document.documentElement.clientWidth;")
