@@ -214,6 +214,12 @@ class InteractivePageTest(unittest.TestCase):
         gaps[4].send_keys("caf")
         self.press("hint")
         self.assertEqual(gaps[4].get_attribute("value"), "caf\u00e9")
+        # By keyboard the pupil tabs past later gaps to reach Hint: it still helps the gap typed in.
+        gaps[2].send_keys("ap")
+        ActionChains(self.driver).send_keys(Keys.TAB * 4).perform()
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute("id"), "hint")
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+        self.assertEqual([gaps[2].get_attribute("value"), self.driver.switch_to.active_element], ["app", gaps[2]])
 
     def test_settings_for_case_and_accents(self):
         self.open(self.page("strict", "--case-sensitive", "--accents-optional"))
