@@ -343,8 +343,8 @@ class InteractivePageTest(unittest.TestCase):
             self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {"media": ""})
 
     def test_every_mode_passes_axe_before_and_after_check(self):
-        if not ARGS.axe or not os.path.exists(ARGS.axe):
-            self.skipTest("axe-core is not installed: run the browser_scorm_runtime test first")
+        if ARGS.axe_guessed and not os.path.exists(ARGS.axe):
+            self.skipTest("axe-core is not in the build's npm folder: run the browser_scorm_runtime test first")
         with open(ARGS.axe, encoding="utf-8") as script:
             source = script.read()
         found = []
@@ -399,6 +399,7 @@ def main():
     parser.add_argument("--screenshot")
     parser.add_argument("--choices-screenshot")
     ARGS, rest = parser.parse_known_args()
+    ARGS.axe_guessed = not ARGS.axe
     if not ARGS.axe:
         build = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(ARGS.template))))
         ARGS.axe = axecheck.default_path(os.path.join(build, "tests", "npm"))

@@ -269,8 +269,8 @@ class ScormPackageTest(unittest.TestCase):
         self.assertEqual(self.runtime("window.parent.refused"), [])
 
     def test_every_mode_passes_axe_in_the_platform(self):
-        if not os.path.exists(ARGS.axe):
-            self.skipTest("axe-core is not installed: run the browser_scorm_runtime test first")
+        if ARGS.axe_guessed and not os.path.exists(ARGS.axe):
+            self.skipTest("axe-core is not in the build's npm folder: run the browser_scorm_runtime test first")
         with open(ARGS.axe, encoding="utf-8") as script:
             source = script.read()
         found = []
@@ -308,6 +308,7 @@ if __name__ == "__main__":
     parser.add_argument("--runtime", required=True)
     parser.add_argument("--axe")  # beside the runtime in the npm folder, unless given
     ARGS, rest = parser.parse_known_args()
+    ARGS.axe_guessed = not ARGS.axe
     if not ARGS.axe:
         modules = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(ARGS.runtime))))
         ARGS.axe = axecheck.default_path(os.path.dirname(modules))
