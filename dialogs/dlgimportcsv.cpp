@@ -181,7 +181,8 @@ void DlgImportCsv::fillPreview()
     for (int r = 0; r < shown; ++r) {
         const QStringList &row = m_table.rows.at(first + r);
         for (int c = 0; c < columns; ++c)
-            twPreview->setItem(r, c, new QTableWidgetItem(row.value(c).simplified()));
+            twPreview->setItem(
+                r, c, new QTableWidgetItem(LxdImport::previewField(row.value(c), m_table.directives.html)));
     }
     twPreview->resizeColumnsToContents();
     if (!m_table.error.isEmpty())

@@ -390,12 +390,30 @@ QList<ExportNote> ExportFormats::notes(const ExportFormat &format, const Exercis
 {
     QList<ExportNote> notes;
     const QStringList problems = format.problems ? format.problems(model) : QStringList();
-    if (!problems.isEmpty())
-        notes.append({ExportNote::Warning, windowText(QT_TRANSLATE_NOOP("MainWindow", "H5P")),
+    if (!problems.isEmpty()) {
+        // "Left out" of the file only when a sentence is; a drop zone that keeps the first answer
+        // leaves out the others, and the sentence stays.
+        ExportNote note {ExportNote::Warning, windowText(QT_TRANSLATE_NOOP("MainWindow", "H5P")),
             windowText(QT_TRANSLATE_NOOP("MainWindow",
                 "H5P marks gaps with \"*\", \"/\" and \":\" and cannot hold them in an answer. "
-                "These are left out of the file:"))
-                + QLatin1String("\n\n") + problems.join(QLatin1Char('\n'))});
+                "These are left out of the file:"))};
+        const bool drag = qstrcmp(format.name, "h5p-drag") == 0;
+        const H5PExport::Losses losses = H5PExport::losses(
+            hintsInClues(model), drag ? H5PExport::Kind::DragText : H5PExport::Kind::Blanks);
+        if (losses.sentences == 0 && losses.other == 0) {
+            note = {ExportNote::Information,
+                windowText(QT_TRANSLATE_NOOP("MainWindow", "Second answers left out")),
+                windowText(QT_TRANSLATE_NOOP("MainWindow",
+                    "A drop zone takes one word. In these sentences the second answers are left out and "
+                    "only the first kept:"))};
+        } else if (losses.sentences == 0) {
+            note.text = windowText(QT_TRANSLATE_NOOP("MainWindow",
+                "H5P marks gaps with \"*\", \"/\" and \":\" and cannot hold them in an answer. These "
+                "sentences are kept without what each line names:"));
+        }
+        note.text += QLatin1String("\n\n") + problems.join(QLatin1Char('\n'));
+        notes.append(note);
+    }
     if (format.has(ExportFormat::HotPotatoesGapFill) || format.has(ExportFormat::HotPotatoesMatching)) {
         const QStringList players = TemplateFill::hotPotatoesProblems(
             model.orderedEntries(), format.has(ExportFormat::HotPotatoesMatching));

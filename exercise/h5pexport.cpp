@@ -42,6 +42,7 @@ struct PlannedGap
 struct Planned
 {
     bool leftOut = false;
+    bool firstAnswersOnly = false; // loses its second answers
     QStringList losses;
     QList<PlannedGap> gaps;
 };
@@ -94,6 +95,7 @@ Planned plan(const ExerciseQuestion &question, H5PExport::Kind kind)
         planned.gaps.append(out);
     }
     // A drop zone takes one word.
+    planned.firstAnswersOnly = alternativesUnused;
     if (alternativesUnused)
         planned.losses.append(
             QCoreApplication::translate("H5PExport", "only the first answer of each gap is used"));
@@ -249,6 +251,25 @@ QStringList problems(const ExerciseModel &model, Kind kind)
         }
     }
     return lines;
+}
+
+Losses losses(const ExerciseModel &model, Kind kind)
+{
+    Losses counted;
+    for (const ExerciseQuestion &question : model.questions) {
+        const Planned planned = plan(question, kind);
+        if (planned.leftOut)
+            ++counted.sentences;
+        else if (planned.losses.size() > (planned.firstAnswersOnly ? 1 : 0))
+            ++counted.other;
+        else if (planned.firstAnswersOnly)
+            ++counted.secondAnswers;
+    }
+    if (kind == Kind::DragText && model.options.includeWordList) {
+        for (const QString &word : model.distractors)
+            counted.other += breaksGap(word.trimmed()) ? 1 : 0;
+    }
+    return counted;
 }
 
 int gapCount(const ExerciseModel &model, Kind kind)

@@ -29,6 +29,15 @@ struct Marking
 
 // One line per sentence that loses something, numbered as the questions are, saying what.
 QStringList problems(const ExerciseModel &model, Kind kind);
+// How many sentences problems() names, by what they lose: the whole sentence, only their second
+// answers (a drop zone takes one word), or something else (an answer, a clue, an extra word).
+struct Losses
+{
+    int sentences = 0;
+    int secondAnswers = 0;
+    int other = 0;
+};
+Losses losses(const ExerciseModel &model, Kind kind);
 // The number of gaps the file keeps: a package without one is no exercise.
 int gapCount(const ExerciseModel &model, Kind kind);
 

@@ -494,6 +494,7 @@ bool fillJCloze(
 
     const auto appendText
         = [&](const QString &text) { gapFill.appendChild(textNode(exercise, hotPotatoesShownText(text))); };
+    bool anyClue = false;
     for (const ExerciseQuestion &question : questions) {
         gapFill.appendChild(exercise.createTextNode(QStringLiteral("<li>")));
         // The key words the other exports gap; the text before each goes in even when empty.
@@ -507,6 +508,7 @@ bool fillJCloze(
                 for (const QString &answer : segment.answers)
                     answers.append(hotPotatoesText(answer));
                 gapFill.appendChild(gapRecord(exercise, answers, hotPotatoesShownText(segment.clue)));
+                anyClue = anyClue || !segment.clue.isEmpty();
                 if (options.bracketWords)
                     gapFill.appendChild(exercise.createTextNode(QStringLiteral("]")));
             }
@@ -514,6 +516,13 @@ bool fillJCloze(
         gapFill.appendChild(exercise.createTextNode(QStringLiteral("</li>\n")));
     }
     gapFill.appendChild(exercise.createTextNode(QLatin1String("</") + listTag + QLatin1Char('>')));
+    // The clues are only there for the pupil when the exercise shows its clue button.
+    QDomElement showClues = firstElement(exercise, QStringLiteral("include-clues"));
+    if (anyClue && !showClues.isNull()) {
+        while (showClues.hasChildNodes())
+            showClues.removeChild(showClues.firstChild());
+        showClues.appendChild(exercise.createTextNode(QStringLiteral("1")));
+    }
     return true;
 }
 

@@ -152,6 +152,13 @@ QString unclosedQuote(int line)
     return LxdImport::tr("The quoted field that begins in line %1 is never closed.").arg(line);
 }
 
+// How many fields came in otherwise than written.
+struct FieldCounts
+{
+    int html = 0; // as plain text
+    int markedWords = 0; // sentences whose marked words became the key words
+};
+
 // A field of Anki's Cloze note type: each cloze deletion ("{{c1::went}}", "{{c2::went::go}}") is a key
 // word, its answer in brackets and its hint as the clue; the text around it stays text, a bracket in
 // it escaped. Every piece is read as `html` says before the brackets go in; a field without a cloze
@@ -182,10 +189,40 @@ QString fromCloze(const QString &field, bool html)
     return html ? text.simplified() : text;
 }
 
+// An HTML field that marks its key words as flash-card decks do, in bold, underlined or in italics
+// ("She <b>went</b> home."): the marked words in brackets, the rest as plain text. Empty when no word
+// is marked.
+QString fromMarkedWords(const QString &field)
+{
+    static const QRegularExpression marked(QStringLiteral("<(b|strong|u|i|em)(?:\\s[^<>]*)?>(.*?)</\\1\\s*>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const auto plain = [](const QString &piece) {
+        return BracketText::escaped(LxdImport::decodeHtml(piece).replace(QChar::Nbsp, QLatin1Char(' ')));
+    };
+    QString text;
+    qsizetype at = 0;
+    bool any = false;
+    for (auto it = marked.globalMatch(field); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        text += plain(field.mid(at, match.capturedStart() - at));
+        const QString word = LxdImport::htmlField(match.captured(2));
+        if (!word.isEmpty()) {
+            text += QLatin1Char('[') + BracketText::escaped(word) + QLatin1Char(']');
+            any = true;
+        }
+        at = match.capturedEnd();
+    }
+    if (!any)
+        return QString();
+    text += plain(field.mid(at));
+    return text.simplified();
+}
+
 // One row into the result, its fields as plain text when the file says they are HTML or they hold
-// markup. Counts the fields so converted.
+// markup; a sentence without key words of its own takes its marked words. Counts the fields so
+// converted.
 void addRow(LxdImport::Result &result, const QStringList &row, const LxdImport::CsvColumns &columns,
-    bool html, const QString &where, int *converted)
+    bool html, const QString &where, FieldCounts *counts)
 {
     const auto field = [&](int column) {
         const QString text = row.value(column);
@@ -197,24 +234,35 @@ void addRow(LxdImport::Result &result, const QStringList &row, const LxdImport::
         if (column < 0 || (!html && !LxdImport::looksLikeHtml(text)))
             return column < 0 ? QString() : text;
         const QString plain = LxdImport::htmlField(text);
+        if (column == columns.sentence && !plain.contains(QLatin1Char('['))) {
+            const QString words = fromMarkedWords(text);
+            if (!words.isEmpty()) {
+                ++counts->markedWords;
+                return words;
+            }
+        }
         if (plain != text.simplified())
-            ++*converted;
+            ++counts->html;
         return plain;
     };
     result.add(field(columns.headword), field(columns.sentence), where);
 }
 
 // What the report says of the reading itself: the settings lines, the markup, the encoding.
-void noteReading(LxdImport::Result &result, const LxdImport::Directives &directives, int htmlFields,
-    const QString &encoding)
+void noteReading(LxdImport::Result &result, const LxdImport::Directives &directives,
+    const FieldCounts &counts, const QString &encoding)
 {
     if (!directives.lines.isEmpty())
         result.converted += LxdImport::tr("Read as settings, not as rows: %1")
                                 .arg(directives.lines.join(QLatin1String(", "))
                                          .replace(QLatin1Char('\t'), QLatin1Char(' ')));
-    if (htmlFields > 0)
+    if (counts.html > 0)
         result.converted
-            += LxdImport::tr("Fields that held HTML and came in as plain text: %1").arg(htmlFields);
+            += LxdImport::tr("Fields that held HTML and came in as plain text: %1").arg(counts.html);
+    if (counts.markedWords > 0)
+        result.converted += LxdImport::tr("Sentences whose bold, underlined or italic words became the key "
+                                          "words: %1")
+                                .arg(counts.markedWords);
     if (encoding != QLatin1String("UTF-8"))
         result.converted += LxdImport::tr("Read as %1: the file is not UTF-8").arg(encoding);
 }
@@ -395,7 +443,7 @@ LxdImport::Result LxdImport::readCsv(const Table &table, const CsvColumns &colum
     if (!result.ok())
         return result;
     const qsizetype count = table.rows.size();
-    int htmlFields = 0;
+    FieldCounts counts;
     for (qsizetype r = columns.header ? 1 : 0; r < count; ++r) {
         if (progress && r % 1000 == 0 && !progress(int(r * 100 / count))) {
             Result cancelled;
@@ -404,9 +452,9 @@ LxdImport::Result LxdImport::readCsv(const Table &table, const CsvColumns &colum
         }
         const QStringList &row = table.rows.at(r);
         const QString where = tr("Row %1").arg(table.rowNumbers.value(r, int(r) + 1));
-        addRow(result, row, columns, table.directives.html, where, &htmlFields);
+        addRow(result, row, columns, table.directives.html, where, &counts);
     }
-    noteReading(result, table.directives, htmlFields, QStringLiteral("UTF-8"));
+    noteReading(result, table.directives, counts, QStringLiteral("UTF-8"));
     return result;
 }
 
@@ -454,11 +502,11 @@ LxdImport::Result LxdImport::readCsvFile(
     bool stopped = false;
     bool binary = false;
     Directives directives;
-    int htmlFields = 0;
+    FieldCounts counts;
     for (;;) {
         result = Result();
         directives = Directives();
-        htmlFields = 0;
+        counts = FieldCounts();
         bool settings = true; // still among the settings lines at the start
         bool first = true;
         RowSplitter splitter(separator, [&](QStringList &row, int number) {
@@ -470,7 +518,7 @@ LxdImport::Result LxdImport::readCsvFile(
                 return true;
             }
             first = false;
-            addRow(result, row, columns, directives.html, tr("Row %1").arg(number), &htmlFields);
+            addRow(result, row, columns, directives.html, tr("Row %1").arg(number), &counts);
             return true;
         });
         bool again = false;
@@ -517,7 +565,7 @@ LxdImport::Result LxdImport::readCsvFile(
             result.error = unclosedQuote(line);
             return result;
         }
-        noteReading(result, directives, htmlFields, decoder.encodingName());
+        noteReading(result, directives, counts, decoder.encodingName());
         return result;
     }
     result = Result();
@@ -525,4 +573,9 @@ LxdImport::Result LxdImport::readCsvFile(
         : stopped         ? tr("The import was cancelled.")
                           : file.errorString();
     return result;
+}
+
+QString LxdImport::previewField(const QString &field, bool html)
+{
+    return html || looksLikeHtml(field) ? htmlField(field) : field.simplified();
 }

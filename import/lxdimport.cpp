@@ -484,6 +484,68 @@ QString LxdImport::bracketHeadword(const QString &sentence, const QString &headw
     return sentence;
 }
 
+namespace {
+
+bool isLineBreak(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
+        || c == QChar::LineSeparator;
+}
+
+// Whether the full stop at the end of `piece` belongs to its last word: an abbreviation ("Mr.",
+// "e.g."), an initial ("J. Smith"), or the number or letter that only numbers a list item ("1.").
+bool stopIsPartOfWord(const QString &piece)
+{
+    qsizetype start = piece.size() - 1;
+    while (start > 0 && (piece.at(start - 1).isLetterOrNumber() || piece.at(start - 1) == QLatin1Char('.')))
+        --start;
+    const QString word = piece.mid(start, piece.size() - 1 - start);
+    if (word.isEmpty())
+        return false;
+    if (word.contains(QLatin1Char('.')) || (word.size() == 1 && word.at(0).isLetter()))
+        return true;
+    static const QStringList abbreviations {QStringLiteral("Mr"), QStringLiteral("Mrs"), QStringLiteral("Ms"),
+        QStringLiteral("Dr"), QStringLiteral("St"), QStringLiteral("Mt"), QStringLiteral("Prof"),
+        QStringLiteral("Sr"), QStringLiteral("Jr"), QStringLiteral("Nr"), QStringLiteral("Fig"),
+        QStringLiteral("vs"), QStringLiteral("cf"), QStringLiteral("ca"), QStringLiteral("approx")};
+    if (abbreviations.contains(word))
+        return true;
+    // A number alone before the stop numbers the item that follows.
+    return std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isDigit(); })
+        && piece.trimmed().size() == word.size() + 1;
+}
+
+// Whether a new sentence begins at `i`: a capital (or a letter of a script without case) or a
+// digit, perhaps after an opening quote or bracket, or a gap whose answer begins so. A clue in
+// parentheses such as "(try)" begins with a small letter and stays with the sentence before.
+bool startsSentence(const QString &text, qsizetype i)
+{
+    static const QString openers = QStringLiteral("\"'(\u00AB\u201C\u2018\u201E\u00BF\u00A1");
+    const qsizetype n = text.size();
+    while (i < n) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < n && QStringView(u"[]\\").contains(text.at(i + 1))) {
+            i += 2; // a bracket that is text opens like any other
+        } else if (openers.contains(c) || c == QLatin1Char('[')) {
+            ++i;
+        } else {
+            return c.isDigit() || (c.isLetter() && !c.isLower()) || c == QChar(0xFFFF);
+        }
+    }
+    return false;
+}
+
+// Whether the line at `i` begins with a list number: "2." or "2)".
+bool startsListItem(const QString &text, qsizetype i)
+{
+    const qsizetype from = i;
+    while (i < text.size() && text.at(i).isDigit())
+        ++i;
+    return i > from && i < text.size() && (text.at(i) == QLatin1Char('.') || text.at(i) == QLatin1Char(')'));
+}
+
+} // namespace
+
 QStringList LxdImport::splitSentences(const QString &passage)
 {
     QStringList out;
@@ -496,6 +558,7 @@ QStringList LxdImport::splitSentences(const QString &passage)
     };
     const QString closers = QStringLiteral("\"')\u00BB\u201D\u2019");
     bool inKeyWord = false;
+    bool ended = false; // the piece ends a sentence if a new one follows
     const qsizetype n = passage.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = passage.at(i);
@@ -503,6 +566,7 @@ QStringList LxdImport::splitSentences(const QString &passage)
             // An escaped bracket or backslash is text, wherever it stands.
             piece += c;
             piece += passage.at(++i);
+            ended = false;
             continue;
         }
         if (inKeyWord) {
@@ -510,20 +574,37 @@ QStringList LxdImport::splitSentences(const QString &passage)
             inKeyWord = c != QLatin1Char(']');
             continue;
         }
-        if (c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator
-            || c == QChar::LineSeparator) {
-            flush();
+        if (c.isSpace()) {
+            // A line break is white space within a sentence; a blank line, or a line that begins
+            // with a list number, starts a new one.
+            qsizetype j = i;
+            int breaks = 0;
+            while (j < n && passage.at(j).isSpace()) {
+                if (isLineBreak(passage.at(j))
+                    && !(passage.at(j) == QLatin1Char('\n') && j > 0
+                        && passage.at(j - 1) == QLatin1Char('\r')))
+                    ++breaks;
+                ++j;
+            }
+            if (j < n
+                && ((ended && startsSentence(passage, j)) || breaks >= 2
+                    || (breaks == 1 && startsListItem(passage, j))))
+                flush();
+            else
+                piece += QLatin1Char(' ');
+            ended = false;
+            i = j - 1;
             continue;
         }
         piece += c;
+        ended = false;
         if (c == QLatin1Char('[')) {
             inKeyWord = true;
         } else if (c == QLatin1Char('.') || c == QLatin1Char('!') || c == QLatin1Char('?')
             || c == QChar(0x2026)) {
+            ended = c != QLatin1Char('.') || !stopIsPartOfWord(piece);
             while (i + 1 < n && (closers.contains(passage.at(i + 1)) || passage.at(i + 1) == c))
                 piece += passage.at(++i);
-            if (i + 1 == n || passage.at(i + 1).isSpace())
-                flush();
         }
     }
     flush();

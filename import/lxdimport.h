@@ -156,6 +156,9 @@ public:
     // A field of a flash-card program as plain text on one line: tags removed, entities decoded,
     // line breaks and no-break spaces as blanks.
     static QString htmlField(const QString &html);
+    // A spreadsheet field as the column dialog shows it: on one line, as plain text when the file says
+    // its fields are HTML or the field holds markup.
+    static QString previewField(const QString &field, bool html);
     // Whether a field holds HTML markup or an entity.
     static bool looksLikeHtml(const QString &field);
 
@@ -163,8 +166,9 @@ public:
     // headword bracketed; any other sentence comes back as it is.
     static QString bracketHeadword(const QString &sentence, const QString &headword);
 
-    // Cuts a passage into sentences: after . ! ? (and closing quotes) followed by white space, and
-    // at line breaks; never inside a key word in brackets.
+    // Cuts a passage into sentences: after . ! ? (and closing quotes) where white space and a new
+    // sentence follow, at a blank line and before a line that begins with a list number; never
+    // inside a key word in brackets, at an abbreviation ("Mr.") or at a single line break.
     static QStringList splitSentences(const QString &passage);
 };
 

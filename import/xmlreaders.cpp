@@ -16,6 +16,8 @@ namespace {
 
 // The sign that stands in a passage for a gap without an answer; it cannot come from a file's text.
 constexpr QChar MissingAnswer = QChar(0xFFFF);
+// The sign put after a gap whose clue was left out, for the report on its sentence.
+constexpr QChar ClueLeftOut = QChar(0xFFFE);
 
 QString parseError(const QString &message, qint64 line)
 {
@@ -96,6 +98,14 @@ QString htmlText(const QDomElement &e)
     return LxdImport::decodeHtml(e.text()).simplified();
 }
 
+// A text for the report, in quotes and shortened when long.
+QString quoted(const QString &text)
+{
+    constexpr qsizetype Longest = 50;
+    return QLatin1Char('"') + (text.size() > Longest ? text.left(Longest - 1) + QChar(0x2026) : text)
+        + QLatin1Char('"');
+}
+
 QString titleOf(const QString &title, const QString &fallback)
 {
     return title.isEmpty() ? fallback : title;
@@ -149,6 +159,10 @@ QString readGap(QXmlStreamReader &xml, LxdImport::Result *result)
     for (const QString &answer : answers)
         written += BracketText::escaped(answer);
     QString gap = written.join(QLatin1Char('|'));
+    const bool givesAway = std::any_of(answers.cbegin(), answers.cend(),
+        [&clue](const QString &answer) { return clue.contains(answer, Qt::CaseInsensitive); });
+    if (givesAway)
+        return QLatin1Char('[') + gap + QLatin1Char(']') + ClueLeftOut;
     if (!clue.isEmpty())
         gap += QLatin1String("::") + BracketText::escaped(clue);
     return QLatin1Char('[') + gap + QLatin1Char(']');
@@ -313,11 +327,24 @@ LxdImport::Result LxdImport::readJCloze(
     result.add(headword, QString(), tr("Title"));
     const QStringList sentences = splitSentences(passage);
     for (qsizetype i = 0; i < sentences.size(); ++i) {
-        const QString where = tr("Sentence %1").arg(i + 1);
-        if (sentences.at(i).contains(MissingAnswer))
+        QString sentence = sentences.at(i);
+        const qsizetype cluesLeftOut = sentence.count(ClueLeftOut);
+        sentence.remove(ClueLeftOut);
+        const QString where = tr("Sentence %1 (%2)")
+                                  .arg(i + 1)
+                                  .arg(quoted(QString(sentence).replace(MissingAnswer, QLatin1String("[]"))));
+        if (sentence.contains(MissingAnswer)) {
             result.skipped += tr("%1: a gap has no answer").arg(where);
-        else
-            result.add(headword, sentences.at(i), where, true);
+            continue;
+        }
+        if (cluesLeftOut == 1)
+            result.converted
+                += tr("%1: the clue of a gap was left out, as it gave the answer away").arg(where);
+        else if (cluesLeftOut > 1)
+            result.converted += tr("%1: the clues of %2 gaps were left out, as they gave the answers away")
+                                    .arg(where)
+                                    .arg(cluesLeftOut);
+        result.add(headword, sentence, where, true);
     }
     return result;
 }
@@ -346,11 +373,14 @@ LxdImport::Result LxdImport::readJMatch(
     int number = 0;
     for (QDomElement pair = exercise.firstChildElement(QStringLiteral("pair")); !pair.isNull();
          pair = pair.nextSiblingElement(QStringLiteral("pair"))) {
-        const QString where = tr("Pair %1").arg(++number);
         const QString left = htmlText(
             pair.firstChildElement(QStringLiteral("left-item")).firstChildElement(QStringLiteral("text")));
         QString right = htmlText(
             pair.firstChildElement(QStringLiteral("right-item")).firstChildElement(QStringLiteral("text")));
+        ++number;
+        const QString where = left.isEmpty() && right.isEmpty()
+            ? tr("Pair %1").arg(number)
+            : tr("Pair %1 (%2)").arg(number).arg(quoted(left.isEmpty() ? right : left));
         if (left.isEmpty() && right.isEmpty())
             result.skipped += tr("%1: empty").arg(where);
         else if (left.isEmpty())

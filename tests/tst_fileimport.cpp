@@ -167,9 +167,10 @@ void TestFileImport::importsEachFormat_data()
     QTest::addRow("Anki notes in plain text")
         << "anki.txt"
         << "-"
-        << "" << QList<int> {2, 2, 2, 2} << "chat, maison"
-        << "Converted: 2\nRead as settings, not as rows: #separator:tab, #html:true, #tags column:3, "
-           "#columns:Front Back Tags\nFields that held HTML and came in as plain text: 2";
+        << "" << QList<int> {3, 3, 3, 3} << "chat, go, maison"
+        << "Converted: 3\nRead as settings, not as rows: #separator:tab, #html:true, #tags column:3, "
+           "#columns:Front Back Tags\nFields that held HTML and came in as plain text: 1\n"
+           "Sentences whose bold, underlined or italic words became the key words: 2";
     QTest::addRow("TSV, merged") << "words.tsv"
                                  << "-"
                                  << "merge" << QList<int> {3, 2, 5, 4} << "bird, dog"
@@ -190,11 +191,13 @@ void TestFileImport::importsEachFormat_data()
     QTest::addRow("JCloze") << "passage.jcl"
                             << ""
                             << "" << QList<int> {1, 1, 3, 3} << "Au café"
-                            << noKeyWord + "1\nSentence 3\n\nSkipped: 1\nSentence 4: a gap has no answer";
+                            << noKeyWord
+            + "1\nSentence 3 (\"\"Tom & Jerry\" n'ont pas de gap.\")\n\nSkipped: 1\n"
+              "Sentence 4 (\"Un trou [] vide.\"): a gap has no answer";
     QTest::addRow("JMatch") << "pairs.jmt"
                             << ""
                             << "" << QList<int> {1, 1, 3, 3} << "Früchte & Obst"
-                            << "Skipped: 1\nPair 4: an extra answer without a left item";
+                            << "Skipped: 1\nPair 4 (\"Kirsche\"): an extra answer without a left item";
 }
 
 void TestFileImport::importsEachFormat()
@@ -364,8 +367,12 @@ void TestFileImport::remembersTheFolder()
 
 void TestFileImport::csvDialogLeavesOutTheTagsColumn()
 {
-    DlgImportCsv dialog(QStringLiteral("#separator:tab\n#tags column:1\n#columns:Tags\tFront\tBack\n"
-                                       "french\tchat\tLe [chat] dort.\n"));
+    DlgImportCsv dialog(
+        QStringLiteral("#separator:tab\n#html:true\n#tags column:1\n#columns:Tags\tFront\tBack\n"
+                       "french\tchat\tLe [chat]<br>dort &amp; <b>r&ecirc;ve</b>.\n"));
+    // The preview shows HTML fields as the import reads them.
+    QCOMPARE(dialog.findChild<QTableWidget *>(QStringLiteral("twPreview"))->item(0, 2)->text(),
+        QStringLiteral("Le [chat] dort & rêve."));
     for (const char *name : {"cboHeadword", "cboSentence"}) {
         const auto *box = dialog.findChild<QComboBox *>(QLatin1String(name));
         QStringList labels;

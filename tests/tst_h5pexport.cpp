@@ -4,6 +4,7 @@
 // notation read by a small reader written here from its description.
 #include "app/mainwindow.h"
 #include "dialogs/dlginteractivepage.h"
+#include "exercise/exportformats.h"
 #include "exercise/h5pexport.h"
 #include "exercise/scormpackage.h"
 #include "support/modalanswerer.h"
@@ -240,6 +241,21 @@ void TestH5PExport::whatH5PCannotHoldIsLeftOutAndNamed()
     // A drop zone takes the first answer only, and the teacher hears so.
     QVERIFY(H5PExport::problems(model, H5PExport::Kind::DragText)
                 .contains("2. Two [ok|a/b|fine] c. (only the first answer of each gap is used)"));
+    // The note says sentences are left out of the file only when one is.
+    const ExportFormat &drag = *ExportFormats::find(QStringLiteral("h5p-drag"));
+    const ExportNote second
+        = ExportFormats::notes(drag, modelOf({"Two [ok|fine] c.", "Kept [k] g."})).value(0);
+    QCOMPARE(second.title, QStringLiteral("Second answers left out"));
+    QVERIFY2(second.text.contains(QLatin1String("the second answers are left out"))
+            && !second.text.contains(QLatin1String("of the file")),
+        qPrintable(second.text));
+    QVERIFY(ExportFormats::notes(drag, model).value(0).text.contains(QLatin1String("left out of the file")));
+    const QString kept = ExportFormats::notes(
+        *ExportFormats::find(QStringLiteral("h5p-blanks")), modelOf({"Tip [w::a:b] d."}))
+                             .value(0)
+                             .text;
+    QVERIFY2(kept.contains(QLatin1String("are kept")) && !kept.contains(QLatin1String("of the file")),
+        qPrintable(kept));
 }
 
 // The manifest and the runtime are checked in the browser test; here that a plain page stays plain.

@@ -132,11 +132,13 @@ void TestLxdImport::fixtures_data()
                             << QStringList {QStringLiteral(
                                    "Au café: [Le] garçon boit un [café]. | Il est très [chaud] "
                                    "[aujourd'hui]! | \"Tom & Jerry\" n'ont pas de gap.")}
-                            << QStringList {QStringLiteral("Sentence 4: a gap has no answer")};
+                            << QStringList {
+                                   QStringLiteral("Sentence 4 (\"Un trou [] vide.\"): a gap has no answer")};
     QTest::addRow("JMatch") << "pairs.jmt" << false
                             << QStringList {QStringLiteral(
                                    "Früchte & Obst: apple [Apfel] | pear [Birne] | green fig [grüne Feige]")}
-                            << QStringList {QStringLiteral("Pair 4: an extra answer without a left item")};
+                            << QStringList {QStringLiteral(
+                                   "Pair 4 (\"Kirsche\"): an extra answer without a left item")};
 }
 
 void TestLxdImport::fixtures()
@@ -166,7 +168,21 @@ void TestLxdImport::realShapes_data()
         << QStringList {QStringLiteral("Loop: In Python, l = \\[3, 4, 5\\] makes a list. | "
                                        "A [for|while::a keyword] loop walks it \\[sic\\]. | "
                                        "The Loop displayed 3, 4, 5.")}
-        << QStringList {QStringLiteral("Sentence 1"), QStringLiteral("Sentence 3")} << QStringList();
+        << QStringList {QStringLiteral("Sentence 1 (\"In Python, l = \\[3, 4, 5\\] makes a list.\")"),
+               QStringLiteral("Sentence 3 (\"The Loop displayed 3, 4, 5.\")")}
+        << QStringList();
+    // Line breaks and stops inside a sentence do not cut it; clues that give the answer away go.
+    QTest::addRow("JCloze in numbered lines")
+        << "lines.jcl"
+        << QStringList {QStringLiteral(
+               "Past simple: 1. Mr. Brown [tried] (try) to open the heavy door of the old shed. | "
+               "2. We [went::go] to the cinema. | Then we [ate] pizza. | "
+               "3. She [was] tired after the long day at the office and the drive home.")}
+        << QStringList()
+        << QStringList {QStringLiteral("Sentence 1 (\"1. Mr. Brown [tried] (try) to open the heavy door…\"): "
+                                       "the clue of a gap was left out, as it gave the answer away"),
+               QStringLiteral("Sentence 3 (\"Then we [ate] pizza.\"): the clue of a gap was left out, as it "
+                              "gave the answer away")};
     QTest::addRow("KVTML: gap sentences and a second translation's example")
         << "gaps.kvtml"
         << QStringList {QStringLiteral(
@@ -178,11 +194,13 @@ void TestLxdImport::realShapes_data()
     QTest::addRow("Anki notes in plain text")
         << "anki.txt"
         << QStringList {QStringLiteral("maison: une [maison] blanche"),
-               QStringLiteral("chat: Le [chat] dort & rêve.")}
+               QStringLiteral("chat: Le [chat] dort & rêve."),
+               QStringLiteral("go: She [went] home & [slept].")}
         << QStringList()
         << QStringList {QStringLiteral("Read as settings, not as rows: #separator:tab, #html:true, "
                                        "#tags column:3, #columns:Front Back Tags"),
-               QStringLiteral("Fields that held HTML and came in as plain text: 2")};
+               QStringLiteral("Fields that held HTML and came in as plain text: 1"),
+               QStringLiteral("Sentences whose bold, underlined or italic words became the key words: 2")};
     QTest::addRow("Excel's Windows-1252")
         << "excel-1252.csv"
         << QStringList {QStringLiteral("prix: Le [prix] est 5 € – pas 50 €."),
@@ -388,6 +406,15 @@ void TestLxdImport::splitSentences_data()
                                  << QStringList {QStringLiteral("first line"), QStringLiteral("second line")};
     QTest::addRow("decimal point") << "It costs 3.50 euros."
                                    << QStringList {QStringLiteral("It costs 3.50 euros.")};
+    // A sentence runs on over a line break and past a stop that no new sentence follows.
+    QTest::addRow("line break and clue inside a sentence")
+        << "She [tried]\n(try) hard. She [went]. Mr. J. Smith [came]... Good.\n2. [Yes] it is"
+        << QStringList {QStringLiteral("She [tried] (try) hard."), QStringLiteral("She [went]."),
+               QStringLiteral("Mr. J. Smith [came]..."), QStringLiteral("Good."),
+               QStringLiteral("2. [Yes] it is")};
+    QTest::addRow("gap at the start, numbered line")
+        << "No. [Das] ist gut\n2) und so"
+        << QStringList {QStringLiteral("No."), QStringLiteral("[Das] ist gut"), QStringLiteral("2) und so")};
 }
 
 void TestLxdImport::splitSentences()

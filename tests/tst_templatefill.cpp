@@ -205,6 +205,7 @@ private slots:
     void jclozeJumbled();
     void jclozeWithoutGapFill();
     void jclozeFile();
+    void jclozeClueButton();
     void jclozeFileWithoutPassage();
     void filesStayWellFormed_data();
     void filesStayWellFormed();
@@ -853,6 +854,20 @@ void TestTemplateFill::jclozeFile()
             joined.append(part);
     }
     QCOMPARE(describeCloze(element(reparsed(bytes), QStringLiteral("gap-fill"))), joined);
+}
+
+void TestTemplateFill::jclozeClueButton()
+{
+    // The clue button is on when a gap has a clue; without one the template's setting stays.
+    for (const bool clue : {false, true}) {
+        QDomDocument exercise = shippedTemplate(QStringLiteral("jcloze_exercise.jcl"));
+        const QString entry = clue ? QStringLiteral("She [ate::eat] it.") : QStringLiteral("She [ate] it.");
+        QVERIFY(ExerciseRender::jcloze(exercise, ExerciseModelBuilder::build({entry}, inOrder(), 5)));
+        const QByteArray bytes = TemplateFill::jclozeFile(exercise);
+        QVERIFY2(
+            bytes.contains(clue ? "<include-clues>1</include-clues>" : "<include-clues>0</include-clues>"),
+            bytes.constData());
+    }
 }
 
 void TestTemplateFill::jclozeFileWithoutPassage()

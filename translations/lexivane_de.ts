@@ -637,10 +637,6 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <translation>Titel</translation>
     </message>
     <message>
-        <source>Sentence %1</source>
-        <translation>Satz %1</translation>
-    </message>
-    <message>
         <source>%1: a gap has no answer</source>
         <translation>%1: eine Lücke hat keine Antwort</translation>
     </message>
@@ -691,6 +687,26 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>%1: a sentence with key words but no other translation to file it under</source>
         <translation>%1: ein Satz mit Schlüsselwörtern, aber ohne andere Übersetzung, unter der er abgelegt werden kann</translation>
+    </message>
+    <message>
+        <source>Sentences whose bold, underlined or italic words became the key words: %1</source>
+        <translation>Sätze, deren fette, unterstrichene oder kursive Wörter zu Schlüsselwörtern wurden: %1</translation>
+    </message>
+    <message>
+        <source>Sentence %1 (%2)</source>
+        <translation>Satz %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pair %1 (%2)</source>
+        <translation>Paar %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the clue of a gap was left out, as it gave the answer away</source>
+        <translation>%1: der Hinweis einer Lücke wurde weggelassen, da er die Antwort verriet</translation>
+    </message>
+    <message>
+        <source>%1: the clues of %2 gaps were left out, as they gave the answers away</source>
+        <translation>%1: die Hinweise von %2 Lücken wurden weggelassen, da sie die Antworten verrieten</translation>
     </message>
 </context>
 <context>
@@ -2361,10 +2377,6 @@ Möchten Sie sie wirklich überschreiben?</translation>
         <translation>Dieses Format hat keinen Platz für einen Tipp neben einer Lücke; seine Lücken werden ohne Tipps erstellt.</translation>
     </message>
     <message>
-        <source>Choices left out</source>
-        <translation>Auswahlwörter weggelassen</translation>
-    </message>
-    <message>
         <source>&amp;Anki flash cards</source>
         <translation>&amp;Anki-Lernkarten</translation>
     </message>
@@ -2419,6 +2431,18 @@ Möchten Sie sie wirklich überschreiben?</translation>
     <message>
         <source>Quizlet file saved</source>
         <translation>Quizlet-Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>Second answers left out</source>
+        <translation>Zweite Antworten weggelassen</translation>
+    </message>
+    <message>
+        <source>A drop zone takes one word. In these sentences the second answers are left out and only the first kept:</source>
+        <translation>Ein Ablagefeld nimmt ein Wort auf. In diesen Sätzen werden die zweiten Antworten weggelassen und nur die ersten behalten:</translation>
+    </message>
+    <message>
+        <source>H5P marks gaps with &quot;*&quot;, &quot;/&quot; and &quot;:&quot; and cannot hold them in an answer. These sentences are kept without what each line names:</source>
+        <translation>H5P markiert Lücken mit &quot;*&quot;, &quot;/&quot; und &quot;:&quot; und kann sie nicht in einer Antwort aufnehmen. Diese Sätze bleiben erhalten, ohne das, was jede Zeile nennt:</translation>
     </message>
 </context>
 <context>

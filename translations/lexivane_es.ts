@@ -637,10 +637,6 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <translation>Título</translation>
     </message>
     <message>
-        <source>Sentence %1</source>
-        <translation>Frase %1</translation>
-    </message>
-    <message>
         <source>%1: a gap has no answer</source>
         <translation>%1: un hueco no tiene respuesta</translation>
     </message>
@@ -691,6 +687,26 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>%1: a sentence with key words but no other translation to file it under</source>
         <translation>%1: una frase con palabras clave pero sin otra traducción bajo la que archivarla</translation>
+    </message>
+    <message>
+        <source>Sentences whose bold, underlined or italic words became the key words: %1</source>
+        <translation>Oraciones cuyas palabras en negrita, subrayadas o en cursiva pasaron a ser las palabras clave: %1</translation>
+    </message>
+    <message>
+        <source>Sentence %1 (%2)</source>
+        <translation>Oración %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pair %1 (%2)</source>
+        <translation>Par %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the clue of a gap was left out, as it gave the answer away</source>
+        <translation>%1: se omitió la pista de un hueco, porque daba la respuesta</translation>
+    </message>
+    <message>
+        <source>%1: the clues of %2 gaps were left out, as they gave the answers away</source>
+        <translation>%1: se omitieron las pistas de %2 huecos, porque daban las respuestas</translation>
     </message>
 </context>
 <context>
@@ -2415,6 +2431,18 @@ Are you sure you want to overwrite them?</source>
     <message>
         <source>Quizlet file saved</source>
         <translation>Archivo de Quizlet guardado</translation>
+    </message>
+    <message>
+        <source>Second answers left out</source>
+        <translation>Segundas respuestas omitidas</translation>
+    </message>
+    <message>
+        <source>A drop zone takes one word. In these sentences the second answers are left out and only the first kept:</source>
+        <translation>Una zona de destino admite una sola palabra. En estas oraciones se omiten las segundas respuestas y solo se conserva la primera:</translation>
+    </message>
+    <message>
+        <source>H5P marks gaps with &quot;*&quot;, &quot;/&quot; and &quot;:&quot; and cannot hold them in an answer. These sentences are kept without what each line names:</source>
+        <translation>H5P marca los huecos con &quot;*&quot;, &quot;/&quot; y &quot;:&quot; y no puede guardarlos en una respuesta. Estas oraciones se conservan sin lo que nombra cada línea:</translation>
     </message>
 </context>
 <context>

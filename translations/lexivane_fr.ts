@@ -637,10 +637,6 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <translation>Titre</translation>
     </message>
     <message>
-        <source>Sentence %1</source>
-        <translation>Phrase %1</translation>
-    </message>
-    <message>
         <source>%1: a gap has no answer</source>
         <translation>%1 : un trou n’a pas de réponse</translation>
     </message>
@@ -691,6 +687,26 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>%1: a sentence with key words but no other translation to file it under</source>
         <translation>%1 : une phrase avec des mots clés mais sans autre traduction sous laquelle la classer</translation>
+    </message>
+    <message>
+        <source>Sentences whose bold, underlined or italic words became the key words: %1</source>
+        <translation>Phrases dont les mots en gras, soulignés ou en italique sont devenus les mots clés : %1</translation>
+    </message>
+    <message>
+        <source>Sentence %1 (%2)</source>
+        <translation>Phrase %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Pair %1 (%2)</source>
+        <translation>Paire %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the clue of a gap was left out, as it gave the answer away</source>
+        <translation>%1 : l’indice d’un trou a été omis, car il donnait la réponse</translation>
+    </message>
+    <message>
+        <source>%1: the clues of %2 gaps were left out, as they gave the answers away</source>
+        <translation>%1 : les indices de %2 trous ont été omis, car ils donnaient les réponses</translation>
     </message>
 </context>
 <context>
@@ -2361,10 +2377,6 @@ Voulez-vous vraiment les écraser ?</translation>
         <translation>Ce format n&apos;a pas de place pour un indice à côté d&apos;un trou ; ses trous sont faits sans indice.</translation>
     </message>
     <message>
-        <source>Choices left out</source>
-        <translation>Choix laissés de côté</translation>
-    </message>
-    <message>
         <source>&amp;Anki flash cards</source>
         <translation>Cartes &amp;Anki</translation>
     </message>
@@ -2419,6 +2431,18 @@ Voulez-vous vraiment les écraser ?</translation>
     <message>
         <source>Quizlet file saved</source>
         <translation>Fichier Quizlet enregistré</translation>
+    </message>
+    <message>
+        <source>Second answers left out</source>
+        <translation>Deuxièmes réponses omises</translation>
+    </message>
+    <message>
+        <source>A drop zone takes one word. In these sentences the second answers are left out and only the first kept:</source>
+        <translation>Une zone de dépôt ne reçoit qu’un mot. Dans ces phrases, les deuxièmes réponses sont omises et seule la première est gardée :</translation>
+    </message>
+    <message>
+        <source>H5P marks gaps with &quot;*&quot;, &quot;/&quot; and &quot;:&quot; and cannot hold them in an answer. These sentences are kept without what each line names:</source>
+        <translation>H5P marque les trous avec &quot;*&quot;, &quot;/&quot; et &quot;:&quot; et ne peut pas les contenir dans une réponse. Ces phrases sont gardées, sans ce que nomme chaque ligne :</translation>
     </message>
 </context>
 <context>
