@@ -156,7 +156,9 @@ constexpr Entity Entities[] = {
 
 QString fromCode(uint code)
 {
-    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+    // U+FFFE and U+FFFF are no characters of any text; the readers use them as signs of their own.
+    if (code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) || code == 0xFFFE
+        || code == 0xFFFF)
         return QString(QChar::ReplacementCharacter);
     const char32_t c = char32_t(code);
     return QString::fromUcs4(&c, 1);
@@ -529,6 +531,7 @@ bool startsSentence(const QString &text, qsizetype i)
         } else if (openers.contains(c) || c == QLatin1Char('[')) {
             ++i;
         } else {
+            // U+FFFF: the JCloze reader's sign for a gap without an answer, which may begin one.
             return c.isDigit() || (c.isLetter() && !c.isLower()) || c == QChar(0xFFFF);
         }
     }

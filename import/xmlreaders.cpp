@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QDomDocument>
 #include <QDomElement>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -113,7 +114,9 @@ QString titleOf(const QString &title, const QString &fallback)
 
 // One gap of a JCloze passage, read up to the end of its question record, in the bracket notation:
 // its accepted answers as alternatives and its clue ("[colour|color::a shade]"). Answers marked
-// correct are the accepted ones; when none is marked, all are. MissingAnswer when none is left.
+// correct are the accepted ones; when none is marked, all are. MissingAnswer when none is left. A
+// clue that holds an answer would print the answer beside its gap: it is left out, and ClueLeftOut
+// follows the gap.
 QString readGap(QXmlStreamReader &xml, LxdImport::Result *result)
 {
     QStringList all;
@@ -159,8 +162,13 @@ QString readGap(QXmlStreamReader &xml, LxdImport::Result *result)
     for (const QString &answer : answers)
         written += BracketText::escaped(answer);
     QString gap = written.join(QLatin1Char('|'));
-    const bool givesAway = std::any_of(answers.cbegin(), answers.cend(),
-        [&clue](const QString &answer) { return clue.contains(answer, Qt::CaseInsensitive); });
+    // The answer as a word of the clue ("went", "Went!"), not inside another ("a" in "article").
+    const bool givesAway = std::any_of(answers.cbegin(), answers.cend(), [&clue](const QString &answer) {
+        const QRegularExpression word(
+            QLatin1String("(?<!\\w)") + QRegularExpression::escape(answer) + QLatin1String("(?!\\w)"),
+            QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+        return word.match(clue).hasMatch();
+    });
     if (givesAway)
         return QLatin1Char('[') + gap + QLatin1Char(']') + ClueLeftOut;
     if (!clue.isEmpty())

@@ -177,7 +177,7 @@ void TestLxdImport::realShapes_data()
         << QStringList {QStringLiteral(
                "Past simple: 1. Mr. Brown [tried] (try) to open the heavy door of the old shed. | "
                "2. We [went::go] to the cinema. | Then we [ate] pizza. | "
-               "3. She [was] tired after the long day at the office and the drive home.")}
+               "3. She was [a::article] bit tired after the long day at the office and the drive home.")}
         << QStringList()
         << QStringList {QStringLiteral("Sentence 1 (\"1. Mr. Brown [tried] (try) to open the heavy door…\"): "
                                        "the clue of a gap was left out, as it gave the answer away"),
@@ -379,6 +379,8 @@ void TestLxdImport::decodeHtml_data()
                                     << "one\ntwo";
     QTest::addRow("a lone less-than sign") << "3 < 4 > 2"
                                            << "3 < 4 > 2";
+    // The readers' own signs cannot come from a file.
+    QTest::addRow("noncharacters") << "a&#xFFFE;&#65535;b" << QStringLiteral("a\uFFFD\uFFFDb");
 }
 
 void TestLxdImport::decodeHtml()

@@ -11,7 +11,7 @@
 to open the heavy door of the old shed.
 2. We <question-record><question></question><answer><text>went</text><feedback></feedback><correct>1</correct></answer><clue>go</clue></question-record> to the
 cinema. Then we <question-record><question></question><answer><text>ate</text><feedback></feedback><correct>1</correct></answer><clue>Ate!</clue></question-record> pizza.
-3. She <question-record><question></question><answer><text>was</text><feedback></feedback><correct>1</correct></answer><clue></clue></question-record> tired
+3. She was <question-record><question></question><answer><text>a</text><feedback></feedback><correct>1</correct></answer><clue>article</clue></question-record> bit tired
 after the long day at the office and the drive home.</gap-fill>
 </data>
 <hotpot-config-file><jcloze></jcloze><global></global></hotpot-config-file>
