@@ -1348,7 +1348,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>Resource file</source>
-        <translation>Datei</translation>
+        <translation>Ungespeicherte Änderungen</translation>
     </message>
     <message>
         <source>The database has been modified.
@@ -2419,6 +2419,10 @@ Möchten Sie sie wirklich überschreiben?</translation>
     <message>
         <source>Quizlet file saved</source>
         <translation>Quizlet-Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>Exercise options</source>
+        <translation>Übungsoptionen</translation>
     </message>
 </context>
 <context>

@@ -1348,7 +1348,7 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>Resource file</source>
-        <translation>Archivo</translation>
+        <translation>Cambios sin guardar</translation>
     </message>
     <message>
         <source>The database has been modified.
@@ -2415,6 +2415,10 @@ Are you sure you want to overwrite them?</source>
     <message>
         <source>Quizlet file saved</source>
         <translation>Archivo de Quizlet guardado</translation>
+    </message>
+    <message>
+        <source>Exercise options</source>
+        <translation>Opciones del ejercicio</translation>
     </message>
 </context>
 <context>

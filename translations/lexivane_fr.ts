@@ -1348,7 +1348,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>Resource file</source>
-        <translation>Fichier</translation>
+        <translation>Modifications non enregistrées</translation>
     </message>
     <message>
         <source>The database has been modified.
@@ -2419,6 +2419,10 @@ Voulez-vous vraiment les écraser ?</translation>
     <message>
         <source>Quizlet file saved</source>
         <translation>Fichier Quizlet enregistré</translation>
+    </message>
+    <message>
+        <source>Exercise options</source>
+        <translation>Options de l&apos;exercice</translation>
     </message>
 </context>
 <context>
