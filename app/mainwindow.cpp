@@ -7,6 +7,7 @@
 #include "dialogs/dlgeditsentence.h"
 #include "dialogs/dlgrandomsentences.h"
 #include "dialogs/zelabout.h"
+#include "models/desktoplook.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
 #include "util/zelflowlayout.h"
@@ -38,6 +39,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -47,6 +49,7 @@
 #include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 #include <functional>
@@ -90,18 +93,17 @@ namespace {
 
 const char *const AppIcon = ":/svgIcons/lexivane_02.svg";
 
+// The design's sizes on a desktop font of 10 points; a larger desktop font enlarges them alike.
 QFont headingFont()
 {
-    QFont font;
-    font.setPointSize(14);
+    QFont font = DesktopLook::scaledFont(14);
     font.setWeight(QFont::Black);
     return font;
 }
 
 QFont titleFont()
 {
-    QFont font;
-    font.setPointSize(20);
+    QFont font = DesktopLook::scaledFont(20);
     font.setWeight(QFont::Bold);
     return font;
 }
@@ -201,6 +203,18 @@ void MainWindow::createWidgets()
     layMain->addWidget(splMain, 0);
 
     createFootButtons();
+    nameViews();
+}
+
+// A screen reader names the three lists by their headings, without the counts.
+void MainWindow::nameViews()
+{
+    lvWords->setAccessibleName(tr("Words"));
+    tvSentences->setAccessibleName(tr("Sentences"));
+    lwOutput->setAccessibleName(tr("Output"));
+    scaOptions->setAccessibleName(tr("Exercise options"));
+    // Tab reaches each option itself, and the pane scrolls to it.
+    scaOptions->setFocusPolicy(Qt::NoFocus);
 }
 
 void MainWindow::createHeader()
@@ -253,6 +267,18 @@ QAction *MainWindow::newAction(
     return action;
 }
 
+// Alt+Up and Alt+Down move the selected entries of `list` as its toolbar's arrows do, where the
+// list has the keyboard's focus.
+void MainWindow::moveKeys(QWidget *list, QAction *up, QAction *down)
+{
+    up->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+    down->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
+    for (QAction *action : {up, down}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        list->addAction(action);
+    }
+}
+
 void MainWindow::createTopPane()
 {
     wgtTop = new QWidget(splMain);
@@ -276,14 +302,6 @@ void MainWindow::createTopPane()
     lvWords->setUniformItemSizes(true);
     lvWords->setFocusPolicy(Qt::StrongFocus);
 
-    tvSentences = new QTableView(wgtTop);
-    tvSentences->setObjectName(QStringLiteral("tvSentences"));
-    tvSentences->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tvSentences->horizontalHeader()->setStretchLastSection(true);
-    tvSentences->setColumnWidth(0, tvSentences->fontMetrics().horizontalAdvance(QLatin1Char('m')) + 4);
-    tvSentences->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
-    tvSentences->setSelectionBehavior(QAbstractItemView::SelectRows);
-
     actDbSentenceUp = newAction("actDbSentenceUp", tr("Move &up"), QStringLiteral(":/svgIcons/arrow_up.svg"),
         tr("Move the selected sentence(s) up in the list."));
     actDbSentenceDown = newAction("actDbSentenceDown", tr("Move &down"),
@@ -300,6 +318,19 @@ void MainWindow::createTopPane()
         bbxWords, "btnAddWord", tr("New word"), QStringLiteral(":/svgIcons/general_add.svg"), true);
     btnDeleteWord = newButton(
         bbxWords, "btnDeleteWord", tr("Delete"), QStringLiteral(":/svgIcons/general_remove.svg"), false);
+
+    // Made after the headword buttons: Tab follows the order the widgets were made in, and goes
+    // from the headword list to its buttons, then to the sentences.
+    tvSentences = new QTableView(wgtTop);
+    tvSentences->setObjectName(QStringLiteral("tvSentences"));
+    tvSentences->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tvSentences->horizontalHeader()->setStretchLastSection(true);
+    tvSentences->setColumnWidth(0, tvSentences->fontMetrics().horizontalAdvance(QLatin1Char('m')) + 4);
+    tvSentences->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
+    tvSentences->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Rows are chosen whole, so Tab leaves the table rather than walking its cells.
+    tvSentences->setTabKeyNavigation(false);
+    moveKeys(tvSentences, actDbSentenceUp, actDbSentenceDown);
 
     bbxSentences = new QDialogButtonBox(Qt::Horizontal, wgtTop);
     bbxSentences->setObjectName(QStringLiteral("bbxSentences"));
@@ -355,6 +386,7 @@ void MainWindow::createBottomPane()
     tbrOutputUpDown->setOrientation(Qt::Vertical);
     tbrOutputUpDown->addAction(actOutSentenceUp);
     tbrOutputUpDown->addAction(actOutSentenceDown);
+    moveKeys(lwOutput, actOutSentenceUp, actOutSentenceDown);
 
     bbxOutputEdit = new QDialogButtonBox(Qt::Horizontal, wgtBottom);
     bbxOutputEdit->setObjectName(QStringLiteral("bbxOutputEdit"));
@@ -871,14 +903,48 @@ void MainWindow::showContextMenu(
 
 // --- Settings ----------------------------------------------------------------------------------------
 
+void MainWindow::fitFirstSize()
+{
+    const QScreen *where = screen();
+    if (!where)
+        return;
+    // The frame is known only once the window manager has framed the window: until then, allow
+    // for a title bar and thin borders.
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int titleBar
+        = qMax(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this), fontMetrics().height() * 2);
+    frame = QMargins(
+        qMax(frame.left(), 4), qMax(frame.top(), titleBar), qMax(frame.right(), 4), qMax(frame.bottom(), 4));
+    const QRect available = where->availableGeometry();
+    const QSize size = QSize(1280, 800).boundedTo(available.size().shrunkBy(frame));
+    resize(size.expandedTo(minimumSizeHint()));
+    firstSize = this->size();
+    // In the middle of the free area, its frame within it.
+    const QSize outer = this->size().grownBy(frame);
+    move(available.left() + qMax(0, (available.width() - outer.width()) / 2),
+        available.top() + qMax(0, (available.height() - outer.height()) / 2));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    if (fitFirstSizeOnShow && !event->spontaneous()) {
+        fitFirstSizeOnShow = false;
+        if (size() == firstSize)
+            fitFirstSize();
+    }
+    QMainWindow::showEvent(event);
+}
+
 void MainWindow::readSettings()
 {
     QSettings settings;
     settings.beginGroup(QStringLiteral("mainWindow"));
     // With no stored geometry (the first run) the window opens at a size that shows the panes
-    // comfortably, within the screen, rather than at the least size its layout allows.
-    if (!restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray()))
-        resize(QSize(1280, 800).boundedTo(screen()->availableGeometry().size()));
+    // comfortably, within the screen, rather than at the least size its layout allows; again when
+    // it shows, since only then is the screen it shows on known.
+    fitFirstSizeOnShow = !restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
+    if (fitFirstSizeOnShow)
+        fitFirstSize();
     restoreState(settings.value(QStringLiteral("state")).toByteArray(), 0);
     splMain->restoreState(settings.value(QStringLiteral("splMainState")).toByteArray());
     recentFiles = settings.value(QStringLiteral("recentFiles")).toStringList();

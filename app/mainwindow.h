@@ -107,6 +107,7 @@ public:
 protected:
     void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private slots:
     // File commands (mainwindow_files.cpp), help, about and the recent files.
@@ -225,11 +226,17 @@ private:
     enum RecoveryAnswer { Recovered, NotRecovered, RecoverLater };
     RecoveryAnswer askAboutRecovery(const LxdRecoveryCopy &copy);
     void warnRecoveryFailed(const QString &copyFile);
-    void createSheetOptions();
+    void createSheetOptions(QVBoxLayout *column);
     void connectSession();
     void showExercise();
     void storeRecentFiles();
     QStringList storedRecentFiles; // the list as the settings hold it
+    // The first size, on a first run: within the screen the window shows on, less its frame.
+    void fitFirstSize();
+    void nameViews();
+    void moveKeys(QWidget *list, QAction *up, QAction *down);
+    bool fitFirstSizeOnShow = false;
+    QSize firstSize; // as fitFirstSize() left it: a size given since then is kept
 
     // Import helpers (mainwindow_import.cpp).
     LxdImportRun::Outcome readImportFile(const QString &fileName);

@@ -53,8 +53,8 @@ void selectRows(QListView *list, const QList<int> &rows)
 }
 } // namespace
 
-// The exercise's options beside the output list: the check boxes, and a column with the title, the
-// shuffle and the extra words.
+// The exercise's options beside the output list: the check boxes, and below them the sheets and
+// versions beside a column with the title, the shuffle and the extra words.
 void MainWindow::createExerciseOptions()
 {
     // The options scroll in a pane of their own: with large fonts or a low screen the window stays
@@ -66,13 +66,21 @@ void MainWindow::createExerciseOptions()
     scaOptions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     wgtOptions = new QWidget(scaOptions);
     wgtOptions->setObjectName(QStringLiteral("wgtOptions"));
-    layOptions = new QVBoxLayout;
+    layOptions = new QVBoxLayout(wgtOptions);
     layOptions->setObjectName(QStringLiteral("layOptions"));
-    const auto newOption = [this](const char *name, const QString &text) {
+    layOptions->setContentsMargins(0, 0, 0, 0);
+    // The seven check boxes come first, in two columns, so that a low pane shows them all without
+    // scrolling; the rest of the options follow below them.
+    auto *grdOptionBoxes = new QGridLayout;
+    grdOptionBoxes->setObjectName(QStringLiteral("grdOptionBoxes"));
+    int boxes = 0;
+    const auto newOption = [this, grdOptionBoxes, &boxes](const char *name, const QString &text) {
         auto *box = new QCheckBox(text, wgtOptions);
         box->setObjectName(QLatin1String(name));
         box->setChecked(true);
-        layOptions->addWidget(box);
+        // Down the first column, then the second: the order reads as it did in one column.
+        grdOptionBoxes->addWidget(box, boxes % 4, boxes / 4);
+        ++boxes;
         return box;
     };
     chkIncludeQNums = newOption("chkIncludeQNums", tr("Include &Q #s"));
@@ -84,10 +92,13 @@ void MainWindow::createExerciseOptions()
     chkAnswerKey->setChecked(false);
     chkShuffleWordList = newOption("chkShuffleWordList", tr("Shuffle word &list"));
     chkShuffleWordList->setChecked(false);
-    createSheetOptions();
-    layOptions->addStretch();
+    layOptions->addLayout(grdOptionBoxes);
+    auto *laySheetOptions = new QVBoxLayout;
+    laySheetOptions->setObjectName(QStringLiteral("laySheetOptions"));
+    createSheetOptions(laySheetOptions);
+    laySheetOptions->addStretch();
     // The exercise's title, its shuffle and its extra words stand in a column of their own beside the
-    // check boxes, so the pane stays low.
+    // sheet options, so the pane stays low.
     auto *layExerciseMore = new QVBoxLayout;
     layExerciseMore->setObjectName(QStringLiteral("layExerciseMore"));
     lblExerciseTitle = new QLabel(tr("Exercise &title:"), wgtOptions);
@@ -140,11 +151,12 @@ void MainWindow::createExerciseOptions()
              btnNewShuffle, lblExtraWords, pteExtraWords, lblDatabaseWords, spbDatabaseWords})
         widget->setMaximumWidth(columnWidth);
     ledExerciseTitle->setMinimumWidth(columnWidth);
-    auto *layAllOptions = new QHBoxLayout(wgtOptions);
-    layAllOptions->setObjectName(QStringLiteral("layAllOptions"));
-    layAllOptions->setContentsMargins(0, 0, 0, 0);
-    layAllOptions->addLayout(layOptions);
-    layAllOptions->addLayout(layExerciseMore);
+    auto *layOptionsBelow = new QHBoxLayout;
+    layOptionsBelow->setObjectName(QStringLiteral("layOptionsBelow"));
+    layOptionsBelow->addLayout(laySheetOptions);
+    layOptionsBelow->addLayout(layExerciseMore);
+    layOptions->addLayout(layOptionsBelow);
+    layOptions->addStretch();
     scaOptions->setWidget(wgtOptions);
     // As wide as the options with a scroll bar beside them: they never scroll sideways.
     scaOptions->setFixedWidth(wgtOptions->sizeHint().width()
@@ -153,13 +165,13 @@ void MainWindow::createExerciseOptions()
 
 // Under the check boxes: the differentiated sheets, the hints on the gaps, and the versions with
 // their kind and where their keys go, in a small grid of labels and lists.
-void MainWindow::createSheetOptions()
+void MainWindow::createSheetOptions(QVBoxLayout *column)
 {
     chkDifferentiated = new QCheckBox(tr("&Differentiated sheets"), wgtOptions);
     chkDifferentiated->setObjectName(QStringLiteral("chkDifferentiated"));
     chkDifferentiated->setToolTip(tr("Three sheets of one exercise in one order, so one key serves them all: "
                                      "with the word bank, with the first letter of each answer, and plain."));
-    layOptions->addWidget(chkDifferentiated);
+    column->addWidget(chkDifferentiated);
 
     auto *grdSheets = new QGridLayout;
     grdSheets->setObjectName(QStringLiteral("grdSheets"));
@@ -194,7 +206,7 @@ void MainWindow::createSheetOptions()
     grdSheets->addWidget(spbVersions, 1, 1);
     grdSheets->addWidget(cmbVersionKind, 2, 0, 1, 2);
     grdSheets->addWidget(chkKeysAtEnd, 3, 0, 1, 2);
-    layOptions->addLayout(grdSheets);
+    column->addLayout(grdSheets);
 
     const auto versionsChosen = [this](int versions) {
         cmbVersionKind->setEnabled(versions > 1);

@@ -6,6 +6,7 @@
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
 #include "dialogs/dlgchoosedblang.h"
+#include "models/desktoplook.h"
 #include "util/zelutils.h"
 
 #include <QAbstractItemModel>
@@ -182,9 +183,14 @@ void MainWindow::applySizeOption(const QString &argument)
     setOutputListButtonStates();
     updateOutputCount();
 
-    setStyleSheet(QStringLiteral("QPushButton,QListView,QTableView,QListWidget{font-size: 8pt;}"
-                                 "QLabel{font-size: 10pt;}"
-                                 "QCheckBox{font-size: 8pt;}"
-                                 "QPushButton{icon-size: 16px;}"));
-    tvSentences->horizontalHeader()->setStyleSheet(QStringLiteral("*{font-size: 8pt;}"));
+    // Smaller than the desktop's font, but never smaller for a teacher who enlarged it: the sizes are
+    // those of a 10-point desktop font, scaled up with a larger one.
+    const QString small = QString::number(DesktopLook::scaledPoints(8));
+    const QString label = QString::number(DesktopLook::scaledPoints(10));
+    setStyleSheet(QStringLiteral("QPushButton,QListView,QTableView,QListWidget{font-size: %1pt;}"
+                                 "QLabel{font-size: %2pt;}"
+                                 "QCheckBox{font-size: %1pt;}"
+                                 "QPushButton{icon-size: 16px;}")
+                      .arg(small, label));
+    tvSentences->horizontalHeader()->setStyleSheet(QStringLiteral("*{font-size: %1pt;}").arg(small));
 }

@@ -4,6 +4,7 @@
 #include "data/brackettext.h"
 #include "data/linefile.h"
 #include "data/lxdsentence.h"
+#include "models/desktoplook.h"
 
 #include <QDialogButtonBox>
 #include <QFont>
@@ -36,6 +37,8 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
     spbUsed->setRange(0, MaxUsed);
     spbUsed->setAlignment(Qt::AlignRight);
     grdMain->addWidget(spbUsed, 0, 1);
+    // The labels name their controls for a screen reader.
+    lblUsed->setBuddy(spbUsed);
 
     lblSentence = new QLabel(tr("Sentence:"), this);
     lblSentence->setObjectName(QStringLiteral("lblSentence"));
@@ -44,6 +47,7 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
     pteSentence = new QPlainTextEdit(this);
     pteSentence->setObjectName(QStringLiteral("pteSentence"));
     pteSentence->setTabChangesFocus(true);
+    lblSentence->setBuddy(pteSentence);
     grdMain->addWidget(pteSentence, 1, 1, 1, 2);
 
     lblStatusCaption = new QLabel(tr("Sentence status:"), this);
@@ -52,7 +56,9 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
 
     lblStatus = new QLabel(this);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
-    QFont statusFont(QFont().family(), 12, QFont::Black, false);
+    QFont statusFont = DesktopLook::scaledFont(12);
+    statusFont.setWeight(QFont::Black);
+    statusFont.setItalic(false);
     lblStatus->setFont(statusFont);
     grdMain->addWidget(lblStatus, 2, 1, 1, 2);
 
@@ -172,7 +178,9 @@ void DlgEditSentence::showSentenceStatus()
         const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
         for (const QString &problem : BracketText::problemTexts(text)) {
             auto *item = new QListWidgetItem(warning, problem, lwGaps);
-            item->setForeground(QColor(150, 40, 0));
+            // A dark red that reads on a light list; on a dark one, the colour that reads there.
+            item->setForeground(
+                DesktopLook::readableOn(lwGaps->palette().color(QPalette::Base), QColor(150, 40, 0)));
         }
     }
     lwGaps->addItems(gapsReading(text));

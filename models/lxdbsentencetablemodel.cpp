@@ -5,8 +5,11 @@
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
+#include "models/desktoplook.h"
 
 #include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
 
 LxdbSentenceTableModel::LxdbSentenceTableModel(LxdDatabase *database, QObject *parent)
     : QAbstractTableModel(parent)
@@ -113,21 +116,41 @@ static QVariant statusMark(int status)
 }
 
 // A sentence without a key word, or with a bracket left open, is tinted so that the teacher
-// sees at a glance which ones an exercise could not use as they are.
+// sees at a glance which ones an exercise could not use as they are. The tints follow the palette:
+// on a light base they are the light tints laid over it, on a dark base (a dark desktop theme) a
+// darker tint of a stronger hue, so the palette's light text stays readable.
 static QColor sentenceBackground(int status)
 {
+    struct Tint
+    {
+        QColor light;
+        QColor hue;
+    };
+    Tint tint;
     switch (status) {
     case LxdSentence::Unchecked:
-        return QColor(196, 196, 196, 255);
+        tint = {QColor(196, 196, 196), QColor(128, 128, 128)};
+        break;
     case LxdSentence::NoKeyWord:
-        return QColor(214, 222, 255, 255);
+        tint = {QColor(214, 222, 255), QColor(60, 90, 255)};
+        break;
     case LxdSentence::Unmatched:
-        return QColor(255, 205, 205, 255);
+        tint = {QColor(255, 205, 205), QColor(220, 40, 40)};
+        break;
     case LxdSentence::Doubtful:
-        return QColor(255, 236, 179, 255);
+        tint = {QColor(255, 236, 179), QColor(230, 160, 0)};
+        break;
     default:
-        return QColor(255, 255, 255, 255);
+        break;
     }
+    const QColor base = QGuiApplication::palette().color(QPalette::Active, QPalette::Base);
+    if (!tint.light.isValid())
+        return base;
+    if (base.lightnessF() < 0.5)
+        return DesktopLook::tinted(base, tint.hue, 0.3);
+    // Multiplied into the base: on white exactly the light tint.
+    return QColor(base.red() * tint.light.red() / 255, base.green() * tint.light.green() / 255,
+        base.blue() * tint.light.blue() / 255);
 }
 
 QVariant LxdbSentenceTableModel::data(const QModelIndex &index, int role) const
@@ -161,8 +184,15 @@ QVariant LxdbSentenceTableModel::data(const QModelIndex &index, int role) const
             return BracketText::problemTexts(sentence->textRef()).join(QLatin1Char('\n'));
         break;
     case Qt::BackgroundRole:
-        if (index.column() == 2)
-            return sentenceBackground(sentence->bracketStatus());
+    case Qt::ForegroundRole:
+        if (index.column() == 2) {
+            const QColor background = sentenceBackground(sentence->bracketStatus());
+            if (role == Qt::BackgroundRole)
+                return background;
+            // The palette's text where it reads on the tint, else black or white.
+            return DesktopLook::readableOn(
+                background, QGuiApplication::palette().color(QPalette::Active, QPalette::Text));
+        }
         break;
     }
     return QVariant();

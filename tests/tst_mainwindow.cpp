@@ -291,6 +291,10 @@ void TestMainWindow::actions()
         {"actEditUndo", QKeySequence::Undo},
         {"actEditRedo", QKeySequence::Redo},
         {"actRenameWord", QKeySequence(Qt::Key_F2)},
+        {"actDbSentenceUp", QKeySequence(Qt::ALT | Qt::Key_Up)},
+        {"actDbSentenceDown", QKeySequence(Qt::ALT | Qt::Key_Down)},
+        {"actOutSentenceUp", QKeySequence(Qt::ALT | Qt::Key_Up)},
+        {"actOutSentenceDown", QKeySequence(Qt::ALT | Qt::Key_Down)},
     };
     // Nothing to undo or redo in a window just opened.
     const QStringList disabled = {"actEditUndo", "actEditRedo", "actDeleteWords", "actAddSentence",

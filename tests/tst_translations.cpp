@@ -144,6 +144,12 @@ void TestTranslations::windowSpeaksTheDesktopsLanguage()
     ZelConfirm::setRunner({});
     QCOMPARE(informative, QString("Möchten Sie das wirklich tun?"));
     QCOMPARE(cancel, QString("Abbrechen"));
+
+    // Closing with unsaved changes asks under a title that says what the question is about.
+    fx.boxes().press(QMessageBox::Cancel);
+    window.close();
+    QCOMPARE(
+        fx.boxes().seen().value(0).section(QLatin1Char('|'), 0, 0), QString("Ungespeicherte Änderungen"));
 }
 
 void TestTranslations::localePicksTranslation_data()

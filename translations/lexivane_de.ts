@@ -1364,7 +1364,7 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
     <message>
         <source>Resource file</source>
-        <translation>Datei</translation>
+        <translation>Ungespeicherte Änderungen</translation>
     </message>
     <message>
         <source>The database has been modified.
@@ -2443,6 +2443,10 @@ Möchten Sie sie wirklich überschreiben?</translation>
     <message>
         <source>H5P marks gaps with &quot;*&quot;, &quot;/&quot; and &quot;:&quot; and cannot hold them in an answer. These sentences are kept without what each line names:</source>
         <translation>H5P markiert Lücken mit &quot;*&quot;, &quot;/&quot; und &quot;:&quot; und kann sie nicht in einer Antwort aufnehmen. Diese Sätze bleiben erhalten, ohne das, was jede Zeile nennt:</translation>
+    </message>
+    <message>
+        <source>Exercise options</source>
+        <translation>Übungsoptionen</translation>
     </message>
 </context>
 <context>

@@ -1364,7 +1364,7 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
     <message>
         <source>Resource file</source>
-        <translation>Archivo</translation>
+        <translation>Cambios sin guardar</translation>
     </message>
     <message>
         <source>The database has been modified.
@@ -2443,6 +2443,10 @@ Are you sure you want to overwrite them?</source>
     <message>
         <source>H5P marks gaps with &quot;*&quot;, &quot;/&quot; and &quot;:&quot; and cannot hold them in an answer. These sentences are kept without what each line names:</source>
         <translation>H5P marca los huecos con &quot;*&quot;, &quot;/&quot; y &quot;:&quot; y no puede guardarlos en una respuesta. Estas oraciones se conservan sin lo que nombra cada línea:</translation>
+    </message>
+    <message>
+        <source>Exercise options</source>
+        <translation>Opciones del ejercicio</translation>
     </message>
 </context>
 <context>

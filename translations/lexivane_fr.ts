@@ -1364,7 +1364,7 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
     <message>
         <source>Resource file</source>
-        <translation>Fichier</translation>
+        <translation>Modifications non enregistrées</translation>
     </message>
     <message>
         <source>The database has been modified.
@@ -2443,6 +2443,10 @@ Voulez-vous vraiment les écraser ?</translation>
     <message>
         <source>H5P marks gaps with &quot;*&quot;, &quot;/&quot; and &quot;:&quot; and cannot hold them in an answer. These sentences are kept without what each line names:</source>
         <translation>H5P marque les trous avec &quot;*&quot;, &quot;/&quot; et &quot;:&quot; et ne peut pas les contenir dans une réponse. Ces phrases sont gardées, sans ce que nomme chaque ligne :</translation>
+    </message>
+    <message>
+        <source>Exercise options</source>
+        <translation>Options de l&apos;exercice</translation>
     </message>
 </context>
 <context>
