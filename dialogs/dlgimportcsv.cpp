@@ -57,6 +57,7 @@ DlgImportCsv::DlgImportCsv(const QString &text, bool whole, QWidget *parent)
 
     twPreview = new QTableWidget(this);
     twPreview->setObjectName(QStringLiteral("twPreview"));
+    twPreview->setAccessibleName(tr("Preview"));
     twPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     twPreview->setSelectionMode(QAbstractItemView::NoSelection);
     twPreview->horizontalHeader()->setStretchLastSection(true);

@@ -2,7 +2,11 @@
 // The window as the desktop gives it: a small or scaled screen, a dark theme, a screen reader and
 // the keyboard alone.
 #include "app/mainwindow.h"
+#include "dialogs/dlgchoosedblang.h"
 #include "dialogs/dlgeditsentence.h"
+#include "dialogs/dlgimportcsv.h"
+#include "dialogs/dlginteractivepage.h"
+#include "dialogs/dlgrandomsentences.h"
 #include "models/desktoplook.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
@@ -163,34 +167,49 @@ void TestAccessibility::statusColoursReadInLightAndDark()
     }
 }
 
-// A screen reader names every control that takes the keyboard's focus, in the window and in the
-// sentence editor; where a tooltip says more, it reads that too.
+namespace {
+// The controls below `top` that take the keyboard's focus and that a screen reader could not name,
+// or whose tooltip it could not read.
+QStringList namelessControls(QWidget *top)
+{
+    QStringList faults;
+    for (QWidget *widget : top->findChildren<QWidget *>()) {
+        // A spin box's line edit is part of the spin box, which is the control named.
+        if (!widget->isVisible() || widget->focusPolicy() == Qt::NoFocus || widget->window() != top
+            || qobject_cast<QAbstractSpinBox *>(widget->parentWidget()))
+            continue;
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+        const QString name = face ? face->text(QAccessible::Name).trimmed() : QString();
+        const QString what = top->objectName() + QLatin1Char('/') + widget->objectName() + QLatin1Char(' ')
+            + QLatin1String(widget->metaObject()->className());
+        if (name.isEmpty())
+            faults << QLatin1String("no name: ") + what;
+        else if (!widget->toolTip().isEmpty() && widget->toolTip() != name
+            && face->text(QAccessible::Description).isEmpty())
+            faults << QLatin1String("no description: ") + what;
+    }
+    return faults;
+}
+} // namespace
+
+// A screen reader names every control that takes the keyboard's focus, in the window and in its
+// dialogs; where a tooltip says more, it reads that too.
 void TestAccessibility::everyControlHasAName()
 {
     auto w = fx.window(true, fx.write(QStringLiteral("go.lxv"), SentencesDb));
-    auto *editor = w->findChild<DlgEditSentence *>();
-    QVERIFY(editor);
-    editor->show();
-    QVERIFY(QTest::qWaitForWindowExposed(editor));
-    QStringList faults;
-    for (QWidget *top : {static_cast<QWidget *>(w.get()), static_cast<QWidget *>(editor)}) {
-        for (QWidget *widget : top->findChildren<QWidget *>()) {
-            // A spin box's line edit is part of the spin box, which is the control named.
-            if (!widget->isVisible() || widget->focusPolicy() == Qt::NoFocus || widget->window() != top
-                || qobject_cast<QAbstractSpinBox *>(widget->parentWidget()))
-                continue;
-            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
-            QVERIFY(face);
-            const QString name = face->text(QAccessible::Name).trimmed();
-            if (name.isEmpty())
-                faults << QLatin1String("no name: ") + widget->objectName() + QLatin1Char(' ')
-                        + QLatin1String(widget->metaObject()->className());
-            else if (!widget->toolTip().isEmpty() && widget->toolTip() != name
-                && face->text(QAccessible::Description).isEmpty())
-                faults << QLatin1String("no description: ") + widget->objectName();
-        }
+    QStringList faults = namelessControls(w.get());
+    DlgImportCsv csv(QStringLiteral("word;sentence\ngo;She [went] home.\n"), true, w.get());
+    DlgInteractivePage page(w.get());
+    DlgChooseDbLang spelling(w.get());
+    const QList<QDialog *> dialogs {
+        w->findChild<DlgEditSentence *>(), w->findChild<DlgRandomSentences *>(), &csv, &page, &spelling};
+    for (QDialog *dialog : dialogs) {
+        QVERIFY(dialog);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        faults << namelessControls(dialog);
+        dialog->hide();
     }
-    editor->hide();
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 

@@ -177,6 +177,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>&quot;%1&quot; (named by the file)</source>
         <translation>„%1“ (von der Datei angegeben)</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>

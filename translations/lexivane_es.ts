@@ -177,6 +177,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>&quot;%1&quot; (named by the file)</source>
         <translation>«%1» (indicado por el archivo)</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>

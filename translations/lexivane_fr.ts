@@ -177,6 +177,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>&quot;%1&quot; (named by the file)</source>
         <translation>« %1 » (indiqué par le fichier)</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
 </context>
 <context>
     <name>DlgInteractivePage</name>
