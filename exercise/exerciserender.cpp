@@ -394,18 +394,25 @@ bool ExerciseRender::jcloze(QDomDocument &exercise, const ExerciseModel &model)
 
 namespace {
 
-// A printed sheet's body: the heading (on a new page unless it is the first), the version under it,
-// the name line, the instructions, the word bank and the questions.
-QString sheetHtml(const ExerciseModel &model, bool newPage)
+// The title of a printed sheet or key, on a new page when `newPage`, and the version under it.
+QString headingHtml(const ExerciseModel &model, bool newPage)
 {
-    const QStringList words = model.sheetWords();
-    const QStringList questions = model.questionTexts(model.options.includeQNums);
     QString html = newPage ? QLatin1String("<h1 align=\"center\" style=\"page-break-before: always\">")
                            : QLatin1String("<h1 align=\"center\">");
     html += escaped(sheetTitle(model)) + QLatin1String("</h1>");
     if (!model.version.isEmpty())
         html += QLatin1String("<p align=\"center\"><b>") + escaped(versionLine(model))
             + QLatin1String("</b></p>");
+    return html;
+}
+
+// A printed sheet's body: the heading (on a new page unless it is the first), the version under it,
+// the name line, the instructions, the word bank and the questions.
+QString sheetHtml(const ExerciseModel &model, bool newPage)
+{
+    const QStringList words = model.sheetWords();
+    const QStringList questions = model.questionTexts(model.options.includeQNums);
+    QString html = headingHtml(model, newPage);
     html += QLatin1String("<p>") + escaped(ExerciseRender::tr("Name:"))
         + QLatin1String(" ______________________________ ") + escaped(ExerciseRender::tr("Date:"))
         + QLatin1String(" ______________</p>");
@@ -439,11 +446,7 @@ QString sheetHtml(const ExerciseModel &model, bool newPage)
 QString keyHtml(const ExerciseModel &model)
 {
     const QStringList lines = ExerciseRender::keyText(model, model.sheetWords());
-    QString html = QLatin1String("<h1 align=\"center\" style=\"page-break-before: always\">")
-        + escaped(sheetTitle(model)) + QLatin1String("</h1>");
-    if (!model.version.isEmpty())
-        html += QLatin1String("<p align=\"center\"><b>") + escaped(versionLine(model))
-            + QLatin1String("</b></p>");
+    QString html = headingHtml(model, true);
     html += QLatin1String("<h2>") + escaped(lines.first()) + QLatin1String("</h2>");
     for (int i = 1; i < lines.size(); ++i)
         html += QLatin1String("<p style=\"white-space: pre-wrap\">") + escaped(lines.at(i))

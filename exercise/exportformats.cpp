@@ -76,19 +76,24 @@ ExportResult rtf(const ExerciseModel &model, const ExportSettings &settings, con
     return done(ExerciseRender::rtf(rtfTemplate, model, settings.paper));
 }
 
+// What the teacher is told of `leftOut` entries a file has no place for: nothing for none, `one` for
+// one, `many` with the count for more.
+QString leftOutRemark(int leftOut, const char *one, const char *many)
+{
+    if (leftOut <= 0)
+        return QString();
+    return leftOut == 1 ? windowText(one) : windowText(many).arg(leftOut);
+}
+
 ExportResult jmatch(const ExerciseModel &model, const ExportSettings &, const QByteArray &exercise)
 {
     int leftOut = 0;
     ExportResult result = fromDocument(
         exercise, [&](QDomDocument &document) { return ExerciseRender::jmatch(document, model, &leftOut); },
         &TemplateFill::xmlFile);
-    if (leftOut == 1)
-        result.remark = windowText(
-            QT_TRANSLATE_NOOP("MainWindow", "1 entry without a key word was left out of the pairs."));
-    else if (leftOut > 1)
-        result.remark = windowText(
-            QT_TRANSLATE_NOOP("MainWindow", "%1 entries without a key word were left out of the pairs."))
-                            .arg(leftOut);
+    result.remark = leftOutRemark(leftOut,
+        QT_TRANSLATE_NOOP("MainWindow", "1 entry without a key word was left out of the pairs."),
+        QT_TRANSLATE_NOOP("MainWindow", "%1 entries without a key word were left out of the pairs."));
     return result;
 }
 
@@ -162,13 +167,9 @@ ExportResult flashcards(const ExerciseModel &model, QByteArray (*write)(const Ex
     int leftOut = 0;
     FlashcardExport::cards(model, &leftOut);
     ExportResult result = done(write(model));
-    if (leftOut == 1)
-        result.remark = windowText(
-            QT_TRANSLATE_NOOP("MainWindow", "1 entry without a key word was left out of the cards."));
-    else if (leftOut > 1)
-        result.remark = windowText(
-            QT_TRANSLATE_NOOP("MainWindow", "%1 entries without a key word were left out of the cards."))
-                            .arg(leftOut);
+    result.remark = leftOutRemark(leftOut,
+        QT_TRANSLATE_NOOP("MainWindow", "1 entry without a key word was left out of the cards."),
+        QT_TRANSLATE_NOOP("MainWindow", "%1 entries without a key word were left out of the cards."));
     return result;
 }
 

@@ -159,6 +159,12 @@ struct FieldCounts
     int markedWords = 0; // sentences whose marked words became the key words
 };
 
+// A piece of an HTML field as the text it shows, its entities decoded and no-break spaces plain.
+QString htmlPiece(const QString &piece)
+{
+    return LxdImport::decodeHtml(piece).replace(QChar::Nbsp, QLatin1Char(' '));
+}
+
 // A field of Anki's Cloze note type: each cloze deletion ("{{c1::went}}", "{{c2::went::go}}") is a key
 // word, its answer in brackets and its hint as the clue; the text around it stays text, a bracket in
 // it escaped. Every piece is read as `html` says before the brackets go in; a field without a cloze
@@ -167,9 +173,7 @@ QString fromCloze(const QString &field, bool html)
 {
     static const QRegularExpression cloze(
         QStringLiteral("\\{\\{c\\d+::(.*?)\\}\\}"), QRegularExpression::DotMatchesEverythingOption);
-    const auto plain = [html](const QString &piece) {
-        return html ? LxdImport::decodeHtml(piece).replace(QChar::Nbsp, QLatin1Char(' ')) : piece;
-    };
+    const auto plain = [html](const QString &piece) { return html ? htmlPiece(piece) : piece; };
     QString text;
     qsizetype at = 0;
     for (auto it = cloze.globalMatch(field); it.hasNext();) {
@@ -196,9 +200,7 @@ QString fromMarkedWords(const QString &field)
 {
     static const QRegularExpression marked(QStringLiteral("<(b|strong|u|i|em)(?:\\s[^<>]*)?>(.*?)</\\1\\s*>"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const auto plain = [](const QString &piece) {
-        return BracketText::escaped(LxdImport::decodeHtml(piece).replace(QChar::Nbsp, QLatin1Char(' ')));
-    };
+    const auto plain = [](const QString &piece) { return BracketText::escaped(htmlPiece(piece)); };
     QString text;
     qsizetype at = 0;
     bool any = false;
