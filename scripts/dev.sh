@@ -13,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
+packages=(cmake ninja-build g++ lld pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
           qt6-qpa-plugins libgl-dev fonts-dejavu-core
           # translations: lupdate/lrelease, their CMake functions, Qt's own translations
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
@@ -33,6 +33,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-s
           libreoffice-writer-nogui
           # the H5P and SCORM packages are ZIP archives
           libzip-dev
+          # spelling: hunspell and the dictionaries of the starter databases' and the program's languages
+          libhunspell-dev hunspell-en-us hunspell-en-gb hunspell-en-ca hunspell-de-de hunspell-fr hunspell-es
           # the SCORM runtime of the browser test comes from the npm registry
           nodejs)
 # Debian's npm, unless a Node.js from elsewhere brought its own.
