@@ -46,6 +46,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -53,6 +54,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace Ui {
 
@@ -213,6 +215,16 @@ void MainWindow::nameViews()
     tvSentences->setAccessibleName(tr("Sentences"));
     lwOutput->setAccessibleName(tr("Output"));
     scaOptions->setAccessibleName(tr("Exercise options"));
+    // Both lists have a pair of arrows; a screen reader tells them apart by what they move.
+    const std::tuple<QToolBar *, QAction *, QString> arrows[] {
+        {tbrDbUpDown, actDbSentenceUp, tr("Move sentence up")},
+        {tbrDbUpDown, actDbSentenceDown, tr("Move sentence down")},
+        {tbrOutputUpDown, actOutSentenceUp, tr("Move output entry up")},
+        {tbrOutputUpDown, actOutSentenceDown, tr("Move output entry down")}};
+    for (const auto &[toolbar, action, name] : arrows) {
+        if (QWidget *button = toolbar->widgetForAction(action))
+            button->setAccessibleName(name);
+    }
     // Tab reaches each option itself, and the pane scrolls to it.
     scaOptions->setFocusPolicy(Qt::NoFocus);
 }
@@ -903,18 +915,46 @@ void MainWindow::showContextMenu(
 
 // --- Settings ----------------------------------------------------------------------------------------
 
+// The frame is known only once the window manager has framed the window: until then, allow for a
+// title bar and thin borders.
+QMargins MainWindow::frameAllowance() const
+{
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const int titleBar
+        = qMax(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this), fontMetrics().height() * 2);
+    return QMargins(
+        qMax(frame.left(), 4), qMax(frame.top(), titleBar), qMax(frame.right(), 4), qMax(frame.bottom(), 4));
+}
+
+// A short screen (a small laptop at 150%) cannot spare the banner's row, which only repeats the title
+// bar: there the window gives it up and lets the upper pane shrink further, so that the whole window,
+// frame included, fits the free area.
+void MainWindow::fitBannerToScreen()
+{
+    const QScreen *where = screen();
+    if (!where)
+        return;
+    const QMargins frame = frameAllowance();
+    const int room = where->availableGeometry().height() - frame.top() - frame.bottom();
+    for (const bool shown : {true, false}) {
+        for (QWidget *widget : std::initializer_list<QWidget *> {lblLogoLeft, lblTitle, lblLogoRight})
+            widget->setVisible(shown);
+        wgtTop->setMinimumHeight(shown ? 200 : 150);
+        // The splitter learns of its panes' new least sizes by posted events; the window must now.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        layout()->activate();
+        if (minimumSizeHint().height() <= room)
+            break;
+    }
+}
+
 void MainWindow::fitFirstSize()
 {
     const QScreen *where = screen();
     if (!where)
         return;
-    // The frame is known only once the window manager has framed the window: until then, allow
-    // for a title bar and thin borders.
-    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const int titleBar
-        = qMax(style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this), fontMetrics().height() * 2);
-    frame = QMargins(
-        qMax(frame.left(), 4), qMax(frame.top(), titleBar), qMax(frame.right(), 4), qMax(frame.bottom(), 4));
+    fitBannerToScreen();
+    const QMargins frame = frameAllowance();
     const QRect available = where->availableGeometry();
     const QSize size = QSize(1280, 800).boundedTo(available.size().shrunkBy(frame));
     resize(size.expandedTo(minimumSizeHint()));
@@ -927,10 +967,22 @@ void MainWindow::fitFirstSize()
 
 void MainWindow::showEvent(QShowEvent *event)
 {
-    if (fitFirstSizeOnShow && !event->spontaneous()) {
-        fitFirstSizeOnShow = false;
-        if (size() == firstSize)
+    if (!event->spontaneous()) {
+        if (fitFirstSizeOnShow && size() == firstSize) {
             fitFirstSize();
+            // The window manager may place the frame otherwise than asked (above the screen's top,
+            // its title bar out of reach); once it has framed the window, the frame is known.
+            QTimer::singleShot(500, this, [this] {
+                const QRect available = screen()->availableGeometry();
+                const QRect outer = frameGeometry();
+                if (size() == firstSize && !available.contains(outer) && outer.height() <= available.height()
+                    && outer.width() <= available.width())
+                    move(qBound(available.left(), outer.left(), available.right() + 1 - outer.width()),
+                        qBound(available.top(), outer.top(), available.bottom() + 1 - outer.height()));
+            });
+        } else
+            fitBannerToScreen();
+        fitFirstSizeOnShow = false;
     }
     QMainWindow::showEvent(event);
 }

@@ -233,6 +233,8 @@ private:
     QStringList storedRecentFiles; // the list as the settings hold it
     // The first size, on a first run: within the screen the window shows on, less its frame.
     void fitFirstSize();
+    QMargins frameAllowance() const;
+    void fitBannerToScreen();
     void nameViews();
     void moveKeys(QWidget *list, QAction *up, QAction *down);
     bool fitFirstSizeOnShow = false;

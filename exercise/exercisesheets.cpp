@@ -215,7 +215,7 @@ ExerciseSheets build(const ExerciseRequest &request, const LxdDatabase *database
                 = sheet == 1 ? ExerciseOptions::Hints::FirstLetter : ExerciseOptions::Hints::None;
             result.sheets.append(
                 {model, name.isEmpty() ? suffixes.at(sheet) : name + QLatin1Char('-') + suffixes.at(sheet),
-                    sheet == 2});
+                    sheet == 2, sheet != 0});
         }
     }
     return result;
@@ -251,7 +251,10 @@ QList<ExportNote> notes(const ExportFormat &format, const ExerciseSheets &sheets
     QList<ExportNote> all;
     QSet<QString> texts;
     for (const ExerciseSheet &sheet : sheets.sheets) {
-        for (const ExportNote &note : ExportFormats::notes(format, sheet.model)) {
+        ExerciseModel model = sheet.model;
+        if (sheet.withoutBank)
+            model.distractors.clear();
+        for (const ExportNote &note : ExportFormats::notes(format, model)) {
             if (!texts.contains(note.text)) {
                 texts.insert(note.text);
                 all.append(note);

@@ -43,6 +43,8 @@ struct ExerciseSheet
     QString suffix;
     // The last sheet of its version: in one document its version's key comes after it.
     bool lastOfVersion = true;
+    // A differentiated sheet that leaves the word bank out on purpose: its extra words are not lost.
+    bool withoutBank = false;
 };
 
 // The sheets of one export, in the order a document prints them.

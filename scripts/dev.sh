@@ -31,6 +31,8 @@ packages=(cmake ninja-build g++ lld pkg-config qt6-base-dev qt6-base-dev-tools q
           libxml2-utils w3c-sgml-lib
           # LibreOffice reads the RTF worksheets back in the tests
           libreoffice-writer-nogui
+          # the first window under a real window manager on a virtual screen
+          xvfb openbox
           # the H5P and SCORM packages are ZIP archives
           libzip-dev
           # spelling: hunspell and the dictionaries of the starter databases' and the program's languages
@@ -40,7 +42,7 @@ packages=(cmake ninja-build g++ lld pkg-config qt6-base-dev qt6-base-dev-tools q
 # Debian's npm, unless a Node.js from elsewhere brought its own.
 command -v npm >/dev/null || packages+=(npm)
 # Only for redrawing the screenshots.
-screenshot_packages=(xvfb imagemagick)
+screenshot_packages=(imagemagick)
 
 install_missing() {
     local missing=()

@@ -15,6 +15,7 @@
 #include "util/zelutils.h"
 
 #include <QAccessible>
+#include <QToolBar>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -29,6 +30,8 @@ private slots:
 
     void firstWindowFitsTheScreen_data();
     void firstWindowFitsTheScreen();
+    void firstWindowUnderAWindowManager_data();
+    void firstWindowUnderAWindowManager();
     void statusColoursReadInLightAndDark_data();
     void statusColoursReadInLightAndDark();
     void everyControlHasAName();
@@ -36,6 +39,7 @@ private slots:
     void movesByKeyboard();
 
 private:
+    void checkFits(QWidget *w, bool options);
     TestUtil::WindowFixture fx;
 };
 
@@ -44,7 +48,7 @@ namespace {
 const QByteArray SentencesDb = "\xEF\xBB\xBFgo&&&{0}She [went] home.&&&{0}The cat sat.&&&{0}She [went home."
                                "&&&{0}She [went:go] home.\r\n";
 
-// The screens main() gives the offscreen platform, by name: a 1366 x 768 laptop at 100% and at 125%,
+// The screens main() gives the offscreen platform, by name: a 1366 x 768 laptop at 100%, 125% and 150%,
 // and a 1920 x 1080 one at 150%.
 QScreen *screenNamed(const QString &name)
 {
@@ -74,7 +78,7 @@ void TestAccessibility::firstWindowFitsTheScreen_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("screen");
     for (const char *locale : {"C", "de_DE", "fr_FR", "es_ES"}) {
-        for (const char *screen : {"laptop100", "laptop125", "full150"})
+        for (const char *screen : {"laptop100", "laptop125", "laptop150", "full150"})
             QTest::addRow("%s %s", locale, screen)
                 << QString::fromLatin1(locale) << QString::fromLatin1(screen);
     }
@@ -99,18 +103,54 @@ void TestAccessibility::firstWindowFitsTheScreen()
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     QCOMPARE(w->screen(), where);
-    QVERIFY2(where->availableGeometry().contains(w->frameGeometry()),
-        qPrintable(QDebug::toString(w->frameGeometry())));
+    checkFits(w.get(), screen != QLatin1String("laptop150"));
+}
+
+void TestAccessibility::firstWindowUnderAWindowManager_data()
+{
+    QTest::addColumn<QString>("locale");
+    for (const char *locale : {"C", "de_DE", "fr_FR", "es_ES"})
+        QTest::newRow(locale) << QString::fromLatin1(locale);
+}
+
+// The same on a real X server, where a window manager frames the window and keeps a panel's strip
+// free (tests/under-window-manager.sh), so the frame and the free area are the desktop's own.
+void TestAccessibility::firstWindowUnderAWindowManager()
+{
+    if (!qEnvironmentVariableIsSet("LEXIVANE_TEST_WINDOW_MANAGER"))
+        QSKIP("needs an X server with a window manager: tests/under-window-manager.sh runs it");
+    QFETCH(QString, locale);
+    ZelUtils::installTranslations(QLocale(locale));
+    const auto restore = qScopeGuard([] { ZelUtils::installTranslations(QLocale::system()); });
+    auto w = fx.window(false);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    QTRY_VERIFY2_WITH_TIMEOUT(w->frameGeometry().height() > w->geometry().height(),
+        qPrintable(QDebug::toString(w->frameGeometry()) + QDebug::toString(w->geometry())), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(w->screen()->availableGeometry().contains(w->frameGeometry()), 3000);
+    QVERIFY(w->screen()->availableGeometry().height() < w->screen()->geometry().height());
+    checkFits(w.get(), true);
+}
+
+// The whole window, frame included, within the free area of its screen, its foot buttons inside
+// it and, where `options` is set, the seven options visible without scrolling.
+void TestAccessibility::checkFits(QWidget *w, bool options)
+{
+    QVERIFY2(w->screen()->availableGeometry().contains(w->frameGeometry()),
+        qPrintable(
+            QDebug::toString(w->frameGeometry()) + QDebug::toString(w->screen()->availableGeometry())));
     for (const char *name : {"btnBackupDb", "btnQuit"}) {
-        auto *button = TestUtil::child<QWidget>(w.get(), name);
-        QVERIFY(w->rect().contains(QRect(button->mapTo(w.get(), QPoint(0, 0)), button->size())));
+        auto *button = TestUtil::child<QWidget>(w, name);
+        QVERIFY(w->rect().contains(QRect(button->mapTo(w, QPoint(0, 0)), button->size())));
     }
-    auto *options = TestUtil::child<QScrollArea>(w.get(), "scaOptions");
+    if (!options)
+        return;
+    auto *pane = TestUtil::child<QScrollArea>(w, "scaOptions");
     for (const char *name : {"chkIncludeQNums", "chkGapWords", "chkBracketWords", "chkJumbleOrder",
              "chkIncludeWordList", "chkAnswerKey", "chkShuffleWordList"}) {
-        auto *box = TestUtil::child<QCheckBox>(w.get(), name);
-        const QRect inView(box->mapTo(options->viewport(), QPoint(0, 0)), box->size());
-        QVERIFY2(options->viewport()->rect().contains(inView), name);
+        auto *box = TestUtil::child<QCheckBox>(w, name);
+        const QRect inView(box->mapTo(pane->viewport(), QPoint(0, 0)), box->size());
+        QVERIFY2(pane->viewport()->rect().contains(inView), name);
     }
 }
 
@@ -211,6 +251,15 @@ void TestAccessibility::everyControlHasAName()
         dialog->hide();
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+    // The two lists' arrows do different things, so their names differ too.
+    QSet<QString> arrows;
+    for (const char *toolbar : {"tbrDbUpDown", "tbrOutputUpDown"}) {
+        for (QAction *action : TestUtil::child<QToolBar>(w.get(), toolbar)->actions())
+            arrows.insert(
+                TestUtil::child<QToolBar>(w.get(), toolbar)->widgetForAction(action)->accessibleName());
+    }
+    QCOMPARE(arrows.size(), 4);
 }
 
 // Tab goes through the window as it reads: the headwords with their buttons, the sentences with
@@ -263,7 +312,7 @@ void TestAccessibility::movesByKeyboard()
 
 int main(int argc, char *argv[])
 {
-    // Three screens side by side, the scale of each set by its dots per inch as a desktop scales.
+    // Four screens side by side, the scale of each set by its dots per inch as a desktop scales.
     QTemporaryDir dir;
     const QString config = dir.filePath(QStringLiteral("screens.json"));
     QFile file(config);
@@ -272,10 +321,12 @@ int main(int argc, char *argv[])
     file.write(R"({"screens": [
         {"name": "laptop100", "x": 0, "y": 0, "width": 1366, "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96},
         {"name": "laptop125", "x": 1366, "y": 0, "width": 1366, "height": 768, "logicalDpi": 120, "logicalBaseDpi": 96},
-        {"name": "full150", "x": 2732, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 144, "logicalBaseDpi": 96}
+        {"name": "laptop150", "x": 2732, "y": 0, "width": 1366, "height": 768, "logicalDpi": 144, "logicalBaseDpi": 96},
+        {"name": "full150", "x": 4098, "y": 0, "width": 1920, "height": 1080, "logicalDpi": 144, "logicalBaseDpi": 96}
     ]})");
     file.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    if (!qEnvironmentVariableIsSet("LEXIVANE_TEST_WINDOW_MANAGER"))
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
     QApplication app(argc, argv);
     TestAccessibility test;
     return QTest::qExec(&test, argc, argv);

@@ -235,6 +235,21 @@ void TestVersions::differentiatedSheetsShareOneOrder()
     QCOMPARE(text.count(QLatin1String("Version B")), 4); // three sheets and their key
     for (const char *level : {"easy", "level", "hard"})
         QVERIFY(!text.contains(QLatin1String(level), Qt::CaseInsensitive));
+
+    // Extra words go on the word-bank sheet; the sheets without a bank do not report them lost,
+    // while a format with no bank at all still does.
+    ExerciseRequest withExtras = r;
+    withExtras.extraWords = QStringLiteral("extra");
+    const ExerciseSheets extras = ExerciseSheetsBuilder::build(withExtras, nullptr, {1, false, false, true});
+    const auto titles = [&](const char *format) {
+        QStringList found;
+        for (const ExportNote &note :
+            ExerciseSheetsBuilder::notes(*ExportFormats::find(QLatin1String(format)), extras))
+            found.append(note.title);
+        return found;
+    };
+    QVERIFY(!titles("rtf").contains(QLatin1String("Extra words left out")));
+    QCOMPARE(titles("jcloze").count(QLatin1String("Extra words left out")), 1);
 }
 
 // The kept exercise holds the hints and the sheets; one kept before them reads as it always did.

@@ -2452,6 +2452,22 @@ Möchten Sie sie wirklich überschreiben?</translation>
         <source>Exercise options</source>
         <translation>Übungsoptionen</translation>
     </message>
+    <message>
+        <source>Move sentence up</source>
+        <translation>Satz nach oben</translation>
+    </message>
+    <message>
+        <source>Move sentence down</source>
+        <translation>Satz nach unten</translation>
+    </message>
+    <message>
+        <source>Move output entry up</source>
+        <translation>Ausgabeeintrag nach oben</translation>
+    </message>
+    <message>
+        <source>Move output entry down</source>
+        <translation>Ausgabeeintrag nach unten</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

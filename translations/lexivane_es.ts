@@ -2452,6 +2452,22 @@ Are you sure you want to overwrite them?</source>
         <source>Exercise options</source>
         <translation>Opciones del ejercicio</translation>
     </message>
+    <message>
+        <source>Move sentence up</source>
+        <translation>Subir la oración</translation>
+    </message>
+    <message>
+        <source>Move sentence down</source>
+        <translation>Bajar la oración</translation>
+    </message>
+    <message>
+        <source>Move output entry up</source>
+        <translation>Subir la entrada de la salida</translation>
+    </message>
+    <message>
+        <source>Move output entry down</source>
+        <translation>Bajar la entrada de la salida</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>

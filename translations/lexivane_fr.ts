@@ -2452,6 +2452,22 @@ Voulez-vous vraiment les écraser ?</translation>
         <source>Exercise options</source>
         <translation>Options de l&apos;exercice</translation>
     </message>
+    <message>
+        <source>Move sentence up</source>
+        <translation>Monter la phrase</translation>
+    </message>
+    <message>
+        <source>Move sentence down</source>
+        <translation>Descendre la phrase</translation>
+    </message>
+    <message>
+        <source>Move output entry up</source>
+        <translation>Monter l’entrée de la sortie</translation>
+    </message>
+    <message>
+        <source>Move output entry down</source>
+        <translation>Descendre l’entrée de la sortie</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
