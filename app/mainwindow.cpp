@@ -36,6 +36,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -936,6 +937,12 @@ void MainWindow::fitBannerToScreen()
         return;
     const QMargins frame = frameAllowance();
     const int room = where->availableGeometry().height() - frame.top() - frame.bottom();
+    // Measuring lays the window out, which gives a window not yet shown a least size early.
+    const bool unmeasured = minimumSize().isNull();
+    const auto restore = qScopeGuard([this, unmeasured] {
+        if (unmeasured)
+            setMinimumSize(0, 0);
+    });
     for (const bool shown : {true, false}) {
         for (QWidget *widget : std::initializer_list<QWidget *> {lblLogoLeft, lblTitle, lblLogoRight})
             widget->setVisible(shown);
