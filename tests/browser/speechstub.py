@@ -14,13 +14,27 @@ STUB = """(function (voices) {
   }
   var loaded = [];
   var listeners = [];
+  var current = null;
   var synth = {
+    speaking: false,
     speak: function (utterance) {
       window.spokenLog.push({text: utterance.text, lang: utterance.lang, at: performance.now(),
                              voice: utterance.voice ? utterance.voice.name : null});
-      setTimeout(function () { if (utterance.onend) utterance.onend({}); }, 5);
+      current = utterance;
+      synth.speaking = true;
+      setTimeout(function () {
+        if (current !== utterance) return;
+        current = null;
+        synth.speaking = false;
+        if (utterance.onend) utterance.onend({});
+      }, 50);
     },
-    cancel: function () {},
+    cancel: function () {
+      var stopped = current;
+      current = null;
+      synth.speaking = false;
+      if (stopped && stopped.onerror) stopped.onerror({error: "interrupted"});
+    },
     getVoices: function () { return loaded; },
     addEventListener: function (type, listener) { if (type === "voiceschanged") listeners.push(listener); }
   };

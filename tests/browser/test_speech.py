@@ -113,10 +113,11 @@ class SpeechTest(unittest.TestCase):
         self.driver.find_element(By.ID, "check").click()
         buttons[1].click()
         self.assertEqual([s["text"] for s in self.heard(3)[2:]], ["She ate an apple."])
-        # "Try again" brings the pauses back.
+        # "Try again" brings the pauses back; another sentence asked for stops the one being read.
         self.driver.find_element(By.ID, "try-again").click()
+        buttons[1].click()
         buttons[0].click()
-        self.assertEqual([s["text"] for s in self.heard(5)[3:]], ["He ", " home."])
+        self.assertEqual([s["text"] for s in self.heard(6)[3:]], ["She ", "He ", " home."])
 
         # Without a language mark around the sentences, the page's own language is read.
         self.open("page-language", "--read-aloud", lang=None)
