@@ -6,7 +6,7 @@ as Chromium does."""
 
 import json
 
-STUB = """(function (voices) {
+STUB = """(function (voices, delay) {
   window.spokenLog = [];
   if (voices === null) {
     Object.defineProperty(window, "speechSynthesis", {value: undefined, configurable: true});
@@ -43,8 +43,8 @@ STUB = """(function (voices) {
   setTimeout(function () {
     loaded = voices;
     listeners.forEach(function (listener) { listener({}); });
-  }, 200);
-})(%s);"""
+  }, delay);
+})(%s, %d);"""
 
 ENGLISH = [{"name": "Server British", "lang": "en-GB", "localService": False},
            {"name": "Local American", "lang": "en_US", "localService": True},
@@ -52,10 +52,10 @@ ENGLISH = [{"name": "Server British", "lang": "en-GB", "localService": False},
 GERMAN_ONLY = [{"name": "Local German", "lang": "de-DE", "localService": True}]
 
 
-def install(driver, voices):
-    """Every document opened from now on gets the stand-in with these voices (None: no speech at all);
-    returns what remove() takes."""
-    script = STUB % json.dumps(voices)
+def install(driver, voices, delay=200):
+    """Every document opened from now on gets the stand-in with these voices (None: no speech at all),
+    found `delay` milliseconds after it starts; returns what remove() takes."""
+    script = STUB % (json.dumps(voices), delay)
     return driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": script})["identifier"]
 
 

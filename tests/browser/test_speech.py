@@ -57,7 +57,7 @@ class SpeechTest(unittest.TestCase):
         cls.driver.quit()
         shutil.rmtree(cls.folder, ignore_errors=True)
 
-    def open(self, name, *options, voices=speechstub.ENGLISH, lang="en-GB"):
+    def open(self, name, *options, voices=speechstub.ENGLISH, lang="en-GB", delay=200):
         """Writes a page whose sentences are marked as `lang` (none: the page's own language) and opens
         it with the stand-in speech."""
         path = os.path.join(self.folder, name + ".html")
@@ -69,7 +69,7 @@ class SpeechTest(unittest.TestCase):
                 page.write(markup.replace('<main id="exercise">', '<main id="exercise" lang="%s">' % lang, 1))
         if self.stub:
             speechstub.remove(self.driver, self.stub)
-        self.stub = speechstub.install(self.driver, voices)
+        self.stub = speechstub.install(self.driver, voices, delay)
         self.driver.get("file://" + path)
         WebDriverWait(self.driver, 10).until(lambda d: d.find_elements(By.ID, "check"))
         self.assertEqual([e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"], [])
@@ -137,6 +137,11 @@ class SpeechTest(unittest.TestCase):
             # Listening without a voice shows the sentences to read.
             self.assertTrue(all(g.is_displayed() for g in self.driver.find_elements(By.CSS_SELECTOR, ".gap")))
             self.assertEqual(speechstub.log(self.driver), [])
+        # Voices found after the page stopped waiting still bring the buttons.
+        self.open("late", "--read-aloud", delay=3000)
+        self.assertEqual(self.buttons(), [])
+        WebDriverWait(self.driver, 10).until(lambda d: self.note() == "")
+        self.assertEqual(len(self.buttons()), 2)
 
     def test_listening_by_keyboard_hears_each_sentence_then_fills_it_in(self):
         self.open("listen", "--listening", "--no-word-list")
