@@ -8,6 +8,7 @@ Usage: test_speech.py --pagegen PROGRAM --template FILE --axe axe.min.js [unitte
 
 import argparse
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -66,7 +67,8 @@ class SpeechTest(unittest.TestCase):
             with open(path, encoding="utf-8") as page:
                 markup = page.read()
             with open(path, "w", encoding="utf-8") as page:
-                page.write(markup.replace('<main id="exercise">', '<main id="exercise" lang="%s">' % lang, 1))
+                page.write(re.sub(r'<main id="exercise"( lang="[^"]*")?', '<main id="exercise" lang="%s"' % lang,
+                                  markup, count=1))
         if self.stub:
             speechstub.remove(self.driver, self.stub)
         self.stub = speechstub.install(self.driver, voices, delay)
