@@ -89,6 +89,8 @@ struct Options
     QCommandLineOption noHints {QStringLiteral("no-hints")};
     QCommandLineOption noShowAnswers {QStringLiteral("no-show-answers")};
     QCommandLineOption sameGapWidth {QStringLiteral("same-gap-width")};
+    QCommandLineOption readAloud {QStringLiteral("read-aloud")};
+    QCommandLineOption listening {QStringLiteral("listening")};
     QCommandLineOption passMark {QStringLiteral("pass-mark"), QString(), QStringLiteral("N")};
     QCommandLineOption bestScore {QStringLiteral("best-score")};
     QCommandLineOption hintPenalty {QStringLiteral("hint-penalty"), QString(), QStringLiteral("N")};
@@ -103,7 +105,7 @@ struct Options
             seed, title, noNumbers, noGaps, noBrackets, noJumble, noWordList, key, shuffleWords, extraWords,
             databaseWords, paper, mode, dropDowns, caseSensitive, ignoreAccents, noHints, noShowAnswers,
             sameGapWidth, passMark, bestScore, hintPenalty, versions, parallel, keysAtEnd, differentiated,
-            gapHints};
+            gapHints, readAloud, listening};
     }
 };
 
@@ -358,6 +360,8 @@ std::optional<Stop> Command::readPageSettings()
     page.hints = !parser.isSet(o.noHints);
     page.showAnswers = !parser.isSet(o.noShowAnswers);
     page.sameGapWidth = parser.isSet(o.sameGapWidth);
+    page.readAloud = parser.isSet(o.readAloud);
+    page.listening = parser.isSet(o.listening);
     if (parser.isSet(o.passMark) && parser.value(o.passMark) == QLatin1String("none")) {
         page.passMark = -1;
     } else {
@@ -573,6 +577,9 @@ QString ExportCommand::helpText()
                           "  --no-hints           no button that gives the next letter\n"
                           "  --no-show-answers    no \"Show answers\" button\n"
                           "  --same-gap-width     all typed gaps as wide as the longest answer\n"
+                          "  --read-aloud         a button that reads each sentence aloud with the\n"
+                          "                       browser's voice\n"
+                          "  --listening          each sentence appears once the pupil has heard it\n"
                           "  --pass-mark N        scorm: the percentage needed to pass (default 80), or\n"
                           "                       none\n"
                           "  --best-score         scorm: the platform keeps the best check, not the first\n"

@@ -68,7 +68,15 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
         grpPage, "chkSameGapWidth", tr("All gaps of &one width, so that their length gives nothing away"));
     layPage = newLayout(grpPage, "layPage");
     layPage->addWidget(chkShowAnswers);
+    chkReadAloud = newWidget<QCheckBox>(
+        grpPage, "chkReadAloud", tr("A button that reads each sentence a&loud in the browser's voice"));
+    chkListening = newWidget<QCheckBox>(
+        grpPage, "chkListening", tr("Li&stening: each sentence appears only once the pupil has heard it"));
+    chkListening->setToolTip(tr("The sentence is read with its missing words, and the pupil types what "
+                                "they heard. Needs a browser with a voice for the exercise's language."));
     layPage->addWidget(chkSameGapWidth);
+    layPage->addWidget(chkReadAloud);
+    layPage->addWidget(chkListening);
 
     grpPlatform = newWidget<QGroupBox>(this, "grpPlatform", tr("Learning platform"));
     chkPassMark = newWidget<QCheckBox>(grpPlatform, "chkPassMark", tr("&Pass mark:"));
@@ -122,6 +130,8 @@ DlgInteractivePage::DlgInteractivePage(QWidget *parent)
     chkHints->setChecked(stored.hints);
     chkShowAnswers->setChecked(stored.showAnswers);
     chkSameGapWidth->setChecked(stored.sameGapWidth);
+    chkReadAloud->setChecked(stored.readAloud);
+    chkListening->setChecked(stored.listening);
     chkPassMark->setChecked(stored.passMark >= 0);
     spbPassMark->setValue(stored.passMark >= 0 ? stored.passMark : InteractivePageSettings().passMark);
     cboScoreKept->setCurrentIndex(stored.bestScore ? 1 : 0);
@@ -163,6 +173,8 @@ InteractivePageSettings DlgInteractivePage::settings() const
         && settings.mode == InteractivePageSettings::Mode::GapFill;
     settings.showAnswers = chkShowAnswers->isChecked();
     settings.sameGapWidth = chkSameGapWidth->isChecked();
+    settings.readAloud = chkReadAloud->isChecked();
+    settings.listening = chkListening->isChecked();
     settings.passMark = chkPassMark->isChecked() ? spbPassMark->value() : -1;
     settings.bestScore = cboScoreKept->currentIndex() == 1;
     settings.hintPenalty = spbHintPenalty->value();
@@ -183,6 +195,8 @@ InteractivePageSettings DlgInteractivePage::storedSettings()
     settings.hints = store.value(QStringLiteral("hints"), settings.hints).toBool();
     settings.showAnswers = store.value(QStringLiteral("showAnswers"), settings.showAnswers).toBool();
     settings.sameGapWidth = store.value(QStringLiteral("sameGapWidth"), settings.sameGapWidth).toBool();
+    settings.readAloud = store.value(QStringLiteral("readAloud"), settings.readAloud).toBool();
+    settings.listening = store.value(QStringLiteral("listening"), settings.listening).toBool();
     if (store.value(QStringLiteral("passMarkUsed"), true).toBool())
         settings.passMark
             = qBound(0, store.value(QStringLiteral("passMark"), settings.passMark).toInt(), 100);
@@ -206,6 +220,8 @@ void DlgInteractivePage::accept()
     store.setValue(QStringLiteral("hints"), chkHints->isChecked());
     store.setValue(QStringLiteral("showAnswers"), chkShowAnswers->isChecked());
     store.setValue(QStringLiteral("sameGapWidth"), chkSameGapWidth->isChecked());
+    store.setValue(QStringLiteral("readAloud"), chkReadAloud->isChecked());
+    store.setValue(QStringLiteral("listening"), chkListening->isChecked());
     if (grpPlatform->isVisibleTo(this)) {
         store.setValue(QStringLiteral("passMarkUsed"), chkPassMark->isChecked());
         store.setValue(QStringLiteral("passMark"), spbPassMark->value());

@@ -60,6 +60,8 @@ private:
     QVBoxLayout *layPage = nullptr;
     QCheckBox *chkShowAnswers = nullptr;
     QCheckBox *chkSameGapWidth = nullptr;
+    QCheckBox *chkReadAloud = nullptr;
+    QCheckBox *chkListening = nullptr;
     QGroupBox *grpPlatform = nullptr;
     QGridLayout *grdPlatform = nullptr;
     QCheckBox *chkPassMark = nullptr;

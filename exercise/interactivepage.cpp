@@ -19,8 +19,9 @@ QString pageText(const char *text)
 }
 
 // What the pupil reads on the page, so that it follows the program's language.
-QJsonObject pageTexts(InteractivePageSettings::Mode mode)
+QJsonObject pageTexts(const InteractivePageSettings &settings)
 {
+    const InteractivePageSettings::Mode mode = settings.mode;
     static const struct
     {
         const char *key;
@@ -44,6 +45,31 @@ QJsonObject pageTexts(InteractivePageSettings::Mode mode)
     QJsonObject texts;
     for (const auto &text : Texts)
         texts.insert(QLatin1String(text.key), pageText(text.text));
+    // Only a page that reads aloud carries the texts for it, so any other stays as it was.
+    static const struct
+    {
+        const char *key;
+        const char *text;
+    } SpeechTexts[] = {
+        {"readAloud", QT_TRANSLATE_NOOP("InteractivePage", "Read sentence %1 aloud")},
+        {"listen", QT_TRANSLATE_NOOP("InteractivePage", "Listen to sentence %1")},
+        {"listeningHelp",
+            QT_TRANSLATE_NOOP("InteractivePage",
+                "Press the loudspeaker button of a sentence to hear it. Then the sentence appears, and you "
+                "type the missing words.")},
+        {"noSpeech",
+            QT_TRANSLATE_NOOP(
+                "InteractivePage", "Reading aloud is not available: this browser cannot speak.")},
+        //: %1 is the name of a language, as the browser writes it in the page's language
+        {"noVoice",
+            QT_TRANSLATE_NOOP(
+                "InteractivePage", "Reading aloud is not available: this browser has no %1 voice.")},
+        {"shownInstead", QT_TRANSLATE_NOOP("InteractivePage", "The sentences are shown instead.")},
+    };
+    if (settings.readAloud || settings.listening) {
+        for (const auto &text : SpeechTexts)
+            texts.insert(QLatin1String(text.key), pageText(text.text));
+    }
     texts.insert(QLatin1String("instructions"),
         mode == InteractivePageSettings::Mode::Matching
             ? QCoreApplication::translate(
@@ -88,6 +114,10 @@ QByteArray configJson(const ExerciseModel &model, const InteractivePageSettings 
     // Written only when they differ from what a page has always done.
     if (!settings.showAnswers)
         config.insert(QStringLiteral("showAnswers"), false);
+    if (settings.readAloud)
+        config.insert(QStringLiteral("readAloud"), true);
+    if (settings.listening)
+        config.insert(QStringLiteral("listening"), true);
     if (settings.sameGapWidth && !matching) {
         int longest = 2;
         for (const ExerciseQuestion &question : model.questions) {
@@ -150,7 +180,7 @@ QByteArray exerciseJson(const ExerciseModel &model, const InteractivePageSetting
             jsonArray(!matching && model.options.includeWordList ? model.wordBank : QStringList())},
         {QStringLiteral("choices"), jsonArray(matching ? matchChoices(model) : QStringList())},
         {QStringLiteral("questions"), questions},
-        {QStringLiteral("text"), pageTexts(settings.mode)},
+        {QStringLiteral("text"), pageTexts(settings)},
     };
     return QJsonDocument(exercise).toJson(QJsonDocument::Compact);
 }

@@ -33,6 +33,11 @@ struct InteractivePageSettings
     bool bestScore = false;
     // In a SCORM package: the percentage of a gap that each hint for it takes off the score.
     int hintPenalty = 100;
+    // A button before each sentence that reads it aloud in the exercise's language, with the browser's
+    // own voices.
+    bool readAloud = false;
+    // A dictation: each sentence is read whole and appears only once the pupil has heard it.
+    bool listening = false;
 };
 
 // Renders an exercise as one self-contained HTML5 page: the template supplies the markup, the style

@@ -13,9 +13,10 @@ namespace {
 
 // Runs inside the page's own script, after it has set everything up, so it can wrap check() and read
 // the gaps. Every call into the runtime is guarded: a platform that misbehaves must not stop the page.
-// The score is honest: "Show answers" waits for a check, a gap it revealed or hints spelled out counts
-// as wrong, each hint costs its share of a gap, and the platform keeps the first complete check or the
-// best one. What the pupil was given survives a reload in cmi.suspend_data.
+// The score is honest: "Show answers" waits for a check, a gap it revealed, that was read aloud with
+// its answer or that hints spelled out counts as wrong, each hint costs its share of a gap, and the
+// platform keeps the first complete check or the best one. What the pupil was given survives a reload
+// in cmi.suspend_data.
 const char RuntimeScript[]
     = R"js(  // The learning platform's SCORM 1.2 runtime, when the page runs inside one.
   (function (scorm) {
@@ -150,6 +151,11 @@ const char RuntimeScript[]
         save();
       });
     }
+    // A sentence read aloud with its answers gave them as "Show answers" does.
+    answersRead.push(function (read) {
+      for (var i = 0; i < read.length; i++) given[gaps.indexOf(read[i])].shown = true;
+      save();
+    });
     if (hintButton) {
       // The values before the page's own hint runs, to see which gap it helped.
       var before = null;

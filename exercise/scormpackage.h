@@ -26,8 +26,8 @@ QByteArray manifest(const QString &title, const QString &identifier, int passMar
 // the status, "passed" or "failed" against the pass mark or "completed" without one, and one
 // interaction per gap: on the first Check of a sheet with every gap answered, or on each Check that
 // beats the score recorded, as the settings say. "Show answers" appears only after a Check; a gap it
-// revealed or that hints spelled out scores nothing, and each hint takes `hintPenalty` percent of its
-// gap. The attempt ends when the page closes.
+// revealed, that was read aloud with its answer after a Check or that hints spelled out scores
+// nothing, and each hint takes `hintPenalty` percent of its gap. The attempt ends when the page closes.
 QByteArray runtimeScript(const InteractivePageSettings &settings);
 
 // The page rendered with the runtime script, and the package made of it and its manifest. No value when

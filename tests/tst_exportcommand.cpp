@@ -210,9 +210,13 @@ void TestExportCommand::sameFileAsTheWindow()
             boxes.append(box->windowTitle());
             box->done(box->button(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok);
         } else if (auto *dialog = qobject_cast<QDialog *>(modal)) {
-            if (matching)
+            if (matching) {
                 if (auto *choice = dialog->findChild<QRadioButton *>(QStringLiteral("rdoMatching")))
                     choice->click();
+                for (const char *name : {"chkReadAloud", "chkListening"})
+                    if (auto *box = dialog->findChild<QCheckBox *>(QLatin1String(name)))
+                        box->setChecked(true);
+            }
             dialog->accept();
         }
     });
@@ -240,8 +244,11 @@ void TestExportCommand::sameFileAsTheWindow()
     arguments << QStringLiteral("--key") << QStringLiteral("--title") << QStringLiteral("Week 3")
               << QStringLiteral("--extra-words") << QStringLiteral("alpha, beta")
               << QStringLiteral("--database-words") << QStringLiteral("2");
-    if (matching)
-        arguments << QStringLiteral("--mode") << QStringLiteral("matching");
+    if (matching) {
+        arguments << QStringLiteral("--mode") << QStringLiteral("matching") << QStringLiteral("--read-aloud")
+                  << QStringLiteral("--listening");
+        QVERIFY(expected.contains("\"listening\": true"));
+    }
     const Run run = runProgram(arguments);
     QVERIFY2(run.status == 0, run.err.constData());
     const QByteArray written = TestUtil::readFile(cliFile);

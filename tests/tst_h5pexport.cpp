@@ -319,6 +319,7 @@ void TestH5PExport::windowWritesEachKind()
             TestUtil::child<QSpinBox>(dialog, "spbPassMark")->setValue(65);
             TestUtil::child<QComboBox>(dialog, "cboScoreKept")->setCurrentIndex(1);
             TestUtil::child<QSpinBox>(dialog, "spbHintPenalty")->setValue(25);
+            TestUtil::child<QCheckBox>(dialog, "chkListening")->setChecked(true);
             static_cast<QDialog *>(dialog)->accept();
         })
         .press(QMessageBox::No);
@@ -328,6 +329,7 @@ void TestH5PExport::windowWritesEachKind()
     QCOMPARE(stored.passMark, 65);
     QVERIFY(stored.bestScore);
     QCOMPARE(stored.hintPenalty, 25);
+    QVERIFY(stored.listening && !stored.readAloud);
     const QJsonObject zip = readZip(TestUtil::readFile(dir.filePath(QStringLiteral("scorm.zip"))));
     QCOMPARE(zip.value(QStringLiteral("names")).toArray(), QJsonArray({"imsmanifest.xml", "exercise.html"}));
     QVERIFY(zip.value(QStringLiteral("files"))
@@ -335,6 +337,11 @@ void TestH5PExport::windowWritesEachKind()
                 .value(QStringLiteral("exercise.html"))
                 .toString()
                 .contains(QLatin1String("({\"best\":true,\"hintPenalty\":25,\"passMark\":65,")));
+    QVERIFY(zip.value(QStringLiteral("files"))
+                .toObject()
+                .value(QStringLiteral("exercise.html"))
+                .toString()
+                .contains(QLatin1String("\"listening\": true")));
 }
 
 QTEST_MAIN(TestH5PExport)

@@ -44,6 +44,7 @@ private slots:
     void teacherTextsArriveExactly();
     void placeholdersAreFilledOnce();
     void settingsReachTheConfigBlock();
+    void readingAloudOnlyWhereChosen();
     void templateWithoutExercisePlaceholder();
     void choicesPerGap();
 };
@@ -144,6 +145,33 @@ void TestInteractivePage::settingsReachTheConfigBlock()
     QCOMPARE(choices, (QStringList {"ate, apple", "went"}));
     QVERIFY(exercise.value("wordBank").toArray().isEmpty());
     QCOMPARE(exercise.value("questions").toArray().size(), 4);
+}
+
+// A page without reading aloud has the config and texts it always had; with it, the page's script gets
+// the choices and the texts for the buttons and for a browser without a voice.
+void TestInteractivePage::readingAloudOnlyWhereChosen()
+{
+    const QStringList entries {"He [went] home."};
+    QByteArray page = render(entries);
+    QCOMPARE(block(page, "lexivane-config").keys(),
+        (QStringList {"accentsRequired", "caseSensitive", "dropDowns", "hints", "mode"}));
+    const QJsonObject plainTexts = block(page, "lexivane-exercise").value("text").toObject();
+    QVERIFY(!plainTexts.contains("readAloud") && !plainTexts.contains("noVoice"));
+
+    for (const bool listening : {false, true}) {
+        InteractivePageSettings settings;
+        settings.readAloud = !listening;
+        settings.listening = listening;
+        page = render(entries, ExerciseOptions(), settings);
+        const QJsonObject config = block(page, "lexivane-config");
+        QCOMPARE(config.value("readAloud").toBool(), !listening);
+        QCOMPARE(config.value("listening").toBool(), listening);
+        QCOMPARE(config.contains("readAloud"), !listening);
+        const QJsonObject texts = block(page, "lexivane-exercise").value("text").toObject();
+        QCOMPARE(texts.value("noVoice").toString(),
+            QStringLiteral("Reading aloud is not available: this browser has no %1 voice."));
+        QCOMPARE(texts.value("listen").toString(), QStringLiteral("Listen to sentence %1"));
+    }
 }
 
 void TestInteractivePage::templateWithoutExercisePlaceholder()

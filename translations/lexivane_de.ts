@@ -284,6 +284,18 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>A &quot;Show answers&quot; &amp;button once the pupil has checked</source>
         <translation>Eine Schaltfläche „Lösungen &amp;zeigen“, sobald der Schüler geprüft hat</translation>
     </message>
+    <message>
+        <source>A button that reads each sentence a&amp;loud in the browser&apos;s voice</source>
+        <translation>Eine Schaltfläche, die jeden Satz mit der Stimme des Browsers &amp;vorliest</translation>
+    </message>
+    <message>
+        <source>Li&amp;stening: each sentence appears only once the pupil has heard it</source>
+        <translation>&amp;Hörverstehen: Jeder Satz erscheint erst, wenn der Schüler ihn gehört hat</translation>
+    </message>
+    <message>
+        <source>The sentence is read with its missing words, and the pupil types what they heard. Needs a browser with a voice for the exercise&apos;s language.</source>
+        <translation>Der Satz wird mit seinen fehlenden Wörtern vorgelesen, und der Schüler tippt, was er gehört hat. Braucht einen Browser mit einer Stimme für die Sprache der Übung.</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -502,6 +514,31 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>This exercise checks your answers with JavaScript. Please allow JavaScript for this page, or ask your teacher for a printed copy.</source>
         <translation>Diese Übung prüft deine Antworten mit JavaScript. Bitte erlaube JavaScript für diese Seite oder bitte deine Lehrkraft um eine gedruckte Fassung.</translation>
+    </message>
+    <message>
+        <source>Read sentence %1 aloud</source>
+        <translation>Satz %1 vorlesen</translation>
+    </message>
+    <message>
+        <source>Listen to sentence %1</source>
+        <translation>Satz %1 anhören</translation>
+    </message>
+    <message>
+        <source>Press the loudspeaker button of a sentence to hear it. Then the sentence appears, and you type the missing words.</source>
+        <translation>Drücke auf den Lautsprecher eines Satzes, um ihn zu hören. Dann erscheint der Satz, und du tippst die fehlenden Wörter ein.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available: this browser cannot speak.</source>
+        <translation>Vorlesen ist nicht möglich: Dieser Browser kann nicht sprechen.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available: this browser has no %1 voice.</source>
+        <extracomment>%1 is the name of a language, as the browser writes it in the page&apos;s language</extracomment>
+        <translation>Vorlesen ist nicht möglich: Dieser Browser hat keine Stimme für %1.</translation>
+    </message>
+    <message>
+        <source>The sentences are shown instead.</source>
+        <translation>Die Sätze werden stattdessen angezeigt.</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,18 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>A &quot;Show answers&quot; &amp;button once the pupil has checked</source>
         <translation>Un &amp;botón «Mostrar respuestas» cuando el alumno ya ha comprobado</translation>
     </message>
+    <message>
+        <source>A button that reads each sentence a&amp;loud in the browser&apos;s voice</source>
+        <translation>Un botón que lee cada frase en &amp;voz alta con la voz del navegador</translation>
+    </message>
+    <message>
+        <source>Li&amp;stening: each sentence appears only once the pupil has heard it</source>
+        <translation>Compren&amp;sión oral: cada frase aparece solo cuando el alumno la ha oído</translation>
+    </message>
+    <message>
+        <source>The sentence is read with its missing words, and the pupil types what they heard. Needs a browser with a voice for the exercise&apos;s language.</source>
+        <translation>La frase se lee con las palabras que faltan, y el alumno escribe lo que ha oído. Hace falta un navegador con una voz para el idioma del ejercicio.</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -502,6 +514,31 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>This exercise checks your answers with JavaScript. Please allow JavaScript for this page, or ask your teacher for a printed copy.</source>
         <translation>Este ejercicio comprueba tus respuestas con JavaScript. Permite JavaScript en esta página o pide a tu profesor una copia impresa.</translation>
+    </message>
+    <message>
+        <source>Read sentence %1 aloud</source>
+        <translation>Leer en voz alta la frase %1</translation>
+    </message>
+    <message>
+        <source>Listen to sentence %1</source>
+        <translation>Escuchar la frase %1</translation>
+    </message>
+    <message>
+        <source>Press the loudspeaker button of a sentence to hear it. Then the sentence appears, and you type the missing words.</source>
+        <translation>Pulsa el altavoz de una frase para oírla. Entonces aparece la frase y escribes las palabras que faltan.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available: this browser cannot speak.</source>
+        <translation>La lectura en voz alta no está disponible: este navegador no puede hablar.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available: this browser has no %1 voice.</source>
+        <extracomment>%1 is the name of a language, as the browser writes it in the page&apos;s language</extracomment>
+        <translation>La lectura en voz alta no está disponible: este navegador no tiene ninguna voz en %1.</translation>
+    </message>
+    <message>
+        <source>The sentences are shown instead.</source>
+        <translation>En su lugar se muestran las frases.</translation>
     </message>
 </context>
 <context>

@@ -284,6 +284,18 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>A &quot;Show answers&quot; &amp;button once the pupil has checked</source>
         <translation>Un &amp;bouton « Afficher les réponses » une fois que l&apos;élève a vérifié</translation>
     </message>
+    <message>
+        <source>A button that reads each sentence a&amp;loud in the browser&apos;s voice</source>
+        <translation>Un bouton qui lit chaque phrase à &amp;voix haute avec la voix du navigateur</translation>
+    </message>
+    <message>
+        <source>Li&amp;stening: each sentence appears only once the pupil has heard it</source>
+        <translation>Éc&amp;oute : chaque phrase n&apos;apparaît qu&apos;une fois que l&apos;élève l&apos;a entendue</translation>
+    </message>
+    <message>
+        <source>The sentence is read with its missing words, and the pupil types what they heard. Needs a browser with a voice for the exercise&apos;s language.</source>
+        <translation>La phrase est lue avec ses mots manquants, et l&apos;élève tape ce qu&apos;il a entendu. Il faut un navigateur qui a une voix pour la langue de l&apos;exercice.</translation>
+    </message>
 </context>
 <context>
     <name>DlgRandomSentences</name>
@@ -502,6 +514,31 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>This exercise checks your answers with JavaScript. Please allow JavaScript for this page, or ask your teacher for a printed copy.</source>
         <translation>Cet exercice vérifie tes réponses avec JavaScript. Autorise JavaScript pour cette page, ou demande une version imprimée à ton enseignant.</translation>
+    </message>
+    <message>
+        <source>Read sentence %1 aloud</source>
+        <translation>Lire la phrase %1 à voix haute</translation>
+    </message>
+    <message>
+        <source>Listen to sentence %1</source>
+        <translation>Écouter la phrase %1</translation>
+    </message>
+    <message>
+        <source>Press the loudspeaker button of a sentence to hear it. Then the sentence appears, and you type the missing words.</source>
+        <translation>Appuie sur le haut-parleur d&apos;une phrase pour l&apos;entendre. La phrase apparaît alors, et tu tapes les mots manquants.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available: this browser cannot speak.</source>
+        <translation>La lecture à voix haute n&apos;est pas disponible : ce navigateur ne sait pas parler.</translation>
+    </message>
+    <message>
+        <source>Reading aloud is not available: this browser has no %1 voice.</source>
+        <extracomment>%1 is the name of a language, as the browser writes it in the page&apos;s language</extracomment>
+        <translation>La lecture à voix haute n&apos;est pas disponible : ce navigateur n&apos;a pas de voix en %1.</translation>
+    </message>
+    <message>
+        <source>The sentences are shown instead.</source>
+        <translation>Les phrases sont affichées à la place.</translation>
     </message>
 </context>
 <context>

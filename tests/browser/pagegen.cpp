@@ -39,8 +39,10 @@ int main(int argc, char *argv[])
         QStringLiteral("SCORM: percent of a gap each hint costs"), QStringLiteral("percent"));
     const QCommandLineOption gapHints(QStringLiteral("gap-hints"),
         QStringLiteral("first-letter or letter-count in each gap"), QStringLiteral("hint"));
+    const QCommandLineOption readAloud(QStringLiteral("read-aloud"), QStringLiteral("sentences read aloud"));
+    const QCommandLineOption listening(QStringLiteral("listening"), QStringLiteral("sentences heard first"));
     parser.addOptions({matching, dropDowns, caseSensitive, accentsOptional, noNumbers, noWordList, jumble,
-        title, noShowAnswers, sameWidth, scorm, best, hintPenalty, gapHints});
+        title, noShowAnswers, sameWidth, scorm, best, hintPenalty, gapHints, readAloud, listening});
     parser.process(app);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() < 3) {
@@ -64,6 +66,8 @@ int main(int argc, char *argv[])
     settings.accentsRequired = !parser.isSet(accentsOptional);
     settings.showAnswers = !parser.isSet(noShowAnswers);
     settings.sameGapWidth = parser.isSet(sameWidth);
+    settings.readAloud = parser.isSet(readAloud);
+    settings.listening = parser.isSet(listening);
 
     QFile templateFile(arguments.at(0));
     if (!templateFile.open(QIODevice::ReadOnly)) {

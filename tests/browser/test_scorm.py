@@ -27,6 +27,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
 import axecheck
+import speechstub
 
 ARGS = None
 ENTRIES = ["He [went] home.", "She [ate] an [apple].", "Tom & <Jerry> like [caf\u00e9]."]
@@ -251,6 +252,36 @@ class ScormPackageTest(unittest.TestCase):
         self.assertEqual(self.runtime("API.cmi.core.lesson_status"), "failed")
         # A reload keeps what the pupil was shown.
         self.assertRegex(self.runtime("API.cmi.suspend_data"), r"^lx1;c;ssss$")
+
+    def test_listening_scores_as_usual_and_answers_read_aloud_count_as_shown(self):
+        stub = speechstub.install(self.driver, speechstub.ENGLISH)
+        try:
+            self.package("listening", 50, "--listening")
+            self.open_in_platform("listening")
+            for button in self.speak_buttons():
+                button.click()
+            self.answer(["went", "ate", "pear", "caf\u00e9"])
+            self.assertEqual(self.runtime("API.cmi.core.score.raw"), "75")
+            self.assertEqual(speechstub.log(self.driver)[0]["text"], "He went home.")
+
+            # After a check, the sentence read with its answers gave them away: the best check keeps
+            # nothing for its gaps.
+            self.package("read-aloud", 50, "--read-aloud", "--best")
+            self.open_in_platform("read-aloud")
+            self.answer(["went", "ate", "pear", "x"])
+            self.speak_buttons()[1].click()
+            WebDriverWait(self.driver, 10).until(lambda d: speechstub.log(d))
+            self.assertEqual(speechstub.log(self.driver)[0]["text"], "She ate an apple.")
+            self.retype([None, None, "apple", "caf\u00e9"])
+            self.assertEqual(self.driver.find_element(By.ID, "score").text,
+                             "Score: 2 of 4 (50%) Score recorded: 50%")
+            self.assertEqual(self.runtime("API.cmi.core.score.raw"), "50")
+        finally:
+            speechstub.remove(self.driver, stub)
+
+    def speak_buttons(self):
+        return WebDriverWait(self.driver, 10).until(
+            lambda d: [b for b in d.find_elements(By.CSS_SELECTOR, ".speak") if b.is_displayed()] or None)
 
     def test_drop_downs_report_choices(self):
         self.package("choice", 80, "--drop-downs")
