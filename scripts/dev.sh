@@ -31,6 +31,8 @@ packages=(cmake ninja-build g++ lld pkg-config qt6-base-dev qt6-base-dev-tools q
           libxml2-utils w3c-sgml-lib
           # LibreOffice reads the RTF worksheets back in the tests
           libreoffice-writer-nogui
+          # sentences found in a teacher's text: PDF through poppler, word stems through Snowball
+          libpoppler-qt6-dev libstemmer-dev
           # the first window under a real window manager on a virtual screen
           xvfb openbox
           # the H5P and SCORM packages are ZIP archives
