@@ -2,6 +2,9 @@
 #include "data/spellscan.h"
 
 #include "data/brackettext.h"
+#include "data/lxddatabase.h"
+#include "data/lxditem.h"
+#include "data/lxdsentence.h"
 
 #include <QHash>
 #include <QPromise>
@@ -10,6 +13,21 @@
 #include <algorithm>
 
 namespace SpellScan {
+
+QList<SpellSource> databaseSources(const LxdDatabase &db)
+{
+    QList<SpellSource> sources;
+    qsizetype total = 0;
+    for (const LxdItem *item : db.items)
+        total += item->sentences.size();
+    sources.reserve(total);
+    for (int i = 0; i < db.itemCount(); ++i) {
+        const QList<LxdSentence> &sentences = db.items.at(i)->sentences;
+        for (int j = 0; j < sentences.size(); ++j)
+            sources.append({i, j, sentences.at(j).textRef()});
+    }
+    return sources;
+}
 
 SpellScanResult run(
     SpellChecker &checker, const QList<SpellSource> &sources, const std::function<bool(int done)> &progress)

@@ -44,7 +44,12 @@ struct SpellScanResult
     QString missing; // without a dictionary, what to install
 };
 
+class LxdDatabase;
+
 namespace SpellScan {
+
+// Every sentence of the database, as it is now.
+QList<SpellSource> databaseSources(const LxdDatabase &db);
 
 // Checks the texts in order. `progress` is told how many are done now and then; false from it stops
 // the check, which then gives what it found so far, marked cancelled.

@@ -186,12 +186,7 @@ void DlgCheckSpelling::startCheck()
         for (int row = 0; row < entries.size(); ++row)
             m_sources.append({-1, row, entries.at(row)});
     } else {
-        const LxdDatabase *db = m_session->database();
-        for (int i = 0; i < db->itemCount(); ++i) {
-            const LxdItem *item = db->itemAt(i);
-            for (int j = 0; j < item->sentenceCount(); ++j)
-                m_sources.append({i, j, item->sentences.at(j).textRef()});
-        }
+        m_sources = SpellScan::databaseSources(*m_session->database());
     }
     m_result = SpellScanResult();
     twWords->clear();
