@@ -6,6 +6,8 @@
 #include "data/lxdsentence.h"
 #include "document/lxddocument.h"
 #include "document/lxdsession.h"
+#include "util/zelhelpclient.h"
+#include "util/zelutils.h"
 
 #include "data/brackettext.h"
 
@@ -35,6 +37,7 @@ constexpr int EntryRole = Qt::UserRole;
 constexpr int OccurrenceRole = Qt::UserRole + 1;
 // The places of one word listed at most; a word found more often is replaced everywhere all the same.
 constexpr int ListedPlaces = 200;
+const char *const HelpPage = "spelling.htm";
 
 } // namespace
 
@@ -116,13 +119,16 @@ DlgCheckSpelling::DlgCheckSpelling(
     grdActions->setColumnStretch(1, 1);
     layout->addLayout(grdActions);
 
-    bbxClose = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    bbxClose = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
     bbxClose->setObjectName(QStringLiteral("bbxClose"));
     layout->addWidget(bbxClose);
 
     connect(btnCheck, &QPushButton::clicked, this, &DlgCheckSpelling::startCheck);
     connect(btnStop, &QPushButton::clicked, this, &DlgCheckSpelling::stopCheck);
     connect(bbxClose, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(bbxClose, &QDialogButtonBox::helpRequested, this, [] {
+        ZelUtils::openInBrowser(ZelUtils::dataPath(QLatin1String("help/") + QLatin1String(HelpPage)), true);
+    });
     connect(&m_watcher, &QFutureWatcher<SpellScanResult>::progressRangeChanged, prbCheck,
         &QProgressBar::setRange);
     connect(&m_watcher, &QFutureWatcher<SpellScanResult>::progressValueChanged, prbCheck,
@@ -136,6 +142,19 @@ DlgCheckSpelling::DlgCheckSpelling(
     connect(btnReplaceAll, &QPushButton::clicked, this, [this] { replace(true); });
     connect(btnAddWord, &QPushButton::clicked, this, &DlgCheckSpelling::addToDictionary);
     connect(cmbReplacement, &QComboBox::editTextChanged, this, &DlgCheckSpelling::updateButtons);
+    // What was found in one database says nothing of the next one opened.
+    connect(m_session, &LxdSession::fileNamed, this, [this](const QString &fileName) {
+        if (fileName != m_checkedFile)
+            clearResult();
+    });
+
+    // F1 anywhere in the dialog opens the page that explains it.
+    auto *helpClient = new ZelHelpClient(this);
+    helpClient->setObjectName(QStringLiteral("helpClient"));
+    QMap<QWidget *, QString> pages;
+    for (QWidget *w : findChildren<QWidget *>())
+        pages.insert(w, QLatin1String(HelpPage));
+    helpClient->setHelpPages(pages);
 
     setChecker(checker);
     resize(760, 520);
@@ -150,14 +169,9 @@ DlgCheckSpelling::~DlgCheckSpelling()
 
 void DlgCheckSpelling::setChecker(const std::shared_ptr<SpellChecker> &checker)
 {
-    if (checker != m_checker || m_result.entries.isEmpty()) {
-        stopCheck();
+    if (checker != m_checker) {
         m_checker = checker;
-        m_result = SpellScanResult();
-        m_sources.clear();
-        twWords->clear();
-        lblSummary->clear();
-        prbCheck->reset();
+        clearResult();
     }
     const QString missing = m_checker ? m_checker->missingMessage() : QString();
     if (!missing.isEmpty())
@@ -169,9 +183,20 @@ void DlgCheckSpelling::setChecker(const std::shared_ptr<SpellChecker> &checker)
     updateButtons();
 }
 
+void DlgCheckSpelling::clearResult()
+{
+    stopCheck();
+    m_result = SpellScanResult();
+    m_sources.clear();
+    twWords->clear();
+    lblSummary->clear();
+    prbCheck->reset();
+    cmbReplacement->clear();
+}
+
 bool DlgCheckSpelling::isChecking() const
 {
-    return m_watcher.isRunning();
+    return m_checking;
 }
 
 void DlgCheckSpelling::startCheck()
@@ -188,11 +213,13 @@ void DlgCheckSpelling::startCheck()
     } else {
         m_sources = SpellScan::databaseSources(*m_session->database());
     }
+    m_checkedFile = m_session->fileName();
     m_result = SpellScanResult();
     twWords->clear();
     lblSummary->setText(tr("Checking %1 texts...").arg(m_sources.size()));
     prbCheck->setRange(0, int(m_sources.size()));
     prbCheck->setValue(0);
+    m_checking = true;
     m_watcher.setFuture(SpellScan::start(m_checker->language(), m_sources));
     updateButtons();
 }
@@ -209,8 +236,16 @@ void DlgCheckSpelling::closeEvent(QCloseEvent *event)
     QDialog::closeEvent(event);
 }
 
+void DlgCheckSpelling::hideEvent(QHideEvent *event)
+{
+    // Closed with its button or Escape: nobody waits for the result any more.
+    stopCheck();
+    QDialog::hideEvent(event);
+}
+
 void DlgCheckSpelling::checkFinished()
 {
+    m_checking = false;
     const QFuture<SpellScanResult> future = m_watcher.future();
     if (future.isCanceled() || future.resultCount() == 0) {
         lblSummary->setText(tr("The check was stopped."));

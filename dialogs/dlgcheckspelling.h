@@ -51,9 +51,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void checkFinished();
+    void clearResult();
     void showResult();
     void fillOccurrences(QTreeWidgetItem *item);
     void selectionChanged();
@@ -69,8 +71,10 @@ private:
     LxdSession *m_session;
     std::shared_ptr<SpellChecker> m_checker;
     QList<SpellSource> m_sources; // as they were checked
+    QString m_checkedFile; // the database they came from
     SpellScanResult m_result;
     QFutureWatcher<SpellScanResult> m_watcher;
+    bool m_checking = false; // from the start of a check until its result is shown
 
     QLabel *lblDictionary = nullptr;
     QRadioButton *rdbDatabase = nullptr;
