@@ -288,7 +288,7 @@ void DlgCheckSpelling::showResult()
     twWords->resizeColumnToContents(1);
     lblSummary->setText(unknown + variants == 0
             ? tr("No spelling mistakes found in %1 texts.").arg(m_sources.size())
-            : tr("%1 texts checked: %2 words not in the dictionary, %3 words of another spelling.")
+            : tr("%1 texts checked. Words not in the dictionary: %2; words of another spelling: %3.")
                   .arg(m_sources.size())
                   .arg(unknown)
                   .arg(variants));

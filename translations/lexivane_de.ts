@@ -130,8 +130,8 @@
         <translation>In %1 Texten wurden keine Rechtschreibfehler gefunden.</translation>
     </message>
     <message>
-        <source>%1 texts checked: %2 words not in the dictionary, %3 words of another spelling.</source>
-        <translation>%1 Texte geprüft: %2 Wörter nicht im Wörterbuch, %3 Wörter in einer anderen Schreibweise.</translation>
+        <source>%1 texts checked. Words not in the dictionary: %2; words of another spelling: %3.</source>
+        <translation>%1 Texte geprüft. Wörter nicht im Wörterbuch: %2; Wörter in einer anderen Schreibweise: %3.</translation>
     </message>
     <message>
         <source>Output list</source>

@@ -130,8 +130,8 @@
         <translation>No se encontraron errores de ortografía en %1 textos.</translation>
     </message>
     <message>
-        <source>%1 texts checked: %2 words not in the dictionary, %3 words of another spelling.</source>
-        <translation>%1 textos revisados: %2 palabras que no están en el diccionario, %3 palabras de otra ortografía.</translation>
+        <source>%1 texts checked. Words not in the dictionary: %2; words of another spelling: %3.</source>
+        <translation>%1 textos revisados. Palabras que no están en el diccionario: %2; palabras de otra ortografía: %3.</translation>
     </message>
     <message>
         <source>Output list</source>

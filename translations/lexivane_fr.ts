@@ -130,8 +130,8 @@
         <translation>Aucune faute d’orthographe dans %1 textes.</translation>
     </message>
     <message>
-        <source>%1 texts checked: %2 words not in the dictionary, %3 words of another spelling.</source>
-        <translation>%1 textes vérifiés : %2 mots absents du dictionnaire, %3 mots d’une autre orthographe.</translation>
+        <source>%1 texts checked. Words not in the dictionary: %2; words of another spelling: %3.</source>
+        <translation>%1 textes vérifiés. Mots absents du dictionnaire : %2 ; mots d’une autre orthographe : %3.</translation>
     </message>
     <message>
         <source>Output list</source>
