@@ -28,6 +28,8 @@ private slots:
     void editorSaysWhichDictionaryIsMissing();
     void checkReplacesAsOneStep();
     void windowCommandAndHeadwordDialog();
+    void languageOfStarterDatabases_data();
+    void languageOfStarterDatabases();
 
 private:
     TestUtil::WindowFixture fixture;
@@ -218,6 +220,39 @@ void TestSpelling::windowCommandAndHeadwordDialog()
         = chooseFromMenu([&] { rightClick(&edit, QPoint(x, edit.height() / 2)); }, "actSuggestion");
     QVERIFY(!chosen.isEmpty());
     QCOMPARE(edit.text(), QLatin1String("a ") + chosen);
+}
+
+void TestSpelling::languageOfStarterDatabases_data()
+{
+    QTest::addColumn<QString>("starter");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("by its name") << "BritishDB.lxv"
+                                 << "BritishDB.lxv"
+                                 << "en-GB";
+    // The working copy of the first run, under another name: known by its sentences.
+    QTest::newRow("working copy") << "CanadianDB.lxv"
+                                  << "CurrentDB.lxv"
+                                  << "en-CA";
+    QTest::newRow("another database") << ""
+                                      << "Pets.lxv"
+                                      << "en-US";
+}
+
+void TestSpelling::languageOfStarterDatabases()
+{
+    QFETCH(QString, starter);
+    QFETCH(QString, name);
+    QFETCH(QString, language);
+    const QString file = fixture.write(name,
+        starter.isEmpty() ? QByteArray("cat&&&{0}The [cat] sat.\n")
+                          : TestUtil::readFile(TestUtil::sourcePath(QStringLiteral("share/db/") + starter)));
+    std::unique_ptr<MainWindow> window = fixture.window(true, file);
+    TestUtil::child<QAction>(window.get(), "actCheckSpelling")->trigger();
+    auto *dlg = TestUtil::child<DlgCheckSpelling>(window.get(), "DlgCheckSpelling");
+    const QString shown = TestUtil::child<QLabel>(dlg, "lblDictionary")->text();
+    QVERIFY2(shown.contains(QLocale(language).nativeLanguageName()), qPrintable(shown));
+    dlg->close();
 }
 
 QTEST_MAIN(TestSpelling)
