@@ -417,13 +417,6 @@ bool SpellChecker::isPersonal(const QString &word) const
     return m_personal.contains(word) || m_personal.contains(word.toLower());
 }
 
-QStringList SpellChecker::personalWords() const
-{
-    QStringList words(m_personal.cbegin(), m_personal.cend());
-    words.sort();
-    return words;
-}
-
 bool SpellChecker::addToPersonal(const QString &word, QString *error)
 {
     const QString key = SpellText::lookupForm(word.trimmed());

@@ -88,7 +88,6 @@ public:
     bool addToPersonal(const QString &word, QString *error = nullptr);
     // Known for the rest of this checker's life only.
     void ignore(const QString &word);
-    QStringList personalWords() const;
 
     // How many times the dictionaries were asked, for the tests of the per-word cache.
     int lookups() const { return m_lookups; }
