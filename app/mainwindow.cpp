@@ -698,6 +698,7 @@ void MainWindow::createMenus()
     mnuSentences->addAction(actUseSentences);
     mnuSentences->addSeparator();
     mnuSentences->addAction(actZeroUsed);
+    addSpellingCommands(mnuSentences);
 
     mnuSearch = bar->addMenu(tr("&Search"));
     mnuSearch->setObjectName(QStringLiteral("mnuSearch"));

@@ -41,6 +41,7 @@ class QToolBar;
 class QVBoxLayout;
 class ZelBusyCursor;
 
+class DlgCheckSpelling;
 class DlgEditSentence;
 class DlgRandomSentences;
 class LxdDatabase;
@@ -49,6 +50,7 @@ class LxdbWordListModel;
 class LxdFileGuard;
 class LxdFileLock;
 class LxdRecovery;
+class SpellChecker;
 struct LxdRecoveryCopy;
 struct LxdRecoverySession;
 class ZelBusyCursor;
@@ -153,6 +155,7 @@ private slots:
     void deleteOutputSentences();
     void lwOutputClear();
     void backupDb();
+    void checkSpelling();
 
 private:
     enum { MaxRecentFiles = 5 };
@@ -244,6 +247,15 @@ private:
     LxdImportRun::Outcome readImportFile(const QString &fileName);
     void showImportReport(
         const QString &fileName, const LxdImport::Result &result, const LxdDocument::MergeOutcome &merged);
+
+    // Spelling (mainwindow_spelling.cpp): the one place that says which language the open database
+    // is checked in, the window's checker for it, and the command that checks the whole database.
+    QString spellingLanguage() const;
+    std::shared_ptr<SpellChecker> spellChecker();
+    void addSpellingCommands(QMenu *menu);
+    std::shared_ptr<SpellChecker> spelling;
+    DlgCheckSpelling *dlgCheckSpelling = nullptr;
+    QAction *actCheckSpelling = nullptr;
 
     // Editing helpers (mainwindow_editing.cpp).
     void moveSentences(bool up);

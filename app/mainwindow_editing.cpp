@@ -6,7 +6,9 @@
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
+#include "data/spellchecker.h"
 #include "dialogs/dlgeditsentence.h"
+#include "dialogs/spellhighlighter.h"
 #include "document/lxddocument.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "models/lxdbwordlistmodel.h"
@@ -18,6 +20,7 @@
 #include <QInputDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -44,23 +47,32 @@ QList<int> sortedRows(const QModelIndexList &indexes, int column = -1)
 }
 
 // Asks for a headword text. A text holding "&&&" cannot be stored in the database file, so the
-// dialog says so and OK stays disabled while the text holds one. Returns the trimmed text, or an
-// empty one when the user cancelled.
-QString askHeadword(QWidget *parent, const QString &title, const QString &label, const QString &text)
+// dialog says so and OK stays disabled while the text holds one. A word the checker finds fault with
+// is named under the label (a line field cannot underline), and right-clicking it offers the
+// suggestions. Returns the trimmed text, or an empty one when the user cancelled.
+QString askHeadword(QWidget *parent, const QString &title, const QString &label, const QString &text,
+    const std::shared_ptr<SpellChecker> &checker)
 {
     QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("dlgHeadword"));
     dialog.setWindowTitle(title);
     dialog.setLabelText(label);
     dialog.setTextValue(text);
-    const auto check = [&dialog, label](const QString &value) {
+    const auto check = [&dialog, label, checker](const QString &value) {
         const bool storable = !LineFile::holdsSeparator(value);
-        dialog.setLabelText(
-            storable ? label : label + QLatin1Char('\n') + MainWindow::tr("A headword cannot hold \"&&&\"."));
+        QString shown = storable
+            ? label
+            : label + QLatin1Char('\n') + MainWindow::tr("A headword cannot hold \"&&&\".");
+        const QString spelling = checker ? SpellMenu::summary(*checker, value) : QString();
+        if (!spelling.isEmpty())
+            shown += QLatin1Char('\n') + spelling;
+        dialog.setLabelText(shown);
         if (auto *buttons = dialog.findChild<QDialogButtonBox *>())
             buttons->button(QDialogButtonBox::Ok)->setEnabled(storable);
     };
     QObject::connect(&dialog, &QInputDialog::textValueChanged, &dialog, check);
+    if (auto *edit = dialog.findChild<QLineEdit *>())
+        SpellMenu::attach(edit, checker, [&dialog, check] { check(dialog.textValue()); });
     check(text);
     if (dialog.exec() != QDialog::Accepted || LineFile::holdsSeparator(dialog.textValue()))
         return QString();
@@ -73,7 +85,8 @@ QString askHeadword(QWidget *parent, const QString &title, const QString &label,
 
 void MainWindow::addWord()
 {
-    const QString text = askHeadword(this, tr("Add new headword"), tr("New headword:"), QString());
+    const QString text
+        = askHeadword(this, tr("Add new headword"), tr("New headword:"), QString(), spellChecker());
     if (text.isEmpty())
         return;
 
@@ -96,7 +109,8 @@ void MainWindow::editWord(const QModelIndex &index)
     if (row < 0 || row >= db->itemCount())
         return;
 
-    const QString text = askHeadword(this, tr("Edit headword"), tr("Altered headword:"), db->headword(row));
+    const QString text
+        = askHeadword(this, tr("Edit headword"), tr("Altered headword:"), db->headword(row), spellChecker());
     if (text.isEmpty())
         return;
 
@@ -164,6 +178,7 @@ void MainWindow::updateWordCount()
     const int count = lvWords->model()->rowCount();
     lblWords->setText(tr("Words") + QLatin1String(" (") + QString::number(count) + QLatin1Char(')'));
     actRandomSentences->setEnabled(count > 0);
+    actCheckSpelling->setEnabled(count > 0);
 }
 
 // --- Sentences -------------------------------------------------------------------------------------
@@ -175,6 +190,7 @@ void MainWindow::addSentence()
         return;
     const int word = current.row();
 
+    dlgEditSentence->setSpellChecker(spellChecker());
     dlgEditSentence->setUsed(0);
     dlgEditSentence->setSentence(tr("Enter your sentence here. Words in square [brackets] will be gapped."));
     dlgEditSentence->selectSentence();
@@ -209,6 +225,7 @@ void MainWindow::editSentence(const QModelIndex &index)
     const QString oldText = sentence->text();
     sentence = nullptr;
 
+    dlgEditSentence->setSpellChecker(spellChecker());
     dlgEditSentence->setUsed(oldUsed);
     // The counter shows at most 100; a higher count is written back only when the teacher changed it.
     const int shownUsed = dlgEditSentence->used();

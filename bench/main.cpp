@@ -6,6 +6,7 @@
 #include "commandbench.h"
 #include "floors.h"
 #include "importbench.h"
+#include "spellbench.h"
 #include "startupbench.h"
 
 #include "data/heappolicy.h"
@@ -642,6 +643,8 @@ int main(int argc, char **argv)
             "Size of the generated CSV file whose import is measured, in MB (300; 10 with --quick; "
             "0 to leave the import out)."),
         QStringLiteral("MB"));
+    const QCommandLineOption spellingOption(QStringLiteral("spelling"),
+        QStringLiteral("Measure only Check spelling over the generated sentences."));
     const QCommandLineOption importOnlyOption(
         QStringLiteral("import-only"), QStringLiteral("Measure only the import of the CSV file."));
     QCommandLineOption importChild(QLatin1String(importChildOption), QString(), QStringLiteral("file"));
@@ -653,7 +656,8 @@ int main(int argc, char **argv)
     importChild.setFlags(QCommandLineOption::HiddenFromHelp);
     xmlMemoryChild.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({wordsOption, sentencesOption, quickOption, runsOption, unsortedOption, dirOption,
-        importOption, importOnlyOption, objectChild, loadChild, importChild, bareChild, xmlMemoryChild});
+        importOption, importOnlyOption, spellingOption, objectChild, loadChild, importChild, bareChild,
+        xmlMemoryChild});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption &option, int fallback, int least) {
@@ -685,6 +689,8 @@ int main(int argc, char **argv)
     }
     if (parser.isSet(importChild))
         return runImportChild(parser.value(importChild), parser.positionalArguments().value(0));
+    if (parser.isSet(spellingOption))
+        return runSpellBench(words, sentences, runs) == 0 ? 0 : 1;
     const int importMegabytes = number(importOption, quick ? 10 : 300, 0);
 
     std::unique_ptr<QTemporaryDir> temporary;

@@ -4,6 +4,8 @@
 #include "data/brackettext.h"
 #include "data/linefile.h"
 #include "data/lxdsentence.h"
+#include "data/spellchecker.h"
+#include "dialogs/spellhighlighter.h"
 #include "models/desktoplook.h"
 
 #include <QDialogButtonBox>
@@ -75,9 +77,21 @@ DlgEditSentence::DlgEditSentence(QWidget *parent)
     lwGaps->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     grdMain->addWidget(lwGaps, 3, 1, 1, 2);
 
+    lblSpelling = new QLabel(this);
+    lblSpelling->setObjectName(QStringLiteral("lblSpelling"));
+    lblSpelling->setWordWrap(true);
+    lblSpelling->hide();
+    grdMain->addWidget(lblSpelling, 4, 1, 1, 2);
+
+    spellHighlighter = new SpellHighlighter(pteSentence->document());
+    spellHighlighter->setObjectName(QStringLiteral("spellHighlighter"));
+    pteSentence->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pteSentence, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &pos) { SpellMenu::showFor(pteSentence, spellHighlighter, pos); });
+
     bbxButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Horizontal, this);
     bbxButtons->setObjectName(QStringLiteral("bbxButtons"));
-    grdMain->addWidget(bbxButtons, 4, 1, 1, 2);
+    grdMain->addWidget(bbxButtons, 5, 1, 1, 2);
 
     // The counter keeps its natural width; the editor takes the room the dialog is given.
     grdMain->setColumnStretch(2, 1);
@@ -116,6 +130,14 @@ void DlgEditSentence::setSentence(const QString &text)
     pteSentence->setPlainText(text);
     // Typing goes on at the end of the sentence, as when it was written.
     pteSentence->moveCursor(QTextCursor::End);
+}
+
+void DlgEditSentence::setSpellChecker(const std::shared_ptr<SpellChecker> &checker)
+{
+    spellHighlighter->setChecker(checker);
+    const QString missing = checker ? checker->missingMessage() : QString();
+    lblSpelling->setText(missing);
+    lblSpelling->setVisible(!missing.isEmpty());
 }
 
 QString DlgEditSentence::sentence() const

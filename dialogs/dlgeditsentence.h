@@ -5,12 +5,16 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+
 class QDialogButtonBox;
 class QGridLayout;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QSpinBox;
+class SpellChecker;
+class SpellHighlighter;
 
 // The sentence editor: one sentence with its "times used" counter. While the teacher types, the
 // status line says whether the sentence has a key word in brackets, whether every bracket is closed
@@ -46,6 +50,10 @@ public:
     // key word.
     static QStringList gapsReading(const QString &text);
 
+    // The words the checker finds fault with are underlined as they are typed, and the context menu
+    // offers its suggestions; without a dictionary a line under the editor says which to install.
+    void setSpellChecker(const std::shared_ptr<SpellChecker> &checker);
+
 public slots:
     void showSentenceStatus();
 
@@ -61,6 +69,8 @@ private:
     QLabel *lblStatusCaption = nullptr;
     QLabel *lblStatus = nullptr;
     QListWidget *lwGaps = nullptr; // every gap, then what looks mistyped
+    QLabel *lblSpelling = nullptr; // why spelling is not checked, when it is not
+    SpellHighlighter *spellHighlighter = nullptr;
     QDialogButtonBox *bbxButtons = nullptr;
     // Indexed by the result of LxdSentence::checkBrackets.
     QStringList statusTexts;

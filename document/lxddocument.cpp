@@ -216,6 +216,20 @@ bool LxdDocument::editSentence(int item, int row, const QString &text, int used)
     return true;
 }
 
+bool LxdDocument::replaceSentenceTexts(const QList<LxdTextChange> &changes, const QString &stepName)
+{
+    QList<LxdTextChange> real;
+    for (const LxdTextChange &change : changes) {
+        const LxdSentence *sentence = m_database->sentenceAt(change.item, change.row);
+        if (sentence && sentence->text() != change.text)
+            real.append(change);
+    }
+    if (real.isEmpty())
+        return false;
+    m_undoStack->push(new LxdReplaceTextsCommand(this, stepName, real));
+    return true;
+}
+
 void LxdDocument::deleteSentences(int item, const QList<int> &rows)
 {
     const QList<int> valid = validRows(rows, m_database->sentenceCount(item));

@@ -39,6 +39,14 @@ struct LxdViewState
     }
 };
 
+// A sentence's new text: sentence `row` of headword `item`.
+struct LxdTextChange
+{
+    int item = -1;
+    int row = -1;
+    QString text;
+};
+
 // The two questions an append asks when the appended file repeats headwords held already. The
 // window answers them with its message boxes; tests answer them directly.
 class LxdAppendQuestions
@@ -83,6 +91,9 @@ public:
     bool addSentence(int item, const QString &text, int used);
     bool editSentence(int item, int row, const QString &text, int used);
     void deleteSentences(int item, const QList<int> &rows);
+    // New texts for several sentences as one step named `stepName`; the counts stay. Changes that
+    // name no sentence, or leave its text as it is, are left out; false when none is left.
+    bool replaceSentenceTexts(const QList<LxdTextChange> &changes, const QString &stepName);
     // Moves each of `rows` one place, as the move buttons do; returns the rows of the moved ones.
     QList<int> moveSentences(int item, const QList<int> &rows, bool up);
 

@@ -287,6 +287,40 @@ void LxdEditSentenceCommand::revert()
     db()->announceSentences(m_item);
 }
 
+LxdReplaceTextsCommand::LxdReplaceTextsCommand(
+    LxdDocument *document, const QString &text, const QList<LxdTextChange> &changes)
+    : LxdEditCommand(document, text)
+    , m_changes(changes)
+{
+    m_old.reserve(changes.size());
+    for (const LxdTextChange &change : changes) {
+        const LxdSentence *sentence = document->database()->sentenceAt(change.item, change.row);
+        m_old.append({sentence ? sentence->text() : QString(),
+            sentence ? sentence->bracketStatus() : int(LxdSentence::Unchecked)});
+    }
+}
+
+void LxdReplaceTextsCommand::apply(bool)
+{
+    for (const LxdTextChange &change : std::as_const(m_changes)) {
+        if (const LxdSentence *sentence = db()->sentenceAt(change.item, change.row))
+            db()->setSentence(change.item, change.row, change.text, sentence->used());
+    }
+}
+
+void LxdReplaceTextsCommand::revert()
+{
+    for (qsizetype k = m_changes.size() - 1; k >= 0; --k) {
+        const LxdTextChange &change = m_changes.at(k);
+        const LxdSentence *sentence = db()->sentenceAt(change.item, change.row);
+        if (!sentence)
+            continue;
+        db()->setSentence(change.item, change.row, m_old.at(k).text, sentence->used());
+        if (LxdSentence *restored = db()->sentenceAt(change.item, change.row))
+            restored->restoreStatus(m_old.at(k).status);
+    }
+}
+
 LxdDeleteSentencesCommand::LxdDeleteSentencesCommand(LxdDocument *document, int item, const QList<int> &rows)
     : LxdEditCommand(document,
         rows.size() == 1 ? CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Delete Sentence"))

@@ -199,6 +199,26 @@ private:
     QList<QPair<int, int>> m_moves;
 };
 
+// New texts for several sentences at once (a word replaced wherever it was found), one step.
+class LxdReplaceTextsCommand : public LxdEditCommand
+{
+public:
+    LxdReplaceTextsCommand(LxdDocument *document, const QString &text, const QList<LxdTextChange> &changes);
+
+protected:
+    void apply(bool first) override;
+    void revert() override;
+
+private:
+    struct Old
+    {
+        QString text;
+        int status;
+    };
+    QList<LxdTextChange> m_changes;
+    QList<Old> m_old;
+};
+
 // The used counts raised by Use and by the random draw.
 class LxdUseSentencesCommand : public LxdEditCommand
 {

@@ -448,6 +448,25 @@ bool LxdSession::randomOutput(const RandomDrawOptions &options, RandomSource &ra
     return true;
 }
 
+void LxdSession::replaceOutput(const QList<QPair<int, QString>> &texts, const QString &stepName)
+{
+    QList<QPair<int, QString>> valid;
+    for (const auto &entry : texts) {
+        if (entry.first >= 0 && entry.first < m_output->count()
+            && m_output->entries().at(entry.first) != entry.second)
+            valid.append(entry);
+    }
+    if (valid.isEmpty())
+        return;
+    QUndoStack *stack = m_document->undoStack();
+    stack->beginMacro(stepName);
+    for (const auto &entry : std::as_const(valid)) {
+        push(new OutputRemoveCommand(m_output, {entry.first}, stepName));
+        push(new OutputInsertCommand(m_output, entry.first, {entry.second}, stepName));
+    }
+    stack->endMacro();
+}
+
 void LxdSession::removeOutput(const QList<int> &rows)
 {
     QList<int> valid;

@@ -150,6 +150,8 @@ public:
     QStringList useSentences(
         const QList<QPair<int, int>> &sentences, const QString &stepName, bool replace = false);
     void removeOutput(const QList<int> &rows);
+    // New texts for entries of the list (row, text), as one step.
+    void replaceOutput(const QList<QPair<int, QString>> &texts, const QString &stepName);
     void clearOutput();
     // Moves each of `rows` one place, as the move buttons do; returns the rows of the moved ones.
     QList<int> moveOutput(const QList<int> &rows, bool up);

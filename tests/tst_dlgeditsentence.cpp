@@ -78,7 +78,7 @@ void TestDlgEditSentence::layout()
     QCOMPARE(grid->itemAtPosition(2, 2)->widget(), status(dlg));
     auto *buttons = dlg.findChild<QDialogButtonBox *>();
     QVERIFY(buttons);
-    QCOMPARE(grid->itemAtPosition(4, 2)->widget(), buttons);
+    QCOMPARE(grid->itemAtPosition(5, 2)->widget(), buttons); // under the line about spelling
     QCOMPARE(buttons->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
 
     QCOMPARE(counter(dlg)->minimum(), 0);

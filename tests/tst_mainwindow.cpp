@@ -302,9 +302,10 @@ void TestMainWindow::actions()
         "actSaveAsXHTML", "actSaveAsRTF", "actSaveAsJMatch", "actSaveAsJCloze", "actSaveAsPDF", "actPrint",
         "actSaveAsInteractive", "actSaveAsMoodleXml", "actSaveAsMoodleMatching", "actSaveAsMoodleGift",
         "actSaveAsH5pBlanks", "actSaveAsH5pDragText", "actSaveAsScorm", "actSaveAsAnki", "actSaveAsQuizlet",
-        "actRandomSentences", "actRenameWord", "actDeleteOutputSentences", "actClearOutputSentences"};
+        "actRandomSentences", "actRenameWord", "actDeleteOutputSentences", "actClearOutputSentences",
+        "actCheckSpelling"};
     const QStringList withoutIcon = {"actIncludeQNums", "actGapWords", "actBracketWords", "actJumbleOrder",
-        "actIncludeWordList", "actAnswerKey", "actShuffleWordList"};
+        "actIncludeWordList", "actAnswerKey", "actShuffleWordList", "actCheckSpelling"};
 
     int commands = 0;
     for (QAction *action : w->findChildren<QAction *>(Qt::FindDirectChildrenOnly)) {
@@ -318,7 +319,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 54);
+    QCOMPARE(commands, 55);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -360,7 +361,7 @@ void TestMainWindow::menus()
         QStringList({"actAddWord", "actRenameWord", "actDeleteWords"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSentences")->actions()),
         QStringList({"actAddSentence", "actDeleteSentences", "actEditSentence", "actUseSentences", "-",
-            "actZeroUsed"}));
+            "actZeroUsed", "-", "actCheckSpelling"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSearch")->actions()), QStringList({"actFind", "actFindNext"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuOutput")->actions()),
         QStringList(

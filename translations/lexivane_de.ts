@@ -36,6 +36,127 @@
     </message>
 </context>
 <context>
+    <name>DlgCheckSpelling</name>
+    <message>
+        <source>Check spelling</source>
+        <translation>Rechtschreibung prüfen</translation>
+    </message>
+    <message>
+        <source>The whole database</source>
+        <translation>Die ganze Datenbank</translation>
+    </message>
+    <message>
+        <source>The output list</source>
+        <translation>Die Ausgabeliste</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Progress of the check</source>
+        <translation>Fortschritt der Prüfung</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Gefundene Wörter</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Headword</source>
+        <translation>Stichwort</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Ersetzen durch:</translation>
+    </message>
+    <message>
+        <source>Replace here</source>
+        <translation>Hier ersetzen</translation>
+    </message>
+    <message>
+        <source>Replace everywhere</source>
+        <translation>Überall ersetzen</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>Gehe zu</translation>
+    </message>
+    <message>
+        <source>Add to dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Wörterbuch: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Checking %1 texts...</source>
+        <translation>%1 Texte werden geprüft …</translation>
+    </message>
+    <message>
+        <source>The check was stopped.</source>
+        <translation>Die Prüfung wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>%1 spelling</source>
+        <translation>Schreibweise: %1</translation>
+    </message>
+    <message>
+        <source>Not in the dictionary</source>
+        <translation>Nicht im Wörterbuch</translation>
+    </message>
+    <message>
+        <source>Found: %1</source>
+        <translation>Gefunden: %1</translation>
+    </message>
+    <message>
+        <source>No spelling mistakes found in %1 texts.</source>
+        <translation>In %1 Texten wurden keine Rechtschreibfehler gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 texts checked. Words not in the dictionary: %2; words of another spelling: %3.</source>
+        <translation>%1 Texte geprüft. Wörter nicht im Wörterbuch: %2; Wörter in einer anderen Schreibweise: %3.</translation>
+    </message>
+    <message>
+        <source>Output list</source>
+        <translation>Ausgabeliste</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot;</source>
+        <translation>„%1“ ersetzen</translation>
+    </message>
+    <message>
+        <source>%1 texts were changed since the check and were left as they are.</source>
+        <translation>%1 Texte wurden seit der Prüfung geändert und bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Word not added</source>
+        <translation>Wort nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your word list %2:
+%3</source>
+        <translation>Das Wort „%1“ konnte nicht zu Ihrer Wortliste %2 hinzugefügt werden:
+%3</translation>
+    </message>
+</context>
+<context>
     <name>DlgChooseDbLang</name>
     <message>
         <source>Choose preferred spelling</source>
@@ -2505,6 +2626,14 @@ Möchten Sie sie wirklich überschreiben?</translation>
         <source>Move output entry down</source>
         <translation>Ausgabeeintrag nach unten</translation>
     </message>
+    <message>
+        <source>Check &amp;spelling...</source>
+        <translation>&amp;Rechtschreibung prüfen …</translation>
+    </message>
+    <message>
+        <source>Lists the words of the database or of the output list that the dictionary does not know</source>
+        <translation>Listet die Wörter der Datenbank oder der Ausgabeliste auf, die das Wörterbuch nicht kennt</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
@@ -2526,6 +2655,54 @@ Möchten Sie sie wirklich überschreiben?</translation>
     <message>
         <source>Score recorded: %1%</source>
         <translation>Gemeldetes Ergebnis: %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>SpellChecker</name>
+    <message>
+        <source>No spelling dictionary for %1 was found, so spelling is not checked. Install the Debian package %2 to have it checked.</source>
+        <translation>Für %1 wurde kein Rechtschreibwörterbuch gefunden, daher wird die Rechtschreibung nicht geprüft. Installieren Sie das Debian-Paket %2, damit sie geprüft wird.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>SpellMenu</name>
+    <message>
+        <source>%1 spelling</source>
+        <translation>Schreibweise: %1</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>Keine Vorschläge</translation>
+    </message>
+    <message>
+        <source>Add to dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Word not added</source>
+        <translation>Wort nicht hinzugefügt</translation>
+    </message>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your word list %2:
+%3</source>
+        <translation>Das Wort „%1“ konnte nicht zu Ihrer Wortliste %2 hinzugefügt werden:
+%3</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Not in the dictionary: %1</source>
+        <translation>Nicht im Wörterbuch: %1</translation>
+    </message>
+    <message>
+        <source>Another spelling: %1</source>
+        <translation>Andere Schreibweise: %1</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,127 @@
     </message>
 </context>
 <context>
+    <name>DlgCheckSpelling</name>
+    <message>
+        <source>Check spelling</source>
+        <translation>Revisar la ortografía</translation>
+    </message>
+    <message>
+        <source>The whole database</source>
+        <translation>Toda la base de datos</translation>
+    </message>
+    <message>
+        <source>The output list</source>
+        <translation>La lista de salida</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Revisar</translation>
+    </message>
+    <message>
+        <source>Progress of the check</source>
+        <translation>Progreso de la revisión</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Palabras encontradas</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Palabra</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Headword</source>
+        <translation>Palabra clave</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Oración</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Reemplazar por:</translation>
+    </message>
+    <message>
+        <source>Replace here</source>
+        <translation>Reemplazar aquí</translation>
+    </message>
+    <message>
+        <source>Replace everywhere</source>
+        <translation>Reemplazar en todas partes</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>Ir a</translation>
+    </message>
+    <message>
+        <source>Add to dictionary</source>
+        <translation>Añadir al diccionario</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Diccionario: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Checking %1 texts...</source>
+        <translation>Revisando %1 textos…</translation>
+    </message>
+    <message>
+        <source>The check was stopped.</source>
+        <translation>La revisión se detuvo.</translation>
+    </message>
+    <message>
+        <source>%1 spelling</source>
+        <translation>Ortografía: %1</translation>
+    </message>
+    <message>
+        <source>Not in the dictionary</source>
+        <translation>No está en el diccionario</translation>
+    </message>
+    <message>
+        <source>Found: %1</source>
+        <translation>Encontrada: %1</translation>
+    </message>
+    <message>
+        <source>No spelling mistakes found in %1 texts.</source>
+        <translation>No se encontraron errores de ortografía en %1 textos.</translation>
+    </message>
+    <message>
+        <source>%1 texts checked. Words not in the dictionary: %2; words of another spelling: %3.</source>
+        <translation>%1 textos revisados. Palabras que no están en el diccionario: %2; palabras de otra ortografía: %3.</translation>
+    </message>
+    <message>
+        <source>Output list</source>
+        <translation>Lista de salida</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot;</source>
+        <translation>Reemplazar «%1»</translation>
+    </message>
+    <message>
+        <source>%1 texts were changed since the check and were left as they are.</source>
+        <translation>%1 textos cambiaron desde la revisión y se dejaron como están.</translation>
+    </message>
+    <message>
+        <source>Word not added</source>
+        <translation>Palabra no añadida</translation>
+    </message>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your word list %2:
+%3</source>
+        <translation>No se pudo añadir la palabra «%1» a su lista de palabras %2:
+%3</translation>
+    </message>
+</context>
+<context>
     <name>DlgChooseDbLang</name>
     <message>
         <source>Choose preferred spelling</source>
@@ -2505,6 +2626,14 @@ Are you sure you want to overwrite them?</source>
         <source>Move output entry down</source>
         <translation>Bajar la entrada de la salida</translation>
     </message>
+    <message>
+        <source>Check &amp;spelling...</source>
+        <translation>Revisar la &amp;ortografía…</translation>
+    </message>
+    <message>
+        <source>Lists the words of the database or of the output list that the dictionary does not know</source>
+        <translation>Muestra las palabras de la base de datos o de la lista de salida que el diccionario no conoce</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
@@ -2526,6 +2655,54 @@ Are you sure you want to overwrite them?</source>
     <message>
         <source>Score recorded: %1%</source>
         <translation>Puntuación registrada: %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>SpellChecker</name>
+    <message>
+        <source>No spelling dictionary for %1 was found, so spelling is not checked. Install the Debian package %2 to have it checked.</source>
+        <translation>No se encontró ningún diccionario ortográfico para %1, así que no se revisa la ortografía. Instale el paquete de Debian %2 para que se revise.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>No se pudo crear la carpeta %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SpellMenu</name>
+    <message>
+        <source>%1 spelling</source>
+        <translation>Ortografía: %1</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>Sin sugerencias</translation>
+    </message>
+    <message>
+        <source>Add to dictionary</source>
+        <translation>Añadir al diccionario</translation>
+    </message>
+    <message>
+        <source>Word not added</source>
+        <translation>Palabra no añadida</translation>
+    </message>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your word list %2:
+%3</source>
+        <translation>No se pudo añadir la palabra «%1» a su lista de palabras %2:
+%3</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
+    </message>
+    <message>
+        <source>Not in the dictionary: %1</source>
+        <translation>No está en el diccionario: %1</translation>
+    </message>
+    <message>
+        <source>Another spelling: %1</source>
+        <translation>Otra ortografía: %1</translation>
     </message>
 </context>
 <context>

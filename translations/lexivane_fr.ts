@@ -36,6 +36,127 @@
     </message>
 </context>
 <context>
+    <name>DlgCheckSpelling</name>
+    <message>
+        <source>Check spelling</source>
+        <translation>Vérifier l’orthographe</translation>
+    </message>
+    <message>
+        <source>The whole database</source>
+        <translation>Toute la base de données</translation>
+    </message>
+    <message>
+        <source>The output list</source>
+        <translation>La liste de sortie</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Progress of the check</source>
+        <translation>Progression de la vérification</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Words found</source>
+        <translation>Mots trouvés</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Mot</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Headword</source>
+        <translation>Mot vedette</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Phrase</translation>
+    </message>
+    <message>
+        <source>Replace with:</source>
+        <translation>Remplacer par :</translation>
+    </message>
+    <message>
+        <source>Replace here</source>
+        <translation>Remplacer ici</translation>
+    </message>
+    <message>
+        <source>Replace everywhere</source>
+        <translation>Remplacer partout</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <source>Add to dictionary</source>
+        <translation>Ajouter au dictionnaire</translation>
+    </message>
+    <message>
+        <source>Dictionary: %1 (%2)</source>
+        <translation>Dictionnaire : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Checking %1 texts...</source>
+        <translation>Vérification de %1 textes…</translation>
+    </message>
+    <message>
+        <source>The check was stopped.</source>
+        <translation>La vérification a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>%1 spelling</source>
+        <translation>Orthographe : %1</translation>
+    </message>
+    <message>
+        <source>Not in the dictionary</source>
+        <translation>Absent du dictionnaire</translation>
+    </message>
+    <message>
+        <source>Found: %1</source>
+        <translation>Trouvé : %1</translation>
+    </message>
+    <message>
+        <source>No spelling mistakes found in %1 texts.</source>
+        <translation>Aucune faute d’orthographe dans %1 textes.</translation>
+    </message>
+    <message>
+        <source>%1 texts checked. Words not in the dictionary: %2; words of another spelling: %3.</source>
+        <translation>%1 textes vérifiés. Mots absents du dictionnaire : %2 ; mots d’une autre orthographe : %3.</translation>
+    </message>
+    <message>
+        <source>Output list</source>
+        <translation>Liste de sortie</translation>
+    </message>
+    <message>
+        <source>Replace &quot;%1&quot;</source>
+        <translation>Remplacer « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 texts were changed since the check and were left as they are.</source>
+        <translation>%1 textes ont été modifiés depuis la vérification et restent tels quels.</translation>
+    </message>
+    <message>
+        <source>Word not added</source>
+        <translation>Mot non ajouté</translation>
+    </message>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your word list %2:
+%3</source>
+        <translation>Le mot « %1 » n’a pas pu être ajouté à votre liste de mots %2 :
+%3</translation>
+    </message>
+</context>
+<context>
     <name>DlgChooseDbLang</name>
     <message>
         <source>Choose preferred spelling</source>
@@ -2505,6 +2626,14 @@ Voulez-vous vraiment les écraser ?</translation>
         <source>Move output entry down</source>
         <translation>Descendre l’entrée de la sortie</translation>
     </message>
+    <message>
+        <source>Check &amp;spelling...</source>
+        <translation>Vérifier l’&amp;orthographe…</translation>
+    </message>
+    <message>
+        <source>Lists the words of the database or of the output list that the dictionary does not know</source>
+        <translation>Liste les mots de la base de données ou de la liste de sortie que le dictionnaire ne connaît pas</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
@@ -2526,6 +2655,54 @@ Voulez-vous vraiment les écraser ?</translation>
     <message>
         <source>Score recorded: %1%</source>
         <translation>Score enregistré : %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>SpellChecker</name>
+    <message>
+        <source>No spelling dictionary for %1 was found, so spelling is not checked. Install the Debian package %2 to have it checked.</source>
+        <translation>Aucun dictionnaire orthographique pour %1 n’a été trouvé : l’orthographe n’est pas vérifiée. Installez le paquet Debian %2 pour qu’elle le soit.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Le dossier %1 n’a pas pu être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>SpellMenu</name>
+    <message>
+        <source>%1 spelling</source>
+        <translation>Orthographe : %1</translation>
+    </message>
+    <message>
+        <source>No suggestions</source>
+        <translation>Aucune suggestion</translation>
+    </message>
+    <message>
+        <source>Add to dictionary</source>
+        <translation>Ajouter au dictionnaire</translation>
+    </message>
+    <message>
+        <source>Word not added</source>
+        <translation>Mot non ajouté</translation>
+    </message>
+    <message>
+        <source>The word &quot;%1&quot; could not be added to your word list %2:
+%3</source>
+        <translation>Le mot « %1 » n’a pas pu être ajouté à votre liste de mots %2 :
+%3</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Not in the dictionary: %1</source>
+        <translation>Absent du dictionnaire : %1</translation>
+    </message>
+    <message>
+        <source>Another spelling: %1</source>
+        <translation>Autre orthographe : %1</translation>
     </message>
 </context>
 <context>
