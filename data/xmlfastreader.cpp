@@ -374,6 +374,7 @@ Scanner::Step Scanner::startTag(const uchar *p, const uchar *e)
         ++q;
     const QLatin1String name(reinterpret_cast<const char *>(p + 1), q - p - 1);
     QVarLengthArray<QLatin1String, 4> attributes;
+    QVarLengthArray<QLatin1String, 4> values;
     bool empty = false;
     for (;;) {
         const uchar *const afterName = q;
@@ -423,6 +424,13 @@ Scanner::Step Scanner::startTag(const uchar *p, const uchar *e)
             return Step::More;
         if (!checkCharacters(q + 1, close, true))
             return Step::Fail;
+        // The values go on as they stand: one the general parser would change (a reference, a line
+        // end it normalizes) is left to it.
+        for (const uchar *c = q + 1; c < close; ++c) {
+            if (*c == '&' || *c < 0x20 || *c >= 0x80)
+                return Step::Fail;
+        }
+        values.append(QLatin1String(reinterpret_cast<const char *>(q + 1), close - q - 1));
         q = close + 1;
     }
     if (m_place == Place::Prolog)
@@ -430,6 +438,8 @@ Scanner::Step Scanner::startTag(const uchar *p, const uchar *e)
     m_nameStarts.append(qsizetype(m_names.size()));
     m_names.append(name.data(), size_t(name.size()));
     m_sink.start(name);
+    for (qsizetype i = 0; i < attributes.size(); ++i)
+        m_sink.attribute(attributes.at(i), values.at(i));
     if (empty) {
         m_names.resize(size_t(m_nameStarts.last()));
         m_nameStarts.removeLast();
