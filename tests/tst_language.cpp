@@ -184,7 +184,8 @@ void TestLanguage::lineFileKeepsTheLanguage()
     const QByteArray line
         = language.isEmpty() ? QByteArray() : LineFile::languageLine(language).toLatin1() + "\r\n";
     QCOMPARE(bytes, start + line + plain.mid(start.size()));
-    QCOMPARE(line.count('\t') + line.count(' ') + 2, line.size()); // blanks and tabs only
+    if (!line.isEmpty())
+        QCOMPARE(line.count('\t') + line.count(' ') + 2, line.size()); // blanks and tabs only
 
     LxdDatabase read;
     QVERIFY(read.loadText(file));
@@ -363,8 +364,12 @@ void TestLanguage::pdfCarriesItsLanguage()
     QVERIFY(catalog.contains("/Lang (en-GB)"));
     const QByteArray trailer = pdf.mid(pdf.lastIndexOf("trailer"));
     QVERIFY(trailer.contains("/Root " + object + " 0 R"));
-    QVERIFY(trailer.contains(
-        "/Prev " + plain.mid(plain.lastIndexOf("startxref") + 9).trimmed().split('\n').first()));
+    // The section before points back to the file as the writer left it.
+    const QByteArray original = pdf.left(pdf.indexOf("%%EOF") + 5);
+    const QByteArray previous
+        = original.mid(original.lastIndexOf("startxref") + 9).trimmed().split('\n').first().trimmed();
+    QVERIFY2(trailer.contains("/Prev " + previous), trailer.constData());
+    QVERIFY(original.mid(previous.toLongLong()).startsWith("xref"));
 
     QTemporaryDir dir;
     const QString path = TestUtil::writeFile(dir, QStringLiteral("sheet.pdf"), pdf);
