@@ -2,6 +2,7 @@
 // The exercise's two languages: the database's, kept with the database in both file forms and marked on
 // the sentences of every export that has a place for it, and the instruction language of the texts
 // around them.
+#include "app/mainwindow.h"
 #include "data/languagetag.h"
 #include "data/linefile.h"
 #include "data/lxddatabase.h"
@@ -13,10 +14,15 @@
 #include "exercise/instructionlanguage.h"
 #include "exercise/templatefill.h"
 #include "support/testutil.h"
+#include "support/windowfixture.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QDomDocument>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTest>
 #include <QUndoStack>
@@ -90,6 +96,9 @@ class TestLanguage : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { fx.initTestCase(); }
+    void init() { fx.init(); }
+    void cleanup() { fx.cleanup(); }
     void languageTags_data();
     void languageTags();
     void lineFileKeepsTheLanguage_data();
@@ -102,6 +111,10 @@ private slots:
     void pdfCarriesItsLanguage();
     void instructionsInAnotherLanguage();
     void sessionKeepsTheInstructionLanguage();
+    void windowSetsBothLanguages();
+
+private:
+    TestUtil::WindowFixture fx;
 };
 
 void TestLanguage::languageTags_data()
@@ -441,6 +454,43 @@ void TestLanguage::sessionKeepsTheInstructionLanguage()
     options.instructionLanguage.clear();
     session.setOptions(options);
     QVERIFY(!session.exercise().values.contains(QStringLiteral("cmbInstructionLanguage")));
+}
+
+// Edit > Database Language sets a common language or any tag typed (a word that is no tag is refused
+// and asked again), as steps to undo; the options pane's language goes to the exercise.
+void TestLanguage::windowSetsBothLanguages()
+{
+    auto w = fx.window(false);
+    QMenu *menu = TestUtil::child<QMenu>(w.get(), "mnuDatabaseLanguage");
+    emit menu->aboutToShow();
+    QAction *notSet = TestUtil::child<QAction>(w.get(), "actLanguageNotSet");
+    QVERIFY(notSet->isChecked());
+    for (QAction *action : menu->actions()) {
+        if (action->data().toString() == QLatin1String("de-DE"))
+            action->trigger();
+    }
+    QCOMPARE(w->database()->language(), QStringLiteral("de-DE"));
+
+    fx.dialogs()
+        .typeAndAccept(QStringLiteral("english"))
+        .press(QMessageBox::Ok)
+        .typeAndAccept(QStringLiteral("pt-br"));
+    QAction *other = TestUtil::child<QAction>(w.get(), "actLanguageOther");
+    other->trigger();
+    QCOMPARE(fx.dialogs().pending(), 0);
+    QCOMPARE(w->database()->language(), QStringLiteral("pt-BR"));
+    QVERIFY(other->isChecked());
+    QVERIFY(other->text().contains(QLatin1String("pt-BR")));
+    TestUtil::child<QAction>(w.get(), "actEditUndo")->trigger();
+    QCOMPARE(w->database()->language(), QStringLiteral("de-DE"));
+
+    QComboBox *combo = TestUtil::child<QComboBox>(w.get(), "cmbInstructionLanguage");
+    QCOMPARE(combo->currentData().toString(), InstructionLanguage::programLanguage());
+    QVERIFY(!combo->accessibleName().isEmpty());
+    combo->setCurrentIndex(combo->findData(QStringLiteral("es")));
+    QCOMPARE(w->lxdSession()->options().instructionLanguage, QStringLiteral("es"));
+    combo->setCurrentIndex(combo->findData(InstructionLanguage::programLanguage()));
+    QCOMPARE(w->lxdSession()->options().instructionLanguage, QString());
 }
 
 QTEST_MAIN(TestLanguage)
