@@ -221,8 +221,9 @@ void MainWindow::createSheetOptions(QVBoxLayout *column)
     cmbInstructionLanguage->setToolTip(tr("The language of the instructions, headings and buttons the pupils "
                                           "read; the sentences keep the database's language."));
     lblInstructionLanguage->setBuddy(cmbInstructionLanguage);
-    grdSheets->addWidget(lblInstructionLanguage, 4, 0);
-    grdSheets->addWidget(cmbInstructionLanguage, 4, 1);
+    // Label and list on rows of their own, so that the options pane grows no wider in any language.
+    grdSheets->addWidget(lblInstructionLanguage, 4, 0, 1, 2);
+    grdSheets->addWidget(cmbInstructionLanguage, 5, 0, 1, 2);
     column->addLayout(grdSheets);
 
     const auto versionsChosen = [this](int versions) {

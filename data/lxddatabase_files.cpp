@@ -362,7 +362,7 @@ public:
         : m_builder(builder)
     { }
     void start(QLatin1String name) override { m_builder.start(name); }
-    void attribute(QLatin1String name, QLatin1String value) override { m_builder.attribute(name, value); }
+    void attribute(QLatin1String name, QStringView value) override { m_builder.attribute(name, value); }
     void end() override { m_builder.end(); }
     void text(QLatin1String ascii) override { m_builder.text(ascii); }
     void text(QStringView text) override { m_builder.text(text); }

@@ -176,6 +176,27 @@ bool checkCharacters(const uchar *p, const uchar *e, bool references)
     return true;
 }
 
+// An attribute value, checked already, as a general parser hands it on: references replaced, and
+// each tab and line end (CR LF as one) a blank.
+QString attributeValue(const uchar *p, const uchar *e)
+{
+    QString value;
+    while (p < e) {
+        char32_t u = ' ';
+        if (*p == '&') {
+            p = readReference(p, e, &u);
+        } else if (*p == '\r') {
+            p += p + 1 < e && p[1] == '\n' ? 2 : 1;
+        } else if (*p == '\n' || *p == '\t') {
+            ++p;
+        } else {
+            p += decodeUtf8(p, e, &u);
+        }
+        value += QString::fromUcs4(&u, 1);
+    }
+    return value;
+}
+
 class Scanner
 {
 public:
@@ -374,7 +395,7 @@ Scanner::Step Scanner::startTag(const uchar *p, const uchar *e)
         ++q;
     const QLatin1String name(reinterpret_cast<const char *>(p + 1), q - p - 1);
     QVarLengthArray<QLatin1String, 4> attributes;
-    QVarLengthArray<QLatin1String, 4> values;
+    QVarLengthArray<QString, 4> values;
     bool empty = false;
     for (;;) {
         const uchar *const afterName = q;
@@ -424,13 +445,7 @@ Scanner::Step Scanner::startTag(const uchar *p, const uchar *e)
             return Step::More;
         if (!checkCharacters(q + 1, close, true))
             return Step::Fail;
-        // The values go on as they stand: one the general parser would change (a reference, a line
-        // end it normalizes) is left to it.
-        for (const uchar *c = q + 1; c < close; ++c) {
-            if (*c == '&' || *c < 0x20 || *c >= 0x80)
-                return Step::Fail;
-        }
-        values.append(QLatin1String(reinterpret_cast<const char *>(q + 1), close - q - 1));
+        values.append(attributeValue(q + 1, close));
         q = close + 1;
     }
     if (m_place == Place::Prolog)

@@ -21,9 +21,9 @@ class Sink
 public:
     virtual ~Sink() = default;
     virtual void start(QLatin1String name) = 0;
-    // The attributes of the element just started, each after start(); a value holding a reference,
-    // a control character or a character outside ASCII makes the reader give up instead.
-    virtual void attribute(QLatin1String name, QLatin1String value)
+    // The attributes of the element just started, each after start(), their values as a general
+    // parser gives them.
+    virtual void attribute(QLatin1String name, QStringView value)
     {
         Q_UNUSED(name);
         Q_UNUSED(value);
