@@ -343,6 +343,11 @@ void TestLanguage::exportsMarkTheSentences()
     QVERIFY(rtf.contains("{\\lang2057 1. went}"));
     QVERIFY(!render("rtf", QString()).bytes.contains("\\lang"));
 
+    // Moodle's question text is HTML: its paragraphs of sentences carry the language.
+    const QByteArray moodle = render("moodle-xml", QStringLiteral("en-GB")).bytes;
+    QCOMPARE(moodle.count("<p lang=\"en-GB\">"), 2);
+    QVERIFY(render("moodle-matching", QStringLiteral("en-GB")).bytes.contains("<p lang=\"en-GB\">He"));
+
     const QByteArray h5p = render("h5p-blanks", QStringLiteral("en-GB")).bytes;
     const QJsonObject h5pJson = QJsonDocument::fromJson(zipEntry(h5p, QStringLiteral("h5p.json"))).object();
     QCOMPARE(h5pJson.value(QStringLiteral("language")).toString(), QStringLiteral("en"));
