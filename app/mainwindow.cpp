@@ -173,7 +173,7 @@ MainWindow::~MainWindow()
     // Nor the session as it goes, nor the exercise's fields.
     for (QObject *part : std::initializer_list<QObject *> {session, session->output(), doc->undoStack(), db,
              fileGuard, recovery, ledExerciseTitle, pteExtraWords, spbDatabaseWords, spbVersions, cmbHints,
-             cmbVersionKind})
+             cmbVersionKind, cmbInstructionLanguage})
         part->disconnect(this);
 
     // The models read the database: they go before it (the views fall back on empty models).
@@ -683,6 +683,8 @@ void MainWindow::createMenus()
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuEdit->addAction(actEditUndo);
     mnuEdit->addAction(actEditRedo);
+    mnuEdit->addSeparator();
+    createLanguageMenu(mnuEdit);
 
     mnuWords = bar->addMenu(tr("&Words"));
     mnuWords->setObjectName(QStringLiteral("mnuWords"));
@@ -1229,6 +1231,7 @@ void MainWindow::setupHelpClient()
     for (QWidget *control : std::initializer_list<QWidget *> {
              chkDifferentiated, spbVersions, cmbVersionKind, chkKeysAtEnd, cmbHints})
         pages.insert(control, QStringLiteral("lxv_main_versions.htm"));
+    pages.insert(cmbInstructionLanguage, QStringLiteral("exercise_options.htm"));
     pages.insert(lwOutput, QStringLiteral("lxv_main_lwOutput.htm"));
     pages.insert(btnDeleteOutputSentence, QStringLiteral("lxv_main_deleteOutputSentence.htm"));
     pages.insert(btnClearOutputSentences, QStringLiteral("lxv_main_clearOutputSentences.htm"));

@@ -230,6 +230,10 @@ private:
     RecoveryAnswer askAboutRecovery(const LxdRecoveryCopy &copy);
     void warnRecoveryFailed(const QString &copyFile);
     void createSheetOptions(QVBoxLayout *column);
+    // The language of the database's sentences (mainwindow_language.cpp).
+    void createLanguageMenu(QMenu *menu);
+    void showDatabaseLanguage();
+    void chooseOtherLanguage();
     void connectSession();
     void showExercise();
     void storeRecentFiles();
@@ -360,6 +364,8 @@ private:
     QCheckBox *chkDifferentiated = nullptr;
     QLabel *lblHints = nullptr;
     QComboBox *cmbHints = nullptr;
+    QLabel *lblInstructionLanguage = nullptr;
+    QComboBox *cmbInstructionLanguage = nullptr;
     QLabel *lblVersions = nullptr;
     QSpinBox *spbVersions = nullptr;
     QComboBox *cmbVersionKind = nullptr;
@@ -448,6 +454,7 @@ private:
     QMenu *mnuOutput = nullptr;
     QMenu *mnuExport = nullptr;
     QMenu *mnuHelp = nullptr;
+    QMenu *mnuDatabaseLanguage = nullptr;
     QToolBar *tbrFile = nullptr;
     QToolBar *tbrEdit = nullptr;
     QToolBar *tbrSearch = nullptr;

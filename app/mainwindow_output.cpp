@@ -9,6 +9,7 @@
 #include "document/lxddocument.h"
 #include "exercise/exercisemodel.h"
 #include "exercise/exerciseoptions.h"
+#include "exercise/instructionlanguage.h"
 #include "exercise/randomdraw.h"
 #include "models/lxdbsentencetablemodel.h"
 #include "util/zelconfirm.h"
@@ -206,6 +207,23 @@ void MainWindow::createSheetOptions(QVBoxLayout *column)
     grdSheets->addWidget(spbVersions, 1, 1);
     grdSheets->addWidget(cmbVersionKind, 2, 0, 1, 2);
     grdSheets->addWidget(chkKeysAtEnd, 3, 0, 1, 2);
+    // The pupil's language, which may differ from the sentences' and from the program's.
+    lblInstructionLanguage = new QLabel(tr("Instr&uctions:"), wgtOptions);
+    lblInstructionLanguage->setObjectName(QStringLiteral("lblInstructionLanguage"));
+    cmbInstructionLanguage = new QComboBox(wgtOptions);
+    cmbInstructionLanguage->setObjectName(QStringLiteral("cmbInstructionLanguage"));
+    const QStringList codes = InstructionLanguage::codes();
+    const QStringList names = InstructionLanguage::names();
+    for (int i = 0; i < codes.size(); ++i)
+        cmbInstructionLanguage->addItem(names.at(i), codes.at(i));
+    cmbInstructionLanguage->setCurrentIndex(int(codes.indexOf(InstructionLanguage::programLanguage())));
+    cmbInstructionLanguage->setAccessibleName(tr("Language of the instructions"));
+    cmbInstructionLanguage->setToolTip(tr("The language of the instructions, headings and buttons the pupils "
+                                          "read; the sentences keep the database's language."));
+    lblInstructionLanguage->setBuddy(cmbInstructionLanguage);
+    // Label and list on rows of their own, so that the options pane grows no wider in any language.
+    grdSheets->addWidget(lblInstructionLanguage, 4, 0, 1, 2);
+    grdSheets->addWidget(cmbInstructionLanguage, 5, 0, 1, 2);
     column->addLayout(grdSheets);
 
     const auto versionsChosen = [this](int versions) {
@@ -339,5 +357,9 @@ ExerciseOptions MainWindow::exerciseOptions() const
     options.answerKey = chkAnswerKey->isChecked();
     options.shuffleWordList = chkShuffleWordList->isChecked();
     options.hints = ExerciseOptions::Hints(cmbHints->currentIndex());
+    // The program's own language is the default, kept as none so that it follows the desktop.
+    const QString language = cmbInstructionLanguage->currentData().toString();
+    if (language != InstructionLanguage::programLanguage())
+        options.instructionLanguage = language;
     return options;
 }

@@ -7,6 +7,7 @@
 #include "document/lxddocument.h"
 #include "document/lxdfileguard.h"
 #include "document/lxdrecovery.h"
+#include "exercise/instructionlanguage.h"
 #include "util/zelbusycursor.h"
 
 #include <QCheckBox>
@@ -48,6 +49,7 @@ void MainWindow::connectSession()
         [this] { session->setExtraWords(pteExtraWords->toPlainText()); });
     connect(spbDatabaseWords, &QSpinBox::valueChanged, session, &LxdSession::setDatabaseWords);
     connect(cmbHints, &QComboBox::currentIndexChanged, this, options);
+    connect(cmbInstructionLanguage, &QComboBox::currentIndexChanged, this, options);
     const auto sheets = [this] { session->setSheetOptions(sheetOptions()); };
     connect(spbVersions, &QSpinBox::valueChanged, this, sheets);
     connect(cmbVersionKind, &QComboBox::currentIndexChanged, this, sheets);
@@ -74,6 +76,8 @@ void MainWindow::showExercise()
         pteExtraWords->setPlainText(session->extraWords());
     spbDatabaseWords->setValue(session->databaseWords());
     cmbHints->setCurrentIndex(int(options.hints));
+    cmbInstructionLanguage->setCurrentIndex(int(
+        InstructionLanguage::codes().indexOf(InstructionLanguage::effective(options.instructionLanguage))));
     spbVersions->setValue(sheets.versions);
     cmbVersionKind->setCurrentIndex(sheets.parallel ? 1 : 0);
     chkKeysAtEnd->setChecked(sheets.keysAtEnd);

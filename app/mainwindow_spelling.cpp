@@ -83,8 +83,8 @@ QString starterLanguage(const QString &fileName, const LxdDatabase &db)
 
 QString MainWindow::spellingLanguage() const
 {
-    // The database's own language, once a database records one; until then none is known.
-    QString language;
+    // The database's own language; a database that records none is checked as its spelling suggests.
+    QString language = db->language();
     if (language.isEmpty())
         language = starterLanguage(currentFile(), *db);
     if (language.isEmpty())

@@ -9,6 +9,7 @@
 #include "exercise/exerciserender.h"
 #include "exercise/exercisesheets.h"
 #include "exercise/exportformats.h"
+#include "exercise/instructionlanguage.h"
 #include "exercise/randomdraw.h"
 #include "exercise/randomsource.h"
 
@@ -98,6 +99,8 @@ struct Options
     QCommandLineOption parallel {QStringLiteral("parallel")};
     QCommandLineOption keysAtEnd {QStringLiteral("keys-at-end")};
     QCommandLineOption differentiated {QStringLiteral("differentiated")};
+    QCommandLineOption instructionLanguage {
+        QStringLiteral("instruction-language"), QString(), QStringLiteral("LANG")};
 
     QList<QCommandLineOption> all() const
     {
@@ -105,7 +108,7 @@ struct Options
             seed, title, noNumbers, noGaps, noBrackets, noJumble, noWordList, key, shuffleWords, extraWords,
             databaseWords, paper, mode, dropDowns, caseSensitive, ignoreAccents, noHints, noShowAnswers,
             sameGapWidth, passMark, bestScore, hintPenalty, versions, parallel, keysAtEnd, differentiated,
-            gapHints, readAloud, listening};
+            gapHints, readAloud, listening, instructionLanguage};
     }
 };
 
@@ -309,6 +312,15 @@ std::optional<Stop> Command::readExerciseOptions()
         else if (hints != QLatin1String("none"))
             return usage(
                 QStringLiteral("--hints is first-letter, letter-count or none, not '%1'").arg(hints));
+    }
+    if (parser.isSet(o.instructionLanguage)) {
+        const QString language = parser.value(o.instructionLanguage);
+        const QStringList codes = InstructionLanguage::codes();
+        if (!codes.contains(language))
+            return usage(
+                QStringLiteral("--instruction-language is %1 or %2, not '%3'")
+                    .arg(codes.mid(0, codes.size() - 1).join(QLatin1String(", ")), codes.last(), language));
+        options.instructionLanguage = language;
     }
     qint64 words = 0;
     // As many as the window's spin box offers.
@@ -557,6 +569,10 @@ QString ExportCommand::helpText()
                           "  --extra-words LIST   extra words for the word bank, separated by commas\n"
                           "  --database-words N   add N key words of other sentences (0 to 20)\n"
                           "  --paper SIZE         a4 or letter, for rtf and pdf (default: your region's)\n"
+                          "  --instruction-language LANG\n"
+                          "                       the language of the instructions, headings and buttons:\n"
+                          "                       en, de, fr or es (default: the program's language); the\n"
+                          "                       sentences are marked with the database's own language\n"
                           "\n"
                           "Versions and sheets (a pdf holds them all; any other format writes one file\n"
                           "each, OUT with -A, -B ... or the sheet's name before its ending):\n"

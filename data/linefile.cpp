@@ -170,8 +170,46 @@ void LineFile::appendSentenceField(QString &out, int used, const QString &text, 
     appendLineSafe(out, text);
 }
 
+namespace {
+const char LanguageKey[] = "language=";
+}
+
+QString LineFile::languageLine(const QString &tag)
+{
+    const QByteArray text = QByteArray(LanguageKey) + tag.toLatin1();
+    QString line;
+    line.reserve(text.size() * 8);
+    for (const char c : text) {
+        for (int bit = 7; bit >= 0; --bit)
+            line += (uchar(c) >> bit) & 1 ? QLatin1Char('\t') : QLatin1Char(' ');
+    }
+    return line;
+}
+
+QString LineFile::readLanguageLine(QStringView line)
+{
+    // "language=" and a tag of no more than 64 characters.
+    const qsizetype keySize = qsizetype(sizeof(LanguageKey) - 1);
+    if (line.size() % 8 != 0 || line.size() <= keySize * 8 || line.size() > (keySize + 64) * 8)
+        return QString();
+    QByteArray text;
+    for (qsizetype at = 0; at < line.size(); at += 8) {
+        uchar c = 0;
+        for (qsizetype bit = 0; bit < 8; ++bit) {
+            const QChar mark = line.at(at + bit);
+            if (mark != QLatin1Char('\t') && mark != QLatin1Char(' '))
+                return QString();
+            c = uchar(c << 1) | (mark == QLatin1Char('\t') ? 1 : 0);
+        }
+        text += char(c);
+    }
+    if (!text.startsWith(LanguageKey))
+        return QString();
+    return QString::fromLatin1(text.mid(keySize));
+}
+
 bool LineFile::writeRecords(QIODevice &device, int version, qsizetype count,
-    const std::function<void(qsizetype i, QString &out)> &appendRecord)
+    const std::function<void(qsizetype i, QString &out)> &appendRecord, const QString &language)
 {
     // Encoded a megabyte at a time: one QString of the whole file would take twice its size again.
     QStringEncoder encoder(version >= 3 ? QStringConverter::Utf8 : QStringConverter::Latin1);
@@ -187,6 +225,8 @@ bool LineFile::writeRecords(QIODevice &device, int version, qsizetype count,
 
     if (version >= 3)
         buffer += QChar(0xFEFF);
+    if (!language.isEmpty())
+        buffer += languageLine(language) + QLatin1String("\r\n");
     for (qsizetype i = 0; i < count && ok; ++i) {
         appendRecord(i, buffer);
         buffer += QLatin1String("\r\n");

@@ -72,9 +72,19 @@ void appendRecord(QString &out, const QString &headword, qsizetype count, int ve
 
 // Writes a whole database file to `device`: in the current form a byte-order mark and UTF-8, in the
 // older one ISO 8859-1; `appendRecord(i, out)` appends headword line i, which is ended with CR LF.
-// False as soon as a write fails.
+// A database language, when given, goes first on a line of its own (see languageLine). False as
+// soon as a write fails.
 bool writeRecords(QIODevice &device, int version, qsizetype count,
-    const std::function<void(qsizetype i, QString &out)> &appendRecord);
+    const std::function<void(qsizetype i, QString &out)> &appendRecord, const QString &language = QString());
+
+// The database's language is kept on the first line of the file, written in blanks and tabs only:
+// every reader of the file skips a blank line, so an older version of the program, which knows
+// nothing of the language, reads the file as it always did and shows nothing of it. The line is
+// "language=" and the tag, each character's eight bits from the highest down, a tab for 1 and a
+// blank for 0. Without a language there is no such line, and the file is what it always was.
+QString languageLine(const QString &tag);
+// The tag a line written by languageLine() holds; empty for any other line.
+QString readLanguageLine(QStringView line);
 
 // A text holding "&&&" cannot be stored in the file: it would be split there on reading.
 inline bool holdsSeparator(QStringView text)

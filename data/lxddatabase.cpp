@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/lxddatabase.h"
 
+#include "data/languagetag.h"
 #include "data/linefile.h"
 #include "data/lxditem.h"
 #include "data/lxdmerge.h"
@@ -739,4 +740,14 @@ void LxdDatabase::setModified(bool m)
 bool LxdDatabase::isModified() const
 {
     return modified;
+}
+
+void LxdDatabase::setLanguage(const QString &language)
+{
+    const QString tag = LanguageTag::normalized(language);
+    if (tag == m_language)
+        return;
+    m_language = tag;
+    setModified(true);
+    emit languageChanged(tag);
 }

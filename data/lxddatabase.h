@@ -125,6 +125,12 @@ public:
     void setModified(bool m);
     bool isModified() const;
 
+    // The language of the sentences as a BCP 47 tag ("en-GB"); empty when none is set, as in a new
+    // database. Setting another one marks the database modified; a tag that is not well-formed
+    // sets none.
+    QString language() const { return m_language; }
+    void setLanguage(const QString &language);
+
     // Database file (line format). A write that fails leaves the old file whole and, when `error` is
     // given, says why.
     bool saveText(const QString &fileName, int version, QString *error = nullptr);
@@ -147,6 +153,7 @@ public:
 signals:
     // The database-wide flag went up or down (not every change while it is up).
     void modifiedChanged(bool modified);
+    void languageChanged(const QString &language);
 
     // Rows of headwords, each pair around the change itself; `first` to `last` inclusive.
     void headwordsAboutToBeInserted(int first, int last);
@@ -217,6 +224,7 @@ private:
     QList<QPair<int, int>> m_sentenceMoves;
     bool modified = false;
     bool m_vocabularyDocument = false;
+    QString m_language;
 };
 
 #endif // LXDDATABASE_H

@@ -3,6 +3,7 @@
 #include "data/lxddatabase.h"
 
 #include "data/checkedwrite.h"
+#include "data/languagetag.h"
 #include "data/linefile.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
@@ -32,8 +33,10 @@ bool LxdDatabase::saveText(const QString &fileName, int version, QString *error)
     const bool written = CheckedWrite::writeFile(
         fileName,
         [&](QIODevice &file, QString *) {
-            return LineFile::writeRecords(file, version, items.size(),
-                [this, version](qsizetype i, QString &out) { items.at(i)->appendFileText(out, version); });
+            return LineFile::writeRecords(
+                file, version, items.size(),
+                [this, version](qsizetype i, QString &out) { items.at(i)->appendFileText(out, version); },
+                m_language);
         },
         error);
     if (!written)
@@ -62,25 +65,38 @@ bool LxdDatabase::loadText(const QString &fileName)
         LxdDatabase *db;
         const std::function<void()> &dropNew;
         LxdItem *reading = nullptr; // the record of a line that comes in pieces
+        bool first = true;
+        QString language;
 
         Sink(LxdDatabase *db, const std::function<void()> &dropNew)
             : db(db)
             , dropNew(dropNew)
         { }
-        void restart() override { dropNew(); }
+        void restart() override
+        {
+            dropNew();
+            first = true;
+            language.clear();
+        }
         void line(QStringView line) override
         {
-            // Blank lines carry nothing; any other line is a headword, however short.
-            if (line.trimmed().isEmpty())
+            const bool firstLine = std::exchange(first, false);
+            // Blank lines carry nothing; any other line is a headword, however short. The first
+            // line may be the blank one that holds the database's language.
+            if (line.trimmed().isEmpty()) {
+                if (firstLine)
+                    language = LanguageTag::normalized(LineFile::readLanguageLine(line));
                 return;
+            }
             auto *item = new LxdItem(db);
             db->items.append(item);
             item->readFileLine(line);
         }
         // A very long line is read as it comes, not held whole first.
-        qsizetype linePiece(QStringView piece, bool first) override
+        qsizetype linePiece(QStringView piece, bool firstPiece) override
         {
-            if (!first)
+            first = false;
+            if (!firstPiece)
                 return reading->readFileLinePiece(piece, false);
             auto item = std::make_unique<LxdItem>(db);
             const qsizetype taken = item->readFileLinePiece(piece, true);
@@ -102,6 +118,10 @@ bool LxdDatabase::loadText(const QString &fileName)
         return false;
     }
     endReset();
+    // An append reads into a database of its own; only a file read into an empty one says whose
+    // language the database is.
+    if (firstNew == 0)
+        setLanguage(sink.language);
     setModified(false);
     return true;
 }
@@ -144,11 +164,12 @@ bool LxdDatabase::saveXml(const QString &fileName, int version, QString *error)
         // Streamed record by record: the same bytes as the tree below, without the tree.
         return CheckedWrite::writeFile(
             fileName,
-            [this, version](QIODevice &file, QString *) { return XmlExport::write(file, items, version); },
+            [this, version](
+                QIODevice &file, QString *) { return XmlExport::write(file, items, version, m_language); },
             error);
     }
     QDomDocument document;
-    document.appendChild(XmlDom::databaseElement(document, items, version));
+    document.appendChild(XmlDom::databaseElement(document, items, version, m_language));
 
     return CheckedWrite::writeFile(
         fileName,
@@ -183,12 +204,20 @@ public:
 
     template<typename Name>
     void start(Name name);
+    // An attribute of the element last started.
+    template<typename Name, typename Value>
+    void attribute(Name name, Value value)
+    {
+        if (m_open.size() == 1 && m_open.constLast() == Role::Root && name == QLatin1String("language"))
+            m_language = value.toString();
+    }
     void end();
     template<typename Text>
     void text(Text characters);
 
     QList<LxdItem *> take() { return std::exchange(m_items, {}); }
     bool isVocabulary() const { return m_vocabulary; }
+    QString language() const { return m_language; }
 
 private:
     enum class Role { Other, Root, Items, Item, HeadWord, Sentence, Gap, Used };
@@ -196,6 +225,7 @@ private:
     QList<Role> m_open; // the role of each open element
     bool m_itemsTaken = false;
     bool m_vocabulary = false;
+    QString m_language; // the document element's "language" attribute
     QList<LxdItem *> m_items;
     LxdItem *m_item = nullptr;
     QString m_headword; // of the open item
@@ -308,6 +338,8 @@ bool readWithStreamReader(QIODevice *device, XmlRecordBuilder &builder, XmlLimit
         switch (token) {
         case QXmlStreamReader::StartElement:
             builder.start(reader.qualifiedName());
+            for (const QXmlStreamAttribute &attribute : reader.attributes())
+                builder.attribute(attribute.qualifiedName(), attribute.value());
             break;
         case QXmlStreamReader::EndElement:
             builder.end();
@@ -330,6 +362,7 @@ public:
         : m_builder(builder)
     { }
     void start(QLatin1String name) override { m_builder.start(name); }
+    void attribute(QLatin1String name, QStringView value) override { m_builder.attribute(name, value); }
     void end() override { m_builder.end(); }
     void text(QLatin1String ascii) override { m_builder.text(ascii); }
     void text(QStringView text) override { m_builder.text(text); }
@@ -362,6 +395,7 @@ bool LxdDatabase::loadXml(const QString &fileName, int *brokenTexts, QString *re
     file.close();
     const int broken = adoptRead(builder->take());
     m_vocabularyDocument = builder->isVocabulary();
+    setLanguage(builder->language());
     if (brokenTexts)
         *brokenTexts = broken;
     return true;

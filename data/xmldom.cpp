@@ -44,13 +44,16 @@ QDomElement XmlDom::itemElement(QDomDocument &document, const LxdItem &item)
     return element;
 }
 
-QDomElement XmlDom::databaseElement(QDomDocument &document, const QList<LxdItem *> &items, int version)
+QDomElement XmlDom::databaseElement(
+    QDomDocument &document, const QList<LxdItem *> &items, int version, const QString &language)
 {
     QDomElement itemsElement = document.createElement(QStringLiteral("items"));
     for (const LxdItem *item : items)
         itemsElement.appendChild(itemElement(document, *item));
     QDomElement root = document.createElement(QStringLiteral("lexivane-vocabulary-database"));
     root.setAttribute(QStringLiteral("version"), QString::number(version));
+    if (!language.isEmpty())
+        root.setAttribute(QStringLiteral("language"), language);
     root.appendChild(itemsElement);
     return root;
 }

@@ -16,7 +16,8 @@ namespace XmlDom {
 
 QDomElement sentenceElement(QDomDocument &document, const LxdSentence &sentence);
 QDomElement itemElement(QDomDocument &document, const LxdItem &item);
-QDomElement databaseElement(QDomDocument &document, const QList<LxdItem *> &items, int version);
+QDomElement databaseElement(
+    QDomDocument &document, const QList<LxdItem *> &items, int version, const QString &language = QString());
 
 } // namespace XmlDom
 

@@ -242,12 +242,18 @@ void writeSentence(Output &out, const LxdSentence &sentence, QVarLengthArray<Par
 
 } // namespace
 
-bool XmlExport::write(QIODevice &device, const QList<LxdItem *> &items, int version)
+bool XmlExport::write(QIODevice &device, const QList<LxdItem *> &items, int version, const QString &language)
 {
     Output out(device);
     out.append(QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"));
     out.append(QLatin1String("<lexivane-vocabulary-database version=\""));
     out.number(version);
+    if (!language.isEmpty()) {
+        // A tag is letters, digits and hyphens: nothing to escape.
+        const QByteArray tag = language.toLatin1();
+        out.append(QLatin1String("\" language=\""));
+        out.append(tag.constData(), tag.size());
+    }
     out.append(QLatin1String("\">\n"));
     out.indent(1);
     if (items.isEmpty()) {

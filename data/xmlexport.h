@@ -13,7 +13,9 @@ namespace XmlExport {
 // Writes the exchange document of `items` in UTF-8 straight into `device`, record by record, with
 // the very bytes that saving the tree of XmlDom::databaseElement(document, items, version) with an indent of
 // 3 gives, without building that tree. False when the device takes fewer bytes than it is given.
-bool write(QIODevice &device, const QList<LxdItem *> &items, int version);
+// A database language goes into the document element's "language" attribute, after "version".
+bool write(
+    QIODevice &device, const QList<LxdItem *> &items, int version, const QString &language = QString());
 
 // How many headwords and sentences of `items` lose characters in the document because XML cannot
 // carry them (see XmlText); `first`, when given, learns the first of them as the document holds it.

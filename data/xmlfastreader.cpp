@@ -176,6 +176,27 @@ bool checkCharacters(const uchar *p, const uchar *e, bool references)
     return true;
 }
 
+// An attribute value, checked already, as a general parser hands it on: references replaced, and
+// each tab and line end (CR LF as one) a blank.
+QString attributeValue(const uchar *p, const uchar *e)
+{
+    QString value;
+    while (p < e) {
+        char32_t u = ' ';
+        if (*p == '&') {
+            p = readReference(p, e, &u);
+        } else if (*p == '\r') {
+            p += p + 1 < e && p[1] == '\n' ? 2 : 1;
+        } else if (*p == '\n' || *p == '\t') {
+            ++p;
+        } else {
+            p += decodeUtf8(p, e, &u);
+        }
+        value += QString::fromUcs4(&u, 1);
+    }
+    return value;
+}
+
 class Scanner
 {
 public:
@@ -374,6 +395,7 @@ Scanner::Step Scanner::startTag(const uchar *p, const uchar *e)
         ++q;
     const QLatin1String name(reinterpret_cast<const char *>(p + 1), q - p - 1);
     QVarLengthArray<QLatin1String, 4> attributes;
+    QVarLengthArray<QString, 4> values;
     bool empty = false;
     for (;;) {
         const uchar *const afterName = q;
@@ -423,6 +445,7 @@ Scanner::Step Scanner::startTag(const uchar *p, const uchar *e)
             return Step::More;
         if (!checkCharacters(q + 1, close, true))
             return Step::Fail;
+        values.append(attributeValue(q + 1, close));
         q = close + 1;
     }
     if (m_place == Place::Prolog)
@@ -430,6 +453,8 @@ Scanner::Step Scanner::startTag(const uchar *p, const uchar *e)
     m_nameStarts.append(qsizetype(m_names.size()));
     m_names.append(name.data(), size_t(name.size()));
     m_sink.start(name);
+    for (qsizetype i = 0; i < attributes.size(); ++i)
+        m_sink.attribute(attributes.at(i), values.at(i));
     if (empty) {
         m_names.resize(size_t(m_nameStarts.last()));
         m_nameStarts.removeLast();

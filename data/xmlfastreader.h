@@ -21,6 +21,13 @@ class Sink
 public:
     virtual ~Sink() = default;
     virtual void start(QLatin1String name) = 0;
+    // The attributes of the element just started, each after start(), their values as a general
+    // parser gives them.
+    virtual void attribute(QLatin1String name, QStringView value)
+    {
+        Q_UNUSED(name);
+        Q_UNUSED(value);
+    }
     virtual void end() = 0;
     // A text between two pieces of markup, line ends normalized and references replaced; texts
     // that are only white space (as QString::trimmed sees it) are not handed on.

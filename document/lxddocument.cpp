@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/lxddocument.h"
 
+#include "data/languagetag.h"
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
@@ -194,6 +195,15 @@ bool LxdDocument::sortHeadwords()
         return false;
     std::sort(order.begin(), order.end(), less);
     m_undoStack->push(new LxdReorderHeadwordsCommand(this, tr("Sort Headwords"), order));
+    return true;
+}
+
+bool LxdDocument::setLanguage(const QString &language)
+{
+    const QString tag = LanguageTag::normalized(language);
+    if ((tag.isEmpty() && !language.trimmed().isEmpty()) || tag == m_database->language())
+        return false;
+    m_undoStack->push(new LxdSetLanguageCommand(this, tag));
     return true;
 }
 

@@ -97,6 +97,10 @@ public:
     // Moves each of `rows` one place, as the move buttons do; returns the rows of the moved ones.
     QList<int> moveSentences(int item, const QList<int> &rows, bool up);
 
+    // The language of the sentences (a BCP 47 tag, empty for none), as one step; false when the tag
+    // is not well-formed or is the language already set.
+    bool setLanguage(const QString &language);
+
     // Raises the used count of each (headword, sentence) by one, a sentence named twice by two;
     // returns their texts as stored, in the order given.
     QStringList useSentences(const QList<QPair<int, int>> &sentences, const QString &stepName);

@@ -76,6 +76,7 @@ LxdDocument::FileResult LxdDocument::open(const QString &fileName)
             m_database->clear();
             return true;
         });
+        m_database->setLanguage(QString());
         m_database->setModified(false);
     }
     clearHistory();
@@ -243,6 +244,7 @@ bool LxdDocument::importXml(const QString &fileName, int *brokenTexts, QString *
         for (LxdItem *old : std::as_const(m_database->items))
             delete old;
     });
+    m_database->setLanguage(incoming.language());
     clearHistory();
     return true;
 }

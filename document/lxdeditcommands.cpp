@@ -451,6 +451,24 @@ void LxdZeroUsedCommand::revert()
     database->announceSentences(itemRow);
 }
 
+// --- Language --------------------------------------------------------------------------------------
+
+LxdSetLanguageCommand::LxdSetLanguageCommand(LxdDocument *document, const QString &language)
+    : LxdEditCommand(document, CommandNames::name(QT_TRANSLATE_NOOP("LxdEditCommand", "Set Language")))
+    , m_after(language)
+{ }
+
+void LxdSetLanguageCommand::apply(bool)
+{
+    m_before = db()->language();
+    db()->setLanguage(m_after);
+}
+
+void LxdSetLanguageCommand::revert()
+{
+    db()->setLanguage(m_before);
+}
+
 // --- Append ----------------------------------------------------------------------------------------
 
 LxdAppendCommand::LxdAppendCommand(

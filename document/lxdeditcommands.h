@@ -256,6 +256,21 @@ private:
     QList<Count> m_counts; // the counts that were not 0
 };
 
+// The language of the database's sentences.
+class LxdSetLanguageCommand : public LxdEditCommand
+{
+public:
+    LxdSetLanguageCommand(LxdDocument *document, const QString &language);
+
+protected:
+    void apply(bool first) override;
+    void revert() override;
+
+private:
+    QString m_before;
+    QString m_after;
+};
+
 // An append, an import or a merge of a changed file: the merge made on every run and taken back.
 class LxdAppendCommand : public LxdEditCommand
 {

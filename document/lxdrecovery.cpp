@@ -248,6 +248,7 @@ bool LxdRecoverySnapshot::takeFrom(const LxdDatabase &database, qsizetype *next,
 {
     const QList<LxdItem *> &items = database.items;
     if (*next == 0) {
+        language = database.language();
         headwords.reserve(items.size());
         sentenceEnds.reserve(items.size());
     }
@@ -281,14 +282,16 @@ bool LxdRecoverySnapshot::write(const QString &fileName, QString *error) const
         fileName,
         [this](QIODevice &device, QString *) {
             return LineFile::writeRecords(
-                device, CopyFormatVersion, headwords.size(), [this](qsizetype i, QString &out) {
+                device, CopyFormatVersion, headwords.size(),
+                [this](qsizetype i, QString &out) {
                     const qsizetype first = i == 0 ? 0 : sentenceEnds.at(i - 1);
                     LineFile::appendRecord(out, headwords.at(i), sentenceEnds.at(i) - first,
                         CopyFormatVersion, [this, first](qsizetype k, int *count) -> const QString & {
                             *count = used.at(first + k);
                             return texts.at(first + k);
                         });
-                });
+                },
+                language);
         },
         error);
 }

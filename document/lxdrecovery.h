@@ -29,6 +29,7 @@ struct LxdRecoverySnapshot
     QList<qsizetype> sentenceEnds; // per headword, the end of its sentences in texts and used
     QStringList texts;
     QList<int> used;
+    QString language; // of the database, taken with its first headwords
 
     // Takes the headwords from *next on until about `budget` sentences are taken, and moves *next on;
     // true when the last headword is taken.

@@ -5,6 +5,7 @@
 #include "data/largefile.h"
 #include "data/lxddatabase.h"
 #include "data/lxdsentence.h"
+#include "exercise/instructionlanguage.h"
 #include "exercise/randomdraw.h"
 #include "exercise/randomsource.h"
 
@@ -232,6 +233,7 @@ void LxdSession::setFileName(const QString &fileName)
 LxdOutcome LxdSession::newDatabase()
 {
     m_database->clear();
+    m_database->setLanguage(QString());
     setFileName(QString());
     m_database->setModified(false);
     m_document->clearHistory();
@@ -597,6 +599,7 @@ ExerciseRequest LxdSession::exerciseRequest()
     request.databaseFile = m_fileName;
     request.extraWords = m_extraWords;
     request.databaseWords = m_databaseWords;
+    request.language = m_database->language();
     request.seed = m_seed->value;
     return request;
 }
@@ -626,7 +629,10 @@ LxdRecoverySession LxdSession::exercise() const
         int otherwise;
     } values[] = {{"cmbHints", int(m_options.hints), 0}, {"spbVersions", sheets.versions, 1},
         {"cmbVersionKind", sheets.parallel ? 1 : 0, 0}, {"chkKeysAtEnd", sheets.keysAtEnd ? 1 : 0, 0},
-        {"chkDifferentiated", sheets.differentiated ? 1 : 0, 0}};
+        {"chkDifferentiated", sheets.differentiated ? 1 : 0, 0},
+        // 1 to 4 for the languages of InstructionLanguage::codes(); the program's own is none.
+        {"cmbInstructionLanguage",
+            int(InstructionLanguage::codes().indexOf(m_options.instructionLanguage)) + 1, 0}};
     for (const auto &value : values) {
         if (value.value != value.otherwise)
             exercise.values.insert(QLatin1String(value.name), value.value);
@@ -656,6 +662,8 @@ void LxdSession::restoreExercise(const LxdRecoverySession &exercise)
         return qBound(low, exercise.values.value(QLatin1String(name), otherwise), high);
     };
     m_options.hints = ExerciseOptions::Hints(value("cmbHints", 0, 2, 0));
+    const int language = value("cmbInstructionLanguage", 0, int(InstructionLanguage::codes().size()), 0);
+    m_options.instructionLanguage = language > 0 ? InstructionLanguage::codes().at(language - 1) : QString();
     m_sheetOptions.versions = value("spbVersions", 1, SheetOptions::MaxVersions, 1);
     m_sheetOptions.parallel = value("cmbVersionKind", 0, 1, 0) == 1;
     m_sheetOptions.keysAtEnd = value("chkKeysAtEnd", 0, 1, 0) == 1;

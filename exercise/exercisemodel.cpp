@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/exercisemodel.h"
 
+#include "exercise/instructionlanguage.h"
 #include "exercise/randomsource.h"
 
 #include <QCoreApplication>
@@ -290,7 +291,8 @@ QString ExerciseModel::answersText(int i) const
         const QStringList others = gap.answers.mid(1);
         if (!others.isEmpty())
             answer += QLatin1Char(' ')
-                + QCoreApplication::translate("ExerciseModel", "(also: %1)")
+                + InstructionLanguage::translate(options.instructionLanguage, "ExerciseModel",
+                    QT_TRANSLATE_NOOP("ExerciseModel", "(also: %1)"))
                       .arg(others.join(QLatin1String(", ")));
         answers.append(answer);
     }

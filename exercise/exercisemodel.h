@@ -62,6 +62,9 @@ struct ExerciseModel
     // The letter of this version ("A", "B", ...) when the exercise is one of several versions of one
     // test, shown under the title of the sheet and of its key; empty for an exercise on its own.
     QString version;
+    // The language of the sentences and answers, the database's (a BCP 47 tag); empty when not set,
+    // and then no export marks it.
+    QString language;
 
     QList<ExerciseQuestion> questions; // in their final order; a question's number is its position + 1
     QStringList wordBank; // each gap's first answer, once per gap, shuffled with the same seed

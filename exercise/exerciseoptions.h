@@ -27,13 +27,17 @@ struct ExerciseOptions
         LetterCount, // how many letters, and nothing of which
     };
     Hints hints = Hints::None;
+    // The language of the instructions, headings and buttons the pupil reads: one of
+    // InstructionLanguage::codes(), or empty for the program's own language.
+    QString instructionLanguage;
 
     bool operator==(const ExerciseOptions &other) const
     {
         return includeQNums == other.includeQNums && gapWords == other.gapWords
             && bracketWords == other.bracketWords && jumbleOrder == other.jumbleOrder
             && includeWordList == other.includeWordList && answerKey == other.answerKey
-            && shuffleWordList == other.shuffleWordList && hints == other.hints;
+            && shuffleWordList == other.shuffleWordList && hints == other.hints
+            && instructionLanguage == other.instructionLanguage;
     }
     bool operator!=(const ExerciseOptions &other) const { return !(*this == other); }
 };

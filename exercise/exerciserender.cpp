@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/exerciserender.h"
 
+#include "data/languagetag.h"
 #include "data/xmltext.h"
 #include "exercise/exerciseoptions.h"
+#include "exercise/instructionlanguage.h"
 #include "exercise/templatefill.h"
 
 #include <QBuffer>
@@ -54,16 +56,51 @@ QString escaped(const QString &text)
     return text.toHtmlEscaped();
 }
 
+// A text the pupil reads around the sentences, in the exercise's instruction language.
+QString say(const ExerciseModel &model, const char *text)
+{
+    return InstructionLanguage::translate(model.options.instructionLanguage, "ExerciseRender", text);
+}
+
+// The texts of the sheets, marked for lupdate once.
+const char GapFillTitle[] = QT_TRANSLATE_NOOP("ExerciseRender", "Gap-fill exercise");
+const char NameLabel[] = QT_TRANSLATE_NOOP("ExerciseRender", "Name:");
+const char DateLabel[] = QT_TRANSLATE_NOOP("ExerciseRender", "Date:");
+const char ReadInstruction[]
+    = QT_TRANSLATE_NOOP("ExerciseRender", "Read each sentence and write the missing word in the gap.");
+const char ChooseInstruction[] = QT_TRANSLATE_NOOP(
+    "ExerciseRender", "Choose your answers from the word bank: each word in it fills one gap.");
+const char ChooseWithDistractors[] = QT_TRANSLATE_NOOP("ExerciseRender",
+    "Choose your answers from the word bank: each word in it fills one gap, and some words are not needed.");
+const char WordBankHeading[] = QT_TRANSLATE_NOOP("ExerciseRender", "Word bank");
+const char SentencesHeading[] = QT_TRANSLATE_NOOP("ExerciseRender", "Sentences");
+const char PageLabel[] = QT_TRANSLATE_NOOP("ExerciseRender", "Page");
+
+// Whether the English texts the RTF and XHTML templates carry give way to the instruction language's:
+// only where the teacher chose one, so that a sheet made without choosing is the template's as ever,
+// whatever the desktop speaks.
+bool translatesTemplate(const ExerciseModel &model)
+{
+    const QString &chosen = model.options.instructionLanguage;
+    return !chosen.isEmpty() && chosen != QLatin1String("en");
+}
+
 // The line under the title of a version's sheet and key.
 QString versionLine(const ExerciseModel &model)
 {
-    return ExerciseRender::tr("Version %1").arg(model.version);
+    return say(model, QT_TRANSLATE_NOOP("ExerciseRender", "Version %1")).arg(model.version);
 }
 
 // The title a printed sheet shows.
 QString sheetTitle(const ExerciseModel &model)
 {
-    return model.title.isEmpty() ? ExerciseRender::tr("Gap-fill exercise") : model.title;
+    return model.title.isEmpty() ? say(model, GapFillTitle) : model.title;
+}
+
+// The Windows language identifier of the sentences' language for RTF's \lang; 0 for none.
+int rtfLanguage(const ExerciseModel &model)
+{
+    return model.language.isEmpty() ? 0 : LanguageTag::windowsLcid(model.language);
 }
 
 } // namespace
@@ -95,9 +132,10 @@ QPageSize::PageSizeId ExerciseRender::pageSizeFor(const QLocale &locale)
 
 QStringList ExerciseRender::keyText(const ExerciseModel &model, const QStringList &sheetWords)
 {
-    QStringList lines {tr("Answer key")};
+    QStringList lines {say(model, QT_TRANSLATE_NOOP("ExerciseRender", "Answer key"))};
     if (!sheetWords.isEmpty())
-        lines.append(tr("Word bank:") + QLatin1Char(' ') + sheetWords.join(QLatin1String("   ")));
+        lines.append(say(model, QT_TRANSLATE_NOOP("ExerciseRender", "Word bank:")) + QLatin1Char(' ')
+            + sheetWords.join(QLatin1String("   ")));
     lines.append(model.keyLines());
     return lines;
 }
@@ -141,6 +179,30 @@ namespace {
 const char TemplateInstruction[] = "each word in it fills one gap.";
 const char DistractorInstruction[] = "each word in it fills one gap, and some words are not needed.";
 
+// The shipped RTF template's English texts (title, name line, instructions, headings, page footer)
+// in the instruction language, when that is not English; a template worded otherwise keeps its own.
+QByteArray withInstructionTexts(QByteArray rtf, const ExerciseModel &model, bool distractors)
+{
+    if (!translatesTemplate(model))
+        return rtf;
+    const auto text = [&model](const char *source) { return TemplateFill::rtfText(say(model, source)); };
+    if (!model.titleTyped) {
+        rtf.replace("{\\title Gap-fill exercise}", "{\\title " + text(GapFillTitle) + '}');
+        rtf.replace("\\b Gap-fill exercise\\par}", "\\b " + text(GapFillTitle) + "\\par}");
+    }
+    rtf.replace(
+        "\nName:\\tab\\~\\~Date:\\tab", "\n" + text(NameLabel) + "\\tab\\~\\~" + text(DateLabel) + "\\tab");
+    rtf.replace(
+        "\nRead each sentence and write the missing word in the gap. Choose your answers from the word "
+        "bank: \neach word in it fills one gap.\\par}",
+        "\n" + text(ReadInstruction) + ' ' + text(distractors ? ChooseWithDistractors : ChooseInstruction)
+            + "\\par}");
+    rtf.replace("\\b Word bank\\par}", "\\b " + text(WordBankHeading) + "\\par}");
+    rtf.replace("{\\b\\fs26 Sentences}", "{\\b\\fs26 " + text(SentencesHeading) + '}');
+    rtf.replace("\\cf2 Page {\\field", "\\cf2 " + text(PageLabel) + " {\\field");
+    return rtf;
+}
+
 // The RTF template's own title, in its document information and its first paragraph, which a title
 // the teacher typed replaces.
 QByteArray withTitle(QByteArray rtf, const ExerciseModel &model)
@@ -153,10 +215,11 @@ QByteArray withTitle(QByteArray rtf, const ExerciseModel &model)
     return rtf;
 }
 
-// The title as the RTF document shows it: the typed one, or the template's own.
+// The title as the RTF document shows it: the typed one, or the template's own (in the instruction
+// language).
 QByteArray rtfTitle(const ExerciseModel &model)
 {
-    return model.titleTyped ? TemplateFill::rtfText(model.title) : QByteArray("Gap-fill exercise");
+    return TemplateFill::rtfText(model.titleTyped ? model.title : say(model, GapFillTitle));
 }
 
 // A version's letter in a paragraph of its own under the title paragraph (a template without the
@@ -176,15 +239,65 @@ QByteArray withVersion(QByteArray rtf, const ExerciseModel &model)
     return rtf;
 }
 
-// Puts `text` in place of what the first `tag` element of `document` holds.
-void setFirstElementText(QDomDocument &document, const QString &tag, const QString &text)
+// Puts `text` in place of what `element` holds.
+void setFirstElementTextOf(QDomDocument &document, QDomElement element, const QString &text)
 {
-    QDomElement element = document.elementsByTagName(tag).item(0).toElement();
     if (element.isNull())
         return;
     while (!element.firstChild().isNull())
         element.removeChild(element.firstChild());
     element.appendChild(document.createTextNode(text));
+}
+
+// Puts `text` in place of what the first `tag` element of `document` holds.
+void setFirstElementText(QDomDocument &document, const QString &tag, const QString &text)
+{
+    setFirstElementTextOf(document, document.elementsByTagName(tag).item(0).toElement(), text);
+}
+
+// The shipped XHTML template's English texts and its language in the instruction language, when that
+// is not English: the title and heading (unless typed), the name line, the instructions and the two
+// headings.
+void translateXhtmlTemplate(QDomDocument &page, const ExerciseModel &model, bool distractors)
+{
+    if (!translatesTemplate(model))
+        return;
+    QDomElement html = page.documentElement();
+    const QString code = InstructionLanguage::effective(model.options.instructionLanguage);
+    if (html.hasAttribute(QStringLiteral("lang")))
+        html.setAttribute(QStringLiteral("lang"), code);
+    if (html.hasAttribute(QStringLiteral("xml:lang")))
+        html.setAttribute(QStringLiteral("xml:lang"), code);
+    const auto replaceText = [&page](const QString &tag, const QString &from, const QString &to) {
+        const QDomNodeList elements = page.elementsByTagName(tag);
+        for (int i = 0; i < elements.size(); ++i) {
+            QDomElement element = elements.item(i).toElement();
+            if (element.text().simplified() == from)
+                setFirstElementTextOf(page, element, to);
+        }
+    };
+    if (!model.titleTyped) {
+        replaceText(QStringLiteral("title"), QLatin1String(GapFillTitle), say(model, GapFillTitle));
+        replaceText(QStringLiteral("h1"), QLatin1String(GapFillTitle), say(model, GapFillTitle));
+    }
+    replaceText(QStringLiteral("h2"), QLatin1String(WordBankHeading), say(model, WordBankHeading));
+    replaceText(QStringLiteral("h2"), QLatin1String(SentencesHeading), say(model, SentencesHeading));
+    const QDomNodeList paragraphs = page.elementsByTagName(QStringLiteral("p"));
+    for (int i = 0; i < paragraphs.size(); ++i) {
+        QDomElement paragraph = paragraphs.item(i).toElement();
+        const QString kind = paragraph.attribute(QStringLiteral("class"));
+        if (kind == QLatin1String("learner")
+            && paragraph.text() == QLatin1String("Name: ______________________________ Date: ______________"))
+            setFirstElementTextOf(page, paragraph,
+                say(model, NameLabel) + QLatin1String(" ______________________________ ")
+                    + say(model, DateLabel) + QLatin1String(" ______________"));
+        else if (kind == QLatin1String("instructions")
+            && paragraph.text().simplified()
+                == QLatin1String(ReadInstruction) + QLatin1Char(' ') + QLatin1String(ChooseInstruction))
+            setFirstElementTextOf(page, paragraph,
+                say(model, ReadInstruction) + QLatin1Char(' ')
+                    + say(model, distractors ? ChooseWithDistractors : ChooseInstruction));
+    }
 }
 
 // A title the teacher typed stands in a Hot Potatoes file's title, which both players show; the
@@ -261,12 +374,15 @@ QByteArray ExerciseRender::rtf(
     const QByteArray &givenTemplate, const ExerciseModel &model, QPageSize::PageSizeId page)
 {
     const QStringList words = model.sheetWords();
-    QByteArray rtfTemplate = withVersion(withTitle(givenTemplate, model), model);
-    if (!model.distractors.isEmpty() && !words.isEmpty())
+    const bool distractors = !model.distractors.isEmpty() && !words.isEmpty();
+    QByteArray rtfTemplate
+        = withVersion(withTitle(withInstructionTexts(givenTemplate, model, distractors), model), model);
+    if (distractors)
         rtfTemplate.replace(TemplateInstruction, DistractorInstruction);
     const QStringList questions = model.questionTexts(model.options.includeQNums);
+    const int lcid = rtfLanguage(model);
     if (!model.options.answerKey)
-        return TemplateFill::fillRtf(withPaper(rtfTemplate, page), questions, words);
+        return TemplateFill::fillRtf(withPaper(rtfTemplate, page), questions, words, lcid);
 
     // The key follows the questions, in their paragraph style, on a page of its own. Its place is
     // marked with a destination no escaped text can hold (a text's braces are always escaped).
@@ -277,13 +393,17 @@ QByteArray ExerciseRender::rtf(
     if (!model.version.isEmpty())
         key += "{\\b " + TemplateFill::rtfText(versionLine(model)) + "}\\par\n";
     const QStringList lines = keyText(model, words);
+    // The answers are the sentences' language; the heading and the word bank's label the pupil's.
+    const int firstAnswer = words.isEmpty() ? 1 : 2;
     for (int i = 0; i < lines.size(); ++i) {
         if (i == 0)
             key += "{\\b\\fs26 " + TemplateFill::rtfText(lines.at(i)) + '}';
         else
-            key += "\\par\\par\n" + TemplateFill::rtfText(lines.at(i));
+            key += "\\par\\par\n"
+                + TemplateFill::rtfInLanguage(
+                    TemplateFill::rtfText(lines.at(i)), i >= firstAnswer ? lcid : 0);
     }
-    QByteArray filled = TemplateFill::fillRtf(keyTemplate, questions, words);
+    QByteArray filled = TemplateFill::fillRtf(keyTemplate, questions, words, lcid);
     filled.replace(keyMark, key);
     return filled;
 }
@@ -305,6 +425,18 @@ bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
             content = div;
         else if (id == QLatin1String("wordList"))
             wordList = div;
+    }
+    const bool distractorsShown = !model.distractors.isEmpty() && !model.sheetWords(true).isEmpty();
+    translateXhtmlTemplate(page, model, distractorsShown);
+    if (!model.language.isEmpty()) {
+        // The sentences and the words are in the database's language; the rest of the page in the
+        // instruction language.
+        for (QDomElement *part : {&content, &wordList}) {
+            if (!part->isNull()) {
+                part->setAttribute(QStringLiteral("xml:lang"), model.language);
+                part->setAttribute(QStringLiteral("lang"), model.language);
+            }
+        }
     }
     if (model.titleTyped) {
         setFirstElementText(page, QStringLiteral("title"), model.title);
@@ -363,6 +495,10 @@ bool ExerciseRender::xhtml(QDomDocument &page, const ExerciseModel &model)
             key.appendChild(bank);
         }
         QDomElement list = page.createElement(QStringLiteral("ol"));
+        if (!model.language.isEmpty()) {
+            list.setAttribute(QStringLiteral("xml:lang"), model.language);
+            list.setAttribute(QStringLiteral("lang"), model.language);
+        }
         for (int i = 0; i < model.questions.size(); ++i) {
             QDomElement item = page.createElement(QStringLiteral("li"));
             item.appendChild(page.createTextNode(model.answersText(i)));
@@ -413,21 +549,16 @@ QString sheetHtml(const ExerciseModel &model, bool newPage)
     const QStringList words = model.sheetWords();
     const QStringList questions = model.questionTexts(model.options.includeQNums);
     QString html = headingHtml(model, newPage);
-    html += QLatin1String("<p>") + escaped(ExerciseRender::tr("Name:"))
-        + QLatin1String(" ______________________________ ") + escaped(ExerciseRender::tr("Date:"))
+    html += QLatin1String("<p>") + escaped(say(model, NameLabel))
+        + QLatin1String(" ______________________________ ") + escaped(say(model, DateLabel))
         + QLatin1String(" ______________</p>");
-    QString instructions = ExerciseRender::tr("Read each sentence and write the missing word in the gap.");
+    QString instructions = say(model, ReadInstruction);
     if (!words.isEmpty())
         instructions += QLatin1Char(' ')
-            + (model.distractors.isEmpty()
-                    ? ExerciseRender::tr(
-                        "Choose your answers from the word bank: each word in it fills one gap.")
-                    : ExerciseRender::tr(
-                        "Choose your answers from the word bank: each word in it fills one gap, and some "
-                        "words are not needed."));
+            + say(model, model.distractors.isEmpty() ? ChooseInstruction : ChooseWithDistractors);
     html += QLatin1String("<p><i>") + escaped(instructions) + QLatin1String("</i></p>");
     if (!words.isEmpty()) {
-        html += QLatin1String("<h2>") + escaped(ExerciseRender::tr("Word bank")) + QLatin1String("</h2>");
+        html += QLatin1String("<h2>") + escaped(say(model, WordBankHeading)) + QLatin1String("</h2>");
         QStringList cells;
         for (const QString &word : words)
             cells.append(escaped(word));
@@ -435,7 +566,7 @@ QString sheetHtml(const ExerciseModel &model, bool newPage)
                               "<td align=\"center\">")
             + cells.join(QLatin1String("&nbsp;&nbsp;&nbsp; ")) + QLatin1String("</td></tr></table>");
     }
-    html += QLatin1String("<h2>") + escaped(ExerciseRender::tr("Sentences")) + QLatin1String("</h2>");
+    html += QLatin1String("<h2>") + escaped(say(model, SentencesHeading)) + QLatin1String("</h2>");
     for (const QString &question : questions)
         html
             += QLatin1String("<p style=\"margin-bottom: 10px\">") + escaped(question) + QLatin1String("</p>");
@@ -529,10 +660,70 @@ QByteArray pdfOf(const Sheets &sheets, const QString &title, QPageSize::PageSize
 
 QByteArray ExerciseRender::pdf(const ExerciseModel &model, QPageSize::PageSizeId page)
 {
-    return pdfOf(model, sheetTitle(model), page);
+    return withPdfLanguage(pdfOf(model, sheetTitle(model), page), model.language);
 }
 
 QByteArray ExerciseRender::pdf(const ExerciseSheets &sheets, QPageSize::PageSizeId page)
 {
-    return pdfOf(sheets, sheetTitle(sheets.sheets.first().model), page);
+    const ExerciseModel &first = sheets.sheets.first().model;
+    return withPdfLanguage(pdfOf(sheets, sheetTitle(first), page), first.language);
+}
+
+QByteArray ExerciseRender::withPdfLanguage(const QByteArray &pdf, const QString &language)
+{
+    // The PDF writer has no document language, so it is added as the format allows any change to a
+    // finished file: an incremental update. The catalog is written again under its own number with
+    // /Lang added, followed by a cross-reference section for that one object and a trailer that
+    // points back to the previous one.
+    if (language.isEmpty() || !LanguageTag::isValid(language))
+        return pdf;
+    const qsizetype trailerAt = pdf.lastIndexOf("trailer");
+    const qsizetype startAt = pdf.lastIndexOf("startxref");
+    if (trailerAt < 0 || startAt < trailerAt)
+        return pdf;
+    const qsizetype dictStart = pdf.indexOf("<<", trailerAt);
+    const qsizetype dictEnd = pdf.lastIndexOf(">>", startAt);
+    if (dictStart < 0 || dictEnd < dictStart)
+        return pdf;
+    const QByteArray trailer = pdf.mid(dictStart + 2, dictEnd - dictStart - 2);
+    if (trailer.contains("/Prev") || trailer.contains("/Encrypt"))
+        return pdf;
+    bool ok = false;
+    const qint64 previous = pdf.mid(startAt + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+    if (!ok)
+        return pdf;
+    const qsizetype rootAt = trailer.indexOf("/Root");
+    if (rootAt < 0)
+        return pdf;
+    const QList<QByteArray> reference = trailer.mid(rootAt + 5).simplified().split(' ');
+    if (reference.size() < 3 || reference.at(2) != "R")
+        return pdf;
+    const QByteArray objectNumber = reference.at(0);
+    const QByteArray generation = reference.at(1);
+    const QByteArray header = '\n' + objectNumber + ' ' + generation + " obj";
+    const qsizetype objectAt = pdf.indexOf(header);
+    if (objectAt < 0)
+        return pdf;
+    const qsizetype catalogStart = pdf.indexOf("<<", objectAt);
+    const qsizetype objectEnd = pdf.indexOf("endobj", objectAt);
+    const qsizetype catalogEnd = pdf.lastIndexOf(">>", objectEnd);
+    if (catalogStart < 0 || objectEnd < 0 || catalogEnd < catalogStart)
+        return pdf;
+    const QByteArray catalog = pdf.mid(catalogStart + 2, catalogEnd - catalogStart - 2);
+    if (catalog.contains("/Lang"))
+        return pdf;
+
+    QByteArray out = pdf;
+    if (!out.endsWith('\n'))
+        out += '\n';
+    const qsizetype newObjectAt = out.size();
+    out += objectNumber + ' ' + generation + " obj\n<<" + catalog + "/Lang (" + language.toLatin1()
+        + ")\n>>\nendobj\n";
+    const qsizetype xrefAt = out.size();
+    // Each entry is exactly 20 bytes: ten digits, a blank, five digits, a blank, "n", and a two-byte end.
+    out += "xref\n" + objectNumber + " 1\n" + QByteArray::number(newObjectAt).rightJustified(10, '0') + ' '
+        + generation.rightJustified(5, '0') + " n \n";
+    out += "trailer\n<<" + trailer + "/Prev " + QByteArray::number(previous) + "\n>>\nstartxref\n"
+        + QByteArray::number(xrefAt) + "\n%%EOF\n";
+    return out;
 }

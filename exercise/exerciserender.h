@@ -71,6 +71,9 @@ public:
     // The sheet as a PDF file on a page of the given size.
     static QByteArray pdf(const ExerciseModel &model, QPageSize::PageSizeId page);
     static QByteArray pdf(const ExerciseSheets &sheets, QPageSize::PageSizeId page);
+    // The PDF file with its document language (/Lang in the catalog) set to `language`, a BCP 47 tag,
+    // by an incremental update; the file as it is for an empty tag, or one that cannot be updated.
+    static QByteArray withPdfLanguage(const QByteArray &pdf, const QString &language);
 
     // The questions, numbered in their final order, whose gaps accept alternatives or carry clues:
     // what a format that cannot carry them names before it is written.

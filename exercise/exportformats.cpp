@@ -375,6 +375,7 @@ ExerciseModel ExportFormats::exerciseModel(const ExerciseRequest &request, const
     }
     ExerciseModel model = ExerciseModelBuilder::build(request.entries, request.options, request.seed, title);
     model.titleTyped = typed;
+    model.language = request.language;
     static const QRegularExpression separators(QStringLiteral("[,\\n]"));
     ExerciseModelBuilder::addDistractors(model, request.extraWords.split(separators, Qt::SkipEmptyParts),
         request.databaseWords,

@@ -99,6 +99,7 @@ struct ExerciseRequest
     QString databaseFile;
     QString extraWords; // as typed: separated by commas or line breaks
     int databaseWords = 0; // key words of other sentences of the database to add to the word bank
+    QString language {}; // of the database's sentences, a BCP 47 tag; empty when not set
 };
 
 namespace ExportFormats {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/h5pexport.h"
 
+#include "data/languagetag.h"
+#include "exercise/instructionlanguage.h"
 #include "exercise/zipwriter.h"
 
 #include <QCoreApplication>
@@ -30,6 +32,12 @@ QString html(const QString &text)
 QString plainText(const QString &text)
 {
     return html(text).replace(QLatin1Char('\''), QLatin1String("&#039;"));
+}
+
+// A text the pupil reads (the task, the buttons, the messages), in the exercise's instruction language.
+QString say(const ExerciseModel &model, const char *text)
+{
+    return InstructionLanguage::translate(model.options.instructionLanguage, "H5PExport", text);
 }
 
 struct PlannedGap
@@ -155,24 +163,31 @@ QJsonObject blanksContent(const ExerciseModel &model, const H5PExport::Marking &
     return QJsonObject {
         {QStringLiteral("text"),
             QLatin1String("<p>")
-                + html(QCoreApplication::translate("H5PExport", "Fill in the missing words."))
+                + html(say(model, QT_TRANSLATE_NOOP("H5PExport", "Fill in the missing words.")))
                 + QLatin1String("</p>")},
         {QStringLiteral("questions"), questions},
         {QStringLiteral("behaviour"), behaviour},
         {QStringLiteral("overallFeedback"), fullRange()},
-        {QStringLiteral("showSolutions"), QStringLiteral("Show solution")},
-        {QStringLiteral("tryAgain"), QStringLiteral("Retry")},
-        {QStringLiteral("checkAnswer"), QStringLiteral("Check")},
-        {QStringLiteral("notFilledOut"), QStringLiteral("Please fill in all blanks to view solution")},
-        {QStringLiteral("answerIsCorrect"), plainText(QStringLiteral("':ans' is correct"))},
-        {QStringLiteral("answerIsWrong"), plainText(QStringLiteral("':ans' is wrong"))},
-        {QStringLiteral("answeredCorrectly"), QStringLiteral("Answered correctly")},
-        {QStringLiteral("answeredIncorrectly"), QStringLiteral("Answered incorrectly")},
-        {QStringLiteral("solutionLabel"), QStringLiteral("Correct answer:")},
-        {QStringLiteral("inputLabel"), QStringLiteral("Blank input @num of @total")},
-        {QStringLiteral("inputHasTipLabel"), QStringLiteral("Tip available")},
-        {QStringLiteral("tipLabel"), QStringLiteral("Tip")},
-        {QStringLiteral("scoreBarLabel"), QStringLiteral("You got :num out of :total points")},
+        {QStringLiteral("showSolutions"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Show solution"))},
+        {QStringLiteral("tryAgain"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Retry"))},
+        {QStringLiteral("checkAnswer"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Check"))},
+        {QStringLiteral("notFilledOut"),
+            say(model, QT_TRANSLATE_NOOP("H5PExport", "Please fill in all blanks to view solution"))},
+        {QStringLiteral("answerIsCorrect"),
+            plainText(say(model, QT_TRANSLATE_NOOP("H5PExport", "':ans' is correct")))},
+        {QStringLiteral("answerIsWrong"),
+            plainText(say(model, QT_TRANSLATE_NOOP("H5PExport", "':ans' is wrong")))},
+        {QStringLiteral("answeredCorrectly"),
+            say(model, QT_TRANSLATE_NOOP("H5PExport", "Answered correctly"))},
+        {QStringLiteral("answeredIncorrectly"),
+            say(model, QT_TRANSLATE_NOOP("H5PExport", "Answered incorrectly"))},
+        {QStringLiteral("solutionLabel"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Correct answer:"))},
+        {QStringLiteral("inputLabel"),
+            say(model, QT_TRANSLATE_NOOP("H5PExport", "Blank input @num of @total"))},
+        {QStringLiteral("inputHasTipLabel"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Tip available"))},
+        {QStringLiteral("tipLabel"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Tip"))},
+        {QStringLiteral("scoreBarLabel"),
+            say(model, QT_TRANSLATE_NOOP("H5PExport", "You got :num out of :total points"))},
     };
 }
 
@@ -202,30 +217,34 @@ QJsonObject dragTextContent(const ExerciseModel &model)
     return QJsonObject {
         {QStringLiteral("taskDescription"),
             QLatin1String("<p>")
-                + html(QCoreApplication::translate("H5PExport", "Drag the words into the correct boxes."))
+                + html(say(model, QT_TRANSLATE_NOOP("H5PExport", "Drag the words into the correct boxes.")))
                 + QLatin1String("</p>")},
         {QStringLiteral("textField"), plainText(lines.join(QLatin1Char('\n')))},
         {QStringLiteral("distractors"), plainText(distractors.join(QLatin1Char(' ')))},
         {QStringLiteral("overallFeedback"), fullRange()},
         {QStringLiteral("behaviour"), behaviour},
-        {QStringLiteral("checkAnswer"), QStringLiteral("Check")},
-        {QStringLiteral("tryAgain"), QStringLiteral("Retry")},
-        {QStringLiteral("showSolution"), QStringLiteral("Show solution")},
-        {QStringLiteral("dropZoneIndex"), QStringLiteral("Drop Zone @index.")},
-        {QStringLiteral("empty"), QStringLiteral("Drop Zone @index is empty.")},
-        {QStringLiteral("contains"), QStringLiteral("Drop Zone @index contains draggable @draggable.")},
-        {QStringLiteral("ariaDraggableIndex"), QStringLiteral("@index of @count draggables.")},
-        {QStringLiteral("tipLabel"), QStringLiteral("Show tip")},
-        {QStringLiteral("correctText"), QStringLiteral("Correct!")},
-        {QStringLiteral("incorrectText"), QStringLiteral("Incorrect!")},
-        {QStringLiteral("resetDropTitle"), QStringLiteral("Reset drop")},
+        {QStringLiteral("checkAnswer"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Check"))},
+        {QStringLiteral("tryAgain"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Retry"))},
+        {QStringLiteral("showSolution"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Show solution"))},
+        {QStringLiteral("dropZoneIndex"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Drop Zone @index."))},
+        {QStringLiteral("empty"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Drop Zone @index is empty."))},
+        {QStringLiteral("contains"),
+            say(model, QT_TRANSLATE_NOOP("H5PExport", "Drop Zone @index contains draggable @draggable."))},
+        {QStringLiteral("ariaDraggableIndex"),
+            say(model, QT_TRANSLATE_NOOP("H5PExport", "@index of @count draggables."))},
+        {QStringLiteral("tipLabel"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Show tip"))},
+        {QStringLiteral("correctText"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Correct!"))},
+        {QStringLiteral("incorrectText"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Incorrect!"))},
+        {QStringLiteral("resetDropTitle"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Reset drop"))},
         {QStringLiteral("resetDropDescription"),
-            QStringLiteral("Are you sure you want to reset this drop zone?")},
-        {QStringLiteral("grabbed"), QStringLiteral("Draggable is grabbed.")},
-        {QStringLiteral("cancelledDragging"), QStringLiteral("Cancelled dragging.")},
-        {QStringLiteral("correctAnswer"), QStringLiteral("Correct answer:")},
-        {QStringLiteral("feedbackHeader"), QStringLiteral("Feedback")},
-        {QStringLiteral("scoreBarLabel"), QStringLiteral("You got :num out of :total points")},
+            say(model, QT_TRANSLATE_NOOP("H5PExport", "Are you sure you want to reset this drop zone?"))},
+        {QStringLiteral("grabbed"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Draggable is grabbed."))},
+        {QStringLiteral("cancelledDragging"),
+            say(model, QT_TRANSLATE_NOOP("H5PExport", "Cancelled dragging."))},
+        {QStringLiteral("correctAnswer"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Correct answer:"))},
+        {QStringLiteral("feedbackHeader"), say(model, QT_TRANSLATE_NOOP("H5PExport", "Feedback"))},
+        {QStringLiteral("scoreBarLabel"),
+            say(model, QT_TRANSLATE_NOOP("H5PExport", "You got :num out of :total points"))},
     };
 }
 
@@ -290,8 +309,10 @@ QByteArray h5pJson(const ExerciseModel &model, Kind kind)
     const int minor = kind == Kind::Blanks ? 14 : 10;
     const QJsonObject h5p {
         {QStringLiteral("title"),
-            model.title.isEmpty() ? QCoreApplication::translate("H5PExport", "Exercise") : model.title},
-        {QStringLiteral("language"), QStringLiteral("und")},
+            model.title.isEmpty() ? say(model, QT_TRANSLATE_NOOP("H5PExport", "Exercise")) : model.title},
+        // The language of the content: ISO 639-1 as the package format asks, "und" for none.
+        {QStringLiteral("language"),
+            model.language.isEmpty() ? QStringLiteral("und") : LanguageTag::primary(model.language)},
         {QStringLiteral("mainLibrary"), library},
         {QStringLiteral("embedTypes"), QJsonArray {QStringLiteral("iframe")}},
         {QStringLiteral("license"), QStringLiteral("U")},
@@ -299,6 +320,12 @@ QByteArray h5pJson(const ExerciseModel &model, Kind kind)
             QJsonArray {QJsonObject {{QStringLiteral("machineName"), library},
                 {QStringLiteral("majorVersion"), 1}, {QStringLiteral("minorVersion"), minor}}}},
     };
+    if (!model.language.isEmpty()) {
+        QJsonObject withLanguage = h5p;
+        // The content's language in full, as H5P's metadata keeps it.
+        withLanguage.insert(QStringLiteral("defaultLanguage"), model.language);
+        return QJsonDocument(withLanguage).toJson(QJsonDocument::Indented);
+    }
     return QJsonDocument(h5p).toJson(QJsonDocument::Indented);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/interactivepage.h"
 
+#include "exercise/instructionlanguage.h"
 #include "exercise/randomsource.h"
 
 #include <QCoreApplication>
@@ -12,14 +13,15 @@
 
 namespace {
 
-// Texts marked for lupdate where they stand (QT_TRANSLATE_NOOP), translated here.
-QString pageText(const char *text)
+// Texts marked for lupdate where they stand (QT_TRANSLATE_NOOP), translated here into the
+// exercise's instruction language.
+QString pageText(const QString &language, const char *text, const char *disambiguation = nullptr)
 {
-    return QCoreApplication::translate("InteractivePage", text);
+    return InstructionLanguage::translate(language, "InteractivePage", text, disambiguation);
 }
 
-// What the pupil reads on the page, so that it follows the program's language.
-QJsonObject pageTexts(const InteractivePageSettings &settings)
+// What the pupil reads on the page, in the instruction language.
+QJsonObject pageTexts(const InteractivePageSettings &settings, const QString &language)
 {
     const InteractivePageSettings::Mode mode = settings.mode;
     static const struct
@@ -44,7 +46,7 @@ QJsonObject pageTexts(const InteractivePageSettings &settings)
     };
     QJsonObject texts;
     for (const auto &text : Texts)
-        texts.insert(QLatin1String(text.key), pageText(text.text));
+        texts.insert(QLatin1String(text.key), pageText(language, text.text));
     // Only a page that reads aloud carries the texts for it, so any other stays as it was.
     static const struct
     {
@@ -68,13 +70,14 @@ QJsonObject pageTexts(const InteractivePageSettings &settings)
     };
     if (settings.readAloud || settings.listening) {
         for (const auto &text : SpeechTexts)
-            texts.insert(QLatin1String(text.key), pageText(text.text));
+            texts.insert(QLatin1String(text.key), pageText(language, text.text));
     }
     texts.insert(QLatin1String("instructions"),
-        mode == InteractivePageSettings::Mode::Matching
-            ? QCoreApplication::translate(
-                "InteractivePage", "Choose the missing words for each sentence, then press Check.")
-            : QCoreApplication::translate("InteractivePage", "Fill in the gaps, then press Check."));
+        pageText(language,
+            mode == InteractivePageSettings::Mode::Matching
+                ? QT_TRANSLATE_NOOP(
+                    "InteractivePage", "Choose the missing words for each sentence, then press Check.")
+                : QT_TRANSLATE_NOOP("InteractivePage", "Fill in the gaps, then press Check.")));
     return texts;
 }
 
@@ -180,7 +183,7 @@ QByteArray exerciseJson(const ExerciseModel &model, const InteractivePageSetting
             jsonArray(!matching && model.options.includeWordList ? model.wordBank : QStringList())},
         {QStringLiteral("choices"), jsonArray(matching ? matchChoices(model) : QStringList())},
         {QStringLiteral("questions"), questions},
-        {QStringLiteral("text"), pageTexts(settings)},
+        {QStringLiteral("text"), pageTexts(settings, model.options.instructionLanguage)},
     };
     return QJsonDocument(exercise).toJson(QJsonDocument::Compact);
 }
@@ -208,26 +211,40 @@ std::optional<QByteArray> render(const ExerciseModel &model, const InteractivePa
     if (!pageTemplate.contains(ExerciseMark))
         return std::nullopt;
 
-    const QString title
-        = model.title.isEmpty() ? QCoreApplication::translate("InteractivePage", "Exercise") : model.title;
+    const QString &instructions = model.options.instructionLanguage;
+    const QString title = model.title.isEmpty()
+        ? pageText(instructions, QT_TRANSLATE_NOOP("InteractivePage", "Exercise"))
+        : model.title;
     const QByteArray titleHtml = title.toHtmlEscaped().toUtf8();
     const QByteArray config = scriptSafe(configJson(model, settings));
     const QByteArray exercise = scriptSafe(exerciseJson(model, settings));
 
-    // The page speaks the program's language: its code for the browser (hyphenation, a reader's
+    // The page speaks the instruction language: its code for the browser (hyphenation, a reader's
     // voice) and the note for browsers without JavaScript.
-    const QByteArray language = QCoreApplication::translate(
-        "InteractivePage", "en", "the language code of the page, as in lang=\"en\"")
+    static const struct
+    {
+        const char *source;
+        const char *comment;
+    } LanguageCode
+        = QT_TRANSLATE_NOOP3("InteractivePage", "en", "the language code of the page, as in lang=\"en\"");
+    const QByteArray language
+        = pageText(instructions, LanguageCode.source, LanguageCode.comment).toHtmlEscaped().toUtf8();
+    const QByteArray noScript = pageText(instructions,
+        QT_TRANSLATE_NOOP("InteractivePage",
+            "This exercise checks your answers with JavaScript. Please allow JavaScript for this page, or "
+            "ask "
+            "your teacher for a printed copy."))
                                     .toHtmlEscaped()
                                     .toUtf8();
-    const QByteArray noScript = QCoreApplication::translate("InteractivePage",
-        "This exercise checks your answers with JavaScript. Please allow JavaScript for this page, or ask "
-        "your teacher for a printed copy.")
-                                    .toHtmlEscaped()
-                                    .toUtf8();
+    // The sentences and the word bank speak the database's language, which the script marks on the
+    // list of sentences and on the list of the word bank as soon as they are made; nothing without one.
+    const QByteArray textLanguage = model.language.isEmpty()
+        ? QByteArray()
+        : "\n  list.lang = \"" + model.language.toLatin1() + "\";\n  if (bankList) bankList.lang = \""
+            + model.language.toLatin1() + "\";";
 
     static const QRegularExpression Placeholder(
-        QStringLiteral("\\[str(Title|Config|Exercise|Lang|NoScript|Scorm)\\]"));
+        QStringLiteral("\\[str(Title|Config|Exercise|Lang|NoScript|Scorm|TextLang)\\]"));
     const QString text = QString::fromUtf8(pageTemplate);
     QByteArray page;
     page.reserve(pageTemplate.size() + exercise.size() + config.size());
@@ -241,6 +258,7 @@ std::optional<QByteArray> render(const ExerciseModel &model, const InteractivePa
             : name == QLatin1String("Lang")     ? language
             : name == QLatin1String("NoScript") ? noScript
             : name == QLatin1String("Scorm")    ? platformScript
+            : name == QLatin1String("TextLang") ? textLanguage
                                                 : exercise;
         copied = match.capturedEnd();
     }

@@ -2,6 +2,7 @@
 #include "exercise/moodleexport.h"
 
 #include "data/xmltext.h"
+#include "exercise/instructionlanguage.h"
 
 #include <QCoreApplication>
 #include <QXmlStreamWriter>
@@ -197,8 +198,11 @@ private:
     QXmlStreamWriter xml;
 };
 
-QString paragraph(const QString &html)
+// A paragraph of the question's text; one of sentences is marked with their language when there is one.
+QString paragraph(const QString &html, const QString &language = QString())
 {
+    if (!language.isEmpty())
+        return QLatin1String("<p lang=\"") + language + QLatin1String("\">") + html + QLatin1String("</p>");
     return QLatin1String("<p>") + html + QLatin1String("</p>");
 }
 
@@ -221,7 +225,8 @@ QString multichoice(const QStringList &offered, const QString &answer)
 // The embedded answers of a question: a short-answer box per gap, or, where a gap has choices of its
 // own, a drop-down of its answer and those choices. With `wordList` the other gaps are drop-downs of
 // the word list, as the select-missing-words question offers it.
-QString clozeHtml(const ExerciseQuestion &question, const QStringList *wordList = nullptr)
+QString clozeHtml(
+    const ExerciseQuestion &question, const QString &language, const QStringList *wordList = nullptr)
 {
     const QStringList texts = question.texts();
     const QList<BracketSegment> gaps = question.gaps();
@@ -243,7 +248,7 @@ QString clozeHtml(const ExerciseQuestion &question, const QStringList *wordList 
         }
         html += htmlText(clueAfter(question, i) + texts.value(i + 1));
     }
-    return paragraph(html);
+    return paragraph(html, language);
 }
 
 bool hasChoices(const ExerciseQuestion &question)
@@ -321,14 +326,14 @@ QByteArray moodleXml(const ExerciseModel &model)
         const QStringList texts = question.texts();
         const QStringList answers = question.answers();
         if (answers.isEmpty()) {
-            quiz.startQuestion(
-                QStringLiteral("description"), name, paragraph(htmlText(question.solvedText())));
+            quiz.startQuestion(QStringLiteral("description"), name,
+                paragraph(htmlText(question.solvedText()), model.language));
             quiz.endQuestion();
         } else if (!select || hasChoices(question)) {
             // A select-missing-words question offers one list to every gap, so a sentence whose gaps
             // have choices of their own is a cloze question.
-            quiz.startQuestion(
-                QStringLiteral("cloze"), name, clozeHtml(question, select ? &choices : nullptr));
+            quiz.startQuestion(QStringLiteral("cloze"), name,
+                clozeHtml(question, model.language, select ? &choices : nullptr));
             quiz.endQuestion();
         } else {
             QString html = htmlText(texts.value(0));
@@ -341,7 +346,7 @@ QByteArray moodleXml(const ExerciseModel &model)
                 html += QStringLiteral("[[%1]]").arg(place + 1)
                     + htmlText(clueAfter(question, a) + texts.value(a + 1));
             }
-            quiz.startQuestion(QStringLiteral("gapselect"), name, paragraph(html));
+            quiz.startQuestion(QStringLiteral("gapselect"), name, paragraph(html, model.language));
             quiz.element(QStringLiteral("shuffleanswers"), QStringLiteral("0"));
             for (const QString &choice : std::as_const(choices)) {
                 quiz.start(QStringLiteral("selectoption"));
@@ -377,15 +382,15 @@ QByteArray matchingXml(const ExerciseModel &model)
     quiz.category(category);
     quiz.startQuestion(QStringLiteral("matching"),
         QCoreApplication::translate("MoodleExport", "%1: matching").arg(category),
-        paragraph(htmlText(
-            QCoreApplication::translate("MoodleExport", "Match each sentence with its missing words."))));
+        paragraph(htmlText(InstructionLanguage::translate(model.options.instructionLanguage, "MoodleExport",
+            QT_TRANSLATE_NOOP("MoodleExport", "Match each sentence with its missing words.")))));
     quiz.element(QStringLiteral("shuffleanswers"), QStringLiteral("true"));
     for (const ExerciseQuestion &entry : model.questions) {
         const ExerciseQuestion question = askedQuestion(entry);
         if (question.answers().isEmpty())
             continue;
-        quiz.subquestion(
-            paragraph(htmlText(question.gappedText(kBlank))), htmlText(keyWordsJoined(question)));
+        quiz.subquestion(paragraph(htmlText(question.gappedText(kBlank)), model.language),
+            htmlText(keyWordsJoined(question)));
     }
     quiz.endQuestion();
     quiz.finish();

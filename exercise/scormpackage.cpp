@@ -2,6 +2,7 @@
 #include "exercise/scormpackage.h"
 
 #include "data/xmltext.h"
+#include "exercise/instructionlanguage.h"
 #include "exercise/zipwriter.h"
 
 #include <QCoreApplication>
@@ -221,7 +222,7 @@ const char RuntimeScript[]
 
 namespace ScormPackage {
 
-QByteArray manifest(const QString &title, const QString &identifier, int passMark)
+QByteArray manifest(const QString &title, const QString &identifier, int passMark, const QString &language)
 {
     QByteArray xml;
     QXmlStreamWriter writer(&xml);
@@ -246,6 +247,23 @@ QByteArray manifest(const QString &title, const QString &identifier, int passMar
     writer.writeStartElement(cp, QStringLiteral("metadata"));
     writer.writeTextElement(cp, QStringLiteral("schema"), QStringLiteral("ADL SCORM"));
     writer.writeTextElement(cp, QStringLiteral("schemaversion"), QStringLiteral("1.2"));
+    if (!language.isEmpty()) {
+        // The language of the sentences, in the IMS metadata SCORM 1.2 allows here: the title marked
+        // with it, and the language of the learning object.
+        const QString md = QStringLiteral("http://www.imsglobal.org/xsd/imsmd_rootv1p2p1");
+        writer.writeNamespace(md, QStringLiteral("imsmd"));
+        writer.writeStartElement(md, QStringLiteral("lom"));
+        writer.writeStartElement(md, QStringLiteral("general"));
+        writer.writeStartElement(md, QStringLiteral("title"));
+        writer.writeStartElement(md, QStringLiteral("langstring"));
+        writer.writeAttribute(QStringLiteral("xml:lang"), language);
+        writer.writeCharacters(title);
+        writer.writeEndElement(); // langstring
+        writer.writeEndElement(); // title
+        writer.writeTextElement(md, QStringLiteral("language"), language);
+        writer.writeEndElement(); // general
+        writer.writeEndElement(); // lom
+    }
     writer.writeEndElement();
 
     const QString organization = identifier + QLatin1String("_org");
@@ -281,13 +299,16 @@ QByteArray manifest(const QString &title, const QString &identifier, int passMar
     return xml;
 }
 
-QByteArray runtimeScript(const InteractivePageSettings &settings)
+QByteArray runtimeScript(const InteractivePageSettings &settings, const QString &instructions)
 {
+    const auto say = [&instructions](const char *text) {
+        return InstructionLanguage::translate(instructions, "ScormPackage", text);
+    };
     const QJsonObject texts {
         {QStringLiteral("incomplete"),
-            QCoreApplication::translate("ScormPackage",
-                "Answer every gap before you check: your first complete check is the score that counts.")},
-        {QStringLiteral("recorded"), QCoreApplication::translate("ScormPackage", "Score recorded: %1%")},
+            say(QT_TRANSLATE_NOOP("ScormPackage",
+                "Answer every gap before you check: your first complete check is the score that counts."))},
+        {QStringLiteral("recorded"), say(QT_TRANSLATE_NOOP("ScormPackage", "Score recorded: %1%"))},
     };
     const QJsonObject scorm {
         {QStringLiteral("passMark"), settings.passMark < 0 ? -1 : qMin(settings.passMark, 100)},
@@ -302,16 +323,18 @@ QByteArray runtimeScript(const InteractivePageSettings &settings)
 std::optional<QByteArray> package(const ExerciseModel &model, const InteractivePageSettings &settings,
     const QByteArray &pageTemplate, QString *error)
 {
-    const std::optional<QByteArray> page
-        = InteractivePage::render(model, settings, pageTemplate, runtimeScript(settings));
+    const std::optional<QByteArray> page = InteractivePage::render(
+        model, settings, pageTemplate, runtimeScript(settings, model.options.instructionLanguage));
     if (!page)
         return std::nullopt;
-    const QString title
-        = model.title.isEmpty() ? QCoreApplication::translate("InteractivePage", "Exercise") : model.title;
+    const QString title = model.title.isEmpty()
+        ? InstructionLanguage::translate(model.options.instructionLanguage, "InteractivePage", "Exercise")
+        : model.title;
     // An XML ID that differs from package to package, so a platform keeps two exercises apart.
     const QString identifier = QStringLiteral("lexivane_%1").arg(model.seed, 8, 16, QLatin1Char('0'));
     return ZipWriter::archive(
-        {{QStringLiteral("imsmanifest.xml"), manifest(XmlText::clean(title), identifier, settings.passMark)},
+        {{QStringLiteral("imsmanifest.xml"),
+             manifest(XmlText::clean(title), identifier, settings.passMark, model.language)},
             {QLatin1String(PageName), *page}},
         error);
 }

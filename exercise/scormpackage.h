@@ -19,7 +19,9 @@ inline constexpr char PageName[] = "exercise.html";
 
 // The manifest; `identifier` names the package (an XML ID), and a pass mark of 0 or more is given as
 // the item's mastery score.
-QByteArray manifest(const QString &title, const QString &identifier, int passMark);
+// A language of the sentences (a BCP 47 tag) goes into the manifest's IMS metadata (general.language).
+QByteArray manifest(
+    const QString &title, const QString &identifier, int passMark, const QString &language = QString());
 
 // The script that goes at the end of the page's own: it finds the runtime (the API object of a
 // parent window or of the opener), starts the attempt, and sets the score (the percentage, 0 to 100),
@@ -28,7 +30,8 @@ QByteArray manifest(const QString &title, const QString &identifier, int passMar
 // beats the score recorded, as the settings say. "Show answers" appears only after a Check; a gap it
 // revealed, that was read aloud with its answer after a Check or that hints spelled out scores
 // nothing, and each hint takes `hintPenalty` percent of its gap. The attempt ends when the page closes.
-QByteArray runtimeScript(const InteractivePageSettings &settings);
+// Its messages in the instruction language `instructions` (empty: the program's).
+QByteArray runtimeScript(const InteractivePageSettings &settings, const QString &instructions = QString());
 
 // The page rendered with the runtime script, and the package made of it and its manifest. No value when
 // the template lacks the exercise's place; empty, with the reason in *error, when the archive cannot

@@ -281,18 +281,26 @@ QByteArray rtfText(QStringView text)
     return out;
 }
 
-QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const QStringList &words)
+QByteArray rtfInLanguage(const QByteArray &text, int lcid)
 {
-    QByteArray wordsText("\n");
+    if (lcid <= 0)
+        return text;
+    return "{\\lang" + QByteArray::number(lcid) + ' ' + text + '}';
+}
+
+QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const QStringList &words, int lcid)
+{
+    QByteArray wordList;
     for (int i = 0; i < words.size(); ++i) {
         if (i > 0)
-            wordsText += "   ";
-        wordsText += rtfText(words.at(i));
+            wordList += "   ";
+        wordList += rtfText(words.at(i));
     }
+    const QByteArray wordsText = "\n" + rtfInLanguage(wordList, lcid);
     QByteArray questionsText;
     for (const QString &question : questions) {
         questionsText += "\\par\\par\n";
-        questionsText += rtfText(question);
+        questionsText += rtfInLanguage(rtfText(question), lcid);
     }
     rtfTemplate.replace("[strWords]", wordsText);
     rtfTemplate.replace("[strQuestions]", questionsText);

@@ -30,8 +30,14 @@ QByteArray rtfText(QStringView text);
 
 // The template with "[strWords]" replaced by a line feed and the words joined by three blanks, then
 // "[strQuestions]" by "\par\par" and a line feed before each question. Everything else of the
-// template is copied byte for byte, whatever its encoding.
-QByteArray fillRtf(QByteArray rtfTemplate, const QStringList &questions, const QStringList &words);
+// template is copied byte for byte, whatever its encoding. With a Windows language identifier
+// `lcid`, the words and each question are marked as text of that language (\langN).
+QByteArray fillRtf(
+    QByteArray rtfTemplate, const QStringList &questions, const QStringList &words, int lcid = 0);
+
+// `text` as RTF text in a group of its own marked with the language `lcid` ("{\lang2057 ...}"); as
+// it stands for 0.
+QByteArray rtfInLanguage(const QByteArray &text, int lcid);
 
 // ---- XML templates ----
 // Each returns false, leaving the document untouched, when the template lacks the element the

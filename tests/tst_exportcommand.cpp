@@ -286,6 +286,8 @@ void TestExportCommand::commandLineMistakes_data()
         << QStringList {"--format", "rtf", "-o", "out.rtf", "--database", ""} << 1 << "cannot read";
     QTest::newRow("bad hints") << QStringList {"--format", "rtf", "-o", "out.rtf", "--hints", "first"} << 2
                                << "--hints is first-letter, letter-count or none, not 'first'";
+    QTest::newRow("bad instruction language") << QStringList {"--format", "rtf", "-o", "out.rtf",
+        "--instruction-language", "it"} << 2 << "--instruction-language is en, de, fr or es, not 'it'";
     QTest::newRow("help") << QStringList {"--help"} << 0 << "Usage: lexivane export DATABASE";
 }
 

@@ -355,8 +355,8 @@ void TestMainWindow::menus()
         QStringList({"actFileNew", "actFileOpen", "actFileSave", "actFileSaveAs", "-", "actFileAppend",
             "actFileExportXml", "actFileImportXml", "actFileImport", "recentSeparator", "recentFileActs0",
             "recentFileActs1", "recentFileActs2", "recentFileActs3", "recentFileActs4", "-", "actFileQuit"}));
-    QCOMPARE(
-        entries(w->findChild<QMenu *>("mnuEdit")->actions()), QStringList({"actEditUndo", "actEditRedo"}));
+    QCOMPARE(entries(w->findChild<QMenu *>("mnuEdit")->actions()),
+        QStringList({"actEditUndo", "actEditRedo", "-", "mnuDatabaseLanguage"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuWords")->actions()),
         QStringList({"actAddWord", "actRenameWord", "actDeleteWords"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSentences")->actions()),

@@ -68,6 +68,9 @@ void TestStarterDatabases::initTestCase()
         dbs[v] = std::make_unique<LxdDatabase>();
         QVERIFY2(dbs[v]->loadText(shippedPath(v)), qPrintable(shippedPath(v)));
         QVERIFY(!dbs[v]->isModified());
+        // The first-run choice of spelling is a choice of language, which the file carries.
+        const char *const languages[] = {"en-US", "en-GB", "en-CA"};
+        QCOMPARE(dbs[v]->language(), QLatin1String(languages[v]));
     }
 }
 

@@ -48,8 +48,22 @@ QString committedSource()
     return source;
 }
 
-// Reads a database file by the format rules alone, without the generator's help.
-bool readDatabase(const QByteArray &bytes, QList<Record> *records, QString *error)
+// The first line of a file that carries its language: "language=" and the tag, each bit of each
+// character a tab (1) or a blank (0), the highest first.
+QByteArray languageLineBytes(const QByteArray &tag)
+{
+    QByteArray line;
+    for (const char c : QByteArray("language=") + tag) {
+        for (int bit = 7; bit >= 0; --bit)
+            line += (uchar(c) >> bit) & 1 ? '\t' : ' ';
+    }
+    return line + "\r\n";
+}
+
+// Reads a database file by the format rules alone, without the generator's help; `language` learns
+// the tag of the language line, which must be there.
+bool readDatabase(
+    const QByteArray &bytes, QList<Record> *records, QString *error, QByteArray *language = nullptr)
 {
     const QByteArray bom("\xEF\xBB\xBF");
     if (!bytes.startsWith(bom)) {
@@ -68,6 +82,13 @@ bool readDatabase(const QByteArray &bytes, QList<Record> *records, QString *erro
     }
     QStringList lines = text.split(QStringLiteral("\r\n"));
     lines.removeLast(); // after the final CR LF
+    for (const QByteArray &tag : {QByteArray("en-US"), QByteArray("en-GB"), QByteArray("en-CA")}) {
+        if (!lines.isEmpty() && lines.first().toUtf8() + "\r\n" == languageLineBytes(tag)) {
+            if (language)
+                *language = tag;
+            lines.removeFirst();
+        }
+    }
     static const QRegularExpression field(QStringLiteral("^\\{(-?\\d+)\\}(.*)$"));
     for (const QString &line : std::as_const(lines)) {
         if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) {
@@ -178,8 +199,12 @@ void TestStarterDbGen::committedDatabaseContent()
     QFETCH(Variant, variant);
     QList<Record> records;
     QString error;
-    QVERIFY2(readDatabase(readBytes(databasePath(variant)), &records, &error), qPrintable(error));
+    QByteArray language;
+    QVERIFY2(readDatabase(readBytes(databasePath(variant)), &records, &error, &language), qPrintable(error));
     QVERIFY2(records.size() >= 300, qPrintable(QString::number(records.size())));
+    // Each file says which English it is written in.
+    const char *const languages[VariantCount] = {"en-US", "en-GB", "en-CA"};
+    QCOMPARE(language, QByteArray(languages[variant]));
 
     QSet<QString> allSentences;
     for (int i = 0; i < records.size(); ++i) {
@@ -358,12 +383,13 @@ void TestStarterDbGen::smallSourceGivesExactBytes()
     const QByteArray cafe
         = "caf\xC3\xA9&&&{0}Meet me at the [caf\xC3\xA9].&&&{0}Two [caf\xC3\xA9s] closed and "
           "one [caf\xC3\xA9] opened.\r\n";
-    const QByteArray head = "\xEF\xBB\xBFZebra&&&{0}[Zebra] crossings are striped.\r\n" + cafe;
+    const QByteArray head = "Zebra&&&{0}[Zebra] crossings are striped.\r\n" + cafe;
     const QByteArray mango = "mango&&&{0}Is the [mango] ripe?\r\n";
+    const QByteArray bom = "\xEF\xBB\xBF";
     const QByteArray expected[VariantCount] = {
-        head + mango + "truck&&&{0}The [truck] is gray.\r\n",
-        head + "lorry&&&{0}The [lorry] is grey.\r\n" + mango,
-        head + mango + "truck&&&{0}The [truck] is grey.\r\n",
+        bom + languageLineBytes("en-US") + head + mango + "truck&&&{0}The [truck] is gray.\r\n",
+        bom + languageLineBytes("en-GB") + head + "lorry&&&{0}The [lorry] is grey.\r\n" + mango,
+        bom + languageLineBytes("en-CA") + head + mango + "truck&&&{0}The [truck] is grey.\r\n",
     };
     for (int v = 0; v < VariantCount; ++v) {
         QByteArray bytes;

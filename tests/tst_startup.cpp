@@ -390,6 +390,8 @@ void TestStartup::firstStartCopiesAndOpensChosenVariant()
     QCOMPARE(TestUtil::child<QListView>(w.get(), "lvWords")->currentIndex().row(), 0);
     const QString variantWord = QStringList({"color", "colour", "colour"}).at(expected);
     QVERIFY(w->database()->indexOfHeadword(variantWord) >= 0);
+    // The spelling chosen is the database's language, which comes with the file.
+    QCOMPARE(w->database()->language(), QStringList({"en-US", "en-GB", "en-CA"}).at(expected));
 }
 
 // A user folder that already holds a working database and a starter file keeps both as they are.

@@ -498,6 +498,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseSheets</name>
@@ -555,6 +559,106 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>Drag the words into the correct boxes.</source>
         <translation>Ziehe die Wörter in die richtigen Felder.</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Lösung anzeigen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Überprüfen</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks to view solution</source>
+        <translation>Bitte fülle alle Lücken aus, um die Lösung zu sehen</translation>
+    </message>
+    <message>
+        <source>&apos;:ans&apos; is correct</source>
+        <translation>&apos;:ans&apos; ist richtig</translation>
+    </message>
+    <message>
+        <source>&apos;:ans&apos; is wrong</source>
+        <translation>&apos;:ans&apos; ist falsch</translation>
+    </message>
+    <message>
+        <source>Answered correctly</source>
+        <translation>Richtig beantwortet</translation>
+    </message>
+    <message>
+        <source>Answered incorrectly</source>
+        <translation>Falsch beantwortet</translation>
+    </message>
+    <message>
+        <source>Correct answer:</source>
+        <translation>Richtige Antwort:</translation>
+    </message>
+    <message>
+        <source>Blank input @num of @total</source>
+        <translation>Lücke @num von @total</translation>
+    </message>
+    <message>
+        <source>Tip available</source>
+        <translation>Tipp verfügbar</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>You got :num out of :total points</source>
+        <translation>Du hast :num von :total Punkten erreicht</translation>
+    </message>
+    <message>
+        <source>Drop Zone @index.</source>
+        <translation>Ablagefeld @index.</translation>
+    </message>
+    <message>
+        <source>Drop Zone @index is empty.</source>
+        <translation>Ablagefeld @index ist leer.</translation>
+    </message>
+    <message>
+        <source>Drop Zone @index contains draggable @draggable.</source>
+        <translation>Ablagefeld @index enthält das Wort @draggable.</translation>
+    </message>
+    <message>
+        <source>@index of @count draggables.</source>
+        <translation>@index von @count Wörtern.</translation>
+    </message>
+    <message>
+        <source>Show tip</source>
+        <translation>Tipp anzeigen</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>Incorrect!</source>
+        <translation>Falsch!</translation>
+    </message>
+    <message>
+        <source>Reset drop</source>
+        <translation>Ablage zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset this drop zone?</source>
+        <translation>Möchtest du dieses Ablagefeld wirklich leeren?</translation>
+    </message>
+    <message>
+        <source>Draggable is grabbed.</source>
+        <translation>Wort aufgenommen.</translation>
+    </message>
+    <message>
+        <source>Cancelled dragging.</source>
+        <translation>Ziehen abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Rückmeldung</translation>
     </message>
 </context>
 <context>
@@ -726,6 +830,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>Merge File</source>
         <translation>Datei zusammenführen</translation>
+    </message>
+    <message>
+        <source>Set Language</source>
+        <translation>Sprache festlegen</translation>
     </message>
 </context>
 <context>
@@ -2633,6 +2741,54 @@ Möchten Sie sie wirklich überschreiben?</translation>
     <message>
         <source>Lists the words of the database or of the output list that the dictionary does not know</source>
         <translation>Listet die Wörter der Datenbank oder der Ausgabeliste auf, die das Wörterbuch nicht kennt</translation>
+    </message>
+    <message>
+        <source>Instr&amp;uctions:</source>
+        <translation>Anweis&amp;ungen:</translation>
+    </message>
+    <message>
+        <source>Language of the instructions</source>
+        <translation>Sprache der Anweisungen</translation>
+    </message>
+    <message>
+        <source>The language of the instructions, headings and buttons the pupils read; the sentences keep the database&apos;s language.</source>
+        <translation>Die Sprache der Anweisungen, Überschriften und Schaltflächen, die die Schüler lesen; die Sätze behalten die Sprache der Datenbank.</translation>
+    </message>
+    <message>
+        <source>Database &amp;Language</source>
+        <translation>Datenbank&amp;sprache</translation>
+    </message>
+    <message>
+        <source>The database has no language set.</source>
+        <translation>Für die Datenbank ist keine Sprache festgelegt.</translation>
+    </message>
+    <message>
+        <source>Database language: %1</source>
+        <translation>Sprache der Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Nicht festgelegt</translation>
+    </message>
+    <message>
+        <source>&amp;Other...</source>
+        <translation>&amp;Andere...</translation>
+    </message>
+    <message>
+        <source>&amp;Other (%1)...</source>
+        <translation>&amp;Andere (%1)...</translation>
+    </message>
+    <message>
+        <source>Database language</source>
+        <translation>Sprache der Datenbank</translation>
+    </message>
+    <message>
+        <source>The language of the sentences, as a language tag: a language code, often followed by a country code (en-AU, pt-BR, sr-Latn-RS):</source>
+        <translation>Die Sprache der Sätze als Sprachkennung: ein Sprachcode, oft gefolgt von einem Ländercode (en-AU, pt-BR, sr-Latn-RS):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language tag. A tag is a language code such as en or de, often followed by a hyphen and a country code, as in en-GB or de-CH.</source>
+        <translation>„%1“ ist keine Sprachkennung. Eine Kennung ist ein Sprachcode wie en oder de, oft gefolgt von einem Bindestrich und einem Ländercode, etwa en-GB oder de-CH.</translation>
     </message>
 </context>
 <context>

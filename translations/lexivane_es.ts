@@ -498,6 +498,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Version %1</source>
         <translation>Versión %1</translation>
     </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseSheets</name>
@@ -555,6 +559,106 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>Drag the words into the correct boxes.</source>
         <translation>Arrastra las palabras a las casillas correctas.</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Mostrar solución</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks to view solution</source>
+        <translation>Rellena todos los espacios para ver la solución</translation>
+    </message>
+    <message>
+        <source>&apos;:ans&apos; is correct</source>
+        <translation>&apos;:ans&apos; es correcto</translation>
+    </message>
+    <message>
+        <source>&apos;:ans&apos; is wrong</source>
+        <translation>&apos;:ans&apos; es incorrecto</translation>
+    </message>
+    <message>
+        <source>Answered correctly</source>
+        <translation>Respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Answered incorrectly</source>
+        <translation>Respuesta incorrecta</translation>
+    </message>
+    <message>
+        <source>Correct answer:</source>
+        <translation>Respuesta correcta:</translation>
+    </message>
+    <message>
+        <source>Blank input @num of @total</source>
+        <translation>Espacio @num de @total</translation>
+    </message>
+    <message>
+        <source>Tip available</source>
+        <translation>Pista disponible</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>You got :num out of :total points</source>
+        <translation>Has obtenido :num de :total puntos</translation>
+    </message>
+    <message>
+        <source>Drop Zone @index.</source>
+        <translation>Zona de destino @index.</translation>
+    </message>
+    <message>
+        <source>Drop Zone @index is empty.</source>
+        <translation>La zona de destino @index está vacía.</translation>
+    </message>
+    <message>
+        <source>Drop Zone @index contains draggable @draggable.</source>
+        <translation>La zona de destino @index contiene el elemento @draggable.</translation>
+    </message>
+    <message>
+        <source>@index of @count draggables.</source>
+        <translation>@index de @count elementos.</translation>
+    </message>
+    <message>
+        <source>Show tip</source>
+        <translation>Mostrar pista</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>¡Correcto!</translation>
+    </message>
+    <message>
+        <source>Incorrect!</source>
+        <translation>¡Incorrecto!</translation>
+    </message>
+    <message>
+        <source>Reset drop</source>
+        <translation>Vaciar zona</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset this drop zone?</source>
+        <translation>¿Seguro que quieres vaciar esta zona de destino?</translation>
+    </message>
+    <message>
+        <source>Draggable is grabbed.</source>
+        <translation>Elemento agarrado.</translation>
+    </message>
+    <message>
+        <source>Cancelled dragging.</source>
+        <translation>Arrastre cancelado.</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Comentarios</translation>
     </message>
 </context>
 <context>
@@ -726,6 +830,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>Merge File</source>
         <translation>Combinar archivo</translation>
+    </message>
+    <message>
+        <source>Set Language</source>
+        <translation>Establecer idioma</translation>
     </message>
 </context>
 <context>
@@ -2633,6 +2741,54 @@ Are you sure you want to overwrite them?</source>
     <message>
         <source>Lists the words of the database or of the output list that the dictionary does not know</source>
         <translation>Muestra las palabras de la base de datos o de la lista de salida que el diccionario no conoce</translation>
+    </message>
+    <message>
+        <source>Instr&amp;uctions:</source>
+        <translation>Instr&amp;ucciones:</translation>
+    </message>
+    <message>
+        <source>Language of the instructions</source>
+        <translation>Idioma de las instrucciones</translation>
+    </message>
+    <message>
+        <source>The language of the instructions, headings and buttons the pupils read; the sentences keep the database&apos;s language.</source>
+        <translation>El idioma de las instrucciones, títulos y botones que leen los alumnos; las frases conservan el idioma de la base de datos.</translation>
+    </message>
+    <message>
+        <source>Database &amp;Language</source>
+        <translation>&amp;Idioma de la base de datos</translation>
+    </message>
+    <message>
+        <source>The database has no language set.</source>
+        <translation>La base de datos no tiene idioma definido.</translation>
+    </message>
+    <message>
+        <source>Database language: %1</source>
+        <translation>Idioma de la base de datos: %1</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Sin definir</translation>
+    </message>
+    <message>
+        <source>&amp;Other...</source>
+        <translation>&amp;Otro...</translation>
+    </message>
+    <message>
+        <source>&amp;Other (%1)...</source>
+        <translation>&amp;Otro (%1)...</translation>
+    </message>
+    <message>
+        <source>Database language</source>
+        <translation>Idioma de la base de datos</translation>
+    </message>
+    <message>
+        <source>The language of the sentences, as a language tag: a language code, often followed by a country code (en-AU, pt-BR, sr-Latn-RS):</source>
+        <translation>El idioma de las frases, como etiqueta de idioma: un código de idioma, a menudo seguido de un código de país (en-AU, pt-BR, sr-Latn-RS):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language tag. A tag is a language code such as en or de, often followed by a hyphen and a country code, as in en-GB or de-CH.</source>
+        <translation>«%1» no es una etiqueta de idioma. Una etiqueta es un código de idioma como en o de, a menudo seguido de un guion y un código de país, como en-GB o de-CH.</translation>
     </message>
 </context>
 <context>

@@ -498,6 +498,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Version %1</source>
         <translation>Version %1</translation>
     </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
 </context>
 <context>
     <name>ExerciseSheets</name>
@@ -555,6 +559,106 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>Drag the words into the correct boxes.</source>
         <translation>Fais glisser les mots dans les bonnes cases.</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Voir la solution</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Please fill in all blanks to view solution</source>
+        <translation>Remplissez tous les champs pour voir la solution</translation>
+    </message>
+    <message>
+        <source>&apos;:ans&apos; is correct</source>
+        <translation>&apos;:ans&apos; est correct</translation>
+    </message>
+    <message>
+        <source>&apos;:ans&apos; is wrong</source>
+        <translation>&apos;:ans&apos; est incorrect</translation>
+    </message>
+    <message>
+        <source>Answered correctly</source>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Answered incorrectly</source>
+        <translation>Mauvaise réponse</translation>
+    </message>
+    <message>
+        <source>Correct answer:</source>
+        <translation>Bonne réponse :</translation>
+    </message>
+    <message>
+        <source>Blank input @num of @total</source>
+        <translation>Champ @num sur @total</translation>
+    </message>
+    <message>
+        <source>Tip available</source>
+        <translation>Indice disponible</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>You got :num out of :total points</source>
+        <translation>Vous avez obtenu :num points sur :total</translation>
+    </message>
+    <message>
+        <source>Drop Zone @index.</source>
+        <translation>Zone de dépôt @index.</translation>
+    </message>
+    <message>
+        <source>Drop Zone @index is empty.</source>
+        <translation>La zone de dépôt @index est vide.</translation>
+    </message>
+    <message>
+        <source>Drop Zone @index contains draggable @draggable.</source>
+        <translation>La zone de dépôt @index contient l&apos;élément @draggable.</translation>
+    </message>
+    <message>
+        <source>@index of @count draggables.</source>
+        <translation>@index sur @count éléments.</translation>
+    </message>
+    <message>
+        <source>Show tip</source>
+        <translation>Voir l&apos;indice</translation>
+    </message>
+    <message>
+        <source>Correct!</source>
+        <translation>Correct !</translation>
+    </message>
+    <message>
+        <source>Incorrect!</source>
+        <translation>Incorrect !</translation>
+    </message>
+    <message>
+        <source>Reset drop</source>
+        <translation>Vider la zone</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset this drop zone?</source>
+        <translation>Voulez-vous vraiment vider cette zone de dépôt ?</translation>
+    </message>
+    <message>
+        <source>Draggable is grabbed.</source>
+        <translation>Élément saisi.</translation>
+    </message>
+    <message>
+        <source>Cancelled dragging.</source>
+        <translation>Glissement annulé.</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Commentaires</translation>
     </message>
 </context>
 <context>
@@ -726,6 +830,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>Merge File</source>
         <translation>Fusionner le fichier</translation>
+    </message>
+    <message>
+        <source>Set Language</source>
+        <translation>Définir la langue</translation>
     </message>
 </context>
 <context>
@@ -2633,6 +2741,54 @@ Voulez-vous vraiment les écraser ?</translation>
     <message>
         <source>Lists the words of the database or of the output list that the dictionary does not know</source>
         <translation>Liste les mots de la base de données ou de la liste de sortie que le dictionnaire ne connaît pas</translation>
+    </message>
+    <message>
+        <source>Instr&amp;uctions:</source>
+        <translation>Co&amp;nsignes :</translation>
+    </message>
+    <message>
+        <source>Language of the instructions</source>
+        <translation>Langue des consignes</translation>
+    </message>
+    <message>
+        <source>The language of the instructions, headings and buttons the pupils read; the sentences keep the database&apos;s language.</source>
+        <translation>La langue des consignes, titres et boutons que lisent les élèves ; les phrases gardent la langue de la base de données.</translation>
+    </message>
+    <message>
+        <source>Database &amp;Language</source>
+        <translation>&amp;Langue de la base</translation>
+    </message>
+    <message>
+        <source>The database has no language set.</source>
+        <translation>Aucune langue n&apos;est définie pour la base de données.</translation>
+    </message>
+    <message>
+        <source>Database language: %1</source>
+        <translation>Langue de la base de données : %1</translation>
+    </message>
+    <message>
+        <source>Not set</source>
+        <translation>Non définie</translation>
+    </message>
+    <message>
+        <source>&amp;Other...</source>
+        <translation>&amp;Autre...</translation>
+    </message>
+    <message>
+        <source>&amp;Other (%1)...</source>
+        <translation>&amp;Autre (%1)...</translation>
+    </message>
+    <message>
+        <source>Database language</source>
+        <translation>Langue de la base de données</translation>
+    </message>
+    <message>
+        <source>The language of the sentences, as a language tag: a language code, often followed by a country code (en-AU, pt-BR, sr-Latn-RS):</source>
+        <translation>La langue des phrases, sous forme d&apos;étiquette de langue : un code de langue, souvent suivi d&apos;un code de pays (en-AU, pt-BR, sr-Latn-RS) :</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a language tag. A tag is a language code such as en or de, often followed by a hyphen and a country code, as in en-GB or de-CH.</source>
+        <translation>« %1 » n&apos;est pas une étiquette de langue. Une étiquette est un code de langue comme en ou de, souvent suivi d&apos;un trait d&apos;union et d&apos;un code de pays, comme en-GB ou de-CH.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/zelutils.h"
 
+#include "exercise/instructionlanguage.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -103,14 +105,17 @@ QString ZelUtils::installTranslations(const QLocale &locale)
         // The program's texts are English: a user who puts English first gets them as written,
         // even when a translated language comes further down the list.
         if (language == QLatin1String("C") || language == QLatin1String("en")
-            || language.startsWith(QLatin1String("en_")))
+            || language.startsWith(QLatin1String("en_"))) {
+            InstructionLanguage::setProgramLanguage(QStringLiteral("en"), ownFolder);
             return QString();
+        }
         auto own = std::make_unique<QTranslator>(QCoreApplication::instance());
         // load() also tries the name without its country ("lexivane_de" for "de_AT").
         if (!own->load(QStringLiteral("lexivane_") + language, ownFolder))
             continue;
         QCoreApplication::installTranslator(own.get());
         installedTranslator(0) = own.release();
+        InstructionLanguage::setProgramLanguage(language.left(2), ownFolder);
         auto qt = std::make_unique<QTranslator>(QCoreApplication::instance());
         if (qt->load(QStringLiteral("qtbase_") + language, qtFolder)) {
             QCoreApplication::installTranslator(qt.get());
@@ -118,5 +123,6 @@ QString ZelUtils::installTranslations(const QLocale &locale)
         }
         return language;
     }
+    InstructionLanguage::setProgramLanguage(QStringLiteral("en"), ownFolder);
     return QString();
 }

@@ -41,8 +41,10 @@ int main(int argc, char *argv[])
         QStringLiteral("first-letter or letter-count in each gap"), QStringLiteral("hint"));
     const QCommandLineOption readAloud(QStringLiteral("read-aloud"), QStringLiteral("sentences read aloud"));
     const QCommandLineOption listening(QStringLiteral("listening"), QStringLiteral("sentences heard first"));
+    const QCommandLineOption language(QStringLiteral("language"),
+        QStringLiteral("the sentences' language (a BCP 47 tag)"), QStringLiteral("tag"));
     parser.addOptions({matching, dropDowns, caseSensitive, accentsOptional, noNumbers, noWordList, jumble,
-        title, noShowAnswers, sameWidth, scorm, best, hintPenalty, gapHints, readAloud, listening});
+        title, noShowAnswers, sameWidth, scorm, best, hintPenalty, gapHints, readAloud, listening, language});
     parser.process(app);
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() < 3) {
@@ -74,8 +76,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot read %s\n", qPrintable(arguments.at(0)));
         return 1;
     }
-    const ExerciseModel model
+    ExerciseModel model
         = ExerciseModelBuilder::build(arguments.mid(2), options, 20261209, parser.value(title));
+    model.language = parser.value(language);
     std::optional<QByteArray> page;
     if (parser.isSet(scorm)) {
         settings.passMark = parser.value(scorm).toInt();

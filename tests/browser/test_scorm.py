@@ -59,6 +59,7 @@ window.API.LMSSetValue = function (element, value) {
 
 CP = "{http://www.imsproject.org/xsd/imscp_rootv1p1p2}"
 ADLCP = "{http://www.adlnet.org/xsd/adlcp_rootv1p2}"
+MD = "{http://www.imsglobal.org/xsd/imsmd_rootv1p2p1}"
 
 
 def which(name):
@@ -183,6 +184,14 @@ class ScormPackageTest(unittest.TestCase):
         self.driver.execute_script("document.getElementById('sco').src = 'about:blank'")
         WebDriverWait(self.driver, 10).until(lambda d: "LMSFinish" in d.execute_script("return calls"))
         self.assertTrue(self.runtime("API.isTerminated()"))
+
+    def test_language_of_the_sentences_in_the_manifest_and_on_the_page(self):
+        manifest = self.package("language", 80, "--language", "en-GB")
+        general = manifest.find(CP + "metadata/" + MD + "lom/" + MD + "general")
+        self.assertEqual(general.find(MD + "language").text, "en-GB")
+        self.in_platform("language", ["went", "ate", "apple", "caf\u00e9"])
+        self.assertEqual(self.runtime("API.cmi.core.lesson_status"), "passed")
+        self.assertEqual(self.driver.find_element(By.CSS_SELECTOR, "ol.questions").get_attribute("lang"), "en-GB")
 
     def test_below_the_pass_mark_fails_and_without_one_completes(self):
         self.package("failed", 80)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "starterdbgen.h"
 
+#include "data/linefile.h"
+
 #include <QSet>
 #include <QStringDecoder>
 
@@ -222,9 +224,24 @@ void sortEntries(QList<Entry> *entries)
         [](const Entry &a, const Entry &b) { return a.headword < b.headword; });
 }
 
-QByteArray databaseBytes(const QList<Entry> &entries)
+QString variantLanguage(Variant variant)
+{
+    switch (variant) {
+    case American:
+        return QStringLiteral("en-US");
+    case British:
+        return QStringLiteral("en-GB");
+    case Canadian:
+        return QStringLiteral("en-CA");
+    }
+    return QString();
+}
+
+QByteArray databaseBytes(const QList<Entry> &entries, const QString &language)
 {
     QString text;
+    if (!language.isEmpty())
+        text += LineFile::languageLine(language) + QStringLiteral("\r\n");
     for (const Entry &entry : entries) {
         text += entry.headword;
         for (const QString &sentence : entry.sentences)
@@ -240,7 +257,7 @@ bool generateDatabase(const QString &source, Variant variant, QByteArray *bytes,
     if (!parseSource(source, variant, &entries, error))
         return false;
     sortEntries(&entries);
-    *bytes = databaseBytes(entries);
+    *bytes = databaseBytes(entries, variantLanguage(variant));
     return true;
 }
 

@@ -40,9 +40,13 @@ bool parseSource(const QString &source, Variant variant, QList<Entry> *entries, 
 // capital letter comes before every small one.
 void sortEntries(QList<Entry> *entries);
 
-// The database file in format version 3: byte-order mark, one CR LF terminated line per headword,
-// each sentence as "&&&{0}" and its text. Entries are written in the order given.
-QByteArray databaseBytes(const QList<Entry> &entries);
+// "en-US", "en-GB" or "en-CA": the language of the variant's sentences, which its file carries.
+QString variantLanguage(Variant variant);
+
+// The database file in format version 3: byte-order mark, the language line when `language` is given
+// (as the program writes it, LineFile::languageLine), one CR LF terminated line per headword, each
+// sentence as "&&&{0}" and its text. Entries are written in the order given.
+QByteArray databaseBytes(const QList<Entry> &entries, const QString &language = QString());
 
 // parseSource, sortEntries and databaseBytes in one step.
 bool generateDatabase(const QString &source, Variant variant, QByteArray *bytes, QString *error);
