@@ -15,6 +15,7 @@
 #include "exercise/templatefill.h"
 #include "support/testutil.h"
 #include "support/windowfixture.h"
+#include "util/zelutils.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -323,7 +324,7 @@ void TestLanguage::exportsMarkTheSentences()
     QVERIFY(page.contains("<html lang=\"en\">"));
     QVERIFY(page.contains(
         "main.appendChild(form);\n  list.lang = \"en-GB\";\n  if (bankList) bankList.lang = \"en-GB\";"));
-    QVERIFY(!render("interactive", QString()).bytes.contains("lang = "));
+    QVERIFY(!render("interactive", QString()).bytes.contains("list.lang = "));
 
     QDomDocument xhtml;
     QVERIFY(xhtml.setContent(render("xhtml", QStringLiteral("en-GB")).bytes));
@@ -450,6 +451,13 @@ void TestLanguage::instructionsInAnotherLanguage()
     // English chosen on a German desktop is English again, as written.
     QCOMPARE(
         InstructionLanguage::translate(QStringLiteral("en"), "H5PExport", "Check"), QStringLiteral("Check"));
+
+    // Unchosen, the templates' own texts stand as written, whatever the program speaks.
+    ZelUtils::installTranslations(QLocale(QStringLiteral("de_DE")));
+    const auto restore = qScopeGuard([] { ZelUtils::installTranslations(QLocale::system()); });
+    QCOMPARE(InstructionLanguage::programLanguage(), de);
+    QVERIFY(render("rtf", QStringLiteral("en-GB")).bytes.contains("Read each sentence"));
+    QVERIFY(render("xhtml", QStringLiteral("en-GB")).bytes.contains("Read each sentence"));
 }
 
 void TestLanguage::sessionKeepsTheInstructionLanguage()
