@@ -159,14 +159,17 @@ void MainWindow::processCommandLine()
     }
 }
 
-// "-size=WxH": a fixed window size, the first sentence of each of the first five headwords in the
-// output list, and smaller fonts. A value that is not a size leaves the window as it is.
+// "-size=WxH": a fixed window size at the top left of the screen, the first sentence of each of the
+// first five headwords in the output list, and smaller fonts. A value that is not a size leaves the
+// window as it is.
 void MainWindow::applySizeOption(const QString &argument)
 {
     QSize size;
     if (!parseSizeOption(argument, &size))
         return;
     setFixedSize(size);
+    // Where a screenshot expects it, rather than where the first size would have stood.
+    move(screen()->availableGeometry().topLeft());
 
     if (tvSentences->model()->rowCount() > 1)
         tvSentences->selectRow(1);
