@@ -229,6 +229,8 @@ screenshots() {
     local shot lang
     for shot in main-window:C.UTF-8 main-window-de:de_DE.UTF-8; do
         lang=${shot#*:}
+        # Each shot from a fresh home: nothing of the one before (its recovery copy) carries over.
+        rm -rf "${home:?}"/.[!.]* && mkdir -p "$home/.config/Venhollow"
         printf '[application]\nfirstRun=false\n' >"$home/.config/Venhollow/Lexivane 3.conf"
         DISPLAY=$display HOME="$home" XDG_CONFIG_HOME="$home/.config" LANG=$lang LC_ALL= LANGUAGE= \
             ./build/bin/lexivane share/db/BritishDB.lxv -size=1240x700 >/dev/null 2>&1 &
