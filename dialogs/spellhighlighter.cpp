@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -155,11 +156,26 @@ void showFor(QPlainTextEdit *editor, SpellHighlighter *highlighter, const QPoint
     menu->exec(editor->viewport()->mapToGlobal(pos));
 }
 
+void underline(QLineEdit *edit, SpellChecker &checker)
+{
+    // A line field takes formats only as an input method's attributes, whose positions count from
+    // the cursor; an event without text leaves the text and the cursor as they are.
+    QList<QInputMethodEvent::Attribute> attributes;
+    const QPalette palette = QApplication::palette();
+    for (const SpellChecker::Finding &finding : checker.findings(edit->text()))
+        attributes.append({QInputMethodEvent::TextFormat, finding.word.position - edit->cursorPosition(),
+            finding.word.length, SpellHighlighter::format(finding.verdict, palette)});
+    QInputMethodEvent event(QString(), attributes);
+    QCoreApplication::sendEvent(edit, &event);
+}
+
 void attach(
     QLineEdit *edit, const std::shared_ptr<SpellChecker> &checker, const std::function<void()> &changed)
 {
     if (!checker || !checker->isReady())
         return;
+    underline(edit, *checker);
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, checker] { underline(edit, *checker); });
     edit->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(
         edit, &QWidget::customContextMenuRequested, edit, [edit, checker, changed](const QPoint &pos) {
@@ -174,7 +190,10 @@ void attach(
                         edit->setSelection(start, length);
                         edit->insert(suggestion);
                     },
-                    changed);
+                    [edit, checker, changed] {
+                        underline(edit, *checker);
+                        changed();
+                    });
             }
             menu->exec(edit->mapToGlobal(pos));
         });

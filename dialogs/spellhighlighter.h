@@ -55,8 +55,11 @@ void addEntries(QMenu *menu, SpellChecker &checker, const SpellChecker::Finding 
 // `pos`, then the editor's own. A suggestion replaces the word as one step of the editor's undo.
 void showFor(QPlainTextEdit *editor, SpellHighlighter *highlighter, const QPoint &pos);
 
-// A one-line field gets the same entries on right click; `changed` runs after each change to what
-// is known (the caller shows the field's words again).
+// Underlines the words of a one-line field that the checker finds fault with, as the highlighter does.
+void underline(QLineEdit *edit, SpellChecker &checker);
+
+// A one-line field gets its words underlined as they are typed and the same entries on right click;
+// `changed` runs after each change to what is known (the caller shows the field's words again).
 void attach(
     QLineEdit *edit, const std::shared_ptr<SpellChecker> &checker, const std::function<void()> &changed);
 

@@ -213,6 +213,23 @@ void TestSpelling::windowCommandAndHeadwordDialog()
     edit.setText(QStringLiteral("a dgo"));
     edit.show();
     QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    // The field underlines the unknown word in red as it is typed; a known word stays plain.
+    const auto redPixels = [&edit] {
+        const QImage image = edit.grab().toImage();
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() > 150 && c.green() < 100 && c.blue() < 100;
+            }
+        }
+        return red;
+    };
+    QVERIFY(redPixels() > 0);
+    edit.setText(QStringLiteral("a dog"));
+    QCOMPARE(redPixels(), 0);
+    edit.setText(QStringLiteral("a dgo"));
+    QVERIFY(redPixels() > 0);
     int x = 0;
     while (x < edit.width() && edit.cursorPositionAt(QPoint(x, edit.height() / 2)) < 3)
         ++x;
