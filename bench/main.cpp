@@ -4,6 +4,7 @@
 
 #include "benchdata.h"
 #include "commandbench.h"
+#include "finderbench.h"
 #include "floors.h"
 #include "importbench.h"
 #include "startupbench.h"
@@ -644,6 +645,12 @@ int main(int argc, char **argv)
         QStringLiteral("MB"));
     const QCommandLineOption importOnlyOption(
         QStringLiteral("import-only"), QStringLiteral("Measure only the import of the CSV file."));
+    const QCommandLineOption finderOption(QStringLiteral("finder-words"),
+        QStringLiteral("Size of the generated text searched by the sentence finder, in words (500000; 20000 "
+                       "with --quick; 0 to leave it out)."),
+        QStringLiteral("words"));
+    const QCommandLineOption finderOnlyOption(
+        QStringLiteral("finder-only"), QStringLiteral("Measure only the sentence finder."));
     QCommandLineOption importChild(QLatin1String(importChildOption), QString(), QStringLiteral("file"));
     QCommandLineOption xmlMemoryChild(QLatin1String(xmlMemoryOption), QString(), QStringLiteral("mode"));
     QCommandLineOption bareChild {QLatin1String(bareWindowOption)};
@@ -653,7 +660,8 @@ int main(int argc, char **argv)
     importChild.setFlags(QCommandLineOption::HiddenFromHelp);
     xmlMemoryChild.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({wordsOption, sentencesOption, quickOption, runsOption, unsortedOption, dirOption,
-        importOption, importOnlyOption, objectChild, loadChild, importChild, bareChild, xmlMemoryChild});
+        importOption, importOnlyOption, finderOption, finderOnlyOption, objectChild, loadChild, importChild,
+        bareChild, xmlMemoryChild});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption &option, int fallback, int least) {
@@ -686,6 +694,9 @@ int main(int argc, char **argv)
     if (parser.isSet(importChild))
         return runImportChild(parser.value(importChild), parser.positionalArguments().value(0));
     const int importMegabytes = number(importOption, quick ? 10 : 300, 0);
+    const int finderWords = number(finderOption, quick ? 20000 : 500000, 0);
+    if (parser.isSet(finderOnlyOption))
+        return runFinderBench(finderWords);
 
     std::unique_ptr<QTemporaryDir> temporary;
     QString dir;
@@ -710,6 +721,8 @@ int main(int argc, char **argv)
         result = bench.run();
     }
     if (importMegabytes > 0 && runImportBench(dir, importMegabytes) != 0)
+        result = 1;
+    if (finderWords > 0 && runFinderBench(finderWords) != 0)
         result = 1;
     return result;
 }
