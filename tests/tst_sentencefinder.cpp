@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "data/brackettext.h"
 #include "finder/sentencefinder.h"
 
 #include <QRegularExpression>
@@ -18,6 +19,8 @@ private slots:
     void ranking();
     void knownSentencesAndCancel();
     void indexAgreesWithScan();
+    void precisionAndRecall();
+    void starterDatabase();
 };
 
 void TestSentenceFinder::splitting_data()
@@ -230,6 +233,103 @@ void TestSentenceFinder::indexAgreesWithScan()
     }
     QCOMPARE(byIndex, byScan);
     QVERIFY(byIndex.size() > 15);
+}
+
+// A passage marked by hand with the sentences a teacher would take for each headword: what the finder
+// proposes must be mostly right (the sentence and the bracketed words), and it must find most of them.
+void TestSentenceFinder::precisionAndRecall()
+{
+    QFile passage(LEXIVANE_SOURCE_DIR "/tests/data/finder/passage.txt");
+    QFile marks(LEXIVANE_SOURCE_DIR "/tests/data/finder/marked.tsv");
+    QVERIFY(passage.open(QIODevice::ReadOnly) && marks.open(QIODevice::ReadOnly));
+    QStringList headwords;
+    QHash<QString, QString> kindOf; // "headword|bracketed" -> kind
+    for (const QString &line : QString::fromUtf8(marks.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith('#'))
+            continue;
+        const QStringList fields = line.split('\t');
+        if (!headwords.contains(fields[0]))
+            headwords << fields[0];
+        if (fields.size() == 3)
+            kindOf.insert(fields[0] + '|' + fields[2], fields[1]);
+    }
+    SentenceFinder::Options options;
+    options.perHeadword = 0;
+    const auto result = SentenceFinder::find(QString::fromUtf8(passage.readAll()), headwords, options);
+    QSet<QString> proposed;
+    for (const auto &c : result.candidates)
+        proposed.insert(headwords[c.headword] + '|' + c.bracketed);
+    const QSet<QString> marked(kindOf.keyBegin(), kindOf.keyEnd());
+    const double precision = double((proposed & marked).size()) / proposed.size();
+    QHash<QString, QPair<int, int>> byKind; // found, marked
+    for (auto it = kindOf.cbegin(); it != kindOf.cend(); ++it) {
+        byKind[it.value()].second++;
+        if (proposed.contains(it.key()))
+            byKind[it.value()].first++;
+    }
+    qInfo("precision %.3f (%lld of %lld proposed)", precision, qint64((proposed & marked).size()),
+        qint64(proposed.size()));
+    for (const QString &wrong : proposed - marked)
+        qInfo("  not taken: %s", qPrintable(wrong));
+    for (auto it = byKind.cbegin(); it != byKind.cend(); ++it)
+        qInfo("recall %-10s %.3f (%d of %d)", qPrintable(it.key()), double(it->first) / it->second, it->first,
+            it->second);
+    const int found = int((proposed & marked).size());
+    QVERIFY2(precision >= 0.9, qPrintable(QString::number(precision)));
+    QVERIFY2(found >= 0.8 * marked.size(), qPrintable(QString::number(found)));
+    for (auto it = byKind.cbegin(); it != byKind.cend(); ++it)
+        QVERIFY2(it->first >= 0.8 * it->second, qPrintable(it.key()));
+}
+
+// The starter database's own sentences, their brackets taken away: how many of them the finder
+// brackets as the database does, by kind of key word.
+void TestSentenceFinder::starterDatabase()
+{
+    QFile file(LEXIVANE_SOURCE_DIR "/share/db/BritishDB.lxv");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QHash<QString, QPair<int, int>> byKind; // found, all
+    SentenceFinder::Options options;
+    options.perHeadword = 0;
+    for (QString line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        line.remove(QChar(0xFEFF));
+        QStringList fields = line.trimmed().split("&&&");
+        const QString headword = fields.takeFirst();
+        QStringList texts;
+        for (QString &field : fields)
+            texts << field.remove(QRegularExpression("^\\{\\d+\\}"));
+        QStringList plain;
+        for (const QString &t : texts)
+            plain << SentenceFinder::splitSentences(BracketText::withoutBrackets(t)).join(' ');
+        QSet<QString> found;
+        for (const auto &c : SentenceFinder::find(plain.join("\n\n"), {headword}, options).candidates)
+            found.insert(c.bracketed);
+        for (const QString &t : texts) {
+            QStringList keys;
+            for (const auto &segment : BracketText::tokenize(t))
+                if (segment.kind == BracketSegment::Gap)
+                    keys << segment.text().toLower();
+            const QString key = keys.join(' ');
+            const QString h = headword.toLower();
+            const QString kind = h.contains(' ')                     ? "phrasal"
+                : key == h                                           ? "headword"
+                : key.startsWith(h.left(qMax(3, int(h.size()) - 1))) ? "inflection"
+                                                                     : "irregular";
+            byKind[kind].second++;
+            if (found.contains(t))
+                byKind[kind].first++;
+            else
+                qInfo("  missed: %s", qPrintable(t));
+        }
+    }
+    int hits = 0;
+    int all = 0;
+    for (auto it = byKind.cbegin(); it != byKind.cend(); ++it) {
+        qInfo("starter database: %-10s %d of %d bracketed as the database has it", qPrintable(it.key()),
+            it->first, it->second);
+        hits += it->first;
+        all += it->second;
+    }
+    QVERIFY2(hits >= 0.85 * all, qPrintable(QString("%1 of %2").arg(hits).arg(all)));
 }
 
 QTEST_GUILESS_MAIN(TestSentenceFinder)
