@@ -6,6 +6,8 @@
 #include "document/lxddocument.h"
 #include "finder/foundsentences.h"
 #include "finder/textreader.h"
+#include "util/zelhelpclient.h"
+#include "util/zelutils.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -24,6 +26,7 @@
 #include <QtConcurrent>
 
 namespace {
+const char *const HelpPage = "find_sentences.htm";
 // Where a candidate keeps its headword's database row.
 constexpr int RowRole = Qt::UserRole + 1;
 // The reasons of its score, shown again under a problem of its brackets.
@@ -95,13 +98,17 @@ DlgFindSentences::DlgFindSentences(
     lblStatus->setAccessibleName(tr("Status"));
     lblStatus->setWordWrap(true);
 
-    bbxButtons = new QDialogButtonBox(QDialogButtonBox::Close, Qt::Horizontal, this);
+    bbxButtons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, Qt::Horizontal, this);
     bbxButtons->setObjectName(QStringLiteral("bbxButtons"));
     btnAdd = bbxButtons->addButton(tr("&Add"), QDialogButtonBox::ActionRole);
     btnAdd->setObjectName(QStringLiteral("btnAdd"));
     btnAdd->setAccessibleName(tr("Add the ticked sentences"));
     btnAdd->setEnabled(false);
     bbxButtons->button(QDialogButtonBox::Close)->setAccessibleName(tr("Close"));
+    bbxButtons->button(QDialogButtonBox::Help)->setAccessibleName(tr("Help"));
+    connect(bbxButtons, &QDialogButtonBox::helpRequested, this, [] {
+        ZelUtils::openInBrowser(ZelUtils::dataPath(QLatin1String("help/") + QLatin1String(HelpPage)), true);
+    });
 
     auto *grid = new QGridLayout(this);
     grid->setObjectName(QStringLiteral("grdMain"));
@@ -135,6 +142,14 @@ DlgFindSentences::DlgFindSentences(
     connect(btnAdd, &QPushButton::clicked, this, &DlgFindSentences::addTicked);
     connect(bbxButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(twCandidates, &QTreeWidget::itemChanged, this, &DlgFindSentences::candidateChanged);
+
+    // F1 anywhere in the dialog opens the page that explains it.
+    auto *helpClient = new ZelHelpClient(this);
+    helpClient->setObjectName(QStringLiteral("helpClient"));
+    QMap<QWidget *, QString> pages;
+    for (QWidget *w : findChildren<QWidget *>())
+        pages.insert(w, QLatin1String(HelpPage));
+    helpClient->setHelpPages(pages);
 }
 
 DlgFindSentences::~DlgFindSentences()
