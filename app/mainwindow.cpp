@@ -557,7 +557,8 @@ void MainWindow::createActions()
     actRenameWord->setEnabled(false);
     connect(actRenameWord, &QAction::triggered, this, &MainWindow::renameWord);
 
-    actFindSentences = newAction("actFindSentences", tr("&Find sentences in a text..."), QString(),
+    actFindSentences = newAction("actFindSentences", tr("&Find sentences in a text..."),
+        QStringLiteral(":/svgIcons/search_find.svg"),
         tr("Find example sentences for the headwords in a text you have."));
     connect(actFindSentences, &QAction::triggered, this, &MainWindow::findSentences);
 

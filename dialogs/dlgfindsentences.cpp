@@ -290,13 +290,12 @@ void DlgFindSentences::showResult(const SentenceFinder::Result &result)
         item->setToolTip(1, c.reasons.join(u'\n'));
     }
     btnAdd->setEnabled(twCandidates->topLevelItemCount() > 0);
-    lblStatus->setText(
-        tr("%n sentence(s) found for %1 headword(s) in a text of %2 sentences; %3 left out as the "
-           "database has them.",
-            nullptr, int(result.candidates.size()))
-            .arg(twCandidates->topLevelItemCount())
-            .arg(result.sentences)
-            .arg(result.known));
+    lblStatus->setText(tr("Sentences found: %1, for %2 headwords, in a text of %3 sentences. Left out as the "
+                          "database has them: %4.")
+                           .arg(result.candidates.size())
+                           .arg(twCandidates->topLevelItemCount())
+                           .arg(result.sentences)
+                           .arg(result.known));
 }
 
 // A changed bracketing is checked as the sentence editor checks it; the problem shows in the tooltip.
@@ -354,7 +353,7 @@ void DlgFindSentences::addTicked()
         if (parent->childCount() == 0)
             delete parent;
     }
-    QString report = tr("%n sentence(s) added.", nullptr, int(outcome.added.size()));
+    QString report = tr("Sentences added: %1.").arg(outcome.added.size());
     for (int i = 0; i < outcome.skipped.size(); ++i)
         report += u'\n' + tr("Skipped: %1 (%2)").arg(outcome.skipped[i].text, outcome.reasons[i]);
     lblStatus->setText(report);

@@ -288,7 +288,7 @@ Quality sentenceQuality(const Sentence &s, const Index &index)
 {
     Quality q;
     const int n = int(s.tokens.size());
-    q.reasons << SentenceFinder::tr("%n words", nullptr, n);
+    q.reasons << SentenceFinder::tr("Words: %1").arg(n);
     if (n < 6) {
         q.score -= 30;
         q.reasons << SentenceFinder::tr("Short for an example sentence");

@@ -49,7 +49,7 @@ void TestDlgFindSentences::searchTickAddUndo()
                        "She picked the old book up from the floor. We go to school by bus every day.");
     QTest::mouseClick(dialog.findChild<QPushButton *>("btnSearch"), Qt::LeftButton);
     QTRY_VERIFY(!dialog.isBusy());
-    QVERIFY2(status->text().contains("left out"), qPrintable(status->text()));
+    QVERIFY2(status->text().contains("Left out"), qPrintable(status->text()));
 
     // The sentence the database holds is not offered again.
     QVERIFY(!candidate(tree, "cat", "The [cat] sat"));
@@ -70,7 +70,7 @@ void TestDlgFindSentences::searchTickAddUndo()
         QString("cat|The [cat] sat on the mat.#0|Our two [cats] went to sleep in the warm kitchen.#0\n"
                 "go\n"
                 "pick up|She [picked] the old book [up] from the floor.#0"));
-    QVERIFY(status->text().contains("2 sentence"));
+    QVERIFY(status->text().contains("Sentences added: 2."));
     QVERIFY(status->text().contains("Skipped: We go to school"));
     QVERIFY(!candidate(tree, "cat", "Our two"));
 

@@ -318,7 +318,7 @@ void TestMainWindow::actions()
         // Drawn from the icon file beside the program: a missing icon renders as nothing.
         QVERIFY2(action->icon().pixmap(16, 16).isNull() == withoutIcon.contains(name), qPrintable(name));
     }
-    QCOMPARE(commands, 54);
+    QCOMPARE(commands, 55);
 
     QCOMPARE(w->findChild<QAction *>("actShowAboutBox")->text(), QStringLiteral("&About Lexivane 3"));
     QCOMPARE(w->findChild<QAction *>("actSaveAsJCloze")->statusTip(),
@@ -357,7 +357,7 @@ void TestMainWindow::menus()
     QCOMPARE(
         entries(w->findChild<QMenu *>("mnuEdit")->actions()), QStringList({"actEditUndo", "actEditRedo"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuWords")->actions()),
-        QStringList({"actAddWord", "actRenameWord", "actDeleteWords"}));
+        QStringList({"actAddWord", "actRenameWord", "actDeleteWords", "-", "actFindSentences"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSentences")->actions()),
         QStringList({"actAddSentence", "actDeleteSentences", "actEditSentence", "actUseSentences", "-",
             "actZeroUsed"}));

@@ -233,13 +233,6 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Search cancelled.</source>
         <translation>Suche abgebrochen.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n sentence(s) found for %1 headword(s) in a text of %2 sentences; %3 left out as the database has them.</source>
-        <translation>
-            <numerusform>%n Satz für %1 Stichwörter in einem Text aus %2 Sätzen gefunden; %3 weggelassen, da die Datenbank sie enthält.</numerusform>
-            <numerusform>%n Sätze für %1 Stichwörter in einem Text aus %2 Sätzen gefunden; %3 weggelassen, da die Datenbank sie enthält.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No gapped word.</source>
         <translation>Kein Lückenwort.</translation>
@@ -256,16 +249,17 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>Add Found Sentences</source>
         <translation>Gefundene Sätze hinzufügen</translation>
     </message>
-    <message numerus="yes">
-        <source>%n sentence(s) added.</source>
-        <translation>
-            <numerusform>%n Satz hinzugefügt.</numerusform>
-            <numerusform>%n Sätze hinzugefügt.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Skipped: %1 (%2)</source>
         <translation>Übersprungen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sentences found: %1, for %2 headwords, in a text of %3 sentences. Left out as the database has them: %4.</source>
+        <translation>Gefundene Sätze: %1, für %2 Stichwörter, in einem Text aus %3 Sätzen. Weggelassen, da die Datenbank sie enthält: %4.</translation>
+    </message>
+    <message>
+        <source>Sentences added: %1.</source>
+        <translation>Hinzugefügte Sätze: %1.</translation>
     </message>
 </context>
 <context>
@@ -2657,13 +2651,6 @@ Möchten Sie sie wirklich überschreiben?</translation>
 </context>
 <context>
     <name>SentenceFinder</name>
-    <message numerus="yes">
-        <source>%n words</source>
-        <translation>
-            <numerusform>%n Wort</numerusform>
-            <numerusform>%n Wörter</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Short for an example sentence</source>
         <translation>Kurz für einen Beispielsatz</translation>
@@ -2715,6 +2702,10 @@ Möchten Sie sie wirklich überschreiben?</translation>
     <message>
         <source>Found as %1</source>
         <translation>Gefunden als %1</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Wörter: %1</translation>
     </message>
 </context>
 <context>

@@ -233,13 +233,6 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Search cancelled.</source>
         <translation>Búsqueda cancelada.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n sentence(s) found for %1 headword(s) in a text of %2 sentences; %3 left out as the database has them.</source>
-        <translation>
-            <numerusform>%n frase encontrada para %1 entradas en un texto de %2 frases; %3 omitidas porque la base de datos ya las tiene.</numerusform>
-            <numerusform>%n frases encontradas para %1 entradas en un texto de %2 frases; %3 omitidas porque la base de datos ya las tiene.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No gapped word.</source>
         <translation>Ninguna palabra con hueco.</translation>
@@ -256,16 +249,17 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>Add Found Sentences</source>
         <translation>Añadir las frases encontradas</translation>
     </message>
-    <message numerus="yes">
-        <source>%n sentence(s) added.</source>
-        <translation>
-            <numerusform>%n frase añadida.</numerusform>
-            <numerusform>%n frases añadidas.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Skipped: %1 (%2)</source>
         <translation>Omitida: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sentences found: %1, for %2 headwords, in a text of %3 sentences. Left out as the database has them: %4.</source>
+        <translation>Frases encontradas: %1, para %2 entradas, en un texto de %3 frases. Omitidas porque la base de datos ya las tiene: %4.</translation>
+    </message>
+    <message>
+        <source>Sentences added: %1.</source>
+        <translation>Frases añadidas: %1.</translation>
     </message>
 </context>
 <context>
@@ -2657,13 +2651,6 @@ Are you sure you want to overwrite them?</source>
 </context>
 <context>
     <name>SentenceFinder</name>
-    <message numerus="yes">
-        <source>%n words</source>
-        <translation>
-            <numerusform>%n palabra</numerusform>
-            <numerusform>%n palabras</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Short for an example sentence</source>
         <translation>Corta para una frase de ejemplo</translation>
@@ -2715,6 +2702,10 @@ Are you sure you want to overwrite them?</source>
     <message>
         <source>Found as %1</source>
         <translation>Encontrada como %1</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Palabras: %1</translation>
     </message>
 </context>
 <context>

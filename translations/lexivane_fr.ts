@@ -233,13 +233,6 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Search cancelled.</source>
         <translation>Recherche annulée.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n sentence(s) found for %1 headword(s) in a text of %2 sentences; %3 left out as the database has them.</source>
-        <translation>
-            <numerusform>%n phrase trouvée pour %1 entrées dans un texte de %2 phrases ; %3 omises, car la base les contient.</numerusform>
-            <numerusform>%n phrases trouvées pour %1 entrées dans un texte de %2 phrases ; %3 omises, car la base les contient.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>No gapped word.</source>
         <translation>Aucun mot à trou.</translation>
@@ -256,16 +249,17 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>Add Found Sentences</source>
         <translation>Ajouter les phrases trouvées</translation>
     </message>
-    <message numerus="yes">
-        <source>%n sentence(s) added.</source>
-        <translation>
-            <numerusform>%n phrase ajoutée.</numerusform>
-            <numerusform>%n phrases ajoutées.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Skipped: %1 (%2)</source>
         <translation>Ignorée : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sentences found: %1, for %2 headwords, in a text of %3 sentences. Left out as the database has them: %4.</source>
+        <translation>Phrases trouvées : %1, pour %2 entrées, dans un texte de %3 phrases. Omises car la base les contient : %4.</translation>
+    </message>
+    <message>
+        <source>Sentences added: %1.</source>
+        <translation>Phrases ajoutées : %1.</translation>
     </message>
 </context>
 <context>
@@ -2657,13 +2651,6 @@ Voulez-vous vraiment les écraser ?</translation>
 </context>
 <context>
     <name>SentenceFinder</name>
-    <message numerus="yes">
-        <source>%n words</source>
-        <translation>
-            <numerusform>%n mot</numerusform>
-            <numerusform>%n mots</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Short for an example sentence</source>
         <translation>Courte pour une phrase d’exemple</translation>
@@ -2715,6 +2702,10 @@ Voulez-vous vraiment les écraser ?</translation>
     <message>
         <source>Found as %1</source>
         <translation>Trouvée comme %1</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Mots : %1</translation>
     </message>
 </context>
 <context>
