@@ -24,6 +24,9 @@ FoundSentences::Outcome FoundSentences::add(
         const QString same = SentenceFinder::comparable(entry.text);
         if (!item) {
             reason = tr("The headword is no longer in the database.");
+        } else if (entry.text.contains(QLatin1String("&&&"))) {
+            // The database file separates its fields with it.
+            reason = tr("A sentence cannot hold \"&&&\".");
         } else if (!BracketText::complete(BracketText::status(entry.text))) {
             reason = tr("The brackets are not complete.");
         } else {

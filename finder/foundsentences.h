@@ -28,7 +28,8 @@ public:
         QStringList reasons; // one for each skipped entry
     };
     // Adds the entries to their headwords as one step of the history, named `stepName`. An entry is
-    // skipped when its headword is gone, its brackets are not whole, or its headword holds the
+    // skipped when its headword is gone, it holds the file's field separator "&&&", its
+    // brackets are not whole, or its headword holds the
     // sentence already (also when added earlier in the same list).
     static Outcome add(LxdDocument *document, const QList<Entry> &entries, const QString &stepName);
 

@@ -2,6 +2,7 @@
 #include "data/lxddatabase.h"
 #include "dialogs/dlgfindsentences.h"
 #include "document/lxddocument.h"
+#include "finder/foundsentences.h"
 #include "support/dbfixtures.h"
 
 #include <QLabel>
@@ -18,6 +19,7 @@ class TestDlgFindSentences : public QObject
 private slots:
     void searchTickAddUndo();
     void cancel();
+    void addSkips();
 };
 
 static QTreeWidgetItem *candidate(QTreeWidget *tree, const QString &headword, const QString &start)
@@ -94,6 +96,25 @@ void TestDlgFindSentences::cancel()
     QTRY_VERIFY(!dialog.isBusy());
     QCOMPARE(dialog.findChild<QLabel *>("lblStatus")->text(), "Search cancelled.");
     QCOMPARE(dialog.findChild<QTreeWidget *>("twCandidates")->topLevelItemCount(), 0);
+}
+
+// What cannot be stored, or is there already, is skipped with its reason; the rest is one step.
+void TestDlgFindSentences::addSkips()
+{
+    LxdDatabase db;
+    DbFixtures::addHeadword(db, "cat", {{"The [cat] sat."}});
+    LxdDocument document(&db);
+    const auto outcome = FoundSentences::add(&document,
+        {{0, "A [cat] ran."}, {0, "A [cat] ran."}, {0, "the  [CAT] sat."}, {0, "Cats &&& [dogs]."},
+            {0, "No brackets."}, {5, "A [cat] hid."}},
+        "Add");
+    QCOMPARE(outcome.added.size(), 1);
+    QCOMPARE(outcome.reasons,
+        QStringList({"The headword has this sentence already.", "The headword has this sentence already.",
+            "A sentence cannot hold \"&&&\".", "The brackets are not complete.",
+            "The headword is no longer in the database."}));
+    QCOMPARE(DbFixtures::describe(db), QString("cat|The [cat] sat.#0|A [cat] ran.#0"));
+    QCOMPARE(document.undoStack()->count(), 1);
 }
 
 QTEST_MAIN(TestDlgFindSentences)
