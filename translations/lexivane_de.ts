@@ -542,6 +542,10 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
         <source>The headword has this sentence already.</source>
         <translation>Das Stichwort hat diesen Satz bereits.</translation>
     </message>
+    <message>
+        <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Ein Satz darf kein &quot;&amp;&amp;&amp;&quot; enthalten.</translation>
+    </message>
 </context>
 <context>
     <name>H5PExport</name>

@@ -542,6 +542,10 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
         <source>The headword has this sentence already.</source>
         <translation>La entrada ya tiene esta frase.</translation>
     </message>
+    <message>
+        <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Una frase no puede contener &quot;&amp;&amp;&amp;&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>H5PExport</name>

@@ -542,6 +542,10 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
         <source>The headword has this sentence already.</source>
         <translation>L’entrée a déjà cette phrase.</translation>
     </message>
+    <message>
+        <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Une phrase ne peut pas contenir &quot;&amp;&amp;&amp;&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>H5PExport</name>
