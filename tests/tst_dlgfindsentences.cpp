@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <QtTest>
@@ -78,6 +79,16 @@ void TestDlgFindSentences::searchTickAddUndo()
 
     document.undoStack()->undo();
     QCOMPARE(DbFixtures::describe(db), QString("cat|The [cat] sat on the mat.#0\ngo\npick up"));
+
+    // Only the selected headwords are searched for when the teacher chooses so.
+    DlgFindSentences selected(&document, {1});
+    QVERIFY(selected.findChild<QRadioButton *>("rbSelectedHeadwords")->isChecked());
+    selected.findChild<QPlainTextEdit *>("pteText")->setPlainText(text->toPlainText());
+    selected.search();
+    QTRY_VERIFY(!selected.isBusy());
+    auto *found = selected.findChild<QTreeWidget *>("twCandidates");
+    QCOMPARE(found->topLevelItemCount(), 1);
+    QCOMPARE(found->topLevelItem(0)->text(0), "go");
 }
 
 void TestDlgFindSentences::cancel()
