@@ -570,6 +570,11 @@ void MainWindow::createActions()
     actRenameWord->setEnabled(false);
     connect(actRenameWord, &QAction::triggered, this, &MainWindow::renameWord);
 
+    actFindSentences = newAction("actFindSentences", tr("&Find sentences in a text..."),
+        QStringLiteral(":/svgIcons/search_find.svg"),
+        tr("Find example sentences for the headwords in a text you have."));
+    connect(actFindSentences, &QAction::triggered, this, &MainWindow::findSentences);
+
     actAddSentence = newAction("actAddSentence", tr("&New Sentence"),
         QStringLiteral(":/svgIcons/general_add.svg"), tr("Add a new sentence to the database."));
     actAddSentence->setEnabled(false);
@@ -691,6 +696,8 @@ void MainWindow::createMenus()
     mnuWords->addAction(actAddWord);
     mnuWords->addAction(actRenameWord);
     mnuWords->addAction(actDeleteWords);
+    mnuWords->addSeparator();
+    mnuWords->addAction(actFindSentences);
 
     mnuSentences = bar->addMenu(tr("&Sentences"));
     mnuSentences->setObjectName(QStringLiteral("mnuSentences"));

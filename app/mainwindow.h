@@ -123,6 +123,8 @@ private slots:
     void fileImport();
     void fileQuit();
     void zeroUsed();
+    // Words > Find sentences in a text (mainwindow_finder.cpp).
+    void findSentences();
     void helpHelp();
     void helpGettingStarted();
     void showAboutBox();
@@ -418,6 +420,7 @@ private:
     QAction *actAddWord = nullptr;
     QAction *actDeleteWords = nullptr;
     QAction *actRenameWord = nullptr;
+    QAction *actFindSentences = nullptr;
     // The output list's two buttons as commands, for its context menu.
     QAction *actDeleteOutputSentences = nullptr;
     QAction *actClearOutputSentences = nullptr;

@@ -4,6 +4,7 @@
 
 #include "benchdata.h"
 #include "commandbench.h"
+#include "finderbench.h"
 #include "floors.h"
 #include "importbench.h"
 #include "spellbench.h"
@@ -647,6 +648,12 @@ int main(int argc, char **argv)
         QStringLiteral("Measure only Check spelling over the generated sentences."));
     const QCommandLineOption importOnlyOption(
         QStringLiteral("import-only"), QStringLiteral("Measure only the import of the CSV file."));
+    const QCommandLineOption finderOption(QStringLiteral("finder-words"),
+        QStringLiteral("Size of the generated text searched by the sentence finder, in words (500000; 20000 "
+                       "with --quick; 0 to leave it out)."),
+        QStringLiteral("words"));
+    const QCommandLineOption finderOnlyOption(
+        QStringLiteral("finder-only"), QStringLiteral("Measure only the sentence finder."));
     QCommandLineOption importChild(QLatin1String(importChildOption), QString(), QStringLiteral("file"));
     QCommandLineOption xmlMemoryChild(QLatin1String(xmlMemoryOption), QString(), QStringLiteral("mode"));
     QCommandLineOption bareChild {QLatin1String(bareWindowOption)};
@@ -656,8 +663,8 @@ int main(int argc, char **argv)
     importChild.setFlags(QCommandLineOption::HiddenFromHelp);
     xmlMemoryChild.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({wordsOption, sentencesOption, quickOption, runsOption, unsortedOption, dirOption,
-        importOption, importOnlyOption, spellingOption, objectChild, loadChild, importChild, bareChild,
-        xmlMemoryChild});
+        importOption, importOnlyOption, spellingOption, finderOption, finderOnlyOption, objectChild, loadChild,
+        importChild, bareChild, xmlMemoryChild});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption &option, int fallback, int least) {
@@ -692,6 +699,9 @@ int main(int argc, char **argv)
     if (parser.isSet(spellingOption))
         return runSpellBench(words, sentences, runs) == 0 ? 0 : 1;
     const int importMegabytes = number(importOption, quick ? 10 : 300, 0);
+    const int finderWords = number(finderOption, quick ? 20000 : 500000, 0);
+    if (parser.isSet(finderOnlyOption))
+        return runFinderBench(finderWords);
 
     std::unique_ptr<QTemporaryDir> temporary;
     QString dir;
@@ -716,6 +726,8 @@ int main(int argc, char **argv)
         result = bench.run();
     }
     if (importMegabytes > 0 && runImportBench(dir, importMegabytes) != 0)
+        result = 1;
+    if (finderWords > 0 && runFinderBench(finderWords) != 0)
         result = 1;
     return result;
 }

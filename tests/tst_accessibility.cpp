@@ -2,8 +2,10 @@
 // The window as the desktop gives it: a small or scaled screen, a dark theme, a screen reader and
 // the keyboard alone.
 #include "app/mainwindow.h"
+#include "data/lxddatabase.h"
 #include "dialogs/dlgchoosedblang.h"
 #include "dialogs/dlgeditsentence.h"
+#include "dialogs/dlgfindsentences.h"
 #include "dialogs/dlgimportcsv.h"
 #include "dialogs/dlginteractivepage.h"
 #include "dialogs/dlgrandomsentences.h"
@@ -241,8 +243,11 @@ void TestAccessibility::everyControlHasAName()
     DlgImportCsv csv(QStringLiteral("word;sentence\ngo;She [went] home.\n"), true, w.get());
     DlgInteractivePage page(w.get());
     DlgChooseDbLang spelling(w.get());
-    const QList<QDialog *> dialogs {
-        w->findChild<DlgEditSentence *>(), w->findChild<DlgRandomSentences *>(), &csv, &page, &spelling};
+    LxdDatabase findIn;
+    LxdDocument findDocument(&findIn);
+    DlgFindSentences finder(&findDocument, {}, QStringLiteral("en"), w.get());
+    const QList<QDialog *> dialogs {w->findChild<DlgEditSentence *>(), w->findChild<DlgRandomSentences *>(),
+        &csv, &page, &spelling, &finder};
     for (QDialog *dialog : dialogs) {
         QVERIFY(dialog);
         dialog->show();

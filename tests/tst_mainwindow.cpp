@@ -358,7 +358,7 @@ void TestMainWindow::menus()
     QCOMPARE(entries(w->findChild<QMenu *>("mnuEdit")->actions()),
         QStringList({"actEditUndo", "actEditRedo", "-", "mnuDatabaseLanguage"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuWords")->actions()),
-        QStringList({"actAddWord", "actRenameWord", "actDeleteWords"}));
+        QStringList({"actAddWord", "actRenameWord", "actDeleteWords", "-", "actFindSentences"}));
     QCOMPARE(entries(w->findChild<QMenu *>("mnuSentences")->actions()),
         QStringList({"actAddSentence", "actDeleteSentences", "actEditSentence", "actUseSentences", "-",
             "actZeroUsed", "-", "actCheckSpelling"}));

@@ -233,6 +233,157 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     </message>
 </context>
 <context>
+    <name>DlgFindSentences</name>
+    <message>
+        <source>Find sentences in a text</source>
+        <translation>Sätze in einem Text finden</translation>
+    </message>
+    <message>
+        <source>&amp;All headwords</source>
+        <translation>&amp;Alle Stichwörter</translation>
+    </message>
+    <message>
+        <source>All headwords</source>
+        <translation>Alle Stichwörter</translation>
+    </message>
+    <message>
+        <source>&amp;Selected headwords</source>
+        <translation>&amp;Ausgewählte Stichwörter</translation>
+    </message>
+    <message>
+        <source>Selected headwords</source>
+        <translation>Ausgewählte Stichwörter</translation>
+    </message>
+    <message>
+        <source>Text to search</source>
+        <translation>Zu durchsuchender Text</translation>
+    </message>
+    <message>
+        <source>Paste a text here, or open a file.</source>
+        <translation>Fügen Sie hier einen Text ein oder öffnen Sie eine Datei.</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>Datei ö&amp;ffnen …</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Searc&amp;h</source>
+        <translation>Su&amp;chen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel search</source>
+        <translation>Suche a&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel search</source>
+        <translation>Suche abbrechen</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Sentences found</source>
+        <translation>Gefundene Sätze</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Bewertung</translation>
+    </message>
+    <message>
+        <source>Sentences &amp;found (tick the ones to add; double-click to change the brackets):</source>
+        <translation>&amp;Gefundene Sätze (kreuzen Sie die hinzuzufügenden an; Doppelklick ändert die Klammern):</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the ticked sentences</source>
+        <translation>Die angekreuzten Sätze hinzufügen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Open a text</source>
+        <translation>Einen Text öffnen</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>%1 wird gelesen …</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Suche läuft …</translation>
+    </message>
+    <message>
+        <source>Reading cancelled.</source>
+        <translation>Lesen abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The text is read. Press Search.</source>
+        <translation>Der Text ist gelesen. Drücken Sie auf Suchen.</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Suche abgebrochen.</translation>
+    </message>
+    <message>
+        <source>No gapped word.</source>
+        <translation>Kein Lückenwort.</translation>
+    </message>
+    <message>
+        <source>Unmatched brackets!</source>
+        <translation>Klammern ohne Gegenstück!</translation>
+    </message>
+    <message>
+        <source>No sentence is ticked.</source>
+        <translation>Kein Satz ist angekreuzt.</translation>
+    </message>
+    <message>
+        <source>Add Found Sentences</source>
+        <translation>Gefundene Sätze hinzufügen</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (%2)</source>
+        <translation>Übersprungen: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sentences found: %1, for %2 headwords, in a text of %3 sentences. Left out as the database has them: %4.</source>
+        <translation>Gefundene Sätze: %1, für %2 Stichwörter, in einem Text aus %3 Sätzen. Weggelassen, da die Datenbank sie enthält: %4.</translation>
+    </message>
+    <message>
+        <source>Sentences added: %1.</source>
+        <translation>Hinzugefügte Sätze: %1.</translation>
+    </message>
+</context>
+<context>
     <name>DlgImportCsv</name>
     <message>
         <source>Import spreadsheet text</source>
@@ -512,6 +663,25 @@ Die Datenbanken unterscheiden sich leicht in Schreibweise und Wortschatz.</trans
     <message>
         <source>The database has no other sentence for these headwords, so their sentences stand in these versions as in version A:</source>
         <translation>Die Datenbank hat zu diesen Stichwörtern keinen anderen Satz, deshalb stehen ihre Sätze in diesen Versionen wie in Version A:</translation>
+    </message>
+</context>
+<context>
+    <name>FoundSentences</name>
+    <message>
+        <source>The headword is no longer in the database.</source>
+        <translation>Das Stichwort ist nicht mehr in der Datenbank.</translation>
+    </message>
+    <message>
+        <source>The brackets are not complete.</source>
+        <translation>Die Klammern sind nicht vollständig.</translation>
+    </message>
+    <message>
+        <source>The headword has this sentence already.</source>
+        <translation>Das Stichwort hat diesen Satz bereits.</translation>
+    </message>
+    <message>
+        <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Ein Satz darf kein &quot;&amp;&amp;&amp;&quot; enthalten.</translation>
     </message>
 </context>
 <context>
@@ -2790,6 +2960,14 @@ Möchten Sie sie wirklich überschreiben?</translation>
         <source>&quot;%1&quot; is not a language tag. A tag is a language code such as en or de, often followed by a hyphen and a country code, as in en-GB or de-CH.</source>
         <translation>„%1“ ist keine Sprachkennung. Eine Kennung ist ein Sprachcode wie en oder de, oft gefolgt von einem Bindestrich und einem Ländercode, etwa en-GB oder de-CH.</translation>
     </message>
+    <message>
+        <source>&amp;Find sentences in a text...</source>
+        <translation>Sätze in einem Text &amp;finden …</translation>
+    </message>
+    <message>
+        <source>Find example sentences for the headwords in a text you have.</source>
+        <translation>Beispielsätze für die Stichwörter in einem vorhandenen Text finden.</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
@@ -2862,6 +3040,65 @@ Möchten Sie sie wirklich überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>SentenceFinder</name>
+    <message>
+        <source>Short for an example sentence</source>
+        <translation>Kurz für einen Beispielsatz</translation>
+    </message>
+    <message>
+        <source>Long for an example sentence</source>
+        <translation>Lang für einen Beispielsatz</translation>
+    </message>
+    <message>
+        <source>Begins with a word that points to an earlier sentence</source>
+        <translation>Beginnt mit einem Wort, das auf einen früheren Satz verweist</translation>
+    </message>
+    <message>
+        <source>Part of a quotation</source>
+        <translation>Teil eines Zitats</translation>
+    </message>
+    <message>
+        <source>Not a whole sentence: no full stop</source>
+        <translation>Kein ganzer Satz: kein Schlusspunkt</translation>
+    </message>
+    <message>
+        <source>Not a whole sentence: no capital letter</source>
+        <translation>Kein ganzer Satz: kein Großbuchstabe am Anfang</translation>
+    </message>
+    <message>
+        <source>the headword</source>
+        <translation>das Stichwort</translation>
+    </message>
+    <message>
+        <source>a regular form</source>
+        <translation>eine regelmäßige Form</translation>
+    </message>
+    <message>
+        <source>an irregular form</source>
+        <translation>eine unregelmäßige Form</translation>
+    </message>
+    <message>
+        <source>a phrasal verb</source>
+        <translation>ein Partikelverb</translation>
+    </message>
+    <message>
+        <source>a word of the same stem</source>
+        <translation>ein Wort desselben Stamms</translation>
+    </message>
+    <message>
+        <source>Rare words: %1</source>
+        <translation>Seltene Wörter: %1</translation>
+    </message>
+    <message>
+        <source>Found as %1</source>
+        <translation>Gefunden als %1</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Wörter: %1</translation>
+    </message>
+</context>
+<context>
     <name>TemplateFill</name>
     <message>
         <source>Sentence %1: a character such as an emoji, which Moodle&apos;s player breaks.</source>
@@ -2882,6 +3119,45 @@ Möchten Sie sie wirklich überschreiben?</translation>
     <message>
         <source>Sentence %1, clue &quot;%2&quot;: a character such as an emoji, which Moodle&apos;s player breaks.</source>
         <translation>Satz %1, Hinweis „%2“: ein Zeichen wie ein Emoji, das Moodles Player zerstört.</translation>
+    </message>
+</context>
+<context>
+    <name>TextReader</name>
+    <message>
+        <source>The book has no META-INF/container.xml.</source>
+        <translation>Das Buch hat keine META-INF/container.xml.</translation>
+    </message>
+    <message>
+        <source>The book&apos;s package document cannot be read.</source>
+        <translation>Das Paketdokument des Buchs kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The PDF file cannot be read or is protected by a password.</source>
+        <translation>Die PDF-Datei kann nicht gelesen werden oder ist durch ein Passwort geschützt.</translation>
+    </message>
+    <message>
+        <source>Texts (*.txt *.text *.htm *.html *.xhtml *.odt *.docx *.epub *.pdf)</source>
+        <translation>Texte (*.txt *.text *.htm *.html *.xhtml *.odt *.docx *.epub *.pdf)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a text.</source>
+        <translation>%1 ist zu groß für einen Text.</translation>
+    </message>
+    <message>
+        <source>%1 is no %2 file.</source>
+        <translation>%1 ist keine %2-Datei.</translation>
+    </message>
+    <message>
+        <source>%1 has no %2.</source>
+        <translation>%1 enthält kein %2.</translation>
     </message>
 </context>
 <context>

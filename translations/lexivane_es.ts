@@ -233,6 +233,157 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     </message>
 </context>
 <context>
+    <name>DlgFindSentences</name>
+    <message>
+        <source>Find sentences in a text</source>
+        <translation>Buscar frases en un texto</translation>
+    </message>
+    <message>
+        <source>&amp;All headwords</source>
+        <translation>&amp;Todas las entradas</translation>
+    </message>
+    <message>
+        <source>All headwords</source>
+        <translation>Todas las entradas</translation>
+    </message>
+    <message>
+        <source>&amp;Selected headwords</source>
+        <translation>Entradas &amp;seleccionadas</translation>
+    </message>
+    <message>
+        <source>Selected headwords</source>
+        <translation>Entradas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Text to search</source>
+        <translation>Texto en el que buscar</translation>
+    </message>
+    <message>
+        <source>Paste a text here, or open a file.</source>
+        <translation>Pegue aquí un texto o abra un archivo.</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texto:</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Abrir archivo…</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Searc&amp;h</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel search</source>
+        <translation>&amp;Cancelar la búsqueda</translation>
+    </message>
+    <message>
+        <source>Cancel search</source>
+        <translation>Cancelar la búsqueda</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Sentences found</source>
+        <translation>Frases encontradas</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Frase</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Sentences &amp;found (tick the ones to add; double-click to change the brackets):</source>
+        <translation>&amp;Frases encontradas (marque las que quiera añadir; doble clic para cambiar los corchetes):</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>Add the ticked sentences</source>
+        <translation>Añadir las frases marcadas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Open a text</source>
+        <translation>Abrir un texto</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Leyendo %1…</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Buscando…</translation>
+    </message>
+    <message>
+        <source>Reading cancelled.</source>
+        <translation>Lectura cancelada.</translation>
+    </message>
+    <message>
+        <source>The text is read. Press Search.</source>
+        <translation>El texto se ha leído. Pulse Buscar.</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Búsqueda cancelada.</translation>
+    </message>
+    <message>
+        <source>No gapped word.</source>
+        <translation>Ninguna palabra con hueco.</translation>
+    </message>
+    <message>
+        <source>Unmatched brackets!</source>
+        <translation>¡Corchetes sin pareja!</translation>
+    </message>
+    <message>
+        <source>No sentence is ticked.</source>
+        <translation>No hay ninguna frase marcada.</translation>
+    </message>
+    <message>
+        <source>Add Found Sentences</source>
+        <translation>Añadir las frases encontradas</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (%2)</source>
+        <translation>Omitida: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sentences found: %1, for %2 headwords, in a text of %3 sentences. Left out as the database has them: %4.</source>
+        <translation>Frases encontradas: %1, para %2 entradas, en un texto de %3 frases. Omitidas porque la base de datos ya las tiene: %4.</translation>
+    </message>
+    <message>
+        <source>Sentences added: %1.</source>
+        <translation>Frases añadidas: %1.</translation>
+    </message>
+</context>
+<context>
     <name>DlgImportCsv</name>
     <message>
         <source>Import spreadsheet text</source>
@@ -512,6 +663,25 @@ Las bases de datos difieren ligeramente en ortografía y vocabulario.</translati
     <message>
         <source>The database has no other sentence for these headwords, so their sentences stand in these versions as in version A:</source>
         <translation>La base de datos no tiene otra frase para estas entradas, así que sus frases quedan en estas versiones como en la versión A:</translation>
+    </message>
+</context>
+<context>
+    <name>FoundSentences</name>
+    <message>
+        <source>The headword is no longer in the database.</source>
+        <translation>La entrada ya no está en la base de datos.</translation>
+    </message>
+    <message>
+        <source>The brackets are not complete.</source>
+        <translation>Los corchetes no están completos.</translation>
+    </message>
+    <message>
+        <source>The headword has this sentence already.</source>
+        <translation>La entrada ya tiene esta frase.</translation>
+    </message>
+    <message>
+        <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Una frase no puede contener &quot;&amp;&amp;&amp;&quot;.</translation>
     </message>
 </context>
 <context>
@@ -2790,6 +2960,14 @@ Are you sure you want to overwrite them?</source>
         <source>&quot;%1&quot; is not a language tag. A tag is a language code such as en or de, often followed by a hyphen and a country code, as in en-GB or de-CH.</source>
         <translation>«%1» no es una etiqueta de idioma. Una etiqueta es un código de idioma como en o de, a menudo seguido de un guion y un código de país, como en-GB o de-CH.</translation>
     </message>
+    <message>
+        <source>&amp;Find sentences in a text...</source>
+        <translation>&amp;Buscar frases en un texto…</translation>
+    </message>
+    <message>
+        <source>Find example sentences for the headwords in a text you have.</source>
+        <translation>Buscar frases de ejemplo para las entradas en un texto que tenga.</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
@@ -2862,6 +3040,65 @@ Are you sure you want to overwrite them?</source>
     </message>
 </context>
 <context>
+    <name>SentenceFinder</name>
+    <message>
+        <source>Short for an example sentence</source>
+        <translation>Corta para una frase de ejemplo</translation>
+    </message>
+    <message>
+        <source>Long for an example sentence</source>
+        <translation>Larga para una frase de ejemplo</translation>
+    </message>
+    <message>
+        <source>Begins with a word that points to an earlier sentence</source>
+        <translation>Empieza con una palabra que remite a una frase anterior</translation>
+    </message>
+    <message>
+        <source>Part of a quotation</source>
+        <translation>Parte de una cita</translation>
+    </message>
+    <message>
+        <source>Not a whole sentence: no full stop</source>
+        <translation>No es una frase completa: sin punto final</translation>
+    </message>
+    <message>
+        <source>Not a whole sentence: no capital letter</source>
+        <translation>No es una frase completa: sin mayúscula</translation>
+    </message>
+    <message>
+        <source>the headword</source>
+        <translation>la entrada</translation>
+    </message>
+    <message>
+        <source>a regular form</source>
+        <translation>una forma regular</translation>
+    </message>
+    <message>
+        <source>an irregular form</source>
+        <translation>una forma irregular</translation>
+    </message>
+    <message>
+        <source>a phrasal verb</source>
+        <translation>un verbo con partícula</translation>
+    </message>
+    <message>
+        <source>a word of the same stem</source>
+        <translation>una palabra de la misma raíz</translation>
+    </message>
+    <message>
+        <source>Rare words: %1</source>
+        <translation>Palabras poco frecuentes: %1</translation>
+    </message>
+    <message>
+        <source>Found as %1</source>
+        <translation>Encontrada como %1</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Palabras: %1</translation>
+    </message>
+</context>
+<context>
     <name>TemplateFill</name>
     <message>
         <source>Sentence %1: a character such as an emoji, which Moodle&apos;s player breaks.</source>
@@ -2882,6 +3119,45 @@ Are you sure you want to overwrite them?</source>
     <message>
         <source>Sentence %1, clue &quot;%2&quot;: a character such as an emoji, which Moodle&apos;s player breaks.</source>
         <translation>Frase %1, pista «%2»: un carácter como un emoji, que el reproductor de Moodle estropea.</translation>
+    </message>
+</context>
+<context>
+    <name>TextReader</name>
+    <message>
+        <source>The book has no META-INF/container.xml.</source>
+        <translation>El libro no tiene META-INF/container.xml.</translation>
+    </message>
+    <message>
+        <source>The book&apos;s package document cannot be read.</source>
+        <translation>No se puede leer el documento de paquete del libro.</translation>
+    </message>
+    <message>
+        <source>The PDF file cannot be read or is protected by a password.</source>
+        <translation>No se puede leer el archivo PDF o está protegido con contraseña.</translation>
+    </message>
+    <message>
+        <source>Texts (*.txt *.text *.htm *.html *.xhtml *.odt *.docx *.epub *.pdf)</source>
+        <translation>Textos (*.txt *.text *.htm *.html *.xhtml *.odt *.docx *.epub *.pdf)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a text.</source>
+        <translation>%1 es demasiado grande para un texto.</translation>
+    </message>
+    <message>
+        <source>%1 is no %2 file.</source>
+        <translation>%1 no es un archivo %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no %2.</source>
+        <translation>%1 no contiene %2.</translation>
     </message>
 </context>
 <context>

@@ -233,6 +233,157 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     </message>
 </context>
 <context>
+    <name>DlgFindSentences</name>
+    <message>
+        <source>Find sentences in a text</source>
+        <translation>Trouver des phrases dans un texte</translation>
+    </message>
+    <message>
+        <source>&amp;All headwords</source>
+        <translation>&amp;Toutes les entrées</translation>
+    </message>
+    <message>
+        <source>All headwords</source>
+        <translation>Toutes les entrées</translation>
+    </message>
+    <message>
+        <source>&amp;Selected headwords</source>
+        <translation>Entrées &amp;sélectionnées</translation>
+    </message>
+    <message>
+        <source>Selected headwords</source>
+        <translation>Entrées sélectionnées</translation>
+    </message>
+    <message>
+        <source>Text to search</source>
+        <translation>Texte à parcourir</translation>
+    </message>
+    <message>
+        <source>Paste a text here, or open a file.</source>
+        <translation>Collez un texte ici ou ouvrez un fichier.</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte :</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Ouvrir un fichier…</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Searc&amp;h</source>
+        <translation>Rec&amp;hercher</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel search</source>
+        <translation>&amp;Annuler la recherche</translation>
+    </message>
+    <message>
+        <source>Cancel search</source>
+        <translation>Annuler la recherche</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Sentences found</source>
+        <translation>Phrases trouvées</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Phrase</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Sentences &amp;found (tick the ones to add; double-click to change the brackets):</source>
+        <translation>Phrases &amp;trouvées (cochez celles à ajouter ; double-cliquez pour changer les crochets) :</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>Add the ticked sentences</source>
+        <translation>Ajouter les phrases cochées</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Open a text</source>
+        <translation>Ouvrir un texte</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <translation>Lecture de %1…</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Recherche en cours…</translation>
+    </message>
+    <message>
+        <source>Reading cancelled.</source>
+        <translation>Lecture annulée.</translation>
+    </message>
+    <message>
+        <source>The text is read. Press Search.</source>
+        <translation>Le texte est lu. Appuyez sur Rechercher.</translation>
+    </message>
+    <message>
+        <source>Search cancelled.</source>
+        <translation>Recherche annulée.</translation>
+    </message>
+    <message>
+        <source>No gapped word.</source>
+        <translation>Aucun mot à trou.</translation>
+    </message>
+    <message>
+        <source>Unmatched brackets!</source>
+        <translation>Crochets non appariés !</translation>
+    </message>
+    <message>
+        <source>No sentence is ticked.</source>
+        <translation>Aucune phrase n’est cochée.</translation>
+    </message>
+    <message>
+        <source>Add Found Sentences</source>
+        <translation>Ajouter les phrases trouvées</translation>
+    </message>
+    <message>
+        <source>Skipped: %1 (%2)</source>
+        <translation>Ignorée : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Sentences found: %1, for %2 headwords, in a text of %3 sentences. Left out as the database has them: %4.</source>
+        <translation>Phrases trouvées : %1, pour %2 entrées, dans un texte de %3 phrases. Omises car la base les contient : %4.</translation>
+    </message>
+    <message>
+        <source>Sentences added: %1.</source>
+        <translation>Phrases ajoutées : %1.</translation>
+    </message>
+</context>
+<context>
     <name>DlgImportCsv</name>
     <message>
         <source>Import spreadsheet text</source>
@@ -512,6 +663,25 @@ Les bases de données diffèrent légèrement par l&apos;orthographe et le vocab
     <message>
         <source>The database has no other sentence for these headwords, so their sentences stand in these versions as in version A:</source>
         <translation>La base de données n&apos;a pas d&apos;autre phrase pour ces entrées ; leurs phrases restent donc dans ces versions comme dans la version A :</translation>
+    </message>
+</context>
+<context>
+    <name>FoundSentences</name>
+    <message>
+        <source>The headword is no longer in the database.</source>
+        <translation>L’entrée n’est plus dans la base.</translation>
+    </message>
+    <message>
+        <source>The brackets are not complete.</source>
+        <translation>Les crochets sont incomplets.</translation>
+    </message>
+    <message>
+        <source>The headword has this sentence already.</source>
+        <translation>L’entrée a déjà cette phrase.</translation>
+    </message>
+    <message>
+        <source>A sentence cannot hold &quot;&amp;&amp;&amp;&quot;.</source>
+        <translation>Une phrase ne peut pas contenir &quot;&amp;&amp;&amp;&quot;.</translation>
     </message>
 </context>
 <context>
@@ -2790,6 +2960,14 @@ Voulez-vous vraiment les écraser ?</translation>
         <source>&quot;%1&quot; is not a language tag. A tag is a language code such as en or de, often followed by a hyphen and a country code, as in en-GB or de-CH.</source>
         <translation>« %1 » n&apos;est pas une étiquette de langue. Une étiquette est un code de langue comme en ou de, souvent suivi d&apos;un trait d&apos;union et d&apos;un code de pays, comme en-GB ou de-CH.</translation>
     </message>
+    <message>
+        <source>&amp;Find sentences in a text...</source>
+        <translation>&amp;Trouver des phrases dans un texte…</translation>
+    </message>
+    <message>
+        <source>Find example sentences for the headwords in a text you have.</source>
+        <translation>Trouver des phrases d’exemple pour les entrées dans un texte que vous avez.</translation>
+    </message>
 </context>
 <context>
     <name>MoodleExport</name>
@@ -2862,6 +3040,65 @@ Voulez-vous vraiment les écraser ?</translation>
     </message>
 </context>
 <context>
+    <name>SentenceFinder</name>
+    <message>
+        <source>Short for an example sentence</source>
+        <translation>Courte pour une phrase d’exemple</translation>
+    </message>
+    <message>
+        <source>Long for an example sentence</source>
+        <translation>Longue pour une phrase d’exemple</translation>
+    </message>
+    <message>
+        <source>Begins with a word that points to an earlier sentence</source>
+        <translation>Commence par un mot qui renvoie à une phrase précédente</translation>
+    </message>
+    <message>
+        <source>Part of a quotation</source>
+        <translation>Partie d’une citation</translation>
+    </message>
+    <message>
+        <source>Not a whole sentence: no full stop</source>
+        <translation>Pas une phrase complète : pas de point final</translation>
+    </message>
+    <message>
+        <source>Not a whole sentence: no capital letter</source>
+        <translation>Pas une phrase complète : pas de majuscule</translation>
+    </message>
+    <message>
+        <source>the headword</source>
+        <translation>l’entrée</translation>
+    </message>
+    <message>
+        <source>a regular form</source>
+        <translation>une forme régulière</translation>
+    </message>
+    <message>
+        <source>an irregular form</source>
+        <translation>une forme irrégulière</translation>
+    </message>
+    <message>
+        <source>a phrasal verb</source>
+        <translation>un verbe à particule</translation>
+    </message>
+    <message>
+        <source>a word of the same stem</source>
+        <translation>un mot de même radical</translation>
+    </message>
+    <message>
+        <source>Rare words: %1</source>
+        <translation>Mots rares : %1</translation>
+    </message>
+    <message>
+        <source>Found as %1</source>
+        <translation>Trouvée comme %1</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Mots : %1</translation>
+    </message>
+</context>
+<context>
     <name>TemplateFill</name>
     <message>
         <source>Sentence %1: a character such as an emoji, which Moodle&apos;s player breaks.</source>
@@ -2882,6 +3119,45 @@ Voulez-vous vraiment les écraser ?</translation>
     <message>
         <source>Sentence %1, clue &quot;%2&quot;: a character such as an emoji, which Moodle&apos;s player breaks.</source>
         <translation>Phrase %1, indice « %2 » : un caractère comme un emoji, que le lecteur de Moodle abîme.</translation>
+    </message>
+</context>
+<context>
+    <name>TextReader</name>
+    <message>
+        <source>The book has no META-INF/container.xml.</source>
+        <translation>Le livre n’a pas de META-INF/container.xml.</translation>
+    </message>
+    <message>
+        <source>The book&apos;s package document cannot be read.</source>
+        <translation>Le document de paquet du livre ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The PDF file cannot be read or is protected by a password.</source>
+        <translation>Le fichier PDF ne peut pas être lu ou est protégé par un mot de passe.</translation>
+    </message>
+    <message>
+        <source>Texts (*.txt *.text *.htm *.html *.xhtml *.odt *.docx *.epub *.pdf)</source>
+        <translation>Textes (*.txt *.text *.htm *.html *.xhtml *.odt *.docx *.epub *.pdf)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a text.</source>
+        <translation>%1 est trop volumineux pour un texte.</translation>
+    </message>
+    <message>
+        <source>%1 is no %2 file.</source>
+        <translation>%1 n’est pas un fichier %2.</translation>
+    </message>
+    <message>
+        <source>%1 has no %2.</source>
+        <translation>%1 ne contient pas de %2.</translation>
     </message>
 </context>
 <context>

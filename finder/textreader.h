@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef TEXTREADER_H
+#define TEXTREADER_H
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+
+// The text of a document the teacher has, as plain text with its paragraphs apart by blank lines:
+// plain text, HTML, OpenDocument and Word text documents, EPUB books and PDF files.
+class TextReader
+{
+    Q_DECLARE_TR_FUNCTIONS(TextReader)
+
+public:
+    // The text of the file, by its extension; empty with the reason in *error when it cannot be read.
+    static QString read(const QString &fileName, QString *error = nullptr);
+    // The name filter of the kinds read, for a file dialog.
+    static QString nameFilter();
+
+    // Plain text: UTF-8 or UTF-16 by its byte-order mark, UTF-8 without one, Latin-1 when the bytes
+    // are no UTF-8.
+    static QString fromBytes(const QByteArray &data);
+    static QString fromHtml(const QString &html);
+    // The paragraphs of an XHTML, DOCX or ODT body, blank lines between them.
+    static QString fromXml(const QByteArray &xml);
+};
+
+#endif // TEXTREADER_H
