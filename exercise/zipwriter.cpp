@@ -51,9 +51,16 @@ QByteArray archive(const QList<Entry> &entries, QString *error)
         // libzip reads the data only when the archive is closed; `entries` outlives that.
         zip_source_t *data
             = zip_source_buffer(zip, entry.data.constData(), zip_uint64_t(entry.data.size()), 0);
-        if (!data || zip_file_add(zip, entry.name.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8) < 0) {
+        const zip_int64_t index
+            = data ? zip_file_add(zip, entry.name.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8) : -1;
+        if (index < 0) {
             const QString reason = QString::fromLocal8Bit(zip_strerror(zip));
             zip_source_free(data);
+            zip_discard(zip);
+            return fail(reason);
+        }
+        if (entry.stored && zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_STORE, 0) < 0) {
+            const QString reason = QString::fromLocal8Bit(zip_strerror(zip));
             zip_discard(zip);
             return fail(reason);
         }

@@ -15,10 +15,11 @@ struct Entry
 {
     QString name; // the path inside the archive, with forward slashes
     QByteArray data;
+    bool stored = false; // kept uncompressed, as an EPUB's leading "mimetype" entry must be
 };
 
-// The archive of `entries` in their order, compressed. Empty, with the reason in *error, when libzip
-// fails.
+// The archive of `entries` in their order, compressed unless stored. Empty, with the reason in *error, when
+// libzip fails.
 QByteArray archive(const QList<Entry> &entries, QString *error = nullptr);
 
 } // namespace ZipWriter

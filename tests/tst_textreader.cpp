@@ -95,13 +95,15 @@ void TestTextReader::epub()
     };
     QString error;
     const QByteArray zip = ZipWriter::archive(
-        {{"mimetype", "application/epub+zip"}, {"META-INF/container.xml", container},
+        {{"mimetype", "application/epub+zip", true}, {"META-INF/container.xml", container},
             {"OEBPS/content.opf", opf}, {"OEBPS/text/two.xhtml", page("<p>She went home.</p>")},
             {"OEBPS/text/one a.xhtml",
                 page(QString::fromUtf8("<h2>A Heading</h2><p>The café opened early. Mrs. Green "
                                        "bought<br/>bread there.</p>"))}},
         &error);
     QVERIFY2(!zip.isEmpty(), qPrintable(error));
+    // As the EPUB container asks: "mimetype" first and stored, its text at byte 38.
+    QCOMPARE(zip.mid(30, 28), QByteArray("mimetypeapplication/epub+zip"));
     const QString name = m_dir.filePath("book.epub");
     QFile file(name);
     QVERIFY(file.open(QIODevice::WriteOnly));
