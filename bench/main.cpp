@@ -663,8 +663,8 @@ int main(int argc, char **argv)
     importChild.setFlags(QCommandLineOption::HiddenFromHelp);
     xmlMemoryChild.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOptions({wordsOption, sentencesOption, quickOption, runsOption, unsortedOption, dirOption,
-        importOption, importOnlyOption, spellingOption, finderOption, finderOnlyOption, objectChild, loadChild,
-        importChild, bareChild, xmlMemoryChild});
+        importOption, importOnlyOption, spellingOption, finderOption, finderOnlyOption, objectChild,
+        loadChild, importChild, bareChild, xmlMemoryChild});
     parser.process(app);
 
     auto number = [&](const QCommandLineOption &option, int fallback, int least) {
