@@ -203,10 +203,10 @@ void DlgFindSentences::chooseFile()
 void DlgFindSentences::openFile(const QString &fileName)
 {
     lblStatus->setText(tr("Reading %1...").arg(QFileInfo(fileName).fileName()));
-    start([fileName](const std::atomic_bool *, std::atomic_int *) {
+    start([fileName](const std::atomic_bool *cancel, std::atomic_int *progress) {
         Outcome outcome;
         outcome.read = true;
-        outcome.text = TextReader::read(fileName, &outcome.error);
+        outcome.text = TextReader::read(fileName, &outcome.error, cancel, progress);
         return outcome;
     });
 }

@@ -18,6 +18,11 @@
 
 namespace {
 
+bool stopped(const std::atomic_bool *cancel)
+{
+    return cancel && cancel->load();
+}
+
 // Larger files or archive entries are no text a teacher picks sentences from, and reading them could
 // exhaust the memory (a small archive can hold a huge entry).
 constexpr qint64 MaxBytes = 256LL * 1024 * 1024;
@@ -80,7 +85,8 @@ QString fail(QString *error, const QString &reason)
 
 // The books of an EPUB in reading order: the container names the package, the package's spine the
 // documents.
-QString readEpub(const ZipReader &zip, QString *error)
+QString readEpub(
+    const ZipReader &zip, QString *error, const std::atomic_bool *cancel, std::atomic_int *progress)
 {
     QByteArray container;
     if (!zip.entry(QStringLiteral("META-INF/container.xml"), &container))
@@ -108,7 +114,12 @@ QString readEpub(const ZipReader &zip, QString *error)
             spine.append(p.attributes().value(QLatin1String("idref")).toString());
     }
     QString text;
-    for (const QString &id : spine) {
+    for (qsizetype i = 0; i < spine.size(); ++i) {
+        if (stopped(cancel))
+            return QString();
+        if (progress)
+            progress->store(int(i * 100 / spine.size()));
+        const QString &id = spine.at(i);
         const QString href = QUrl::fromPercentEncoding(manifest.value(id).section(u'#', 0, 0).toUtf8());
         QByteArray page;
         if (href.isEmpty() || !zip.entry(QDir::cleanPath(base + href), &page))
@@ -118,13 +129,18 @@ QString readEpub(const ZipReader &zip, QString *error)
     return text;
 }
 
-QString readPdf(const QString &fileName, QString *error)
+QString readPdf(
+    const QString &fileName, QString *error, const std::atomic_bool *cancel, std::atomic_int *progress)
 {
     std::unique_ptr<Poppler::Document> document = Poppler::Document::load(fileName);
     if (!document || document->isLocked())
         return fail(error, TextReader::tr("The PDF file cannot be read or is protected by a password."));
     QString text;
     for (int i = 0; i < document->numPages(); ++i) {
+        if (stopped(cancel))
+            return QString();
+        if (progress)
+            progress->store(i * 100 / document->numPages());
         std::unique_ptr<Poppler::Page> page = document->page(i);
         if (page)
             text += page->text(QRectF()) + u'\n';
@@ -212,11 +228,12 @@ QString TextReader::fromXml(const QByteArray &xml)
     return text;
 }
 
-QString TextReader::read(const QString &fileName, QString *error)
+QString TextReader::read(
+    const QString &fileName, QString *error, const std::atomic_bool *cancel, std::atomic_int *progress)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
     if (suffix == QLatin1String("pdf"))
-        return readPdf(fileName, error);
+        return readPdf(fileName, error, cancel, progress);
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return fail(
@@ -233,7 +250,7 @@ QString TextReader::read(const QString &fileName, QString *error)
             return fail(
                 error, tr("%1 is no %2 file.").arg(QDir::toNativeSeparators(fileName), suffix.toUpper()));
         if (suffix == QLatin1String("epub"))
-            return readEpub(zip, error);
+            return readEpub(zip, error, cancel, progress);
         QByteArray body;
         const QString entry = suffix == QLatin1String("odt") ? QStringLiteral("content.xml")
                                                              : QStringLiteral("word/document.xml");

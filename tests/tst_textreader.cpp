@@ -110,6 +110,8 @@ void TestTextReader::epub()
     file.write(zip);
     file.close();
     QCOMPARE(sentencesOf(TextReader::read(name, &error)), expected);
+    const std::atomic_bool cancelled {true};
+    QVERIFY(TextReader::read(name, &error, &cancelled).isEmpty());
 }
 
 void TestTextReader::officeFiles_data()
@@ -148,6 +150,16 @@ void TestTextReader::officeFiles()
     QStringList sentences = sentencesOf(TextReader::read(converted, &error));
     QVERIFY2(error.isEmpty(), qPrintable(error));
     if (format == "pdf") {
+        // A cancelled read stops before the first page, without an error; one left to run tells
+        // how far it went.
+        const std::atomic_bool cancelled {true};
+        const std::atomic_bool running {false};
+        std::atomic_int progress {-1};
+        QVERIFY(TextReader::read(converted, &error, &cancelled, &progress).isEmpty());
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(progress.load(), -1);
+        QVERIFY(!TextReader::read(converted, &error, &running, &progress).isEmpty());
+        QCOMPARE(progress.load(), 0);
         // A PDF keeps lines, not paragraphs: the heading runs into the first sentence.
         QCOMPARE(sentences.size(), 3);
         QVERIFY(sentences[0].endsWith(QString::fromUtf8("The café opened early.")));
