@@ -27,6 +27,7 @@
 #include <QProcess>
 #include <QTest>
 #include <QUndoStack>
+#include <QUrl>
 
 namespace {
 
@@ -54,7 +55,7 @@ QByteArray run(const QString &program, const QStringList &arguments, bool *ok = 
 {
     QProcess process;
     process.start(program, arguments);
-    const bool finished = process.waitForFinished(60000);
+    const bool finished = process.waitForFinished(180000);
     if (ok)
         *ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     return process.readAllStandardOutput();
@@ -338,11 +339,33 @@ void TestLanguage::exportsMarkTheSentences()
     }
     QCOMPARE(marked, (QStringList {QStringLiteral("wordList"), QStringLiteral("content")}));
     QCOMPARE(xhtml.documentElement().attribute(QStringLiteral("lang")), QStringLiteral("en"));
+    QTemporaryDir pages;
+    bool valid = false;
+    run(QStringLiteral("xmllint"),
+        {QStringLiteral("--noout"), QStringLiteral("--nonet"), QStringLiteral("--valid"),
+            TestUtil::writeFile(
+                pages, QStringLiteral("sheet.htm"), render("xhtml", QStringLiteral("en-GB")).bytes)},
+        &valid);
+    QVERIFY(valid);
 
     const QByteArray rtf = render("rtf", QStringLiteral("en-GB")).bytes;
     QVERIFY(rtf.contains("\\par\\par\n{\\lang2057 1. He [__________] home.}"));
     QVERIFY(rtf.contains("{\\lang2057 1. went}"));
     QVERIFY(!render("rtf", QString()).bytes.contains("\\lang"));
+    // LibreOffice takes the mark as the language of the sentences' text.
+    QTemporaryDir office;
+    bool converted = false;
+    run(QStringLiteral("soffice"),
+        {QStringLiteral("-env:UserInstallation=")
+                + QString::fromLatin1(
+                    QUrl::fromLocalFile(office.filePath(QStringLiteral("profile"))).toEncoded()),
+            QStringLiteral("--headless"), QStringLiteral("--norestore"), QStringLiteral("--convert-to"),
+            QStringLiteral("fodt"), QStringLiteral("--outdir"), office.path(),
+            TestUtil::writeFile(office, QStringLiteral("sheet.rtf"), rtf)},
+        &converted);
+    QVERIFY(converted);
+    const QByteArray fodt = TestUtil::readFile(office.filePath(QStringLiteral("sheet.fodt")));
+    QVERIFY2(fodt.contains("fo:language=\"en\" fo:country=\"GB\""), fodt.left(2000).constData());
 
     // Moodle's question text is HTML: its paragraphs of sentences carry the language.
     const QByteArray moodle = render("moodle-xml", QStringLiteral("en-GB")).bytes;
