@@ -352,10 +352,12 @@ void MainWindow::runExport(const ExportKind &kind)
         return;
     }
     for (const ExportNote &note : ExerciseSheetsBuilder::notes(format, sheets)) {
+        const QString text
+            = note.inWindow.isEmpty() ? note.text : note.text + QLatin1String("\n\n") + note.inWindow;
         if (note.kind == ExportNote::Warning)
-            QMessageBox::warning(this, note.title, note.text);
+            QMessageBox::warning(this, note.title, text);
         else
-            QMessageBox::information(this, note.title, note.text);
+            QMessageBox::information(this, note.title, text);
     }
     if (const QString kept = sheets.keptNote(); !kept.isEmpty())
         QMessageBox::information(this, tr("Sentences kept"), kept);

@@ -248,12 +248,26 @@ QList<SheetFile> renderFiles(const ExportFormat &format, const ExerciseSheets &s
 
 QList<ExportNote> notes(const ExportFormat &format, const ExerciseSheets &sheets)
 {
+    // The extra words of all sheets in one note: parallel versions draw their own from the database.
+    QStringList extraWords;
+    QSet<QString> seen;
+    for (const ExerciseSheet &sheet : sheets.sheets) {
+        if (sheet.withoutBank)
+            continue;
+        for (const QString &word : sheet.model.distractors) {
+            if (!seen.contains(word)) {
+                seen.insert(word);
+                extraWords.append(word);
+            }
+        }
+    }
     QList<ExportNote> all;
     QSet<QString> texts;
     for (const ExerciseSheet &sheet : sheets.sheets) {
         ExerciseModel model = sheet.model;
-        if (sheet.withoutBank)
-            model.distractors.clear();
+        model.distractors.clear();
+        if (!sheet.withoutBank)
+            model.distractors.swap(extraWords);
         for (const ExportNote &note : ExportFormats::notes(format, model)) {
             if (!texts.contains(note.text)) {
                 texts.insert(note.text);

@@ -452,11 +452,25 @@ QList<ExportNote> ExportFormats::notes(const ExportFormat &format, const Exercis
                         + QLatin1String("\n\n") + sentences.join(QLatin1Char('\n'))});
     }
     if (!model.distractors.isEmpty()
-        && !(format.has(ExportFormat::CarriesDistractors) && model.options.includeWordList))
+        && !(format.has(ExportFormat::CarriesDistractors) && model.options.includeWordList)) {
+        // The extra words come back with the kept exercise, perhaps out of sight below the options: the
+        // note names them and where they are set.
+        const qsizetype named = 20;
+        QString words = model.distractors.mid(0, named).join(QLatin1String(", "));
+        if (model.distractors.size() > named)
+            words += QStringLiteral(", \u2026");
+        const char *why = format.has(ExportFormat::CarriesDistractors)
+            ? QT_TRANSLATE_NOOP(
+                "MainWindow", "The word list is switched off, so these extra words are left out:")
+            : QT_TRANSLATE_NOOP(
+                "MainWindow", "This export has no word bank to put these extra words in; they are left out:");
         notes.append(
             {ExportNote::Information, windowText(QT_TRANSLATE_NOOP("MainWindow", "Extra words left out")),
+                windowText(why) + QLatin1String("\n\n") + words,
                 windowText(QT_TRANSLATE_NOOP("MainWindow",
-                    "This export has no word bank to put the extra words in; they are left out."))});
+                    "They come from \"Extra words\" and \"From the database\" in the options, which are "
+                    "kept with the exercise."))});
+    }
     return notes;
 }
 

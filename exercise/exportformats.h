@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 
 class LxdDatabase;
 
@@ -27,9 +28,17 @@ struct ExportSettings
 struct ExportNote
 {
     enum Kind { Information, Warning };
+    ExportNote() = default;
+    ExportNote(Kind kind, QString title, QString text, QString inWindow = QString())
+        : kind(kind)
+        , title(std::move(title))
+        , text(std::move(text))
+        , inWindow(std::move(inWindow))
+    { }
     Kind kind = Information;
     QString title;
     QString text;
+    QString inWindow; // what the window adds: where in it the teacher changes what the note is about
 };
 
 // What a renderer made of an exercise.

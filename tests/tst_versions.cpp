@@ -209,6 +209,28 @@ void TestVersions::parallelVersions()
     QVERIFY(sheets.keptNote().contains(QLatin1String("Version B: eat, run, Typed [here].\nVersion C: eat")));
     QCOMPARE(
         ExerciseSheetsBuilder::build(r, &db, {3, true, false, false}).sheets.at(2).model.orderedEntries(), c);
+
+    // Each version draws its own extra words from the database; one note names them all.
+    DbFixtures::addHeadword(db, QStringLiteral("other"),
+        {{QStringLiteral("They [swam].")}, {QStringLiteral("We [flew].")}, {QStringLiteral("You [sang].")},
+            {QStringLiteral("He [fell].")}, {QStringLiteral("She [won].")}, {QStringLiteral("It [broke].")}});
+    r.databaseWords = 2;
+    const ExerciseSheets drawn = ExerciseSheetsBuilder::build(r, &db, {3, true, false, false});
+    QStringList notes;
+    for (const ExportNote &note :
+        ExerciseSheetsBuilder::notes(*ExportFormats::find(QLatin1String("jcloze")), drawn)) {
+        if (note.title == QLatin1String("Extra words left out"))
+            notes.append(note.text);
+    }
+    QCOMPARE(notes.size(), 1);
+    QSet<QString> words;
+    for (const ExerciseSheet &sheet : drawn.sheets) {
+        for (const QString &word : sheet.model.distractors) {
+            words.insert(word);
+            QVERIFY2(notes.first().contains(word), qPrintable(word));
+        }
+    }
+    QVERIFY(words.size() > 2); // the versions drew different words
 }
 
 // Three sheets of each version in one order, the word bank only on the first, first letters on the

@@ -2505,8 +2505,16 @@ Sie können sie in jedes Textprogramm einfügen.</translation>
         <translation>Zusätzliche Wörter weggelassen</translation>
     </message>
     <message>
-        <source>This export has no word bank to put the extra words in; they are left out.</source>
-        <translation>Dieser Export hat keinen Wortspeicher für die zusätzlichen Wörter; sie werden weggelassen.</translation>
+        <source>The word list is switched off, so these extra words are left out:</source>
+        <translation>Die Wortliste ist ausgeschaltet, daher werden diese zusätzlichen Wörter weggelassen:</translation>
+    </message>
+    <message>
+        <source>This export has no word bank to put these extra words in; they are left out:</source>
+        <translation>Dieser Export hat keinen Wortspeicher für diese zusätzlichen Wörter; sie werden weggelassen:</translation>
+    </message>
+    <message>
+        <source>They come from &quot;Extra words&quot; and &quot;From the database&quot; in the options, which are kept with the exercise.</source>
+        <translation>Sie kommen aus „Zusätzliche Wörter“ und „Aus der Datenbank“ in den Optionen, die mit der Übung aufbewahrt werden.</translation>
     </message>
     <message>
         <source>Extra words: words that fill no gap, one a line or separated by commas</source>

@@ -2505,8 +2505,16 @@ Puede pegarlo en cualquier programa de texto.</translation>
         <translation>Palabras extra omitidas</translation>
     </message>
     <message>
-        <source>This export has no word bank to put the extra words in; they are left out.</source>
-        <translation>Esta exportación no tiene banco de palabras para las palabras extra; se omiten.</translation>
+        <source>The word list is switched off, so these extra words are left out:</source>
+        <translation>La lista de palabras está desactivada, así que estas palabras extra se omiten:</translation>
+    </message>
+    <message>
+        <source>This export has no word bank to put these extra words in; they are left out:</source>
+        <translation>Esta exportación no tiene banco de palabras para estas palabras extra; se omiten:</translation>
+    </message>
+    <message>
+        <source>They come from &quot;Extra words&quot; and &quot;From the database&quot; in the options, which are kept with the exercise.</source>
+        <translation>Vienen de «Palabras extra» y «De la base» en las opciones, que se guardan con el ejercicio.</translation>
     </message>
     <message>
         <source>Extra words: words that fill no gap, one a line or separated by commas</source>

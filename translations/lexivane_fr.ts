@@ -2345,8 +2345,16 @@ Vous pouvez le coller dans n&apos;importe quel logiciel de texte.</translation>
         <translation>Mots supplémentaires omis</translation>
     </message>
     <message>
-        <source>This export has no word bank to put the extra words in; they are left out.</source>
-        <translation>Cette exportation n&apos;a pas de banque de mots pour les mots supplémentaires ; ils sont omis.</translation>
+        <source>The word list is switched off, so these extra words are left out:</source>
+        <translation>La liste de mots est désactivée : ces mots supplémentaires sont donc omis :</translation>
+    </message>
+    <message>
+        <source>This export has no word bank to put these extra words in; they are left out:</source>
+        <translation>Cette exportation n&apos;a pas de banque de mots pour ces mots supplémentaires ; ils sont omis :</translation>
+    </message>
+    <message>
+        <source>They come from &quot;Extra words&quot; and &quot;From the database&quot; in the options, which are kept with the exercise.</source>
+        <translation>Ils viennent de « Mots supplémentaires » et de « De la base » dans les options, qui sont conservées avec l&apos;exercice.</translation>
     </message>
     <message>
         <source>Extra words: words that fill no gap, one a line or separated by commas</source>
