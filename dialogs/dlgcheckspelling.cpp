@@ -151,10 +151,7 @@ DlgCheckSpelling::DlgCheckSpelling(
     // F1 anywhere in the dialog opens the page that explains it.
     auto *helpClient = new ZelHelpClient(this);
     helpClient->setObjectName(QStringLiteral("helpClient"));
-    QMap<QWidget *, QString> pages;
-    for (QWidget *w : findChildren<QWidget *>())
-        pages.insert(w, QLatin1String(HelpPage));
-    helpClient->setHelpPages(pages);
+    helpClient->setHelpPageForAll(this, QLatin1String(HelpPage));
 
     setChecker(checker);
     resize(760, 520);

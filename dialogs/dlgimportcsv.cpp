@@ -82,10 +82,7 @@ DlgImportCsv::DlgImportCsv(const QString &text, bool whole, QWidget *parent)
     // F1 anywhere in the dialog opens the page that explains it.
     auto *helpClient = new ZelHelpClient(this);
     helpClient->setObjectName(QStringLiteral("helpClient"));
-    QMap<QWidget *, QString> pages;
-    for (QWidget *w : findChildren<QWidget *>())
-        pages.insert(w, QLatin1String(HelpPage));
-    helpClient->setHelpPages(pages);
+    helpClient->setHelpPageForAll(this, QLatin1String(HelpPage));
 
     m_table = LxdImport::readTable(m_text, QChar(), !m_whole);
     // A separator that the file's settings lines name is offered even when it is none of the usual.

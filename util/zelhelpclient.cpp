@@ -17,6 +17,13 @@ void ZelHelpClient::setHelpPages(const QMap<QWidget *, QString> &pages)
     helpPages = pages;
 }
 
+void ZelHelpClient::setHelpPageForAll(const QWidget *root, const QString &page)
+{
+    helpPages.clear();
+    for (QWidget *w : root->findChildren<QWidget *>())
+        helpPages.insert(w, page);
+}
+
 bool ZelHelpClient::eventFilter(QObject *obj, QEvent *event)
 {
     if (event->type() != QEvent::KeyPress)

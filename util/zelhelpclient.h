@@ -21,6 +21,8 @@ public:
     // Page file names inside the help folder, by control. Only the exact control matches, not its
     // children.
     void setHelpPages(const QMap<QWidget *, QString> &pages);
+    // One page for every control inside `root` (call it once the controls exist).
+    void setHelpPageForAll(const QWidget *root, const QString &page);
 
     bool eventFilter(QObject *obj, QEvent *event) override;
 
