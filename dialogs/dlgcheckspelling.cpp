@@ -102,6 +102,8 @@ DlgCheckSpelling::DlgCheckSpelling(
     cmbReplacement->setEditable(true);
     cmbReplacement->setInsertPolicy(QComboBox::NoInsert);
     lblReplacement->setBuddy(cmbReplacement);
+    // The focus goes to the box's own line field, which the label does not name.
+    cmbReplacement->lineEdit()->setAccessibleName(lblReplacement->text().remove(QLatin1Char(':')).trimmed());
     btnReplaceHere = new QPushButton(tr("Replace here"), this);
     btnReplaceHere->setObjectName(QStringLiteral("btnReplaceHere"));
     btnReplaceAll = new QPushButton(tr("Replace everywhere"), this);

@@ -3,6 +3,7 @@
 // the keyboard alone.
 #include "app/mainwindow.h"
 #include "data/lxddatabase.h"
+#include "dialogs/dlgcheckspelling.h"
 #include "dialogs/dlgchoosedblang.h"
 #include "dialogs/dlgeditsentence.h"
 #include "dialogs/dlgfindsentences.h"
@@ -246,8 +247,9 @@ void TestAccessibility::everyControlHasAName()
     LxdDatabase findIn;
     LxdDocument findDocument(&findIn);
     DlgFindSentences finder(&findDocument, {}, QStringLiteral("en"), w.get());
+    TestUtil::child<QAction>(w.get(), "actCheckSpelling")->trigger();
     const QList<QDialog *> dialogs {w->findChild<DlgEditSentence *>(), w->findChild<DlgRandomSentences *>(),
-        &csv, &page, &spelling, &finder};
+        &csv, &page, &spelling, &finder, w->findChild<DlgCheckSpelling *>()};
     for (QDialog *dialog : dialogs) {
         QVERIFY(dialog);
         dialog->show();
