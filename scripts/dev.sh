@@ -174,7 +174,7 @@ fuzz_all() {
     local seconds=$1 seed=${2:-0} target seeds dict runs maxlen
     mkdir -p build-fuzz/artifacts
     for target in linefile xml append templates import_csv import_kvtml import_jcloze import_jmatch xmlexport \
-        render_sheet render_page render_moodle render_gift render_h5p render_scorm recovery; do
+        render_sheet render_page render_moodle render_gift render_h5p render_scorm recovery finder; do
         # The XML readers get inputs large enough to reach their limits (nesting, entity expansion).
         maxlen=4096
         case $target in
@@ -186,7 +186,7 @@ fuzz_all() {
         import_kvtml) seeds="tests/data/import tests/fuzz/seeds/import" dict=import.dict runs=23000 maxlen=65536 ;;
         import_jcloze) seeds="tests/data/import tests/fuzz/seeds/import" dict=import.dict runs=43000 maxlen=65536 ;;
         import_jmatch) seeds="tests/data/import tests/fuzz/seeds/import" dict=import.dict runs=20000 maxlen=65536 ;;
-        xmlexport) seeds=tests/fuzz/seeds/xmlexport dict=xml.dict runs=9000 ;;
+        xmlexport) seeds=tests/fuzz/seeds/xmlexport dict=xml.dict runs=6000 ;;
         render_sheet) seeds=tests/fuzz/seeds/render dict=templates.dict runs=1500 ;;
         render_page) seeds=tests/fuzz/seeds/render dict=templates.dict runs=5000 ;;
         render_moodle) seeds=tests/fuzz/seeds/render dict=templates.dict runs=2500 ;;
@@ -194,6 +194,7 @@ fuzz_all() {
         render_h5p) seeds=tests/fuzz/seeds/render dict=templates.dict runs=1000 ;;
         render_scorm) seeds=tests/fuzz/seeds/render dict=templates.dict runs=1500 ;;
         recovery) seeds=tests/fuzz/seeds/recovery dict=json.dict runs=100000 ;;
+        finder) seeds=tests/fuzz/seeds/finder dict=xml.dict runs=6000 ;;
         esac
         # With a fixed seed the number of inputs is fixed too (about 10 s each here, 5 to 7 s for the
         # import readers), so the run tries the same inputs on a fast machine as on a slow one.
