@@ -53,7 +53,9 @@ DlgFindSentences::DlgFindSentences(
     rbSelectedHeadwords->setObjectName(QStringLiteral("rbSelectedHeadwords"));
     rbSelectedHeadwords->setAccessibleName(tr("Selected headwords"));
     rbSelectedHeadwords->setEnabled(!selected.isEmpty());
-    (selected.isEmpty() ? rbAllHeadwords : rbSelectedHeadwords)->setChecked(true);
+    // The list of words always has its current headword selected; only a choice of several is one
+    // the teacher made for this search.
+    (selected.size() > 1 ? rbSelectedHeadwords : rbAllHeadwords)->setChecked(true);
 
     pteText = new QPlainTextEdit(this);
     pteText->setObjectName(QStringLiteral("pteText"));

@@ -80,9 +80,13 @@ void TestDlgFindSentences::searchTickAddUndo()
     document.undoStack()->undo();
     QCOMPARE(DbFixtures::describe(db), QString("cat|The [cat] sat on the mat.#0\ngo\npick up"));
 
-    // Only the selected headwords are searched for when the teacher chooses so.
+    // The current headword alone does not narrow the search; several selected do, and only they are
+    // searched for when the teacher chooses so.
+    QVERIFY(DlgFindSentences(&document, {1}).findChild<QRadioButton *>("rbAllHeadwords")->isChecked());
+    QVERIFY(
+        DlgFindSentences(&document, {0, 1}).findChild<QRadioButton *>("rbSelectedHeadwords")->isChecked());
     DlgFindSentences selected(&document, {1});
-    QVERIFY(selected.findChild<QRadioButton *>("rbSelectedHeadwords")->isChecked());
+    selected.findChild<QRadioButton *>("rbSelectedHeadwords")->setChecked(true);
     selected.findChild<QPlainTextEdit *>("pteText")->setPlainText(text->toPlainText());
     selected.search();
     QTRY_VERIFY(!selected.isBusy());
