@@ -236,6 +236,8 @@ private:
     void createLanguageMenu(QMenu *menu);
     void showDatabaseLanguage();
     void chooseOtherLanguage();
+    // Sets the language of the sentences as one step to undo, and says so in the status bar.
+    void setDatabaseLanguage(const QString &tag);
     void connectSession();
     void showExercise();
     void storeRecentFiles();

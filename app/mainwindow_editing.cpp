@@ -48,8 +48,8 @@ QList<int> sortedRows(const QModelIndexList &indexes, int column = -1)
 
 // Asks for a headword text. A text holding "&&&" cannot be stored in the database file, so the
 // dialog says so and OK stays disabled while the text holds one. A word the checker finds fault with
-// is named under the label (a line field cannot underline), and right-clicking it offers the
-// suggestions. Returns the trimmed text, or an empty one when the user cancelled.
+// is underlined and named under the label, and right-clicking it offers the suggestions. Returns the trimmed
+// text, or an empty one when the user cancelled.
 QString askHeadword(QWidget *parent, const QString &title, const QString &label, const QString &text,
     const std::shared_ptr<SpellChecker> &checker)
 {

@@ -10,7 +10,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QInputDialog>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -22,8 +21,7 @@ const char *const CommonLanguages[] = {"en-GB", "en-US", "en-CA", "de-DE", "fr-F
 // A language as its speakers name it, with its tag: "Deutsch (de-DE)".
 QString languageLabel(const QString &tag)
 {
-    const QString name = QLocale(tag).nativeLanguageName();
-    return name.isEmpty() ? tag : name + QLatin1String(" (") + tag + QLatin1Char(')');
+    return LanguageTag::nativeName(tag) + QLatin1String(" (") + tag + QLatin1Char(')');
 }
 
 } // namespace
@@ -38,12 +36,7 @@ void MainWindow::createLanguageMenu(QMenu *menu)
         action->setCheckable(true);
         action->setData(tag);
         group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, tag] {
-            if (doc->setLanguage(tag))
-                statusBar()->showMessage(tag.isEmpty() ? tr("The database has no language set.")
-                                                       : tr("Database language: %1").arg(tag),
-                    2000);
-        });
+        connect(action, &QAction::triggered, this, [this, tag] { setDatabaseLanguage(tag); });
         return action;
     };
     addLanguage(tr("Not set"), QString())->setObjectName(QStringLiteral("actLanguageNotSet"));
@@ -96,11 +89,16 @@ void MainWindow::chooseOtherLanguage()
                     .arg(text));
             continue;
         }
-        if (doc->setLanguage(tag))
-            statusBar()->showMessage(tag.isEmpty() ? tr("The database has no language set.")
-                                                   : tr("Database language: %1").arg(tag),
-                2000);
+        setDatabaseLanguage(tag);
         break;
     }
     showDatabaseLanguage();
+}
+
+void MainWindow::setDatabaseLanguage(const QString &tag)
+{
+    if (doc->setLanguage(tag))
+        statusBar()->showMessage(
+            tag.isEmpty() ? tr("The database has no language set.") : tr("Database language: %1").arg(tag),
+            2000);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/languagetag.h"
 
+#include <QLocale>
 #include <QStringList>
 
 namespace {
@@ -103,6 +104,12 @@ QString LanguageTag::primary(QStringView tag)
     const QString canonical = normalized(tag);
     const QString first = canonical.section(QLatin1Char('-'), 0, 0);
     return first == QLatin1String("x") ? QString() : first;
+}
+
+QString LanguageTag::nativeName(const QString &tag)
+{
+    const QString name = QLocale(tag).nativeLanguageName();
+    return name.isEmpty() ? tag : name;
 }
 
 int LanguageTag::windowsLcid(QStringView tag)

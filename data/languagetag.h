@@ -22,6 +22,10 @@ inline bool isValid(QStringView tag)
 // The language subtag alone, in lower case: "en" for "en-GB"; empty for an empty or private tag.
 QString primary(QStringView tag);
 
+// The language as its speakers name it ("British English" for en-GB, "Deutsch" for de-DE), or the tag
+// itself where Qt knows no name for it.
+QString nativeName(const QString &tag);
+
 // The Windows language identifier (LCID) by which an RTF document marks text as written in `tag`
 // (\langN): the tag's own where there is one, else that of its language's main country ("en-IN"
 // gives 1033, "de-LU" 1031); 0 for a language not in the table.

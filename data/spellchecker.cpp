@@ -2,6 +2,7 @@
 #include "data/spellchecker.h"
 
 #include "data/checkedwrite.h"
+#include "data/languagetag.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -196,17 +197,9 @@ bool SpellChecker::isReady() const
 
 QString SpellChecker::normalisedTag(const QString &language)
 {
-    QString tag = language.trimmed();
-    tag.replace(u'_', u'-');
-    if (tag.isEmpty())
-        return QStringLiteral("en-US");
-    QStringList parts = tag.split(u'-', Qt::SkipEmptyParts);
-    parts[0] = parts[0].toLower();
-    for (int k = 1; k < parts.size(); ++k) {
-        if (parts[k].size() == 2)
-            parts[k] = parts[k].toUpper();
-    }
-    return parts.join(u'-');
+    // A locale's name ("en_GB") reads as its tag.
+    const QString tag = LanguageTag::normalized(QString(language).replace(u'_', u'-'));
+    return tag.isEmpty() ? QStringLiteral("en-US") : tag;
 }
 
 QStringList SpellChecker::dictionaryNames(const QString &language)

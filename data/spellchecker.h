@@ -99,7 +99,7 @@ public:
     static QStringList dictionaryNames(const QString &language);
     // The Debian package with the dictionary for the tag ("hunspell-en-gb").
     static QString debianPackage(const QString &language);
-    // The tag, completed: "" -> "en-US", "en_gb" -> "en-GB".
+    // The tag in its usual spelling: "en_gb" -> "en-GB"; "" or no tag at all -> "en-US".
     static QString normalisedTag(const QString &language);
 
 private:

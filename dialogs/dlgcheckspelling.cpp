@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/dlgcheckspelling.h"
 
+#include "data/languagetag.h"
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "data/lxdsentence.h"
@@ -20,7 +21,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -177,7 +177,7 @@ void DlgCheckSpelling::setChecker(const std::shared_ptr<SpellChecker> &checker)
         lblDictionary->setText(missing);
     else if (m_checker)
         lblDictionary->setText(tr("Dictionary: %1 (%2)")
-                                   .arg(QLocale(m_checker->language()).nativeLanguageName(),
+                                   .arg(LanguageTag::nativeName(m_checker->language()),
                                        QDir::toNativeSeparators(m_checker->dictionaryFile())));
     updateButtons();
 }
@@ -271,7 +271,7 @@ void DlgCheckSpelling::showResult()
         row->setText(0, entry.word);
         if (entry.verdict == SpellChecker::Variant) {
             ++variants;
-            row->setText(1, tr("%1 spelling").arg(QLocale(entry.variant).nativeLanguageName()));
+            row->setText(1, tr("%1 spelling").arg(LanguageTag::nativeName(entry.variant)));
         } else {
             ++unknown;
             row->setText(1, tr("Not in the dictionary"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/spellhighlighter.h"
 
+#include "data/languagetag.h"
 #include "models/desktoplook.h"
 
 #include <QApplication>
@@ -8,24 +9,12 @@
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
-
-namespace {
-
-// "American English" for en-US: the name a teacher knows the variant by.
-QString variantName(const QString &tag)
-{
-    const QString name = QLocale(tag).nativeLanguageName();
-    return name.isEmpty() ? tag : name;
-}
-
-} // namespace
 
 SpellHighlighter::SpellHighlighter(QTextDocument *document)
     : QSyntaxHighlighter(document)
@@ -80,8 +69,8 @@ void addEntries(QMenu *menu, SpellChecker &checker, const SpellChecker::Finding 
     QList<QAction *> entries;
     const QString word = finding.word.word;
     if (finding.verdict == SpellChecker::Variant) {
-        auto *note = new QAction(
-            QCoreApplication::translate("SpellMenu", "%1 spelling").arg(variantName(checker.variantOf(word))),
+        auto *note = new QAction(QCoreApplication::translate("SpellMenu", "%1 spelling")
+                                     .arg(LanguageTag::nativeName(checker.variantOf(word))),
             menu);
         note->setEnabled(false);
         entries.append(note);

@@ -63,8 +63,8 @@ void underline(QLineEdit *edit, SpellChecker &checker);
 void attach(
     QLineEdit *edit, const std::shared_ptr<SpellChecker> &checker, const std::function<void()> &changed);
 
-// One line naming the words of `text` the checker finds fault with, or an empty string: the mark of
-// a field that cannot underline.
+// One line naming the words of `text` the checker finds fault with, or an empty string: said under
+// a field's label, for a reader who does not see the underline.
 QString summary(SpellChecker &checker, QStringView text);
 
 } // namespace SpellMenu

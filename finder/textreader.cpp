@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "finder/textreader.h"
 
+#include "import/lxdimport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QUrl>
@@ -156,23 +157,6 @@ QString TextReader::nameFilter()
         + tr("All files (*)");
 }
 
-QString TextReader::fromBytes(const QByteArray &data)
-{
-    const std::optional<QStringConverter::Encoding> bom = QStringConverter::encodingForData(data);
-    if (bom && *bom != QStringConverter::Utf8) {
-        QStringDecoder decoder(*bom, QStringDecoder::Flag::Stateless);
-        return decoder.decode(data);
-    }
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
-    QString text = utf8.decode(data);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        return text;
-    }
-    return QString::fromLatin1(data);
-}
-
 QString TextReader::fromHtml(const QString &html)
 {
     QTextDocument document;
@@ -242,7 +226,7 @@ QString TextReader::read(
         return fail(error, tr("%1 is too large for a text.").arg(QDir::toNativeSeparators(fileName)));
     const QByteArray data = file.readAll();
     if (suffix == QLatin1String("htm") || suffix == QLatin1String("html") || suffix == QLatin1String("xhtml"))
-        return fromHtml(fromBytes(data));
+        return fromHtml(LxdImport::decodeText(data));
     if (suffix == QLatin1String("odt") || suffix == QLatin1String("docx")
         || suffix == QLatin1String("epub")) {
         const ZipReader zip(data);
@@ -258,5 +242,5 @@ QString TextReader::read(
             return fail(error, tr("%1 has no %2.").arg(QDir::toNativeSeparators(fileName), entry));
         return fromXml(body);
     }
-    return fromBytes(data);
+    return LxdImport::decodeText(data);
 }

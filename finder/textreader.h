@@ -16,6 +16,7 @@ class TextReader
 
 public:
     // The text of the file, by its extension; empty with the reason in *error when it cannot be read.
+    // Plain text and HTML are decoded as an imported file is (LxdImport::decodeText).
     // A long read (the pages of a PDF, the documents of a book) stops, empty and without a reason,
     // once `cancel` is set, and tells how far it is in `progress` (0 to 100).
     static QString read(const QString &fileName, QString *error = nullptr,
@@ -23,9 +24,6 @@ public:
     // The name filter of the kinds read, for a file dialog.
     static QString nameFilter();
 
-    // Plain text: UTF-8 or UTF-16 by its byte-order mark, UTF-8 without one, Latin-1 when the bytes
-    // are no UTF-8.
-    static QString fromBytes(const QByteArray &data);
     static QString fromHtml(const QString &html);
     // The paragraphs of an XHTML, DOCX or ODT body, blank lines between them.
     static QString fromXml(const QByteArray &xml);

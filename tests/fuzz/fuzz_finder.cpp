@@ -9,6 +9,7 @@
 #include "data/spellchecker.h"
 #include "finder/sentencefinder.h"
 #include "finder/textreader.h"
+#include "import/lxdimport.h"
 
 #include <QGuiApplication>
 
@@ -46,10 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QString text;
     switch (kind % 4) {
     case 0:
-        text = TextReader::fromBytes(bytes);
+        text = LxdImport::decodeText(bytes);
         break;
     case 1:
-        text = TextReader::fromHtml(TextReader::fromBytes(bytes));
+        text = TextReader::fromHtml(LxdImport::decodeText(bytes));
         break;
     case 2:
         text = TextReader::fromXml(bytes);
