@@ -307,7 +307,7 @@ QByteArray h5pJson(const ExerciseModel &model, Kind kind)
     const QString library
         = kind == Kind::Blanks ? QStringLiteral("H5P.Blanks") : QStringLiteral("H5P.DragText");
     const int minor = kind == Kind::Blanks ? 14 : 10;
-    const QJsonObject h5p {
+    QJsonObject h5p {
         {QStringLiteral("title"),
             model.title.isEmpty() ? say(model, QT_TRANSLATE_NOOP("H5PExport", "Exercise")) : model.title},
         // The language of the content: ISO 639-1 as the package format asks, "und" for none.
@@ -320,12 +320,9 @@ QByteArray h5pJson(const ExerciseModel &model, Kind kind)
             QJsonArray {QJsonObject {{QStringLiteral("machineName"), library},
                 {QStringLiteral("majorVersion"), 1}, {QStringLiteral("minorVersion"), minor}}}},
     };
-    if (!model.language.isEmpty()) {
-        QJsonObject withLanguage = h5p;
-        // The content's language in full, as H5P's metadata keeps it.
-        withLanguage.insert(QStringLiteral("defaultLanguage"), model.language);
-        return QJsonDocument(withLanguage).toJson(QJsonDocument::Indented);
-    }
+    // The content's language in full, as H5P's metadata keeps it.
+    if (!model.language.isEmpty())
+        h5p.insert(QStringLiteral("defaultLanguage"), model.language);
     return QJsonDocument(h5p).toJson(QJsonDocument::Indented);
 }
 

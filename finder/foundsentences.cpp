@@ -2,6 +2,7 @@
 #include "finder/foundsentences.h"
 
 #include "data/brackettext.h"
+#include "data/linefile.h"
 #include "data/lxddatabase.h"
 #include "data/lxditem.h"
 #include "document/lxddocument.h"
@@ -24,8 +25,7 @@ FoundSentences::Outcome FoundSentences::add(
         const QString same = SentenceFinder::comparable(entry.text);
         if (!item) {
             reason = tr("The headword is no longer in the database.");
-        } else if (entry.text.contains(QLatin1String("&&&"))) {
-            // The database file separates its fields with it.
+        } else if (LineFile::holdsSeparator(entry.text)) {
             reason = tr("A sentence cannot hold \"&&&\".");
         } else if (!BracketText::complete(BracketText::status(entry.text))) {
             reason = tr("The brackets are not complete.");
